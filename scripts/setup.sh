@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, from Debian's packages only.
+set -euo pipefail
+
+packages=(g++ cmake make ccache qt6-base-dev qt6-base-dev-tools libgl-dev
+          fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

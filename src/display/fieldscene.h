@@ -1,0 +1,49 @@
+#pragma once
+
+#include "display/fieldgeometry.h"
+#include "world/fieldcanvas.h"
+
+#include <QImage>
+
+class WallModel;
+struct World;
+
+// The field picture and the saved square under the executor, with every drawing
+// operation of the field. Nothing here reaches the screen by itself: the window shows
+// picture() whenever it refreshes the field view.
+class FieldScene : public FieldCanvas
+{
+public:
+    explicit FieldScene(const FieldGeometry &geometry = FieldGeometry::compute(10, 12));
+
+    // New geometry: pictures resized and cleared, frame and empty field drawn.
+    void setGeometry(const FieldGeometry &geometry);
+    const FieldGeometry &geometry() const { return m_geometry; }
+
+    const QImage &picture() const { return m_picture; }
+    const QImage &savedSquare() const { return m_savedSquare; }
+
+    void clearPicture();
+    void drawFrame();
+    void drawEmptyField() override;
+    void drawFixedHorizontalWall(CellPosition wall);
+    void drawFixedVerticalWall(CellPosition wall);
+    void drawPointMark(int column, int row, QChar letter);
+    void drawTaskObjects(World &world) override;
+    void drawVariableWallPresent(const WallModel &walls, int index, int variant) override;
+    void drawVariableWallAbsent(const WallModel &walls, int index, int variant) override;
+    // Selectors to 1 for every existing variable wall (0 for the others), each wall drawn at variant 1.
+    void showVariableWalls(WallModel &walls);
+
+    void saveUnderExecutor(int column, int row) override;
+    void restoreUnderExecutor(int column, int row) override;
+    void drawExecutor(const ExecutorState &executor, int heading) override;
+    void drawCrashPicture(const ExecutorState &executor) override;
+    void drawTrace(CellPosition from, CellPosition to) override;
+
+private:
+    FieldGeometry m_geometry;
+    QImage m_picture;
+    QImage m_savedSquare;
+    bool m_labelFontSet = false; // the picture's font changes once, at the first variable-wall label
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "world/wallset.h"
+
+#include <array>
+
+// The walls in force on the field, with the selectors that say which variant
+// of each variable wall is present: 0 none, 1 variant 1, 2 variant 2.
+class WallModel
+{
+public:
+    static constexpr int maxVariableWalls = 3;
+
+    WallSet walls;
+    std::array<int, maxVariableWalls> selectors{0, 0, 0};
+
+    bool horizontalWallAt(qint16 column, qint16 row) const;
+    bool verticalWallAt(qint16 column, qint16 row) const;
+
+    int variableWallCount() const { return int(walls.variable.size()); }
+};
