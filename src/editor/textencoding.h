@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Text files of the program (tasks, algorithms) are Windows-1251. Files written on
+// Linux are often UTF-8, so a file with a byte-order mark, or valid UTF-8 holding at
+// least one multi-byte sequence, is read as UTF-8 instead.
+
+QString decodeWindows1251(const QByteArray &bytes);
+// Empty when some character has no Windows-1251 code.
+std::optional<QByteArray> encodeWindows1251(const QString &text);
+
+bool isUtf8Text(const QByteArray &bytes);
+QString decodeText(const QByteArray &bytes);
+// Windows-1251 when every character fits, otherwise UTF-8 with a byte-order mark,
+// so that no character is ever lost.
+QByteArray encodeText(const QString &text);
