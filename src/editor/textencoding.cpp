@@ -97,7 +97,9 @@ QString decodeText(const QByteArray &bytes)
 
 QByteArray encodeText(const QString &text)
 {
-    if (const auto bytes = encodeWindows1251(text))
+    // Windows-1251 bytes that happen to form valid UTF-8 would be read back as other
+    // characters, so such a text is written as UTF-8 as well.
+    if (const auto bytes = encodeWindows1251(text); bytes && !isUtf8Text(*bytes))
         return *bytes;
     return utf8Bom + text.toUtf8();
 }
