@@ -1,10 +1,13 @@
 #pragma once
 
+#include "display/executorpictures.h"
 #include "display/fieldgeometry.h"
 #include "world/fieldcanvas.h"
 
+#include <QFont>
 #include <QImage>
 
+class QPainter;
 class WallModel;
 struct World;
 
@@ -41,9 +44,18 @@ public:
     void drawCrashPicture(const ExecutorState &executor) override;
     void drawTrace(CellPosition from, CellPosition to) override;
 
+    // Once a variable-wall label has been drawn, the point letters use its font too.
+    bool isLabelFontSet() const { return m_labelFontSet; }
+
 private:
+    void drawPicture(const ExecutorState &executor, int picture, int dx, int dy);
+    void drawText(QPainter &painter, QPoint topLeft, const QString &text, QRgb background);
+
     FieldGeometry m_geometry;
     QImage m_picture;
     QImage m_savedSquare;
+    ExecutorPictures m_executorPictures;
+    QFont m_letterFont;
+    QFont m_labelFont;
     bool m_labelFontSet = false; // the picture's font changes once, at the first variable-wall label
 };
