@@ -81,7 +81,8 @@ bool isUtf8Text(const QByteArray &bytes)
     }
     if (!hasMultiByte)
         return false;
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless: a sequence cut off at the end is an error, not a pending character.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = decoder.decode(bytes);
     Q_UNUSED(decoded);
     return !decoder.hasError();
@@ -92,12 +93,16 @@ QString decodeText(const QByteArray &bytes)
     if (!isUtf8Text(bytes))
         return decodeWindows1251(bytes);
     const QByteArray body = bytes.startsWith(utf8Bom) ? bytes.mid(utf8Bom.size()) : bytes;
-    return QString::fromUtf8(body);
+    // Only the file's own mark is dropped; a second one belongs to the text.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(body);
 }
 
 QByteArray encodeText(const QString &text)
 {
-    if (const auto bytes = encodeWindows1251(text))
+    // Windows-1251 bytes that happen to form valid UTF-8 would be read back as other
+    // characters, so such a text is written as UTF-8 as well.
+    if (const auto bytes = encodeWindows1251(text); bytes && !isUtf8Text(*bytes))
         return *bytes;
     return utf8Bom + text.toUtf8();
 }

@@ -16,5 +16,5 @@ std::optional<QByteArray> encodeWindows1251(const QString &text);
 bool isUtf8Text(const QByteArray &bytes);
 QString decodeText(const QByteArray &bytes);
 // Windows-1251 when every character fits, otherwise UTF-8 with a byte-order mark,
-// so that no character is ever lost.
+// so that no character is ever lost: decodeText(encodeText(text)) == text.
 QByteArray encodeText(const QString &text);

@@ -1,0 +1,108 @@
+#include "editor/algorithmfile.h"
+
+#include "editor/algorithmline.h"
+#include "editor/textencoding.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString shownName(const QString &fileName)
+{
+    return QDir::toNativeSeparators(fileName);
+}
+
+} // namespace
+
+QString cannotCreateFileMessage(const QString &fileName)
+{
+    return QStringLiteral("Не удалось создать файл ") + shownName(fileName);
+}
+
+QString cannotOpenFileMessage(const QString &fileName)
+{
+    return QStringLiteral("Не удалось открыть файл ") + shownName(fileName);
+}
+
+QString cannotWriteFileMessage(const QString &fileName)
+{
+    return QStringLiteral("Не удалось записать файл ") + shownName(fileName)
+        + QStringLiteral(" (прежний файл не изменён)");
+}
+
+QString fileTooLargeMessage(const QString &fileName)
+{
+    return QStringLiteral("Файл ") + shownName(fileName)
+        + QStringLiteral(" слишком велик для алгоритма (больше 4 Мбайт)");
+}
+
+QStringList algorithmLinesFromBytes(const QByteArray &bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    const QString text = decodeText(nul < 0 ? bytes : bytes.left(nul));
+
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const QChar ch = text.at(i);
+        if (ch != QLatin1Char('\r') && ch != QLatin1Char('\n')) {
+            ++i;
+            continue;
+        }
+        lines.append(text.mid(start, i - start));
+        i += (ch == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ? 2 : 1;
+        start = i;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QByteArray algorithmFileBytes(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += QStringLiteral("\r\n");
+    }
+    return encodeText(text);
+}
+
+AlgorithmFileResult readAlgorithmFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, cannotOpenFileMessage(fileName)};
+    // Read one byte past the limit, so that a file growing meanwhile is still caught.
+    const QByteArray bytes = file.read(maxAlgorithmFileSize + 1);
+    if (bytes.size() > maxAlgorithmFileSize)
+        return {{}, fileTooLargeMessage(fileName)};
+    if (file.error() != QFileDevice::NoError)
+        return {{}, cannotOpenFileMessage(fileName)};
+    return {algorithmLinesFromBytes(bytes), {}};
+}
+
+QString writeAlgorithmFile(const QString &fileName, const QStringList &lines)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return cannotCreateFileMessage(fileName);
+    const QByteArray bytes = algorithmFileBytes(lines);
+    // An unfinished QSaveFile is discarded, and the old file stays as it was.
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return cannotWriteFileMessage(fileName);
+    return {};
+}
+
+QStringList rebuildProcedureList(const QStringList &lines)
+{
+    QStringList names;
+    for (const QString &line : lines) {
+        if (isProcedureHead(line))
+            names.append(procedureHeadName(line));
+    }
+    return names;
+}
