@@ -17,10 +17,11 @@ QString procedureAlreadyDescribedMessage(const QString &name)
     return QStringLiteral("Процедура с именем ") + name + QStringLiteral(" уже описана");
 }
 
-// "\r" is the line break of the message box text.
+// Broken after "процедуру ", with the line feed that Qt's message boxes break at
+// (a carriage return would show as nothing).
 QString procedureStillCalledMessage()
 {
-    return QStringLiteral("Нельзя удалить процедуру \rбез удаления всех её вызовов !!!");
+    return QStringLiteral("Нельзя удалить процедуру \nбез удаления всех её вызовов !!!");
 }
 
 std::optional<QString> newProcedureNameError(const QString &name, const QStringList &knownNames)
@@ -52,4 +53,18 @@ bool isProcedureCalled(const QStringList &lines, const QString &name)
             return true;
     }
     return false;
+}
+
+int nextNameRow(int row, int count)
+{
+    if (count <= 0)
+        return -1;
+    return row >= 0 && row < count - 1 ? row + 1 : 0;
+}
+
+int previousNameRow(int row, int count)
+{
+    if (count <= 0)
+        return -1;
+    return row > 0 && row < count ? row - 1 : count - 1;
 }

@@ -22,3 +22,8 @@ std::optional<QString> newProcedureNameError(const QString &name, const QStringL
 bool isProcedureDescribed(const QStringList &lines, const QString &name);
 // Whether some line of the text, anywhere, calls a procedure with this name.
 bool isProcedureCalled(const QStringList &lines, const QString &name);
+
+// Moving through the list of names with Down and Up wraps around at both ends; with
+// no name selected Down goes to the first and Up to the last. -1 for an empty list.
+int nextNameRow(int row, int count);
+int previousNameRow(int row, int count);

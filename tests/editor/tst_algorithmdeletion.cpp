@@ -216,7 +216,7 @@ void TestAlgorithmDeletion::refusedProcedureDeletion()
     AlgorithmDeletion deleter(text, names);
 
     const EditOutcome outcome = deleter.deleteProcedure();
-    QCOMPARE(outcome.message, QStringLiteral("Нельзя удалить процедуру \rбез удаления всех её вызовов !!!"));
+    QCOMPARE(outcome.message, QStringLiteral("Нельзя удалить процедуру \nбез удаления всех её вызовов !!!"));
     QVERIFY(!outcome.changed);
     QCOMPARE(outcome.statistics, StatisticsUpdate::None);
     QVERIFY(!outcome.procedureNamesChanged);

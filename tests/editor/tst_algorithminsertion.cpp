@@ -64,6 +64,8 @@ private slots:
     void procedureDescriptions();
     void newProcedureNames_data();
     void newProcedureNames();
+    void nameListWraps_data();
+    void nameListWraps();
     void refusedNamesLeaveTextAlone_data();
     void refusedNamesLeaveTextAlone();
     void closedProcedurePanelInsertsNothing();
@@ -349,6 +351,32 @@ void TestAlgorithmInsertion::newProcedureNames()
     QCOMPARE(names.size(), message.isEmpty() ? 3 : 2);
     if (message.isEmpty())
         QCOMPARE(text.line(5), QStringLiteral("ПРОЦЕДУРА ") + name);
+}
+
+void TestAlgorithmInsertion::nameListWraps_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("next");
+    QTest::addColumn<int>("previous");
+
+    QTest::newRow("first of three") << 0 << 3 << 1 << 2;
+    QTest::newRow("middle") << 1 << 3 << 2 << 0;
+    QTest::newRow("last of three") << 2 << 3 << 0 << 1;
+    QTest::newRow("only name") << 0 << 1 << 0 << 0;
+    QTest::newRow("none selected") << -1 << 3 << 0 << 2;
+    QTest::newRow("empty list") << -1 << 0 << -1 << -1;
+}
+
+void TestAlgorithmInsertion::nameListWraps()
+{
+    QFETCH(int, row);
+    QFETCH(int, count);
+    QFETCH(int, next);
+    QFETCH(int, previous);
+
+    QCOMPARE(nextNameRow(row, count), next);
+    QCOMPARE(previousNameRow(row, count), previous);
 }
 
 void TestAlgorithmInsertion::refusedNamesLeaveTextAlone_data()
