@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <numbers>
 
 namespace {
 
@@ -56,7 +57,7 @@ Mask turnedMask(double degrees)
 {
     constexpr int samples = 4;
     constexpr double centre = size / 2.0;
-    const double angle = degrees * M_PI / 180.0;
+    const double angle = degrees * std::numbers::pi / 180.0;
     const double cosA = std::cos(angle);
     const double sinA = std::sin(angle);
     Mask mask;

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -139,7 +140,7 @@ void TestExecutorPictures::pointsInItsDirection()
     QFETCH(int, index);
     const ExecutorPictures pictures;
     const QImage &image = pictures.picture(index);
-    const double angle = (index / 2) * 45.0 * M_PI / 180;
+    const double angle = (index / 2) * 45.0 * std::numbers::pi / 180;
     const double alongX = std::cos(angle);
     const double alongY = -std::sin(angle); // rows grow downwards
     double alongMin = 99, alongMax = -99, acrossMin = 99, acrossMax = -99;

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 const QRgb face = FieldColours::face;
@@ -553,10 +555,10 @@ void TestFieldScene::traceSurvivesExecutorPassing()
     traceOnly.drawTrace({2, 3}, {3, 3});
     traceOnly.drawTrace({3, 3}, {4, 3});
     // Everything except the executor's square now is the field with the bare trace.
-    QImage withoutExecutor = scene.picture();
+    const QImage withExecutor = scene.picture();
     scene.restoreUnderExecutor(5, 3);
     QCOMPARE(scene.picture(), traceOnly.picture());
-    QVERIFY(withoutExecutor != scene.picture());
+    QVERIFY(withExecutor != scene.picture());
 }
 
 void TestFieldScene::markAReappearsWhenExecutorLeaves()
