@@ -46,15 +46,26 @@ ExecutorCommand::Pause ExecutorCommand::advance(const CommandContext &context)
     if (m_crashed)
         return reportWallCrash(context);
     switch (m_kind) {
-    case Kind::Step: return executeStep(context, true);
-    case Kind::Jump: return executeStep(context, false);
+    case Kind::Step: return executeStep(context);
+    case Kind::Jump: return executeJump(context);
     case Kind::Turn: return executeTurn(context);
     }
     return {};
 }
 
-// ШАГ, and without its trace ПРЫЖОК.
-ExecutorCommand::Pause ExecutorCommand::executeStep(const CommandContext &context, bool drawTrace)
+// ШАГ: one cell ahead, drawing the trace.
+ExecutorCommand::Pause ExecutorCommand::executeStep(const CommandContext &context)
+{
+    return moveAhead(context, true);
+}
+
+// ПРЫЖОК: one cell ahead without a trace.
+ExecutorCommand::Pause ExecutorCommand::executeJump(const CommandContext &context)
+{
+    return moveAhead(context, false);
+}
+
+ExecutorCommand::Pause ExecutorCommand::moveAhead(const CommandContext &context, bool drawTrace)
 {
     ExecutorState &e = context.world.executor;
     if (context.canvas)

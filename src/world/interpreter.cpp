@@ -169,15 +169,9 @@ Interpreter::Flow Interpreter::executeLine(Frame &frame)
             frame.step = 2;
             push(Routine::Loop, frame.index);
             return Flow::Continue;
-        case Kind::ProcedureHead: {
-            // A description met in the flow is passed over unseen.
-            const int end = m_lines.procedureEnd(frame.index);
-            if (end == AlgorithmLines::missing)
-                return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
-            frame.index = end;
+        case Kind::ProcedureHead:
             frame.step = 3;
-            return executeLine(frame);
-        }
+            return skipProcedureDescription(frame);
         case Kind::Call:
             frame.step = 3;
             push(Routine::Call, frame.index);
@@ -368,6 +362,16 @@ Interpreter::Flow Interpreter::executeLoop(Frame &frame)
         }
         }
     }
+}
+
+// A description met in the flow is passed over unseen, up to its "КОНЕЦ ПРОЦЕДУРЫ".
+Interpreter::Flow Interpreter::skipProcedureDescription(Frame &frame)
+{
+    const int end = m_lines.procedureEnd(frame.index);
+    if (end == AlgorithmLines::missing)
+        return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
+    frame.index = end;
+    return executeLine(frame);
 }
 
 // ДЕЛАЙ: the first description of the name is run, its head and its "КОНЕЦ ПРОЦЕДУРЫ"
