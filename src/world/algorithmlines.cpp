@@ -1,5 +1,7 @@
 #include "world/algorithmlines.h"
 
+#include "editor/algorithmline.h"
+
 #include <QHash>
 
 namespace {
@@ -52,14 +54,6 @@ AlgorithmLines::AlgorithmLines(const QStringList &lines)
         if (m_kinds[size_t(row)] == Kind::Call)
             m_callTargets[size_t(row)] = procedures.value(texts[row].mid(6), -1);
     }
-}
-
-QString AlgorithmLines::commandText(const QString &line)
-{
-    qsizetype start = 0;
-    while (start < line.size() && line[start].unicode() <= 32)
-        ++start;
-    return line.mid(start);
 }
 
 AlgorithmLines::Kind AlgorithmLines::classify(const QString &text)

@@ -53,7 +53,6 @@ public:
     int procedureEnd(int head);
 
     // The command text of a line: leading characters of codes 0 to 32 removed.
-    static QString commandText(const QString &line);
     static Kind classify(const QString &commandText);
 
 private:
