@@ -32,7 +32,9 @@ public:
     bool isDone() const { return m_done; }
 
 private:
-    Pause executeStep(const CommandContext &context, bool drawTrace);
+    Pause executeStep(const CommandContext &context);
+    Pause executeJump(const CommandContext &context);
+    Pause moveAhead(const CommandContext &context, bool drawTrace);
     Pause executeTurn(const CommandContext &context);
     Pause reportWallCrash(const CommandContext &context);
 

@@ -81,6 +81,7 @@ private:
     Flow executeLine(Frame &frame);
     Flow executeBranch(Frame &frame);
     Flow executeLoop(Frame &frame);
+    Flow skipProcedureDescription(Frame &frame);
     Flow callProcedure(Frame &frame);
     Flow playCommand();
     Flow abortRun(Frame &frame);
