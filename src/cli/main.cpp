@@ -8,6 +8,8 @@
 #include "editor/algorithmfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringConverter>
 #include <QTextStream>
@@ -51,6 +53,12 @@ int main(int argc, char *argv[])
         return AllComplete;
     }
     const CheckerOptions &options = parsed.options;
+
+    if (options.rendersPictures() && !QFileInfo(options.renderPrefix).absoluteDir().exists()) {
+        err << "shagaika-check: --render: нет папки "
+            << QDir::toNativeSeparators(QFileInfo(options.renderPrefix).absolutePath()) << "\n";
+        return CannotCheck;
+    }
 
     // Pictures need fonts, and fonts need the GUI application; no window is ever shown.
     std::unique_ptr<QCoreApplication> application;
