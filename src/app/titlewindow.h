@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/registrationwindow.h"
 #include "app/workopener.h"
 
 #include <QMainWindow>
@@ -8,7 +9,6 @@
 class QLabel;
 class QPushButton;
 class QStatusBar;
-class RegistrationWindow;
 
 // The program's main window: the title picture and the button "Старт", which leads to
 // the registration and from there to the work window. Closing it ends the program.

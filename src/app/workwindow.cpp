@@ -11,6 +11,7 @@
 #include "app/workmenubar.h"
 #include "app/worklayout.h"
 #include "editor/algorithmtext.h"
+#include "tasks/selectsizevariant.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -313,13 +314,7 @@ void WorkWindow::setFieldSize(int fieldSize)
 
 void WorkWindow::selectSizeVariant()
 {
-    const int size = m_world.fieldSize;
-    if (size < TaskData::firstSize || size > TaskData::lastSize)
-        return;
-    const TaskSizeData &data = m_task.size(size);
-    m_world.start = data.start;
-    m_world.pointB = m_task.hasPointB ? data.pointB : CellPosition{-1, -1};
-    m_world.walls.walls = data.walls;
+    ::selectSizeVariant(m_task, m_world);
     alignSelectorsWithWalls();
 }
 
