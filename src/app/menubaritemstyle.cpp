@@ -66,7 +66,8 @@ QSize MenuBarItemStyle::sizeFromContents(ContentsType type, const QStyleOption *
     const QFontMetrics metrics(itemFont(item->font));
     QString text = item->text;
     text.remove(QLatin1Char('&'));
-    return {metrics.horizontalAdvance(text) + 24, metrics.height() + 2};
+    // The bar is never lower than the picture with its 2-pixel top margin and the same below.
+    return {metrics.horizontalAdvance(text) + 24, qMax(metrics.height() + 2, pictureSize + 4)};
 }
 
 int MenuBarItemStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,

@@ -23,6 +23,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -458,7 +459,10 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
         if (firstReceiver && widget->window() == this)
             formKeyDown(static_cast<QKeyEvent *>(event)->key());
     } else if (watched == m_client && event->type() == QEvent::MouseButtonPress) {
-        formClick();
+        // Only a click on the free area: clicks a panel passes on to its parent do not count.
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        if (!m_client->childAt(at))
+            formClick();
     }
     return QMainWindow::eventFilter(watched, event);
 }
