@@ -2,6 +2,7 @@
 
 #include "display/fieldgeometry.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 RulerPanel::RulerPanel(Qt::Orientation orientation, QWidget *parent)
@@ -16,10 +17,17 @@ RulerPanel::RulerPanel(Qt::Orientation orientation, QWidget *parent)
 
 void RulerPanel::build(int layoutUnit, int length)
 {
+    const int thickness = qMax(1, layoutUnit - 2);
     QFont rulerFont(QStringLiteral("Arial"));
     rulerFont.setPixelSize(qMax(1, layoutUnit));
+    // The row numbers stand in a margin narrower than two digits of the layout unit's
+    // height: there the digits are narrowed until "15" fits, so no number is cut.
+    if (m_orientation == Qt::Vertical) {
+        const int widest = QFontMetrics(rulerFont).horizontalAdvance(QString::number(labelCount - 1));
+        if (widest > thickness)
+            rulerFont.setStretch(qMax(int(QFont::UltraCondensed), 100 * thickness / widest));
+    }
     setFont(rulerFont);
-    const int thickness = qMax(1, layoutUnit - 2);
     if (m_orientation == Qt::Horizontal)
         setGeometry(2, 2, length, thickness);
     else
