@@ -73,6 +73,11 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
             MainMenu->sizeMenu->popup(MainMenu->mapToGlobal(MainMenu->actionGeometry(NMainSize).bottomLeft()));
     });
 
+    // A highlighted menu-bar item shows its long hint; the bar itself does not send it.
+    connect(MainMenu, &QMenuBar::hovered, this, [this](QAction *item) {
+        StatusBar1->showMessage(item ? item->statusTip() : QString());
+    });
+
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);

@@ -54,6 +54,7 @@ private slots:
     void closeDuringRun();
     void hints_data();
     void hints();
+    void menuHoverShowsLongHint();
 
 private:
     static TaskData taskWithWalls();
@@ -611,6 +612,17 @@ void TestWorkWindow::hints()
     }
     // The long part reaches the window's status bar.
     QCOMPARE(window.StatusBar1->currentMessage(), statusTip);
+}
+
+void TestWorkWindow::menuHoverShowsLongHint()
+{
+    WorkWindow window(10);
+    window.show();
+    // The bar reports the item under the pointer; the window shows its long hint.
+    emit window.MainMenu->hovered(window.NMainBegin);
+    QCOMPARE(window.StatusBar1->currentMessage(),
+                 QStringLiteral(" На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
+                                "образец рисунка для воспроизведения"));
 }
 
 QTEST_MAIN(TestWorkWindow)
