@@ -203,10 +203,6 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     }
 
     const QStringList table = juryTable(report);
-    for (const QString &line : table)
-        out << line << "\n";
-    out.flush();
-
     if (!options.reportFile.isEmpty()) {
         QString error;
         if (format == QLatin1String("pdf")) {
@@ -227,6 +223,12 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
             written = false;
         }
     }
+
+    // The report is on disk before the table is printed, so that a reader that stops
+    // early (a pager, head) costs nothing.
+    for (const QString &line : table)
+        out << line << "\n";
+    out.flush();
 
     if (!written || report.unreadFileCount() > 0) {
         for (const JuryFileResult &file : report.files) {

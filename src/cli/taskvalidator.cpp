@@ -128,6 +128,7 @@ void TaskValidator::readFile()
         return;
     }
     if (m_line.startsWith(u'0')) {
+        m_sectionLines[0] = m_lineNumber;
         if (!readSection(TaskData::firstSize))
             return;
         if (readNonEmptyLine())

@@ -107,7 +107,8 @@ int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream
             problems.append(unreachablePointB(runner, validation));
         if (options.hasReference())
             problems.append(referenceProblems(runner, reference, validation));
-    } else {
+    } else if (problems.isEmpty()) {
+        // The lenient reading names the loader's fault itself; this is only a safety net.
         const TaskFileError &error = *loaded.error;
         problems.append({error.line, error.column,
                          QStringLiteral("программа не загрузит задачу: %1%2")
