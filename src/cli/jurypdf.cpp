@@ -84,10 +84,19 @@ public:
         m_y += height;
     }
 
+    int pictureHeight(const QImage &image, qreal widthFraction) const
+    {
+        const int width = qMin(int(m_width * widthFraction), m_width);
+        return image.height() * width / qMax(1, image.width());
+    }
+
+    // Starts a new page unless `height` still fits on this one.
+    void keepTogether(int height) { makeRoom(height); }
+
     void picture(const QImage &image, qreal widthFraction)
     {
         const int width = qMin(int(m_width * widthFraction), m_width);
-        const int height = image.height() * width / qMax(1, image.width());
+        const int height = pictureHeight(image, widthFraction);
         makeRoom(height);
         m_painter.drawImage(QRect(0, m_y, width, height), image);
         m_y += height;
@@ -195,6 +204,9 @@ QString writeJuryPdf(const JuryReport &report, const QList<QImage> &pictures, co
         }
         const JuryPass *failure = file.firstFailure();
         if (failure && i < pictures.size() && !pictures.at(i).isNull()) {
+            // The caption stays with its picture.
+            page.keepTogether(page.pictureHeight(pictures.at(i), 0.75)
+                              + 3 * QFontMetrics(textFont(10), painter.device()).height());
             page.gap();
             page.paragraph(QStringLiteral("Первый неверный проход (%1): %2, конец %3")
                                .arg(passPlaceText(*failure), outcomeText(*failure), executorText(failure->executor)),
