@@ -21,8 +21,15 @@
 #include <QThread>
 
 #include <cstdio>
-#include <unistd.h>
 #include <vector>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
