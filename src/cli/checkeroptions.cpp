@@ -61,25 +61,34 @@ private:
         CheckerOptions &options = m_result.options;
 
         if (name == QLatin1String("--help") || name == QLatin1String("--version")
-            || name == QLatin1String("--events") || name == QLatin1String("--json")) {
+            || name == QLatin1String("--events") || name == QLatin1String("--json")
+            || name == QLatin1String("--jury") || name == QLatin1String("--validate")) {
             if (inlineValue)
                 return fail(QStringLiteral("параметр %1 не принимает значения").arg(name));
+            m_given.append(name);
             if (name == QLatin1String("--help"))
                 m_result.helpRequested = true;
             else if (name == QLatin1String("--version"))
                 m_result.versionRequested = true;
             else if (name == QLatin1String("--events"))
                 options.events = true;
-            else
+            else if (name == QLatin1String("--json"))
                 options.json = true;
+            else if (name == QLatin1String("--jury"))
+                options.mode = CheckerMode::Jury;
+            else
+                options.mode = CheckerMode::Validate;
             return true;
         }
 
         if (!name.startsWith(QLatin1String("--")))
             return fail(QStringLiteral("неизвестный параметр %1").arg(name));
         if (name != QLatin1String("--task") && name != QLatin1String("--size") && name != QLatin1String("--speed")
-            && name != QLatin1String("--limit") && name != QLatin1String("--render") && name != QLatin1String("--unit"))
+            && name != QLatin1String("--limit") && name != QLatin1String("--render") && name != QLatin1String("--unit")
+            && name != QLatin1String("--reference") && name != QLatin1String("--report")
+            && name != QLatin1String("--render-diff"))
             return fail(QStringLiteral("неизвестный параметр %1").arg(name));
+        m_given.append(name);
 
         QString value;
         if (inlineValue) {
@@ -113,6 +122,18 @@ private:
             if (value.isEmpty())
                 return fail(QStringLiteral("--render: пустой префикс имён картинок"));
             options.renderPrefix = value;
+        } else if (name == QLatin1String("--reference")) {
+            if (value.isEmpty())
+                return fail(QStringLiteral("--reference: пустое имя файла"));
+            options.referenceFile = value;
+        } else if (name == QLatin1String("--report")) {
+            if (value.isEmpty())
+                return fail(QStringLiteral("--report: пустое имя файла"));
+            options.reportFile = value;
+        } else if (name == QLatin1String("--render-diff")) {
+            if (value.isEmpty())
+                return fail(QStringLiteral("--render-diff: пустой префикс имён картинок"));
+            options.renderDiffPrefix = value;
         } else {
             const std::optional<qint64> unit = parseWholeNumber(value);
             if (!unit || *unit < CheckerOptions::smallestUnit || *unit > CheckerOptions::largestUnit)
@@ -131,19 +152,63 @@ private:
         return false;
     }
 
+public:
+    // The options that were given, so that a combination can be refused after reading.
+    const QStringList &given() const { return m_given; }
+
+private:
     const QStringList &m_arguments;
     CheckerOptionsResult &m_result;
     qsizetype m_next = 0;
+    QStringList m_given;
 };
+
+// The jury's runs and the validator have fixed settings of their own; options that would
+// change a single run make no sense there, and the jury's options none in a single run.
+QString combinationError(const CheckerOptions &options, const QStringList &given)
+{
+    if (given.contains(QLatin1String("--jury")) && given.contains(QLatin1String("--validate")))
+        return QStringLiteral("--jury и --validate не сочетаются");
+    const QString modeName = options.mode == CheckerMode::Jury ? QStringLiteral("--jury") : QStringLiteral("--validate");
+    static const char *const singleRunOptions[] = {"--size", "--speed", "--limit", "--events", "--json", "--render"};
+    if (options.mode != CheckerMode::Run) {
+        for (const char *name : singleRunOptions) {
+            if (given.contains(QLatin1String(name)))
+                return QStringLiteral("параметр %1 не сочетается с %2").arg(QLatin1String(name), modeName);
+        }
+    }
+    if (options.mode == CheckerMode::Validate) {
+        for (const char *name : {"--report", "--render-diff", "--unit"}) {
+            if (given.contains(QLatin1String(name)))
+                return QStringLiteral("параметр %1 не сочетается с --validate").arg(QLatin1String(name));
+        }
+        if (!options.files.isEmpty())
+            return QStringLiteral("--validate проверяет папку задачи, файлы алгоритмов ему не нужны: %1")
+                .arg(options.files.first());
+    }
+    if (options.mode == CheckerMode::Run) {
+        if (given.contains(QLatin1String("--reference")))
+            return QStringLiteral("параметр --reference нужен только с --jury или --validate");
+        for (const char *name : {"--report", "--render-diff"}) {
+            if (given.contains(QLatin1String(name)))
+                return QStringLiteral("параметр %1 нужен только с --jury").arg(QLatin1String(name));
+        }
+    }
+    return {};
+}
 
 } // namespace
 
 CheckerOptionsResult parseCheckerOptions(const QStringList &arguments)
 {
     CheckerOptionsResult result;
-    if (!OptionReader(arguments, result).read())
+    OptionReader reader(arguments, result);
+    if (!reader.read())
         return result;
-    if (!result.helpRequested && !result.versionRequested && result.options.files.isEmpty())
+    if (result.helpRequested || result.versionRequested)
+        return result;
+    result.error = combinationError(result.options, reader.given());
+    if (result.isOk() && result.options.mode != CheckerMode::Validate && result.options.files.isEmpty())
         result.error = QStringLiteral("не указан ни один файл алгоритма");
     return result;
 }

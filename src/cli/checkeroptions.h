@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+// What shagaika-check is asked to do: run files as the desktop program would, judge a
+// folder of pupils' files for the jury, or list the problems of a task folder.
+enum class CheckerMode { Run, Jury, Validate };
+
 // What the command line of shagaika-check asks for.
 struct CheckerOptions
 {
@@ -13,6 +17,7 @@ struct CheckerOptions
     static constexpr int smallestUnit = 4;
     static constexpr int largestUnit = 80;
 
+    CheckerMode mode = CheckerMode::Run;
     QString taskFolder = QStringLiteral(".");
     int fieldSize = 12;
     RunSpeed speed = RunSpeed::Fastest;
@@ -22,8 +27,12 @@ struct CheckerOptions
     QString renderPrefix; // empty: no pictures
     int unit = defaultUnit;
     QStringList files;
+    QString referenceFile;    // --jury, --validate: the reference solution; empty: none
+    QString reportFile;       // --jury: the report's file; empty: the table on standard output
+    QString renderDiffPrefix; // --jury: pictures of failing passes; empty: none
 
     bool rendersPictures() const { return !renderPrefix.isEmpty(); }
+    bool hasReference() const { return !referenceFile.isEmpty(); }
 };
 
 // The outcome of reading the command line: options, a request for the guide or the

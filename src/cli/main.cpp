@@ -3,8 +3,10 @@
 #include "cli/checkertexts.h"
 #include "cli/eventstream.h"
 #include "cli/filecheck.h"
+#include "cli/jurymode.h"
 #include "cli/resultjson.h"
 #include "cli/resulttable.h"
+#include "cli/validatemode.h"
 #include "editor/algorithmfile.h"
 
 #include <QCoreApplication>
@@ -53,6 +55,22 @@ int main(int argc, char *argv[])
         return AllComplete;
     }
     const CheckerOptions &options = parsed.options;
+
+    if (options.mode == CheckerMode::Validate) {
+        QCoreApplication application(argc, argv);
+        return runValidateMode(options, out, err);
+    }
+    if (options.mode == CheckerMode::Jury) {
+        std::unique_ptr<QCoreApplication> application;
+        if (juryNeedsPictures(options)) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            application = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            application = std::make_unique<QCoreApplication>(argc, argv);
+        }
+        return runJuryMode(options, out, err);
+    }
 
     if (options.rendersPictures() && !QFileInfo(options.renderPrefix).absoluteDir().exists()) {
         err << "shagaika-check: --render: нет папки "
