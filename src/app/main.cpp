@@ -1,3 +1,4 @@
+#include "app/editorcontroller.h"
 #include "app/titlewindow.h"
 #include "app/modalwindow.h"
 #include "app/workwindow.h"
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
 
     QPointer<WorkWindow> work = new WorkWindow;
+    new EditorController(*work);
     TitleWindow title([&work](const QString &caption) {
         if (!work)
             return;

@@ -1,5 +1,6 @@
 #include "app/workwindow.h"
 
+#include "app/algorithmlistview.h"
 #include "app/commandpanel.h"
 #include "app/fieldpanel.h"
 #include "app/fieldview.h"
@@ -154,7 +155,7 @@ void WorkWindow::buildClientArea(QWidget *client)
     PPButtonWhile = PPPanelSystCom->PPButtonWhile;
     connect(PPPanelSystCom, &CommandPanel::commandChosen, this, &WorkWindow::triggerPanelCommand);
 
-    lstCom = new QListView(client);
+    lstCom = new AlgorithmListView(client);
     lstCom->setObjectName(QStringLiteral("lstCom"));
     lstCom->setGeometry(layout.algorithmList);
     QFont listFont(QStringLiteral("Arial"));
@@ -287,6 +288,7 @@ void WorkWindow::nMainWorkClick()
     m_scene.drawTaskObjects(m_world);
     refreshFieldView();
     showVariableWalls();
+    emit developmentEntered();
 }
 
 void WorkWindow::nMainDebugClick()

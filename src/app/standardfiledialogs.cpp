@@ -1,0 +1,65 @@
+#include "app/standardfiledialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+
+QString chosenFile(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+} // namespace
+
+QString StandardFileDialogs::saveTitle()
+{
+    return QStringLiteral("Сохранить алгоритм в файле");
+}
+
+QString StandardFileDialogs::openTitle()
+{
+    return QStringLiteral("Укажите имя открываемого файла");
+}
+
+void StandardFileDialogs::prepareSaveDialog(QFileDialog &dialog)
+{
+    dialog.setWindowTitle(saveTitle());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("текстовый (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    // Replacing a file without a question would lose the algorithm saved in it.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.selectFile(QStringLiteral("NoName"));
+}
+
+void StandardFileDialogs::prepareOpenDialog(QFileDialog &dialog) const
+{
+    dialog.setWindowTitle(openTitle());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("текстовые (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (!m_lastOpened.isEmpty())
+        dialog.selectFile(m_lastOpened);
+}
+
+QString StandardFileDialogs::saveFileName(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    prepareSaveDialog(dialog);
+    return chosenFile(dialog);
+}
+
+QString StandardFileDialogs::openFileName(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    prepareOpenDialog(dialog);
+    const QString file = chosenFile(dialog);
+    if (!file.isEmpty())
+        m_lastOpened = file;
+    return file;
+}
