@@ -1,6 +1,7 @@
 #include "app/algorithmlistview.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -50,4 +51,12 @@ void AlgorithmListView::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();
     emit contextMenuRequested(event->globalPos());
+}
+
+void AlgorithmListView::focusInEvent(QFocusEvent *event)
+{
+    // An item view makes its first row current when it gets the focus without one; a
+    // text loaded with no line selected must stay so, and the title is no place to insert.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
 }
