@@ -7,36 +7,38 @@ EditHistory::EditHistory(int maxSteps)
 {
 }
 
-void EditHistory::pushUndo(const EditorSnapshot &state)
+void EditHistory::pushUndo(Step step)
 {
-    m_undo.push_back(state);
+    m_undo.push_back(std::move(step));
     while (int(m_undo.size()) > m_maxSteps)
         m_undo.pop_front();
 }
 
-void EditHistory::record(const EditorSnapshot &before)
+void EditHistory::record(const EditorSnapshot &before, const EditorSnapshot &after)
 {
-    pushUndo(before);
+    pushUndo({before, after});
     m_redo.clear();
 }
 
-std::optional<EditorSnapshot> EditHistory::undo(const EditorSnapshot &present)
+std::optional<EditorSnapshot> EditHistory::undo()
 {
     if (m_undo.empty())
         return std::nullopt;
-    EditorSnapshot previous = std::move(m_undo.back());
+    Step step = std::move(m_undo.back());
     m_undo.pop_back();
-    m_redo.push_back(present);
+    EditorSnapshot previous = step.before;
+    m_redo.push_back(std::move(step));
     return previous;
 }
 
-std::optional<EditorSnapshot> EditHistory::redo(const EditorSnapshot &present)
+std::optional<EditorSnapshot> EditHistory::redo()
 {
     if (m_redo.empty())
         return std::nullopt;
-    EditorSnapshot next = std::move(m_redo.back());
+    Step step = std::move(m_redo.back());
     m_redo.pop_back();
-    pushUndo(present);
+    EditorSnapshot next = step.after;
+    pushUndo(std::move(step));
     return next;
 }
 

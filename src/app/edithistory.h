@@ -6,8 +6,9 @@
 #include <optional>
 #include <vector>
 
-// The undo and redo steps of the editor: the state before each change, and the
-// states undone since the last change. The oldest steps are dropped beyond the limit.
+// The undo and redo steps of the editor. Each step keeps the state before and after
+// its change: undo goes back to the one, redo forward to the other, whatever the
+// pupil selected in between. The oldest steps are dropped beyond the limit.
 class EditHistory
 {
 public:
@@ -15,12 +16,12 @@ public:
 
     explicit EditHistory(int maxSteps = defaultMaxSteps);
 
-    // A change was made; `before` is the state it started from. Nothing is left to redo.
-    void record(const EditorSnapshot &before);
-    // The state to go back to, given the present one, which becomes the next redo step.
-    std::optional<EditorSnapshot> undo(const EditorSnapshot &present);
-    // The state to go forward to, given the present one, which becomes an undo step again.
-    std::optional<EditorSnapshot> redo(const EditorSnapshot &present);
+    // A change was made. Nothing is left to redo.
+    void record(const EditorSnapshot &before, const EditorSnapshot &after);
+    // The state to go back to; the step becomes the next one to redo.
+    std::optional<EditorSnapshot> undo();
+    // The state to go forward to; the step can be undone again.
+    std::optional<EditorSnapshot> redo();
     void clear();
 
     int undoCount() const { return int(m_undo.size()); }
@@ -28,9 +29,15 @@ public:
     int maxSteps() const { return m_maxSteps; }
 
 private:
-    void pushUndo(const EditorSnapshot &state);
+    struct Step
+    {
+        EditorSnapshot before;
+        EditorSnapshot after;
+    };
+
+    void pushUndo(Step step);
 
     int m_maxSteps;
-    std::deque<EditorSnapshot> m_undo;
-    std::vector<EditorSnapshot> m_redo;
+    std::deque<Step> m_undo;
+    std::vector<Step> m_redo;
 };

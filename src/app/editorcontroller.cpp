@@ -287,9 +287,10 @@ EditOutcome EditorController::edit(Edit &&change)
     m_replacingText = true;
     const EditOutcome outcome = change();
     m_replacingText = false;
-    if (m_text.lines() != before.lines || m_procedureNames != before.procedureNames)
-        m_history.record(before);
+    const bool textChanged = m_text.lines() != before.lines || m_procedureNames != before.procedureNames;
     apply(outcome);
+    if (textChanged)
+        m_history.record(before, snapshot());
     return outcome;
 }
 
@@ -390,7 +391,7 @@ void EditorController::undo()
 {
     if (!undoAllowed())
         return;
-    if (const std::optional<EditorSnapshot> previous = m_history.undo(snapshot()))
+    if (const std::optional<EditorSnapshot> previous = m_history.undo())
         restore(*previous);
 }
 
@@ -398,7 +399,7 @@ void EditorController::redo()
 {
     if (!undoAllowed())
         return;
-    if (const std::optional<EditorSnapshot> next = m_history.redo(snapshot()))
+    if (const std::optional<EditorSnapshot> next = m_history.redo())
         restore(*next);
 }
 
