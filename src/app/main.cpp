@@ -51,13 +51,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
 
     QPointer<WorkWindow> work = new WorkWindow;
-    new EditorController(*work);
     TitleWindow title([&work](const QString &caption) {
         if (!work)
             return;
         work->setWindowTitle(caption);
         execUntilClosed(work);
     });
+    // The structured editor belongs to the work window and lives as long as it.
+    new EditorController(*work);
     title.show();
     const int result = QApplication::exec();
     delete work;
