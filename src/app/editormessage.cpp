@@ -1,6 +1,7 @@
 #include "app/editormessage.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -31,4 +32,17 @@ SaveAnswer askToSaveAlgorithm(QWidget *parent)
     if (box.clickedButton() == no)
         return SaveAnswer::Discard;
     return SaveAnswer::Cancel;
+}
+
+bool askToReplaceFile(QWidget *parent, const QString &fileName)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                    QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(QDir::toNativeSeparators(fileName)),
+                    QMessageBox::NoButton, parent);
+    QPushButton *yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }

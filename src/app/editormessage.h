@@ -14,3 +14,6 @@ void showFileError(QWidget *parent, const QString &text);
 enum class SaveAnswer { Save, Discard, Cancel };
 // "Сохранить алгоритм в файле?" with Да / Нет / Отмена; closing the box is Отмена.
 SaveAnswer askToSaveAlgorithm(QWidget *parent);
+
+// "Файл … уже существует. Заменить его?" with Да / Нет; true for Да.
+bool askToReplaceFile(QWidget *parent, const QString &fileName);

@@ -1,8 +1,20 @@
 #include "app/standardfiledialogs.h"
 
+#include "app/editormessage.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
+
+void setRussianLabels(QFileDialog &dialog, const QString &accept)
+{
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
+    dialog.setLabelText(QFileDialog::Accept, accept);
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
+}
 
 QString chosenFile(QFileDialog &dialog)
 {
@@ -24,16 +36,17 @@ QString StandardFileDialogs::openTitle()
     return QStringLiteral("Укажите имя открываемого файла");
 }
 
-void StandardFileDialogs::prepareSaveDialog(QFileDialog &dialog)
+void StandardFileDialogs::prepareSaveDialog(QFileDialog &dialog, const QString &fileName)
 {
     dialog.setWindowTitle(saveTitle());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("текстовый (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // Replacing a file without a question would lose the algorithm saved in it.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.selectFile(QStringLiteral("NoName"));
+    // The question before replacing a file is asked in Russian once the dialog is closed.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    setRussianLabels(dialog, QStringLiteral("Сохранить"));
+    dialog.selectFile(fileName);
 }
 
 void StandardFileDialogs::prepareOpenDialog(QFileDialog &dialog) const
@@ -43,15 +56,23 @@ void StandardFileDialogs::prepareOpenDialog(QFileDialog &dialog) const
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("текстовые (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
+    setRussianLabels(dialog, QStringLiteral("Открыть"));
     if (!m_lastOpened.isEmpty())
         dialog.selectFile(m_lastOpened);
 }
 
 QString StandardFileDialogs::saveFileName(QWidget *parent)
 {
-    QFileDialog dialog(parent);
-    prepareSaveDialog(dialog);
-    return chosenFile(dialog);
+    QString offered = QStringLiteral("NoName");
+    for (;;) {
+        QFileDialog dialog(parent);
+        prepareSaveDialog(dialog, offered);
+        const QString file = chosenFile(dialog);
+        // Replacing a file without a question would lose the algorithm saved in it.
+        if (file.isEmpty() || !QFileInfo::exists(file) || askToReplaceFile(parent, file))
+            return file;
+        offered = file;
+    }
 }
 
 QString StandardFileDialogs::openFileName(QWidget *parent)

@@ -27,6 +27,7 @@ private slots:
     void loadFails();
     void loadShortFile();
     void saveDialog();
+    void saveDialogAsksBeforeReplacing_data();
     void saveDialogAsksBeforeReplacing();
     void openDialog();
     void closeQuestion_data();
@@ -240,37 +241,56 @@ void TestAlgorithmFiles::saveDialog()
     QCOMPARE(dialog.nameFilters(), QStringList{"текстовый (*.txt)"});
     QCOMPARE(dialog.defaultSuffix(), QStringLiteral("txt"));
     QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-    QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(dialog.labelText(QFileDialog::Accept), QStringLiteral("Сохранить"));
+    QCOMPARE(dialog.labelText(QFileDialog::Reject), QStringLiteral("Отмена"));
+    QCOMPARE(dialog.labelText(QFileDialog::FileName), QStringLiteral("Имя файла:"));
     QCOMPARE(dialog.selectedFiles().size(), 1);
     QCOMPARE(QFileInfo(dialog.selectedFiles().first()).fileName(), QStringLiteral("NoName.txt"));
 }
 
+void TestAlgorithmFiles::saveDialogAsksBeforeReplacing_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("Да") << "Да";
+    QTest::newRow("Нет") << "Нет";
+}
+
 void TestAlgorithmFiles::saveDialogAsksBeforeReplacing()
 {
+    QFETCH(QString, answer);
     const QString existing = m_dir.filePath(QStringLiteral("existing.txt"));
     writeBytes(existing, "old\r\n");
     StandardFileDialogs dialogs;
     QString question;
-    bool replaceAsked = false;
+    QStringList offeredAgain;
     onNextModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Сохранить алгоритм в файле"));
         dialog->setDirectory(m_dir.path());
         dialog->selectFile(existing);
-        // The question comes up inside accept(); refusing it keeps the dialog open.
         onNextModal([&](QWidget *box) {
-            replaceAsked = qobject_cast<QMessageBox *>(box) != nullptr;
-            if (replaceAsked)
-                static_cast<QMessageBox *>(box)->button(QMessageBox::No)->click();
+            if (answer == "Нет") {
+                // Refused: the dialog comes back with the name chosen, to pick another.
+                onNextModal([&](QWidget *again) {
+                    if (auto *second = qobject_cast<QFileDialog *>(again)) {
+                        offeredAgain = second->selectedFiles();
+                        second->reject();
+                    }
+                }, box);
+            }
+            answerNextQuestion(answer, &question);
         }, dialog);
         static_cast<QDialog *>(dialog)->accept();
-        QTRY_VERIFY(replaceAsked);
-        dialog->reject();
     });
-    QCOMPARE(dialogs.saveFileName(nullptr), QString());
-    QVERIFY(replaceAsked);
-    QCOMPARE(fileBytes(existing), QByteArray("old\r\n"));
+    const QString chosen = dialogs.saveFileName(nullptr);
+    QCOMPARE(question, QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(QDir::toNativeSeparators(existing)));
+    if (answer == "Да") {
+        QCOMPARE(chosen, existing);
+    } else {
+        QCOMPARE(chosen, QString());
+        QCOMPARE(offeredAgain, QStringList{existing});
+    }
 }
 
 void TestAlgorithmFiles::openDialog()
