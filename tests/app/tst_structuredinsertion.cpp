@@ -13,6 +13,7 @@ class TestStructuredInsertion : public QObject
 private slots:
     void workedExample();
     void commandsBeforeEnd();
+    void modifiedFunctionKeysInsertNothing();
     void branchThenCommand();
     void insertionsEnableDebugging_data();
     void insertionsEnableDebugging();
@@ -113,6 +114,22 @@ void TestStructuredInsertion::commandsBeforeEnd()
     QTest::mouseClick(s.window.PPButtonTurn, Qt::LeftButton);
     QCOMPARE(s.lines().mid(7), (QStringList{"    ПРЫЖОК", "    ПОВОРОТ", "КОН"}));
     QCOMPARE(s.currentRow(), 9);
+}
+
+void TestStructuredInsertion::modifiedFunctionKeysInsertNothing()
+{
+    EditorSession s;
+    // Shift+F2 is the shortcut of "Разработка", disabled while editing.
+    QVERIFY(!s.window.NMainWork->isEnabled());
+    for (Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+        for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F7, Qt::Key_F8})
+            QTest::keyClick(s.window.lstCom, key, modifier);
+    }
+    QCOMPARE(s.lines().size(), 5);
+    QVERIFY(s.editor->PanelIf->isHidden());
+    QVERIFY(s.editor->PanelWhile->isHidden());
+    s.key(Qt::Key_F2);
+    QCOMPARE(s.lines().size(), 6);
 }
 
 void TestStructuredInsertion::branchThenCommand()
