@@ -1,3 +1,4 @@
+#include "app/editorcontroller.h"
 #include "app/titlewindow.h"
 #include "app/modalwindow.h"
 #include "app/workwindow.h"
@@ -56,6 +57,8 @@ int main(int argc, char *argv[])
         work->setWindowTitle(caption);
         execUntilClosed(work);
     });
+    // The structured editor belongs to the work window and lives as long as it.
+    new EditorController(*work);
     title.show();
     const int result = QApplication::exec();
     delete work;

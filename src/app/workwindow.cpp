@@ -1,5 +1,6 @@
 #include "app/workwindow.h"
 
+#include "app/algorithmlistview.h"
 #include "app/commandpanel.h"
 #include "app/fieldpanel.h"
 #include "app/fieldview.h"
@@ -154,7 +155,7 @@ void WorkWindow::buildClientArea(QWidget *client)
     PPButtonWhile = PPPanelSystCom->PPButtonWhile;
     connect(PPPanelSystCom, &CommandPanel::commandChosen, this, &WorkWindow::triggerPanelCommand);
 
-    lstCom = new QListView(client);
+    lstCom = new AlgorithmListView(client);
     lstCom->setObjectName(QStringLiteral("lstCom"));
     lstCom->setGeometry(layout.algorithmList);
     QFont listFont(QStringLiteral("Arial"));
@@ -287,6 +288,7 @@ void WorkWindow::nMainWorkClick()
     m_scene.drawTaskObjects(m_world);
     refreshFieldView();
     showVariableWalls();
+    emit developmentEntered();
 }
 
 void WorkWindow::nMainDebugClick()
@@ -461,8 +463,11 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
         auto *widget = qobject_cast<QWidget *>(watched);
         const QWidget *focus = QApplication::focusWidget();
         const bool firstReceiver = widget && (widget == focus || (!focus && widget == this));
-        if (firstReceiver && widget->window() == this)
-            formKeyDown(static_cast<QKeyEvent *>(event)->key());
+        // Shift+F2 with "Разработка" disabled must not insert a ШАГ: modified keys are no commands.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool modified = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if (firstReceiver && widget->window() == this && !modified)
+            formKeyDown(key->key());
     } else if (watched == m_client && event->type() == QEvent::MouseButtonPress) {
         // Only a click on the free area: clicks a panel passes on to its parent do not count.
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();

@@ -144,6 +144,8 @@ signals:
     // "Начать" has reset the work and entered its stage; the task is to be loaded now.
     void taskLoadRequested();
     void fieldSizeChanged(int fieldSize);
+    // "Разработка" has been entered and the field redrawn.
+    void developmentEntered();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+class QLineEdit;
+
+// The panel for a comment's text. Enter hands the text over and closes the panel;
+// leaving the field closes it without a comment.
+class CommentPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit CommentPanel(QWidget *parent = nullptr);
+
+    QLabel *LabelComment = nullptr;
+    QLineEdit *EditComment = nullptr;
+
+    // Shows the panel with an empty field and the focus in it.
+    void open();
+    void closePanel();
+
+signals:
+    void commentEntered(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "editor/algorithminsertion.h"
+
+#include <QFrame>
+
+class QPushButton;
+
+// The small panel that asks for the condition of a new branch or loop: a button for
+// "впереди стена" and one for "впереди НЕ стена". It opens level with the command
+// button that called it, with the focus on the positive condition, and Esc on either
+// button hides it.
+class ConditionPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    struct ButtonText
+    {
+        QString name;
+        QString caption;
+        QString hint;
+    };
+
+    ConditionPanel(const QString &name, const ButtonText &positive, const ButtonText &negative,
+                   QWidget *parent = nullptr);
+
+    // PanelIf and PanelWhile as the work window shows them.
+    static ConditionPanel *createIfPanel(QWidget *parent);
+    static ConditionPanel *createWhilePanel(QWidget *parent);
+
+    QPushButton *positiveButton() const { return m_positive; }
+    QPushButton *negativeButton() const { return m_negative; }
+
+    // Shows the panel right of the command panel, its top level with the pressed button.
+    void openBeside(const QWidget *commandPanel, const QWidget *pressedButton);
+
+signals:
+    void conditionChosen(WallCondition condition);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPushButton *addButton(const ButtonText &text, int top, WallCondition condition);
+
+    QPushButton *m_positive = nullptr;
+    QPushButton *m_negative = nullptr;
+};

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "app/algorithmfiledialogs.h"
+#include "app/algorithmmenu.h"
+#include "app/commentpanel.h"
+#include "app/conditionpanel.h"
+#include "app/editorcontroller.h"
+#include "app/procedurenamelist.h"
+#include "app/procedurepanel.h"
+#include "app/workwindow.h"
+#include "editor/algorithmstatistics.h"
+#include "editor/algorithmtext.h"
+
+#include "guihelpers.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+// File dialogs that answer with names set beforehand; an empty name is a cancel.
+class ScriptedDialogs : public AlgorithmFileDialogs
+{
+public:
+    QString saveName;
+    QString openName;
+    int saveAsked = 0;
+    int openAsked = 0;
+
+    QString saveFileName(QWidget *) override
+    {
+        ++saveAsked;
+        return saveName;
+    }
+    QString openFileName(QWidget *) override
+    {
+        ++openAsked;
+        return openName;
+    }
+};
+
+// A work window with its editor, in "Разработка" on the bare skeleton with "КОН"
+// selected, as after opening a task and entering the stage. The pupil's actions go
+// through keys, clicks and the panels' own controls.
+class EditorSession
+{
+public:
+    explicit EditorSession(bool hasPointB = true)
+        : window(10)
+    {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        editor = new EditorController(window, std::move(scripted));
+        window.task().hasPointB = hasPointB;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        activated = QTest::qWaitForWindowActive(&window);
+        window.applyStage(WorkStage::Begin);
+        buildAlgorithmSkeleton(window.algorithm(), hasPointB);
+        window.ListStatist->addItems(resetStatistics());
+        window.nMainWorkClick();
+        window.lstCom->setFocus();
+    }
+
+    WorkWindow window;
+    EditorController *editor = nullptr;
+    ScriptedDialogs *dialogs = nullptr;
+    bool activated = false;
+
+    AlgorithmText &text() { return window.algorithm(); }
+    QStringList lines() { return text().lines(); }
+    int currentRow() { return text().currentRow(); }
+    QStringList statistics() const
+    {
+        QStringList rows;
+        for (int row = 0; row < window.ListStatist->count(); ++row)
+            rows << window.ListStatist->item(row)->text();
+        return rows;
+    }
+    ProcedureNameList *names() { return editor->PanelProc->ListBoxProc; }
+    QLineEdit *newName() { return editor->PanelProc->EditNewProc; }
+
+    QWidget *focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focus(), key, modifiers);
+    }
+    void type(const QString &typed) { typeText(focus(), typed); }
+
+    QPoint rowCentre(int row)
+    {
+        window.lstCom->scrollTo(text().index(row, 0));
+        return window.lstCom->visualRect(text().index(row, 0)).center();
+    }
+    // A left click on a row of the algorithm list.
+    void clickRow(int row) { QTest::mouseClick(window.lstCom->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
+    // Opens the context menu over a row, as a right click does.
+    void openMenuAt(int row)
+    {
+        const QPoint at = rowCentre(row);
+        QTest::mousePress(window.lstCom->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.lstCom->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(window.lstCom->viewport(), &event);
+        QTest::mouseRelease(window.lstCom->viewport(), Qt::RightButton, {}, at);
+    }
+    // Chooses a context-menu item for the current line, as the pupil does.
+    void menu(QAction *item)
+    {
+        openMenuAt(currentRow());
+        const bool enabled = item->isEnabled();
+        editor->ComMenu->hide();
+        if (enabled)
+            item->trigger();
+    }
+    // Selects a row as an operation would, without the selection rule.
+    void select(int row) { text().setCurrentRow(row); }
+    int topRow() { return window.lstCom->indexAt(QPoint(2, 2)).row(); }
+
+    // Enters a new procedure name through the panel opened by F5 or F6.
+    void enterNewName(Qt::Key panelKey, const QString &name)
+    {
+        key(panelKey);
+        newName()->setFocus();
+        type(name);
+        QTest::keyClick(newName(), Qt::Key_Return);
+    }
+};
+
+// Rows as "<leading blanks>|<command text>", so that a wrong indentation is plain to see.
+inline QStringList indentedRows(const QStringList &lines)
+{
+    QStringList rows;
+    for (const QString &line : lines) {
+        int blanks = 0;
+        while (blanks < line.size() && line.at(blanks) == u' ')
+            ++blanks;
+        rows << QString::number(blanks) + u'|' + line.mid(blanks);
+    }
+    return rows;
+}
