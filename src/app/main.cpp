@@ -1,6 +1,7 @@
 #include "app/titlewindow.h"
 #include "app/modalwindow.h"
 #include "app/workwindow.h"
+#include "app/worktools.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
 
     QPointer<WorkWindow> work = new WorkWindow;
+    attachWorkTools(*work);
     TitleWindow title([&work](const QString &caption) {
         if (!work)
             return;
