@@ -1,4 +1,5 @@
 #include "app/titlewindow.h"
+#include "app/windowsystem.h"
 #include "app/modalwindow.h"
 #include "app/workwindow.h"
 #include "app/worktools.h"
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     const QtMessageHandler previousHandler = qInstallMessageHandler(reportFatalStartUp);
+    prepareWindowSystem();
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));

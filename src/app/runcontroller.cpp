@@ -29,6 +29,8 @@ void RunController::run()
     QEventLoop loop;
     m_canvas = &canvas;
     m_interpreter = &interpreter;
+    m_highlightedRow = m_window.algorithm().currentRow();
+    m_highlightClock.start();
     m_loop = &loop;
     // The first step comes from the loop too, so that a run ending at once still ends it.
     QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
@@ -52,15 +54,20 @@ void RunController::advance()
         const RunYield yield = m_interpreter->resume();
         switch (yield.kind) {
         case RunYield::Kind::Wait:
+            showHighlight();
             m_waitTimer.start(yield.milliseconds);
             return;
         case RunYield::Kind::ProcessEvents:
+            if (m_highlightClock.hasExpired(highlightInterval))
+                showHighlight();
             QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
             return;
         case RunYield::Kind::Message:
+            showHighlight();
             showMessage();
             continue;
         case RunYield::Kind::Finished:
+            showHighlight();
             m_loop->quit();
             return;
         }
@@ -78,7 +85,13 @@ void RunController::showMessage()
 
 void RunController::lineHighlighted(int row)
 {
-    m_window.algorithm().setCurrentRow(row);
+    m_highlightedRow = row;
+}
+
+void RunController::showHighlight()
+{
+    m_window.algorithm().setCurrentRow(m_highlightedRow);
+    m_highlightClock.start();
 }
 
 void RunController::fieldRefreshed()
