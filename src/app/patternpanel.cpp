@@ -60,8 +60,10 @@ PatternPanel::PatternPanel(WorkWindow &window)
     content->setFixedSize(defaultShapeSide, defaultShapeSide);
     setWidget(content);
 
+    // Hidden, it takes no room in the window; it floats from the first time it shows. Made
+    // floating now, it would make the window system create the work window before the
+    // title window, and a desktop without a window manager would stack it below.
     window.addDockWidget(Qt::TopDockWidgetArea, this);
-    setFloating(true);
     hide();
     connect(window.NMainPattern, &QAction::triggered, this, &PatternPanel::nMainPatternClick);
 }
@@ -94,6 +96,7 @@ void PatternPanel::nMainPatternClick()
 void PatternPanel::placeOverTaskPanel()
 {
     m_placed = true;
+    setFloating(true);
     adjustSize();
     const QRect taskPanel = m_window.pnlTskNew->geometry();
     const QPoint topLeft(taskPanel.x() + taskPanel.width() - width() + overhang, taskPanel.y());
