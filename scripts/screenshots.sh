@@ -39,38 +39,78 @@ shot() {
     echo "wrote docs/$1"
 }
 
-for size in 1024x768 1920x1080; do
-    export DISPLAY=":$display_number"
-    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-    server=$!
-    for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-
-    (cd "$task" && exec "$program") &
+# Starts the program in a task folder and leads it through the title and the
+# registration to the work window, whose id it leaves in $work. With a prefix the
+# title and registration are photographed on the way.
+open_work() {
+    local folder="$1" prefix="$2"
+    (cd "$folder" && exec "$program") &
     app=$!
-
+    local title registration
     title="$(wait_window 'Шагайка 1.1"  Олимпиадная')"
     xdotool windowfocus --sync "$title"
-    shot "title-$size.png"
-
+    [ -n "$prefix" ] && shot "title-$prefix.png"
     xdotool key --clearmodifiers Return
     registration="$(wait_window 'Введите фамилию и имя')"
     xdotool windowfocus --sync "$registration"
     xdotool type --delay 40 "иванова"
     xdotool key Return
     xdotool type --delay 40 "мария"
-    shot "registration-$size.png"
-
+    [ -n "$prefix" ] && shot "registration-$prefix.png"
     xdotool key Return
     xdotool key Return
     work="$(wait_window 'Ученик \(команда\)')"
     xdotool windowfocus --sync "$work"
+}
+
+# Clicks at a point of the work window's client area (below its menu bar).
+click_client() {
+    local work="$1" x="$2" y="$3" menu
+    menu="${SHAGAIKA_MENU_HEIGHT:-24}"
+    xdotool mousemove --window "$work" "$x" "$((y + menu))" click 1
+}
+
+start_server() {
+    export DISPLAY=":$display_number"
+    # A server of the previous round may still be leaving.
+    for _ in $(seq 1 50); do [ -e "/tmp/.X${display_number}-lock" ] || break; sleep 0.1; done
+    Xvfb "$DISPLAY" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+    server=$!
+    for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+for size in 1024x768 1920x1080; do
+    start_server "$size"
+    open_work "$task" "$size"
     shot "work-$size.png"
 
+    # "Начать" opens the task of the folder.
     xdotool key shift+F1
-    sleep 0.5
+    shot "work-task-$size.png"
+
     xdotool key shift+F2
     shot "work-development-$size.png"
+
+    # "Отладка" and the slow speed: the skeleton runs once per wall arrangement.
+    xdotool key shift+F3
+    sleep 0.3
+    click_client "$work" 182 13
+    sleep 3.2
+    shot "work-run-$size.png"
 
     cleanup
     sleep 0.3
 done
+
+# Every example opened, at the smaller screen.
+start_server 1024x768
+for example in "$root"/examples/*/; do
+    name="$(basename "$example")"
+    open_work "$example" ""
+    xdotool key shift+F1
+    shot "example-$name-1024x768.png"
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    app=""
+    sleep 0.3
+done
+cleanup

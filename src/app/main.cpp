@@ -1,7 +1,9 @@
 #include "app/editorcontroller.h"
 #include "app/titlewindow.h"
+#include "app/windowsystem.h"
 #include "app/modalwindow.h"
 #include "app/workwindow.h"
+#include "app/worktools.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -46,11 +48,13 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     const QtMessageHandler previousHandler = qInstallMessageHandler(reportFatalStartUp);
+    prepareWindowSystem();
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
 
     QPointer<WorkWindow> work = new WorkWindow;
+    attachWorkTools(*work);
     TitleWindow title([&work](const QString &caption) {
         if (!work)
             return;

@@ -21,6 +21,10 @@ TaskStatementPanel::TaskStatementPanel(QWidget *parent)
     lstTsk->setObjectName(QStringLiteral("lstTsk"));
     lstTsk->setGeometry(72, 8, 609, 33);
     lstTsk->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A long statement line wraps: a horizontal scroll bar would leave room for one row only.
+    lstTsk->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstTsk->setWordWrap(true);
+    lstTsk->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 }
 
 void TaskStatementPanel::setStatement(const QStringList &lines)

@@ -13,6 +13,7 @@
 #include "app/worklayout.h"
 #include "editor/algorithmtext.h"
 #include "tasks/selectsizevariant.h"
+#include "tasks/tasksetup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -305,9 +306,8 @@ void WorkWindow::n1212Click(QAction *item)
         return;
     setFieldSize(size);
     emit fieldSizeChanged(size);
-    selectSizeVariant();
-    m_scene.drawEmptyField();
-    m_scene.drawTaskObjects(m_world);
+    changeFieldSize(m_task, m_world, size, &m_scene);
+    alignSelectorsWithWalls();
     refreshFieldView();
 }
 

@@ -1,7 +1,7 @@
 #include "cli/checkertask.h"
 
-#include "tasks/selectsizevariant.h"
 #include "tasks/taskfolder.h"
+#include "tasks/tasksetup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,30 +18,16 @@ QString offeredSizes(const TaskData &task)
     return sizes.isEmpty() ? QStringLiteral("ни одного") : sizes.join(QStringLiteral(", "));
 }
 
-void showVariableWalls(WallModel &walls)
-{
-    walls.selectors.fill(0);
-    const int count = qMin(walls.variableWallCount(), int(WallModel::maxVariableWalls));
-    for (int i = 0; i < count; ++i)
-        walls.selectors[size_t(i)] = 1;
-}
-
 } // namespace
 
 World worldForSize(const TaskData &task, int fieldSize)
 {
-    // Opening the task: size 12, its data, the executor on point А, the variable walls shown.
+    // Opening the task at size 12, then the size menu; the run finds every variable wall
+    // at its first variant, as after a task start.
     World world;
-    world.fieldSize = TaskData::firstSize;
-    selectSizeVariant(task, world);
-    resetExecutorToStart(world);
-    showVariableWalls(world.walls);
-    // The size menu: the new size's data and the executor on its point А.
-    world.fieldSize = qint16(fieldSize);
-    selectSizeVariant(task, world);
-    resetExecutorToStart(world);
-    // The walls as the run finds them after a task start: every one at its first variant.
-    showVariableWalls(world.walls);
+    setUpTaskField(task, world, nullptr);
+    changeFieldSize(task, world, fieldSize, nullptr);
+    showVariableWalls(world.walls, nullptr);
     return world;
 }
 

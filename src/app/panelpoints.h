@@ -1,0 +1,59 @@
+#pragma once
+
+#include "tasks/pointsentry.h"
+
+#include <QFrame>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class UpDown;
+class WorkWindow;
+
+// The points panel: point А with its heading and point Б, set by hand over what the task
+// gave for the current size. Closing it by its menu item or by a click on the panel
+// applies the values and redraws the field; a click on the free window area only hides
+// it. The controls keep what was last entered.
+class PanelPoints : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit PanelPoints(WorkWindow &window);
+
+    QCheckBox *CheckBoxA = nullptr;
+    QLineEdit *EditAX = nullptr;
+    UpDown *UpDownAX = nullptr;
+    QLineEdit *EditAY = nullptr;
+    UpDown *UpDownAY = nullptr;
+    QComboBox *ComboBoxTo = nullptr;
+    QCheckBox *CheckBoxB = nullptr;
+    QLineEdit *EditBX = nullptr;
+    UpDown *UpDownBX = nullptr;
+    QLineEdit *EditBY = nullptr;
+    UpDown *UpDownBY = nullptr;
+
+    QList<UpDown *> upDowns() const { return {UpDownAX, UpDownAY, UpDownBX, UpDownBY}; }
+    void setUpperLimit(int limit);
+
+    // The heading the combo box gives: its chosen item, or 0 for text typed by hand.
+    qint16 heading() const;
+    PointsEntry entry() const;
+
+    // "Точки": show or hide; hiding applies the values. Nothing happens during a run.
+    void nMainPointsClick();
+    // A click on the panel's own surface: hide and apply.
+    void panelPointsClick();
+    // The values into point А and point Б and the field redrawn. A bad value changes
+    // nothing: its message is shown and the panel opens again at that edit.
+    bool applyPoints();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QLineEdit *edit(PointsEntry::Field field) const;
+
+    WorkWindow &m_window;
+    bool m_headingTyped = false;
+};

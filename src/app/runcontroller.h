@@ -1,0 +1,62 @@
+#pragma once
+
+#include "world/runend.h"
+#include "world/runobserver.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class ChangedAreaCanvas;
+class Interpreter;
+class QEventLoop;
+class WorkWindow;
+
+// Carries out a run of the work window's algorithm when a speed button is clicked: an
+// interpreter for that one run, driven from the window's event loop. A wait is a
+// single-shot timer, so the window keeps painting and takes the stop click while it
+// lasts; where the run lets pending events through, it continues from the event queue
+// after them. Messages are modal boxes, the highlight is the selected row of the
+// algorithm list, and every refresh of the field repaints at once what changed.
+//
+// The list shows the highlighted line whenever the run pauses (every line waits at the
+// slow and middle speeds), before a message and at the end. Without pauses, at the
+// fastest speed, it follows at most once per screen frame: a list repaint per line would
+// cost many times the field's repaints, and no eye sees lines change faster than that.
+// It belongs to the window and lives as long as the window does.
+class RunController : public QObject, private RunObserver
+{
+    Q_OBJECT
+
+public:
+    // The shortest time between two highlights shown without a pause: one screen frame.
+    static constexpr int highlightInterval = 16;
+
+    explicit RunController(WorkWindow &window);
+
+    bool isRunning() const { return m_interpreter != nullptr; }
+    RunEnd lastEnd() const { return m_lastEnd; }
+
+signals:
+    void runEnded(RunEnd end);
+
+private:
+    void run();
+    void advance();
+    void showMessage();
+    void showHighlight();
+
+    void lineHighlighted(int row) override;
+    void fieldRefreshed() override;
+    void workItemEnabledChanged(bool enabled) override;
+    void wallTimersStopped(int count) override;
+
+    WorkWindow &m_window;
+    QTimer m_waitTimer;
+    Interpreter *m_interpreter = nullptr;
+    ChangedAreaCanvas *m_canvas = nullptr;
+    QEventLoop *m_loop = nullptr;
+    RunEnd m_lastEnd = RunEnd::Complete;
+    int m_highlightedRow = -1;
+    QElapsedTimer m_highlightClock;
+};

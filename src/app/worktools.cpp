@@ -1,0 +1,16 @@
+#include "app/worktools.h"
+
+#include "app/panelpoints.h"
+#include "app/patternpanel.h"
+#include "app/runcontroller.h"
+#include "app/taskloader.h"
+
+WorkTools attachWorkTools(WorkWindow &window)
+{
+    WorkTools tools;
+    tools.patternPanel = new PatternPanel(window);
+    tools.taskLoader = new TaskLoader(window, *tools.patternPanel);
+    tools.runController = new RunController(window);
+    tools.panelPoints = new PanelPoints(window);
+    return tools;
+}
