@@ -52,14 +52,26 @@ enum class Operation {
 
 const char *operationName(Operation op)
 {
-    static const char *const names[] = {
-        "select row",     "step",        "jump",          "turn",
-        "branch",         "loop",        "choose procedure", "new procedure name",
-        "blank line",     "comment",     "delete line",   "Delete key",
-        "delete construct", "delete else-branch", "delete procedure", "delete whole algorithm",
-        "set row anywhere",
-    };
-    return names[int(op)];
+    switch (op) {
+    case Operation::SelectRow: return "select row";
+    case Operation::Step: return "step";
+    case Operation::Jump: return "jump";
+    case Operation::Turn: return "turn";
+    case Operation::Branch: return "branch";
+    case Operation::Loop: return "loop";
+    case Operation::ChooseProcedure: return "choose procedure";
+    case Operation::NewProcedureName: return "new procedure name";
+    case Operation::BlankLine: return "blank line";
+    case Operation::Comment: return "comment";
+    case Operation::DeleteLine: return "delete line";
+    case Operation::DeleteKey: return "Delete key";
+    case Operation::DeleteConstruct: return "delete construct";
+    case Operation::DeleteElseBranch: return "delete else-branch";
+    case Operation::DeleteProcedure: return "delete procedure";
+    case Operation::DeleteWholeAlgorithm: return "delete whole algorithm";
+    case Operation::SetRowAnywhere: return "set row anywhere";
+    }
+    return "?";
 }
 
 struct Step
@@ -84,8 +96,8 @@ QString typedText(FuzzInput &data)
 // Mostly the few names a pupil would use, so that names meet again.
 QString procedureName(FuzzInput &data)
 {
-    static const QStringList usual = {QStringLiteral("угол"), QStringLiteral("a"), QStringLiteral("A"),
-                                      QStringLiteral(" "), QStringLiteral("1x"), QString()};
+    static const QStringList usual = {QStringLiteral("угол"), QStringLiteral("a"),  QStringLiteral("A"),
+                                      QStringLiteral(" "),    QStringLiteral("1x"), QString()};
     const int pick = data.pick(0, int(usual.size()));
     return pick < usual.size() ? usual.at(pick) : typedText(data);
 }
@@ -93,16 +105,35 @@ QString procedureName(FuzzInput &data)
 // A line of a random text: mostly keywords, so that constructs form, with any indentation.
 QString randomLine(FuzzInput &data)
 {
-    static const QStringList words = {
-        titleLine(), K::given, K::goalPointB, K::goalPattern, K::begin, K::end,
-        K::step, K::jump, K::turn, K::ifWall, K::ifNotWall, K::then, K::otherwise, K::branchEnd,
-        K::whileWall, K::whileNotWall, K::loopBegin, K::loopEnd,
-        K::procedure + QStringLiteral(" угол"), K::procedure, K::procedureEnd,
-        K::call + QStringLiteral(" угол"), K::call, K::comment, QString(),
-        QStringLiteral("КОН "), QStringLiteral("ЕСЛИ"), QStringLiteral("ПОКА"),
-    };
-    const QString indent(data.pick(0, 12),
-                         data.flag() ? QLatin1Char(' ') : QLatin1Char('\t'));
+    static const QStringList words = {titleLine(),
+                                      K::given,
+                                      K::goalPointB,
+                                      K::goalPattern,
+                                      K::begin,
+                                      K::end,
+                                      K::step,
+                                      K::jump,
+                                      K::turn,
+                                      K::ifWall,
+                                      K::ifNotWall,
+                                      K::then,
+                                      K::otherwise,
+                                      K::branchEnd,
+                                      K::whileWall,
+                                      K::whileNotWall,
+                                      K::loopBegin,
+                                      K::loopEnd,
+                                      K::procedure + QStringLiteral(" угол"),
+                                      K::procedure,
+                                      K::procedureEnd,
+                                      K::call + QStringLiteral(" угол"),
+                                      K::call,
+                                      K::comment,
+                                      QString(),
+                                      QStringLiteral("КОН "),
+                                      QStringLiteral("ЕСЛИ"),
+                                      QStringLiteral("ПОКА")};
+    const QString indent(data.pick(0, 12), data.flag() ? QLatin1Char(' ') : QLatin1Char('\t'));
     const int pick = data.pick(0, int(words.size()));
     return indent + (pick < words.size() ? words.at(pick) : typedText(data));
 }

@@ -10,7 +10,11 @@
 class FuzzInput
 {
 public:
-    FuzzInput(const uint8_t *bytes, size_t size) : m_bytes(bytes), m_size(size) {}
+    FuzzInput(const uint8_t *bytes, size_t size)
+        : m_bytes(bytes)
+        , m_size(size)
+    {
+    }
 
     bool isUsedUp() const { return m_next >= m_size; }
 

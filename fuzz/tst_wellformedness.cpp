@@ -50,24 +50,29 @@ void TestWellFormedness::shape_data()
     QTest::newRow("branch with else")
         << algorithm({four + K::ifWall, then, step, otherwise, step, four + K::branchEnd}) << -1;
     QTest::newRow("branch without else") << algorithm({four + K::ifNotWall, then, four + K::branchEnd}) << -1;
-    QTest::newRow("loop in branch")
-        << algorithm({four + K::ifWall, then, four + K::whileWall, four + K::loopBegin, four + K::loopEnd,
-                      four + K::branchEnd})
-        << -1;
+    QTest::newRow("loop in branch") << algorithm(
+        {four + K::ifWall, then, four + K::whileWall, four + K::loopBegin, four + K::loopEnd,
+         four + K::branchEnd}) << -1;
     QTest::newRow("commands, comment, blank")
-        << algorithm({four + K::step, four + K::jump, four + K::turn, QStringLiteral("//x"), QString()}) << -1;
+        << algorithm({four + K::step, four + K::jump, four + K::turn, QStringLiteral("//x"), QString()})
+        << -1;
     QTest::newRow("called procedure") << algorithm({call}, {head, step, K::procedureEnd}) << -1;
-    QTest::newRow("item before a procedure head") << algorithm({call}, {K::step, head, K::procedureEnd}) << -1;
-    QTest::newRow("item after the last procedure") << algorithm({call}, {head, K::procedureEnd, QString()}) << -1;
+    QTest::newRow("item before a procedure head")
+        << algorithm({call}, {K::step, head, K::procedureEnd}) << -1;
+    QTest::newRow("item after the last procedure")
+        << algorithm({call}, {head, K::procedureEnd, QString()}) << -1;
 
     QTest::newRow("too short") << QStringList{titleLine(), four + K::given} << 0;
-    QTest::newRow("wrong title") << (QStringList{QStringLiteral("АЛГОРИТМ ПУТЬ_1")} + algorithm({}).mid(1)) << 0;
+    QTest::newRow("wrong title") << (QStringList{QStringLiteral("АЛГОРИТМ ПУТЬ_1")} + algorithm({}).mid(1))
+                                 << 0;
     QTest::newRow("no begin") << (algorithm({}).mid(0, 3) + QStringList{K::end}) << 3;
     QTest::newRow("no end") << algorithm({}).mid(0, 4) << 4;
     QTest::newRow("end with a blank") << (algorithm({}).mid(0, 4) + QStringList{QStringLiteral("КОН ")}) << 4;
     QTest::newRow("branch without then") << algorithm({four + K::ifWall, four + K::branchEnd}) << 5;
     QTest::newRow("branch without end") << algorithm({four + K::ifWall, then, otherwise}) << 7;
-    QTest::newRow("two else") << algorithm({four + K::ifWall, then, otherwise, otherwise, four + K::branchEnd}) << 7;
+    QTest::newRow("two else") << algorithm(
+        {four + K::ifWall, then, otherwise, otherwise, four + K::branchEnd})
+                              << 7;
     QTest::newRow("loop without begin") << algorithm({four + K::whileWall, four + K::loopEnd}) << 5;
     QTest::newRow("loop without end") << algorithm({four + K::whileNotWall, four + K::loopBegin}) << 6;
     QTest::newRow("loop closed by branch end")
@@ -79,7 +84,8 @@ void TestWellFormedness::shape_data()
     QTest::newRow("nested procedures")
         << algorithm({call}, {head, QStringLiteral("ПРОЦЕДУРА б"), K::procedureEnd, K::procedureEnd}) << 7;
     QTest::newRow("procedure without end") << algorithm({call}, {head, step}) << 8;
-    QTest::newRow("described twice") << algorithm({call}, {head, K::procedureEnd, head, K::procedureEnd}) << 8;
+    QTest::newRow("described twice") << algorithm({call}, {head, K::procedureEnd, head, K::procedureEnd})
+                                     << 8;
     QTest::newRow("call without description") << algorithm({call}) << 4;
     QTest::newRow("closer after the end") << algorithm({}, {four + K::loopEnd}) << 5;
 }
@@ -106,7 +112,8 @@ void TestWellFormedness::procedureNames_data()
     QTest::newRow("same order") << QStringList{QStringLiteral("а"), QStringLiteral("б")} << true;
     QTest::newRow("other order") << QStringList{QStringLiteral("б"), QStringLiteral("а")} << false;
     QTest::newRow("one missing") << QStringList{QStringLiteral("а")} << false;
-    QTest::newRow("one too many") << QStringList{QStringLiteral("а"), QStringLiteral("б"), QStringLiteral("в")}
+    QTest::newRow("one too many") << QStringList{QStringLiteral("а"), QStringLiteral("б"),
+                                                 QStringLiteral("в")}
                                   << false;
     QTest::newRow("letter case") << QStringList{QStringLiteral("А"), QStringLiteral("б")} << false;
 }
@@ -116,8 +123,8 @@ void TestWellFormedness::procedureNames()
     QFETCH(QStringList, names);
     QFETCH(bool, sound);
 
-    const QStringList lines = algorithm({}, {QStringLiteral("ПРОЦЕДУРА а"), K::procedureEnd,
-                                             QStringLiteral("ПРОЦЕДУРА б"), K::procedureEnd});
+    const QStringList lines = algorithm(
+        {}, {QStringLiteral("ПРОЦЕДУРА а"), K::procedureEnd, QStringLiteral("ПРОЦЕДУРА б"), K::procedureEnd});
     QCOMPARE(!procedureNamesFault(lines, names).has_value(), sound);
 }
 

@@ -12,7 +12,10 @@ namespace {
 class ShapeReader
 {
 public:
-    explicit ShapeReader(const QStringList &lines) : m_lines(lines) {}
+    explicit ShapeReader(const QStringList &lines)
+        : m_lines(lines)
+    {
+    }
 
     std::optional<QString> read()
     {
