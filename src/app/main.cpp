@@ -1,7 +1,63 @@
+#include "app/titlewindow.h"
+#include "app/modalwindow.h"
+#include "app/workwindow.h"
+
 #include <QApplication>
+#include <QGuiApplication>
+#include <QPointer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display the window system cannot start, and QApplication would abort with
+// a message about platform plugins that does not say what is missing.
+bool displayAvailable()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty())
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+constexpr const char *noDisplayMessage =
+    "Шагайка: не удалось открыть окно — графический дисплей недоступен.\n"
+    "Shagaika: cannot open a window: no graphical display is available.\n";
+
+// A display that is named but cannot be reached ends in a fatal message of the window
+// system's start-up; say plainly what it means before the program ends.
+void reportFatalStartUp(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+    if (type == QtFatalMsg) {
+        std::fputs(noDisplayMessage, stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (!displayAvailable()) {
+        std::fputs(noDisplayMessage, stderr);
+        return EXIT_FAILURE;
+    }
+    const QtMessageHandler previousHandler = qInstallMessageHandler(reportFatalStartUp);
     QApplication app(argc, argv);
-    return 0;
+    qInstallMessageHandler(previousHandler);
+    QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
+
+    QPointer<WorkWindow> work = new WorkWindow;
+    TitleWindow title([&work](const QString &caption) {
+        if (!work)
+            return;
+        work->setWindowTitle(caption);
+        execUntilClosed(work);
+    });
+    title.show();
+    const int result = QApplication::exec();
+    delete work;
+    return result;
 }

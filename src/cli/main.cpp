@@ -1,4 +1,123 @@
-int main()
+#include "cli/checkeroptions.h"
+#include "cli/checkertask.h"
+#include "cli/checkertexts.h"
+#include "cli/eventstream.h"
+#include "cli/filecheck.h"
+#include "cli/resultjson.h"
+#include "cli/resulttable.h"
+#include "editor/algorithmfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStringConverter>
+#include <QTextStream>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+enum ExitStatus { AllComplete = 0, SomeNotComplete = 1, CannotCheck = 2 };
+
+QStringList argumentsOf(int argc, char *argv[])
 {
-    return 0;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+
+    const CheckerOptionsResult parsed = parseCheckerOptions(argumentsOf(argc, argv));
+    if (!parsed.isOk()) {
+        err << "shagaika-check: " << parsed.error << "\n"
+            << "Справка: shagaika-check --help\n";
+        return CannotCheck;
+    }
+    if (parsed.helpRequested) {
+        out << checkerHelpText();
+        return AllComplete;
+    }
+    if (parsed.versionRequested) {
+        out << checkerVersionText() << "\n";
+        return AllComplete;
+    }
+    const CheckerOptions &options = parsed.options;
+
+    if (options.rendersPictures() && !QFileInfo(options.renderPrefix).absoluteDir().exists()) {
+        err << "shagaika-check: --render: нет папки "
+            << QDir::toNativeSeparators(QFileInfo(options.renderPrefix).absolutePath()) << "\n";
+        return CannotCheck;
+    }
+
+    // Pictures need fonts, and fonts need the GUI application; no window is ever shown.
+    std::unique_ptr<QCoreApplication> application;
+    if (options.rendersPictures()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    const CheckerTaskResult loaded = loadCheckerTask(options.taskFolder, options.fieldSize);
+    if (!loaded.isOk()) {
+        err << "shagaika-check: " << loaded.error << "\n";
+        return CannotCheck;
+    }
+
+    // Every file is read before any runs, so that a wrong name costs no time.
+    QList<QStringList> algorithms;
+    bool allRead = true;
+    for (const QString &file : options.files) {
+        const AlgorithmFileResult read = readAlgorithmFile(file);
+        if (!read.isOk()) {
+            err << "shagaika-check: " << read.error << "\n";
+            allRead = false;
+        }
+        algorithms.append(read.lines);
+    }
+    if (!allRead)
+        return CannotCheck;
+
+    FileCheck check(*loaded.task, options);
+    QList<FileResult> results;
+    bool allComplete = true;
+    bool allPicturesWritten = true;
+    for (qsizetype i = 0; i < options.files.size(); ++i) {
+        std::unique_ptr<EventStream> events;
+        if (options.events)
+            events = std::make_unique<EventStream>(out);
+        const FileResult result = check.run(options.files.at(i), algorithms.at(i), events.get());
+        events.reset();
+        for (const QString &error : check.pictureErrors()) {
+            err << "shagaika-check: " << error << "\n";
+            allPicturesWritten = false;
+        }
+        if (options.json)
+            out << resultJsonLine(result) << "\n";
+        out.flush();
+        allComplete = allComplete && result.end == RunEnd::Complete;
+        if (!options.json && !options.events)
+            results.append(result);
+    }
+    if (!options.json && !options.events) {
+        for (const QString &line : resultTable(results))
+            out << line << "\n";
+    }
+    out.flush();
+
+    if (!allPicturesWritten)
+        return CannotCheck;
+    return allComplete ? AllComplete : SomeNotComplete;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <numbers>
 
 namespace {
 
@@ -56,7 +57,7 @@ Mask turnedMask(double degrees)
 {
     constexpr int samples = 4;
     constexpr double centre = size / 2.0;
-    const double angle = degrees * M_PI / 180.0;
+    const double angle = degrees * std::numbers::pi / 180.0;
     const double cosA = std::cos(angle);
     const double sinA = std::sin(angle);
     Mask mask;
@@ -78,21 +79,21 @@ Mask turnedMask(double degrees)
 }
 
 // Inside pixels next to an outside one (left, right, above, below) form the one-pixel outline.
-// Outside pixels that a turned shape still covers by a quarter soften its steps in grey.
+// Where a turned shape only half covers an outline pixel, the outline softens to grey.
 QImage paint(const Mask &mask, QRgb fill, QRgb outline)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
+            if (!mask.inside(x, y))
+                continue;
             const bool touchesOutside = !mask.inside(x - 1, y) || !mask.inside(x + 1, y)
                                         || !mask.inside(x, y - 1) || !mask.inside(x, y + 1);
-            const bool touchesInside = mask.inside(x - 1, y) || mask.inside(x + 1, y) || mask.inside(x, y - 1)
-                                       || mask.inside(x, y + 1);
-            if (mask.inside(x, y))
-                image.setPixel(x, y, touchesOutside ? outline : fill);
-            else if (mask.at(x, y) >= 0.25 && touchesInside)
-                image.setPixel(x, y, FieldColours::pointerFringe);
+            if (!touchesOutside)
+                image.setPixel(x, y, fill);
+            else
+                image.setPixel(x, y, mask.at(x, y) < 0.75 ? FieldColours::pointerFringe : outline);
         }
     }
     return image;

@@ -6,12 +6,16 @@
 namespace {
 
 constexpr int smallestLabelPixelSize = 6;
+// Below this size smoothed digits turn to grey smudges on the bar; plain pixels stay readable.
+constexpr int largestUnsmoothedPixelSize = 11;
 
 QFont font(const QStringList &families, int pixelSize)
 {
     QFont f;
     f.setFamilies(families);
     f.setPixelSize(pixelSize);
+    if (pixelSize <= largestUnsmoothedPixelSize)
+        f.setStyleStrategy(QFont::NoAntialias);
     return f;
 }
 
@@ -24,7 +28,7 @@ QFont pointLetterFont()
 
 QFont wallLabelFont(int barThickness)
 {
-    const QStringList families{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"),
+    const QStringList families{QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"),
                                QStringLiteral("Serif")};
     // One pixel of the bar stays free below the label.
     for (int size = barThickness; size > smallestLabelPixelSize; --size) {

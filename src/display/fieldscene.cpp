@@ -8,6 +8,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QVarLengthArray>
 
 namespace {
 
@@ -22,13 +23,26 @@ QPen thinPen(QRgb colour)
     return QPen(QColor(colour), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
-// Each segment leaves out its end pixel; the next segment starts there, so only the
-// last point of the whole line stays undrawn.
+// A one-pixel line that includes its first point and leaves out its last, whichever way it
+// runs (the painter's own lines leave out the lower-right end instead).
+void drawLineWithoutEnd(QPainter &painter, QPoint from, QPoint to)
+{
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    const int steps = qMax(qAbs(dx), qAbs(dy));
+    QVarLengthArray<QPoint, 64> points;
+    for (int i = 0; i < steps; ++i)
+        points.append(from + QPoint(qRound(double(dx) * i / steps), qRound(double(dy) * i / steps)));
+    painter.drawPoints(points.data(), int(points.size()));
+}
+
+// Each segment starts at its first point and leaves out its end pixel; the next segment
+// starts there, so only the last point of the whole line stays undrawn.
 void drawOpenPolyline(QPainter &painter, const std::array<QPoint, 4> &points, QRgb colour)
 {
-    painter.setPen(QPen(QColor(colour), 1, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(thinPen(colour));
     for (std::size_t i = 1; i < points.size(); ++i)
-        painter.drawLine(points[i - 1], points[i]);
+        drawLineWithoutEnd(painter, points[i - 1], points[i]);
 }
 
 void drawBar(QPainter &painter, const BarShape &bar)

@@ -18,4 +18,8 @@ public:
     bool verticalWallAt(qint16 column, qint16 row) const;
 
     int variableWallCount() const { return int(walls.variable.size()); }
+
+private:
+    // Is the present variant of some variable wall on that edge? The orientation is compared whole.
+    bool variableWallAt(const QString &orientation, qint16 column, qint16 row) const;
 };

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "world/delaysettings.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the command line of shagaika-check asks for.
+struct CheckerOptions
+{
+    static constexpr qint64 defaultLimit = 1000000;
+    static constexpr int defaultUnit = 10;
+    static constexpr int smallestUnit = 4;
+    static constexpr int largestUnit = 80;
+
+    QString taskFolder = QStringLiteral(".");
+    int fieldSize = 12;
+    RunSpeed speed = RunSpeed::Fastest;
+    qint64 limit = defaultLimit;
+    bool events = false;
+    bool json = false;
+    QString renderPrefix; // empty: no pictures
+    int unit = defaultUnit;
+    QStringList files;
+
+    bool rendersPictures() const { return !renderPrefix.isEmpty(); }
+};
+
+// The outcome of reading the command line: options, a request for the guide or the
+// version, or the reason why the line cannot be used.
+struct CheckerOptionsResult
+{
+    CheckerOptions options;
+    bool helpRequested = false;
+    bool versionRequested = false;
+    QString error;
+
+    bool isOk() const { return error.isEmpty(); }
+};
+
+// The arguments without the program name. "--name value" and "--name=value" both work;
+// "--" ends the options, so a file whose name begins with "-" can still be checked.
+CheckerOptionsResult parseCheckerOptions(const QStringList &arguments);
+
+QString speedName(RunSpeed speed);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "tasks/taskdata.h"
+#include "world/world.h"
+
+#include <QString>
+
+#include <optional>
+
+// A task made ready for runs at one field size: the world exactly as the desktop program
+// would run on after opening the task ("Начать") and choosing that size in the size menu.
+struct CheckerTask
+{
+    TaskData task;
+    World world;
+};
+
+struct CheckerTaskResult
+{
+    std::optional<CheckerTask> task;
+    // Empty on success; otherwise the report for standard error.
+    QString error;
+
+    bool isOk() const { return task.has_value(); }
+};
+
+// Reads "Zerid.txt" in the folder (the pattern picture is neither needed nor read) and
+// applies the size, which the task must offer.
+CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize);
+
+// The world of a loaded task at a size: start, point Б and walls of that size, the
+// executor on point А, every variable wall at its first variant.
+World worldForSize(const TaskData &task, int fieldSize);

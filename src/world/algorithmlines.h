@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QStringList>
+
+#include <vector>
+
+// The algorithm's lines as the interpreter sees them: each line's kind, decided once from
+// its command text (the line without its leading characters of codes 0 to 32), and the
+// answers of the forward scans, found at most once per start line. The text does not
+// change during a run, so none of this is worked out again while the executor moves.
+class AlgorithmLines
+{
+public:
+    enum class Kind : unsigned char {
+        Other,          // header lines, НАЧ, comments, blank lines, ТО, НЦ, anything else
+        Turn,           // ПОВОРОТ
+        Step,           // ШАГ
+        Jump,           // ПРЫЖОК
+        BranchIfWall,   // ЕСЛИ впереди стена
+        BranchIfNoWall, // ЕСЛИ впереди НЕ стена
+        BranchOther,    // any other text beginning ЕСЛИ: never holds
+        LoopIfWall,     // ПОКА впереди стена
+        LoopIfNoWall,   // ПОКА впереди НЕ стена
+        LoopOther,      // any other text beginning ПОКА: never holds
+        ProcedureHead,  // begins ПРОЦЕДУРА
+        Call,           // begins ДЕЛАЙ
+        Else,           // ИНАЧЕ
+        BranchEnd,      // ВСЁ
+        LoopEnd,        // КЦ
+        ProcedureEnd    // КОНЕЦ ПРОЦЕДУРЫ
+    };
+
+    // A scan's answer when it runs past the last line.
+    static constexpr int missing = -1;
+
+    explicit AlgorithmLines(const QStringList &lines);
+
+    int count() const { return int(m_kinds.size()); }
+    Kind kind(int row) const { return m_kinds[size_t(row)]; }
+    // Is the whole line, leading blanks included, exactly "КОН"?
+    bool isMainEnd(int row) const { return m_mainEnd[size_t(row)]; }
+    // For a call line: the first procedure head with the called name, or -1.
+    int callTarget(int row) const { return m_callTargets[size_t(row)]; }
+
+    // From row `head` + 2 of a branch whose condition does not hold: the first "ИНАЧЕ" or
+    // "ВСЁ" of that branch (nested branch heads raise the depth, "ВСЁ" lowers it).
+    int branchSkipEnd(int head);
+    // From the line after an "ИНАЧЕ" met in a then part: the "ВСЁ" that closes the branch.
+    int elseSkipEnd(int elseRow);
+    // From row `head` + 2 of a loop: its matching "КЦ".
+    int loopSkipEnd(int head);
+    // From the line after a procedure head: the first "КОНЕЦ ПРОЦЕДУРЫ".
+    int procedureEnd(int head);
+
+    // The command text of a line: leading characters of codes 0 to 32 removed.
+    static Kind classify(const QString &commandText);
+
+private:
+    static constexpr int notScanned = -2;
+
+    int scanBranchSkip(int from) const;
+    int scanElseSkip(int from) const;
+    int scanLoopSkip(int from) const;
+    int scanProcedureEnd(int from) const;
+
+    std::vector<Kind> m_kinds;
+    std::vector<bool> m_mainEnd;
+    std::vector<int> m_callTargets;
+    std::vector<int> m_branchSkip;
+    std::vector<int> m_elseSkip;
+    std::vector<int> m_loopSkip;
+    std::vector<int> m_procedureEnd;
+};

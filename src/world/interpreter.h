@@ -1,0 +1,128 @@
+#pragma once
+
+#include "world/algorithmlines.h"
+#include "world/commandcontext.h"
+#include "world/delaysettings.h"
+#include "world/executorcommand.h"
+#include "world/runend.h"
+#include "world/runmessage.h"
+#include "world/runyield.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <vector>
+
+class FieldCanvas;
+class RunObserver;
+struct World;
+
+// Runs an algorithm on the executor's world: one pass from line 0 to "КОН" for every
+// arrangement of the variable walls, highlighting each line as it goes.
+//
+// The interpreter is a machine that its surroundings drive. Each resume() runs it until it
+// has to wait, show a message or let pending window events through, and says which; the
+// caller does that (with a timer, a real or a virtual clock) and resumes again, until the
+// run is finished. The routines of the run (the whole run, a pass, a line, a branch, a
+// loop, a procedure call, a command) are frames on an explicit stack, so nested calls use
+// no native stack: their depth is bounded by callDepthLimit, beyond which the run ends
+// with a message. Everything else is reported, as it happens, to the observer.
+class Interpreter
+{
+public:
+    static constexpr int defaultCallDepthLimit = 100000;
+
+    // The lines are read once, here; the world, the canvas and the observer must outlive
+    // the interpreter. A null canvas draws nothing, a null observer hears nothing.
+    Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
+                FieldCanvas *canvas = nullptr, RunObserver *observer = nullptr,
+                int callDepthLimit = defaultCallDepthLimit);
+
+    // The first call starts the run. Waits of 0 ms are reported to the observer but do
+    // not return. After Finished every further call returns Finished again.
+    RunYield resume();
+
+    // The stop button: the run ends at the next place where it tests for a stop.
+    void requestStop() { m_stopRequested = true; }
+    bool isStopRequested() const { return m_stopRequested; }
+
+    bool isFinished() const { return m_finished; }
+    RunEnd end() const { return m_end; }
+    // The message of the last Message yield.
+    const RunMessage &message() const { return m_message; }
+
+    // Highlights made in the current pass, counted from its first line on.
+    qint64 passHighlightCount() const { return m_passHighlights; }
+    // Lines executed in the current pass, nested ones included.
+    qint64 passLineCount() const { return m_passLines; }
+    // The line highlighted last (-1: none).
+    int currentRow() const { return m_currentRow; }
+    // The arrangement of the current pass, one selector per variable wall.
+    const QList<int> &arrangement() const { return m_arrangement; }
+    int callDepth() const { return m_callDepth; }
+    int callDepthLimit() const { return m_callDepthLimit; }
+
+private:
+    enum class Routine : unsigned char { Run, Pass, Line, Branch, Loop, Call, Command, Abort };
+
+    struct Frame
+    {
+        Routine routine;
+        unsigned char step = 0;
+        int index = 0; // the line the routine stands on (its in/out index)
+        int head = 0;  // the line that began the routine
+        int aux = 0;   // per routine: arrangement number, loop depth
+    };
+
+    enum class Flow { Continue, Yield };
+
+    Flow runAlgorithm(Frame &frame);
+    Flow runPass(Frame &frame);
+    Flow executeLine(Frame &frame);
+    Flow executeBranch(Frame &frame);
+    Flow executeLoop(Frame &frame);
+    Flow skipProcedureDescription(Frame &frame);
+    Flow callProcedure(Frame &frame);
+    Flow playCommand();
+    Flow abortRun(Frame &frame);
+
+    void highlight(int row);
+    void refreshFieldView();
+    void redrawField();
+    void setArrangement(int number);
+    bool conditionHolds(AlgorithmLines::Kind kind) const;
+    Flow wait(int milliseconds);
+    Flow processEvents();
+    Flow showMessage(const RunMessage &message);
+    Flow fail(const RunMessage &message);
+    Flow missingLine(const char *line);
+    Flow finishRun(RunEnd end);
+    void returnFromRoutine(int index);
+    void push(Routine routine, int index);
+
+    AlgorithmLines m_lines;
+    World &m_world;
+    CommandContext m_context;
+    FieldCanvas *m_canvas;
+    RunObserver *m_observer;
+    int m_callDepthLimit;
+
+    std::vector<Frame> m_stack;
+    ExecutorCommand m_command;
+    RunYield m_yield;
+    RunMessage m_message;
+    QList<int> m_arrangement;
+    int m_variableWalls = 0;
+    int m_returnIndex = 0;
+    int m_lastPassEnd = 0;
+    int m_currentRow = -1;
+    int m_callDepth = 0;
+    qint64 m_passHighlights = 0;
+    qint64 m_passLines = 0;
+    bool m_started = false;
+    bool m_inPass = false;
+    bool m_stopRequested = false;
+    bool m_crashed = false;
+    bool m_finished = false;
+    RunEnd m_end = RunEnd::Complete;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// Runs an action on the next modal window that opens, from inside its event loop.
+// The action runs once the modal window is the active modal widget.
+inline void onNextModal(std::function<void(QWidget *)> action, QWidget *previous = nullptr)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action), previous] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == previous)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start();
+}
+
+struct SeenMessage
+{
+    QString title;
+    QString text;
+    int count = 0;
+};
+
+// Closes the next message box with OK and notes what it said.
+inline void closeNextMessage(SeenMessage *seen, QWidget *previous = nullptr)
+{
+    onNextModal([seen](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        ++seen->count;
+        box->accept();
+    }, previous);
+}
+
+// Types text into a widget one character at a time, Cyrillic included (the Qt Test
+// helpers accept only ASCII).
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        const Qt::Key key = c == u' ' ? Qt::Key_Space
+                            : c.unicode() < 128 && c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode())
+                                                                         : Qt::Key_unknown;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
