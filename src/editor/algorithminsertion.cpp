@@ -141,7 +141,8 @@ EditOutcome AlgorithmInsertion::chooseProcedure(const QString &name, ProcedurePa
 
 EditOutcome AlgorithmInsertion::enterNewProcedureName(const QString &name, ProcedurePanelMode mode)
 {
-    if (!m_text.hasCurrentLine())
+    // With the panel closed no description or call follows, so the name is not kept either.
+    if (!m_text.hasCurrentLine() || mode == ProcedurePanelMode::None)
         return {};
     if (const std::optional<QString> error = newProcedureNameError(name, m_procedureNames)) {
         EditOutcome refused;

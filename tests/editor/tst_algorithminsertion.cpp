@@ -425,6 +425,12 @@ void TestAlgorithmInsertion::closedProcedurePanelInsertsNothing()
     QVERIFY(!outcome.changed);
     QCOMPARE(outcome.statistics, StatisticsUpdate::Recount);
     QVERIFY(outcome.enablesDebugging);
+
+    // A new name entered with the panel closed must not leave a name without its description.
+    const EditOutcome entered = insertion.enterNewProcedureName(QStringLiteral("круг"), ProcedurePanelMode::None);
+    QCOMPARE(text.lines(), algorithmSkeleton(true));
+    QCOMPARE(names, QStringList{QStringLiteral("угол")});
+    QVERIFY(!entered.changed);
 }
 
 void TestAlgorithmInsertion::blankLine()
