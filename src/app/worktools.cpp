@@ -1,5 +1,6 @@
 #include "app/worktools.h"
 
+#include "app/editorcontroller.h"
 #include "app/panelpoints.h"
 #include "app/patternpanel.h"
 #include "app/runcontroller.h"
@@ -13,4 +14,10 @@ WorkTools attachWorkTools(WorkWindow &window)
     tools.runController = new RunController(window);
     tools.panelPoints = new PanelPoints(window);
     return tools;
+}
+
+void attachEditor(const WorkTools &tools, EditorController &editor)
+{
+    tools.taskLoader->setProcedureNames(editor.sharedProcedureNames());
+    QObject::connect(tools.taskLoader, &TaskLoader::taskLoaded, &editor, &EditorController::startNewAlgorithm);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class EditorController;
 class PanelPoints;
 class PatternPanel;
 class RunController;
@@ -17,3 +18,7 @@ struct WorkTools
 };
 
 WorkTools attachWorkTools(WorkWindow &window);
+
+// A new task starts a new algorithm in the editor too: the loader empties the editor's
+// procedure names, and the editor forgets its undo steps and its saved text.
+void attachEditor(const WorkTools &tools, EditorController &editor);

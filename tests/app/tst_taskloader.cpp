@@ -1,4 +1,7 @@
+#include "app/editorcontroller.h"
 #include "app/fieldview.h"
+#include "app/procedurenamelist.h"
+#include "app/procedurepanel.h"
 #include "app/patternpanel.h"
 #include "app/taskstatementpanel.h"
 #include "app/taskloader.h"
@@ -10,9 +13,11 @@
 #include "editor/algorithmtext.h"
 #include "tasks/taskfolder.h"
 
+#include "guihelpers.h"
 #include "taskhelpers.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -33,6 +38,8 @@ private slots:
     void patternPictureSize_data();
     void patternPictureSize();
     void patternToggle();
+    void patternItemWithoutPicture();
+    void newTaskStartsNewAlgorithm();
     void wallSwapsOnItsTimer();
 };
 
@@ -279,6 +286,74 @@ void TestTaskLoader::patternToggle()
     QVERIFY(!panel->isVisible());
     window.NMainPattern->trigger();
     QVERIFY(panel->isVisible());
+}
+
+void TestTaskLoader::patternItemWithoutPicture()
+{
+    // A drawing task whose picture is missing: the load stops before the picture.
+    TaskFolderFixture folder({"# 002 1 0  300", "Нарисуй.", "Z", "0  3  2   0", "E"});
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    window.show();
+    {
+        MessageCollector messages;
+        window.NMainBegin->trigger();
+        QCOMPARE(messages.messages.size(), 1);
+    }
+    QVERIFY(!tools.patternPanel->hasPicture());
+    window.NMainPattern->trigger();
+    QVERIFY(!tools.patternPanel->isVisible());
+    window.NMainPattern->trigger();
+    QVERIFY(!tools.patternPanel->isVisible());
+}
+
+void TestTaskLoader::newTaskStartsNewAlgorithm()
+{
+    CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    auto *editor = new EditorController(window);
+    attachEditor(tools, *editor);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.NMainBegin->trigger();
+    window.NMainWork->trigger();
+
+    // A procedure described and called, so that names, statistics and undo steps are there.
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_F5);
+    QVERIFY(editor->PanelProc->isVisible());
+    editor->PanelProc->EditNewProc->setFocus();
+    typeText(editor->PanelProc->EditNewProc, QStringLiteral("обход"));
+    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Return);
+    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Escape);
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_F2);
+    QCOMPARE(editor->PanelProc->ListBoxProc->names(), QStringList{QStringLiteral("обход")});
+    QVERIFY(editor->history().undoCount() >= 2);
+    QVERIFY(editor->isModified());
+    const QStringList edited = window.algorithm().lines();
+    QVERIFY(statisticsRows(window) != resetStatistics());
+
+    // The next load of a task, as a fresh start of the work window does it.
+    window.applyStage(WorkStage::NotStarted);
+    window.NMainBegin->trigger();
+    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
+    QVERIFY(editor->procedureNames().isEmpty());
+    QCOMPARE(editor->history().undoCount(), 0);
+    QCOMPARE(editor->history().redoCount(), 0);
+    QVERIFY(!editor->isModified());
+    QCOMPARE(statisticsRows(window), resetStatistics());
+
+    // Undo has nothing of the old algorithm to bring back.
+    window.NMainWork->trigger();
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
+    QVERIFY(window.algorithm().lines() != edited);
+    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
 }
 
 void TestTaskLoader::wallSwapsOnItsTimer()
