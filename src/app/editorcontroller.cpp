@@ -103,7 +103,7 @@ void EditorController::connectWindow()
     }
     connect(&m_text, &AlgorithmText::modelReset, this, [this] {
         if (!m_replacingText)
-            textReplacedElsewhere();
+            startNewAlgorithm();
     });
 
     for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Z)})
@@ -403,9 +403,8 @@ void EditorController::redo()
         restore(*next);
 }
 
-void EditorController::textReplacedElsewhere()
+void EditorController::startNewAlgorithm()
 {
-    // A new task or a reset: a new algorithm, with nothing to undo and nothing unsaved.
     m_history.clear();
     m_savedLines = m_text.lines();
     m_procedureNames = rebuildProcedureList(m_text.lines());

@@ -40,6 +40,8 @@ public:
 
     // The names of the procedures described in the text, as the procedure panel lists them.
     const QStringList &procedureNames() const { return m_procedureNames; }
+    // The same list, for the task loader that empties it with every new algorithm.
+    QStringList *sharedProcedureNames() { return &m_procedureNames; }
     const EditHistory &history() const { return m_history; }
     // The text differs from the one last saved or loaded (or, before that, from the
     // one the task started with).
@@ -70,6 +72,9 @@ public slots:
 
     void undo();
     void redo();
+    // A new algorithm replaced the text (a new task, a reset): nothing to undo, nothing
+    // unsaved, no procedure names.
+    void startNewAlgorithm();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -97,7 +102,6 @@ private:
     EditorSnapshot snapshot() const;
     void restore(const EditorSnapshot &state);
     bool undoAllowed() const;
-    void textReplacedElsewhere();
     // The pupil closes the window: false when the close is to be refused.
     bool allowClose();
 

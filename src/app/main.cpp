@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
 
     QPointer<WorkWindow> work = new WorkWindow;
-    attachWorkTools(*work);
+    const WorkTools tools = attachWorkTools(*work);
     TitleWindow title([&work](const QString &caption) {
         if (!work)
             return;
@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
         execUntilClosed(work);
     });
     // The structured editor belongs to the work window and lives as long as it.
-    new EditorController(*work);
+    attachEditor(tools, *new EditorController(*work));
     title.show();
     const int result = QApplication::exec();
     delete work;

@@ -88,8 +88,16 @@ void PatternPanel::setShown(bool shown)
     setVisible(shown);
 }
 
+bool PatternPanel::hasPicture() const
+{
+    return !imagePattern->pixmap().isNull();
+}
+
 void PatternPanel::nMainPatternClick()
 {
+    // After a load that failed before the picture was read there is nothing to show.
+    if (!hasPicture())
+        return;
     setShown(!isVisible());
 }
 

@@ -31,6 +31,8 @@ public:
     void setPicture(const QImage &picture);
     // Shown or hidden wherever it is; it first shows at its place over the task panel.
     void setShown(bool shown);
+    bool hasPicture() const;
+    // Shows or hides the panel; without a picture it does nothing.
     void nMainPatternClick();
 
 private:

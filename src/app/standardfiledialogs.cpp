@@ -1,20 +1,12 @@
 #include "app/standardfiledialogs.h"
 
 #include "app/editormessage.h"
+#include "app/filedialoglabels.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
-
-void setRussianLabels(QFileDialog &dialog, const QString &accept)
-{
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
-    dialog.setLabelText(QFileDialog::Accept, accept);
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
-}
 
 QString chosenFile(QFileDialog &dialog)
 {

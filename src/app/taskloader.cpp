@@ -1,6 +1,7 @@
 #include "app/taskloader.h"
 
 #include "app/patternpanel.h"
+#include "app/taskfolderdialog.h"
 #include "app/taskstatementpanel.h"
 #include "app/workwindow.h"
 #include "tasks/taskfolder.h"
@@ -18,7 +19,8 @@
 TaskLoader::TaskLoader(WorkWindow &window, PatternPanel &patternPanel)
     : QObject(&window),
       m_window(window),
-      m_patternPanel(patternPanel)
+      m_patternPanel(patternPanel),
+      m_chooseFolder(chooseTaskFolder)
 {
     setObjectName(QStringLiteral("taskLoader"));
     connect(&window, &WorkWindow::taskLoadRequested, this, &TaskLoader::loadTask);
@@ -26,13 +28,31 @@ TaskLoader::TaskLoader(WorkWindow &window, PatternPanel &patternPanel)
 
 bool TaskLoader::loadTask()
 {
+    for (;;) {
+        switch (loadFromCurrentDirectory()) {
+        case Outcome::Loaded:
+            return true;
+        case Outcome::Failed:
+            return false;
+        case Outcome::NoTaskFile:
+            break;
+        }
+        // Started from a desktop menu, the program is in the home folder, far from any task.
+        const QString chosen = m_chooseFolder ? m_chooseFolder(&m_window) : QString();
+        if (chosen.isEmpty() || !QDir::setCurrent(chosen))
+            return false;
+    }
+}
+
+TaskLoader::Outcome TaskLoader::loadFromCurrentDirectory()
+{
     const QString folder = QDir::currentPath();
     if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
         QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
                         QStringLiteral("Не найден путь ") + QDir::toNativeSeparators(folder), QMessageBox::Ok,
                         &m_window);
         box.exec();
-        return false;
+        return Outcome::NoTaskFile;
     }
 
     const TaskFolder taskFolder(folder);
@@ -41,16 +61,16 @@ bool TaskLoader::loadTask()
     applyTaskText();
     if (!read.isOk()) {
         showError(*read.error);
-        return false;
+        return taskFolder.taskFilePath().isEmpty() ? Outcome::NoTaskFile : Outcome::Failed;
     }
 
     if (m_window.task().hasPattern) {
         if (const std::optional<TaskFileError> missing = taskFolder.checkPattern(m_window.task())) {
             showError(*missing);
-            return false;
+            return Outcome::Failed;
         }
         if (!loadPattern(taskFolder.patternFilePath()))
-            return false;
+            return Outcome::Failed;
     } else {
         m_window.NMainPattern->setVisible(false);
         m_patternPanel.setShown(false);
@@ -58,7 +78,7 @@ bool TaskLoader::loadTask()
 
     setUpField();
     emit taskLoaded();
-    return true;
+    return Outcome::Loaded;
 }
 
 void TaskLoader::applyTaskText()

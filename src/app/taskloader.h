@@ -3,7 +3,10 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class PatternPanel;
+class QWidget;
 class WorkWindow;
 struct TaskFileError;
 
@@ -11,12 +14,19 @@ struct TaskFileError;
 // the size menu, the pattern picture of a drawing task, then the field at 12 × 12, the
 // skeleton of a new algorithm and the variable walls with their swap timers. A fault
 // stops the load where it is found, with its message; what was read before it stays.
+// Where the current directory holds no task file, the pupil may choose the task's
+// folder: it becomes the current directory and the load goes on from there.
 class TaskLoader : public QObject
 {
     Q_OBJECT
 
 public:
     TaskLoader(WorkWindow &window, PatternPanel &patternPanel);
+
+    // Asks for the task's folder; an empty text is a cancel.
+    using FolderChooser = std::function<QString(QWidget *parent)>;
+    // The window system's folder dialog unless replaced.
+    void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
 
     // The procedure names of the editor, emptied with every new algorithm.
     void setProcedureNames(QStringList *names) { m_procedureNames = names; }
@@ -28,6 +38,9 @@ signals:
     void taskLoaded();
 
 private:
+    enum class Outcome { Loaded, NoTaskFile, Failed };
+
+    Outcome loadFromCurrentDirectory();
     void applyTaskText();
     bool loadPattern(const QString &fileName);
     void setUpField();
@@ -36,4 +49,5 @@ private:
     WorkWindow &m_window;
     PatternPanel &m_patternPanel;
     QStringList *m_procedureNames = nullptr;
+    FolderChooser m_chooseFolder;
 };

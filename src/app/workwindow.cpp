@@ -8,6 +8,7 @@
 #include "app/hint.h"
 #include "app/rulerpanel.h"
 #include "app/runtoolbar.h"
+#include "app/statisticsfont.h"
 #include "app/taskstatementpanel.h"
 #include "app/workmenubar.h"
 #include "app/worklayout.h"
@@ -28,6 +29,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -175,6 +177,10 @@ void WorkWindow::buildClientArea(QWidget *client)
     ListStatist->setGeometry(layout.statistics);
     ListStatist->setItemDelegate(new FixedRowDelegate(13, ListStatist));
     ListStatist->setSelectionMode(QAbstractItemView::NoSelection);
+    // Every row is to be read whole at this width, with no bar taking a row's place.
+    ListStatist->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int textMargin = ListStatist->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListStatist) + 1;
+    ListStatist->setFont(statisticsFont(ListStatist->contentsRect().width() - 2 * textMargin));
     Hint::apply(ListStatist,
                 QStringLiteral("Статистика | Подсчет числа команд и управляющих структур в вашем алгоритме"));
     ListStatist->hide();

@@ -1,5 +1,9 @@
+#include "app/editorcontroller.h"
 #include "app/fieldview.h"
+#include "app/procedurenamelist.h"
+#include "app/procedurepanel.h"
 #include "app/patternpanel.h"
+#include "app/taskfolderdialog.h"
 #include "app/taskstatementpanel.h"
 #include "app/taskloader.h"
 #include "app/workmenubar.h"
@@ -10,12 +14,16 @@
 #include "editor/algorithmtext.h"
 #include "tasks/taskfolder.h"
 
+#include "guihelpers.h"
 #include "taskhelpers.h"
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -29,10 +37,15 @@ private slots:
     void fieldOfDetour();
     void damagedTask_data();
     void damagedTask();
+    void taskFolderChosen_data();
+    void taskFolderChosen();
+    void taskFolderDialog();
     void patternMissing();
     void patternPictureSize_data();
     void patternPictureSize();
     void patternToggle();
+    void patternItemWithoutPicture();
+    void newTaskStartsNewAlgorithm();
     void wallSwapsOnItsTimer();
 };
 
@@ -181,6 +194,8 @@ void TestTaskLoader::damagedTask()
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
+    // Where no task file is found, the folder dialog that follows is cancelled.
+    tools.taskLoader->setFolderChooser([](QWidget *) { return QString(); });
     window.show();
     QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
     MessageCollector messages;
@@ -199,6 +214,108 @@ void TestTaskLoader::damagedTask()
     QCOMPARE(window.world().walls.variableWallCount(), 0);
     for (QTimer *timer : window.variableWallTimers())
         QVERIFY(!timer->isActive());
+}
+
+void TestTaskLoader::taskFolderChosen_data()
+{
+    QTest::addColumn<bool>("taskFilePresent");
+    QTest::addColumn<QStringList>("answers"); // the folders chosen in turn; empty is a cancel
+    QTest::addColumn<bool>("loaded");
+
+    const QString detour = exampleFolder(QStringLiteral("detour"));
+    QTest::newRow("task file present: no dialog") << true << QStringList{} << true;
+    QTest::newRow("the task's folder chosen") << false << QStringList{detour} << true;
+    QTest::newRow("cancelled") << false << QStringList{QString()} << false;
+    QTest::newRow("a folder without a task, then the task's")
+        << false << QStringList{QStringLiteral("<empty>"), detour} << true;
+    QTest::newRow("a folder without a task, then cancelled")
+        << false << QStringList{QStringLiteral("<empty>"), QString()} << false;
+}
+
+void TestTaskLoader::taskFolderChosen()
+{
+    QFETCH(bool, taskFilePresent);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, loaded);
+
+    QTemporaryDir home;
+    QTemporaryDir empty;
+    const QString start = taskFilePresent ? exampleFolder(QStringLiteral("detour")) : home.path();
+    CurrentDirectory current(start);
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    QStringList asked;
+    tools.taskLoader->setFolderChooser([&](QWidget *parent) {
+        asked << QDir::currentPath();
+        if (parent != &window || answers.isEmpty())
+            return QString();
+        const QString answer = answers.takeFirst();
+        return answer == QStringLiteral("<empty>") ? empty.path() : answer;
+    });
+    window.show();
+    QSignalSpy loadedSpy(tools.taskLoader, &TaskLoader::taskLoaded);
+    MessageCollector messages;
+    window.NMainBegin->trigger();
+
+    // Each folder without a task is reported as the loader reports it, then the dialog follows.
+    QCOMPARE(messages.messages.size(), asked.size());
+    for (const MessageCollector::Message &message : messages.messages) {
+        QCOMPARE(message.title, QStringLiteral("SHAGAIKA_ZERID"));
+        QCOMPARE(message.text, QStringLiteral("Не найден файл Zerid.txt"));
+    }
+    QVERIFY(answers.isEmpty());
+    QCOMPARE(loadedSpy.count(), loaded ? 1 : 0);
+    if (!taskFilePresent)
+        QCOMPARE(asked.first(), QDir(home.path()).canonicalPath());
+
+    if (loaded) {
+        const QString detour = QDir(exampleFolder(QStringLiteral("detour"))).canonicalPath();
+        QCOMPARE(QDir::current().canonicalPath(), detour);
+        const TaskFileResult expected = TaskFolder(detour).readTask();
+        QCOMPARE(lstTskLines(window), expected.task.statement);
+        QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
+        QCOMPARE(window.world().walls.variableWallCount(), 1);
+        QVERIFY(window.Timer1->isActive());
+    } else {
+        // As the loader's failure leaves the stage: "Начать" with nothing loaded.
+        QVERIFY(lstTskLines(window).isEmpty());
+        QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+        QVERIFY(!window.NMainBegin->isEnabled());
+        QVERIFY(window.NMainWork->isEnabled());
+        QCOMPARE(window.world().walls.variableWallCount(), 0);
+    }
+}
+
+void TestTaskLoader::taskFolderDialog()
+{
+    QTemporaryDir home;
+    CurrentDirectory current(home.path());
+    QFileDialog prepared;
+    prepareTaskFolderDialog(prepared);
+    QCOMPARE(prepared.windowTitle(), QStringLiteral("Укажите папку с задачей"));
+    QCOMPARE(prepared.fileMode(), QFileDialog::Directory);
+    QVERIFY(prepared.testOption(QFileDialog::ShowDirsOnly));
+    QCOMPARE(QDir(prepared.directory()).canonicalPath(), QDir(home.path()).canonicalPath());
+
+    // Without a replacement the loader opens the real dialog; it is cancelled here.
+    WorkWindow window(10);
+    attachWorkTools(window);
+    window.show();
+    MessageCollector messages;
+    QString shownTitle;
+    QTimer watcher;
+    watcher.setInterval(5);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            shownTitle = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    watcher.start();
+    window.NMainBegin->trigger();
+    QCOMPARE(shownTitle, QStringLiteral("Укажите папку с задачей"));
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
 }
 
 void TestTaskLoader::patternMissing()
@@ -279,6 +396,74 @@ void TestTaskLoader::patternToggle()
     QVERIFY(!panel->isVisible());
     window.NMainPattern->trigger();
     QVERIFY(panel->isVisible());
+}
+
+void TestTaskLoader::patternItemWithoutPicture()
+{
+    // A drawing task whose picture is missing: the load stops before the picture.
+    TaskFolderFixture folder({"# 002 1 0  300", "Нарисуй.", "Z", "0  3  2   0", "E"});
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    window.show();
+    {
+        MessageCollector messages;
+        window.NMainBegin->trigger();
+        QCOMPARE(messages.messages.size(), 1);
+    }
+    QVERIFY(!tools.patternPanel->hasPicture());
+    window.NMainPattern->trigger();
+    QVERIFY(!tools.patternPanel->isVisible());
+    window.NMainPattern->trigger();
+    QVERIFY(!tools.patternPanel->isVisible());
+}
+
+void TestTaskLoader::newTaskStartsNewAlgorithm()
+{
+    CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    auto *editor = new EditorController(window);
+    attachEditor(tools, *editor);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.NMainBegin->trigger();
+    window.NMainWork->trigger();
+
+    // A procedure described and called, so that names, statistics and undo steps are there.
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_F5);
+    QVERIFY(editor->PanelProc->isVisible());
+    editor->PanelProc->EditNewProc->setFocus();
+    typeText(editor->PanelProc->EditNewProc, QStringLiteral("обход"));
+    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Return);
+    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Escape);
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_F2);
+    QCOMPARE(editor->PanelProc->ListBoxProc->names(), QStringList{QStringLiteral("обход")});
+    QVERIFY(editor->history().undoCount() >= 2);
+    QVERIFY(editor->isModified());
+    const QStringList edited = window.algorithm().lines();
+    QVERIFY(statisticsRows(window) != resetStatistics());
+
+    // The next load of a task, as a fresh start of the work window does it.
+    window.applyStage(WorkStage::NotStarted);
+    window.NMainBegin->trigger();
+    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
+    QVERIFY(editor->procedureNames().isEmpty());
+    QCOMPARE(editor->history().undoCount(), 0);
+    QCOMPARE(editor->history().redoCount(), 0);
+    QVERIFY(!editor->isModified());
+    QCOMPARE(statisticsRows(window), resetStatistics());
+
+    // Undo has nothing of the old algorithm to bring back.
+    window.NMainWork->trigger();
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
+    QVERIFY(window.algorithm().lines() != edited);
+    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
 }
 
 void TestTaskLoader::wallSwapsOnItsTimer()

@@ -8,6 +8,7 @@
 #include "app/taskstatementpanel.h"
 #include "app/workmenubar.h"
 #include "app/workwindow.h"
+#include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
 
 #include "guihelpers.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -32,6 +34,8 @@ class TestWorkWindow : public QObject
 
 private slots:
     void layoutAtTen();
+    void statisticsRowsFit_data();
+    void statisticsRowsFit();
     void stageTable_data();
     void stageTable();
     void resetWork();
@@ -118,6 +122,47 @@ TaskData TestWorkWindow::taskWithWalls()
         }
     }
     return task;
+}
+
+void TestWorkWindow::statisticsRowsFit_data()
+{
+    QTest::addColumn<QStringList>("rows");
+
+    QStringList large;
+    for (int i = 0; i < 150; ++i)
+        large << QStringLiteral("ШАГ") << QStringLiteral("ДЕЛАЙ п") << QStringLiteral("ЕСЛИ впереди стена ТО")
+              << QStringLiteral("ПОКА впереди стена") << QStringLiteral("ПРОЦЕДУРА п");
+    QTest::newRow("new algorithm") << resetStatistics();
+    QTest::newRow("counts of three digits") << updateStatistics(large);
+}
+
+void TestWorkWindow::statisticsRowsFit()
+{
+    QFETCH(QStringList, rows);
+
+    WorkWindow window(10);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.applyStage(WorkStage::Development);
+    QListWidget *list = window.ListStatist;
+    QVERIFY(list->isVisible());
+    list->clear();
+    list->addItems(rows);
+    QCOMPARE(list->count(), 9);
+    QApplication::processEvents();
+    list->doItemsLayout();
+
+    // All nine rows whole inside the list, with no scroll bar, and no text cut short.
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QVERIFY(!list->verticalScrollBar()->isVisible());
+    const QRect viewport = list->viewport()->rect();
+    const QFontMetrics metrics(list->font());
+    for (int row = 0; row < list->count(); ++row) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        QVERIFY2(viewport.contains(rect), qPrintable(QString::number(row)));
+        QVERIFY2(metrics.horizontalAdvance(rows[row]) + 6 <= rect.width(), qPrintable(rows[row]));
+        QVERIFY(metrics.height() <= rect.height());
+    }
 }
 
 void TestWorkWindow::layoutAtTen()
