@@ -16,6 +16,8 @@ void prepareTaskFolderDialog(QFileDialog &dialog)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    // In place of the dialog's own English "Directories".
+    dialog.setNameFilter(QStringLiteral("папки (*)"));
     dialog.setDirectory(QDir::currentPath());
     setRussianLabels(dialog, QStringLiteral("Выбрать"));
 }

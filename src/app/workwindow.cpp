@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -474,6 +475,14 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
         const bool modified = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
         if (firstReceiver && widget->window() == this && !modified)
             formKeyDown(key->key());
+    } else if (event->type() == QEvent::Hide && isOwnDialog(watched)) {
+        // Without a window manager nobody gives the keyboard back when a dialog closes,
+        // and the menu keys would be dead until the pupil clicks the window.
+        QTimer::singleShot(0, this, [this] {
+            const QWidget *modal = QApplication::activeModalWidget();
+            if (isVisible() && (!modal || modal == this) && !QApplication::activePopupWidget())
+                activateWindow();
+        });
     } else if (watched == m_client && event->type() == QEvent::MouseButtonPress) {
         // Only a click on the free area: clicks a panel passes on to its parent do not count.
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
@@ -481,6 +490,12 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
             formClick();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool WorkWindow::isOwnDialog(QObject *object) const
+{
+    const auto *dialog = qobject_cast<QDialog *>(object);
+    return dialog && dialog->isWindow() && dialog->parentWidget() && dialog->parentWidget()->window() == this;
 }
 
 void WorkWindow::closeEvent(QCloseEvent *event)

@@ -158,6 +158,7 @@ private:
     void placeWindow();
     void connectAlgorithmList();
     void alignSelectorsWithWalls();
+    bool isOwnDialog(QObject *object) const;
 
     int m_layoutUnit;
     int m_halfVisibleLines = 0;

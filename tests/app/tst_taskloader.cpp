@@ -295,6 +295,7 @@ void TestTaskLoader::taskFolderDialog()
     QCOMPARE(prepared.windowTitle(), QStringLiteral("Укажите папку с задачей"));
     QCOMPARE(prepared.fileMode(), QFileDialog::Directory);
     QVERIFY(prepared.testOption(QFileDialog::ShowDirsOnly));
+    QCOMPARE(prepared.nameFilters(), QStringList{QStringLiteral("папки (*)")});
     QCOMPARE(QDir(prepared.directory()).canonicalPath(), QDir(home.path()).canonicalPath());
 
     // Without a replacement the loader opens the real dialog; it is cancelled here.

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -59,6 +60,7 @@ private slots:
     void hints_data();
     void hints();
     void menuHoverShowsLongHint();
+    void activeAgainAfterDialog();
 
 private:
     static TaskData taskWithWalls();
@@ -668,6 +670,31 @@ void TestWorkWindow::menuHoverShowsLongHint()
     QCOMPARE(window.StatusBar1->currentMessage(),
                  QStringLiteral(" На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
                                 "образец рисунка для воспроизведения"));
+}
+
+void TestWorkWindow::activeAgainAfterDialog()
+{
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QMessageBox box(QMessageBox::Information, QStringLiteral("SHAGAIKA_ZERID"), QStringLiteral("текст"),
+                    QMessageBox::Ok, &window);
+    box.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    // As on a desktop without a window manager: the keyboard goes nowhere when the box closes.
+    QApplication::setActiveWindow(nullptr);
+    box.hide();
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+
+    // A window of another owner closing gives the work window nothing.
+    QDialog other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QApplication::setActiveWindow(nullptr);
+    other.hide();
+    QTest::qWait(20);
+    QVERIFY(QApplication::activeWindow() != &window);
 }
 
 QTEST_MAIN(TestWorkWindow)
