@@ -24,8 +24,8 @@ double secondsSince(Clock::time_point start)
 
 QStringList withHeader(const QStringList &body)
 {
-    return QStringList{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б", "НАЧ"} + body
-           + QStringList{"КОН"};
+    return QStringList{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б", "НАЧ"}
+    + body + QStringList{"КОН"};
 }
 
 void endlessLoop()
@@ -33,25 +33,27 @@ void endlessLoop()
     const qint64 limit = 1000000;
     World world;
     world.start = {5, 5, 0};
-    Interpreter interpreter(withHeader({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"}), world,
-                            DelaySettings::forSpeed(RunSpeed::Fastest));
+    Interpreter interpreter(withHeader({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"}),
+                            world, DelaySettings::forSpeed(RunSpeed::Fastest));
     VirtualRunDriver driver(limit);
     const Clock::time_point start = Clock::now();
     const RunEnd end = driver.play(interpreter);
     const double seconds = secondsSince(start);
     const qint64 highlights = interpreter.passHighlightCount();
-    std::printf("endless ПОВОРОТ loop, fastest, limit %lld: %lld highlights, %lld lines in %.3f s = %.1f million "
-                "highlights/s (%s)\n",
-                static_cast<long long>(limit), static_cast<long long>(highlights),
-                static_cast<long long>(interpreter.passLineCount()), seconds, highlights / seconds / 1e6,
-                end == RunEnd::Stopped ? "stopped" : "NOT STOPPED");
+    std::printf(
+        "endless ПОВОРОТ loop, fastest, limit %lld: %lld highlights, %lld lines in %.3f s = %.1f million "
+        "highlights/s (%s)\n",
+        static_cast<long long>(limit), static_cast<long long>(highlights),
+        static_cast<long long>(interpreter.passLineCount()), seconds, highlights / seconds / 1e6,
+        end == RunEnd::Stopped ? "stopped" : "NOT STOPPED");
 }
 
 void longAlgorithm()
 {
     // Each block steps right, turns round, jumps back and turns again: the executor never
     // leaves cells (5, 5) and (6, 5), so no wall is ever met.
-    const QStringList block{"    ШАГ", "    ПОВОРОТ", "    ПОВОРОТ", "    ПРЫЖОК", "    ПОВОРОТ", "    ПОВОРОТ"};
+    const QStringList block{"    ШАГ",    "    ПОВОРОТ", "    ПОВОРОТ",
+                            "    ПРЫЖОК", "    ПОВОРОТ", "    ПОВОРОТ"};
     QStringList body;
     while (body.size() < 100000)
         body.append(block[body.size() % block.size()]);
@@ -74,7 +76,8 @@ void longAlgorithm()
     } counter;
 
     const Clock::time_point start = Clock::now();
-    Interpreter interpreter(withHeader(body), world, DelaySettings::forSpeed(RunSpeed::Fastest), nullptr, &counter);
+    Interpreter interpreter(withHeader(body), world, DelaySettings::forSpeed(RunSpeed::Fastest), nullptr,
+                            &counter);
     const double prepared = secondsSince(start);
     VirtualRunDriver driver;
     const RunEnd end = driver.play(interpreter);
@@ -82,10 +85,11 @@ void longAlgorithm()
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("100000 ШАГ/ПРЫЖОК/ПОВОРОТ lines, 3 variable walls: %d passes, %lld lines, %d messages in %.3f s "
-                "(classification %.3f s), %s, peak memory %.1f MB\n",
-                counter.passes, static_cast<long long>(counter.lines), driver.messageCount(), seconds, prepared,
-                end == RunEnd::Complete ? "complete" : "NOT COMPLETE", usage.ru_maxrss / 1024.0);
+    std::printf(
+        "100000 ШАГ/ПРЫЖОК/ПОВОРОТ lines, 3 variable walls: %d passes, %lld lines, %d messages in %.3f s "
+        "(classification %.3f s), %s, peak memory %.1f MB\n",
+        counter.passes, static_cast<long long>(counter.lines), driver.messageCount(), seconds, prepared,
+        end == RunEnd::Complete ? "complete" : "NOT COMPLETE", usage.ru_maxrss / 1024.0);
 }
 
 } // namespace

@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
     xcb_disconnect(connection);
 
     std::sort(times.begin(), times.end());
-    std::printf("start to title window mapped, %d runs: fastest %.3f s, median %.3f s, slowest %.3f s\n", runs,
-                times.front(), times[times.size() / 2], times.back());
+    std::printf("start to title window mapped, %d runs: fastest %.3f s, median %.3f s, slowest %.3f s\n",
+                runs, times.front(), times[times.size() / 2], times.back());
     return 0;
 }

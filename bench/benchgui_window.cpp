@@ -5,8 +5,8 @@
 #include "app/fieldview.h"
 #include "app/runcontroller.h"
 #include "app/windowsystem.h"
-#include "app/workwindow.h"
 #include "app/worktools.h"
+#include "app/workwindow.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
 #include "editor/textencoding.h"
@@ -14,8 +14,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,7 +34,7 @@ double cpuSeconds()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 double residentMegabytes()
@@ -170,9 +170,10 @@ int main(int argc, char *argv[])
     clock.start();
     window.startRun(RunSpeed::Fastest);
     const double seconds = clock.nsecsElapsed() / 1e9;
-    std::printf("fastest run, %d moves: %.3f s = %.0f moves per second, %lld field repaints, CPU %.2f s, %s\n",
-                moveCount, seconds, moveCount / seconds, paints.count, cpuSeconds() - cpu,
-                tools.runController->lastEnd() == RunEnd::Complete ? "complete" : "NOT COMPLETE");
+    std::printf(
+        "fastest run, %d moves: %.3f s = %.0f moves per second, %lld field repaints, CPU %.2f s, %s\n",
+        moveCount, seconds, moveCount / seconds, paints.count, cpuSeconds() - cpu,
+        tools.runController->lastEnd() == RunEnd::Complete ? "complete" : "NOT COMPLETE");
     std::printf("executor back at (%d, %d)\n", window.world().executor.column, window.world().executor.row);
     return 0;
 }

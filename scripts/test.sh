@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything and runs every test: the suite in build/, the
+# Sets up the machine, checks the code's format, builds everything and runs every test: the suite in build/, the
 # same suite under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, and a
 # short run of each fuzz target in build-fuzz/.
 #   SHAGAIKA_SANITIZERS=0     skips the sanitizer suite
@@ -8,6 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
 bash "$root/scripts/setup.sh" --test
+bash "$root/scripts/check-format.sh"
 bash "$root/scripts/build.sh"
 build="${SHAGAIKA_BUILD_DIR:-$root/build}"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")

@@ -88,8 +88,9 @@ void ChangedAreaCanvas::drawTrace(CellPosition from, CellPosition to)
 {
     m_scene.drawTrace(from, to);
     const FieldGeometry &geometry = m_scene.geometry();
-    const QRect line = QRect(geometry.cellCentre(from.column, from.row), geometry.cellCentre(to.column, to.row))
-                           .normalized()
-                           .translated(1, 1);
+    const QRect line =
+        QRect(geometry.cellCentre(from.column, from.row), geometry.cellCentre(to.column, to.row))
+            .normalized()
+            .translated(1, 1);
     changed(line.adjusted(-traceReach, -traceReach, traceReach, traceReach));
 }

@@ -31,25 +31,23 @@ ConditionPanel::ConditionPanel(const QString &name, const ButtonText &positive, 
 ConditionPanel *ConditionPanel::createIfPanel(QWidget *parent)
 {
     const QString structure = QStringLiteral("Ветвление");
-    return new ConditionPanel(
-        QStringLiteral("PanelIf"),
-        {QStringLiteral("ButtonIf"), QStringLiteral("ЕСЛИ впереди стена  "),
-         conditionHint(structure, QStringLiteral("впереди стена"))},
-        {QStringLiteral("ButtonIfNot"), QStringLiteral("ЕСЛИ впереди не стена "),
-         conditionHint(structure, QStringLiteral("впереди НЕ стена"))},
-        parent);
+    return new ConditionPanel(QStringLiteral("PanelIf"),
+                              {QStringLiteral("ButtonIf"), QStringLiteral("ЕСЛИ впереди стена  "),
+                               conditionHint(structure, QStringLiteral("впереди стена"))},
+                              {QStringLiteral("ButtonIfNot"), QStringLiteral("ЕСЛИ впереди не стена "),
+                               conditionHint(structure, QStringLiteral("впереди НЕ стена"))},
+                              parent);
 }
 
 ConditionPanel *ConditionPanel::createWhilePanel(QWidget *parent)
 {
     const QString structure = QStringLiteral("Цикл");
-    return new ConditionPanel(
-        QStringLiteral("PanelWhile"),
-        {QStringLiteral("ButtonWhile"), QStringLiteral("ПОКА впереди стена"),
-         conditionHint(structure, QStringLiteral("впереди стена"))},
-        {QStringLiteral("ButtonWhileNot"), QStringLiteral("ПОКА впереди не стена"),
-         conditionHint(structure, QStringLiteral("впереди НЕ стена"))},
-        parent);
+    return new ConditionPanel(QStringLiteral("PanelWhile"),
+                              {QStringLiteral("ButtonWhile"), QStringLiteral("ПОКА впереди стена"),
+                               conditionHint(structure, QStringLiteral("впереди стена"))},
+                              {QStringLiteral("ButtonWhileNot"), QStringLiteral("ПОКА впереди не стена"),
+                               conditionHint(structure, QStringLiteral("впереди НЕ стена"))},
+                              parent);
 }
 
 QPushButton *ConditionPanel::addButton(const ButtonText &text, int top, WallCondition condition)
@@ -77,9 +75,7 @@ bool ConditionPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && (watched == m_positive || watched == m_negative)) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
-        case Qt::Key_Escape:
-            hide();
-            return true;
+        case Qt::Key_Escape: hide(); return true;
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Left:
@@ -87,8 +83,7 @@ bool ConditionPanel::eventFilter(QObject *watched, QEvent *event)
             // Two buttons: every cursor key reaches the other one.
             (watched == m_positive ? m_negative : m_positive)->setFocus(Qt::TabFocusReason);
             return true;
-        default:
-            break;
+        default: break;
         }
     }
     return QFrame::eventFilter(watched, event);

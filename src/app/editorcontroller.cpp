@@ -118,25 +118,13 @@ void EditorController::connectWindow()
 void EditorController::panelCommand(PanelCommand command)
 {
     switch (command) {
-    case PanelCommand::Step:
-        edit([this] { return m_insertion.insertStep(); });
-        break;
-    case PanelCommand::Jump:
-        edit([this] { return m_insertion.insertJump(); });
-        break;
-    case PanelCommand::Turn:
-        edit([this] { return m_insertion.insertTurn(); });
-        break;
+    case PanelCommand::Step: edit([this] { return m_insertion.insertStep(); }); break;
+    case PanelCommand::Jump: edit([this] { return m_insertion.insertJump(); }); break;
+    case PanelCommand::Turn: edit([this] { return m_insertion.insertTurn(); }); break;
     case PanelCommand::Proc:
-    case PanelCommand::DoProc:
-        openProcedurePanel(command);
-        break;
-    case PanelCommand::If:
-        openConditionPanel(PanelIf, command);
-        break;
-    case PanelCommand::While:
-        openConditionPanel(PanelWhile, command);
-        break;
+    case PanelCommand::DoProc: openProcedurePanel(command); break;
+    case PanelCommand::If: openConditionPanel(PanelIf, command); break;
+    case PanelCommand::While: openConditionPanel(PanelWhile, command); break;
     }
 }
 
@@ -299,14 +287,9 @@ void EditorController::apply(const EditOutcome &outcome)
     if (outcome.procedureNamesChanged)
         showProcedureNames();
     switch (outcome.statistics) {
-    case StatisticsUpdate::None:
-        break;
-    case StatisticsUpdate::Recount:
-        showStatistics(updateStatistics(m_text.lines()));
-        break;
-    case StatisticsUpdate::Reset:
-        showStatistics(resetStatistics());
-        break;
+    case StatisticsUpdate::None: break;
+    case StatisticsUpdate::Recount: showStatistics(updateStatistics(m_text.lines())); break;
+    case StatisticsUpdate::Reset: showStatistics(resetStatistics()); break;
     }
     if (outcome.enablesDebugging)
         m_window.NMainDebug->setEnabled(true);
@@ -315,20 +298,11 @@ void EditorController::apply(const EditOutcome &outcome)
     if (outcome.topRow)
         scrollToTop(*outcome.topRow);
     switch (outcome.focus) {
-    case EditorFocus::Unchanged:
-        break;
-    case EditorFocus::IfButton:
-        m_window.PPButtonIf->setFocus(Qt::OtherFocusReason);
-        break;
-    case EditorFocus::WhileButton:
-        m_window.PPButtonWhile->setFocus(Qt::OtherFocusReason);
-        break;
-    case EditorFocus::ProcButton:
-        m_window.PPButtonProc->setFocus(Qt::OtherFocusReason);
-        break;
-    case EditorFocus::DoProcButton:
-        m_window.PPButtonDoProc->setFocus(Qt::OtherFocusReason);
-        break;
+    case EditorFocus::Unchanged: break;
+    case EditorFocus::IfButton: m_window.PPButtonIf->setFocus(Qt::OtherFocusReason); break;
+    case EditorFocus::WhileButton: m_window.PPButtonWhile->setFocus(Qt::OtherFocusReason); break;
+    case EditorFocus::ProcButton: m_window.PPButtonProc->setFocus(Qt::OtherFocusReason); break;
+    case EditorFocus::DoProcButton: m_window.PPButtonDoProc->setFocus(Qt::OtherFocusReason); break;
     }
     if (!outcome.message.isEmpty())
         showEditorMessage(&m_window, outcome.message);
@@ -419,10 +393,8 @@ bool EditorController::allowClose()
     case SaveAnswer::Save:
         // A cancelled or failed save keeps the window open with the work in it.
         return saveAlgorithm();
-    case SaveAnswer::Discard:
-        return true;
-    case SaveAnswer::Cancel:
-        break;
+    case SaveAnswer::Discard: return true;
+    case SaveAnswer::Cancel: break;
     }
     return false;
 }

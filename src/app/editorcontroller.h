@@ -58,13 +58,13 @@ public slots:
     // Sets which items of the context menu are enabled for the current line.
     void updateComMenu();
 
-    void deleteLine();          // "Удалить строку"
-    void deleteConstruct();     // "Удалить конструкцию"
-    void deleteElseBranch();    // "Удалить ветвь ИНАЧЕ"
-    void deleteProcedure();     // "Удалить процедуру"
+    void deleteLine();           // "Удалить строку"
+    void deleteConstruct();      // "Удалить конструкцию"
+    void deleteElseBranch();     // "Удалить ветвь ИНАЧЕ"
+    void deleteProcedure();      // "Удалить процедуру"
     void deleteWholeAlgorithm(); // "Удалить тело алгоритма "
-    void insertBlankLine();     // "Вставить пустую строку"
-    void openCommentPanel();    // "Вставить комментарии"
+    void insertBlankLine();      // "Вставить пустую строку"
+    void openCommentPanel();     // "Вставить комментарии"
     // "Сохранить алгоритм в файле"; whether the algorithm was written.
     bool saveAlgorithm();
     // "Загрузить алгоритм из файла".

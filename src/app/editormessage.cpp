@@ -36,9 +36,10 @@ SaveAnswer askToSaveAlgorithm(QWidget *parent)
 
 bool askToReplaceFile(QWidget *parent, const QString &fileName)
 {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
-                    QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(QDir::toNativeSeparators(fileName)),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(
+        QMessageBox::Question, QApplication::applicationName(),
+        QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(QDir::toNativeSeparators(fileName)),
+        QMessageBox::NoButton, parent);
     QPushButton *yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
     box.setDefaultButton(no);

@@ -11,9 +11,9 @@
 #include <QImageWriter>
 
 FieldMenu::FieldMenu(WorkWindow &window, QAction *printAction)
-    : QMenu(&window),
-      m_window(window),
-      m_chooseFile(&FieldMenu::chooseFile)
+    : QMenu(&window)
+    , m_window(window)
+    , m_chooseFile(&FieldMenu::chooseFile)
 {
     setObjectName(QStringLiteral("FieldMenu"));
     NSavePicture = addAction(QStringLiteral("Сохранить рисунок поля…"));
@@ -69,8 +69,9 @@ bool FieldMenu::saveFieldPicture()
     // PNG whatever the name ends with: that is what the item promises.
     QImageWriter writer(file, "png");
     if (!writer.write(m_window.scene().picture())) {
-        showFileError(&m_window, QStringLiteral("Не удалось записать файл %1\n%2")
-                                     .arg(QDir::toNativeSeparators(file), writer.errorString()));
+        showFileError(&m_window,
+                      QStringLiteral("Не удалось записать файл %1\n%2")
+                          .arg(QDir::toNativeSeparators(file), writer.errorString()));
         return false;
     }
     return true;

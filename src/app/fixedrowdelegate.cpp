@@ -1,7 +1,8 @@
 #include "app/fixedrowdelegate.h"
 
 FixedRowDelegate::FixedRowDelegate(int rowHeight, QObject *parent)
-    : QStyledItemDelegate(parent), m_rowHeight(rowHeight)
+    : QStyledItemDelegate(parent)
+    , m_rowHeight(rowHeight)
 {
 }
 

@@ -1,9 +1,9 @@
 #include "app/editorcontroller.h"
+#include "app/modalwindow.h"
 #include "app/titlewindow.h"
 #include "app/windowsystem.h"
-#include "app/modalwindow.h"
-#include "app/workwindow.h"
 #include "app/worktools.h"
+#include "app/workwindow.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -10,7 +10,7 @@ MenuBarItemStyle::MenuBarItemStyle()
 }
 
 MenuBarItemStyle::ItemColours MenuBarItemStyle::itemColours(const QPalette &palette, bool enabled,
-                                                             bool selected)
+                                                            bool selected)
 {
     if (!enabled)
         return {palette.color(QPalette::Active, QPalette::Window),
@@ -28,8 +28,8 @@ QFont MenuBarItemStyle::itemFont(const QFont &base)
     return font;
 }
 
-void MenuBarItemStyle::drawControl(ControlElement element, const QStyleOption *option,
-                                   QPainter *painter, const QWidget *widget) const
+void MenuBarItemStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                                   const QWidget *widget) const
 {
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (element != CE_MenuBarItem || !item) {
@@ -57,8 +57,8 @@ void MenuBarItemStyle::drawControl(ControlElement element, const QStyleOption *o
     painter->restore();
 }
 
-QSize MenuBarItemStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
-                                         const QSize &size, const QWidget *widget) const
+QSize MenuBarItemStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                                         const QWidget *widget) const
 {
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     if (type != CT_MenuBarItem || !item)
@@ -70,17 +70,14 @@ QSize MenuBarItemStyle::sizeFromContents(ContentsType type, const QStyleOption *
     return {metrics.horizontalAdvance(text) + 24, qMax(metrics.height() + 2, pictureSize + 4)};
 }
 
-int MenuBarItemStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
-                                  const QWidget *widget) const
+int MenuBarItemStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
     // The items lie edge to edge, as their own rectangles measure them.
     switch (metric) {
     case PM_MenuBarItemSpacing:
     case PM_MenuBarHMargin:
     case PM_MenuBarVMargin:
-    case PM_MenuBarPanelWidth:
-        return 0;
-    default:
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    case PM_MenuBarPanelWidth: return 0;
+    default: return QProxyStyle::pixelMetric(metric, option, widget);
     }
 }

@@ -33,14 +33,15 @@ UpDown *upDownFor(const QString &name, QLineEdit *edit, QWidget *parent)
 } // namespace
 
 PanelPoints::PanelPoints(WorkWindow &window)
-    : QFrame(window.centralWidget()),
-      m_window(window)
+    : QFrame(window.centralWidget())
+    , m_window(window)
 {
     setObjectName(QStringLiteral("PanelPoints"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     setAutoFillBackground(true);
-    Hint::apply(this, QStringLiteral("Закройте панель точек щелчком на ней|Закройте панель точек щелчком на ней"));
+    Hint::apply(this,
+                QStringLiteral("Закройте панель точек щелчком на ней|Закройте панель точек щелчком на ней"));
     setGeometry(40, 72, 681, 41);
 
     CheckBoxA = new QCheckBox(QStringLiteral("т.А"), this);
@@ -55,8 +56,8 @@ PanelPoints::PanelPoints(WorkWindow &window)
     ComboBoxTo->setEditable(true);
     ComboBoxTo->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxTo->setCompleter(nullptr);
-    ComboBoxTo->addItems({QStringLiteral("вправо"), QStringLiteral("вверх"), QStringLiteral("влево"),
-                          QStringLiteral("вниз")});
+    ComboBoxTo->addItems(
+        {QStringLiteral("вправо"), QStringLiteral("вверх"), QStringLiteral("влево"), QStringLiteral("вниз")});
     ComboBoxTo->setCurrentIndex(-1);
     ComboBoxTo->setEditText(QStringLiteral("вправо"));
     ComboBoxTo->setFixedWidth(89);
@@ -77,7 +78,8 @@ PanelPoints::PanelPoints(WorkWindow &window)
     const auto label = [this](const QString &text) { return new QLabel(text, this); };
     layout->addWidget(CheckBoxA);
     layout->addSpacing(8);
-    for (auto [name, edit, upDown] : {std::tuple{"X=", EditAX, UpDownAX}, std::tuple{"Y=", EditAY, UpDownAY}}) {
+    for (auto [name, edit, upDown] :
+         {std::tuple{"X=", EditAX, UpDownAX}, std::tuple{"Y=", EditAY, UpDownAY}}) {
         layout->addWidget(label(QString::fromLatin1(name)));
         layout->addWidget(edit);
         layout->addWidget(upDown);
@@ -88,7 +90,8 @@ PanelPoints::PanelPoints(WorkWindow &window)
     layout->addSpacing(24);
     layout->addWidget(CheckBoxB);
     layout->addSpacing(8);
-    for (auto [name, edit, upDown] : {std::tuple{"X=", EditBX, UpDownBX}, std::tuple{"Y=", EditBY, UpDownBY}}) {
+    for (auto [name, edit, upDown] :
+         {std::tuple{"X=", EditBX, UpDownBX}, std::tuple{"Y=", EditBY, UpDownBY}}) {
         layout->addWidget(label(QString::fromLatin1(name)));
         layout->addWidget(edit);
         layout->addWidget(upDown);
@@ -160,7 +163,8 @@ bool PanelPoints::applyPoints()
     World &world = m_window.world();
     const PointsReading reading = readPointsEntry(entry(), world.fieldSize);
     if (!reading.isOk()) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), reading.error, QMessageBox::Ok, &m_window);
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), reading.error, QMessageBox::Ok,
+                        &m_window);
         box.exec();
         show();
         QLineEdit *bad = edit(reading.badField);

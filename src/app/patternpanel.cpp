@@ -19,12 +19,13 @@ constexpr int overhang = 80;
 } // namespace
 
 PatternPanel::PatternPanel(WorkWindow &window)
-    : QDockWidget(&window),
-      m_window(window)
+    : QDockWidget(&window)
+    , m_window(window)
 {
     setObjectName(QStringLiteral("pnlPattern"));
-    Hint::apply(this, QStringLiteral("Перетащите панель с образцом в другое место или закройте|"
-                                     "Перетащите панель с образцом в другое место или закройте"));
+    Hint::apply(this,
+                QStringLiteral("Перетащите панель с образцом в другое место или закройте|"
+                               "Перетащите панель с образцом в другое место или закройте"));
     setAllowedAreas(Qt::NoDockWidgetArea);
     // Movable and closable, never docked: a double click on the label must not dock it either.
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
@@ -72,7 +73,8 @@ void PatternPanel::setPicture(const QImage &picture)
 {
     QPixmap pixmap = QPixmap::fromImage(picture);
     if (pixmap.width() > maximumPictureSide || pixmap.height() > maximumPictureSide)
-        pixmap = pixmap.scaled(maximumPictureSide, maximumPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        pixmap = pixmap.scaled(maximumPictureSide, maximumPictureSide, Qt::KeepAspectRatio,
+                               Qt::SmoothTransformation);
     imagePattern->setPixmap(pixmap);
     const QSize side(qBound(minimumPictureSide, pixmap.width(), maximumPictureSide),
                      qBound(minimumPictureSide, pixmap.height(), maximumPictureSide));

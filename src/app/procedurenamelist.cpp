@@ -71,8 +71,7 @@ void ProcedureNameList::keyPressEvent(QKeyEvent *event)
         event->accept();
         emit escapePressed();
         return;
-    default:
-        break;
+    default: break;
     }
     const QString before = selectedName();
     const int beforeRow = currentRow();

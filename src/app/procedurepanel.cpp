@@ -20,9 +20,10 @@ ProcedurePanel::ProcedurePanel(QWidget *parent)
     ListBoxProc = new ProcedureNameList(this);
     ListBoxProc->setObjectName(QStringLiteral("ListBoxProc"));
     ListBoxProc->setGeometry(128, 16, 121, 89);
-    Hint::apply(ListBoxProc, QStringLiteral("Если имени процедуры нет в списке, введите его  в нижнем поле ввода "
-                                            "| Имя процедуры вводится только один раз, а затем всегда выбирается "
-                                            "из списка"));
+    Hint::apply(ListBoxProc,
+                QStringLiteral("Если имени процедуры нет в списке, введите его  в нижнем поле ввода "
+                               "| Имя процедуры вводится только один раз, а затем всегда выбирается "
+                               "из списка"));
     connect(ListBoxProc, &ProcedureNameList::nameChosen, this, &ProcedurePanel::nameChosen);
     connect(ListBoxProc, &ProcedureNameList::escapePressed, this, &ProcedurePanel::escapePressed);
 
@@ -31,9 +32,10 @@ ProcedurePanel::ProcedurePanel(QWidget *parent)
     EditNewProc = new QLineEdit(this);
     EditNewProc->setObjectName(QStringLiteral("EditNewProc"));
     EditNewProc->setGeometry(128, 120, 121, 21);
-    Hint::apply(EditNewProc, QStringLiteral("Если имени процедуры нет в верхнем списке, введите его и нажмите "
-                                            "<Enter>  | Имя процедуры вводится только один раз, а затем всегда "
-                                            "выбирается из списка"));
+    Hint::apply(EditNewProc,
+                QStringLiteral("Если имени процедуры нет в верхнем списке, введите его и нажмите "
+                               "<Enter>  | Имя процедуры вводится только один раз, а затем всегда "
+                               "выбирается из списка"));
     EditNewProc->installEventFilter(this);
     hide();
 }
@@ -63,14 +65,9 @@ bool ProcedurePanel::eventFilter(QObject *watched, QEvent *event)
     if (watched == EditNewProc && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter:
-            emit newNameEntered(EditNewProc->text());
-            return true;
-        case Qt::Key_Escape:
-            emit escapePressed();
-            return true;
-        default:
-            break;
+        case Qt::Key_Enter: emit newNameEntered(EditNewProc->text()); return true;
+        case Qt::Key_Escape: emit escapePressed(); return true;
+        default: break;
         }
     }
     return QFrame::eventFilter(watched, event);

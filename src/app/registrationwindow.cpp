@@ -44,17 +44,16 @@ bool makesNoCharacter(const QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
-    default:
-        return event->text().isEmpty();
+    case Qt::Key_Backtab: return true;
+    default: return event->text().isEmpty();
     }
 }
 
 } // namespace
 
 RegistrationWindow::RegistrationWindow(WorkOpener openWork, QWidget *parent)
-    : QDialog(parent), m_openWork(std::move(openWork))
+    : QDialog(parent)
+    , m_openWork(std::move(openWork))
 {
     setObjectName(QStringLiteral("frmRegistrPupil"));
     setWindowTitle(QStringLiteral("Введите фамилию и имя"));
@@ -87,8 +86,8 @@ RegistrationWindow::RegistrationWindow(WorkOpener openWork, QWidget *parent)
     setTabOrder(ReadyBitB, EditNam3);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        screen->availableGeometry()));
+        setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
 QString RegistrationWindow::nameCharsError()
@@ -163,13 +162,9 @@ bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
         edit->setPalette(palette);
         break;
     }
-    case QEvent::FocusOut:
-        edit->setPalette(QPalette());
-        break;
-    case QEvent::KeyPress:
-        return editKeyPress(edit, static_cast<QKeyEvent *>(event));
-    default:
-        break;
+    case QEvent::FocusOut: edit->setPalette(QPalette()); break;
+    case QEvent::KeyPress: return editKeyPress(edit, static_cast<QKeyEvent *>(event));
+    default: break;
     }
     return QDialog::eventFilter(watched, event);
 }

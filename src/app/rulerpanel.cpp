@@ -6,7 +6,8 @@
 #include <QLabel>
 
 RulerPanel::RulerPanel(Qt::Orientation orientation, QWidget *parent)
-    : QWidget(parent), m_orientation(orientation)
+    : QWidget(parent)
+    , m_orientation(orientation)
 {
     for (int i = 0; i < labelCount; ++i) {
         auto *label = new QLabel(QString::number(i), this);

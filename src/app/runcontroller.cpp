@@ -10,8 +10,8 @@
 #include <QMessageBox>
 
 RunController::RunController(WorkWindow &window)
-    : QObject(&window),
-      m_window(window)
+    : QObject(&window)
+    , m_window(window)
 {
     setObjectName(QStringLiteral("runController"));
     m_waitTimer.setSingleShot(true);

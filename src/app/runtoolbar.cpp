@@ -19,16 +19,20 @@ RunToolBar::RunToolBar(QWidget *parent)
     FixToolButtonDo = addButton(QStringLiteral("FixToolButtonDo"), 0,
                                 QStringLiteral("Выполнять медленно | Исполнять алгоритм с малой скоростью"));
     addGap(1);
-    FixToolButtonQuick = addButton(QStringLiteral("FixToolButtonQuick"), 1,
-                                   QStringLiteral("Выполнять быстро | Исполнять алгоритм со средней скоростью"));
-    FixToolButtonResult = addButton(QStringLiteral("FixToolButtonResult"), 2,
-                                    QStringLiteral("Выполнять очень быстро | Исполнять алгоритм с высокой скоростью"));
+    FixToolButtonQuick =
+        addButton(QStringLiteral("FixToolButtonQuick"), 1,
+                  QStringLiteral("Выполнять быстро | Исполнять алгоритм со средней скоростью"));
+    FixToolButtonResult =
+        addButton(QStringLiteral("FixToolButtonResult"), 2,
+                  QStringLiteral("Выполнять очень быстро | Исполнять алгоритм с высокой скоростью"));
     addGap(8);
-    FixToolButtonStop = addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение"));
+    FixToolButtonStop =
+        addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение"));
 
     connect(FixToolButtonDo, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Slow); });
     connect(FixToolButtonQuick, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Middle); });
-    connect(FixToolButtonResult, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Fastest); });
+    connect(FixToolButtonResult, &QToolButton::clicked, this,
+            [this] { emit speedChosen(RunSpeed::Fastest); });
     connect(FixToolButtonStop, &QToolButton::clicked, this, &RunToolBar::stopClicked);
 }
 

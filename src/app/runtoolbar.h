@@ -19,7 +19,10 @@ public:
     QToolButton *FixToolButtonResult = nullptr;
     QToolButton *FixToolButtonStop = nullptr;
 
-    QList<QToolButton *> speedButtons() const { return {FixToolButtonDo, FixToolButtonQuick, FixToolButtonResult}; }
+    QList<QToolButton *> speedButtons() const
+    {
+        return {FixToolButtonDo, FixToolButtonQuick, FixToolButtonResult};
+    }
     QList<QToolButton *> buttons() const
     {
         return {FixToolButtonDo, FixToolButtonQuick, FixToolButtonResult, FixToolButtonStop};

@@ -17,10 +17,10 @@
 #include <QTimer>
 
 TaskLoader::TaskLoader(WorkWindow &window, PatternPanel &patternPanel)
-    : QObject(&window),
-      m_window(window),
-      m_patternPanel(patternPanel),
-      m_chooseFolder(chooseTaskFolder)
+    : QObject(&window)
+    , m_window(window)
+    , m_patternPanel(patternPanel)
+    , m_chooseFolder(chooseTaskFolder)
 {
     setObjectName(QStringLiteral("taskLoader"));
     connect(&window, &WorkWindow::taskLoadRequested, this, &TaskLoader::loadTask);
@@ -30,12 +30,9 @@ bool TaskLoader::loadTask()
 {
     for (;;) {
         switch (loadFromCurrentDirectory()) {
-        case Outcome::Loaded:
-            return true;
-        case Outcome::Failed:
-            return false;
-        case Outcome::NoTaskFile:
-            break;
+        case Outcome::Loaded: return true;
+        case Outcome::Failed: return false;
+        case Outcome::NoTaskFile: break;
         }
         // Started from a desktop menu, the program is in the home folder, far from any task.
         const QString chosen = m_chooseFolder ? m_chooseFolder(&m_window) : QString();
@@ -114,9 +111,8 @@ void TaskLoader::setUpField()
     m_window.setFieldSize(TaskData::firstSize);
     setUpTaskField(m_window.task(), m_window.world(), &m_window.scene());
     QStringList unusedNames;
-    const QStringList statistics = startAlgorithm(m_window.algorithm(),
-                                                  m_procedureNames ? *m_procedureNames : unusedNames,
-                                                  m_window.task().hasPointB);
+    const QStringList statistics = startAlgorithm(
+        m_window.algorithm(), m_procedureNames ? *m_procedureNames : unusedNames, m_window.task().hasPointB);
     m_window.ListStatist->clear();
     m_window.ListStatist->addItems(statistics);
 

@@ -36,9 +36,14 @@ void drawGrid(QPainter &p)
 
 void drawWalls(QPainter &p)
 {
-    struct Wall { int column, row; bool vertical; int length; };
+    struct Wall
+    {
+        int column, row;
+        bool vertical;
+        int length;
+    };
     const std::array walls{
-        Wall{3, 0, true, 3}, Wall{6, 3, false, 4}, Wall{10, 1, true, 5}, Wall{13, 6, false, 3},
+        Wall{3, 0, true, 3},  Wall{6, 3, false, 4},  Wall{10, 1, true, 5}, Wall{13, 6, false, 3},
         Wall{16, 2, true, 4}, Wall{18, 7, false, 3}, Wall{2, 6, false, 3}, Wall{7, 7, true, 3},
     };
     p.setPen(QPen(QColor(0, 0, 128), 6, Qt::SolidLine, Qt::SquareCap));
@@ -91,8 +96,8 @@ QImage drawTitlePicture()
     drawWalls(p);
 
     // The walk from А to Б: right, down round the walls and on to the right.
-    const std::array<std::pair<int, int>, 9> path{{{1, 1}, {1, 4}, {5, 4}, {5, 8}, {9, 8}, {9, 5},
-                                                   {14, 5}, {14, 8}, {19, 8}}};
+    const std::array<std::pair<int, int>, 9> path{
+        {{1, 1}, {1, 4}, {5, 4}, {5, 8}, {9, 8}, {9, 5}, {14, 5}, {14, 8}, {19, 8}}};
     QPainterPath trace(centre(path[0].first, path[0].second));
     for (std::size_t i = 1; i < path.size(); ++i)
         trace.lineTo(centre(path[i].first, path[i].second));

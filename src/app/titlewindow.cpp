@@ -41,7 +41,8 @@ QIcon startGlyph()
 } // namespace
 
 TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
-    : QMainWindow(parent), m_openWork(std::move(openWork))
+    : QMainWindow(parent)
+    , m_openWork(std::move(openWork))
 {
     setObjectName(QStringLiteral("frmMainPupil"));
     setWindowTitle(initialCaption());
@@ -88,8 +89,8 @@ TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
 
     setFixedSize(clientWidth, clientHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        screen->availableGeometry()));
+        setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
     StartBitB->setFocus();
 }
 

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 UpDown::UpDown(QLineEdit *buddy, QWidget *parent)
-    : QWidget(parent),
-      m_buddy(buddy)
+    : QWidget(parent)
+    , m_buddy(buddy)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -15,11 +15,11 @@ struct WorkLayout
     static constexpr QSize statisticsSize{121, 129};
 
     int layoutUnit = 10;
-    QRect taskPanel;     // pnlTskNew
-    QRect commandPanel;  // PPPanelSystCom
-    QRect algorithmList; // lstCom
-    QRect fieldFrame;    // pnl1
-    QRect statistics;    // ListStatist
+    QRect taskPanel;      // pnlTskNew
+    QRect commandPanel;   // PPPanelSystCom
+    QRect algorithmList;  // lstCom
+    QRect fieldFrame;     // pnl1
+    QRect statistics;     // ListStatist
     int clientHeight = 0; // above the status bar included, below the menu bar
     int clientWidth = 0;  // the least width that shows every panel
 

@@ -48,8 +48,9 @@ WorkMenuBar::WorkMenuBar(QWidget *parent)
     N1414 = addSizeItem(QStringLiteral("N1414"), QStringLiteral("14 x 1&4"));
     N1515 = addSizeItem(QStringLiteral("N1515"), QStringLiteral("15 x 1&5"));
 
-    NMainPattern = addItem(QStringLiteral("NMainPattern"), QStringLiteral("Образец") + QString(8, u' '), 5, QKeySequence(),
-                           QStringLiteral("Открыть или закрыть образец| Образец можно перетащить на другое место"));
+    NMainPattern = addItem(
+        QStringLiteral("NMainPattern"), QStringLiteral("Образец") + QString(8, u' '), 5, QKeySequence(),
+        QStringLiteral("Открыть или закрыть образец| Образец можно перетащить на другое место"));
     // Shown only for a task with a pattern picture.
     NMainPattern->setVisible(false);
 }

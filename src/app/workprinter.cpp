@@ -9,8 +9,8 @@
 #include <QPrinter>
 
 WorkPrinter::WorkPrinter(WorkWindow &window)
-    : QObject(&window),
-      m_window(window)
+    : QObject(&window)
+    , m_window(window)
 {
     setObjectName(QStringLiteral("workPrinter"));
     NPrint = new QAction(QStringLiteral("Печать задачи, алгоритма и поля…"), &window);

@@ -58,8 +58,8 @@ void drawLines(QPainter &painter, const QRect &area, const QStringList &lines)
     const int columnWidth = area.width() / qMax(1, columns);
     for (int i = 0; i < lines.size(); ++i) {
         const QRect line(area.left() + (i / perColumn) * columnWidth,
-                         area.top() + (i % perColumn) * metrics.lineSpacing(), columnWidth - metrics.averageCharWidth(),
-                         metrics.lineSpacing());
+                         area.top() + (i % perColumn) * metrics.lineSpacing(),
+                         columnWidth - metrics.averageCharWidth(), metrics.lineSpacing());
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          metrics.elidedText(lines[i], Qt::ElideRight, line.width()));
     }
@@ -81,18 +81,21 @@ void paintWorkSheet(QPainter &painter, const QRect &page, const WorkSheet &sheet
     int top = page.top();
     if (!sheet.caption.isEmpty()) {
         painter.setFont(captionFont);
-        top += drawWrapped(painter, QRect(page.left(), top, page.width(), page.height()), sheet.caption) + gap;
+        top +=
+            drawWrapped(painter, QRect(page.left(), top, page.width(), page.height()), sheet.caption) + gap;
     }
     painter.setFont(headingFont);
-    top += drawWrapped(painter, QRect(page.left(), top, page.width(), page.height()), QStringLiteral("Задача"));
+    top +=
+        drawWrapped(painter, QRect(page.left(), top, page.width(), page.height()), QStringLiteral("Задача"));
     painter.setFont(textFont);
     top += drawWrapped(painter, QRect(page.left(), top, page.width(), page.bottom() - top),
                        sheet.statement.join(QLatin1Char('\n')))
-           + gap;
+        + gap;
 
     const int algorithmWidth = qRound(page.width() * algorithmShare);
     const QRect algorithmArea(page.left(), top, algorithmWidth - gap, page.bottom() + 1 - top);
-    const QRect fieldArea(page.left() + algorithmWidth, top, page.width() - algorithmWidth, algorithmArea.height());
+    const QRect fieldArea(page.left() + algorithmWidth, top, page.width() - algorithmWidth,
+                          algorithmArea.height());
 
     painter.setFont(headingFont);
     const int headingHeight = drawWrapped(painter, algorithmArea, QStringLiteral("Алгоритм"));

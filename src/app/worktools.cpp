@@ -23,5 +23,6 @@ WorkTools attachWorkTools(WorkWindow &window)
 void attachEditor(const WorkTools &tools, EditorController &editor)
 {
     tools.taskLoader->setProcedureNames(editor.sharedProcedureNames());
-    QObject::connect(tools.taskLoader, &TaskLoader::taskLoaded, &editor, &EditorController::startNewAlgorithm);
+    QObject::connect(tools.taskLoader, &TaskLoader::taskLoaded, &editor,
+                     &EditorController::startNewAlgorithm);
 }

@@ -10,8 +10,8 @@
 #include "app/runtoolbar.h"
 #include "app/statisticsfont.h"
 #include "app/taskstatementpanel.h"
-#include "app/workmenubar.h"
 #include "app/worklayout.h"
+#include "app/workmenubar.h"
 #include "editor/algorithmtext.h"
 #include "tasks/selectsizevariant.h"
 #include "tasks/tasksetup.h"
@@ -22,16 +22,16 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -48,10 +48,10 @@ QFont windowFont()
 } // namespace
 
 WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
-    : QMainWindow(parent),
-      m_layoutUnit(initialLayoutUnit(layoutUnit)),
-      m_algorithm(new AlgorithmText(this)),
-      m_scene(FieldGeometry::compute(m_layoutUnit, 12))
+    : QMainWindow(parent)
+    , m_layoutUnit(initialLayoutUnit(layoutUnit))
+    , m_algorithm(new AlgorithmText(this))
+    , m_scene(FieldGeometry::compute(m_layoutUnit, 12))
 {
     setObjectName(QStringLiteral("frmRoZeridPupil"));
     setFont(windowFont());
@@ -75,13 +75,13 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     // The shortcut of "Размер поля" opens its list under the item.
     connect(NMainSize, &QAction::triggered, this, [this] {
         if (!m_running)
-            MainMenu->sizeMenu->popup(MainMenu->mapToGlobal(MainMenu->actionGeometry(NMainSize).bottomLeft()));
+            MainMenu->sizeMenu->popup(
+                MainMenu->mapToGlobal(MainMenu->actionGeometry(NMainSize).bottomLeft()));
     });
 
     // A highlighted menu-bar item shows its long hint; the bar itself does not send it.
-    connect(MainMenu, &QMenuBar::hovered, this, [this](QAction *item) {
-        StatusBar1->showMessage(item ? item->statusTip() : QString());
-    });
+    connect(MainMenu, &QMenuBar::hovered, this,
+            [this](QAction *item) { StatusBar1->showMessage(item ? item->statusTip() : QString()); });
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -180,7 +180,8 @@ void WorkWindow::buildClientArea(QWidget *client)
     ListStatist->setSelectionMode(QAbstractItemView::NoSelection);
     // Every row is to be read whole at this width, with no bar taking a row's place.
     ListStatist->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int textMargin = ListStatist->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListStatist) + 1;
+    const int textMargin =
+        ListStatist->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListStatist) + 1;
     ListStatist->setFont(statisticsFont(ListStatist->contentsRect().width() - 2 * textMargin));
     Hint::apply(ListStatist,
                 QStringLiteral("Статистика | Подсчет числа команд и управляющих структур в вашем алгоритме"));

@@ -16,7 +16,7 @@ bool cellBefore(CellPosition a, CellPosition b)
 bool operator<(const CellEdge &a, const CellEdge &b)
 {
     return std::tie(a.first.row, a.first.column, a.second.row, a.second.column)
-         < std::tie(b.first.row, b.first.column, b.second.row, b.second.column);
+        < std::tie(b.first.row, b.first.column, b.second.row, b.second.column);
 }
 
 CellEdge edgeBetween(CellPosition a, CellPosition b)
@@ -38,7 +38,8 @@ QList<CellEdge> drawnEdges(const QList<TraceSegment> &trace)
 QList<CellEdge> edgesNotIn(const QList<CellEdge> &edges, const QList<CellEdge> &others)
 {
     QList<CellEdge> difference;
-    std::set_difference(edges.begin(), edges.end(), others.begin(), others.end(), std::back_inserter(difference));
+    std::set_difference(edges.begin(), edges.end(), others.begin(), others.end(),
+                        std::back_inserter(difference));
     return difference;
 }
 

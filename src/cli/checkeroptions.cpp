@@ -27,7 +27,8 @@ class OptionReader
 {
 public:
     OptionReader(const QStringList &arguments, CheckerOptionsResult &result)
-        : m_arguments(arguments), m_result(result)
+        : m_arguments(arguments)
+        , m_result(result)
     {
     }
 
@@ -83,8 +84,9 @@ private:
 
         if (!name.startsWith(QLatin1String("--")))
             return fail(QStringLiteral("неизвестный параметр %1").arg(name));
-        if (name != QLatin1String("--task") && name != QLatin1String("--size") && name != QLatin1String("--speed")
-            && name != QLatin1String("--limit") && name != QLatin1String("--render") && name != QLatin1String("--unit")
+        if (name != QLatin1String("--task") && name != QLatin1String("--size")
+            && name != QLatin1String("--speed") && name != QLatin1String("--limit")
+            && name != QLatin1String("--render") && name != QLatin1String("--unit")
             && name != QLatin1String("--reference") && name != QLatin1String("--report")
             && name != QLatin1String("--render-diff"))
             return fail(QStringLiteral("неизвестный параметр %1").arg(name));
@@ -106,12 +108,15 @@ private:
         } else if (name == QLatin1String("--size")) {
             const std::optional<qint64> size = parseWholeNumber(value);
             if (!size || *size < 12 || *size > 15)
-                return fail(QStringLiteral("--size: размер поля должен быть 12, 13, 14 или 15, а не \"%1\"").arg(value));
+                return fail(QStringLiteral("--size: размер поля должен быть 12, 13, 14 или 15, а не \"%1\"")
+                                .arg(value));
             options.fieldSize = int(*size);
         } else if (name == QLatin1String("--speed")) {
             const std::optional<RunSpeed> speed = parseSpeed(value);
             if (!speed)
-                return fail(QStringLiteral("--speed: скорость должна быть slow, middle или fastest, а не \"%1\"").arg(value));
+                return fail(
+                    QStringLiteral("--speed: скорость должна быть slow, middle или fastest, а не \"%1\"")
+                        .arg(value));
             options.speed = *speed;
         } else if (name == QLatin1String("--limit")) {
             const std::optional<qint64> limit = parseWholeNumber(value);
@@ -169,8 +174,10 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
 {
     if (given.contains(QLatin1String("--jury")) && given.contains(QLatin1String("--validate")))
         return QStringLiteral("--jury и --validate не сочетаются");
-    const QString modeName = options.mode == CheckerMode::Jury ? QStringLiteral("--jury") : QStringLiteral("--validate");
-    static const char *const singleRunOptions[] = {"--size", "--speed", "--limit", "--events", "--json", "--render"};
+    const QString modeName =
+        options.mode == CheckerMode::Jury ? QStringLiteral("--jury") : QStringLiteral("--validate");
+    static const char *const singleRunOptions[] = {"--size",   "--speed", "--limit",
+                                                   "--events", "--json",  "--render"};
     if (options.mode != CheckerMode::Run) {
         for (const char *name : singleRunOptions) {
             if (given.contains(QLatin1String(name)))

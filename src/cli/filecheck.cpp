@@ -13,7 +13,8 @@
 #include <memory>
 
 FileCheck::FileCheck(const CheckerTask &task, const CheckerOptions &options)
-    : m_task(task), m_options(options)
+    : m_task(task)
+    , m_options(options)
 {
 }
 
@@ -41,7 +42,8 @@ FileResult FileCheck::run(const QString &file, const QStringList &lines, RunEven
         recorder.setPassEndedHandler([&](const PassResult &, int number) {
             const QString path = picturePath(m_options.renderPrefix, file, number);
             if (!scene->picture().save(path, "PNG"))
-                m_pictureErrors.append(QStringLiteral("Не удаётся записать картинку %1").arg(QDir::toNativeSeparators(path)));
+                m_pictureErrors.append(
+                    QStringLiteral("Не удаётся записать картинку %1").arg(QDir::toNativeSeparators(path)));
         });
     }
 

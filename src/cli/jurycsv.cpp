@@ -26,8 +26,8 @@ QString selectors(const QList<int> &arrangement)
 
 QString csvField(const QString &text)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r')))
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -40,14 +40,27 @@ QString juryCsv(const JuryReport &report)
     csv += csvRow({QStringLiteral("task"), report.taskFile, report.taskSha256});
     csv += csvRow({QStringLiteral("reference"), report.referenceFile, report.referenceSha256});
     csv += QStringLiteral("\r\n");
-    csv += csvRow({QStringLiteral("file"), QStringLiteral("sha256"), QStringLiteral("verdict"), QStringLiteral("size"),
-                   QStringLiteral("arrangement"), QStringLiteral("end"), QStringLiteral("column"), QStringLiteral("row"),
-                   QStringLiteral("heading"), QStringLiteral("lines"), QStringLiteral("slow_ms"),
-                   QStringLiteral("pass"), QStringLiteral("missing"), QStringLiteral("extra"),
-                   QStringLiteral("message")});
+    csv += csvRow({QStringLiteral("file"), QStringLiteral("sha256"), QStringLiteral("verdict"),
+                   QStringLiteral("size"), QStringLiteral("arrangement"), QStringLiteral("end"),
+                   QStringLiteral("column"), QStringLiteral("row"), QStringLiteral("heading"),
+                   QStringLiteral("lines"), QStringLiteral("slow_ms"), QStringLiteral("pass"),
+                   QStringLiteral("missing"), QStringLiteral("extra"), QStringLiteral("message")});
     for (const JuryFileResult &file : report.files) {
         if (!file.isRead()) {
-            csv += csvRow({file.file, file.sha256, verdictName(file), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {},
+            csv += csvRow({file.file,
+                           file.sha256,
+                           verdictName(file),
+                           {},
+                           {},
+                           {},
+                           {},
+                           {},
+                           {},
+                           {},
+                           {},
+                           {},
+                           {},
+                           {},
                            file.readError});
             continue;
         }

@@ -97,7 +97,8 @@ bool juryNeedsPictures(const CheckerOptions &options)
         || (!options.reportFile.isEmpty() && juryReportFormat(options.reportFile) == QLatin1String("pdf"));
 }
 
-QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize, const QList<int> &arrangement)
+QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize,
+                        const QList<int> &arrangement)
 {
     QString name = QStringLiteral("%1-%2-%3").arg(prefix, QFileInfo(file).completeBaseName()).arg(fieldSize);
     if (!arrangement.isEmpty()) {
@@ -110,14 +111,17 @@ QString diffPicturePath(const QString &prefix, const QString &file, int fieldSiz
 
 int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
 {
-    const QString format = options.reportFile.isEmpty() ? QStringLiteral("txt") : juryReportFormat(options.reportFile);
+    const QString format =
+        options.reportFile.isEmpty() ? QStringLiteral("txt") : juryReportFormat(options.reportFile);
     if (format.isEmpty()) {
-        err << "shagaika-check: --report: формат отчёта выбирается расширением .txt, .csv, .json или .pdf, а не "
+        err << "shagaika-check: --report: формат отчёта выбирается расширением .txt, .csv, .json или .pdf, а "
+               "не "
             << QFileInfo(options.reportFile).suffix() << "\n";
         return CannotJudge;
     }
     if (!options.reportFile.isEmpty() && !QFileInfo(options.reportFile).absoluteDir().exists()) {
-        err << "shagaika-check: --report: нет папки " << nativePath(QFileInfo(options.reportFile).absolutePath()) << "\n";
+        err << "shagaika-check: --report: нет папки "
+            << nativePath(QFileInfo(options.reportFile).absolutePath()) << "\n";
         return CannotJudge;
     }
     if (!options.renderDiffPrefix.isEmpty() && !QFileInfo(options.renderDiffPrefix).absoluteDir().exists()) {
@@ -164,7 +168,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         report.referencePasses = runner.runAll(reference.lines);
         const QString failure = referenceFailure(report.referencePasses, read.task);
         if (!failure.isEmpty()) {
-            err << "shagaika-check: эталон " << options.referenceFile << " не решает задачу: " << failure << "\n";
+            err << "shagaika-check: эталон " << options.referenceFile << " не решает задачу: " << failure
+                << "\n";
             return CannotJudge;
         }
     }
@@ -176,7 +181,9 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     const bool showProgress = count >= progressFileCount && stderrIsTerminal();
     runParallelJobs(
         count, QThread::idealThreadCount(),
-        [&](int index) { results[size_t(index)] = judgeFile(runner, options.files.at(index), referencePasses); },
+        [&](int index) {
+            results[size_t(index)] = judgeFile(runner, options.files.at(index), referencePasses);
+        },
         [&](int finished) {
             if (!showProgress)
                 return;
@@ -197,15 +204,16 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
             const World world = runner.passWorld(failure->fieldSize, failure->arrangement);
             const QImage diff = diffPicture(world, *failure, referenceEdges(report, *failure), options.unit);
             if (!options.renderDiffPrefix.isEmpty()) {
-                const QString path =
-                    diffPicturePath(options.renderDiffPrefix, file.file, failure->fieldSize, failure->arrangement);
+                const QString path = diffPicturePath(options.renderDiffPrefix, file.file, failure->fieldSize,
+                                                     failure->arrangement);
                 if (!diff.save(path, "PNG")) {
                     err << "shagaika-check: Не удаётся записать картинку " << nativePath(path) << "\n";
                     written = false;
                 }
             }
-            pictures[i] = read.task.hasPointB && !report.hasReference() ? passPicture(world, *failure, options.unit)
-                                                                        : diff;
+            pictures[i] = read.task.hasPointB && !report.hasReference()
+                ? passPicture(world, *failure, options.unit)
+                : diff;
         }
     }
 
@@ -217,7 +225,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         } else {
             QByteArray bytes;
             if (format == QLatin1String("csv"))
-                bytes = QByteArray("\xEF\xBB\xBF") + juryCsv(report).toUtf8(); // the mark makes spreadsheets read UTF-8
+                bytes = QByteArray("\xEF\xBB\xBF")
+                    + juryCsv(report).toUtf8(); // the mark makes spreadsheets read UTF-8
             else if (format == QLatin1String("json"))
                 bytes = juryJson(report);
             else

@@ -19,4 +19,5 @@ QString juryReportFormat(const QString &reportFile);
 bool juryNeedsPictures(const CheckerOptions &options);
 
 // The name of the picture of a file's failing pass: PREFIX-<file stem>-<size>[-<selectors>].png
-QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize, const QList<int> &arrangement);
+QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize,
+                        const QList<int> &arrangement);

@@ -33,8 +33,10 @@ class ProtocolWriter
 {
 public:
     ProtocolWriter(QPdfWriter &writer, QPainter &painter)
-        : m_writer(writer), m_painter(painter), m_width(painter.viewport().width()),
-          m_height(painter.viewport().height())
+        : m_writer(writer)
+        , m_painter(painter)
+        , m_width(painter.viewport().width())
+        , m_height(painter.viewport().height())
     {
     }
 
@@ -63,8 +65,8 @@ public:
         int x = 0;
         for (qsizetype i = 0; i < cells.size(); ++i) {
             const int w = int(m_width * widths.at(i));
-            const QRect needed = m_painter.boundingRect(QRect(x + pad, 0, w - 2 * pad, m_height), Qt::TextWordWrap,
-                                                        cells.at(i));
+            const QRect needed = m_painter.boundingRect(QRect(x + pad, 0, w - 2 * pad, m_height),
+                                                        Qt::TextWordWrap, cells.at(i));
             height = qMax(height, needed.height());
             boxes.append(QRect(x + pad, 0, w - 2 * pad, 0));
             x += w;
@@ -140,11 +142,13 @@ QString writeJuryPdf(const JuryReport &report, const QList<QImage> &pictures, co
     const bool pointB = report.task.hasPointB;
 
     page.paragraph(QStringLiteral("Протокол проверки"), textFont(16, true));
-    page.paragraph(QStringLiteral("Составлен %1").arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
+    page.paragraph(QStringLiteral("Составлен %1")
+                       .arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
                    textFont(9));
     page.gap();
     page.paragraph(QStringLiteral("Задача: %1").arg(report.taskFile), textFont(10));
-    page.paragraph(QStringLiteral("SHA-256 %1").arg(report.taskSha256), hashFont(), painter.viewport().width() / 30);
+    page.paragraph(QStringLiteral("SHA-256 %1").arg(report.taskSha256), hashFont(),
+                   painter.viewport().width() / 30);
     if (report.hasReference()) {
         page.paragraph(QStringLiteral("Эталон: %1").arg(report.referenceFile), textFont(10));
         page.paragraph(QStringLiteral("SHA-256 %1").arg(report.referenceSha256), hashFont(),
@@ -155,36 +159,41 @@ QString writeJuryPdf(const JuryReport &report, const QList<QImage> &pictures, co
     for (const QString &line : report.task.statement)
         page.paragraph(line, textFont(10));
     page.gap();
-    page.paragraph(pointB ? QStringLiteral("Решение верно, когда на каждом размере поля и при каждом расположении "
-                                           "подвижных стенок исполнение доходит до конца и Шагайка стоит в точке Б.")
-                          : QStringLiteral("Решение верно, когда на каждом размере поля и при каждом расположении "
-                                           "подвижных стенок исполнение доходит до конца и ШАГ рисует те же отрезки, "
-                                           "что эталон (направление и повторы не важны)."),
-                   textFont(9));
+    page.paragraph(
+        pointB ? QStringLiteral("Решение верно, когда на каждом размере поля и при каждом расположении "
+                                "подвижных стенок исполнение доходит до конца и Шагайка стоит в точке Б.")
+               : QStringLiteral("Решение верно, когда на каждом размере поля и при каждом расположении "
+                                "подвижных стенок исполнение доходит до конца и ШАГ рисует те же отрезки, "
+                                "что эталон (направление и повторы не важны)."),
+        textFont(9));
     page.paragraph(juryLimitsText(), textFont(9));
     page.gap();
 
     page.paragraph(QStringLiteral("Вердикты"), textFont(11, true));
     const QList<qreal> widths{0.05, 0.25, 0.13, 0.12, 0.45};
-    page.row({QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Вердикт"), QStringLiteral("Верных проходов"),
-              QStringLiteral("Первая ошибка")},
+    page.row({QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Вердикт"),
+              QStringLiteral("Верных проходов"), QStringLiteral("Первая ошибка")},
              widths, textFont(9, true), true);
     for (qsizetype i = 0; i < report.files.size(); ++i) {
         const JuryFileResult &file = report.files.at(i);
         const JuryPass *failure = file.firstFailure();
-        const QString reason = !file.isRead() ? file.readError : failure ? failureText(*failure, pointB) : QString();
+        const QString reason = !file.isRead() ? file.readError
+            : failure                         ? failureText(*failure, pointB)
+                                              : QString();
         page.row({QString::number(i + 1), file.file, verdictText(file),
                   QStringLiteral("%1 из %2").arg(file.correctPassCount()).arg(file.passes.size()), reason},
                  widths, textFont(9), true);
     }
     page.gap();
-    page.paragraph(QStringLiteral("Итого: файлов %1, верно %2.").arg(report.files.size()).arg(report.correctFileCount()),
-                   textFont(10));
+    page.paragraph(
+        QStringLiteral("Итого: файлов %1, верно %2.").arg(report.files.size()).arg(report.correctFileCount()),
+        textFont(10));
     page.gap();
 
     page.paragraph(QStringLiteral("Контрольные суммы (SHA-256) проверенных файлов"), textFont(11, true));
     for (const JuryFileResult &file : report.files)
-        page.row({file.file, file.sha256.isEmpty() ? QStringLiteral("—") : file.sha256}, {0.3, 0.7}, hashFont(), false);
+        page.row({file.file, file.sha256.isEmpty() ? QStringLiteral("—") : file.sha256}, {0.3, 0.7},
+                 hashFont(), false);
 
     for (qsizetype i = 0; i < report.files.size(); ++i) {
         const JuryFileResult &file = report.files.at(i);
@@ -208,9 +217,10 @@ QString writeJuryPdf(const JuryReport &report, const QList<QImage> &pictures, co
             page.keepTogether(page.pictureHeight(pictures.at(i), 0.75)
                               + 3 * QFontMetrics(textFont(10), painter.device()).height());
             page.gap();
-            page.paragraph(QStringLiteral("Первый неверный проход (%1): %2, конец %3")
-                               .arg(passPlaceText(*failure), outcomeText(*failure), executorText(failure->executor)),
-                           textFont(10));
+            page.paragraph(
+                QStringLiteral("Первый неверный проход (%1): %2, конец %3")
+                    .arg(passPlaceText(*failure), outcomeText(*failure), executorText(failure->executor)),
+                textFont(10));
             page.picture(pictures.at(i), 0.75);
         }
     }

@@ -43,7 +43,8 @@ QPointF edgeMiddle(const FieldGeometry &geometry, const CellEdge &edge)
 {
     return (QPointF(geometry.cellCentre(edge.first.column, edge.first.row))
             + QPointF(geometry.cellCentre(edge.second.column, edge.second.row)))
-         / 2.0 + QPointF(1.5, 1.5);
+        / 2.0
+        + QPointF(1.5, 1.5);
 }
 
 void drawEdges(QPainter &painter, const FieldGeometry &geometry, const QList<CellEdge> &edges, QRgb colour,
@@ -130,7 +131,8 @@ QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdg
         y += lineHeight;
     };
     painter.setPen(QColor(FieldColours::text));
-    painter.drawText(QPoint(x, y + metrics.ascent()), QStringLiteral("%1: %2").arg(passPlaceText(pass), outcomeText(pass)));
+    painter.drawText(QPoint(x, y + metrics.ascent()),
+                     QStringLiteral("%1: %2").arg(passPlaceText(pass), outcomeText(pass)));
     y += lineHeight;
     swatch(DiffColours::reference, QStringLiteral("отрезки эталона"));
     swatch(DiffColours::pupil, QStringLiteral("отрезки участника"));

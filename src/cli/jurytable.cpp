@@ -56,8 +56,8 @@ QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
             target = QStringLiteral("%1/%2").arg(pass.missing.size()).arg(pass.extra.size());
         }
         rows.append({QString::number(pass.fieldSize), arrangementText(pass.arrangement), outcomeText(pass),
-                     executorText(pass.executor), QString::number(pass.lines), slowTimeText(pass.slowMs), target,
-                     pass.correct ? QStringLiteral("верно") : QStringLiteral("НЕВЕРНО")});
+                     executorText(pass.executor), QString::number(pass.lines), slowTimeText(pass.slowMs),
+                     target, pass.correct ? QStringLiteral("верно") : QStringLiteral("НЕВЕРНО")});
     }
     const QStringList aligned = alignedRows(rows, QStringLiteral("  "));
     lines.append(aligned.first());
@@ -83,14 +83,15 @@ QStringList juryTable(const JuryReport &report)
         lines.append(QStringLiteral("Эталон:  %1").arg(report.referenceFile));
         lines.append(QStringLiteral("         SHA-256 %1").arg(report.referenceSha256));
     }
-    lines.append(report.task.hasPointB ? QStringLiteral("Верно: каждый проход доходит до конца и кончается в точке Б.")
-                                       : QStringLiteral("Верно: каждый проход доходит до конца и рисует те же "
-                                                        "отрезки, что эталон."));
+    lines.append(report.task.hasPointB
+                     ? QStringLiteral("Верно: каждый проход доходит до конца и кончается в точке Б.")
+                     : QStringLiteral("Верно: каждый проход доходит до конца и рисует те же "
+                                      "отрезки, что эталон."));
     lines.append(juryLimitsText());
     lines.append(QString());
 
-    QList<QStringList> rows{{QStringLiteral("файл"), QStringLiteral("вердикт"), QStringLiteral("верных проходов"),
-                             QStringLiteral("первая ошибка")}};
+    QList<QStringList> rows{{QStringLiteral("файл"), QStringLiteral("вердикт"),
+                             QStringLiteral("верных проходов"), QStringLiteral("первая ошибка")}};
     for (const JuryFileResult &file : report.files) {
         const JuryPass *failure = file.firstFailure();
         QString reason;
@@ -99,7 +100,8 @@ QStringList juryTable(const JuryReport &report)
         else if (failure)
             reason = failureText(*failure, report.task.hasPointB);
         rows.append({file.file, verdictText(file),
-                     QStringLiteral("%1 из %2").arg(file.correctPassCount()).arg(file.passes.size()), reason});
+                     QStringLiteral("%1 из %2").arg(file.correctPassCount()).arg(file.passes.size()),
+                     reason});
     }
     lines.append(alignedRows(rows, QString()));
 

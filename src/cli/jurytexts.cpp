@@ -16,14 +16,17 @@ QString passPlaceText(const JuryPass &pass)
 {
     if (pass.arrangement.isEmpty())
         return QStringLiteral("поле %1").arg(pass.fieldSize);
-    return QStringLiteral("поле %1, расположение %2").arg(pass.fieldSize).arg(arrangementText(pass.arrangement));
+    return QStringLiteral("поле %1, расположение %2")
+        .arg(pass.fieldSize)
+        .arg(arrangementText(pass.arrangement));
 }
 
 QString outcomeText(const JuryPass &pass)
 {
     switch (pass.end) {
     case RunEnd::Complete: return QStringLiteral("дошёл до конца");
-    case RunEnd::Crash: return QStringLiteral("авария в (%1,%2)").arg(pass.executor.column).arg(pass.executor.row);
+    case RunEnd::Crash:
+        return QStringLiteral("авария в (%1,%2)").arg(pass.executor.column).arg(pass.executor.row);
     case RunEnd::Stopped: return QStringLiteral("прерван по пределу");
     case RunEnd::Error: break;
     }
@@ -52,7 +55,9 @@ QString failureText(const JuryPass &pass, bool hasPointB)
         reasons.append(outcomeText(pass));
     if (hasPointB) {
         if (pass.end == RunEnd::Complete)
-            reasons.append(QStringLiteral("конец не в точке Б, а в (%1,%2)").arg(pass.executor.column).arg(pass.executor.row));
+            reasons.append(QStringLiteral("конец не в точке Б, а в (%1,%2)")
+                               .arg(pass.executor.column)
+                               .arg(pass.executor.row));
     } else {
         if (!pass.missing.isEmpty())
             reasons.append(QStringLiteral("нет %1").arg(edgeListText(pass.missing, shownEdges)));

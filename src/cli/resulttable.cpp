@@ -19,12 +19,8 @@ QStringList rowOf(const FileResult &result)
         const ExecutorState &e = result.passes.last().executor;
         executor = QStringLiteral("%1 %2 %3").arg(e.column).arg(e.row).arg(e.heading);
     }
-    return {result.file,
-            RunEventLog::endName(result.end),
-            QString::number(result.passes.size()),
-            executor,
-            QString::number(lines),
-            QString::number(elapsed)};
+    return {result.file, RunEventLog::endName(result.end), QString::number(result.passes.size()),
+            executor,    QString::number(lines),           QString::number(elapsed)};
 }
 
 } // namespace
@@ -60,6 +56,7 @@ QStringList resultTable(const QList<FileResult> &results)
     QStringList summary;
     for (const auto &[end, count] : counts)
         summary.append(QStringLiteral("%1 %2").arg(RunEventLog::endName(RunEnd(end))).arg(count));
-    table.append(QStringLiteral("files: %1 (%2)").arg(results.size()).arg(summary.join(QStringLiteral(", "))));
+    table.append(
+        QStringLiteral("files: %1 (%2)").arg(results.size()).arg(summary.join(QStringLiteral(", "))));
     return table;
 }

@@ -3,7 +3,8 @@
 #include "world/world.h"
 
 RunRecorder::RunRecorder(const World &world, RunObserver *next)
-    : m_world(world), m_next(next)
+    : m_world(world)
+    , m_next(next)
 {
 }
 

@@ -91,7 +91,8 @@ std::optional<qint16> TaskValidator::readNumber(int first, int last, const QStri
     const std::optional<qint16> value = parseFieldNumber(text);
     if (!value) {
         if (text.trimmed().isEmpty())
-            report(m_lineNumber, first, QStringLiteral("%1: в столбцах %2–%3 нет числа").arg(what).arg(first).arg(last));
+            report(m_lineNumber, first,
+                   QStringLiteral("%1: в столбцах %2–%3 нет числа").arg(what).arg(first).arg(last));
         else
             report(m_lineNumber, first, QStringLiteral("%1: «%2» — не целое число").arg(what, text));
     }
@@ -132,8 +133,9 @@ void TaskValidator::readFile()
         if (!readSection(TaskData::firstSize))
             return;
         if (readNonEmptyLine())
-            report(m_lineNumber, 1, QStringLiteral("задача с одним размером кончается строкой \"E\"; "
-                                                   "эта строка и все следующие не читаются"));
+            report(m_lineNumber, 1,
+                   QStringLiteral("задача с одним размером кончается строкой \"E\"; "
+                                  "эта строка и все следующие не читаются"));
         return;
     }
 
@@ -146,16 +148,18 @@ void TaskValidator::readFile()
                 fieldSize = *code + 11;
                 int &line = m_sectionLines[size_t(fieldSize - TaskData::firstSize)];
                 if (line != 0)
-                    report(m_lineNumber, 1, QStringLiteral("поле %1 уже описано в строке %2; действует это, второе "
-                                                           "описание")
-                                                .arg(fieldName(fieldSize))
-                                                .arg(line));
+                    report(m_lineNumber, 1,
+                           QStringLiteral("поле %1 уже описано в строке %2; действует это, второе "
+                                          "описание")
+                               .arg(fieldName(fieldSize))
+                               .arg(line));
                 line = m_lineNumber;
                 ++sections;
             } else {
-                report(m_lineNumber, 1, QStringLiteral("код размера %1 вне 1…4: загрузчик пропустит эту строку и "
-                                                       "прочтёт следующую как начало раздела")
-                                            .arg(*code));
+                report(m_lineNumber, 1,
+                       QStringLiteral("код размера %1 вне 1…4: загрузчик пропустит эту строку и "
+                                      "прочтёт следующую как начало раздела")
+                           .arg(*code));
             }
         }
         if (!readSection(fieldSize))
@@ -175,12 +179,13 @@ void TaskValidator::checkCell(std::optional<qint16> column, std::optional<qint16
     if (fieldSize == 0 || !column || !row)
         return;
     if (*column < 0 || *column >= fieldSize || *row < 0 || *row >= fieldSize)
-        report(m_lineNumber, textColumn, QStringLiteral("%1 (%2,%3) вне поля %4: столбцы и строки 0…%5")
-                                             .arg(what)
-                                             .arg(*column)
-                                             .arg(*row)
-                                             .arg(fieldName(fieldSize))
-                                             .arg(fieldSize - 1));
+        report(m_lineNumber, textColumn,
+               QStringLiteral("%1 (%2,%3) вне поля %4: столбцы и строки 0…%5")
+                   .arg(what)
+                   .arg(*column)
+                   .arg(*row)
+                   .arg(fieldName(fieldSize))
+                   .arg(fieldSize - 1));
 }
 
 bool TaskValidator::readSection(int fieldSize)
@@ -191,7 +196,8 @@ bool TaskValidator::readSection(int fieldSize)
     checkCell(column, row, fieldSize, 3, QStringLiteral("точка А"));
     const auto heading = readNumber(9, 11, QStringLiteral("направление"));
     if (heading && *heading != 0 && *heading != 90 && *heading != 180 && *heading != 270)
-        report(m_lineNumber, 9, QStringLiteral("направление %1: допустимы только 0, 90, 180 и 270").arg(*heading));
+        report(m_lineNumber, 9,
+               QStringLiteral("направление %1: допустимы только 0, 90, 180 и 270").arg(*heading));
     if (m_hasPointB) {
         const auto bColumn = readNumber(13, 14, QStringLiteral("столбец точки Б"));
         const auto bRow = readNumber(16, 17, QStringLiteral("строка точки Б"));
@@ -212,7 +218,8 @@ bool TaskValidator::readSection(int fieldSize)
         if (key == u'H' || key == u'V') {
             const int recordLine = m_lineNumber;
             if (!readNonEmptyLine()) {
-                report(endOfFileLine(), 1, QStringLiteral("после \"%1\" в строке %2 нет строки стенок").arg(key).arg(recordLine));
+                report(endOfFileLine(), 1,
+                       QStringLiteral("после \"%1\" в строке %2 нет строки стенок").arg(key).arg(recordLine));
                 return false;
             }
             if (!readWallRow(key == u'H', fieldSize, fixedWalls))
@@ -220,25 +227,30 @@ bool TaskValidator::readSection(int fieldSize)
         } else if (key == u'P') {
             const int recordLine = m_lineNumber;
             if (++variableWalls > WallModel::maxVariableWalls)
-                report(m_lineNumber, 1, QStringLiteral("подвижных стенок больше трёх: эта, %1-я, не поместится")
-                                            .arg(variableWalls));
+                report(m_lineNumber, 1,
+                       QStringLiteral("подвижных стенок больше трёх: эта, %1-я, не поместится")
+                           .arg(variableWalls));
             if (!readNonEmptyLine()) {
-                report(endOfFileLine(), 1, QStringLiteral("после \"P\" в строке %1 нет строки подвижной стенки").arg(recordLine));
+                report(endOfFileLine(), 1,
+                       QStringLiteral("после \"P\" в строке %1 нет строки подвижной стенки").arg(recordLine));
                 return false;
             }
             readVariableWall(fieldSize, variants);
         } else if (key == u'E') {
             break;
         } else if (!m_line.trimmed().isEmpty()) {
-            report(m_lineNumber, 1, QStringLiteral("строка не начинается с H, V, P или E, загрузчик её пропустит"));
+            report(m_lineNumber, 1,
+                   QStringLiteral("строка не начинается с H, V, P или E, загрузчик её пропустит"));
         }
     }
 
     for (const PlacedWall &variant : variants) {
         for (const PlacedWall &wall : fixedWalls) {
-            if (wall.horizontal == variant.horizontal && wall.column == variant.column && wall.row == variant.row) {
+            if (wall.horizontal == variant.horizontal && wall.column == variant.column
+                && wall.row == variant.row) {
                 report(variant.line, variant.textColumn,
-                       QStringLiteral("положение подвижной стенки (%1,%2) совпадает с постоянной стенкой из строки %3")
+                       QStringLiteral(
+                           "положение подвижной стенки (%1,%2) совпадает с постоянной стенкой из строки %3")
                            .arg(variant.column)
                            .arg(variant.row)
                            .arg(wall.line));
@@ -261,19 +273,22 @@ void TaskValidator::checkWallPlace(const PlacedWall &wall, int fieldSize, const 
         report(wall.line, wall.textColumn, QStringLiteral("%1 вне поля %2").arg(name, fieldName(fieldSize)));
     else if (across == -1 || across == fieldSize - 1)
         report(wall.line, wall.textColumn,
-               QStringLiteral("%1 лежит на границе поля %2, а граница и так непроходима").arg(name, fieldName(fieldSize)));
+               QStringLiteral("%1 лежит на границе поля %2, а граница и так непроходима")
+                   .arg(name, fieldName(fieldSize)));
 }
 
 bool TaskValidator::readWallRow(bool horizontal, int fieldSize, QList<PlacedWall> &walls)
 {
     if (isRecordKey(m_line)) {
-        report(m_lineNumber, 1, QStringLiteral("вместо строки стенок стоит запись \"%1\"; загрузчик прочтёт её как "
-                                               "строку стенок")
-                                    .arg(m_line.trimmed()));
+        report(m_lineNumber, 1,
+               QStringLiteral("вместо строки стенок стоит запись \"%1\"; загрузчик прочтёт её как "
+                              "строку стенок")
+                   .arg(m_line.trimmed()));
         // The record is consumed as data, as the loader does; an "E" here leaves the section open.
         return true;
     }
-    const QString what = horizontal ? QStringLiteral("горизонтальная стенка") : QStringLiteral("вертикальная стенка");
+    const QString what =
+        horizontal ? QStringLiteral("горизонтальная стенка") : QStringLiteral("вертикальная стенка");
     int k = 1;
     for (; m_line.size() >= 6 * k; ++k) {
         const auto column = readNumber(6 * k - 4, 6 * k - 3, QStringLiteral("столбец стенки %1").arg(k));
@@ -286,7 +301,8 @@ bool TaskValidator::readWallRow(bool horizontal, int fieldSize, QList<PlacedWall
     }
     const QString rest = m_line.mid(6 * (k - 1));
     if (!rest.trimmed().isEmpty())
-        report(m_lineNumber, 6 * k - 5, QStringLiteral("«%1» короче шести знаков стенки и не читается").arg(rest));
+        report(m_lineNumber, 6 * k - 5,
+               QStringLiteral("«%1» короче шести знаков стенки и не читается").arg(rest));
     return true;
 }
 
@@ -297,12 +313,15 @@ void TaskValidator::readVariableWall(int fieldSize, QList<PlacedWall> &variants)
         const int letterColumn = 2 + 8 * v;
         const QString orientation = columns(m_line, letterColumn, letterColumn);
         const QString number = QString::number(v + 1);
-        const auto column = readNumber(letterColumn + 2, letterColumn + 3, QStringLiteral("столбец положения %1").arg(number));
-        const auto row = readNumber(letterColumn + 5, letterColumn + 6, QStringLiteral("строка положения %1").arg(number));
+        const auto column = readNumber(letterColumn + 2, letterColumn + 3,
+                                       QStringLiteral("столбец положения %1").arg(number));
+        const auto row =
+            readNumber(letterColumn + 5, letterColumn + 6, QStringLiteral("строка положения %1").arg(number));
         if (orientation != QLatin1String("H") && orientation != QLatin1String("V")) {
-            report(m_lineNumber, letterColumn, QStringLiteral("положение %1 подвижной стенки: вместо \"H\" или \"V\" стоит «%2»; "
-                                                              "такая стенка никогда не мешает")
-                                                   .arg(number, orientation));
+            report(m_lineNumber, letterColumn,
+                   QStringLiteral("положение %1 подвижной стенки: вместо \"H\" или \"V\" стоит «%2»; "
+                                  "такая стенка никогда не мешает")
+                       .arg(number, orientation));
             continue;
         }
         if (!column || !row)
@@ -328,7 +347,8 @@ TaskFolderValidation validateTaskFolder(const QString &folder)
     }
     QFile file(result.taskFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.problems.append({0, 0, QStringLiteral("Не удаётся прочитать файл ") + TaskFolder::taskFileName()});
+        result.problems.append(
+            {0, 0, QStringLiteral("Не удаётся прочитать файл ") + TaskFolder::taskFileName()});
         return result;
     }
     result.isReadable = true;
@@ -344,12 +364,14 @@ TaskFolderValidation validateTaskFolder(const QString &folder)
                                     QStringLiteral("задача на рисование по образцу, но рядом нет картинки %1")
                                         .arg(TaskFolder::patternFileName())});
         } else if (QImageReader(picture).read().isNull()) {
-            result.problems.append({validator.headerLine(), 7,
-                                    QStringLiteral("картинка образца %1 не читается").arg(TaskFolder::patternFileName())});
+            result.problems.append(
+                {validator.headerLine(), 7,
+                 QStringLiteral("картинка образца %1 не читается").arg(TaskFolder::patternFileName())});
         }
-        std::stable_sort(result.problems.begin(), result.problems.end(), [](const TaskProblem &a, const TaskProblem &b) {
-            return std::tie(a.line, a.column) < std::tie(b.line, b.column);
-        });
+        std::stable_sort(result.problems.begin(), result.problems.end(),
+                         [](const TaskProblem &a, const TaskProblem &b) {
+                             return std::tie(a.line, a.column) < std::tie(b.line, b.column);
+                         });
     }
     return result;
 }

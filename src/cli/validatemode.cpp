@@ -21,7 +21,11 @@ QString problemLine(const QString &file, const TaskProblem &problem)
 {
     if (problem.line <= 0)
         return QStringLiteral("%1: %2").arg(file, problem.message);
-    return QStringLiteral("%1:%2:%3: %4").arg(file).arg(problem.line).arg(problem.column).arg(problem.message);
+    return QStringLiteral("%1:%2:%3: %4")
+        .arg(file)
+        .arg(problem.line)
+        .arg(problem.column)
+        .arg(problem.message);
 }
 
 int sectionLineOf(const TaskFolderValidation &validation, int fieldSize)
@@ -65,7 +69,8 @@ QList<TaskProblem> referenceProblems(const JuryRunner &runner, const QStringList
     for (const JuryPass &pass : runner.runAll(reference)) {
         const QString failure = referenceFailure({pass}, runner.task());
         if (!failure.isEmpty())
-            problems.append({sectionLineOf(validation, pass.fieldSize), 1, QStringLiteral("эталон: ") + failure});
+            problems.append(
+                {sectionLineOf(validation, pass.fieldSize), 1, QStringLiteral("эталон: ") + failure});
     }
     return problems;
 }
@@ -90,8 +95,8 @@ int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream
 
     const TaskFolderValidation validation = validateTaskFolder(options.taskFolder);
     const QString file = validation.taskFile.isEmpty()
-                           ? QDir::toNativeSeparators(QDir(options.taskFolder).filePath(TaskFolder::taskFileName()))
-                           : QDir::toNativeSeparators(validation.taskFile);
+        ? QDir::toNativeSeparators(QDir(options.taskFolder).filePath(TaskFolder::taskFileName()))
+        : QDir::toNativeSeparators(validation.taskFile);
     if (!validation.isReadable) {
         for (const TaskProblem &problem : validation.problems)
             err << "shagaika-check: " << problemLine(file, problem) << "\n";
@@ -110,10 +115,11 @@ int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream
     } else if (problems.isEmpty()) {
         // The lenient reading names the loader's fault itself; this is only a safety net.
         const TaskFileError &error = *loaded.error;
-        problems.append({error.line, error.column,
-                         QStringLiteral("программа не загрузит задачу: %1%2")
-                             .arg(error.message,
-                                  options.hasReference() ? QStringLiteral("; эталон не исполнялся") : QString())});
+        problems.append(
+            {error.line, error.column,
+             QStringLiteral("программа не загрузит задачу: %1%2")
+                 .arg(error.message,
+                      options.hasReference() ? QStringLiteral("; эталон не исполнялся") : QString())});
     }
 
     for (const TaskProblem &problem : problems)

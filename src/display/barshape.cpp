@@ -39,14 +39,16 @@ std::array<BarShape, 4> frameBars(const FieldGeometry &g)
     const BarShape left{{{{h, h}, {0, 2 * h}, {0, d}, {h, d + h}, {2 * h, d}, {2 * h, 2 * h}}},
                         {{{h, h}, {0, 2 * h}, {0, d}, {h, d + h}}},
                         {{{h, d + h}, {2 * h, d}, {2 * h, 2 * h}, {h, h}}}};
-    const BarShape right{{{{d + h, h}, {d, 2 * h}, {d, d}, {d + h, d + h}, {d + 2 * h, d}, {d + 2 * h, 2 * h}}},
-                         {{{d + h, h}, {d, 2 * h}, {d, d}, {d + h, d + h}}},
-                         {{{d + h, d + h}, {d + 2 * h, d}, {d + 2 * h, 2 * h}, {d + h, h}}}};
+    const BarShape right{
+        {{{d + h, h}, {d, 2 * h}, {d, d}, {d + h, d + h}, {d + 2 * h, d}, {d + 2 * h, 2 * h}}},
+        {{{d + h, h}, {d, 2 * h}, {d, d}, {d + h, d + h}}},
+        {{{d + h, d + h}, {d + 2 * h, d}, {d + 2 * h, 2 * h}, {d + h, h}}}};
     const BarShape top{{{{h, h}, {2 * h, 2 * h}, {d, 2 * h}, {d + h, h}, {d, 0}, {2 * h, 0}}},
                        {{{d + h, h}, {d, 0}, {2 * h, 0}, {h, h}}},
                        {{{h, h}, {2 * h, 2 * h}, {d, 2 * h}, {d + h, h}}}};
-    const BarShape bottom{{{{h, d + h}, {2 * h, d + 2 * h}, {d, d + 2 * h}, {d + h, d + h}, {d, d}, {2 * h, d}}},
-                          {{{d + h, d + h}, {d, d}, {2 * h, d}, {h, d + h}}},
-                          {{{h, d + h}, {2 * h, d + 2 * h}, {d, d + 2 * h}, {d + h, d + h}}}};
+    const BarShape bottom{
+        {{{h, d + h}, {2 * h, d + 2 * h}, {d, d + 2 * h}, {d + h, d + h}, {d, d}, {2 * h, d}}},
+        {{{d + h, d + h}, {d, d}, {2 * h, d}, {h, d + h}}},
+        {{{h, d + h}, {2 * h, d + 2 * h}, {d, d + 2 * h}, {d + h, d + h}}}};
     return {left, right, top, bottom};
 }

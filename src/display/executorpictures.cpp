@@ -68,7 +68,8 @@ Mask turnedMask(double degrees)
                 for (int sx = 0; sx < samples; ++sx) {
                     const double vx = x + (sx + 0.5) / samples - centre;
                     const double vy = y + (sy + 0.5) / samples - centre;
-                    if (insideRightPointerArea(centre + vx * cosA - vy * sinA, centre + vx * sinA + vy * cosA))
+                    if (insideRightPointerArea(centre + vx * cosA - vy * sinA,
+                                               centre + vx * sinA + vy * cosA))
                         ++hits;
                 }
             }
@@ -89,7 +90,7 @@ QImage paint(const Mask &mask, QRgb fill, QRgb outline)
             if (!mask.inside(x, y))
                 continue;
             const bool touchesOutside = !mask.inside(x - 1, y) || !mask.inside(x + 1, y)
-                                        || !mask.inside(x, y - 1) || !mask.inside(x, y + 1);
+                || !mask.inside(x, y - 1) || !mask.inside(x, y + 1);
             if (!touchesOutside)
                 image.setPixel(x, y, fill);
             else

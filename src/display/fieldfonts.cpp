@@ -23,7 +23,8 @@ QFont font(const QStringList &families, int pixelSize)
 
 QFont pointLetterFont()
 {
-    return font({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")}, 11);
+    return font(
+        {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")}, 11);
 }
 
 QFont wallLabelFont(int barThickness)

@@ -189,7 +189,8 @@ void FieldScene::drawPointMark(int column, int row, QChar letter)
 void FieldScene::drawText(QPainter &painter, QPoint topLeft, const QString &text, QRgb background)
 {
     const QFontMetrics metrics(painter.font());
-    painter.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())), QColor(background));
+    painter.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())),
+                     QColor(background));
     painter.setPen(QColor(FieldColours::text));
     painter.drawText(topLeft + QPoint(0, metrics.ascent()), text);
 }
@@ -287,7 +288,8 @@ void FieldScene::drawExecutor(const ExecutorState &executor, int heading)
 
 void FieldScene::drawCrashPicture(const ExecutorState &executor)
 {
-    const Placement p = crashPlacement(executor.heading, m_geometry.spriteSize - ExecutorPictures::pictureSize);
+    const Placement p =
+        crashPlacement(executor.heading, m_geometry.spriteSize - ExecutorPictures::pictureSize);
     drawPicture(executor, p.picture, p.dx, p.dy);
 }
 

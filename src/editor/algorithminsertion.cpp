@@ -13,8 +13,7 @@ const QString markerIndent = QStringLiteral("   ");
 
 } // namespace
 
-AlgorithmInsertion::AlgorithmInsertion(AlgorithmText &text, QStringList &procedureNames,
-                                       int halfVisibleLines)
+AlgorithmInsertion::AlgorithmInsertion(AlgorithmText &text, QStringList &procedureNames, int halfVisibleLines)
     : m_text(text)
     , m_procedureNames(procedureNames)
     , m_halfVisibleLines(halfVisibleLines)
@@ -57,8 +56,8 @@ EditOutcome AlgorithmInsertion::insertCommand(const QString &command)
 EditOutcome AlgorithmInsertion::insertBranch(WallCondition condition)
 {
     const QString head = condition == WallCondition::WallAhead ? K::ifWall : K::ifNotWall;
-    EditOutcome outcome = insertConstruct(
-        {head, markerIndent + K::then, markerIndent + K::otherwise, K::branchEnd}, 2);
+    EditOutcome outcome =
+        insertConstruct({head, markerIndent + K::then, markerIndent + K::otherwise, K::branchEnd}, 2);
     if (outcome.changed)
         outcome.focus = EditorFocus::IfButton;
     return outcome;
@@ -131,8 +130,7 @@ EditOutcome AlgorithmInsertion::chooseProcedure(const QString &name, ProcedurePa
         outcome.focus = EditorFocus::DoProcButton;
         break;
     }
-    case ProcedurePanelMode::None:
-        return outcome;
+    case ProcedurePanelMode::None: return outcome;
     }
     outcome.changed = true;
     outcome.closesProcedurePanel = true;

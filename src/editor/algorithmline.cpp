@@ -129,10 +129,7 @@ QStringList algorithmSkeleton(bool hasPointB)
 {
     const QString indent(4, QLatin1Char(' '));
     return {
-        titleLine(),
-        indent + K::given,
-        indent + (hasPointB ? K::goalPointB : K::goalPattern),
-        K::begin,
+        titleLine(), indent + K::given, indent + (hasPointB ? K::goalPointB : K::goalPattern), K::begin,
         K::end,
     };
 }

@@ -29,8 +29,8 @@ ContextMenuState contextMenuState(const AlgorithmText &text)
     if (isBranchHead(line) || isLoopHead(line))
         menu.deleteLine = menu.deleteElseBranch = menu.deleteProcedure = false;
     if (t == K::begin || t == K::end || t.startsWith(QStringLiteral("Дано"))
-        || t.startsWith(QStringLiteral("Надо")) || t.startsWith(QStringLiteral("АЛГОРИТМ"))
-        || t == K::loopEnd || t == K::branchEnd || t == K::procedureEnd) {
+        || t.startsWith(QStringLiteral("Надо")) || t.startsWith(QStringLiteral("АЛГОРИТМ")) || t == K::loopEnd
+        || t == K::branchEnd || t == K::procedureEnd) {
         menu.deleteConstruct = menu.deleteElseBranch = menu.deleteLine = menu.deleteProcedure = false;
     }
     if (isProcedureHead(line))

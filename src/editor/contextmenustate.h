@@ -10,15 +10,15 @@ bool isSimpleLine(const QString &line);
 // The separators are not items.
 struct ContextMenuState
 {
-    bool deleteLine = true;          // "Удалить строку"
-    bool deleteConstruct = true;     // "Удалить конструкцию"
-    bool deleteElseBranch = true;    // "Удалить ветвь ИНАЧЕ"
-    bool deleteProcedure = true;     // "Удалить процедуру"
+    bool deleteLine = true;           // "Удалить строку"
+    bool deleteConstruct = true;      // "Удалить конструкцию"
+    bool deleteElseBranch = true;     // "Удалить ветвь ИНАЧЕ"
+    bool deleteProcedure = true;      // "Удалить процедуру"
     bool deleteWholeAlgorithm = true; // "Удалить тело алгоритма "
-    bool insertBlankLine = true;     // "Вставить пустую строку"
-    bool insertComment = true;       // "Вставить комментарии"
-    bool saveAlgorithm = true;       // "Сохранить алгоритм в файле"
-    bool loadAlgorithm = true;       // "Загрузить алгоритм из файла"
+    bool insertBlankLine = true;      // "Вставить пустую строку"
+    bool insertComment = true;        // "Вставить комментарии"
+    bool saveAlgorithm = true;        // "Сохранить алгоритм в файле"
+    bool loadAlgorithm = true;        // "Загрузить алгоритм из файла"
 
     bool operator==(const ContextMenuState &) const = default;
 };

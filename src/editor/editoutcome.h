@@ -7,10 +7,10 @@
 // The control that takes the keyboard focus after an edit.
 enum class EditorFocus {
     Unchanged,
-    IfButton,      // PPButtonIf
-    WhileButton,   // PPButtonWhile
-    ProcButton,    // PPButtonProc
-    DoProcButton,  // PPButtonDoProc
+    IfButton,     // PPButtonIf
+    WhileButton,  // PPButtonWhile
+    ProcButton,   // PPButtonProc
+    DoProcButton, // PPButtonDoProc
 };
 
 enum class StatisticsUpdate {

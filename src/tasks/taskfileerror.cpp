@@ -4,9 +4,18 @@ namespace {
 
 // The caption of the reports that the system makes for a failed conversion or file
 // operation: the application's title.
-QString systemReportCaption() { return QStringLiteral("SHAGAIKA_ZERID"); }
-QString developersCaption() { return QStringLiteral("Ошибка. Обратитесь к разработчикам"); }
-QString reinstallCaption() { return QStringLiteral("Ошибка. Переустановите \"Шагайку\""); }
+QString systemReportCaption()
+{
+    return QStringLiteral("SHAGAIKA_ZERID");
+}
+QString developersCaption()
+{
+    return QStringLiteral("Ошибка. Обратитесь к разработчикам");
+}
+QString reinstallCaption()
+{
+    return QStringLiteral("Ошибка. Переустановите \"Шагайку\"");
+}
 
 } // namespace
 
@@ -17,7 +26,8 @@ TaskFileError TaskFileError::badTaskFile(int line, int column)
 
 TaskFileError TaskFileError::notAnInteger(const QString &text, int line, int column)
 {
-    return {QStringLiteral("'%1' is not a valid integer value").arg(text), systemReportCaption(), line, column};
+    return {QStringLiteral("'%1' is not a valid integer value").arg(text), systemReportCaption(), line,
+            column};
 }
 
 TaskFileError TaskFileError::fileNotFound(const QString &fileName)

@@ -208,10 +208,8 @@ bool TaskFileParser::readSizeSection(int fieldSize)
             if (!readNonEmptyLine() || !readVariableWall(size.walls.variable))
                 return false;
             break;
-        case u'E':
-            return true;
-        default:
-            break;
+        case u'E': return true;
+        default: break;
         }
     }
 }

@@ -6,13 +6,7 @@
 
 namespace {
 
-enum Stage : unsigned char {
-    Start = 0,
-    TurnHalfWay,
-    TurnLast,
-    CrashBlinking,
-    CrashMessageShown
-};
+enum Stage : unsigned char { Start = 0, TurnHalfWay, TurnLast, CrashBlinking, CrashMessageShown };
 
 constexpr int crashBlinkHalves = 40; // 20 blinks, each shown and hidden once
 
@@ -114,8 +108,7 @@ ExecutorCommand::Pause ExecutorCommand::executeTurn(const CommandContext &contex
         redrawExecutorAs(context, e.heading + 45);
         m_stage = TurnLast;
         return waitFor(context.delays.turnDelay);
-    default:
-        break;
+    default: break;
     }
     qint16 heading = qint16(e.heading + 90);
     if (heading == 360)

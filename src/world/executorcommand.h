@@ -14,16 +14,19 @@ public:
     struct Pause
     {
         enum class Kind : unsigned char {
-            Done,    // the command is over
-            Wait,    // wait `milliseconds`, then advance again
-            Message  // show wallCrashMessage(), advance again when it is closed
+            Done,   // the command is over
+            Wait,   // wait `milliseconds`, then advance again
+            Message // show wallCrashMessage(), advance again when it is closed
         };
         Kind kind = Kind::Done;
         int milliseconds = 0;
     };
 
     ExecutorCommand() = default;
-    explicit ExecutorCommand(Kind kind) : m_kind(kind) {}
+    explicit ExecutorCommand(Kind kind)
+        : m_kind(kind)
+    {
+    }
 
     // Plays the command up to its next pause. Advancing a finished command does nothing.
     Pause advance(const CommandContext &context);

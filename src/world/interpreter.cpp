@@ -11,12 +11,12 @@ using Kind = AlgorithmLines::Kind;
 
 Interpreter::Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
                          FieldCanvas *canvas, RunObserver *observer, int callDepthLimit)
-    : m_lines(lines),
-      m_world(world),
-      m_context{world, canvas, observer, delays},
-      m_canvas(canvas),
-      m_observer(observer),
-      m_callDepthLimit(std::max(1, callDepthLimit))
+    : m_lines(lines)
+    , m_world(world)
+    , m_context{world, canvas, observer, delays}
+    , m_canvas(canvas)
+    , m_observer(observer)
+    , m_callDepthLimit(std::max(1, callDepthLimit))
 {
     m_stack.reserve(64);
 }
@@ -85,9 +85,7 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
             frame.step = 2;
             push(Routine::Pass, 0);
             return Flow::Continue;
-        case 2:
-            frame.step = 3;
-            return showMessage(arrangementMessage(m_arrangement));
+        case 2: frame.step = 3; return showMessage(arrangementMessage(m_arrangement));
         case 3:
             ++frame.aux;
             frame.step = 1;
@@ -148,15 +146,9 @@ Interpreter::Flow Interpreter::executeLine(Frame &frame)
         highlight(frame.index);
         ++m_passLines;
         switch (m_lines.kind(frame.index)) {
-        case Kind::Turn:
-            m_command = ExecutorCommand(ExecutorCommand::Kind::Turn);
-            break;
-        case Kind::Step:
-            m_command = ExecutorCommand(ExecutorCommand::Kind::Step);
-            break;
-        case Kind::Jump:
-            m_command = ExecutorCommand(ExecutorCommand::Kind::Jump);
-            break;
+        case Kind::Turn: m_command = ExecutorCommand(ExecutorCommand::Kind::Turn); break;
+        case Kind::Step: m_command = ExecutorCommand(ExecutorCommand::Kind::Step); break;
+        case Kind::Jump: m_command = ExecutorCommand(ExecutorCommand::Kind::Jump); break;
         case Kind::BranchIfWall:
         case Kind::BranchIfNoWall:
         case Kind::BranchOther:
@@ -169,31 +161,23 @@ Interpreter::Flow Interpreter::executeLine(Frame &frame)
             frame.step = 2;
             push(Routine::Loop, frame.index);
             return Flow::Continue;
-        case Kind::ProcedureHead:
-            frame.step = 3;
-            return skipProcedureDescription(frame);
+        case Kind::ProcedureHead: frame.step = 3; return skipProcedureDescription(frame);
         case Kind::Call:
             frame.step = 3;
             push(Routine::Call, frame.index);
             return Flow::Continue;
-        default:
-            frame.step = 3;
-            return executeLine(frame);
+        default: frame.step = 3; return executeLine(frame);
         }
         frame.step = 3;
         push(Routine::Command, frame.index);
         return Flow::Continue;
-    case 2:
-        frame.index = m_returnIndex;
-        [[fallthrough]];
+    case 2: frame.index = m_returnIndex; [[fallthrough]];
     case 3:
         frame.step = 4;
         if (wait(m_context.delays.lineDelay) == Flow::Yield)
             return Flow::Yield;
         [[fallthrough]];
-    default:
-        returnFromRoutine(frame.index);
-        return Flow::Continue;
+    default: returnFromRoutine(frame.index); return Flow::Continue;
     }
 }
 
@@ -287,8 +271,7 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
             ++frame.index;
             frame.step = ElseLine;
             continue;
-        default:
-            break;
+        default: break;
         }
         returnFromRoutine(frame.index);
         return Flow::Continue;
@@ -333,9 +316,7 @@ Interpreter::Flow Interpreter::executeLoop(Frame &frame)
             frame.step = BodyDone;
             push(Routine::Line, frame.index);
             return Flow::Continue;
-        case LoopEndDone:
-            frame.step = BodyTest;
-            return processEvents();
+        case LoopEndDone: frame.step = BodyTest; return processEvents();
         case BodyDone:
             frame.index = m_returnIndex;
             frame.step = BodyTest;
@@ -455,10 +436,8 @@ Interpreter::Flow Interpreter::playCommand()
             if (wait(pause.milliseconds) == Flow::Yield)
                 return Flow::Yield;
             continue;
-        case ExecutorCommand::Pause::Kind::Message:
-            return showMessage(wallCrashMessage());
-        case ExecutorCommand::Pause::Kind::Done:
-            break;
+        case ExecutorCommand::Pause::Kind::Message: return showMessage(wallCrashMessage());
+        case ExecutorCommand::Pause::Kind::Done: break;
         }
         returnFromRoutine(m_stack.back().index);
         return Flow::Continue;
@@ -523,13 +502,10 @@ bool Interpreter::conditionHolds(Kind kind) const
 {
     switch (kind) {
     case Kind::BranchIfWall:
-    case Kind::LoopIfWall:
-        return wallAhead(m_world);
+    case Kind::LoopIfWall: return wallAhead(m_world);
     case Kind::BranchIfNoWall:
-    case Kind::LoopIfNoWall:
-        return !wallAhead(m_world);
-    default:
-        return false;
+    case Kind::LoopIfNoWall: return !wallAhead(m_world);
+    default: return false;
     }
 }
 

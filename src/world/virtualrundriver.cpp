@@ -13,16 +13,10 @@ RunEnd VirtualRunDriver::play(Interpreter &interpreter)
         if (m_highlightLimit > 0 && interpreter.passHighlightCount() >= m_highlightLimit)
             interpreter.requestStop();
         switch (yield.kind) {
-        case RunYield::Kind::Wait:
-            m_elapsed += yield.milliseconds;
-            break;
-        case RunYield::Kind::Message:
-            ++m_messages;
-            break;
-        case RunYield::Kind::ProcessEvents:
-            break;
-        case RunYield::Kind::Finished:
-            return yield.end;
+        case RunYield::Kind::Wait: m_elapsed += yield.milliseconds; break;
+        case RunYield::Kind::Message: ++m_messages; break;
+        case RunYield::Kind::ProcessEvents: break;
+        case RunYield::Kind::Finished: return yield.end;
         }
     }
 }

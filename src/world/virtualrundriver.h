@@ -14,7 +14,10 @@ class VirtualRunDriver
 {
 public:
     // highlightLimit <= 0: no limit.
-    explicit VirtualRunDriver(qint64 highlightLimit = 0) : m_highlightLimit(highlightLimit) {}
+    explicit VirtualRunDriver(qint64 highlightLimit = 0)
+        : m_highlightLimit(highlightLimit)
+    {
+    }
 
     RunEnd play(Interpreter &interpreter);
 

@@ -98,7 +98,10 @@ public:
         return window.lstCom->visualRect(text().index(row, 0)).center();
     }
     // A left click on a row of the algorithm list.
-    void clickRow(int row) { QTest::mouseClick(window.lstCom->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
+    void clickRow(int row)
+    {
+        QTest::mouseClick(window.lstCom->viewport(), Qt::LeftButton, {}, rowCentre(row));
+    }
     // Opens the context menu over a row, as a right click does.
     void openMenuAt(int row)
     {

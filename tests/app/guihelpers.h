@@ -35,15 +35,17 @@ struct SeenMessage
 // Closes the next message box with OK and notes what it said.
 inline void closeNextMessage(SeenMessage *seen, QWidget *previous = nullptr)
 {
-    onNextModal([seen](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box)
-            return;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        ++seen->count;
-        box->accept();
-    }, previous);
+    onNextModal(
+        [seen](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return;
+            seen->title = box->windowTitle();
+            seen->text = box->text();
+            ++seen->count;
+            box->accept();
+        },
+        previous);
 }
 
 // Types text into a widget one character at a time, Cyrillic included (the Qt Test
@@ -51,9 +53,9 @@ inline void closeNextMessage(SeenMessage *seen, QWidget *previous = nullptr)
 inline void typeText(QWidget *widget, const QString &text)
 {
     for (const QChar c : text) {
-        const Qt::Key key = c == u' ' ? Qt::Key_Space
-                            : c.unicode() < 128 && c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode())
-                                                                         : Qt::Key_unknown;
+        const Qt::Key key = c == u' '                   ? Qt::Key_Space
+            : c.unicode() < 128 && c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode())
+                                                        : Qt::Key_unknown;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &press);
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));

@@ -14,7 +14,11 @@
 class CurrentDirectory
 {
 public:
-    explicit CurrentDirectory(const QString &path) : m_previous(QDir::currentPath()) { QDir::setCurrent(path); }
+    explicit CurrentDirectory(const QString &path)
+        : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(path);
+    }
     ~CurrentDirectory() { QDir::setCurrent(m_previous); }
     CurrentDirectory(const CurrentDirectory &) = delete;
     CurrentDirectory &operator=(const CurrentDirectory &) = delete;

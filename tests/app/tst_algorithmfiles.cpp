@@ -142,9 +142,18 @@ void TestAlgorithmFiles::saveFails()
 void TestAlgorithmFiles::load()
 {
     EditorSession s;
-    const QStringList lines{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Воспроизвести образец",
-                            "НАЧ", "    ДЕЛАЙ второй", "\tШАГ", "КОН", "ПРОЦЕДУРА второй", "КОНЕЦ ПРОЦЕДУРЫ",
-                            "ПРОЦЕДУРА первый", "    ДЕЛАЙ второй", "КОНЕЦ ПРОЦЕДУРЫ"};
+    const QStringList lines{"АЛГОРИТМ ПУТЬ_0",
+                            "    Дано: Исполнитель в т.А",
+                            "    Надо: Воспроизвести образец",
+                            "НАЧ",
+                            "    ДЕЛАЙ второй",
+                            "\tШАГ",
+                            "КОН",
+                            "ПРОЦЕДУРА второй",
+                            "КОНЕЦ ПРОЦЕДУРЫ",
+                            "ПРОЦЕДУРА первый",
+                            "    ДЕЛАЙ второй",
+                            "КОНЕЦ ПРОЦЕДУРЫ"};
     const QString file = m_dir.filePath(QStringLiteral("unix.txt"));
     // Unix line ends and no break after the last line.
     writeBytes(file, *encodeWindows1251(lines.join(u'\n')));
@@ -269,22 +278,28 @@ void TestAlgorithmFiles::saveDialogAsksBeforeReplacing()
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Сохранить алгоритм в файле"));
         dialog->setDirectory(m_dir.path());
         dialog->selectFile(existing);
-        onNextModal([&](QWidget *box) {
-            if (answer == "Нет") {
-                // Refused: the dialog comes back with the name chosen, to pick another.
-                onNextModal([&](QWidget *again) {
-                    if (auto *second = qobject_cast<QFileDialog *>(again)) {
-                        offeredAgain = second->selectedFiles();
-                        second->reject();
-                    }
-                }, box);
-            }
-            answerNextQuestion(answer, &question);
-        }, dialog);
+        onNextModal(
+            [&](QWidget *box) {
+                if (answer == "Нет") {
+                    // Refused: the dialog comes back with the name chosen, to pick another.
+                    onNextModal(
+                        [&](QWidget *again) {
+                            if (auto *second = qobject_cast<QFileDialog *>(again)) {
+                                offeredAgain = second->selectedFiles();
+                                second->reject();
+                            }
+                        },
+                        box);
+                }
+                answerNextQuestion(answer, &question);
+            },
+            dialog);
         static_cast<QDialog *>(dialog)->accept();
     });
     const QString chosen = dialogs.saveFileName(nullptr);
-    QCOMPARE(question, QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(QDir::toNativeSeparators(existing)));
+    QCOMPARE(
+        question,
+        QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(QDir::toNativeSeparators(existing)));
     if (answer == "Да") {
         QCOMPARE(chosen, existing);
     } else {
@@ -326,7 +341,8 @@ void TestAlgorithmFiles::closeQuestion_data()
     QTest::addColumn<bool>("closed");
     QTest::newRow("Отмена") << "Отмена" << QString() << false;
     QTest::newRow("Нет") << "Нет" << QString() << true;
-    QTest::newRow("Да, saved") << "Да" << "closing.txt" << true;
+    QTest::newRow("Да, saved") << "Да"
+                               << "closing.txt" << true;
     QTest::newRow("Да, save cancelled") << "Да" << QString() << false;
 }
 
@@ -384,9 +400,10 @@ void TestAlgorithmFiles::builtSavedAndChecked()
     QCOMPARE(s.text().currentLine(), QStringLiteral("КОНЕЦ ПРОЦЕДУРЫ"));
     s.key(Qt::Key_F4);
     s.key(Qt::Key_F4);
-    QCOMPARE(s.lines().mid(3), (QStringList{"НАЧ", "    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ",
-                                            "    ДЕЛАЙ разворот", "КОН", "ПРОЦЕДУРА разворот", "    ПОВОРОТ",
-                                            "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"}));
+    QCOMPARE(s.lines().mid(3),
+             (QStringList{"НАЧ", "    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ",
+                          "    ДЕЛАЙ разворот", "КОН", "ПРОЦЕДУРА разворот", "    ПОВОРОТ", "    ПОВОРОТ",
+                          "КОНЕЦ ПРОЦЕДУРЫ"}));
     const QString file = m_dir.filePath(QStringLiteral("walk.txt"));
     s.dialogs->saveName = file;
     s.menu(s.editor->ComMenu->N10);

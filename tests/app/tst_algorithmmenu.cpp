@@ -29,28 +29,30 @@ private:
 
 namespace {
 
-const QStringList header{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б", "НАЧ"};
+const QStringList header{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б",
+                         "НАЧ"};
 
 // A line of every kind, by row.
-const QStringList everyKind = header + QStringList{
-    "    ШАГ",                  // 4
-    "    ПРЫЖОК",               // 5
-    "    ПОВОРОТ",              // 6
-    "    ДЕЛАЙ п",              // 7
-    "//заметка",                // 8
-    "",                         // 9
-    "    ЕСЛИ впереди стена",   // 10
-    "       ТО",                // 11
-    "       ИНАЧЕ",             // 12
-    "    ВСЁ",                  // 13
-    "    ПОКА впереди НЕ стена", // 14
-    "    НЦ",                   // 15
-    "    КЦ",                   // 16
-    "КОН",                      // 17
-    "ПРОЦЕДУРА п",              // 18
-    "КОНЕЦ ПРОЦЕДУРЫ",          // 19
-    "ШАГ ",                     // 20: not a command, only a loaded file has it
-};
+const QStringList everyKind = header
+    + QStringList{
+        "    ШАГ",                   // 4
+        "    ПРЫЖОК",                // 5
+        "    ПОВОРОТ",               // 6
+        "    ДЕЛАЙ п",               // 7
+        "//заметка",                 // 8
+        "",                          // 9
+        "    ЕСЛИ впереди стена",    // 10
+        "       ТО",                 // 11
+        "       ИНАЧЕ",              // 12
+        "    ВСЁ",                   // 13
+        "    ПОКА впереди НЕ стена", // 14
+        "    НЦ",                    // 15
+        "    КЦ",                    // 16
+        "КОН",                       // 17
+        "ПРОЦЕДУРА п",               // 18
+        "КОНЕЦ ПРОЦЕДУРЫ",           // 19
+        "ШАГ ",                      // 20: not a command, only a loaded file has it
+    };
 
 // Loads a text through the context menu, as the pupil loads a file.
 void load(EditorSession &s, const QString &folder, const QStringList &lines)
@@ -65,8 +67,8 @@ void load(EditorSession &s, const QString &folder, const QStringList &lines)
 QString enabledItems(const AlgorithmMenu *menu)
 {
     QString states;
-    for (const QAction *item : {menu->N1, menu->N3, menu->N2, menu->N6, menu->N4, menu->N5, menu->N7, menu->N10,
-                                menu->N11})
+    for (const QAction *item :
+         {menu->N1, menu->N3, menu->N2, menu->N6, menu->N4, menu->N5, menu->N7, menu->N10, menu->N11})
         states += item->isEnabled() ? u'1' : u'0';
     return states;
 }
@@ -85,10 +87,10 @@ void TestAlgorithmMenu::items()
     }
     QCOMPARE(s.editor->ComMenu->objectName(), QStringLiteral("ComMenu"));
     QCOMPARE(names, (QStringList{"N1", "N3", "N2", "N6", "N4", "N8", "N5", "N7", "N9", "N10", "N11"}));
-    QCOMPARE(captions, (QStringList{"Удалить строку", "Удалить конструкцию", "Удалить ветвь ИНАЧЕ",
-                                    "Удалить процедуру", "Удалить тело алгоритма ", "-", "Вставить пустую строку",
-                                    "Вставить комментарии", "-", "Сохранить алгоритм в файле",
-                                    "Загрузить алгоритм из файла"}));
+    QCOMPARE(captions,
+             (QStringList{"Удалить строку", "Удалить конструкцию", "Удалить ветвь ИНАЧЕ", "Удалить процедуру",
+                          "Удалить тело алгоритма ", "-", "Вставить пустую строку", "Вставить комментарии",
+                          "-", "Сохранить алгоритм в файле", "Загрузить алгоритм из файла"}));
     QVERIFY(s.editor->ComMenu->N8->isVisible());
     QVERIFY(!s.editor->ComMenu->N9->isVisible());
 }
@@ -156,57 +158,57 @@ void TestAlgorithmMenu::deletions_data()
     QTest::addColumn<int>("expectedRow");
 
     const QStringList nestedBranches{
-        "    ЕСЛИ впереди стена",        // 4
-        "       ТО",                     // 5
+        "    ЕСЛИ впереди стена",           // 4
+        "       ТО",                        // 5
         "           ЕСЛИ впереди НЕ стена", // 6
-        "              ТО",              // 7
-        "                  ШАГ",         // 8
-        "              ИНАЧЕ",           // 9
-        "           ВСЁ",                // 10
-        "       ИНАЧЕ",                  // 11
-        "           ПОВОРОТ",            // 12
-        "    ВСЁ",                       // 13
-        "    ПРЫЖОК",                    // 14
-        "КОН",                           // 15
+        "              ТО",                 // 7
+        "                  ШАГ",            // 8
+        "              ИНАЧЕ",              // 9
+        "           ВСЁ",                   // 10
+        "       ИНАЧЕ",                     // 11
+        "           ПОВОРОТ",               // 12
+        "    ВСЁ",                          // 13
+        "    ПРЫЖОК",                       // 14
+        "КОН",                              // 15
     };
     QTest::newRow("branch holding a branch")
         << nestedBranches << 4 << "N3" << QStringList{"    ПРЫЖОК", "КОН"} << 4;
     QTest::newRow("inner branch") << nestedBranches << 6 << "N3"
                                   << (nestedBranches.mid(0, 2) + nestedBranches.mid(7)) << 6;
-    QTest::newRow("else-branch of the inner branch") << nestedBranches << 9 << "N2"
-                                                     << (nestedBranches.mid(0, 5) + nestedBranches.mid(6)) << 9;
+    QTest::newRow("else-branch of the inner branch")
+        << nestedBranches << 9 << "N2" << (nestedBranches.mid(0, 5) + nestedBranches.mid(6)) << 9;
 
     const QStringList elseHoldsBranch{
-        "    ЕСЛИ впереди стена",  // 4
-        "       ТО",               // 5
-        "           ШАГ",          // 6
-        "       ИНАЧЕ",            // 7
+        "    ЕСЛИ впереди стена",        // 4
+        "       ТО",                     // 5
+        "           ШАГ",                // 6
+        "       ИНАЧЕ",                  // 7
         "           ЕСЛИ впереди стена", // 8
-        "              ТО",        // 9
-        "              ИНАЧЕ",     // 10
-        "           ВСЁ",          // 11
-        "    ВСЁ",                 // 12
-        "КОН",                     // 13
+        "              ТО",              // 9
+        "              ИНАЧЕ",           // 10
+        "           ВСЁ",                // 11
+        "    ВСЁ",                       // 12
+        "КОН",                           // 13
     };
     QTest::newRow("else-branch holding a branch")
         << elseHoldsBranch << 7 << "N2" << (elseHoldsBranch.mid(0, 3) + QStringList{"    ВСЁ", "КОН"}) << 7;
 
     const QStringList loops{
-        "    ПОКА впереди НЕ стена", // 4
-        "    НЦ",                   // 5
-        "        ЕСЛИ впереди стена", // 6
-        "           ТО",            // 7
+        "    ПОКА впереди НЕ стена",         // 4
+        "    НЦ",                            // 5
+        "        ЕСЛИ впереди стена",        // 6
+        "           ТО",                     // 7
         "               ПОКА впереди стена", // 8
-        "               НЦ",        // 9
-        "               КЦ",        // 10
-        "           ИНАЧЕ",         // 11
-        "        ВСЁ",              // 12
-        "        ПОКА впереди стена", // 13
-        "        НЦ",               // 14
-        "            ШАГ",          // 15
-        "        КЦ",               // 16
-        "    КЦ",                   // 17
-        "КОН",                      // 18
+        "               НЦ",                 // 9
+        "               КЦ",                 // 10
+        "           ИНАЧЕ",                  // 11
+        "        ВСЁ",                       // 12
+        "        ПОКА впереди стена",        // 13
+        "        НЦ",                        // 14
+        "            ШАГ",                   // 15
+        "        КЦ",                        // 16
+        "    КЦ",                            // 17
+        "КОН",                               // 18
     };
     QTest::newRow("loop holding a branch and loops") << loops << 4 << "N3" << QStringList{"КОН"} << 4;
     QTest::newRow("branch holding a loop") << loops << 6 << "N3" << (loops.mid(0, 2) + loops.mid(9)) << 6;
@@ -214,9 +216,10 @@ void TestAlgorithmMenu::deletions_data()
 
     QTest::newRow("a line") << QStringList{"    ШАГ", "    ПОВОРОТ", "КОН"} << 5 << "N1"
                             << QStringList{"    ШАГ", "КОН"} << 5;
-    QTest::newRow("the last line") << QStringList{"КОН", "//конец"} << 5 << "N1" << QStringList{"КОН", ""} << 5;
-    QTest::newRow("the last procedure")
-        << QStringList{"КОН", "ПРОЦЕДУРА а", "    ШАГ", "КОНЕЦ ПРОЦЕДУРЫ"} << 5 << "N6" << QStringList{"КОН", ""} << 5;
+    QTest::newRow("the last line") << QStringList{"КОН", "//конец"} << 5 << "N1" << QStringList{"КОН", ""}
+                                   << 5;
+    QTest::newRow("the last procedure") << QStringList{"КОН", "ПРОЦЕДУРА а", "    ШАГ", "КОНЕЦ ПРОЦЕДУРЫ"}
+                                        << 5 << "N6" << QStringList{"КОН", ""} << 5;
     QTest::newRow("a procedure before another")
         << QStringList{"КОН", "ПРОЦЕДУРА а", "КОНЕЦ ПРОЦЕДУРЫ", "ПРОЦЕДУРА б", "КОНЕЦ ПРОЦЕДУРЫ"} << 5 << "N6"
         << QStringList{"КОН", "ПРОЦЕДУРА б", "КОНЕЦ ПРОЦЕДУРЫ"} << 5;
@@ -292,8 +295,8 @@ void TestAlgorithmMenu::deleteKey()
 void TestAlgorithmMenu::selfCallingProcedure()
 {
     EditorSession s;
-    const QStringList text = header + QStringList{"КОН", "ПРОЦЕДУРА круг", "    ПОВОРОТ", "    ДЕЛАЙ круг",
-                                                  "КОНЕЦ ПРОЦЕДУРЫ"};
+    const QStringList text =
+        header + QStringList{"КОН", "ПРОЦЕДУРА круг", "    ПОВОРОТ", "    ДЕЛАЙ круг", "КОНЕЦ ПРОЦЕДУРЫ"};
     load(s, m_dir.path(), text);
     const QStringList statistics = s.statistics();
     s.select(5);

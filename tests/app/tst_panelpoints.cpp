@@ -37,7 +37,9 @@ namespace {
 // Detour opened: point А at (0, 0) facing down, point Б at (0, 11).
 struct OpenedDetour
 {
-    OpenedDetour() : current(exampleFolder(QStringLiteral("detour"))), window(10)
+    OpenedDetour()
+        : current(exampleFolder(QStringLiteral("detour")))
+        , window(10)
     {
         tools = attachWorkTools(window);
         window.show();
@@ -92,10 +94,10 @@ void TestPanelPoints::openAndCloseApplies_data()
 
     // The initial values move the executor from the task's start to (0, 0) facing right.
     QTest::newRow("initial values") << true << "0" << false << ExecutorState{0, 0, 0} << CellPosition{-1, -1};
-    QTest::newRow("start off: (0, 0) facing right") << false << "5" << false << ExecutorState{0, 0, 0}
-                                                    << CellPosition{-1, -1};
-    QTest::newRow("start at column 5, point B on") << true << "5" << true << ExecutorState{5, 0, 0}
-                                                   << CellPosition{0, 0};
+    QTest::newRow("start off: (0, 0) facing right")
+        << false << "5" << false << ExecutorState{0, 0, 0} << CellPosition{-1, -1};
+    QTest::newRow("start at column 5, point B on")
+        << true << "5" << true << ExecutorState{5, 0, 0} << CellPosition{0, 0};
 }
 
 void TestPanelPoints::openAndCloseApplies()
@@ -168,11 +170,15 @@ void TestPanelPoints::badValueChangesNothing_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("letters") << "EditAX" << "ab"
+    QTest::newRow("letters") << "EditAX"
+                             << "ab"
                              << "В поле X= точки А должно быть целое число от 0 до 11, а введено \"ab\".";
-    QTest::newRow("beyond the field") << "EditAY" << "12"
-                                      << "В поле Y= точки А должно быть целое число от 0 до 11, а введено \"12\".";
-    QTest::newRow("point B row") << "EditBY" << "-3"
+    QTest::newRow("beyond the field")
+        << "EditAY"
+        << "12"
+        << "В поле Y= точки А должно быть целое число от 0 до 11, а введено \"12\".";
+    QTest::newRow("point B row") << "EditBY"
+                                 << "-3"
                                  << "В поле Y= точки Б должно быть целое число от 0 до 11, а введено \"-3\".";
 }
 
@@ -262,7 +268,8 @@ void TestPanelPoints::upDownSteps()
     OpenedDetour detour;
     detour.window.NMainPoints->trigger();
     setText(detour.panel->EditBX, text);
-    QTest::mouseClick(up ? detour.panel->UpDownBX->upButton : detour.panel->UpDownBX->downButton, Qt::LeftButton);
+    QTest::mouseClick(up ? detour.panel->UpDownBX->upButton : detour.panel->UpDownBX->downButton,
+                      Qt::LeftButton);
     QCOMPARE(detour.panel->EditBX->text(), result);
 
     // The arrow keys in the edit step alike.

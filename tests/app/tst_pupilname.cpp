@@ -75,8 +75,7 @@ void TestPupilName::normalised_data()
     QTest::newRow("blanks trimmed") << "  петров  " << true << "Петров";
     QTest::newRow("control characters trimmed") << "\t\x01сидоров\r\n" << true << "Сидоров";
     QTest::newRow("inner blanks kept") << " анна мария " << true << "Анна мария";
-    QTest::newRow("25 letters cut to 20")
-        << "абвгдежзийклмнопрстуфхцчш" << true << "Абвгдежзийклмнопрсту";
+    QTest::newRow("25 letters cut to 20") << "абвгдежзийклмнопрстуфхцчш" << true << "Абвгдежзийклмнопрсту";
     QTest::newRow("cut after trimming") << "   абвгдежзийклмнопрстуфх" << true << "Абвгдежзийклмнопрсту";
     QTest::newRow("comma first unchanged") << ",петр" << true << ",петр";
     QTest::newRow("blank only") << " " << true << "";
@@ -99,15 +98,18 @@ void TestPupilName::caption_data()
     QTest::addColumn<QString>("firstName");
     QTest::addColumn<QString>("team");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("pupil")
-        << "Иванов" << "Пётр" << ""
-        << "\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : Иванов Пётр ";
-    QTest::newRow("team only")
-        << "" << "" << "Умники"
-        << "\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) :   Умники";
-    QTest::newRow("nothing")
-        << "" << "" << ""
-        << "\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) :   ";
+    QTest::newRow("pupil") << "Иванов"
+                           << "Пётр"
+                           << ""
+                           << "\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : Иванов Пётр ";
+    QTest::newRow("team only") << ""
+                               << ""
+                               << "Умники"
+                               << "\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) :   Умники";
+    QTest::newRow("nothing") << ""
+                             << ""
+                             << ""
+                             << "\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) :   ";
 }
 
 void TestPupilName::caption()

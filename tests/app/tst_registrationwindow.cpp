@@ -77,23 +77,29 @@ void TestRegistrationWindow::names_data()
 
     const QString head = QStringLiteral("\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : ");
     QTest::newRow("small letters, blanks around")
-        << "  иванов " << "петр" << ""
-        << QStringList{"Иванов", "Петр", ""} << head + "Иванов Петр ";
-    QTest::newRow("team only")
-        << "" << "" << "  Умники и умницы  "
-        << QStringList{"", "", "Умники и умницы"} << head + "  Умники и умницы";
+        << "  иванов "
+        << "петр"
+        << "" << QStringList{"Иванов", "Петр", ""} << head + "Иванов Петр ";
+    QTest::newRow("team only") << ""
+                               << ""
+                               << "  Умники и умницы  " << QStringList{"", "", "Умники и умницы"}
+                               << head + "  Умники и умницы";
     QTest::newRow("25 letters cut to 20")
-        << "абвгдежзийклмнопрстуфхцчш" << "" << ""
-        << QStringList{"Абвгдежзийклмнопрсту", "", ""} << head + "Абвгдежзийклмнопрсту  ";
+        << "абвгдежзийклмнопрстуфхцчш"
+        << ""
+        << "" << QStringList{"Абвгдежзийклмнопрсту", "", ""} << head + "Абвгдежзийклмнопрсту  ";
     QTest::newRow("first name starting with a comma")
-        << "Сидоров" << ",петр" << ""
-        << QStringList{"Сидоров", ",петр", ""} << head + "Сидоров ,петр ";
+        << "Сидоров"
+        << ",петр"
+        << "" << QStringList{"Сидоров", ",петр", ""} << head + "Сидоров ,петр ";
     QTest::newRow("team kept small, cut to 20")
-        << "" << "" << "team-1 of school 57, Moscow"
-        << QStringList{"", "", "team-1 of school 57,"} << head + "  team-1 of school 57,";
-    QTest::newRow("blank only passes and is trimmed")
-        << " " << "" << ""
-        << QStringList{"", "", ""} << head + "  ";
+        << ""
+        << ""
+        << "team-1 of school 57, Moscow" << QStringList{"", "", "team-1 of school 57,"}
+        << head + "  team-1 of school 57,";
+    QTest::newRow("blank only passes and is trimmed") << " "
+                                                      << ""
+                                                      << "" << QStringList{"", "", ""} << head + "  ";
 }
 
 void TestRegistrationWindow::names()

@@ -22,8 +22,13 @@ namespace {
 // below cell (5, 8).
 QStringList openTask(int heading)
 {
-    return {"# 001 0 1  300", "Пробный запуск.", "Z",
-            QStringLiteral("0  5  5 %1  0  0").arg(heading, 3), "H", "  5  8", "E"};
+    return {"# 001 0 1  300",
+            "Пробный запуск.",
+            "Z",
+            QStringLiteral("0  5  5 %1  0  0").arg(heading, 3),
+            "H",
+            "  5  8",
+            "E"};
 }
 
 QStringList algorithmWith(const QStringList &body)

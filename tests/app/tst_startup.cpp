@@ -30,8 +30,12 @@ void TestStartUp::startRegisterWorkClose_data()
     QTest::addColumn<QString>("team");
     QTest::addColumn<QString>("caption");
     const QString head = QStringLiteral("\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : ");
-    QTest::newRow("pupil") << " петрова" << "анна " << "" << head + "Петрова Анна ";
-    QTest::newRow("team") << "" << "" << "Знатоки" << head + "  Знатоки";
+    QTest::newRow("pupil") << " петрова"
+                           << "анна "
+                           << "" << head + "Петрова Анна ";
+    QTest::newRow("team") << ""
+                          << ""
+                          << "Знатоки" << head + "  Знатоки";
 }
 
 void TestStartUp::startRegisterWorkClose()
@@ -63,14 +67,16 @@ void TestStartUp::startRegisterWorkClose()
         typeText(registration->EditNam1, surname);
         typeText(registration->EditNam2, firstName);
         typeText(registration->EditNam3, team);
-        onNextModal([&](QWidget *next) {
-            QCOMPARE(next, static_cast<QWidget *>(work.data()));
-            seenCaption = next->windowTitle();
-            workModal = next->isModal() && next->isVisible();
-            workInFirstStage = work->NMainBegin->isEnabled() && !work->NMainWork->isEnabled();
-            registrationHidden = registration && registration->isHidden();
-            next->close();
-        }, registration);
+        onNextModal(
+            [&](QWidget *next) {
+                QCOMPARE(next, static_cast<QWidget *>(work.data()));
+                seenCaption = next->windowTitle();
+                workModal = next->isModal() && next->isVisible();
+                workInFirstStage = work->NMainBegin->isEnabled() && !work->NMainWork->isEnabled();
+                registrationHidden = registration && registration->isHidden();
+                next->close();
+            },
+            registration);
         QTest::mouseClick(registration->ReadyBitB, Qt::LeftButton);
     });
     QTest::mouseClick(title.StartBitB, Qt::LeftButton);

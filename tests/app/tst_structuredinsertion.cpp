@@ -198,8 +198,8 @@ void TestStructuredInsertion::statisticsAfterInsertion_data()
                           << QStringList{"0", "0", "0", "0", "1", "8"};
     QTest::newRow("description") << QList<int>{Qt::Key_F5} << QStringLiteral("п")
                                  << QStringList{"0", "1", "0", "0", "0", "7"};
-    QTest::newRow("call of a new name") << QList<int>{Qt::Key_F6} << QStringLiteral("п")
-                                        << QStringList{"0", "1", "1", "0", "0", "8"};
+    QTest::newRow("call of a new name")
+        << QList<int>{Qt::Key_F6} << QStringLiteral("п") << QStringList{"0", "1", "1", "0", "0", "8"};
 }
 
 void TestStructuredInsertion::statisticsAfterInsertion()
@@ -261,8 +261,10 @@ void TestStructuredInsertion::conditionPanels_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("button");
-    QTest::newRow("branch") << int(Qt::Key_F7) << "PanelIf" << "PPButtonIf";
-    QTest::newRow("loop") << int(Qt::Key_F8) << "PanelWhile" << "PPButtonWhile";
+    QTest::newRow("branch") << int(Qt::Key_F7) << "PanelIf"
+                            << "PPButtonIf";
+    QTest::newRow("loop") << int(Qt::Key_F8) << "PanelWhile"
+                          << "PPButtonWhile";
 }
 
 void TestStructuredInsertion::conditionPanels()
@@ -278,7 +280,8 @@ void TestStructuredInsertion::conditionPanels()
     QVERIFY(shown->isVisible());
     const QWidget *commands = s.window.PPPanelSystCom;
     const QWidget *pressed = s.window.findChild<QPushButton *>(button);
-    QCOMPARE(shown->geometry(), QRect(commands->x() + commands->width(), commands->y() + pressed->y(), 185, 73));
+    QCOMPARE(shown->geometry(),
+             QRect(commands->x() + commands->width(), commands->y() + pressed->y(), 185, 73));
     QCOMPARE(shown->geometry(), QRect(131, 95 + pressed->y(), 185, 73));
     QCOMPARE(QApplication::focusWidget(), shown->positiveButton());
     // Esc on its button hides it and inserts nothing.
@@ -327,8 +330,7 @@ void TestStructuredInsertion::callOfNewName()
     QCOMPARE(QApplication::focusWidget(), s.newName());
     s.type(QStringLiteral("обход"));
     s.key(Qt::Key_Return);
-    QCOMPARE(s.lines().mid(4),
-             (QStringList{"    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
+    QCOMPARE(s.lines().mid(4), (QStringList{"    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 5);
     QVERIFY(s.editor->PanelProc->isHidden());
     QVERIFY(s.window.PPButtonProc->isEnabled());
@@ -340,8 +342,9 @@ void TestStructuredInsertion::callOfNewName()
     QCOMPARE(QApplication::focusWidget(), s.names());
     QCOMPARE(s.names()->selectedName(), QStringLiteral("обход"));
     s.key(Qt::Key_Return);
-    QCOMPARE(s.lines().mid(4), (QStringList{"    ДЕЛАЙ обход", "    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход",
-                                            "КОНЕЦ ПРОЦЕДУРЫ"}));
+    QCOMPARE(
+        s.lines().mid(4),
+        (QStringList{"    ДЕЛАЙ обход", "    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 6);
     QVERIFY(s.editor->PanelProc->isHidden());
     QCOMPARE(QApplication::focusWidget(), s.window.PPButtonDoProc);
@@ -386,9 +389,12 @@ void TestStructuredInsertion::newNameRules_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << QString() << "Введите имя новой процедуры";
-    QTest::newRow("digit first") << "1угол" << "Имя процедуры должно начинаться с буквы";
-    QTest::newRow("nine first") << "9" << "Имя процедуры должно начинаться с буквы";
-    QTest::newRow("known name") << "Угол" << "Процедура с именем Угол уже описана";
+    QTest::newRow("digit first") << "1угол"
+                                 << "Имя процедуры должно начинаться с буквы";
+    QTest::newRow("nine first") << "9"
+                                << "Имя процедуры должно начинаться с буквы";
+    QTest::newRow("known name") << "Угол"
+                                << "Процедура с именем Угол уже описана";
     QTest::newRow("other case") << "угол" << QString();
     QTest::newRow("blank first") << " угол" << QString();
     QTest::newRow("underscore first") << "_a1" << QString();
@@ -533,10 +539,13 @@ void TestStructuredInsertion::comment_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("line");
-    QTest::newRow("before КОН") << 4 << "поворот налево" << "//поворот налево";
-    QTest::newRow("inside a branch") << 6 << "ветка" << "//ветка";
+    QTest::newRow("before КОН") << 4 << "поворот налево"
+                                << "//поворот налево";
+    QTest::newRow("inside a branch") << 6 << "ветка"
+                                     << "//ветка";
     QTest::newRow("empty") << 4 << QString() << "//";
-    QTest::newRow("leading blank") << 4 << " x" << "// x";
+    QTest::newRow("leading blank") << 4 << " x"
+                                   << "// x";
 }
 
 void TestStructuredInsertion::comment()
@@ -595,7 +604,8 @@ void TestStructuredInsertion::blankLine()
     s.key(Qt::Key_Return);
     const QStringList statistics = s.statistics();
     s.menu(s.editor->ComMenu->N5);
-    QCOMPARE(indentedRows(s.lines().mid(4)), (QStringList{"4|ПОКА впереди стена", "4|НЦ", "0|", "4|КЦ", "0|КОН"}));
+    QCOMPARE(indentedRows(s.lines().mid(4)),
+             (QStringList{"4|ПОКА впереди стена", "4|НЦ", "0|", "4|КЦ", "0|КОН"}));
     QCOMPARE(s.currentRow(), 7);
     QCOMPARE(s.statistics(), statistics);
     // A command before a blank line starts in column 0.
@@ -697,30 +707,40 @@ void TestStructuredInsertion::panelTexts_data()
     QTest::addColumn<QString>("statusTip");
     const QString ifHint = "Вставить в алгоритм управляющую структуру \"Ветвление\" с проверкой условия ";
     const QString whileHint = "Вставить в алгоритм управляющую структуру \"Цикл\" с проверкой условия ";
-    QTest::newRow("ButtonIf") << "ButtonIf" << "ЕСЛИ впереди стена  " << ifHint + "\"впереди стена\""
+    QTest::newRow("ButtonIf") << "ButtonIf"
+                              << "ЕСЛИ впереди стена  " << ifHint + "\"впереди стена\""
                               << ifHint + "\"впереди стена\"";
-    QTest::newRow("ButtonIfNot") << "ButtonIfNot" << "ЕСЛИ впереди не стена " << ifHint + "\"впереди НЕ стена\""
+    QTest::newRow("ButtonIfNot") << "ButtonIfNot"
+                                 << "ЕСЛИ впереди не стена " << ifHint + "\"впереди НЕ стена\""
                                  << ifHint + "\"впереди НЕ стена\"";
-    QTest::newRow("ButtonWhile") << "ButtonWhile" << "ПОКА впереди стена" << whileHint + "\"впереди стена\""
+    QTest::newRow("ButtonWhile") << "ButtonWhile"
+                                 << "ПОКА впереди стена" << whileHint + "\"впереди стена\""
                                  << whileHint + "\"впереди стена\"";
-    QTest::newRow("ButtonWhileNot") << "ButtonWhileNot" << "ПОКА впереди не стена"
-                                    << whileHint + "\"впереди НЕ стена\"" << whileHint + "\"впереди НЕ стена\"";
+    QTest::newRow("ButtonWhileNot") << "ButtonWhileNot"
+                                    << "ПОКА впереди не стена" << whileHint + "\"впереди НЕ стена\""
+                                    << whileHint + "\"впереди НЕ стена\"";
     const QString esc = "<Esc> - закрыть данную панель без выбора имени процедуры";
     QTest::newRow("PanelProc") << "PanelProc" << QString() << esc << esc;
-    QTest::newRow("ListBoxProc") << "ListBoxProc" << QString()
-                                 << "Если имени процедуры нет в списке, введите его  в нижнем поле ввода "
-                                 << " Имя процедуры вводится только один раз, а затем всегда выбирается из списка";
-    QTest::newRow("EditNewProc") << "EditNewProc" << QString()
-                                 << "Если имени процедуры нет в верхнем списке, введите его и нажмите <Enter>  "
-                                 << " Имя процедуры вводится только один раз, а затем всегда выбирается из списка";
+    QTest::newRow("ListBoxProc")
+        << "ListBoxProc" << QString()
+        << "Если имени процедуры нет в списке, введите его  в нижнем поле ввода "
+        << " Имя процедуры вводится только один раз, а затем всегда выбирается из списка";
+    QTest::newRow("EditNewProc")
+        << "EditNewProc" << QString()
+        << "Если имени процедуры нет в верхнем списке, введите его и нажмите <Enter>  "
+        << " Имя процедуры вводится только один раз, а затем всегда выбирается из списка";
     QTest::newRow("PanelComment") << "PanelComment" << QString() << "Введите любой текст."
                                   << "Введите любой текст.";
     QTest::newRow("EditComment") << "EditComment" << QString() << "Введите любой текст в эту строчку."
                                  << "Введите любой текст в эту строчку.";
-    QTest::newRow("comment label") << "LabelComment" << "Введите текст комментария:" << QString() << QString();
-    QTest::newRow("list label") << "LabelProcList" << "Выбрать из списка" << QString() << QString();
-    QTest::newRow("name label 1") << "LabelProcNew1" << "Ввести имя " << QString() << QString();
-    QTest::newRow("name label 2") << "LabelProcNew2" << "новой процедуры" << QString() << QString();
+    QTest::newRow("comment label") << "LabelComment"
+                                   << "Введите текст комментария:" << QString() << QString();
+    QTest::newRow("list label") << "LabelProcList"
+                                << "Выбрать из списка" << QString() << QString();
+    QTest::newRow("name label 1") << "LabelProcNew1"
+                                  << "Ввести имя " << QString() << QString();
+    QTest::newRow("name label 2") << "LabelProcNew2"
+                                  << "новой процедуры" << QString() << QString();
 }
 
 void TestStructuredInsertion::panelTexts()

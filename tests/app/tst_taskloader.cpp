@@ -1,11 +1,11 @@
 #include "app/editorcontroller.h"
 #include "app/fieldview.h"
+#include "app/patternpanel.h"
 #include "app/procedurenamelist.h"
 #include "app/procedurepanel.h"
-#include "app/patternpanel.h"
 #include "app/taskfolderdialog.h"
-#include "app/taskstatementpanel.h"
 #include "app/taskloader.h"
+#include "app/taskstatementpanel.h"
 #include "app/workmenubar.h"
 #include "app/worktools.h"
 #include "display/fieldscene.h"
@@ -77,9 +77,12 @@ void TestTaskLoader::openExample_data()
     QTest::addColumn<QString>("sizeItems"); // size menu, then 12 … 15
     QTest::addColumn<QString>("timers");
 
-    QTest::newRow("detour: one size, one variable wall") << "detour" << 3 << false << "01111" << "100";
-    QTest::newRow("letter: pattern, no point B") << "letter" << 2 << true << "01111" << "000";
-    QTest::newRow("maze: four sizes, three walls") << "maze" << 3 << false << "11111" << "111";
+    QTest::newRow("detour: one size, one variable wall") << "detour" << 3 << false << "01111"
+                                                         << "100";
+    QTest::newRow("letter: pattern, no point B") << "letter" << 2 << true << "01111"
+                                                 << "000";
+    QTest::newRow("maze: four sizes, three walls") << "maze" << 3 << false << "11111"
+                                                   << "111";
 }
 
 void TestTaskLoader::openExample()
@@ -167,15 +170,17 @@ void TestTaskLoader::damagedTask_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("statement");
 
-    QTest::newRow("no task file") << QStringList{} << "SHAGAIKA_ZERID" << "Не найден файл Zerid.txt"
-                                  << QStringList{};
-    QTest::newRow("header too short") << QStringList{"# 1"} << "SHAGAIKA_ZERID"
-                                      << "'' is not a valid integer value\n\n(Zerid.txt, строка 1)"
-                                      << QStringList{};
+    QTest::newRow("no task file") << QStringList{} << "SHAGAIKA_ZERID"
+                                  << "Не найден файл Zerid.txt" << QStringList{};
+    QTest::newRow("header too short")
+        << QStringList{"# 1"} << "SHAGAIKA_ZERID"
+        << "'' is not a valid integer value\n\n(Zerid.txt, строка 1)" << QStringList{};
     QTest::newRow("no E line") << QStringList{"# 001 0 1  300", "Дойди до Б.", "Z", "0  1  1   0  5  5", "H"}
                                << "Ошибка. Обратитесь к разработчикам"
-                               << "Ошибка в файле задач\n\n(Zerid.txt, строка 6)" << QStringList{"Дойди до Б."};
-    QTest::newRow("bad size code") << QStringList{"# 001 0 1  300", "Первая строка.", "Вторая строка.", "Z", "X"}
+                               << "Ошибка в файле задач\n\n(Zerid.txt, строка 6)"
+                               << QStringList{"Дойди до Б."};
+    QTest::newRow("bad size code") << QStringList{"# 001 0 1  300", "Первая строка.", "Вторая строка.", "Z",
+                                                  "X"}
                                    << "SHAGAIKA_ZERID"
                                    << "'X' is not a valid integer value\n\n(Zerid.txt, строка 5)"
                                    << QStringList{"Первая строка.", "Вторая строка."};
@@ -379,8 +384,9 @@ void TestTaskLoader::patternToggle()
     QCOMPARE(panel->imagePattern->size(), QSize(300, 300));
     // First shown at the top of the task panel, its right edge 80 pixels beyond it.
     const QRect task = window.pnlTskNew->geometry();
-    QCOMPARE(panel->pos(), window.centralWidget()->mapToGlobal(
-                               QPoint(task.x() + task.width() + 80 - panel->width(), task.y())));
+    QCOMPARE(
+        panel->pos(),
+        window.centralWidget()->mapToGlobal(QPoint(task.x() + task.width() + 80 - panel->width(), task.y())));
 
     for (const QPoint shift : {QPoint(0, 0), QPoint(-120, 90)}) {
         panel->move(panel->pos() + shift);

@@ -82,8 +82,9 @@ void TestTitleWindow::registeredAndWorked()
         QTest::mouseClick(registration->ReadyBitB, Qt::LeftButton);
     });
     QTest::mouseClick(window.StartBitB, Qt::LeftButton);
-    QCOMPARE(captions, QStringList{QStringLiteral(
-        "\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : Иванова Мария ")});
+    QCOMPARE(
+        captions,
+        QStringList{QStringLiteral("\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : Иванова Мария ")});
     QVERIFY(window.StartBitB->isHidden());
     QCOMPARE(window.windowTitle(), QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача"));
     QVERIFY(window.registrationWindow() == nullptr);

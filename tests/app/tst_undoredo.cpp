@@ -77,7 +77,7 @@ QString describe(const EditorSnapshot &snapshot)
     do {                                                                                                     \
         const EditorSnapshot a = (actual);                                                                   \
         const EditorSnapshot e = (expected);                                                                 \
-        QVERIFY2(a == e, qPrintable(QStringLiteral("got ") + describe(a) + "\nwanted " + describe(e)));     \
+        QVERIFY2(a == e, qPrintable(QStringLiteral("got ") + describe(a) + "\nwanted " + describe(e)));      \
     } while (false)
 
 } // namespace
@@ -86,8 +86,9 @@ void TestUndoRedo::everyKindOfChange()
 {
     EditorSession s;
     const QString loaded = m_dir.filePath(QStringLiteral("loaded.txt"));
-    QVERIFY(writeAlgorithmFile(loaded, algorithmSkeleton(false) + QStringList{"ПРОЦЕДУРА з", "КОНЕЦ ПРОЦЕДУРЫ"})
-                .isEmpty());
+    QVERIFY(
+        writeAlgorithmFile(loaded, algorithmSkeleton(false) + QStringList{"ПРОЦЕДУРА з", "КОНЕЦ ПРОЦЕДУРЫ"})
+            .isEmpty());
     s.dialogs->openName = loaded;
 
     using Action = std::function<void()>;
@@ -101,19 +102,41 @@ void TestUndoRedo::everyKindOfChange()
     const QList<Step> steps{
         {"ШАГ", stay, [&] { s.key(Qt::Key_F2); }},
         {"ПРЫЖОК", stay, [&] { s.key(Qt::Key_F3); }},
-        {"branch", stay, [&] { s.key(Qt::Key_F7); s.key(Qt::Key_Return); }},
+        {"branch", stay,
+         [&] {
+             s.key(Qt::Key_F7);
+             s.key(Qt::Key_Return);
+         }},
         {"ПОВОРОТ", stay, [&] { s.key(Qt::Key_F4); }},
-        {"loop", [&] { clickOn(s, "КОН"); }, [&] { s.key(Qt::Key_F8); s.key(Qt::Key_Down); s.key(Qt::Key_Return); }},
+        {"loop", [&] { clickOn(s, "КОН"); },
+         [&] {
+             s.key(Qt::Key_F8);
+             s.key(Qt::Key_Down);
+             s.key(Qt::Key_Return);
+         }},
         {"description", stay, [&] { s.enterNewName(Qt::Key_F5, QStringLiteral("п")); }},
         {"command in the description", stay, [&] { s.key(Qt::Key_F4); }},
-        {"call from the list", [&] { clickOn(s, "КОН"); }, [&] { s.key(Qt::Key_F6); s.key(Qt::Key_Return); }},
+        {"call from the list", [&] { clickOn(s, "КОН"); },
+         [&] {
+             s.key(Qt::Key_F6);
+             s.key(Qt::Key_Return);
+         }},
         {"call of a new name", stay, [&] { s.enterNewName(Qt::Key_F6, QStringLiteral("к")); }},
         {"blank line", stay, [&] { s.menu(s.editor->ComMenu->N5); }},
         {"comment", stay,
-         [&] { s.menu(s.editor->ComMenu->N7); s.type(QStringLiteral("заметка")); s.key(Qt::Key_Return); }},
-        {"Delete key", [&] { clickOn(s, ""); }, [&] { s.window.lstCom->setFocus(); s.key(Qt::Key_Delete); }},
+         [&] {
+             s.menu(s.editor->ComMenu->N7);
+             s.type(QStringLiteral("заметка"));
+             s.key(Qt::Key_Return);
+         }},
+        {"Delete key", [&] { clickOn(s, ""); },
+         [&] {
+             s.window.lstCom->setFocus();
+             s.key(Qt::Key_Delete);
+         }},
         {"line", [&] { clickOn(s, "//заметка"); }, [&] { s.menu(s.editor->ComMenu->N1); }},
-        {"loop deleted", [&] { clickOn(s, "ПОКА впереди НЕ стена"); }, [&] { s.menu(s.editor->ComMenu->N3); }},
+        {"loop deleted", [&] { clickOn(s, "ПОКА впереди НЕ стена"); },
+         [&] { s.menu(s.editor->ComMenu->N3); }},
         {"else-branch", [&] { clickOn(s, "ИНАЧЕ"); }, [&] { s.menu(s.editor->ComMenu->N2); }},
         {"call deleted", [&] { clickOn(s, "ДЕЛАЙ к"); }, [&] { s.menu(s.editor->ComMenu->N1); }},
         {"procedure deleted", [&] { clickOn(s, "ПРОЦЕДУРА к"); }, [&] { s.menu(s.editor->ComMenu->N6); }},

@@ -72,7 +72,9 @@ std::optional<QByteArray> runTool(const QString &tool, const QStringList &argume
 // The work window with the detour task opened and an algorithm in place.
 struct OpenedWork
 {
-    OpenedWork() : current(exampleFolder(QStringLiteral("detour"))), window(10)
+    OpenedWork()
+        : current(exampleFolder(QStringLiteral("detour")))
+        , window(10)
     {
         tools = attachWorkTools(window);
         window.setWindowTitle(QStringLiteral("Иванов Петя"));
@@ -114,13 +116,13 @@ void TestWorkPrinting::pdfHoldsTheWork()
     QVERIFY(shown.indexOf(QStringLiteral("НАЧ")) < shown.indexOf(QStringLiteral("ПРЫЖОК")));
 
     // The field goes in as a picture of its own size.
-    const std::optional<QByteArray> images = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    const std::optional<QByteArray> images =
+        runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
     QVERIFY(images);
     const QSize field = work.window.scene().picture().size();
-    const QRegularExpression row(QStringLiteral("^\\s*1\\s+\\d+\\s+image\\s+%1\\s+%2\\s")
-                                     .arg(field.width())
-                                     .arg(field.height()),
-                                 QRegularExpression::MultilineOption);
+    const QRegularExpression row(
+        QStringLiteral("^\\s*1\\s+\\d+\\s+image\\s+%1\\s+%2\\s").arg(field.width()).arg(field.height()),
+        QRegularExpression::MultilineOption);
     QVERIFY2(row.match(QString::fromUtf8(*images)).hasMatch(), images->constData());
 }
 
@@ -239,8 +241,9 @@ void TestWorkPrinting::fieldMenuItems()
     QStringList items;
     for (QAction *item : menu->actions())
         items << item->text();
-    QCOMPARE(items, (QStringList{QStringLiteral("Сохранить рисунок поля…"),
-                                 QStringLiteral("Печать задачи, алгоритма и поля…")}));
+    QCOMPARE(items,
+             (QStringList{QStringLiteral("Сохранить рисунок поля…"),
+                          QStringLiteral("Печать задачи, алгоритма и поля…")}));
     QCOMPARE(menu->actions().at(1), work.tools.printer->NPrint);
     menu->hide();
 }
@@ -266,9 +269,8 @@ void TestWorkPrinting::savePicture()
     OpenedWork work;
     QTemporaryDir dir;
     const QString file = answer.isEmpty() ? QString() : dir.filePath(answer);
-    work.tools.fieldMenu->setFileChooser([&](QWidget *parent) {
-        return parent == &work.window ? file : QString();
-    });
+    work.tools.fieldMenu->setFileChooser(
+        [&](QWidget *parent) { return parent == &work.window ? file : QString(); });
     // The picture as it stands, with the variable wall at its other place.
     work.window.variableWallTimerTick(1);
     MessageCollector collector;

@@ -16,11 +16,11 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -71,13 +71,28 @@ namespace {
 // The enabled state of every control of the stage table, stage by stage
 // (NotStarted, Begin, Development, Debugging).
 const QList<std::pair<QString, QString>> stageColumns{
-    {"NMainBegin", "1000"},   {"NMainWork", "0101"},    {"NMainDebug", "0010"},
-    {"NMainPattern", "0111"}, {"NMainPoints", "0111"},  {"NMainSize", "0111"},
-    {"FixToolButtonDo", "0001"}, {"FixToolButtonQuick", "0001"}, {"FixToolButtonResult", "0001"},
+    {"NMainBegin", "1000"},
+    {"NMainWork", "0101"},
+    {"NMainDebug", "0010"},
+    {"NMainPattern", "0111"},
+    {"NMainPoints", "0111"},
+    {"NMainSize", "0111"},
+    {"FixToolButtonDo", "0001"},
+    {"FixToolButtonQuick", "0001"},
+    {"FixToolButtonResult", "0001"},
     {"FixToolButtonStop", "0001"},
-    {"LabelPP1", "0010"}, {"LabelPP2", "0010"}, {"LabelPP3", "0010"}, {"LabelPP4", "0010"}, {"LabelPP5", "0010"},
-    {"PPButtonStep", "0010"}, {"PPButtonJump", "0010"}, {"PPButtonTurn", "0010"}, {"PPButtonProc", "0010"},
-    {"PPButtonDoProc", "0010"}, {"PPButtonIf", "0010"}, {"PPButtonWhile", "0010"},
+    {"LabelPP1", "0010"},
+    {"LabelPP2", "0010"},
+    {"LabelPP3", "0010"},
+    {"LabelPP4", "0010"},
+    {"LabelPP5", "0010"},
+    {"PPButtonStep", "0010"},
+    {"PPButtonJump", "0010"},
+    {"PPButtonTurn", "0010"},
+    {"PPButtonProc", "0010"},
+    {"PPButtonDoProc", "0010"},
+    {"PPButtonIf", "0010"},
+    {"PPButtonWhile", "0010"},
     {"lstCom", "0010"},
 };
 
@@ -120,7 +135,8 @@ TaskData TestWorkWindow::taskWithWalls()
         data.walls.horizontal = {{3, 3}, {4, 3}};
         data.walls.vertical = {{6, 1}};
         if (size == 12) {
-            data.walls.variable = {VariableWall{{"H", 1, 5}, {"V", 2, 6}}, VariableWall{{"V", 8, 8}, {"H", 9, 9}}};
+            data.walls.variable = {VariableWall{{"H", 1, 5}, {"V", 2, 6}},
+                                   VariableWall{{"V", 8, 8}, {"H", 9, 9}}};
         }
     }
     return task;
@@ -207,8 +223,9 @@ void TestWorkWindow::stageTable_data()
     QTest::newRow("Отладка") << QStringList{"NMainBegin", "NMainWork", "NMainDebug"} << 3 << true << false;
     QTest::newRow("Разработка again")
         << QStringList{"NMainBegin", "NMainWork", "NMainDebug", "NMainWork"} << 2 << true << true;
-    QTest::newRow("Отладка again")
-        << QStringList{"NMainBegin", "NMainWork", "NMainDebug", "NMainWork", "NMainDebug"} << 3 << true << false;
+    QTest::newRow("Отладка again") << QStringList{"NMainBegin", "NMainWork", "NMainDebug", "NMainWork",
+                                                  "NMainDebug"}
+                                   << 3 << true << false;
 }
 
 void TestWorkWindow::stageTable()
@@ -263,16 +280,26 @@ void TestWorkWindow::menuCaptions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QKeySequence>("shortcut");
-    QTest::newRow("Начать") << "NMainBegin" << "Начать           " << QKeySequence(Qt::SHIFT | Qt::Key_F1);
-    QTest::newRow("Разработка") << "NMainWork" << "Разработка           " << QKeySequence(Qt::SHIFT | Qt::Key_F2);
-    QTest::newRow("Отладка") << "NMainDebug" << "Отладка              " << QKeySequence(Qt::SHIFT | Qt::Key_F3);
-    QTest::newRow("Точки") << "NMainPoints" << "Точки        " << QKeySequence(Qt::SHIFT | Qt::Key_F4);
-    QTest::newRow("Размер поля") << "NMainSize" << "Размер поля        " << QKeySequence(Qt::SHIFT | Qt::Key_F5);
-    QTest::newRow("Образец") << "NMainPattern" << "Образец        " << QKeySequence();
-    QTest::newRow("12") << "N1212" << "12 х 1&2" << QKeySequence();
-    QTest::newRow("13") << "N1313" << "13 x 1&3" << QKeySequence();
-    QTest::newRow("14") << "N1414" << "14 x 1&4" << QKeySequence();
-    QTest::newRow("15") << "N1515" << "15 x 1&5" << QKeySequence();
+    QTest::newRow("Начать") << "NMainBegin"
+                            << "Начать           " << QKeySequence(Qt::SHIFT | Qt::Key_F1);
+    QTest::newRow("Разработка") << "NMainWork"
+                                << "Разработка           " << QKeySequence(Qt::SHIFT | Qt::Key_F2);
+    QTest::newRow("Отладка") << "NMainDebug"
+                             << "Отладка              " << QKeySequence(Qt::SHIFT | Qt::Key_F3);
+    QTest::newRow("Точки") << "NMainPoints"
+                           << "Точки        " << QKeySequence(Qt::SHIFT | Qt::Key_F4);
+    QTest::newRow("Размер поля") << "NMainSize"
+                                 << "Размер поля        " << QKeySequence(Qt::SHIFT | Qt::Key_F5);
+    QTest::newRow("Образец") << "NMainPattern"
+                             << "Образец        " << QKeySequence();
+    QTest::newRow("12") << "N1212"
+                        << "12 х 1&2" << QKeySequence();
+    QTest::newRow("13") << "N1313"
+                        << "13 x 1&3" << QKeySequence();
+    QTest::newRow("14") << "N1414"
+                        << "14 x 1&4" << QKeySequence();
+    QTest::newRow("15") << "N1515"
+                        << "15 x 1&5" << QKeySequence();
 }
 
 void TestWorkWindow::menuCaptions()
@@ -297,11 +324,13 @@ void TestWorkWindow::menuPictures()
     const QColor menuColour = window.MainMenu->palette().color(QPalette::Active, QPalette::Window);
     auto pictureOnBar = [&](QAction *item) {
         const QRect cell = window.MainMenu->actionGeometry(item);
-        return window.MainMenu->grab().toImage().copy(cell.left(), cell.top() + 2, 16, 16)
+        return window.MainMenu->grab()
+            .toImage()
+            .copy(cell.left(), cell.top() + 2, 16, 16)
             .convertToFormat(QImage::Format_RGB32);
     };
-    const QList<QAction *> items{window.NMainBegin, window.NMainWork, window.NMainDebug,
-                                 window.NMainPoints, window.NMainSize};
+    const QList<QAction *> items{window.NMainBegin, window.NMainWork, window.NMainDebug, window.NMainPoints,
+                                 window.NMainSize};
     for (int k = 0; k < items.size(); ++k) {
         QVERIFY(Pictures::menuPicture(2 * k).toImage() != Pictures::menuPicture(2 * k + 1).toImage());
         const int expected = items.at(k)->isEnabled() ? 2 * k : 2 * k + 1;
@@ -622,20 +651,27 @@ void TestWorkWindow::hints_data()
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<QString>("statusTip");
     QTest::newRow("Начать") << "NMainBegin" << QString()
-        << " На  этапе \"Начать\" откроется постановка задачи и, если необходимо, образец рисунка для воспроизведения";
+                            << " На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
+                               "образец рисунка для воспроизведения";
     QTest::newRow("Точки") << "NMainPoints" << QString()
-        << " Установить начальное положение (точка А) и,если необходимо, точку Б";
+                           << " Установить начальное положение (точка А) и,если необходимо, точку Б";
     QTest::newRow("Размер поля") << "NMainSize" << QString() << " Изменить размер поля ";
     QTest::newRow("Образец") << "NMainPattern" << QString() << " Образец можно перетащить на другое место";
-    QTest::newRow("slow") << "FixToolButtonDo" << "Выполнять медленно "
-        << " Исполнять алгоритм с малой скоростью";
-    QTest::newRow("stop") << "FixToolButtonStop" << "Прервать выполнение" << "Прервать выполнение";
+    QTest::newRow("slow") << "FixToolButtonDo"
+                          << "Выполнять медленно "
+                          << " Исполнять алгоритм с малой скоростью";
+    QTest::newRow("stop") << "FixToolButtonStop"
+                          << "Прервать выполнение"
+                          << "Прервать выполнение";
     QTest::newRow("ШАГ") << "PPButtonStep"
-        << "ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа  "
-        << " ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа";
-    QTest::newRow("field") << "pnl1" << "Рабочее поле для Шагайки " << " Рабочее поле для Шагайки ";
-    QTest::newRow("statistics") << "ListStatist" << "Статистика "
-        << " Подсчет числа команд и управляющих структур в вашем алгоритме";
+                         << "ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа  "
+                         << " ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа";
+    QTest::newRow("field") << "pnl1"
+                           << "Рабочее поле для Шагайки "
+                           << " Рабочее поле для Шагайки ";
+    QTest::newRow("statistics") << "ListStatist"
+                                << "Статистика "
+                                << " Подсчет числа команд и управляющих структур в вашем алгоритме";
 }
 
 void TestWorkWindow::hints()
@@ -668,8 +704,8 @@ void TestWorkWindow::menuHoverShowsLongHint()
     // The bar reports the item under the pointer; the window shows its long hint.
     emit window.MainMenu->hovered(window.NMainBegin);
     QCOMPARE(window.StatusBar1->currentMessage(),
-                 QStringLiteral(" На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
-                                "образец рисунка для воспроизведения"));
+             QStringLiteral(" На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
+                            "образец рисунка для воспроизведения"));
 }
 
 void TestWorkWindow::activeAgainAfterDialog()

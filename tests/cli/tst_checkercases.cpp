@@ -157,10 +157,11 @@ void TestCheckerCases::wholeRun()
         QStringList printedJson;
         for (qsizetype i = 0; i < printed.size(); ++i) {
             if (isJsonLine(printed.at(i))) {
-                QVERIFY2(i > 0 && printed.at(i - 1).startsWith(QLatin1String("end ")),
-                         qPrintable(QStringLiteral("standard output line %1: a JSON line that does not follow "
-                                                   "its run's \"end\" line")
-                                        .arg(i + 1)));
+                QVERIFY2(
+                    i > 0 && printed.at(i - 1).startsWith(QLatin1String("end ")),
+                    qPrintable(QStringLiteral("standard output line %1: a JSON line that does not follow "
+                                              "its run's \"end\" line")
+                                   .arg(i + 1)));
                 printedJson.append(printed.at(i));
             } else {
                 printedEvents.append(printed.at(i));
@@ -191,10 +192,12 @@ void TestCheckerCases::wholeRun()
     if (const std::optional<QString> wanted = readText(dir.filePath(QStringLiteral("expected.stderr")))) {
         for (const QString &line : linesOf(*wanted)) {
             QVERIFY2(stderrText.contains(line),
-                     qPrintable(QStringLiteral("standard error lacks \"%1\"; it reads:\n%2").arg(line, stderrText)));
+                     qPrintable(
+                         QStringLiteral("standard error lacks \"%1\"; it reads:\n%2").arg(line, stderrText)));
         }
     } else {
-        QVERIFY2(stderrText.isEmpty(), qPrintable(QStringLiteral("unexpected standard error:\n") + stderrText));
+        QVERIFY2(stderrText.isEmpty(),
+                 qPrintable(QStringLiteral("unexpected standard error:\n") + stderrText));
     }
 
     // Pictures.
@@ -205,14 +208,16 @@ void TestCheckerCases::wholeRun()
             const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
             QCOMPARE(fields.size(), 3);
             const QString path = outDir.filePath(fields.at(0));
-            QVERIFY2(written.removeOne(fields.at(0)), qPrintable(QStringLiteral("no picture ") + fields.at(0)));
+            QVERIFY2(written.removeOne(fields.at(0)),
+                     qPrintable(QStringLiteral("no picture ") + fields.at(0)));
             const QImage image(path, "PNG");
             QVERIFY2(!image.isNull(), qPrintable(QStringLiteral("not a PNG picture: ") + fields.at(0)));
             QCOMPARE(image.width(), fields.at(1).toInt());
             QCOMPARE(image.height(), fields.at(2).toInt());
         }
     }
-    QVERIFY2(written.isEmpty(), qPrintable(QStringLiteral("unexpected files written: ") + written.join(QLatin1Char(' '))));
+    QVERIFY2(written.isEmpty(),
+             qPrintable(QStringLiteral("unexpected files written: ") + written.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(TestCheckerCases)

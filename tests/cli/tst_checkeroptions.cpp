@@ -46,25 +46,26 @@ void TestCheckerOptions::accepted_data()
     QTest::addColumn<QStringList>("files");
 
     QTest::newRow("every option with a separate value")
-        << QStringList{"--task", "olymp/t1", "--size", "15", "--speed", "slow", "--limit", "7", "--events",
-                       "--json", "--render", "pics/p", "--unit", "19", "a.txt", "b.txt"}
+        << QStringList{"--task",   "olymp/t1", "--size",   "15",     "--speed", "slow", "--limit", "7",
+                       "--events", "--json",   "--render", "pics/p", "--unit",  "19",   "a.txt",   "b.txt"}
         << "olymp/t1" << 15 << RunSpeed::Slow << qint64(7) << true << true << "pics/p" << 19
         << QStringList{"a.txt", "b.txt"};
     QTest::newRow("values after an equals sign")
-        << QStringList{"--task=t", "--size=13", "--speed=middle", "--limit=1", "--render=x", "--unit=4", "a.txt"}
+        << QStringList{"--task=t",   "--size=13", "--speed=middle", "--limit=1",
+                       "--render=x", "--unit=4",  "a.txt"}
         << "t" << 13 << RunSpeed::Middle << qint64(1) << false << false << "x" << 4 << QStringList{"a.txt"};
     QTest::newRow("files between options keep their order")
-        << QStringList{"b.txt", "--speed", "fastest", "a.txt"} << "." << 12 << RunSpeed::Fastest << qint64(1000000)
-        << false << false << "" << 10 << QStringList{"b.txt", "a.txt"};
+        << QStringList{"b.txt", "--speed", "fastest", "a.txt"} << "." << 12 << RunSpeed::Fastest
+        << qint64(1000000) << false << false << "" << 10 << QStringList{"b.txt", "a.txt"};
     QTest::newRow("after -- every argument is a file")
-        << QStringList{"--json", "--", "--events", "-a.txt"} << "." << 12 << RunSpeed::Fastest << qint64(1000000)
-        << false << true << "" << 10 << QStringList{"--events", "-a.txt"};
+        << QStringList{"--json", "--", "--events", "-a.txt"} << "." << 12 << RunSpeed::Fastest
+        << qint64(1000000) << false << true << "" << 10 << QStringList{"--events", "-a.txt"};
     QTest::newRow("a limit beyond 32 bits")
-        << QStringList{"--limit", "5000000000", "a.txt"} << "." << 12 << RunSpeed::Fastest << qint64(5000000000)
-        << false << false << "" << 10 << QStringList{"a.txt"};
-    QTest::newRow("Cyrillic file name") << QStringList{"Иванов.txt"} << "." << 12 << RunSpeed::Fastest
-                                        << qint64(1000000) << false << false << "" << 10
-                                        << QStringList{"Иванов.txt"};
+        << QStringList{"--limit", "5000000000", "a.txt"} << "." << 12 << RunSpeed::Fastest
+        << qint64(5000000000) << false << false << "" << 10 << QStringList{"a.txt"};
+    QTest::newRow("Cyrillic file name")
+        << QStringList{"Иванов.txt"} << "." << 12 << RunSpeed::Fastest << qint64(1000000) << false << false
+        << "" << 10 << QStringList{"Иванов.txt"};
 }
 
 void TestCheckerOptions::accepted()

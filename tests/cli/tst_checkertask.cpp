@@ -7,30 +7,28 @@
 namespace {
 
 // A multi-size task: size 12 with one variable wall, size 14 with two and its own start.
-const char *const multiSizeTask =
-    "# 176 0 1  300\r\n"
-    "Задача на два размера.\r\n"
-    "Z\r\n"
-    "1  1  2  90  5  6\r\n"
-    "P\r\n"
-    " H  3  3 V  3  3\r\n"
-    "E\r\n"
-    "3  4  5 180 13 12\r\n"
-    "H\r\n"
-    "  1  1  2  2\r\n"
-    "P\r\n"
-    " H  3  3 V  3  3\r\n"
-    "P\r\n"
-    " V  8  8 H  9  9\r\n"
-    "E\r\n"
-    "F\r\n";
+const char *const multiSizeTask = "# 176 0 1  300\r\n"
+                                  "Задача на два размера.\r\n"
+                                  "Z\r\n"
+                                  "1  1  2  90  5  6\r\n"
+                                  "P\r\n"
+                                  " H  3  3 V  3  3\r\n"
+                                  "E\r\n"
+                                  "3  4  5 180 13 12\r\n"
+                                  "H\r\n"
+                                  "  1  1  2  2\r\n"
+                                  "P\r\n"
+                                  " H  3  3 V  3  3\r\n"
+                                  "P\r\n"
+                                  " V  8  8 H  9  9\r\n"
+                                  "E\r\n"
+                                  "F\r\n";
 
-const char *const singleSizeTask =
-    "# 176 1 0\r\n"
-    "Рисунок.\r\n"
-    "Z\r\n"
-    "0  3  3   0\r\n"
-    "E\r\n";
+const char *const singleSizeTask = "# 176 1 0\r\n"
+                                   "Рисунок.\r\n"
+                                   "Z\r\n"
+                                   "0  3  3   0\r\n"
+                                   "E\r\n";
 
 bool writeTask(const QTemporaryDir &dir, const QByteArray &text)
 {
@@ -122,12 +120,14 @@ void TestCheckerTask::reportsLoaderFaults_data()
     QTest::addColumn<QStringList>("named");
 
     QTest::newRow("no task file") << QByteArray() << QStringList{"Не найден файл Zerid.txt"};
-    QTest::newRow("a blank line is no task either") << QByteArray("\r\n") << QStringList{"Ошибка в файле задач"};
+    QTest::newRow("a blank line is no task either")
+        << QByteArray("\r\n") << QStringList{"Ошибка в файле задач"};
     QTest::newRow("a number field with a letter")
         << QByteArray("# 176 0 0\r\nТекст.\r\nZ\r\n0  x  3   0\r\nE\r\n")
         << QStringList{"Zerid.txt:4:", "' x' is not a valid integer value"};
     QTest::newRow("the file ends inside a section")
-        << QByteArray("# 176 0 0\r\nТекст.\r\nZ\r\n0  1  3   0\r\nH\r\n") << QStringList{"Zerid.txt:6:", "Ошибка в файле задач"};
+        << QByteArray("# 176 0 0\r\nТекст.\r\nZ\r\n0  1  3   0\r\nH\r\n")
+        << QStringList{"Zerid.txt:6:", "Ошибка в файле задач"};
 }
 
 void TestCheckerTask::reportsLoaderFaults()

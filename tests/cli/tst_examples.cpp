@@ -46,7 +46,8 @@ void TestExamples::referenceSolutionSolvesTheTask()
     const TaskFileResult loaded = TaskFolder(folder).readTask();
     QVERIFY(loaded.isOk());
     const TaskData &task = loaded.task;
-    QVERIFY2(!task.hasPattern || !TaskFolder(folder).patternFilePath().isEmpty(), "the pattern picture is missing");
+    QVERIFY2(!task.hasPattern || !TaskFolder(folder).patternFilePath().isEmpty(),
+             "the pattern picture is missing");
 
     QProcess checker;
     checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY),

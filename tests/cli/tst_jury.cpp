@@ -172,33 +172,63 @@ void TestJury::verdicts_data()
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("extra");
 
-    QTest::newRow("letter: the reference") << "letter" << true << "good.txt" << "correct" << 1 << "" << "" << "";
-    QTest::newRow("letter: stepping back over its own line counts once")
-        << "letter" << true << "retrace.txt" << "correct" << 1 << "" << "" << "";
-    QTest::newRow("letter: the stem overshoots by one cell")
-        << "letter" << true << "overshoot.txt" << "wrong" << 1 << "complete" << "" << "6 8 6 9";
-    QTest::newRow("letter: ПРЫЖОК where ШАГ belongs")
-        << "letter" << true << "jump-instead-of-step.txt" << "wrong" << 1 << "complete" << "3 2 4 2" << "";
-    QTest::newRow("letter: one edge beside the letter")
-        << "letter" << true << "extra-edge.txt" << "wrong" << 1 << "complete" << "" << "6 8 7 8";
-    QTest::newRow("letter: runs into the border")
-        << "letter" << true << "into-border.txt" << "wrong" << 1 << "crash"
-        << "6 2 6 3;6 3 6 4;6 4 6 5;6 5 6 6;6 6 6 7;6 7 6 8" << "9 2 10 2;10 2 11 2";
-    QTest::newRow("maze: the reference, every size and arrangement")
-        << "maze" << false << "good.txt" << "correct" << 32 << "" << "" << "";
-    QTest::newRow("maze: judged alike with a reference")
-        << "maze" << true << "good.txt" << "correct" << 32 << "" << "" << "";
-    QTest::newRow("maze: straight on, ignoring the barriers")
-        << "maze" << false << "straight.txt" << "wrong" << 32 << "crash" << "" << "";
-    QTest::newRow("maze: stops at the first barrier, away from Б")
-        << "maze" << false << "until-wall.txt" << "wrong" << 32 << "complete" << "" << "";
-    QTest::newRow("maze: an endless loop meets the limit")
-        << "maze" << false << "endless.txt" << "wrong" << 32 << "limit" << "" << "";
-    QTest::newRow("maze: a loop without its end line")
-        << "maze" << false << "no-loop-end.txt" << "wrong" << 32 << "error" << "" << "";
-    QTest::newRow("detour: the reference") << "detour" << false << "good.txt" << "correct" << 2 << "" << "" << "";
+    QTest::newRow("letter: the reference") << "letter" << true << "good.txt"
+                                           << "correct" << 1 << ""
+                                           << ""
+                                           << "";
+    QTest::newRow("letter: stepping back over its own line counts once") << "letter" << true << "retrace.txt"
+                                                                         << "correct" << 1 << ""
+                                                                         << ""
+                                                                         << "";
+    QTest::newRow("letter: the stem overshoots by one cell") << "letter" << true << "overshoot.txt"
+                                                             << "wrong" << 1 << "complete"
+                                                             << ""
+                                                             << "6 8 6 9";
+    QTest::newRow("letter: ПРЫЖОК where ШАГ belongs") << "letter" << true << "jump-instead-of-step.txt"
+                                                      << "wrong" << 1 << "complete"
+                                                      << "3 2 4 2"
+                                                      << "";
+    QTest::newRow("letter: one edge beside the letter") << "letter" << true << "extra-edge.txt"
+                                                        << "wrong" << 1 << "complete"
+                                                        << ""
+                                                        << "6 8 7 8";
+    QTest::newRow("letter: runs into the border") << "letter" << true << "into-border.txt"
+                                                  << "wrong" << 1 << "crash"
+                                                  << "6 2 6 3;6 3 6 4;6 4 6 5;6 5 6 6;6 6 6 7;6 7 6 8"
+                                                  << "9 2 10 2;10 2 11 2";
+    QTest::newRow("maze: the reference, every size and arrangement") << "maze" << false << "good.txt"
+                                                                     << "correct" << 32 << ""
+                                                                     << ""
+                                                                     << "";
+    QTest::newRow("maze: judged alike with a reference") << "maze" << true << "good.txt"
+                                                         << "correct" << 32 << ""
+                                                         << ""
+                                                         << "";
+    QTest::newRow("maze: straight on, ignoring the barriers") << "maze" << false << "straight.txt"
+                                                              << "wrong" << 32 << "crash"
+                                                              << ""
+                                                              << "";
+    QTest::newRow("maze: stops at the first barrier, away from Б") << "maze" << false << "until-wall.txt"
+                                                                   << "wrong" << 32 << "complete"
+                                                                   << ""
+                                                                   << "";
+    QTest::newRow("maze: an endless loop meets the limit") << "maze" << false << "endless.txt"
+                                                           << "wrong" << 32 << "limit"
+                                                           << ""
+                                                           << "";
+    QTest::newRow("maze: a loop without its end line") << "maze" << false << "no-loop-end.txt"
+                                                       << "wrong" << 32 << "error"
+                                                       << ""
+                                                       << "";
+    QTest::newRow("detour: the reference") << "detour" << false << "good.txt"
+                                           << "correct" << 2 << ""
+                                           << ""
+                                           << "";
     QTest::newRow("detour: straight down stops at the movable wall")
-        << "detour" << false << "straight-down.txt" << "wrong" << 2 << "complete" << "" << "";
+        << "detour" << false << "straight-down.txt"
+        << "wrong" << 2 << "complete"
+        << ""
+        << "";
 }
 
 void TestJury::verdicts()
@@ -255,32 +285,48 @@ void TestJury::exitStatus_data()
 
     const QString letter = exampleTask(QStringLiteral("letter"));
     const QString reference = letter + QStringLiteral("/solution.txt");
-    QTest::newRow("every file correct")
-        << QStringList{"--jury", "--task", letter, "--reference", reference, juryFile("letter", "good.txt"),
-                       juryFile("letter", "retrace.txt")}
-        << 0 << "";
-    QTest::newRow("one file wrong")
-        << QStringList{"--jury", "--task", letter, "--reference", reference, juryFile("letter", "good.txt"),
-                       juryFile("letter", "overshoot.txt")}
-        << 1 << "";
-    QTest::newRow("a file that cannot be read")
-        << QStringList{"--jury", "--task", letter, "--reference", reference, juryFile("letter", "good.txt"),
-                       juryFile("letter", "absent.txt")}
-        << 2 << "absent.txt";
+    QTest::newRow("every file correct") << QStringList{"--jury",
+                                                       "--task",
+                                                       letter,
+                                                       "--reference",
+                                                       reference,
+                                                       juryFile("letter", "good.txt"),
+                                                       juryFile("letter", "retrace.txt")}
+                                        << 0 << "";
+    QTest::newRow("one file wrong") << QStringList{"--jury",
+                                                   "--task",
+                                                   letter,
+                                                   "--reference",
+                                                   reference,
+                                                   juryFile("letter", "good.txt"),
+                                                   juryFile("letter", "overshoot.txt")}
+                                    << 1 << "";
+    QTest::newRow("a file that cannot be read") << QStringList{"--jury",
+                                                               "--task",
+                                                               letter,
+                                                               "--reference",
+                                                               reference,
+                                                               juryFile("letter", "good.txt"),
+                                                               juryFile("letter", "absent.txt")}
+                                                << 2 << "absent.txt";
     QTest::newRow("a drawing task without a reference")
         << QStringList{"--jury", "--task", letter, juryFile("letter", "good.txt")} << 2 << "--reference";
-    QTest::newRow("a reference that does not solve the task")
-        << QStringList{"--jury", "--task", exampleTask("maze"), "--reference", juryFile("maze", "straight.txt"),
-                       juryFile("maze", "good.txt")}
-        << 2 << "эталон";
+    QTest::newRow("a reference that does not solve the task") << QStringList{"--jury",
+                                                                             "--task",
+                                                                             exampleTask("maze"),
+                                                                             "--reference",
+                                                                             juryFile("maze", "straight.txt"),
+                                                                             juryFile("maze", "good.txt")}
+                                                              << 2 << "эталон";
     QTest::newRow("a report format that is not offered")
-        << QStringList{"--jury", "--task", letter, "--reference", reference, "--report", "r.html",
-                       juryFile("letter", "good.txt")}
+        << QStringList{"--jury",  "--task",   letter,   "--reference",
+                       reference, "--report", "r.html", juryFile("letter", "good.txt")}
         << 2 << ".pdf";
     QTest::newRow("a task folder that does not exist")
-        << QStringList{"--jury", "--task", "no/such/folder", juryFile("letter", "good.txt")} << 2 << "Не найден путь";
-    QTest::newRow("a single run's option") << QStringList{"--jury", "--size", "13", juryFile("letter", "good.txt")}
-                                           << 2 << "--size";
+        << QStringList{"--jury", "--task", "no/such/folder", juryFile("letter", "good.txt")} << 2
+        << "Не найден путь";
+    QTest::newRow("a single run's option")
+        << QStringList{"--jury", "--size", "13", juryFile("letter", "good.txt")} << 2 << "--size";
 }
 
 void TestJury::exitStatus()
@@ -310,9 +356,8 @@ void TestJury::hashesMatchSha256sum()
     const QString csv = out.filePath(QStringLiteral("r.csv"));
     const QString text = out.filePath(QStringLiteral("r.txt"));
     for (const QString &report : {json, csv, text}) {
-        const CheckerRun run = runChecker(QStringList{"--jury", "--task", task, "--reference", reference, "--report",
-                                                      report}
-                                          + files);
+        const CheckerRun run = runChecker(
+            QStringList{"--jury", "--task", task, "--reference", reference, "--report", report} + files);
         QCOMPARE(run.exitCode, 1);
     }
 
@@ -321,7 +366,8 @@ void TestJury::hashesMatchSha256sum()
     QCOMPARE(taskHash.size(), 64);
 
     const QJsonObject root = readJson(json);
-    QCOMPARE(root.value(QStringLiteral("task")).toObject().value(QStringLiteral("sha256")).toString(), taskHash);
+    QCOMPARE(root.value(QStringLiteral("task")).toObject().value(QStringLiteral("sha256")).toString(),
+             taskHash);
     QCOMPARE(root.value(QStringLiteral("reference")).toObject().value(QStringLiteral("sha256")).toString(),
              referenceHash);
     const QJsonArray judged = root.value(QStringLiteral("files")).toArray();
@@ -386,7 +432,7 @@ void TestJury::csvHoldsEveryPass()
 void TestJury::tableNamesEveryFileAndTotal()
 {
     const QString letter = exampleTask(QStringLiteral("letter"));
-    const QStringList names{"good.txt", "retrace.txt", "overshoot.txt", "jump-instead-of-step.txt",
+    const QStringList names{"good.txt",       "retrace.txt",    "overshoot.txt", "jump-instead-of-step.txt",
                             "extra-edge.txt", "into-border.txt"};
     QStringList arguments{"--jury", "--task", letter, "--reference", letter + "/solution.txt"};
     for (const QString &name : names)
@@ -398,7 +444,8 @@ void TestJury::tableNamesEveryFileAndTotal()
     for (const QString &name : names) {
         const QString file = juryFile("letter", name);
         const bool correct = name == QLatin1String("good.txt") || name == QLatin1String("retrace.txt");
-        QVERIFY2(lines.contains(QStringLiteral("%1 — %2").arg(file, correct ? "ВЕРНО" : "НЕВЕРНО")), qPrintable(name));
+        QVERIFY2(lines.contains(QStringLiteral("%1 — %2").arg(file, correct ? "ВЕРНО" : "НЕВЕРНО")),
+                 qPrintable(name));
     }
     QVERIFY(run.out.contains(QStringLiteral("лишние: (6,8)-(6,9)")));
     QVERIFY(run.out.contains(QStringLiteral("нет: (3,2)-(4,2)")));
@@ -416,7 +463,8 @@ void TestJury::parallelRunsKeepOrderAndResults()
     }
     QTemporaryDir out;
     const QString together = out.filePath(QStringLiteral("all.json"));
-    const CheckerRun run = runChecker(QStringList{"--jury", "--task", exampleTask("maze"), "--report", together} + files);
+    const CheckerRun run =
+        runChecker(QStringList{"--jury", "--task", exampleTask("maze"), "--report", together} + files);
     QCOMPARE(run.exitCode, 1);
     // Not a terminal: no progress, nothing on standard error.
     QCOMPARE(run.err, QString());
@@ -426,7 +474,8 @@ void TestJury::parallelRunsKeepOrderAndResults()
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString alone = out.filePath(QStringLiteral("one-%1.json").arg(i));
         runChecker({"--jury", "--task", exampleTask("maze"), "--report", alone, files.at(i)});
-        const QJsonObject single = readJson(alone).value(QStringLiteral("files")).toArray().first().toObject();
+        const QJsonObject single =
+            readJson(alone).value(QStringLiteral("files")).toArray().first().toObject();
         QCOMPARE(judged.at(i).toObject().value(QStringLiteral("file")).toString(), files.at(i));
         QCOMPARE(judged.at(i).toObject(), single);
         QCOMPARE(judged.at(i + names.size()).toObject(), single);
@@ -438,8 +487,9 @@ void TestJury::pdfProtocol()
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("protocol.pdf"));
     const QString letter = exampleTask(QStringLiteral("letter"));
-    const CheckerRun run = runChecker({"--jury", "--task", letter, "--reference", letter + "/solution.txt", "--report",
-                                       pdf, juryFile("letter", "good.txt"), juryFile("letter", "overshoot.txt")});
+    const CheckerRun run =
+        runChecker({"--jury", "--task", letter, "--reference", letter + "/solution.txt", "--report", pdf,
+                    juryFile("letter", "good.txt"), juryFile("letter", "overshoot.txt")});
     QCOMPARE(run.exitCode, 1);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -469,13 +519,17 @@ void TestJury::diffPictures_data()
     QTest::addColumn<QPoint>("markedTo");
     QTest::addColumn<bool>("missing"); // the mark: a missing edge, or an extra one
 
-    QTest::newRow("a correct file has no picture") << "good.txt" << "" << QPoint() << QPoint() << false;
+    QTest::newRow("a correct file has no picture") << "good.txt"
+                                                   << "" << QPoint() << QPoint() << false;
     QTest::newRow("ПРЫЖОК for ШАГ: the lacking edge ringed")
-        << "jump-instead-of-step.txt" << "d-jump-instead-of-step-12.png" << QPoint(3, 2) << QPoint(4, 2) << true;
+        << "jump-instead-of-step.txt"
+        << "d-jump-instead-of-step-12.png" << QPoint(3, 2) << QPoint(4, 2) << true;
     QTest::newRow("overshoot: the extra edge crossed")
-        << "overshoot.txt" << "d-overshoot-12.png" << QPoint(6, 8) << QPoint(6, 9) << false;
+        << "overshoot.txt"
+        << "d-overshoot-12.png" << QPoint(6, 8) << QPoint(6, 9) << false;
     QTest::newRow("extra edge: crossed where it lies")
-        << "extra-edge.txt" << "d-extra-edge-12.png" << QPoint(6, 8) << QPoint(7, 8) << false;
+        << "extra-edge.txt"
+        << "d-extra-edge-12.png" << QPoint(6, 8) << QPoint(7, 8) << false;
 }
 
 void TestJury::diffPictures()
@@ -488,8 +542,9 @@ void TestJury::diffPictures()
 
     QTemporaryDir out;
     const QString letter = exampleTask(QStringLiteral("letter"));
-    const CheckerRun run = runChecker({"--jury", "--task", letter, "--reference", letter + "/solution.txt",
-                                       "--render-diff", out.filePath(QStringLiteral("d")), juryFile("letter", file)});
+    const CheckerRun run =
+        runChecker({"--jury", "--task", letter, "--reference", letter + "/solution.txt", "--render-diff",
+                    out.filePath(QStringLiteral("d")), juryFile("letter", file)});
     QCOMPARE(run.exitCode, picture.isEmpty() ? 0 : 1);
     const QStringList written = QDir(out.path()).entryList(QDir::Files);
     if (picture.isEmpty()) {

@@ -31,7 +31,8 @@ World twoWallWorld()
     world.fieldSize = 12;
     world.walls.walls.horizontal = {{1, 1}, {4, 7}};
     world.walls.walls.vertical = {{8, 3}};
-    world.walls.walls.variable = {VariableWall{{"V", 2, 6}, {"V", 3, 6}}, VariableWall{{"H", 5, 5}, {"X", 5, 6}}};
+    world.walls.walls.variable = {VariableWall{{"V", 2, 6}, {"V", 3, 6}},
+                                  VariableWall{{"H", 5, 5}, {"X", 5, 6}}};
     return world;
 }
 
@@ -71,10 +72,10 @@ void TestJuryPieces::drawnEdgesIgnoreDirectionAndRepetition_data()
 
     QTest::newRow("no trace") << QList<TraceSegment>{} << "";
     QTest::newRow("one step right") << QList<TraceSegment>{segment(3, 2, 4, 2)} << "(3,2)-(4,2)";
-    QTest::newRow("the same edge walked back") << QList<TraceSegment>{segment(4, 2, 3, 2), segment(3, 2, 4, 2)}
-                                               << "(3,2)-(4,2)";
-    QTest::newRow("up and down count once") << QList<TraceSegment>{segment(6, 3, 6, 2), segment(6, 2, 6, 3)}
-                                            << "(6,2)-(6,3)";
+    QTest::newRow("the same edge walked back")
+        << QList<TraceSegment>{segment(4, 2, 3, 2), segment(3, 2, 4, 2)} << "(3,2)-(4,2)";
+    QTest::newRow("up and down count once")
+        << QList<TraceSegment>{segment(6, 3, 6, 2), segment(6, 2, 6, 3)} << "(6,2)-(6,3)";
     QTest::newRow("sorted by row, then column")
         << QList<TraceSegment>{segment(5, 4, 5, 3), segment(1, 0, 0, 0), segment(2, 3, 3, 3)}
         << "(0,0)-(1,0), (2,3)-(3,3), (5,3)-(5,4)";
@@ -88,7 +89,8 @@ void TestJuryPieces::drawnEdgesIgnoreDirectionAndRepetition()
 
 void TestJuryPieces::edgeDifferences()
 {
-    const QList<CellEdge> wanted = drawnEdges({segment(0, 0, 1, 0), segment(1, 0, 2, 0), segment(2, 0, 2, 1)});
+    const QList<CellEdge> wanted =
+        drawnEdges({segment(0, 0, 1, 0), segment(1, 0, 2, 0), segment(2, 0, 2, 1)});
     const QList<CellEdge> drawn = drawnEdges({segment(1, 0, 0, 0), segment(2, 1, 2, 2), segment(2, 0, 2, 1)});
     QCOMPARE(edgeListText(edgesNotIn(wanted, drawn)), QStringLiteral("(1,0)-(2,0)"));
     QCOMPARE(edgeListText(edgesNotIn(drawn, wanted)), QStringLiteral("(2,1)-(2,2)"));
@@ -102,10 +104,10 @@ void TestJuryPieces::arrangementsInTheRunsOrder_data()
 
     QTest::newRow("none") << 0 << QList<QList<int>>{{}};
     QTest::newRow("one") << 1 << QList<QList<int>>{{1}, {2}};
-    QTest::newRow("two, the first changing slowest") << 2 << QList<QList<int>>{{1, 1}, {1, 2}, {2, 1}, {2, 2}};
-    QTest::newRow("three") << 3
-                           << QList<QList<int>>{{1, 1, 1}, {1, 1, 2}, {1, 2, 1}, {1, 2, 2},
-                                                {2, 1, 1}, {2, 1, 2}, {2, 2, 1}, {2, 2, 2}};
+    QTest::newRow("two, the first changing slowest")
+        << 2 << QList<QList<int>>{{1, 1}, {1, 2}, {2, 1}, {2, 2}};
+    QTest::newRow("three") << 3 << QList<QList<int>>{{1, 1, 1}, {1, 1, 2}, {1, 2, 1}, {1, 2, 2},
+                                                     {2, 1, 1}, {2, 1, 2}, {2, 2, 1}, {2, 2, 2}};
     QTest::newRow("more than three slots: three") << 4 << allArrangements(3);
 }
 
@@ -149,21 +151,25 @@ void TestJuryPieces::reachability_data()
     QTest::addColumn<CellPosition>("to");
     QTest::addColumn<bool>("reachable");
 
-    QTest::newRow("open field, far corner") << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{11, 11}
-                                            << true;
-    QTest::newRow("the start itself") << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{0, 0} << true;
+    QTest::newRow("open field, far corner")
+        << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{11, 11} << true;
+    QTest::newRow("the start itself")
+        << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{0, 0} << true;
     QTest::newRow("a cell boxed in on four sides")
-        << QList<CellPosition>{{5, 6}, {5, 7}} << QList<CellPosition>{{4, 7}, {5, 7}} << CellPosition{5, 7} << false;
+        << QList<CellPosition>{{5, 6}, {5, 7}} << QList<CellPosition>{{4, 7}, {5, 7}} << CellPosition{5, 7}
+        << false;
     QTest::newRow("boxed in on three sides, open on the fourth")
         << QList<CellPosition>{{5, 6}, {5, 7}} << QList<CellPosition>{{4, 7}} << CellPosition{5, 7} << true;
     QTest::newRow("a full row of walls splits the field")
-        << QList<CellPosition>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 3}, {11, 3}}
+        << QList<CellPosition>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3},  {5, 3},
+                               {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 3}, {11, 3}}
         << QList<CellPosition>{} << CellPosition{0, 4} << false;
     QTest::newRow("a row of walls with one gap")
-        << QList<CellPosition>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 3}}
+        << QList<CellPosition>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3},
+                               {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 3}}
         << QList<CellPosition>{} << CellPosition{0, 4} << true;
-    QTest::newRow("outside the field") << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{12, 3}
-                                       << false;
+    QTest::newRow("outside the field")
+        << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{12, 3} << false;
 }
 
 void TestJuryPieces::reachability()
@@ -191,27 +197,36 @@ void TestJuryPieces::verdictRules_data()
     QTest::addColumn<QString>("extra");
 
     const QList<TraceSegment> model{segment(0, 0, 1, 0), segment(1, 0, 1, 1)};
-    QTest::newRow("Б: complete on Б") << true << int(RunEnd::Complete) << QList<TraceSegment>{} << CellPosition{4, 4}
-                                      << true << "" << "";
-    QTest::newRow("Б: complete elsewhere") << true << int(RunEnd::Complete) << QList<TraceSegment>{}
-                                           << CellPosition{4, 3} << false << "" << "";
-    QTest::newRow("Б: crash on Б's cell is still wrong") << true << int(RunEnd::Crash) << QList<TraceSegment>{}
-                                                         << CellPosition{4, 4} << false << "" << "";
-    QTest::newRow("Б: limit on Б's cell is still wrong") << true << int(RunEnd::Stopped) << QList<TraceSegment>{}
-                                                         << CellPosition{4, 4} << false << "" << "";
+    QTest::newRow("Б: complete on Б")
+        << true << int(RunEnd::Complete) << QList<TraceSegment>{} << CellPosition{4, 4} << true << ""
+        << "";
+    QTest::newRow("Б: complete elsewhere")
+        << true << int(RunEnd::Complete) << QList<TraceSegment>{} << CellPosition{4, 3} << false << ""
+        << "";
+    QTest::newRow("Б: crash on Б's cell is still wrong")
+        << true << int(RunEnd::Crash) << QList<TraceSegment>{} << CellPosition{4, 4} << false << ""
+        << "";
+    QTest::newRow("Б: limit on Б's cell is still wrong")
+        << true << int(RunEnd::Stopped) << QList<TraceSegment>{} << CellPosition{4, 4} << false << ""
+        << "";
     QTest::newRow("drawing: same edges, other direction")
         << false << int(RunEnd::Complete) << QList<TraceSegment>{segment(1, 1, 1, 0), segment(1, 0, 0, 0)}
-        << CellPosition{0, 0} << true << "" << "";
+        << CellPosition{0, 0} << true << ""
+        << "";
     QTest::newRow("drawing: one edge lacking")
-        << false << int(RunEnd::Complete) << QList<TraceSegment>{segment(0, 0, 1, 0)} << CellPosition{1, 0} << false
-        << "(1,0)-(1,1)" << "";
+        << false << int(RunEnd::Complete) << QList<TraceSegment>{segment(0, 0, 1, 0)} << CellPosition{1, 0}
+        << false << "(1,0)-(1,1)"
+        << "";
     QTest::newRow("drawing: one edge more")
-        << false << int(RunEnd::Complete) << (model + QList<TraceSegment>{segment(1, 1, 2, 1)}) << CellPosition{2, 1}
-        << false << "" << "(1,1)-(2,1)";
+        << false << int(RunEnd::Complete) << (model + QList<TraceSegment>{segment(1, 1, 2, 1)})
+        << CellPosition{2, 1} << false << ""
+        << "(1,1)-(2,1)";
     QTest::newRow("drawing: right edges, then a crash")
-        << false << int(RunEnd::Crash) << model << CellPosition{1, 1} << false << "" << "";
+        << false << int(RunEnd::Crash) << model << CellPosition{1, 1} << false << ""
+        << "";
     QTest::newRow("drawing: right edges, then an error")
-        << false << int(RunEnd::Error) << model << CellPosition{1, 1} << false << "" << "";
+        << false << int(RunEnd::Error) << model << CellPosition{1, 1} << false << ""
+        << "";
 }
 
 void TestJuryPieces::verdictRules()
@@ -245,12 +260,18 @@ void TestJuryPieces::csvFields_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("field");
 
-    QTest::newRow("plain") << "good.txt" << "good.txt";
-    QTest::newRow("Cyrillic") << "Иванов.txt" << "Иванов.txt";
-    QTest::newRow("a comma") << "(1,0)-(2,0)" << "\"(1,0)-(2,0)\"";
-    QTest::newRow("a quote") << "строки \"КЦ\"" << "\"строки \"\"КЦ\"\"\"";
-    QTest::newRow("a line break") << "a\nb" << "\"a\nb\"";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("plain") << "good.txt"
+                           << "good.txt";
+    QTest::newRow("Cyrillic") << "Иванов.txt"
+                              << "Иванов.txt";
+    QTest::newRow("a comma") << "(1,0)-(2,0)"
+                             << "\"(1,0)-(2,0)\"";
+    QTest::newRow("a quote") << "строки \"КЦ\""
+                             << "\"строки \"\"КЦ\"\"\"";
+    QTest::newRow("a line break") << "a\nb"
+                                  << "\"a\nb\"";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestJuryPieces::csvFields()
@@ -264,12 +285,18 @@ void TestJuryPieces::reportFormats_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("format");
 
-    QTest::newRow("csv") << "out/r.csv" << "csv";
-    QTest::newRow("json in capitals") << "R.JSON" << "json";
-    QTest::newRow("pdf") << "protocol.pdf" << "pdf";
-    QTest::newRow("txt") << "table.txt" << "txt";
-    QTest::newRow("no extension") << "table" << "txt";
-    QTest::newRow("something else") << "r.html" << "";
+    QTest::newRow("csv") << "out/r.csv"
+                         << "csv";
+    QTest::newRow("json in capitals") << "R.JSON"
+                                      << "json";
+    QTest::newRow("pdf") << "protocol.pdf"
+                         << "pdf";
+    QTest::newRow("txt") << "table.txt"
+                         << "txt";
+    QTest::newRow("no extension") << "table"
+                                  << "txt";
+    QTest::newRow("something else") << "r.html"
+                                    << "";
 }
 
 void TestJuryPieces::reportFormats()
@@ -280,7 +307,8 @@ void TestJuryPieces::reportFormats()
 
 void TestJuryPieces::diffPicturePaths()
 {
-    QCOMPARE(diffPicturePath("pics/d", "works/ivanov.txt", 13, {1, 2, 1}), QStringLiteral("pics/d-ivanov-13-121.png"));
+    QCOMPARE(diffPicturePath("pics/d", "works/ivanov.txt", 13, {1, 2, 1}),
+             QStringLiteral("pics/d-ivanov-13-121.png"));
     QCOMPARE(diffPicturePath("d", "a.b.txt", 12, {}), QStringLiteral("d-a.b-12.png"));
 }
 
@@ -307,18 +335,35 @@ void TestJuryPieces::juryOptions_data()
     QTest::addColumn<QString>("renderDiff");
     QTest::addColumn<QStringList>("files");
 
-    QTest::newRow("jury with everything")
-        << QStringList{"--jury", "--task", "t", "--reference=ref.txt", "--report", "r.pdf", "--render-diff", "d",
-                       "--unit", "12", "a.txt", "b.txt"}
-        << CheckerMode::Jury << "ref.txt" << "r.pdf" << "d" << QStringList{"a.txt", "b.txt"};
-    QTest::newRow("jury, files only") << QStringList{"a.txt", "--jury"} << CheckerMode::Jury << "" << "" << ""
-                                      << QStringList{"a.txt"};
-    QTest::newRow("validate without files") << QStringList{"--validate"} << CheckerMode::Validate << "" << "" << ""
-                                            << QStringList{};
-    QTest::newRow("validate with a reference") << QStringList{"--validate", "--task", "t", "--reference", "r.txt"}
-                                               << CheckerMode::Validate << "r.txt" << "" << "" << QStringList{};
-    QTest::newRow("a single run stays one") << QStringList{"a.txt"} << CheckerMode::Run << "" << "" << ""
-                                            << QStringList{"a.txt"};
+    QTest::newRow("jury with everything") << QStringList{"--jury",
+                                                         "--task",
+                                                         "t",
+                                                         "--reference=ref.txt",
+                                                         "--report",
+                                                         "r.pdf",
+                                                         "--render-diff",
+                                                         "d",
+                                                         "--unit",
+                                                         "12",
+                                                         "a.txt",
+                                                         "b.txt"}
+                                          << CheckerMode::Jury << "ref.txt"
+                                          << "r.pdf"
+                                          << "d" << QStringList{"a.txt", "b.txt"};
+    QTest::newRow("jury, files only") << QStringList{"a.txt", "--jury"} << CheckerMode::Jury << ""
+                                      << ""
+                                      << "" << QStringList{"a.txt"};
+    QTest::newRow("validate without files") << QStringList{"--validate"} << CheckerMode::Validate << ""
+                                            << ""
+                                            << "" << QStringList{};
+    QTest::newRow("validate with a reference")
+        << QStringList{"--validate", "--task", "t", "--reference", "r.txt"} << CheckerMode::Validate
+        << "r.txt"
+        << ""
+        << "" << QStringList{};
+    QTest::newRow("a single run stays one") << QStringList{"a.txt"} << CheckerMode::Run << ""
+                                            << ""
+                                            << "" << QStringList{"a.txt"};
 }
 
 void TestJuryPieces::juryOptions()
@@ -345,9 +390,11 @@ void TestJuryPieces::refusedCombinations_data()
     QTest::newRow("jury with --json") << QStringList{"--jury", "--json", "a.txt"} << "--json";
     QTest::newRow("validate with files") << QStringList{"--validate", "a.txt"} << "a.txt";
     QTest::newRow("validate with a report") << QStringList{"--validate", "--report", "r.csv"} << "--report";
-    QTest::newRow("a reference in a single run") << QStringList{"--reference", "r.txt", "a.txt"} << "--reference";
+    QTest::newRow("a reference in a single run")
+        << QStringList{"--reference", "r.txt", "a.txt"} << "--reference";
     QTest::newRow("a report in a single run") << QStringList{"--report", "r.csv", "a.txt"} << "--report";
-    QTest::newRow("diff pictures in a single run") << QStringList{"--render-diff", "d", "a.txt"} << "--render-diff";
+    QTest::newRow("diff pictures in a single run")
+        << QStringList{"--render-diff", "d", "a.txt"} << "--render-diff";
     QTest::newRow("an empty report name") << QStringList{"--jury", "--report=", "a.txt"} << "--report";
     QTest::newRow("a value given to --jury") << QStringList{"--jury=yes", "a.txt"} << "--jury";
 }

@@ -57,7 +57,8 @@ private slots:
 void TestTaskValidator::brokenFolders_data()
 {
     QTest::addColumn<QString>("folder");
-    const QStringList folders = QDir(validateFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList folders =
+        QDir(validateFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     QVERIFY(folders.size() >= 10);
     for (const QString &name : folders)
         QTest::newRow(qPrintable(name)) << QDir(validateFolder()).filePath(name);
@@ -70,7 +71,8 @@ void TestTaskValidator::brokenFolders()
     QFile expectedFile(QDir(folder).filePath(QStringLiteral("expected.problems")));
     QVERIFY(expectedFile.open(QIODevice::ReadOnly));
     QList<Reported> expected;
-    for (const QString &line : QString::fromUtf8(expectedFile.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    for (const QString &line :
+         QString::fromUtf8(expectedFile.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         expected.append({line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1)});
     QVERIFY(!expected.isEmpty());
 
@@ -88,7 +90,8 @@ void TestTaskValidator::brokenFolders()
     QCOMPARE(checker.exitCode(), 1);
     QCOMPARE(checker.readAllStandardError(), QByteArray());
 
-    QStringList lines = QString::fromUtf8(checker.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList lines =
+        QString::fromUtf8(checker.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(!lines.isEmpty());
     QCOMPARE(lines.takeLast(), QStringLiteral("Найдено ошибок: %1").arg(expected.size()));
     const QString file = QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Zerid.txt")));
@@ -104,8 +107,10 @@ void TestTaskValidator::brokenFolders()
     QCOMPARE(reported.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QCOMPARE(reported.at(i).place, expected.at(i).place);
-        QVERIFY2(reported.at(i).message.contains(expected.at(i).message),
-                 qPrintable(QStringLiteral("\"%1\" lacks \"%2\"").arg(reported.at(i).message, expected.at(i).message)));
+        QVERIFY2(
+            reported.at(i).message.contains(expected.at(i).message),
+            qPrintable(
+                QStringLiteral("\"%1\" lacks \"%2\"").arg(reported.at(i).message, expected.at(i).message)));
     }
 }
 
@@ -126,8 +131,8 @@ void TestTaskValidator::examplesHaveNoProblems()
 
     QProcess checker;
     checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY),
-                  {QStringLiteral("--validate"), QStringLiteral("--task"), folder, QStringLiteral("--reference"),
-                   QDir(folder).filePath(QStringLiteral("solution.txt"))});
+                  {QStringLiteral("--validate"), QStringLiteral("--task"), folder,
+                   QStringLiteral("--reference"), QDir(folder).filePath(QStringLiteral("solution.txt"))});
     QVERIFY(checker.waitForFinished(60000));
     QCOMPARE(checker.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(checker.readAllStandardOutput()), QStringLiteral("Ошибок не найдено.\n"));
@@ -148,7 +153,8 @@ void TestTaskValidator::problemsOfText_data()
         << QStringList{"# 001 0 0", "Задача.", "З", "Z", "0  1  1   0"} << QStringList{"6:1"};
     QTest::newRow("an empty file") << QStringList{} << QStringList{"1:1"};
     QTest::newRow("every fault of one file, not just the first")
-        << QStringList{"# 001 x 1  300", "Условие.", "Z", "0 99  1 360  5  7", "V", " 11  1", "Q", "E", "лишнее"}
+        << QStringList{"# 001 x 1  300", "Условие.", "Z", "0 99  1 360  5  7", "V", " 11  1", "Q", "E",
+                       "лишнее"}
         << QStringList{"4:3", "4:9", "6:2", "7:1", "9:1", "1:7"};
     QTest::newRow("a drawing task reads no point Б")
         << QStringList{"# 002 1 0  300", "Нарисуйте.", "Z", "0  3  2   0", "E"} << QStringList{};
@@ -156,10 +162,12 @@ void TestTaskValidator::problemsOfText_data()
         << QStringList{"# 001 0 1  300", "Условие.", "Z", "0  1  1   0  5  7", "H", "  3  4  5", "E"}
         << QStringList{"6:7"};
     QTest::newRow("a multi-size task describing a size twice")
-        << QStringList{"# 001 0 1  300", "Условие.", "Z", "1  1  1   0  5  7", "E", "1  1  1   0  5  7", "E", "F"}
+        << QStringList{"# 001 0 1  300",    "Условие.", "Z", "1  1  1   0  5  7", "E",
+                       "1  1  1   0  5  7", "E",        "F"}
         << QStringList{"6:1"};
     QTest::newRow("a size code beyond 4")
-        << QStringList{"# 001 0 1  300", "Условие.", "Z", "5  1  1   0  5  7", "E", "F"} << QStringList{"4:1", "6:1"};
+        << QStringList{"# 001 0 1  300", "Условие.", "Z", "5  1  1   0  5  7", "E", "F"}
+        << QStringList{"4:1", "6:1"};
     QTest::newRow("a variable wall with an unknown orientation")
         << QStringList{"# 001 0 1  300", "Условие.", "Z", "0  1  1   0  5  7", "P", " D  3  4 V  5  6", "E"}
         << QStringList{"6:2"};
@@ -174,7 +182,7 @@ void TestTaskValidator::problemsOfText()
     // The validator sorts by place; compare as sets of places in that order.
     std::sort(places.begin(), places.end(), [](const QString &a, const QString &b) {
         return std::make_pair(a.section(':', 0, 0).toInt(), a.section(':', 1).toInt())
-             < std::make_pair(b.section(':', 0, 0).toInt(), b.section(':', 1).toInt());
+            < std::make_pair(b.section(':', 0, 0).toInt(), b.section(':', 1).toInt());
     });
     QCOMPARE(found, places);
 }
@@ -188,7 +196,8 @@ void TestTaskValidator::unreadableFolder()
     QVERIFY(validation.problems.first().message.contains(QStringLiteral("Zerid.txt")));
 
     QProcess checker;
-    checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY), {QStringLiteral("--validate"), QStringLiteral("--task"), empty.path()});
+    checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY),
+                  {QStringLiteral("--validate"), QStringLiteral("--task"), empty.path()});
     QVERIFY(checker.waitForFinished(60000));
     QCOMPARE(checker.exitCode(), 2);
 }

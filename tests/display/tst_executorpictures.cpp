@@ -166,10 +166,13 @@ void TestExecutorPictures::pointsInItsDirection()
             }
         }
     }
-    QVERIFY2(alongMax - alongMin > acrossMax - acrossMin,
-             qPrintable(QStringLiteral("%1 long, %2 wide").arg(alongMax - alongMin).arg(acrossMax - acrossMin)));
-    QVERIFY2(frontMax - frontMin > backMax - backMin + 4,
-             qPrintable(QStringLiteral("front %1 wide, back %2 wide").arg(frontMax - frontMin).arg(backMax - backMin)));
+    QVERIFY2(
+        alongMax - alongMin > acrossMax - acrossMin,
+        qPrintable(QStringLiteral("%1 long, %2 wide").arg(alongMax - alongMin).arg(acrossMax - acrossMin)));
+    QVERIFY2(
+        frontMax - frontMin > backMax - backMin + 4,
+        qPrintable(
+            QStringLiteral("front %1 wide, back %2 wide").arg(frontMax - frontMin).arg(backMax - backMin)));
 }
 
 void TestExecutorPictures::colours_data()
@@ -207,9 +210,9 @@ void TestExecutorPictures::colours()
             if (!opaque(image, x, y))
                 continue;
             const QRgb colour = image.pixel(x, y);
-            const bool border = !opaque(image, x - 1 < 0 ? x : x - 1, y) || !opaque(image, x + 1 > 15 ? x : x + 1, y)
-                                || !opaque(image, x, y - 1 < 0 ? y : y - 1) || !opaque(image, x, y + 1 > 15 ? y : y + 1)
-                                || x == 0 || y == 0 || x == 15 || y == 15;
+            const bool border = !opaque(image, x - 1 < 0 ? x : x - 1, y)
+                || !opaque(image, x + 1 > 15 ? x : x + 1, y) || !opaque(image, x, y - 1 < 0 ? y : y - 1)
+                || !opaque(image, x, y + 1 > 15 ? y : y + 1) || x == 0 || y == 0 || x == 15 || y == 15;
             if (border) {
                 QVERIFY(colour == outline || (greyAllowed && colour == qRgb(128, 128, 128)));
                 ++outlinePixels;

@@ -585,8 +585,10 @@ void TestFieldScene::variableWallPresent_data()
     QTest::addColumn<QPoint>("shaded");
     QTest::addColumn<QRect>("label");
 
-    QTest::newRow("vertical") << wall("V", 2, 3) << QPoint(125, 150) << QPoint(135, 150) << QRect(126, 140, 8, 10);
-    QTest::newRow("horizontal") << wall("H", 2, 3) << QPoint(110, 165) << QPoint(110, 175) << QRect(100, 166, 8, 9);
+    QTest::newRow("vertical") << wall("V", 2, 3) << QPoint(125, 150) << QPoint(135, 150)
+                              << QRect(126, 140, 8, 10);
+    QTest::newRow("horizontal") << wall("H", 2, 3) << QPoint(110, 165) << QPoint(110, 175)
+                                << QRect(100, 166, 8, 9);
     QTest::newRow("unknown letter drawn horizontal")
         << wall("X", 2, 3) << QPoint(110, 165) << QPoint(110, 175) << QRect(100, 166, 8, 9);
 }

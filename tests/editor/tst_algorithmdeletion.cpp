@@ -23,16 +23,11 @@ QStringList algorithm(const QStringList &body, const QStringList &after = {})
 EditOutcome apply(AlgorithmDeletion &deletion, Deletion kind)
 {
     switch (kind) {
-    case Deletion::Line:
-        return deletion.deleteLine();
-    case Deletion::DeleteKey:
-        return deletion.deleteSimpleLine();
-    case Deletion::Construct:
-        return deletion.deleteConstruct();
-    case Deletion::ElseBranch:
-        return deletion.deleteElseBranch();
-    case Deletion::Procedure:
-        return deletion.deleteProcedure();
+    case Deletion::Line: return deletion.deleteLine();
+    case Deletion::DeleteKey: return deletion.deleteSimpleLine();
+    case Deletion::Construct: return deletion.deleteConstruct();
+    case Deletion::ElseBranch: return deletion.deleteElseBranch();
+    case Deletion::Procedure: return deletion.deleteProcedure();
     }
     return {};
 }
@@ -84,7 +79,7 @@ const QStringList elseWithBranch{
 };
 
 const QStringList twoProcedures{
-    "ПРОЦЕДУРА а", indented(4, "ШАГ"), indented(4, "ДЕЛАЙ б"), "КОНЕЦ ПРОЦЕДУРЫ",
+    "ПРОЦЕДУРА а", indented(4, "ШАГ"),     indented(4, "ДЕЛАЙ б"), "КОНЕЦ ПРОЦЕДУРЫ",
     "ПРОЦЕДУРА б", indented(4, "ПОВОРОТ"), "КОНЕЦ ПРОЦЕДУРЫ",
 };
 
@@ -118,53 +113,39 @@ void TestAlgorithmDeletion::deletions_data()
     QTest::addColumn<int>("expectedRow");
 
     QTest::newRow("branch holding a branch")
-        << algorithm(branchInBranch) << 4 << Deletion::Construct
-        << algorithm({indented(4, "ПРЫЖОК")}) << 4;
-    QTest::newRow("inner branch")
-        << algorithm(branchInBranch) << 6 << Deletion::Construct
-        << algorithm(branchInBranch.mid(0, 2) + branchInBranch.mid(7)) << 6;
+        << algorithm(branchInBranch) << 4 << Deletion::Construct << algorithm({indented(4, "ПРЫЖОК")}) << 4;
+    QTest::newRow("inner branch") << algorithm(branchInBranch) << 6 << Deletion::Construct
+                                  << algorithm(branchInBranch.mid(0, 2) + branchInBranch.mid(7)) << 6;
     QTest::newRow("loop holding a branch and a loop")
-        << algorithm(loopInLoop) << 4 << Deletion::Construct
-        << algorithm({indented(4, "ШАГ")}) << 4;
-    QTest::newRow("inner loop")
-        << algorithm(loopInLoop) << 10 << Deletion::Construct
-        << algorithm(loopInLoop.mid(0, 6) + loopInLoop.mid(10)) << 10;
+        << algorithm(loopInLoop) << 4 << Deletion::Construct << algorithm({indented(4, "ШАГ")}) << 4;
+    QTest::newRow("inner loop") << algorithm(loopInLoop) << 10 << Deletion::Construct
+                                << algorithm(loopInLoop.mid(0, 6) + loopInLoop.mid(10)) << 10;
     QTest::newRow("branch before КОН")
-        << algorithm(elseWithBranch) << 4 << Deletion::Construct
-        << algorithm({}) << 4;
+        << algorithm(elseWithBranch) << 4 << Deletion::Construct << algorithm({}) << 4;
     QTest::newRow("construct on a command")
-        << algorithm(branchInBranch) << 8 << Deletion::Construct
-        << algorithm(branchInBranch) << 8;
+        << algorithm(branchInBranch) << 8 << Deletion::Construct << algorithm(branchInBranch) << 8;
 
     QTest::newRow("else holding a branch")
         << algorithm(elseWithBranch) << 7 << Deletion::ElseBranch
         << algorithm(elseWithBranch.mid(0, 3) + QStringList{indented(4, "ВСЁ")}) << 7;
-    QTest::newRow("inner else")
-        << algorithm(branchInBranch) << 9 << Deletion::ElseBranch
-        << algorithm(branchInBranch.mid(0, 5) + branchInBranch.mid(6)) << 9;
-    QTest::newRow("else on a head")
-        << algorithm(elseWithBranch) << 4 << Deletion::ElseBranch
-        << algorithm(elseWithBranch) << 4;
+    QTest::newRow("inner else") << algorithm(branchInBranch) << 9 << Deletion::ElseBranch
+                                << algorithm(branchInBranch.mid(0, 5) + branchInBranch.mid(6)) << 9;
+    QTest::newRow("else on a head") << algorithm(elseWithBranch) << 4 << Deletion::ElseBranch
+                                    << algorithm(elseWithBranch) << 4;
 
-    QTest::newRow("line")
-        << algorithm({indented(4, "ШАГ"), indented(4, "ПОВОРОТ")}) << 4 << Deletion::Line
-        << algorithm({indented(4, "ПОВОРОТ")}) << 4;
-    QTest::newRow("last line")
-        << algorithm({}, {"// конец"}) << 5 << Deletion::Line
-        << algorithm({}, {QString()}) << 5;
-    QTest::newRow("last line by the key")
-        << algorithm({}, {indented(4, "ДЕЛАЙ х")}) << 5 << Deletion::DeleteKey
-        << algorithm({}, {QString()}) << 5;
+    QTest::newRow("line") << algorithm({indented(4, "ШАГ"), indented(4, "ПОВОРОТ")}) << 4 << Deletion::Line
+                          << algorithm({indented(4, "ПОВОРОТ")}) << 4;
+    QTest::newRow("last line") << algorithm({}, {"// конец"}) << 5 << Deletion::Line
+                               << algorithm({}, {QString()}) << 5;
+    QTest::newRow("last line by the key") << algorithm({}, {indented(4, "ДЕЛАЙ х")}) << 5
+                                          << Deletion::DeleteKey << algorithm({}, {QString()}) << 5;
 
-    QTest::newRow("first procedure")
-        << algorithm({}, twoProcedures) << 5 << Deletion::Procedure
-        << algorithm({}, twoProcedures.mid(4)) << 5;
-    QTest::newRow("last procedure")
-        << algorithm({}, twoProcedures.mid(4)) << 5 << Deletion::Procedure
-        << algorithm({}, {QString()}) << 5;
+    QTest::newRow("first procedure") << algorithm({}, twoProcedures) << 5 << Deletion::Procedure
+                                     << algorithm({}, twoProcedures.mid(4)) << 5;
+    QTest::newRow("last procedure") << algorithm({}, twoProcedures.mid(4)) << 5 << Deletion::Procedure
+                                    << algorithm({}, {QString()}) << 5;
     QTest::newRow("procedure on a call")
-        << algorithm({}, twoProcedures) << 7 << Deletion::Procedure
-        << algorithm({}, twoProcedures) << 7;
+        << algorithm({}, twoProcedures) << 7 << Deletion::Procedure << algorithm({}, twoProcedures) << 7;
 }
 
 void TestAlgorithmDeletion::deletions()
@@ -195,13 +176,14 @@ void TestAlgorithmDeletion::refusedProcedureDeletion_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("row");
 
-    QTest::newRow("calls itself")
-        << algorithm({}, {"ПРОЦЕДУРА а", indented(4, "ДЕЛАЙ а"), "КОНЕЦ ПРОЦЕДУРЫ"}) << 5;
+    QTest::newRow("calls itself") << algorithm({}, {"ПРОЦЕДУРА а", indented(4, "ДЕЛАЙ а"), "КОНЕЦ ПРОЦЕДУРЫ"})
+                                  << 5;
     QTest::newRow("called from the main body")
         << algorithm({indented(11, "ДЕЛАЙ б")}, twoProcedures.mid(4)) << 6;
     QTest::newRow("called from another procedure") << algorithm({}, twoProcedures) << 9;
     QTest::newRow("called after its description")
-        << algorithm({}, twoProcedures.mid(4) + QStringList{"ПРОЦЕДУРА в", "ДЕЛАЙ б", "КОНЕЦ ПРОЦЕДУРЫ"}) << 5;
+        << algorithm({}, twoProcedures.mid(4) + QStringList{"ПРОЦЕДУРА в", "ДЕЛАЙ б", "КОНЕЦ ПРОЦЕДУРЫ"})
+        << 5;
 }
 
 void TestAlgorithmDeletion::refusedProcedureDeletion()
@@ -236,8 +218,9 @@ void TestAlgorithmDeletion::procedureDeletionUpdatesNames()
     insertion.enterNewProcedureName(QStringLiteral("Обход"), ProcedurePanelMode::Description);
     text.setCurrentRow(6);
     insertion.chooseProcedure(QStringLiteral("обход"), ProcedurePanelMode::Call);
-    QCOMPARE(text.lines().mid(5), (QStringList{"ПРОЦЕДУРА обход", indented(4, "ДЕЛАЙ обход"), "КОНЕЦ ПРОЦЕДУРЫ",
-                                               "ПРОЦЕДУРА Обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
+    QCOMPARE(text.lines().mid(5),
+             (QStringList{"ПРОЦЕДУРА обход", indented(4, "ДЕЛАЙ обход"), "КОНЕЦ ПРОЦЕДУРЫ", "ПРОЦЕДУРА Обход",
+                          "КОНЕЦ ПРОЦЕДУРЫ"}));
 
     AlgorithmDeletion deleter(text, names);
     text.setCurrentRow(5);
@@ -373,8 +356,7 @@ void TestAlgorithmDeletion::staysInsideBrokenTexts_data()
         << algorithm({}, openLoop) << 5 << Deletion::Construct << algorithm({}) << 4;
     QTest::newRow("procedure without its end")
         << algorithm({}, twoProcedures.mid(0, 3)) << 5 << Deletion::Procedure << algorithm({}) << 4;
-    QTest::newRow("the whole text")
-        << openLoop << 0 << Deletion::Construct << QStringList{QString()} << 0;
+    QTest::newRow("the whole text") << openLoop << 0 << Deletion::Construct << QStringList{QString()} << 0;
 }
 
 void TestAlgorithmDeletion::staysInsideBrokenTexts()

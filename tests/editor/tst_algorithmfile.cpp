@@ -21,11 +21,24 @@ bool writeBytes(const QString &fileName, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-const QStringList workedExample{
-    "АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б", "НАЧ",
-    "    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ", "    ЕСЛИ впереди стена",
-    "       ТО", "           ПОВОРОТ", "       ИНАЧЕ", "           ДЕЛАЙ угол", "    ВСЁ", "КОН",
-    "ПРОЦЕДУРА угол", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"};
+const QStringList workedExample{"АЛГОРИТМ ПУТЬ_0",
+                                "    Дано: Исполнитель в т.А",
+                                "    Надо: Исполнитель в т.Б",
+                                "НАЧ",
+                                "    ПОКА впереди НЕ стена",
+                                "    НЦ",
+                                "        ШАГ",
+                                "    КЦ",
+                                "    ЕСЛИ впереди стена",
+                                "       ТО",
+                                "           ПОВОРОТ",
+                                "       ИНАЧЕ",
+                                "           ДЕЛАЙ угол",
+                                "    ВСЁ",
+                                "КОН",
+                                "ПРОЦЕДУРА угол",
+                                "    ПОВОРОТ",
+                                "КОНЕЦ ПРОЦЕДУРЫ"};
 
 } // namespace
 
@@ -65,17 +78,18 @@ void TestAlgorithmFile::readLines_data()
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\na\r\n\r\n") << QStringList{"", "", "a", ""};
     QTest::newRow("single break") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("empty file") << QByteArray() << QStringList();
-    QTest::newRow("leading blanks and tabs kept") << QByteArray("    a \r\n\tb\r\n") << QStringList{"    a ", "\tb"};
+    QTest::newRow("leading blanks and tabs kept")
+        << QByteArray("    a \r\n\tb\r\n") << QStringList{"    a ", "\tb"};
     QTest::newRow("NUL ends the text") << QByteArray("a\r\nb\0c\r\nd\r\n", 11) << QStringList{"a", "b"};
     QTest::newRow("NUL first") << QByteArray("\0a\r\n", 4) << QStringList();
     QTest::newRow("NUL after a break") << QByteArray("a\r\n\0b", 5) << QStringList{"a"};
     QTest::newRow("NUL between CR and LF") << QByteArray("a\r\0\nb", 5) << QStringList{"a"};
     QTest::newRow("Windows-1251") << QByteArray("\xcd\xc0\xd7\r\n    \xd8\xc0\xc3\r\n\xc2\xd1\xa8\r\n")
                                   << QStringList{"НАЧ", "    ШАГ", "ВСЁ"};
-    QTest::newRow("UTF-8 with byte-order mark") << QByteArray("\xef\xbb\xbf\xd0\x9d\xd0\x90\xd0\xa7\r\n")
-                                                << QStringList{"НАЧ"};
-    QTest::newRow("UTF-8 without byte-order mark") << QByteArray("    \xd0\xa8\xd0\x90\xd0\x93\n")
-                                                   << QStringList{"    ШАГ"};
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xef\xbb\xbf\xd0\x9d\xd0\x90\xd0\xa7\r\n") << QStringList{"НАЧ"};
+    QTest::newRow("UTF-8 without byte-order mark")
+        << QByteArray("    \xd0\xa8\xd0\x90\xd0\x93\n") << QStringList{"    ШАГ"};
 }
 
 void TestAlgorithmFile::readLines()
@@ -98,13 +112,15 @@ void TestAlgorithmFile::writtenBytes_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QByteArray>("bytes");
 
-    QTest::newRow("CR LF after every line") << QStringList{"НАЧ", "    ШАГ", "КОН"}
-                                            << QByteArray("\xcd\xc0\xd7\r\n    \xd8\xc0\xc3\r\n\xca\xce\xcd\r\n");
+    QTest::newRow("CR LF after every line")
+        << QStringList{"НАЧ", "    ШАГ", "КОН"}
+        << QByteArray("\xcd\xc0\xd7\r\n    \xd8\xc0\xc3\r\n\xca\xce\xcd\r\n");
     QTest::newRow("Ё") << QStringList{"ВСЁ"} << QByteArray("\xc2\xd1\xa8\r\n");
     QTest::newRow("blank lines") << QStringList{"", "   "} << QByteArray("\r\n   \r\n");
     QTest::newRow("no lines") << QStringList() << QByteArray();
     QTest::newRow("name outside Windows-1251")
-        << QStringList{"ДЕЛАЙ Ω"} << QByteArray("\xef\xbb\xbf\xd0\x94\xd0\x95\xd0\x9b\xd0\x90\xd0\x99 \xce\xa9\r\n");
+        << QStringList{"ДЕЛАЙ Ω"}
+        << QByteArray("\xef\xbb\xbf\xd0\x94\xd0\x95\xd0\x9b\xd0\x90\xd0\x99 \xce\xa9\r\n");
 }
 
 void TestAlgorithmFile::writtenBytes()
@@ -130,7 +146,8 @@ void TestAlgorithmFile::roundTrip_data()
     QTest::newRow("only a blank line") << QStringList{""};
     QTest::newRow("no lines") << QStringList();
     QTest::newRow("tabs and trailing blanks") << QStringList{"\tШАГ", "КОН ", "  //  x  "};
-    QTest::newRow("Greek procedure name") << QStringList{"    ДЕЛАЙ Ωμέγα", "ПРОЦЕДУРА Ωμέγα", "КОНЕЦ ПРОЦЕДУРЫ"};
+    QTest::newRow("Greek procedure name")
+        << QStringList{"    ДЕЛАЙ Ωμέγα", "ПРОЦЕДУРА Ωμέγα", "КОНЕЦ ПРОЦЕДУРЫ"};
     QTest::newRow("Chinese comment") << QStringList{"//角落", "КОН"};
     QTest::newRow("emoji") << QStringList{"//\U0001F600"};
     QTest::newRow("Windows-1251 text that looks like UTF-8") << QStringList{"//Рё"};
@@ -266,9 +283,13 @@ void TestAlgorithmFile::procedureList_data()
     QTest::addColumn<QStringList>("names");
 
     QTest::newRow("worked example") << workedExample << QStringList{"угол"};
-    QTest::newRow("two descriptions in file order")
-        << QStringList{"НАЧ", "КОН", "ПРОЦЕДУРА вторая", "КОНЕЦ ПРОЦЕДУРЫ", "ПРОЦЕДУРА Первая", "КОНЕЦ ПРОЦЕДУРЫ"}
-        << QStringList{"вторая", "Первая"};
+    QTest::newRow("two descriptions in file order") << QStringList{"НАЧ",
+                                                                   "КОН",
+                                                                   "ПРОЦЕДУРА вторая",
+                                                                   "КОНЕЦ ПРОЦЕДУРЫ",
+                                                                   "ПРОЦЕДУРА Первая",
+                                                                   "КОНЕЦ ПРОЦЕДУРЫ"}
+                                                    << QStringList{"вторая", "Первая"};
     QTest::newRow("indented head") << QStringList{"  ПРОЦЕДУРА x"} << QStringList{"x"};
     QTest::newRow("name from the eleventh character") << QStringList{"ПРОЦЕДУРА  два"} << QStringList{" два"};
     QTest::newRow("head without a separating blank") << QStringList{"ПРОЦЕДУРАx"} << QStringList{""};

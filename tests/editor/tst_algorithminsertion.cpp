@@ -82,11 +82,28 @@ void TestAlgorithmInsertion::builtExample_data()
     QTest::addColumn<int>("blanks");
     QTest::addColumn<QString>("command");
 
-    const struct { int blanks; const char *command; } rows[] = {
-        {0, "АЛГОРИТМ ПУТЬ_0"}, {4, "Дано: Исполнитель в т.А"}, {4, "Надо: Исполнитель в т.Б"},
-        {0, "НАЧ"}, {4, "ПОКА впереди НЕ стена"}, {4, "НЦ"}, {8, "ШАГ"}, {4, "КЦ"},
-        {4, "ЕСЛИ впереди стена"}, {7, "ТО"}, {11, "ПОВОРОТ"}, {7, "ИНАЧЕ"},
-        {11, "ДЕЛАЙ угол"}, {4, "ВСЁ"}, {0, "КОН"}, {0, "ПРОЦЕДУРА угол"}, {4, "ПОВОРОТ"},
+    const struct
+    {
+        int blanks;
+        const char *command;
+    } rows[] = {
+        {0, "АЛГОРИТМ ПУТЬ_0"},
+        {4, "Дано: Исполнитель в т.А"},
+        {4, "Надо: Исполнитель в т.Б"},
+        {0, "НАЧ"},
+        {4, "ПОКА впереди НЕ стена"},
+        {4, "НЦ"},
+        {8, "ШАГ"},
+        {4, "КЦ"},
+        {4, "ЕСЛИ впереди стена"},
+        {7, "ТО"},
+        {11, "ПОВОРОТ"},
+        {7, "ИНАЧЕ"},
+        {11, "ДЕЛАЙ угол"},
+        {4, "ВСЁ"},
+        {0, "КОН"},
+        {0, "ПРОЦЕДУРА угол"},
+        {4, "ПОВОРОТ"},
         {0, "КОНЕЦ ПРОЦЕДУРЫ"},
     };
     int row = 0;
@@ -165,24 +182,22 @@ void TestAlgorithmInsertion::constructs_data()
     QTest::addColumn<int>("scrollOffset");
     QTest::addColumn<EditorFocus>("focus");
 
-    QTest::newRow("branch on a wall")
-        << true << WallCondition::WallAhead
-        << QStringList{indented(4, "ЕСЛИ впереди стена"), indented(7, "ТО"), indented(7, "ИНАЧЕ"),
-                       indented(4, "ВСЁ")}
-        << 2 << 3 << EditorFocus::IfButton;
-    QTest::newRow("branch on no wall")
-        << true << WallCondition::NoWallAhead
-        << QStringList{indented(4, "ЕСЛИ впереди НЕ стена"), indented(7, "ТО"), indented(7, "ИНАЧЕ"),
-                       indented(4, "ВСЁ")}
-        << 2 << 3 << EditorFocus::IfButton;
-    QTest::newRow("loop on a wall")
-        << false << WallCondition::WallAhead
-        << QStringList{indented(4, "ПОКА впереди стена"), indented(4, "НЦ"), indented(4, "КЦ")}
-        << 2 << 2 << EditorFocus::WhileButton;
-    QTest::newRow("loop on no wall")
-        << false << WallCondition::NoWallAhead
-        << QStringList{indented(4, "ПОКА впереди НЕ стена"), indented(4, "НЦ"), indented(4, "КЦ")}
-        << 2 << 2 << EditorFocus::WhileButton;
+    QTest::newRow("branch on a wall") << true << WallCondition::WallAhead
+                                      << QStringList{indented(4, "ЕСЛИ впереди стена"), indented(7, "ТО"),
+                                                     indented(7, "ИНАЧЕ"), indented(4, "ВСЁ")}
+                                      << 2 << 3 << EditorFocus::IfButton;
+    QTest::newRow("branch on no wall") << true << WallCondition::NoWallAhead
+                                       << QStringList{indented(4, "ЕСЛИ впереди НЕ стена"), indented(7, "ТО"),
+                                                      indented(7, "ИНАЧЕ"), indented(4, "ВСЁ")}
+                                       << 2 << 3 << EditorFocus::IfButton;
+    QTest::newRow("loop on a wall") << false << WallCondition::WallAhead
+                                    << QStringList{indented(4, "ПОКА впереди стена"), indented(4, "НЦ"),
+                                                   indented(4, "КЦ")}
+                                    << 2 << 2 << EditorFocus::WhileButton;
+    QTest::newRow("loop on no wall") << false << WallCondition::NoWallAhead
+                                     << QStringList{indented(4, "ПОКА впереди НЕ стена"), indented(4, "НЦ"),
+                                                    indented(4, "КЦ")}
+                                     << 2 << 2 << EditorFocus::WhileButton;
 }
 
 void TestAlgorithmInsertion::constructs()
@@ -247,8 +262,8 @@ void TestAlgorithmInsertion::procedureCalls()
     AlgorithmInsertion insertion(text, names, halfVisible);
 
     EditOutcome outcome = insertion.enterNewProcedureName(QStringLiteral("круг"), ProcedurePanelMode::Call);
-    QCOMPARE(text.lines().mid(4), (QStringList{indented(4, "ДЕЛАЙ круг"), "КОН", "ПРОЦЕДУРА круг",
-                                               "КОНЕЦ ПРОЦЕДУРЫ"}));
+    QCOMPARE(text.lines().mid(4),
+             (QStringList{indented(4, "ДЕЛАЙ круг"), "КОН", "ПРОЦЕДУРА круг", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(text.currentRow(), 5);
     QCOMPARE(names, QStringList{"круг"});
     QVERIFY(outcome.changed);
@@ -261,8 +276,9 @@ void TestAlgorithmInsertion::procedureCalls()
 
     // The same name again, chosen from the list: only the call.
     outcome = insertion.chooseProcedure(QStringLiteral("круг"), ProcedurePanelMode::Call);
-    QCOMPARE(text.lines().mid(4), (QStringList{indented(4, "ДЕЛАЙ круг"), indented(4, "ДЕЛАЙ круг"), "КОН",
-                                               "ПРОЦЕДУРА круг", "КОНЕЦ ПРОЦЕДУРЫ"}));
+    QCOMPARE(text.lines().mid(4),
+             (QStringList{indented(4, "ДЕЛАЙ круг"), indented(4, "ДЕЛАЙ круг"), "КОН", "ПРОЦЕДУРА круг",
+                          "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(text.currentRow(), 6);
     QCOMPARE(names, QStringList{"круг"});
     QVERIFY(outcome.closesProcedurePanel);
@@ -271,7 +287,8 @@ void TestAlgorithmInsertion::procedureCalls()
     // A call inside the procedure's own body, at its indentation.
     select(text, 8);
     insertion.chooseProcedure(QStringLiteral("круг"), ProcedurePanelMode::Call);
-    QCOMPARE(text.lines().mid(7), (QStringList{"ПРОЦЕДУРА круг", indented(4, "ДЕЛАЙ круг"), "КОНЕЦ ПРОЦЕДУРЫ"}));
+    QCOMPARE(text.lines().mid(7),
+             (QStringList{"ПРОЦЕДУРА круг", indented(4, "ДЕЛАЙ круг"), "КОНЕЦ ПРОЦЕДУРЫ"}));
 }
 
 void TestAlgorithmInsertion::procedureDescriptions()
@@ -282,7 +299,8 @@ void TestAlgorithmInsertion::procedureDescriptions()
     AlgorithmInsertion insertion(text, names, halfVisible);
     insertion.insertStep();
 
-    EditOutcome outcome = insertion.enterNewProcedureName(QStringLiteral("а"), ProcedurePanelMode::Description);
+    EditOutcome outcome =
+        insertion.enterNewProcedureName(QStringLiteral("а"), ProcedurePanelMode::Description);
     QCOMPARE(text.lines().mid(4), (QStringList{indented(4, "ШАГ"), "КОН", "ПРОЦЕДУРА а", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(text.currentRow(), 7);
     QCOMPARE(outcome.topRow, std::optional<int>(7 - halfVisible));
@@ -293,8 +311,8 @@ void TestAlgorithmInsertion::procedureDescriptions()
     // A second description goes after the first, even with the cursor in the main body.
     select(text, 4);
     insertion.enterNewProcedureName(QStringLiteral("б"), ProcedurePanelMode::Description);
-    QCOMPARE(text.lines().mid(6), (QStringList{"ПРОЦЕДУРА а", "КОНЕЦ ПРОЦЕДУРЫ", "ПРОЦЕДУРА б",
-                                               "КОНЕЦ ПРОЦЕДУРЫ"}));
+    QCOMPARE(text.lines().mid(6),
+             (QStringList{"ПРОЦЕДУРА а", "КОНЕЦ ПРОЦЕДУРЫ", "ПРОЦЕДУРА б", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(text.currentRow(), 9);
     QCOMPARE(names, (QStringList{"а", "б"}));
 
@@ -318,11 +336,13 @@ void TestAlgorithmInsertion::newProcedureNames_data()
 
     const QString accepted;
     QTest::newRow("empty") << QString() << QStringLiteral("Введите имя новой процедуры");
-    QTest::newRow("digit first") << QStringLiteral("1угол") << QStringLiteral("Имя процедуры должно начинаться с буквы");
-    QTest::newRow("nine first") << QStringLiteral("9") << QStringLiteral("Имя процедуры должно начинаться с буквы");
+    QTest::newRow("digit first") << QStringLiteral("1угол")
+                                 << QStringLiteral("Имя процедуры должно начинаться с буквы");
+    QTest::newRow("nine first") << QStringLiteral("9")
+                                << QStringLiteral("Имя процедуры должно начинаться с буквы");
     QTest::newRow("known") << QStringLiteral("угол") << QStringLiteral("Процедура с именем угол уже описана");
-    QTest::newRow("known with blanks") << QStringLiteral("два шага")
-                                       << QStringLiteral("Процедура с именем два шага уже описана");
+    QTest::newRow("known with blanks")
+        << QStringLiteral("два шага") << QStringLiteral("Процедура с именем два шага уже описана");
     QTest::newRow("other case") << QStringLiteral("Угол") << accepted;
     QTest::newRow("all capitals") << QStringLiteral("УГОЛ") << accepted;
     QTest::newRow("blank first") << QStringLiteral(" угол") << accepted;
@@ -427,7 +447,8 @@ void TestAlgorithmInsertion::closedProcedurePanelInsertsNothing()
     QVERIFY(outcome.enablesDebugging);
 
     // A new name entered with the panel closed must not leave a name without its description.
-    const EditOutcome entered = insertion.enterNewProcedureName(QStringLiteral("круг"), ProcedurePanelMode::None);
+    const EditOutcome entered =
+        insertion.enterNewProcedureName(QStringLiteral("круг"), ProcedurePanelMode::None);
     QCOMPARE(text.lines(), algorithmSkeleton(true));
     QCOMPARE(names, QStringList{QStringLiteral("угол")});
     QVERIFY(!entered.changed);

@@ -71,9 +71,9 @@ void TestAlgorithmStatistics::recount_data()
 
     QTest::newRow("skeleton with point Б") << algorithmSkeleton(true) << recountedRows(0, 0, 0, 0, 0, 5);
     QTest::newRow("skeleton with pattern") << algorithmSkeleton(false) << recountedRows(0, 0, 0, 0, 0, 5);
-    QTest::newRow("one branch")
-        << withBody({"    ЕСЛИ впереди стена", "       ТО", "       ИНАЧЕ", "    ВСЁ"})
-        << recountedRows(0, 0, 0, 1, 0, 9);
+    QTest::newRow("one branch") << withBody(
+        {"    ЕСЛИ впереди стена", "       ТО", "       ИНАЧЕ", "    ВСЁ"})
+                                << recountedRows(0, 0, 0, 1, 0, 9);
     QTest::newRow("one loop") << withBody({"    ПОКА впереди НЕ стена", "    НЦ", "    КЦ"})
                               << recountedRows(0, 0, 0, 0, 1, 8);
     QTest::newRow("one procedure description")
@@ -83,22 +83,34 @@ void TestAlgorithmStatistics::recount_data()
         << recountedRows(0, 1, 1, 0, 0, 8);
     QTest::newRow("three commands") << withBody({"    ШАГ", "    ПРЫЖОК", "    ПОВОРОТ"})
                                     << recountedRows(3, 0, 0, 0, 0, 8);
-    QTest::newRow("ШАГ with a trailing blank is a line only") << withBody({"    ШАГ "})
-                                                             << recountedRows(0, 0, 0, 0, 0, 6);
+    QTest::newRow("ШАГ with a trailing blank is a line only")
+        << withBody({"    ШАГ "}) << recountedRows(0, 0, 0, 0, 0, 6);
     QTest::newRow("blank line and comment count nothing")
         << withBody({"", "   ", "//обход", "    // с отступом"}) << recountedRows(0, 0, 0, 0, 0, 5);
-    QTest::newRow("lower-case keywords are lines only") << withBody({"    шаг", "    если впереди стена"})
-                                                        << recountedRows(0, 0, 0, 0, 0, 7);
-    QTest::newRow("worked example")
-        << QStringList{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б",
-                       "НАЧ", "    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ",
-                       "    ЕСЛИ впереди стена", "       ТО", "           ПОВОРОТ", "       ИНАЧЕ",
-                       "           ДЕЛАЙ угол", "    ВСЁ", "КОН", "ПРОЦЕДУРА угол", "    ПОВОРОТ",
-                       "КОНЕЦ ПРОЦЕДУРЫ"}
-        << recountedRows(3, 1, 1, 1, 1, 18);
-    QTest::newRow("counts of two digits")
-        << withBody(QStringList(12, "    ШАГ") + QStringList(10, "    ДЕЛАЙ п"), {"ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ"})
-        << recountedRows(12, 1, 10, 0, 0, 29);
+    QTest::newRow("lower-case keywords are lines only")
+        << withBody({"    шаг", "    если впереди стена"}) << recountedRows(0, 0, 0, 0, 0, 7);
+    QTest::newRow("worked example") << QStringList{"АЛГОРИТМ ПУТЬ_0",
+                                                   "    Дано: Исполнитель в т.А",
+                                                   "    Надо: Исполнитель в т.Б",
+                                                   "НАЧ",
+                                                   "    ПОКА впереди НЕ стена",
+                                                   "    НЦ",
+                                                   "        ШАГ",
+                                                   "    КЦ",
+                                                   "    ЕСЛИ впереди стена",
+                                                   "       ТО",
+                                                   "           ПОВОРОТ",
+                                                   "       ИНАЧЕ",
+                                                   "           ДЕЛАЙ угол",
+                                                   "    ВСЁ",
+                                                   "КОН",
+                                                   "ПРОЦЕДУРА угол",
+                                                   "    ПОВОРОТ",
+                                                   "КОНЕЦ ПРОЦЕДУРЫ"}
+                                    << recountedRows(3, 1, 1, 1, 1, 18);
+    QTest::newRow("counts of two digits") << withBody(
+        QStringList(12, "    ШАГ") + QStringList(10, "    ДЕЛАЙ п"), {"ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ"})
+                                          << recountedRows(12, 1, 10, 0, 0, 29);
     QTest::newRow("empty text") << QStringList() << recountedRows(0, 0, 0, 0, 0, 0);
     QTest::newRow("single blank line") << QStringList{""} << recountedRows(0, 0, 0, 0, 0, 0);
 }

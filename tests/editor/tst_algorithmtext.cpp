@@ -114,8 +114,8 @@ void TestAlgorithmText::anatomy_data()
     QTest::newRow("inner blanks kept") << " ДЕЛАЙ  x" << 1 << "ДЕЛАЙ  x";
     QTest::newRow("blank line") << "   " << 3 << "";
     QTest::newRow("empty line") << "" << 0 << "";
-    QTest::newRow("no-break space is text") << QString(QChar(0xA0)) + "ШАГ" << 0
-                                            << QString(QChar(0xA0)) + "ШАГ";
+    QTest::newRow("no-break space is text")
+        << QString(QChar(0xA0)) + "ШАГ" << 0 << QString(QChar(0xA0)) + "ШАГ";
 }
 
 void TestAlgorithmText::anatomy()
@@ -179,12 +179,24 @@ void TestAlgorithmText::procedureNames_data()
     QTest::addColumn<QString>("headName");
     QTest::addColumn<QString>("callName");
 
-    QTest::newRow("head") << "ПРОЦЕДУРА угол" << "угол" << "УРА угол";
-    QTest::newRow("indented head") << "\tПРОЦЕДУРА обход стен" << "обход стен" << "УРА обход стен";
-    QTest::newRow("call") << "           ДЕЛАЙ угол" << "" << "угол";
-    QTest::newRow("call with blank name start") << "ДЕЛАЙ  x" << "" << " x";
-    QTest::newRow("head without name") << "ПРОЦЕДУРА" << "" << "УРА";
-    QTest::newRow("call without name") << "ДЕЛАЙ" << "" << "";
+    QTest::newRow("head") << "ПРОЦЕДУРА угол"
+                          << "угол"
+                          << "УРА угол";
+    QTest::newRow("indented head") << "\tПРОЦЕДУРА обход стен"
+                                   << "обход стен"
+                                   << "УРА обход стен";
+    QTest::newRow("call") << "           ДЕЛАЙ угол"
+                          << ""
+                          << "угол";
+    QTest::newRow("call with blank name start") << "ДЕЛАЙ  x"
+                                                << ""
+                                                << " x";
+    QTest::newRow("head without name") << "ПРОЦЕДУРА"
+                                       << ""
+                                       << "УРА";
+    QTest::newRow("call without name") << "ДЕЛАЙ"
+                                       << ""
+                                       << "";
 }
 
 void TestAlgorithmText::procedureNames()
@@ -210,10 +222,14 @@ void TestAlgorithmText::insertionIndentRule_data()
     QTest::newRow("command") << "           ШАГ" << blanks(11);
     QTest::newRow("branch head") << "    ЕСЛИ впереди стена" << blanks(4);
     QTest::newRow("loop head") << "        ПОКА впереди НЕ стена" << blanks(8);
-    QTest::newRow("procedure head") << "ПРОЦЕДУРА угол" << "";
-    QTest::newRow("comment") << "//x" << "";
-    QTest::newRow("blank line") << "" << "";
-    QTest::newRow("КОН with trailing blank") << "КОН " << "";
+    QTest::newRow("procedure head") << "ПРОЦЕДУРА угол"
+                                    << "";
+    QTest::newRow("comment") << "//x"
+                             << "";
+    QTest::newRow("blank line") << ""
+                                << "";
+    QTest::newRow("КОН with trailing blank") << "КОН "
+                                             << "";
     QTest::newRow("tabs become blanks") << "\t\tШАГ" << blanks(2);
     QTest::newRow("tab before КЦ") << "\tКЦ" << blanks(5);
     QTest::newRow("control characters before ВСЁ") << QString("\x02\x03ВСЁ") << blanks(9);
@@ -335,21 +351,22 @@ void TestAlgorithmText::selectionRule_data()
     QTest::newRow("ИНАЧЕ stays") << branch << 6 << 6;
     QTest::newRow("ВСЁ stays") << branch << 7 << 7;
 
-    const QStringList noElse = pointB.mid(0, 4)
-        + QStringList{"    ЕСЛИ впереди стена", "       ТО", "    ВСЁ", "КОН"};
+    const QStringList noElse =
+        pointB.mid(0, 4) + QStringList{"    ЕСЛИ впереди стена", "       ТО", "    ВСЁ", "КОН"};
     QTest::newRow("ТО without ИНАЧЕ") << noElse << 5 << 6;
 
-    const QStringList thenBody = pointB.mid(0, 4)
-        + QStringList{"    ЕСЛИ впереди стена", "       ТО", "           ШАГ", "       ИНАЧЕ", "    ВСЁ", "КОН"};
+    const QStringList thenBody =
+        pointB.mid(0, 4) + QStringList{"    ЕСЛИ впереди стена", "       ТО", "           ШАГ",
+                                       "       ИНАЧЕ",           "    ВСЁ",   "КОН"};
     QTest::newRow("ТО with then-body") << thenBody << 5 << 6;
 
-    const QStringList loop = pointB.mid(0, 4)
-        + QStringList{"    ПОКА впереди НЕ стена", "    НЦ", "    КЦ", "КОН"};
+    const QStringList loop =
+        pointB.mid(0, 4) + QStringList{"    ПОКА впереди НЕ стена", "    НЦ", "    КЦ", "КОН"};
     QTest::newRow("НЦ with empty body") << loop << 5 << 6;
     QTest::newRow("КЦ stays") << loop << 6 << 6;
 
-    const QStringList loopBody = pointB.mid(0, 4)
-        + QStringList{"    ПОКА впереди стена", "    НЦ", "        ПРЫЖОК", "    КЦ", "КОН"};
+    const QStringList loopBody =
+        pointB.mid(0, 4) + QStringList{"    ПОКА впереди стена", "    НЦ", "        ПРЫЖОК", "    КЦ", "КОН"};
     QTest::newRow("НЦ with body") << loopBody << 5 << 6;
     QTest::newRow("loop body line stays") << loopBody << 6 << 6;
 
@@ -357,9 +374,11 @@ void TestAlgorithmText::selectionRule_data()
     QTest::newRow("НАЧ lower in a loaded file") << QStringList{"a", "b", "c", "d", "e", "НАЧ"} << 5 << 4;
     QTest::newRow("НАЧ with trailing blank stays") << QStringList{"a", "b", "c", "НАЧ ", "d"} << 3 << 3;
     QTest::newRow("title by ten characters") << QStringList{"АЛГОРИТМ П", "b", "c", "d", "e"} << 0 << 4;
-    QTest::newRow("eight characters are not a header") << QStringList{"АЛГОРИТМ", "b", "c", "d", "e"} << 0 << 0;
+    QTest::newRow("eight characters are not a header")
+        << QStringList{"АЛГОРИТМ", "b", "c", "d", "e"} << 0 << 0;
     QTest::newRow("goal by ten characters") << QStringList{"Надо: Восп", "b", "c", "d", "e"} << 0 << 4;
-    QTest::newRow("given of another wording stays") << QStringList{"Дано: что-то", "b", "c", "d", "e"} << 0 << 0;
+    QTest::newRow("given of another wording stays")
+        << QStringList{"Дано: что-то", "b", "c", "d", "e"} << 0 << 0;
     QTest::newRow("НЦ as the last row stays") << QStringList{"ШАГ", "НЦ"} << 1 << 1;
     QTest::newRow("ТО as the last row stays") << QStringList{"ТО"} << 0 << 0;
     QTest::newRow("header of a short file stays") << pointB.mid(0, 4) << 1 << 1;
@@ -406,22 +425,30 @@ void TestAlgorithmText::currentRowFollowsItsLine_data()
     QTest::addColumn<int>("current");
 
     // Start: a b c d e with "c" (row 2) current.
-    QTest::newRow("insert before current") << "insert" << 2 << 2 << QStringList{"a", "b", "+", "+", "c", "d", "e"} << 4;
-    QTest::newRow("insert at the top") << "insert" << 0 << 1 << QStringList{"+", "a", "b", "c", "d", "e"} << 3;
-    QTest::newRow("insert after current") << "insert" << 3 << 1 << QStringList{"a", "b", "c", "+", "d", "e"} << 2;
+    QTest::newRow("insert before current")
+        << "insert" << 2 << 2 << QStringList{"a", "b", "+", "+", "c", "d", "e"} << 4;
+    QTest::newRow("insert at the top")
+        << "insert" << 0 << 1 << QStringList{"+", "a", "b", "c", "d", "e"} << 3;
+    QTest::newRow("insert after current")
+        << "insert" << 3 << 1 << QStringList{"a", "b", "c", "+", "d", "e"} << 2;
     QTest::newRow("append") << "insert" << 5 << 1 << QStringList{"a", "b", "c", "d", "e", "+"} << 2;
-    QTest::newRow("insert below the end is appended") << "insert" << 99 << 1 << QStringList{"a", "b", "c", "d", "e", "+"} << 2;
-    QTest::newRow("insert above the top is prepended") << "insert" << -3 << 1 << QStringList{"+", "a", "b", "c", "d", "e"} << 3;
+    QTest::newRow("insert below the end is appended")
+        << "insert" << 99 << 1 << QStringList{"a", "b", "c", "d", "e", "+"} << 2;
+    QTest::newRow("insert above the top is prepended")
+        << "insert" << -3 << 1 << QStringList{"+", "a", "b", "c", "d", "e"} << 3;
     QTest::newRow("remove before current") << "remove" << 0 << 2 << QStringList{"c", "d", "e"} << 0;
     QTest::newRow("remove after current") << "remove" << 3 << 2 << QStringList{"a", "b", "c"} << 2;
     QTest::newRow("remove current") << "remove" << 2 << 1 << QStringList{"a", "b", "d", "e"} << 2;
     QTest::newRow("remove across current") << "remove" << 1 << 3 << QStringList{"a", "e"} << 1;
     QTest::newRow("remove current to the end") << "remove" << 2 << 3 << QStringList{"a", "b"} << -1;
     QTest::newRow("remove past the end is cut") << "remove" << 3 << 50 << QStringList{"a", "b", "c"} << 2;
-    QTest::newRow("remove from before the top is cut") << "remove" << -2 << 3 << QStringList{"b", "c", "d", "e"} << 1;
-    QTest::newRow("remove outside the text") << "remove" << 7 << 2 << QStringList{"a", "b", "c", "d", "e"} << 2;
+    QTest::newRow("remove from before the top is cut")
+        << "remove" << -2 << 3 << QStringList{"b", "c", "d", "e"} << 1;
+    QTest::newRow("remove outside the text")
+        << "remove" << 7 << 2 << QStringList{"a", "b", "c", "d", "e"} << 2;
     QTest::newRow("remove nothing") << "remove" << 1 << 0 << QStringList{"a", "b", "c", "d", "e"} << 2;
-    QTest::newRow("remove a negative count") << "remove" << 1 << -4 << QStringList{"a", "b", "c", "d", "e"} << 2;
+    QTest::newRow("remove a negative count")
+        << "remove" << 1 << -4 << QStringList{"a", "b", "c", "d", "e"} << 2;
 }
 
 void TestAlgorithmText::currentRowFollowsItsLine()

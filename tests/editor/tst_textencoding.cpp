@@ -121,9 +121,10 @@ void TestTextEncoding::decoding_data()
 
     QTest::newRow("Windows-1251") << QByteArray("\xc2\xd1\xa8 \xd8\xc0\xc3") << "ВСЁ ШАГ";
     QTest::newRow("UTF-8") << QByteArray("\xd0\x92\xd0\xa1\xd0\x81") << "ВСЁ";
-    QTest::newRow("UTF-8 with byte-order mark") << QByteArray("\xef\xbb\xbf\xd0\x92\xd0\xa1\xd0\x81") << "ВСЁ";
-    QTest::newRow("byte-order mark is removed once") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf")
-                                                     << QString(QChar(0xFEFF));
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xef\xbb\xbf\xd0\x92\xd0\xa1\xd0\x81") << "ВСЁ";
+    QTest::newRow("byte-order mark is removed once")
+        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf") << QString(QChar(0xFEFF));
     QTest::newRow("ASCII") << QByteArray("Z 12") << "Z 12";
     QTest::newRow("empty") << QByteArray() << "";
 }
@@ -145,7 +146,8 @@ void TestTextEncoding::encoding_data()
     QTest::newRow("empty") << "" << QByteArray();
     // In Windows-1251 these would form valid UTF-8 and be read back as other letters.
     QTest::newRow("looks like UTF-8") << "Рё" << QByteArray("\xef\xbb\xbf\xd0\xa0\xd1\x91");
-    QTest::newRow("looks like a byte-order mark") << "п»ї" << QByteArray("\xef\xbb\xbf\xd0\xbf\xc2\xbb\xd1\x97");
+    QTest::newRow("looks like a byte-order mark")
+        << "п»ї" << QByteArray("\xef\xbb\xbf\xd0\xbf\xc2\xbb\xd1\x97");
 }
 
 void TestTextEncoding::encoding()

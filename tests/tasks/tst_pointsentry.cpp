@@ -41,13 +41,13 @@ void TestPointsEntry::reading_data()
     QTest::addColumn<CellPosition>("pointB");
 
     QTest::newRow("initial values") << PointsEntry{} << 12 << StartPosition{0, 0, 0} << CellPosition{-1, -1};
-    QTest::newRow("both points") << entryOf(true, "3", "4", true, "10", "11") << 12 << StartPosition{3, 4, 180}
-                                 << CellPosition{10, 11};
-    QTest::newRow("blanks around a number") << entryOf(true, " 7", "8 ", false, "", "") << 13
-                                            << StartPosition{7, 8, 180} << CellPosition{-1, -1};
+    QTest::newRow("both points") << entryOf(true, "3", "4", true, "10", "11") << 12
+                                 << StartPosition{3, 4, 180} << CellPosition{10, 11};
+    QTest::newRow("blanks around a number")
+        << entryOf(true, " 7", "8 ", false, "", "") << 13 << StartPosition{7, 8, 180} << CellPosition{-1, -1};
     // A point switched off reads none of its fields, whatever they hold.
-    QTest::newRow("start off") << entryOf(false, "abc", "99", true, "1", "2") << 12 << StartPosition{-1, -1, -1}
-                               << CellPosition{1, 2};
+    QTest::newRow("start off") << entryOf(false, "abc", "99", true, "1", "2") << 12
+                               << StartPosition{-1, -1, -1} << CellPosition{1, 2};
     QTest::newRow("last cell of 15") << entryOf(true, "14", "14", true, "0", "14") << 15
                                      << StartPosition{14, 14, 180} << CellPosition{0, 14};
 }
@@ -72,20 +72,23 @@ void TestPointsEntry::refused_data()
     QTest::addColumn<int>("badField");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("not a number") << entryOf(true, "abc", "1", false, "", "") << 12 << int(PointsEntry::StartColumn)
-                                  << "В поле X= точки А должно быть целое число от 0 до 11, а введено \"abc\".";
-    QTest::newRow("beyond the field") << entryOf(true, "1", "12", false, "", "") << 12 << int(PointsEntry::StartRow)
-                                      << "В поле Y= точки А должно быть целое число от 0 до 11, а введено \"12\".";
-    QTest::newRow("negative") << entryOf(true, "1", "1", true, "-1", "0") << 13 << int(PointsEntry::PointBColumn)
+    QTest::newRow("not a number")
+        << entryOf(true, "abc", "1", false, "", "") << 12 << int(PointsEntry::StartColumn)
+        << "В поле X= точки А должно быть целое число от 0 до 11, а введено \"abc\".";
+    QTest::newRow("beyond the field")
+        << entryOf(true, "1", "12", false, "", "") << 12 << int(PointsEntry::StartRow)
+        << "В поле Y= точки А должно быть целое число от 0 до 11, а введено \"12\".";
+    QTest::newRow("negative") << entryOf(true, "1", "1", true, "-1", "0") << 13
+                              << int(PointsEntry::PointBColumn)
                               << "В поле X= точки Б должно быть целое число от 0 до 12, а введено \"-1\".";
     QTest::newRow("empty") << entryOf(true, "1", "1", true, "0", "") << 14 << int(PointsEntry::PointBRow)
                            << "В поле Y= точки Б должно быть целое число от 0 до 13, а введено \"\".";
-    QTest::newRow("too large for 16 bits") << entryOf(true, "70000", "1", false, "", "") << 15
-                                           << int(PointsEntry::StartColumn)
-                                           << "В поле X= точки А должно быть целое число от 0 до 14, а введено \"70000\".";
-    QTest::newRow("the first bad field is named") << entryOf(true, "x", "y", true, "z", "w") << 12
-                                                  << int(PointsEntry::StartColumn)
-                                                  << "В поле X= точки А должно быть целое число от 0 до 11, а введено \"x\".";
+    QTest::newRow("too large for 16 bits")
+        << entryOf(true, "70000", "1", false, "", "") << 15 << int(PointsEntry::StartColumn)
+        << "В поле X= точки А должно быть целое число от 0 до 14, а введено \"70000\".";
+    QTest::newRow("the first bad field is named")
+        << entryOf(true, "x", "y", true, "z", "w") << 12 << int(PointsEntry::StartColumn)
+        << "В поле X= точки А должно быть целое число от 0 до 11, а введено \"x\".";
 }
 
 void TestPointsEntry::refused()

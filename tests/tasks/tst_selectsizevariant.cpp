@@ -74,11 +74,13 @@ void TestSelectSizeVariant::selectorsFollowWallCount_data()
     QTest::addColumn<QList<int>>("before");
     QTest::addColumn<QList<int>>("after");
 
-    QTest::newRow("one wall keeps its selector, others cleared") << 12 << QList<int>{2, 1, 2} << QList<int>{2, 0, 0};
+    QTest::newRow("one wall keeps its selector, others cleared")
+        << 12 << QList<int>{2, 1, 2} << QList<int>{2, 0, 0};
     QTest::newRow("three walls keep all") << 13 << QList<int>{2, 1, 2} << QList<int>{2, 1, 2};
     QTest::newRow("no walls clear all") << 14 << QList<int>{1, 2, 1} << QList<int>{0, 0, 0};
     QTest::newRow("zero stays zero") << 12 << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
-    QTest::newRow("size outside the task changes nothing") << 11 << QList<int>{1, 2, 1} << QList<int>{1, 2, 1};
+    QTest::newRow("size outside the task changes nothing")
+        << 11 << QList<int>{1, 2, 1} << QList<int>{1, 2, 1};
     QTest::newRow("size 16 changes nothing") << 16 << QList<int>{2, 2, 2} << QList<int>{2, 2, 2};
 }
 

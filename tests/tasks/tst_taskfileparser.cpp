@@ -183,9 +183,10 @@ void TestTaskFileParser::header()
     QFETCH(QString, header);
     QFETCH(bool, hasPattern);
     QFETCH(bool, hasPointB);
-    const TaskFileResult result = parseTaskFile(
-        task(header, {hasPointB ? QStringLiteral("0  1  2  90  4  5") : QStringLiteral("0  1  2  90"),
-                      QStringLiteral("E")}));
+    const TaskFileResult result =
+        parseTaskFile(task(header,
+                           {hasPointB ? QStringLiteral("0  1  2  90  4  5") : QStringLiteral("0  1  2  90"),
+                            QStringLiteral("E")}));
     QVERIFY2(result.isOk(), qPrintable(result.error ? result.error->message : QString()));
     QCOMPARE(result.task.hasPattern, hasPattern);
     QCOMPARE(result.task.hasPointB, hasPointB);
@@ -204,27 +205,24 @@ void TestTaskFileParser::statement_data()
     QTest::newRow("empty lines skipped everywhere")
         << lines(QStringList{"", noB, "", "", "one", "", "two", "", "Z", ""} + section)
         << QStringList{"one", "two"};
-    QTest::newRow("blank-only line kept") << lines(QStringList{noB, "one", "   ", "two", "Z"} + section)
-                                          << QStringList{"one", "   ", "two"};
-    QTest::newRow("leading blanks kept") << lines(QStringList{noB, "  indented", "Z"} + section)
-                                         << QStringList{"  indented"};
-    QTest::newRow("rest of Z line ignored") << lines(QStringList{noB, "one", "Zone"} + section)
-                                            << QStringList{"one"};
+    QTest::newRow("blank-only line kept")
+        << lines(QStringList{noB, "one", "   ", "two", "Z"} + section) << QStringList{"one", "   ", "two"};
+    QTest::newRow("leading blanks kept")
+        << lines(QStringList{noB, "  indented", "Z"} + section) << QStringList{"  indented"};
+    QTest::newRow("rest of Z line ignored")
+        << lines(QStringList{noB, "one", "Zone"} + section) << QStringList{"one"};
     QTest::newRow("Cyrillic Ze does not end")
         << lines(QStringList{noB, QStringLiteral("Задача"), QStringLiteral("З"), "Z"} + section)
         << QStringList{QStringLiteral("Задача"), QStringLiteral("З")};
-    QTest::newRow("lower-case z does not end") << lines(QStringList{noB, "zero", "Z"} + section)
-                                               << QStringList{"zero"};
-    QTest::newRow("blank before Z does not end") << lines(QStringList{noB, " Z", "Z"} + section)
-                                                 << QStringList{" Z"};
+    QTest::newRow("lower-case z does not end")
+        << lines(QStringList{noB, "zero", "Z"} + section) << QStringList{"zero"};
+    QTest::newRow("blank before Z does not end")
+        << lines(QStringList{noB, " Z", "Z"} + section) << QStringList{" Z"};
     QTest::newRow("no statement") << lines(QStringList{noB, "Z"} + section) << QStringList{};
-    QTest::newRow("LF breaks") << (QStringList{noB, "one", "Z"} + section).join(u'\n')
-                               << QStringList{"one"};
-    QTest::newRow("CR breaks") << (QStringList{noB, "one", "Z"} + section).join(u'\r')
-                               << QStringList{"one"};
+    QTest::newRow("LF breaks") << (QStringList{noB, "one", "Z"} + section).join(u'\n') << QStringList{"one"};
+    QTest::newRow("CR breaks") << (QStringList{noB, "one", "Z"} + section).join(u'\r') << QStringList{"one"};
     QTest::newRow("mixed breaks, no final break")
-        << QStringLiteral("# 176 1 0\r\none\rtwo\n\r\nZ\n0  0  0   0\r\nE")
-        << QStringList{"one", "two"};
+        << QStringLiteral("# 176 1 0\r\none\rtwo\n\r\nZ\n0  0  0   0\r\nE") << QStringList{"one", "two"};
 }
 
 void TestTaskFileParser::statement()
@@ -246,56 +244,61 @@ void TestTaskFileParser::sizeSections_data()
     QTest::addColumn<QString>("starts");
 
     const QString zero = QStringLiteral("0:0@0 B0:0");
-    QTest::newRow("single size")
-        << task(noB, {"0  1  2 180", "E"}) << "1000" << "1111" << false
-        << QStringList{"1:2@180 B0:0", zero, zero, zero}.join(u'|');
+    QTest::newRow("single size") << task(noB, {"0  1  2 180", "E"}) << "1000"
+                                 << "1111" << false
+                                 << QStringList{"1:2@180 B0:0", zero, zero, zero}.join(u'|');
     QTest::newRow("single size, rest of file not read")
-        << task(noB, {"0  1  2 180", "E", "garbage", "2  1  1   0", "E", "F"}) << "1000" << "1111" << false
-        << QStringList{"1:2@180 B0:0", zero, zero, zero}.join(u'|');
+        << task(noB, {"0  1  2 180", "E", "garbage", "2  1  1   0", "E", "F"}) << "1000"
+        << "1111" << false << QStringList{"1:2@180 B0:0", zero, zero, zero}.join(u'|');
     QTest::newRow("all four sizes")
-        << task(withB, {"1  0  1   0  2  3", "E", "2  1  2  90  3  4", "E", "3  2  3 180  4  5", "E",
-                        "4 14 14 270 14 14", "E", "F"})
-        << "1111" << "1111" << true
+        << task(withB,
+                {"1  0  1   0  2  3", "E", "2  1  2  90  3  4", "E", "3  2  3 180  4  5", "E",
+                 "4 14 14 270 14 14", "E", "F"})
+        << "1111"
+        << "1111" << true
         << QStringList{"0:1@0 B2:3", "1:2@90 B3:4", "2:3@180 B4:5", "14:14@270 B14:14"}.join(u'|');
     QTest::newRow("sizes 2 and 4 only")
-        << task(withB, {"2  1  2  90  3  4", "E", "4  5  6 270  7  8", "E", "F"}) << "0101" << "0101" << true
-        << QStringList{zero, "1:2@90 B3:4", zero, "5:6@270 B7:8"}.join(u'|');
+        << task(withB, {"2  1  2  90  3  4", "E", "4  5  6 270  7  8", "E", "F"}) << "0101"
+        << "0101" << true << QStringList{zero, "1:2@90 B3:4", zero, "5:6@270 B7:8"}.join(u'|');
     QTest::newRow("empty lines between sections")
-        << task(noB, {"", "3  1  1   0", "", "E", "", "", "F"}) << "0010" << "0010" << true
-        << QStringList{zero, zero, "1:1@0 B0:0", zero}.join(u'|');
-    QTest::newRow("no section at all") << task(noB, {"F"}) << "0000" << "0000" << true
-                                       << QStringList{zero, zero, zero, zero}.join(u'|');
+        << task(noB, {"", "3  1  1   0", "", "E", "", "", "F"}) << "0010"
+        << "0010" << true << QStringList{zero, zero, "1:1@0 B0:0", zero}.join(u'|');
+    QTest::newRow("no section at all") << task(noB, {"F"}) << "0000"
+                                       << "0000" << true << QStringList{zero, zero, zero, zero}.join(u'|');
     QTest::newRow("section described twice keeps the second")
-        << task(noB, {"1  1  1   0", "E", "1  2  2  90", "E", "F"}) << "1000" << "1000" << true
-        << QStringList{"2:2@90 B0:0", zero, zero, zero}.join(u'|');
+        << task(noB, {"1  1  1   0", "E", "1  2  2  90", "E", "F"}) << "1000"
+        << "1000" << true << QStringList{"2:2@90 B0:0", zero, zero, zero}.join(u'|');
     for (const char code : {'5', '6', '7', '8', '9', '0'}) {
         // The header of a size outside 12..15 is consumed alone; the next line is the next header.
         QTest::addRow("code %c consumes its header", code)
-            << task(noB, {QStringLiteral("1  1  1   0"), QStringLiteral("E"),
-                          QString(QLatin1Char(code)) + QStringLiteral("  9  9   0"),
-                          QStringLiteral("2  3  3   0"), QStringLiteral("E"), QStringLiteral("F")})
-            << "1100" << "1100" << true << QStringList{"1:1@0 B0:0", "3:3@0 B0:0", zero, zero}.join(u'|');
+            << task(noB,
+                    {QStringLiteral("1  1  1   0"), QStringLiteral("E"),
+                     QString(QLatin1Char(code)) + QStringLiteral("  9  9   0"), QStringLiteral("2  3  3   0"),
+                     QStringLiteral("E"), QStringLiteral("F")})
+            << "1100"
+            << "1100" << true << QStringList{"1:1@0 B0:0", "3:3@0 B0:0", zero, zero}.join(u'|');
     }
-    QTest::newRow("code 5 right before F") << task(noB, {"5", "F"}) << "0000" << "0000" << true
-                                           << QStringList{zero, zero, zero, zero}.join(u'|');
+    QTest::newRow("code 5 right before F")
+        << task(noB, {"5", "F"}) << "0000"
+        << "0000" << true << QStringList{zero, zero, zero, zero}.join(u'|');
     QTest::newRow("start on the last cell of its size")
-        << task(noB, {"2 12 12   0", "E", "F"}) << "0100" << "0100" << true
-        << QStringList{zero, "12:12@0 B0:0", zero, zero}.join(u'|');
+        << task(noB, {"2 12 12   0", "E", "F"}) << "0100"
+        << "0100" << true << QStringList{zero, "12:12@0 B0:0", zero, zero}.join(u'|');
     QTest::newRow("point B outside the field kept")
-        << task(withB, {"0  0  0   0 20 -1", "E"}) << "1000" << "1111" << false
-        << QStringList{"0:0@0 B20:-1", zero, zero, zero}.join(u'|');
+        << task(withB, {"0  0  0   0 20 -1", "E"}) << "1000"
+        << "1111" << false << QStringList{"0:0@0 B20:-1", zero, zero, zero}.join(u'|');
     QTest::newRow("header fields cut short read what is present")
-        << task(withB, {"0  1  2  90  3  4", "E"}) << "1000" << "1111" << false
-        << QStringList{"1:2@90 B3:4", zero, zero, zero}.join(u'|');
+        << task(withB, {"0  1  2  90  3  4", "E"}) << "1000"
+        << "1111" << false << QStringList{"1:2@90 B3:4", zero, zero, zero}.join(u'|');
     QTest::newRow("point B row cut to one character")
-        << task(withB, {"0  1  2  90  3 7", "E"}) << "1000" << "1111" << false
-        << QStringList{"1:2@90 B3:7", zero, zero, zero}.join(u'|');
+        << task(withB, {"0  1  2  90  3 7", "E"}) << "1000"
+        << "1111" << false << QStringList{"1:2@90 B3:7", zero, zero, zero}.join(u'|');
     QTest::newRow("heading cut to two characters")
-        << task(noB, {"0  1  2  90", "E"}) << "1000" << "1111" << false
-        << QStringList{"1:2@90 B0:0", zero, zero, zero}.join(u'|');
+        << task(noB, {"0  1  2  90", "E"}) << "1000"
+        << "1111" << false << QStringList{"1:2@90 B0:0", zero, zero, zero}.join(u'|');
     QTest::newRow("heading with leading zeros, rest ignored")
-        << task(noB, {"0 01 02 090 whatever", "E"}) << "1000" << "1111" << false
-        << QStringList{"1:2@90 B0:0", zero, zero, zero}.join(u'|');
+        << task(noB, {"0 01 02 090 whatever", "E"}) << "1000"
+        << "1111" << false << QStringList{"1:2@90 B0:0", zero, zero, zero}.join(u'|');
 }
 
 void TestTaskFileParser::sizeSections()
@@ -327,38 +330,64 @@ void TestTaskFileParser::sectionRecords_data()
     QTest::addColumn<QString>("vertical");
     QTest::addColumn<QString>("variable");
 
-    QTest::newRow("no records") << QStringList{} << "" << "" << "";
-    QTest::newRow("one item") << QStringList{"H", "  3  4"} << "3:4" << "" << "";
-    QTest::newRow("12-character row gives two") << QStringList{"V", "  3  4  5  6"} << "" << "3:4 5:6" << "";
+    QTest::newRow("no records") << QStringList{} << ""
+                                << ""
+                                << "";
+    QTest::newRow("one item") << QStringList{"H", "  3  4"} << "3:4"
+                              << ""
+                              << "";
+    QTest::newRow("12-character row gives two") << QStringList{"V", "  3  4  5  6"} << ""
+                                                << "3:4 5:6"
+                                                << "";
     for (int extra = 1; extra <= 5; ++extra) {
         QTest::addRow("12 characters and %d more give two", extra)
-            << QStringList{"H", QStringLiteral("  3  4  5  6") + QString(extra, u'9')} << "3:4 5:6" << "" << "";
+            << QStringList{"H", QStringLiteral("  3  4  5  6") + QString(extra, u'9')} << "3:4 5:6"
+            << ""
+            << "";
     }
-    QTest::newRow("18 characters give three") << QStringList{"H", "  3  4  5  6 10 11"} << "3:4 5:6 10:11" << ""
+    QTest::newRow("18 characters give three") << QStringList{"H", "  3  4  5  6 10 11"} << "3:4 5:6 10:11"
+                                              << ""
                                               << "";
-    QTest::newRow("separators not read") << QStringList{"H", "X03Y04|05|06"} << "3:4 5:6" << "" << "";
-    QTest::newRow("short row gives none") << QStringList{"H", "  3  "} << "" << "" << "";
+    QTest::newRow("separators not read") << QStringList{"H", "X03Y04|05|06"} << "3:4 5:6"
+                                         << ""
+                                         << "";
+    QTest::newRow("short row gives none") << QStringList{"H", "  3  "} << ""
+                                          << ""
+                                          << "";
     QTest::newRow("records accumulate")
-        << QStringList{"H", "  1  1", "V", "  2  2", "H", "  3  3", "V", "  4  4"} << "1:1 3:3" << "2:2 4:4" << "";
+        << QStringList{"H", "  1  1", "V", "  2  2", "H", "  3  3", "V", "  4  4"} << "1:1 3:3"
+        << "2:2 4:4"
+        << "";
     QTest::newRow("empty lines between records")
-        << QStringList{"", "H", "", "", "  1  1", "", "P", "", " H  1  2 V  3  4", ""} << "1:1" << "" << "H1:2/V3:4";
-    QTest::newRow("H consumes an E line")
-        << QStringList{"H", "E", "V", "  2  2"} << "" << "2:2" << "";
-    QTest::newRow("one variable wall")
-        << QStringList{"P", " V  1  1 V  1  2"} << "" << "" << "V1:1/V1:2";
+        << QStringList{"", "H", "", "", "  1  1", "", "P", "", " H  1  2 V  3  4", ""} << "1:1"
+        << ""
+        << "H1:2/V3:4";
+    QTest::newRow("H consumes an E line") << QStringList{"H", "E", "V", "  2  2"} << ""
+                                          << "2:2"
+                                          << "";
+    QTest::newRow("one variable wall") << QStringList{"P", " V  1  1 V  1  2"} << ""
+                                       << ""
+                                       << "V1:1/V1:2";
     QTest::newRow("other record lines ignored")
-        << QStringList{"X", "h", " H", "   ", "Конец", "Hx  anything", "  5  5"} << "5:5" << "" << "";
-    QTest::newRow("walls outside the field kept")
-        << QStringList{"H", " 20 -1", "V", " 99 12"} << "20:-1" << "99:12" << "";
+        << QStringList{"X", "h", " H", "   ", "Конец", "Hx  anything", "  5  5"} << "5:5"
+        << ""
+        << "";
+    QTest::newRow("walls outside the field kept") << QStringList{"H", " 20 -1", "V", " 99 12"} << "20:-1"
+                                                  << "99:12"
+                                                  << "";
     QTest::newRow("three variable walls")
-        << QStringList{"P", " H  1  1 H  2  2", "P", " V  3  3 V  4  4", "P", " H  5  5 V  6  6"} << "" << ""
+        << QStringList{"P", " H  1  1 H  2  2", "P", " V  3  3 V  4  4", "P", " H  5  5 V  6  6"} << ""
+        << ""
         << "H1:1/H2:2 V3:3/V4:4 H5:5/V6:6";
-    QTest::newRow("orientation letters kept as read")
-        << QStringList{"P", " X  1  1 h  2  2"} << "" << "" << "X1:1/h2:2";
-    QTest::newRow("variable wall line rest ignored")
-        << QStringList{"P", " H  1  1 V  2  2 rest"} << "" << "" << "H1:1/V2:2";
-    QTest::newRow("variable wall row cut to one character")
-        << QStringList{"P", " H  1  1 V  2  7"} << "" << "" << "H1:1/V2:7";
+    QTest::newRow("orientation letters kept as read") << QStringList{"P", " X  1  1 h  2  2"} << ""
+                                                      << ""
+                                                      << "X1:1/h2:2";
+    QTest::newRow("variable wall line rest ignored") << QStringList{"P", " H  1  1 V  2  2 rest"} << ""
+                                                     << ""
+                                                     << "H1:1/V2:2";
+    QTest::newRow("variable wall row cut to one character") << QStringList{"P", " H  1  1 V  2  7"} << ""
+                                                            << ""
+                                                            << "H1:1/V2:7";
 }
 
 void TestTaskFileParser::sectionRecords()
@@ -389,7 +418,8 @@ void TestTaskFileParser::failures_data()
     QTest::newRow("only empty lines") << "\r\n\r\n" << badTaskFile << developers << 3 << 1;
     QTest::newRow("header only") << lines({noB}) << badTaskFile << developers << 2 << 1;
     QTest::newRow("statement without Z") << lines({noB, "one", "two"}) << badTaskFile << developers << 4 << 1;
-    QTest::newRow("Cyrillic Ze only") << lines({noB, QStringLiteral("З")}) << badTaskFile << developers << 3 << 1;
+    QTest::newRow("Cyrillic Ze only")
+        << lines({noB, QStringLiteral("З")}) << badTaskFile << developers << 3 << 1;
     QTest::newRow("nothing after Z") << lines({noB, "one", "Z", ""}) << badTaskFile << developers << 5 << 1;
     QTest::newRow("single size without E")
         << task(noB, {"0  1  1   0", "H", "  1  1"}) << badTaskFile << developers << 7 << 1;
@@ -400,11 +430,14 @@ void TestTaskFileParser::failures_data()
     QTest::newRow("H at the end") << task(noB, {"0  1  1   0", "H"}) << badTaskFile << developers << 6 << 1;
     QTest::newRow("H consumed the only E")
         << task(noB, {"0  1  1   0", "H", "E"}) << badTaskFile << developers << 7 << 1;
-    QTest::newRow("P at the end") << task(noB, {"0  1  1   0", "P", ""}) << badTaskFile << developers << 7 << 1;
+    QTest::newRow("P at the end") << task(noB, {"0  1  1   0", "P", ""}) << badTaskFile << developers << 7
+                                  << 1;
 
     // Number fields.
-    QTest::newRow("header shorter than 7") << lines({"# 176", "Z"}) << notInteger("") << systemCaption << 1 << 7;
-    QTest::newRow("header shorter than 9") << lines({"# 176 1", "Z"}) << notInteger("") << systemCaption << 1 << 9;
+    QTest::newRow("header shorter than 7")
+        << lines({"# 176", "Z"}) << notInteger("") << systemCaption << 1 << 7;
+    QTest::newRow("header shorter than 9")
+        << lines({"# 176 1", "Z"}) << notInteger("") << systemCaption << 1 << 9;
     QTest::newRow("header of 8 characters")
         << lines({"# 176 1 ", "Z"}) << notInteger("") << systemCaption << 1 << 9;
     QTest::newRow("letter in column 7")
@@ -433,12 +466,13 @@ void TestTaskFileParser::failures_data()
         << task(noB, {"0 3   3   0", "E"}) << notInteger("3 ") << systemCaption << 4 << 3;
     QTest::newRow("letter in heading")
         << task(noB, {"0  3  3  9O", "E"}) << notInteger(" 9O") << systemCaption << 4 << 9;
-    QTest::newRow("bad wall item")
-        << task(noB, {"0  1  1   0", "H", "  1  1  x  2", "E"}) << notInteger(" x") << systemCaption << 6 << 8;
+    QTest::newRow("bad wall item") << task(noB, {"0  1  1   0", "H", "  1  1  x  2", "E"}) << notInteger(" x")
+                                   << systemCaption << 6 << 8;
     QTest::newRow("bad wall row number")
         << task(noB, {"0  1  1   0", "V", "  1 1 ", "E"}) << notInteger("1 ") << systemCaption << 6 << 5;
     QTest::newRow("variable wall line shorter than 15")
-        << task(noB, {"0  1  1   0", "P", " H  1  1 V  2 ", "E"}) << notInteger("") << systemCaption << 6 << 15;
+        << task(noB, {"0  1  1   0", "P", " H  1  1 V  2 ", "E"}) << notInteger("") << systemCaption << 6
+        << 15;
     QTest::newRow("variable wall line shorter than 12")
         << task(noB, {"0  1  1   0", "P", " H  1  1 V", "E"}) << notInteger("") << systemCaption << 6 << 12;
     QTest::newRow("variable wall consumed the E line")
@@ -446,8 +480,9 @@ void TestTaskFileParser::failures_data()
 
     // What no run could use.
     QTest::newRow("fourth variable wall")
-        << task(noB, {"0  1  1   0", "P", " H  1  1 H  2  2", "P", " H  1  1 H  2  2", "P", " H  1  1 H  2  2",
-                      "", "P", " H  1  1 H  2  2", "E"})
+        << task(noB,
+                {"0  1  1   0", "P", " H  1  1 H  2  2", "P", " H  1  1 H  2  2", "P", " H  1  1 H  2  2", "",
+                 "P", " H  1  1 H  2  2", "E"})
         << badTaskFile << developers << 12 << 1;
     QTest::newRow("start column beyond size 12")
         << task(noB, {"0 12  0   0", "E"}) << badTaskFile << developers << 4 << 3;
@@ -461,8 +496,8 @@ void TestTaskFileParser::failures_data()
     QTest::newRow("heading 360") << task(noB, {"0  0  0 360", "E"}) << badTaskFile << developers << 4 << 9;
     QTest::newRow("heading -1") << task(noB, {"0  0  0  -1", "E"}) << badTaskFile << developers << 4 << 9;
     QTest::newRow("bad start in a later section")
-        << task(withB, {"1  0  0   0  1  1", "E", "", "3  0  0 271  1  1", "E", "F"})
-        << badTaskFile << developers << 7 << 9;
+        << task(withB, {"1  0  0   0  1  1", "E", "", "3  0  0 271  1  1", "E", "F"}) << badTaskFile
+        << developers << 7 << 9;
 }
 
 void TestTaskFileParser::failures()
@@ -482,8 +517,8 @@ void TestTaskFileParser::failures()
 
 void TestTaskFileParser::partialTaskSurvivesFailure()
 {
-    const TaskFileResult result =
-        parseTaskFile(task(withB, {"1  1  2  90  3  4", "H", "  5  6", "E", "2  1  1   0  1  1", "V", "  7"}));
+    const TaskFileResult result = parseTaskFile(
+        task(withB, {"1  1  2  90  3  4", "H", "  5  6", "E", "2  1  1   0  1  1", "V", "  7"}));
     QVERIFY(!result.isOk());
     QCOMPARE(result.error->message, badTaskFile);
     QCOMPARE(result.task.statement, QStringList{QStringLiteral("Условие")});

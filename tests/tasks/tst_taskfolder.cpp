@@ -12,7 +12,8 @@ namespace {
 QByteArray taskBytes(const QString &header, const QString &statementLine)
 {
     // The statement line must not begin with "Z", which would end the statement.
-    return (header + QStringLiteral("\r\nfile ") + statementLine + QStringLiteral("\r\nZ\r\n0  1  1   0\r\nE\r\n"))
+    return (header + QStringLiteral("\r\nfile ") + statementLine
+            + QStringLiteral("\r\nZ\r\n0  1  1   0\r\nE\r\n"))
         .toUtf8();
 }
 
@@ -52,10 +53,12 @@ void TestTaskFolder::encoding_data()
     const QByteArray rest("Z\r\n0  1  1   0\r\nE\r\n");
     QTest::newRow("Windows-1251") << QByteArray("# 176 1 0\r\n") + *encodeWindows1251(cyrillic) + crlf + rest
                                   << cyrillic << true;
-    QTest::newRow("UTF-8") << QByteArray("# 176 1 0\r\n") + cyrillic.toUtf8() + crlf + rest << cyrillic << true;
+    QTest::newRow("UTF-8") << QByteArray("# 176 1 0\r\n") + cyrillic.toUtf8() + crlf + rest << cyrillic
+                           << true;
     QTest::newRow("UTF-8 with byte-order mark")
         << QByteArray("\xEF\xBB\xBF# 176 1 0\r\n") + cyrillic.toUtf8() + crlf + rest << cyrillic << true;
-    QTest::newRow("ASCII only") << QByteArray("# 176 0 0\r\nplain\r\n") + rest << QStringLiteral("plain") << false;
+    QTest::newRow("ASCII only") << QByteArray("# 176 0 0\r\nplain\r\n") + rest << QStringLiteral("plain")
+                                << false;
     // Columns count decoded characters: a two-byte letter before column 7 must not shift it.
     QTest::newRow("UTF-8 letters in the header")
         << QByteArray("# ШАГ 1 0\r\n") + cyrillic.toUtf8() + crlf + rest << cyrillic << true;
@@ -126,7 +129,8 @@ void TestTaskFolder::exactNameFirst()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString names[] = {QStringLiteral("ZERID.TXT"), QStringLiteral("Zerid.txt"), QStringLiteral("zerid.txt")};
+    const QString names[] = {QStringLiteral("ZERID.TXT"), QStringLiteral("Zerid.txt"),
+                             QStringLiteral("zerid.txt")};
     for (const QString &name : names)
         writeFile(dir.filePath(name), taskBytes(QStringLiteral("# 176 0 0"), name));
     if (QDir(dir.path()).entryList(QDir::Files).size() != 3)

@@ -58,14 +58,12 @@ void TestTaskSetup::showVariableWallsDrawsEach_data()
 
     QTest::newRow("none") << 0 << QStringList{} << QList<int>{0, 0, 0};
     QTest::newRow("one") << 1 << QStringList{"absent 0 2", "present 0 1"} << QList<int>{1, 0, 0};
-    QTest::newRow("three") << 3
-                           << QStringList{"absent 0 2", "present 0 1", "absent 1 2", "present 1 1",
-                                          "absent 2 2", "present 2 1"}
+    QTest::newRow("three") << 3 << QStringList{"absent 0 2",  "present 0 1", "absent 1 2",
+                                               "present 1 1", "absent 2 2",  "present 2 1"}
                            << QList<int>{1, 1, 1};
     // Only three selector slots exist: a fourth wall is never shown.
-    QTest::newRow("four") << 4
-                          << QStringList{"absent 0 2", "present 0 1", "absent 1 2", "present 1 1",
-                                         "absent 2 2", "present 2 1"}
+    QTest::newRow("four") << 4 << QStringList{"absent 0 2",  "present 0 1", "absent 1 2",
+                                              "present 1 1", "absent 2 2",  "present 2 1"}
                           << QList<int>{1, 1, 1};
 }
 

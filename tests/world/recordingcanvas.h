@@ -51,10 +51,12 @@ public:
     }
     void drawCrashPicture(const ExecutorState &executor) override
     {
-        calls.append(QStringLiteral("crash %1 %2 %3").arg(executor.column).arg(executor.row).arg(executor.heading));
+        calls.append(
+            QStringLiteral("crash %1 %2 %3").arg(executor.column).arg(executor.row).arg(executor.heading));
     }
     void drawTrace(CellPosition from, CellPosition to) override
     {
-        calls.append(QStringLiteral("trace %1 %2 %3 %4").arg(from.column).arg(from.row).arg(to.column).arg(to.row));
+        calls.append(
+            QStringLiteral("trace %1 %2 %3 %4").arg(from.column).arg(from.row).arg(to.column).arg(to.row));
     }
 };

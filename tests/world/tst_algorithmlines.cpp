@@ -17,7 +17,8 @@ private slots:
 
         QTest::newRow("turn") << "    ПОВОРОТ" << Kind::Turn;
         QTest::newRow("step after a tab") << "\tШАГ" << Kind::Step;
-        QTest::newRow("jump after control characters") << QString::fromLatin1("\x01\x1f ") + "ПРЫЖОК" << Kind::Jump;
+        QTest::newRow("jump after control characters")
+            << QString::fromLatin1("\x01\x1f ") + "ПРЫЖОК" << Kind::Jump;
         QTest::newRow("step with a trailing blank is nothing") << "ШАГ " << Kind::Other;
         QTest::newRow("lower case is nothing") << "шаг" << Kind::Other;
         QTest::newRow("branch if wall") << "    ЕСЛИ впереди стена" << Kind::BranchIfWall;
@@ -78,7 +79,8 @@ private slots:
         QTest::newRow("first of two descriptions")
             << QStringList{"ДЕЛАЙ а", "ПРОЦЕДУРА б", "ПРОЦЕДУРА а", "ПРОЦЕДУРА а"} << 0 << 2;
         QTest::newRow("description above the call") << QStringList{"ПРОЦЕДУРА а", "ДЕЛАЙ а"} << 1 << 0;
-        QTest::newRow("names compare exactly") << QStringList{"ДЕЛАЙ а", "ПРОЦЕДУРА А", "ПРОЦЕДУРА а "} << 0 << -1;
+        QTest::newRow("names compare exactly")
+            << QStringList{"ДЕЛАЙ а", "ПРОЦЕДУРА А", "ПРОЦЕДУРА а "} << 0 << -1;
         QTest::newRow("any tenth character") << QStringList{"ДЕЛАЙ а", "ПРОЦЕДУРАxа"} << 0 << 1;
         QTest::newRow("indented head") << QStringList{"ДЕЛАЙ а", "  ПРОЦЕДУРА а"} << 0 << 1;
         QTest::newRow("no description") << QStringList{"ДЕЛАЙ а"} << 0 << -1;
@@ -108,8 +110,7 @@ private slots:
                               "НЦ", // 8
                               "КЦ",
                               "ВСЁ", // 10
-                              "ПРОЦЕДУРА п",
-                              "КОНЕЦ ПРОЦЕДУРЫ"});
+                              "ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ"});
         QCOMPARE(lines.branchSkipEnd(0), 6);
         QCOMPARE(lines.branchSkipEnd(2), 4);
         QCOMPARE(lines.elseSkipEnd(6), 10);

@@ -24,14 +24,9 @@ Played play(ExecutorCommand &command, const CommandContext &context)
     for (int guard = 0; guard < 1000; ++guard) {
         const ExecutorCommand::Pause pause = command.advance(context);
         switch (pause.kind) {
-        case ExecutorCommand::Pause::Kind::Wait:
-            played.waits.append(pause.milliseconds);
-            break;
-        case ExecutorCommand::Pause::Kind::Message:
-            ++played.messages;
-            break;
-        case ExecutorCommand::Pause::Kind::Done:
-            return played;
+        case ExecutorCommand::Pause::Kind::Wait: played.waits.append(pause.milliseconds); break;
+        case ExecutorCommand::Pause::Kind::Message: ++played.messages; break;
+        case ExecutorCommand::Pause::Kind::Done: return played;
         }
     }
     qFatal("command never ended");
@@ -58,8 +53,10 @@ private slots:
         QTest::addColumn<int>("newHeading");
 
         QTest::newRow("0") << 0 << QStringList{"executor 4 5 0", "executor 4 5 45", "executor 4 5 90"} << 90;
-        QTest::newRow("90") << 90 << QStringList{"executor 4 5 90", "executor 4 5 135", "executor 4 5 180"} << 180;
-        QTest::newRow("180") << 180 << QStringList{"executor 4 5 180", "executor 4 5 225", "executor 4 5 270"} << 270;
+        QTest::newRow("90") << 90 << QStringList{"executor 4 5 90", "executor 4 5 135", "executor 4 5 180"}
+                            << 180;
+        QTest::newRow("180") << 180 << QStringList{"executor 4 5 180", "executor 4 5 225", "executor 4 5 270"}
+                             << 270;
         QTest::newRow("270 becomes 0, never 360")
             << 270 << QStringList{"executor 4 5 270", "executor 4 5 315", "executor 4 5 0"} << 0;
     }
@@ -98,20 +95,23 @@ private slots:
         const int step = int(ExecutorCommand::Kind::Step);
         const int jump = int(ExecutorCommand::Kind::Jump);
         QTest::newRow("step right") << step << ExecutorState{2, 3, 0}
-                                    << QStringList{"restore 2 3", "trace 2 3 3 3", "save 3 3", "executor 3 3 0"}
+                                    << QStringList{"restore 2 3", "trace 2 3 3 3", "save 3 3",
+                                                   "executor 3 3 0"}
                                     << "step 3 3";
         QTest::newRow("step up") << step << ExecutorState{2, 3, 90}
                                  << QStringList{"restore 2 3", "trace 2 3 2 2", "save 2 2", "executor 2 2 90"}
                                  << "step 2 2";
         QTest::newRow("step left") << step << ExecutorState{2, 3, 180}
-                                   << QStringList{"restore 2 3", "trace 2 3 1 3", "save 1 3", "executor 1 3 180"}
+                                   << QStringList{"restore 2 3", "trace 2 3 1 3", "save 1 3",
+                                                  "executor 1 3 180"}
                                    << "step 1 3";
         QTest::newRow("step down") << step << ExecutorState{2, 3, 270}
-                                   << QStringList{"restore 2 3", "trace 2 3 2 4", "save 2 4", "executor 2 4 270"}
+                                   << QStringList{"restore 2 3", "trace 2 3 2 4", "save 2 4",
+                                                  "executor 2 4 270"}
                                    << "step 2 4";
-        QTest::newRow("jump leaves no trace") << jump << ExecutorState{2, 3, 0}
-                                              << QStringList{"restore 2 3", "save 3 3", "executor 3 3 0"}
-                                              << "jump 3 3";
+        QTest::newRow("jump leaves no trace")
+            << jump << ExecutorState{2, 3, 0} << QStringList{"restore 2 3", "save 3 3", "executor 3 3 0"}
+            << "jump 3 3";
     }
 
     void move()
@@ -187,9 +187,10 @@ private slots:
         const RunMessage message = wallCrashMessage();
         QCOMPARE(message.caption, QStringLiteral("Error"));
         QCOMPARE(message.icon, RunMessage::Icon::Error);
-        QCOMPARE(message.text, QStringLiteral("НЕ МОГУ - СТЕНА !!!\n\n\nИсполнитель не может преодолеть стену\n"
-                                              "ни ШАГОМ ни ПРЫЖКОМ!!\nПОВОРОТ - это поворот на 90 градусов\n"
-                                              "против часовой стрелки!"));
+        QCOMPARE(message.text,
+                 QStringLiteral("НЕ МОГУ - СТЕНА !!!\n\n\nИсполнитель не может преодолеть стену\n"
+                                "ни ШАГОМ ни ПРЫЖКОМ!!\nПОВОРОТ - это поворот на 90 градусов\n"
+                                "против часовой стрелки!"));
     }
 
     void withoutCanvas()

@@ -15,7 +15,7 @@ namespace {
 QStringList algorithm(const QStringList &body, const QStringList &after = {})
 {
     return QStringList{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б", "НАЧ"}
-           + body + QStringList{"КОН"} + after;
+    + body + QStringList{"КОН"} + after;
 }
 
 QString h(int row)
@@ -41,7 +41,8 @@ QString arrangementMessage(const QString &selectors)
 
 QString missing(const QString &line)
 {
-    return QStringLiteral("message В алгоритме не хватает строки \"%1\"!\\nВыполнение алгоритма прервано.").arg(line);
+    return QStringLiteral("message В алгоритме не хватает строки \"%1\"!\\nВыполнение алгоритма прервано.")
+        .arg(line);
 }
 
 const QString crashMessage = QStringLiteral(
@@ -127,8 +128,8 @@ private slots:
         const int slow = int(RunSpeed::Slow);
         const int fastest = int(RunSpeed::Fastest);
         const int depth = Interpreter::defaultCallDepthLimit;
-        const QStringList ifWallElse{"    ЕСЛИ впереди стена", "       ТО", "           ПОВОРОТ", "       ИНАЧЕ",
-                                     "           ШАГ", "    ВСЁ"};
+        const QStringList ifWallElse{"    ЕСЛИ впереди стена", "       ТО",      "           ПОВОРОТ",
+                                     "       ИНАЧЕ",           "           ШАГ", "    ВСЁ"};
 
         QTest::newRow("no variable walls: one pass, no message")
             << algorithm({"    ШАГ"}) << StartPosition{0, 0, 0} << WallSet{} << slow << 0 << depth
@@ -140,11 +141,19 @@ private slots:
             QTest::newRow("one variable wall: two passes, two messages")
                 << algorithm(ifWallElse) << StartPosition{0, 0, 0} << walls << fastest << 0 << depth
                 << QStringList{h(0), h(0), "arrangement 1"} + header(0)
-                       + QStringList{h(4), h(4), w(0), h(5), w(0), h(6), w(0), w(0), "turn 90", w(0), h(9), w(0), w(0),
-                                     arrangementMessage("стенки: 1 "), h(0), "arrangement 2"}
-                       + header(0)
-                       + QStringList{h(4), h(4), w(0), h(7), w(0), h(8), "step 1 0", w(0), h(9), w(0), w(0),
-                                     arrangementMessage("стенки: 2 "), h(10), "end complete"};
+                    + QStringList{h(4),      h(4),
+                                  w(0),      h(5),
+                                  w(0),      h(6),
+                                  w(0),      w(0),
+                                  "turn 90", w(0),
+                                  h(9),      w(0),
+                                  w(0),      arrangementMessage("стенки: 1 "),
+                                  h(0),      "arrangement 2"}
+                    + header(0)
+                    + QStringList{h(4),  h(4),          w(0),       h(7),
+                                  w(0),  h(8),          "step 1 0", w(0),
+                                  h(9),  w(0),          w(0),       arrangementMessage("стенки: 2 "),
+                                  h(10), "end complete"};
         }
         {
             QStringList expected{h(0)};
@@ -155,28 +164,32 @@ private slots:
             }
             expected << h(4) << "end complete";
             QTest::newRow("two variable walls: four messages in order")
-                << algorithm({}) << StartPosition{0, 0, 0} << variableWalls(2) << fastest << 0 << depth << expected;
+                << algorithm({}) << StartPosition{0, 0, 0} << variableWalls(2) << fastest << 0 << depth
+                << expected;
         }
         {
             QStringList expected{h(0)};
-            for (const QString &a : QStringList{"1 1 1", "1 1 2", "1 2 1", "1 2 2", "2 1 1", "2 1 2", "2 2 1", "2 2 2"}) {
+            for (const QString &a :
+                 QStringList{"1 1 1", "1 1 2", "1 2 1", "1 2 2", "2 1 1", "2 1 2", "2 2 1", "2 2 2"}) {
                 expected << h(0) << "arrangement " + a;
                 expected += header(0);
                 expected << arrangementMessage("стенок: " + a + " ");
             }
             expected << h(4) << "end complete";
             QTest::newRow("three variable walls: eight messages in order")
-                << algorithm({}) << StartPosition{0, 0, 0} << variableWalls(3) << fastest << 0 << depth << expected;
+                << algorithm({}) << StartPosition{0, 0, 0} << variableWalls(3) << fastest << 0 << depth
+                << expected;
         }
         QTest::newRow("ЕСЛИ впереди стена facing the border: then part runs")
             << algorithm(ifWallElse) << StartPosition{11, 0, 0} << WallSet{} << slow << 0 << depth
-            << QStringList{h(0)} + header(500)
-                   + QStringList{h(4), h(4), w(500), h(5), w(500), h(6), w(100), w(100), "turn 90", w(500),
-                                 h(9), w(500), w(500), h(10), "end complete"};
+            << QStringList{h(0)} + header(500) + QStringList{h(4), h(4),   w(500), h(5),      w(500),
+                                                             h(6), w(100), w(100), "turn 90", w(500),
+                                                             h(9), w(500), w(500), h(10),     "end complete"};
         QTest::newRow("branch without ИНАЧЕ that does not hold")
             << algorithm({"    ЕСЛИ впереди стена", "       ТО", "           ПОВОРОТ", "    ВСЁ"})
             << StartPosition{0, 0, 0} << WallSet{} << slow << 0 << depth
-            << QStringList{h(0)} + header(500) + QStringList{h(4), h(4), w(500), h(7), w(500), w(500), h(8), "end complete"};
+            << QStringList{h(0)} + header(500)
+                + QStringList{h(4), h(4), w(500), h(7), w(500), w(500), h(8), "end complete"};
 
         const QStringList nested{"    ЕСЛИ впереди НЕ стена",
                                  "       ТО",
@@ -193,99 +206,117 @@ private slots:
         QTest::newRow("nested branch with its own ИНАЧЕ in a then part")
             << algorithm(nested) << StartPosition{0, 0, 0} << WallSet{} << slow << 0 << depth
             << QStringList{h(0)} + header(500)
-                   + QStringList{h(4), h(4), w(500), h(5), w(500),
-                                 h(6), h(6), w(500), h(9), w(500), h(10), "step 1 0", w(500), h(11), w(500), w(500),
-                                 h(12), w(100), w(100), "turn 90", w(500),
-                                 h(15), w(500), w(500), h(16), "end complete"};
+                + QStringList{h(4),   h(4),   w(500), h(5),   w(500),        h(6),      h(6),
+                              w(500), h(9),   w(500), h(10),  "step 1 0",    w(500),    h(11),
+                              w(500), w(500), h(12),  w(100), w(100),        "turn 90", w(500),
+                              h(15),  w(500), w(500), h(16),  "end complete"};
         QTest::newRow("branch that does not hold passes over a nested ИНАЧЕ")
             << algorithm(nested) << StartPosition{11, 5, 0} << WallSet{} << slow << 0 << depth
             << QStringList{h(0)} + header(500)
-                   + QStringList{h(4), h(4), w(500), h(13), w(500), h(14), w(100), w(100), "turn 90", w(500),
-                                 h(15), w(500), w(500), h(16), "end complete"};
+                + QStringList{h(4),      h(4),   w(500), h(13),  w(500), h(14), w(100),        w(100),
+                              "turn 90", w(500), h(15),  w(500), w(500), h(16), "end complete"};
 
         const QStringList walkLoop{"    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ"};
         QTest::newRow("loop that never holds: head highlighted for two line delays")
-            << algorithm({"    ПОКА впереди стена", "    НЦ", "        ШАГ", "    КЦ"}) << StartPosition{0, 0, 0}
-            << WallSet{} << slow << 0 << depth
-            << QStringList{h(0)} + header(500) + QStringList{h(4), h(4), w(500), w(500), h(8), "end complete"};
+            << algorithm({"    ПОКА впереди стена", "    НЦ", "        ШАГ", "    КЦ"})
+            << StartPosition{0, 0, 0} << WallSet{} << slow << 0 << depth
+            << QStringList{h(0)} + header(500)
+                + QStringList{h(4), h(4), w(500), w(500), h(8), "end complete"};
         QTest::newRow("ПОКА впереди НЕ стена with ШАГ walks up to the border")
             << algorithm(walkLoop) << StartPosition{9, 0, 0} << WallSet{} << fastest << 0 << depth
             << QStringList{h(0)} + header(0)
-                   + QStringList{h(4), h(4), w(0), h(5), w(0), h(6), "step 10 0", w(0), h(7), w(0),
-                                 h(4), w(0), h(5), w(0), h(6), "step 11 0", w(0), h(7), w(0),
-                                 h(4), w(0), w(0), h(8), "end complete"};
+                + QStringList{h(4), h(4), w(0), h(5), w(0), h(6), "step 10 0", w(0),
+                              h(7), w(0), h(4), w(0), h(5), w(0), h(6),        "step 11 0",
+                              w(0), h(7), w(0), h(4), w(0), w(0), h(8),        "end complete"};
         {
             WallSet walls;
             walls.vertical = {{7, 3}};
             QTest::newRow("ПОКА впереди НЕ стена with ШАГ stops before a wall")
                 << algorithm(walkLoop) << StartPosition{6, 3, 0} << walls << fastest << 0 << depth
-                << QStringList{h(0)} + header(0)
-                       + QStringList{h(4), h(4), w(0), h(5), w(0), h(6), "step 7 3", w(0), h(7), w(0),
-                                     h(4), w(0), w(0), h(8), "end complete"};
+                << QStringList{h(0)} + header(0) + QStringList{h(4), h(4),       w(0), h(5), w(0),
+                                                               h(6), "step 7 3", w(0), h(7), w(0),
+                                                               h(4), w(0),       w(0), h(8), "end complete"};
         }
         QTest::newRow("two descriptions of one name: the upper one is used")
             << algorithm({"    ДЕЛАЙ угол"},
                          {"ПРОЦЕДУРА угол", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ", "ПРОЦЕДУРА угол", "    ШАГ",
                           "КОНЕЦ ПРОЦЕДУРЫ"})
             << StartPosition{0, 0, 0} << WallSet{} << fastest << 0 << depth
-            << QStringList{h(0)} + header(0)
-                   + QStringList{h(4), w(0), h(6), w(0), h(7), w(0), w(0), "turn 90", w(0), h(8), w(0), w(0),
-                                 h(5), "end complete"};
+            << QStringList{h(0)} + header(0) + QStringList{h(4), w(0), h(6),      w(0),          h(7),
+                                                           w(0), w(0), "turn 90", w(0),          h(8),
+                                                           w(0), w(0), h(5),      "end complete"};
         QTest::newRow("call of an unknown name does nothing")
             << algorithm({"    ДЕЛАЙ угол"}, {"ПРОЦЕДУРА уголок", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"})
             << StartPosition{0, 0, 0} << WallSet{} << slow << 0 << depth
             << QStringList{h(0)} + header(500) + QStringList{h(4), w(500), w(500), h(5), "end complete"};
         QTest::newRow("call inside a loop returns to the next body line")
-            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ДЕЛАЙ шаг", "        ПОВОРОТ", "    КЦ"},
-                         {"ПРОЦЕДУРА шаг", "    ШАГ", "КОНЕЦ ПРОЦЕДУРЫ"})
+            << algorithm(
+                   {"    ПОКА впереди НЕ стена", "    НЦ", "        ДЕЛАЙ шаг", "        ПОВОРОТ", "    КЦ"},
+                   {"ПРОЦЕДУРА шаг", "    ШАГ", "КОНЕЦ ПРОЦЕДУРЫ"})
             << StartPosition{10, 0, 0} << WallSet{} << fastest << 0 << depth
             << QStringList{h(0)} + header(0)
-                   + QStringList{h(4), h(4), w(0), h(5), w(0),
-                                 h(6), w(0), h(10), w(0), h(11), "step 11 0", w(0), h(12), w(0), w(0),
-                                 h(7), w(0), w(0), "turn 90", w(0), h(8), w(0),
-                                 h(4), w(0), w(0), h(9), "end complete"};
+                + QStringList{h(4),      h(4),        w(0), h(5),  w(0), h(6), w(0), h(10), w(0),
+                              h(11),     "step 11 0", w(0), h(12), w(0), w(0), h(7), w(0),  w(0),
+                              "turn 90", w(0),        h(8), w(0),  h(4), w(0), w(0), h(9),  "end complete"};
 
-        const QStringList walkProcedure{"ПРОЦЕДУРА идти", "    ЕСЛИ впереди стена", "       ТО", "       ИНАЧЕ",
-                                        "           ШАГ", "           ДЕЛАЙ идти", "    ВСЁ", "КОНЕЦ ПРОЦЕДУРЫ"};
+        const QStringList walkProcedure{"ПРОЦЕДУРА идти", "    ЕСЛИ впереди стена", "       ТО",
+                                        "       ИНАЧЕ",   "           ШАГ",         "           ДЕЛАЙ идти",
+                                        "    ВСЁ",        "КОНЕЦ ПРОЦЕДУРЫ"};
         QTest::newRow("recursive walk to the wall unwinds")
-            << algorithm({"    ДЕЛАЙ идти"}, walkProcedure) << StartPosition{10, 0, 0} << WallSet{} << fastest << 0
-            << depth
+            << algorithm({"    ДЕЛАЙ идти"}, walkProcedure) << StartPosition{10, 0, 0} << WallSet{} << fastest
+            << 0 << depth
             << QStringList{h(0)} + header(0)
-                   + QStringList{h(4), w(0), h(6), w(0), h(7), h(7), w(0), h(9), w(0), h(10), "step 11 0", w(0),
-                                 h(11), w(0), h(6), w(0), h(7), h(7), w(0), h(8), w(0), h(12), w(0), w(0),
-                                 h(13), w(0), w(0), h(12), w(0), w(0), h(13), w(0), w(0), h(5), "end complete"};
+                + QStringList{h(4),  w(0),        h(6), w(0),  h(7), h(7), w(0),  h(9),          w(0),
+                              h(10), "step 11 0", w(0), h(11), w(0), h(6), w(0),  h(7),          h(7),
+                              w(0),  h(8),        w(0), h(12), w(0), w(0), h(13), w(0),          w(0),
+                              h(12), w(0),        w(0), h(13), w(0), w(0), h(5),  "end complete"};
         QTest::newRow("nesting exactly as deep as the limit is allowed")
-            << algorithm({"    ДЕЛАЙ идти"}, walkProcedure) << StartPosition{10, 0, 0} << WallSet{} << fastest << 0
-            << 2
+            << algorithm({"    ДЕЛАЙ идти"}, walkProcedure) << StartPosition{10, 0, 0} << WallSet{} << fastest
+            << 0 << 2
             << QStringList{h(0)} + header(0)
-                   + QStringList{h(4), w(0), h(6), w(0), h(7), h(7), w(0), h(9), w(0), h(10), "step 11 0", w(0),
-                                 h(11), w(0), h(6), w(0), h(7), h(7), w(0), h(8), w(0), h(12), w(0), w(0),
-                                 h(13), w(0), w(0), h(12), w(0), w(0), h(13), w(0), w(0), h(5), "end complete"};
+                + QStringList{h(4),  w(0),        h(6), w(0),  h(7), h(7), w(0),  h(9),          w(0),
+                              h(10), "step 11 0", w(0), h(11), w(0), h(6), w(0),  h(7),          h(7),
+                              w(0),  h(8),        w(0), h(12), w(0), w(0), h(13), w(0),          w(0),
+                              h(12), w(0),        w(0), h(13), w(0), w(0), h(5),  "end complete"};
         QTest::newRow("endless recursion ends with the depth message")
-            << algorithm({"    ДЕЛАЙ п"}, {"ПРОЦЕДУРА п", "    ДЕЛАЙ п", "КОНЕЦ ПРОЦЕДУРЫ"}) << StartPosition{0, 0, 0}
-            << WallSet{} << fastest << 0 << 3
+            << algorithm({"    ДЕЛАЙ п"}, {"ПРОЦЕДУРА п", "    ДЕЛАЙ п", "КОНЕЦ ПРОЦЕДУРЫ"})
+            << StartPosition{0, 0, 0} << WallSet{} << fastest << 0 << 3
             << QStringList{h(0)} + header(0)
-                   + QStringList{h(4), w(0), h(6), w(0), h(7), w(0), h(6), w(0), h(7), w(0), h(6), w(0), h(7), w(0),
-                                 "message Слишком много вложенных вызовов процедур (больше 3)!\\n"
-                                 "Процедура вызывает себя без конца?\\nВыполнение алгоритма прервано.",
-                                 "end error"};
+                + QStringList{h(4),
+                              w(0),
+                              h(6),
+                              w(0),
+                              h(7),
+                              w(0),
+                              h(6),
+                              w(0),
+                              h(7),
+                              w(0),
+                              h(6),
+                              w(0),
+                              h(7),
+                              w(0),
+                              "message Слишком много вложенных вызовов процедур (больше 3)!\\n"
+                              "Процедура вызывает себя без конца?\\nВыполнение алгоритма прервано.",
+                              "end error"};
         QTest::newRow("КОН after leading blanks does not end the pass")
-            << algorithm({"    ПОВОРОТ", " КОН", "    ШАГ"}) << StartPosition{0, 5, 0} << WallSet{} << slow << 0 << depth
-            << QStringList{h(0)} + header(500)
-                   + QStringList{h(4), w(100), w(100), "turn 90", w(500), h(5), w(500), h(6), "step 0 4", w(500),
-                                 h(7), "end complete"};
+            << algorithm({"    ПОВОРОТ", " КОН", "    ШАГ"}) << StartPosition{0, 5, 0} << WallSet{} << slow
+            << 0 << depth
+            << QStringList{h(0)} + header(500) + QStringList{h(4),       w(100), w(100), "turn 90",
+                                                             w(500),     h(5),   w(500), h(6),
+                                                             "step 0 4", w(500), h(7),   "end complete"};
         QTest::newRow("no КОН: the pass runs to the last line, the selection is removed")
-            << QStringList{"АЛГОРИТМ ПУТЬ_0", "    ШАГ"} << StartPosition{0, 0, 0} << WallSet{} << slow << 0 << depth
-            << QStringList{h(0), h(0), w(500), h(1), "step 1 0", w(500), h(-1), "end complete"};
-        QTest::newRow("text without lines")
-            << QStringList{} << StartPosition{0, 0, 0} << WallSet{} << slow << 0 << depth
-            << QStringList{h(-1), h(-1), "end complete"};
+            << QStringList{"АЛГОРИТМ ПУТЬ_0", "    ШАГ"} << StartPosition{0, 0, 0} << WallSet{} << slow << 0
+            << depth << QStringList{h(0), h(0), w(500), h(1), "step 1 0", w(500), h(-1), "end complete"};
+        QTest::newRow("text without lines") << QStringList{} << StartPosition{0, 0, 0} << WallSet{} << slow
+                                            << 0 << depth << QStringList{h(-1), h(-1), "end complete"};
         QTest::newRow("unset start counts as 0")
             << QStringList{"ШАГ"} << StartPosition{-1, -1, -1} << WallSet{} << slow << 0 << depth
             << QStringList{h(0), h(0), "step 1 0", w(500), h(-1), "end complete"};
         {
             WallSet walls;
-            walls.variable = {{variant("H", 5, 5), variant("H", 6, 6)}, {variant("H", 3, 3), variant("V", 0, 0)}};
+            walls.variable = {{variant("H", 5, 5), variant("H", 6, 6)},
+                              {variant("H", 3, 3), variant("V", 0, 0)}};
             QStringList crash{h(4), "crash"};
             for (int i = 0; i < 40; ++i)
                 crash << w(10);
@@ -293,8 +324,9 @@ private slots:
             QTest::newRow("crash in the second of four arrangements ends the run")
                 << algorithm({"    ШАГ"}) << StartPosition{0, 0, 0} << walls << fastest << 0 << depth
                 << QStringList{h(0), h(0), "arrangement 1 1"} + header(0)
-                       + QStringList{h(4), "step 1 0", w(0), arrangementMessage("стенок: 1 1 "), h(0), "arrangement 1 2"}
-                       + header(0) + crash;
+                    + QStringList{h(4), "step 1 0",       w(0), arrangementMessage("стенок: 1 1 "),
+                                  h(0), "arrangement 1 2"}
+                    + header(0) + crash;
         }
         {
             QStringList crash{h(10), "crash"};
@@ -306,56 +338,67 @@ private slots:
                              {"ПРОЦЕДУРА шаг", "    ШАГ", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"})
                 << StartPosition{11, 3, 0} << WallSet{} << int(RunSpeed::Middle) << 0 << depth
                 << QStringList{h(0)} + header(10)
-                       + QStringList{h(4), h(4), w(10), h(5), w(10), h(6), w(10), h(9), w(10)} + crash
-                       + QStringList{w(10), w(10), w(10), "end crash"};
+                    + QStringList{h(4), h(4), w(10), h(5), w(10), h(6), w(10), h(9), w(10)} + crash
+                    + QStringList{w(10), w(10), w(10), "end crash"};
         }
         QTest::newRow("endless ПОВОРОТ loop ended by a stop request")
-            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"}) << StartPosition{5, 5, 0}
-            << WallSet{} << fastest << 10 << depth
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"})
+            << StartPosition{5, 5, 0} << WallSet{} << fastest << 10 << depth
             << QStringList{h(0)} + header(0)
-                   + QStringList{h(4), h(4), w(0), h(5), w(0), h(6), w(0), w(0), "turn 90", w(0), h(7), w(0),
-                                 h(4), w(0), h(5), w(0), h(6), w(0), w(0), "turn 180", w(0), w(0), "end limit"};
+                + QStringList{h(4),      h(4), w(0), h(5),       w(0), h(6), w(0),       w(0),
+                              "turn 90", w(0), h(7), w(0),       h(4), w(0), h(5),       w(0),
+                              h(6),      w(0), w(0), "turn 180", w(0), w(0), "end limit"};
 
         // Missing closing lines: the run ends before it reads past the last line.
         QTest::newRow("loop without КЦ")
-            << QStringList{"НАЧ", "ПОКА впереди НЕ стена", "НЦ", "ПОВОРОТ"} << StartPosition{5, 5, 0} << WallSet{}
-            << fastest << 0 << depth
-            << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), h(2), w(0), h(3), w(0), w(0), "turn 90", w(0),
-                           missing("КЦ"), "end error"};
+            << QStringList{"НАЧ", "ПОКА впереди НЕ стена", "НЦ", "ПОВОРОТ"} << StartPosition{5, 5, 0}
+            << WallSet{} << fastest << 0 << depth
+            << QStringList{h(0), h(0), w(0), h(1),      h(1), w(0),          h(2),       w(0),
+                           h(3), w(0), w(0), "turn 90", w(0), missing("КЦ"), "end error"};
         QTest::newRow("loop that does not hold without КЦ")
-            << QStringList{"НАЧ", "ПОКА впереди стена"} << StartPosition{5, 5, 0} << WallSet{} << fastest << 0 << depth
-            << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), missing("КЦ"), "end error"};
+            << QStringList{"НАЧ", "ПОКА впереди стена"} << StartPosition{5, 5, 0} << WallSet{} << fastest << 0
+            << depth << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), missing("КЦ"), "end error"};
         QTest::newRow("loop head as the last line")
-            << QStringList{"НАЧ", "ПОКА впереди НЕ стена"} << StartPosition{5, 5, 0} << WallSet{} << fastest << 0
-            << depth << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), missing("НЦ"), "end error"};
+            << QStringList{"НАЧ", "ПОКА впереди НЕ стена"} << StartPosition{5, 5, 0} << WallSet{} << fastest
+            << 0 << depth << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), missing("НЦ"), "end error"};
         QTest::newRow("branch head as the last line")
-            << QStringList{"НАЧ", "ЕСЛИ впереди стена"} << StartPosition{11, 5, 0} << WallSet{} << fastest << 0
-            << depth << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), missing("ТО"), "end error"};
+            << QStringList{"НАЧ", "ЕСЛИ впереди стена"} << StartPosition{11, 5, 0} << WallSet{} << fastest
+            << 0 << depth << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), missing("ТО"), "end error"};
         QTest::newRow("branch that does not hold without ВСЁ")
-            << QStringList{"НАЧ", "ЕСЛИ впереди стена", "ТО", "ШАГ"} << StartPosition{5, 5, 0} << WallSet{} << fastest
-            << 0 << depth << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), missing("ВСЁ"), "end error"};
+            << QStringList{"НАЧ", "ЕСЛИ впереди стена", "ТО", "ШАГ"} << StartPosition{5, 5, 0} << WallSet{}
+            << fastest << 0 << depth
+            << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), missing("ВСЁ"), "end error"};
         QTest::newRow("then part without ВСЁ")
-            << QStringList{"НАЧ", "ЕСЛИ впереди НЕ стена", "ТО", "ПОВОРОТ"} << StartPosition{5, 5, 0} << WallSet{}
-            << fastest << 0 << depth
-            << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), h(2), w(0), h(3), w(0), w(0), "turn 90", w(0),
-                           missing("ВСЁ"), "end error"};
+            << QStringList{"НАЧ", "ЕСЛИ впереди НЕ стена", "ТО", "ПОВОРОТ"} << StartPosition{5, 5, 0}
+            << WallSet{} << fastest << 0 << depth
+            << QStringList{h(0), h(0), w(0), h(1),      h(1), w(0),           h(2),       w(0),
+                           h(3), w(0), w(0), "turn 90", w(0), missing("ВСЁ"), "end error"};
         QTest::newRow("else part skipped without ВСЁ")
-            << QStringList{"НАЧ", "ЕСЛИ впереди НЕ стена", "ТО", "ИНАЧЕ", "ШАГ"} << StartPosition{5, 5, 0} << WallSet{}
-            << fastest << 0 << depth
+            << QStringList{"НАЧ", "ЕСЛИ впереди НЕ стена", "ТО", "ИНАЧЕ", "ШАГ"} << StartPosition{5, 5, 0}
+            << WallSet{} << fastest << 0 << depth
             << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), h(2), w(0), missing("ВСЁ"), "end error"};
         QTest::newRow("else part run without ВСЁ")
             << QStringList{"НАЧ", "ЕСЛИ впереди стена", "ТО", "ИНАЧЕ", "ПОВОРОТ"} << StartPosition{5, 5, 0}
             << WallSet{} << fastest << 0 << depth
-            << QStringList{h(0), h(0), w(0), h(1), h(1), w(0), h(3), w(0), h(4), w(0), w(0), "turn 90", w(0),
-                           missing("ВСЁ"), "end error"};
+            << QStringList{h(0), h(0), w(0), h(1),      h(1), w(0),           h(3),       w(0),
+                           h(4), w(0), w(0), "turn 90", w(0), missing("ВСЁ"), "end error"};
         QTest::newRow("called procedure without its end")
-            << QStringList{"ДЕЛАЙ п", "КОН", "ПРОЦЕДУРА п", "ПОВОРОТ"} << StartPosition{5, 5, 0} << WallSet{} << fastest
-            << 0 << depth
-            << QStringList{h(0), h(0), w(0), h(2), w(0), h(3), w(0), w(0), "turn 90", w(0),
-                           missing("КОНЕЦ ПРОЦЕДУРЫ"), "end error"};
+            << QStringList{"ДЕЛАЙ п", "КОН", "ПРОЦЕДУРА п", "ПОВОРОТ"} << StartPosition{5, 5, 0} << WallSet{}
+            << fastest << 0 << depth << QStringList{h(0),
+                                                    h(0),
+                                                    w(0),
+                                                    h(2),
+                                                    w(0),
+                                                    h(3),
+                                                    w(0),
+                                                    w(0),
+                                                    "turn 90",
+                                                    w(0),
+                                                    missing("КОНЕЦ ПРОЦЕДУРЫ"),
+                                                    "end error"};
         QTest::newRow("description in the flow without its end")
-            << QStringList{"ПРОЦЕДУРА п", "ПОВОРОТ"} << StartPosition{5, 5, 0} << WallSet{} << fastest << 0 << depth
-            << QStringList{h(0), h(0), missing("КОНЕЦ ПРОЦЕДУРЫ"), "end error"};
+            << QStringList{"ПРОЦЕДУРА п", "ПОВОРОТ"} << StartPosition{5, 5, 0} << WallSet{} << fastest << 0
+            << depth << QStringList{h(0), h(0), missing("КОНЕЦ ПРОЦЕДУРЫ"), "end error"};
     }
 
     void eventLog()
@@ -436,7 +479,10 @@ private slots:
         QStringList expected{"wait 100", "wait 100", "wait 500", "events"};
         for (int i = 0; i < 40; ++i)
             expected << "wait 100";
-        expected << "message Error" << "wait 500" << "events" << "finished crash";
+        expected << "message Error"
+                 << "wait 500"
+                 << "events"
+                 << "finished crash";
         QCOMPARE(yields, expected);
         QCOMPARE(interpreter.resume().kind, RunYield::Kind::Finished);
         QCOMPARE(interpreter.end(), RunEnd::Crash);
@@ -450,11 +496,12 @@ private slots:
         QTest::addColumn<QString>("trigger");
         QTest::addColumn<QString>("lastEvents");
 
-        QTest::newRow("stop at a turn")
-            << QStringList{"ПОВОРОТ", "ПОВОРОТ", "ПОВОРОТ"} << "turn 180" << "turn 180|wait 0|end limit";
-        QTest::newRow("stop and crash") << QStringList{"ШАГ"} << "crash" << "wait 0|end crash";
-        QTest::newRow("stop in the last line")
-            << QStringList{"ПОВОРОТ"} << "turn 180" << "turn 180|wait 0|end limit";
+        QTest::newRow("stop at a turn") << QStringList{"ПОВОРОТ", "ПОВОРОТ", "ПОВОРОТ"} << "turn 180"
+                                        << "turn 180|wait 0|end limit";
+        QTest::newRow("stop and crash") << QStringList{"ШАГ"} << "crash"
+                                        << "wait 0|end crash";
+        QTest::newRow("stop in the last line") << QStringList{"ПОВОРОТ"} << "turn 180"
+                                               << "turn 180|wait 0|end limit";
     }
 
     void stopFromObserver()
@@ -485,10 +532,13 @@ private slots:
         QCOMPARE(played.end, RunEnd::Complete);
         QStringList expected{"empty field", "task objects"};
         for (const auto &[s1, s2] : {std::pair{1, 1}, {1, 2}, {2, 1}, {2, 2}}) {
-            expected << "empty field" << "task objects";
+            expected << "empty field"
+                     << "task objects";
             expected << QStringLiteral("absent 0 %1").arg(3 - s1) << QStringLiteral("present 0 %1").arg(s1);
             expected << QStringLiteral("absent 1 %1").arg(3 - s2) << QStringLiteral("present 1 %1").arg(s2);
-            expected << "restore 0 0" << "save 1 0" << "executor 1 0 0";
+            expected << "restore 0 0"
+                     << "save 1 0"
+                     << "executor 1 0 0";
         }
         QCOMPARE(canvas.calls, expected);
         // The walls stay in the last arrangement.
@@ -521,8 +571,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("escaped");
 
-        QTest::newRow("one line") << "abc" << "abc";
-        QTest::newRow("breaks") << "a\nb\n\nc " << "a\\nb\\n\\nc ";
+        QTest::newRow("one line") << "abc"
+                                  << "abc";
+        QTest::newRow("breaks") << "a\nb\n\nc "
+                                << "a\\nb\\n\\nc ";
     }
 
     void eventLogFormat()

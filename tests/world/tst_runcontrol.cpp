@@ -31,7 +31,8 @@ private slots:
         QFETCH(int, crashBlinkDelay);
         QFETCH(int, lineDelay);
 
-        QCOMPARE(DelaySettings::forSpeed(RunSpeed(speed)), (DelaySettings{turnDelay, crashBlinkDelay, lineDelay}));
+        QCOMPARE(DelaySettings::forSpeed(RunSpeed(speed)),
+                 (DelaySettings{turnDelay, crashBlinkDelay, lineDelay}));
     }
 
     void waitMilliseconds_data()

@@ -103,29 +103,38 @@ private slots:
 
         // Fixed vertical wall (6, 7): only the moves across its edge.
         QTest::newRow("vertical: from its cell right") << 0 << 0 << 12 << ExecutorState{6, 7, 0} << true;
-        QTest::newRow("vertical: from the right cell left") << 0 << 0 << 12 << ExecutorState{7, 7, 180} << true;
+        QTest::newRow("vertical: from the right cell left")
+            << 0 << 0 << 12 << ExecutorState{7, 7, 180} << true;
         QTest::newRow("vertical: from its cell left") << 0 << 0 << 12 << ExecutorState{6, 7, 180} << false;
-        QTest::newRow("vertical: from the right cell right") << 0 << 0 << 12 << ExecutorState{7, 7, 0} << false;
+        QTest::newRow("vertical: from the right cell right")
+            << 0 << 0 << 12 << ExecutorState{7, 7, 0} << false;
         QTest::newRow("vertical: from its cell up") << 0 << 0 << 12 << ExecutorState{6, 7, 90} << false;
         QTest::newRow("vertical: from its cell down") << 0 << 0 << 12 << ExecutorState{6, 7, 270} << false;
-        QTest::newRow("vertical: from the cell below right") << 0 << 0 << 12 << ExecutorState{6, 8, 0} << false;
+        QTest::newRow("vertical: from the cell below right")
+            << 0 << 0 << 12 << ExecutorState{6, 8, 0} << false;
 
         // Fixed horizontal wall (3, 4).
         QTest::newRow("horizontal: from its cell down") << 0 << 0 << 12 << ExecutorState{3, 4, 270} << true;
-        QTest::newRow("horizontal: from the cell below up") << 0 << 0 << 12 << ExecutorState{3, 5, 90} << true;
+        QTest::newRow("horizontal: from the cell below up")
+            << 0 << 0 << 12 << ExecutorState{3, 5, 90} << true;
         QTest::newRow("horizontal: from its cell up") << 0 << 0 << 12 << ExecutorState{3, 4, 90} << false;
-        QTest::newRow("horizontal: from the cell below down") << 0 << 0 << 12 << ExecutorState{3, 5, 270} << false;
+        QTest::newRow("horizontal: from the cell below down")
+            << 0 << 0 << 12 << ExecutorState{3, 5, 270} << false;
         QTest::newRow("horizontal: from its cell right") << 0 << 0 << 12 << ExecutorState{3, 4, 0} << false;
-        QTest::newRow("horizontal: from the right cell down") << 0 << 0 << 12 << ExecutorState{4, 4, 270} << false;
+        QTest::newRow("horizontal: from the right cell down")
+            << 0 << 0 << 12 << ExecutorState{4, 4, 270} << false;
 
         // Variable wall 1: variant 1 vertical (1, 1), variant 2 horizontal (1, 1).
         QTest::newRow("selector 0: variant 1 edge open") << 0 << 0 << 12 << ExecutorState{1, 1, 0} << false;
         QTest::newRow("selector 0: variant 2 edge open") << 0 << 0 << 12 << ExecutorState{1, 1, 270} << false;
         QTest::newRow("selector 1: variant 1 edge blocks") << 1 << 0 << 12 << ExecutorState{1, 1, 0} << true;
-        QTest::newRow("selector 1: variant 1 edge from the right") << 1 << 0 << 12 << ExecutorState{2, 1, 180} << true;
+        QTest::newRow("selector 1: variant 1 edge from the right")
+            << 1 << 0 << 12 << ExecutorState{2, 1, 180} << true;
         QTest::newRow("selector 1: variant 2 edge open") << 1 << 0 << 12 << ExecutorState{1, 1, 270} << false;
-        QTest::newRow("selector 2: variant 2 edge blocks") << 2 << 0 << 12 << ExecutorState{1, 1, 270} << true;
-        QTest::newRow("selector 2: variant 2 edge from below") << 2 << 0 << 12 << ExecutorState{1, 2, 90} << true;
+        QTest::newRow("selector 2: variant 2 edge blocks")
+            << 2 << 0 << 12 << ExecutorState{1, 1, 270} << true;
+        QTest::newRow("selector 2: variant 2 edge from below")
+            << 2 << 0 << 12 << ExecutorState{1, 2, 90} << true;
         QTest::newRow("selector 2: variant 1 edge open") << 2 << 0 << 12 << ExecutorState{1, 1, 0} << false;
         // Variable wall 2: variant 1 has an unknown letter.
         QTest::newRow("letter X never blocks") << 0 << 1 << 12 << ExecutorState{8, 8, 0} << false;
