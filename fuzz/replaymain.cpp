@@ -1,4 +1,4 @@
-// Runs a fuzz target over stored inputs without libFuzzer, so that the seed corpora and
+// Runs a fuzz target over stored inputs without libFuzzer, so that the starting corpora and
 // every saved finding stay regression tests in ordinary (and sanitizer) builds.
 // Arguments: files or folders of inputs; a missing path is skipped.
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up the machine, checks the code's format, builds everything and runs every test: the suite in build/, the
-# same suite under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, and a
-# short run of each fuzz target in build-fuzz/.
+# Sets up the machine, checks the code's format, builds everything and runs every test:
+# the suite in build/, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
+# in build-asan/, and a short run of each fuzz target in build-fuzz/.
 #   SHAGAIKA_SANITIZERS=0     skips the sanitizer suite
 #   SHAGAIKA_FUZZ_SECONDS=N   seconds per fuzz target (default 20; 0 skips fuzzing)
 set -euo pipefail
