@@ -13,6 +13,13 @@ bash "$root/scripts/build.sh"
 build="${SHAGAIKA_BUILD_DIR:-$root/build}"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
+seconds="${SHAGAIKA_FUZZ_SECONDS:-20}"
+if [ "$seconds" != 0 ]; then
+    echo "== each fuzz target for ${seconds}s"
+    bash "$root/scripts/fuzz.sh" "$seconds"
+fi
+
+# The sanitizer suite runs last, so the run closes on the test runner's summary.
 if [ "${SHAGAIKA_SANITIZERS:-1}" != 0 ]; then
     echo "== the test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
     asan="$root/build-asan"
@@ -24,10 +31,4 @@ if [ "${SHAGAIKA_SANITIZERS:-1}" != 0 ]; then
         ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1" \
         UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
         ctest --output-on-failure -j"$jobs")
-fi
-
-seconds="${SHAGAIKA_FUZZ_SECONDS:-20}"
-if [ "$seconds" != 0 ]; then
-    echo "== each fuzz target for ${seconds}s"
-    bash "$root/scripts/fuzz.sh" "$seconds"
 fi
