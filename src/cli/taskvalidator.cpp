@@ -31,26 +31,8 @@ QString fieldName(int fieldSize)
 
 } // namespace
 
-QStringList taskFileLines(const QString &text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch != u'\r' && ch != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
-    return lines;
-}
-
 TaskValidator::TaskValidator(const QString &text)
-    : m_lines(taskFileLines(text))
+    : m_lines(splitTextLines(text))
 {
     readFile();
     std::stable_sort(m_problems.begin(), m_problems.end(), [](const TaskProblem &a, const TaskProblem &b) {

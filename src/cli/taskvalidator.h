@@ -64,9 +64,6 @@ private:
     QList<TaskProblem> m_problems;
 };
 
-// The text of a task file split into lines as the loader splits it.
-QStringList taskFileLines(const QString &text);
-
 // The problems of a task folder: those of its task file and, for a drawing task, a pattern
 // picture that is missing or cannot be read. A task file that cannot be read at all gives
 // one problem without a place.

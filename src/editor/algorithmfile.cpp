@@ -43,22 +43,7 @@ QStringList algorithmLinesFromBytes(const QByteArray &bytes)
     const qsizetype nul = bytes.indexOf('\0');
     const QString text = decodeText(nul < 0 ? bytes : bytes.left(nul));
 
-    QStringList lines;
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const QChar ch = text.at(i);
-        if (ch != QLatin1Char('\r') && ch != QLatin1Char('\n')) {
-            ++i;
-            continue;
-        }
-        lines.append(text.mid(start, i - start));
-        i += (ch == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ? 2 : 1;
-        start = i;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
-    return lines;
+    return splitTextLines(text);
 }
 
 QByteArray algorithmFileBytes(const QStringList &lines)

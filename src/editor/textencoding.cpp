@@ -100,3 +100,21 @@ QByteArray encodeText(const QString &text)
         return *bytes;
     return utf8Bom + text.toUtf8();
 }
+
+QStringList splitTextLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch != u'\r' && ch != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}

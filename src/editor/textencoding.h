@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,3 +19,7 @@ QString decodeText(const QByteArray &bytes);
 // Windows-1251 when every character fits, otherwise UTF-8 with a byte-order mark,
 // so that no character is ever lost: decodeText(encodeText(text)) == text.
 QByteArray encodeText(const QString &text);
+
+// Splits a text into lines at CR LF, a lone CR and a lone LF; a break at the very end
+// adds no empty line.
+QStringList splitTextLines(const QString &text);

@@ -1,27 +1,9 @@
 #include "tasks/taskfileparser.h"
 
+#include "editor/textencoding.h"
 #include "world/wallmodel.h"
 
 namespace {
-
-// CR LF, a lone LF and a lone CR all end a line; a break at the end adds no line.
-QStringList splitLines(const QString &text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch != u'\r' && ch != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
-    return lines;
-}
 
 // Columns first..last (1-based) of a line; what lies beyond its end is missing.
 QString columns(const QString &line, int first, int last)
@@ -65,7 +47,7 @@ std::optional<qint16> parseFieldNumber(const QString &text)
 }
 
 TaskFileParser::TaskFileParser(const QString &text)
-    : m_lines(splitLines(text))
+    : m_lines(splitTextLines(text))
 {
 }
 

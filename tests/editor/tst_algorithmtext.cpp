@@ -12,64 +12,6 @@ QString blanks(int n)
     return QString(n, QLatin1Char(' '));
 }
 
-// The editor's insertions, reduced to what they do to the model: every line of a
-// construct gets the indentation of the current line, computed once beforehand.
-void insertCommand(AlgorithmText &text, const QString &command)
-{
-    const int i = text.currentRow();
-    text.insertLine(i, insertionIndent(text.line(i)) + command);
-}
-
-void insertBranch(AlgorithmText &text, const QString &head)
-{
-    const int i = text.currentRow();
-    const QString indent = insertionIndent(text.line(i));
-    text.insertLines(i, {indent + head, indent + "   ТО", indent + "   ИНАЧЕ", indent + "ВСЁ"});
-    text.setCurrentRow(i + 2);
-}
-
-void insertLoop(AlgorithmText &text, const QString &head)
-{
-    const int i = text.currentRow();
-    const QString indent = insertionIndent(text.line(i));
-    text.insertLines(i, {indent + head, indent + "НЦ", indent + "КЦ"});
-    text.setCurrentRow(i + 2);
-}
-
-void insertCallOfNewProcedure(AlgorithmText &text, const QString &name)
-{
-    insertCommand(text, "ДЕЛАЙ " + name);
-    text.appendLines({"ПРОЦЕДУРА " + name, "КОНЕЦ ПРОЦЕДУРЫ"});
-}
-
-void selectByPupil(AlgorithmText &text, int row)
-{
-    text.setCurrentRow(rowAfterPupilSelection(text.lines(), row));
-}
-
-int rowOf(const AlgorithmText &text, const QString &command)
-{
-    for (int row = 0; row < text.count(); ++row) {
-        if (commandText(text.line(row)) == command)
-            return row;
-    }
-    return -1;
-}
-
-void buildWorkedExample(AlgorithmText &text)
-{
-    buildAlgorithmSkeleton(text, true);
-    insertLoop(text, "ПОКА впереди НЕ стена");
-    insertCommand(text, "ШАГ");
-    selectByPupil(text, rowOf(text, "КОН"));
-    insertBranch(text, "ЕСЛИ впереди стена");
-    insertCommand(text, "ПОВОРОТ");
-    selectByPupil(text, rowOf(text, "ВСЁ"));
-    insertCallOfNewProcedure(text, "угол");
-    selectByPupil(text, rowOf(text, "КОНЕЦ ПРОЦЕДУРЫ"));
-    insertCommand(text, "ПОВОРОТ");
-}
-
 } // namespace
 
 class TestAlgorithmText : public QObject
@@ -87,9 +29,6 @@ private slots:
     void insertionIndentRule();
     void skeleton_data();
     void skeleton();
-    void workedExample_data();
-    void workedExample();
-    void cursorDuringWorkedExample();
     void selectionRule_data();
     void selectionRule();
     void halfVisibleLinesRule_data();
@@ -263,71 +202,6 @@ void TestAlgorithmText::skeleton()
     const QStringList expected{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", goal, "НАЧ", "КОН"};
     QCOMPARE(text.lines(), expected);
     QCOMPARE(text.currentRow(), 4);
-}
-
-void TestAlgorithmText::workedExample_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("leadingBlanks");
-    QTest::addColumn<QString>("command");
-
-    const struct
-    {
-        int blanks;
-        const char *command;
-    } rows[] = {
-        {0, "АЛГОРИТМ ПУТЬ_0"},
-        {4, "Дано: Исполнитель в т.А"},
-        {4, "Надо: Исполнитель в т.Б"},
-        {0, "НАЧ"},
-        {4, "ПОКА впереди НЕ стена"},
-        {4, "НЦ"},
-        {8, "ШАГ"},
-        {4, "КЦ"},
-        {4, "ЕСЛИ впереди стена"},
-        {7, "ТО"},
-        {11, "ПОВОРОТ"},
-        {7, "ИНАЧЕ"},
-        {11, "ДЕЛАЙ угол"},
-        {4, "ВСЁ"},
-        {0, "КОН"},
-        {0, "ПРОЦЕДУРА угол"},
-        {4, "ПОВОРОТ"},
-        {0, "КОНЕЦ ПРОЦЕДУРЫ"},
-    };
-    int row = 0;
-    for (const auto &r : rows) {
-        QTest::addRow("row %d", row) << row << r.blanks << QString::fromUtf8(r.command);
-        ++row;
-    }
-}
-
-void TestAlgorithmText::workedExample()
-{
-    QFETCH(int, row);
-    QFETCH(int, leadingBlanks);
-    QFETCH(QString, command);
-
-    AlgorithmText text;
-    buildWorkedExample(text);
-    QCOMPARE(text.count(), 18);
-    QCOMPARE(text.line(row), blanks(leadingBlanks) + command);
-}
-
-void TestAlgorithmText::cursorDuringWorkedExample()
-{
-    AlgorithmText text;
-    buildAlgorithmSkeleton(text, true);
-    insertLoop(text, "ПОКА впереди НЕ стена");
-    QCOMPARE(text.currentLine(), "    КЦ");
-    insertCommand(text, "ШАГ");
-    QCOMPARE(text.currentLine(), "    КЦ");
-    QCOMPARE(text.line(text.currentRow() - 1), "        ШАГ");
-    selectByPupil(text, rowOf(text, "КОН"));
-    insertBranch(text, "ЕСЛИ впереди стена");
-    QCOMPARE(text.currentLine(), "       ИНАЧЕ");
-    insertCommand(text, "ПОВОРОТ");
-    QCOMPARE(text.currentLine(), "       ИНАЧЕ");
 }
 
 void TestAlgorithmText::selectionRule_data()
