@@ -15,20 +15,11 @@ public:
     // Writes every line not yet written.
     void flush();
 
-    void lineHighlighted(int row) override;
-    void executorStepped(CellPosition from, CellPosition to) override;
-    void executorJumped(CellPosition to) override;
-    void executorTurned(qint16 heading) override;
-    void executorCrashed() override;
-    void waitStarted(int milliseconds) override;
-    void messageShown(const RunMessage &message) override;
-    void passStarted(const QList<int> &arrangement) override;
-    void runFinished(RunEnd end) override;
+protected:
+    void lineAppended() override;
 
 private:
     static constexpr qsizetype blockLines = 4096;
-
-    void flushIfFull();
 
     QTextStream &m_out;
 };

@@ -14,8 +14,12 @@ class RunEventLog : public RunObserver
 public:
     const QStringList &lines() const { return m_lines; }
     void clear() { m_lines.clear(); }
-    // Adds a line of the caller's own (the checker's "run <file>").
-    void append(const QString &line) { m_lines.append(line); }
+    // Adds a line of the caller's own (the checker's "run <file>"); every event comes through here too.
+    void append(const QString &line)
+    {
+        m_lines.append(line);
+        lineAppended();
+    }
 
     // The word of the log for an ending; a stopped run is "limit".
     static QString endName(RunEnd end);
@@ -31,6 +35,10 @@ public:
     void messageShown(const RunMessage &message) override;
     void passStarted(const QList<int> &arrangement) override;
     void runFinished(RunEnd end) override;
+
+protected:
+    // Called after every line, so that a subclass can pass the lines on as they come.
+    virtual void lineAppended() { }
 
 private:
     QStringList m_lines;
