@@ -1,5 +1,6 @@
 #include "app/registrationwindow.h"
 
+#include "app/boldseriffont.h"
 #include "app/pupilname.h"
 
 #include <QApplication>
@@ -14,14 +15,6 @@
 #include <QStyle>
 
 namespace {
-
-QFont labelFont(int pixelHeight)
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(pixelHeight);
-    font.setBold(true);
-    return font;
-}
 
 QIcon readyGlyph()
 {
@@ -75,7 +68,7 @@ RegistrationWindow::RegistrationWindow(WorkOpener openWork, QWidget *parent)
 
     ReadyBitB = new QPushButton(readyGlyph(), QStringLiteral("Готово"), this);
     ReadyBitB->setObjectName(QStringLiteral("ReadyBitB"));
-    ReadyBitB->setFont(labelFont(13));
+    ReadyBitB->setFont(boldSerifFont(13));
     ReadyBitB->setGeometry(154, 238, 90, 28);
     ReadyBitB->setAutoDefault(true);
     connect(ReadyBitB, &QPushButton::clicked, this, &RegistrationWindow::readyBitBClick);
@@ -105,7 +98,7 @@ QLabel *RegistrationWindow::addLabel(const QString &name, const QString &text, Q
     auto *label = new QLabel(text, this);
     label->setObjectName(name);
     if (large)
-        label->setFont(labelFont(16));
+        label->setFont(boldSerifFont(16));
     label->move(at);
     label->adjustSize();
     return label;

@@ -1,5 +1,6 @@
 #include "app/titlewindow.h"
 
+#include "app/boldseriffont.h"
 #include "app/registrationwindow.h"
 #include "app/titlepicture.h"
 
@@ -17,14 +18,6 @@ namespace {
 // The client area that gives an outer size of about 952 × 715 with a usual frame.
 constexpr int clientWidth = 944;
 constexpr int clientHeight = 684;
-
-QFont captionFont(int pixelHeight)
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(pixelHeight);
-    font.setBold(true);
-    return font;
-}
 
 QIcon startGlyph()
 {
@@ -65,7 +58,7 @@ TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
 
     StartBitB = new QPushButton(startGlyph(), QStringLiteral(" Старт"), client);
     StartBitB->setObjectName(QStringLiteral("StartBitB"));
-    StartBitB->setFont(captionFont(16));
+    StartBitB->setFont(boldSerifFont(16));
     StartBitB->setIconSize(QSize(24, 24));
     StartBitB->setGeometry(398, 595, 120, 45);
     StartBitB->setDefault(true);
@@ -102,7 +95,7 @@ QString TitleWindow::initialCaption()
 void TitleWindow::addCaptionLine(const QString &text, int pixelHeight, QPoint at)
 {
     auto *label = new QLabel(text, centralWidget());
-    label->setFont(captionFont(pixelHeight));
+    label->setFont(boldSerifFont(pixelHeight));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
     label->setPalette(palette);

@@ -1,5 +1,7 @@
 #include "editor/algorithmfile.h"
 
+#include "editor/workedexample.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,25 +22,6 @@ bool writeBytes(const QString &fileName, const QByteArray &bytes)
     QFile file(fileName);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
-
-const QStringList workedExample{"АЛГОРИТМ ПУТЬ_0",
-                                "    Дано: Исполнитель в т.А",
-                                "    Надо: Исполнитель в т.Б",
-                                "НАЧ",
-                                "    ПОКА впереди НЕ стена",
-                                "    НЦ",
-                                "        ШАГ",
-                                "    КЦ",
-                                "    ЕСЛИ впереди стена",
-                                "       ТО",
-                                "           ПОВОРОТ",
-                                "       ИНАЧЕ",
-                                "           ДЕЛАЙ угол",
-                                "    ВСЁ",
-                                "КОН",
-                                "ПРОЦЕДУРА угол",
-                                "    ПОВОРОТ",
-                                "КОНЕЦ ПРОЦЕДУРЫ"};
 
 } // namespace
 

@@ -2,6 +2,8 @@
 #include "editor/algorithmstatistics.h"
 #include "editor/textencoding.h"
 
+#include "editor/workedexample.h"
+
 #include <QTest>
 
 namespace {
@@ -89,25 +91,7 @@ void TestAlgorithmStatistics::recount_data()
         << withBody({"", "   ", "//обход", "    // с отступом"}) << recountedRows(0, 0, 0, 0, 0, 5);
     QTest::newRow("lower-case keywords are lines only")
         << withBody({"    шаг", "    если впереди стена"}) << recountedRows(0, 0, 0, 0, 0, 7);
-    QTest::newRow("worked example") << QStringList{"АЛГОРИТМ ПУТЬ_0",
-                                                   "    Дано: Исполнитель в т.А",
-                                                   "    Надо: Исполнитель в т.Б",
-                                                   "НАЧ",
-                                                   "    ПОКА впереди НЕ стена",
-                                                   "    НЦ",
-                                                   "        ШАГ",
-                                                   "    КЦ",
-                                                   "    ЕСЛИ впереди стена",
-                                                   "       ТО",
-                                                   "           ПОВОРОТ",
-                                                   "       ИНАЧЕ",
-                                                   "           ДЕЛАЙ угол",
-                                                   "    ВСЁ",
-                                                   "КОН",
-                                                   "ПРОЦЕДУРА угол",
-                                                   "    ПОВОРОТ",
-                                                   "КОНЕЦ ПРОЦЕДУРЫ"}
-                                    << recountedRows(3, 1, 1, 1, 1, 18);
+    QTest::newRow("worked example") << workedExample << recountedRows(3, 1, 1, 1, 1, 18);
     QTest::newRow("counts of two digits") << withBody(
         QStringList(12, "    ШАГ") + QStringList(10, "    ДЕЛАЙ п"), {"ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ"})
                                           << recountedRows(12, 1, 10, 0, 0, 29);
