@@ -2,14 +2,14 @@
 // used when idle and during a slow run, and the moves per second of a 10,000-move run
 // at the fastest speed with every move repainted on the screen.
 
-#include "app/fieldview.h"
-#include "app/runcontroller.h"
-#include "app/windowsystem.h"
-#include "app/worktools.h"
-#include "app/workwindow.h"
+#include "app/field/fieldview.h"
+#include "app/run/runcontroller.h"
+#include "app/shell/windowsystem.h"
+#include "app/work/worktools.h"
+#include "app/work/workwindow.h"
+#include "common/textencoding.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
-#include "editor/textencoding.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,6 +7,7 @@
 #include "fuzzinput.h"
 #include "wellformedness.h"
 
+#include "common/textencoding.h"
 #include "editor/algorithmdeletion.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithminsertion.h"
@@ -14,7 +15,6 @@
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
 #include "editor/contextmenustate.h"
-#include "editor/textencoding.h"
 
 #include <cstdio>
 #include <cstdlib>

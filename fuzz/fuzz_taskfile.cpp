@@ -1,7 +1,7 @@
 // A task file of any bytes: decoded, parsed, and every size it offers put into a world
 // whose walls are then asked about around the start, as loading the task does.
 
-#include "editor/textencoding.h"
+#include "common/textencoding.h"
 #include "tasks/selectsizevariant.h"
 #include "tasks/taskfileparser.h"
 #include "world/world.h"

@@ -7,6 +7,14 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
+# Another major version formats some constructs differently; the tree follows this one.
+expected_major=14
+version="$(clang-format --version)"
+if [[ ! "$version" =~ version\ ${expected_major}\. ]]; then
+    echo "clang-format ${expected_major} is expected, found: $version" >&2
+    exit 1
+fi
+
 fix=0
 if [ "${1:-}" = "--fix" ]; then
     fix=1

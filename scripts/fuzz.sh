@@ -3,7 +3,8 @@
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: the fuzz/fuzz_<name>.cpp names)
 # New inputs that add coverage go to build-fuzz/corpus/<name>/ (the seeds in fuzz/corpus
 # are only read); a crashing input is written to build-fuzz/findings/<name>/ and the
-# script stops with an error. Copy a finding to fuzz/findings/<name>/ to keep it as a
+# script stops with an error. Findings of an earlier run are cleared first, so a run
+# fails only for what it found itself. Copy a finding to fuzz/findings/<name>/ to keep it as a
 # regression test (replay_<name> runs it in every build).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -40,6 +41,7 @@ for target in "${targets[@]}"; do
     corpus="$build/corpus/$target"
     findings="$build/findings/$target"
     log="$build/fuzz_$target.log"
+    rm -rf "$findings"
     mkdir -p "$corpus" "$findings"
     dict=()
     [ -f "$root/fuzz/$target.dict" ] && dict=(-dict="$root/fuzz/$target.dict")

@@ -8,10 +8,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
 bash "$root/scripts/setup.sh" --test
-bash "$root/scripts/check-format.sh"
-bash "$root/scripts/build.sh"
+bash "$root/scripts/build.sh" -DSHAGAIKA_WERROR=ON
 build="${SHAGAIKA_BUILD_DIR:-$root/build}"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+# After the tests, so that a format slip does not hide their results.
+bash "$root/scripts/check-format.sh"
 
 seconds="${SHAGAIKA_FUZZ_SECONDS:-20}"
 if [ "$seconds" != 0 ]; then
@@ -25,7 +26,7 @@ if [ "${SHAGAIKA_SANITIZERS:-1}" != 0 ]; then
     asan="$root/build-asan"
     # -O1 keeps the instrumented tests quick; -g1 is enough for the reports' line numbers.
     cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
-        -DSHAGAIKA_SANITIZE=ON -DSHAGAIKA_BUILD_BENCH=OFF >/dev/null
+        -DSHAGAIKA_SANITIZE=ON -DSHAGAIKA_WERROR=ON -DSHAGAIKA_BUILD_BENCH=OFF >/dev/null
     cmake --build "$asan" -j"$jobs"
     (cd "$asan" && QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1" \

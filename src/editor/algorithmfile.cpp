@@ -1,7 +1,7 @@
 #include "editor/algorithmfile.h"
 
+#include "common/textencoding.h"
 #include "editor/algorithmline.h"
-#include "editor/textencoding.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "tasks/taskfileparser.h"
 
-#include "editor/textencoding.h"
+#include "common/textencoding.h"
 #include "world/wallmodel.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "tasks/taskfolder.h"
 
-#include "editor/textencoding.h"
+#include "common/textencoding.h"
 #include "tasks/taskfileparser.h"
 
 #include <QDir>

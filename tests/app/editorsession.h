@@ -1,17 +1,17 @@
 #pragma once
 
-#include "app/algorithmfiledialogs.h"
-#include "app/algorithmmenu.h"
-#include "app/commentpanel.h"
-#include "app/conditionpanel.h"
-#include "app/editorcontroller.h"
-#include "app/procedurenamelist.h"
-#include "app/procedurepanel.h"
-#include "app/workwindow.h"
+#include "app/editing/algorithmfiledialogs.h"
+#include "app/editing/algorithmmenu.h"
+#include "app/editing/commentpanel.h"
+#include "app/editing/conditionpanel.h"
+#include "app/editing/editorcontroller.h"
+#include "app/editing/procedurenamelist.h"
+#include "app/editing/procedurepanel.h"
+#include "app/work/workwindow.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
 
-#include "guihelpers.h"
+#include "app/guihelpers.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/workwindow.h"
-#include "editor/textencoding.h"
+#include "app/work/workwindow.h"
+#include "common/textencoding.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
+#include "common/textencoding.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmstatistics.h"
-#include "editor/textencoding.h"
 
 #include "editor/workedexample.h"
 

@@ -1,4 +1,4 @@
-#include "editor/textencoding.h"
+#include "common/textencoding.h"
 #include "tasks/taskfolder.h"
 
 #include <QtTest>

@@ -2,7 +2,7 @@
 #include "editor/algorithmtext.h"
 #include "tasks/tasksetup.h"
 
-#include "../world/recordingcanvas.h"
+#include "world/recordingcanvas.h"
 
 #include <QtTest>
 

@@ -1,0 +1,44 @@
+#include "app/editing/algorithmfileactions.h"
+
+#include "app/editing/algorithmfiledialogs.h"
+#include "app/editing/editormessage.h"
+#include "app/editing/standardfiledialogs.h"
+#include "editor/algorithmfile.h"
+
+AlgorithmFileActions::AlgorithmFileActions(std::unique_ptr<AlgorithmFileDialogs> dialogs)
+{
+    setDialogs(std::move(dialogs));
+}
+
+AlgorithmFileActions::~AlgorithmFileActions() = default;
+
+void AlgorithmFileActions::setDialogs(std::unique_ptr<AlgorithmFileDialogs> dialogs)
+{
+    m_dialogs = dialogs ? std::move(dialogs) : std::make_unique<StandardFileDialogs>();
+}
+
+bool AlgorithmFileActions::save(QWidget *parent, const QStringList &lines)
+{
+    const QString fileName = m_dialogs->saveFileName(parent);
+    if (fileName.isEmpty())
+        return false;
+    const QString error = writeAlgorithmFile(fileName, lines);
+    if (!error.isEmpty()) {
+        showFileError(parent, error);
+        return false;
+    }
+    return true;
+}
+
+std::optional<QStringList> AlgorithmFileActions::load(QWidget *parent)
+{
+    const QString fileName = m_dialogs->openFileName(parent);
+    if (fileName.isEmpty())
+        return std::nullopt;
+    AlgorithmFileResult result = readAlgorithmFile(fileName);
+    if (!result.isOk()) {
+        showFileError(parent, result.error);
+        return std::nullopt;
+    }
+    return std::move(result.lines);
+}

@@ -1,0 +1,62 @@
+#include "app/editing/algorithmlistview.h"
+
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+AlgorithmListView::AlgorithmListView(QWidget *parent)
+    : QListView(parent)
+{
+    // The editor scrolls by setting the top row.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+}
+
+void AlgorithmListView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit deleteKeyPressed();
+        return;
+    }
+    const int before = currentIndex().row();
+    QListView::keyPressEvent(event);
+    const int after = currentIndex().row();
+    if (after >= 0 && after != before)
+        emit rowSelectedByPupil(after);
+}
+
+void AlgorithmListView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    m_leftPressOnRow = event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+    QListView::mousePressEvent(event);
+}
+
+void AlgorithmListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListView::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !m_leftPressOnRow)
+        return;
+    m_leftPressOnRow = false;
+    const int row = currentIndex().row();
+    if (row >= 0)
+        emit rowSelectedByPupil(row);
+}
+
+void AlgorithmListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    emit contextMenuRequested(event->globalPos());
+}
+
+void AlgorithmListView::focusInEvent(QFocusEvent *event)
+{
+    // An item view makes its first row current when it gets the focus without one; a
+    // text loaded with no line selected must stay so, and the title is no place to insert.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}

@@ -1,0 +1,411 @@
+#include "app/editing/editorcontroller.h"
+
+#include "app/editing/algorithmlistview.h"
+#include "app/editing/algorithmmenu.h"
+#include "app/editing/commandpanel.h"
+#include "app/editing/commentpanel.h"
+#include "app/editing/conditionpanel.h"
+#include "app/editing/editormessage.h"
+#include "app/editing/procedurenamelist.h"
+#include "app/editing/procedurepanel.h"
+#include "app/work/workwindow.h"
+#include "editor/algorithmfile.h"
+#include "editor/algorithmline.h"
+#include "editor/algorithmstatistics.h"
+#include "editor/algorithmtext.h"
+#include "editor/contextmenustate.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+
+EditorController::EditorController(WorkWindow &window, std::unique_ptr<AlgorithmFileDialogs> dialogs)
+    : QObject(&window)
+    , m_window(window)
+    , m_text(window.algorithm())
+    , m_insertion(m_text, m_procedureNames, window.halfVisibleLines())
+    , m_deletion(m_text, m_procedureNames)
+    , m_files(std::move(dialogs))
+    , m_savedLines(m_text.lines())
+{
+    setObjectName(QStringLiteral("editor"));
+    createPanels();
+    connectWindow();
+}
+
+EditorController::~EditorController() = default;
+
+void EditorController::setFileDialogs(std::unique_ptr<AlgorithmFileDialogs> dialogs)
+{
+    m_files.setDialogs(std::move(dialogs));
+}
+
+bool EditorController::isModified() const
+{
+    return m_text.lines() != m_savedLines;
+}
+
+void EditorController::createPanels()
+{
+    QWidget *client = m_window.centralWidget();
+
+    PanelIf = ConditionPanel::createIfPanel(client);
+    connect(PanelIf, &ConditionPanel::conditionChosen, this, [this](WallCondition condition) {
+        PanelIf->hide();
+        edit([&] { return m_insertion.insertBranch(condition); });
+    });
+    PanelWhile = ConditionPanel::createWhilePanel(client);
+    connect(PanelWhile, &ConditionPanel::conditionChosen, this, [this](WallCondition condition) {
+        PanelWhile->hide();
+        edit([&] { return m_insertion.insertLoop(condition); });
+    });
+
+    PanelProc = new ProcedurePanel(client);
+    connect(PanelProc, &ProcedurePanel::nameChosen, this, &EditorController::chooseProcedureName);
+    connect(PanelProc, &ProcedurePanel::newNameEntered, this, &EditorController::enterNewProcedureName);
+    connect(PanelProc, &ProcedurePanel::escapePressed, this, [this] {
+        closeProcedurePanel();
+        m_window.PPButtonDoProc->setFocus(Qt::OtherFocusReason);
+    });
+
+    PanelComment = new CommentPanel(client);
+    connect(PanelComment, &CommentPanel::commentEntered, this, &EditorController::insertComment);
+
+    ComMenu = new AlgorithmMenu(&m_window);
+    connect(ComMenu, &QMenu::aboutToShow, this, &EditorController::updateComMenu);
+    connect(ComMenu->N1, &QAction::triggered, this, &EditorController::deleteLine);
+    connect(ComMenu->N3, &QAction::triggered, this, &EditorController::deleteConstruct);
+    connect(ComMenu->N2, &QAction::triggered, this, &EditorController::deleteElseBranch);
+    connect(ComMenu->N6, &QAction::triggered, this, &EditorController::deleteProcedure);
+    connect(ComMenu->N4, &QAction::triggered, this, &EditorController::deleteWholeAlgorithm);
+    connect(ComMenu->N5, &QAction::triggered, this, &EditorController::insertBlankLine);
+    connect(ComMenu->N7, &QAction::triggered, this, &EditorController::openCommentPanel);
+    connect(ComMenu->N10, &QAction::triggered, this, &EditorController::saveAlgorithm);
+    connect(ComMenu->N11, &QAction::triggered, this, &EditorController::loadAlgorithm);
+
+    m_window.setEditorPanels(PanelProc, PanelIf, PanelWhile);
+}
+
+void EditorController::connectWindow()
+{
+    connect(&m_window, &WorkWindow::panelCommandTriggered, this, &EditorController::panelCommand);
+    connect(&m_window, &WorkWindow::developmentEntered, this, [this] {
+        // After a stopped run the highlight may rest where nothing may be inserted.
+        if (m_text.hasCurrentLine())
+            lstComClick(m_text.currentRow());
+    });
+    if (auto *list = qobject_cast<AlgorithmListView *>(m_window.lstCom)) {
+        connect(list, &AlgorithmListView::rowSelectedByPupil, this, &EditorController::lstComClick);
+        connect(list, &AlgorithmListView::deleteKeyPressed, this, &EditorController::lstComDeleteKey);
+        connect(list, &AlgorithmListView::contextMenuRequested, this, &EditorController::comMenuPopup);
+    }
+    connect(&m_text, &AlgorithmText::modelReset, this, [this] {
+        if (!m_replacingText)
+            startNewAlgorithm();
+    });
+
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Z)})
+        new QShortcut(keys, &m_window, this, &EditorController::undo);
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        new QShortcut(keys, &m_window, this, &EditorController::redo);
+
+    m_window.installEventFilter(this);
+}
+
+void EditorController::panelCommand(PanelCommand command)
+{
+    switch (command) {
+    case PanelCommand::Step: edit([this] { return m_insertion.insertStep(); }); break;
+    case PanelCommand::Jump: edit([this] { return m_insertion.insertJump(); }); break;
+    case PanelCommand::Turn: edit([this] { return m_insertion.insertTurn(); }); break;
+    case PanelCommand::Proc:
+    case PanelCommand::DoProc: openProcedurePanel(command); break;
+    case PanelCommand::If: openConditionPanel(PanelIf, command); break;
+    case PanelCommand::While: openConditionPanel(PanelWhile, command); break;
+    }
+}
+
+void EditorController::openConditionPanel(ConditionPanel *panel, PanelCommand command)
+{
+    panel->openBeside(m_window.PPPanelSystCom, m_window.PPPanelSystCom->button(command));
+}
+
+void EditorController::openProcedurePanel(PanelCommand command)
+{
+    // The button left enabled tells what the panel serves.
+    if (command == PanelCommand::Proc)
+        m_window.PPButtonDoProc->setEnabled(false);
+    else
+        m_window.PPButtonProc->setEnabled(false);
+    PanelProc->open();
+}
+
+void EditorController::closeProcedurePanel()
+{
+    PanelProc->hide();
+    m_window.PPButtonProc->setEnabled(true);
+    m_window.PPButtonDoProc->setEnabled(true);
+}
+
+ProcedurePanelMode EditorController::procedurePanelMode() const
+{
+    if (m_window.PPButtonProc->isEnabled())
+        return ProcedurePanelMode::Description;
+    if (m_window.PPButtonDoProc->isEnabled())
+        return ProcedurePanelMode::Call;
+    return ProcedurePanelMode::None;
+}
+
+void EditorController::chooseProcedureName(const QString &name, bool byEnter)
+{
+    const ProcedurePanelMode mode = procedurePanelMode();
+    edit([&] { return m_insertion.chooseProcedure(name, mode); });
+    if (byEnter) {
+        closeProcedurePanel();
+        m_window.PPButtonDoProc->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void EditorController::enterNewProcedureName(const QString &name)
+{
+    const ProcedurePanelMode mode = procedurePanelMode();
+    const EditOutcome outcome = edit([&] { return m_insertion.enterNewProcedureName(name, mode); });
+    if (outcome.procedureNamesChanged)
+        PanelProc->ListBoxProc->selectName(name);
+}
+
+void EditorController::insertComment(const QString &text)
+{
+    edit([&] { return m_insertion.insertComment(text); });
+    m_window.lstCom->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorController::lstComClick(int row)
+{
+    const int selected = rowAfterPupilSelection(m_text.lines(), row);
+    m_text.setCurrentRow(selected);
+}
+
+void EditorController::lstComDeleteKey()
+{
+    edit([this] { return m_deletion.deleteSimpleLine(); });
+}
+
+void EditorController::comMenuPopup(const QPoint &globalPosition)
+{
+    ComMenu->popup(globalPosition);
+}
+
+void EditorController::updateComMenu()
+{
+    ComMenu->applyState(contextMenuState(m_text));
+}
+
+void EditorController::deleteLine()
+{
+    edit([this] { return m_deletion.deleteLine(); });
+}
+
+void EditorController::deleteConstruct()
+{
+    edit([this] { return m_deletion.deleteConstruct(); });
+}
+
+void EditorController::deleteElseBranch()
+{
+    edit([this] { return m_deletion.deleteElseBranch(); });
+}
+
+void EditorController::deleteProcedure()
+{
+    edit([this] { return m_deletion.deleteProcedure(); });
+}
+
+void EditorController::deleteWholeAlgorithm()
+{
+    edit([this] { return m_deletion.deleteWholeAlgorithm(m_window.task().hasPointB); });
+}
+
+void EditorController::insertBlankLine()
+{
+    edit([this] { return m_insertion.insertBlankLine(); });
+}
+
+void EditorController::openCommentPanel()
+{
+    PanelComment->open();
+}
+
+bool EditorController::saveAlgorithm()
+{
+    if (!m_files.save(&m_window, m_text.lines()))
+        return false;
+    m_savedLines = m_text.lines();
+    return true;
+}
+
+void EditorController::loadAlgorithm()
+{
+    const std::optional<QStringList> lines = m_files.load(&m_window);
+    if (!lines)
+        return;
+    edit([&] {
+        m_text.setLines(*lines);
+        m_text.setCurrentRow(skeletonFirstBodyRow);
+        m_procedureNames = rebuildProcedureList(*lines);
+        EditOutcome outcome;
+        outcome.changed = true;
+        outcome.enablesDebugging = true;
+        outcome.statistics = StatisticsUpdate::Recount;
+        outcome.procedureNamesChanged = true;
+        return outcome;
+    });
+    // A rebuilt list has no name selected.
+    PanelProc->ListBoxProc->selectName(QString());
+    m_savedLines = m_text.lines();
+}
+
+template<typename Edit>
+EditOutcome EditorController::edit(Edit &&change)
+{
+    const EditorSnapshot before = snapshot();
+    m_replacingText = true;
+    const EditOutcome outcome = change();
+    m_replacingText = false;
+    const bool textChanged = m_text.lines() != before.lines || m_procedureNames != before.procedureNames;
+    apply(outcome);
+    if (textChanged)
+        m_history.record(before, snapshot());
+    return outcome;
+}
+
+void EditorController::apply(const EditOutcome &outcome)
+{
+    if (outcome.procedureNamesChanged)
+        showProcedureNames();
+    switch (outcome.statistics) {
+    case StatisticsUpdate::None: break;
+    case StatisticsUpdate::Recount: showStatistics(updateStatistics(m_text.lines())); break;
+    case StatisticsUpdate::Reset: showStatistics(resetStatistics()); break;
+    }
+    if (outcome.enablesDebugging)
+        m_window.NMainDebug->setEnabled(true);
+    if (outcome.closesProcedurePanel)
+        closeProcedurePanel();
+    if (outcome.topRow)
+        scrollToTop(*outcome.topRow);
+    switch (outcome.focus) {
+    case EditorFocus::Unchanged: break;
+    case EditorFocus::IfButton: m_window.PPButtonIf->setFocus(Qt::OtherFocusReason); break;
+    case EditorFocus::WhileButton: m_window.PPButtonWhile->setFocus(Qt::OtherFocusReason); break;
+    case EditorFocus::ProcButton: m_window.PPButtonProc->setFocus(Qt::OtherFocusReason); break;
+    case EditorFocus::DoProcButton: m_window.PPButtonDoProc->setFocus(Qt::OtherFocusReason); break;
+    }
+    if (!outcome.message.isEmpty())
+        showEditorMessage(&m_window, outcome.message);
+}
+
+void EditorController::scrollToTop(int row)
+{
+    if (m_text.isEmpty())
+        return;
+    // The rows just inserted must be laid out before the list can scroll to them.
+    m_window.lstCom->doItemsLayout();
+    const int top = std::clamp(row, 0, m_text.count() - 1);
+    m_window.lstCom->scrollTo(m_text.index(top, 0), QAbstractItemView::PositionAtTop);
+}
+
+void EditorController::showStatistics(const QStringList &rows)
+{
+    m_window.ListStatist->clear();
+    m_window.ListStatist->addItems(rows);
+}
+
+void EditorController::showProcedureNames(bool keepSelection)
+{
+    PanelProc->ListBoxProc->setNames(m_procedureNames);
+    if (!keepSelection)
+        PanelProc->ListBoxProc->selectName(QString());
+}
+
+EditorSnapshot EditorController::snapshot() const
+{
+    EditorSnapshot state;
+    state.lines = m_text.lines();
+    state.currentRow = m_text.currentRow();
+    state.procedureNames = m_procedureNames;
+    for (int row = 0; row < m_window.ListStatist->count(); ++row)
+        state.statistics << m_window.ListStatist->item(row)->text();
+    state.debuggingEnabled = m_window.NMainDebug->isEnabled();
+    return state;
+}
+
+void EditorController::restore(const EditorSnapshot &state)
+{
+    m_replacingText = true;
+    m_text.setLines(state.lines);
+    m_text.setCurrentRow(state.currentRow);
+    m_replacingText = false;
+    m_procedureNames = state.procedureNames;
+    showProcedureNames();
+    showStatistics(state.statistics);
+    m_window.NMainDebug->setEnabled(state.debuggingEnabled);
+}
+
+bool EditorController::undoAllowed() const
+{
+    // Only while editing: the stage "Разработка" is the one with the list enabled.
+    return m_window.lstCom->isEnabled() && !m_window.isRunning();
+}
+
+void EditorController::undo()
+{
+    if (!undoAllowed())
+        return;
+    if (const std::optional<EditorSnapshot> previous = m_history.undo())
+        restore(*previous);
+}
+
+void EditorController::redo()
+{
+    if (!undoAllowed())
+        return;
+    if (const std::optional<EditorSnapshot> next = m_history.redo())
+        restore(*next);
+}
+
+void EditorController::startNewAlgorithm()
+{
+    m_history.clear();
+    m_savedLines = m_text.lines();
+    m_procedureNames = rebuildProcedureList(m_text.lines());
+    showProcedureNames(false);
+}
+
+bool EditorController::allowClose()
+{
+    if (!isModified())
+        return true;
+    switch (askToSaveAlgorithm(&m_window)) {
+    case SaveAnswer::Save:
+        // A cancelled or failed save keeps the window open with the work in it.
+        return saveAlgorithm();
+    case SaveAnswer::Discard: return true;
+    case SaveAnswer::Cancel: break;
+    }
+    return false;
+}
+
+bool EditorController::eventFilter(QObject *watched, QEvent *event)
+{
+    // A running algorithm closes the window only after the run has ended; the
+    // question comes with that second close.
+    if (watched == &m_window && event->type() == QEvent::Close && !m_window.isRunning() && !allowClose()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "app/editing/algorithmfileactions.h"
+#include "app/editing/algorithmfiledialogs.h"
+#include "app/editing/edithistory.h"
+#include "app/editing/panelcommand.h"
+#include "editor/algorithmdeletion.h"
+#include "editor/algorithminsertion.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class AlgorithmMenu;
+class AlgorithmText;
+class CommentPanel;
+class ConditionPanel;
+class ProcedurePanel;
+class WorkWindow;
+
+// The structured editor of the work window: the command panel's actions, the condition,
+// procedure and comment panels, the context menu of the algorithm list with its
+// deletions and files, the selection rule, and undo and redo. The editing rules live
+// in the core; this class asks them for each change and shows what they decided.
+class EditorController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EditorController(WorkWindow &window, std::unique_ptr<AlgorithmFileDialogs> dialogs = {});
+    ~EditorController() override;
+
+    ConditionPanel *PanelIf = nullptr;
+    ConditionPanel *PanelWhile = nullptr;
+    ProcedurePanel *PanelProc = nullptr;
+    CommentPanel *PanelComment = nullptr;
+    AlgorithmMenu *ComMenu = nullptr;
+
+    // The names of the procedures described in the text, as the procedure panel lists them.
+    const QStringList &procedureNames() const { return m_procedureNames; }
+    // The same list, for the task loader that empties it with every new algorithm.
+    QStringList *sharedProcedureNames() { return &m_procedureNames; }
+    const EditHistory &history() const { return m_history; }
+    // The text differs from the one last saved or loaded (or, before that, from the
+    // one the task started with).
+    bool isModified() const;
+    void setFileDialogs(std::unique_ptr<AlgorithmFileDialogs> dialogs);
+
+public slots:
+    void panelCommand(PanelCommand command);
+    // The selection rule, for a row the pupil selected.
+    void lstComClick(int row);
+    void lstComDeleteKey();
+    // Opens the context menu at a screen position, its items enabled for the current line.
+    void comMenuPopup(const QPoint &globalPosition);
+    // Sets which items of the context menu are enabled for the current line.
+    void updateComMenu();
+
+    void deleteLine();           // "Удалить строку"
+    void deleteConstruct();      // "Удалить конструкцию"
+    void deleteElseBranch();     // "Удалить ветвь ИНАЧЕ"
+    void deleteProcedure();      // "Удалить процедуру"
+    void deleteWholeAlgorithm(); // "Удалить тело алгоритма "
+    void insertBlankLine();      // "Вставить пустую строку"
+    void openCommentPanel();     // "Вставить комментарии"
+    // "Сохранить алгоритм в файле"; whether the algorithm was written.
+    bool saveAlgorithm();
+    // "Загрузить алгоритм из файла".
+    void loadAlgorithm();
+
+    void undo();
+    void redo();
+    // A new algorithm replaced the text (a new task, a reset): nothing to undo, nothing
+    // unsaved, no procedure names.
+    void startNewAlgorithm();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createPanels();
+    void connectWindow();
+    void openConditionPanel(ConditionPanel *panel, PanelCommand command);
+    void openProcedurePanel(PanelCommand command);
+    void closeProcedurePanel();
+    ProcedurePanelMode procedurePanelMode() const;
+    void chooseProcedureName(const QString &name, bool byEnter);
+    void enterNewProcedureName(const QString &name);
+    void insertComment(const QString &text);
+
+    // Runs one edit, records it as an undo step when it changed the text or the
+    // procedure names, and shows its outcome.
+    template<typename Edit>
+    EditOutcome edit(Edit &&change);
+    void apply(const EditOutcome &outcome);
+    void scrollToTop(int row);
+    void showStatistics(const QStringList &rows);
+    void showProcedureNames(bool keepSelection = true);
+
+    EditorSnapshot snapshot() const;
+    void restore(const EditorSnapshot &state);
+    bool undoAllowed() const;
+    // The pupil closes the window: false when the close is to be refused.
+    bool allowClose();
+
+    WorkWindow &m_window;
+    AlgorithmText &m_text;
+    QStringList m_procedureNames;
+    AlgorithmInsertion m_insertion;
+    AlgorithmDeletion m_deletion;
+    AlgorithmFileActions m_files;
+    EditHistory m_history;
+    // Set while the editor itself replaces the text, so that only other replacements
+    // (a new task, a reset) start a new history.
+    bool m_replacingText = false;
+    QStringList m_savedLines;
+};

@@ -1,0 +1,57 @@
+#include "app/print/workprinter.h"
+
+#include "app/work/workwindow.h"
+#include "editor/algorithmtext.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+WorkPrinter::WorkPrinter(WorkWindow &window)
+    : QObject(&window)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("workPrinter"));
+    NPrint = new QAction(QStringLiteral("Печать задачи, алгоритма и поля…"), &window);
+    NPrint->setObjectName(QStringLiteral("NPrint"));
+    NPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    NPrint->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(NPrint);
+    connect(NPrint, &QAction::triggered, this, &WorkPrinter::printWithDialog);
+}
+
+WorkSheet WorkPrinter::sheet() const
+{
+    WorkSheet sheet;
+    sheet.caption = m_window.windowTitle();
+    sheet.statement = m_window.task().statement;
+    sheet.algorithm = m_window.algorithm().lines();
+    sheet.field = m_window.scene().picture();
+    return sheet;
+}
+
+void WorkPrinter::print(QPrinter &printer) const
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    paintWorkSheet(painter, QRect(QPoint(0, 0), page.size()), sheet());
+    painter.end();
+}
+
+bool WorkPrinter::printWithDialog()
+{
+    // A modal dialog in the middle of a run would let the pupil change what runs.
+    if (m_window.isRunning())
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Шагайка"));
+    QPrintDialog dialog(&printer, &m_window);
+    dialog.setWindowTitle(QStringLiteral("Печать"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    print(printer);
+    return true;
+}

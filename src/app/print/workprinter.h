@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/print/worksheet.h"
+
+#include <QObject>
+
+class QAction;
+class QPrinter;
+class WorkWindow;
+
+// Prints the task statement, the algorithm and the field picture of the work window on
+// one page: Ctrl+P opens the print dialog, where a printer or a PDF file is chosen.
+class WorkPrinter : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WorkPrinter(WorkWindow &window);
+
+    // "Печать…", Ctrl+P, in the window (and in the field's context menu).
+    QAction *NPrint = nullptr;
+
+    WorkSheet sheet() const;
+    // Prints the sheet to a printer already set up (a PDF file included).
+    void print(QPrinter &printer) const;
+    // The print dialog, then the print; false when cancelled or during a run.
+    bool printWithDialog();
+
+private:
+    WorkWindow &m_window;
+};

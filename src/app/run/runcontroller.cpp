@@ -1,0 +1,114 @@
+#include "app/run/runcontroller.h"
+
+#include "app/field/changedareacanvas.h"
+#include "app/work/workwindow.h"
+#include "editor/algorithmtext.h"
+#include "world/interpreter.h"
+
+#include <QAction>
+#include <QEventLoop>
+#include <QMessageBox>
+
+RunController::RunController(WorkWindow &window)
+    : QObject(&window)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("runController"));
+    m_waitTimer.setSingleShot(true);
+    m_waitTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_waitTimer, &QTimer::timeout, this, &RunController::advance);
+    window.setRunHandler([this] { run(); });
+}
+
+void RunController::run()
+{
+    if (m_interpreter)
+        return;
+    ChangedAreaCanvas canvas(m_window.scene());
+    Interpreter interpreter(m_window.algorithm().lines(), m_window.world(), m_window.delays(), &canvas, this);
+    QEventLoop loop;
+    m_canvas = &canvas;
+    m_interpreter = &interpreter;
+    m_highlightedRow = m_window.algorithm().currentRow();
+    m_highlightClock.start();
+    m_loop = &loop;
+    // The first step comes from the loop too, so that a run ending at once still ends it.
+    QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
+    loop.exec();
+    m_waitTimer.stop();
+    m_lastEnd = interpreter.end();
+    m_loop = nullptr;
+    m_interpreter = nullptr;
+    m_canvas = nullptr;
+    emit runEnded(m_lastEnd);
+}
+
+void RunController::advance()
+{
+    if (!m_interpreter)
+        return;
+    for (;;) {
+        // The stop button sets the window's flag; the run looks at it only where it tests for a stop.
+        if (m_window.stopRequested())
+            m_interpreter->requestStop();
+        const RunYield yield = m_interpreter->resume();
+        switch (yield.kind) {
+        case RunYield::Kind::Wait:
+            showHighlight();
+            m_waitTimer.start(yield.milliseconds);
+            return;
+        case RunYield::Kind::ProcessEvents:
+            if (m_highlightClock.hasExpired(highlightInterval))
+                showHighlight();
+            QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
+            return;
+        case RunYield::Kind::Message:
+            showHighlight();
+            showMessage();
+            continue;
+        case RunYield::Kind::Finished:
+            showHighlight();
+            m_loop->quit();
+            return;
+        }
+    }
+}
+
+void RunController::showMessage()
+{
+    const RunMessage &message = m_interpreter->message();
+    const QMessageBox::Icon icon =
+        message.icon == RunMessage::Icon::Error ? QMessageBox::Critical : QMessageBox::Information;
+    QMessageBox box(icon, message.caption, message.text, QMessageBox::Ok, &m_window);
+    box.exec();
+}
+
+void RunController::lineHighlighted(int row)
+{
+    m_highlightedRow = row;
+}
+
+void RunController::showHighlight()
+{
+    m_window.algorithm().setCurrentRow(m_highlightedRow);
+    m_highlightClock.start();
+}
+
+void RunController::fieldRefreshed()
+{
+    const QRect changed = m_canvas->takeChangedArea();
+    if (!changed.isEmpty())
+        m_window.refreshFieldView(changed);
+}
+
+void RunController::workItemEnabledChanged(bool enabled)
+{
+    m_window.NMainWork->setEnabled(enabled);
+}
+
+void RunController::wallTimersStopped(int count)
+{
+    const QList<QTimer *> timers = m_window.variableWallTimers();
+    for (int k = 0; k < count && k < timers.size(); ++k)
+        timers[k]->stop();
+}

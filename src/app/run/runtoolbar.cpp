@@ -1,0 +1,62 @@
+#include "app/run/runtoolbar.h"
+
+#include "app/common/hint.h"
+#include "app/common/pictures.h"
+
+#include <QLayout>
+#include <QToolButton>
+
+RunToolBar::RunToolBar(QWidget *parent)
+    : QToolBar(parent)
+{
+    setObjectName(QStringLiteral("ToolBarAlg"));
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(QSize(16, 16));
+    setContentsMargins(0, 0, 0, 0);
+    layout()->setSpacing(0);
+
+    FixToolButtonDo = addButton(QStringLiteral("FixToolButtonDo"), 0,
+                                QStringLiteral("Выполнять медленно | Исполнять алгоритм с малой скоростью"));
+    addGap(1);
+    FixToolButtonQuick =
+        addButton(QStringLiteral("FixToolButtonQuick"), 1,
+                  QStringLiteral("Выполнять быстро | Исполнять алгоритм со средней скоростью"));
+    FixToolButtonResult =
+        addButton(QStringLiteral("FixToolButtonResult"), 2,
+                  QStringLiteral("Выполнять очень быстро | Исполнять алгоритм с высокой скоростью"));
+    addGap(8);
+    FixToolButtonStop =
+        addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение"));
+
+    connect(FixToolButtonDo, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Slow); });
+    connect(FixToolButtonQuick, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Middle); });
+    connect(FixToolButtonResult, &QToolButton::clicked, this,
+            [this] { emit speedChosen(RunSpeed::Fastest); });
+    connect(FixToolButtonStop, &QToolButton::clicked, this, &RunToolBar::stopClicked);
+}
+
+void RunToolBar::setSpeedButtonsEnabled(bool enabled)
+{
+    for (QToolButton *button : speedButtons())
+        button->setEnabled(enabled);
+}
+
+QToolButton *RunToolBar::addButton(const QString &name, int picture, const QString &hint)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setIcon(Pictures::runButtonIcon(picture));
+    button->setAutoRaise(true);
+    button->setFixedSize(27, 25);
+    Hint::apply(button, hint);
+    addWidget(button);
+    return button;
+}
+
+void RunToolBar::addGap(int width)
+{
+    auto *gap = new QWidget(this);
+    gap->setFixedSize(width, 1);
+    addWidget(gap);
+}

@@ -1,0 +1,70 @@
+#include "app/common/modalwindow.h"
+#include "app/editing/editorcontroller.h"
+#include "app/shell/titlewindow.h"
+#include "app/shell/windowsystem.h"
+#include "app/work/worktools.h"
+#include "app/work/workwindow.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPointer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display the window system cannot start, and QApplication would abort with
+// a message about platform plugins that does not say what is missing.
+bool displayAvailable()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty())
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+constexpr const char *noDisplayMessage =
+    "Шагайка: не удалось открыть окно — графический дисплей недоступен.\n"
+    "Shagaika: cannot open a window: no graphical display is available.\n";
+
+// A display that is named but cannot be reached ends in a fatal message of the window
+// system's start-up; say plainly what it means before the program ends.
+void reportFatalStartUp(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+    if (type == QtFatalMsg) {
+        std::fputs(noDisplayMessage, stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fputs(noDisplayMessage, stderr);
+        return EXIT_FAILURE;
+    }
+    const QtMessageHandler previousHandler = qInstallMessageHandler(reportFatalStartUp);
+    prepareWindowSystem();
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
+
+    QPointer<WorkWindow> work = new WorkWindow;
+    const WorkTools tools = attachWorkTools(*work);
+    TitleWindow title([&work](const QString &caption) {
+        if (!work)
+            return;
+        work->setWindowTitle(caption);
+        execUntilClosed(work);
+    });
+    // The structured editor belongs to the work window and lives as long as it.
+    attachEditor(tools, *new EditorController(*work));
+    title.show();
+    const int result = QApplication::exec();
+    delete work;
+    return result;
+}

@@ -1,0 +1,214 @@
+#include "app/shell/registrationwindow.h"
+
+#include "app/shell/boldseriffont.h"
+#include "app/shell/pupilname.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+QIcon readyGlyph()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 130, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF{QPointF(3, 8), QPointF(7, 12), QPointF(13, 3)});
+    return QIcon(pixmap);
+}
+
+bool isEnterKey(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// Keys that move the focus or make no character: they never reach the name filter.
+bool makesNoCharacter(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return true;
+    default: return event->text().isEmpty();
+    }
+}
+
+} // namespace
+
+RegistrationWindow::RegistrationWindow(WorkOpener openWork, QWidget *parent)
+    : QDialog(parent)
+    , m_openWork(std::move(openWork))
+{
+    setObjectName(QStringLiteral("frmRegistrPupil"));
+    setWindowTitle(QStringLiteral("Введите фамилию и имя"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(15);
+    windowFont.setBold(true);
+    setFont(windowFont);
+    setFixedSize(399, 283);
+
+    NamLab1 = addLabel(QStringLiteral("NamLab1"), QStringLiteral("Ваша фамилия:"), QPoint(25, 56), true);
+    EditNam1 = addEdit(QStringLiteral("EditNam1"), QRect(152, 56, 200, 21));
+    NamLab2 = addLabel(QStringLiteral("NamLab2"), QStringLiteral("Ваше имя:"), QPoint(25, 114), true);
+    EditNam2 = addEdit(QStringLiteral("EditNam2"), QRect(150, 114, 200, 21));
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("или"), QPoint(160, 144), false);
+    Label2 = addLabel(QStringLiteral("Label2"), QStringLiteral("Ваша команда:"), QPoint(24, 176), true);
+    EditNam3 = addEdit(QStringLiteral("EditNam3"), QRect(152, 176, 201, 24));
+
+    ReadyBitB = new QPushButton(readyGlyph(), QStringLiteral("Готово"), this);
+    ReadyBitB->setObjectName(QStringLiteral("ReadyBitB"));
+    ReadyBitB->setFont(boldSerifFont(13));
+    ReadyBitB->setGeometry(154, 238, 90, 28);
+    ReadyBitB->setAutoDefault(true);
+    connect(ReadyBitB, &QPushButton::clicked, this, &RegistrationWindow::readyBitBClick);
+
+    // The button comes before the team's name in the tab order.
+    setTabOrder(EditNam1, EditNam2);
+    setTabOrder(EditNam2, ReadyBitB);
+    setTabOrder(ReadyBitB, EditNam3);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+QString RegistrationWindow::nameCharsError()
+{
+    return QStringLiteral("В имени и фамилии допустимы\nтолько русские буквы!");
+}
+
+QString RegistrationWindow::emptyNamesMessage()
+{
+    return QStringLiteral("Введите имя и фамилию или название команды");
+}
+
+QLabel *RegistrationWindow::addLabel(const QString &name, const QString &text, QPoint at, bool large)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(name);
+    if (large)
+        label->setFont(boldSerifFont(16));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit *RegistrationWindow::addEdit(const QString &name, const QRect &geometry)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    // Only the keyboard goes through the name filter, so nothing may be pasted or dropped.
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setAcceptDrops(false);
+    edit->installEventFilter(this);
+    return edit;
+}
+
+void RegistrationWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        emptyFields();
+    }
+}
+
+void RegistrationWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Only the close box cancels the registration.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void RegistrationWindow::emptyFields()
+{
+    EditNam1->clear();
+    EditNam2->clear();
+    EditNam3->clear();
+    EditNam1->setFocus();
+}
+
+bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, Qt::yellow);
+        edit->setPalette(palette);
+        break;
+    }
+    case QEvent::FocusOut: edit->setPalette(QPalette()); break;
+    case QEvent::KeyPress: return editKeyPress(edit, static_cast<QKeyEvent *>(event));
+    default: break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool RegistrationWindow::editKeyPress(QLineEdit *edit, QKeyEvent *event)
+{
+    if (isEnterKey(event)) {
+        (edit == EditNam1 ? static_cast<QWidget *>(EditNam2) : ReadyBitB)->setFocus();
+        return true;
+    }
+    if (makesNoCharacter(event))
+        return false;
+    if (edit == EditNam3)
+        // Esc must not close the window from here; every character is welcome.
+        return event->key() == Qt::Key_Escape;
+    const QString text = event->text();
+    for (const QChar c : text) {
+        if (!PupilName::isNameChar(c)) {
+            rejectCharacter(edit);
+            return true;
+        }
+    }
+    return false;
+}
+
+void RegistrationWindow::rejectCharacter(QLineEdit *edit)
+{
+    QApplication::beep();
+    edit->clear();
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), nameCharsError(), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("nameCharsErrorBox"));
+    box.exec();
+    emptyFields();
+    // The rejected character leaves a blank behind, in the field where it was typed.
+    edit->insert(QStringLiteral(" "));
+}
+
+void RegistrationWindow::readyBitBClick()
+{
+    if (EditNam1->text().isEmpty() && EditNam2->text().isEmpty() && EditNam3->text().isEmpty()) {
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), emptyNamesMessage(),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("emptyNamesBox"));
+        box.exec();
+        return;
+    }
+    EditNam1->setText(PupilName::normalised(EditNam1->text(), true));
+    EditNam2->setText(PupilName::normalised(EditNam2->text(), true));
+    EditNam3->setText(PupilName::normalised(EditNam3->text(), false));
+    hide();
+    if (m_openWork)
+        m_openWork(PupilName::workWindowCaption(EditNam1->text(), EditNam2->text(), EditNam3->text()));
+    accept();
+}

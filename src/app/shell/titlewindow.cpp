@@ -1,0 +1,117 @@
+#include "app/shell/titlewindow.h"
+
+#include "app/shell/boldseriffont.h"
+#include "app/shell/registrationwindow.h"
+#include "app/shell/titlepicture.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+
+namespace {
+
+// The client area that gives an outer size of about 952 × 715 with a usual frame.
+constexpr int clientWidth = 944;
+constexpr int clientHeight = 684;
+
+QIcon startGlyph()
+{
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 80, 0), 1.5));
+    p.setBrush(QColor(30, 170, 30));
+    p.drawPolygon(QPolygonF{QPointF(5, 3), QPointF(21, 12), QPointF(5, 21)});
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
+    : QMainWindow(parent)
+    , m_openWork(std::move(openWork))
+{
+    setObjectName(QStringLiteral("frmMainPupil"));
+    setWindowTitle(initialCaption());
+    QFont windowFont(QStringLiteral("Impact"));
+    windowFont.setPixelSize(19);
+    setFont(windowFont);
+
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+
+    Image1 = new QLabel(client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap::fromImage(drawTitlePicture()));
+    Image1->setGeometry(74, 6, 799, 372);
+
+    addCaptionLine(QStringLiteral("Олимпиада по информатике"), 48, QPoint(220, 390));
+    addCaptionLine(QStringLiteral("Задача для исполнителя на клетчатом поле"), 32, QPoint(150, 446));
+    addCaptionLine(QStringLiteral("Составьте алгоритм, проверьте его на поле"), 29, QPoint(160, 486));
+    addCaptionLine(QStringLiteral("\"Шагайка\""), 35, QPoint(580, 522));
+
+    StartBitB = new QPushButton(startGlyph(), QStringLiteral(" Старт"), client);
+    StartBitB->setObjectName(QStringLiteral("StartBitB"));
+    StartBitB->setFont(boldSerifFont(16));
+    StartBitB->setIconSize(QSize(24, 24));
+    StartBitB->setGeometry(398, 595, 120, 45);
+    StartBitB->setDefault(true);
+    connect(StartBitB, &QPushButton::clicked, this, &TitleWindow::startBitBClick);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    QFont statusFont(QStringLiteral("MS Serif"));
+    statusFont.setPixelSize(11);
+    StatusBar1->setFont(statusFont);
+    const int panelWidths[3] = {250, 300, 150};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels[i] = new QLabel(StatusBar1);
+        statusPanels[i]->setMinimumWidth(panelWidths[i]);
+        statusPanels[i]->setFrameShape(QFrame::StyledPanel);
+        StatusBar1->addWidget(statusPanels[i], i == 2 ? 1 : 0);
+    }
+    statusPanels[2]->setText(QStringLiteral("Для начала работы нажмите кнопку \"Старт\""));
+    setStatusBar(StatusBar1);
+
+    setFixedSize(clientWidth, clientHeight);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    StartBitB->setFocus();
+}
+
+QString TitleWindow::initialCaption()
+{
+    return QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача");
+}
+
+void TitleWindow::addCaptionLine(const QString &text, int pixelHeight, QPoint at)
+{
+    auto *label = new QLabel(text, centralWidget());
+    label->setFont(boldSerifFont(pixelHeight));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    label->setPalette(palette);
+    label->move(at);
+    label->adjustSize();
+}
+
+void TitleWindow::startBitBClick()
+{
+    StartBitB->hide();
+    statusPanels[2]->clear();
+    m_registration = new RegistrationWindow(m_openWork, this);
+    m_registration->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_registration->exec() == QDialog::Accepted)
+        return;
+    setWindowTitle(QStringLiteral("Приглашение"));
+    StartBitB->show();
+    StartBitB->setFocus();
+}

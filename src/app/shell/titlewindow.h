@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/shell/registrationwindow.h"
+#include "app/shell/workopener.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+
+// The program's main window: the title picture and the button "Старт", which leads to
+// the registration and from there to the work window. Closing it ends the program.
+class TitleWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TitleWindow(WorkOpener openWork, QWidget *parent = nullptr);
+
+    static QString initialCaption();
+
+    QLabel *Image1 = nullptr;
+    QPushButton *StartBitB = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *statusPanels[3] = {nullptr, nullptr, nullptr};
+
+    // The registration window while it is open (it is destroyed when it closes).
+    RegistrationWindow *registrationWindow() const { return m_registration; }
+
+public slots:
+    void startBitBClick();
+
+private:
+    void addCaptionLine(const QString &text, int pixelHeight, QPoint at);
+
+    WorkOpener m_openWork;
+    QPointer<RegistrationWindow> m_registration;
+};

@@ -1,0 +1,133 @@
+#include "app/work/taskloader.h"
+
+#include "app/field/patternpanel.h"
+#include "app/work/taskfolderdialog.h"
+#include "app/work/taskstatementpanel.h"
+#include "app/work/workwindow.h"
+#include "tasks/taskfolder.h"
+#include "tasks/tasksetup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
+
+TaskLoader::TaskLoader(WorkWindow &window, PatternPanel &patternPanel)
+    : QObject(&window)
+    , m_window(window)
+    , m_patternPanel(patternPanel)
+    , m_chooseFolder(chooseTaskFolder)
+{
+    setObjectName(QStringLiteral("taskLoader"));
+    connect(&window, &WorkWindow::taskLoadRequested, this, &TaskLoader::loadTask);
+}
+
+bool TaskLoader::loadTask()
+{
+    for (;;) {
+        switch (loadFromCurrentDirectory()) {
+        case Outcome::Loaded: return true;
+        case Outcome::Failed: return false;
+        case Outcome::NoTaskFile: break;
+        }
+        // Started from a desktop menu, the program is in the home folder, far from any task.
+        const QString chosen = m_chooseFolder ? m_chooseFolder(&m_window) : QString();
+        if (chosen.isEmpty() || !QDir::setCurrent(chosen))
+            return false;
+    }
+}
+
+TaskLoader::Outcome TaskLoader::loadFromCurrentDirectory()
+{
+    const QString folder = QDir::currentPath();
+    if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                        QStringLiteral("Не найден путь ") + QDir::toNativeSeparators(folder), QMessageBox::Ok,
+                        &m_window);
+        box.exec();
+        return Outcome::NoTaskFile;
+    }
+
+    const TaskFolder taskFolder(folder);
+    TaskFileResult read = taskFolder.readTask();
+    m_window.task() = read.task;
+    applyTaskText();
+    if (!read.isOk()) {
+        showError(*read.error);
+        return taskFolder.taskFilePath().isEmpty() ? Outcome::NoTaskFile : Outcome::Failed;
+    }
+
+    if (m_window.task().hasPattern) {
+        if (const std::optional<TaskFileError> missing = taskFolder.checkPattern(m_window.task())) {
+            showError(*missing);
+            return Outcome::Failed;
+        }
+        if (!loadPattern(taskFolder.patternFilePath()))
+            return Outcome::Failed;
+    } else {
+        m_window.NMainPattern->setVisible(false);
+        m_patternPanel.setShown(false);
+    }
+
+    setUpField();
+    emit taskLoaded();
+    return Outcome::Loaded;
+}
+
+void TaskLoader::applyTaskText()
+{
+    const TaskData &task = m_window.task();
+    m_window.pnlTskNew->setStatement(task.statement);
+    m_window.NMainSize->setEnabled(task.sizeMenuEnabled);
+    const QList<QAction *> sizeItems{m_window.N1212, m_window.N1313, m_window.N1414, m_window.N1515};
+    for (int i = 0; i < sizeItems.size(); ++i)
+        sizeItems[i]->setEnabled(task.sizeItemEnabled[size_t(i)]);
+}
+
+bool TaskLoader::loadPattern(const QString &fileName)
+{
+    QImageReader reader(fileName);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                        QStringLiteral("Не удаётся прочитать рисунок %1: %2")
+                            .arg(TaskFolder::patternFileName(), reader.errorString()),
+                        QMessageBox::Ok, &m_window);
+        box.exec();
+        return false;
+    }
+    m_patternPanel.setPicture(picture);
+    m_patternPanel.setShown(true);
+    m_window.NMainPattern->setVisible(true);
+    return true;
+}
+
+void TaskLoader::setUpField()
+{
+    m_window.setFieldSize(TaskData::firstSize);
+    setUpTaskField(m_window.task(), m_window.world(), &m_window.scene());
+    QStringList unusedNames;
+    const QStringList statistics = startAlgorithm(
+        m_window.algorithm(), m_procedureNames ? *m_procedureNames : unusedNames, m_window.task().hasPointB);
+    m_window.ListStatist->clear();
+    m_window.ListStatist->addItems(statistics);
+
+    const QList<QTimer *> timers = m_window.variableWallTimers();
+    const int count = qMin(m_window.world().walls.variableWallCount(), int(timers.size()));
+    for (int k = 0; k < count; ++k)
+        timers[k]->start();
+    m_window.refreshFieldView();
+}
+
+void TaskLoader::showError(const TaskFileError &error)
+{
+    QString text = error.message;
+    if (error.line > 0)
+        text += QStringLiteral("\n\n(%1, строка %2)").arg(TaskFolder::taskFileName()).arg(error.line);
+    QMessageBox box(QMessageBox::Critical, error.caption, text, QMessageBox::Ok, &m_window);
+    box.exec();
+}

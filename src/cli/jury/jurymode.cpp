@@ -1,0 +1,257 @@
+#include "cli/jury/jurymode.h"
+
+#include "cli/jury/filehash.h"
+#include "cli/jury/jurycsv.h"
+#include "cli/jury/juryjson.h"
+#include "cli/jury/juryjudge.h"
+#include "cli/jury/jurypdf.h"
+#include "cli/jury/jurypicture.h"
+#include "cli/jury/juryreport.h"
+#include "cli/jury/juryrunner.h"
+#include "cli/jury/jurytable.h"
+#include "cli/jury/paralleljobs.h"
+#include "cli/run/checkertask.h"
+#include "editor/algorithmfile.h"
+#include "tasks/taskfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QThread>
+
+#include <cstdio>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+enum ExitStatus { AllCorrect = 0, SomeWrong = 1, CannotJudge = 2 };
+
+// Progress is shown only to a person watching a terminal, and only when there is enough
+// to wait for.
+constexpr int progressFileCount = 8;
+
+bool stderrIsTerminal()
+{
+    return isatty(fileno(stderr)) != 0;
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(bytes);
+    return file.commit();
+}
+
+JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference)
+{
+    JuryFileResult result;
+    result.file = file;
+    result.sha256 = sha256OfFile(file);
+    const AlgorithmFileResult read = readAlgorithmFile(file);
+    if (!read.isOk()) {
+        result.readError = read.error;
+        return result;
+    }
+    result.passes = runner.runAll(read.lines);
+    judgePasses(result.passes, runner.task(), reference);
+    return result;
+}
+
+QList<CellEdge> referenceEdges(const JuryReport &report, const JuryPass &pass)
+{
+    const JuryPass *model = report.referencePass(pass);
+    return model ? drawnEdges(model->trace) : QList<CellEdge>{};
+}
+
+} // namespace
+
+QString juryReportFormat(const QString &reportFile)
+{
+    const QString suffix = QFileInfo(reportFile).suffix().toLower();
+    if (suffix.isEmpty() || suffix == QLatin1String("txt"))
+        return QStringLiteral("txt");
+    if (suffix == QLatin1String("csv") || suffix == QLatin1String("json") || suffix == QLatin1String("pdf"))
+        return suffix;
+    return {};
+}
+
+bool juryNeedsPictures(const CheckerOptions &options)
+{
+    return !options.renderDiffPrefix.isEmpty()
+        || (!options.reportFile.isEmpty() && juryReportFormat(options.reportFile) == QLatin1String("pdf"));
+}
+
+QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize,
+                        const QList<int> &arrangement)
+{
+    QString name = QStringLiteral("%1-%2-%3").arg(prefix, QFileInfo(file).completeBaseName()).arg(fieldSize);
+    if (!arrangement.isEmpty()) {
+        name += QLatin1Char('-');
+        for (int selector : arrangement)
+            name += QString::number(selector);
+    }
+    return name + QStringLiteral(".png");
+}
+
+int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
+{
+    const QString format =
+        options.reportFile.isEmpty() ? QStringLiteral("txt") : juryReportFormat(options.reportFile);
+    if (format.isEmpty()) {
+        err << "shagaika-check: --report: формат отчёта выбирается расширением .txt, .csv, .json или .pdf, а "
+               "не "
+            << QFileInfo(options.reportFile).suffix() << "\n";
+        return CannotJudge;
+    }
+    if (!options.reportFile.isEmpty() && !QFileInfo(options.reportFile).absoluteDir().exists()) {
+        err << "shagaika-check: --report: нет папки "
+            << nativePath(QFileInfo(options.reportFile).absolutePath()) << "\n";
+        return CannotJudge;
+    }
+    if (!options.renderDiffPrefix.isEmpty() && !QFileInfo(options.renderDiffPrefix).absoluteDir().exists()) {
+        err << "shagaika-check: --render-diff: нет папки "
+            << nativePath(QFileInfo(options.renderDiffPrefix).absolutePath()) << "\n";
+        return CannotJudge;
+    }
+
+    // The task, read as "Начать" reads it; a fault is reported in the single run's words.
+    if (!QFileInfo(options.taskFolder).isDir()) {
+        err << "shagaika-check: Не найден путь " << nativePath(options.taskFolder) << "\n";
+        return CannotJudge;
+    }
+    const TaskFolder taskFolder(options.taskFolder);
+    const TaskFileResult read = taskFolder.readTask();
+    if (!read.isOk()) {
+        err << "shagaika-check: " << loadCheckerTask(options.taskFolder, TaskData::firstSize).error << "\n";
+        return CannotJudge;
+    }
+    const JuryRunner runner(read.task);
+    if (runner.sizes().isEmpty()) {
+        err << "shagaika-check: задача не предлагает ни одного размера поля\n";
+        return CannotJudge;
+    }
+
+    JuryReport report;
+    report.task = read.task;
+    report.taskFile = nativePath(taskFolder.taskFilePath());
+    report.taskSha256 = sha256OfFile(taskFolder.taskFilePath());
+
+    if (!read.task.hasPointB && !options.hasReference()) {
+        err << "shagaika-check: в задаче на рисование (без точки Б) вердикт выносится сравнением с эталоном: "
+               "укажите --reference ФАЙЛ\n";
+        return CannotJudge;
+    }
+    if (options.hasReference()) {
+        const AlgorithmFileResult reference = readAlgorithmFile(options.referenceFile);
+        if (!reference.isOk()) {
+            err << "shagaika-check: " << reference.error << "\n";
+            return CannotJudge;
+        }
+        report.referenceFile = options.referenceFile;
+        report.referenceSha256 = sha256OfFile(options.referenceFile);
+        report.referencePasses = runner.runAll(reference.lines);
+        const QString failure = referenceFailure(report.referencePasses, read.task);
+        if (!failure.isEmpty()) {
+            err << "shagaika-check: эталон " << options.referenceFile << " не решает задачу: " << failure
+                << "\n";
+            return CannotJudge;
+        }
+    }
+
+    // Files in parallel, each on a thread of its own; the results keep the files' order.
+    const int count = int(options.files.size());
+    std::vector<JuryFileResult> results(static_cast<size_t>(count));
+    const QList<JuryPass> &referencePasses = report.referencePasses;
+    const bool showProgress = count >= progressFileCount && stderrIsTerminal();
+    runParallelJobs(
+        count, QThread::idealThreadCount(),
+        [&](int index) {
+            results[size_t(index)] = judgeFile(runner, options.files.at(index), referencePasses);
+        },
+        [&](int finished) {
+            if (!showProgress)
+                return;
+            err << "\rпроверено " << finished << " из " << count << (finished == count ? "\n" : "");
+            err.flush();
+        });
+
+    report.files = QList<JuryFileResult>(results.begin(), results.end());
+
+    bool written = true;
+    QList<QImage> pictures(count);
+    if (juryNeedsPictures(options)) {
+        for (int i = 0; i < count; ++i) {
+            const JuryFileResult &file = report.files.at(i);
+            const JuryPass *failure = file.firstFailure();
+            if (!file.isRead() || !failure)
+                continue;
+            const World world = runner.passWorld(failure->fieldSize, failure->arrangement);
+            const QImage diff = diffPicture(world, *failure, referenceEdges(report, *failure), options.unit);
+            if (!options.renderDiffPrefix.isEmpty()) {
+                const QString path = diffPicturePath(options.renderDiffPrefix, file.file, failure->fieldSize,
+                                                     failure->arrangement);
+                if (!diff.save(path, "PNG")) {
+                    err << "shagaika-check: Не удаётся записать картинку " << nativePath(path) << "\n";
+                    written = false;
+                }
+            }
+            pictures[i] = read.task.hasPointB && !report.hasReference()
+                ? passPicture(world, *failure, options.unit)
+                : diff;
+        }
+    }
+
+    const QStringList table = juryTable(report);
+    if (!options.reportFile.isEmpty()) {
+        QString error;
+        if (format == QLatin1String("pdf")) {
+            error = writeJuryPdf(report, pictures, options.reportFile);
+        } else {
+            QByteArray bytes;
+            if (format == QLatin1String("csv"))
+                bytes = QByteArray("\xEF\xBB\xBF")
+                    + juryCsv(report).toUtf8(); // the mark makes spreadsheets read UTF-8
+            else if (format == QLatin1String("json"))
+                bytes = juryJson(report);
+            else
+                bytes = (table.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+            if (!writeBytes(options.reportFile, bytes))
+                error = QStringLiteral("Не удаётся записать файл %1").arg(nativePath(options.reportFile));
+        }
+        if (!error.isEmpty()) {
+            err << "shagaika-check: " << error << "\n";
+            written = false;
+        }
+    }
+
+    // The report is on disk before the table is printed, so that a reader that stops
+    // early (a pager, head) costs nothing.
+    for (const QString &line : table)
+        out << line << "\n";
+    out.flush();
+
+    if (!written || report.unreadFileCount() > 0) {
+        for (const JuryFileResult &file : report.files) {
+            if (!file.isRead())
+                err << "shagaika-check: " << file.readError << "\n";
+        }
+        return CannotJudge;
+    }
+    return report.correctFileCount() == count ? AllCorrect : SomeWrong;
+}

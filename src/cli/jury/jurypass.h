@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/run/celledge.h"
+#include "cli/run/passresult.h"
+#include "world/executorstate.h"
+#include "world/runend.h"
+
+#include <QList>
+#include <QString>
+
+// One pass of a pupil's file at one field size and one arrangement of the variable walls,
+// as the jury judges it.
+struct JuryPass
+{
+    int fieldSize = 12;
+    QList<int> arrangement; // empty without variable walls
+    RunEnd end = RunEnd::Complete;
+    QString message;        // the message that ended a crashed or failed pass
+    qint64 lines = 0;       // lines executed, nested ones included
+    qint64 slowMs = 0;      // the pass's waits at the slow speed
+    ExecutorState executor; // where the pass left the executor (at a crash: before the wall)
+    QList<TraceSegment> trace;
+    // Drawing tasks: the reference's edges this pass lacks, and those it has beyond them.
+    QList<CellEdge> missing;
+    QList<CellEdge> extra;
+    bool correct = false;
+};

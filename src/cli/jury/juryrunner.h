@@ -1,0 +1,35 @@
+#pragma once
+
+#include "cli/jury/jurypass.h"
+#include "tasks/taskdata.h"
+#include "world/world.h"
+
+#include <QList>
+#include <QStringList>
+
+// Runs an algorithm on every field size a task offers and every arrangement of that
+// size's variable walls, one pass at a time, on a virtual clock with the slow speed's
+// delays (the delays change the time, never the path). Every pass gets a world and an
+// interpreter of its own, so one runner serves several threads at once.
+class JuryRunner
+{
+public:
+    // Fixed for every file, so that all are judged alike.
+    static constexpr qint64 highlightLimit = 1000000; // highlights per pass
+    static constexpr int callDepthLimit = 100000;     // nested procedure calls
+
+    explicit JuryRunner(const TaskData &task);
+
+    const TaskData &task() const { return m_task; }
+    QList<int> sizes() const;
+
+    // Every pass, sizes ascending, arrangements in the run's order.
+    QList<JuryPass> runAll(const QStringList &lines) const;
+    JuryPass runPass(const QStringList &lines, int fieldSize, const QList<int> &arrangement) const;
+
+    // The field of a pass as the desktop shows it, the variable walls set to the arrangement.
+    World passWorld(int fieldSize, const QList<int> &arrangement) const;
+
+private:
+    TaskData m_task;
+};

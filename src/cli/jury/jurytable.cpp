@@ -1,0 +1,122 @@
+#include "cli/jury/jurytable.h"
+
+#include "cli/jury/jurytexts.h"
+
+namespace {
+
+// Columns padded to their widest cell, two blanks apart; the last column is not padded.
+QStringList alignedRows(const QList<QStringList> &rows, const QString &indent)
+{
+    QList<qsizetype> widths;
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i)
+                widths.append(0);
+            widths[i] = qMax(widths[i], row.at(i).size());
+        }
+    }
+    QStringList lines;
+    for (const QStringList &row : rows) {
+        QString line = indent;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                line += QStringLiteral("  ");
+            line += i + 1 < row.size() ? row.at(i).leftJustified(widths[i]) : row.at(i);
+        }
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        lines.append(line);
+    }
+    return lines;
+}
+
+QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
+{
+    QStringList lines;
+    lines.append(QStringLiteral("%1 — %2").arg(file.file, verdictText(file)));
+    if (!file.sha256.isEmpty())
+        lines.append(QStringLiteral("  SHA-256 %1").arg(file.sha256));
+    if (!file.isRead()) {
+        lines.append(QStringLiteral("  ") + file.readError);
+        return lines;
+    }
+    const bool pointB = report.task.hasPointB;
+    QList<QStringList> rows{{QStringLiteral("поле"), QStringLiteral("расположение"), QStringLiteral("исход"),
+                             QStringLiteral("конец"), QStringLiteral("строк"), QStringLiteral("время"),
+                             pointB ? QStringLiteral("в точке Б") : QStringLiteral("нет/лишние"),
+                             QStringLiteral("проход")}};
+    QList<int> detailAfter; // rows followed by the edges they lack or add
+    for (const JuryPass &pass : file.passes) {
+        QString target;
+        if (pointB) {
+            const CellPosition b = report.task.size(pass.fieldSize).pointB;
+            target = pass.executor.column == b.column && pass.executor.row == b.row ? QStringLiteral("да")
+                                                                                    : QStringLiteral("нет");
+        } else {
+            target = QStringLiteral("%1/%2").arg(pass.missing.size()).arg(pass.extra.size());
+        }
+        rows.append({QString::number(pass.fieldSize), arrangementText(pass.arrangement), outcomeText(pass),
+                     executorText(pass.executor), QString::number(pass.lines), slowTimeText(pass.slowMs),
+                     target, pass.correct ? QStringLiteral("верно") : QStringLiteral("НЕВЕРНО")});
+    }
+    const QStringList aligned = alignedRows(rows, QStringLiteral("  "));
+    lines.append(aligned.first());
+    for (qsizetype i = 0; i < file.passes.size(); ++i) {
+        lines.append(aligned.at(i + 1));
+        const JuryPass &pass = file.passes.at(i);
+        if (!pass.missing.isEmpty())
+            lines.append(QStringLiteral("      нет: %1").arg(edgeListText(pass.missing)));
+        if (!pass.extra.isEmpty())
+            lines.append(QStringLiteral("      лишние: %1").arg(edgeListText(pass.extra)));
+    }
+    return lines;
+}
+
+} // namespace
+
+QStringList juryTable(const JuryReport &report)
+{
+    QStringList lines;
+    lines.append(QStringLiteral("Задача:  %1").arg(report.taskFile));
+    lines.append(QStringLiteral("         SHA-256 %1").arg(report.taskSha256));
+    if (report.hasReference()) {
+        lines.append(QStringLiteral("Эталон:  %1").arg(report.referenceFile));
+        lines.append(QStringLiteral("         SHA-256 %1").arg(report.referenceSha256));
+    }
+    lines.append(report.task.hasPointB
+                     ? QStringLiteral("Верно: каждый проход доходит до конца и кончается в точке Б.")
+                     : QStringLiteral("Верно: каждый проход доходит до конца и рисует те же "
+                                      "отрезки, что эталон."));
+    lines.append(juryLimitsText());
+    lines.append(QString());
+
+    QList<QStringList> rows{{QStringLiteral("файл"), QStringLiteral("вердикт"),
+                             QStringLiteral("верных проходов"), QStringLiteral("первая ошибка")}};
+    for (const JuryFileResult &file : report.files) {
+        const JuryPass *failure = file.firstFailure();
+        QString reason;
+        if (!file.isRead())
+            reason = file.readError;
+        else if (failure)
+            reason = failureText(*failure, report.task.hasPointB);
+        rows.append({file.file, verdictText(file),
+                     QStringLiteral("%1 из %2").arg(file.correctPassCount()).arg(file.passes.size()),
+                     reason});
+    }
+    lines.append(alignedRows(rows, QString()));
+
+    for (const JuryFileResult &file : report.files) {
+        lines.append(QString());
+        lines.append(fileDetails(report, file));
+    }
+    lines.append(QString());
+    const int unread = report.unreadFileCount();
+    QString total = QStringLiteral("Итого: файлов %1; верно %2, неверно %3")
+                        .arg(report.files.size())
+                        .arg(report.correctFileCount())
+                        .arg(report.files.size() - report.correctFileCount() - unread);
+    if (unread > 0)
+        total += QStringLiteral(", не прочитано %1").arg(unread);
+    lines.append(total);
+    return lines;
+}

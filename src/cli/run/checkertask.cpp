@@ -1,0 +1,59 @@
+#include "cli/run/checkertask.h"
+
+#include "tasks/taskfolder.h"
+#include "tasks/tasksetup.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString offeredSizes(const TaskData &task)
+{
+    QStringList sizes;
+    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
+        if (task.offersSize(size))
+            sizes.append(QString::number(size));
+    }
+    return sizes.isEmpty() ? QStringLiteral("ни одного") : sizes.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+World worldForSize(const TaskData &task, int fieldSize)
+{
+    // Opening the task at size 12, then the size menu; the run finds every variable wall
+    // at its first variant, as after a task start.
+    World world;
+    setUpTaskField(task, world, nullptr);
+    changeFieldSize(task, world, fieldSize, nullptr);
+    showVariableWalls(world.walls, nullptr);
+    return world;
+}
+
+CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
+{
+    if (!QFileInfo(folder).isDir())
+        return {std::nullopt, QStringLiteral("Не найден путь %1").arg(QDir::toNativeSeparators(folder))};
+
+    const TaskFolder taskFolder(folder);
+    const TaskFileResult read = taskFolder.readTask();
+    if (!read.isOk()) {
+        const TaskFileError &error = *read.error;
+        QString place = taskFolder.taskFilePath();
+        if (place.isEmpty())
+            place = QDir(folder).filePath(TaskFolder::taskFileName());
+        if (error.line > 0)
+            place += QStringLiteral(":%1:%2").arg(error.line).arg(error.column);
+        return {std::nullopt, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(place), error.message)};
+    }
+
+    if (!read.task.offersSize(fieldSize)) {
+        return {std::nullopt,
+                QStringLiteral("Задача не предлагает поле %1 x %1; её размеры: %2")
+                    .arg(fieldSize)
+                    .arg(offeredSizes(read.task))};
+    }
+
+    return {CheckerTask{read.task, worldForSize(read.task, fieldSize)}, {}};
+}

@@ -1,0 +1,64 @@
+#include "cli/run/filecheck.h"
+
+#include "cli/run/runrecorder.h"
+#include "display/fieldgeometry.h"
+#include "display/fieldscene.h"
+#include "world/interpreter.h"
+#include "world/runeventlog.h"
+#include "world/virtualrundriver.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
+
+FileCheck::FileCheck(const CheckerTask &task, const CheckerOptions &options)
+    : m_task(task)
+    , m_options(options)
+{
+}
+
+QString FileCheck::picturePath(const QString &prefix, const QString &file, int number)
+{
+    return QStringLiteral("%1-%2-%3.png").arg(prefix, QFileInfo(file).completeBaseName()).arg(number);
+}
+
+FileResult FileCheck::run(const QString &file, const QStringList &lines, RunEventLog *events)
+{
+    m_pictureErrors.clear();
+    World world = m_task.world;
+
+    // Without pictures nothing is drawn at all, so a long run costs only the interpreter.
+    std::unique_ptr<FieldScene> scene;
+    if (m_options.rendersPictures()) {
+        scene = std::make_unique<FieldScene>(FieldGeometry::compute(m_options.unit, world.fieldSize));
+        scene->drawEmptyField();
+        scene->drawTaskObjects(world);
+        scene->showVariableWalls(world.walls);
+    }
+
+    RunRecorder recorder(world, events);
+    if (scene) {
+        recorder.setPassEndedHandler([&](const PassResult &, int number) {
+            const QString path = picturePath(m_options.renderPrefix, file, number);
+            if (!scene->picture().save(path, "PNG"))
+                m_pictureErrors.append(
+                    QStringLiteral("Не удаётся записать картинку %1").arg(QDir::toNativeSeparators(path)));
+        });
+    }
+
+    if (events)
+        events->append(QStringLiteral("run ") + file);
+
+    Interpreter interpreter(lines, world, DelaySettings::forSpeed(m_options.speed), scene.get(), &recorder);
+    VirtualRunDriver driver(m_options.limit);
+    const RunEnd end = driver.play(interpreter);
+
+    FileResult result;
+    result.file = file;
+    result.fieldSize = world.fieldSize;
+    result.speed = m_options.speed;
+    result.end = end;
+    result.passes = recorder.passes();
+    return result;
+}

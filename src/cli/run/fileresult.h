@@ -1,0 +1,16 @@
+#pragma once
+
+#include "cli/run/passresult.h"
+#include "world/delaysettings.h"
+
+#include <QString>
+
+// The run of one algorithm file.
+struct FileResult
+{
+    QString file;
+    int fieldSize = 12;
+    RunSpeed speed = RunSpeed::Fastest;
+    RunEnd end = RunEnd::Complete;
+    QList<PassResult> passes;
+};

@@ -1,0 +1,62 @@
+#include "cli/run/resulttable.h"
+
+#include "world/runeventlog.h"
+
+#include <map>
+
+namespace {
+
+QStringList rowOf(const FileResult &result)
+{
+    qint64 lines = 0;
+    qint64 elapsed = 0;
+    for (const PassResult &pass : result.passes) {
+        lines += pass.lines;
+        elapsed += pass.elapsedMs;
+    }
+    QString executor = QStringLiteral("-");
+    if (!result.passes.isEmpty()) {
+        const ExecutorState &e = result.passes.last().executor;
+        executor = QStringLiteral("%1 %2 %3").arg(e.column).arg(e.row).arg(e.heading);
+    }
+    return {result.file, RunEventLog::endName(result.end), QString::number(result.passes.size()),
+            executor,    QString::number(lines),           QString::number(elapsed)};
+}
+
+} // namespace
+
+QStringList resultTable(const QList<FileResult> &results)
+{
+    QList<QStringList> rows{{QStringLiteral("file"), QStringLiteral("end"), QStringLiteral("passes"),
+                             QStringLiteral("executor"), QStringLiteral("lines"),
+                             QStringLiteral("elapsed_ms")}};
+    for (const FileResult &result : results)
+        rows.append(rowOf(result));
+
+    QList<qsizetype> widths(rows.first().size(), 0);
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = qMax(widths[i], row.at(i).size());
+    }
+
+    QStringList table;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                line += QStringLiteral("  ");
+            line += i + 1 < row.size() ? row.at(i).leftJustified(widths[i]) : row.at(i);
+        }
+        table.append(line);
+    }
+
+    std::map<int, int> counts;
+    for (const FileResult &result : results)
+        ++counts[int(result.end)];
+    QStringList summary;
+    for (const auto &[end, count] : counts)
+        summary.append(QStringLiteral("%1 %2").arg(RunEventLog::endName(RunEnd(end))).arg(count));
+    table.append(
+        QStringLiteral("files: %1 (%2)").arg(results.size()).arg(summary.join(QStringLiteral(", "))));
+    return table;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "cli/run/passresult.h"
+#include "world/runobserver.h"
+
+#include <functional>
+
+struct World;
+
+// Collects what every pass of a run did, and hands each notification on to another
+// observer (the event log), so that one run feeds both.
+class RunRecorder : public RunObserver
+{
+public:
+    // Called when a pass has ended, with the pass and its number from 1.
+    using PassHandler = std::function<void(const PassResult &pass, int number)>;
+
+    explicit RunRecorder(const World &world, RunObserver *next = nullptr);
+
+    void setPassEndedHandler(PassHandler handler) { m_passEnded = std::move(handler); }
+
+    const QList<PassResult> &passes() const { return m_passes; }
+    bool isFinished() const { return m_finished; }
+    RunEnd end() const { return m_end; }
+
+    void lineHighlighted(int row) override;
+    void fieldRefreshed() override;
+    void executorStepped(CellPosition from, CellPosition to) override;
+    void executorJumped(CellPosition to) override;
+    void executorTurned(qint16 heading) override;
+    void executorCrashed() override;
+    void waitStarted(int milliseconds) override;
+    void messageShown(const RunMessage &message) override;
+    void passStarted(const QList<int> &arrangement) override;
+    void passEnded(RunEnd end, qint64 executedLines) override;
+    void workItemEnabledChanged(bool enabled) override;
+    void wallTimersStopped(int count) override;
+    void runFinished(RunEnd end) override;
+
+private:
+    void closePass(RunEnd end, qint64 executedLines);
+
+    const World &m_world;
+    RunObserver *m_next;
+    PassHandler m_passEnded;
+    QList<PassResult> m_passes;
+    bool m_inPass = false;
+    bool m_finished = false;
+    RunEnd m_end = RunEnd::Complete;
+};

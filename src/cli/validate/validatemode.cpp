@@ -1,0 +1,132 @@
+#include "cli/validate/validatemode.h"
+
+#include "cli/jury/juryjudge.h"
+#include "cli/jury/juryrunner.h"
+#include "cli/jury/jurytexts.h"
+#include "cli/run/arrangementworld.h"
+#include "cli/run/checkertask.h"
+#include "cli/validate/reachability.h"
+#include "cli/validate/taskvalidator.h"
+#include "editor/algorithmfile.h"
+#include "tasks/taskfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+enum ExitStatus { NothingFound = 0, ProblemsFound = 1, CannotValidate = 2 };
+
+QString problemLine(const QString &file, const TaskProblem &problem)
+{
+    if (problem.line <= 0)
+        return QStringLiteral("%1: %2").arg(file, problem.message);
+    return QStringLiteral("%1:%2:%3: %4")
+        .arg(file)
+        .arg(problem.line)
+        .arg(problem.column)
+        .arg(problem.message);
+}
+
+int sectionLineOf(const TaskFolderValidation &validation, int fieldSize)
+{
+    return validation.sectionLines[size_t(fieldSize - TaskData::firstSize)];
+}
+
+// Every size and arrangement in which point Б lies inside the field but apart from А.
+QList<TaskProblem> unreachablePointB(const JuryRunner &runner, const TaskFolderValidation &validation)
+{
+    QList<TaskProblem> problems;
+    for (int size : runner.sizes()) {
+        const TaskSizeData &data = runner.task().size(size);
+        for (const QList<int> &arrangement : allArrangements(int(data.walls.variable.size()))) {
+            const World world = runner.passWorld(size, arrangement);
+            const CellPosition pointB = world.pointB;
+            if (pointB.column < 0 || pointB.column >= size || pointB.row < 0 || pointB.row >= size)
+                continue;
+            const CellPosition start{world.executor.column, world.executor.row};
+            if (isReachable(world, start, pointB))
+                continue;
+            JuryPass place;
+            place.fieldSize = size;
+            place.arrangement = arrangement;
+            problems.append({sectionLineOf(validation, size), 1,
+                             QStringLiteral("%1: точка Б (%2,%3) недостижима из точки А (%4,%5)")
+                                 .arg(passPlaceText(place))
+                                 .arg(pointB.column)
+                                 .arg(pointB.row)
+                                 .arg(start.column)
+                                 .arg(start.row)});
+        }
+    }
+    return problems;
+}
+
+QList<TaskProblem> referenceProblems(const JuryRunner &runner, const QStringList &reference,
+                                     const TaskFolderValidation &validation)
+{
+    QList<TaskProblem> problems;
+    for (const JuryPass &pass : runner.runAll(reference)) {
+        const QString failure = referenceFailure({pass}, runner.task());
+        if (!failure.isEmpty())
+            problems.append(
+                {sectionLineOf(validation, pass.fieldSize), 1, QStringLiteral("эталон: ") + failure});
+    }
+    return problems;
+}
+
+} // namespace
+
+int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
+{
+    if (!QFileInfo(options.taskFolder).isDir()) {
+        err << "shagaika-check: Не найден путь " << QDir::toNativeSeparators(options.taskFolder) << "\n";
+        return CannotValidate;
+    }
+    QStringList reference;
+    if (options.hasReference()) {
+        const AlgorithmFileResult read = readAlgorithmFile(options.referenceFile);
+        if (!read.isOk()) {
+            err << "shagaika-check: " << read.error << "\n";
+            return CannotValidate;
+        }
+        reference = read.lines;
+    }
+
+    const TaskFolderValidation validation = validateTaskFolder(options.taskFolder);
+    const QString file = validation.taskFile.isEmpty()
+        ? QDir::toNativeSeparators(QDir(options.taskFolder).filePath(TaskFolder::taskFileName()))
+        : QDir::toNativeSeparators(validation.taskFile);
+    if (!validation.isReadable) {
+        for (const TaskProblem &problem : validation.problems)
+            err << "shagaika-check: " << problemLine(file, problem) << "\n";
+        return CannotValidate;
+    }
+
+    QList<TaskProblem> problems = validation.problems;
+    // The runs need the task as the program loads it; a file the loader refuses is not run.
+    const TaskFileResult loaded = TaskFolder(options.taskFolder).readTask();
+    if (loaded.isOk()) {
+        const JuryRunner runner(loaded.task);
+        if (loaded.task.hasPointB)
+            problems.append(unreachablePointB(runner, validation));
+        if (options.hasReference())
+            problems.append(referenceProblems(runner, reference, validation));
+    } else if (problems.isEmpty()) {
+        // The lenient reading names the loader's fault itself; this is only a safety net.
+        const TaskFileError &error = *loaded.error;
+        problems.append(
+            {error.line, error.column,
+             QStringLiteral("программа не загрузит задачу: %1%2")
+                 .arg(error.message,
+                      options.hasReference() ? QStringLiteral("; эталон не исполнялся") : QString())});
+    }
+
+    for (const TaskProblem &problem : problems)
+        out << problemLine(file, problem) << "\n";
+    if (problems.isEmpty())
+        out << "Ошибок не найдено.\n";
+    else
+        out << "Найдено ошибок: " << problems.size() << "\n";
+    return problems.isEmpty() ? NothingFound : ProblemsFound;
+}

@@ -1,0 +1,319 @@
+#include "app/editing/updown.h"
+#include "app/field/panelpoints.h"
+#include "app/work/worktools.h"
+
+#include "app/guihelpers.h"
+#include "app/taskhelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+class TestPanelPoints : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initialValues();
+    void openAndCloseApplies_data();
+    void openAndCloseApplies();
+    void headingFromTheList_data();
+    void headingFromTheList();
+    void badValueChangesNothing_data();
+    void badValueChangesNothing();
+    void clickOnThePanel();
+    void freeAreaHidesWithoutApplying();
+    void upDownSteps_data();
+    void upDownSteps();
+    void sizeChangeKeepsTypedNumber();
+    void menuItemSetsTheLimit();
+};
+
+namespace {
+
+// Detour opened: point А at (0, 0) facing down, point Б at (0, 11).
+struct OpenedDetour
+{
+    OpenedDetour()
+        : current(exampleFolder(QStringLiteral("detour")))
+        , window(10)
+    {
+        tools = attachWorkTools(window);
+        window.show();
+        window.NMainBegin->trigger();
+        panel = tools.panelPoints;
+    }
+    CurrentDirectory current;
+    WorkWindow window;
+    WorkTools tools;
+    PanelPoints *panel = nullptr;
+};
+
+void setText(QLineEdit *edit, const QString &text)
+{
+    edit->clear();
+    typeText(edit, text);
+}
+
+} // namespace
+
+void TestPanelPoints::initialValues()
+{
+    OpenedDetour detour;
+    PanelPoints *p = detour.panel;
+    QVERIFY(!p->isVisible());
+    QCOMPARE(p->geometry(), QRect(40, 72, 681, 41));
+    QVERIFY(p->CheckBoxA->isChecked());
+    QCOMPARE(p->CheckBoxA->text(), QStringLiteral("т.А"));
+    QVERIFY(!p->CheckBoxB->isChecked());
+    QCOMPARE(p->CheckBoxB->text(), QStringLiteral("т.Б"));
+    for (QLineEdit *edit : {p->EditAX, p->EditAY, p->EditBX, p->EditBY})
+        QCOMPARE(edit->text(), QStringLiteral("0"));
+    QCOMPARE(p->ComboBoxTo->currentText(), QStringLiteral("вправо"));
+    QCOMPARE(p->ComboBoxTo->currentIndex(), -1);
+    QCOMPARE(p->ComboBoxTo->count(), 4);
+    for (UpDown *upDown : p->upDowns())
+        QCOMPARE(upDown->maximum(), 11);
+    QStringList labels;
+    for (QLabel *label : p->findChildren<QLabel *>())
+        labels.append(label->text());
+    QCOMPARE(labels, (QStringList{"X=", "Y=", "Направление=", "X=", "Y="}));
+    QCOMPARE(p->toolTip(), QStringLiteral("Закройте панель точек щелчком на ней"));
+}
+
+void TestPanelPoints::openAndCloseApplies_data()
+{
+    QTest::addColumn<bool>("startSet");
+    QTest::addColumn<QString>("startColumn");
+    QTest::addColumn<bool>("pointBSet");
+    QTest::addColumn<ExecutorState>("executor");
+    QTest::addColumn<CellPosition>("pointB");
+
+    // The initial values move the executor from the task's start to (0, 0) facing right.
+    QTest::newRow("initial values") << true << "0" << false << ExecutorState{0, 0, 0} << CellPosition{-1, -1};
+    QTest::newRow("start off: (0, 0) facing right")
+        << false << "5" << false << ExecutorState{0, 0, 0} << CellPosition{-1, -1};
+    QTest::newRow("start at column 5, point B on")
+        << true << "5" << true << ExecutorState{5, 0, 0} << CellPosition{0, 0};
+}
+
+void TestPanelPoints::openAndCloseApplies()
+{
+    QFETCH(bool, startSet);
+    QFETCH(QString, startColumn);
+    QFETCH(bool, pointBSet);
+    QFETCH(ExecutorState, executor);
+    QFETCH(CellPosition, pointB);
+
+    OpenedDetour detour;
+    QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
+    detour.window.NMainPoints->trigger();
+    QVERIFY(detour.panel->isVisible());
+    detour.panel->CheckBoxA->setChecked(startSet);
+    setText(detour.panel->EditAX, startColumn);
+    detour.panel->CheckBoxB->setChecked(pointBSet);
+    detour.window.NMainPoints->trigger();
+
+    QVERIFY(!detour.panel->isVisible());
+    QCOMPARE(detour.window.world().executor, executor);
+    QCOMPARE(detour.window.world().start, (StartPosition{executor.column, executor.row, executor.heading}));
+    QCOMPARE(detour.window.world().pointB, pointB);
+    // The task's own values for the size are untouched.
+    QCOMPARE(detour.window.task().size(12).start, (StartPosition{0, 0, 270}));
+
+    // The picture is the field drawn afresh for these points (no Б mark when it is off).
+    FieldScene expected(detour.window.scene().geometry());
+    World world = detour.window.world();
+    // The task start showed the variable wall, whose label set the letters' font.
+    WallModel walls = world.walls;
+    expected.showVariableWalls(walls);
+    expected.drawEmptyField();
+    expected.drawTaskObjects(world);
+    QCOMPARE(detour.window.scene().picture(), expected.picture());
+}
+
+void TestPanelPoints::headingFromTheList_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("heading");
+
+    QTest::newRow("вверх") << 1 << "" << 90;
+    QTest::newRow("влево") << 2 << "" << 180;
+    QTest::newRow("вниз") << 3 << "" << 270;
+    QTest::newRow("вправо") << 0 << "" << 0;
+    QTest::newRow("typed over a chosen item") << 3 << "вниз" << 0;
+}
+
+void TestPanelPoints::headingFromTheList()
+{
+    QFETCH(int, item);
+    QFETCH(QString, typed);
+    QFETCH(int, heading);
+
+    OpenedDetour detour;
+    detour.window.NMainPoints->trigger();
+    detour.panel->ComboBoxTo->setCurrentIndex(item);
+    emit detour.panel->ComboBoxTo->activated(item);
+    if (!typed.isEmpty())
+        setText(detour.panel->ComboBoxTo->lineEdit(), typed);
+    detour.window.NMainPoints->trigger();
+    QCOMPARE(int(detour.window.world().executor.heading), heading);
+}
+
+void TestPanelPoints::badValueChangesNothing_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("letters") << "EditAX"
+                             << "ab"
+                             << "В поле X= точки А должно быть целое число от 0 до 11, а введено \"ab\".";
+    QTest::newRow("beyond the field")
+        << "EditAY"
+        << "12"
+        << "В поле Y= точки А должно быть целое число от 0 до 11, а введено \"12\".";
+    QTest::newRow("point B row") << "EditBY"
+                                 << "-3"
+                                 << "В поле Y= точки Б должно быть целое число от 0 до 11, а введено \"-3\".";
+}
+
+void TestPanelPoints::badValueChangesNothing()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    OpenedDetour detour;
+    const World before = detour.window.world();
+    const QImage picture = detour.window.scene().picture();
+    detour.window.NMainPoints->trigger();
+    // Good values in the other edits must not be taken either.
+    setText(detour.panel->EditAX, QStringLiteral("3"));
+    detour.panel->CheckBoxB->setChecked(true);
+    auto *bad = detour.panel->findChild<QLineEdit *>(edit);
+    setText(bad, text);
+    MessageCollector messages;
+    detour.window.NMainPoints->trigger();
+
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages[0].text, message);
+    QCOMPARE(detour.window.world().executor, before.executor);
+    QCOMPARE(detour.window.world().start, before.start);
+    QCOMPARE(detour.window.world().pointB, before.pointB);
+    QCOMPARE(detour.window.scene().picture(), picture);
+    // The panel stays open at the faulty edit.
+    QVERIFY(detour.panel->isVisible());
+    QCOMPARE(bad->text(), text);
+}
+
+void TestPanelPoints::clickOnThePanel()
+{
+    OpenedDetour detour;
+    detour.window.NMainPoints->trigger();
+    setText(detour.panel->EditAY, QStringLiteral("4"));
+
+    // A label is not the panel's surface.
+    QLabel *label = detour.panel->findChild<QLabel *>();
+    QTest::mouseClick(label, Qt::LeftButton);
+    QVERIFY(detour.panel->isVisible());
+
+    const QPoint freeSpot(detour.panel->width() - 4, detour.panel->height() / 2);
+    QVERIFY(!detour.panel->childAt(freeSpot));
+    QTest::mouseClick(detour.panel, Qt::LeftButton, Qt::NoModifier, freeSpot);
+    QVERIFY(!detour.panel->isVisible());
+    QCOMPARE(detour.window.world().executor, (ExecutorState{0, 4, 0}));
+}
+
+void TestPanelPoints::freeAreaHidesWithoutApplying()
+{
+    OpenedDetour detour;
+    detour.window.NMainPoints->trigger();
+    setText(detour.panel->EditAX, QStringLiteral("6"));
+    detour.window.formClick();
+    QVERIFY(!detour.panel->isVisible());
+    QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
+    // Applied only when closed by its menu item the next time.
+    detour.window.NMainPoints->trigger();
+    QCOMPARE(detour.panel->EditAX->text(), QStringLiteral("6"));
+    detour.window.NMainPoints->trigger();
+    QCOMPARE(detour.window.world().executor, (ExecutorState{6, 0, 0}));
+}
+
+void TestPanelPoints::upDownSteps_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("up") << "3" << true << "4";
+    QTest::newRow("down") << "3" << false << "2";
+    QTest::newRow("no wrap below 0") << "0" << false << "0";
+    QTest::newRow("no wrap above 11") << "11" << true << "11";
+    QTest::newRow("beyond the limit comes inside") << "14" << true << "11";
+    QTest::newRow("beyond the limit, down") << "14" << false << "10";
+    QTest::newRow("no number counts as 0") << "x" << true << "1";
+}
+
+void TestPanelPoints::upDownSteps()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, up);
+    QFETCH(QString, result);
+
+    OpenedDetour detour;
+    detour.window.NMainPoints->trigger();
+    setText(detour.panel->EditBX, text);
+    QTest::mouseClick(up ? detour.panel->UpDownBX->upButton : detour.panel->UpDownBX->downButton,
+                      Qt::LeftButton);
+    QCOMPARE(detour.panel->EditBX->text(), result);
+
+    // The arrow keys in the edit step alike.
+    setText(detour.panel->EditBX, text);
+    QTest::keyClick(detour.panel->EditBX, up ? Qt::Key_Up : Qt::Key_Down);
+    QCOMPARE(detour.panel->EditBX->text(), result);
+}
+
+void TestPanelPoints::sizeChangeKeepsTypedNumber()
+{
+    CurrentDirectory current(exampleFolder(QStringLiteral("maze")));
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    window.show();
+    window.NMainBegin->trigger();
+    PanelPoints *panel = tools.panelPoints;
+
+    window.N1515->trigger();
+    for (UpDown *upDown : panel->upDowns())
+        QCOMPARE(upDown->maximum(), 14);
+    window.NMainPoints->trigger();
+    setText(panel->EditAX, QStringLiteral("13"));
+    QTest::mouseClick(panel->UpDownAX->upButton, Qt::LeftButton);
+    QCOMPARE(panel->EditAX->text(), QStringLiteral("14"));
+    window.NMainPoints->trigger();
+    QCOMPARE(window.world().executor.column, qint16(14));
+
+    window.N1212->trigger();
+    QCOMPARE(panel->EditAX->text(), QStringLiteral("14"));
+    for (UpDown *upDown : panel->upDowns())
+        QCOMPARE(upDown->maximum(), 11);
+    window.NMainPoints->trigger();
+    QTest::mouseClick(panel->UpDownAX->downButton, Qt::LeftButton);
+    QCOMPARE(panel->EditAX->text(), QStringLiteral("10"));
+}
+
+void TestPanelPoints::menuItemSetsTheLimit()
+{
+    OpenedDetour detour;
+    detour.panel->setUpperLimit(3);
+    detour.window.NMainPoints->trigger();
+    for (UpDown *upDown : detour.panel->upDowns())
+        QCOMPARE(upDown->maximum(), 11);
+}
+
+QTEST_MAIN(TestPanelPoints)
+#include "tst_panelpoints.moc"

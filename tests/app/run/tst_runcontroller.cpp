@@ -1,0 +1,257 @@
+#include "app/field/fieldview.h"
+#include "app/field/panelpoints.h"
+#include "app/run/runcontroller.h"
+#include "app/run/runtoolbar.h"
+#include "app/work/worktools.h"
+#include "editor/algorithmline.h"
+#include "editor/algorithmtext.h"
+#include "world/runtexts.h"
+
+#include "app/taskhelpers.h"
+
+#include <QListView>
+#include <QPaintEvent>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// A 12 × 12 task without variable walls: point А at (5, 5) facing `heading`, a wall
+// below cell (5, 8).
+QStringList openTask(int heading)
+{
+    return {"# 001 0 1  300",
+            "Пробный запуск.",
+            "Z",
+            QStringLiteral("0  5  5 %1  0  0").arg(heading, 3),
+            "H",
+            "  5  8",
+            "E"};
+}
+
+QStringList algorithmWith(const QStringList &body)
+{
+    QStringList lines = algorithmSkeleton(true);
+    for (int i = 0; i < body.size(); ++i)
+        lines.insert(4 + i, QStringLiteral("    ") + body[i]);
+    return lines;
+}
+
+const QStringList walkToWall{"ПОКА впереди НЕ стена", "НЦ", "    ШАГ", "КЦ"};
+
+// Counts the repaints of a widget and the largest area one of them covered.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+    int smallCount = 0;
+    QSize fullSize;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++count;
+            const QRect rect = static_cast<QPaintEvent *>(event)->rect();
+            if (rect.width() < fullSize.width() / 4 && rect.height() < fullSize.height() / 4)
+                ++smallCount;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class TestRunController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void walksToTheWall_data();
+    void walksToTheWall();
+    void arrangementsOfDetour();
+    void stopEndsTheRun();
+    void crashShowsTheError();
+    void menuItemsRestDuringRun();
+    void closeDuringRunStopsFirst();
+
+private:
+    // The window with the task of `folder` opened, the algorithm in place, in "Отладка".
+    static void prepare(WorkWindow &window, const QStringList &algorithm);
+};
+
+void TestRunController::prepare(WorkWindow &window, const QStringList &algorithm)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.NMainBegin->trigger();
+    window.NMainWork->trigger();
+    window.algorithm().setLines(algorithm);
+    window.NMainDebug->setEnabled(true);
+    window.NMainDebug->trigger();
+    QVERIFY(window.FixToolButtonResult->isEnabled());
+}
+
+void TestRunController::walksToTheWall_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("fastest") << "FixToolButtonResult";
+    QTest::newRow("middle") << "FixToolButtonQuick";
+}
+
+void TestRunController::walksToTheWall()
+{
+    QFETCH(QString, button);
+    TaskFolderFixture folder(openTask(270));
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    prepare(window, algorithmWith(walkToWall));
+    PaintCounter paints(window.PaintImage);
+    paints.fullSize = window.PaintImage->size();
+    MessageCollector messages;
+    QSignalSpy ended(tools.runController, &RunController::runEnded);
+
+    QTest::mouseClick(window.findChild<QToolButton *>(button), Qt::LeftButton);
+
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(tools.runController->lastEnd(), RunEnd::Complete);
+    QVERIFY(messages.messages.isEmpty());
+    // Down from row 5 to the wall below row 8, and no crash.
+    QCOMPARE(window.world().executor, (ExecutorState{5, 8, 270}));
+    QCOMPARE(window.lstCom->currentIndex().row(), 8);
+    QCOMPARE(window.algorithm().line(8), QStringLiteral("КОН"));
+    QVERIFY(!window.isRunning());
+    QVERIFY(window.NMainWork->isEnabled());
+    QVERIFY(window.FixToolButtonResult->isEnabled());
+    // Each of the three moves reached the screen in two small repaints of its own.
+    QVERIFY2(paints.smallCount >= 6, qPrintable(QString::number(paints.smallCount)));
+    const QImage shown = window.PaintImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, window.scene().picture().convertToFormat(QImage::Format_RGB32));
+}
+
+void TestRunController::arrangementsOfDetour()
+{
+    CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    prepare(window, algorithmWith(walkToWall));
+    MessageCollector messages;
+
+    QTest::mouseClick(window.FixToolButtonResult, Qt::LeftButton);
+
+    QCOMPARE(tools.runController->lastEnd(), RunEnd::Complete);
+    QCOMPARE(messages.messages.size(), 2);
+    for (int k = 0; k < 2; ++k) {
+        const RunMessage expected = arrangementMessage({k + 1});
+        QCOMPARE(messages.messages[k].title, QStringLiteral("Information"));
+        QCOMPARE(messages.messages[k].text, expected.text);
+        QCOMPARE(messages.messages[k].icon, QMessageBox::Information);
+    }
+    // The second arrangement puts the wall below row 8.
+    QCOMPARE(window.world().executor, (ExecutorState{0, 8, 270}));
+    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{2, 0, 0}));
+    QCOMPARE(window.algorithm().line(window.lstCom->currentIndex().row()), QStringLiteral("КОН"));
+    QVERIFY(!window.Timer1->isActive());
+}
+
+void TestRunController::stopEndsTheRun()
+{
+    // Turning on the spot where no edge is a wall: the loop never ends by itself.
+    TaskFolderFixture folder(openTask(0));
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    prepare(window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
+    MessageCollector messages;
+
+    bool runningWhenStopped = false;
+    QTimer::singleShot(150, &window, [&] {
+        runningWhenStopped = tools.runController->isRunning();
+        QTest::mouseClick(window.FixToolButtonStop, Qt::LeftButton);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(window.FixToolButtonResult, Qt::LeftButton);
+
+    QVERIFY(runningWhenStopped);
+    QVERIFY(clock.elapsed() < 5000);
+    QCOMPARE(tools.runController->lastEnd(), RunEnd::Stopped);
+    QVERIFY(messages.messages.isEmpty());
+    QCOMPARE(window.world().executor.column, qint16(5));
+    QCOMPARE(window.world().executor.row, qint16(5));
+    // The highlight stays inside the loop, where the stop found it.
+    const int row = window.lstCom->currentIndex().row();
+    QVERIFY2(row >= 4 && row <= 7, qPrintable(QString::number(row)));
+    QVERIFY(window.NMainWork->isEnabled());
+    QVERIFY(window.FixToolButtonDo->isEnabled());
+}
+
+void TestRunController::crashShowsTheError()
+{
+    TaskFolderFixture folder(openTask(270));
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    prepare(window, algorithmWith({"ШАГ", "ШАГ", "ШАГ", "ШАГ", "ПОВОРОТ"}));
+    MessageCollector messages;
+
+    QTest::mouseClick(window.FixToolButtonResult, Qt::LeftButton);
+
+    QCOMPARE(tools.runController->lastEnd(), RunEnd::Crash);
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages[0].title, QStringLiteral("Error"));
+    QCOMPARE(messages.messages[0].text, wallCrashMessage().text);
+    QCOMPARE(messages.messages[0].icon, QMessageBox::Critical);
+    // Three steps down to the wall; the fourth crashed there, and the turn never ran.
+    QCOMPARE(window.world().executor, (ExecutorState{5, 8, 270}));
+    QCOMPARE(window.lstCom->currentIndex().row(), 7);
+}
+
+void TestRunController::menuItemsRestDuringRun()
+{
+    TaskFolderFixture folder(openTask(0));
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    prepare(window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
+
+    bool pointsShown = true;
+    qint16 size = 0;
+    QTimer::singleShot(100, &window, [&] {
+        window.NMainPoints->trigger();
+        pointsShown = tools.panelPoints->isVisible();
+        window.N1313->trigger();
+        size = window.world().fieldSize;
+        window.fixToolButtonStopClick();
+    });
+    QTest::mouseClick(window.FixToolButtonResult, Qt::LeftButton);
+
+    QVERIFY(!pointsShown);
+    QCOMPARE(size, qint16(12));
+    QCOMPARE(tools.runController->lastEnd(), RunEnd::Stopped);
+}
+
+void TestRunController::closeDuringRunStopsFirst()
+{
+    TaskFolderFixture folder(openTask(0));
+    CurrentDirectory current(folder.path());
+    QPointer<WorkWindow> window = new WorkWindow(10);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    const WorkTools tools = attachWorkTools(*window);
+    QSignalSpy ended(tools.runController, &RunController::runEnded);
+    prepare(*window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
+
+    QTimer::singleShot(100, window, [&] { window->close(); });
+    QTest::mouseClick(window->FixToolButtonDo, Qt::LeftButton);
+
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.at(0).at(0).value<RunEnd>(), RunEnd::Stopped);
+    QTRY_VERIFY(window.isNull());
+}
+
+QTEST_MAIN(TestRunController)
+#include "tst_runcontroller.moc"

@@ -1,0 +1,96 @@
+#include "app/common/modalwindow.h"
+#include "app/shell/registrationwindow.h"
+#include "app/shell/titlewindow.h"
+#include "app/work/workmenubar.h"
+#include "app/work/workwindow.h"
+
+#include "app/guihelpers.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+// The road from the title window through the registration to the work window and back,
+// with the windows wired as the program wires them.
+class TestStartUp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startRegisterWorkClose_data();
+    void startRegisterWorkClose();
+};
+
+void TestStartUp::startRegisterWorkClose_data()
+{
+    QTest::addColumn<QString>("surname");
+    QTest::addColumn<QString>("firstName");
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<QString>("caption");
+    const QString head = QStringLiteral("\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : ");
+    QTest::newRow("pupil") << " петрова"
+                           << "анна "
+                           << "" << head + "Петрова Анна ";
+    QTest::newRow("team") << ""
+                          << ""
+                          << "Знатоки" << head + "  Знатоки";
+}
+
+void TestStartUp::startRegisterWorkClose()
+{
+    QFETCH(QString, surname);
+    QFETCH(QString, firstName);
+    QFETCH(QString, team);
+    QFETCH(QString, caption);
+
+    QPointer<WorkWindow> work = new WorkWindow(10);
+    QVERIFY(!work->isVisible());
+    TitleWindow title([&work](const QString &text) {
+        if (!work)
+            return;
+        work->setWindowTitle(text);
+        execUntilClosed(work);
+    });
+    title.show();
+    QVERIFY(QTest::qWaitForWindowActive(&title));
+
+    QString seenCaption;
+    bool workModal = false;
+    bool workInFirstStage = false;
+    bool registrationHidden = false;
+    QPointer<RegistrationWindow> registration;
+    onNextModal([&](QWidget *modal) {
+        registration = qobject_cast<RegistrationWindow *>(modal);
+        QVERIFY(registration);
+        typeText(registration->EditNam1, surname);
+        typeText(registration->EditNam2, firstName);
+        typeText(registration->EditNam3, team);
+        onNextModal(
+            [&](QWidget *next) {
+                QCOMPARE(next, static_cast<QWidget *>(work.data()));
+                seenCaption = next->windowTitle();
+                workModal = next->isModal() && next->isVisible();
+                workInFirstStage = work->NMainBegin->isEnabled() && !work->NMainWork->isEnabled();
+                registrationHidden = registration && registration->isHidden();
+                next->close();
+            },
+            registration);
+        QTest::mouseClick(registration->ReadyBitB, Qt::LeftButton);
+    });
+    QTest::mouseClick(title.StartBitB, Qt::LeftButton);
+
+    QCOMPARE(seenCaption, caption);
+    QVERIFY(workModal);
+    QVERIFY(workInFirstStage);
+    QVERIFY(registrationHidden);
+    QVERIFY2(work.isNull(), "the work window is destroyed when it closes");
+    QVERIFY2(registration.isNull(), "the registration window is destroyed after the work");
+    QVERIFY(title.StartBitB->isHidden());
+    QCOMPARE(title.windowTitle(), TitleWindow::initialCaption());
+    QVERIFY(title.isVisible());
+}
+
+QTEST_MAIN(TestStartUp)
+#include "tst_startup.moc"

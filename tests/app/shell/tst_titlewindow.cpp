@@ -1,0 +1,113 @@
+#include "app/shell/registrationwindow.h"
+#include "app/shell/titlewindow.h"
+
+#include "app/guihelpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+class TestTitleWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp();
+    void cancelledRegistration();
+    void registeredAndWorked();
+    void titlePicture();
+};
+
+void TestTitleWindow::startUp()
+{
+    TitleWindow window(nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача"));
+    QCOMPARE(window.StartBitB->text(), QStringLiteral(" Старт"));
+    QCOMPARE(window.StartBitB->size(), QSize(120, 45));
+    QVERIFY(window.StartBitB->isVisible());
+    QCOMPARE(QApplication::focusWidget(), window.StartBitB);
+    QVERIFY(!window.statusPanels[2]->text().isEmpty());
+    QVERIFY(window.statusPanels[0]->text().isEmpty());
+    QVERIFY(window.statusPanels[1]->text().isEmpty());
+    QCOMPARE(window.Image1->geometry(), QRect(74, 6, 799, 372));
+}
+
+void TestTitleWindow::cancelledRegistration()
+{
+    int opened = 0;
+    TitleWindow window([&](const QString &) { ++opened; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    for (int round = 0; round < 2; ++round) {
+        QPointer<RegistrationWindow> seen;
+        bool buttonHiddenMeanwhile = false;
+        bool fieldsEmpty = false;
+        onNextModal([&](QWidget *modal) {
+            seen = qobject_cast<RegistrationWindow *>(modal);
+            QVERIFY(seen);
+            buttonHiddenMeanwhile = window.StartBitB->isHidden();
+            fieldsEmpty = seen->EditNam1->text().isEmpty() && seen->EditNam3->text().isEmpty();
+            typeText(seen->EditNam1, QStringLiteral("петров"));
+            seen->close();
+        });
+        QTest::mouseClick(window.StartBitB, Qt::LeftButton);
+        QVERIFY(buttonHiddenMeanwhile);
+        QVERIFY2(fieldsEmpty, "every registration window starts empty");
+        QVERIFY2(seen.isNull(), "the registration window is destroyed when it closes");
+        QCOMPARE(window.windowTitle(), QStringLiteral("Приглашение"));
+        QVERIFY(window.StartBitB->isVisible());
+        QCOMPARE(window.focusWidget(), window.StartBitB);
+        QVERIFY(window.statusPanels[2]->text().isEmpty());
+    }
+    QCOMPARE(opened, 0);
+}
+
+void TestTitleWindow::registeredAndWorked()
+{
+    QStringList captions;
+    TitleWindow window([&](const QString &caption) { captions << caption; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    onNextModal([](QWidget *modal) {
+        auto *registration = qobject_cast<RegistrationWindow *>(modal);
+        QVERIFY(registration);
+        typeText(registration->EditNam1, QStringLiteral("иванова"));
+        typeText(registration->EditNam2, QStringLiteral("мария"));
+        QTest::mouseClick(registration->ReadyBitB, Qt::LeftButton);
+    });
+    QTest::mouseClick(window.StartBitB, Qt::LeftButton);
+    QCOMPARE(
+        captions,
+        QStringList{QStringLiteral("\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : Иванова Мария ")});
+    QVERIFY(window.StartBitB->isHidden());
+    QCOMPARE(window.windowTitle(), QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача"));
+    QVERIFY(window.registrationWindow() == nullptr);
+}
+
+void TestTitleWindow::titlePicture()
+{
+    TitleWindow window(nullptr);
+    const QImage picture = window.Image1->pixmap().toImage();
+    QCOMPARE(picture.size(), QSize(799, 372));
+    // The red executor and the grey trace are both in the picture.
+    bool red = false;
+    bool grey = false;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            red = red || (c.red() > 200 && c.green() < 60 && c.blue() < 60);
+            grey = grey || (c.red() == 128 && c.green() == 128 && c.blue() == 128);
+        }
+    }
+    QVERIFY(red);
+    QVERIFY(grey);
+}
+
+QTEST_MAIN(TestTitleWindow)
+#include "tst_titlewindow.moc"

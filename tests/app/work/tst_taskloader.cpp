@@ -1,0 +1,499 @@
+#include "app/editing/editorcontroller.h"
+#include "app/editing/procedurenamelist.h"
+#include "app/editing/procedurepanel.h"
+#include "app/field/fieldview.h"
+#include "app/field/patternpanel.h"
+#include "app/work/taskfolderdialog.h"
+#include "app/work/taskloader.h"
+#include "app/work/taskstatementpanel.h"
+#include "app/work/workmenubar.h"
+#include "app/work/worktools.h"
+#include "display/fieldscene.h"
+#include "editor/algorithmline.h"
+#include "editor/algorithmstatistics.h"
+#include "editor/algorithmtext.h"
+#include "tasks/taskfolder.h"
+
+#include "app/guihelpers.h"
+#include "app/taskhelpers.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+class TestTaskLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openExample_data();
+    void openExample();
+    void fieldOfDetour();
+    void damagedTask_data();
+    void damagedTask();
+    void taskFolderChosen_data();
+    void taskFolderChosen();
+    void taskFolderDialog();
+    void patternMissing();
+    void patternPictureSize_data();
+    void patternPictureSize();
+    void patternToggle();
+    void patternItemWithoutPicture();
+    void newTaskStartsNewAlgorithm();
+    void wallSwapsOnItsTimer();
+};
+
+namespace {
+
+QStringList lstTskLines(const WorkWindow &window)
+{
+    QStringList lines;
+    for (int i = 0; i < window.lstTsk->count(); ++i)
+        lines.append(window.lstTsk->item(i)->text());
+    return lines;
+}
+
+QStringList statisticsRows(const WorkWindow &window)
+{
+    QStringList rows;
+    for (int i = 0; i < window.ListStatist->count(); ++i)
+        rows.append(window.ListStatist->item(i)->text());
+    return rows;
+}
+
+} // namespace
+
+void TestTaskLoader::openExample_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<int>("statementLines");
+    QTest::addColumn<bool>("pattern");
+    QTest::addColumn<QString>("sizeItems"); // size menu, then 12 … 15
+    QTest::addColumn<QString>("timers");
+
+    QTest::newRow("detour: one size, one variable wall") << "detour" << 3 << false << "01111"
+                                                         << "100";
+    QTest::newRow("letter: pattern, no point B") << "letter" << 2 << true << "01111"
+                                                 << "000";
+    QTest::newRow("maze: four sizes, three walls") << "maze" << 3 << false << "11111"
+                                                   << "111";
+}
+
+void TestTaskLoader::openExample()
+{
+    QFETCH(QString, example);
+    QFETCH(int, statementLines);
+    QFETCH(bool, pattern);
+    QFETCH(QString, sizeItems);
+    QFETCH(QString, timers);
+
+    CurrentDirectory current(exampleFolder(example));
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    window.show();
+    QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
+    MessageCollector messages;
+    window.NMainBegin->trigger();
+
+    QCOMPARE(loaded.count(), 1);
+    QVERIFY(messages.messages.isEmpty());
+    const TaskFileResult expected = TaskFolder(exampleFolder(example)).readTask();
+    QVERIFY(expected.isOk());
+    QCOMPARE(lstTskLines(window), expected.task.statement);
+    QCOMPARE(window.lstTsk->count(), statementLines);
+    QCOMPARE(window.task().hasPattern, pattern);
+
+    const QList<QAction *> items{window.NMainSize, window.N1212, window.N1313, window.N1414, window.N1515};
+    QString enabled;
+    for (QAction *item : items)
+        enabled += item->isEnabled() ? u'1' : u'0';
+    QCOMPARE(enabled, sizeItems);
+
+    QCOMPARE(window.NMainPattern->isVisible(), pattern);
+    QCOMPARE(tools.patternPanel->isVisible(), pattern);
+    if (pattern) {
+        QVERIFY(!tools.patternPanel->imagePattern->pixmap().isNull());
+        QCOMPARE(tools.patternPanel->lblPattern->text(), QStringLiteral("Образец:"));
+    }
+
+    QString active;
+    for (QTimer *timer : window.variableWallTimers())
+        active += timer->isActive() ? u'1' : u'0';
+    QCOMPARE(active, timers);
+
+    // The skeleton with "КОН" selected, the statistics of a new algorithm; the stage stays "Начать".
+    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(expected.task.hasPointB));
+    QCOMPARE(window.lstCom->currentIndex().row(), 4);
+    QCOMPARE(statisticsRows(window), resetStatistics());
+    QVERIFY(!window.NMainBegin->isEnabled());
+    QVERIFY(window.NMainWork->isEnabled());
+    QVERIFY(!window.NMainDebug->isEnabled());
+}
+
+void TestTaskLoader::fieldOfDetour()
+{
+    CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
+    WorkWindow window(10);
+    attachWorkTools(window);
+    window.show();
+    window.NMainBegin->trigger();
+
+    // Point А at the top left facing down, point Б below, the variable wall at its first place.
+    QCOMPARE(window.world().fieldSize, qint16(12));
+    QCOMPARE(window.world().executor, (ExecutorState{0, 0, 270}));
+    QCOMPARE(window.world().pointB, (CellPosition{0, 11}));
+    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 0, 0}));
+    QVERIFY(window.world().walls.horizontalWallAt(0, 4));
+    QVERIFY(!window.world().walls.horizontalWallAt(0, 8));
+
+    // The picture is exactly the task drawn from scratch, and the screen shows it.
+    FieldScene expected(window.scene().geometry());
+    World world = window.world();
+    expected.drawEmptyField();
+    expected.drawTaskObjects(world);
+    expected.showVariableWalls(world.walls);
+    QCOMPARE(window.scene().picture(), expected.picture());
+    const QImage shown = window.PaintImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, expected.picture().convertToFormat(QImage::Format_RGB32));
+}
+
+void TestTaskLoader::damagedTask_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("statement");
+
+    QTest::newRow("no task file") << QStringList{} << "SHAGAIKA_ZERID"
+                                  << "Не найден файл Zerid.txt" << QStringList{};
+    QTest::newRow("header too short")
+        << QStringList{"# 1"} << "SHAGAIKA_ZERID"
+        << "'' is not a valid integer value\n\n(Zerid.txt, строка 1)" << QStringList{};
+    QTest::newRow("no E line") << QStringList{"# 001 0 1  300", "Дойди до Б.", "Z", "0  1  1   0  5  5", "H"}
+                               << "Ошибка. Обратитесь к разработчикам"
+                               << "Ошибка в файле задач\n\n(Zerid.txt, строка 6)"
+                               << QStringList{"Дойди до Б."};
+    QTest::newRow("bad size code") << QStringList{"# 001 0 1  300", "Первая строка.", "Вторая строка.", "Z",
+                                                  "X"}
+                                   << "SHAGAIKA_ZERID"
+                                   << "'X' is not a valid integer value\n\n(Zerid.txt, строка 5)"
+                                   << QStringList{"Первая строка.", "Вторая строка."};
+}
+
+void TestTaskLoader::damagedTask()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    QFETCH(QStringList, statement);
+
+    TaskFolderFixture folder(lines);
+    if (lines.isEmpty())
+        QFile::remove(folder.filePath(QStringLiteral("Zerid.txt")));
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    // Where no task file is found, the folder dialog that follows is cancelled.
+    tools.taskLoader->setFolderChooser([](QWidget *) { return QString(); });
+    window.show();
+    QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
+    MessageCollector messages;
+    window.NMainBegin->trigger();
+
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages[0].title, caption);
+    QCOMPARE(messages.messages[0].text, text);
+    QCOMPARE(messages.messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(loaded.count(), 0);
+    // The stage stays "Начать" with what was read; no skeleton, no walls.
+    QCOMPARE(lstTskLines(window), statement);
+    QVERIFY(!window.NMainBegin->isEnabled());
+    QVERIFY(window.NMainWork->isEnabled());
+    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.world().walls.variableWallCount(), 0);
+    for (QTimer *timer : window.variableWallTimers())
+        QVERIFY(!timer->isActive());
+}
+
+void TestTaskLoader::taskFolderChosen_data()
+{
+    QTest::addColumn<bool>("taskFilePresent");
+    QTest::addColumn<QStringList>("answers"); // the folders chosen in turn; empty is a cancel
+    QTest::addColumn<bool>("loaded");
+
+    const QString detour = exampleFolder(QStringLiteral("detour"));
+    QTest::newRow("task file present: no dialog") << true << QStringList{} << true;
+    QTest::newRow("the task's folder chosen") << false << QStringList{detour} << true;
+    QTest::newRow("cancelled") << false << QStringList{QString()} << false;
+    QTest::newRow("a folder without a task, then the task's")
+        << false << QStringList{QStringLiteral("<empty>"), detour} << true;
+    QTest::newRow("a folder without a task, then cancelled")
+        << false << QStringList{QStringLiteral("<empty>"), QString()} << false;
+}
+
+void TestTaskLoader::taskFolderChosen()
+{
+    QFETCH(bool, taskFilePresent);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, loaded);
+
+    QTemporaryDir home;
+    QTemporaryDir empty;
+    const QString start = taskFilePresent ? exampleFolder(QStringLiteral("detour")) : home.path();
+    CurrentDirectory current(start);
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    QStringList asked;
+    tools.taskLoader->setFolderChooser([&](QWidget *parent) {
+        asked << QDir::currentPath();
+        if (parent != &window || answers.isEmpty())
+            return QString();
+        const QString answer = answers.takeFirst();
+        return answer == QStringLiteral("<empty>") ? empty.path() : answer;
+    });
+    window.show();
+    QSignalSpy loadedSpy(tools.taskLoader, &TaskLoader::taskLoaded);
+    MessageCollector messages;
+    window.NMainBegin->trigger();
+
+    // Each folder without a task is reported as the loader reports it, then the dialog follows.
+    QCOMPARE(messages.messages.size(), asked.size());
+    for (const MessageCollector::Message &message : messages.messages) {
+        QCOMPARE(message.title, QStringLiteral("SHAGAIKA_ZERID"));
+        QCOMPARE(message.text, QStringLiteral("Не найден файл Zerid.txt"));
+    }
+    QVERIFY(answers.isEmpty());
+    QCOMPARE(loadedSpy.count(), loaded ? 1 : 0);
+    if (!taskFilePresent)
+        QCOMPARE(asked.first(), QDir(home.path()).canonicalPath());
+
+    if (loaded) {
+        const QString detour = QDir(exampleFolder(QStringLiteral("detour"))).canonicalPath();
+        QCOMPARE(QDir::current().canonicalPath(), detour);
+        const TaskFileResult expected = TaskFolder(detour).readTask();
+        QCOMPARE(lstTskLines(window), expected.task.statement);
+        QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
+        QCOMPARE(window.world().walls.variableWallCount(), 1);
+        QVERIFY(window.Timer1->isActive());
+    } else {
+        // As the loader's failure leaves the stage: "Начать" with nothing loaded.
+        QVERIFY(lstTskLines(window).isEmpty());
+        QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+        QVERIFY(!window.NMainBegin->isEnabled());
+        QVERIFY(window.NMainWork->isEnabled());
+        QCOMPARE(window.world().walls.variableWallCount(), 0);
+    }
+}
+
+void TestTaskLoader::taskFolderDialog()
+{
+    QTemporaryDir home;
+    CurrentDirectory current(home.path());
+    QFileDialog prepared;
+    prepareTaskFolderDialog(prepared);
+    QCOMPARE(prepared.windowTitle(), QStringLiteral("Укажите папку с задачей"));
+    QCOMPARE(prepared.fileMode(), QFileDialog::Directory);
+    QVERIFY(prepared.testOption(QFileDialog::ShowDirsOnly));
+    QCOMPARE(prepared.nameFilters(), QStringList{QStringLiteral("папки (*)")});
+    QCOMPARE(QDir(prepared.directory()).canonicalPath(), QDir(home.path()).canonicalPath());
+
+    // Without a replacement the loader opens the real dialog; it is cancelled here.
+    WorkWindow window(10);
+    attachWorkTools(window);
+    window.show();
+    MessageCollector messages;
+    QString shownTitle;
+    QTimer watcher;
+    watcher.setInterval(5);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            shownTitle = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    watcher.start();
+    window.NMainBegin->trigger();
+    QCOMPARE(shownTitle, QStringLiteral("Укажите папку с задачей"));
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+}
+
+void TestTaskLoader::patternMissing()
+{
+    TaskFolderFixture folder({"# 002 1 0  300", "Нарисуй.", "Z", "0  3  2   0", "E"});
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    window.show();
+    MessageCollector messages;
+    window.NMainBegin->trigger();
+
+    QCOMPARE(messages.messages.size(), 1);
+    QCOMPARE(messages.messages[0].title, QStringLiteral("Ошибка. Переустановите \"Шагайку\""));
+    QCOMPARE(messages.messages[0].text, QStringLiteral("Не найден файл zerid.bmp"));
+    // The statement and the size data stay loaded; the field and the skeleton are not made.
+    QCOMPARE(lstTskLines(window), QStringList{"Нарисуй."});
+    QCOMPARE(window.task().size(12).start, (StartPosition{3, 2, 0}));
+    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+    QVERIFY(!tools.patternPanel->isVisible());
+}
+
+void TestTaskLoader::patternPictureSize_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("shown");
+
+    QTest::newRow("own size") << QSize(300, 250) << QSize(300, 250);
+    QTest::newRow("small, at least 100") << QSize(40, 30) << QSize(100, 100);
+    QTest::newRow("narrow") << QSize(50, 400) << QSize(100, 400);
+    QTest::newRow("large, at most 600") << QSize(900, 600) << QSize(600, 400);
+}
+
+void TestTaskLoader::patternPictureSize()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QSize, shown);
+
+    WorkWindow window(10);
+    PatternPanel panel(window);
+    QImage image(picture, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    panel.setPicture(image);
+    QCOMPARE(panel.imagePattern->size(), shown);
+    QVERIFY(panel.widget()->width() >= shown.width());
+    QVERIFY(panel.widget()->height() >= shown.height());
+}
+
+void TestTaskLoader::patternToggle()
+{
+    CurrentDirectory current(exampleFolder(QStringLiteral("letter")));
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.NMainBegin->trigger();
+    PatternPanel *panel = tools.patternPanel;
+    QVERIFY(panel->isVisible());
+    QVERIFY(panel->isFloating());
+    QCOMPARE(panel->imagePattern->size(), QSize(300, 300));
+    // First shown at the top of the task panel, its right edge 80 pixels beyond it.
+    const QRect task = window.pnlTskNew->geometry();
+    QCOMPARE(
+        panel->pos(),
+        window.centralWidget()->mapToGlobal(QPoint(task.x() + task.width() + 80 - panel->width(), task.y())));
+
+    for (const QPoint shift : {QPoint(0, 0), QPoint(-120, 90)}) {
+        panel->move(panel->pos() + shift);
+        const QPoint where = panel->pos();
+        window.NMainPattern->trigger();
+        QVERIFY(!panel->isVisible());
+        window.NMainPattern->trigger();
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->pos(), where);
+    }
+
+    // Its own close button hides it; "Образец" brings it back.
+    QTest::mouseClick(panel->closeButton, Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    window.NMainPattern->trigger();
+    QVERIFY(panel->isVisible());
+}
+
+void TestTaskLoader::patternItemWithoutPicture()
+{
+    // A drawing task whose picture is missing: the load stops before the picture.
+    TaskFolderFixture folder({"# 002 1 0  300", "Нарисуй.", "Z", "0  3  2   0", "E"});
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    window.show();
+    {
+        MessageCollector messages;
+        window.NMainBegin->trigger();
+        QCOMPARE(messages.messages.size(), 1);
+    }
+    QVERIFY(!tools.patternPanel->hasPicture());
+    window.NMainPattern->trigger();
+    QVERIFY(!tools.patternPanel->isVisible());
+    window.NMainPattern->trigger();
+    QVERIFY(!tools.patternPanel->isVisible());
+}
+
+void TestTaskLoader::newTaskStartsNewAlgorithm()
+{
+    CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    auto *editor = new EditorController(window);
+    attachEditor(tools, *editor);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.NMainBegin->trigger();
+    window.NMainWork->trigger();
+
+    // A procedure described and called, so that names, statistics and undo steps are there.
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_F5);
+    QVERIFY(editor->PanelProc->isVisible());
+    editor->PanelProc->EditNewProc->setFocus();
+    typeText(editor->PanelProc->EditNewProc, QStringLiteral("обход"));
+    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Return);
+    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Escape);
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_F2);
+    QCOMPARE(editor->PanelProc->ListBoxProc->names(), QStringList{QStringLiteral("обход")});
+    QVERIFY(editor->history().undoCount() >= 2);
+    QVERIFY(editor->isModified());
+    const QStringList edited = window.algorithm().lines();
+    QVERIFY(statisticsRows(window) != resetStatistics());
+
+    // The next load of a task, as a fresh start of the work window does it.
+    window.applyStage(WorkStage::NotStarted);
+    window.NMainBegin->trigger();
+    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
+    QVERIFY(editor->procedureNames().isEmpty());
+    QCOMPARE(editor->history().undoCount(), 0);
+    QCOMPARE(editor->history().redoCount(), 0);
+    QVERIFY(!editor->isModified());
+    QCOMPARE(statisticsRows(window), resetStatistics());
+
+    // Undo has nothing of the old algorithm to bring back.
+    window.NMainWork->trigger();
+    window.lstCom->setFocus();
+    QTest::keyClick(window.lstCom, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
+    QVERIFY(window.algorithm().lines() != edited);
+    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
+}
+
+void TestTaskLoader::wallSwapsOnItsTimer()
+{
+    CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
+    WorkWindow window(10);
+    attachWorkTools(window);
+    window.show();
+    window.NMainBegin->trigger();
+    QCOMPARE(window.Timer1->interval(), 5000);
+    const QImage before = window.scene().picture();
+
+    // The real timer, made quick for the test.
+    window.Timer1->setInterval(20);
+    QSignalSpy tick(window.Timer1, &QTimer::timeout);
+    QVERIFY(tick.wait(2000));
+    QCOMPARE(window.world().walls.selectors[0], 2);
+    QVERIFY(window.world().walls.horizontalWallAt(0, 8));
+    QVERIFY(!window.world().walls.horizontalWallAt(0, 4));
+    QVERIFY(window.scene().picture() != before);
+    const QImage shown = window.PaintImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, window.scene().picture().convertToFormat(QImage::Format_RGB32));
+}
+
+QTEST_MAIN(TestTaskLoader)
+#include "tst_taskloader.moc"

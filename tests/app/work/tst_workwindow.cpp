@@ -1,0 +1,739 @@
+#include "app/common/pictures.h"
+#include "app/editing/commandpanel.h"
+#include "app/field/fieldpanel.h"
+#include "app/field/fieldview.h"
+#include "app/field/rulerpanel.h"
+#include "app/run/runtoolbar.h"
+#include "app/work/menubaritemstyle.h"
+#include "app/work/taskstatementpanel.h"
+#include "app/work/workmenubar.h"
+#include "app/work/workwindow.h"
+#include "editor/algorithmstatistics.h"
+#include "editor/algorithmtext.h"
+
+#include "app/guihelpers.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+Q_DECLARE_METATYPE(PanelCommand)
+Q_DECLARE_METATYPE(RunSpeed)
+
+class TestWorkWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layoutAtTen();
+    void statisticsRowsFit_data();
+    void statisticsRowsFit();
+    void stageTable_data();
+    void stageTable();
+    void resetWork();
+    void menuCaptions_data();
+    void menuCaptions();
+    void menuPictures();
+    void menuItemColours();
+    void functionKeys_data();
+    void functionKeys();
+    void commandButtons();
+    void escapeClosesPanels();
+    void escapeWithNoPanel();
+    void clickOnFreeAreaHidesPoints();
+    void sizeMenu_data();
+    void sizeMenu();
+    void developmentRedrawsField();
+    void variableWallTimers();
+    void runFrame_data();
+    void runFrame();
+    void closeDuringRun();
+    void hints_data();
+    void hints();
+    void menuHoverShowsLongHint();
+    void activeAgainAfterDialog();
+
+private:
+    static TaskData taskWithWalls();
+};
+
+namespace {
+
+// The enabled state of every control of the stage table, stage by stage
+// (NotStarted, Begin, Development, Debugging).
+const QList<std::pair<QString, QString>> stageColumns{
+    {"NMainBegin", "1000"},
+    {"NMainWork", "0101"},
+    {"NMainDebug", "0010"},
+    {"NMainPattern", "0111"},
+    {"NMainPoints", "0111"},
+    {"NMainSize", "0111"},
+    {"FixToolButtonDo", "0001"},
+    {"FixToolButtonQuick", "0001"},
+    {"FixToolButtonResult", "0001"},
+    {"FixToolButtonStop", "0001"},
+    {"LabelPP1", "0010"},
+    {"LabelPP2", "0010"},
+    {"LabelPP3", "0010"},
+    {"LabelPP4", "0010"},
+    {"LabelPP5", "0010"},
+    {"PPButtonStep", "0010"},
+    {"PPButtonJump", "0010"},
+    {"PPButtonTurn", "0010"},
+    {"PPButtonProc", "0010"},
+    {"PPButtonDoProc", "0010"},
+    {"PPButtonIf", "0010"},
+    {"PPButtonWhile", "0010"},
+    {"lstCom", "0010"},
+};
+
+bool isEnabled(WorkWindow &window, const QString &name)
+{
+    if (auto *action = window.findChild<QAction *>(name))
+        return action->isEnabled();
+    auto *widget = window.findChild<QWidget *>(name);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget->isEnabled();
+}
+
+void trigger(QAction *action)
+{
+    QVERIFY(action->isEnabled());
+    action->trigger();
+}
+
+QImage composeOver(const QPixmap &picture, const QColor &background)
+{
+    QImage image(picture.size(), QImage::Format_RGB32);
+    image.fill(background);
+    QPainter p(&image);
+    p.drawPixmap(0, 0, picture);
+    return image;
+}
+
+} // namespace
+
+TaskData TestWorkWindow::taskWithWalls()
+{
+    TaskData task;
+    task.hasPointB = true;
+    task.describedSizes = {true, true, true, true};
+    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
+        TaskSizeData &data = task.size(size);
+        data.start = {qint16(size - 12), 2, 90};
+        data.pointB = {qint16(size - 2), qint16(size - 3)};
+        data.walls.horizontal = {{3, 3}, {4, 3}};
+        data.walls.vertical = {{6, 1}};
+        if (size == 12) {
+            data.walls.variable = {VariableWall{{"H", 1, 5}, {"V", 2, 6}},
+                                   VariableWall{{"V", 8, 8}, {"H", 9, 9}}};
+        }
+    }
+    return task;
+}
+
+void TestWorkWindow::statisticsRowsFit_data()
+{
+    QTest::addColumn<QStringList>("rows");
+
+    QStringList large;
+    for (int i = 0; i < 150; ++i)
+        large << QStringLiteral("ШАГ") << QStringLiteral("ДЕЛАЙ п") << QStringLiteral("ЕСЛИ впереди стена ТО")
+              << QStringLiteral("ПОКА впереди стена") << QStringLiteral("ПРОЦЕДУРА п");
+    QTest::newRow("new algorithm") << resetStatistics();
+    QTest::newRow("counts of three digits") << updateStatistics(large);
+}
+
+void TestWorkWindow::statisticsRowsFit()
+{
+    QFETCH(QStringList, rows);
+
+    WorkWindow window(10);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.applyStage(WorkStage::Development);
+    QListWidget *list = window.ListStatist;
+    QVERIFY(list->isVisible());
+    list->clear();
+    list->addItems(rows);
+    QCOMPARE(list->count(), 9);
+    QApplication::processEvents();
+    list->doItemsLayout();
+
+    // All nine rows whole inside the list, with no scroll bar, and no text cut short.
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QVERIFY(!list->verticalScrollBar()->isVisible());
+    const QRect viewport = list->viewport()->rect();
+    const QFontMetrics metrics(list->font());
+    for (int row = 0; row < list->count(); ++row) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        QVERIFY2(viewport.contains(rect), qPrintable(QString::number(row)));
+        QVERIFY2(metrics.horizontalAdvance(rows[row]) + 6 <= rect.width(), qPrintable(rows[row]));
+        QVERIFY(metrics.height() <= rect.height());
+    }
+}
+
+void TestWorkWindow::layoutAtTen()
+{
+    WorkWindow window(10);
+    QCOMPARE(window.layoutUnit(), 10);
+    QCOMPARE(window.pnlTskNew->geometry(), QRect(10, 36, 777, 49));
+    QCOMPARE(window.PPPanelSystCom->geometry(), QRect(10, 95, 121, 300));
+    QCOMPARE(window.lstCom->geometry(), QRect(141, 95, 290, 520));
+    QCOMPARE(window.pnl1->geometry(), QRect(441, 95, 520, 520));
+    QCOMPARE(window.pnlMain->geometry(), QRect(10, 10, 500, 500));
+    QCOMPARE(window.PaintImage->geometry(), QRect(0, 0, 500, 500));
+    QCOMPARE(window.ListStatist->geometry(), QRect(10, 486, 121, 129));
+    QCOMPARE(window.ToolBarAlg->pos(), QPoint(169, 1));
+    QCOMPARE(window.lstTsk->geometry(), QRect(72, 8, 609, 33));
+    QCOMPARE(window.halfVisibleLines(), 16);
+    QCOMPARE(window.StatusBar1->height(), 22);
+    QCOMPARE(window.scene().picture().size(), QSize(500, 500));
+    QCOMPARE(window.PaintImage->picture(), &window.scene().picture());
+    const QList<QTimer *> timers = window.variableWallTimers();
+    QCOMPARE(timers.at(0)->objectName(), QStringLiteral("Timer1"));
+    QCOMPARE(timers.at(0)->interval(), 5000);
+    QCOMPARE(timers.at(1)->interval(), 5050);
+    QCOMPARE(timers.at(2)->interval(), 5100);
+    for (QTimer *timer : timers)
+        QVERIFY(!timer->isActive());
+    QCOMPARE(window.delays(), (DelaySettings{100, 100, 500}));
+    QCOMPARE(window.world().fieldSize, qint16(12));
+}
+
+void TestWorkWindow::stageTable_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<bool>("statisticsVisible");
+    QTest::addColumn<bool>("statisticsEnabled");
+    QTest::newRow("after creation") << QStringList{} << 0 << false << true;
+    QTest::newRow("Начать") << QStringList{"NMainBegin"} << 1 << false << true;
+    QTest::newRow("Разработка") << QStringList{"NMainBegin", "NMainWork"} << 2 << true << true;
+    QTest::newRow("Отладка") << QStringList{"NMainBegin", "NMainWork", "NMainDebug"} << 3 << true << false;
+    QTest::newRow("Разработка again")
+        << QStringList{"NMainBegin", "NMainWork", "NMainDebug", "NMainWork"} << 2 << true << true;
+    QTest::newRow("Отладка again") << QStringList{"NMainBegin", "NMainWork", "NMainDebug", "NMainWork",
+                                                  "NMainDebug"}
+                                   << 3 << true << false;
+}
+
+void TestWorkWindow::stageTable()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, stage);
+    QFETCH(bool, statisticsVisible);
+    QFETCH(bool, statisticsEnabled);
+
+    WorkWindow window(10);
+    window.show();
+    // As for a task with a pattern picture: a hidden item is never enabled.
+    window.NMainPattern->setVisible(true);
+    for (const QString &step : steps)
+        trigger(window.findChild<QAction *>(step));
+    for (const auto &[name, column] : stageColumns) {
+        const bool expected = column.at(stage) == u'1';
+        QVERIFY2(
+            isEnabled(window, name) == expected,
+            qPrintable(QStringLiteral("%1 should be %2")
+                           .arg(name, expected ? QStringLiteral("enabled") : QStringLiteral("disabled"))));
+    }
+    QCOMPARE(window.ListStatist->isVisible(), statisticsVisible);
+    if (statisticsVisible)
+        QCOMPARE(window.ListStatist->isEnabled(), statisticsEnabled);
+}
+
+void TestWorkWindow::resetWork()
+{
+    WorkWindow window(10);
+    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.algorithm().currentRow(), 0);
+    QCOMPARE(window.lstCom->currentIndex().row(), 0);
+
+    window.task() = taskWithWalls();
+    window.selectSizeVariant();
+    window.algorithm().setLines({"a", "b", "c"});
+    window.algorithm().setCurrentRow(2);
+    QCOMPARE(window.lstCom->currentIndex().row(), 2);
+    QSignalSpy load(&window, &WorkWindow::taskLoadRequested);
+    trigger(window.NMainBegin);
+    QCOMPARE(load.count(), 1);
+    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.algorithm().currentRow(), 0);
+    QVERIFY(window.world().walls.walls.horizontal.isEmpty());
+    QVERIFY(window.world().walls.walls.vertical.isEmpty());
+    QVERIFY(window.world().walls.walls.variable.isEmpty());
+    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
+    QVERIFY(!window.NMainBegin->isEnabled());
+}
+
+void TestWorkWindow::menuCaptions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("Начать") << "NMainBegin"
+                            << "Начать           " << QKeySequence(Qt::SHIFT | Qt::Key_F1);
+    QTest::newRow("Разработка") << "NMainWork"
+                                << "Разработка           " << QKeySequence(Qt::SHIFT | Qt::Key_F2);
+    QTest::newRow("Отладка") << "NMainDebug"
+                             << "Отладка              " << QKeySequence(Qt::SHIFT | Qt::Key_F3);
+    QTest::newRow("Точки") << "NMainPoints"
+                           << "Точки        " << QKeySequence(Qt::SHIFT | Qt::Key_F4);
+    QTest::newRow("Размер поля") << "NMainSize"
+                                 << "Размер поля        " << QKeySequence(Qt::SHIFT | Qt::Key_F5);
+    QTest::newRow("Образец") << "NMainPattern"
+                             << "Образец        " << QKeySequence();
+    QTest::newRow("12") << "N1212"
+                        << "12 х 1&2" << QKeySequence();
+    QTest::newRow("13") << "N1313"
+                        << "13 x 1&3" << QKeySequence();
+    QTest::newRow("14") << "N1414"
+                        << "14 x 1&4" << QKeySequence();
+    QTest::newRow("15") << "N1515"
+                        << "15 x 1&5" << QKeySequence();
+}
+
+void TestWorkWindow::menuCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    WorkWindow window(10);
+    QAction *item = window.findChild<QAction *>(name);
+    QVERIFY(item);
+    QCOMPARE(item->text(), caption);
+    QCOMPARE(item->shortcut(), shortcut);
+    const bool onBar = !name.startsWith(QLatin1String("N1"));
+    QCOMPARE(window.MainMenu->actions().contains(item), onBar);
+}
+
+void TestWorkWindow::menuPictures()
+{
+    WorkWindow window(10);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QColor menuColour = window.MainMenu->palette().color(QPalette::Active, QPalette::Window);
+    auto pictureOnBar = [&](QAction *item) {
+        const QRect cell = window.MainMenu->actionGeometry(item);
+        return window.MainMenu->grab()
+            .toImage()
+            .copy(cell.left(), cell.top() + 2, 16, 16)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const QList<QAction *> items{window.NMainBegin, window.NMainWork, window.NMainDebug, window.NMainPoints,
+                                 window.NMainSize};
+    for (int k = 0; k < items.size(); ++k) {
+        QVERIFY(Pictures::menuPicture(2 * k).toImage() != Pictures::menuPicture(2 * k + 1).toImage());
+        const int expected = items.at(k)->isEnabled() ? 2 * k : 2 * k + 1;
+        QCOMPARE(pictureOnBar(items.at(k)), composeOver(Pictures::menuPicture(expected), menuColour));
+    }
+    // "Начать" turns to its disabled picture once used.
+    trigger(window.NMainBegin);
+    QCOMPARE(pictureOnBar(window.NMainBegin), composeOver(Pictures::menuPicture(1), menuColour));
+    QCOMPARE(pictureOnBar(window.NMainWork), composeOver(Pictures::menuPicture(2), menuColour));
+}
+
+void TestWorkWindow::menuItemColours()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Active, QPalette::Window, QColor(1, 2, 3));
+    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(4, 5, 6));
+    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(7, 8, 9));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(10, 11, 12));
+    using S = MenuBarItemStyle;
+    QCOMPARE(S::itemColours(palette, true, false).background, QColor(1, 2, 3));
+    QCOMPARE(S::itemColours(palette, true, false).text, QColor(4, 5, 6));
+    QCOMPARE(S::itemColours(palette, true, true).background, QColor(7, 8, 9));
+    QCOMPARE(S::itemColours(palette, true, true).text, QColor(Qt::white));
+    QCOMPARE(S::itemColours(palette, false, true).background, QColor(1, 2, 3));
+    QCOMPARE(S::itemColours(palette, false, false).text, QColor(10, 11, 12));
+    QCOMPARE(S::itemFont(QFont()).pointSize(), 9);
+}
+
+void TestWorkWindow::functionKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<PanelCommand>("command");
+    QTest::newRow("F2") << int(Qt::Key_F2) << PanelCommand::Step;
+    QTest::newRow("F3") << int(Qt::Key_F3) << PanelCommand::Jump;
+    QTest::newRow("F4") << int(Qt::Key_F4) << PanelCommand::Turn;
+    QTest::newRow("F5") << int(Qt::Key_F5) << PanelCommand::Proc;
+    QTest::newRow("F6") << int(Qt::Key_F6) << PanelCommand::DoProc;
+    QTest::newRow("F7") << int(Qt::Key_F7) << PanelCommand::If;
+    QTest::newRow("F8") << int(Qt::Key_F8) << PanelCommand::While;
+}
+
+void TestWorkWindow::functionKeys()
+{
+    QFETCH(int, key);
+    QFETCH(PanelCommand, command);
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Stage "Начать": the buttons are disabled, the keys still act.
+    trigger(window.NMainBegin);
+    window.lstTsk->setFocus();
+    QSignalSpy spy(&window, &WorkWindow::panelCommandTriggered);
+    QTest::keyClick(window.lstTsk, Qt::Key(key));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<PanelCommand>(), command);
+    // Keys that are not function keys do nothing here.
+    QTest::keyClick(window.lstTsk, Qt::Key_F9);
+    QTest::keyClick(window.lstTsk, Qt::Key_A);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestWorkWindow::commandButtons()
+{
+    WorkWindow window(10);
+    window.show();
+    trigger(window.NMainBegin);
+    trigger(window.NMainWork);
+    QSignalSpy spy(&window, &WorkWindow::panelCommandTriggered);
+    const QList<QPushButton *> buttons = window.PPPanelSystCom->buttons();
+    for (int i = 0; i < buttons.size(); ++i) {
+        QTest::mouseClick(buttons.at(i), Qt::LeftButton);
+        QCOMPARE(spy.count(), i + 1);
+        QCOMPARE(spy.at(i).at(0).value<PanelCommand>(), PanelCommand(i));
+    }
+    QCOMPARE(window.PPButtonStep->text(), QStringLiteral("ШАГ            F2"));
+    QCOMPARE(window.PPButtonJump->text(), QStringLiteral("ПРЫЖОК   F3"));
+    QCOMPARE(window.PPButtonTurn->text(), QStringLiteral("ПОВОРОТ   F4"));
+    QCOMPARE(window.PPButtonProc->text(), QStringLiteral("ОПИСАНИЕ F5"));
+    QCOMPARE(window.PPButtonDoProc->text(), QStringLiteral("ВЫЗОВ        F6"));
+    QCOMPARE(window.PPButtonIf->text(), QStringLiteral("ВЕТВЛЕНИЕ  F7"));
+    QCOMPARE(window.PPButtonWhile->text(), QStringLiteral("ЦИКЛ            F8"));
+    QCOMPARE(window.PPPanelSystCom->LabelPP1->text(), QStringLiteral("Система "));
+    QCOMPARE(window.PPPanelSystCom->LabelPP4->text(), QStringLiteral("Управляющие "));
+}
+
+void TestWorkWindow::escapeClosesPanels()
+{
+    WorkWindow window(10);
+    window.show();
+    QWidget proc(&window), ifPanel(&window), whilePanel(&window);
+    window.setEditorPanels(&proc, &ifPanel, &whilePanel);
+    trigger(window.NMainBegin);
+    trigger(window.NMainWork);
+    window.PPButtonDoProc->setEnabled(false);
+    proc.show();
+    ifPanel.show();
+    whilePanel.show();
+    window.formKeyDown(Qt::Key_Escape);
+    QVERIFY(proc.isHidden());
+    QVERIFY(ifPanel.isHidden());
+    QVERIFY(whilePanel.isHidden());
+    QVERIFY(window.PPButtonProc->isEnabled());
+    QVERIFY(window.PPButtonDoProc->isEnabled());
+}
+
+void TestWorkWindow::escapeWithNoPanel()
+{
+    WorkWindow window(10);
+    window.show();
+    QWidget proc(&window), ifPanel(&window), whilePanel(&window);
+    proc.hide();
+    ifPanel.hide();
+    whilePanel.hide();
+    window.setEditorPanels(&proc, &ifPanel, &whilePanel);
+    trigger(window.NMainBegin);
+    window.formKeyDown(Qt::Key_Escape);
+    // The procedure buttons keep the state the stage gave them.
+    QVERIFY(!window.PPButtonProc->isEnabled());
+    QVERIFY(!window.PPButtonDoProc->isEnabled());
+    QVERIFY(window.isVisible());
+}
+
+void TestWorkWindow::clickOnFreeAreaHidesPoints()
+{
+    WorkWindow window(10);
+    window.show();
+    QWidget points(window.centralWidget());
+    points.setGeometry(40, 72, 681, 41);
+    window.setPointsPanel(&points);
+    points.show();
+    // A click on a panel is not a click on the window.
+    QTest::mouseClick(window.pnl1, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(points.isVisible());
+    QTest::mouseClick(window.centralWidget(), Qt::LeftButton, {}, QPoint(5, 620));
+    QVERIFY(points.isHidden());
+}
+
+void TestWorkWindow::sizeMenu_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("width");
+    QTest::newRow("12") << "N1212" << 12 << 500;
+    QTest::newRow("13") << "N1313" << 13 << 488;
+    QTest::newRow("14") << "N1414" << 14 << 496;
+    QTest::newRow("15") << "N1515" << 15 << 500;
+}
+
+void TestWorkWindow::sizeMenu()
+{
+    QFETCH(QString, item);
+    QFETCH(int, size);
+    QFETCH(int, width);
+    WorkWindow window(10);
+    window.show();
+    window.task() = taskWithWalls();
+    QSignalSpy changed(&window, &WorkWindow::fieldSizeChanged);
+    window.findChild<QAction *>(item)->trigger();
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toInt(), size);
+    QCOMPARE(int(window.world().fieldSize), size);
+    QCOMPARE(window.PaintImage->size(), QSize(width, width));
+    QCOMPARE(window.pnlMain->size(), QSize(width, width));
+    QCOMPARE(window.pnl1->size(), QSize(520, 520));
+    QCOMPARE(window.scene().picture().size(), QSize(width, width));
+    QStringList numbers;
+    for (int i = 0; i < size; ++i)
+        numbers << QString::number(i);
+    QCOMPARE(window.PanelX->visibleNumbers(), numbers);
+    QCOMPARE(window.PanelY->visibleNumbers(), numbers);
+    // The executor stands on the start of the new size.
+    const StartPosition start = window.task().size(size).start;
+    QCOMPARE(window.world().executor, (ExecutorState{start.column, start.row, start.heading}));
+    QCOMPARE(window.world().pointB, window.task().size(size).pointB);
+    QCOMPARE(window.world().walls.walls, window.task().size(size).walls);
+    // A size without variable walls leaves no selector pointing at one.
+    if (window.world().walls.variableWallCount() == 0)
+        QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
+}
+
+void TestWorkWindow::developmentRedrawsField()
+{
+    WorkWindow window(10);
+    window.show();
+    window.task() = taskWithWalls();
+    window.selectSizeVariant();
+    trigger(window.NMainBegin);
+    window.selectSizeVariant();
+    trigger(window.NMainWork);
+    trigger(window.NMainDebug);
+    trigger(window.NMainWork);
+    const QImage fresh = window.scene().picture();
+    QCOMPARE(window.world().executor, (ExecutorState{0, 2, 90}));
+    trigger(window.NMainDebug);
+    // As a run would: the executor away from А and a trace behind it.
+    window.world().executor = {5, 5, 0};
+    window.scene().drawTrace({0, 2}, {5, 2});
+    QVERIFY(window.scene().picture() != fresh);
+    trigger(window.NMainWork);
+    QCOMPARE(window.world().executor, (ExecutorState{0, 2, 90}));
+    QCOMPARE(window.scene().picture(), fresh);
+}
+
+void TestWorkWindow::variableWallTimers()
+{
+    WorkWindow window(10);
+    window.show();
+    window.task() = taskWithWalls();
+    window.selectSizeVariant();
+    trigger(window.NMainBegin);
+    window.selectSizeVariant();
+    trigger(window.NMainWork);
+    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
+    QVERIFY(window.Timer1->isActive());
+    QVERIFY(window.Timer2->isActive());
+    QVERIFY(!window.Timer3->isActive());
+
+    const QImage before = window.scene().picture();
+    window.variableWallTimerTick(1);
+    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{2, 1, 0}));
+    QVERIFY(window.scene().picture() != before);
+    window.variableWallTimerTick(1);
+    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
+    QCOMPARE(window.scene().picture(), before);
+    // The third timer has no wall: nothing happens.
+    window.variableWallTimerTick(3);
+    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
+    QCOMPARE(window.scene().picture(), before);
+
+    // The real timer swaps the first wall after its five seconds.
+    QSignalSpy tick(window.Timer1, &QTimer::timeout);
+    QVERIFY(tick.wait(6000));
+    QCOMPARE(window.world().walls.selectors[0], 2);
+
+    // A size without variable walls stops their timers.
+    window.N1313->trigger();
+    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
+    QVERIFY(!window.Timer1->isActive());
+    QVERIFY(!window.Timer2->isActive());
+}
+
+void TestWorkWindow::runFrame_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<DelaySettings>("delays");
+    QTest::newRow("slow") << "FixToolButtonDo" << DelaySettings{100, 100, 500};
+    QTest::newRow("middle") << "FixToolButtonQuick" << DelaySettings{30, 100, 10};
+    QTest::newRow("fastest") << "FixToolButtonResult" << DelaySettings{0, 10, 0};
+}
+
+void TestWorkWindow::runFrame()
+{
+    QFETCH(QString, button);
+    QFETCH(DelaySettings, delays);
+    WorkWindow window(10);
+    window.show();
+    window.task() = taskWithWalls();
+    trigger(window.NMainBegin);
+    window.selectSizeVariant();
+    trigger(window.NMainWork);
+    trigger(window.NMainDebug);
+    window.stopRequested() = true;
+
+    int runs = 0;
+    QSignalSpy commands(&window, &WorkWindow::panelCommandTriggered);
+    window.setRunHandler([&] {
+        ++runs;
+        QVERIFY(window.isRunning());
+        QCOMPARE(window.delays(), delays);
+        QVERIFY2(!window.stopRequested(), "a run starts with the stop flag cleared");
+        for (QToolButton *speed : window.ToolBarAlg->speedButtons())
+            QVERIFY(!speed->isEnabled());
+        QVERIFY(window.FixToolButtonStop->isEnabled());
+        QVERIFY(!window.NMainWork->isEnabled());
+        QVERIFY(!window.Timer1->isActive());
+        QVERIFY(!window.Timer2->isActive());
+        // The editor's keys wait for the end of the run.
+        window.formKeyDown(Qt::Key_F2);
+        QCOMPARE(commands.count(), 0);
+        QTest::mouseClick(window.FixToolButtonStop, Qt::LeftButton);
+        QVERIFY(window.stopRequested());
+    });
+    QTest::mouseClick(window.findChild<QToolButton *>(button), Qt::LeftButton);
+    QCOMPARE(runs, 1);
+    QVERIFY(!window.isRunning());
+    for (QToolButton *speed : window.ToolBarAlg->speedButtons())
+        QVERIFY(speed->isEnabled());
+    QVERIFY(window.NMainWork->isEnabled());
+    // The settings stay after the run; the timers stay stopped until "Разработка".
+    QCOMPARE(window.delays(), delays);
+    QVERIFY(!window.Timer1->isActive());
+    trigger(window.NMainWork);
+    QVERIFY(window.Timer1->isActive());
+}
+
+void TestWorkWindow::closeDuringRun()
+{
+    QPointer<WorkWindow> window = new WorkWindow(10);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    trigger(window->NMainBegin);
+    trigger(window->NMainWork);
+    trigger(window->NMainDebug);
+    bool stillOpenDuringRun = false;
+    window->setRunHandler([&] {
+        window->close();
+        stillOpenDuringRun = window && window->isVisible() && window->stopRequested();
+    });
+    window->FixToolButtonResult->click();
+    QVERIFY(stillOpenDuringRun);
+    QTRY_VERIFY(window.isNull());
+}
+
+void TestWorkWindow::hints_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("statusTip");
+    QTest::newRow("Начать") << "NMainBegin" << QString()
+                            << " На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
+                               "образец рисунка для воспроизведения";
+    QTest::newRow("Точки") << "NMainPoints" << QString()
+                           << " Установить начальное положение (точка А) и,если необходимо, точку Б";
+    QTest::newRow("Размер поля") << "NMainSize" << QString() << " Изменить размер поля ";
+    QTest::newRow("Образец") << "NMainPattern" << QString() << " Образец можно перетащить на другое место";
+    QTest::newRow("slow") << "FixToolButtonDo"
+                          << "Выполнять медленно "
+                          << " Исполнять алгоритм с малой скоростью";
+    QTest::newRow("stop") << "FixToolButtonStop"
+                          << "Прервать выполнение"
+                          << "Прервать выполнение";
+    QTest::newRow("ШАГ") << "PPButtonStep"
+                         << "ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа  "
+                         << " ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа";
+    QTest::newRow("field") << "pnl1"
+                           << "Рабочее поле для Шагайки "
+                           << " Рабочее поле для Шагайки ";
+    QTest::newRow("statistics") << "ListStatist"
+                                << "Статистика "
+                                << " Подсчет числа команд и управляющих структур в вашем алгоритме";
+}
+
+void TestWorkWindow::hints()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, statusTip);
+    WorkWindow window(10);
+    window.show();
+    QString shownTip;
+    if (auto *action = window.findChild<QAction *>(name)) {
+        QCOMPARE(action->statusTip(), statusTip);
+        action->showStatusText(window.MainMenu);
+    } else {
+        auto *widget = window.findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->toolTip(), tooltip);
+        QCOMPARE(widget->statusTip(), statusTip);
+        QStatusTipEvent tip(widget->statusTip());
+        QApplication::sendEvent(widget, &tip);
+    }
+    // The long part reaches the window's status bar.
+    QCOMPARE(window.StatusBar1->currentMessage(), statusTip);
+}
+
+void TestWorkWindow::menuHoverShowsLongHint()
+{
+    WorkWindow window(10);
+    window.show();
+    // The bar reports the item under the pointer; the window shows its long hint.
+    emit window.MainMenu->hovered(window.NMainBegin);
+    QCOMPARE(window.StatusBar1->currentMessage(),
+             QStringLiteral(" На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
+                            "образец рисунка для воспроизведения"));
+}
+
+void TestWorkWindow::activeAgainAfterDialog()
+{
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QMessageBox box(QMessageBox::Information, QStringLiteral("SHAGAIKA_ZERID"), QStringLiteral("текст"),
+                    QMessageBox::Ok, &window);
+    box.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    // As on a desktop without a window manager: the keyboard goes nowhere when the box closes.
+    QApplication::setActiveWindow(nullptr);
+    box.hide();
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+
+    // A window of another owner closing gives the work window nothing.
+    QDialog other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QApplication::setActiveWindow(nullptr);
+    other.hide();
+    QTest::qWait(20);
+    QVERIFY(QApplication::activeWindow() != &window);
+}
+
+QTEST_MAIN(TestWorkWindow)
+#include "tst_workwindow.moc"

@@ -1,0 +1,121 @@
+// Reads every #include "…" of the sources and checks that it points down the layers, so
+// that a header of a higher layer included from a lower one fails the test run even where
+// it would still link (a header-only use).
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+QString sourceRoot()
+{
+    return QStringLiteral(SHAGAIKA_SOURCE_DIR "/src/");
+}
+
+// The folder (as a prefix of the path below src/) that a path belongs to: the longest
+// prefix listed in the table wins, so "cli/jury/x.h" is "cli/jury", not "cli".
+QString owner(const QString &path, const QStringList &folders)
+{
+    QString best;
+    for (const QString &folder : folders) {
+        if (path.startsWith(folder + QLatin1Char('/')) && folder.size() > best.size())
+            best = folder;
+    }
+    return best;
+}
+
+} // namespace
+
+class TestLayering : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void includesPointDown_data();
+    void includesPointDown();
+};
+
+void TestLayering::includesPointDown_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("allowed");
+
+    const QStringList core{QStringLiteral("common"), QStringLiteral("editor"),
+                           QStringLiteral("world"), QStringLiteral("tasks"),
+                           QStringLiteral("display")};
+    const auto with = [](QStringList list, const QStringList &more) {
+        list += more;
+        return list;
+    };
+    QTest::newRow("common") << QStringLiteral("common") << QStringList{QStringLiteral("common")};
+    QTest::newRow("editor") << QStringLiteral("editor")
+                            << QStringList{QStringLiteral("common"), QStringLiteral("editor")};
+    QTest::newRow("world") << QStringLiteral("world")
+                           << QStringList{QStringLiteral("common"), QStringLiteral("editor"),
+                                          QStringLiteral("world")};
+    QTest::newRow("tasks") << QStringLiteral("tasks")
+                           << QStringList{QStringLiteral("common"), QStringLiteral("editor"),
+                                          QStringLiteral("world"), QStringLiteral("tasks")};
+    QTest::newRow("display") << QStringLiteral("display")
+                             << QStringList{QStringLiteral("common"), QStringLiteral("editor"),
+                                            QStringLiteral("world"), QStringLiteral("display")};
+    QTest::newRow("app/common") << QStringLiteral("app/common")
+                                << with(core, {QStringLiteral("app/common")});
+    QTest::newRow("app") << QStringLiteral("app")
+                         << with(core, {QStringLiteral("app"), QStringLiteral("app/common")});
+    QTest::newRow("cli/run") << QStringLiteral("cli/run") << with(core, {QStringLiteral("cli/run")});
+    QTest::newRow("cli/jury") << QStringLiteral("cli/jury")
+                              << with(core, {QStringLiteral("cli/run"), QStringLiteral("cli/jury")});
+    QTest::newRow("cli/validate")
+        << QStringLiteral("cli/validate")
+        << with(core, {QStringLiteral("cli/run"), QStringLiteral("cli/jury"),
+                       QStringLiteral("cli/validate")});
+    QTest::newRow("cli") << QStringLiteral("cli")
+                         << with(core, {QStringLiteral("cli"), QStringLiteral("cli/run"),
+                                        QStringLiteral("cli/jury"), QStringLiteral("cli/validate")});
+}
+
+void TestLayering::includesPointDown()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, allowed);
+
+    // Every folder named in the table, so that an include is judged by its nearest owner.
+    const QStringList folders{
+        QStringLiteral("common"),     QStringLiteral("editor"),   QStringLiteral("world"),
+        QStringLiteral("tasks"),      QStringLiteral("display"),  QStringLiteral("app"),
+        QStringLiteral("app/common"), QStringLiteral("cli"),      QStringLiteral("cli/run"),
+        QStringLiteral("cli/jury"),   QStringLiteral("cli/validate")};
+    static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
+                                            QRegularExpression::MultilineOption);
+
+    int filesRead = 0;
+    QStringList wrong;
+    QDirIterator it(sourceRoot() + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString relative = path.mid(sourceRoot().size());
+        if (owner(relative, folders) != folder)
+            continue;
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+        ++filesRead;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const auto &match : include.globalMatch(text)) {
+            const QString target = match.captured(1);
+            const QString targetOwner = owner(target, folders);
+            // Local includes (a moc file, a header beside the source) have no folder.
+            if (!target.contains(QLatin1Char('/')))
+                continue;
+            if (targetOwner.isEmpty() || !allowed.contains(targetOwner))
+                wrong << relative + QStringLiteral(" includes ") + target;
+        }
+    }
+    QVERIFY2(filesRead > 0, qPrintable(QStringLiteral("no sources in ") + folder));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
+
+QTEST_APPLESS_MAIN(TestLayering)
+#include "tst_layering.moc"

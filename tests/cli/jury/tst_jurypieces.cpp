@@ -1,0 +1,412 @@
+// The parts the jury mode is built from: edges, arrangements, the fixed-arrangement world,
+// reachability, the verdict rules, report helpers and the command line.
+#include "cli/jury/jurycsv.h"
+#include "cli/jury/juryjudge.h"
+#include "cli/jury/jurymode.h"
+#include "cli/jury/paralleljobs.h"
+#include "cli/run/arrangementworld.h"
+#include "cli/run/celledge.h"
+#include "cli/run/checkeroptions.h"
+#include "cli/validate/reachability.h"
+
+#include <QtTest>
+
+#include <atomic>
+#include <vector>
+
+Q_DECLARE_METATYPE(CheckerMode)
+
+namespace {
+
+TraceSegment segment(int c1, int r1, int c2, int r2)
+{
+    return {{qint16(c1), qint16(r1)}, {qint16(c2), qint16(r2)}};
+}
+
+// A 12 × 12 world with two variable walls: a vertical one at (2,6)/(3,6), a horizontal one
+// at (5,5)/(5,6) whose second orientation letter is not one the walls know.
+World twoWallWorld()
+{
+    World world;
+    world.fieldSize = 12;
+    world.walls.walls.horizontal = {{1, 1}, {4, 7}};
+    world.walls.walls.vertical = {{8, 3}};
+    world.walls.walls.variable = {VariableWall{{"V", 2, 6}, {"V", 3, 6}},
+                                  VariableWall{{"H", 5, 5}, {"X", 5, 6}}};
+    return world;
+}
+
+} // namespace
+
+class TestJuryPieces : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drawnEdgesIgnoreDirectionAndRepetition_data();
+    void drawnEdgesIgnoreDirectionAndRepetition();
+    void edgeDifferences();
+    void arrangementsInTheRunsOrder_data();
+    void arrangementsInTheRunsOrder();
+    void fixedArrangementAnswersEveryWallTestAlike();
+    void reachability_data();
+    void reachability();
+    void verdictRules_data();
+    void verdictRules();
+    void csvFields_data();
+    void csvFields();
+    void reportFormats_data();
+    void reportFormats();
+    void diffPicturePaths();
+    void parallelJobsRunEachJobOnce();
+    void juryOptions_data();
+    void juryOptions();
+    void refusedCombinations_data();
+    void refusedCombinations();
+};
+
+void TestJuryPieces::drawnEdgesIgnoreDirectionAndRepetition_data()
+{
+    QTest::addColumn<QList<TraceSegment>>("trace");
+    QTest::addColumn<QString>("edges");
+
+    QTest::newRow("no trace") << QList<TraceSegment>{} << "";
+    QTest::newRow("one step right") << QList<TraceSegment>{segment(3, 2, 4, 2)} << "(3,2)-(4,2)";
+    QTest::newRow("the same edge walked back")
+        << QList<TraceSegment>{segment(4, 2, 3, 2), segment(3, 2, 4, 2)} << "(3,2)-(4,2)";
+    QTest::newRow("up and down count once")
+        << QList<TraceSegment>{segment(6, 3, 6, 2), segment(6, 2, 6, 3)} << "(6,2)-(6,3)";
+    QTest::newRow("sorted by row, then column")
+        << QList<TraceSegment>{segment(5, 4, 5, 3), segment(1, 0, 0, 0), segment(2, 3, 3, 3)}
+        << "(0,0)-(1,0), (2,3)-(3,3), (5,3)-(5,4)";
+}
+
+void TestJuryPieces::drawnEdgesIgnoreDirectionAndRepetition()
+{
+    QFETCH(QList<TraceSegment>, trace);
+    QTEST(edgeListText(drawnEdges(trace)), "edges");
+}
+
+void TestJuryPieces::edgeDifferences()
+{
+    const QList<CellEdge> wanted =
+        drawnEdges({segment(0, 0, 1, 0), segment(1, 0, 2, 0), segment(2, 0, 2, 1)});
+    const QList<CellEdge> drawn = drawnEdges({segment(1, 0, 0, 0), segment(2, 1, 2, 2), segment(2, 0, 2, 1)});
+    QCOMPARE(edgeListText(edgesNotIn(wanted, drawn)), QStringLiteral("(1,0)-(2,0)"));
+    QCOMPARE(edgeListText(edgesNotIn(drawn, wanted)), QStringLiteral("(2,1)-(2,2)"));
+    QCOMPARE(edgeListText(wanted, 1), QStringLiteral("(0,0)-(1,0) и ещё 2"));
+}
+
+void TestJuryPieces::arrangementsInTheRunsOrder_data()
+{
+    QTest::addColumn<int>("walls");
+    QTest::addColumn<QList<QList<int>>>("arrangements");
+
+    QTest::newRow("none") << 0 << QList<QList<int>>{{}};
+    QTest::newRow("one") << 1 << QList<QList<int>>{{1}, {2}};
+    QTest::newRow("two, the first changing slowest")
+        << 2 << QList<QList<int>>{{1, 1}, {1, 2}, {2, 1}, {2, 2}};
+    QTest::newRow("three") << 3 << QList<QList<int>>{{1, 1, 1}, {1, 1, 2}, {1, 2, 1}, {1, 2, 2},
+                                                     {2, 1, 1}, {2, 1, 2}, {2, 2, 1}, {2, 2, 2}};
+    QTest::newRow("more than three slots: three") << 4 << allArrangements(3);
+}
+
+void TestJuryPieces::arrangementsInTheRunsOrder()
+{
+    QFETCH(int, walls);
+    QTEST(allArrangements(walls), "arrangements");
+}
+
+void TestJuryPieces::fixedArrangementAnswersEveryWallTestAlike()
+{
+    for (const QList<int> &arrangement : allArrangements(2)) {
+        const World arranged = arrangedWorld(twoWallWorld(), arrangement);
+        World fixed = withArrangementFixed(arranged);
+        QCOMPARE(fixed.walls.variableWallCount(), 0);
+        World probe = arranged;
+        for (qint16 row = 0; row < 12; ++row) {
+            for (qint16 column = 0; column < 12; ++column) {
+                for (qint16 heading : {0, 90, 180, 270}) {
+                    probe.executor = {column, row, heading};
+                    fixed.executor = probe.executor;
+                    QVERIFY2(wallAhead(probe) == wallAhead(fixed),
+                             qPrintable(QStringLiteral("(%1,%2) %3").arg(column).arg(row).arg(heading)));
+                }
+            }
+        }
+    }
+    // The arrangement really changes the walls: variant 1 of the first wall blocks (2,6) → (3,6).
+    World world = arrangedWorld(twoWallWorld(), {1, 1});
+    world.executor = {2, 6, 0};
+    QVERIFY(wallAhead(withArrangementFixed(world)));
+    world = arrangedWorld(twoWallWorld(), {2, 1});
+    world.executor = {2, 6, 0};
+    QVERIFY(!wallAhead(withArrangementFixed(world)));
+}
+
+void TestJuryPieces::reachability_data()
+{
+    QTest::addColumn<QList<CellPosition>>("horizontal");
+    QTest::addColumn<QList<CellPosition>>("vertical");
+    QTest::addColumn<CellPosition>("to");
+    QTest::addColumn<bool>("reachable");
+
+    QTest::newRow("open field, far corner")
+        << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{11, 11} << true;
+    QTest::newRow("the start itself")
+        << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{0, 0} << true;
+    QTest::newRow("a cell boxed in on four sides")
+        << QList<CellPosition>{{5, 6}, {5, 7}} << QList<CellPosition>{{4, 7}, {5, 7}} << CellPosition{5, 7}
+        << false;
+    QTest::newRow("boxed in on three sides, open on the fourth")
+        << QList<CellPosition>{{5, 6}, {5, 7}} << QList<CellPosition>{{4, 7}} << CellPosition{5, 7} << true;
+    QTest::newRow("a full row of walls splits the field")
+        << QList<CellPosition>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3},  {5, 3},
+                               {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 3}, {11, 3}}
+        << QList<CellPosition>{} << CellPosition{0, 4} << false;
+    QTest::newRow("a row of walls with one gap")
+        << QList<CellPosition>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3},
+                               {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 3}}
+        << QList<CellPosition>{} << CellPosition{0, 4} << true;
+    QTest::newRow("outside the field")
+        << QList<CellPosition>{} << QList<CellPosition>{} << CellPosition{12, 3} << false;
+}
+
+void TestJuryPieces::reachability()
+{
+    QFETCH(QList<CellPosition>, horizontal);
+    QFETCH(QList<CellPosition>, vertical);
+    QFETCH(CellPosition, to);
+    QFETCH(bool, reachable);
+
+    World world;
+    world.fieldSize = 12;
+    world.walls.walls.horizontal = horizontal;
+    world.walls.walls.vertical = vertical;
+    QCOMPARE(isReachable(world, {0, 0}, to), reachable);
+}
+
+void TestJuryPieces::verdictRules_data()
+{
+    QTest::addColumn<bool>("pointB");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QList<TraceSegment>>("trace");
+    QTest::addColumn<CellPosition>("endCell");
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("extra");
+
+    const QList<TraceSegment> model{segment(0, 0, 1, 0), segment(1, 0, 1, 1)};
+    QTest::newRow("Б: complete on Б")
+        << true << int(RunEnd::Complete) << QList<TraceSegment>{} << CellPosition{4, 4} << true << ""
+        << "";
+    QTest::newRow("Б: complete elsewhere")
+        << true << int(RunEnd::Complete) << QList<TraceSegment>{} << CellPosition{4, 3} << false << ""
+        << "";
+    QTest::newRow("Б: crash on Б's cell is still wrong")
+        << true << int(RunEnd::Crash) << QList<TraceSegment>{} << CellPosition{4, 4} << false << ""
+        << "";
+    QTest::newRow("Б: limit on Б's cell is still wrong")
+        << true << int(RunEnd::Stopped) << QList<TraceSegment>{} << CellPosition{4, 4} << false << ""
+        << "";
+    QTest::newRow("drawing: same edges, other direction")
+        << false << int(RunEnd::Complete) << QList<TraceSegment>{segment(1, 1, 1, 0), segment(1, 0, 0, 0)}
+        << CellPosition{0, 0} << true << ""
+        << "";
+    QTest::newRow("drawing: one edge lacking")
+        << false << int(RunEnd::Complete) << QList<TraceSegment>{segment(0, 0, 1, 0)} << CellPosition{1, 0}
+        << false << "(1,0)-(1,1)"
+        << "";
+    QTest::newRow("drawing: one edge more")
+        << false << int(RunEnd::Complete) << (model + QList<TraceSegment>{segment(1, 1, 2, 1)})
+        << CellPosition{2, 1} << false << ""
+        << "(1,1)-(2,1)";
+    QTest::newRow("drawing: right edges, then a crash")
+        << false << int(RunEnd::Crash) << model << CellPosition{1, 1} << false << ""
+        << "";
+    QTest::newRow("drawing: right edges, then an error")
+        << false << int(RunEnd::Error) << model << CellPosition{1, 1} << false << ""
+        << "";
+}
+
+void TestJuryPieces::verdictRules()
+{
+    QFETCH(bool, pointB);
+    QFETCH(int, end);
+    QFETCH(QList<TraceSegment>, trace);
+    QFETCH(CellPosition, endCell);
+    QFETCH(bool, correct);
+
+    TaskData task;
+    task.hasPointB = pointB;
+    task.describedSizes[0] = true;
+    task.size(12).pointB = {4, 4};
+
+    JuryPass reference;
+    reference.trace = {segment(0, 0, 1, 0), segment(1, 0, 1, 1)};
+    JuryPass pass;
+    pass.end = RunEnd(end);
+    pass.trace = trace;
+    pass.executor = {endCell.column, endCell.row, 0};
+    QList<JuryPass> passes{pass};
+    judgePasses(passes, task, {reference});
+    QCOMPARE(passes.first().correct, correct);
+    QTEST(edgeListText(passes.first().missing), "missing");
+    QTEST(edgeListText(passes.first().extra), "extra");
+}
+
+void TestJuryPieces::csvFields_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+
+    QTest::newRow("plain") << "good.txt"
+                           << "good.txt";
+    QTest::newRow("Cyrillic") << "Иванов.txt"
+                              << "Иванов.txt";
+    QTest::newRow("a comma") << "(1,0)-(2,0)"
+                             << "\"(1,0)-(2,0)\"";
+    QTest::newRow("a quote") << "строки \"КЦ\""
+                             << "\"строки \"\"КЦ\"\"\"";
+    QTest::newRow("a line break") << "a\nb"
+                                  << "\"a\nb\"";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestJuryPieces::csvFields()
+{
+    QFETCH(QString, text);
+    QTEST(csvField(text), "field");
+}
+
+void TestJuryPieces::reportFormats_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("format");
+
+    QTest::newRow("csv") << "out/r.csv"
+                         << "csv";
+    QTest::newRow("json in capitals") << "R.JSON"
+                                      << "json";
+    QTest::newRow("pdf") << "protocol.pdf"
+                         << "pdf";
+    QTest::newRow("txt") << "table.txt"
+                         << "txt";
+    QTest::newRow("no extension") << "table"
+                                  << "txt";
+    QTest::newRow("something else") << "r.html"
+                                    << "";
+}
+
+void TestJuryPieces::reportFormats()
+{
+    QFETCH(QString, file);
+    QTEST(juryReportFormat(file), "format");
+}
+
+void TestJuryPieces::diffPicturePaths()
+{
+    QCOMPARE(diffPicturePath("pics/d", "works/ivanov.txt", 13, {1, 2, 1}),
+             QStringLiteral("pics/d-ivanov-13-121.png"));
+    QCOMPARE(diffPicturePath("d", "a.b.txt", 12, {}), QStringLiteral("d-a.b-12.png"));
+}
+
+void TestJuryPieces::parallelJobsRunEachJobOnce()
+{
+    constexpr int count = 50;
+    std::vector<std::atomic<int>> runs(count);
+    QList<int> progress;
+    runParallelJobs(
+        count, 2, [&](int job) { ++runs[size_t(job)]; }, [&](int finished) { progress.append(finished); });
+    for (int i = 0; i < count; ++i)
+        QCOMPARE(runs[size_t(i)].load(), 1);
+    QCOMPARE(progress.size(), count);
+    for (int i = 0; i < count; ++i)
+        QCOMPARE(progress.at(i), i + 1);
+}
+
+void TestJuryPieces::juryOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<CheckerMode>("mode");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("renderDiff");
+    QTest::addColumn<QStringList>("files");
+
+    QTest::newRow("jury with everything") << QStringList{"--jury",
+                                                         "--task",
+                                                         "t",
+                                                         "--reference=ref.txt",
+                                                         "--report",
+                                                         "r.pdf",
+                                                         "--render-diff",
+                                                         "d",
+                                                         "--unit",
+                                                         "12",
+                                                         "a.txt",
+                                                         "b.txt"}
+                                          << CheckerMode::Jury << "ref.txt"
+                                          << "r.pdf"
+                                          << "d" << QStringList{"a.txt", "b.txt"};
+    QTest::newRow("jury, files only") << QStringList{"a.txt", "--jury"} << CheckerMode::Jury << ""
+                                      << ""
+                                      << "" << QStringList{"a.txt"};
+    QTest::newRow("validate without files") << QStringList{"--validate"} << CheckerMode::Validate << ""
+                                            << ""
+                                            << "" << QStringList{};
+    QTest::newRow("validate with a reference")
+        << QStringList{"--validate", "--task", "t", "--reference", "r.txt"} << CheckerMode::Validate
+        << "r.txt"
+        << ""
+        << "" << QStringList{};
+    QTest::newRow("a single run stays one") << QStringList{"a.txt"} << CheckerMode::Run << ""
+                                            << ""
+                                            << "" << QStringList{"a.txt"};
+}
+
+void TestJuryPieces::juryOptions()
+{
+    QFETCH(QStringList, arguments);
+    const CheckerOptionsResult result = parseCheckerOptions(arguments);
+    QVERIFY2(result.isOk(), qPrintable(result.error));
+    QTEST(result.options.mode, "mode");
+    QTEST(result.options.referenceFile, "reference");
+    QTEST(result.options.reportFile, "report");
+    QTEST(result.options.renderDiffPrefix, "renderDiff");
+    QTEST(result.options.files, "files");
+}
+
+void TestJuryPieces::refusedCombinations_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("named");
+
+    QTest::newRow("jury and validate") << QStringList{"--jury", "--validate", "a.txt"} << "--validate";
+    QTest::newRow("jury without files") << QStringList{"--jury"} << "файл";
+    QTest::newRow("jury with a size") << QStringList{"--jury", "--size", "13", "a.txt"} << "--size";
+    QTest::newRow("jury with a limit") << QStringList{"--jury", "--limit", "5", "a.txt"} << "--limit";
+    QTest::newRow("jury with --json") << QStringList{"--jury", "--json", "a.txt"} << "--json";
+    QTest::newRow("validate with files") << QStringList{"--validate", "a.txt"} << "a.txt";
+    QTest::newRow("validate with a report") << QStringList{"--validate", "--report", "r.csv"} << "--report";
+    QTest::newRow("a reference in a single run")
+        << QStringList{"--reference", "r.txt", "a.txt"} << "--reference";
+    QTest::newRow("a report in a single run") << QStringList{"--report", "r.csv", "a.txt"} << "--report";
+    QTest::newRow("diff pictures in a single run")
+        << QStringList{"--render-diff", "d", "a.txt"} << "--render-diff";
+    QTest::newRow("an empty report name") << QStringList{"--jury", "--report=", "a.txt"} << "--report";
+    QTest::newRow("a value given to --jury") << QStringList{"--jury=yes", "a.txt"} << "--jury";
+}
+
+void TestJuryPieces::refusedCombinations()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, named);
+    const CheckerOptionsResult result = parseCheckerOptions(arguments);
+    QVERIFY(!result.isOk());
+    QVERIFY2(result.error.contains(named), qPrintable(result.error));
+}
+
+QTEST_GUILESS_MAIN(TestJuryPieces)
+#include "tst_jurypieces.moc"
