@@ -5,10 +5,10 @@
 #include "cli/jury/jurytexts.h"
 #include "cli/run/arrangementworld.h"
 #include "cli/run/checkertask.h"
-#include "cli/validate/reachability.h"
-#include "cli/validate/taskvalidator.h"
 #include "editor/algorithmfile.h"
+#include "tasks/reachability.h"
 #include "tasks/taskfolder.h"
+#include "tasks/taskvalidator.h"
 
 #include <QDir>
 #include <QFileInfo>

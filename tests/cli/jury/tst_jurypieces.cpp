@@ -7,7 +7,7 @@
 #include "cli/run/arrangementworld.h"
 #include "cli/run/celledge.h"
 #include "cli/run/checkeroptions.h"
-#include "cli/validate/reachability.h"
+#include "tasks/reachability.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // "Zerid.txt", optionally a "reference.txt" to run, and "expected.problems": one line per
 // problem that shagaika-check --validate must report, "LINE:COLUMN words", the words
 // being part of the message. No other problem may be reported.
-#include "cli/validate/taskvalidator.h"
+#include "tasks/taskvalidator.h"
 
 #include <QDir>
 #include <QFile>

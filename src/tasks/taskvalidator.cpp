@@ -1,4 +1,4 @@
-#include "cli/validate/taskvalidator.h"
+#include "tasks/taskvalidator.h"
 
 #include "common/textencoding.h"
 #include "tasks/taskfileparser.h"

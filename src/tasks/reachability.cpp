@@ -1,4 +1,4 @@
-#include "cli/validate/reachability.h"
+#include "tasks/reachability.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/validate/taskproblem.h"
 #include "tasks/taskdata.h"
+#include "tasks/taskproblem.h"
 
 #include <QList>
 #include <QString>
