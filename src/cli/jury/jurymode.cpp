@@ -138,7 +138,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     const TaskFolder taskFolder(options.taskFolder);
     const TaskFileResult read = taskFolder.readTask();
     if (!read.isOk()) {
-        err << "shagaika-check: " << loadCheckerTask(options.taskFolder, TaskData::firstSize).error << "\n";
+        err << "shagaika-check: " << taskFileErrorText(options.taskFolder, *read.error) << "\n";
         return CannotJudge;
     }
     const JuryRunner runner(read.task);

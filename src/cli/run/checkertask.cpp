@@ -20,6 +20,16 @@ QString offeredSizes(const TaskData &task)
 
 } // namespace
 
+QString taskFileErrorText(const QString &folder, const TaskFileError &error)
+{
+    QString place = TaskFolder(folder).taskFilePath();
+    if (place.isEmpty())
+        place = QDir(folder).filePath(TaskFolder::taskFileName());
+    if (error.line > 0)
+        place += QStringLiteral(":%1:%2").arg(error.line).arg(error.column);
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(place), error.message);
+}
+
 World worldForSize(const TaskData &task, int fieldSize)
 {
     // Opening the task at size 12, then the size menu; the run finds every variable wall
@@ -38,15 +48,8 @@ CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
 
     const TaskFolder taskFolder(folder);
     const TaskFileResult read = taskFolder.readTask();
-    if (!read.isOk()) {
-        const TaskFileError &error = *read.error;
-        QString place = taskFolder.taskFilePath();
-        if (place.isEmpty())
-            place = QDir(folder).filePath(TaskFolder::taskFileName());
-        if (error.line > 0)
-            place += QStringLiteral(":%1:%2").arg(error.line).arg(error.column);
-        return {std::nullopt, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(place), error.message)};
-    }
+    if (!read.isOk())
+        return {std::nullopt, taskFileErrorText(folder, *read.error)};
 
     if (!read.task.offersSize(fieldSize)) {
         return {std::nullopt,
