@@ -3,6 +3,7 @@
 #include "cli/jury/jurycsv.h"
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/jurymode.h"
+#include "cli/jury/jurytexts.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/run/arrangementworld.h"
 #include "cli/run/celledge.h"
@@ -53,6 +54,8 @@ private slots:
     void reachability();
     void verdictRules_data();
     void verdictRules();
+    void arrangementWords_data();
+    void arrangementWords();
     void csvFields_data();
     void csvFields();
     void reportFormats_data();
@@ -253,6 +256,27 @@ void TestJuryPieces::verdictRules()
     QCOMPARE(passes.first().correct, correct);
     QTEST(edgeListText(passes.first().missing), "missing");
     QTEST(edgeListText(passes.first().extra), "extra");
+}
+
+void TestJuryPieces::arrangementWords_data()
+{
+    QTest::addColumn<QList<int>>("arrangement");
+    QTest::addColumn<QString>("selectors");
+    QTest::addColumn<QString>("readable");
+
+    QTest::newRow("three variable walls") << QList<int>{1, 2, 1} << "1 2 1"
+                                          << "1 2 1";
+    QTest::newRow("one variable wall") << QList<int>{2} << "2"
+                                       << "2";
+    QTest::newRow("no variable walls") << QList<int>{} << ""
+                                       << "—";
+}
+
+void TestJuryPieces::arrangementWords()
+{
+    QFETCH(QList<int>, arrangement);
+    QTEST(selectorsText(arrangement), "selectors");
+    QTEST(arrangementText(arrangement), "readable");
 }
 
 void TestJuryPieces::csvFields_data()
