@@ -132,7 +132,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
 
     // The task, read as "Начать" reads it; a fault is reported in the single run's words.
     if (!QFileInfo(options.taskFolder).isDir()) {
-        err << "shagaika-check: Не найден путь " << nativePath(options.taskFolder) << "\n";
+        err << "shagaika-check: " << taskFolderNotFoundText(options.taskFolder) << "\n";
         return CannotJudge;
     }
     const TaskFolder taskFolder(options.taskFolder);

@@ -20,6 +20,11 @@ QString offeredSizes(const TaskData &task)
 
 } // namespace
 
+QString taskFolderNotFoundText(const QString &folder)
+{
+    return QStringLiteral("Не найден путь %1").arg(QDir::toNativeSeparators(folder));
+}
+
 QString taskFileErrorText(const QString &folder, const TaskFileError &error)
 {
     QString place = TaskFolder(folder).taskFilePath();
@@ -44,7 +49,7 @@ World worldForSize(const TaskData &task, int fieldSize)
 CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
 {
     if (!QFileInfo(folder).isDir())
-        return {std::nullopt, QStringLiteral("Не найден путь %1").arg(QDir::toNativeSeparators(folder))};
+        return {std::nullopt, taskFolderNotFoundText(folder)};
 
     const TaskFolder taskFolder(folder);
     const TaskFileResult read = taskFolder.readTask();

@@ -29,6 +29,9 @@ struct CheckerTaskResult
 // applies the size, which the task must offer.
 CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize);
 
+// The report of a task folder that does not exist.
+QString taskFolderNotFoundText(const QString &folder);
+
 // The report of a task file in the folder that could not be read: its path, with the line
 // and column where the fault has one, and the loader's own message.
 QString taskFileErrorText(const QString &folder, const TaskFileError &error);
