@@ -3,6 +3,7 @@
 #include "cli/jury/jurycsv.h"
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/jurymode.h"
+#include "cli/jury/juryreport.h"
 #include "cli/jury/jurytexts.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/run/arrangementworld.h"
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <utility>
 #include <vector>
 
 Q_DECLARE_METATYPE(CheckerMode)
@@ -52,6 +54,8 @@ private slots:
     void fixedArrangementAnswersEveryWallTestAlike();
     void reachability_data();
     void reachability();
+    void matchingPassBySizeAndArrangement_data();
+    void matchingPassBySizeAndArrangement();
     void verdictRules_data();
     void verdictRules();
     void arrangementWords_data();
@@ -187,6 +191,44 @@ void TestJuryPieces::reachability()
     world.walls.walls.horizontal = horizontal;
     world.walls.walls.vertical = vertical;
     QCOMPARE(isReachable(world, {0, 0}, to), reachable);
+}
+
+void TestJuryPieces::matchingPassBySizeAndArrangement_data()
+{
+    QTest::addColumn<int>("fieldSize");
+    QTest::addColumn<QList<int>>("arrangement");
+    QTest::addColumn<int>("found"); // index among the passes, -1 for none
+
+    QTest::newRow("same size, same arrangement") << 13 << QList<int>{1, 2} << 2;
+    QTest::newRow("same size, other arrangement") << 13 << QList<int>{2, 1} << 3;
+    QTest::newRow("same arrangement, other size") << 12 << QList<int>{1, 2} << 0;
+    QTest::newRow("a size without passes") << 15 << QList<int>{1, 2} << -1;
+    QTest::newRow("an arrangement without passes") << 12 << QList<int>{2, 2} << -1;
+}
+
+void TestJuryPieces::matchingPassBySizeAndArrangement()
+{
+    QFETCH(int, fieldSize);
+    QFETCH(QList<int>, arrangement);
+    QFETCH(int, found);
+    QList<JuryPass> passes;
+    for (const auto &[size, selectors] :
+         std::vector<std::pair<int, QList<int>>>{{12, {1, 2}}, {12, {2, 1}}, {13, {1, 2}}, {13, {2, 1}}}) {
+        JuryPass pass;
+        pass.fieldSize = size;
+        pass.arrangement = selectors;
+        passes.append(pass);
+    }
+    JuryPass wanted;
+    wanted.fieldSize = fieldSize;
+    wanted.arrangement = arrangement;
+    const JuryPass *match = matchingPass(passes, wanted);
+    QCOMPARE(match ? int(match - passes.constData()) : -1, found);
+
+    JuryReport report;
+    report.referencePasses = passes;
+    const JuryPass *reference = report.referencePass(wanted);
+    QCOMPARE(reference ? int(reference - report.referencePasses.constData()) : -1, found);
 }
 
 void TestJuryPieces::verdictRules_data()
