@@ -31,6 +31,16 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
+// Pictures need fonts, and fonts need the GUI application; no window is ever shown.
+std::unique_ptr<QCoreApplication> makeApplication(bool drawsPictures, int &argc, char *argv[])
+{
+    if (!drawsPictures)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -61,14 +71,8 @@ int main(int argc, char *argv[])
         return runValidateMode(options, out, err);
     }
     if (options.mode == CheckerMode::Jury) {
-        std::unique_ptr<QCoreApplication> application;
-        if (juryNeedsPictures(options)) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            application = std::make_unique<QGuiApplication>(argc, argv);
-        } else {
-            application = std::make_unique<QCoreApplication>(argc, argv);
-        }
+        const std::unique_ptr<QCoreApplication> application =
+            makeApplication(juryNeedsPictures(options), argc, argv);
         return runJuryMode(options, out, err);
     }
 
@@ -78,15 +82,8 @@ int main(int argc, char *argv[])
         return CannotCheck;
     }
 
-    // Pictures need fonts, and fonts need the GUI application; no window is ever shown.
-    std::unique_ptr<QCoreApplication> application;
-    if (options.rendersPictures()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const std::unique_ptr<QCoreApplication> application =
+        makeApplication(options.rendersPictures(), argc, argv);
 
     const CheckerTaskResult loaded = loadCheckerTask(options.taskFolder, options.fieldSize);
     if (!loaded.isOk()) {

@@ -29,15 +29,21 @@ QString fieldName(int fieldSize)
     return QStringLiteral("%1 × %1").arg(fieldSize);
 }
 
+// Problems found at the same place keep the order in which they were found.
+void sortByPlace(QList<TaskProblem> &problems)
+{
+    std::stable_sort(problems.begin(), problems.end(), [](const TaskProblem &a, const TaskProblem &b) {
+        return std::tie(a.line, a.column) < std::tie(b.line, b.column);
+    });
+}
+
 } // namespace
 
 TaskValidator::TaskValidator(const QString &text)
     : m_lines(splitTextLines(text))
 {
     readFile();
-    std::stable_sort(m_problems.begin(), m_problems.end(), [](const TaskProblem &a, const TaskProblem &b) {
-        return std::tie(a.line, a.column) < std::tie(b.line, b.column);
-    });
+    sortByPlace(m_problems);
 }
 
 int TaskValidator::sectionLine(int fieldSize) const
@@ -350,10 +356,7 @@ TaskFolderValidation validateTaskFolder(const QString &folder)
                 {validator.headerLine(), 7,
                  QStringLiteral("картинка образца %1 не читается").arg(TaskFolder::patternFileName())});
         }
-        std::stable_sort(result.problems.begin(), result.problems.end(),
-                         [](const TaskProblem &a, const TaskProblem &b) {
-                             return std::tie(a.line, a.column) < std::tie(b.line, b.column);
-                         });
+        sortByPlace(result.problems);
     }
     return result;
 }

@@ -14,14 +14,6 @@ QString csvRow(const QStringList &fields)
     return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
 
-QString selectors(const QList<int> &arrangement)
-{
-    QStringList items;
-    for (int selector : arrangement)
-        items.append(QString::number(selector));
-    return items.join(QLatin1Char(' '));
-}
-
 } // namespace
 
 QString csvField(const QString &text)
@@ -66,7 +58,7 @@ QString juryCsv(const JuryReport &report)
         }
         for (const JuryPass &pass : file.passes) {
             csv += csvRow({file.file, file.sha256, verdictName(file), QString::number(pass.fieldSize),
-                           selectors(pass.arrangement), RunEventLog::endName(pass.end),
+                           selectorsText(pass.arrangement), RunEventLog::endName(pass.end),
                            QString::number(pass.executor.column), QString::number(pass.executor.row),
                            QString::number(pass.executor.heading), QString::number(pass.lines),
                            QString::number(pass.slowMs),

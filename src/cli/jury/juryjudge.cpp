@@ -10,6 +10,8 @@ bool endsOnPointB(const JuryPass &pass, const TaskData &task)
     return pass.executor.column == pointB.column && pass.executor.row == pointB.row;
 }
 
+} // namespace
+
 const JuryPass *matchingPass(const QList<JuryPass> &passes, const JuryPass &pass)
 {
     for (const JuryPass &candidate : passes) {
@@ -18,8 +20,6 @@ const JuryPass *matchingPass(const QList<JuryPass> &passes, const JuryPass &pass
     }
     return nullptr;
 }
-
-} // namespace
 
 void judgePasses(QList<JuryPass> &passes, const TaskData &task, const QList<JuryPass> &reference)
 {

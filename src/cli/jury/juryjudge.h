@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+// The pass among passes on the same size and arrangement as pass, or null.
+const JuryPass *matchingPass(const QList<JuryPass> &passes, const JuryPass &pass);
+
 // The rules of the verdict. A pass is correct only when it runs to its end (no crash, no
 // limit, no error) and then:
 // - in a task with point Б, the executor stands on Б of that size;

@@ -132,13 +132,13 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
 
     // The task, read as "Начать" reads it; a fault is reported in the single run's words.
     if (!QFileInfo(options.taskFolder).isDir()) {
-        err << "shagaika-check: Не найден путь " << nativePath(options.taskFolder) << "\n";
+        err << "shagaika-check: " << taskFolderNotFoundText(options.taskFolder) << "\n";
         return CannotJudge;
     }
     const TaskFolder taskFolder(options.taskFolder);
     const TaskFileResult read = taskFolder.readTask();
     if (!read.isOk()) {
-        err << "shagaika-check: " << loadCheckerTask(options.taskFolder, TaskData::firstSize).error << "\n";
+        err << "shagaika-check: " << taskFileErrorText(options.taskFolder, *read.error) << "\n";
         return CannotJudge;
     }
     const JuryRunner runner(read.task);

@@ -1,5 +1,7 @@
 #include "cli/jury/juryreport.h"
 
+#include "cli/jury/juryjudge.h"
+
 int JuryReport::correctFileCount() const
 {
     int count = 0;
@@ -18,9 +20,5 @@ int JuryReport::unreadFileCount() const
 
 const JuryPass *JuryReport::referencePass(const JuryPass &pass) const
 {
-    for (const JuryPass &candidate : referencePasses) {
-        if (candidate.fieldSize == pass.fieldSize && candidate.arrangement == pass.arrangement)
-            return &candidate;
-    }
-    return nullptr;
+    return matchingPass(referencePasses, pass);
 }

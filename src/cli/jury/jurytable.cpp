@@ -1,34 +1,9 @@
 #include "cli/jury/jurytable.h"
 
 #include "cli/jury/jurytexts.h"
+#include "cli/run/alignedrows.h"
 
 namespace {
-
-// Columns padded to their widest cell, two blanks apart; the last column is not padded.
-QStringList alignedRows(const QList<QStringList> &rows, const QString &indent)
-{
-    QList<qsizetype> widths;
-    for (const QStringList &row : rows) {
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            if (widths.size() <= i)
-                widths.append(0);
-            widths[i] = qMax(widths[i], row.at(i).size());
-        }
-    }
-    QStringList lines;
-    for (const QStringList &row : rows) {
-        QString line = indent;
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            if (i > 0)
-                line += QStringLiteral("  ");
-            line += i + 1 < row.size() ? row.at(i).leftJustified(widths[i]) : row.at(i);
-        }
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        lines.append(line);
-    }
-    return lines;
-}
 
 QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
 {
@@ -103,7 +78,7 @@ QStringList juryTable(const JuryReport &report)
                      QStringLiteral("%1 из %2").arg(file.correctPassCount()).arg(file.passes.size()),
                      reason});
     }
-    lines.append(alignedRows(rows, QString()));
+    lines.append(alignedRows(rows));
 
     for (const JuryFileResult &file : report.files) {
         lines.append(QString());

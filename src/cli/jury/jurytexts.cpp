@@ -2,14 +2,17 @@
 
 #include "cli/jury/juryrunner.h"
 
-QString arrangementText(const QList<int> &arrangement)
+QString selectorsText(const QList<int> &arrangement)
 {
-    if (arrangement.isEmpty())
-        return QStringLiteral("—");
     QStringList items;
     for (int selector : arrangement)
         items.append(QString::number(selector));
     return items.join(QLatin1Char(' '));
+}
+
+QString arrangementText(const QList<int> &arrangement)
+{
+    return arrangement.isEmpty() ? QStringLiteral("—") : selectorsText(arrangement);
 }
 
 QString passPlaceText(const JuryPass &pass)

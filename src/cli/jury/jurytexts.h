@@ -9,6 +9,7 @@
 // The words of the jury's reports. The readable ones (table, protocol) are Russian; the
 // machine ones (CSV, JSON) use the checker's English names.
 
+QString selectorsText(const QList<int> &arrangement);   // "1 2 1", "" without variable walls
 QString arrangementText(const QList<int> &arrangement); // "1 2 1", "—" without variable walls
 QString passPlaceText(const JuryPass &pass);            // "поле 12, расположение 1 2"
 QString outcomeText(const JuryPass &pass); // "дошёл до конца", "авария в (3,4)", ...

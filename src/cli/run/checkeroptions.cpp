@@ -1,5 +1,9 @@
 #include "cli/run/checkeroptions.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QHash>
+
 #include <optional>
 
 namespace {
@@ -22,7 +26,36 @@ std::optional<RunSpeed> parseSpeed(const QString &text)
     return std::nullopt;
 }
 
-// Reads one option into the result; returns false (with the error set) when it is not usable.
+// The options' long names; "--help" also answers to "-h".
+const char *const flagOptionNames[] = {"version", "events", "json", "jury", "validate"};
+const char *const valueOptionNames[] = {"task", "size",      "speed",  "limit",      "render",
+                                        "unit", "reference", "report", "render-diff"};
+
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The argument as the user wrote it that holds an unknown name: the parser names only the
+// letters of an unknown "-xyz", and "--name=value" without its value.
+QString writtenOption(const QStringList &arguments, const QString &unknownName)
+{
+    for (const QString &argument : arguments) {
+        const QString written = argument.section(QLatin1Char('='), 0, 0);
+        if (written == QLatin1String("--") + unknownName)
+            return written;
+    }
+    for (const QString &argument : arguments) {
+        const QString written = argument.section(QLatin1Char('='), 0, 0);
+        if (written.size() > 1 && written.startsWith(QLatin1Char('-'))
+            && !written.startsWith(QLatin1String("--")) && written.contains(unknownName))
+            return written;
+    }
+    return dashed(unknownName);
+}
+
+// Reads the arguments with QCommandLineParser, then checks every value in the order given;
+// returns false (with the error set) when the line is not usable.
 class OptionReader
 {
 public:
@@ -30,77 +63,93 @@ public:
         : m_arguments(arguments)
         , m_result(result)
     {
+        m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+        m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+        m_parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+        for (const char *name : flagOptionNames)
+            m_parser.addOption(QCommandLineOption(QLatin1String(name)));
+        for (const char *name : valueOptionNames)
+            m_parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
     }
 
     bool read()
     {
-        bool optionsEnded = false;
-        while (m_next < m_arguments.size()) {
-            const QString argument = m_arguments.at(m_next++);
-            if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-                m_result.options.files.append(argument);
+        // The parser skips the first argument, the program's name.
+        if (!m_parser.parse(QStringList{QStringLiteral("shagaika-check")} + m_arguments))
+            return fail(parseError());
+
+        QHash<QString, qsizetype> valuesRead;
+        for (const QString &foundName : m_parser.optionNames()) {
+            const QString name =
+                foundName == QLatin1String("h") ? QStringLiteral("--help") : dashed(foundName);
+            m_given.append(name);
+            if (!takesValue(foundName)) {
+                readFlag(name);
                 continue;
             }
-            if (argument == QLatin1String("--")) {
-                optionsEnded = true;
-                continue;
-            }
-            if (!readOption(argument == QLatin1String("-h") ? QStringLiteral("--help") : argument))
+            const QString value = m_parser.values(foundName).at(valuesRead[foundName]++);
+            if (!readValue(name, value))
                 return false;
         }
+        m_result.options.files = m_parser.positionalArguments();
         return true;
     }
 
 private:
-    bool readOption(const QString &argument)
+    static bool takesValue(const QString &name)
     {
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = equals < 0 ? argument : argument.left(equals);
-        std::optional<QString> inlineValue;
-        if (equals >= 0)
-            inlineValue = argument.mid(equals + 1);
+        for (const char *valueName : valueOptionNames) {
+            if (name == QLatin1String(valueName))
+                return true;
+        }
+        return false;
+    }
+
+    // The parser's own messages are English and name options without their dashes.
+    QString parseError() const
+    {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return QStringLiteral("неизвестный параметр %1").arg(writtenOption(m_arguments, unknown.first()));
+        // Only the last argument can lack its value, and then the parser has not stored one.
+        const QStringList found = m_parser.optionNames();
+        if (!found.isEmpty() && takesValue(found.last())
+            && found.count(found.last()) > m_parser.values(found.last()).size())
+            return QStringLiteral("после %1 нужно значение").arg(dashed(found.last()));
+        // Otherwise a flag was given "=value".
+        for (const QString &argument : m_arguments) {
+            if (argument == QLatin1String("--"))
+                break;
+            if (!argument.startsWith(QLatin1Char('-')) || !argument.contains(QLatin1Char('=')))
+                continue;
+            const QString written = argument.section(QLatin1Char('='), 0, 0);
+            const QString name = written.mid(written.startsWith(QLatin1String("--")) ? 2 : 1);
+            if (found.contains(name) && !takesValue(name))
+                return QStringLiteral("параметр %1 не принимает значения").arg(written);
+        }
+        return m_parser.errorText();
+    }
+
+    void readFlag(const QString &name)
+    {
         CheckerOptions &options = m_result.options;
+        if (name == QLatin1String("--help"))
+            m_result.helpRequested = true;
+        else if (name == QLatin1String("--version"))
+            m_result.versionRequested = true;
+        else if (name == QLatin1String("--events"))
+            options.events = true;
+        else if (name == QLatin1String("--json"))
+            options.json = true;
+        else if (name == QLatin1String("--jury"))
+            options.mode = CheckerMode::Jury;
+        else
+            options.mode = CheckerMode::Validate;
+    }
 
-        if (name == QLatin1String("--help") || name == QLatin1String("--version")
-            || name == QLatin1String("--events") || name == QLatin1String("--json")
-            || name == QLatin1String("--jury") || name == QLatin1String("--validate")) {
-            if (inlineValue)
-                return fail(QStringLiteral("параметр %1 не принимает значения").arg(name));
-            m_given.append(name);
-            if (name == QLatin1String("--help"))
-                m_result.helpRequested = true;
-            else if (name == QLatin1String("--version"))
-                m_result.versionRequested = true;
-            else if (name == QLatin1String("--events"))
-                options.events = true;
-            else if (name == QLatin1String("--json"))
-                options.json = true;
-            else if (name == QLatin1String("--jury"))
-                options.mode = CheckerMode::Jury;
-            else
-                options.mode = CheckerMode::Validate;
-            return true;
-        }
-
-        if (!name.startsWith(QLatin1String("--")))
-            return fail(QStringLiteral("неизвестный параметр %1").arg(name));
-        if (name != QLatin1String("--task") && name != QLatin1String("--size")
-            && name != QLatin1String("--speed") && name != QLatin1String("--limit")
-            && name != QLatin1String("--render") && name != QLatin1String("--unit")
-            && name != QLatin1String("--reference") && name != QLatin1String("--report")
-            && name != QLatin1String("--render-diff"))
-            return fail(QStringLiteral("неизвестный параметр %1").arg(name));
-        m_given.append(name);
-
-        QString value;
-        if (inlineValue) {
-            value = *inlineValue;
-        } else {
-            if (m_next >= m_arguments.size())
-                return fail(QStringLiteral("после %1 нужно значение").arg(name));
-            value = m_arguments.at(m_next++);
-        }
-
+    bool readValue(const QString &name, const QString &value)
+    {
+        CheckerOptions &options = m_result.options;
         if (name == QLatin1String("--task")) {
             if (value.isEmpty())
                 return fail(QStringLiteral("--task: пустое имя папки"));
@@ -164,7 +213,7 @@ public:
 private:
     const QStringList &m_arguments;
     CheckerOptionsResult &m_result;
-    qsizetype m_next = 0;
+    QCommandLineParser m_parser;
     QStringList m_given;
 };
 

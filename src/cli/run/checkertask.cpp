@@ -20,6 +20,21 @@ QString offeredSizes(const TaskData &task)
 
 } // namespace
 
+QString taskFolderNotFoundText(const QString &folder)
+{
+    return QStringLiteral("Не найден путь %1").arg(QDir::toNativeSeparators(folder));
+}
+
+QString taskFileErrorText(const QString &folder, const TaskFileError &error)
+{
+    QString place = TaskFolder(folder).taskFilePath();
+    if (place.isEmpty())
+        place = QDir(folder).filePath(TaskFolder::taskFileName());
+    if (error.line > 0)
+        place += QStringLiteral(":%1:%2").arg(error.line).arg(error.column);
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(place), error.message);
+}
+
 World worldForSize(const TaskData &task, int fieldSize)
 {
     // Opening the task at size 12, then the size menu; the run finds every variable wall
@@ -34,19 +49,12 @@ World worldForSize(const TaskData &task, int fieldSize)
 CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
 {
     if (!QFileInfo(folder).isDir())
-        return {std::nullopt, QStringLiteral("Не найден путь %1").arg(QDir::toNativeSeparators(folder))};
+        return {std::nullopt, taskFolderNotFoundText(folder)};
 
     const TaskFolder taskFolder(folder);
     const TaskFileResult read = taskFolder.readTask();
-    if (!read.isOk()) {
-        const TaskFileError &error = *read.error;
-        QString place = taskFolder.taskFilePath();
-        if (place.isEmpty())
-            place = QDir(folder).filePath(TaskFolder::taskFileName());
-        if (error.line > 0)
-            place += QStringLiteral(":%1:%2").arg(error.line).arg(error.column);
-        return {std::nullopt, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(place), error.message)};
-    }
+    if (!read.isOk())
+        return {std::nullopt, taskFileErrorText(folder, *read.error)};
 
     if (!read.task.offersSize(fieldSize)) {
         return {std::nullopt,

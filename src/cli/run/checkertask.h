@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tasks/taskdata.h"
+#include "tasks/taskfileerror.h"
 #include "world/world.h"
 
 #include <QString>
@@ -27,6 +28,13 @@ struct CheckerTaskResult
 // Reads "Zerid.txt" in the folder (the pattern picture is neither needed nor read) and
 // applies the size, which the task must offer.
 CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize);
+
+// The report of a task folder that does not exist.
+QString taskFolderNotFoundText(const QString &folder);
+
+// The report of a task file in the folder that could not be read: its path, with the line
+// and column where the fault has one, and the loader's own message.
+QString taskFileErrorText(const QString &folder, const TaskFileError &error);
 
 // The world of a loaded task at a size: start, point Б and walls of that size, the
 // executor on point А, every variable wall at its first variant.

@@ -1,5 +1,6 @@
 #include "cli/run/resulttable.h"
 
+#include "cli/run/alignedrows.h"
 #include "world/runeventlog.h"
 
 #include <map>
@@ -33,22 +34,7 @@ QStringList resultTable(const QList<FileResult> &results)
     for (const FileResult &result : results)
         rows.append(rowOf(result));
 
-    QList<qsizetype> widths(rows.first().size(), 0);
-    for (const QStringList &row : rows) {
-        for (qsizetype i = 0; i < row.size(); ++i)
-            widths[i] = qMax(widths[i], row.at(i).size());
-    }
-
-    QStringList table;
-    for (const QStringList &row : rows) {
-        QString line;
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            if (i > 0)
-                line += QStringLiteral("  ");
-            line += i + 1 < row.size() ? row.at(i).leftJustified(widths[i]) : row.at(i);
-        }
-        table.append(line);
-    }
+    QStringList table = alignedRows(rows);
 
     std::map<int, int> counts;
     for (const FileResult &result : results)

@@ -80,7 +80,7 @@ QList<TaskProblem> referenceProblems(const JuryRunner &runner, const QStringList
 int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
 {
     if (!QFileInfo(options.taskFolder).isDir()) {
-        err << "shagaika-check: Не найден путь " << QDir::toNativeSeparators(options.taskFolder) << "\n";
+        err << "shagaika-check: " << taskFolderNotFoundText(options.taskFolder) << "\n";
         return CannotValidate;
     }
     QStringList reference;

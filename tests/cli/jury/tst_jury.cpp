@@ -325,6 +325,10 @@ void TestJury::exitStatus_data()
     QTest::newRow("a task folder that does not exist")
         << QStringList{"--jury", "--task", "no/such/folder", juryFile("letter", "good.txt")} << 2
         << "Не найден путь";
+    QTest::newRow("a damaged task file")
+        << QStringList{"--jury", "--task", sourcePath("tests/cli/jury/damaged-task"),
+                       juryFile("letter", "good.txt")}
+        << 2 << "Zerid.txt:5:";
     QTest::newRow("a single run's option")
         << QStringList{"--jury", "--size", "13", juryFile("letter", "good.txt")} << 2 << "--size";
 }

@@ -3,6 +3,8 @@
 #include "cli/jury/jurycsv.h"
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/jurymode.h"
+#include "cli/jury/juryreport.h"
+#include "cli/jury/jurytexts.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/run/arrangementworld.h"
 #include "cli/run/celledge.h"
@@ -12,6 +14,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <utility>
 #include <vector>
 
 Q_DECLARE_METATYPE(CheckerMode)
@@ -51,8 +54,12 @@ private slots:
     void fixedArrangementAnswersEveryWallTestAlike();
     void reachability_data();
     void reachability();
+    void matchingPassBySizeAndArrangement_data();
+    void matchingPassBySizeAndArrangement();
     void verdictRules_data();
     void verdictRules();
+    void arrangementWords_data();
+    void arrangementWords();
     void csvFields_data();
     void csvFields();
     void reportFormats_data();
@@ -186,6 +193,44 @@ void TestJuryPieces::reachability()
     QCOMPARE(isReachable(world, {0, 0}, to), reachable);
 }
 
+void TestJuryPieces::matchingPassBySizeAndArrangement_data()
+{
+    QTest::addColumn<int>("fieldSize");
+    QTest::addColumn<QList<int>>("arrangement");
+    QTest::addColumn<int>("found"); // index among the passes, -1 for none
+
+    QTest::newRow("same size, same arrangement") << 13 << QList<int>{1, 2} << 2;
+    QTest::newRow("same size, other arrangement") << 13 << QList<int>{2, 1} << 3;
+    QTest::newRow("same arrangement, other size") << 12 << QList<int>{1, 2} << 0;
+    QTest::newRow("a size without passes") << 15 << QList<int>{1, 2} << -1;
+    QTest::newRow("an arrangement without passes") << 12 << QList<int>{2, 2} << -1;
+}
+
+void TestJuryPieces::matchingPassBySizeAndArrangement()
+{
+    QFETCH(int, fieldSize);
+    QFETCH(QList<int>, arrangement);
+    QFETCH(int, found);
+    QList<JuryPass> passes;
+    for (const auto &[size, selectors] :
+         std::vector<std::pair<int, QList<int>>>{{12, {1, 2}}, {12, {2, 1}}, {13, {1, 2}}, {13, {2, 1}}}) {
+        JuryPass pass;
+        pass.fieldSize = size;
+        pass.arrangement = selectors;
+        passes.append(pass);
+    }
+    JuryPass wanted;
+    wanted.fieldSize = fieldSize;
+    wanted.arrangement = arrangement;
+    const JuryPass *match = matchingPass(passes, wanted);
+    QCOMPARE(match ? int(match - passes.constData()) : -1, found);
+
+    JuryReport report;
+    report.referencePasses = passes;
+    const JuryPass *reference = report.referencePass(wanted);
+    QCOMPARE(reference ? int(reference - report.referencePasses.constData()) : -1, found);
+}
+
 void TestJuryPieces::verdictRules_data()
 {
     QTest::addColumn<bool>("pointB");
@@ -253,6 +298,27 @@ void TestJuryPieces::verdictRules()
     QCOMPARE(passes.first().correct, correct);
     QTEST(edgeListText(passes.first().missing), "missing");
     QTEST(edgeListText(passes.first().extra), "extra");
+}
+
+void TestJuryPieces::arrangementWords_data()
+{
+    QTest::addColumn<QList<int>>("arrangement");
+    QTest::addColumn<QString>("selectors");
+    QTest::addColumn<QString>("readable");
+
+    QTest::newRow("three variable walls") << QList<int>{1, 2, 1} << "1 2 1"
+                                          << "1 2 1";
+    QTest::newRow("one variable wall") << QList<int>{2} << "2"
+                                       << "2";
+    QTest::newRow("no variable walls") << QList<int>{} << ""
+                                       << "—";
+}
+
+void TestJuryPieces::arrangementWords()
+{
+    QFETCH(QList<int>, arrangement);
+    QTEST(selectorsText(arrangement), "selectors");
+    QTEST(arrangementText(arrangement), "readable");
 }
 
 void TestJuryPieces::csvFields_data()

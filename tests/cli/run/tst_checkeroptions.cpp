@@ -12,6 +12,8 @@ private slots:
     void accepted();
     void refused_data();
     void refused();
+    void refusalWording_data();
+    void refusalWording();
     void helpAndVersion_data();
     void helpAndVersion();
 };
@@ -63,6 +65,21 @@ void TestCheckerOptions::accepted_data()
     QTest::newRow("a limit beyond 32 bits")
         << QStringList{"--limit", "5000000000", "a.txt"} << "." << 12 << RunSpeed::Fastest
         << qint64(5000000000) << false << false << "" << 10 << QStringList{"a.txt"};
+    QTest::newRow("a lone dash is a file")
+        << QStringList{"-"} << "." << 12 << RunSpeed::Fastest << qint64(1000000) << false << false << "" << 10
+        << QStringList{"-"};
+    QTest::newRow("-h after -- is a file")
+        << QStringList{"--", "-h"} << "." << 12 << RunSpeed::Fastest << qint64(1000000) << false << false
+        << "" << 10 << QStringList{"-h"};
+    QTest::newRow("a value beginning with a dash")
+        << QStringList{"--render", "-p", "--task", "--", "a.txt"} << "--" << 12 << RunSpeed::Fastest
+        << qint64(1000000) << false << false << "-p" << 10 << QStringList{"a.txt"};
+    QTest::newRow("the last of a repeated option counts")
+        << QStringList{"--size", "13", "a.txt", "--size=14"} << "." << 14 << RunSpeed::Fastest
+        << qint64(1000000) << false << false << "" << 10 << QStringList{"a.txt"};
+    QTest::newRow("an empty argument is a file")
+        << QStringList{""} << "." << 12 << RunSpeed::Fastest << qint64(1000000) << false << false << "" << 10
+        << QStringList{""};
     QTest::newRow("Cyrillic file name")
         << QStringList{"Иванов.txt"} << "." << 12 << RunSpeed::Fastest << qint64(1000000) << false << false
         << "" << 10 << QStringList{"Иванов.txt"};
@@ -109,6 +126,16 @@ void TestCheckerOptions::refused_data()
     QTest::newRow("value missing at the end") << QStringList{"a.txt", "--task"} << "--task";
     QTest::newRow("empty render prefix") << QStringList{"--render=", "a.txt"} << "--render";
     QTest::newRow("value given to a flag") << QStringList{"--json=yes", "a.txt"} << "--json";
+    QTest::newRow("unknown option with a value") << QStringList{"--fast=3", "a.txt"} << "--fast";
+    QTest::newRow("a long name after one dash") << QStringList{"-task", "t", "a.txt"} << "-task";
+    QTest::newRow("value missing after files") << QStringList{"--json", "a.txt", "--size"} << "--size";
+    QTest::newRow("a bad value before --help") << QStringList{"--size", "11", "--help"} << "11";
+    QTest::newRow("a bad value after --help") << QStringList{"--help", "--size", "11"} << "11";
+    QTest::newRow("an unknown option beside --help") << QStringList{"--help", "--fast"} << "--fast";
+    QTest::newRow("a bad value later overridden")
+        << QStringList{"--size", "11", "--size", "12", "a.txt"} << "11";
+    QTest::newRow("an empty value later overridden")
+        << QStringList{"--task=", "--task", "t", "a.txt"} << "--task";
 }
 
 void TestCheckerOptions::refused()
@@ -118,6 +145,35 @@ void TestCheckerOptions::refused()
     const CheckerOptionsResult result = parseCheckerOptions(arguments);
     QVERIFY(!result.isOk());
     QVERIFY2(result.error.contains(named), qPrintable(result.error));
+}
+
+// The whole text, as standard error shows it after "shagaika-check: ".
+void TestCheckerOptions::refusalWording_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("unknown long option") << QStringList{"--fast", "a.txt"} << "неизвестный параметр --fast";
+    QTest::newRow("unknown short option") << QStringList{"a.txt", "-x"} << "неизвестный параметр -x";
+    QTest::newRow("missing value") << QStringList{"a.txt", "--limit"} << "после --limit нужно значение";
+    QTest::newRow("value given to a flag")
+        << QStringList{"--events=1", "a.txt"} << "параметр --events не принимает значения";
+    QTest::newRow("bad size") << QStringList{"--size=9", "a.txt"}
+                              << "--size: размер поля должен быть 12, 13, 14 или 15, а не \"9\"";
+    QTest::newRow("bad unit") << QStringList{"--unit", "x", "a.txt"}
+                              << "--unit: нужно целое число от 4 до 80, а не \"x\"";
+    QTest::newRow("no file") << QStringList{"--events"} << "не указан ни один файл алгоритма";
+    QTest::newRow("jury option in a single run")
+        << QStringList{"--report", "r.csv", "a.txt"} << "параметр --report нужен только с --jury";
+    QTest::newRow("single-run option with the jury")
+        << QStringList{"--jury", "--speed", "slow", "a.txt"} << "параметр --speed не сочетается с --jury";
+}
+
+void TestCheckerOptions::refusalWording()
+{
+    QFETCH(QStringList, arguments);
+    const CheckerOptionsResult result = parseCheckerOptions(arguments);
+    QTEST(result.error, "error");
 }
 
 void TestCheckerOptions::helpAndVersion_data()
@@ -130,6 +186,9 @@ void TestCheckerOptions::helpAndVersion_data()
     QTest::newRow("-h") << QStringList{"-h"} << true << false;
     QTest::newRow("--help among other options") << QStringList{"--json", "--help", "a.txt"} << true << false;
     QTest::newRow("--version") << QStringList{"--version"} << false << true;
+    QTest::newRow("--help after the files") << QStringList{"a.txt", "--help"} << true << false;
+    QTest::newRow("--help with the jury's options beside a single run")
+        << QStringList{"--report", "r.csv", "--help"} << true << false;
 }
 
 void TestCheckerOptions::helpAndVersion()

@@ -1,3 +1,4 @@
+#include "cli/run/alignedrows.h"
 #include "cli/run/resultjson.h"
 #include "cli/run/resulttable.h"
 
@@ -27,6 +28,8 @@ private slots:
     void jsonString();
     void table_data();
     void table();
+    void alignedRows_data();
+    void alignedRows();
 };
 
 void TestResultFormat::jsonLine_data()
@@ -150,6 +153,31 @@ void TestResultFormat::table()
 {
     QFETCH(QList<FileResult>, results);
     QTEST(resultTable(results), "lines");
+}
+
+void TestResultFormat::alignedRows_data()
+{
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("indent");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("columns padded to the widest cell, the last one not")
+        << QList<QStringList>{{"a", "bbb", "c"}, {"dddd", "e", "ffff"}} << ""
+        << QStringList{"a     bbb  c", "dddd  e    ffff"};
+    QTest::newRow("indent before every line")
+        << QList<QStringList>{{"x", "y"}, {"zz", "w"}} << "  " << QStringList{"  x   y", "  zz  w"};
+    QTest::newRow("rows of different lengths")
+        << QList<QStringList>{{"a", "b", "c"}, {"long"}} << "" << QStringList{"a     b  c", "long"};
+    QTest::newRow("no blank at a line's end") << QList<QStringList>{{"a", ""}, {"bb", "c"}, {"d ", "e "}}
+                                              << "" << QStringList{"a", "bb  c", "d   e"};
+    QTest::newRow("no rows") << QList<QStringList>{} << "" << QStringList{};
+}
+
+void TestResultFormat::alignedRows()
+{
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, indent);
+    QTEST(::alignedRows(rows, indent), "lines");
 }
 
 QTEST_GUILESS_MAIN(TestResultFormat)

@@ -52,6 +52,7 @@ private slots:
     void problemsOfText_data();
     void problemsOfText();
     void unreadableFolder();
+    void missingFolder();
 };
 
 void TestTaskValidator::brokenFolders_data()
@@ -200,6 +201,20 @@ void TestTaskValidator::unreadableFolder()
                   {QStringLiteral("--validate"), QStringLiteral("--task"), empty.path()});
     QVERIFY(checker.waitForFinished(60000));
     QCOMPARE(checker.exitCode(), 2);
+}
+
+void TestTaskValidator::missingFolder()
+{
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("нет-папки"));
+    QProcess checker;
+    checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY),
+                  {QStringLiteral("--validate"), QStringLiteral("--task"), folder});
+    QVERIFY(checker.waitForFinished(60000));
+    QCOMPARE(checker.exitCode(), 2);
+    QCOMPARE(QString::fromUtf8(checker.readAllStandardError()),
+             QStringLiteral("shagaika-check: Не найден путь %1\n").arg(QDir::toNativeSeparators(folder)));
+    QCOMPARE(checker.readAllStandardOutput(), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestTaskValidator)
