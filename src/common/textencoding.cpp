@@ -37,7 +37,9 @@ QString decodeWindows1251(const QByteArray &bytes)
     return text;
 }
 
-std::optional<QByteArray> encodeWindows1251(const QString &text)
+namespace {
+
+const QHash<char16_t, char> &windows1251Codes()
 {
     static const QHash<char16_t, char> reverse = [] {
         QHash<char16_t, char> map;
@@ -45,7 +47,25 @@ std::optional<QByteArray> encodeWindows1251(const QString &text)
             map.insert(upperHalf[i], char(0x80 + i));
         return map;
     }();
+    return reverse;
+}
 
+} // namespace
+
+qsizetype firstOutsideWindows1251(const QString &text)
+{
+    const QHash<char16_t, char> &codes = windows1251Codes();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        if (unit >= 0x80 && !codes.contains(unit))
+            return i;
+    }
+    return -1;
+}
+
+std::optional<QByteArray> encodeWindows1251(const QString &text)
+{
+    const QHash<char16_t, char> &reverse = windows1251Codes();
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const QChar ch : text) {

@@ -13,6 +13,8 @@
 QString decodeWindows1251(const QByteArray &bytes);
 // Empty when some character has no Windows-1251 code.
 std::optional<QByteArray> encodeWindows1251(const QString &text);
+// The position of the first character that has no Windows-1251 code, or -1.
+qsizetype firstOutsideWindows1251(const QString &text);
 
 bool isUtf8Text(const QByteArray &bytes);
 QString decodeText(const QByteArray &bytes);

@@ -160,7 +160,14 @@ int rowAfterPupilSelection(const QStringList &lines, int row)
         target = row + 1;
     else if (isHeaderOrBegin(t))
         target = skeletonFirstBodyRow;
-    return target < lines.size() ? target : row;
+    else
+        return row;
+    // A short or odd loaded file may lack the row the rule moves to, or have a header there:
+    // no row is selected then, since an insertion there would land above a header or "НАЧ",
+    // or between a head and its "НЦ" or "ТО".
+    if (target >= lines.size() || isHeaderOrBegin(commandText(lines.at(target))))
+        return -1;
+    return target;
 }
 
 int halfVisibleLines(int listHeight)

@@ -28,6 +28,7 @@ void TestTextEncoding::everyByteRoundTrips()
     const QString text = decodeWindows1251(all);
     QCOMPARE(text.size(), 256);
     QCOMPARE(encodeWindows1251(text), std::optional<QByteArray>(all));
+    QCOMPARE(firstOutsideWindows1251(text), qsizetype(-1));
     for (int byte = 0; byte < 256; ++byte) {
         const QByteArray one(1, char(byte));
         QCOMPARE(encodeWindows1251(decodeWindows1251(one)), std::optional<QByteArray>(one));
@@ -69,19 +70,23 @@ void TestTextEncoding::knownCharacters()
 void TestTextEncoding::outsideWindows1251_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("first");
 
-    QTest::newRow("Greek") << "Ω";
-    QTest::newRow("Chinese") << "角";
-    QTest::newRow("Latin with diaeresis") << "ï";
-    QTest::newRow("emoji") << "\U0001F600";
-    QTest::newRow("byte-order mark") << QString(QChar(0xFEFF));
-    QTest::newRow("mixed with Cyrillic") << "ДЕЛАЙ Ω";
+    QTest::newRow("Greek") << "Ω" << 0;
+    QTest::newRow("Chinese") << "角" << 0;
+    QTest::newRow("Latin with diaeresis") << "ï" << 0;
+    QTest::newRow("emoji") << "\U0001F600" << 0;
+    QTest::newRow("byte-order mark") << QString(QChar(0xFEFF)) << 0;
+    QTest::newRow("mixed with Cyrillic") << "ДЕЛАЙ Ω" << 6;
+    QTest::newRow("after ё, № and a dash") << "ё№—Ω" << 3;
 }
 
 void TestTextEncoding::outsideWindows1251()
 {
     QFETCH(QString, text);
+    QFETCH(int, first);
     QVERIFY(!encodeWindows1251(text).has_value());
+    QCOMPARE(firstOutsideWindows1251(text), qsizetype(first));
     const QByteArray bytes = encodeText(text);
     QCOMPARE(bytes, QByteArray("\xef\xbb\xbf") + text.toUtf8());
     QCOMPARE(decodeText(bytes), text);

@@ -253,9 +253,14 @@ void TestAlgorithmText::selectionRule_data()
     QTest::newRow("goal by ten characters") << QStringList{"Надо: Восп", "b", "c", "d", "e"} << 0 << 4;
     QTest::newRow("given of another wording stays")
         << QStringList{"Дано: что-то", "b", "c", "d", "e"} << 0 << 0;
-    QTest::newRow("НЦ as the last row stays") << QStringList{"ШАГ", "НЦ"} << 1 << 1;
-    QTest::newRow("ТО as the last row stays") << QStringList{"ТО"} << 0 << 0;
-    QTest::newRow("header of a short file stays") << pointB.mid(0, 4) << 1 << 1;
+    QTest::newRow("НЦ as the last row: none") << QStringList{"ШАГ", "НЦ"} << 1 << -1;
+    QTest::newRow("ТО as the last row: none") << QStringList{"ТО"} << 0 << -1;
+    QTest::newRow("header of a short file: none") << pointB.mid(0, 4) << 1 << -1;
+    QTest::newRow("НАЧ of a short file: none") << pointB.mid(0, 4) << 3 << -1;
+    QTest::newRow("title of a three-line file: none")
+        << QStringList{"АЛГОРИТМ ПУТЬ_0", "НАЧ", "КОН"} << 0 << -1;
+    QTest::newRow("row 4 is a header too: none")
+        << QStringList{"АЛГОРИТМ ПУТЬ_0", "НАЧ", "КОН", "ШАГ", "НАЧ"} << 0 << -1;
     QTest::newRow("row below the text") << pointB << 5 << -1;
     QTest::newRow("row above the text") << pointB << -1 << -1;
     QTest::newRow("empty text") << QStringList() << 0 << -1;

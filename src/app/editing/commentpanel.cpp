@@ -2,9 +2,11 @@
 
 #include "app/common/hint.h"
 
+#include "app/editing/windows1251guard.h"
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
+
 #include <QLineEdit>
 
 CommentPanel::CommentPanel(QWidget *parent)
@@ -23,6 +25,7 @@ CommentPanel::CommentPanel(QWidget *parent)
 
     EditComment = new QLineEdit(this);
     EditComment->setObjectName(QStringLiteral("EditComment"));
+    new Windows1251Guard(EditComment);
     EditComment->setGeometry(24, 24, 233, 21);
     Hint::apply(EditComment, QStringLiteral("Введите любой текст в эту строчку."));
     EditComment->installEventFilter(this);

@@ -3,8 +3,10 @@
 #include "app/common/hint.h"
 #include "app/editing/procedurenamelist.h"
 
+#include "app/editing/windows1251guard.h"
 #include <QKeyEvent>
 #include <QLabel>
+
 #include <QLineEdit>
 
 ProcedurePanel::ProcedurePanel(QWidget *parent)
@@ -31,6 +33,7 @@ ProcedurePanel::ProcedurePanel(QWidget *parent)
     addLabel(QStringLiteral("LabelProcNew2"), QStringLiteral("новой процедуры"), QPoint(8, 136));
     EditNewProc = new QLineEdit(this);
     EditNewProc->setObjectName(QStringLiteral("EditNewProc"));
+    new Windows1251Guard(EditNewProc);
     EditNewProc->setGeometry(128, 120, 121, 21);
     Hint::apply(EditNewProc,
                 QStringLiteral("Если имени процедуры нет в верхнем списке, введите его и нажмите "

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -32,14 +33,33 @@ bool isEnterKey(const QKeyEvent *event)
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-// Keys that move the focus or make no character: they never reach the name filter.
+// Keys that move the focus, edit what is there or make no character: they never reach the
+// name filter. The window system gives some of them a control character as text (Delete
+// gives DEL), which the filter would take for a typed character.
 bool makesNoCharacter(const QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return true;
-    default: return event->text().isEmpty();
+    case Qt::Key_Backtab:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: return true;
+    case Qt::Key_Insert: return !event->matches(QKeySequence::Paste);
+    default: break;
     }
+    for (const auto editing : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Copy, QKeySequence::Cut,
+                               QKeySequence::SelectAll}) {
+        if (event->matches(editing))
+            return true;
+    }
+    return event->text().isEmpty() && !event->matches(QKeySequence::Paste);
 }
 
 } // namespace
@@ -157,6 +177,10 @@ bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::FocusOut: edit->setPalette(QPalette()); break;
     case QEvent::KeyPress: return editKeyPress(edit, static_cast<QKeyEvent *>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the X11 selection, past the name filter.
+        return edit != EditNam3 && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton;
     default: break;
     }
     return QDialog::eventFilter(watched, event);
@@ -173,6 +197,11 @@ bool RegistrationWindow::editKeyPress(QLineEdit *edit, QKeyEvent *event)
     if (edit == EditNam3)
         // Esc must not close the window from here; every character is welcome.
         return event->key() == Qt::Key_Escape;
+    // Pasting, by Ctrl+V or Shift+Insert alike, would bring in characters past the filter.
+    if (event->matches(QKeySequence::Paste)) {
+        rejectCharacter(edit);
+        return true;
+    }
     const QString text = event->text();
     for (const QChar c : text) {
         if (!PupilName::isNameChar(c)) {
@@ -190,6 +219,7 @@ void RegistrationWindow::rejectCharacter(QLineEdit *edit)
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), nameCharsError(), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("nameCharsErrorBox"));
     box.exec();
+    activateWindow();
     emptyFields();
     // The rejected character leaves a blank behind, in the field where it was typed.
     edit->insert(QStringLiteral(" "));
@@ -202,6 +232,10 @@ void RegistrationWindow::readyBitBClick()
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("emptyNamesBox"));
         box.exec();
+        // Letters typed next go into the surname, not onto the button; without a window
+        // manager nobody else gives the window the keyboard back.
+        activateWindow();
+        EditNam1->setFocus();
         return;
     }
     EditNam1->setText(PupilName::normalised(EditNam1->text(), true));

@@ -105,13 +105,17 @@ void TitleWindow::addCaptionLine(const QString &text, int pixelHeight, QPoint at
 
 void TitleWindow::startBitBClick()
 {
+    // A hidden button keeps the keyboard focus when nothing else can take it, and Enter or
+    // Space would press it again; disabled, it takes no key.
     StartBitB->hide();
+    StartBitB->setEnabled(false);
     statusPanels[2]->clear();
     m_registration = new RegistrationWindow(m_openWork, this);
     m_registration->setAttribute(Qt::WA_DeleteOnClose);
     if (m_registration->exec() == QDialog::Accepted)
         return;
     setWindowTitle(QStringLiteral("Приглашение"));
+    StartBitB->setEnabled(true);
     StartBitB->show();
     StartBitB->setFocus();
 }

@@ -37,6 +37,8 @@ private slots:
     void comment_data();
     void comment();
     void commentLosingFocus();
+    void outsideWindows1251Refused_data();
+    void outsideWindows1251Refused();
     void blankLine();
     void selectionRule_data();
     void selectionRule();
@@ -595,6 +597,52 @@ void TestStructuredInsertion::commentLosingFocus()
     // Opened again, the field is empty.
     s.menu(s.editor->ComMenu->N7);
     QVERIFY(panel->EditComment->text().isEmpty());
+}
+
+void TestStructuredInsertion::outsideWindows1251Refused_data()
+{
+    QTest::addColumn<bool>("comment");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("Greek in a comment") << true << "угол Ω"
+                                        << "Ω"
+                                        << "угол ";
+    QTest::newRow("Chinese in a comment") << true << "角ж"
+                                          << "角"
+                                          << "ж";
+    QTest::newRow("№ and ё fit") << true << "№ ёж" << QString() << "№ ёж";
+    QTest::newRow("Greek in a procedure name") << false << "αугол"
+                                               << "α"
+                                               << "угол";
+}
+
+void TestStructuredInsertion::outsideWindows1251Refused()
+{
+    QFETCH(bool, comment);
+    QFETCH(QString, typed);
+    QFETCH(QString, refused);
+    QFETCH(QString, kept);
+
+    EditorSession s;
+    if (comment) {
+        s.menu(s.editor->ComMenu->N7);
+    } else {
+        s.key(Qt::Key_F5);
+        s.newName()->setFocus();
+    }
+    QLineEdit *field = comment ? s.editor->PanelComment->EditComment : s.newName();
+    QCOMPARE(QApplication::focusWidget(), field);
+    SeenMessage seen;
+    if (!refused.isEmpty())
+        closeNextMessage(&seen);
+    s.type(typed);
+    QCOMPARE(seen.count, refused.isEmpty() ? 0 : 1);
+    if (!refused.isEmpty())
+        QVERIFY2(seen.text.contains(QStringLiteral("«") + refused + QStringLiteral("»")),
+                 qPrintable(seen.text));
+    QCOMPARE(field->text(), kept);
 }
 
 void TestStructuredInsertion::blankLine()

@@ -2,6 +2,7 @@
 
 #include "app/guihelpers.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,10 @@ private slots:
     void names();
     void rejectedCharacter_data();
     void rejectedCharacter();
+    void editingKeys_data();
+    void editingKeys();
+    void pastingRefused_data();
+    void pastingRefused();
     void teamAcceptsEverything();
     void allEmpty();
     void enterMovesOn();
@@ -174,6 +179,86 @@ void TestRegistrationWindow::rejectedCharacter()
     QVERIFY(window.isVisible());
 }
 
+namespace {
+
+// A key as the X11 window system delivers it, with the control character some keys carry.
+void pressKey(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace
+
+void TestRegistrationWindow::editingKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("afterwards");
+
+    // The cursor stands after "иванов" when each key is pressed.
+    QTest::newRow("Delete after Home")
+        << int(Qt::Key_Delete) << int(Qt::NoModifier) << QStringLiteral("\x7f") << QStringLiteral("ванов");
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << QStringLiteral("\b")
+                               << QStringLiteral("ивано");
+    QTest::newRow("Home") << int(Qt::Key_Home) << int(Qt::NoModifier) << QString()
+                          << QStringLiteral("иванов");
+    QTest::newRow("Shift+Left") << int(Qt::Key_Left) << int(Qt::ShiftModifier) << QString()
+                                << QStringLiteral("иванов");
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << QStringLiteral("\x01")
+                            << QStringLiteral("иванов");
+}
+
+void TestRegistrationWindow::editingKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(QString, afterwards);
+
+    RegistrationWindow window(nullptr);
+    showAndActivate(window);
+    typeText(window.EditNam1, QStringLiteral("иванов"));
+    if (key == Qt::Key_Delete)
+        pressKey(window.EditNam1, Qt::Key_Home, Qt::NoModifier, QString());
+    SeenMessage seen;
+    closeNextMessage(&seen);
+    pressKey(window.EditNam1, Qt::Key(key), Qt::KeyboardModifiers(modifiers), text);
+    QTest::qWait(30);
+    QCOMPARE(seen.count, 0);
+    QCOMPARE(window.EditNam1->text(), afterwards);
+}
+
+void TestRegistrationWindow::pastingRefused_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << QStringLiteral("\x16");
+    QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << QString();
+}
+
+void TestRegistrationWindow::pastingRefused()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+
+    QApplication::clipboard()->setText(QStringLiteral("Latin123"));
+    RegistrationWindow window(nullptr);
+    showAndActivate(window);
+    SeenMessage seen;
+    closeNextMessage(&seen);
+    pressKey(window.EditNam1, Qt::Key(key), Qt::KeyboardModifiers(modifiers), text);
+    QCOMPARE(seen.count, 1);
+    QCOMPARE(seen.text, QStringLiteral("В имени и фамилии допустимы\nтолько русские буквы!"));
+    QCOMPARE(window.EditNam1->text(), QStringLiteral(" "));
+}
+
 void TestRegistrationWindow::teamAcceptsEverything()
 {
     RegistrationWindow window(nullptr);
@@ -195,6 +280,7 @@ void TestRegistrationWindow::allEmpty()
     QCOMPARE(opened, 0);
     QVERIFY(window.isVisible());
     QCOMPARE(window.result(), int(QDialog::Rejected));
+    QTRY_COMPARE(QApplication::focusWidget(), window.EditNam1);
 }
 
 void TestRegistrationWindow::enterMovesOn()

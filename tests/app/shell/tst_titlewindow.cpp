@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 class TestTitleWindow : public QObject
 {
@@ -88,6 +89,25 @@ void TestTitleWindow::registeredAndWorked()
     QVERIFY(window.StartBitB->isHidden());
     QCOMPARE(window.windowTitle(), QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача"));
     QVERIFY(window.registrationWindow() == nullptr);
+
+    // Closing is all that is left: neither Enter nor Space opens a new registration.
+    bool registrationOpened = false;
+    QTimer closer(&window);
+    connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            registrationOpened = true;
+            modal->close();
+        }
+    });
+    closer.start(5);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        QTest::keyClick(&window, key);
+        if (QWidget *focused = window.focusWidget())
+            QTest::keyClick(focused, key);
+    }
+    QTest::qWait(50);
+    QVERIFY(!registrationOpened);
+    QCOMPARE(captions.size(), 1);
 }
 
 void TestTitleWindow::titlePicture()
