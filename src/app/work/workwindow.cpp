@@ -15,6 +15,7 @@
 #include "editor/algorithmtext.h"
 #include "tasks/selectsizevariant.h"
 #include "tasks/tasksetup.h"
+#include "world/runcontrol.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -378,18 +379,8 @@ void WorkWindow::stopVariableWallTimers()
 
 void WorkWindow::variableWallTimerTick(int k)
 {
-    const int index = k - 1;
-    if (index < 0 || index >= m_world.walls.variableWallCount())
-        return;
-    int &selector = m_world.walls.selectors[index];
-    if (selector != 1 && selector != 2)
-        return;
-    const int from = selector;
-    const int to = 3 - selector;
-    selector = to;
-    m_scene.drawVariableWallAbsent(m_world.walls, index, from);
-    m_scene.drawVariableWallPresent(m_world.walls, index, to);
-    refreshFieldView();
+    if (swapVariableWall(m_world.walls, k - 1, &m_scene))
+        refreshFieldView();
 }
 
 void WorkWindow::formKeyDown(int key)
