@@ -359,7 +359,7 @@ void WorkWindow::refreshFieldView(const QRect &changed)
 
 void WorkWindow::showVariableWalls()
 {
-    m_scene.showVariableWalls(m_world.walls);
+    ::showVariableWalls(m_world.walls, &m_scene);
     refreshFieldView();
     const QList<QTimer *> timers = variableWallTimers();
     const int count = qMin(m_world.walls.variableWallCount(), int(WallModel::maxVariableWalls));
