@@ -12,6 +12,7 @@
 #include "app/work/taskstatementpanel.h"
 #include "app/work/worklayout.h"
 #include "app/work/workmenubar.h"
+#include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
 #include "tasks/selectsizevariant.h"
 #include "tasks/tasksetup.h"
@@ -171,7 +172,7 @@ void WorkWindow::buildClientArea(QWidget *client)
     lstCom->setSelectionMode(QAbstractItemView::SingleSelection);
     lstCom->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstCom->setModel(m_algorithm);
-    m_halfVisibleLines = lstCom->height() / algorithmRowHeight / 2;
+    m_halfVisibleLines = ::halfVisibleLines(lstCom->height());
     connectAlgorithmList();
 
     ListStatist = new QListWidget(client);
@@ -316,7 +317,7 @@ void WorkWindow::n1212Click(QAction *item)
     setFieldSize(size);
     emit fieldSizeChanged(size);
     changeFieldSize(m_task, m_world, size, &m_scene);
-    alignSelectorsWithWalls();
+    stopTimersOfMissingWalls();
     refreshFieldView();
 }
 
@@ -332,19 +333,16 @@ void WorkWindow::setFieldSize(int fieldSize)
 void WorkWindow::selectSizeVariant()
 {
     ::selectSizeVariant(m_task, m_world);
-    alignSelectorsWithWalls();
+    stopTimersOfMissingWalls();
 }
 
-void WorkWindow::alignSelectorsWithWalls()
+void WorkWindow::stopTimersOfMissingWalls()
 {
-    // A selector of a wall the new size does not have would make its timer draw, and the
-    // wall queries consider, a wall that is not there.
-    const int count = m_world.walls.variableWallCount();
+    // The size's walls have set the selectors of the walls it lacks to 0; their timers
+    // have nothing left to swap.
     const QList<QTimer *> timers = variableWallTimers();
-    for (int k = count; k < WallModel::maxVariableWalls; ++k) {
-        m_world.walls.selectors[k] = 0;
+    for (int k = m_world.walls.variableWallCount(); k < WallModel::maxVariableWalls; ++k)
         timers[k]->stop();
-    }
 }
 
 void WorkWindow::refreshFieldView()
