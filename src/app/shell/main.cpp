@@ -1,13 +1,8 @@
-#include "app/common/modalwindow.h"
-#include "app/editing/editorcontroller.h"
+#include "app/shell/desktopprogram.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
-#include "app/work/worktools.h"
-#include "app/work/workwindow.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,18 +48,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
 
-    QPointer<WorkWindow> work = new WorkWindow;
-    const WorkTools tools = attachWorkTools(*work);
-    TitleWindow title([&work](const QString &caption) {
-        if (!work)
-            return;
-        work->setWindowTitle(caption);
-        execUntilClosed(work);
-    });
-    // The structured editor belongs to the work window and lives as long as it.
-    attachEditor(tools, *new EditorController(*work));
-    title.show();
-    const int result = QApplication::exec();
-    delete work;
-    return result;
+    DesktopProgram program;
+    program.title().show();
+    return QApplication::exec();
 }
