@@ -9,16 +9,6 @@
 
 namespace {
 
-// Without a display the window system cannot start, and QApplication would abort with
-// a message about platform plugins that does not say what is missing.
-bool displayAvailable()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty())
-        return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
 constexpr const char *noDisplayMessage =
     "Шагайка: не удалось открыть окно — графический дисплей недоступен.\n"
     "Shagaika: cannot open a window: no graphical display is available.\n";
@@ -38,7 +28,9 @@ void reportFatalStartUp(QtMsgType type, const QMessageLogContext &, const QStrin
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    // Without a display the window system cannot start, and the application object would
+    // abort with a message about platform plugins that does not say what is missing.
+    if (!isDisplayAvailable()) {
         std::fputs(noDisplayMessage, stderr);
         return EXIT_FAILURE;
     }
