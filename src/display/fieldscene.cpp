@@ -249,17 +249,6 @@ void FieldScene::drawVariableWallAbsent(const WallModel &walls, int index, int v
     painter.drawPolygon(bar.hexagon.data(), int(bar.hexagon.size()));
 }
 
-void FieldScene::showVariableWalls(WallModel &walls)
-{
-    walls.selectors.fill(0);
-    const int count = qMin(walls.variableWallCount(), int(WallModel::maxVariableWalls));
-    for (int i = 0; i < count; ++i) {
-        drawVariableWallAbsent(walls, i, 2);
-        drawVariableWallPresent(walls, i, 1);
-        walls.selectors[i] = 1;
-    }
-}
-
 void FieldScene::saveUnderExecutor(int column, int row)
 {
     m_savedSquare = m_picture.copy(m_geometry.executorSquare(column, row));

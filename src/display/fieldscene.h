@@ -35,8 +35,6 @@ public:
     void drawTaskObjects(World &world) override;
     void drawVariableWallPresent(const WallModel &walls, int index, int variant) override;
     void drawVariableWallAbsent(const WallModel &walls, int index, int variant) override;
-    // Selectors to 1 for every existing variable wall (0 for the others), each wall drawn at variant 1.
-    void showVariableWalls(WallModel &walls);
 
     void saveUnderExecutor(int column, int row) override;
     void restoreUnderExecutor(int column, int row) override;

@@ -96,7 +96,10 @@ void TestFieldSnapshot::writesField()
     world.fieldSize = qint16(fieldSize);
     scene.drawEmptyField();
     scene.drawTaskObjects(world);
-    scene.showVariableWalls(world.walls);
+    for (int i = 0; i < world.walls.variableWallCount(); ++i) {
+        scene.drawVariableWallAbsent(world.walls, i, 2);
+        scene.drawVariableWallPresent(world.walls, i, 1);
+    }
     step(scene, world, true);
     turn(scene, world);
     turn(scene, world);

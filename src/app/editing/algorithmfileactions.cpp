@@ -6,16 +6,11 @@
 #include "editor/algorithmfile.h"
 
 AlgorithmFileActions::AlgorithmFileActions(std::unique_ptr<AlgorithmFileDialogs> dialogs)
+    : m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<StandardFileDialogs>())
 {
-    setDialogs(std::move(dialogs));
 }
 
 AlgorithmFileActions::~AlgorithmFileActions() = default;
-
-void AlgorithmFileActions::setDialogs(std::unique_ptr<AlgorithmFileDialogs> dialogs)
-{
-    m_dialogs = dialogs ? std::move(dialogs) : std::make_unique<StandardFileDialogs>();
-}
 
 bool AlgorithmFileActions::save(QWidget *parent, const QStringList &lines)
 {

@@ -17,8 +17,6 @@ public:
     explicit AlgorithmFileActions(std::unique_ptr<AlgorithmFileDialogs> dialogs = {});
     ~AlgorithmFileActions();
 
-    void setDialogs(std::unique_ptr<AlgorithmFileDialogs> dialogs);
-
     // Whether the lines were written; false when the pupil cancelled or writing failed.
     bool save(QWidget *parent, const QStringList &lines);
     // The lines of the chosen file; nothing when the pupil cancelled or reading failed.

@@ -37,11 +37,6 @@ EditorController::EditorController(WorkWindow &window, std::unique_ptr<Algorithm
 
 EditorController::~EditorController() = default;
 
-void EditorController::setFileDialogs(std::unique_ptr<AlgorithmFileDialogs> dialogs)
-{
-    m_files.setDialogs(std::move(dialogs));
-}
-
 bool EditorController::isModified() const
 {
     return m_text.lines() != m_savedLines;

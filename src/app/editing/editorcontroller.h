@@ -46,7 +46,6 @@ public:
     // The text differs from the one last saved or loaded (or, before that, from the
     // one the task started with).
     bool isModified() const;
-    void setFileDialogs(std::unique_ptr<AlgorithmFileDialogs> dialogs);
 
 public slots:
     void panelCommand(PanelCommand command);

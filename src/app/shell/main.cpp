@@ -1,28 +1,13 @@
-#include "app/common/modalwindow.h"
-#include "app/editing/editorcontroller.h"
+#include "app/shell/desktopprogram.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
-#include "app/work/worktools.h"
-#include "app/work/workwindow.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-// Without a display the window system cannot start, and QApplication would abort with
-// a message about platform plugins that does not say what is missing.
-bool displayAvailable()
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty())
-        return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
 
 constexpr const char *noDisplayMessage =
     "Шагайка: не удалось открыть окно — графический дисплей недоступен.\n"
@@ -43,7 +28,9 @@ void reportFatalStartUp(QtMsgType type, const QMessageLogContext &, const QStrin
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    // Without a display the window system cannot start, and the application object would
+    // abort with a message about platform plugins that does not say what is missing.
+    if (!isDisplayAvailable()) {
         std::fputs(noDisplayMessage, stderr);
         return EXIT_FAILURE;
     }
@@ -53,18 +40,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
 
-    QPointer<WorkWindow> work = new WorkWindow;
-    const WorkTools tools = attachWorkTools(*work);
-    TitleWindow title([&work](const QString &caption) {
-        if (!work)
-            return;
-        work->setWindowTitle(caption);
-        execUntilClosed(work);
-    });
-    // The structured editor belongs to the work window and lives as long as it.
-    attachEditor(tools, *new EditorController(*work));
-    title.show();
-    const int result = QApplication::exec();
-    delete work;
-    return result;
+    DesktopProgram program;
+    program.title().show();
+    return QApplication::exec();
 }

@@ -12,9 +12,11 @@
 #include "app/work/taskstatementpanel.h"
 #include "app/work/worklayout.h"
 #include "app/work/workmenubar.h"
+#include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
 #include "tasks/selectsizevariant.h"
 #include "tasks/tasksetup.h"
+#include "world/runcontrol.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -170,7 +172,7 @@ void WorkWindow::buildClientArea(QWidget *client)
     lstCom->setSelectionMode(QAbstractItemView::SingleSelection);
     lstCom->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstCom->setModel(m_algorithm);
-    m_halfVisibleLines = lstCom->height() / algorithmRowHeight / 2;
+    m_halfVisibleLines = ::halfVisibleLines(lstCom->height());
     connectAlgorithmList();
 
     ListStatist = new QListWidget(client);
@@ -315,7 +317,7 @@ void WorkWindow::n1212Click(QAction *item)
     setFieldSize(size);
     emit fieldSizeChanged(size);
     changeFieldSize(m_task, m_world, size, &m_scene);
-    alignSelectorsWithWalls();
+    stopTimersOfMissingWalls();
     refreshFieldView();
 }
 
@@ -331,19 +333,16 @@ void WorkWindow::setFieldSize(int fieldSize)
 void WorkWindow::selectSizeVariant()
 {
     ::selectSizeVariant(m_task, m_world);
-    alignSelectorsWithWalls();
+    stopTimersOfMissingWalls();
 }
 
-void WorkWindow::alignSelectorsWithWalls()
+void WorkWindow::stopTimersOfMissingWalls()
 {
-    // A selector of a wall the new size does not have would make its timer draw, and the
-    // wall queries consider, a wall that is not there.
-    const int count = m_world.walls.variableWallCount();
+    // The size's walls have set the selectors of the walls it lacks to 0; their timers
+    // have nothing left to swap.
     const QList<QTimer *> timers = variableWallTimers();
-    for (int k = count; k < WallModel::maxVariableWalls; ++k) {
-        m_world.walls.selectors[k] = 0;
+    for (int k = m_world.walls.variableWallCount(); k < WallModel::maxVariableWalls; ++k)
         timers[k]->stop();
-    }
 }
 
 void WorkWindow::refreshFieldView()
@@ -358,7 +357,7 @@ void WorkWindow::refreshFieldView(const QRect &changed)
 
 void WorkWindow::showVariableWalls()
 {
-    m_scene.showVariableWalls(m_world.walls);
+    ::showVariableWalls(m_world.walls, &m_scene);
     refreshFieldView();
     const QList<QTimer *> timers = variableWallTimers();
     const int count = qMin(m_world.walls.variableWallCount(), int(WallModel::maxVariableWalls));
@@ -378,18 +377,8 @@ void WorkWindow::stopVariableWallTimers()
 
 void WorkWindow::variableWallTimerTick(int k)
 {
-    const int index = k - 1;
-    if (index < 0 || index >= m_world.walls.variableWallCount())
-        return;
-    int &selector = m_world.walls.selectors[index];
-    if (selector != 1 && selector != 2)
-        return;
-    const int from = selector;
-    const int to = 3 - selector;
-    selector = to;
-    m_scene.drawVariableWallAbsent(m_world.walls, index, from);
-    m_scene.drawVariableWallPresent(m_world.walls, index, to);
-    refreshFieldView();
+    if (swapVariableWall(m_world.walls, k - 1, &m_scene))
+        refreshFieldView();
 }
 
 void WorkWindow::formKeyDown(int key)

@@ -89,7 +89,6 @@ public:
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
 
-    static constexpr int algorithmRowHeight = 16;
     static constexpr std::array<int, 3> variableWallIntervals{5000, 5050, 5100};
 
     // The working state, one of each, for the window's whole life.
@@ -157,7 +156,7 @@ private:
     void buildStageTable();
     void placeWindow();
     void connectAlgorithmList();
-    void alignSelectorsWithWalls();
+    void stopTimersOfMissingWalls();
     bool isOwnDialog(QObject *object) const;
 
     int m_layoutUnit;

@@ -3,6 +3,7 @@
 #include "cli/run/runrecorder.h"
 #include "display/fieldgeometry.h"
 #include "display/fieldscene.h"
+#include "tasks/tasksetup.h"
 #include "world/interpreter.h"
 #include "world/runeventlog.h"
 #include "world/virtualrundriver.h"
@@ -34,7 +35,7 @@ FileResult FileCheck::run(const QString &file, const QStringList &lines, RunEven
         scene = std::make_unique<FieldScene>(FieldGeometry::compute(m_options.unit, world.fieldSize));
         scene->drawEmptyField();
         scene->drawTaskObjects(world);
-        scene->showVariableWalls(world.walls);
+        showVariableWalls(world.walls, scene.get());
     }
 
     RunRecorder recorder(world, events);

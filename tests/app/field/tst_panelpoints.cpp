@@ -1,6 +1,7 @@
 #include "app/editing/updown.h"
 #include "app/field/panelpoints.h"
 #include "app/work/worktools.h"
+#include "tasks/tasksetup.h"
 
 #include "app/guihelpers.h"
 #include "app/taskhelpers.h"
@@ -129,7 +130,7 @@ void TestPanelPoints::openAndCloseApplies()
     World world = detour.window.world();
     // The task start showed the variable wall, whose label set the letters' font.
     WallModel walls = world.walls;
-    expected.showVariableWalls(walls);
+    showVariableWalls(walls, &expected);
     expected.drawEmptyField();
     expected.drawTaskObjects(world);
     QCOMPARE(detour.window.scene().picture(), expected.picture());

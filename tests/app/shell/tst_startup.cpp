@@ -1,4 +1,4 @@
-#include "app/common/modalwindow.h"
+#include "app/shell/desktopprogram.h"
 #include "app/shell/registrationwindow.h"
 #include "app/shell/titlewindow.h"
 #include "app/work/workmenubar.h"
@@ -13,7 +13,7 @@
 #include <QTest>
 
 // The road from the title window through the registration to the work window and back,
-// with the windows wired as the program wires them.
+// through the program's own wiring.
 class TestStartUp : public QObject
 {
     Q_OBJECT
@@ -45,14 +45,13 @@ void TestStartUp::startRegisterWorkClose()
     QFETCH(QString, team);
     QFETCH(QString, caption);
 
-    QPointer<WorkWindow> work = new WorkWindow(10);
+    DesktopProgram program(10);
+    QPointer<WorkWindow> work = program.work();
+    QVERIFY(work);
     QVERIFY(!work->isVisible());
-    TitleWindow title([&work](const QString &text) {
-        if (!work)
-            return;
-        work->setWindowTitle(text);
-        execUntilClosed(work);
-    });
+    // The structured editor comes with the work window.
+    QVERIFY(work->findChild<QObject *>(QStringLiteral("editor")));
+    TitleWindow &title = program.title();
     title.show();
     QVERIFY(QTest::qWaitForWindowActive(&title));
 
@@ -86,6 +85,7 @@ void TestStartUp::startRegisterWorkClose()
     QVERIFY(workInFirstStage);
     QVERIFY(registrationHidden);
     QVERIFY2(work.isNull(), "the work window is destroyed when it closes");
+    QVERIFY(!program.work());
     QVERIFY2(registration.isNull(), "the registration window is destroyed after the work");
     QVERIFY(title.StartBitB->isHidden());
     QCOMPARE(title.windowTitle(), TitleWindow::initialCaption());

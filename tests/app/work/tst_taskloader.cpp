@@ -13,6 +13,7 @@
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
 #include "tasks/taskfolder.h"
+#include "tasks/tasksetup.h"
 
 #include "app/guihelpers.h"
 #include "app/taskhelpers.h"
@@ -157,7 +158,7 @@ void TestTaskLoader::fieldOfDetour()
     World world = window.world();
     expected.drawEmptyField();
     expected.drawTaskObjects(world);
-    expected.showVariableWalls(world.walls);
+    showVariableWalls(world.walls, &expected);
     QCOMPARE(window.scene().picture(), expected.picture());
     const QImage shown = window.PaintImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, expected.picture().convertToFormat(QImage::Format_RGB32));

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+
+#include <memory>
+
+class TitleWindow;
+class WorkWindow;
+
+// The desktop program's windows wired together: the title window opens, through the
+// registration, the work window with its tools and its structured editor. The program
+// builds one once the application object exists; the start-up test builds the same.
+class DesktopProgram
+{
+public:
+    // layoutUnit as for the work window; 0 derives it from the screen.
+    explicit DesktopProgram(int layoutUnit = 0);
+    ~DesktopProgram();
+    DesktopProgram(const DesktopProgram &) = delete;
+    DesktopProgram &operator=(const DesktopProgram &) = delete;
+
+    TitleWindow &title() { return *m_title; }
+    // Null once the pupil has closed the work window, which destroys it.
+    WorkWindow *work() const;
+
+private:
+    QPointer<WorkWindow> m_work;
+    std::unique_ptr<TitleWindow> m_title;
+};
