@@ -44,7 +44,6 @@ public:
 
     // The stop button: the run ends at the next place where it tests for a stop.
     void requestStop() { m_stopRequested = true; }
-    bool isStopRequested() const { return m_stopRequested; }
 
     bool isFinished() const { return m_finished; }
     RunEnd end() const { return m_end; }
