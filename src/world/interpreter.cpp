@@ -7,8 +7,6 @@
 
 #include <algorithm>
 
-using Kind = AlgorithmLines::Kind;
-
 Interpreter::Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
                          FieldCanvas *canvas, RunObserver *observer, int callDepthLimit)
     : m_lines(lines)
@@ -27,7 +25,7 @@ RunYield Interpreter::resume()
         return m_yield;
     if (!m_started) {
         m_started = true;
-        push(Routine::Run, 0);
+        push(Routine::Run, {.run = RunStep::Start}, 0);
     }
     for (;;) {
         Frame &frame = m_stack.back();
@@ -67,7 +65,7 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
             if (m_variableWalls == 0) {
                 m_arrangement.clear();
                 step = Finish;
-                push(Routine::Pass, 0);
+                push(Routine::Pass, {.pass = PassStep::Start}, 0);
                 return Flow::Continue;
             }
             if (m_observer)
@@ -85,7 +83,7 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
             setArrangement(m_arrangementNumber);
             refreshFieldView();
             step = PassDone;
-            push(Routine::Pass, 0);
+            push(Routine::Pass, {.pass = PassStep::Start}, 0);
             return Flow::Continue;
         case PassDone: step = MessageClosed; return showMessage(arrangementMessage(m_arrangement));
         case MessageClosed:
@@ -118,7 +116,7 @@ Interpreter::Flow Interpreter::runPass(Frame &frame)
         case NextLine:
             if (frame.index < m_lines.count() && !m_lines.isMainEnd(frame.index)) {
                 step = LineDone;
-                push(Routine::Line, frame.index);
+                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
                 return Flow::Continue;
             }
             m_lastPassEnd = frame.index;
@@ -152,30 +150,30 @@ Interpreter::Flow Interpreter::executeLine(Frame &frame)
         highlight(frame.index);
         ++m_passLines;
         switch (m_lines.kind(frame.index)) {
-        case Kind::Turn: m_command = ExecutorCommand(ExecutorCommand::Kind::Turn); break;
-        case Kind::Step: m_command = ExecutorCommand(ExecutorCommand::Kind::Step); break;
-        case Kind::Jump: m_command = ExecutorCommand(ExecutorCommand::Kind::Jump); break;
-        case Kind::BranchIfWall:
-        case Kind::BranchIfNoWall:
-        case Kind::BranchOther:
+        case LineKind::Turn: m_command = ExecutorCommand(ExecutorCommand::Kind::Turn); break;
+        case LineKind::Step: m_command = ExecutorCommand(ExecutorCommand::Kind::Step); break;
+        case LineKind::Jump: m_command = ExecutorCommand(ExecutorCommand::Kind::Jump); break;
+        case LineKind::BranchIfWall:
+        case LineKind::BranchIfNoWall:
+        case LineKind::BranchOther:
             step = StatementDone;
-            push(Routine::Branch, frame.index);
+            push(Routine::Branch, {.branch = BranchStep::Head}, frame.index);
             return Flow::Continue;
-        case Kind::LoopIfWall:
-        case Kind::LoopIfNoWall:
-        case Kind::LoopOther:
+        case LineKind::LoopIfWall:
+        case LineKind::LoopIfNoWall:
+        case LineKind::LoopOther:
             step = StatementDone;
-            push(Routine::Loop, frame.index);
+            push(Routine::Loop, {.loop = LoopStep::Test}, frame.index);
             return Flow::Continue;
-        case Kind::ProcedureHead: step = Delay; return skipProcedureDescription(frame);
-        case Kind::Call:
+        case LineKind::ProcedureHead: step = Delay; return skipProcedureDescription(frame);
+        case LineKind::Call:
             step = Delay;
-            push(Routine::Call, frame.index);
+            push(Routine::Call, {.call = CallStep::Start}, frame.index);
             return Flow::Continue;
         default: step = Delay; return executeLine(frame);
         }
         step = Delay;
-        push(Routine::Command, frame.index);
+        push(Routine::Command, {}, frame.index);
         return Flow::Continue;
     case StatementDone: frame.index = m_returnIndex; [[fallthrough]];
     case Delay:
@@ -217,7 +215,7 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
                     return missingLine("ВСЁ");
                 frame.index = end;
                 highlight(end);
-                step = m_lines.kind(end) == Kind::Else ? ElseStart : Leave;
+                step = m_lines.kind(end) == LineKind::Else ? ElseStart : Leave;
             }
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
@@ -225,14 +223,14 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
         case ThenLine: {
             if (frame.index >= count)
                 return missingLine("ВСЁ");
-            const Kind kind = m_lines.kind(frame.index);
-            if (kind == Kind::Else) {
+            const LineKind kind = m_lines.kind(frame.index);
+            if (kind == LineKind::Else) {
                 const int end = m_lines.elseSkipEnd(frame.index);
                 if (end == AlgorithmLines::missing)
                     return missingLine("ВСЁ");
                 frame.index = end;
             }
-            if (kind == Kind::Else || kind == Kind::BranchEnd) {
+            if (kind == LineKind::Else || kind == LineKind::BranchEnd) {
                 highlight(frame.index);
                 step = Leave;
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
@@ -240,7 +238,7 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
                 continue;
             }
             step = ThenDone;
-            push(Routine::Line, frame.index);
+            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
             return Flow::Continue;
         }
         case ThenDone:
@@ -260,7 +258,7 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
         case ElseLine:
             if (frame.index >= count)
                 return missingLine("ВСЁ");
-            if (m_lines.kind(frame.index) == Kind::BranchEnd) {
+            if (m_lines.kind(frame.index) == LineKind::BranchEnd) {
                 highlight(frame.index);
                 step = Leave;
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
@@ -268,7 +266,7 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
                 continue;
             }
             step = ElseDone;
-            push(Routine::Line, frame.index);
+            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
             return Flow::Continue;
         case ElseDone:
             frame.index = m_returnIndex;
@@ -315,7 +313,7 @@ Interpreter::Flow Interpreter::executeLoop(Frame &frame)
         case BodyLine:
             if (frame.index >= count)
                 return missingLine("КЦ");
-            if (m_lines.kind(frame.index) == Kind::LoopEnd) {
+            if (m_lines.kind(frame.index) == LineKind::LoopEnd) {
                 frame.bodyEnded = true;
                 highlight(frame.index);
                 step = LoopEndDone;
@@ -324,7 +322,7 @@ Interpreter::Flow Interpreter::executeLoop(Frame &frame)
                 continue;
             }
             step = BodyDone;
-            push(Routine::Line, frame.index);
+            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
             return Flow::Continue;
         case LoopEndDone: step = BodyTest; return processEvents();
         case BodyDone:
@@ -397,7 +395,7 @@ Interpreter::Flow Interpreter::callProcedure(Frame &frame)
         case BodyLine:
             if (frame.index >= m_lines.count())
                 return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
-            if (m_lines.kind(frame.index) == Kind::ProcedureEnd) {
+            if (m_lines.kind(frame.index) == LineKind::ProcedureEnd) {
                 highlight(frame.index);
                 step = Leave;
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
@@ -412,7 +410,7 @@ Interpreter::Flow Interpreter::callProcedure(Frame &frame)
                 continue;
             }
             step = LineDone;
-            push(Routine::Line, frame.index);
+            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
             return Flow::Continue;
         case LineDone:
             frame.index = m_returnIndex;
@@ -510,13 +508,13 @@ void Interpreter::setArrangement(int number)
     }
 }
 
-bool Interpreter::conditionHolds(Kind kind) const
+bool Interpreter::conditionHolds(LineKind kind) const
 {
     switch (kind) {
-    case Kind::BranchIfWall:
-    case Kind::LoopIfWall: return wallAhead(m_world);
-    case Kind::BranchIfNoWall:
-    case Kind::LoopIfNoWall: return !wallAhead(m_world);
+    case LineKind::BranchIfWall:
+    case LineKind::LoopIfWall: return wallAhead(m_world);
+    case LineKind::BranchIfNoWall:
+    case LineKind::LoopIfNoWall: return !wallAhead(m_world);
     default: return false;
     }
 }
@@ -552,7 +550,7 @@ Interpreter::Flow Interpreter::fail(const RunMessage &message)
 {
     m_message = message;
     m_stack.clear();
-    push(Routine::Abort, 0);
+    push(Routine::Abort, {.abort = AbortStep::ShowMessage}, 0);
     return Flow::Continue;
 }
 
@@ -586,19 +584,4 @@ void Interpreter::returnFromRoutine(int index)
 {
     m_returnIndex = index;
     m_stack.pop_back();
-}
-
-void Interpreter::push(Routine routine, int index)
-{
-    Frame &frame = m_stack.emplace_back(Frame{routine, {}, false, index, index});
-    switch (routine) {
-    case Routine::Run: frame.step.run = RunStep::Start; break;
-    case Routine::Pass: frame.step.pass = PassStep::Start; break;
-    case Routine::Line: frame.step.line = LineStep::Execute; break;
-    case Routine::Branch: frame.step.branch = BranchStep::Head; break;
-    case Routine::Loop: frame.step.loop = LoopStep::Test; break;
-    case Routine::Call: frame.step.call = CallStep::Start; break;
-    case Routine::Command: break;
-    case Routine::Abort: frame.step.abort = AbortStep::ShowMessage; break;
-    }
 }

@@ -84,9 +84,10 @@ private:
     enum class CallStep : unsigned char { Start, Enter, BodyLine, BeforeLine, LineDone, AfterLine, Leave };
     enum class AbortStep : unsigned char { ShowMessage, Finish };
 
-    // Each routine reads and writes only the member of its own; push() starts the one of
-    // the frame's routine. A command keeps its progress in m_command.
-    union Step {
+    // Each routine reads and writes only the member of its own, which push() starts. A
+    // command keeps its progress in m_command.
+    union Step
+    {
         RunStep run;
         PassStep pass;
         LineStep line;
@@ -101,8 +102,8 @@ private:
         Routine routine;
         Step step;
         bool bodyEnded = false; // a loop: its body's "КЦ" is reached, the head is tested next
-        int index = 0;          // the line the routine stands on (its in/out index)
-        int head = 0;           // the line that began the routine
+        int index = 0;          // the line the routine stands on (a call: the line of its body)
+        int head = 0;           // the line that began the routine (a call comes back on it)
     };
 
     enum class Flow { Continue, Yield };
@@ -121,7 +122,7 @@ private:
     void refreshFieldView();
     void redrawField();
     void setArrangement(int number);
-    bool conditionHolds(AlgorithmLines::Kind kind) const;
+    bool conditionHolds(LineKind kind) const;
     Flow wait(int milliseconds);
     Flow processEvents();
     Flow showMessage(const RunMessage &message);
@@ -129,7 +130,11 @@ private:
     Flow missingLine(const char *line);
     Flow finishRun(RunEnd end);
     void returnFromRoutine(int index);
-    void push(Routine routine, int index);
+    // `first` is the routine's first step (a command has none).
+    void push(Routine routine, Step first, int index)
+    {
+        m_stack.push_back(Frame{routine, first, false, index, index});
+    }
 
     AlgorithmLines m_lines;
     World &m_world;
