@@ -5,8 +5,6 @@
 #include "editor/contextmenustate.h"
 #include "editor/procedurename.h"
 
-namespace K = AlgorithmKeyword;
-
 namespace {
 
 EditOutcome recountOnly()
@@ -16,22 +14,32 @@ EditOutcome recountOnly()
     return outcome;
 }
 
-bool isBranchEnd(const QString &line)
+bool opensBranch(LineKind kind)
 {
-    return commandText(line) == K::branchEnd;
+    return isBranchHead(kind);
 }
 
-bool isLoopEnd(const QString &line)
+bool closesBranch(LineKind kind)
 {
-    return commandText(line) == K::loopEnd;
+    return kind == LineKind::BranchEnd;
 }
 
-bool isProcedureEnd(const QString &line)
+bool opensLoop(LineKind kind)
 {
-    return commandText(line) == K::procedureEnd;
+    return isLoopHead(kind);
 }
 
-bool never(const QString &)
+bool closesLoop(LineKind kind)
+{
+    return kind == LineKind::LoopEnd;
+}
+
+bool closesProcedure(LineKind kind)
+{
+    return kind == LineKind::ProcedureEnd;
+}
+
+bool never(LineKind)
 {
     return false;
 }
@@ -52,10 +60,10 @@ bool AlgorithmDeletion::deleteUnit(int row, Opens opens, Closes closes, bool del
         m_text.removeLines(row, 1);
         if (!m_text.isValidRow(row))
             return false;
-        const QString &line = m_text.line(row);
-        if (opens(line))
+        const LineKind kind = lineKind(m_text.line(row));
+        if (opens(kind))
             ++depth;
-        else if (closes(line))
+        else if (closes(kind))
             --depth;
     } while (depth > 0);
     if (deleteCloser)
@@ -103,9 +111,9 @@ EditOutcome AlgorithmDeletion::deleteConstruct()
     // Only openers and closers of the construct's own kind count: a loop inside a
     // branch goes with it as ordinary lines, and so does a branch inside a loop.
     if (isBranchHead(head))
-        return reselect(i, deleteUnit(i, isBranchHead, isBranchEnd, true));
+        return reselect(i, deleteUnit(i, opensBranch, closesBranch, true));
     if (isLoopHead(head))
-        return reselect(i, deleteUnit(i, isLoopHead, isLoopEnd, true));
+        return reselect(i, deleteUnit(i, opensLoop, closesLoop, true));
     return recountOnly();
 }
 
@@ -114,10 +122,10 @@ EditOutcome AlgorithmDeletion::deleteElseBranch()
     if (!m_text.hasCurrentLine())
         return {};
     const int i = m_text.currentRow();
-    if (commandText(m_text.currentLine()) != K::otherwise)
+    if (lineKind(m_text.currentLine()) != LineKind::Else)
         return recountOnly();
     // The branch keeps its "ВСЁ", which becomes current.
-    return reselect(i, deleteUnit(i, isBranchHead, isBranchEnd, false));
+    return reselect(i, deleteUnit(i, opensBranch, closesBranch, false));
 }
 
 EditOutcome AlgorithmDeletion::deleteProcedure()
@@ -136,7 +144,7 @@ EditOutcome AlgorithmDeletion::deleteProcedure()
     }
     m_procedureNames.removeOne(name);
     // Descriptions never nest, so the first end line closes this one.
-    EditOutcome outcome = reselect(i, deleteUnit(i, never, isProcedureEnd, true));
+    EditOutcome outcome = reselect(i, deleteUnit(i, never, closesProcedure, true));
     outcome.procedureNamesChanged = true;
     return outcome;
 }

@@ -2,121 +2,17 @@
 
 namespace K = AlgorithmKeyword;
 
-int indentationLength(const QString &line)
-{
-    int length = 0;
-    while (length < line.size() && line.at(length).unicode() <= 32)
-        ++length;
-    return length;
-}
-
-QString commandText(const QString &line)
-{
-    return line.mid(indentationLength(line));
-}
-
-bool isCommandLine(const QString &line)
-{
-    const QString t = commandText(line);
-    return t == K::step || t == K::jump || t == K::turn;
-}
-
-bool isBranchHead(const QString &line)
-{
-    return commandText(line).startsWith(QStringLiteral("ЕСЛИ"));
-}
-
-bool isLoopHead(const QString &line)
-{
-    return commandText(line).startsWith(QStringLiteral("ПОКА"));
-}
-
-bool isProcedureHead(const QString &line)
-{
-    return commandText(line).startsWith(K::procedure);
-}
-
-bool isCallLine(const QString &line)
-{
-    return commandText(line).startsWith(K::call);
-}
-
-bool isCommentLine(const QString &line)
-{
-    return commandText(line).startsWith(K::comment);
-}
-
-bool isBlankLine(const QString &line)
-{
-    return indentationLength(line) == line.size();
-}
-
-bool isCountedLine(const QString &line)
-{
-    return !isBlankLine(line) && !isCommentLine(line);
-}
-
-LineKind lineKind(const QString &line)
-{
-    const QString t = commandText(line);
-    if (t.isEmpty())
-        return LineKind::Blank;
-    if (t.startsWith(QStringLiteral("АЛГОРИТМ")))
-        return LineKind::Title;
-    if (t.startsWith(QStringLiteral("Дано")))
-        return LineKind::Given;
-    if (t.startsWith(QStringLiteral("Надо")))
-        return LineKind::Goal;
-    if (t == K::begin)
-        return LineKind::Begin;
-    if (t == K::end)
-        return LineKind::End;
-    if (t == K::step || t == K::jump || t == K::turn)
-        return LineKind::Command;
-    if (t.startsWith(QStringLiteral("ЕСЛИ")))
-        return LineKind::BranchHead;
-    if (t == K::then)
-        return LineKind::Then;
-    if (t == K::otherwise)
-        return LineKind::Else;
-    if (t == K::branchEnd)
-        return LineKind::BranchEnd;
-    if (t.startsWith(QStringLiteral("ПОКА")))
-        return LineKind::LoopHead;
-    if (t == K::loopBegin)
-        return LineKind::LoopBegin;
-    if (t == K::loopEnd)
-        return LineKind::LoopEnd;
-    if (t.startsWith(K::procedure))
-        return LineKind::ProcedureHead;
-    if (t == K::procedureEnd)
-        return LineKind::ProcedureEnd;
-    if (t.startsWith(K::call))
-        return LineKind::Call;
-    if (t.startsWith(K::comment))
-        return LineKind::Comment;
-    return LineKind::Other;
-}
-
-QString procedureHeadName(const QString &line)
-{
-    return commandText(line).mid(10);
-}
-
-QString callName(const QString &line)
-{
-    return commandText(line).mid(6);
-}
-
 QString insertionIndent(const QString &line)
 {
-    const int b = indentationLength(line);
-    const QString t = line.mid(b);
-    int blanks = b;
-    if (t == K::branchEnd)
-        blanks = b + 7;
-    else if (t == K::loopEnd || t == K::otherwise || t == K::end || t == K::procedureEnd)
-        blanks = b + 4;
+    int blanks = indentationLength(line);
+    switch (lineKind(line)) {
+    case LineKind::BranchEnd: blanks += 7; break;
+    case LineKind::LoopEnd:
+    case LineKind::Else:
+    case LineKind::End:
+    case LineKind::ProcedureEnd: blanks += 4; break;
+    default: break;
+    }
     return QString(blanks, QLatin1Char(' '));
 }
 
@@ -154,11 +50,11 @@ int rowAfterPupilSelection(const QStringList &lines, int row)
 {
     if (row < 0 || row >= lines.size())
         return -1;
-    const QString t = commandText(lines.at(row));
+    const LineKind kind = lineKind(lines.at(row));
     int target = row;
-    if (t == K::loopBegin || t == K::then)
+    if (kind == LineKind::LoopBegin || kind == LineKind::Then)
         target = row + 1;
-    else if (isHeaderOrBegin(t))
+    else if (isHeaderOrBegin(commandText(lines.at(row))))
         target = skeletonFirstBodyRow;
     else
         return row;

@@ -1,17 +1,18 @@
 #include "editor/algorithmstatistics.h"
 
-#include "editor/algorithmline.h"
+#include "editor/linekind.h"
 
 AlgorithmCounts countAlgorithm(const QStringList &lines)
 {
     AlgorithmCounts counts;
     for (const QString &line : lines) {
-        counts.commands += isCommandLine(line);
-        counts.branches += isBranchHead(line);
-        counts.loops += isLoopHead(line);
-        counts.procedures += isProcedureHead(line);
-        counts.calls += isCallLine(line);
-        counts.lines += isCountedLine(line);
+        const LineKind kind = lineKind(line);
+        counts.commands += isCommand(kind);
+        counts.branches += isBranchHead(kind);
+        counts.loops += isLoopHead(kind);
+        counts.procedures += kind == LineKind::ProcedureHead;
+        counts.calls += kind == LineKind::Call;
+        counts.lines += isCounted(kind);
     }
     return counts;
 }

@@ -3,11 +3,34 @@
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
 
-namespace K = AlgorithmKeyword;
+namespace {
+
+bool isSimple(LineKind kind)
+{
+    return isCommand(kind) || kind == LineKind::Blank || kind == LineKind::Call || kind == LineKind::Comment;
+}
+
+// The skeleton's lines and the lines that close a construct.
+bool isFixed(LineKind kind)
+{
+    switch (kind) {
+    case LineKind::Title:
+    case LineKind::Given:
+    case LineKind::Goal:
+    case LineKind::Begin:
+    case LineKind::End:
+    case LineKind::LoopEnd:
+    case LineKind::BranchEnd:
+    case LineKind::ProcedureEnd: return true;
+    default: return false;
+    }
+}
+
+} // namespace
 
 bool isSimpleLine(const QString &line)
 {
-    return isCommandLine(line) || isBlankLine(line) || isCallLine(line) || isCommentLine(line);
+    return isSimple(lineKind(line));
 }
 
 ContextMenuState contextMenuState(const AlgorithmText &text)
@@ -20,20 +43,16 @@ ContextMenuState contextMenuState(const AlgorithmText &text)
     }
 
     // Each rule only disables; several may apply to one line.
-    const QString line = text.currentLine();
-    const QString t = commandText(line);
-    if (isSimpleLine(line))
+    const LineKind kind = lineKind(text.currentLine());
+    if (isSimple(kind))
         menu.deleteConstruct = menu.deleteProcedure = menu.deleteElseBranch = false;
-    if (t == K::otherwise)
+    if (kind == LineKind::Else)
         menu.deleteConstruct = menu.deleteLine = menu.deleteProcedure = false;
-    if (isBranchHead(line) || isLoopHead(line))
+    if (isBranchHead(kind) || isLoopHead(kind))
         menu.deleteLine = menu.deleteElseBranch = menu.deleteProcedure = false;
-    if (t == K::begin || t == K::end || t.startsWith(QStringLiteral("Дано"))
-        || t.startsWith(QStringLiteral("Надо")) || t.startsWith(QStringLiteral("АЛГОРИТМ")) || t == K::loopEnd
-        || t == K::branchEnd || t == K::procedureEnd) {
+    if (isFixed(kind))
         menu.deleteConstruct = menu.deleteElseBranch = menu.deleteLine = menu.deleteProcedure = false;
-    }
-    if (isProcedureHead(line))
+    if (kind == LineKind::ProcedureHead)
         menu.deleteLine = menu.deleteElseBranch = menu.deleteConstruct = false;
     return menu;
 }

@@ -1,25 +1,20 @@
 #include "world/algorithmlines.h"
 
-#include "editor/algorithmline.h"
-
 #include <QHash>
 
 namespace {
 
-using Kind = AlgorithmLines::Kind;
-
-bool isBranchHead(Kind kind)
+// The scans count only the heads whose condition can hold: a head with any other text is
+// executed as one, but does not open a level for them.
+bool isWallBranchHead(LineKind kind)
 {
-    return kind == Kind::BranchIfWall || kind == Kind::BranchIfNoWall;
+    return kind == LineKind::BranchIfWall || kind == LineKind::BranchIfNoWall;
 }
 
-bool isLoopHead(Kind kind)
+bool isWallLoopHead(LineKind kind)
 {
-    return kind == Kind::LoopIfWall || kind == Kind::LoopIfNoWall;
+    return kind == LineKind::LoopIfWall || kind == LineKind::LoopIfNoWall;
 }
-
-const QString procedurePrefix = QStringLiteral("ПРОЦЕДУРА");
-const QString callPrefix = QStringLiteral("ДЕЛАЙ");
 
 } // namespace
 
@@ -34,64 +29,22 @@ AlgorithmLines::AlgorithmLines(const QStringList &lines)
     m_loopSkip.assign(count, notScanned);
     m_procedureEnd.assign(count, notScanned);
 
-    // The first description of each name wins; names run from the 11th character on.
+    // The first description of each name wins.
     QHash<QString, int> procedures;
-    QStringList texts;
-    texts.reserve(lines.size());
     for (int row = 0; row < lines.size(); ++row) {
-        const QString text = commandText(lines[row]);
-        const Kind kind = classify(text);
+        const LineKind kind = lineKind(lines[row]);
         m_kinds.push_back(kind);
-        m_mainEnd.push_back(lines[row] == QStringLiteral("КОН"));
-        if (kind == Kind::ProcedureHead) {
-            const QString name = text.mid(10);
+        m_mainEnd.push_back(lines[row] == AlgorithmKeyword::end);
+        if (kind == LineKind::ProcedureHead) {
+            const QString name = procedureHeadName(lines[row]);
             if (!procedures.contains(name))
                 procedures.insert(name, row);
         }
-        texts.append(text);
     }
     for (int row = 0; row < lines.size(); ++row) {
-        if (m_kinds[size_t(row)] == Kind::Call)
-            m_callTargets[size_t(row)] = procedures.value(texts[row].mid(6), -1);
+        if (m_kinds[size_t(row)] == LineKind::Call)
+            m_callTargets[size_t(row)] = procedures.value(callName(lines[row]), -1);
     }
-}
-
-AlgorithmLines::Kind AlgorithmLines::classify(const QString &text)
-{
-    // The order of the tests matters only in principle: no two of them can both hold.
-    if (text == QStringLiteral("ПОВОРОТ"))
-        return Kind::Turn;
-    if (text == QStringLiteral("ШАГ"))
-        return Kind::Step;
-    if (text == QStringLiteral("ПРЫЖОК"))
-        return Kind::Jump;
-    if (text.startsWith(QStringLiteral("ЕСЛИ"))) {
-        if (text == QStringLiteral("ЕСЛИ впереди стена"))
-            return Kind::BranchIfWall;
-        if (text == QStringLiteral("ЕСЛИ впереди НЕ стена"))
-            return Kind::BranchIfNoWall;
-        return Kind::BranchOther;
-    }
-    if (text.startsWith(QStringLiteral("ПОКА"))) {
-        if (text == QStringLiteral("ПОКА впереди стена"))
-            return Kind::LoopIfWall;
-        if (text == QStringLiteral("ПОКА впереди НЕ стена"))
-            return Kind::LoopIfNoWall;
-        return Kind::LoopOther;
-    }
-    if (text.startsWith(procedurePrefix))
-        return Kind::ProcedureHead;
-    if (text.startsWith(callPrefix))
-        return Kind::Call;
-    if (text == QStringLiteral("ИНАЧЕ"))
-        return Kind::Else;
-    if (text == QStringLiteral("ВСЁ"))
-        return Kind::BranchEnd;
-    if (text == QStringLiteral("КЦ"))
-        return Kind::LoopEnd;
-    if (text == QStringLiteral("КОНЕЦ ПРОЦЕДУРЫ"))
-        return Kind::ProcedureEnd;
-    return Kind::Other;
 }
 
 int AlgorithmLines::branchSkipEnd(int head)
@@ -130,12 +83,12 @@ int AlgorithmLines::scanBranchSkip(int from) const
 {
     int depth = 1;
     for (int row = from; row < count(); ++row) {
-        const Kind k = kind(row);
-        if (isBranchHead(k))
+        const LineKind k = kind(row);
+        if (isWallBranchHead(k))
             ++depth;
-        if ((k == Kind::Else || k == Kind::BranchEnd) && depth == 1)
+        if ((k == LineKind::Else || k == LineKind::BranchEnd) && depth == 1)
             return row;
-        if (k == Kind::BranchEnd)
+        if (k == LineKind::BranchEnd)
             --depth;
     }
     return missing;
@@ -145,10 +98,10 @@ int AlgorithmLines::scanElseSkip(int from) const
 {
     int depth = 1;
     for (int row = from; row < count(); ++row) {
-        const Kind k = kind(row);
-        if (isBranchHead(k))
+        const LineKind k = kind(row);
+        if (isWallBranchHead(k))
             ++depth;
-        if (k == Kind::BranchEnd) {
+        if (k == LineKind::BranchEnd) {
             if (depth == 1)
                 return row;
             --depth;
@@ -161,10 +114,10 @@ int AlgorithmLines::scanLoopSkip(int from) const
 {
     int depth = 1;
     for (int row = from; row < count(); ++row) {
-        const Kind k = kind(row);
-        if (k == Kind::LoopEnd && --depth == 0)
+        const LineKind k = kind(row);
+        if (k == LineKind::LoopEnd && --depth == 0)
             return row;
-        if (isLoopHead(k))
+        if (isWallLoopHead(k))
             ++depth;
     }
     return missing;
@@ -173,7 +126,7 @@ int AlgorithmLines::scanLoopSkip(int from) const
 int AlgorithmLines::scanProcedureEnd(int from) const
 {
     for (int row = from; row < count(); ++row) {
-        if (kind(row) == Kind::ProcedureEnd)
+        if (kind(row) == LineKind::ProcedureEnd)
             return row;
     }
     return missing;

@@ -1,42 +1,26 @@
 #pragma once
 
+#include "editor/linekind.h"
+
 #include <QStringList>
 
 #include <vector>
 
-// The algorithm's lines as the interpreter sees them: each line's kind, decided once from
-// its command text (the line without its leading characters of codes 0 to 32), and the
-// answers of the forward scans, found at most once per start line. The text does not
+// The algorithm's lines as the interpreter sees them: each line's kind, decided once, and
+// the answers of the forward scans, found at most once per start line. The text does not
 // change during a run, so none of this is worked out again while the executor moves.
+// Lines of the kinds that are no statement (the header, НАЧ, ТО, НЦ, comments, blank
+// lines, anything else) do nothing when executed.
 class AlgorithmLines
 {
 public:
-    enum class Kind : unsigned char {
-        Other,          // header lines, НАЧ, comments, blank lines, ТО, НЦ, anything else
-        Turn,           // ПОВОРОТ
-        Step,           // ШАГ
-        Jump,           // ПРЫЖОК
-        BranchIfWall,   // ЕСЛИ впереди стена
-        BranchIfNoWall, // ЕСЛИ впереди НЕ стена
-        BranchOther,    // any other text beginning ЕСЛИ: never holds
-        LoopIfWall,     // ПОКА впереди стена
-        LoopIfNoWall,   // ПОКА впереди НЕ стена
-        LoopOther,      // any other text beginning ПОКА: never holds
-        ProcedureHead,  // begins ПРОЦЕДУРА
-        Call,           // begins ДЕЛАЙ
-        Else,           // ИНАЧЕ
-        BranchEnd,      // ВСЁ
-        LoopEnd,        // КЦ
-        ProcedureEnd    // КОНЕЦ ПРОЦЕДУРЫ
-    };
-
     // A scan's answer when it runs past the last line.
     static constexpr int missing = -1;
 
     explicit AlgorithmLines(const QStringList &lines);
 
     int count() const { return int(m_kinds.size()); }
-    Kind kind(int row) const { return m_kinds[size_t(row)]; }
+    LineKind kind(int row) const { return m_kinds[size_t(row)]; }
     // Is the whole line, leading blanks included, exactly "КОН"?
     bool isMainEnd(int row) const { return m_mainEnd[size_t(row)]; }
     // For a call line: the first procedure head with the called name, or -1.
@@ -52,9 +36,6 @@ public:
     // From the line after a procedure head: the first "КОНЕЦ ПРОЦЕДУРЫ".
     int procedureEnd(int head);
 
-    // The command text of a line: leading characters of codes 0 to 32 removed.
-    static Kind classify(const QString &commandText);
-
 private:
     static constexpr int notScanned = -2;
 
@@ -63,7 +44,7 @@ private:
     int scanLoopSkip(int from) const;
     int scanProcedureEnd(int from) const;
 
-    std::vector<Kind> m_kinds;
+    std::vector<LineKind> m_kinds;
     std::vector<bool> m_mainEnd;
     std::vector<int> m_callTargets;
     std::vector<int> m_branchSkip;

@@ -32,7 +32,6 @@ public:
     Pause advance(const CommandContext &context);
 
     bool hasCrashed() const { return m_crashed; }
-    bool isDone() const { return m_done; }
 
 private:
     Pause executeStep(const CommandContext &context);

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 
-using Kind = AlgorithmLines::Kind;
-
 Interpreter::Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
                          FieldCanvas *canvas, RunObserver *observer, int callDepthLimit)
     : m_lines(lines)
@@ -27,7 +25,7 @@ RunYield Interpreter::resume()
         return m_yield;
     if (!m_started) {
         m_started = true;
-        push(Routine::Run, 0);
+        push(Routine::Run, {.run = RunStep::Start}, 0);
     }
     for (;;) {
         Frame &frame = m_stack.back();
@@ -51,9 +49,11 @@ RunYield Interpreter::resume()
 // (the first wall's variant changing slowest), each complete pass announced by a message.
 Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
 {
+    using enum RunStep;
+    RunStep &step = frame.step.run;
     for (;;) {
-        switch (frame.step) {
-        case 0:
+        switch (step) {
+        case Start:
             redrawField();
             highlight(m_lines.count() > 0 ? 0 : -1);
             refreshFieldView();
@@ -64,33 +64,33 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
             m_variableWalls = std::min(m_world.walls.variableWallCount(), int(WallModel::maxVariableWalls));
             if (m_variableWalls == 0) {
                 m_arrangement.clear();
-                frame.step = 4;
-                push(Routine::Pass, 0);
+                step = Finish;
+                push(Routine::Pass, {.pass = PassStep::Start}, 0);
                 return Flow::Continue;
             }
             if (m_observer)
                 m_observer->wallTimersStopped(m_variableWalls);
-            frame.aux = 0;
-            frame.step = 1;
+            m_arrangementNumber = 0;
+            step = NextArrangement;
             continue;
-        case 1:
-            if (frame.aux == 1 << m_variableWalls) {
-                frame.step = 4;
+        case NextArrangement:
+            if (m_arrangementNumber == 1 << m_variableWalls) {
+                step = Finish;
                 continue;
             }
             redrawField();
             highlight(m_lines.count() > 0 ? 0 : -1);
-            setArrangement(frame.aux);
+            setArrangement(m_arrangementNumber);
             refreshFieldView();
-            frame.step = 2;
-            push(Routine::Pass, 0);
+            step = PassDone;
+            push(Routine::Pass, {.pass = PassStep::Start}, 0);
             return Flow::Continue;
-        case 2: frame.step = 3; return showMessage(arrangementMessage(m_arrangement));
-        case 3:
-            ++frame.aux;
-            frame.step = 1;
+        case PassDone: step = MessageClosed; return showMessage(arrangementMessage(m_arrangement));
+        case MessageClosed:
+            ++m_arrangementNumber;
+            step = NextArrangement;
             continue;
-        default:
+        case Finish:
             highlight(m_lastPassEnd < m_lines.count() ? m_lastPassEnd : -1);
             return finishRun(RunEnd::Complete);
         }
@@ -100,21 +100,23 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
 // One pass from line 0 up to the first line that is exactly "КОН" (or the end of the text).
 Interpreter::Flow Interpreter::runPass(Frame &frame)
 {
+    using enum PassStep;
+    PassStep &step = frame.step.pass;
     for (;;) {
-        switch (frame.step) {
-        case 0:
+        switch (step) {
+        case Start:
             m_inPass = true;
             m_passHighlights = 0;
             m_passLines = 0;
             if (m_observer)
                 m_observer->passStarted(m_arrangement);
             frame.index = 0;
-            frame.step = 1;
+            step = NextLine;
             continue;
-        case 1:
+        case NextLine:
             if (frame.index < m_lines.count() && !m_lines.isMainEnd(frame.index)) {
-                frame.step = 2;
-                push(Routine::Line, frame.index);
+                step = LineDone;
+                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
                 return Flow::Continue;
             }
             m_lastPassEnd = frame.index;
@@ -123,15 +125,15 @@ Interpreter::Flow Interpreter::runPass(Frame &frame)
                 m_observer->passEnded(RunEnd::Complete, m_passLines);
             returnFromRoutine(frame.index);
             return Flow::Continue;
-        case 2:
+        case LineDone:
             frame.index = m_returnIndex;
-            frame.step = 3;
+            step = AfterLine;
             return processEvents();
-        default:
+        case AfterLine:
             if (m_stopRequested)
                 return finishRun(RunEnd::Stopped);
             ++frame.index;
-            frame.step = 1;
+            step = NextLine;
             continue;
         }
     }
@@ -141,57 +143,62 @@ Interpreter::Flow Interpreter::runPass(Frame &frame)
 // The index comes back on the last line the statement consumed.
 Interpreter::Flow Interpreter::executeLine(Frame &frame)
 {
-    switch (frame.step) {
-    case 0:
+    using enum LineStep;
+    LineStep &step = frame.step.line;
+    switch (step) {
+    case Execute:
         highlight(frame.index);
         ++m_passLines;
         switch (m_lines.kind(frame.index)) {
-        case Kind::Turn: m_command = ExecutorCommand(ExecutorCommand::Kind::Turn); break;
-        case Kind::Step: m_command = ExecutorCommand(ExecutorCommand::Kind::Step); break;
-        case Kind::Jump: m_command = ExecutorCommand(ExecutorCommand::Kind::Jump); break;
-        case Kind::BranchIfWall:
-        case Kind::BranchIfNoWall:
-        case Kind::BranchOther:
-            frame.step = 2;
-            push(Routine::Branch, frame.index);
+        case LineKind::Turn: m_command = ExecutorCommand(ExecutorCommand::Kind::Turn); break;
+        case LineKind::Step: m_command = ExecutorCommand(ExecutorCommand::Kind::Step); break;
+        case LineKind::Jump: m_command = ExecutorCommand(ExecutorCommand::Kind::Jump); break;
+        case LineKind::BranchIfWall:
+        case LineKind::BranchIfNoWall:
+        case LineKind::BranchOther:
+            step = StatementDone;
+            push(Routine::Branch, {.branch = BranchStep::Head}, frame.index);
             return Flow::Continue;
-        case Kind::LoopIfWall:
-        case Kind::LoopIfNoWall:
-        case Kind::LoopOther:
-            frame.step = 2;
-            push(Routine::Loop, frame.index);
+        case LineKind::LoopIfWall:
+        case LineKind::LoopIfNoWall:
+        case LineKind::LoopOther:
+            step = StatementDone;
+            push(Routine::Loop, {.loop = LoopStep::Test}, frame.index);
             return Flow::Continue;
-        case Kind::ProcedureHead: frame.step = 3; return skipProcedureDescription(frame);
-        case Kind::Call:
-            frame.step = 3;
-            push(Routine::Call, frame.index);
+        case LineKind::ProcedureHead: step = Delay; return skipProcedureDescription(frame);
+        case LineKind::Call:
+            step = Delay;
+            push(Routine::Call, {.call = CallStep::Start}, frame.index);
             return Flow::Continue;
-        default: frame.step = 3; return executeLine(frame);
+        default: step = Delay; return executeLine(frame);
         }
-        frame.step = 3;
-        push(Routine::Command, frame.index);
+        step = Delay;
+        push(Routine::Command, {}, frame.index);
         return Flow::Continue;
-    case 2: frame.index = m_returnIndex; [[fallthrough]];
-    case 3:
-        frame.step = 4;
+    case StatementDone: frame.index = m_returnIndex; [[fallthrough]];
+    case Delay:
+        step = Leave;
         if (wait(m_context.delays.lineDelay) == Flow::Yield)
             return Flow::Yield;
         [[fallthrough]];
-    default: returnFromRoutine(frame.index); return Flow::Continue;
+    case Leave: break;
     }
+    returnFromRoutine(frame.index);
+    return Flow::Continue;
 }
 
 // ЕСЛИ: the then part up to its "ИНАЧЕ" or "ВСЁ", or the else part, each line executed in
 // turn; comes back on the branch's "ВСЁ" line (unless stopped).
 Interpreter::Flow Interpreter::executeBranch(Frame &frame)
 {
-    enum Step { Head, Decide, ThenLine, ThenDone, ThenTest, ElseStart, ElseLine, ElseDone, ElseTest, Leave };
+    using enum BranchStep;
+    BranchStep &step = frame.step.branch;
     const int count = m_lines.count();
     for (;;) {
-        switch (frame.step) {
+        switch (step) {
         case Head:
             highlight(frame.head);
-            frame.step = Decide;
+            step = Decide;
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
             continue;
@@ -201,14 +208,14 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
                     return missingLine("ТО");
                 highlight(frame.head + 1);
                 frame.index = frame.head + 2;
-                frame.step = ThenLine;
+                step = ThenLine;
             } else {
                 const int end = m_lines.branchSkipEnd(frame.head);
                 if (end == AlgorithmLines::missing)
                     return missingLine("ВСЁ");
                 frame.index = end;
                 highlight(end);
-                frame.step = m_lines.kind(end) == Kind::Else ? ElseStart : Leave;
+                step = m_lines.kind(end) == LineKind::Else ? ElseStart : Leave;
             }
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
@@ -216,62 +223,62 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
         case ThenLine: {
             if (frame.index >= count)
                 return missingLine("ВСЁ");
-            const Kind kind = m_lines.kind(frame.index);
-            if (kind == Kind::Else) {
+            const LineKind kind = m_lines.kind(frame.index);
+            if (kind == LineKind::Else) {
                 const int end = m_lines.elseSkipEnd(frame.index);
                 if (end == AlgorithmLines::missing)
                     return missingLine("ВСЁ");
                 frame.index = end;
             }
-            if (kind == Kind::Else || kind == Kind::BranchEnd) {
+            if (kind == LineKind::Else || kind == LineKind::BranchEnd) {
                 highlight(frame.index);
-                frame.step = Leave;
+                step = Leave;
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
                     return Flow::Yield;
                 continue;
             }
-            frame.step = ThenDone;
-            push(Routine::Line, frame.index);
+            step = ThenDone;
+            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
             return Flow::Continue;
         }
         case ThenDone:
             frame.index = m_returnIndex;
-            frame.step = ThenTest;
+            step = ThenTest;
             return processEvents();
         case ThenTest:
             if (m_stopRequested)
                 break;
             ++frame.index;
-            frame.step = ThenLine;
+            step = ThenLine;
             continue;
         case ElseStart:
             ++frame.index;
-            frame.step = ElseLine;
+            step = ElseLine;
             continue;
         case ElseLine:
             if (frame.index >= count)
                 return missingLine("ВСЁ");
-            if (m_lines.kind(frame.index) == Kind::BranchEnd) {
+            if (m_lines.kind(frame.index) == LineKind::BranchEnd) {
                 highlight(frame.index);
-                frame.step = Leave;
+                step = Leave;
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
                     return Flow::Yield;
                 continue;
             }
-            frame.step = ElseDone;
-            push(Routine::Line, frame.index);
+            step = ElseDone;
+            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
             return Flow::Continue;
         case ElseDone:
             frame.index = m_returnIndex;
-            frame.step = ElseTest;
+            step = ElseTest;
             return processEvents();
         case ElseTest:
             if (m_stopRequested)
                 break;
             ++frame.index;
-            frame.step = ElseLine;
+            step = ElseLine;
             continue;
-        default: break;
+        case Leave: break;
         }
         returnFromRoutine(frame.index);
         return Flow::Continue;
@@ -282,13 +289,14 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
 // at its own level; then the head once more and on to the matching "КЦ".
 Interpreter::Flow Interpreter::executeLoop(Frame &frame)
 {
-    enum Step { Test, Begin, BodyLine, LoopEndDone, BodyDone, BodyTest, Finish };
+    using enum LoopStep;
+    LoopStep &step = frame.step.loop;
     const int count = m_lines.count();
     for (;;) {
-        switch (frame.step) {
+        switch (step) {
         case Test:
             highlight(frame.head);
-            frame.step = conditionHolds(m_lines.kind(frame.head)) ? Begin : Finish;
+            step = conditionHolds(m_lines.kind(frame.head)) ? Begin : Finish;
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
             continue;
@@ -297,29 +305,29 @@ Interpreter::Flow Interpreter::executeLoop(Frame &frame)
                 return missingLine("НЦ");
             highlight(frame.head + 1);
             frame.index = frame.head + 2;
-            frame.aux = 1;
-            frame.step = BodyLine;
+            frame.bodyEnded = false;
+            step = BodyLine;
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
             continue;
         case BodyLine:
             if (frame.index >= count)
                 return missingLine("КЦ");
-            if (m_lines.kind(frame.index) == Kind::LoopEnd) {
-                --frame.aux;
+            if (m_lines.kind(frame.index) == LineKind::LoopEnd) {
+                frame.bodyEnded = true;
                 highlight(frame.index);
-                frame.step = LoopEndDone;
+                step = LoopEndDone;
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
                     return Flow::Yield;
                 continue;
             }
-            frame.step = BodyDone;
-            push(Routine::Line, frame.index);
+            step = BodyDone;
+            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
             return Flow::Continue;
-        case LoopEndDone: frame.step = BodyTest; return processEvents();
+        case LoopEndDone: step = BodyTest; return processEvents();
         case BodyDone:
             frame.index = m_returnIndex;
-            frame.step = BodyTest;
+            step = BodyTest;
             return processEvents();
         case BodyTest:
             if (m_stopRequested) {
@@ -327,14 +335,14 @@ Interpreter::Flow Interpreter::executeLoop(Frame &frame)
                 return Flow::Continue;
             }
             ++frame.index;
-            if (frame.aux == 0) {
+            if (frame.bodyEnded) {
                 frame.index = frame.head;
-                frame.step = Test;
+                step = Test;
             } else {
-                frame.step = BodyLine;
+                step = BodyLine;
             }
             continue;
-        default: {
+        case Finish: {
             const int end = m_lines.loopSkipEnd(frame.head);
             if (end == AlgorithmLines::missing)
                 return missingLine("КЦ");
@@ -359,65 +367,66 @@ Interpreter::Flow Interpreter::skipProcedureDescription(Frame &frame)
 // highlighted; the caller goes on after its ДЕЛАЙ line. An unknown name does nothing.
 Interpreter::Flow Interpreter::callProcedure(Frame &frame)
 {
-    enum Step { Start, Enter, BodyLine, BeforeLine, LineDone, AfterLine, Leave };
+    using enum CallStep;
+    CallStep &step = frame.step.call;
     for (;;) {
-        switch (frame.step) {
+        switch (step) {
         case Start:
-            frame.step = Enter;
+            step = Enter;
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
             continue;
         case Enter: {
-            const int target = m_lines.callTarget(frame.index);
+            const int target = m_lines.callTarget(frame.head);
             if (target < 0) {
-                returnFromRoutine(frame.index);
+                returnFromRoutine(frame.head);
                 return Flow::Continue;
             }
             if (m_callDepth >= m_callDepthLimit)
                 return fail(callsTooDeepMessage(m_callDepthLimit));
             ++m_callDepth;
             highlight(target);
-            frame.aux = target + 1;
-            frame.step = BodyLine;
+            frame.index = target + 1;
+            step = BodyLine;
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
             continue;
         }
         case BodyLine:
-            if (frame.aux >= m_lines.count())
+            if (frame.index >= m_lines.count())
                 return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
-            if (m_lines.kind(frame.aux) == Kind::ProcedureEnd) {
-                highlight(frame.aux);
-                frame.step = Leave;
+            if (m_lines.kind(frame.index) == LineKind::ProcedureEnd) {
+                highlight(frame.index);
+                step = Leave;
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
                     return Flow::Yield;
                 continue;
             }
-            frame.step = BeforeLine;
+            step = BeforeLine;
             return processEvents();
         case BeforeLine:
             if (m_stopRequested) {
-                frame.step = Leave;
+                step = Leave;
                 continue;
             }
-            frame.step = LineDone;
-            push(Routine::Line, frame.aux);
+            step = LineDone;
+            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
             return Flow::Continue;
         case LineDone:
-            frame.aux = m_returnIndex;
-            frame.step = AfterLine;
+            frame.index = m_returnIndex;
+            step = AfterLine;
             return processEvents();
         case AfterLine:
             if (m_stopRequested) {
-                frame.step = Leave;
+                step = Leave;
                 continue;
             }
-            ++frame.aux;
-            frame.step = BodyLine;
+            ++frame.index;
+            step = BodyLine;
             continue;
-        default:
+        case Leave:
             --m_callDepth;
-            returnFromRoutine(frame.index);
+            returnFromRoutine(frame.head);
             return Flow::Continue;
         }
     }
@@ -447,8 +456,9 @@ Interpreter::Flow Interpreter::playCommand()
 // The run cannot go on: its message (already in m_message), then the end.
 Interpreter::Flow Interpreter::abortRun(Frame &frame)
 {
-    if (frame.step == 0) {
-        frame.step = 1;
+    AbortStep &step = frame.step.abort;
+    if (step == AbortStep::ShowMessage) {
+        step = AbortStep::Finish;
         return showMessage(m_message);
     }
     return finishRun(RunEnd::Error);
@@ -498,13 +508,13 @@ void Interpreter::setArrangement(int number)
     }
 }
 
-bool Interpreter::conditionHolds(Kind kind) const
+bool Interpreter::conditionHolds(LineKind kind) const
 {
     switch (kind) {
-    case Kind::BranchIfWall:
-    case Kind::LoopIfWall: return wallAhead(m_world);
-    case Kind::BranchIfNoWall:
-    case Kind::LoopIfNoWall: return !wallAhead(m_world);
+    case LineKind::BranchIfWall:
+    case LineKind::LoopIfWall: return wallAhead(m_world);
+    case LineKind::BranchIfNoWall:
+    case LineKind::LoopIfNoWall: return !wallAhead(m_world);
     default: return false;
     }
 }
@@ -540,7 +550,7 @@ Interpreter::Flow Interpreter::fail(const RunMessage &message)
 {
     m_message = message;
     m_stack.clear();
-    push(Routine::Abort, 0);
+    push(Routine::Abort, {.abort = AbortStep::ShowMessage}, 0);
     return Flow::Continue;
 }
 
@@ -574,9 +584,4 @@ void Interpreter::returnFromRoutine(int index)
 {
     m_returnIndex = index;
     m_stack.pop_back();
-}
-
-void Interpreter::push(Routine routine, int index)
-{
-    m_stack.push_back(Frame{routine, 0, index, index, 0});
 }

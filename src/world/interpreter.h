@@ -44,7 +44,6 @@ public:
 
     // The stop button: the run ends at the next place where it tests for a stop.
     void requestStop() { m_stopRequested = true; }
-    bool isStopRequested() const { return m_stopRequested; }
 
     bool isFinished() const { return m_finished; }
     RunEnd end() const { return m_end; }
@@ -65,13 +64,46 @@ public:
 private:
     enum class Routine : unsigned char { Run, Pass, Line, Branch, Loop, Call, Command, Abort };
 
+    // The steps of each routine: where its frame goes on when the routine is resumed.
+    enum class RunStep : unsigned char { Start, NextArrangement, PassDone, MessageClosed, Finish };
+    enum class PassStep : unsigned char { Start, NextLine, LineDone, AfterLine };
+    enum class LineStep : unsigned char { Execute, StatementDone, Delay, Leave };
+    enum class BranchStep : unsigned char {
+        Head,
+        Decide,
+        ThenLine,
+        ThenDone,
+        ThenTest,
+        ElseStart,
+        ElseLine,
+        ElseDone,
+        ElseTest,
+        Leave
+    };
+    enum class LoopStep : unsigned char { Test, Begin, BodyLine, LoopEndDone, BodyDone, BodyTest, Finish };
+    enum class CallStep : unsigned char { Start, Enter, BodyLine, BeforeLine, LineDone, AfterLine, Leave };
+    enum class AbortStep : unsigned char { ShowMessage, Finish };
+
+    // Each routine reads and writes only the member of its own, which push() starts. A
+    // command keeps its progress in m_command.
+    union Step
+    {
+        RunStep run;
+        PassStep pass;
+        LineStep line;
+        BranchStep branch;
+        LoopStep loop;
+        CallStep call;
+        AbortStep abort;
+    };
+
     struct Frame
     {
         Routine routine;
-        unsigned char step = 0;
-        int index = 0; // the line the routine stands on (its in/out index)
-        int head = 0;  // the line that began the routine
-        int aux = 0;   // per routine: arrangement number, loop depth
+        Step step;
+        bool bodyEnded = false; // a loop: its body's "КЦ" is reached, the head is tested next
+        int index = 0;          // the line the routine stands on (a call: the line of its body)
+        int head = 0;           // the line that began the routine (a call comes back on it)
     };
 
     enum class Flow { Continue, Yield };
@@ -90,7 +122,7 @@ private:
     void refreshFieldView();
     void redrawField();
     void setArrangement(int number);
-    bool conditionHolds(AlgorithmLines::Kind kind) const;
+    bool conditionHolds(LineKind kind) const;
     Flow wait(int milliseconds);
     Flow processEvents();
     Flow showMessage(const RunMessage &message);
@@ -98,7 +130,11 @@ private:
     Flow missingLine(const char *line);
     Flow finishRun(RunEnd end);
     void returnFromRoutine(int index);
-    void push(Routine routine, int index);
+    // `first` is the routine's first step (a command has none).
+    void push(Routine routine, Step first, int index)
+    {
+        m_stack.push_back(Frame{routine, first, false, index, index});
+    }
 
     AlgorithmLines m_lines;
     World &m_world;
@@ -113,6 +149,8 @@ private:
     RunMessage m_message;
     QList<int> m_arrangement;
     int m_variableWalls = 0;
+    // The arrangement of the current pass, counted from 0 (see setArrangement()).
+    int m_arrangementNumber = 0;
     int m_returnIndex = 0;
     int m_lastPassEnd = 0;
     int m_currentRow = -1;
