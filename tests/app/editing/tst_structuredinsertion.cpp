@@ -3,7 +3,10 @@
 
 #include "app/editorsession.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 
 class TestStructuredInsertion : public QObject
@@ -108,10 +111,10 @@ void TestStructuredInsertion::commandsBeforeEnd()
         s.key(Qt::Key_F2);
     QCOMPARE(s.lines().mid(3), (QStringList{"НАЧ", "    ШАГ", "    ШАГ", "    ШАГ", "КОН"}));
     QCOMPARE(s.text().currentLine(), QStringLiteral("КОН"));
-    QCOMPARE(s.window.lstCom->currentIndex().row(), 7);
+    QCOMPARE(s.list()->currentIndex().row(), 7);
     // The buttons do the same as the keys, in the order given.
-    QTest::mouseClick(s.window.PPButtonJump, Qt::LeftButton);
-    QTest::mouseClick(s.window.PPButtonTurn, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(s.window, "PPButtonJump"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(s.window, "PPButtonTurn"), Qt::LeftButton);
     QCOMPARE(s.lines().mid(7), (QStringList{"    ПРЫЖОК", "    ПОВОРОТ", "КОН"}));
     QCOMPARE(s.currentRow(), 9);
 }
@@ -120,10 +123,10 @@ void TestStructuredInsertion::modifiedFunctionKeysInsertNothing()
 {
     EditorSession s;
     // Shift+F2 is the shortcut of "Разработка", disabled while editing.
-    QVERIFY(!s.window.NMainWork->isEnabled());
+    QVERIFY(!control<QAction>(s.window, "NMainWork")->isEnabled());
     for (Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
         for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F7, Qt::Key_F8})
-            QTest::keyClick(s.window.lstCom, key, modifier);
+            QTest::keyClick(s.list(), key, modifier);
     }
     QCOMPARE(s.lines().size(), 5);
     QVERIFY(s.editor->PanelIf->isHidden());
@@ -142,7 +145,7 @@ void TestStructuredInsertion::branchThenCommand()
     QCOMPARE(indentedRows(s.lines().mid(4)),
              (QStringList{"4|ЕСЛИ впереди стена", "7|ТО", "7|ИНАЧЕ", "4|ВСЁ", "0|КОН"}));
     QCOMPARE(s.currentRow(), 6);
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonIf);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonIf"));
     s.key(Qt::Key_F2);
     QCOMPARE(s.lines().at(6), QStringLiteral("           ШАГ"));
     QCOMPARE(s.lines().at(5), QStringLiteral("       ТО"));
@@ -169,13 +172,15 @@ void TestStructuredInsertion::insertionsEnableDebugging()
     QFETCH(QString, typed);
     QFETCH(bool, enabled);
     EditorSession s;
-    // In "Начать" the keys still insert, and only some insertions enable "Отладка".
-    s.window.applyStage(WorkStage::Begin);
-    QVERIFY(!s.window.NMainDebug->isEnabled());
-    // The call needs its panel serving calls, which the stage's disabled buttons do not allow.
-    if (!typed.isEmpty())
-        s.window.PPButtonDoProc->setEnabled(true);
-    s.window.lstTsk->setFocus();
+    if (typed.isEmpty()) {
+        // In "Начать" the keys still insert, and only some insertions enable "Отладка".
+        s.window.applyStage(WorkStage::Begin);
+    } else {
+        // A call needs its panel serving calls, which only "Разработка" gives.
+        s.window.setDebuggingOffered(false);
+    }
+    QVERIFY(!control<QAction>(s.window, "NMainDebug")->isEnabled());
+    control<QListWidget>(s.window, "lstTsk")->setFocus();
     for (int key : keys)
         s.key(Qt::Key(key));
     if (!typed.isEmpty()) {
@@ -183,7 +188,7 @@ void TestStructuredInsertion::insertionsEnableDebugging()
         s.key(Qt::Key_Return);
     }
     QVERIFY(s.lines().size() > 5);
-    QCOMPARE(s.window.NMainDebug->isEnabled(), enabled);
+    QCOMPARE(control<QAction>(s.window, "NMainDebug")->isEnabled(), enabled);
 }
 
 void TestStructuredInsertion::statisticsAfterInsertion_data()
@@ -247,12 +252,12 @@ void TestStructuredInsertion::scrollsToMiddle()
         s.key(Qt::Key_F2);
     QCOMPARE(s.lines().size(), 104);
     s.clickRow(key == Qt::Key_F4 ? 103 : 40);
-    s.window.lstCom->scrollToTop();
+    s.list()->scrollToTop();
     QCOMPARE(s.topRow(), 0);
     s.key(Qt::Key(key));
     if (key == Qt::Key_F7 || key == Qt::Key_F8)
         s.key(Qt::Key_Return);
-    QCOMPARE(s.window.lstCom->verticalScrollBar()->value(), expectedTop);
+    QCOMPARE(s.list()->verticalScrollBar()->value(), expectedTop);
     QCOMPARE(s.topRow(), expectedTop);
 }
 
@@ -278,7 +283,7 @@ void TestStructuredInsertion::conditionPanels()
     QVERIFY(shown->isHidden());
     s.key(Qt::Key(key));
     QVERIFY(shown->isVisible());
-    const QWidget *commands = s.window.PPPanelSystCom;
+    const QWidget *commands = control<CommandPanel>(s.window, "PPPanelSystCom");
     const QWidget *pressed = s.window.findChild<QPushButton *>(button);
     QCOMPARE(shown->geometry(),
              QRect(commands->x() + commands->width(), commands->y() + pressed->y(), 185, 73));
@@ -316,7 +321,7 @@ void TestStructuredInsertion::conditionPanelKeys()
     s.key(Qt::Key_Return);
     QCOMPARE(s.lines().mid(4), (QStringList{"    ПОКА впереди стена", "    НЦ", "    КЦ", "КОН"}));
     QCOMPARE(s.currentRow(), 6);
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonWhile);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonWhile"));
 }
 
 void TestStructuredInsertion::callOfNewName()
@@ -324,8 +329,8 @@ void TestStructuredInsertion::callOfNewName()
     EditorSession s;
     s.key(Qt::Key_F6);
     QVERIFY(s.editor->PanelProc->isVisible());
-    QVERIFY(!s.window.PPButtonProc->isEnabled());
-    QVERIFY(s.window.PPButtonDoProc->isEnabled());
+    QVERIFY(!control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
+    QVERIFY(control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     // No name yet: the focus is in the field for a new one.
     QCOMPARE(QApplication::focusWidget(), s.newName());
     s.type(QStringLiteral("обход"));
@@ -333,8 +338,8 @@ void TestStructuredInsertion::callOfNewName()
     QCOMPARE(s.lines().mid(4), (QStringList{"    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 5);
     QVERIFY(s.editor->PanelProc->isHidden());
-    QVERIFY(s.window.PPButtonProc->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonDoProc);
+    QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
     QCOMPARE(s.names()->names(), QStringList{"обход"});
 
     // A second call of the same name, chosen from the list, appends nothing.
@@ -347,7 +352,7 @@ void TestStructuredInsertion::callOfNewName()
         (QStringList{"    ДЕЛАЙ обход", "    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 6);
     QVERIFY(s.editor->PanelProc->isHidden());
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonDoProc);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
 }
 
 void TestStructuredInsertion::describedNameRefused()
@@ -356,7 +361,7 @@ void TestStructuredInsertion::describedNameRefused()
     s.enterNewName(Qt::Key_F5, QStringLiteral("угол"));
     QCOMPARE(s.lines().mid(5), (QStringList{"ПРОЦЕДУРА угол", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 6);
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonProc);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonProc"));
     const QStringList before = s.lines();
 
     // Chosen from the list for a new description: refused, and the panel stays open.
@@ -368,8 +373,8 @@ void TestStructuredInsertion::describedNameRefused()
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text, QStringLiteral("Процедура с именем угол уже описана"));
     QVERIFY(s.editor->PanelProc->isVisible());
-    QVERIFY(s.window.PPButtonProc->isEnabled());
-    QVERIFY(!s.window.PPButtonDoProc->isEnabled());
+    QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
+    QVERIFY(!control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     QCOMPARE(s.lines(), before);
 
     // Typed in again: the same message, the text stays in the field.
@@ -430,7 +435,7 @@ void TestStructuredInsertion::newNameRules()
         QCOMPARE(s.names()->names(), QStringList{"Угол"});
         QVERIFY(s.editor->PanelProc->isVisible());
         QCOMPARE(s.newName()->text(), name);
-        QVERIFY(!s.window.PPButtonProc->isEnabled());
+        QVERIFY(!control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
     }
 }
 
@@ -499,7 +504,7 @@ void TestStructuredInsertion::procedurePanelClosing()
     s.enterNewName(Qt::Key_F5, QStringLiteral("а"));
     const QStringList before = s.lines();
     s.key(Qt::Key_F5);
-    QVERIFY(!s.window.PPButtonDoProc->isEnabled());
+    QVERIFY(!control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     if (where == "list")
         QTest::keyClick(s.names(), Qt::Key_Escape);
     else if (where == "field")
@@ -507,10 +512,10 @@ void TestStructuredInsertion::procedurePanelClosing()
     else
         s.window.formKeyDown(Qt::Key_Escape);
     QVERIFY(s.editor->PanelProc->isHidden());
-    QVERIFY(s.window.PPButtonProc->isEnabled());
-    QVERIFY(s.window.PPButtonDoProc->isEnabled());
+    QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
+    QVERIFY(control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     if (where != "window")
-        QCOMPARE(QApplication::focusWidget(), s.window.PPButtonDoProc);
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
     QCOMPARE(s.lines(), before);
 }
 
@@ -653,7 +658,7 @@ void TestStructuredInsertion::selectionRule()
             s.clickRow(clicked);
         }
         QCOMPARE(s.currentRow(), selected);
-        QCOMPARE(s.window.lstCom->currentIndex().row(), selected);
+        QCOMPARE(s.list()->currentIndex().row(), selected);
     }
 }
 
@@ -665,7 +670,7 @@ void TestStructuredInsertion::keyboardCannotPassLoopBegin()
     s.key(Qt::Key_F2);
     s.clickRow(6);
     QCOMPARE(s.text().currentLine(), QStringLiteral("        ШАГ"));
-    s.window.lstCom->setFocus();
+    s.list()->setFocus();
     s.key(Qt::Key_Up);
     QCOMPARE(s.currentRow(), 6);
     s.key(Qt::Key_Down);
