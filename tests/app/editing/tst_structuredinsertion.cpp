@@ -28,6 +28,8 @@ private slots:
     void conditionPanels();
     void conditionPanelKeys();
     void callOfNewName();
+    void procedurePanelKeepsItsPurpose_data();
+    void procedurePanelKeepsItsPurpose();
     void describedNameRefused();
     void newNameRules_data();
     void newNameRules();
@@ -353,6 +355,45 @@ void TestStructuredInsertion::callOfNewName()
     QCOMPARE(s.currentRow(), 6);
     QVERIFY(s.editor->PanelProc->isHidden());
     QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
+}
+
+void TestStructuredInsertion::procedurePanelKeepsItsPurpose_data()
+{
+    QTest::addColumn<int>("panelKey");
+    QTest::addColumn<QString>("disabledButton");
+    QTest::addColumn<QStringList>("tail");
+    QTest::newRow("description") << int(Qt::Key_F5) << "PPButtonDoProc"
+                                 << QStringList{"КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"};
+    QTest::newRow("call") << int(Qt::Key_F6) << "PPButtonProc"
+                          << QStringList{"    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"};
+}
+
+void TestStructuredInsertion::procedurePanelKeepsItsPurpose()
+{
+    QFETCH(int, panelKey);
+    QFETCH(QString, disabledButton);
+    QFETCH(QStringList, tail);
+    EditorSession s;
+    s.key(Qt::Key(panelKey));
+    QVERIFY(s.editor->PanelProc->isVisible());
+    const QStringList before = s.lines();
+
+    // In "Отладка" the open panel inserts nothing.
+    s.window.nMainDebugClick();
+    s.newName()->setFocus();
+    s.type(QStringLiteral("обход"));
+    QTest::keyClick(s.newName(), Qt::Key_Return);
+    QCOMPARE(s.lines(), before);
+
+    // Back in "Разработка" it serves what it was opened for, and its buttons say so.
+    s.window.nMainWorkClick();
+    QVERIFY(s.editor->PanelProc->isVisible());
+    QVERIFY(!s.window.findChild<QPushButton *>(disabledButton)->isEnabled());
+    s.newName()->clear();
+    s.newName()->setFocus();
+    s.type(QStringLiteral("обход"));
+    QTest::keyClick(s.newName(), Qt::Key_Return);
+    QCOMPARE(s.lines().mid(4), tail);
 }
 
 void TestStructuredInsertion::describedNameRefused()
