@@ -11,6 +11,7 @@
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -100,13 +101,19 @@ QStringList roundTheBorder()
     return lines;
 }
 
+// The window's controls as the pupil finds them: by their names.
+QAction *menuItem(const WorkWindow &window, const QString &name)
+{
+    return window.findChild<QAction *>(name);
+}
+
 void openWork(WorkWindow &window, const QStringList &algorithm)
 {
-    window.NMainBegin->trigger();
-    window.NMainWork->trigger();
+    menuItem(window, QStringLiteral("NMainBegin"))->trigger();
+    menuItem(window, QStringLiteral("NMainWork"))->trigger();
     window.algorithm().setLines(algorithm);
-    window.NMainDebug->setEnabled(true);
-    window.NMainDebug->trigger();
+    menuItem(window, QStringLiteral("NMainDebug"))->setEnabled(true);
+    menuItem(window, QStringLiteral("NMainDebug"))->trigger();
 }
 
 } // namespace
@@ -128,8 +135,8 @@ int main(int argc, char *argv[])
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return 1;
-        window.NMainBegin->trigger();
-        window.NMainWork->trigger();
+        menuItem(window, QStringLiteral("NMainBegin"))->trigger();
+        menuItem(window, QStringLiteral("NMainWork"))->trigger();
         QTest::qWait(500);
         std::printf("resident memory, maze open in the work window: %.1f MB\n", residentMegabytes());
         std::printf("idle, maze open (three wall timers swapping): %.2f %% of one core over 10 s\n",
@@ -159,12 +166,12 @@ int main(int argc, char *argv[])
         window.startRun(RunSpeed::Slow);
         std::printf("slow run for %.1f s: %.2f %% of one core\n", clock.elapsed() / 1000.0,
                     100 * (cpuSeconds() - cpu) / (clock.elapsed() / 1000.0));
-        window.NMainWork->trigger();
-        window.NMainDebug->setEnabled(true);
-        window.NMainDebug->trigger();
+        menuItem(window, QStringLiteral("NMainWork"))->trigger();
+        menuItem(window, QStringLiteral("NMainDebug"))->setEnabled(true);
+        menuItem(window, QStringLiteral("NMainDebug"))->trigger();
     }
 
-    PaintCounter paints(window.PaintImage);
+    PaintCounter paints(window.findChild<FieldView *>(QStringLiteral("PaintImage")));
     const double cpu = cpuSeconds();
     QElapsedTimer clock;
     clock.start();

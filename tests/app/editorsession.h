@@ -62,9 +62,9 @@ public:
         activated = QTest::qWaitForWindowActive(&window);
         window.applyStage(WorkStage::Begin);
         buildAlgorithmSkeleton(window.algorithm(), hasPointB);
-        window.ListStatist->addItems(resetStatistics());
+        window.showStatistics(resetStatistics());
         window.nMainWorkClick();
-        window.lstCom->setFocus();
+        list()->setFocus();
     }
 
     WorkWindow window;
@@ -73,15 +73,10 @@ public:
     bool activated = false;
 
     AlgorithmText &text() { return window.algorithm(); }
+    QListView *list() const { return control<QListView>(window, "lstCom"); }
     QStringList lines() { return text().lines(); }
     int currentRow() { return text().currentRow(); }
-    QStringList statistics() const
-    {
-        QStringList rows;
-        for (int row = 0; row < window.ListStatist->count(); ++row)
-            rows << window.ListStatist->item(row)->text();
-        return rows;
-    }
+    QStringList statistics() const { return window.statistics(); }
     ProcedureNameList *names() { return editor->PanelProc->ListBoxProc; }
     QLineEdit *newName() { return editor->PanelProc->EditNewProc; }
 
@@ -94,22 +89,19 @@ public:
 
     QPoint rowCentre(int row)
     {
-        window.lstCom->scrollTo(text().index(row, 0));
-        return window.lstCom->visualRect(text().index(row, 0)).center();
+        list()->scrollTo(text().index(row, 0));
+        return list()->visualRect(text().index(row, 0)).center();
     }
     // A left click on a row of the algorithm list.
-    void clickRow(int row)
-    {
-        QTest::mouseClick(window.lstCom->viewport(), Qt::LeftButton, {}, rowCentre(row));
-    }
+    void clickRow(int row) { QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
     // Opens the context menu over a row, as a right click does.
     void openMenuAt(int row)
     {
         const QPoint at = rowCentre(row);
-        QTest::mousePress(window.lstCom->viewport(), Qt::RightButton, {}, at);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.lstCom->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(window.lstCom->viewport(), &event);
-        QTest::mouseRelease(window.lstCom->viewport(), Qt::RightButton, {}, at);
+        QTest::mousePress(list()->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, list()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list()->viewport(), &event);
+        QTest::mouseRelease(list()->viewport(), Qt::RightButton, {}, at);
     }
     // Chooses a context-menu item for the current line, as the pupil does.
     void menu(QAction *item)
@@ -122,7 +114,7 @@ public:
     }
     // Selects a row as an operation would, without the selection rule.
     void select(int row) { text().setCurrentRow(row); }
-    int topRow() { return window.lstCom->indexAt(QPoint(2, 2)).row(); }
+    int topRow() { return list()->indexAt(QPoint(2, 2)).row(); }
 
     // Enters a new procedure name through the panel opened by F5 or F6.
     void enterNewName(Qt::Key panelKey, const QString &name)

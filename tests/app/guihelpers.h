@@ -8,6 +8,17 @@
 
 #include <functional>
 
+// A control of a window found by its object name, as the pupil finds it by its place
+// and caption; a missing control ends the test run.
+template<typename T = QWidget>
+T *control(const QObject &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
 // Runs an action on the next modal window that opens, from inside its event loop.
 // The action runs once the modal window is the active modal widget.
 inline void onNextModal(std::function<void(QWidget *)> action, QWidget *previous = nullptr)

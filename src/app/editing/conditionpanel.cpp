@@ -63,9 +63,9 @@ QPushButton *ConditionPanel::addButton(const ButtonText &text, int top, WallCond
     return button;
 }
 
-void ConditionPanel::openBeside(const QWidget *commandPanel, const QWidget *pressedButton)
+void ConditionPanel::openAt(const QPoint &topLeft)
 {
-    move(commandPanel->x() + commandPanel->width(), commandPanel->y() + pressedButton->y());
+    move(topLeft);
     show();
     raise();
     m_positive->setFocus(Qt::OtherFocusReason);

@@ -32,8 +32,9 @@ public:
     QPushButton *positiveButton() const { return m_positive; }
     QPushButton *negativeButton() const { return m_negative; }
 
-    // Shows the panel right of the command panel, its top level with the pressed button.
-    void openBeside(const QWidget *commandPanel, const QWidget *pressedButton);
+    // Shows the panel with its top left corner there (right of the command panel, level
+    // with the pressed button), its first button focused.
+    void openAt(const QPoint &topLeft);
 
 signals:
     void conditionChosen(WallCondition condition);

@@ -1,8 +1,6 @@
 #include "app/editing/editorcontroller.h"
 
-#include "app/editing/algorithmlistview.h"
 #include "app/editing/algorithmmenu.h"
-#include "app/editing/commandpanel.h"
 #include "app/editing/commentpanel.h"
 #include "app/editing/conditionpanel.h"
 #include "app/editing/editormessage.h"
@@ -17,8 +15,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QListWidget>
-#include <QPushButton>
 #include <QShortcut>
 
 EditorController::EditorController(WorkWindow &window, std::unique_ptr<AlgorithmFileDialogs> dialogs)
@@ -62,7 +58,7 @@ void EditorController::createPanels()
     connect(PanelProc, &ProcedurePanel::newNameEntered, this, &EditorController::enterNewProcedureName);
     connect(PanelProc, &ProcedurePanel::escapePressed, this, [this] {
         closeProcedurePanel();
-        m_window.PPButtonDoProc->setFocus(Qt::OtherFocusReason);
+        m_window.focusCommand(PanelCommand::DoProc);
     });
 
     PanelComment = new CommentPanel(client);
@@ -87,15 +83,16 @@ void EditorController::connectWindow()
 {
     connect(&m_window, &WorkWindow::panelCommandTriggered, this, &EditorController::panelCommand);
     connect(&m_window, &WorkWindow::developmentEntered, this, [this] {
+        // The stage enabled both procedure buttons; an open procedure panel keeps its purpose.
+        if (PanelProc->isVisible())
+            m_window.showProcedurePanelMode(m_procedureMode);
         // After a stopped run the highlight may rest where nothing may be inserted.
         if (m_text.hasCurrentLine())
             lstComClick(m_text.currentRow());
     });
-    if (auto *list = qobject_cast<AlgorithmListView *>(m_window.lstCom)) {
-        connect(list, &AlgorithmListView::rowSelectedByPupil, this, &EditorController::lstComClick);
-        connect(list, &AlgorithmListView::deleteKeyPressed, this, &EditorController::lstComDeleteKey);
-        connect(list, &AlgorithmListView::contextMenuRequested, this, &EditorController::comMenuPopup);
-    }
+    connect(&m_window, &WorkWindow::algorithmRowSelected, this, &EditorController::lstComClick);
+    connect(&m_window, &WorkWindow::algorithmDeleteKeyPressed, this, &EditorController::lstComDeleteKey);
+    connect(&m_window, &WorkWindow::algorithmMenuRequested, this, &EditorController::comMenuPopup);
     connect(&m_text, &AlgorithmText::modelReset, this, [this] {
         if (!m_replacingText)
             startNewAlgorithm();
@@ -125,33 +122,31 @@ void EditorController::panelCommand(PanelCommand command)
 
 void EditorController::openConditionPanel(ConditionPanel *panel, PanelCommand command)
 {
-    panel->openBeside(m_window.PPPanelSystCom, m_window.PPPanelSystCom->button(command));
+    panel->openAt(m_window.besideCommand(command));
 }
 
 void EditorController::openProcedurePanel(PanelCommand command)
 {
-    // The button left enabled tells what the panel serves.
-    if (command == PanelCommand::Proc)
-        m_window.PPButtonDoProc->setEnabled(false);
-    else
-        m_window.PPButtonProc->setEnabled(false);
+    m_procedureMode =
+        command == PanelCommand::Proc ? ProcedurePanelMode::Description : ProcedurePanelMode::Call;
+    // The button left enabled tells the pupil what the panel serves.
+    m_window.showProcedurePanelMode(m_procedureMode);
     PanelProc->open();
 }
 
 void EditorController::closeProcedurePanel()
 {
     PanelProc->hide();
-    m_window.PPButtonProc->setEnabled(true);
-    m_window.PPButtonDoProc->setEnabled(true);
+    m_procedureMode = ProcedurePanelMode::None;
+    m_window.showProcedurePanelMode(m_procedureMode);
 }
 
 ProcedurePanelMode EditorController::procedurePanelMode() const
 {
-    if (m_window.PPButtonProc->isEnabled())
-        return ProcedurePanelMode::Description;
-    if (m_window.PPButtonDoProc->isEnabled())
-        return ProcedurePanelMode::Call;
-    return ProcedurePanelMode::None;
+    // Outside "Разработка" the command panel is off, and the procedure panel with it.
+    if (m_window.stage() != WorkStage::Development)
+        return ProcedurePanelMode::None;
+    return m_procedureMode;
 }
 
 void EditorController::chooseProcedureName(const QString &name, bool byEnter)
@@ -160,7 +155,7 @@ void EditorController::chooseProcedureName(const QString &name, bool byEnter)
     edit([&] { return m_insertion.chooseProcedure(name, mode); });
     if (byEnter) {
         closeProcedurePanel();
-        m_window.PPButtonDoProc->setFocus(Qt::OtherFocusReason);
+        m_window.focusCommand(PanelCommand::DoProc);
     }
 }
 
@@ -175,7 +170,7 @@ void EditorController::enterNewProcedureName(const QString &name)
 void EditorController::insertComment(const QString &text)
 {
     edit([&] { return m_insertion.insertComment(text); });
-    m_window.lstCom->setFocus(Qt::OtherFocusReason);
+    m_window.focusAlgorithm();
 }
 
 void EditorController::lstComClick(int row)
@@ -283,21 +278,21 @@ void EditorController::apply(const EditOutcome &outcome)
         showProcedureNames();
     switch (outcome.statistics) {
     case StatisticsUpdate::None: break;
-    case StatisticsUpdate::Recount: showStatistics(updateStatistics(m_text.lines())); break;
-    case StatisticsUpdate::Reset: showStatistics(resetStatistics()); break;
+    case StatisticsUpdate::Recount: m_window.showStatistics(updateStatistics(m_text.lines())); break;
+    case StatisticsUpdate::Reset: m_window.showStatistics(resetStatistics()); break;
     }
     if (outcome.enablesDebugging)
-        m_window.NMainDebug->setEnabled(true);
+        m_window.setDebuggingOffered(true);
     if (outcome.closesProcedurePanel)
         closeProcedurePanel();
     if (outcome.topRow)
         scrollToTop(*outcome.topRow);
     switch (outcome.focus) {
     case EditorFocus::Unchanged: break;
-    case EditorFocus::IfButton: m_window.PPButtonIf->setFocus(Qt::OtherFocusReason); break;
-    case EditorFocus::WhileButton: m_window.PPButtonWhile->setFocus(Qt::OtherFocusReason); break;
-    case EditorFocus::ProcButton: m_window.PPButtonProc->setFocus(Qt::OtherFocusReason); break;
-    case EditorFocus::DoProcButton: m_window.PPButtonDoProc->setFocus(Qt::OtherFocusReason); break;
+    case EditorFocus::IfButton: m_window.focusCommand(PanelCommand::If); break;
+    case EditorFocus::WhileButton: m_window.focusCommand(PanelCommand::While); break;
+    case EditorFocus::ProcButton: m_window.focusCommand(PanelCommand::Proc); break;
+    case EditorFocus::DoProcButton: m_window.focusCommand(PanelCommand::DoProc); break;
     }
     if (!outcome.message.isEmpty())
         showEditorMessage(&m_window, outcome.message);
@@ -307,16 +302,7 @@ void EditorController::scrollToTop(int row)
 {
     if (m_text.isEmpty())
         return;
-    // The rows just inserted must be laid out before the list can scroll to them.
-    m_window.lstCom->doItemsLayout();
-    const int top = std::clamp(row, 0, m_text.count() - 1);
-    m_window.lstCom->scrollTo(m_text.index(top, 0), QAbstractItemView::PositionAtTop);
-}
-
-void EditorController::showStatistics(const QStringList &rows)
-{
-    m_window.ListStatist->clear();
-    m_window.ListStatist->addItems(rows);
+    m_window.scrollAlgorithmTo(std::clamp(row, 0, m_text.count() - 1));
 }
 
 void EditorController::showProcedureNames(bool keepSelection)
@@ -332,9 +318,8 @@ EditorSnapshot EditorController::snapshot() const
     state.lines = m_text.lines();
     state.currentRow = m_text.currentRow();
     state.procedureNames = m_procedureNames;
-    for (int row = 0; row < m_window.ListStatist->count(); ++row)
-        state.statistics << m_window.ListStatist->item(row)->text();
-    state.debuggingEnabled = m_window.NMainDebug->isEnabled();
+    state.statistics = m_window.statistics();
+    state.debuggingEnabled = m_window.isDebuggingOffered();
     return state;
 }
 
@@ -346,14 +331,14 @@ void EditorController::restore(const EditorSnapshot &state)
     m_replacingText = false;
     m_procedureNames = state.procedureNames;
     showProcedureNames();
-    showStatistics(state.statistics);
-    m_window.NMainDebug->setEnabled(state.debuggingEnabled);
+    m_window.showStatistics(state.statistics);
+    m_window.setDebuggingOffered(state.debuggingEnabled);
 }
 
 bool EditorController::undoAllowed() const
 {
-    // Only while editing: the stage "Разработка" is the one with the list enabled.
-    return m_window.lstCom->isEnabled() && !m_window.isRunning();
+    // Only while editing.
+    return m_window.stage() == WorkStage::Development && !m_window.isRunning();
 }
 
 void EditorController::undo()

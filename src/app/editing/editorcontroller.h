@@ -95,7 +95,6 @@ private:
     EditOutcome edit(Edit &&change);
     void apply(const EditOutcome &outcome);
     void scrollToTop(int row);
-    void showStatistics(const QStringList &rows);
     void showProcedureNames(bool keepSelection = true);
 
     EditorSnapshot snapshot() const;
@@ -107,6 +106,8 @@ private:
     WorkWindow &m_window;
     AlgorithmText &m_text;
     QStringList m_procedureNames;
+    // What the open procedure panel serves; None while it is closed.
+    ProcedurePanelMode m_procedureMode = ProcedurePanelMode::None;
     AlgorithmInsertion m_insertion;
     AlgorithmDeletion m_deletion;
     AlgorithmFileActions m_files;

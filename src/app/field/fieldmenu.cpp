@@ -2,7 +2,6 @@
 
 #include "app/editing/editormessage.h"
 #include "app/editing/filedialoglabels.h"
-#include "app/field/fieldview.h"
 #include "app/work/workwindow.h"
 
 #include <QDir>
@@ -22,8 +21,7 @@ FieldMenu::FieldMenu(WorkWindow &window, QAction *printAction)
     if (printAction)
         addAction(printAction);
 
-    window.PaintImage->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(window.PaintImage, &QWidget::customContextMenuRequested, this, &FieldMenu::popupAt);
+    connect(&window, &WorkWindow::fieldMenuRequested, this, &FieldMenu::popupAt);
 }
 
 QString FieldMenu::saveTitle()
@@ -83,5 +81,5 @@ void FieldMenu::popupAt(const QPoint &fieldPosition)
     // let the text under the interpreter change.
     if (m_window.isRunning())
         return;
-    popup(m_window.PaintImage->mapToGlobal(fieldPosition));
+    popup(m_window.mapFieldToGlobal(fieldPosition));
 }

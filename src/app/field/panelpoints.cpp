@@ -4,7 +4,6 @@
 #include "app/editing/updown.h"
 #include "app/work/workwindow.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -101,7 +100,7 @@ PanelPoints::PanelPoints(WorkWindow &window)
 
     hide();
     window.setPointsPanel(this);
-    connect(window.NMainPoints, &QAction::triggered, this, &PanelPoints::nMainPointsClick);
+    connect(&window, &WorkWindow::pointsRequested, this, &PanelPoints::nMainPointsClick);
     connect(&window, &WorkWindow::fieldSizeChanged, this, [this](int size) { setUpperLimit(size - 1); });
 }
 

@@ -1,10 +1,8 @@
 #include "app/field/patternpanel.h"
 
 #include "app/common/hint.h"
-#include "app/work/taskstatementpanel.h"
 #include "app/work/workwindow.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -66,7 +64,7 @@ PatternPanel::PatternPanel(WorkWindow &window)
     // title window, and a desktop without a window manager would stack it below.
     window.addDockWidget(Qt::TopDockWidgetArea, this);
     hide();
-    connect(window.NMainPattern, &QAction::triggered, this, &PatternPanel::nMainPatternClick);
+    connect(&window, &WorkWindow::patternRequested, this, &PatternPanel::nMainPatternClick);
 }
 
 void PatternPanel::setPicture(const QImage &picture)
@@ -108,7 +106,6 @@ void PatternPanel::placeOverTaskPanel()
     m_placed = true;
     setFloating(true);
     adjustSize();
-    const QRect taskPanel = m_window.pnlTskNew->geometry();
-    const QPoint topLeft(taskPanel.x() + taskPanel.width() - width() + overhang, taskPanel.y());
-    move(m_window.pnlTskNew->parentWidget()->mapToGlobal(topLeft));
+    const QRect taskPanel = m_window.taskStatementArea();
+    move(taskPanel.x() + taskPanel.width() - width() + overhang, taskPanel.y());
 }

@@ -5,7 +5,6 @@
 #include "editor/algorithmtext.h"
 #include "world/interpreter.h"
 
-#include <QAction>
 #include <QEventLoop>
 #include <QMessageBox>
 
@@ -103,7 +102,7 @@ void RunController::fieldRefreshed()
 
 void RunController::workItemEnabledChanged(bool enabled)
 {
-    m_window.NMainWork->setEnabled(enabled);
+    m_window.setDevelopmentOffered(enabled);
 }
 
 void RunController::wallTimersStopped(int count)

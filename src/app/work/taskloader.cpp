@@ -2,17 +2,14 @@
 
 #include "app/field/patternpanel.h"
 #include "app/work/taskfolderdialog.h"
-#include "app/work/taskstatementpanel.h"
 #include "app/work/workwindow.h"
 #include "tasks/taskfolder.h"
 #include "tasks/tasksetup.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -69,7 +66,7 @@ TaskLoader::Outcome TaskLoader::loadFromCurrentDirectory()
         if (!loadPattern(taskFolder.patternFilePath()))
             return Outcome::Failed;
     } else {
-        m_window.NMainPattern->setVisible(false);
+        m_window.setPatternOffered(false);
         m_patternPanel.setShown(false);
     }
 
@@ -81,11 +78,8 @@ TaskLoader::Outcome TaskLoader::loadFromCurrentDirectory()
 void TaskLoader::applyTaskText()
 {
     const TaskData &task = m_window.task();
-    m_window.pnlTskNew->setStatement(task.statement);
-    m_window.NMainSize->setEnabled(task.sizeMenuEnabled);
-    const QList<QAction *> sizeItems{m_window.N1212, m_window.N1313, m_window.N1414, m_window.N1515};
-    for (int i = 0; i < sizeItems.size(); ++i)
-        sizeItems[i]->setEnabled(task.sizeItemEnabled[size_t(i)]);
+    m_window.showTaskStatement(task.statement);
+    m_window.setOfferedSizes(task.sizeMenuEnabled, task.sizeItemEnabled);
 }
 
 bool TaskLoader::loadPattern(const QString &fileName)
@@ -102,7 +96,7 @@ bool TaskLoader::loadPattern(const QString &fileName)
     }
     m_patternPanel.setPicture(picture);
     m_patternPanel.setShown(true);
-    m_window.NMainPattern->setVisible(true);
+    m_window.setPatternOffered(true);
     return true;
 }
 
@@ -113,8 +107,7 @@ void TaskLoader::setUpField()
     QStringList unusedNames;
     const QStringList statistics = startAlgorithm(
         m_window.algorithm(), m_procedureNames ? *m_procedureNames : unusedNames, m_window.task().hasPointB);
-    m_window.ListStatist->clear();
-    m_window.ListStatist->addItems(statistics);
+    m_window.showStatistics(statistics);
 
     const QList<QTimer *> timers = m_window.variableWallTimers();
     const int count = qMin(m_window.world().walls.variableWallCount(), int(timers.size()));

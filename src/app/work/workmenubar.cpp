@@ -43,10 +43,10 @@ WorkMenuBar::WorkMenuBar(QWidget *parent)
     NMainSize->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
     Hint::apply(NMainSize, QStringLiteral("Изменить размер поля | Изменить размер поля "));
     addAction(NMainSize);
-    N1212 = addSizeItem(QStringLiteral("N1212"), QStringLiteral("12 х 1&2"));
-    N1313 = addSizeItem(QStringLiteral("N1313"), QStringLiteral("13 x 1&3"));
-    N1414 = addSizeItem(QStringLiteral("N1414"), QStringLiteral("14 x 1&4"));
-    N1515 = addSizeItem(QStringLiteral("N1515"), QStringLiteral("15 x 1&5"));
+    N1212 = addSizeItem(QStringLiteral("N1212"), 12, QStringLiteral("12 х 1&2"));
+    N1313 = addSizeItem(QStringLiteral("N1313"), 13, QStringLiteral("13 x 1&3"));
+    N1414 = addSizeItem(QStringLiteral("N1414"), 14, QStringLiteral("14 x 1&4"));
+    N1515 = addSizeItem(QStringLiteral("N1515"), 15, QStringLiteral("15 x 1&5"));
 
     NMainPattern = addItem(
         QStringLiteral("NMainPattern"), QStringLiteral("Образец") + QString(8, u' '), 5, QKeySequence(),
@@ -66,9 +66,10 @@ QAction *WorkMenuBar::addItem(const QString &name, const QString &caption, int p
     return action;
 }
 
-QAction *WorkMenuBar::addSizeItem(const QString &name, const QString &caption)
+QAction *WorkMenuBar::addSizeItem(const QString &name, int fieldSize, const QString &caption)
 {
     QAction *action = sizeMenu->addAction(caption);
     action->setObjectName(name);
+    action->setData(fieldSize);
     return action;
 }

@@ -31,5 +31,6 @@ public:
 private:
     QAction *addItem(const QString &name, const QString &caption, int picture, const QKeySequence &shortcut,
                      const QString &hint);
-    QAction *addSizeItem(const QString &name, const QString &caption);
+    // The item carries its field size as its data.
+    QAction *addSizeItem(const QString &name, int fieldSize, const QString &caption);
 };

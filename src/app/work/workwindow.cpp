@@ -58,40 +58,32 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     setObjectName(QStringLiteral("frmRoZeridPupil"));
     setFont(windowFont());
 
-    MainMenu = new WorkMenuBar(this);
-    setMenuBar(MainMenu);
-    NMainBegin = MainMenu->NMainBegin;
-    NMainWork = MainMenu->NMainWork;
-    NMainDebug = MainMenu->NMainDebug;
-    NMainPoints = MainMenu->NMainPoints;
-    NMainSize = MainMenu->NMainSize;
-    NMainPattern = MainMenu->NMainPattern;
-    N1212 = MainMenu->N1212;
-    N1313 = MainMenu->N1313;
-    N1414 = MainMenu->N1414;
-    N1515 = MainMenu->N1515;
-    connect(NMainBegin, &QAction::triggered, this, &WorkWindow::nMainBeginClick);
-    connect(NMainWork, &QAction::triggered, this, &WorkWindow::nMainWorkClick);
-    connect(NMainDebug, &QAction::triggered, this, &WorkWindow::nMainDebugClick);
-    connect(MainMenu->sizeMenu, &QMenu::triggered, this, &WorkWindow::n1212Click);
+    m_menu = new WorkMenuBar(this);
+    setMenuBar(m_menu);
+    connect(m_menu->NMainBegin, &QAction::triggered, this, &WorkWindow::nMainBeginClick);
+    connect(m_menu->NMainWork, &QAction::triggered, this, &WorkWindow::nMainWorkClick);
+    connect(m_menu->NMainDebug, &QAction::triggered, this, &WorkWindow::nMainDebugClick);
+    connect(m_menu->NMainPoints, &QAction::triggered, this, &WorkWindow::pointsRequested);
+    connect(m_menu->NMainPattern, &QAction::triggered, this, &WorkWindow::patternRequested);
+    connect(m_menu->sizeMenu, &QMenu::triggered, this, &WorkWindow::n1212Click);
     // The shortcut of "Размер поля" opens its list under the item.
-    connect(NMainSize, &QAction::triggered, this, [this] {
+    connect(m_menu->NMainSize, &QAction::triggered, this, [this] {
         if (!m_running)
-            MainMenu->sizeMenu->popup(
-                MainMenu->mapToGlobal(MainMenu->actionGeometry(NMainSize).bottomLeft()));
+            m_menu->sizeMenu->popup(
+                m_menu->mapToGlobal(m_menu->actionGeometry(m_menu->NMainSize).bottomLeft()));
     });
 
     // A highlighted menu-bar item shows its long hint; the bar itself does not send it.
-    connect(MainMenu, &QMenuBar::hovered, this,
-            [this](QAction *item) { StatusBar1->showMessage(item ? item->statusTip() : QString()); });
+    connect(m_menu, &QMenuBar::hovered, this,
+            [this](QAction *item) { m_statusBar->showMessage(item ? item->statusTip() : QString()); });
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFixedHeight(WorkLayout::statusBarHeight);
-    StatusBar1->setAutoFillBackground(true);
-    StatusBar1->setBackgroundRole(QPalette::Base);
-    setStatusBar(StatusBar1);
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+    m_statusBar->setFixedHeight(WorkLayout::statusBarHeight);
+    m_statusBar->setAutoFillBackground(true);
+    m_statusBar->setBackgroundRole(QPalette::Base);
+    setStatusBar(m_statusBar);
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
@@ -103,13 +95,13 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
         timer->setObjectName(QStringLiteral("Timer%1").arg(k + 1));
         timer->setInterval(variableWallIntervals[k]);
         connect(timer, &QTimer::timeout, this, [this, k] { variableWallTimerTick(k + 1); });
-        (k == 0 ? Timer1 : k == 1 ? Timer2 : Timer3) = timer;
+        m_variableWallTimers[size_t(k)] = timer;
     }
 
     buildStageTable();
     placeWindow();
 
-    PaintImage->setPicture(&m_scene.picture());
+    m_fieldPanel->PaintImage->setPicture(&m_scene.picture());
     setFieldSize(12);
     m_delays = DelaySettings::forSpeed(RunSpeed::Slow);
     resetWork();
@@ -137,65 +129,57 @@ void WorkWindow::buildClientArea(QWidget *client)
 {
     const WorkLayout layout = WorkLayout::compute(m_layoutUnit);
 
-    ToolBarAlg = new RunToolBar(client);
-    ToolBarAlg->setGeometry(169, 1, 324, 25);
-    FixToolButtonDo = ToolBarAlg->FixToolButtonDo;
-    FixToolButtonQuick = ToolBarAlg->FixToolButtonQuick;
-    FixToolButtonResult = ToolBarAlg->FixToolButtonResult;
-    FixToolButtonStop = ToolBarAlg->FixToolButtonStop;
-    connect(ToolBarAlg, &RunToolBar::speedChosen, this, &WorkWindow::startRun);
-    connect(ToolBarAlg, &RunToolBar::stopClicked, this, &WorkWindow::fixToolButtonStopClick);
+    m_runTools = new RunToolBar(client);
+    m_runTools->setGeometry(169, 1, 324, 25);
+    connect(m_runTools, &RunToolBar::speedChosen, this, &WorkWindow::startRun);
+    connect(m_runTools, &RunToolBar::stopClicked, this, &WorkWindow::fixToolButtonStopClick);
 
-    pnlTskNew = new TaskStatementPanel(client);
-    pnlTskNew->setGeometry(layout.taskPanel);
-    lstTsk = pnlTskNew->lstTsk;
+    m_taskStatement = new TaskStatementPanel(client);
+    m_taskStatement->setGeometry(layout.taskPanel);
 
-    PPPanelSystCom = new CommandPanel(client);
-    PPPanelSystCom->setGeometry(layout.commandPanel);
-    PPButtonStep = PPPanelSystCom->PPButtonStep;
-    PPButtonJump = PPPanelSystCom->PPButtonJump;
-    PPButtonTurn = PPPanelSystCom->PPButtonTurn;
-    PPButtonProc = PPPanelSystCom->PPButtonProc;
-    PPButtonDoProc = PPPanelSystCom->PPButtonDoProc;
-    PPButtonIf = PPPanelSystCom->PPButtonIf;
-    PPButtonWhile = PPPanelSystCom->PPButtonWhile;
-    connect(PPPanelSystCom, &CommandPanel::commandChosen, this, &WorkWindow::triggerPanelCommand);
+    m_commands = new CommandPanel(client);
+    m_commands->setGeometry(layout.commandPanel);
+    connect(m_commands, &CommandPanel::commandChosen, this, &WorkWindow::triggerPanelCommand);
 
-    lstCom = new AlgorithmListView(client);
-    lstCom->setObjectName(QStringLiteral("lstCom"));
-    lstCom->setGeometry(layout.algorithmList);
+    m_algorithmList = new AlgorithmListView(client);
+    m_algorithmList->setObjectName(QStringLiteral("lstCom"));
+    m_algorithmList->setGeometry(layout.algorithmList);
     QFont listFont(QStringLiteral("Arial"));
     listFont.setPixelSize(13);
-    lstCom->setFont(listFont);
-    lstCom->setItemDelegate(new FixedRowDelegate(algorithmRowHeight, lstCom));
-    lstCom->setUniformItemSizes(true);
-    lstCom->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstCom->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstCom->setModel(m_algorithm);
-    m_halfVisibleLines = ::halfVisibleLines(lstCom->height());
+    m_algorithmList->setFont(listFont);
+    m_algorithmList->setItemDelegate(new FixedRowDelegate(algorithmRowHeight, m_algorithmList));
+    m_algorithmList->setUniformItemSizes(true);
+    m_algorithmList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_algorithmList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_algorithmList->setModel(m_algorithm);
+    m_halfVisibleLines = ::halfVisibleLines(m_algorithmList->height());
     connectAlgorithmList();
+    connect(m_algorithmList, &AlgorithmListView::rowSelectedByPupil, this, &WorkWindow::algorithmRowSelected);
+    connect(m_algorithmList, &AlgorithmListView::deleteKeyPressed, this,
+            &WorkWindow::algorithmDeleteKeyPressed);
+    connect(m_algorithmList, &AlgorithmListView::contextMenuRequested, this,
+            &WorkWindow::algorithmMenuRequested);
 
-    ListStatist = new QListWidget(client);
-    ListStatist->setObjectName(QStringLiteral("ListStatist"));
-    ListStatist->setGeometry(layout.statistics);
-    ListStatist->setItemDelegate(new FixedRowDelegate(13, ListStatist));
-    ListStatist->setSelectionMode(QAbstractItemView::NoSelection);
+    m_statisticsList = new QListWidget(client);
+    m_statisticsList->setObjectName(QStringLiteral("ListStatist"));
+    m_statisticsList->setGeometry(layout.statistics);
+    m_statisticsList->setItemDelegate(new FixedRowDelegate(13, m_statisticsList));
+    m_statisticsList->setSelectionMode(QAbstractItemView::NoSelection);
     // Every row is to be read whole at this width, with no bar taking a row's place.
-    ListStatist->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_statisticsList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int textMargin =
-        ListStatist->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ListStatist) + 1;
-    ListStatist->setFont(statisticsFont(ListStatist->contentsRect().width() - 2 * textMargin));
-    Hint::apply(ListStatist,
+        m_statisticsList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_statisticsList) + 1;
+    m_statisticsList->setFont(statisticsFont(m_statisticsList->contentsRect().width() - 2 * textMargin));
+    Hint::apply(m_statisticsList,
                 QStringLiteral("Статистика | Подсчет числа команд и управляющих структур в вашем алгоритме"));
-    ListStatist->hide();
+    m_statisticsList->hide();
 
-    pnl1 = new FieldPanel(client);
-    pnl1->setLayoutUnit(m_layoutUnit);
-    pnl1->move(layout.fieldFrame.topLeft());
-    pnlMain = pnl1->pnlMain;
-    PaintImage = pnl1->PaintImage;
-    PanelX = pnl1->PanelX;
-    PanelY = pnl1->PanelY;
+    m_fieldPanel = new FieldPanel(client);
+    m_fieldPanel->setLayoutUnit(m_layoutUnit);
+    m_fieldPanel->move(layout.fieldFrame.topLeft());
+    m_fieldPanel->PaintImage->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_fieldPanel->PaintImage, &QWidget::customContextMenuRequested, this,
+            &WorkWindow::fieldMenuRequested);
 
     client->installEventFilter(this);
 }
@@ -205,15 +189,15 @@ void WorkWindow::connectAlgorithmList()
     // The selected row of the list and the current line of the text are one and the same.
     connect(m_algorithm, &AlgorithmText::currentRowChanged, this, [this](int row) {
         const QModelIndex index = m_algorithm->index(row, 0);
-        if (lstCom->currentIndex() != index) {
-            lstCom->setCurrentIndex(index);
+        if (m_algorithmList->currentIndex() != index) {
+            m_algorithmList->setCurrentIndex(index);
             if (!index.isValid())
-                lstCom->clearSelection();
+                m_algorithmList->clearSelection();
         }
         if (index.isValid())
-            lstCom->scrollTo(index);
+            m_algorithmList->scrollTo(index);
     });
-    connect(lstCom->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(m_algorithmList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid() && current.row() != m_algorithm->currentRow())
                     m_algorithm->setCurrentRow(current.row());
@@ -223,26 +207,26 @@ void WorkWindow::connectAlgorithmList()
 void WorkWindow::buildStageTable()
 {
     using S = WorkStage;
-    m_stages.addRow(NMainBegin, StageTable::onIn({S::NotStarted}));
-    m_stages.addRow(NMainWork, StageTable::onIn({S::Begin, S::Debugging}));
-    m_stages.addRow(NMainDebug, StageTable::onIn({S::Development}));
-    for (QAction *item : {NMainPattern, NMainPoints, NMainSize})
+    m_stages.addRow(m_menu->NMainBegin, StageTable::onIn({S::NotStarted}));
+    m_stages.addRow(m_menu->NMainWork, StageTable::onIn({S::Begin, S::Debugging}));
+    m_stages.addRow(m_menu->NMainDebug, StageTable::onIn({S::Development}));
+    for (QAction *item : {m_menu->NMainPattern, m_menu->NMainPoints, m_menu->NMainSize})
         m_stages.addRow(item, StageTable::onIn({S::Begin, S::Development, S::Debugging}));
-    for (QToolButton *button : ToolBarAlg->buttons())
+    for (QToolButton *button : m_runTools->buttons())
         m_stages.addRow(button, StageTable::onIn({S::Debugging}));
-    for (QLabel *label : PPPanelSystCom->labels())
+    for (QLabel *label : m_commands->labels())
         m_stages.addRow(label, StageTable::onIn({S::Development}));
-    for (QPushButton *button : PPPanelSystCom->buttons())
+    for (QPushButton *button : m_commands->buttons())
         m_stages.addRow(button, StageTable::onIn({S::Development}));
-    m_stages.addRow(lstCom, StageTable::onIn({S::Development}));
-    m_stages.addRow(ListStatist, {std::nullopt, std::nullopt, true, false},
+    m_stages.addRow(m_algorithmList, StageTable::onIn({S::Development}));
+    m_stages.addRow(m_statisticsList, {std::nullopt, std::nullopt, true, false},
                     {false, false, true, std::nullopt});
 }
 
 void WorkWindow::placeWindow()
 {
     const WorkLayout layout = WorkLayout::compute(m_layoutUnit);
-    const int height = layout.clientHeight + MainMenu->sizeHint().height();
+    const int height = layout.clientHeight + m_menu->sizeHint().height();
     int width = layout.clientWidth;
     QPoint topLeft(0, 0);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -251,7 +235,7 @@ void WorkWindow::placeWindow()
         topLeft = available.topLeft();
     }
     // The tool bar keeps its right margin as the window widens.
-    ToolBarAlg->resize(qMax(324, width - 169 - (1012 - 169 - 324)), ToolBarAlg->height());
+    m_runTools->resize(qMax(324, width - 169 - (1012 - 169 - 324)), m_runTools->height());
     resize(width, height);
     move(topLeft);
 }
@@ -270,7 +254,86 @@ void WorkWindow::setPointsPanel(QWidget *panelPoints)
 
 void WorkWindow::applyStage(WorkStage stage)
 {
+    m_stage = stage;
     m_stages.apply(stage);
+}
+
+void WorkWindow::showTaskStatement(const QStringList &lines)
+{
+    m_taskStatement->setStatement(lines);
+}
+
+void WorkWindow::showStatistics(const QStringList &rows)
+{
+    m_statistics = rows;
+    m_statisticsList->clear();
+    m_statisticsList->addItems(rows);
+}
+
+void WorkWindow::setOfferedSizes(bool menuEnabled, const std::array<bool, 4> &sizesEnabled)
+{
+    m_menu->NMainSize->setEnabled(menuEnabled);
+    const QList<QAction *> items = m_menu->sizeItems();
+    for (int i = 0; i < items.size(); ++i)
+        items[i]->setEnabled(sizesEnabled[size_t(i)]);
+}
+
+void WorkWindow::setPatternOffered(bool offered)
+{
+    m_menu->NMainPattern->setVisible(offered);
+}
+
+void WorkWindow::setDevelopmentOffered(bool offered)
+{
+    m_menu->NMainWork->setEnabled(offered);
+}
+
+void WorkWindow::setDebuggingOffered(bool offered)
+{
+    m_menu->NMainDebug->setEnabled(offered);
+}
+
+bool WorkWindow::isDebuggingOffered() const
+{
+    return m_menu->NMainDebug->isEnabled();
+}
+
+void WorkWindow::showProcedurePanelMode(ProcedurePanelMode openedFor)
+{
+    m_commands->PPButtonProc->setEnabled(openedFor != ProcedurePanelMode::Call);
+    m_commands->PPButtonDoProc->setEnabled(openedFor != ProcedurePanelMode::Description);
+}
+
+void WorkWindow::focusCommand(PanelCommand command)
+{
+    m_commands->button(command)->setFocus(Qt::OtherFocusReason);
+}
+
+QPoint WorkWindow::besideCommand(PanelCommand command) const
+{
+    return {m_commands->x() + m_commands->width(), m_commands->y() + m_commands->button(command)->y()};
+}
+
+void WorkWindow::focusAlgorithm()
+{
+    m_algorithmList->setFocus(Qt::OtherFocusReason);
+}
+
+void WorkWindow::scrollAlgorithmTo(int topRow)
+{
+    // The rows just inserted must be laid out before the list can scroll to them.
+    m_algorithmList->doItemsLayout();
+    m_algorithmList->scrollTo(m_algorithm->index(topRow, 0), QAbstractItemView::PositionAtTop);
+}
+
+QRect WorkWindow::taskStatementArea() const
+{
+    return {m_taskStatement->parentWidget()->mapToGlobal(m_taskStatement->pos()), m_taskStatement->size()};
+}
+
+QPoint WorkWindow::mapFieldToGlobal(const QPoint &fieldPosition) const
+{
+    return m_fieldPanel->PaintImage->mapToGlobal(fieldPosition);
 }
 
 void WorkWindow::resetWork()
@@ -311,7 +374,10 @@ void WorkWindow::n1212Click(QAction *item)
 {
     if (m_running || !item)
         return;
-    const int size = item->text().left(2).toInt();
+    bool isSize = false;
+    const int size = item->data().toInt(&isSize);
+    if (!isSize)
+        return;
     if (size < TaskData::firstSize || size > TaskData::lastSize)
         return;
     setFieldSize(size);
@@ -326,7 +392,7 @@ void WorkWindow::setFieldSize(int fieldSize)
     const FieldGeometry geometry = FieldGeometry::compute(m_layoutUnit, fieldSize);
     m_world.fieldSize = qint16(fieldSize);
     m_scene.setGeometry(geometry);
-    pnl1->setFieldGeometry(geometry);
+    m_fieldPanel->setFieldGeometry(geometry);
     refreshFieldView();
 }
 
@@ -347,12 +413,12 @@ void WorkWindow::stopTimersOfMissingWalls()
 
 void WorkWindow::refreshFieldView()
 {
-    PaintImage->refresh();
+    m_fieldPanel->PaintImage->refresh();
 }
 
 void WorkWindow::refreshFieldView(const QRect &changed)
 {
-    PaintImage->refresh(changed);
+    m_fieldPanel->PaintImage->refresh(changed);
 }
 
 void WorkWindow::showVariableWalls()
@@ -395,8 +461,7 @@ void WorkWindow::formKeyDown(int key)
     if (key == Qt::Key_Escape) {
         if (m_panelProc && m_panelProc->isVisible()) {
             m_panelProc->hide();
-            PPButtonProc->setEnabled(true);
-            PPButtonDoProc->setEnabled(true);
+            showProcedurePanelMode(ProcedurePanelMode::None);
         }
         if (m_panelIf && m_panelIf->isVisible())
             m_panelIf->hide();
@@ -432,17 +497,17 @@ void WorkWindow::startRun(RunSpeed speed)
 {
     if (m_running)
         return;
-    ToolBarAlg->setSpeedButtonsEnabled(false);
+    m_runTools->setSpeedButtonsEnabled(false);
     m_delays = DelaySettings::forSpeed(speed);
     m_running = true;
     m_stopRequested = false;
-    NMainWork->setEnabled(false);
+    m_menu->NMainWork->setEnabled(false);
     stopVariableWallTimers();
     if (m_runHandler)
         m_runHandler();
     m_running = false;
-    NMainWork->setEnabled(true);
-    ToolBarAlg->setSpeedButtonsEnabled(true);
+    m_menu->NMainWork->setEnabled(true);
+    m_runTools->setSpeedButtonsEnabled(true);
     if (m_closeAfterRun)
         QTimer::singleShot(0, this, &QWidget::close);
 }

@@ -4,6 +4,7 @@
 #include "app/work/stagetable.h"
 #include "app/work/workstage.h"
 #include "display/fieldscene.h"
+#include "editor/algorithminsertion.h"
 #include "tasks/taskdata.h"
 #include "world/delaysettings.h"
 #include "world/world.h"
@@ -14,22 +15,17 @@
 #include <array>
 #include <functional>
 
+class AlgorithmListView;
 class AlgorithmText;
 class CommandPanel;
 class FieldPanel;
-class FieldView;
 class QAction;
-class QListView;
 class QListWidget;
 class QStatusBar;
 class QTimer;
-class RulerPanel;
 class RunToolBar;
 class TaskStatementPanel;
 class WorkMenuBar;
-class QLabel;
-class QPushButton;
-class QToolButton;
 
 // The work window: the task statement, the command panel, the algorithm, the statistics,
 // the field with its rulers and the run tool bar, led through the stages "Начать",
@@ -43,51 +39,6 @@ public:
     // window would not fit the screen's height).
     explicit WorkWindow(int layoutUnit = 0, QWidget *parent = nullptr);
     ~WorkWindow() override;
-
-    // The menu and its items.
-    WorkMenuBar *MainMenu = nullptr;
-    QAction *NMainBegin = nullptr;
-    QAction *NMainWork = nullptr;
-    QAction *NMainDebug = nullptr;
-    QAction *NMainPoints = nullptr;
-    QAction *NMainSize = nullptr;
-    QAction *NMainPattern = nullptr;
-    QAction *N1212 = nullptr;
-    QAction *N1313 = nullptr;
-    QAction *N1414 = nullptr;
-    QAction *N1515 = nullptr;
-    // The run tool bar.
-    RunToolBar *ToolBarAlg = nullptr;
-    QToolButton *FixToolButtonDo = nullptr;
-    QToolButton *FixToolButtonQuick = nullptr;
-    QToolButton *FixToolButtonResult = nullptr;
-    QToolButton *FixToolButtonStop = nullptr;
-    // The task statement.
-    TaskStatementPanel *pnlTskNew = nullptr;
-    QListWidget *lstTsk = nullptr;
-    // The command panel.
-    CommandPanel *PPPanelSystCom = nullptr;
-    QPushButton *PPButtonStep = nullptr;
-    QPushButton *PPButtonJump = nullptr;
-    QPushButton *PPButtonTurn = nullptr;
-    QPushButton *PPButtonProc = nullptr;
-    QPushButton *PPButtonDoProc = nullptr;
-    QPushButton *PPButtonIf = nullptr;
-    QPushButton *PPButtonWhile = nullptr;
-    // The algorithm and its statistics.
-    QListView *lstCom = nullptr;
-    QListWidget *ListStatist = nullptr;
-    // The field.
-    FieldPanel *pnl1 = nullptr;
-    QWidget *pnlMain = nullptr;
-    FieldView *PaintImage = nullptr;
-    RulerPanel *PanelX = nullptr;
-    RulerPanel *PanelY = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    // One timer per variable wall.
-    QTimer *Timer1 = nullptr;
-    QTimer *Timer2 = nullptr;
-    QTimer *Timer3 = nullptr;
 
     static constexpr std::array<int, 3> variableWallIntervals{5000, 5050, 5100};
 
@@ -104,12 +55,43 @@ public:
     // Half the number of whole rows the algorithm list shows.
     int halfVisibleLines() const { return m_halfVisibleLines; }
     bool isRunning() const { return m_running; }
-    QList<QTimer *> variableWallTimers() const { return {Timer1, Timer2, Timer3}; }
+    QList<QTimer *> variableWallTimers() const
+    {
+        return {m_variableWallTimers.begin(), m_variableWallTimers.end()};
+    }
+    // The stage last entered; the controls follow it.
+    WorkStage stage() const { return m_stage; }
 
     // The run itself: called between the start and the end of a run, which the window
     // frames (speed buttons and "Разработка" off, timers stopped, the stop flag cleared).
     using RunHandler = std::function<void()>;
     void setRunHandler(RunHandler handler) { m_runHandler = std::move(handler); }
+
+    // What the window shows, kept here as values rather than read back from its controls.
+    void showTaskStatement(const QStringList &lines);
+    void showStatistics(const QStringList &rows);
+    const QStringList &statistics() const { return m_statistics; }
+    // "Размер поля" and its four sizes, 12 to 15, as far as the task offers them.
+    void setOfferedSizes(bool menuEnabled, const std::array<bool, 4> &sizesEnabled);
+    // "Образец" on the menu bar.
+    void setPatternOffered(bool offered);
+    // "Разработка" and "Отладка" within the stages that have them.
+    void setDevelopmentOffered(bool offered);
+    void setDebuggingOffered(bool offered);
+    bool isDebuggingOffered() const;
+
+    // The command panel's procedure buttons show what the procedure panel was opened for:
+    // the other button is disabled; ProcedurePanelMode::None (the panel closed) enables both.
+    void showProcedurePanelMode(ProcedurePanelMode openedFor);
+    void focusCommand(PanelCommand command);
+    // Where a panel opened by a command button stands: right of the command panel, level
+    // with the button, in the coordinates of the central widget.
+    QPoint besideCommand(PanelCommand command) const;
+    void focusAlgorithm();
+    void scrollAlgorithmTo(int topRow);
+    // The task statement's place on the screen.
+    QRect taskStatementArea() const;
+    QPoint mapFieldToGlobal(const QPoint &fieldPosition) const;
 
     // Panels that Esc closes and a click on the free window area hides.
     void setEditorPanels(QWidget *panelProc, QWidget *panelIf, QWidget *panelWhile);
@@ -145,6 +127,13 @@ signals:
     void fieldSizeChanged(int fieldSize);
     // "Разработка" has been entered and the field redrawn.
     void developmentEntered();
+    void pointsRequested();  // "Точки"
+    void patternRequested(); // "Образец"
+    // The pupil's own actions on the algorithm list.
+    void algorithmRowSelected(int row);
+    void algorithmDeleteKeyPressed();
+    void algorithmMenuRequested(const QPoint &globalPosition);
+    void fieldMenuRequested(const QPoint &fieldPosition);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -159,6 +148,16 @@ private:
     void stopTimersOfMissingWalls();
     bool isOwnDialog(QObject *object) const;
 
+    WorkMenuBar *m_menu = nullptr;
+    RunToolBar *m_runTools = nullptr;
+    TaskStatementPanel *m_taskStatement = nullptr;
+    CommandPanel *m_commands = nullptr;
+    AlgorithmListView *m_algorithmList = nullptr;
+    QListWidget *m_statisticsList = nullptr;
+    FieldPanel *m_fieldPanel = nullptr;
+    QStatusBar *m_statusBar = nullptr;
+    std::array<QTimer *, 3> m_variableWallTimers{};
+
     int m_layoutUnit;
     int m_halfVisibleLines = 0;
     AlgorithmText *m_algorithm = nullptr;
@@ -171,6 +170,8 @@ private:
     bool m_closeAfterRun = false;
     RunHandler m_runHandler;
     StageTable m_stages;
+    WorkStage m_stage = WorkStage::NotStarted;
+    QStringList m_statistics;
     QWidget *m_client = nullptr;
     QPointer<QWidget> m_panelProc;
     QPointer<QWidget> m_panelIf;

@@ -5,6 +5,7 @@
 
 #include "app/editorsession.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -157,14 +158,14 @@ void TestAlgorithmFiles::load()
     const QString file = m_dir.filePath(QStringLiteral("unix.txt"));
     // Unix line ends and no break after the last line.
     writeBytes(file, *encodeWindows1251(lines.join(u'\n')));
-    s.window.NMainDebug->setEnabled(false);
+    control<QAction>(s.window, "NMainDebug")->setEnabled(false);
     s.dialogs->openName = file;
     s.menu(s.editor->ComMenu->N11);
     QCOMPARE(s.dialogs->openAsked, 1);
     QCOMPARE(s.lines(), lines);
     QCOMPARE(s.currentRow(), 4);
-    QCOMPARE(s.window.lstCom->currentIndex().row(), 4);
-    QVERIFY(s.window.NMainDebug->isEnabled());
+    QCOMPARE(s.list()->currentIndex().row(), 4);
+    QVERIFY(control<QAction>(s.window, "NMainDebug")->isEnabled());
     QCOMPARE(s.names()->names(), (QStringList{"второй", "первый"}));
     QVERIFY(s.names()->selectedItems().isEmpty());
     QCOMPARE(s.statistics(), updateStatistics(lines));

@@ -243,7 +243,7 @@ void TestAlgorithmMenu::deletions()
     s.menu(s.editor->ComMenu->findChild<QAction *>(item));
     QCOMPARE(s.lines(), header + expectedBody);
     QCOMPARE(s.currentRow(), expectedRow);
-    QCOMPARE(s.window.lstCom->currentIndex().row(), expectedRow);
+    QCOMPARE(s.list()->currentIndex().row(), expectedRow);
     QCOMPARE(s.statistics(), updateStatistics(s.lines()));
     QCOMPARE(s.editor->procedureNames(), rebuildProcedureList(s.lines()));
 }
@@ -279,7 +279,7 @@ void TestAlgorithmMenu::deleteKey()
     load(s, m_dir.path(), everyKind);
     const QStringList statistics = s.statistics();
     s.select(row);
-    s.window.lstCom->setFocus();
+    s.list()->setFocus();
     s.key(Qt::Key_Delete);
     QStringList expected = everyKind;
     if (removed)
@@ -357,10 +357,10 @@ void TestAlgorithmMenu::menuNeedsEditing()
 {
     EditorSession s;
     s.window.nMainDebugClick();
-    QVERIFY(!s.window.lstCom->isEnabled());
+    QVERIFY(!s.list()->isEnabled());
     s.openMenuAt(4);
     QVERIFY(!s.editor->ComMenu->isVisible());
-    QTest::keyClick(s.window.lstCom, Qt::Key_Delete);
+    QTest::keyClick(s.list(), Qt::Key_Delete);
     QCOMPARE(s.lines().size(), 5);
 }
 

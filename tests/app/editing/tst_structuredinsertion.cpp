@@ -3,7 +3,10 @@
 
 #include "app/editorsession.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 
 class TestStructuredInsertion : public QObject
@@ -25,6 +28,8 @@ private slots:
     void conditionPanels();
     void conditionPanelKeys();
     void callOfNewName();
+    void procedurePanelKeepsItsPurpose_data();
+    void procedurePanelKeepsItsPurpose();
     void describedNameRefused();
     void newNameRules_data();
     void newNameRules();
@@ -110,10 +115,10 @@ void TestStructuredInsertion::commandsBeforeEnd()
         s.key(Qt::Key_F2);
     QCOMPARE(s.lines().mid(3), (QStringList{"НАЧ", "    ШАГ", "    ШАГ", "    ШАГ", "КОН"}));
     QCOMPARE(s.text().currentLine(), QStringLiteral("КОН"));
-    QCOMPARE(s.window.lstCom->currentIndex().row(), 7);
+    QCOMPARE(s.list()->currentIndex().row(), 7);
     // The buttons do the same as the keys, in the order given.
-    QTest::mouseClick(s.window.PPButtonJump, Qt::LeftButton);
-    QTest::mouseClick(s.window.PPButtonTurn, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(s.window, "PPButtonJump"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(s.window, "PPButtonTurn"), Qt::LeftButton);
     QCOMPARE(s.lines().mid(7), (QStringList{"    ПРЫЖОК", "    ПОВОРОТ", "КОН"}));
     QCOMPARE(s.currentRow(), 9);
 }
@@ -122,10 +127,10 @@ void TestStructuredInsertion::modifiedFunctionKeysInsertNothing()
 {
     EditorSession s;
     // Shift+F2 is the shortcut of "Разработка", disabled while editing.
-    QVERIFY(!s.window.NMainWork->isEnabled());
+    QVERIFY(!control<QAction>(s.window, "NMainWork")->isEnabled());
     for (Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
         for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F7, Qt::Key_F8})
-            QTest::keyClick(s.window.lstCom, key, modifier);
+            QTest::keyClick(s.list(), key, modifier);
     }
     QCOMPARE(s.lines().size(), 5);
     QVERIFY(s.editor->PanelIf->isHidden());
@@ -144,7 +149,7 @@ void TestStructuredInsertion::branchThenCommand()
     QCOMPARE(indentedRows(s.lines().mid(4)),
              (QStringList{"4|ЕСЛИ впереди стена", "7|ТО", "7|ИНАЧЕ", "4|ВСЁ", "0|КОН"}));
     QCOMPARE(s.currentRow(), 6);
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonIf);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonIf"));
     s.key(Qt::Key_F2);
     QCOMPARE(s.lines().at(6), QStringLiteral("           ШАГ"));
     QCOMPARE(s.lines().at(5), QStringLiteral("       ТО"));
@@ -171,13 +176,15 @@ void TestStructuredInsertion::insertionsEnableDebugging()
     QFETCH(QString, typed);
     QFETCH(bool, enabled);
     EditorSession s;
-    // In "Начать" the keys still insert, and only some insertions enable "Отладка".
-    s.window.applyStage(WorkStage::Begin);
-    QVERIFY(!s.window.NMainDebug->isEnabled());
-    // The call needs its panel serving calls, which the stage's disabled buttons do not allow.
-    if (!typed.isEmpty())
-        s.window.PPButtonDoProc->setEnabled(true);
-    s.window.lstTsk->setFocus();
+    if (typed.isEmpty()) {
+        // In "Начать" the keys still insert, and only some insertions enable "Отладка".
+        s.window.applyStage(WorkStage::Begin);
+    } else {
+        // A call needs its panel serving calls, which only "Разработка" gives.
+        s.window.setDebuggingOffered(false);
+    }
+    QVERIFY(!control<QAction>(s.window, "NMainDebug")->isEnabled());
+    control<QListWidget>(s.window, "lstTsk")->setFocus();
     for (int key : keys)
         s.key(Qt::Key(key));
     if (!typed.isEmpty()) {
@@ -185,7 +192,7 @@ void TestStructuredInsertion::insertionsEnableDebugging()
         s.key(Qt::Key_Return);
     }
     QVERIFY(s.lines().size() > 5);
-    QCOMPARE(s.window.NMainDebug->isEnabled(), enabled);
+    QCOMPARE(control<QAction>(s.window, "NMainDebug")->isEnabled(), enabled);
 }
 
 void TestStructuredInsertion::statisticsAfterInsertion_data()
@@ -249,12 +256,12 @@ void TestStructuredInsertion::scrollsToMiddle()
         s.key(Qt::Key_F2);
     QCOMPARE(s.lines().size(), 104);
     s.clickRow(key == Qt::Key_F4 ? 103 : 40);
-    s.window.lstCom->scrollToTop();
+    s.list()->scrollToTop();
     QCOMPARE(s.topRow(), 0);
     s.key(Qt::Key(key));
     if (key == Qt::Key_F7 || key == Qt::Key_F8)
         s.key(Qt::Key_Return);
-    QCOMPARE(s.window.lstCom->verticalScrollBar()->value(), expectedTop);
+    QCOMPARE(s.list()->verticalScrollBar()->value(), expectedTop);
     QCOMPARE(s.topRow(), expectedTop);
 }
 
@@ -280,7 +287,7 @@ void TestStructuredInsertion::conditionPanels()
     QVERIFY(shown->isHidden());
     s.key(Qt::Key(key));
     QVERIFY(shown->isVisible());
-    const QWidget *commands = s.window.PPPanelSystCom;
+    const QWidget *commands = control<CommandPanel>(s.window, "PPPanelSystCom");
     const QWidget *pressed = s.window.findChild<QPushButton *>(button);
     QCOMPARE(shown->geometry(),
              QRect(commands->x() + commands->width(), commands->y() + pressed->y(), 185, 73));
@@ -318,7 +325,7 @@ void TestStructuredInsertion::conditionPanelKeys()
     s.key(Qt::Key_Return);
     QCOMPARE(s.lines().mid(4), (QStringList{"    ПОКА впереди стена", "    НЦ", "    КЦ", "КОН"}));
     QCOMPARE(s.currentRow(), 6);
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonWhile);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonWhile"));
 }
 
 void TestStructuredInsertion::callOfNewName()
@@ -326,8 +333,8 @@ void TestStructuredInsertion::callOfNewName()
     EditorSession s;
     s.key(Qt::Key_F6);
     QVERIFY(s.editor->PanelProc->isVisible());
-    QVERIFY(!s.window.PPButtonProc->isEnabled());
-    QVERIFY(s.window.PPButtonDoProc->isEnabled());
+    QVERIFY(!control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
+    QVERIFY(control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     // No name yet: the focus is in the field for a new one.
     QCOMPARE(QApplication::focusWidget(), s.newName());
     s.type(QStringLiteral("обход"));
@@ -335,8 +342,8 @@ void TestStructuredInsertion::callOfNewName()
     QCOMPARE(s.lines().mid(4), (QStringList{"    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 5);
     QVERIFY(s.editor->PanelProc->isHidden());
-    QVERIFY(s.window.PPButtonProc->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonDoProc);
+    QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
     QCOMPARE(s.names()->names(), QStringList{"обход"});
 
     // A second call of the same name, chosen from the list, appends nothing.
@@ -349,7 +356,46 @@ void TestStructuredInsertion::callOfNewName()
         (QStringList{"    ДЕЛАЙ обход", "    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 6);
     QVERIFY(s.editor->PanelProc->isHidden());
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonDoProc);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
+}
+
+void TestStructuredInsertion::procedurePanelKeepsItsPurpose_data()
+{
+    QTest::addColumn<int>("panelKey");
+    QTest::addColumn<QString>("disabledButton");
+    QTest::addColumn<QStringList>("tail");
+    QTest::newRow("description") << int(Qt::Key_F5) << "PPButtonDoProc"
+                                 << QStringList{"КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"};
+    QTest::newRow("call") << int(Qt::Key_F6) << "PPButtonProc"
+                          << QStringList{"    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"};
+}
+
+void TestStructuredInsertion::procedurePanelKeepsItsPurpose()
+{
+    QFETCH(int, panelKey);
+    QFETCH(QString, disabledButton);
+    QFETCH(QStringList, tail);
+    EditorSession s;
+    s.key(Qt::Key(panelKey));
+    QVERIFY(s.editor->PanelProc->isVisible());
+    const QStringList before = s.lines();
+
+    // In "Отладка" the open panel inserts nothing.
+    s.window.nMainDebugClick();
+    s.newName()->setFocus();
+    s.type(QStringLiteral("обход"));
+    QTest::keyClick(s.newName(), Qt::Key_Return);
+    QCOMPARE(s.lines(), before);
+
+    // Back in "Разработка" it serves what it was opened for, and its buttons say so.
+    s.window.nMainWorkClick();
+    QVERIFY(s.editor->PanelProc->isVisible());
+    QVERIFY(!s.window.findChild<QPushButton *>(disabledButton)->isEnabled());
+    s.newName()->clear();
+    s.newName()->setFocus();
+    s.type(QStringLiteral("обход"));
+    QTest::keyClick(s.newName(), Qt::Key_Return);
+    QCOMPARE(s.lines().mid(4), tail);
 }
 
 void TestStructuredInsertion::describedNameRefused()
@@ -358,7 +404,7 @@ void TestStructuredInsertion::describedNameRefused()
     s.enterNewName(Qt::Key_F5, QStringLiteral("угол"));
     QCOMPARE(s.lines().mid(5), (QStringList{"ПРОЦЕДУРА угол", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 6);
-    QCOMPARE(QApplication::focusWidget(), s.window.PPButtonProc);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonProc"));
     const QStringList before = s.lines();
 
     // Chosen from the list for a new description: refused, and the panel stays open.
@@ -370,8 +416,8 @@ void TestStructuredInsertion::describedNameRefused()
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text, QStringLiteral("Процедура с именем угол уже описана"));
     QVERIFY(s.editor->PanelProc->isVisible());
-    QVERIFY(s.window.PPButtonProc->isEnabled());
-    QVERIFY(!s.window.PPButtonDoProc->isEnabled());
+    QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
+    QVERIFY(!control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     QCOMPARE(s.lines(), before);
 
     // Typed in again: the same message, the text stays in the field.
@@ -432,7 +478,7 @@ void TestStructuredInsertion::newNameRules()
         QCOMPARE(s.names()->names(), QStringList{"Угол"});
         QVERIFY(s.editor->PanelProc->isVisible());
         QCOMPARE(s.newName()->text(), name);
-        QVERIFY(!s.window.PPButtonProc->isEnabled());
+        QVERIFY(!control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
     }
 }
 
@@ -501,7 +547,7 @@ void TestStructuredInsertion::procedurePanelClosing()
     s.enterNewName(Qt::Key_F5, QStringLiteral("а"));
     const QStringList before = s.lines();
     s.key(Qt::Key_F5);
-    QVERIFY(!s.window.PPButtonDoProc->isEnabled());
+    QVERIFY(!control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     if (where == "list")
         QTest::keyClick(s.names(), Qt::Key_Escape);
     else if (where == "field")
@@ -509,10 +555,10 @@ void TestStructuredInsertion::procedurePanelClosing()
     else
         s.window.formKeyDown(Qt::Key_Escape);
     QVERIFY(s.editor->PanelProc->isHidden());
-    QVERIFY(s.window.PPButtonProc->isEnabled());
-    QVERIFY(s.window.PPButtonDoProc->isEnabled());
+    QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
+    QVERIFY(control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     if (where != "window")
-        QCOMPARE(QApplication::focusWidget(), s.window.PPButtonDoProc);
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
     QCOMPARE(s.lines(), before);
 }
 
@@ -701,7 +747,7 @@ void TestStructuredInsertion::selectionRule()
             s.clickRow(clicked);
         }
         QCOMPARE(s.currentRow(), selected);
-        QCOMPARE(s.window.lstCom->currentIndex().row(), selected);
+        QCOMPARE(s.list()->currentIndex().row(), selected);
     }
 }
 
@@ -713,7 +759,7 @@ void TestStructuredInsertion::keyboardCannotPassLoopBegin()
     s.key(Qt::Key_F2);
     s.clickRow(6);
     QCOMPARE(s.text().currentLine(), QStringLiteral("        ШАГ"));
-    s.window.lstCom->setFocus();
+    s.list()->setFocus();
     s.key(Qt::Key_Up);
     QCOMPARE(s.currentRow(), 6);
     s.key(Qt::Key_Down);

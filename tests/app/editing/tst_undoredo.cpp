@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <QAction>
 #include <functional>
 
 class TestUndoRedo : public QObject
@@ -30,7 +31,8 @@ namespace {
 
 EditorSnapshot state(EditorSession &s)
 {
-    return {s.lines(), s.currentRow(), s.names()->names(), s.statistics(), s.window.NMainDebug->isEnabled()};
+    return {s.lines(), s.currentRow(), s.names()->names(), s.statistics(),
+            control<QAction>(s.window, "NMainDebug")->isEnabled()};
 }
 
 int rowOf(EditorSession &s, const QString &text)
@@ -53,15 +55,15 @@ void clickOn(EditorSession &s, const QString &text)
 
 void undoKey(EditorSession &s)
 {
-    QTest::keyClick(s.window.lstCom, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(s.list(), Qt::Key_Z, Qt::ControlModifier);
 }
 
 void redoKey(EditorSession &s, int variant)
 {
     if (variant % 2 == 0)
-        QTest::keyClick(s.window.lstCom, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(s.list(), Qt::Key_Y, Qt::ControlModifier);
     else
-        QTest::keyClick(s.window.lstCom, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(s.list(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 QString describe(const EditorSnapshot &snapshot)
@@ -131,7 +133,7 @@ void TestUndoRedo::everyKindOfChange()
          }},
         {"Delete key", [&] { clickOn(s, ""); },
          [&] {
-             s.window.lstCom->setFocus();
+             s.list()->setFocus();
              s.key(Qt::Key_Delete);
          }},
         {"line", [&] { clickOn(s, "//заметка"); }, [&] { s.menu(s.editor->ComMenu->N1); }},
@@ -147,7 +149,7 @@ void TestUndoRedo::everyKindOfChange()
     };
 
     // As a fresh task would leave it: "Отладка" off until the first ШАГ.
-    s.window.NMainDebug->setEnabled(false);
+    control<QAction>(s.window, "NMainDebug")->setEnabled(false);
     QList<EditorSnapshot> before;
     QList<EditorSnapshot> after;
     for (const Step &step : steps) {
@@ -160,16 +162,16 @@ void TestUndoRedo::everyKindOfChange()
     QCOMPARE(s.editor->history().undoCount(), steps.size());
     QCOMPARE(s.lines(), algorithmSkeleton(false) + (QStringList{"ПРОЦЕДУРА з", "КОНЕЦ ПРОЦЕДУРЫ"}));
 
-    s.window.lstCom->setFocus();
+    s.list()->setFocus();
     for (int i = steps.size() - 1; i >= 0; --i) {
         undoKey(s);
         COMPARE_STATE(state(s), before.at(i));
-        QCOMPARE(s.window.lstCom->currentIndex().row(), before.at(i).currentRow);
+        QCOMPARE(s.list()->currentIndex().row(), before.at(i).currentRow);
     }
     // Nothing more to undo.
     undoKey(s);
     COMPARE_STATE(state(s), before.first());
-    QVERIFY(!s.window.NMainDebug->isEnabled());
+    QVERIFY(!control<QAction>(s.window, "NMainDebug")->isEnabled());
 
     for (int i = 0; i < steps.size(); ++i) {
         redoKey(s, i);
@@ -177,7 +179,7 @@ void TestUndoRedo::everyKindOfChange()
     }
     redoKey(s, 0);
     COMPARE_STATE(state(s), after.last());
-    QVERIFY(s.window.NMainDebug->isEnabled());
+    QVERIFY(control<QAction>(s.window, "NMainDebug")->isEnabled());
 }
 
 void TestUndoRedo::newChangeDropsRedo()
@@ -212,7 +214,7 @@ void TestUndoRedo::undoAfterLoading()
     s.menu(s.editor->ComMenu->N11);
     QCOMPARE(s.lines().at(1), QStringLiteral("x"));
     QVERIFY(s.names()->names().isEmpty());
-    s.window.lstCom->setFocus();
+    s.list()->setFocus();
     undoKey(s);
     COMPARE_STATE(state(s), before);
     QCOMPARE(s.editor->procedureNames(), QStringList{"вперёд"});
@@ -234,15 +236,16 @@ void TestUndoRedo::onlyWhileEditing()
     bool ran = false;
     s.window.setRunHandler([&] {
         ran = true;
-        s.window.lstCom->setEnabled(true);
+        s.window.applyStage(WorkStage::Development);
         s.editor->undo();
+        s.window.applyStage(WorkStage::Debugging);
     });
-    s.window.FixToolButtonResult->click();
+    control<QToolButton>(s.window, "FixToolButtonResult")->click();
     QVERIFY(ran);
     COMPARE_STATE(state(s), edited);
 
     s.window.nMainWorkClick();
-    s.window.lstCom->setFocus();
+    s.list()->setFocus();
     undoKey(s);
     QCOMPARE(s.lines(), algorithmSkeleton(true));
 }
@@ -301,7 +304,7 @@ void TestUndoRedo::selectionAloneIsNoStep()
     s.menu(s.editor->ComMenu->N7);
     s.clickRow(5); // leaves the comment field: no comment
     QCOMPARE(s.editor->history().undoCount(), 1);
-    s.window.lstCom->setFocus();
+    s.list()->setFocus();
     undoKey(s);
     QCOMPARE(s.lines(), algorithmSkeleton(true));
     // The selected line comes back as it was before the undone change.

@@ -6,6 +6,7 @@
 #include "app/guihelpers.h"
 #include "app/taskhelpers.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -44,7 +45,7 @@ struct OpenedDetour
     {
         tools = attachWorkTools(window);
         window.show();
-        window.NMainBegin->trigger();
+        control<QAction>(window, "NMainBegin")->trigger();
         panel = tools.panelPoints;
     }
     CurrentDirectory current;
@@ -111,12 +112,12 @@ void TestPanelPoints::openAndCloseApplies()
 
     OpenedDetour detour;
     QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     QVERIFY(detour.panel->isVisible());
     detour.panel->CheckBoxA->setChecked(startSet);
     setText(detour.panel->EditAX, startColumn);
     detour.panel->CheckBoxB->setChecked(pointBSet);
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
 
     QVERIFY(!detour.panel->isVisible());
     QCOMPARE(detour.window.world().executor, executor);
@@ -156,12 +157,12 @@ void TestPanelPoints::headingFromTheList()
     QFETCH(int, heading);
 
     OpenedDetour detour;
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     detour.panel->ComboBoxTo->setCurrentIndex(item);
     emit detour.panel->ComboBoxTo->activated(item);
     if (!typed.isEmpty())
         setText(detour.panel->ComboBoxTo->lineEdit(), typed);
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     QCOMPARE(int(detour.window.world().executor.heading), heading);
 }
 
@@ -192,14 +193,14 @@ void TestPanelPoints::badValueChangesNothing()
     OpenedDetour detour;
     const World before = detour.window.world();
     const QImage picture = detour.window.scene().picture();
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     // Good values in the other edits must not be taken either.
     setText(detour.panel->EditAX, QStringLiteral("3"));
     detour.panel->CheckBoxB->setChecked(true);
     auto *bad = detour.panel->findChild<QLineEdit *>(edit);
     setText(bad, text);
     MessageCollector messages;
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
 
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages[0].text, message);
@@ -215,7 +216,7 @@ void TestPanelPoints::badValueChangesNothing()
 void TestPanelPoints::clickOnThePanel()
 {
     OpenedDetour detour;
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     setText(detour.panel->EditAY, QStringLiteral("4"));
 
     // A label is not the panel's surface.
@@ -233,15 +234,15 @@ void TestPanelPoints::clickOnThePanel()
 void TestPanelPoints::freeAreaHidesWithoutApplying()
 {
     OpenedDetour detour;
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     setText(detour.panel->EditAX, QStringLiteral("6"));
     detour.window.formClick();
     QVERIFY(!detour.panel->isVisible());
     QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
     // Applied only when closed by its menu item the next time.
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     QCOMPARE(detour.panel->EditAX->text(), QStringLiteral("6"));
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     QCOMPARE(detour.window.world().executor, (ExecutorState{6, 0, 0}));
 }
 
@@ -267,7 +268,7 @@ void TestPanelPoints::upDownSteps()
     QFETCH(QString, result);
 
     OpenedDetour detour;
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     setText(detour.panel->EditBX, text);
     QTest::mouseClick(up ? detour.panel->UpDownBX->upButton : detour.panel->UpDownBX->downButton,
                       Qt::LeftButton);
@@ -285,24 +286,24 @@ void TestPanelPoints::sizeChangeKeepsTypedNumber()
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
     window.show();
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
     PanelPoints *panel = tools.panelPoints;
 
-    window.N1515->trigger();
+    control<QAction>(window, "N1515")->trigger();
     for (UpDown *upDown : panel->upDowns())
         QCOMPARE(upDown->maximum(), 14);
-    window.NMainPoints->trigger();
+    control<QAction>(window, "NMainPoints")->trigger();
     setText(panel->EditAX, QStringLiteral("13"));
     QTest::mouseClick(panel->UpDownAX->upButton, Qt::LeftButton);
     QCOMPARE(panel->EditAX->text(), QStringLiteral("14"));
-    window.NMainPoints->trigger();
+    control<QAction>(window, "NMainPoints")->trigger();
     QCOMPARE(window.world().executor.column, qint16(14));
 
-    window.N1212->trigger();
+    control<QAction>(window, "N1212")->trigger();
     QCOMPARE(panel->EditAX->text(), QStringLiteral("14"));
     for (UpDown *upDown : panel->upDowns())
         QCOMPARE(upDown->maximum(), 11);
-    window.NMainPoints->trigger();
+    control<QAction>(window, "NMainPoints")->trigger();
     QTest::mouseClick(panel->UpDownAX->downButton, Qt::LeftButton);
     QCOMPARE(panel->EditAX->text(), QStringLiteral("10"));
 }
@@ -311,7 +312,7 @@ void TestPanelPoints::menuItemSetsTheLimit()
 {
     OpenedDetour detour;
     detour.panel->setUpperLimit(3);
-    detour.window.NMainPoints->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
     for (UpDown *upDown : detour.panel->upDowns())
         QCOMPARE(upDown->maximum(), 11);
 }

@@ -8,6 +8,7 @@
 #include "app/guihelpers.h"
 #include "app/taskhelpers.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QPainter>
@@ -79,7 +80,7 @@ struct OpenedWork
         tools = attachWorkTools(window);
         window.setWindowTitle(QStringLiteral("Иванов Петя"));
         window.show();
-        window.NMainBegin->trigger();
+        control<QAction>(window, "NMainBegin")->trigger();
         window.algorithm().setLines(detourAlgorithm);
     }
     CurrentDirectory current;
@@ -232,7 +233,7 @@ void TestWorkPrinting::noPrintDuringRun()
 void TestWorkPrinting::fieldMenuItems()
 {
     OpenedWork work;
-    FieldView *field = work.window.PaintImage;
+    FieldView *field = control<FieldView>(work.window, "PaintImage");
     const QPoint at(30, 40);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
     QApplication::sendEvent(field, &event);

@@ -9,11 +9,14 @@
 
 #include "app/taskhelpers.h"
 
+#include "app/guihelpers.h"
+#include <QAction>
 #include <QListView>
 #include <QPaintEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -87,12 +90,12 @@ void TestRunController::prepare(WorkWindow &window, const QStringList &algorithm
 {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.NMainBegin->trigger();
-    window.NMainWork->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
+    control<QAction>(window, "NMainWork")->trigger();
     window.algorithm().setLines(algorithm);
-    window.NMainDebug->setEnabled(true);
-    window.NMainDebug->trigger();
-    QVERIFY(window.FixToolButtonResult->isEnabled());
+    control<QAction>(window, "NMainDebug")->setEnabled(true);
+    control<QAction>(window, "NMainDebug")->trigger();
+    QVERIFY(control<QToolButton>(window, "FixToolButtonResult")->isEnabled());
 }
 
 void TestRunController::walksToTheWall_data()
@@ -110,8 +113,8 @@ void TestRunController::walksToTheWall()
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
     prepare(window, algorithmWith(walkToWall));
-    PaintCounter paints(window.PaintImage);
-    paints.fullSize = window.PaintImage->size();
+    PaintCounter paints(control<FieldView>(window, "PaintImage"));
+    paints.fullSize = control<FieldView>(window, "PaintImage")->size();
     MessageCollector messages;
     QSignalSpy ended(tools.runController, &RunController::runEnded);
 
@@ -122,14 +125,15 @@ void TestRunController::walksToTheWall()
     QVERIFY(messages.messages.isEmpty());
     // Down from row 5 to the wall below row 8, and no crash.
     QCOMPARE(window.world().executor, (ExecutorState{5, 8, 270}));
-    QCOMPARE(window.lstCom->currentIndex().row(), 8);
+    QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 8);
     QCOMPARE(window.algorithm().line(8), QStringLiteral("КОН"));
     QVERIFY(!window.isRunning());
-    QVERIFY(window.NMainWork->isEnabled());
-    QVERIFY(window.FixToolButtonResult->isEnabled());
+    QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
+    QVERIFY(control<QToolButton>(window, "FixToolButtonResult")->isEnabled());
     // Each of the three moves reached the screen in two small repaints of its own.
     QVERIFY2(paints.smallCount >= 6, qPrintable(QString::number(paints.smallCount)));
-    const QImage shown = window.PaintImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        control<FieldView>(window, "PaintImage")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, window.scene().picture().convertToFormat(QImage::Format_RGB32));
 }
 
@@ -141,7 +145,7 @@ void TestRunController::arrangementsOfDetour()
     prepare(window, algorithmWith(walkToWall));
     MessageCollector messages;
 
-    QTest::mouseClick(window.FixToolButtonResult, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
 
     QCOMPARE(tools.runController->lastEnd(), RunEnd::Complete);
     QCOMPARE(messages.messages.size(), 2);
@@ -154,8 +158,9 @@ void TestRunController::arrangementsOfDetour()
     // The second arrangement puts the wall below row 8.
     QCOMPARE(window.world().executor, (ExecutorState{0, 8, 270}));
     QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{2, 0, 0}));
-    QCOMPARE(window.algorithm().line(window.lstCom->currentIndex().row()), QStringLiteral("КОН"));
-    QVERIFY(!window.Timer1->isActive());
+    QCOMPARE(window.algorithm().line(control<QListView>(window, "lstCom")->currentIndex().row()),
+             QStringLiteral("КОН"));
+    QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
 }
 
 void TestRunController::stopEndsTheRun()
@@ -171,11 +176,11 @@ void TestRunController::stopEndsTheRun()
     bool runningWhenStopped = false;
     QTimer::singleShot(150, &window, [&] {
         runningWhenStopped = tools.runController->isRunning();
-        QTest::mouseClick(window.FixToolButtonStop, Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(window, "FixToolButtonStop"), Qt::LeftButton);
     });
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(window.FixToolButtonResult, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
 
     QVERIFY(runningWhenStopped);
     QVERIFY(clock.elapsed() < 5000);
@@ -184,10 +189,10 @@ void TestRunController::stopEndsTheRun()
     QCOMPARE(window.world().executor.column, qint16(5));
     QCOMPARE(window.world().executor.row, qint16(5));
     // The highlight stays inside the loop, where the stop found it.
-    const int row = window.lstCom->currentIndex().row();
+    const int row = control<QListView>(window, "lstCom")->currentIndex().row();
     QVERIFY2(row >= 4 && row <= 7, qPrintable(QString::number(row)));
-    QVERIFY(window.NMainWork->isEnabled());
-    QVERIFY(window.FixToolButtonDo->isEnabled());
+    QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
+    QVERIFY(control<QToolButton>(window, "FixToolButtonDo")->isEnabled());
 }
 
 void TestRunController::crashShowsTheError()
@@ -199,7 +204,7 @@ void TestRunController::crashShowsTheError()
     prepare(window, algorithmWith({"ШАГ", "ШАГ", "ШАГ", "ШАГ", "ПОВОРОТ"}));
     MessageCollector messages;
 
-    QTest::mouseClick(window.FixToolButtonResult, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
 
     QCOMPARE(tools.runController->lastEnd(), RunEnd::Crash);
     QCOMPARE(messages.messages.size(), 1);
@@ -208,7 +213,7 @@ void TestRunController::crashShowsTheError()
     QCOMPARE(messages.messages[0].icon, QMessageBox::Critical);
     // Three steps down to the wall; the fourth crashed there, and the turn never ran.
     QCOMPARE(window.world().executor, (ExecutorState{5, 8, 270}));
-    QCOMPARE(window.lstCom->currentIndex().row(), 7);
+    QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 7);
 }
 
 void TestRunController::menuItemsRestDuringRun()
@@ -222,13 +227,13 @@ void TestRunController::menuItemsRestDuringRun()
     bool pointsShown = true;
     qint16 size = 0;
     QTimer::singleShot(100, &window, [&] {
-        window.NMainPoints->trigger();
+        control<QAction>(window, "NMainPoints")->trigger();
         pointsShown = tools.panelPoints->isVisible();
-        window.N1313->trigger();
+        control<QAction>(window, "N1313")->trigger();
         size = window.world().fieldSize;
         window.fixToolButtonStopClick();
     });
-    QTest::mouseClick(window.FixToolButtonResult, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
 
     QVERIFY(!pointsShown);
     QCOMPARE(size, qint16(12));
@@ -246,7 +251,7 @@ void TestRunController::closeDuringRunStopsFirst()
     prepare(*window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
 
     QTimer::singleShot(100, window, [&] { window->close(); });
-    QTest::mouseClick(window->FixToolButtonDo, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(*window, "FixToolButtonDo"), Qt::LeftButton);
 
     QCOMPARE(ended.count(), 1);
     QCOMPARE(ended.at(0).at(0).value<RunEnd>(), RunEnd::Stopped);

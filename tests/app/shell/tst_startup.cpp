@@ -6,6 +6,7 @@
 
 #include "app/guihelpers.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -71,7 +72,8 @@ void TestStartUp::startRegisterWorkClose()
                 QCOMPARE(next, static_cast<QWidget *>(work.data()));
                 seenCaption = next->windowTitle();
                 workModal = next->isModal() && next->isVisible();
-                workInFirstStage = work->NMainBegin->isEnabled() && !work->NMainWork->isEnabled();
+                workInFirstStage = control<QAction>(*work, "NMainBegin")->isEnabled()
+                    && !control<QAction>(*work, "NMainWork")->isEnabled();
                 registrationHidden = registration && registration->isHidden();
                 next->close();
             },

@@ -18,6 +18,7 @@
 #include "app/guihelpers.h"
 #include "app/taskhelpers.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 class TestTaskLoader : public QObject
@@ -55,16 +57,16 @@ namespace {
 QStringList lstTskLines(const WorkWindow &window)
 {
     QStringList lines;
-    for (int i = 0; i < window.lstTsk->count(); ++i)
-        lines.append(window.lstTsk->item(i)->text());
+    for (int i = 0; i < control<QListWidget>(window, "lstTsk")->count(); ++i)
+        lines.append(control<QListWidget>(window, "lstTsk")->item(i)->text());
     return lines;
 }
 
 QStringList statisticsRows(const WorkWindow &window)
 {
     QStringList rows;
-    for (int i = 0; i < window.ListStatist->count(); ++i)
-        rows.append(window.ListStatist->item(i)->text());
+    for (int i = 0; i < control<QListWidget>(window, "ListStatist")->count(); ++i)
+        rows.append(control<QListWidget>(window, "ListStatist")->item(i)->text());
     return rows;
 }
 
@@ -100,23 +102,25 @@ void TestTaskLoader::openExample()
     window.show();
     QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
     MessageCollector messages;
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
 
     QCOMPARE(loaded.count(), 1);
     QVERIFY(messages.messages.isEmpty());
     const TaskFileResult expected = TaskFolder(exampleFolder(example)).readTask();
     QVERIFY(expected.isOk());
     QCOMPARE(lstTskLines(window), expected.task.statement);
-    QCOMPARE(window.lstTsk->count(), statementLines);
+    QCOMPARE(control<QListWidget>(window, "lstTsk")->count(), statementLines);
     QCOMPARE(window.task().hasPattern, pattern);
 
-    const QList<QAction *> items{window.NMainSize, window.N1212, window.N1313, window.N1414, window.N1515};
+    const QList<QAction *> items{control<QAction>(window, "NMainSize"), control<QAction>(window, "N1212"),
+                                 control<QAction>(window, "N1313"), control<QAction>(window, "N1414"),
+                                 control<QAction>(window, "N1515")};
     QString enabled;
     for (QAction *item : items)
         enabled += item->isEnabled() ? u'1' : u'0';
     QCOMPARE(enabled, sizeItems);
 
-    QCOMPARE(window.NMainPattern->isVisible(), pattern);
+    QCOMPARE(control<QAction>(window, "NMainPattern")->isVisible(), pattern);
     QCOMPARE(tools.patternPanel->isVisible(), pattern);
     if (pattern) {
         QVERIFY(!tools.patternPanel->imagePattern->pixmap().isNull());
@@ -130,11 +134,11 @@ void TestTaskLoader::openExample()
 
     // The skeleton with "КОН" selected, the statistics of a new algorithm; the stage stays "Начать".
     QCOMPARE(window.algorithm().lines(), algorithmSkeleton(expected.task.hasPointB));
-    QCOMPARE(window.lstCom->currentIndex().row(), 4);
+    QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 4);
     QCOMPARE(statisticsRows(window), resetStatistics());
-    QVERIFY(!window.NMainBegin->isEnabled());
-    QVERIFY(window.NMainWork->isEnabled());
-    QVERIFY(!window.NMainDebug->isEnabled());
+    QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
+    QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
+    QVERIFY(!control<QAction>(window, "NMainDebug")->isEnabled());
 }
 
 void TestTaskLoader::fieldOfDetour()
@@ -143,7 +147,7 @@ void TestTaskLoader::fieldOfDetour()
     WorkWindow window(10);
     attachWorkTools(window);
     window.show();
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
 
     // Point А at the top left facing down, point Б below, the variable wall at its first place.
     QCOMPARE(window.world().fieldSize, qint16(12));
@@ -160,7 +164,8 @@ void TestTaskLoader::fieldOfDetour()
     expected.drawTaskObjects(world);
     showVariableWalls(world.walls, &expected);
     QCOMPARE(window.scene().picture(), expected.picture());
-    const QImage shown = window.PaintImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        control<FieldView>(window, "PaintImage")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, expected.picture().convertToFormat(QImage::Format_RGB32));
 }
 
@@ -205,7 +210,7 @@ void TestTaskLoader::damagedTask()
     window.show();
     QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
     MessageCollector messages;
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
 
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages[0].title, caption);
@@ -214,8 +219,8 @@ void TestTaskLoader::damagedTask()
     QCOMPARE(loaded.count(), 0);
     // The stage stays "Начать" with what was read; no skeleton, no walls.
     QCOMPARE(lstTskLines(window), statement);
-    QVERIFY(!window.NMainBegin->isEnabled());
-    QVERIFY(window.NMainWork->isEnabled());
+    QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
+    QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
     QCOMPARE(window.algorithm().lines(), QStringList{QString()});
     QCOMPARE(window.world().walls.variableWallCount(), 0);
     for (QTimer *timer : window.variableWallTimers())
@@ -261,7 +266,7 @@ void TestTaskLoader::taskFolderChosen()
     window.show();
     QSignalSpy loadedSpy(tools.taskLoader, &TaskLoader::taskLoaded);
     MessageCollector messages;
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
 
     // Each folder without a task is reported as the loader reports it, then the dialog follows.
     QCOMPARE(messages.messages.size(), asked.size());
@@ -281,13 +286,13 @@ void TestTaskLoader::taskFolderChosen()
         QCOMPARE(lstTskLines(window), expected.task.statement);
         QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
         QCOMPARE(window.world().walls.variableWallCount(), 1);
-        QVERIFY(window.Timer1->isActive());
+        QVERIFY(control<QTimer>(window, "Timer1")->isActive());
     } else {
         // As the loader's failure leaves the stage: "Начать" with nothing loaded.
         QVERIFY(lstTskLines(window).isEmpty());
         QCOMPARE(window.algorithm().lines(), QStringList{QString()});
-        QVERIFY(!window.NMainBegin->isEnabled());
-        QVERIFY(window.NMainWork->isEnabled());
+        QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
+        QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
         QCOMPARE(window.world().walls.variableWallCount(), 0);
     }
 }
@@ -319,7 +324,7 @@ void TestTaskLoader::taskFolderDialog()
         }
     });
     watcher.start();
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
     QCOMPARE(shownTitle, QStringLiteral("Укажите папку с задачей"));
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(window.algorithm().lines(), QStringList{QString()});
@@ -333,7 +338,7 @@ void TestTaskLoader::patternMissing()
     const WorkTools tools = attachWorkTools(window);
     window.show();
     MessageCollector messages;
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
 
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages[0].title, QStringLiteral("Ошибка. Переустановите \"Шагайку\""));
@@ -378,13 +383,13 @@ void TestTaskLoader::patternToggle()
     const WorkTools tools = attachWorkTools(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
     PatternPanel *panel = tools.patternPanel;
     QVERIFY(panel->isVisible());
     QVERIFY(panel->isFloating());
     QCOMPARE(panel->imagePattern->size(), QSize(300, 300));
     // First shown at the top of the task panel, its right edge 80 pixels beyond it.
-    const QRect task = window.pnlTskNew->geometry();
+    const QRect task = control(window, "pnlTskNew")->geometry();
     QCOMPARE(
         panel->pos(),
         window.centralWidget()->mapToGlobal(QPoint(task.x() + task.width() + 80 - panel->width(), task.y())));
@@ -392,9 +397,9 @@ void TestTaskLoader::patternToggle()
     for (const QPoint shift : {QPoint(0, 0), QPoint(-120, 90)}) {
         panel->move(panel->pos() + shift);
         const QPoint where = panel->pos();
-        window.NMainPattern->trigger();
+        control<QAction>(window, "NMainPattern")->trigger();
         QVERIFY(!panel->isVisible());
-        window.NMainPattern->trigger();
+        control<QAction>(window, "NMainPattern")->trigger();
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->pos(), where);
     }
@@ -402,7 +407,7 @@ void TestTaskLoader::patternToggle()
     // Its own close button hides it; "Образец" brings it back.
     QTest::mouseClick(panel->closeButton, Qt::LeftButton);
     QVERIFY(!panel->isVisible());
-    window.NMainPattern->trigger();
+    control<QAction>(window, "NMainPattern")->trigger();
     QVERIFY(panel->isVisible());
 }
 
@@ -416,13 +421,13 @@ void TestTaskLoader::patternItemWithoutPicture()
     window.show();
     {
         MessageCollector messages;
-        window.NMainBegin->trigger();
+        control<QAction>(window, "NMainBegin")->trigger();
         QCOMPARE(messages.messages.size(), 1);
     }
     QVERIFY(!tools.patternPanel->hasPicture());
-    window.NMainPattern->trigger();
+    control<QAction>(window, "NMainPattern")->trigger();
     QVERIFY(!tools.patternPanel->isVisible());
-    window.NMainPattern->trigger();
+    control<QAction>(window, "NMainPattern")->trigger();
     QVERIFY(!tools.patternPanel->isVisible());
 }
 
@@ -436,19 +441,19 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.NMainBegin->trigger();
-    window.NMainWork->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
+    control<QAction>(window, "NMainWork")->trigger();
 
     // A procedure described and called, so that names, statistics and undo steps are there.
-    window.lstCom->setFocus();
-    QTest::keyClick(window.lstCom, Qt::Key_F5);
+    control<QListView>(window, "lstCom")->setFocus();
+    QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_F5);
     QVERIFY(editor->PanelProc->isVisible());
     editor->PanelProc->EditNewProc->setFocus();
     typeText(editor->PanelProc->EditNewProc, QStringLiteral("обход"));
     QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Return);
     QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Escape);
-    window.lstCom->setFocus();
-    QTest::keyClick(window.lstCom, Qt::Key_F2);
+    control<QListView>(window, "lstCom")->setFocus();
+    QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_F2);
     QCOMPARE(editor->PanelProc->ListBoxProc->names(), QStringList{QStringLiteral("обход")});
     QVERIFY(editor->history().undoCount() >= 2);
     QVERIFY(editor->isModified());
@@ -457,7 +462,7 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
 
     // The next load of a task, as a fresh start of the work window does it.
     window.applyStage(WorkStage::NotStarted);
-    window.NMainBegin->trigger();
+    control<QAction>(window, "NMainBegin")->trigger();
     QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
     QVERIFY(editor->procedureNames().isEmpty());
     QCOMPARE(editor->history().undoCount(), 0);
@@ -466,9 +471,9 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     QCOMPARE(statisticsRows(window), resetStatistics());
 
     // Undo has nothing of the old algorithm to bring back.
-    window.NMainWork->trigger();
-    window.lstCom->setFocus();
-    QTest::keyClick(window.lstCom, Qt::Key_Z, Qt::ControlModifier);
+    control<QAction>(window, "NMainWork")->trigger();
+    control<QListView>(window, "lstCom")->setFocus();
+    QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
     QVERIFY(window.algorithm().lines() != edited);
     QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
@@ -480,19 +485,20 @@ void TestTaskLoader::wallSwapsOnItsTimer()
     WorkWindow window(10);
     attachWorkTools(window);
     window.show();
-    window.NMainBegin->trigger();
-    QCOMPARE(window.Timer1->interval(), 5000);
+    control<QAction>(window, "NMainBegin")->trigger();
+    QCOMPARE(control<QTimer>(window, "Timer1")->interval(), 5000);
     const QImage before = window.scene().picture();
 
     // The real timer, made quick for the test.
-    window.Timer1->setInterval(20);
-    QSignalSpy tick(window.Timer1, &QTimer::timeout);
+    control<QTimer>(window, "Timer1")->setInterval(20);
+    QSignalSpy tick(control<QTimer>(window, "Timer1"), &QTimer::timeout);
     QVERIFY(tick.wait(2000));
     QCOMPARE(window.world().walls.selectors[0], 2);
     QVERIFY(window.world().walls.horizontalWallAt(0, 8));
     QVERIFY(!window.world().walls.horizontalWallAt(0, 4));
     QVERIFY(window.scene().picture() != before);
-    const QImage shown = window.PaintImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        control<FieldView>(window, "PaintImage")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, window.scene().picture().convertToFormat(QImage::Format_RGB32));
 }
 

@@ -13,10 +13,12 @@
 
 #include "app/guihelpers.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -24,6 +26,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 Q_DECLARE_METATYPE(PanelCommand)
@@ -162,7 +165,7 @@ void TestWorkWindow::statisticsRowsFit()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.applyStage(WorkStage::Development);
-    QListWidget *list = window.ListStatist;
+    QListWidget *list = control<QListWidget>(window, "ListStatist");
     QVERIFY(list->isVisible());
     list->clear();
     list->addItems(rows);
@@ -187,19 +190,19 @@ void TestWorkWindow::layoutAtTen()
 {
     WorkWindow window(10);
     QCOMPARE(window.layoutUnit(), 10);
-    QCOMPARE(window.pnlTskNew->geometry(), QRect(10, 36, 777, 49));
-    QCOMPARE(window.PPPanelSystCom->geometry(), QRect(10, 95, 121, 300));
-    QCOMPARE(window.lstCom->geometry(), QRect(141, 95, 290, 520));
-    QCOMPARE(window.pnl1->geometry(), QRect(441, 95, 520, 520));
-    QCOMPARE(window.pnlMain->geometry(), QRect(10, 10, 500, 500));
-    QCOMPARE(window.PaintImage->geometry(), QRect(0, 0, 500, 500));
-    QCOMPARE(window.ListStatist->geometry(), QRect(10, 486, 121, 129));
-    QCOMPARE(window.ToolBarAlg->pos(), QPoint(169, 1));
-    QCOMPARE(window.lstTsk->geometry(), QRect(72, 8, 609, 33));
+    QCOMPARE(control(window, "pnlTskNew")->geometry(), QRect(10, 36, 777, 49));
+    QCOMPARE(control<CommandPanel>(window, "PPPanelSystCom")->geometry(), QRect(10, 95, 121, 300));
+    QCOMPARE(control<QListView>(window, "lstCom")->geometry(), QRect(141, 95, 290, 520));
+    QCOMPARE(control(window, "pnl1")->geometry(), QRect(441, 95, 520, 520));
+    QCOMPARE(control(window, "pnlMain")->geometry(), QRect(10, 10, 500, 500));
+    QCOMPARE(control<FieldView>(window, "PaintImage")->geometry(), QRect(0, 0, 500, 500));
+    QCOMPARE(control<QListWidget>(window, "ListStatist")->geometry(), QRect(10, 486, 121, 129));
+    QCOMPARE(control<RunToolBar>(window, "ToolBarAlg")->pos(), QPoint(169, 1));
+    QCOMPARE(control<QListWidget>(window, "lstTsk")->geometry(), QRect(72, 8, 609, 33));
     QCOMPARE(window.halfVisibleLines(), 16);
-    QCOMPARE(window.StatusBar1->height(), 22);
+    QCOMPARE(control<QStatusBar>(window, "StatusBar1")->height(), 22);
     QCOMPARE(window.scene().picture().size(), QSize(500, 500));
-    QCOMPARE(window.PaintImage->picture(), &window.scene().picture());
+    QCOMPARE(control<FieldView>(window, "PaintImage")->picture(), &window.scene().picture());
     const QList<QTimer *> timers = window.variableWallTimers();
     QCOMPARE(timers.at(0)->objectName(), QStringLiteral("Timer1"));
     QCOMPARE(timers.at(0)->interval(), 5000);
@@ -238,7 +241,7 @@ void TestWorkWindow::stageTable()
     WorkWindow window(10);
     window.show();
     // As for a task with a pattern picture: a hidden item is never enabled.
-    window.NMainPattern->setVisible(true);
+    control<QAction>(window, "NMainPattern")->setVisible(true);
     for (const QString &step : steps)
         trigger(window.findChild<QAction *>(step));
     for (const auto &[name, column] : stageColumns) {
@@ -248,9 +251,9 @@ void TestWorkWindow::stageTable()
             qPrintable(QStringLiteral("%1 should be %2")
                            .arg(name, expected ? QStringLiteral("enabled") : QStringLiteral("disabled"))));
     }
-    QCOMPARE(window.ListStatist->isVisible(), statisticsVisible);
+    QCOMPARE(control<QListWidget>(window, "ListStatist")->isVisible(), statisticsVisible);
     if (statisticsVisible)
-        QCOMPARE(window.ListStatist->isEnabled(), statisticsEnabled);
+        QCOMPARE(control<QListWidget>(window, "ListStatist")->isEnabled(), statisticsEnabled);
 }
 
 void TestWorkWindow::resetWork()
@@ -258,15 +261,15 @@ void TestWorkWindow::resetWork()
     WorkWindow window(10);
     QCOMPARE(window.algorithm().lines(), QStringList{QString()});
     QCOMPARE(window.algorithm().currentRow(), 0);
-    QCOMPARE(window.lstCom->currentIndex().row(), 0);
+    QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 0);
 
     window.task() = taskWithWalls();
     window.selectSizeVariant();
     window.algorithm().setLines({"a", "b", "c"});
     window.algorithm().setCurrentRow(2);
-    QCOMPARE(window.lstCom->currentIndex().row(), 2);
+    QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 2);
     QSignalSpy load(&window, &WorkWindow::taskLoadRequested);
-    trigger(window.NMainBegin);
+    trigger(control<QAction>(window, "NMainBegin"));
     QCOMPARE(load.count(), 1);
     QCOMPARE(window.algorithm().lines(), QStringList{QString()});
     QCOMPARE(window.algorithm().currentRow(), 0);
@@ -274,7 +277,7 @@ void TestWorkWindow::resetWork()
     QVERIFY(window.world().walls.walls.vertical.isEmpty());
     QVERIFY(window.world().walls.walls.variable.isEmpty());
     QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
-    QVERIFY(!window.NMainBegin->isEnabled());
+    QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
 }
 
 void TestWorkWindow::menuCaptions_data()
@@ -315,7 +318,7 @@ void TestWorkWindow::menuCaptions()
     QCOMPARE(item->text(), caption);
     QCOMPARE(item->shortcut(), shortcut);
     const bool onBar = !name.startsWith(QLatin1String("N1"));
-    QCOMPARE(window.MainMenu->actions().contains(item), onBar);
+    QCOMPARE(control<QMenuBar>(window, "MainMenu")->actions().contains(item), onBar);
 }
 
 void TestWorkWindow::menuPictures()
@@ -323,25 +326,31 @@ void TestWorkWindow::menuPictures()
     WorkWindow window(10);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QColor menuColour = window.MainMenu->palette().color(QPalette::Active, QPalette::Window);
+    const QColor menuColour =
+        control<QMenuBar>(window, "MainMenu")->palette().color(QPalette::Active, QPalette::Window);
     auto pictureOnBar = [&](QAction *item) {
-        const QRect cell = window.MainMenu->actionGeometry(item);
-        return window.MainMenu->grab()
+        const QRect cell = control<QMenuBar>(window, "MainMenu")->actionGeometry(item);
+        return control<QMenuBar>(window, "MainMenu")
+            ->grab()
             .toImage()
             .copy(cell.left(), cell.top() + 2, 16, 16)
             .convertToFormat(QImage::Format_RGB32);
     };
-    const QList<QAction *> items{window.NMainBegin, window.NMainWork, window.NMainDebug, window.NMainPoints,
-                                 window.NMainSize};
+    const QList<QAction *> items{
+        control<QAction>(window, "NMainBegin"), control<QAction>(window, "NMainWork"),
+        control<QAction>(window, "NMainDebug"), control<QAction>(window, "NMainPoints"),
+        control<QAction>(window, "NMainSize")};
     for (int k = 0; k < items.size(); ++k) {
         QVERIFY(Pictures::menuPicture(2 * k).toImage() != Pictures::menuPicture(2 * k + 1).toImage());
         const int expected = items.at(k)->isEnabled() ? 2 * k : 2 * k + 1;
         QCOMPARE(pictureOnBar(items.at(k)), composeOver(Pictures::menuPicture(expected), menuColour));
     }
     // "Начать" turns to its disabled picture once used.
-    trigger(window.NMainBegin);
-    QCOMPARE(pictureOnBar(window.NMainBegin), composeOver(Pictures::menuPicture(1), menuColour));
-    QCOMPARE(pictureOnBar(window.NMainWork), composeOver(Pictures::menuPicture(2), menuColour));
+    trigger(control<QAction>(window, "NMainBegin"));
+    QCOMPARE(pictureOnBar(control<QAction>(window, "NMainBegin")),
+             composeOver(Pictures::menuPicture(1), menuColour));
+    QCOMPARE(pictureOnBar(control<QAction>(window, "NMainWork")),
+             composeOver(Pictures::menuPicture(2), menuColour));
 }
 
 void TestWorkWindow::menuItemColours()
@@ -383,15 +392,15 @@ void TestWorkWindow::functionKeys()
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     // Stage "Начать": the buttons are disabled, the keys still act.
-    trigger(window.NMainBegin);
-    window.lstTsk->setFocus();
+    trigger(control<QAction>(window, "NMainBegin"));
+    control<QListWidget>(window, "lstTsk")->setFocus();
     QSignalSpy spy(&window, &WorkWindow::panelCommandTriggered);
-    QTest::keyClick(window.lstTsk, Qt::Key(key));
+    QTest::keyClick(control<QListWidget>(window, "lstTsk"), Qt::Key(key));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).value<PanelCommand>(), command);
     // Keys that are not function keys do nothing here.
-    QTest::keyClick(window.lstTsk, Qt::Key_F9);
-    QTest::keyClick(window.lstTsk, Qt::Key_A);
+    QTest::keyClick(control<QListWidget>(window, "lstTsk"), Qt::Key_F9);
+    QTest::keyClick(control<QListWidget>(window, "lstTsk"), Qt::Key_A);
     QCOMPARE(spy.count(), 1);
 }
 
@@ -399,24 +408,25 @@ void TestWorkWindow::commandButtons()
 {
     WorkWindow window(10);
     window.show();
-    trigger(window.NMainBegin);
-    trigger(window.NMainWork);
+    trigger(control<QAction>(window, "NMainBegin"));
+    trigger(control<QAction>(window, "NMainWork"));
     QSignalSpy spy(&window, &WorkWindow::panelCommandTriggered);
-    const QList<QPushButton *> buttons = window.PPPanelSystCom->buttons();
+    const QList<QPushButton *> buttons = control<CommandPanel>(window, "PPPanelSystCom")->buttons();
     for (int i = 0; i < buttons.size(); ++i) {
         QTest::mouseClick(buttons.at(i), Qt::LeftButton);
         QCOMPARE(spy.count(), i + 1);
         QCOMPARE(spy.at(i).at(0).value<PanelCommand>(), PanelCommand(i));
     }
-    QCOMPARE(window.PPButtonStep->text(), QStringLiteral("ШАГ            F2"));
-    QCOMPARE(window.PPButtonJump->text(), QStringLiteral("ПРЫЖОК   F3"));
-    QCOMPARE(window.PPButtonTurn->text(), QStringLiteral("ПОВОРОТ   F4"));
-    QCOMPARE(window.PPButtonProc->text(), QStringLiteral("ОПИСАНИЕ F5"));
-    QCOMPARE(window.PPButtonDoProc->text(), QStringLiteral("ВЫЗОВ        F6"));
-    QCOMPARE(window.PPButtonIf->text(), QStringLiteral("ВЕТВЛЕНИЕ  F7"));
-    QCOMPARE(window.PPButtonWhile->text(), QStringLiteral("ЦИКЛ            F8"));
-    QCOMPARE(window.PPPanelSystCom->LabelPP1->text(), QStringLiteral("Система "));
-    QCOMPARE(window.PPPanelSystCom->LabelPP4->text(), QStringLiteral("Управляющие "));
+    QCOMPARE(control<QPushButton>(window, "PPButtonStep")->text(), QStringLiteral("ШАГ            F2"));
+    QCOMPARE(control<QPushButton>(window, "PPButtonJump")->text(), QStringLiteral("ПРЫЖОК   F3"));
+    QCOMPARE(control<QPushButton>(window, "PPButtonTurn")->text(), QStringLiteral("ПОВОРОТ   F4"));
+    QCOMPARE(control<QPushButton>(window, "PPButtonProc")->text(), QStringLiteral("ОПИСАНИЕ F5"));
+    QCOMPARE(control<QPushButton>(window, "PPButtonDoProc")->text(), QStringLiteral("ВЫЗОВ        F6"));
+    QCOMPARE(control<QPushButton>(window, "PPButtonIf")->text(), QStringLiteral("ВЕТВЛЕНИЕ  F7"));
+    QCOMPARE(control<QPushButton>(window, "PPButtonWhile")->text(), QStringLiteral("ЦИКЛ            F8"));
+    QCOMPARE(control<CommandPanel>(window, "PPPanelSystCom")->LabelPP1->text(), QStringLiteral("Система "));
+    QCOMPARE(control<CommandPanel>(window, "PPPanelSystCom")->LabelPP4->text(),
+             QStringLiteral("Управляющие "));
 }
 
 void TestWorkWindow::escapeClosesPanels()
@@ -425,9 +435,9 @@ void TestWorkWindow::escapeClosesPanels()
     window.show();
     QWidget proc(&window), ifPanel(&window), whilePanel(&window);
     window.setEditorPanels(&proc, &ifPanel, &whilePanel);
-    trigger(window.NMainBegin);
-    trigger(window.NMainWork);
-    window.PPButtonDoProc->setEnabled(false);
+    trigger(control<QAction>(window, "NMainBegin"));
+    trigger(control<QAction>(window, "NMainWork"));
+    control<QPushButton>(window, "PPButtonDoProc")->setEnabled(false);
     proc.show();
     ifPanel.show();
     whilePanel.show();
@@ -435,8 +445,8 @@ void TestWorkWindow::escapeClosesPanels()
     QVERIFY(proc.isHidden());
     QVERIFY(ifPanel.isHidden());
     QVERIFY(whilePanel.isHidden());
-    QVERIFY(window.PPButtonProc->isEnabled());
-    QVERIFY(window.PPButtonDoProc->isEnabled());
+    QVERIFY(control<QPushButton>(window, "PPButtonProc")->isEnabled());
+    QVERIFY(control<QPushButton>(window, "PPButtonDoProc")->isEnabled());
 }
 
 void TestWorkWindow::escapeWithNoPanel()
@@ -448,11 +458,11 @@ void TestWorkWindow::escapeWithNoPanel()
     ifPanel.hide();
     whilePanel.hide();
     window.setEditorPanels(&proc, &ifPanel, &whilePanel);
-    trigger(window.NMainBegin);
+    trigger(control<QAction>(window, "NMainBegin"));
     window.formKeyDown(Qt::Key_Escape);
     // The procedure buttons keep the state the stage gave them.
-    QVERIFY(!window.PPButtonProc->isEnabled());
-    QVERIFY(!window.PPButtonDoProc->isEnabled());
+    QVERIFY(!control<QPushButton>(window, "PPButtonProc")->isEnabled());
+    QVERIFY(!control<QPushButton>(window, "PPButtonDoProc")->isEnabled());
     QVERIFY(window.isVisible());
 }
 
@@ -465,7 +475,7 @@ void TestWorkWindow::clickOnFreeAreaHidesPoints()
     window.setPointsPanel(&points);
     points.show();
     // A click on a panel is not a click on the window.
-    QTest::mouseClick(window.pnl1, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(control(window, "pnl1"), Qt::LeftButton, {}, QPoint(3, 3));
     QVERIFY(points.isVisible());
     QTest::mouseClick(window.centralWidget(), Qt::LeftButton, {}, QPoint(5, 620));
     QVERIFY(points.isHidden());
@@ -491,19 +501,22 @@ void TestWorkWindow::sizeMenu()
     window.show();
     window.task() = taskWithWalls();
     QSignalSpy changed(&window, &WorkWindow::fieldSizeChanged);
-    window.findChild<QAction *>(item)->trigger();
+    // The size comes with the item, whatever its caption says.
+    QAction *action = window.findChild<QAction *>(item);
+    action->setText(QStringLiteral("Размер"));
+    action->trigger();
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toInt(), size);
     QCOMPARE(int(window.world().fieldSize), size);
-    QCOMPARE(window.PaintImage->size(), QSize(width, width));
-    QCOMPARE(window.pnlMain->size(), QSize(width, width));
-    QCOMPARE(window.pnl1->size(), QSize(520, 520));
+    QCOMPARE(control<FieldView>(window, "PaintImage")->size(), QSize(width, width));
+    QCOMPARE(control(window, "pnlMain")->size(), QSize(width, width));
+    QCOMPARE(control(window, "pnl1")->size(), QSize(520, 520));
     QCOMPARE(window.scene().picture().size(), QSize(width, width));
     QStringList numbers;
     for (int i = 0; i < size; ++i)
         numbers << QString::number(i);
-    QCOMPARE(window.PanelX->visibleNumbers(), numbers);
-    QCOMPARE(window.PanelY->visibleNumbers(), numbers);
+    QCOMPARE(control<RulerPanel>(window, "PanelX")->visibleNumbers(), numbers);
+    QCOMPARE(control<RulerPanel>(window, "PanelY")->visibleNumbers(), numbers);
     // The executor stands on the start of the new size.
     const StartPosition start = window.task().size(size).start;
     QCOMPARE(window.world().executor, (ExecutorState{start.column, start.row, start.heading}));
@@ -520,19 +533,19 @@ void TestWorkWindow::developmentRedrawsField()
     window.show();
     window.task() = taskWithWalls();
     window.selectSizeVariant();
-    trigger(window.NMainBegin);
+    trigger(control<QAction>(window, "NMainBegin"));
     window.selectSizeVariant();
-    trigger(window.NMainWork);
-    trigger(window.NMainDebug);
-    trigger(window.NMainWork);
+    trigger(control<QAction>(window, "NMainWork"));
+    trigger(control<QAction>(window, "NMainDebug"));
+    trigger(control<QAction>(window, "NMainWork"));
     const QImage fresh = window.scene().picture();
     QCOMPARE(window.world().executor, (ExecutorState{0, 2, 90}));
-    trigger(window.NMainDebug);
+    trigger(control<QAction>(window, "NMainDebug"));
     // As a run would: the executor away from А and a trace behind it.
     window.world().executor = {5, 5, 0};
     window.scene().drawTrace({0, 2}, {5, 2});
     QVERIFY(window.scene().picture() != fresh);
-    trigger(window.NMainWork);
+    trigger(control<QAction>(window, "NMainWork"));
     QCOMPARE(window.world().executor, (ExecutorState{0, 2, 90}));
     QCOMPARE(window.scene().picture(), fresh);
 }
@@ -543,13 +556,13 @@ void TestWorkWindow::variableWallTimers()
     window.show();
     window.task() = taskWithWalls();
     window.selectSizeVariant();
-    trigger(window.NMainBegin);
+    trigger(control<QAction>(window, "NMainBegin"));
     window.selectSizeVariant();
-    trigger(window.NMainWork);
+    trigger(control<QAction>(window, "NMainWork"));
     QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
-    QVERIFY(window.Timer1->isActive());
-    QVERIFY(window.Timer2->isActive());
-    QVERIFY(!window.Timer3->isActive());
+    QVERIFY(control<QTimer>(window, "Timer1")->isActive());
+    QVERIFY(control<QTimer>(window, "Timer2")->isActive());
+    QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
 
     const QImage before = window.scene().picture();
     window.variableWallTimerTick(1);
@@ -564,15 +577,15 @@ void TestWorkWindow::variableWallTimers()
     QCOMPARE(window.scene().picture(), before);
 
     // The real timer swaps the first wall after its five seconds.
-    QSignalSpy tick(window.Timer1, &QTimer::timeout);
+    QSignalSpy tick(control<QTimer>(window, "Timer1"), &QTimer::timeout);
     QVERIFY(tick.wait(6000));
     QCOMPARE(window.world().walls.selectors[0], 2);
 
     // A size without variable walls stops their timers.
-    window.N1313->trigger();
+    control<QAction>(window, "N1313")->trigger();
     QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
-    QVERIFY(!window.Timer1->isActive());
-    QVERIFY(!window.Timer2->isActive());
+    QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
+    QVERIFY(!control<QTimer>(window, "Timer2")->isActive());
 }
 
 void TestWorkWindow::runFrame_data()
@@ -591,10 +604,10 @@ void TestWorkWindow::runFrame()
     WorkWindow window(10);
     window.show();
     window.task() = taskWithWalls();
-    trigger(window.NMainBegin);
+    trigger(control<QAction>(window, "NMainBegin"));
     window.selectSizeVariant();
-    trigger(window.NMainWork);
-    trigger(window.NMainDebug);
+    trigger(control<QAction>(window, "NMainWork"));
+    trigger(control<QAction>(window, "NMainDebug"));
     window.stopRequested() = true;
 
     int runs = 0;
@@ -604,29 +617,29 @@ void TestWorkWindow::runFrame()
         QVERIFY(window.isRunning());
         QCOMPARE(window.delays(), delays);
         QVERIFY2(!window.stopRequested(), "a run starts with the stop flag cleared");
-        for (QToolButton *speed : window.ToolBarAlg->speedButtons())
+        for (QToolButton *speed : control<RunToolBar>(window, "ToolBarAlg")->speedButtons())
             QVERIFY(!speed->isEnabled());
-        QVERIFY(window.FixToolButtonStop->isEnabled());
-        QVERIFY(!window.NMainWork->isEnabled());
-        QVERIFY(!window.Timer1->isActive());
-        QVERIFY(!window.Timer2->isActive());
+        QVERIFY(control<QToolButton>(window, "FixToolButtonStop")->isEnabled());
+        QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
+        QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
+        QVERIFY(!control<QTimer>(window, "Timer2")->isActive());
         // The editor's keys wait for the end of the run.
         window.formKeyDown(Qt::Key_F2);
         QCOMPARE(commands.count(), 0);
-        QTest::mouseClick(window.FixToolButtonStop, Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(window, "FixToolButtonStop"), Qt::LeftButton);
         QVERIFY(window.stopRequested());
     });
     QTest::mouseClick(window.findChild<QToolButton *>(button), Qt::LeftButton);
     QCOMPARE(runs, 1);
     QVERIFY(!window.isRunning());
-    for (QToolButton *speed : window.ToolBarAlg->speedButtons())
+    for (QToolButton *speed : control<RunToolBar>(window, "ToolBarAlg")->speedButtons())
         QVERIFY(speed->isEnabled());
-    QVERIFY(window.NMainWork->isEnabled());
+    QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
     // The settings stay after the run; the timers stay stopped until "Разработка".
     QCOMPARE(window.delays(), delays);
-    QVERIFY(!window.Timer1->isActive());
-    trigger(window.NMainWork);
-    QVERIFY(window.Timer1->isActive());
+    QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
+    trigger(control<QAction>(window, "NMainWork"));
+    QVERIFY(control<QTimer>(window, "Timer1")->isActive());
 }
 
 void TestWorkWindow::closeDuringRun()
@@ -634,15 +647,15 @@ void TestWorkWindow::closeDuringRun()
     QPointer<WorkWindow> window = new WorkWindow(10);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
-    trigger(window->NMainBegin);
-    trigger(window->NMainWork);
-    trigger(window->NMainDebug);
+    trigger(control<QAction>(*window, "NMainBegin"));
+    trigger(control<QAction>(*window, "NMainWork"));
+    trigger(control<QAction>(*window, "NMainDebug"));
     bool stillOpenDuringRun = false;
     window->setRunHandler([&] {
         window->close();
         stillOpenDuringRun = window && window->isVisible() && window->stopRequested();
     });
-    window->FixToolButtonResult->click();
+    control<QToolButton>(*window, "FixToolButtonResult")->click();
     QVERIFY(stillOpenDuringRun);
     QTRY_VERIFY(window.isNull());
 }
@@ -686,7 +699,7 @@ void TestWorkWindow::hints()
     QString shownTip;
     if (auto *action = window.findChild<QAction *>(name)) {
         QCOMPARE(action->statusTip(), statusTip);
-        action->showStatusText(window.MainMenu);
+        action->showStatusText(control<QMenuBar>(window, "MainMenu"));
     } else {
         auto *widget = window.findChild<QWidget *>(name);
         QVERIFY(widget);
@@ -696,7 +709,7 @@ void TestWorkWindow::hints()
         QApplication::sendEvent(widget, &tip);
     }
     // The long part reaches the window's status bar.
-    QCOMPARE(window.StatusBar1->currentMessage(), statusTip);
+    QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(), statusTip);
 }
 
 void TestWorkWindow::menuHoverShowsLongHint()
@@ -704,8 +717,8 @@ void TestWorkWindow::menuHoverShowsLongHint()
     WorkWindow window(10);
     window.show();
     // The bar reports the item under the pointer; the window shows its long hint.
-    emit window.MainMenu->hovered(window.NMainBegin);
-    QCOMPARE(window.StatusBar1->currentMessage(),
+    emit control<QMenuBar>(window, "MainMenu")->hovered(control<QAction>(window, "NMainBegin"));
+    QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(),
              QStringLiteral(" На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
                             "образец рисунка для воспроизведения"));
 }
