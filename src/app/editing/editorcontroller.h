@@ -47,6 +47,7 @@ public:
     // one the task started with).
     bool isModified() const;
     void setFileDialogs(std::unique_ptr<AlgorithmFileDialogs> dialogs);
+    void setFileWriteFault(FileWriteFault fault) { m_files.setWriteFault(fault); }
 
 public slots:
     void panelCommand(PanelCommand command);

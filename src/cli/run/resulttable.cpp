@@ -1,5 +1,6 @@
 #include "cli/run/resulttable.h"
 
+#include "common/printablename.h"
 #include "world/runeventlog.h"
 
 #include <map>
@@ -19,8 +20,12 @@ QStringList rowOf(const FileResult &result)
         const ExecutorState &e = result.passes.last().executor;
         executor = QStringLiteral("%1 %2 %3").arg(e.column).arg(e.row).arg(e.heading);
     }
-    return {result.file, RunEventLog::endName(result.end), QString::number(result.passes.size()),
-            executor,    QString::number(lines),           QString::number(elapsed)};
+    return {printableName(result.file),
+            RunEventLog::endName(result.end),
+            QString::number(result.passes.size()),
+            executor,
+            QString::number(lines),
+            QString::number(elapsed)};
 }
 
 } // namespace
