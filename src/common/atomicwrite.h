@@ -19,4 +19,4 @@ struct FileWriteResult
 // beside it, which takes the file's name only when every byte has reached the disk; on any
 // failure the temporary file is removed and the old file stays as it was.
 FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes,
-                                  FileWriteFault fault = FileWriteFault::None);
+                                    FileWriteFault fault = FileWriteFault::None);

@@ -7,8 +7,8 @@
 namespace {
 
 // The errors that have a text of their own.
-constexpr std::array knownErrors{ENOSPC, EFBIG,  EACCES, EPERM, EROFS,  ENOENT, ENOTDIR, EISDIR,
-                                 ELOOP,  ENAMETOOLONG, EIO, EBUSY, EMFILE, ENFILE, ENOMEM, EXDEV,
+constexpr std::array knownErrors{ENOSPC, EFBIG,        EACCES, EPERM, EROFS,  ENOENT, ENOTDIR, EISDIR,
+                                 ELOOP,  ENAMETOOLONG, EIO,    EBUSY, EMFILE, ENFILE, ENOMEM,  EXDEV,
 #ifdef EDQUOT
                                  EDQUOT
 #endif

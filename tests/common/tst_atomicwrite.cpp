@@ -45,8 +45,10 @@ void TestAtomicWrite::faults_data()
     QTest::newRow("written") << FileWriteFault::None << true << "";
     QTest::newRow("written, new file") << FileWriteFault::None << false << "";
     QTest::newRow("short write") << FileWriteFault::ShortWrite << true << "записана только часть файла";
-    QTest::newRow("short write, new file") << FileWriteFault::ShortWrite << false << "записана только часть файла";
-    QTest::newRow("disk full at flush") << FileWriteFault::NoSpaceAtFlush << true << "на диске нет свободного места";
+    QTest::newRow("short write, new file")
+        << FileWriteFault::ShortWrite << false << "записана только часть файла";
+    QTest::newRow("disk full at flush")
+        << FileWriteFault::NoSpaceAtFlush << true << "на диске нет свободного места";
     QTest::newRow("disk full at flush, new file")
         << FileWriteFault::NoSpaceAtFlush << false << "на диске нет свободного места";
     QTest::newRow("rename fails") << FileWriteFault::FailedRename << true << "нет прав доступа";
@@ -91,7 +93,8 @@ void TestAtomicWrite::folderMissing()
     QVERIFY(!result.isOk());
     QVERIFY(!result.wasCreated);
     QCOMPARE(result.reason, systemErrorText(ENOENT));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestAtomicWrite)

@@ -77,7 +77,8 @@ void TestFileBytes::refused_data()
 #ifdef Q_OS_UNIX
     QTest::newRow("pipe without a writer") << "fifo" << notRegular;
     QTest::newRow("endless device") << "device" << notRegular;
-    QTest::newRow("dangling link") << "dangling" << "ссылка ведёт к файлу, которого нет";
+    QTest::newRow("dangling link") << "dangling"
+                                   << "ссылка ведёт к файлу, которого нет";
     QTest::newRow("link loop") << "loop" << systemErrorText(ELOOP);
 #endif
 }

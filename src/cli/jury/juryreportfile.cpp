@@ -29,6 +29,7 @@ QString writeJuryReportFile(const JuryReport &report, const QList<QImage> &pictu
     }
     const FileWriteResult written = writeFileAtomically(path, bytes, fault);
     if (!written.isOk())
-        return QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2").arg(shown, written.reason);
+        return QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
+            .arg(shown, written.reason);
     return {};
 }

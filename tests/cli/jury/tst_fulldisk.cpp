@@ -49,10 +49,11 @@ void TestFullDisk::reportsOnAFullDisk()
     QProcess process;
     process.setProcessEnvironment(environment);
     const QString letter = QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter");
-    process.start(unshare, {QStringLiteral("--user"), QStringLiteral("--map-root-user"), QStringLiteral("--mount"),
-                            QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(fullDiskScript),
-                            QStringLiteral("sh"), disk.path(), QStringLiteral(SHAGAIKA_CHECK_BINARY), letter,
-                            letter + QStringLiteral("/solution.txt")});
+    process.start(unshare,
+                  {QStringLiteral("--user"), QStringLiteral("--map-root-user"), QStringLiteral("--mount"),
+                   QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(fullDiskScript),
+                   QStringLiteral("sh"), disk.path(), QStringLiteral(SHAGAIKA_CHECK_BINARY), letter,
+                   letter + QStringLiteral("/solution.txt")});
     QVERIFY(process.waitForFinished(120000));
     const QString errors = QString::fromUtf8(process.readAllStandardError());
     if (process.exitCode() == cannotMount || (process.exitCode() != 0 && errors.contains("unshare")))
@@ -61,17 +62,20 @@ void TestFullDisk::reportsOnAFullDisk()
                          + errors.trimmed()));
     QCOMPARE(process.exitCode(), 0);
 
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     const QStringList formats{"txt", "csv", "json", "pdf"};
-    QCOMPARE(lines.mid(0, 8), (QStringList{"exit 2", "old txt", "exit 2", "old csv", "exit 2", "old json",
-                                           "exit 2", "old pdf"}));
+    QCOMPARE(
+        lines.mid(0, 8),
+        (QStringList{"exit 2", "old txt", "exit 2", "old csv", "exit 2", "old json", "exit 2", "old pdf"}));
     // No temporary file is left behind.
     QCOMPARE(lines.mid(8), (QStringList{"fill", "r.csv", "r.json", "r.pdf", "r.txt"}));
     for (const QString &format : formats) {
         const QString shown = disk.path() + "/r." + format;
-        QVERIFY2(errors.contains(QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): на диске нет "
-                                                "свободного места")
-                                     .arg(shown)),
+        QVERIFY2(errors.contains(
+                     QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): на диске нет "
+                                    "свободного места")
+                         .arg(shown)),
                  qPrintable(errors));
     }
 }

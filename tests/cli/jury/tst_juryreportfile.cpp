@@ -106,8 +106,9 @@ void TestJuryReportFile::faults()
 
     const QString error = writeJuryReportFile(smallReport(), {QImage()}, path, fault);
 
-    QCOMPARE(error, QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
-                        .arg(QDir::toNativeSeparators(path), reason));
+    QCOMPARE(error,
+             QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
+                 .arg(QDir::toNativeSeparators(path), reason));
     QCOMPARE(readBytes(path), oldBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }

@@ -81,7 +81,8 @@ void TestOutputFiles::protectedFiles()
     inputs.add(root.filePath("task/Zerid.txt"));
     inputs.add(root.filePath("works/missing.txt"));
     inputs.add(QString());
-    QCOMPARE(inputs.replacedBy(root.filePath(output)), replaced.isEmpty() ? QString() : root.filePath(replaced));
+    QCOMPARE(inputs.replacedBy(root.filePath(output)),
+             replaced.isEmpty() ? QString() : root.filePath(replaced));
 }
 
 void TestOutputFiles::pictureFaults_data()
@@ -111,8 +112,9 @@ void TestOutputFiles::pictureFaults()
         QCOMPARE(error, QString());
         QCOMPARE(QImage(path, "PNG").size(), QSize(20, 10));
     } else {
-        QCOMPARE(error, QStringLiteral("Не удаётся записать картинку %1: %2")
-                            .arg(QDir::toNativeSeparators(path), reason));
+        QCOMPARE(error,
+                 QStringLiteral("Не удаётся записать картинку %1: %2")
+                     .arg(QDir::toNativeSeparators(path), reason));
         QCOMPARE(readBytes(path), QByteArray("old picture"));
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pic-a-1.png"});
