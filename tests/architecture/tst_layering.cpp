@@ -41,9 +41,8 @@ void TestLayering::includesPointDown_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("allowed");
 
-    const QStringList core{QStringLiteral("common"), QStringLiteral("editor"),
-                           QStringLiteral("world"), QStringLiteral("tasks"),
-                           QStringLiteral("display")};
+    const QStringList core{QStringLiteral("common"), QStringLiteral("editor"), QStringLiteral("world"),
+                           QStringLiteral("tasks"), QStringLiteral("display")};
     const auto with = [](QStringList list, const QStringList &more) {
         list += more;
         return list;
@@ -51,29 +50,28 @@ void TestLayering::includesPointDown_data()
     QTest::newRow("common") << QStringLiteral("common") << QStringList{QStringLiteral("common")};
     QTest::newRow("editor") << QStringLiteral("editor")
                             << QStringList{QStringLiteral("common"), QStringLiteral("editor")};
-    QTest::newRow("world") << QStringLiteral("world")
-                           << QStringList{QStringLiteral("common"), QStringLiteral("editor"),
-                                          QStringLiteral("world")};
+    QTest::newRow("world") << QStringLiteral(
+        "world") << QStringList{QStringLiteral("common"), QStringLiteral("editor"), QStringLiteral("world")};
     QTest::newRow("tasks") << QStringLiteral("tasks")
                            << QStringList{QStringLiteral("common"), QStringLiteral("editor"),
                                           QStringLiteral("world"), QStringLiteral("tasks")};
     QTest::newRow("display") << QStringLiteral("display")
                              << QStringList{QStringLiteral("common"), QStringLiteral("editor"),
                                             QStringLiteral("world"), QStringLiteral("display")};
-    QTest::newRow("app/common") << QStringLiteral("app/common")
-                                << with(core, {QStringLiteral("app/common")});
+    QTest::newRow("app/common") << QStringLiteral("app/common") << with(core, {QStringLiteral("app/common")});
     QTest::newRow("app") << QStringLiteral("app")
                          << with(core, {QStringLiteral("app"), QStringLiteral("app/common")});
     QTest::newRow("cli/run") << QStringLiteral("cli/run") << with(core, {QStringLiteral("cli/run")});
     QTest::newRow("cli/jury") << QStringLiteral("cli/jury")
                               << with(core, {QStringLiteral("cli/run"), QStringLiteral("cli/jury")});
-    QTest::newRow("cli/validate")
-        << QStringLiteral("cli/validate")
-        << with(core, {QStringLiteral("cli/run"), QStringLiteral("cli/jury"),
-                       QStringLiteral("cli/validate")});
+    QTest::newRow("cli/validate") << QStringLiteral("cli/validate")
+                                  << with(core,
+                                          {QStringLiteral("cli/run"), QStringLiteral("cli/jury"),
+                                           QStringLiteral("cli/validate")});
     QTest::newRow("cli") << QStringLiteral("cli")
-                         << with(core, {QStringLiteral("cli"), QStringLiteral("cli/run"),
-                                        QStringLiteral("cli/jury"), QStringLiteral("cli/validate")});
+                         << with(core,
+                                 {QStringLiteral("cli"), QStringLiteral("cli/run"),
+                                  QStringLiteral("cli/jury"), QStringLiteral("cli/validate")});
 }
 
 void TestLayering::includesPointDown()
@@ -83,17 +81,17 @@ void TestLayering::includesPointDown()
 
     // Every folder named in the table, so that an include is judged by its nearest owner.
     const QStringList folders{
-        QStringLiteral("common"),     QStringLiteral("editor"),   QStringLiteral("world"),
-        QStringLiteral("tasks"),      QStringLiteral("display"),  QStringLiteral("app"),
-        QStringLiteral("app/common"), QStringLiteral("cli"),      QStringLiteral("cli/run"),
+        QStringLiteral("common"),     QStringLiteral("editor"),      QStringLiteral("world"),
+        QStringLiteral("tasks"),      QStringLiteral("display"),     QStringLiteral("app"),
+        QStringLiteral("app/common"), QStringLiteral("cli"),         QStringLiteral("cli/run"),
         QStringLiteral("cli/jury"),   QStringLiteral("cli/validate")};
     static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
                                             QRegularExpression::MultilineOption);
 
     int filesRead = 0;
     QStringList wrong;
-    QDirIterator it(sourceRoot() + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
-                    QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(sourceRoot() + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = path.mid(sourceRoot().size());
