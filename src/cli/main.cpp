@@ -4,10 +4,12 @@
 #include "cli/run/checkertask.h"
 #include "cli/run/eventstream.h"
 #include "cli/run/filecheck.h"
+#include "cli/run/protectedfiles.h"
 #include "cli/run/resultjson.h"
 #include "cli/run/resulttable.h"
 #include "cli/validate/validatemode.h"
 #include "editor/algorithmfile.h"
+#include "tasks/taskfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,7 +107,11 @@ int main(int argc, char *argv[])
     if (!allRead)
         return CannotCheck;
 
-    FileCheck check(*loaded.task, options);
+    ProtectedFiles inputs;
+    inputs.add(TaskFolder(options.taskFolder).taskFilePath());
+    for (const QString &file : options.files)
+        inputs.add(file);
+    FileCheck check(*loaded.task, options, inputs);
     QList<FileResult> results;
     bool allComplete = true;
     bool allPicturesWritten = true;

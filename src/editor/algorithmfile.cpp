@@ -1,35 +1,44 @@
 #include "editor/algorithmfile.h"
 
+#include "common/atomicwrite.h"
+#include "common/filebytes.h"
+#include "common/printablename.h"
 #include "common/textencoding.h"
 #include "editor/algorithmline.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 
 QString shownName(const QString &fileName)
 {
-    return QDir::toNativeSeparators(fileName);
+    return printableName(QDir::toNativeSeparators(fileName));
+}
+
+QString withReason(QString message, const QString &reason)
+{
+    if (!reason.isEmpty())
+        message += QStringLiteral(": ") + reason;
+    return message;
 }
 
 } // namespace
 
-QString cannotCreateFileMessage(const QString &fileName)
+QString cannotCreateFileMessage(const QString &fileName, const QString &reason)
 {
-    return QStringLiteral("Не удалось создать файл ") + shownName(fileName);
+    return withReason(QStringLiteral("Не удалось создать файл ") + shownName(fileName), reason);
 }
 
-QString cannotOpenFileMessage(const QString &fileName)
+QString cannotOpenFileMessage(const QString &fileName, const QString &reason)
 {
-    return QStringLiteral("Не удалось открыть файл ") + shownName(fileName);
+    return withReason(QStringLiteral("Не удалось открыть файл ") + shownName(fileName), reason);
 }
 
-QString cannotWriteFileMessage(const QString &fileName)
+QString cannotWriteFileMessage(const QString &fileName, const QString &reason)
 {
-    return QStringLiteral("Не удалось записать файл ") + shownName(fileName)
-        + QStringLiteral(" (прежний файл не изменён)");
+    return withReason(QStringLiteral("Не удалось записать файл ") + shownName(fileName)
+                          + QStringLiteral(" (прежний файл не изменён)"),
+                      reason);
 }
 
 QString fileTooLargeMessage(const QString &fileName)
@@ -58,28 +67,21 @@ QByteArray algorithmFileBytes(const QStringList &lines)
 
 AlgorithmFileResult readAlgorithmFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, cannotOpenFileMessage(fileName)};
-    // Read one byte past the limit, so that a file growing meanwhile is still caught.
-    const QByteArray bytes = file.read(maxAlgorithmFileSize + 1);
-    if (bytes.size() > maxAlgorithmFileSize)
-        return {{}, fileTooLargeMessage(fileName)};
-    if (file.error() != QFileDevice::NoError)
-        return {{}, cannotOpenFileMessage(fileName)};
-    return {algorithmLinesFromBytes(bytes), {}};
+    const FileBytes read = readFileBytes(fileName, maxAlgorithmFileSize);
+    if (read.isTooLarge)
+        return {{}, {}, fileTooLargeMessage(fileName)};
+    if (!read.isOk())
+        return {{}, {}, cannotOpenFileMessage(fileName, read.reason)};
+    return {algorithmLinesFromBytes(read.bytes), read.bytes, {}};
 }
 
-QString writeAlgorithmFile(const QString &fileName, const QStringList &lines)
+QString writeAlgorithmFile(const QString &fileName, const QStringList &lines, FileWriteFault fault)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotCreateFileMessage(fileName);
-    const QByteArray bytes = algorithmFileBytes(lines);
-    // An unfinished QSaveFile is discarded, and the old file stays as it was.
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return cannotWriteFileMessage(fileName);
-    return {};
+    const FileWriteResult written = writeFileAtomically(fileName, algorithmFileBytes(lines), fault);
+    if (written.isOk())
+        return {};
+    return written.wasCreated ? cannotWriteFileMessage(fileName, written.reason)
+                              : cannotCreateFileMessage(fileName, written.reason);
 }
 
 QStringList rebuildProcedureList(const QStringList &lines)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/filebytes.h"
+#include "common/filewritefault.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -9,21 +12,23 @@
 // Windows-1251 code). Reading accepts CR LF, lone CR and lone LF.
 
 // A pupil's algorithm is a few kilobytes; anything this large was chosen by mistake.
-inline constexpr qint64 maxAlgorithmFileSize = 4 * 1024 * 1024;
+inline constexpr qint64 maxAlgorithmFileSize = maxReadFileSize;
 
 struct AlgorithmFileResult
 {
     QStringList lines;
+    // The bytes the lines were read from, exactly as read.
+    QByteArray bytes;
     // Empty on success; otherwise the message for the pupil.
     QString error;
 
     bool isOk() const { return error.isEmpty(); }
 };
 
-// The messages of failed file operations, naming the file.
-QString cannotCreateFileMessage(const QString &fileName);
-QString cannotOpenFileMessage(const QString &fileName);
-QString cannotWriteFileMessage(const QString &fileName);
+// The messages of failed file operations, naming the file and, where known, the reason.
+QString cannotCreateFileMessage(const QString &fileName, const QString &reason = {});
+QString cannotOpenFileMessage(const QString &fileName, const QString &reason = {});
+QString cannotWriteFileMessage(const QString &fileName, const QString &reason = {});
 QString fileTooLargeMessage(const QString &fileName);
 
 // The lines held by a file's bytes: the text ends at a NUL byte, and a break at the
@@ -31,9 +36,11 @@ QString fileTooLargeMessage(const QString &fileName);
 QStringList algorithmLinesFromBytes(const QByteArray &bytes);
 QByteArray algorithmFileBytes(const QStringList &lines);
 
+// Only a regular file is read (never a pipe or a device), and at most maxAlgorithmFileSize.
 AlgorithmFileResult readAlgorithmFile(const QString &fileName);
 // Replaces the file as a whole or not at all. Returns the error message, empty on success.
-QString writeAlgorithmFile(const QString &fileName, const QStringList &lines);
+QString writeAlgorithmFile(const QString &fileName, const QStringList &lines,
+                           FileWriteFault fault = FileWriteFault::None);
 
 // The names of all procedure descriptions, top to bottom.
 QStringList rebuildProcedureList(const QStringList &lines);

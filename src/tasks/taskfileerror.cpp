@@ -35,9 +35,18 @@ TaskFileError TaskFileError::fileNotFound(const QString &fileName)
     return {QStringLiteral("Не найден файл ") + fileName, systemReportCaption(), 0, 0};
 }
 
-TaskFileError TaskFileError::fileNotReadable(const QString &fileName)
+TaskFileError TaskFileError::fileNotReadable(const QString &fileName, const QString &reason)
 {
-    return {QStringLiteral("Не удаётся прочитать файл ") + fileName, systemReportCaption(), 0, 0};
+    QString message = QStringLiteral("Не удаётся прочитать файл ") + fileName;
+    if (!reason.isEmpty())
+        message += QStringLiteral(": ") + reason;
+    return {message, systemReportCaption(), 0, 0};
+}
+
+TaskFileError TaskFileError::fileTooLarge(const QString &fileName)
+{
+    return {QStringLiteral("Файл %1 слишком велик для файла задачи (больше 4 Мбайт)").arg(fileName),
+            systemReportCaption(), 0, 0};
 }
 
 TaskFileError TaskFileError::patternNotFound(const QString &fileName)

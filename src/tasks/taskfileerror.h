@@ -17,7 +17,8 @@ struct TaskFileError
     static TaskFileError badTaskFile(int line, int column = 1);
     static TaskFileError notAnInteger(const QString &text, int line, int column);
     static TaskFileError fileNotFound(const QString &fileName);
-    static TaskFileError fileNotReadable(const QString &fileName);
+    static TaskFileError fileNotReadable(const QString &fileName, const QString &reason = {});
+    static TaskFileError fileTooLarge(const QString &fileName);
     static TaskFileError patternNotFound(const QString &fileName);
 
     friend bool operator==(const TaskFileError &, const TaskFileError &) = default;

@@ -59,7 +59,7 @@ TaskFileResult TaskFileParser::parse()
     m_task = TaskData{};
     m_error.reset();
     readTaskFile();
-    return {m_task, m_error};
+    return {m_task, m_error, {}};
 }
 
 bool TaskFileParser::fail(const TaskFileError &error)

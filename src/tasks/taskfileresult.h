@@ -3,6 +3,8 @@
 #include "tasks/taskdata.h"
 #include "tasks/taskfileerror.h"
 
+#include <QByteArray>
+
 #include <optional>
 
 // The outcome of reading a task. On failure the task holds what was read before the
@@ -11,6 +13,8 @@ struct TaskFileResult
 {
     TaskData task;
     std::optional<TaskFileError> error;
+    // The bytes of the task file, exactly as read; empty when it could not be read.
+    QByteArray bytes;
 
     bool isOk() const { return !error.has_value(); }
 };

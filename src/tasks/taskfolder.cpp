@@ -1,10 +1,10 @@
 #include "tasks/taskfolder.h"
 
+#include "common/filebytes.h"
 #include "common/textencoding.h"
 #include "tasks/taskfileparser.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 TaskFolder::TaskFolder(const QString &path)
@@ -30,14 +30,15 @@ TaskFileResult TaskFolder::readTask() const
 {
     const QString filePath = taskFilePath();
     if (filePath.isEmpty())
-        return {TaskData{}, TaskFileError::fileNotFound(taskFileName())};
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {TaskData{}, TaskFileError::fileNotReadable(taskFileName())};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {TaskData{}, TaskFileError::fileNotReadable(taskFileName())};
-    return parseTaskFile(decodeText(bytes));
+        return {TaskData{}, TaskFileError::fileNotFound(taskFileName()), {}};
+    const FileBytes read = readFileBytes(filePath, maxReadFileSize);
+    if (read.isTooLarge)
+        return {TaskData{}, TaskFileError::fileTooLarge(taskFileName()), {}};
+    if (!read.isOk())
+        return {TaskData{}, TaskFileError::fileNotReadable(taskFileName(), read.reason), {}};
+    TaskFileResult result = parseTaskFile(decodeText(read.bytes));
+    result.bytes = read.bytes;
+    return result;
 }
 
 std::optional<TaskFileError> TaskFolder::checkPattern(const TaskData &task) const

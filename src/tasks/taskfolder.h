@@ -23,7 +23,7 @@ public:
     QString taskFilePath() const { return findFile(taskFileName()); }
     QString patternFilePath() const { return findFile(patternFileName()); }
 
-    // Reads and parses the task file.
+    // Reads and parses the task file (a regular file of at most maxReadFileSize bytes).
     TaskFileResult readTask() const;
     // A drawing task needs its pattern picture beside the task file.
     std::optional<TaskFileError> checkPattern(const TaskData &task) const;

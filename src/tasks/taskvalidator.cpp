@@ -1,12 +1,11 @@
 #include "tasks/taskvalidator.h"
 
+#include "common/filebytes.h"
 #include "common/textencoding.h"
+#include "tasks/patternpicture.h"
 #include "tasks/taskfileparser.h"
 #include "tasks/taskfolder.h"
 #include "world/wallmodel.h"
-
-#include <QFile>
-#include <QImageReader>
 
 #include <algorithm>
 #include <tuple>
@@ -333,14 +332,16 @@ TaskFolderValidation validateTaskFolder(const QString &folder)
         result.problems.append({0, 0, QStringLiteral("Не найден файл ") + TaskFolder::taskFileName()});
         return result;
     }
-    QFile file(result.taskFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.problems.append(
-            {0, 0, QStringLiteral("Не удаётся прочитать файл ") + TaskFolder::taskFileName()});
+    const FileBytes read = readFileBytes(result.taskFile, maxReadFileSize);
+    if (!read.isOk()) {
+        const TaskFileError error = read.isTooLarge
+            ? TaskFileError::fileTooLarge(TaskFolder::taskFileName())
+            : TaskFileError::fileNotReadable(TaskFolder::taskFileName(), read.reason);
+        result.problems.append({0, 0, error.message});
         return result;
     }
     result.isReadable = true;
-    const TaskValidator validator(decodeText(file.readAll()));
+    const TaskValidator validator(decodeText(read.bytes));
     result.problems = validator.problems();
     for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size)
         result.sectionLines[size_t(size - TaskData::firstSize)] = validator.sectionLine(size);
@@ -351,10 +352,10 @@ TaskFolderValidation validateTaskFolder(const QString &folder)
             result.problems.append({validator.headerLine(), 7,
                                     QStringLiteral("задача на рисование по образцу, но рядом нет картинки %1")
                                         .arg(TaskFolder::patternFileName())});
-        } else if (QImageReader(picture).read().isNull()) {
-            result.problems.append(
-                {validator.headerLine(), 7,
-                 QStringLiteral("картинка образца %1 не читается").arg(TaskFolder::patternFileName())});
+        } else if (const PatternPicture pattern = readPatternPicture(picture); !pattern.isOk()) {
+            result.problems.append({validator.headerLine(), 7,
+                                    QStringLiteral("картинка образца %1 не читается: %2")
+                                        .arg(TaskFolder::patternFileName(), pattern.reason)});
         }
         sortByPlace(result.problems);
     }

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 QByteArray readBytes(const QString &fileName)
@@ -41,6 +45,8 @@ private slots:
     void sizeLimit();
     void writeFailures_data();
     void writeFailures();
+    void writeFaults_data();
+    void writeFaults();
     void replacesWholeFile();
     void procedureList_data();
     void procedureList();
@@ -153,23 +159,36 @@ void TestAlgorithmFile::roundTrip()
 void TestAlgorithmFile::readFailures_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("missing file") << "missing.txt";
-    QTest::newRow("missing folder") << "missing/a.txt";
-    QTest::newRow("a folder") << "folder";
+    QTest::newRow("missing file") << "missing.txt"
+                                  << "нет такого файла или папки";
+    QTest::newRow("missing folder") << "missing/a.txt"
+                                    << "нет такого файла или папки";
+    QTest::newRow("a folder") << "folder"
+                              << "это папка, а не файл";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a pipe") << "fifo"
+                            << "это не обычный файл (канал, устройство или сокет)";
+#endif
 }
 
 void TestAlgorithmFile::readFailures()
 {
     QFETCH(QString, name);
+    QFETCH(QString, reason);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir("folder"));
+#ifdef Q_OS_UNIX
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+#endif
     const QString fileName = dir.filePath(name);
     const AlgorithmFileResult result = readAlgorithmFile(fileName);
     QVERIFY(!result.isOk());
-    QCOMPARE(result.error, cannotOpenFileMessage(fileName));
+    QCOMPARE(result.error, cannotOpenFileMessage(fileName, reason));
+    QVERIFY(result.error.endsWith(": " + reason));
     QVERIFY(result.error.contains(QDir::toNativeSeparators(fileName)));
     QVERIFY(result.lines.isEmpty());
 }
@@ -185,6 +204,7 @@ void TestAlgorithmFile::sizeLimit()
     QVERIFY2(accepted.isOk(), qPrintable(accepted.error));
     QCOMPARE(accepted.lines.size(), 1);
     QCOMPARE(accepted.lines.first().size(), maxAlgorithmFileSize - 2);
+    QCOMPARE(accepted.bytes.size(), maxAlgorithmFileSize);
 
     const QString tooLarge = dir.filePath("too large.txt");
     QVERIFY(writeBytes(tooLarge, QByteArray(maxAlgorithmFileSize + 1, 'x')));
@@ -247,6 +267,35 @@ void TestAlgorithmFile::writeFailures()
     QCOMPARE(QDir(root.filePath("ro")).entryList(QDir::Files | QDir::Hidden), QStringList{"old.txt"});
     QCOMPARE(QDir(root.filePath("folder")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+void TestAlgorithmFile::writeFaults_data()
+{
+    QTest::addColumn<FileWriteFault>("fault");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("short write") << FileWriteFault::ShortWrite << "записана только часть файла";
+    QTest::newRow("disk full") << FileWriteFault::NoSpaceAtFlush << "на диске нет свободного места";
+    QTest::newRow("rename fails") << FileWriteFault::FailedRename << "нет прав доступа";
+}
+
+void TestAlgorithmFile::writeFaults()
+{
+    QFETCH(FileWriteFault, fault);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString fileName = dir.filePath("old.txt");
+    const QByteArray oldBytes("\xcd\xc0\xd7\r\n\xca\xce\xcd\r\n");
+    QVERIFY(writeBytes(fileName, oldBytes));
+
+    const QString error = writeAlgorithmFile(fileName, workedExample, fault);
+
+    QCOMPARE(error, cannotWriteFileMessage(fileName, reason));
+    QVERIFY(error.contains("(прежний файл не изменён): " + reason));
+    QCOMPARE(readBytes(fileName), oldBytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.txt"});
 }
 
 void TestAlgorithmFile::replacesWholeFile()

@@ -4,8 +4,13 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -37,6 +42,7 @@ private slots:
     void taskFileLookup();
     void missingTaskFile();
     void exactNameFirst();
+    void unreadableTaskFile_data();
     void unreadableTaskFile();
     void patternCheck_data();
     void patternCheck();
@@ -140,20 +146,54 @@ void TestTaskFolder::exactNameFirst()
     QCOMPARE(result.task.statement, QStringList{QStringLiteral("file Zerid.txt")});
 }
 
+void TestTaskFolder::unreadableTaskFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no read permission") << "locked"
+                                        << "Не удаётся прочитать файл Zerid.txt: нет прав доступа";
+    QTest::newRow("larger than 4 MiB") << "large"
+                                       << "Файл Zerid.txt слишком велик для файла задачи (больше 4 Мбайт)";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a pipe")
+        << "fifo"
+        << "Не удаётся прочитать файл Zerid.txt: это не обычный файл (канал, устройство или сокет)";
+#endif
+}
+
 void TestTaskFolder::unreadableTaskFile()
 {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("Zerid.txt"));
-    writeFile(path, taskBytes(QStringLiteral("# 176 0 0"), "x"));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        QSKIP("Running with rights that read any file");
+    if (kind == "locked") {
+        writeFile(path, taskBytes(QStringLiteral("# 176 0 0"), "x"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        QFile probe(path);
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("Running with rights that read any file");
+    } else if (kind == "large") {
+        // A valid task padded with statement lines past the limit.
+        QByteArray bytes = taskBytes(QStringLiteral("# 176 0 0"), "x");
+        bytes.prepend("# 176 0 0\r\n" + QByteArray(4 * 1024 * 1024, 'a') + "\r\n");
+        writeFile(path, bytes);
+#ifdef Q_OS_UNIX
+    } else {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+    }
+    QElapsedTimer timer;
+    timer.start();
     const TaskFileResult result = TaskFolder(dir.path()).readTask();
+    QVERIFY(timer.elapsed() < 1000);
     QVERIFY(!result.isOk());
-    QCOMPARE(result.error->message, QStringLiteral("Не удаётся прочитать файл Zerid.txt"));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(result.error->message, message);
+    QVERIFY(result.bytes.isEmpty());
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void TestTaskFolder::patternCheck_data()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/filewritefault.h"
+
 #include <QStringList>
 
 #include <memory>
@@ -9,13 +11,17 @@ class AlgorithmFileDialogs;
 class QWidget;
 
 // Saving the algorithm to a file and reading one, through the file dialogs. A file
-// that cannot be written or read is reported to the pupil, naming the file.
+// that cannot be written or read is reported to the pupil, naming the file and the
+// reason; a failed save leaves the old file as it was.
 class AlgorithmFileActions
 {
 public:
     // Without dialogs of its own it uses the window system's.
     explicit AlgorithmFileActions(std::unique_ptr<AlgorithmFileDialogs> dialogs = {});
     ~AlgorithmFileActions();
+
+    // Makes every save fail in this way, so that tests see what a full disk does.
+    void setWriteFault(FileWriteFault fault) { m_writeFault = fault; }
 
     // Whether the lines were written; false when the pupil cancelled or writing failed.
     bool save(QWidget *parent, const QStringList &lines);
@@ -24,4 +30,5 @@ public:
 
 private:
     std::unique_ptr<AlgorithmFileDialogs> m_dialogs;
+    FileWriteFault m_writeFault = FileWriteFault::None;
 };

@@ -46,6 +46,7 @@ public:
     // The text differs from the one last saved or loaded (or, before that, from the
     // one the task started with).
     bool isModified() const;
+    void setFileWriteFault(FileWriteFault fault) { m_files.setWriteFault(fault); }
 
 public slots:
     void panelCommand(PanelCommand command);

@@ -3,13 +3,13 @@
 #include "app/field/patternpanel.h"
 #include "app/work/taskfolderdialog.h"
 #include "app/work/workwindow.h"
+#include "tasks/patternpicture.h"
 #include "tasks/taskfolder.h"
 #include "tasks/tasksetup.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -84,17 +84,16 @@ void TaskLoader::applyTaskText()
 
 bool TaskLoader::loadPattern(const QString &fileName)
 {
-    QImageReader reader(fileName);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
+    const PatternPicture picture = readPatternPicture(fileName);
+    if (!picture.isOk()) {
         QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
                         QStringLiteral("Не удаётся прочитать рисунок %1: %2")
-                            .arg(TaskFolder::patternFileName(), reader.errorString()),
+                            .arg(TaskFolder::patternFileName(), picture.reason),
                         QMessageBox::Ok, &m_window);
         box.exec();
         return false;
     }
-    m_patternPanel.setPicture(picture);
+    m_patternPanel.setPicture(picture.image);
     m_patternPanel.setShown(true);
     m_window.setPatternOffered(true);
     return true;

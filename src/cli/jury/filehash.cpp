@@ -1,15 +1,8 @@
 #include "cli/jury/filehash.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 
-QString sha256OfFile(const QString &path)
+QString sha256OfBytes(const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file))
-        return {};
-    return QString::fromLatin1(hash.result().toHex());
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }

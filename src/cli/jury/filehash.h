@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
-// The SHA-256 of a file's bytes in lower-case hex, as sha256sum prints it; empty when the
-// file cannot be read.
-QString sha256OfFile(const QString &path);
+// The SHA-256 of a file's bytes (the very bytes that were read and judged) in lower-case
+// hex, as sha256sum prints it for that file.
+QString sha256OfBytes(const QByteArray &bytes);

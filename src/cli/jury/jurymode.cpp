@@ -1,23 +1,21 @@
 #include "cli/jury/jurymode.h"
 
 #include "cli/jury/filehash.h"
-#include "cli/jury/jurycsv.h"
-#include "cli/jury/juryjson.h"
 #include "cli/jury/juryjudge.h"
-#include "cli/jury/jurypdf.h"
 #include "cli/jury/jurypicture.h"
 #include "cli/jury/juryreport.h"
+#include "cli/jury/juryreportfile.h"
 #include "cli/jury/juryrunner.h"
 #include "cli/jury/jurytable.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/run/checkertask.h"
+#include "cli/run/picturefile.h"
+#include "cli/run/protectedfiles.h"
 #include "editor/algorithmfile.h"
 #include "tasks/taskfolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 
 #include <cstdio>
@@ -49,25 +47,17 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
-}
-
 JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference)
 {
     JuryFileResult result;
     result.file = file;
-    result.sha256 = sha256OfFile(file);
+    // The hash is of the very bytes that are judged; a file that cannot be read has none.
     const AlgorithmFileResult read = readAlgorithmFile(file);
     if (!read.isOk()) {
         result.readError = read.error;
         return result;
     }
+    result.sha256 = sha256OfBytes(read.bytes);
     result.passes = runner.runAll(read.lines);
     judgePasses(result.passes, runner.task(), reference);
     return result;
@@ -136,6 +126,19 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         return CannotJudge;
     }
     const TaskFolder taskFolder(options.taskFolder);
+
+    // Nothing written may replace what is being judged.
+    ProtectedFiles inputs;
+    inputs.add(taskFolder.taskFilePath());
+    inputs.add(taskFolder.patternFilePath());
+    inputs.add(options.referenceFile);
+    for (const QString &file : options.files)
+        inputs.add(file);
+    if (const QString input = inputs.replacedBy(options.reportFile); !input.isEmpty()) {
+        err << "shagaika-check: --report: " << replacesInputMessage(options.reportFile, input) << "\n";
+        return CannotJudge;
+    }
+
     const TaskFileResult read = taskFolder.readTask();
     if (!read.isOk()) {
         err << "shagaika-check: " << taskFileErrorText(options.taskFolder, *read.error) << "\n";
@@ -150,7 +153,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     JuryReport report;
     report.task = read.task;
     report.taskFile = nativePath(taskFolder.taskFilePath());
-    report.taskSha256 = sha256OfFile(taskFolder.taskFilePath());
+    report.taskSha256 = sha256OfBytes(read.bytes);
 
     if (!read.task.hasPointB && !options.hasReference()) {
         err << "shagaika-check: в задаче на рисование (без точки Б) вердикт выносится сравнением с эталоном: "
@@ -164,7 +167,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
             return CannotJudge;
         }
         report.referenceFile = options.referenceFile;
-        report.referenceSha256 = sha256OfFile(options.referenceFile);
+        report.referenceSha256 = sha256OfBytes(reference.bytes);
         report.referencePasses = runner.runAll(reference.lines);
         const QString failure = referenceFailure(report.referencePasses, read.task);
         if (!failure.isEmpty()) {
@@ -206,8 +209,9 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
             if (!options.renderDiffPrefix.isEmpty()) {
                 const QString path = diffPicturePath(options.renderDiffPrefix, file.file, failure->fieldSize,
                                                      failure->arrangement);
-                if (!diff.save(path, "PNG")) {
-                    err << "shagaika-check: Не удаётся записать картинку " << nativePath(path) << "\n";
+                const QString error = writePictureFile(diff, path, inputs);
+                if (!error.isEmpty()) {
+                    err << "shagaika-check: " << error << "\n";
                     written = false;
                 }
             }
@@ -219,21 +223,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
 
     const QStringList table = juryTable(report);
     if (!options.reportFile.isEmpty()) {
-        QString error;
-        if (format == QLatin1String("pdf")) {
-            error = writeJuryPdf(report, pictures, options.reportFile);
-        } else {
-            QByteArray bytes;
-            if (format == QLatin1String("csv"))
-                bytes = QByteArray("\xEF\xBB\xBF")
-                    + juryCsv(report).toUtf8(); // the mark makes spreadsheets read UTF-8
-            else if (format == QLatin1String("json"))
-                bytes = juryJson(report);
-            else
-                bytes = (table.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
-            if (!writeBytes(options.reportFile, bytes))
-                error = QStringLiteral("Не удаётся записать файл %1").arg(nativePath(options.reportFile));
-        }
+        const QString error = writeJuryReportFile(report, pictures, options.reportFile);
         if (!error.isEmpty()) {
             err << "shagaika-check: " << error << "\n";
             written = false;

@@ -2,8 +2,8 @@
 
 #include "cli/jury/jurytexts.h"
 
+#include <QBuffer>
 #include <QDateTime>
-#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -126,9 +126,11 @@ private:
 
 } // namespace
 
-QString writeJuryPdf(const JuryReport &report, const QList<QImage> &pictures, const QString &path)
+QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
 {
-    QPdfWriter writer(path);
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&document);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setResolution(150);
@@ -137,7 +139,7 @@ QString writeJuryPdf(const JuryReport &report, const QList<QImage> &pictures, co
 
     QPainter painter;
     if (!painter.begin(&writer))
-        return QStringLiteral("Не удаётся записать файл %1").arg(QDir::toNativeSeparators(path));
+        return {};
     ProtocolWriter page(writer, painter);
     const bool pointB = report.task.hasPointB;
 
@@ -225,6 +227,6 @@ QString writeJuryPdf(const JuryReport &report, const QList<QImage> &pictures, co
         }
     }
     if (!painter.end())
-        return QStringLiteral("Не удаётся записать файл %1").arg(QDir::toNativeSeparators(path));
-    return {};
+        return {};
+    return document.data();
 }

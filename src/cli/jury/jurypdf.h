@@ -10,5 +10,6 @@
 // hashes, the verdict table, every file's hash, and for each file that is not correct its
 // failing passes and the picture of the first one (`pictures` holds one picture per file,
 // a null one where none is shown). Needs a GUI application for its fonts.
-// Returns the error message, empty on success.
-QString writeJuryPdf(const JuryReport &report, const QList<QImage> &pictures, const QString &path);
+// The protocol is made in memory, so that the file can be written whole or not at all;
+// empty when the document could not be made.
+QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures);

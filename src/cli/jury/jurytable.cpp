@@ -2,13 +2,14 @@
 
 #include "cli/jury/jurytexts.h"
 #include "cli/run/alignedrows.h"
+#include "common/printablename.h"
 
 namespace {
 
 QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
 {
     QStringList lines;
-    lines.append(QStringLiteral("%1 — %2").arg(file.file, verdictText(file)));
+    lines.append(QStringLiteral("%1 — %2").arg(printableName(file.file), verdictText(file)));
     if (!file.sha256.isEmpty())
         lines.append(QStringLiteral("  SHA-256 %1").arg(file.sha256));
     if (!file.isRead()) {
@@ -52,10 +53,10 @@ QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
 QStringList juryTable(const JuryReport &report)
 {
     QStringList lines;
-    lines.append(QStringLiteral("Задача:  %1").arg(report.taskFile));
+    lines.append(QStringLiteral("Задача:  %1").arg(printableName(report.taskFile)));
     lines.append(QStringLiteral("         SHA-256 %1").arg(report.taskSha256));
     if (report.hasReference()) {
-        lines.append(QStringLiteral("Эталон:  %1").arg(report.referenceFile));
+        lines.append(QStringLiteral("Эталон:  %1").arg(printableName(report.referenceFile)));
         lines.append(QStringLiteral("         SHA-256 %1").arg(report.referenceSha256));
     }
     lines.append(report.task.hasPointB
@@ -74,7 +75,7 @@ QStringList juryTable(const JuryReport &report)
             reason = file.readError;
         else if (failure)
             reason = failureText(*failure, report.task.hasPointB);
-        rows.append({file.file, verdictText(file),
+        rows.append({printableName(file.file), verdictText(file),
                      QStringLiteral("%1 из %2").arg(file.correctPassCount()).arg(file.passes.size()),
                      reason});
     }

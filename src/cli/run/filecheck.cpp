@@ -1,6 +1,8 @@
 #include "cli/run/filecheck.h"
 
+#include "cli/run/picturefile.h"
 #include "cli/run/runrecorder.h"
+#include "common/printablename.h"
 #include "display/fieldgeometry.h"
 #include "display/fieldscene.h"
 #include "tasks/tasksetup.h"
@@ -8,14 +10,14 @@
 #include "world/runeventlog.h"
 #include "world/virtualrundriver.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <memory>
 
-FileCheck::FileCheck(const CheckerTask &task, const CheckerOptions &options)
+FileCheck::FileCheck(const CheckerTask &task, const CheckerOptions &options, const ProtectedFiles &inputs)
     : m_task(task)
     , m_options(options)
+    , m_inputs(inputs)
 {
 }
 
@@ -41,15 +43,15 @@ FileResult FileCheck::run(const QString &file, const QStringList &lines, RunEven
     RunRecorder recorder(world, events);
     if (scene) {
         recorder.setPassEndedHandler([&](const PassResult &, int number) {
-            const QString path = picturePath(m_options.renderPrefix, file, number);
-            if (!scene->picture().save(path, "PNG"))
-                m_pictureErrors.append(
-                    QStringLiteral("Не удаётся записать картинку %1").arg(QDir::toNativeSeparators(path)));
+            const QString error = writePictureFile(
+                scene->picture(), picturePath(m_options.renderPrefix, file, number), m_inputs);
+            if (!error.isEmpty())
+                m_pictureErrors.append(error);
         });
     }
 
     if (events)
-        events->append(QStringLiteral("run ") + file);
+        events->append(QStringLiteral("run ") + printableName(file));
 
     Interpreter interpreter(lines, world, DelaySettings::forSpeed(m_options.speed), scene.get(), &recorder);
     VirtualRunDriver driver(m_options.limit);

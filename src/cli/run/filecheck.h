@@ -3,6 +3,7 @@
 #include "cli/run/checkeroptions.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/fileresult.h"
+#include "cli/run/protectedfiles.h"
 
 #include <QStringList>
 
@@ -13,7 +14,8 @@ class RunEventLog;
 class FileCheck
 {
 public:
-    FileCheck(const CheckerTask &task, const CheckerOptions &options);
+    // No picture is written over one of the inputs.
+    FileCheck(const CheckerTask &task, const CheckerOptions &options, const ProtectedFiles &inputs = {});
 
     // `file` names the run (in the log, the result and the pictures' names). The event
     // log, when given, receives "run <file>" and then every event of the run.
@@ -28,5 +30,6 @@ public:
 private:
     const CheckerTask &m_task;
     const CheckerOptions &m_options;
+    ProtectedFiles m_inputs;
     QStringList m_pictureErrors;
 };

@@ -1,6 +1,7 @@
 #include "cli/run/resulttable.h"
 
 #include "cli/run/alignedrows.h"
+#include "common/printablename.h"
 #include "world/runeventlog.h"
 
 #include <map>
@@ -20,8 +21,12 @@ QStringList rowOf(const FileResult &result)
         const ExecutorState &e = result.passes.last().executor;
         executor = QStringLiteral("%1 %2 %3").arg(e.column).arg(e.row).arg(e.heading);
     }
-    return {result.file, RunEventLog::endName(result.end), QString::number(result.passes.size()),
-            executor,    QString::number(lines),           QString::number(elapsed)};
+    return {printableName(result.file),
+            RunEventLog::endName(result.end),
+            QString::number(result.passes.size()),
+            executor,
+            QString::number(lines),
+            QString::number(elapsed)};
 }
 
 } // namespace

@@ -22,6 +22,7 @@ class TestAlgorithmFiles : public QObject
 private slots:
     void saveWritesTheLines();
     void saveCancelled();
+    void saveFails_data();
     void saveFails();
     void load();
     void loadFails_data();
@@ -122,21 +123,53 @@ void TestAlgorithmFiles::saveCancelled()
     QVERIFY(s.editor->isModified());
 }
 
+void TestAlgorithmFiles::saveFails_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<FileWriteFault>("fault");
+    QTest::addColumn<QString>("message");
+
+    const QString oldName = QStringLiteral("old.txt");
+    QTest::newRow("missing folder") << "no such folder/a.txt" << FileWriteFault::None
+                                    << cannotCreateFileMessage(m_dir.filePath("no such folder/a.txt"),
+                                                               "нет такого файла или папки");
+    QTest::newRow("short write") << oldName << FileWriteFault::ShortWrite
+                                 << cannotWriteFileMessage(m_dir.filePath(oldName),
+                                                           "записана только часть файла");
+    QTest::newRow("disk full") << oldName << FileWriteFault::NoSpaceAtFlush
+                               << cannotWriteFileMessage(m_dir.filePath(oldName),
+                                                         "на диске нет свободного места");
+    QTest::newRow("rename fails") << oldName << FileWriteFault::FailedRename
+                                  << cannotWriteFileMessage(m_dir.filePath(oldName), "нет прав доступа");
+}
+
 void TestAlgorithmFiles::saveFails()
 {
+    QFETCH(QString, name);
+    QFETCH(FileWriteFault, fault);
+    QFETCH(QString, message);
+
+    const QString file = m_dir.filePath(name);
+    const QByteArray oldBytes("\xcd\xc0\xd7\r\n\xca\xce\xcd\r\n");
+    if (fault != FileWriteFault::None)
+        writeBytes(file, oldBytes);
     EditorSession s;
+    s.editor->setFileWriteFault(fault);
     buildByKeys(s);
     const QStringList lines = s.lines();
-    const QString file = m_dir.filePath(QStringLiteral("no such folder/a.txt"));
     s.dialogs->saveName = file;
     SeenMessage seen;
     closeNextMessage(&seen);
     s.menu(s.editor->ComMenu->N10);
     QCOMPARE(seen.count, 1);
-    QCOMPARE(seen.text, cannotCreateFileMessage(file));
+    QCOMPARE(seen.text, message);
     QVERIFY(seen.text.contains(QDir::toNativeSeparators(file)));
-    QVERIFY(!QFile::exists(file));
+    if (fault == FileWriteFault::None)
+        QVERIFY(!QFile::exists(file));
+    else
+        QCOMPARE(fileBytes(file), oldBytes);
     QCOMPARE(s.lines(), lines);
+    // Still unsaved: closing the window will ask again.
     QVERIFY(s.editor->isModified());
 }
 
@@ -205,7 +238,9 @@ void TestAlgorithmFiles::loadFails()
     closeNextMessage(&seen);
     s.menu(s.editor->ComMenu->N11);
     QCOMPARE(seen.count, 1);
-    QCOMPARE(seen.text, tooLarge ? fileTooLargeMessage(file) : cannotOpenFileMessage(file));
+    QCOMPARE(seen.text,
+             tooLarge ? fileTooLargeMessage(file)
+                      : cannotOpenFileMessage(file, "нет такого файла или папки"));
     QVERIFY(seen.text.contains(QDir::toNativeSeparators(file)));
     QCOMPARE(s.lines(), lines);
     QCOMPARE(s.currentRow(), row);

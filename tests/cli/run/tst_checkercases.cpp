@@ -7,14 +7,25 @@
 //   expected.txt       the table on standard output
 //   expected.stderr    lines that must each occur in standard error (otherwise it stays empty)
 //   expected.pictures  "<file> <width> <height>" per picture that @OUT@ must hold, and nothing else
+//   renames            "<file>\t<new name>" per line: the file is renamed in the copy, so that
+//                      names git cannot hold well (a line break in a name) can be tested
+//   fifos              names of pipes (with no writer) to make beside the files; git cannot
+//                      hold them. Such a case must end within a second: nothing may wait.
+// The checker runs in a copy of the folder, and no file of the copy may change. In args and
+// renames, "\n" stands for a line break.
 // With both expected.events and expected.json, every JSON line must follow its run's "end" line.
 // A case without any expected output on standard output must print nothing there.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -70,6 +81,11 @@ QString firstDifference(const QStringList &expected, const QStringList &actual, 
     return {};
 }
 
+QString unescaped(const QString &text)
+{
+    return QString(text).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+}
+
 bool isJsonLine(const QString &line)
 {
     return line.startsWith(QLatin1Char('{'));
@@ -116,13 +132,39 @@ void TestCheckerCases::wholeRun()
     const int expectedExit = exitText->trimmed().toInt(&exitOk);
     QVERIFY2(exitOk, "expected.exit holds no number");
 
+    // A copy, so that a checker that wrote over its inputs could not damage the case itself.
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QStringList caseFiles = dir.entryList(QDir::Files, QDir::Name);
+    for (const QString &name : caseFiles)
+        QVERIFY(QFile::copy(dir.filePath(name), QDir(work.path()).filePath(name)));
+    QStringList inputs = caseFiles;
+    if (const std::optional<QString> renames = readText(dir.filePath(QStringLiteral("renames")))) {
+        for (const QString &line : linesOf(*renames)) {
+            const QStringList names = line.split(QLatin1Char('\t'));
+            QCOMPARE(names.size(), 2);
+            const QDir copy(work.path());
+            QVERIFY(QFile::rename(copy.filePath(names.at(0)), copy.filePath(unescaped(names.at(1)))));
+            inputs.removeOne(names.at(0));
+        }
+    }
+    const std::optional<QString> fifos = readText(dir.filePath(QStringLiteral("fifos")));
+    if (fifos) {
+#ifdef Q_OS_UNIX
+        for (const QString &name : linesOf(*fifos))
+            QCOMPARE(::mkfifo(QFile::encodeName(QDir(work.path()).filePath(name)).constData(), 0600), 0);
+#else
+        QSKIP("pipes in the file system need a Unix system");
+#endif
+    }
+
     QTemporaryDir out;
     QVERIFY(out.isValid());
     QStringList arguments;
     for (const QString &line : linesOf(*argsText)) {
         const QString argument = line.trimmed();
         if (!argument.isEmpty())
-            arguments.append(QString(argument).replace(QStringLiteral("@OUT@"), out.path()));
+            arguments.append(unescaped(argument).replace(QStringLiteral("@OUT@"), out.path()));
     }
 
     // A picture run starts the GUI layer, which wants a private runtime folder.
@@ -133,11 +175,21 @@ void TestCheckerCases::wholeRun()
 
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(folder);
+    process.setWorkingDirectory(work.path());
+    QElapsedTimer timer;
+    timer.start();
     process.start(QStringLiteral(SHAGAIKA_CHECK_BINARY), arguments);
     QVERIFY2(process.waitForStarted(), "shagaika-check did not start");
-    QVERIFY2(process.waitForFinished(120000), "shagaika-check did not finish within two minutes");
+    if (fifos && !process.waitForFinished(1000)) {
+        process.kill();
+        process.waitForFinished();
+        QFAIL("shagaika-check waited on a pipe");
+    }
+    QVERIFY2(process.state() == QProcess::NotRunning || process.waitForFinished(120000),
+             "shagaika-check did not finish within two minutes");
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    if (fifos)
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
     const QString stdoutText = QString::fromUtf8(process.readAllStandardOutput());
     const QString stderrText = QString::fromUtf8(process.readAllStandardError());
 
@@ -198,6 +250,15 @@ void TestCheckerCases::wholeRun()
     } else {
         QVERIFY2(stderrText.isEmpty(),
                  qPrintable(QStringLiteral("unexpected standard error:\n") + stderrText));
+    }
+
+    // The inputs are as they were.
+    for (const QString &name : inputs) {
+        QFile original(dir.filePath(name));
+        QFile copy(QDir(work.path()).filePath(name));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QVERIFY2(copy.open(QIODevice::ReadOnly), qPrintable(name));
+        QVERIFY2(copy.readAll() == original.readAll(), qPrintable(QStringLiteral("changed: ") + name));
     }
 
     // Pictures.

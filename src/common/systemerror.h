@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Why a file operation failed, from the system's error number, in the words shown to the
+// user ("на диске нет свободного места"); a number without a text of its own is named.
+QString systemErrorText(int errorNumber);
+// The same from the system's own description of the error, as a failed QFile reports it
+// (errno may be gone by then); a description that names no known error is returned as is.
+QString systemErrorText(const QString &description);

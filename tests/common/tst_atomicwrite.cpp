@@ -1,0 +1,101 @@
+#include "common/atomicwrite.h"
+#include "common/systemerror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+
+namespace {
+
+QByteArray readBytes(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+bool writeBytes(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestAtomicWrite : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void faults_data();
+    void faults();
+    void folderMissing();
+};
+
+void TestAtomicWrite::faults_data()
+{
+    QTest::addColumn<FileWriteFault>("fault");
+    QTest::addColumn<bool>("hasOldFile");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("written") << FileWriteFault::None << true << "";
+    QTest::newRow("written, new file") << FileWriteFault::None << false << "";
+    QTest::newRow("short write") << FileWriteFault::ShortWrite << true << "записана только часть файла";
+    QTest::newRow("short write, new file")
+        << FileWriteFault::ShortWrite << false << "записана только часть файла";
+    QTest::newRow("disk full at flush")
+        << FileWriteFault::NoSpaceAtFlush << true << "на диске нет свободного места";
+    QTest::newRow("disk full at flush, new file")
+        << FileWriteFault::NoSpaceAtFlush << false << "на диске нет свободного места";
+    QTest::newRow("rename fails") << FileWriteFault::FailedRename << true << "нет прав доступа";
+}
+
+void TestAtomicWrite::faults()
+{
+    QFETCH(FileWriteFault, fault);
+    QFETCH(bool, hasOldFile);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("report.txt");
+    const QByteArray oldBytes("old report\n");
+    if (hasOldFile)
+        QVERIFY(writeBytes(path, oldBytes));
+    // Large enough to pass the device's buffer, so that a real flush would write in pieces.
+    const QByteArray newBytes = QByteArray(100000, 'n') + "end\n";
+
+    const FileWriteResult result = writeFileAtomically(path, newBytes, fault);
+
+    QCOMPARE(result.reason, reason);
+    QCOMPARE(result.isOk(), reason.isEmpty());
+    QVERIFY(result.wasCreated);
+    if (result.isOk())
+        QCOMPARE(readBytes(path), newBytes);
+    else if (hasOldFile)
+        QCOMPARE(readBytes(path), oldBytes);
+    else
+        QVERIFY(!QFile::exists(path));
+    // No temporary file is left behind.
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(left, (hasOldFile || result.isOk()) ? QStringList{"report.txt"} : QStringList());
+}
+
+void TestAtomicWrite::folderMissing()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const FileWriteResult result = writeFileAtomically(dir.filePath("missing/report.txt"), "x");
+    QVERIFY(!result.isOk());
+    QVERIFY(!result.wasCreated);
+    QCOMPARE(result.reason, systemErrorText(ENOENT));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestAtomicWrite)
+#include "tst_atomicwrite.moc"

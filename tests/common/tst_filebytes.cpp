@@ -1,0 +1,135 @@
+#include "common/filebytes.h"
+#include "common/systemerror.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool writeBytes(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestFileBytes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsExactBytes_data();
+    void readsExactBytes();
+    void refused_data();
+    void refused();
+    void permissionDenied();
+};
+
+void TestFileBytes::readsExactBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("tooLarge");
+
+    QTest::newRow("empty") << QByteArray() << qint64(10) << false;
+    QTest::newRow("with a NUL") << QByteArray("a\0b\r\n", 5) << qint64(10) << false;
+    QTest::newRow("exactly the limit") << QByteArray(10, 'x') << qint64(10) << false;
+    QTest::newRow("one byte more") << QByteArray(11, 'x') << qint64(10) << true;
+    QTest::newRow("the common limit") << QByteArray(maxReadFileSize, 'x') << maxReadFileSize << false;
+}
+
+void TestFileBytes::readsExactBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, limit);
+    QFETCH(bool, tooLarge);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("a.txt");
+    QVERIFY(writeBytes(path, bytes));
+    const FileBytes read = readFileBytes(path, limit);
+    QCOMPARE(read.isTooLarge, tooLarge);
+    QCOMPARE(read.isOk(), !tooLarge);
+    QVERIFY(read.reason.isEmpty());
+    QCOMPARE(read.bytes, tooLarge ? QByteArray() : bytes);
+}
+
+void TestFileBytes::refused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    const QString notRegular = QStringLiteral("это не обычный файл (канал, устройство или сокет)");
+    QTest::newRow("missing") << "missing" << systemErrorText(ENOENT);
+    QTest::newRow("folder") << "folder" << systemErrorText(EISDIR);
+#ifdef Q_OS_UNIX
+    QTest::newRow("pipe without a writer") << "fifo" << notRegular;
+    QTest::newRow("endless device") << "device" << notRegular;
+    QTest::newRow("dangling link") << "dangling"
+                                   << "ссылка ведёт к файлу, которого нет";
+    QTest::newRow("link loop") << "loop" << systemErrorText(ELOOP);
+#endif
+}
+
+void TestFileBytes::refused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString path = dir.filePath(kind);
+    if (kind == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir(kind));
+#ifdef Q_OS_UNIX
+    } else if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "device") {
+        path = QStringLiteral("/dev/zero");
+    } else if (kind == "dangling") {
+        QVERIFY(QFile::link(dir.filePath("nowhere"), path));
+    } else if (kind == "loop") {
+        QVERIFY(QFile::link(dir.filePath("loop2"), path));
+        QVERIFY(QFile::link(path, dir.filePath("loop2")));
+#endif
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    const FileBytes read = readFileBytes(path, maxReadFileSize);
+    // Neither waiting for a writer nor reading an endless device.
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(!read.isOk());
+    QVERIFY(!read.isTooLarge);
+    QCOMPARE(read.reason, reason);
+    QVERIFY(read.bytes.isEmpty());
+}
+
+void TestFileBytes::permissionDenied()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("secret.txt");
+    QVERIFY(writeBytes(path, "x"));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        QSKIP("Running with rights that read any file");
+    const FileBytes read = readFileBytes(path, maxReadFileSize);
+    QCOMPARE(read.reason, systemErrorText(EACCES));
+}
+
+QTEST_GUILESS_MAIN(TestFileBytes)
+#include "tst_filebytes.moc"
