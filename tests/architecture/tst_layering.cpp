@@ -68,6 +68,7 @@ void TestLayering::includesPointDown_data()
                                   << with(core,
                                           {QStringLiteral("cli/run"), QStringLiteral("cli/jury"),
                                            QStringLiteral("cli/validate")});
+    QTest::newRow("taskedit") << QStringLiteral("taskedit") << with(core, {QStringLiteral("taskedit")});
     QTest::newRow("cli") << QStringLiteral("cli")
                          << with(core,
                                  {QStringLiteral("cli"), QStringLiteral("cli/run"),
@@ -84,7 +85,7 @@ void TestLayering::includesPointDown()
         QStringLiteral("common"),     QStringLiteral("editor"),      QStringLiteral("world"),
         QStringLiteral("tasks"),      QStringLiteral("display"),     QStringLiteral("app"),
         QStringLiteral("app/common"), QStringLiteral("cli"),         QStringLiteral("cli/run"),
-        QStringLiteral("cli/jury"),   QStringLiteral("cli/validate")};
+        QStringLiteral("cli/jury"),   QStringLiteral("cli/validate"), QStringLiteral("taskedit")};
     static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
                                             QRegularExpression::MultilineOption);
 

@@ -1,6 +1,6 @@
 #include "cli/jury/juryrunner.h"
 
-#include "cli/run/arrangementworld.h"
+#include "world/arrangementworld.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/runrecorder.h"
 #include "world/interpreter.h"

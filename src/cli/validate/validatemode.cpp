@@ -3,7 +3,7 @@
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/juryrunner.h"
 #include "cli/jury/jurytexts.h"
-#include "cli/run/arrangementworld.h"
+#include "world/arrangementworld.h"
 #include "cli/run/checkertask.h"
 #include "editor/algorithmfile.h"
 #include "tasks/reachability.h"
