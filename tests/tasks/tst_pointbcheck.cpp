@@ -54,7 +54,7 @@ void TestPointBCheck::unreachablePointB()
 
     const TaskData task = model.task();
     const TaskFileLayout layout = layOutTaskFile(task);
-    const QList<TaskProblem> problems = unreachablePointB(task, layout);
+    const QList<TaskProblem> problems = ::unreachablePointB(task, layout);
     if (message.isEmpty()) {
         QVERIFY(problems.isEmpty());
         return;

@@ -93,7 +93,7 @@ void TestTaskEditModel::wallsOnInnerEdgesOnly()
     // The other orientation on the same cell is a different edge.
     QVERIFY(!model.hasWall(fieldSize, !isHorizontal, cell));
     if (accepted) {
-        const WallSet &walls = model.task().size(fieldSize).walls;
+        const WallSet walls = model.task().size(fieldSize).walls;
         QCOMPARE((isHorizontal ? walls.horizontal : walls.vertical), QList<CellPosition>{cell});
     }
 }
