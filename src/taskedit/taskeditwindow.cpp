@@ -3,6 +3,7 @@
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "taskedit/patternpicture.h"
+#include "taskedit/teacherquestion.h"
 #include "taskedit/taskfieldview.h"
 #include "tasks/pointbcheck.h"
 #include "tasks/referencerun.h"
@@ -76,6 +77,16 @@ int fieldLayoutUnit()
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int width = screen ? screen->geometry().width() : 1024;
     return qBound(8, width / 100 - 2, 12);
+}
+
+// A file is hand-written when the writer would not write its task byte for byte alike.
+bool isHandWritten(const QString &path, const TaskData &task)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const std::optional<QByteArray> written = encodeWindows1251(layOutTaskFile(task).text);
+    return !written || *written != file.readAll();
 }
 
 QStringList statementFromText(const QString &text)
@@ -451,11 +462,12 @@ void TaskEditWindow::addSizeFromMenu(int fieldSize)
 void TaskEditWindow::removeCurrentSize()
 {
     const int size = currentSize();
-    if (QMessageBox::question(this, QStringLiteral("Убрать размер"),
-                              QStringLiteral("Убрать из задачи поле %1 со всеми его стенами и точками?\n"
-                                             "Это можно отменить.")
-                                  .arg(sizeName(size)))
-        == QMessageBox::Yes)
+    if (askTeacher(this, QMessageBox::Question, QStringLiteral("Убрать размер"),
+                   QStringLiteral("Убрать из задачи поле %1 со всеми его стенами и точками?\n"
+                                  "Это можно отменить.")
+                       .arg(sizeName(size)),
+                   {QStringLiteral("Убрать"), QStringLiteral("Отмена")})
+        == 0)
         m_model.removeSize(size);
 }
 
@@ -545,7 +557,7 @@ void TaskEditWindow::newTask()
     if (!maybeSave())
         return;
     m_folder.clear();
-    m_fileOnDisk.clear();
+    m_fileIsHandWritten = false;
     m_normalisingConfirmed = false;
     m_model.reset(TaskEditModel::newTask());
     selectSize(TaskData::firstSize);
@@ -567,7 +579,7 @@ bool TaskEditWindow::openFolder(const QString &folder)
     const QString path = taskFolder.taskFilePath();
     if (path.isEmpty()) {
         m_folder = QDir(folder).absolutePath();
-        m_fileOnDisk.clear();
+        m_fileIsHandWritten = false;
         m_normalisingConfirmed = false;
         m_model.reset(TaskEditModel::newTask());
         statusBar()->showMessage(QStringLiteral("В папке нет файла Zerid.txt: новая задача будет сохранена в неё"), 8000);
@@ -584,8 +596,7 @@ bool TaskEditWindow::openFolder(const QString &folder)
                                   .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
-    QFile file(path);
-    m_fileOnDisk = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_fileIsHandWritten = isHandWritten(path, read.task);
     m_folder = QDir(folder).absolutePath();
     m_normalisingConfirmed = false;
     m_model.reset(read.task);
@@ -602,9 +613,11 @@ bool TaskEditWindow::saveToFolderDialog()
     const QString target = QDir(folder).absolutePath();
     if (target != m_folder) {
         m_folder = target;
+        // Whatever file stands there is replaced; one that this editor did not write is
+        // treated as written by hand.
         const QString existing = TaskFolder(target).taskFilePath();
-        QFile file(existing);
-        m_fileOnDisk = (!existing.isEmpty() && file.open(QIODevice::ReadOnly)) ? file.readAll() : QByteArray();
+        const TaskFileResult read = TaskFolder(target).readTask();
+        m_fileIsHandWritten = !existing.isEmpty() && (!read.isOk() || isHandWritten(existing, read.task));
         m_normalisingConfirmed = false;
     }
     return save();
@@ -616,32 +629,30 @@ bool TaskEditWindow::save()
         return saveToFolderDialog();
     const TaskData task = m_model.task();
     const TaskFileLayout layout = layOutTaskFile(task);
-    const std::optional<QByteArray> bytes = encodeWindows1251(layout.text);
-    const bool rewritesHandWritten = !m_fileOnDisk.isEmpty() && bytes && *bytes != m_fileOnDisk;
-    if (m_askBeforeSave && rewritesHandWritten && !m_normalisingConfirmed) {
-        const auto answer = QMessageBox::question(
-            this, QStringLiteral("Сохранить задачу"),
+    if (m_askBeforeSave && m_fileIsHandWritten && !m_normalisingConfirmed) {
+        const int answer = askTeacher(
+            this, QMessageBox::Question, QStringLiteral("Сохранить задачу"),
             QStringLiteral("Файл Zerid.txt в этой папке написан вручную. Он будет записан заново в обычном виде: "
                            "размеры поля по порядку, в каждом сначала горизонтальные стены, потом вертикальные "
                            "(по восемь в строке), потом подвижные стенки; пустые строки и строки-пояснения "
                            "между записями пропадут. Условие, размеры, точки и стены останутся теми же.\n\n"
                            "Сохранить?"),
-            QMessageBox::Save | QMessageBox::Cancel);
-        if (answer != QMessageBox::Save)
+            {QStringLiteral("Сохранить"), QStringLiteral("Отмена")});
+        if (answer != 0)
             return false;
         m_normalisingConfirmed = true;
     }
     const QList<TaskProblem> problems = m_problems;
     if (m_askBeforeSave && !problems.isEmpty() && layout.isFaithful()) {
-        const auto answer = QMessageBox::warning(
-            this, QStringLiteral("Сохранить задачу"),
+        const int answer = askTeacher(
+            this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
             QStringLiteral("В задаче есть замечания (%1). Первое:\nстрока %2, столбец %3: %4\n\nВсё равно сохранить?")
                 .arg(problems.size())
                 .arg(problems.first().line)
                 .arg(problems.first().column)
                 .arg(problems.first().message),
-            QMessageBox::Save | QMessageBox::Cancel);
-        if (answer != QMessageBox::Save)
+            {QStringLiteral("Сохранить"), QStringLiteral("Отмена")});
+        if (answer != 0)
             return false;
     }
     const QString path = QDir(m_folder).filePath(TaskFolder::taskFileName());
@@ -649,7 +660,7 @@ bool TaskEditWindow::save()
         QMessageBox::critical(this, QStringLiteral("Задача не сохранена"), *error);
         return false;
     }
-    m_fileOnDisk = bytes.value_or(QByteArray());
+    m_fileIsHandWritten = false;
     m_model.markSaved();
     statusBar()->showMessage(QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(path)), 8000);
     return true;
@@ -659,12 +670,12 @@ bool TaskEditWindow::maybeSave()
 {
     if (!m_model.isModified() || !m_askBeforeSave)
         return true;
-    const auto answer = QMessageBox::question(this, QStringLiteral("Задача изменена"),
-                                              QStringLiteral("Сохранить изменения задачи?"),
-                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    if (answer == QMessageBox::Save)
+    const int answer = askTeacher(this, QMessageBox::Question, QStringLiteral("Задача изменена"),
+                                  QStringLiteral("Сохранить изменения задачи?"),
+                                  {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")});
+    if (answer == 0)
         return save();
-    return answer == QMessageBox::Discard;
+    return answer == 1;
 }
 
 void TaskEditWindow::closeEvent(QCloseEvent *event)

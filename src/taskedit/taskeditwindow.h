@@ -5,7 +5,6 @@
 #include "tasks/taskeditmodel.h"
 #include "tasks/taskfilelayout.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
@@ -77,7 +76,7 @@ private:
 
     TaskEditModel m_model;
     QString m_folder;
-    QByteArray m_fileOnDisk;          // the task file as it was opened or last saved
+    bool m_fileIsHandWritten = false; // the task file in the folder is not as this editor writes it
     bool m_normalisingConfirmed = false;
     bool m_askBeforeSave = true;
     QStringList m_referenceLines;
