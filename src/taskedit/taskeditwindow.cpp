@@ -3,8 +3,8 @@
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "taskedit/patternpicture.h"
-#include "taskedit/teacherquestion.h"
 #include "taskedit/taskfieldview.h"
+#include "taskedit/teacherquestion.h"
 #include "tasks/pointbcheck.h"
 #include "tasks/referencerun.h"
 #include "tasks/taskfilewriter.h"
@@ -133,7 +133,8 @@ void TaskEditWindow::buildWidgets()
 
     m_field = new TaskFieldView(&m_model, fieldLayoutUnit(), central);
     left->addWidget(m_field, 0, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(new QLabel(QStringLiteral("Замечания к задаче (строка и столбец в файле Zerid.txt):"), central));
+    left->addWidget(
+        new QLabel(QStringLiteral("Замечания к задаче (строка и столбец в файле Zerid.txt):"), central));
     m_problemList = new QListWidget(central);
     m_problemList->setMinimumHeight(90);
     left->addWidget(m_problemList, 1);
@@ -219,9 +220,8 @@ void TaskEditWindow::buildWidgets()
     connect(chooseReference, &QPushButton::clicked, this, &TaskEditWindow::chooseReference);
     connect(m_rerunReference, &QPushButton::clicked, this, &TaskEditWindow::runReference);
     connect(m_makePattern, &QPushButton::clicked, this, &TaskEditWindow::makePattern);
-    connect(m_field, &TaskFieldView::hintChanged, this, [this](const QString &text) {
-        statusBar()->showMessage(text, 8000);
-    });
+    connect(m_field, &TaskFieldView::hintChanged, this,
+            [this](const QString &text) { statusBar()->showMessage(text, 8000); });
 }
 
 void TaskEditWindow::buildActions()
@@ -238,7 +238,8 @@ void TaskEditWindow::buildActions()
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Правка"));
     m_undo = edit->addAction(QStringLiteral("&Отменить"), QKeySequence::Undo, &m_model, &TaskEditModel::undo);
-    m_redo = edit->addAction(QStringLiteral("&Повторить"), QKeySequence::Redo, &m_model, &TaskEditModel::redo);
+    m_redo =
+        edit->addAction(QStringLiteral("&Повторить"), QKeySequence::Redo, &m_model, &TaskEditModel::redo);
 
     QToolBar *tools = addToolBar(QStringLiteral("Инструменты"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -254,8 +255,9 @@ void TaskEditWindow::buildActions()
         QKeySequence key;
     } toolTable[] = {
         {EditTool::Walls, QStringLiteral("Стены"),
-         QStringLiteral("Щелчок по ребру клетки ставит или убирает стену; протяните мышь вдоль рёбер, чтобы нарисовать "
-                        "несколько"),
+         QStringLiteral(
+             "Щелчок по ребру клетки ставит или убирает стену; протяните мышь вдоль рёбер, чтобы нарисовать "
+             "несколько"),
          QKeySequence(Qt::Key_F2)},
         {EditTool::StartPoint, QStringLiteral("Точка А"),
          QStringLiteral("Щелчок по клетке ставит точку А; колесо мыши или пробел поворачивают Шагайку"),
@@ -263,7 +265,8 @@ void TaskEditWindow::buildActions()
         {EditTool::TargetPoint, QStringLiteral("Точка Б"), QStringLiteral("Щелчок по клетке ставит точку Б"),
          QKeySequence(Qt::Key_F4)},
         {EditTool::VariableWall, QStringLiteral("Подвижная стенка"),
-         QStringLiteral("Щёлкните два ребра — два положения подвижной стенки; щелчок по положению стенки убирает её"),
+         QStringLiteral(
+             "Щёлкните два ребра — два положения подвижной стенки; щелчок по положению стенки убирает её"),
          QKeySequence(Qt::Key_F5)},
     };
     for (const auto &entry : toolTable) {
@@ -369,9 +372,10 @@ void TaskEditWindow::syncFromModel()
     if (task.offersSize(size)) {
         const QList<VariableWall> &walls = task.size(size).walls.variable;
         for (int i = 0; i < walls.size(); ++i)
-            m_variableWalls->addItem(QStringLiteral("%1: положение 1 — %2, положение 2 — %3")
-                                         .arg(i + 1)
-                                         .arg(edgeName(walls.at(i).variant1), edgeName(walls.at(i).variant2)));
+            m_variableWalls->addItem(
+                QStringLiteral("%1: положение 1 — %2, положение 2 — %3")
+                    .arg(i + 1)
+                    .arg(edgeName(walls.at(i).variant1), edgeName(walls.at(i).variant2)));
     }
     m_removeSize->setEnabled(m_model.sizes().size() > 1);
     m_undo->setEnabled(m_model.canUndo());
@@ -385,7 +389,8 @@ void TaskEditWindow::syncFromModel()
 
 void TaskEditWindow::updateTitle()
 {
-    const QString place = m_folder.isEmpty() ? QStringLiteral("новая задача") : QDir::toNativeSeparators(m_folder);
+    const QString place =
+        m_folder.isEmpty() ? QStringLiteral("новая задача") : QDir::toNativeSeparators(m_folder);
     setWindowTitle(QStringLiteral("%1[*] — Шагайка: редактор задач").arg(place));
     setWindowModified(m_model.isModified());
 }
@@ -400,10 +405,11 @@ void TaskEditWindow::updateProblems()
     if (task.hasPattern) {
         const bool hasPicture = !m_folder.isEmpty() && !TaskFolder(m_folder).patternFilePath().isEmpty();
         if (!hasPicture)
-            m_problems.append({1, 7,
-                               QStringLiteral("задача на рисование по образцу, но картинки %1 в папке задачи нет: "
-                                              "выберите эталон и сделайте её")
-                                   .arg(TaskFolder::patternFileName())});
+            m_problems.append(
+                {1, 7,
+                 QStringLiteral("задача на рисование по образцу, но картинки %1 в папке задачи нет: "
+                                "выберите эталон и сделайте её")
+                     .arg(TaskFolder::patternFileName())});
     }
     std::stable_sort(m_problems.begin(), m_problems.end(), [](const TaskProblem &a, const TaskProblem &b) {
         return std::tie(a.line, a.column) < std::tie(b.line, b.column);
@@ -413,9 +419,11 @@ void TaskEditWindow::updateProblems()
     m_problemList->clear();
     QList<TaskFilePlace> marked;
     for (const TaskProblem &problem : std::as_const(m_problems)) {
-        auto *item = new QListWidgetItem(
-            QStringLiteral("строка %1, столбец %2: %3").arg(problem.line).arg(problem.column).arg(problem.message),
-            m_problemList);
+        auto *item = new QListWidgetItem(QStringLiteral("строка %1, столбец %2: %3")
+                                             .arg(problem.line)
+                                             .arg(problem.column)
+                                             .arg(problem.message),
+                                         m_problemList);
         item->setForeground(QColor(170, 0, 0));
         if (const TaskFilePlace *place = m_layout.placeAt(problem.line, problem.column))
             marked.append(*place);
@@ -526,7 +534,8 @@ void TaskEditWindow::runReference()
         case RunEnd::Error: outcome = QStringLiteral("ошибка: ") + pass.message.section(u'\r', 0, 0); break;
         }
         auto *item = new QListWidgetItem(
-            QStringLiteral("%1%2: %3").arg(sizeName(pass.fieldSize), arrangementName(pass.arrangement), outcome),
+            QStringLiteral("%1%2: %3")
+                .arg(sizeName(pass.fieldSize), arrangementName(pass.arrangement), outcome),
             m_referenceList);
         item->setBackground(pass.isCorrect ? QColor(190, 240, 190) : QColor(250, 190, 190));
         if (pass.isCorrect)
@@ -567,8 +576,8 @@ void TaskEditWindow::openFolderDialog()
 {
     if (!maybeSave())
         return;
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка задачи"),
-                                                             m_folder.isEmpty() ? QDir::currentPath() : m_folder);
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Папка задачи"), m_folder.isEmpty() ? QDir::currentPath() : m_folder);
     if (!folder.isEmpty())
         openFolder(folder);
 }
@@ -582,7 +591,8 @@ bool TaskEditWindow::openFolder(const QString &folder)
         m_fileIsHandWritten = false;
         m_normalisingConfirmed = false;
         m_model.reset(TaskEditModel::newTask());
-        statusBar()->showMessage(QStringLiteral("В папке нет файла Zerid.txt: новая задача будет сохранена в неё"), 8000);
+        statusBar()->showMessage(
+            QStringLiteral("В папке нет файла Zerid.txt: новая задача будет сохранена в неё"), 8000);
         return true;
     }
     const TaskFileResult read = taskFolder.readTask();
@@ -606,8 +616,9 @@ bool TaskEditWindow::openFolder(const QString &folder)
 
 bool TaskEditWindow::saveToFolderDialog()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Сохранить задачу в папку"),
-                                                             m_folder.isEmpty() ? QDir::currentPath() : m_folder);
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Сохранить задачу в папку"),
+                                          m_folder.isEmpty() ? QDir::currentPath() : m_folder);
     if (folder.isEmpty())
         return false;
     const QString target = QDir(folder).absolutePath();
@@ -632,11 +643,12 @@ bool TaskEditWindow::save()
     if (m_askBeforeSave && m_fileIsHandWritten && !m_normalisingConfirmed) {
         const int answer = askTeacher(
             this, QMessageBox::Question, QStringLiteral("Сохранить задачу"),
-            QStringLiteral("Файл Zerid.txt в этой папке написан вручную. Он будет записан заново в обычном виде: "
-                           "размеры поля по порядку, в каждом сначала горизонтальные стены, потом вертикальные "
-                           "(по восемь в строке), потом подвижные стенки; пустые строки и строки-пояснения "
-                           "между записями пропадут. Условие, размеры, точки и стены останутся теми же.\n\n"
-                           "Сохранить?"),
+            QStringLiteral(
+                "Файл Zerid.txt в этой папке написан вручную. Он будет записан заново в обычном виде: "
+                "размеры поля по порядку, в каждом сначала горизонтальные стены, потом вертикальные "
+                "(по восемь в строке), потом подвижные стенки; пустые строки и строки-пояснения "
+                "между записями пропадут. Условие, размеры, точки и стены останутся теми же.\n\n"
+                "Сохранить?"),
             {QStringLiteral("Сохранить"), QStringLiteral("Отмена")});
         if (answer != 0)
             return false;
@@ -646,7 +658,8 @@ bool TaskEditWindow::save()
     if (m_askBeforeSave && !problems.isEmpty() && layout.isFaithful()) {
         const int answer = askTeacher(
             this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
-            QStringLiteral("В задаче есть замечания (%1). Первое:\nстрока %2, столбец %3: %4\n\nВсё равно сохранить?")
+            QStringLiteral(
+                "В задаче есть замечания (%1). Первое:\nстрока %2, столбец %3: %4\n\nВсё равно сохранить?")
                 .arg(problems.size())
                 .arg(problems.first().line)
                 .arg(problems.first().column)
@@ -670,9 +683,10 @@ bool TaskEditWindow::maybeSave()
 {
     if (!m_model.isModified() || !m_askBeforeSave)
         return true;
-    const int answer = askTeacher(this, QMessageBox::Question, QStringLiteral("Задача изменена"),
-                                  QStringLiteral("Сохранить изменения задачи?"),
-                                  {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")});
+    const int answer =
+        askTeacher(this, QMessageBox::Question, QStringLiteral("Задача изменена"),
+                   QStringLiteral("Сохранить изменения задачи?"),
+                   {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")});
     if (answer == 0)
         return save();
     return answer == 1;

@@ -16,7 +16,8 @@ namespace {
 // Each variable wall's two positions share a tint, so that they are told apart at a glance.
 QColor variableWallTint(int index)
 {
-    static const QColor tints[] = {QColor(30, 110, 230, 110), QColor(20, 160, 60, 110), QColor(230, 130, 0, 120)};
+    static const QColor tints[] = {QColor(30, 110, 230, 110), QColor(20, 160, 60, 110),
+                                   QColor(230, 130, 0, 120)};
     return tints[index % 3];
 }
 
@@ -105,7 +106,8 @@ void TaskFieldView::drawEdgeHighlight(QPainter &painter, const WallVariant &edge
     painter.fillRect(rect.translated(m_fieldOrigin), colour);
 }
 
-void TaskFieldView::drawOutline(QPainter &painter, const TaskFilePlace &place, const QColor &colour, int width) const
+void TaskFieldView::drawOutline(QPainter &painter, const TaskFilePlace &place, const QColor &colour,
+                                int width) const
 {
     if (place.fieldSize != m_geometry.fieldSize)
         return;
@@ -131,9 +133,8 @@ void TaskFieldView::drawOutline(QPainter &painter, const TaskFilePlace &place, c
         if (place.index < 0 || place.index >= walls.size())
             return;
         const WallVariant &variant = walls.at(place.index).variant(place.variant);
-        rect = variant.isVertical()
-            ? QRect((variant.column + 1) * c + m - h, variant.row * c + m, 2 * h, c)
-            : QRect(variant.column * c + m, (variant.row + 1) * c + m - h, c, 2 * h);
+        rect = variant.isVertical() ? QRect((variant.column + 1) * c + m - h, variant.row * c + m, 2 * h, c)
+                                    : QRect(variant.column * c + m, (variant.row + 1) * c + m - h, c, 2 * h);
         break;
     }
     case TaskFilePlace::Kind::Header:
@@ -180,8 +181,9 @@ void TaskFieldView::paintEvent(QPaintEvent *event)
     if (m_hoverCell && (m_tool == EditTool::StartPoint || m_tool == EditTool::TargetPoint)) {
         const int c = m_geometry.cellSize;
         const int m = m_geometry.layoutUnit;
-        painter.fillRect(QRect(m_hoverCell->column * c + m, m_hoverCell->row * c + m, c, c).translated(m_fieldOrigin),
-                         QColor(0, 90, 255, 50));
+        painter.fillRect(
+            QRect(m_hoverCell->column * c + m, m_hoverCell->row * c + m, c, c).translated(m_fieldOrigin),
+            QColor(0, 90, 255, 50));
     }
     for (const TaskFilePlace &place : std::as_const(m_marked))
         drawOutline(painter, place, QColor(220, 0, 0), 2);
@@ -248,7 +250,8 @@ void TaskFieldView::clickVariableWall(const WallVariant &edge)
         return;
     }
     if (m_model->addVariableWall(size, {first, edge}))
-        emit hintChanged(QStringLiteral("Подвижная стенка %1 добавлена").arg(m_model->task().size(size).walls.variable.size()));
+        emit hintChanged(QStringLiteral("Подвижная стенка %1 добавлена")
+                             .arg(m_model->task().size(size).walls.variable.size()));
     else
         emit hintChanged(QStringLiteral("Такую подвижную стенку поставить нельзя"));
     update();
@@ -286,9 +289,7 @@ void TaskFieldView::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Space:
-    case Qt::Key_R:
-        m_model->turnStart(fieldSize(), event->modifiers() & Qt::ShiftModifier ? -1 : 1);
-        return;
+    case Qt::Key_R: m_model->turnStart(fieldSize(), event->modifiers() & Qt::ShiftModifier ? -1 : 1); return;
     case Qt::Key_Escape:
         if (m_pendingVariant) {
             m_pendingVariant.reset();

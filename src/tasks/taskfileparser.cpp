@@ -160,7 +160,8 @@ bool TaskFileParser::readSizeSection(int fieldSize)
     std::optional<qint16> pointBColumn;
     std::optional<qint16> pointBRow;
     if (m_task.hasPointB) {
-        if (!(pointBColumn = readNumber(Columns::pointBColumn)) || !(pointBRow = readNumber(Columns::pointBRow)))
+        if (!(pointBColumn = readNumber(Columns::pointBColumn))
+            || !(pointBRow = readNumber(Columns::pointBRow)))
             return false;
     }
     // A start outside the field or facing no side cannot be run.

@@ -31,7 +31,10 @@ public:
 private:
     int nextLine() const { return int(m_lines.size()) + 1; }
     void addLine(const QString &line) { m_lines.append(line); }
-    void problem(int line, int column, const QString &message) { m_layout.problems.append({line, column, message}); }
+    void problem(int line, int column, const QString &message)
+    {
+        m_layout.problems.append({line, column, message});
+    }
     // Puts text right-aligned into a field's columns of a line, widening the line with blanks.
     void place(QString &line, TaskFileField field, const QString &text, int lineNumber);
     void placeNumber(QString &line, TaskFileField field, int value, int lineNumber)
@@ -67,8 +70,9 @@ private:
 void LayoutBuilder::place(QString &line, TaskFileField field, const QString &text, int lineNumber)
 {
     if (text.size() > field.width())
-        problem(lineNumber, field.first,
-                QStringLiteral("«%1» не помещается в столбцы %2–%3").arg(text).arg(field.first).arg(field.last));
+        problem(
+            lineNumber, field.first,
+            QStringLiteral("«%1» не помещается в столбцы %2–%3").arg(text).arg(field.first).arg(field.last));
     if (line.size() < field.last)
         line = line.leftJustified(field.last, u' ');
     const QString fitted = text.right(field.width()).rightJustified(field.width(), u' ');
@@ -97,7 +101,8 @@ void LayoutBuilder::writeStatement()
     for (const QString &text : m_task.statement) {
         const int lineNumber = nextLine();
         if (text.isEmpty())
-            problem(lineNumber, 1, QStringLiteral("пустая строка условия при чтении пропадёт; поставьте в ней пробел"));
+            problem(lineNumber, 1,
+                    QStringLiteral("пустая строка условия при чтении пропадёт; поставьте в ней пробел"));
         else if (text.startsWith(Columns::statementEnd))
             problem(lineNumber, 1,
                     QStringLiteral("строка условия начинается с латинской Z: на ней условие кончится"));
@@ -118,16 +123,17 @@ void LayoutBuilder::writeSection(int fieldSize, QChar code)
     const CellPosition start{size.start.column, size.start.row};
     addPlace(lineNumber, 1, 1, TaskFilePlace::Kind::SectionHeader, fieldSize, start);
     addPlace(lineNumber, Columns::startColumn.first, Columns::startHeading.last, TaskFilePlace::Kind::Start,
-              fieldSize, start);
+             fieldSize, start);
     if (m_task.hasPointB) {
         placeNumber(line, Columns::pointBColumn, size.pointB.column, lineNumber);
         placeNumber(line, Columns::pointBRow, size.pointB.row, lineNumber);
-        addPlace(lineNumber, Columns::pointBColumn.first, Columns::pointBRow.last, TaskFilePlace::Kind::PointB,
-                  fieldSize, size.pointB);
+        addPlace(lineNumber, Columns::pointBColumn.first, Columns::pointBRow.last,
+                 TaskFilePlace::Kind::PointB, fieldSize, size.pointB);
     }
     addLine(line);
 
-    writeWallRows(fieldSize, Columns::horizontalWalls, size.walls.horizontal, TaskFilePlace::Kind::HorizontalWall);
+    writeWallRows(fieldSize, Columns::horizontalWalls, size.walls.horizontal,
+                  TaskFilePlace::Kind::HorizontalWall);
     writeWallRows(fieldSize, Columns::verticalWalls, size.walls.vertical, TaskFilePlace::Kind::VerticalWall);
     for (int i = 0; i < size.walls.variable.size(); ++i) {
         if (i == WallModel::maxVariableWalls)
@@ -152,7 +158,7 @@ void LayoutBuilder::writeWallRows(int fieldSize, QChar key, const QList<CellPosi
             placeNumber(line, Columns::wallItemColumn(k), wall.column, lineNumber);
             placeNumber(line, Columns::wallItemRow(k), wall.row, lineNumber);
             addPlace(lineNumber, Columns::wallItemColumn(k).first - 1, Columns::wallItemRow(k).last, kind,
-                      fieldSize, wall);
+                     fieldSize, wall);
         }
         addLine(line);
     }
@@ -169,8 +175,9 @@ void LayoutBuilder::writeVariableWall(int fieldSize, int index, const VariableWa
         TaskFileField orientation;
         TaskFileField column;
         TaskFileField row;
-    } variants[] = {{wall.variant1, Columns::variant1Orientation, Columns::variant1Column, Columns::variant1Row},
-                    {wall.variant2, Columns::variant2Orientation, Columns::variant2Column, Columns::variant2Row}};
+    } variants[] = {
+        {wall.variant1, Columns::variant1Orientation, Columns::variant1Column, Columns::variant1Row},
+        {wall.variant2, Columns::variant2Orientation, Columns::variant2Column, Columns::variant2Row}};
     int number = 1;
     for (const auto &v : variants) {
         if (v.variant.orientation.size() != 1)
@@ -182,7 +189,7 @@ void LayoutBuilder::writeVariableWall(int fieldSize, int index, const VariableWa
         placeNumber(line, v.column, v.variant.column, lineNumber);
         placeNumber(line, v.row, v.variant.row, lineNumber);
         addPlace(lineNumber, v.orientation.first, v.row.last, TaskFilePlace::Kind::VariableWall, fieldSize,
-                  CellPosition{v.variant.column, v.variant.row}, index, number);
+                 CellPosition{v.variant.column, v.variant.row}, index, number);
         ++number;
     }
     addLine(line);
@@ -195,11 +202,13 @@ TaskFileLayout LayoutBuilder::build()
     if (!m_task.sizeMenuEnabled) {
         // A single-size task: one section of 12 × 12, and nothing after it is read.
         if (!m_task.offersSize(TaskData::firstSize))
-            problem(nextLine(), 1, QStringLiteral("задача с одним размером поля должна описывать поле 12 × 12"));
+            problem(nextLine(), 1,
+                    QStringLiteral("задача с одним размером поля должна описывать поле 12 × 12"));
         for (int size = TaskData::firstSize + 1; size <= TaskData::lastSize; ++size) {
             if (m_task.offersSize(size))
                 problem(nextLine(), 1,
-                        QStringLiteral("в задаче с одним размером поля поле %1 не записывается").arg(fieldName(size)));
+                        QStringLiteral("в задаче с одним размером поля поле %1 не записывается")
+                            .arg(fieldName(size)));
         }
         writeSection(TaskData::firstSize, QChar(Columns::singleSizeCode));
     } else {
@@ -214,7 +223,8 @@ TaskFileLayout LayoutBuilder::build()
         for (int column = 0; column < line.size(); ++column) {
             if (!encodeWindows1251(line.mid(column, 1))) {
                 problem(i + 1, column + 1,
-                        QStringLiteral("знак «%1» нельзя записать в кодировке Windows-1251").arg(line.mid(column, 1)));
+                        QStringLiteral("знак «%1» нельзя записать в кодировке Windows-1251")
+                            .arg(line.mid(column, 1)));
             }
         }
     }

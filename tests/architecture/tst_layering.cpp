@@ -82,9 +82,9 @@ void TestLayering::includesPointDown()
 
     // Every folder named in the table, so that an include is judged by its nearest owner.
     const QStringList folders{
-        QStringLiteral("common"),     QStringLiteral("editor"),      QStringLiteral("world"),
-        QStringLiteral("tasks"),      QStringLiteral("display"),     QStringLiteral("app"),
-        QStringLiteral("app/common"), QStringLiteral("cli"),         QStringLiteral("cli/run"),
+        QStringLiteral("common"),     QStringLiteral("editor"),       QStringLiteral("world"),
+        QStringLiteral("tasks"),      QStringLiteral("display"),      QStringLiteral("app"),
+        QStringLiteral("app/common"), QStringLiteral("cli"),          QStringLiteral("cli/run"),
         QStringLiteral("cli/jury"),   QStringLiteral("cli/validate"), QStringLiteral("taskedit")};
     static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
                                             QRegularExpression::MultilineOption);

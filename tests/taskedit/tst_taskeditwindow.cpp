@@ -118,8 +118,7 @@ void TestTaskEditWindow::dragDrawsAWallLine()
     QTest::mouseMove(view, edgePoint(view, false, 2, 2));
     QTest::mouseMove(view, edgePoint(view, false, 2, 3));
     QTest::mouseRelease(view, Qt::LeftButton, {}, edgePoint(view, false, 2, 3));
-    QCOMPARE(m_window->model().task().size(12).walls.vertical,
-             (QList<CellPosition>{{2, 0}, {2, 4}, {2, 5}}));
+    QCOMPARE(m_window->model().task().size(12).walls.vertical, (QList<CellPosition>{{2, 0}, {2, 4}, {2, 5}}));
 }
 
 void TestTaskEditWindow::clicksOnCellsPlacePoints()
@@ -180,8 +179,8 @@ void TestTaskEditWindow::problemsAreListedWithTheirPlace()
     TaskFieldView *view = m_window->fieldView();
     QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, false, 10, 11));
     QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, true, 11, 10));
-    const QList<QListWidgetItem *> found = m_window->problemList()->findItems(
-        QStringLiteral("не дойти до точки Б (11,11)"), Qt::MatchContains);
+    const QList<QListWidgetItem *> found =
+        m_window->problemList()->findItems(QStringLiteral("не дойти до точки Б (11,11)"), Qt::MatchContains);
     QCOMPARE(found.size(), 1);
     QVERIFY(found.first()->text().startsWith(QStringLiteral("строка 3, столбец 13:")));
     m_window->model().undo();

@@ -25,7 +25,8 @@ void TestPointBCheck::unreachablePointB_data()
     QTest::newRow("closed in") << 4 << false << true
                                << QStringLiteral("на поле 12 × 12 из точки А не дойти до точки Б (5,5)");
     QTest::newRow("closed in one arrangement")
-        << 3 << true << true << QStringLiteral("на поле 12 × 12 из точки А не дойти до точки Б (5,5) при расстановке 1");
+        << 3 << true << true
+        << QStringLiteral("на поле 12 × 12 из точки А не дойти до точки Б (5,5) при расстановке 1");
     QTest::newRow("no point Б") << 4 << false << false << QString();
 }
 
@@ -49,8 +50,8 @@ void TestPointBCheck::unreachablePointB()
     for (int i = 0; i < closedSides; ++i)
         QVERIFY(model.setWall(12, sides[i].horizontal, {sides[i].column, sides[i].row}, true));
     if (variableFourth)
-        QVERIFY(model.addVariableWall(12, {WallVariant{QStringLiteral("H"), 5, 5},
-                                           WallVariant{QStringLiteral("H"), 8, 8}}));
+        QVERIFY(model.addVariableWall(
+            12, {WallVariant{QStringLiteral("H"), 5, 5}, WallVariant{QStringLiteral("H"), 8, 8}}));
 
     const TaskData task = model.task();
     const TaskFileLayout layout = layOutTaskFile(task);

@@ -18,7 +18,7 @@ QStringList algorithm(const QStringList &body)
 {
     return QStringList{QStringLiteral("АЛГОРИТМ ПРОБА"), QStringLiteral("    Дано: Исполнитель в т.А"),
                        QStringLiteral("    Надо: Исполнитель в т.Б"), QStringLiteral("НАЧ")}
-        + body + QStringList{QStringLiteral("КОН")};
+    + body + QStringList{QStringLiteral("КОН")};
 }
 
 // 12 × 12, А at (0, 0) facing right, Б at (1, 0); a variable wall that blocks the way
@@ -61,7 +61,8 @@ void TestReferenceRun::examplesPassEverywhere()
     QFETCH(int, passes);
     const TaskFileResult task = TaskFolder(examplesFolder() + example).readTask();
     QVERIFY(task.isOk());
-    const AlgorithmFileResult solution = readAlgorithmFile(examplesFolder() + example + QStringLiteral("/solution.txt"));
+    const AlgorithmFileResult solution =
+        readAlgorithmFile(examplesFolder() + example + QStringLiteral("/solution.txt"));
     QVERIFY(solution.isOk());
 
     const QList<ReferencePass> result = ReferenceRun::runAll(task.task, solution.lines);
@@ -83,9 +84,13 @@ void TestReferenceRun::passes_data()
                                    << QList<RunEnd>{RunEnd::Complete, RunEnd::Complete};
     // Four turns keep the wall ahead for ever where the door is shut.
     QTest::newRow("endless loop is stopped")
-        << QStringList{QStringLiteral("    ПОКА впереди стена"), QStringLiteral("    НЦ"),
-                       QStringLiteral("        ПОВОРОТ"), QStringLiteral("        ПОВОРОТ"),
-                       QStringLiteral("        ПОВОРОТ"), QStringLiteral("        ПОВОРОТ"), QStringLiteral("    КЦ")}
+        << QStringList{QStringLiteral("    ПОКА впереди стена"),
+                       QStringLiteral("    НЦ"),
+                       QStringLiteral("        ПОВОРОТ"),
+                       QStringLiteral("        ПОВОРОТ"),
+                       QStringLiteral("        ПОВОРОТ"),
+                       QStringLiteral("        ПОВОРОТ"),
+                       QStringLiteral("    КЦ")}
         << QList<bool>{false, false} << QList<RunEnd>{RunEnd::Stopped, RunEnd::Complete};
 }
 

@@ -123,7 +123,8 @@ void TestTaskEditModel::variableWalls_data()
     QTest::newRow("fourth wall") << 3 << horizontal(3, 4) << horizontal(4, 4) << false;
     QTest::newRow("both positions alike") << 0 << vertical(3, 4) << vertical(3, 4) << false;
     QTest::newRow("position on the border") << 0 << vertical(11, 4) << vertical(3, 4) << false;
-    QTest::newRow("unknown orientation") << 0 << WallVariant{QStringLiteral("X"), 1, 1} << vertical(3, 4) << false;
+    QTest::newRow("unknown orientation")
+        << 0 << WallVariant{QStringLiteral("X"), 1, 1} << vertical(3, 4) << false;
 }
 
 void TestTaskEditModel::variableWalls()
@@ -155,8 +156,10 @@ void TestTaskEditModel::sizes_data()
     QTest::addColumn<bool>("singleSize");
 
     QTest::newRow("new task") << QList<int>{} << QList<int>{} << QList<int>{12} << true;
-    QTest::newRow("a second size makes a size menu") << QList<int>{14} << QList<int>{} << QList<int>{12, 14} << false;
-    QTest::newRow("sizes kept in order") << QList<int>{15, 13} << QList<int>{} << QList<int>{12, 13, 15} << false;
+    QTest::newRow("a second size makes a size menu")
+        << QList<int>{14} << QList<int>{} << QList<int>{12, 14} << false;
+    QTest::newRow("sizes kept in order")
+        << QList<int>{15, 13} << QList<int>{} << QList<int>{12, 13, 15} << false;
     QTest::newRow("12 removed") << QList<int>{13} << QList<int>{12} << QList<int>{13} << false;
     QTest::newRow("the last size stays") << QList<int>{} << QList<int>{12} << QList<int>{12} << true;
     QTest::newRow("outside 12..15") << QList<int>{11, 16} << QList<int>{} << QList<int>{12} << true;
@@ -230,9 +233,10 @@ void TestTaskEditModel::pointBKeptWhileSwitchedOff()
 void TestTaskEditModel::everyEditUndoesAndRedoes_data()
 {
     QTest::addColumn<int>("edit");
-    const char *names[] = {"wall", "variable wall", "removed variable wall", "start", "heading", "point B",
-                           "statement", "pattern flag", "point B flag", "reserved number", "header label",
-                           "size added", "size removed", "single size off"};
+    const char *names[] = {
+        "wall",         "variable wall", "removed variable wall", "start",          "heading",
+        "point B",      "statement",     "pattern flag",          "point B flag",   "reserved number",
+        "header label", "size added",    "size removed",          "single size off"};
     for (int i = 0; i < int(std::size(names)); ++i)
         QTest::newRow(names[i]) << i;
 }

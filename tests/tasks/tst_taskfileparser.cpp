@@ -202,11 +202,16 @@ void TestTaskFileParser::headerLabelAndReservedNumber_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("reserved");
 
-    QTest::newRow("usual") << "# 176 1 1  300" << "176" << 300;
-    QTest::newRow("other number") << "# 001 0 1  512" << "001" << 512;
-    QTest::newRow("leading zeros") << "# 001 0 1 0042" << "001" << 42;
-    QTest::newRow("no reserved number: 300") << "# 7a  1 1" << "7a " << 300;
-    QTest::newRow("13 characters: 300") << "#     1 1  30" << "   " << 300;
+    QTest::newRow("usual") << "# 176 1 1  300"
+                           << "176" << 300;
+    QTest::newRow("other number") << "# 001 0 1  512"
+                                  << "001" << 512;
+    QTest::newRow("leading zeros") << "# 001 0 1 0042"
+                                   << "001" << 42;
+    QTest::newRow("no reserved number: 300") << "# 7a  1 1"
+                                             << "7a " << 300;
+    QTest::newRow("13 characters: 300") << "#     1 1  30"
+                                        << "   " << 300;
 }
 
 void TestTaskFileParser::headerLabelAndReservedNumber()

@@ -95,7 +95,8 @@ void TestTaskFileWriter::taskDrawnThroughTheModelReadsBack()
     QFETCH(bool, hasPointB);
 
     TaskEditModel model;
-    model.setStatement({QStringLiteral("Проведите Шагайку в точку Б."), QString(), QStringLiteral("  с отступом")});
+    model.setStatement(
+        {QStringLiteral("Проведите Шагайку в точку Б."), QString(), QStringLiteral("  с отступом")});
     model.setHasPointB(hasPointB);
     model.setReservedNumber(512);
     QVERIFY(model.addSize(fieldSize) || fieldSize == 12);
