@@ -1,8 +1,13 @@
 #pragma once
 
+#include "world/cellposition.h"
+#include "world/wallvariant.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QtGlobal>
+
+#include <optional>
 
 // Pixel geometry of the field for a layout unit m and a field size N.
 struct FieldGeometry
@@ -23,6 +28,14 @@ struct FieldGeometry
     QRect executorSquare(int column, int row) const; // s × s around the cell centre
     int columnLabelLeft(int index) const;            // ruler label positions
     int rowLabelTop(int index) const;
+
+    // What a point of the field picture falls on: a cell, or an inner edge between two cells
+    // (as the wall that would lie there: "H" below its cell, "V" to its right). A point counts
+    // for an edge within a quarter of a cell (at least the half-thickness of a wall bar) of
+    // it; edges on the border are never hit. With an orientation, only edges of that one.
+    std::optional<CellPosition> cellAt(QPoint point) const;
+    std::optional<WallVariant> edgeAt(QPoint point) const;
+    std::optional<WallVariant> edgeAt(QPoint point, bool horizontal) const;
 
     friend bool operator==(const FieldGeometry &, const FieldGeometry &) = default;
 };

@@ -14,6 +14,10 @@ struct TaskData
 
     bool hasPattern = false;
     bool hasPointB = false;
+    // Header columns 3–5 (any text, often the task's number) and the reserved number of
+    // columns 11–14: neither has an effect, both are kept when the task is written again.
+    QString headerLabel;
+    qint16 reservedNumber = 300;
     QStringList statement;
     std::array<TaskSizeData, 4> sizes{};
     // The sizes the file describes: a single-size task describes 12 only.
@@ -28,4 +32,6 @@ struct TaskData
     {
         return fieldSize >= firstSize && fieldSize <= lastSize && describedSizes[fieldSize - firstSize];
     }
+
+    friend bool operator==(const TaskData &, const TaskData &) = default;
 };

@@ -1,14 +1,17 @@
 #include "tasks/taskfileparser.h"
 
 #include "common/textencoding.h"
+#include "tasks/taskfilecolumns.h"
 #include "world/wallmodel.h"
 
 namespace {
 
-// Columns first..last (1-based) of a line; what lies beyond its end is missing.
-QString columns(const QString &line, int first, int last)
+namespace Columns = TaskFileColumns;
+
+// A field's columns of a line; what lies beyond its end is missing.
+QString columns(const QString &line, TaskFileField field)
 {
-    return line.mid(first - 1, last - first + 1);
+    return line.mid(field.first - 1, field.width());
 }
 
 bool isValidHeading(int heading)
@@ -81,12 +84,12 @@ bool TaskFileParser::readNonEmptyLine()
     return fail(TaskFileError::badTaskFile(int(m_lines.size()) + 1));
 }
 
-std::optional<qint16> TaskFileParser::readNumber(int first, int last)
+std::optional<qint16> TaskFileParser::readNumber(TaskFileField field)
 {
-    const QString text = columns(m_line, first, last);
+    const QString text = columns(m_line, field);
     const auto value = parseFieldNumber(text);
     if (!value)
-        fail(TaskFileError::notAnInteger(text, m_lineNumber, first));
+        fail(TaskFileError::notAnInteger(text, m_lineNumber, field.first));
     return value;
 }
 
@@ -94,22 +97,26 @@ bool TaskFileParser::readTaskFile()
 {
     if (!readNonEmptyLine())
         return false;
-    const auto pattern = readNumber(7, 7);
+    const auto pattern = readNumber(Columns::patternFlag);
     if (!pattern)
         return false;
     m_task.hasPattern = *pattern == 1;
-    const auto pointB = readNumber(9, 9);
+    const auto pointB = readNumber(Columns::pointBFlag);
     if (!pointB)
         return false;
     m_task.hasPointB = *pointB == 1;
+    m_task.headerLabel = columns(m_line, Columns::headerLabel);
     // The reserved number has no effect, but when present it must be a number.
-    if (m_line.size() >= 14 && !readNumber(11, 14))
+    std::optional<qint16> reserved;
+    if (m_line.size() >= Columns::reservedNumber.last && !(reserved = readNumber(Columns::reservedNumber)))
         return false;
+    if (reserved)
+        m_task.reservedNumber = *reserved;
 
     if (!readNonEmptyLine())
         return false;
     m_task.statement.clear();
-    while (!m_line.startsWith(u'Z')) {
+    while (!m_line.startsWith(Columns::statementEnd)) {
         m_task.statement.append(m_line);
         if (!readNonEmptyLine())
             return false;
@@ -117,15 +124,15 @@ bool TaskFileParser::readTaskFile()
 
     if (!readNonEmptyLine())
         return false;
-    if (m_line.startsWith(u'0')) {
+    if (m_line.startsWith(Columns::singleSizeCode)) {
         m_task.sizeMenuEnabled = false;
         return readSizeSection(TaskData::firstSize);
     }
 
     m_task.sizeMenuEnabled = true;
     m_task.sizeItemEnabled.fill(false);
-    while (!m_line.startsWith(u'F')) {
-        const auto sizeCode = readNumber(1, 1);
+    while (!m_line.startsWith(Columns::sizesEnd)) {
+        const auto sizeCode = readNumber(Columns::sizeCode);
         if (!sizeCode)
             return false;
         if (!readSizeSection(*sizeCode + 11) || !readNonEmptyLine())
@@ -141,28 +148,29 @@ bool TaskFileParser::readSizeSection(int fieldSize)
     const int index = fieldSize - TaskData::firstSize;
     m_task.sizeItemEnabled[index] = true;
 
-    const auto column = readNumber(3, 4);
+    const auto column = readNumber(Columns::startColumn);
     if (!column)
         return false;
-    const auto row = readNumber(6, 7);
+    const auto row = readNumber(Columns::startRow);
     if (!row)
         return false;
-    const auto heading = readNumber(9, 11);
+    const auto heading = readNumber(Columns::startHeading);
     if (!heading)
         return false;
     std::optional<qint16> pointBColumn;
     std::optional<qint16> pointBRow;
     if (m_task.hasPointB) {
-        if (!(pointBColumn = readNumber(13, 14)) || !(pointBRow = readNumber(16, 17)))
+        if (!(pointBColumn = readNumber(Columns::pointBColumn))
+            || !(pointBRow = readNumber(Columns::pointBRow)))
             return false;
     }
     // A start outside the field or facing no side cannot be run.
     if (*column < 0 || *column >= fieldSize)
-        return fail(TaskFileError::badTaskFile(m_lineNumber, 3));
+        return fail(TaskFileError::badTaskFile(m_lineNumber, Columns::startColumn.first));
     if (*row < 0 || *row >= fieldSize)
-        return fail(TaskFileError::badTaskFile(m_lineNumber, 6));
+        return fail(TaskFileError::badTaskFile(m_lineNumber, Columns::startRow.first));
     if (!isValidHeading(*heading))
-        return fail(TaskFileError::badTaskFile(m_lineNumber, 9));
+        return fail(TaskFileError::badTaskFile(m_lineNumber, Columns::startHeading.first));
 
     TaskSizeData &size = m_task.sizes[index];
     m_task.describedSizes[index] = true;
@@ -175,22 +183,22 @@ bool TaskFileParser::readSizeSection(int fieldSize)
         if (!readNonEmptyLine())
             return false;
         switch (m_line.at(0).unicode()) {
-        case u'H':
+        case Columns::horizontalWalls:
             if (!readNonEmptyLine() || !readWallRow(size.walls.horizontal))
                 return false;
             break;
-        case u'V':
+        case Columns::verticalWalls:
             if (!readNonEmptyLine() || !readWallRow(size.walls.vertical))
                 return false;
             break;
-        case u'P':
+        case Columns::variableWall:
             // Only three variable walls can be shown and run.
             if (size.walls.variable.size() >= WallModel::maxVariableWalls)
                 return fail(TaskFileError::badTaskFile(m_lineNumber));
             if (!readNonEmptyLine() || !readVariableWall(size.walls.variable))
                 return false;
             break;
-        case u'E': return true;
+        case Columns::sectionEnd: return true;
         default: break;
         }
     }
@@ -198,11 +206,11 @@ bool TaskFileParser::readSizeSection(int fieldSize)
 
 bool TaskFileParser::readWallRow(QList<CellPosition> &walls)
 {
-    for (int k = 1; m_line.size() >= 6 * k; ++k) {
-        const auto column = readNumber(6 * k - 4, 6 * k - 3);
+    for (int k = 1; m_line.size() >= Columns::wallItemWidth * k; ++k) {
+        const auto column = readNumber(Columns::wallItemColumn(k));
         if (!column)
             return false;
-        const auto row = readNumber(6 * k - 1, 6 * k);
+        const auto row = readNumber(Columns::wallItemRow(k));
         if (!row)
             return false;
         walls.append({*column, *row});
@@ -213,18 +221,18 @@ bool TaskFileParser::readWallRow(QList<CellPosition> &walls)
 bool TaskFileParser::readVariableWall(QList<VariableWall> &walls)
 {
     VariableWall wall;
-    wall.variant1.orientation = columns(m_line, 2, 2);
-    const auto column1 = readNumber(4, 5);
+    wall.variant1.orientation = columns(m_line, Columns::variant1Orientation);
+    const auto column1 = readNumber(Columns::variant1Column);
     if (!column1)
         return false;
-    const auto row1 = readNumber(7, 8);
+    const auto row1 = readNumber(Columns::variant1Row);
     if (!row1)
         return false;
-    wall.variant2.orientation = columns(m_line, 10, 10);
-    const auto column2 = readNumber(12, 13);
+    wall.variant2.orientation = columns(m_line, Columns::variant2Orientation);
+    const auto column2 = readNumber(Columns::variant2Column);
     if (!column2)
         return false;
-    const auto row2 = readNumber(15, 16);
+    const auto row2 = readNumber(Columns::variant2Row);
     if (!row2)
         return false;
     wall.variant1.column = *column1;

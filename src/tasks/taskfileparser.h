@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tasks/taskfilefield.h"
 #include "tasks/taskfileresult.h"
 
 #include <QString>
@@ -23,8 +24,8 @@ private:
     bool readWallRow(QList<CellPosition> &walls);
     bool readVariableWall(QList<VariableWall> &walls);
     bool readNonEmptyLine();
-    // The number in columns first..last of the current line.
-    std::optional<qint16> readNumber(int first, int last);
+    // The number in a field's columns of the current line.
+    std::optional<qint16> readNumber(TaskFileField field);
     bool fail(const TaskFileError &error);
 
     QStringList m_lines;

@@ -58,3 +58,12 @@ QStringList startAlgorithm(AlgorithmText &text, QStringList &procedureNames, boo
     procedureNames.clear();
     return resetStatistics();
 }
+
+World taskWorld(const TaskData &task, int fieldSize)
+{
+    World world;
+    setUpTaskField(task, world, nullptr);
+    changeFieldSize(task, world, fieldSize, nullptr);
+    showVariableWalls(world.walls, nullptr);
+    return world;
+}

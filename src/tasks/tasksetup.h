@@ -26,6 +26,10 @@ void setUpTaskField(const TaskData &task, World &world, FieldCanvas *canvas);
 // not drawn (their next swap draws them). A size outside 12..15 changes nothing.
 void changeFieldSize(const TaskData &task, World &world, int fieldSize, FieldCanvas *canvas);
 
+// The world of one size as a run finds it: the task set up at 12, that size chosen, every
+// variable wall at its first variant.
+World taskWorld(const TaskData &task, int fieldSize);
+
 // A new algorithm for the task: the five-line skeleton with "КОН" selected, no procedure
 // names. Returns the statistics rows to show for it.
 QStringList startAlgorithm(AlgorithmText &text, QStringList &procedureNames, bool hasPointB);

@@ -68,6 +68,7 @@ void TestLayering::includesPointDown_data()
                                   << with(core,
                                           {QStringLiteral("cli/run"), QStringLiteral("cli/jury"),
                                            QStringLiteral("cli/validate")});
+    QTest::newRow("taskedit") << QStringLiteral("taskedit") << with(core, {QStringLiteral("taskedit")});
     QTest::newRow("cli") << QStringLiteral("cli")
                          << with(core,
                                  {QStringLiteral("cli"), QStringLiteral("cli/run"),
@@ -81,10 +82,10 @@ void TestLayering::includesPointDown()
 
     // Every folder named in the table, so that an include is judged by its nearest owner.
     const QStringList folders{
-        QStringLiteral("common"),     QStringLiteral("editor"),      QStringLiteral("world"),
-        QStringLiteral("tasks"),      QStringLiteral("display"),     QStringLiteral("app"),
-        QStringLiteral("app/common"), QStringLiteral("cli"),         QStringLiteral("cli/run"),
-        QStringLiteral("cli/jury"),   QStringLiteral("cli/validate")};
+        QStringLiteral("common"),     QStringLiteral("editor"),       QStringLiteral("world"),
+        QStringLiteral("tasks"),      QStringLiteral("display"),      QStringLiteral("app"),
+        QStringLiteral("app/common"), QStringLiteral("cli"),          QStringLiteral("cli/run"),
+        QStringLiteral("cli/jury"),   QStringLiteral("cli/validate"), QStringLiteral("taskedit")};
     static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
                                             QRegularExpression::MultilineOption);
 

@@ -17,6 +17,8 @@ private slots:
     void squareKeepsClearOfBars();
     void rulerLabels_data();
     void rulerLabels();
+    void hitTest_data();
+    void hitTest();
 };
 
 void TestFieldGeometry::compute_data()
@@ -158,6 +160,67 @@ void TestFieldGeometry::rulerLabels()
     // Seen from the ruler's panel, which starts m − 2 pixels left of the field picture,
     // the label starts 2 pixels right of its column's centre.
     QCOMPARE(position - (m - 2), g.cellCentre(index, 0).x() + 2);
+}
+
+void TestFieldGeometry::hitTest_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("edge");
+    QTest::addColumn<QString>("horizontalEdge");
+
+    // m = 10, N = 12: cells of 40 pixels from (10, 10); an edge is hit within 10 pixels.
+    QTest::newRow("cell centre") << 10 << 12 << QPoint(150, 190) << "3,4"
+                                 << ""
+                                 << "";
+    QTest::newRow("right edge from inside") << 10 << 12 << QPoint(169, 190) << "3,4"
+                                            << "V3,4"
+                                            << "";
+    QTest::newRow("same edge from the right") << 10 << 12 << QPoint(171, 190) << "4,4"
+                                              << "V3,4"
+                                              << "";
+    QTest::newRow("lower edge from below") << 10 << 12 << QPoint(150, 210) << "3,5"
+                                           << "H3,4"
+                                           << "H3,4";
+    QTest::newRow("just out of reach") << 10 << 12 << QPoint(150, 211 + 10) << "3,5"
+                                       << ""
+                                       << "";
+    QTest::newRow("corner: nearest, or as asked") << 10 << 12 << QPoint(169, 209) << "3,4"
+                                                  << "V3,4"
+                                                  << "H3,4";
+    QTest::newRow("left border") << 10 << 12 << QPoint(12, 190) << "0,4"
+                                 << ""
+                                 << "";
+    QTest::newRow("lower border") << 10 << 12 << QPoint(150, 489) << "3,11"
+                                  << ""
+                                  << "";
+    QTest::newRow("frame") << 10 << 12 << QPoint(5, 5) << ""
+                           << ""
+                           << "";
+    QTest::newRow("beyond the last cell") << 10 << 13 << QPoint(10 + 13 * 36, 100) << ""
+                                          << ""
+                                          << "";
+    QTest::newRow("15 at m = 12: last inner edge") << 12 << 15 << QPoint(12 + 14 * 38 - 2, 12 + 3) << "13,0"
+                                                   << "V13,0"
+                                                   << "";
+}
+
+void TestFieldGeometry::hitTest()
+{
+    QFETCH(int, unit);
+    QFETCH(int, size);
+    QFETCH(QPoint, point);
+    const FieldGeometry g = FieldGeometry::compute(unit, size);
+    const auto cell = g.cellAt(point);
+    QTEST(cell ? QStringLiteral("%1,%2").arg(cell->column).arg(cell->row) : QString(), "cell");
+    const auto text = [](const std::optional<WallVariant> &edge) {
+        return edge ? QStringLiteral("%1%2,%3").arg(edge->orientation).arg(edge->column).arg(edge->row)
+                    : QString();
+    };
+    QTEST(text(g.edgeAt(point)), "edge");
+    QTEST(text(g.edgeAt(point, true)), "horizontalEdge");
 }
 
 QTEST_APPLESS_MAIN(TestFieldGeometry)

@@ -80,6 +80,8 @@ private slots:
     void numberField();
     void header_data();
     void header();
+    void headerLabelAndReservedNumber_data();
+    void headerLabelAndReservedNumber();
     void statement_data();
     void statement();
     void sizeSections_data();
@@ -192,6 +194,33 @@ void TestTaskFileParser::header()
     QCOMPARE(result.task.hasPointB, hasPointB);
     QCOMPARE(formatStart(result.task.size(12)),
              hasPointB ? QStringLiteral("1:2@90 B4:5") : QStringLiteral("1:2@90 B0:0"));
+}
+
+void TestTaskFileParser::headerLabelAndReservedNumber_data()
+{
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("reserved");
+
+    QTest::newRow("usual") << "# 176 1 1  300"
+                           << "176" << 300;
+    QTest::newRow("other number") << "# 001 0 1  512"
+                                  << "001" << 512;
+    QTest::newRow("leading zeros") << "# 001 0 1 0042"
+                                   << "001" << 42;
+    QTest::newRow("no reserved number: 300") << "# 7a  1 1"
+                                             << "7a " << 300;
+    QTest::newRow("13 characters: 300") << "#     1 1  30"
+                                        << "   " << 300;
+}
+
+void TestTaskFileParser::headerLabelAndReservedNumber()
+{
+    QFETCH(QString, header);
+    const TaskFileResult result = parseTaskFile(task(header, {"0  1  2 180  3  4", "E"}));
+    QVERIFY(result.isOk());
+    QTEST(result.task.headerLabel, "label");
+    QTEST(int(result.task.reservedNumber), "reserved");
 }
 
 void TestTaskFileParser::statement_data()

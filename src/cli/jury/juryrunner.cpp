@@ -1,8 +1,8 @@
 #include "cli/jury/juryrunner.h"
 
-#include "cli/run/arrangementworld.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/runrecorder.h"
+#include "world/arrangementworld.h"
 #include "world/interpreter.h"
 #include "world/virtualrundriver.h"
 

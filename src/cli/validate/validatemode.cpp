@@ -3,12 +3,12 @@
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/juryrunner.h"
 #include "cli/jury/jurytexts.h"
-#include "cli/run/arrangementworld.h"
 #include "cli/run/checkertask.h"
 #include "editor/algorithmfile.h"
 #include "tasks/reachability.h"
 #include "tasks/taskfolder.h"
 #include "tasks/taskvalidator.h"
+#include "world/arrangementworld.h"
 
 #include <QDir>
 #include <QFileInfo>

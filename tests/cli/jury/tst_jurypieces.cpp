@@ -1,12 +1,11 @@
-// The parts the jury mode is built from: edges, arrangements, the fixed-arrangement world,
-// reachability, the verdict rules, report helpers and the command line.
+// The parts the jury mode is built from: edges, reachability, the verdict rules, report
+// helpers and the command line.
 #include "cli/jury/jurycsv.h"
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/jurymode.h"
 #include "cli/jury/juryreport.h"
 #include "cli/jury/jurytexts.h"
 #include "cli/jury/paralleljobs.h"
-#include "cli/run/arrangementworld.h"
 #include "cli/run/celledge.h"
 #include "cli/run/checkeroptions.h"
 #include "tasks/reachability.h"
@@ -26,19 +25,6 @@ TraceSegment segment(int c1, int r1, int c2, int r2)
     return {{qint16(c1), qint16(r1)}, {qint16(c2), qint16(r2)}};
 }
 
-// A 12 × 12 world with two variable walls: a vertical one at (2,6)/(3,6), a horizontal one
-// at (5,5)/(5,6) whose second orientation letter is not one the walls know.
-World twoWallWorld()
-{
-    World world;
-    world.fieldSize = 12;
-    world.walls.walls.horizontal = {{1, 1}, {4, 7}};
-    world.walls.walls.vertical = {{8, 3}};
-    world.walls.walls.variable = {VariableWall{{"V", 2, 6}, {"V", 3, 6}},
-                                  VariableWall{{"H", 5, 5}, {"X", 5, 6}}};
-    return world;
-}
-
 } // namespace
 
 class TestJuryPieces : public QObject
@@ -49,9 +35,6 @@ private slots:
     void drawnEdgesIgnoreDirectionAndRepetition_data();
     void drawnEdgesIgnoreDirectionAndRepetition();
     void edgeDifferences();
-    void arrangementsInTheRunsOrder_data();
-    void arrangementsInTheRunsOrder();
-    void fixedArrangementAnswersEveryWallTestAlike();
     void reachability_data();
     void reachability();
     void matchingPassBySizeAndArrangement_data();
@@ -102,53 +85,6 @@ void TestJuryPieces::edgeDifferences()
     QCOMPARE(edgeListText(edgesNotIn(wanted, drawn)), QStringLiteral("(1,0)-(2,0)"));
     QCOMPARE(edgeListText(edgesNotIn(drawn, wanted)), QStringLiteral("(2,1)-(2,2)"));
     QCOMPARE(edgeListText(wanted, 1), QStringLiteral("(0,0)-(1,0) и ещё 2"));
-}
-
-void TestJuryPieces::arrangementsInTheRunsOrder_data()
-{
-    QTest::addColumn<int>("walls");
-    QTest::addColumn<QList<QList<int>>>("arrangements");
-
-    QTest::newRow("none") << 0 << QList<QList<int>>{{}};
-    QTest::newRow("one") << 1 << QList<QList<int>>{{1}, {2}};
-    QTest::newRow("two, the first changing slowest")
-        << 2 << QList<QList<int>>{{1, 1}, {1, 2}, {2, 1}, {2, 2}};
-    QTest::newRow("three") << 3 << QList<QList<int>>{{1, 1, 1}, {1, 1, 2}, {1, 2, 1}, {1, 2, 2},
-                                                     {2, 1, 1}, {2, 1, 2}, {2, 2, 1}, {2, 2, 2}};
-    QTest::newRow("more than three slots: three") << 4 << allArrangements(3);
-}
-
-void TestJuryPieces::arrangementsInTheRunsOrder()
-{
-    QFETCH(int, walls);
-    QTEST(allArrangements(walls), "arrangements");
-}
-
-void TestJuryPieces::fixedArrangementAnswersEveryWallTestAlike()
-{
-    for (const QList<int> &arrangement : allArrangements(2)) {
-        const World arranged = arrangedWorld(twoWallWorld(), arrangement);
-        World fixed = withArrangementFixed(arranged);
-        QCOMPARE(fixed.walls.variableWallCount(), 0);
-        World probe = arranged;
-        for (qint16 row = 0; row < 12; ++row) {
-            for (qint16 column = 0; column < 12; ++column) {
-                for (qint16 heading : {0, 90, 180, 270}) {
-                    probe.executor = {column, row, heading};
-                    fixed.executor = probe.executor;
-                    QVERIFY2(wallAhead(probe) == wallAhead(fixed),
-                             qPrintable(QStringLiteral("(%1,%2) %3").arg(column).arg(row).arg(heading)));
-                }
-            }
-        }
-    }
-    // The arrangement really changes the walls: variant 1 of the first wall blocks (2,6) → (3,6).
-    World world = arrangedWorld(twoWallWorld(), {1, 1});
-    world.executor = {2, 6, 0};
-    QVERIFY(wallAhead(withArrangementFixed(world)));
-    world = arrangedWorld(twoWallWorld(), {2, 1});
-    world.executor = {2, 6, 0};
-    QVERIFY(!wallAhead(withArrangementFixed(world)));
 }
 
 void TestJuryPieces::reachability_data()

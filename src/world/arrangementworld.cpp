@@ -1,4 +1,4 @@
-#include "cli/run/arrangementworld.h"
+#include "world/arrangementworld.h"
 
 QList<QList<int>> allArrangements(int wallCount)
 {

@@ -1,0 +1,76 @@
+#include "taskedit/patternpicture.h"
+
+#include "display/fieldscene.h"
+#include "tasks/referencerun.h"
+#include "tasks/tasksetup.h"
+#include "world/interpreter.h"
+#include "world/runobserver.h"
+#include "world/virtualrundriver.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+// Keeps the field as the first pass left it: the next pass would draw the field afresh.
+class FirstPassPicture : public RunObserver
+{
+public:
+    explicit FirstPassPicture(const FieldScene &scene)
+        : m_scene(scene)
+    {
+    }
+    void setInterpreter(Interpreter *interpreter) { m_interpreter = interpreter; }
+    void passEnded(RunEnd end, qint64 executedLines) override
+    {
+        Q_UNUSED(end)
+        Q_UNUSED(executedLines)
+        if (m_picture.isNull()) {
+            m_picture = m_scene.picture();
+            if (m_interpreter)
+                m_interpreter->requestStop();
+        }
+    }
+    QImage picture() const { return m_picture.isNull() ? m_scene.picture() : m_picture; }
+
+private:
+    const FieldScene &m_scene;
+    Interpreter *m_interpreter = nullptr;
+    QImage m_picture;
+};
+
+} // namespace
+
+QImage PatternPicture::make(const TaskData &task, const QStringList &lines)
+{
+    World world = taskWorld(task, TaskData::firstSize);
+    FieldScene scene(FieldGeometry::compute(layoutUnit, TaskData::firstSize));
+    FirstPassPicture observer(scene);
+    Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Fastest), &scene, &observer,
+                            ReferenceRun::callDepthLimit);
+    observer.setInterpreter(&interpreter);
+    VirtualRunDriver driver(ReferenceRun::highlightLimit);
+    driver.play(interpreter);
+    return observer.picture();
+}
+
+std::optional<QString> PatternPicture::write(const QString &path, const QImage &picture)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, file.errorString());
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(picture.convertToFormat(QImage::Format_RGB888))) {
+        const QString reason = writer.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, reason);
+    }
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, reason);
+    }
+    if (!file.commit())
+        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, file.errorString());
+    return std::nullopt;
+}

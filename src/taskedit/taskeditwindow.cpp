@@ -1,0 +1,701 @@
+#include "taskedit/taskeditwindow.h"
+
+#include "common/textencoding.h"
+#include "editor/algorithmfile.h"
+#include "taskedit/patternpicture.h"
+#include "taskedit/taskfieldview.h"
+#include "taskedit/teacherquestion.h"
+#include "tasks/pointbcheck.h"
+#include "tasks/referencerun.h"
+#include "tasks/taskfilewriter.h"
+#include "tasks/taskfolder.h"
+#include "tasks/taskvalidator.h"
+#include "world/wallmodel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+QString sizeName(int fieldSize)
+{
+    return QStringLiteral("%1 × %1").arg(fieldSize);
+}
+
+QString arrangementName(const QList<int> &arrangement)
+{
+    if (arrangement.isEmpty())
+        return QString();
+    QStringList parts;
+    for (int selector : arrangement)
+        parts.append(QString::number(selector));
+    return QStringLiteral(", расстановка ") + parts.join(u'-');
+}
+
+QString edgeName(const WallVariant &variant)
+{
+    return QStringLiteral("%1 (%2,%3)")
+        .arg(variant.isHorizontal() ? QStringLiteral("гориз.") : QStringLiteral("верт."))
+        .arg(variant.column)
+        .arg(variant.row);
+}
+
+// The screen decides the unit of the field as in the pupil's program; a window of the
+// editor must also hold the panels beside the field, so the field is kept a little smaller.
+int fieldLayoutUnit()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int width = screen ? screen->geometry().width() : 1024;
+    return qBound(8, width / 100 - 2, 12);
+}
+
+// A file is hand-written when the writer would not write its task byte for byte alike.
+bool isHandWritten(const QString &path, const TaskData &task)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const std::optional<QByteArray> written = encodeWindows1251(layOutTaskFile(task).text);
+    return !written || *written != file.readAll();
+}
+
+QStringList statementFromText(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    return text.split(u'\n');
+}
+
+} // namespace
+
+TaskEditWindow::TaskEditWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    buildWidgets();
+    buildActions();
+    m_referenceTimer = new QTimer(this);
+    m_referenceTimer->setSingleShot(true);
+    m_referenceTimer->setInterval(400);
+    connect(m_referenceTimer, &QTimer::timeout, this, &TaskEditWindow::runReference);
+    connect(&m_model, &TaskEditModel::changed, this, &TaskEditWindow::syncFromModel);
+    m_model.reset(TaskEditModel::newTask());
+}
+
+void TaskEditWindow::buildWidgets()
+{
+    auto *central = new QWidget(this);
+    auto *columns = new QHBoxLayout(central);
+
+    auto *left = new QVBoxLayout;
+    auto *sizeRow = new QHBoxLayout;
+    m_sizeTabs = new QTabBar(central);
+    m_sizeTabs->setExpanding(false);
+    sizeRow->addWidget(m_sizeTabs);
+    m_addSize = new QToolButton(central);
+    m_addSize->setText(QStringLiteral("Добавить размер"));
+    m_addSize->setPopupMode(QToolButton::InstantPopup);
+    m_addSize->setMenu(new QMenu(m_addSize));
+    sizeRow->addWidget(m_addSize);
+    m_removeSize = new QPushButton(QStringLiteral("Убрать размер"), central);
+    sizeRow->addWidget(m_removeSize);
+    sizeRow->addStretch();
+    left->addLayout(sizeRow);
+
+    m_field = new TaskFieldView(&m_model, fieldLayoutUnit(), central);
+    left->addWidget(m_field, 0, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(
+        new QLabel(QStringLiteral("Замечания к задаче (строка и столбец в файле Zerid.txt):"), central));
+    m_problemList = new QListWidget(central);
+    m_problemList->setMinimumHeight(90);
+    left->addWidget(m_problemList, 1);
+    columns->addLayout(left, 0);
+
+    auto *right = new QVBoxLayout;
+    auto *statementBox = new QGroupBox(QStringLiteral("Условие задачи (что видит ученик)"), central);
+    auto *statementLayout = new QVBoxLayout(statementBox);
+    m_statement = new QPlainTextEdit(statementBox);
+    m_statement->setLineWrapMode(QPlainTextEdit::NoWrap);
+    statementLayout->addWidget(m_statement);
+    right->addWidget(statementBox, 2);
+
+    auto *flagsBox = new QGroupBox(QStringLiteral("Задача"), central);
+    auto *flags = new QFormLayout(flagsBox);
+    m_pointB = new QCheckBox(QStringLiteral("Привести Шагайку в точку Б"), flagsBox);
+    m_pattern = new QCheckBox(QStringLiteral("Нарисовать по образцу (картинка zerid.bmp)"), flagsBox);
+    m_singleSize = new QCheckBox(QStringLiteral("Только поле 12 × 12, без меню «Размер поля»"), flagsBox);
+    m_reserved = new QSpinBox(flagsBox);
+    m_reserved->setRange(-999, 9999);
+    m_label = new QLineEdit(flagsBox);
+    m_label->setMaxLength(3);
+    m_label->setMaximumWidth(60);
+    flags->addRow(m_pointB);
+    flags->addRow(m_pattern);
+    flags->addRow(m_singleSize);
+    flags->addRow(QStringLiteral("Метка в заголовке:"), m_label);
+    flags->addRow(QStringLiteral("Резервное число:"), m_reserved);
+    right->addWidget(flagsBox);
+
+    auto *wallsBox = new QGroupBox(QStringLiteral("Подвижные стенки этого размера (до трёх)"), central);
+    auto *wallsLayout = new QVBoxLayout(wallsBox);
+    m_variableWalls = new QListWidget(wallsBox);
+    m_variableWalls->setMaximumHeight(80);
+    wallsLayout->addWidget(m_variableWalls);
+    m_removeVariableWall = new QPushButton(QStringLiteral("Убрать выбранную"), wallsBox);
+    wallsLayout->addWidget(m_removeVariableWall);
+    right->addWidget(wallsBox);
+
+    auto *referenceBox = new QGroupBox(QStringLiteral("Эталонное решение"), central);
+    auto *referenceLayout = new QVBoxLayout(referenceBox);
+    auto *referenceButtons = new QHBoxLayout;
+    auto *chooseReference = new QPushButton(QStringLiteral("Выбрать…"), referenceBox);
+    m_rerunReference = new QPushButton(QStringLiteral("Проверить снова"), referenceBox);
+    m_makePattern = new QPushButton(QStringLiteral("Сделать образец zerid.bmp"), referenceBox);
+    referenceButtons->addWidget(chooseReference);
+    referenceButtons->addWidget(m_rerunReference);
+    referenceButtons->addWidget(m_makePattern);
+    referenceLayout->addLayout(referenceButtons);
+    m_referenceLabel = new QLabel(QStringLiteral("не выбрано"), referenceBox);
+    m_referenceLabel->setWordWrap(true);
+    referenceLayout->addWidget(m_referenceLabel);
+    m_referenceList = new QListWidget(referenceBox);
+    referenceLayout->addWidget(m_referenceList);
+    right->addWidget(referenceBox, 2);
+    columns->addLayout(right, 1);
+    setCentralWidget(central);
+
+    connect(m_sizeTabs, &QTabBar::currentChanged, this, [this] {
+        m_field->setFieldSize(currentSize());
+        syncFromModel();
+    });
+    connect(m_addSize->menu(), &QMenu::aboutToShow, this, [this] {
+        QMenu *menu = m_addSize->menu();
+        menu->clear();
+        for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
+            QAction *action = menu->addAction(sizeName(size), this, [this, size] { addSizeFromMenu(size); });
+            action->setEnabled(!m_model.offersSize(size));
+        }
+    });
+    connect(m_removeSize, &QPushButton::clicked, this, &TaskEditWindow::removeCurrentSize);
+    connect(m_problemList, &QListWidget::currentRowChanged, this, &TaskEditWindow::problemSelected);
+    connect(m_statement, &QPlainTextEdit::textChanged, this, &TaskEditWindow::statementEdited);
+    connect(m_pointB, &QCheckBox::toggled, &m_model, &TaskEditModel::setHasPointB);
+    connect(m_pattern, &QCheckBox::toggled, &m_model, &TaskEditModel::setHasPattern);
+    connect(m_singleSize, &QCheckBox::toggled, this, [this](bool single) {
+        if (!m_model.setSingleSize(single))
+            syncFromModel();
+    });
+    connect(m_reserved, &QSpinBox::valueChanged, &m_model, &TaskEditModel::setReservedNumber);
+    connect(m_label, &QLineEdit::textEdited, &m_model, &TaskEditModel::setHeaderLabel);
+    connect(m_removeVariableWall, &QPushButton::clicked, this, &TaskEditWindow::removeSelectedVariableWall);
+    connect(chooseReference, &QPushButton::clicked, this, &TaskEditWindow::chooseReference);
+    connect(m_rerunReference, &QPushButton::clicked, this, &TaskEditWindow::runReference);
+    connect(m_makePattern, &QPushButton::clicked, this, &TaskEditWindow::makePattern);
+    connect(m_field, &TaskFieldView::hintChanged, this,
+            [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+}
+
+void TaskEditWindow::buildActions()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    file->addAction(QStringLiteral("&Новая задача"), QKeySequence::New, this, &TaskEditWindow::newTask);
+    file->addAction(QStringLiteral("&Открыть папку задачи…"), QKeySequence::Open, this,
+                    &TaskEditWindow::openFolderDialog);
+    file->addAction(QStringLiteral("&Сохранить"), QKeySequence::Save, this, [this] { save(); });
+    file->addAction(QStringLiteral("Сохранить в &другую папку…"), QKeySequence::SaveAs, this,
+                    [this] { saveToFolderDialog(); });
+    file->addSeparator();
+    file->addAction(QStringLiteral("В&ыход"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Правка"));
+    m_undo = edit->addAction(QStringLiteral("&Отменить"), QKeySequence::Undo, &m_model, &TaskEditModel::undo);
+    m_redo =
+        edit->addAction(QStringLiteral("&Повторить"), QKeySequence::Redo, &m_model, &TaskEditModel::redo);
+
+    QToolBar *tools = addToolBar(QStringLiteral("Инструменты"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addAction(m_undo);
+    tools->addAction(m_redo);
+    tools->addSeparator();
+    auto *group = new QActionGroup(this);
+    const struct
+    {
+        EditTool tool;
+        QString text;
+        QString tip;
+        QKeySequence key;
+    } toolTable[] = {
+        {EditTool::Walls, QStringLiteral("Стены"),
+         QStringLiteral(
+             "Щелчок по ребру клетки ставит или убирает стену; протяните мышь вдоль рёбер, чтобы нарисовать "
+             "несколько"),
+         QKeySequence(Qt::Key_F2)},
+        {EditTool::StartPoint, QStringLiteral("Точка А"),
+         QStringLiteral("Щелчок по клетке ставит точку А; колесо мыши или пробел поворачивают Шагайку"),
+         QKeySequence(Qt::Key_F3)},
+        {EditTool::TargetPoint, QStringLiteral("Точка Б"), QStringLiteral("Щелчок по клетке ставит точку Б"),
+         QKeySequence(Qt::Key_F4)},
+        {EditTool::VariableWall, QStringLiteral("Подвижная стенка"),
+         QStringLiteral(
+             "Щёлкните два ребра — два положения подвижной стенки; щелчок по положению стенки убирает её"),
+         QKeySequence(Qt::Key_F5)},
+    };
+    for (const auto &entry : toolTable) {
+        QAction *action = tools->addAction(entry.text);
+        action->setCheckable(true);
+        action->setShortcut(entry.key);
+        action->setToolTip(entry.tip + QStringLiteral(" (") + entry.key.toString(QKeySequence::NativeText)
+                           + QStringLiteral(")"));
+        action->setStatusTip(entry.tip);
+        group->addAction(action);
+        const EditTool tool = entry.tool;
+        connect(action, &QAction::triggered, this, [this, tool] { setTool(tool); });
+        m_toolActions.append(action);
+    }
+    m_toolActions.first()->setChecked(true);
+    tools->addSeparator();
+    QAction *turn = tools->addAction(QStringLiteral("Повернуть А"));
+    turn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    turn->setToolTip(QStringLiteral("Повернуть Шагайку в точке А против часовой стрелки (Ctrl+R)"));
+    connect(turn, &QAction::triggered, this, [this] { m_model.turnStart(currentSize(), 1); });
+    edit->addSeparator();
+    edit->addAction(turn);
+}
+
+void TaskEditWindow::setTool(EditTool tool)
+{
+    m_field->setTool(tool);
+    const int index = int(tool);
+    if (index >= 0 && index < m_toolActions.size())
+        m_toolActions.at(index)->setChecked(true);
+    statusBar()->showMessage(m_toolActions.at(index)->statusTip(), 8000);
+}
+
+int TaskEditWindow::currentSize() const
+{
+    const int index = m_sizeTabs->currentIndex();
+    if (index < 0)
+        return TaskData::firstSize;
+    return m_sizeTabs->tabData(index).toInt();
+}
+
+void TaskEditWindow::selectSize(int fieldSize)
+{
+    for (int i = 0; i < m_sizeTabs->count(); ++i) {
+        if (m_sizeTabs->tabData(i).toInt() == fieldSize)
+            m_sizeTabs->setCurrentIndex(i);
+    }
+}
+
+void TaskEditWindow::syncSizeTabs()
+{
+    const QList<int> sizes = m_model.sizes();
+    QList<int> shown;
+    for (int i = 0; i < m_sizeTabs->count(); ++i)
+        shown.append(m_sizeTabs->tabData(i).toInt());
+    if (shown == sizes)
+        return;
+    const int current = currentSize();
+    const QSignalBlocker blocker(m_sizeTabs);
+    while (m_sizeTabs->count() > 0)
+        m_sizeTabs->removeTab(0);
+    for (int size : sizes) {
+        const int index = m_sizeTabs->addTab(sizeName(size));
+        m_sizeTabs->setTabData(index, size);
+    }
+    int select = 0;
+    for (int i = 0; i < sizes.size(); ++i) {
+        if (sizes.at(i) == current)
+            select = i;
+    }
+    m_sizeTabs->setCurrentIndex(select);
+    m_field->setFieldSize(currentSize());
+}
+
+void TaskEditWindow::syncFromModel()
+{
+    syncSizeTabs();
+    const TaskData task = m_model.task();
+    {
+        const QSignalBlocker b1(m_pointB);
+        const QSignalBlocker b2(m_pattern);
+        const QSignalBlocker b3(m_singleSize);
+        const QSignalBlocker b4(m_reserved);
+        m_pointB->setChecked(task.hasPointB);
+        m_pattern->setChecked(task.hasPattern);
+        m_singleSize->setChecked(!task.sizeMenuEnabled);
+        m_singleSize->setEnabled(m_model.sizes() == QList<int>{TaskData::firstSize});
+        m_reserved->setValue(task.reservedNumber);
+        if (m_label->text().leftJustified(3, u' ') != task.headerLabel)
+            m_label->setText(task.headerLabel.trimmed());
+    }
+    // The text is set only when it says something else, so that typing keeps its cursor.
+    QStringList typed;
+    for (const QString &line : statementFromText(m_statement->toPlainText()))
+        typed.append(line.isEmpty() ? QStringLiteral(" ") : line);
+    if (typed != task.statement) {
+        const QSignalBlocker blocker(m_statement);
+        m_statement->setPlainText(task.statement.join(u'\n'));
+    }
+
+    const int size = currentSize();
+    m_variableWalls->clear();
+    if (task.offersSize(size)) {
+        const QList<VariableWall> &walls = task.size(size).walls.variable;
+        for (int i = 0; i < walls.size(); ++i)
+            m_variableWalls->addItem(
+                QStringLiteral("%1: положение 1 — %2, положение 2 — %3")
+                    .arg(i + 1)
+                    .arg(edgeName(walls.at(i).variant1), edgeName(walls.at(i).variant2)));
+    }
+    m_removeSize->setEnabled(m_model.sizes().size() > 1);
+    m_undo->setEnabled(m_model.canUndo());
+    m_redo->setEnabled(m_model.canRedo());
+    m_makePattern->setEnabled(!m_referenceLines.isEmpty() && task.hasPattern);
+    updateProblems();
+    updateTitle();
+    if (!m_referenceLines.isEmpty())
+        m_referenceTimer->start();
+}
+
+void TaskEditWindow::updateTitle()
+{
+    const QString place =
+        m_folder.isEmpty() ? QStringLiteral("новая задача") : QDir::toNativeSeparators(m_folder);
+    setWindowTitle(QStringLiteral("%1[*] — Шагайка: редактор задач").arg(place));
+    setWindowModified(m_model.isModified());
+}
+
+void TaskEditWindow::updateProblems()
+{
+    const TaskData task = m_model.task();
+    m_layout = layOutTaskFile(task);
+    m_problems = m_layout.problems;
+    m_problems += TaskValidator(m_layout.text).problems();
+    m_problems += unreachablePointB(task, m_layout);
+    if (task.hasPattern) {
+        const bool hasPicture = !m_folder.isEmpty() && !TaskFolder(m_folder).patternFilePath().isEmpty();
+        if (!hasPicture)
+            m_problems.append(
+                {1, 7,
+                 QStringLiteral("задача на рисование по образцу, но картинки %1 в папке задачи нет: "
+                                "выберите эталон и сделайте её")
+                     .arg(TaskFolder::patternFileName())});
+    }
+    std::stable_sort(m_problems.begin(), m_problems.end(), [](const TaskProblem &a, const TaskProblem &b) {
+        return std::tie(a.line, a.column) < std::tie(b.line, b.column);
+    });
+
+    const QSignalBlocker blocker(m_problemList);
+    m_problemList->clear();
+    QList<TaskFilePlace> marked;
+    for (const TaskProblem &problem : std::as_const(m_problems)) {
+        auto *item = new QListWidgetItem(QStringLiteral("строка %1, столбец %2: %3")
+                                             .arg(problem.line)
+                                             .arg(problem.column)
+                                             .arg(problem.message),
+                                         m_problemList);
+        item->setForeground(QColor(170, 0, 0));
+        if (const TaskFilePlace *place = m_layout.placeAt(problem.line, problem.column))
+            marked.append(*place);
+    }
+    if (m_problems.isEmpty())
+        new QListWidgetItem(QStringLiteral("Замечаний нет: задача загрузится у ученика."), m_problemList);
+    m_field->setMarkedPlaces(marked, std::nullopt);
+}
+
+void TaskEditWindow::problemSelected()
+{
+    const int row = m_problemList->currentRow();
+    if (row < 0 || row >= m_problems.size())
+        return;
+    const TaskProblem &problem = m_problems.at(row);
+    const TaskFilePlace *place = m_layout.placeAt(problem.line, problem.column);
+    if (!place) {
+        statusBar()->showMessage(problem.message, 8000);
+        return;
+    }
+    const TaskFilePlace selected = *place;
+    if (selected.fieldSize != 0 && selected.fieldSize != currentSize())
+        selectSize(selected.fieldSize);
+    QList<TaskFilePlace> marked;
+    for (const TaskProblem &other : std::as_const(m_problems)) {
+        if (const TaskFilePlace *p = m_layout.placeAt(other.line, other.column))
+            marked.append(*p);
+    }
+    m_field->setMarkedPlaces(marked, selected);
+    statusBar()->showMessage(problem.message, 8000);
+}
+
+void TaskEditWindow::statementEdited()
+{
+    m_model.setStatement(statementFromText(m_statement->toPlainText()));
+}
+
+void TaskEditWindow::addSizeFromMenu(int fieldSize)
+{
+    if (m_model.addSize(fieldSize))
+        selectSize(fieldSize);
+}
+
+void TaskEditWindow::removeCurrentSize()
+{
+    const int size = currentSize();
+    if (askTeacher(this, QMessageBox::Question, QStringLiteral("Убрать размер"),
+                   QStringLiteral("Убрать из задачи поле %1 со всеми его стенами и точками?\n"
+                                  "Это можно отменить.")
+                       .arg(sizeName(size)),
+                   {QStringLiteral("Убрать"), QStringLiteral("Отмена")})
+        == 0)
+        m_model.removeSize(size);
+}
+
+void TaskEditWindow::removeSelectedVariableWall()
+{
+    const int row = m_variableWalls->currentRow();
+    if (row >= 0)
+        m_model.removeVariableWall(currentSize(), row);
+}
+
+void TaskEditWindow::chooseReference()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Эталонное решение"),
+                                                      m_folder.isEmpty() ? QDir::currentPath() : m_folder,
+                                                      QStringLiteral("Алгоритмы (*.txt);;Все файлы (*)"));
+    if (!path.isEmpty())
+        setReference(path);
+}
+
+bool TaskEditWindow::setReference(const QString &algorithmFile)
+{
+    const AlgorithmFileResult read = readAlgorithmFile(algorithmFile);
+    if (!read.isOk()) {
+        QMessageBox::warning(this, QStringLiteral("Эталонное решение"), read.error);
+        return false;
+    }
+    m_referencePath = algorithmFile;
+    m_referenceLines = read.lines;
+    m_referenceLabel->setText(QDir::toNativeSeparators(algorithmFile));
+    m_makePattern->setEnabled(m_model.task().hasPattern);
+    runReference();
+    return true;
+}
+
+void TaskEditWindow::runReference()
+{
+    m_referenceTimer->stop();
+    m_referenceList->clear();
+    if (m_referenceLines.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_referencePasses = ReferenceRun::runAll(m_model.task(), m_referenceLines);
+    QApplication::restoreOverrideCursor();
+    int right = 0;
+    for (const ReferencePass &pass : std::as_const(m_referencePasses)) {
+        QString outcome;
+        switch (pass.end) {
+        case RunEnd::Complete:
+            outcome = pass.isCorrect ? QStringLiteral("верно")
+                                     : QStringLiteral("Шагайка остановилась в (%1,%2), а не в точке Б")
+                                           .arg(pass.executor.column)
+                                           .arg(pass.executor.row);
+            break;
+        case RunEnd::Crash: outcome = QStringLiteral("стена: ") + pass.message.section(u'\r', 0, 0); break;
+        case RunEnd::Stopped: outcome = QStringLiteral("остановлено: алгоритм не кончается"); break;
+        case RunEnd::Error: outcome = QStringLiteral("ошибка: ") + pass.message.section(u'\r', 0, 0); break;
+        }
+        auto *item = new QListWidgetItem(
+            QStringLiteral("%1%2: %3")
+                .arg(sizeName(pass.fieldSize), arrangementName(pass.arrangement), outcome),
+            m_referenceList);
+        item->setBackground(pass.isCorrect ? QColor(190, 240, 190) : QColor(250, 190, 190));
+        if (pass.isCorrect)
+            ++right;
+    }
+    statusBar()->showMessage(
+        QStringLiteral("Эталон: верно %1 из %2 прогонов").arg(right).arg(m_referencePasses.size()), 8000);
+}
+
+void TaskEditWindow::makePattern()
+{
+    if (m_referenceLines.isEmpty())
+        return;
+    if (m_folder.isEmpty() && !saveToFolderDialog())
+        return;
+    const QImage picture = PatternPicture::make(m_model.task(), m_referenceLines);
+    const QString path = QDir(m_folder).filePath(TaskFolder::patternFileName());
+    if (const auto error = PatternPicture::write(path, picture)) {
+        QMessageBox::critical(this, QStringLiteral("Образец"), *error);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Образец записан: %1").arg(QDir::toNativeSeparators(path)), 8000);
+    updateProblems();
+}
+
+void TaskEditWindow::newTask()
+{
+    if (!maybeSave())
+        return;
+    m_folder.clear();
+    m_fileIsHandWritten = false;
+    m_normalisingConfirmed = false;
+    m_model.reset(TaskEditModel::newTask());
+    selectSize(TaskData::firstSize);
+}
+
+void TaskEditWindow::openFolderDialog()
+{
+    if (!maybeSave())
+        return;
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Папка задачи"), m_folder.isEmpty() ? QDir::currentPath() : m_folder);
+    if (!folder.isEmpty())
+        openFolder(folder);
+}
+
+bool TaskEditWindow::openFolder(const QString &folder)
+{
+    const TaskFolder taskFolder(folder);
+    const QString path = taskFolder.taskFilePath();
+    if (path.isEmpty()) {
+        m_folder = QDir(folder).absolutePath();
+        m_fileIsHandWritten = false;
+        m_normalisingConfirmed = false;
+        m_model.reset(TaskEditModel::newTask());
+        statusBar()->showMessage(
+            QStringLiteral("В папке нет файла Zerid.txt: новая задача будет сохранена в неё"), 8000);
+        return true;
+    }
+    const TaskFileResult read = taskFolder.readTask();
+    if (!read.isOk()) {
+        QMessageBox::critical(this, QStringLiteral("Задача не открывается"),
+                              QStringLiteral("%1\nстрока %2, столбец %3\n\nПроверьте файл командой "
+                                             "shagaika-check --validate --task \"%4\"")
+                                  .arg(read.error->message)
+                                  .arg(read.error->line)
+                                  .arg(read.error->column)
+                                  .arg(QDir::toNativeSeparators(folder)));
+        return false;
+    }
+    m_fileIsHandWritten = isHandWritten(path, read.task);
+    m_folder = QDir(folder).absolutePath();
+    m_normalisingConfirmed = false;
+    m_model.reset(read.task);
+    selectSize(m_model.sizes().value(0, TaskData::firstSize));
+    return true;
+}
+
+bool TaskEditWindow::saveToFolderDialog()
+{
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Сохранить задачу в папку"),
+                                          m_folder.isEmpty() ? QDir::currentPath() : m_folder);
+    if (folder.isEmpty())
+        return false;
+    const QString target = QDir(folder).absolutePath();
+    if (target != m_folder) {
+        m_folder = target;
+        // Whatever file stands there is replaced; one that this editor did not write is
+        // treated as written by hand.
+        const QString existing = TaskFolder(target).taskFilePath();
+        const TaskFileResult read = TaskFolder(target).readTask();
+        m_fileIsHandWritten = !existing.isEmpty() && (!read.isOk() || isHandWritten(existing, read.task));
+        m_normalisingConfirmed = false;
+    }
+    return save();
+}
+
+bool TaskEditWindow::save()
+{
+    if (m_folder.isEmpty())
+        return saveToFolderDialog();
+    const TaskData task = m_model.task();
+    const TaskFileLayout layout = layOutTaskFile(task);
+    if (m_askBeforeSave && m_fileIsHandWritten && !m_normalisingConfirmed) {
+        const int answer = askTeacher(
+            this, QMessageBox::Question, QStringLiteral("Сохранить задачу"),
+            QStringLiteral(
+                "Файл Zerid.txt в этой папке написан вручную. Он будет записан заново в обычном виде: "
+                "размеры поля по порядку, в каждом сначала горизонтальные стены, потом вертикальные "
+                "(по восемь в строке), потом подвижные стенки; пустые строки и строки-пояснения "
+                "между записями пропадут. Условие, размеры, точки и стены останутся теми же.\n\n"
+                "Сохранить?"),
+            {QStringLiteral("Сохранить"), QStringLiteral("Отмена")});
+        if (answer != 0)
+            return false;
+        m_normalisingConfirmed = true;
+    }
+    const QList<TaskProblem> problems = m_problems;
+    if (m_askBeforeSave && !problems.isEmpty() && layout.isFaithful()) {
+        const int answer = askTeacher(
+            this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
+            QStringLiteral(
+                "В задаче есть замечания (%1). Первое:\nстрока %2, столбец %3: %4\n\nВсё равно сохранить?")
+                .arg(problems.size())
+                .arg(problems.first().line)
+                .arg(problems.first().column)
+                .arg(problems.first().message),
+            {QStringLiteral("Сохранить"), QStringLiteral("Отмена")});
+        if (answer != 0)
+            return false;
+    }
+    const QString path = QDir(m_folder).filePath(TaskFolder::taskFileName());
+    if (const auto error = writeTaskFile(path, task)) {
+        QMessageBox::critical(this, QStringLiteral("Задача не сохранена"), *error);
+        return false;
+    }
+    m_fileIsHandWritten = false;
+    m_model.markSaved();
+    statusBar()->showMessage(QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(path)), 8000);
+    return true;
+}
+
+bool TaskEditWindow::maybeSave()
+{
+    if (!m_model.isModified() || !m_askBeforeSave)
+        return true;
+    const int answer =
+        askTeacher(this, QMessageBox::Question, QStringLiteral("Задача изменена"),
+                   QStringLiteral("Сохранить изменения задачи?"),
+                   {QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Отмена")});
+    if (answer == 0)
+        return save();
+    return answer == 1;
+}
+
+void TaskEditWindow::closeEvent(QCloseEvent *event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}

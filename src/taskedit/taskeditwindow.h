@@ -1,0 +1,110 @@
+#pragma once
+
+#include "taskedit/edittool.h"
+#include "tasks/referencepass.h"
+#include "tasks/taskeditmodel.h"
+#include "tasks/taskfilelayout.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTabBar;
+class QTimer;
+class QToolButton;
+class TaskFieldView;
+
+// The teacher's window: the field of the chosen size to draw on, the statement and the
+// flags beside it, every problem of the task under the field, and the reference solution
+// with the result of each size and arrangement.
+class TaskEditWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TaskEditWindow(QWidget *parent = nullptr);
+
+    // Opens the task of a folder; a folder without a task file becomes the place a new
+    // task is saved to. Returns false (and says why) when the file cannot be read.
+    bool openFolder(const QString &folder);
+    bool save();
+
+    TaskEditModel &model() { return m_model; }
+    TaskFieldView *fieldView() const { return m_field; }
+    QListWidget *problemList() const { return m_problemList; }
+    QListWidget *referenceList() const { return m_referenceList; }
+    QString folder() const { return m_folder; }
+    void selectSize(int fieldSize);
+    void setTool(EditTool tool);
+    // Loads a reference solution and runs it everywhere.
+    bool setReference(const QString &algorithmFile);
+    // Asks before the first save over a hand-written file and before saving with problems;
+    // off for tests and scripted use.
+    void setConfirmations(bool ask) { m_askBeforeSave = ask; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildActions();
+    void buildWidgets();
+    void newTask();
+    void openFolderDialog();
+    bool saveToFolderDialog();
+    bool maybeSave();
+    void syncFromModel();
+    void syncSizeTabs();
+    void updateProblems();
+    void problemSelected();
+    void runReference();
+    void chooseReference();
+    void makePattern();
+    void addSizeFromMenu(int fieldSize);
+    void removeCurrentSize();
+    void removeSelectedVariableWall();
+    void statementEdited();
+    void updateTitle();
+    int currentSize() const;
+
+    TaskEditModel m_model;
+    QString m_folder;
+    bool m_fileIsHandWritten = false; // the task file in the folder is not as this editor writes it
+    bool m_normalisingConfirmed = false;
+    bool m_askBeforeSave = true;
+    QStringList m_referenceLines;
+    QString m_referencePath;
+    QList<ReferencePass> m_referencePasses;
+    TaskFileLayout m_layout;
+    QList<TaskProblem> m_problems;
+
+    TaskFieldView *m_field = nullptr;
+    QTabBar *m_sizeTabs = nullptr;
+    QToolButton *m_addSize = nullptr;
+    QPushButton *m_removeSize = nullptr;
+    QListWidget *m_problemList = nullptr;
+    QPlainTextEdit *m_statement = nullptr;
+    QCheckBox *m_pointB = nullptr;
+    QCheckBox *m_pattern = nullptr;
+    QCheckBox *m_singleSize = nullptr;
+    QSpinBox *m_reserved = nullptr;
+    QLineEdit *m_label = nullptr;
+    QListWidget *m_variableWalls = nullptr;
+    QPushButton *m_removeVariableWall = nullptr;
+    QLabel *m_referenceLabel = nullptr;
+    QListWidget *m_referenceList = nullptr;
+    QPushButton *m_rerunReference = nullptr;
+    QPushButton *m_makePattern = nullptr;
+    QTimer *m_referenceTimer = nullptr;
+
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QList<QAction *> m_toolActions;
+};

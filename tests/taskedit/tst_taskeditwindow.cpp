@@ -1,0 +1,206 @@
+// The editor's window on the offscreen platform: clicks and drags on the field's edges and
+// cells put walls, points and variable walls into the task, and what is saved loads back.
+#include "taskedit/taskeditwindow.h"
+#include "taskedit/taskfieldview.h"
+#include "tasks/taskfolder.h"
+
+#include <QListWidget>
+#include <QtTest>
+
+namespace {
+
+// The middle of an edge, in the view's coordinates, nudged a few pixels into the given cell
+// side so that the click is near the edge but not exactly on it.
+QPoint edgePoint(const TaskFieldView *view, bool horizontal, int column, int row, int nudge = 2)
+{
+    const FieldGeometry &g = view->geometry();
+    const QPoint centre = g.cellCentre(column, row);
+    const QPoint point = horizontal ? QPoint(centre.x(), g.layoutUnit + (row + 1) * g.cellSize - nudge)
+                                    : QPoint(g.layoutUnit + (column + 1) * g.cellSize - nudge, centre.y());
+    return view->toWidget(point);
+}
+
+QPoint cellPoint(const TaskFieldView *view, int column, int row)
+{
+    return view->toWidget(view->geometry().cellCentre(column, row));
+}
+
+} // namespace
+
+class TestTaskEditWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void clickOnAnEdge_data();
+    void clickOnAnEdge();
+    void dragDrawsAWallLine();
+    void clicksOnCellsPlacePoints();
+    void variableWallByTwoEdges();
+    void everySizeHasItsOwnField();
+    void problemsAreListedWithTheirPlace();
+    void savedTaskLoadsBack();
+
+private:
+    TaskEditWindow *m_window = nullptr;
+};
+
+void TestTaskEditWindow::init()
+{
+    m_window = new TaskEditWindow;
+    m_window->setConfirmations(false);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestTaskEditWindow::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestTaskEditWindow::clickOnAnEdge_data()
+{
+    QTest::addColumn<bool>("isHorizontal");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("nudge");
+    QTest::addColumn<bool>("walled");
+
+    QTest::newRow("vertical edge from the left cell") << false << 3 << 4 << 2 << true;
+    QTest::newRow("vertical edge from the right cell") << false << 3 << 4 << -3 << true;
+    QTest::newRow("horizontal edge") << true << 5 << 6 << 2 << true;
+    QTest::newRow("last inner edge") << false << 10 << 11 << 1 << true;
+    QTest::newRow("right border") << false << 11 << 4 << 2 << false;
+    QTest::newRow("middle of a cell") << true << 5 << 6 << 20 << false;
+}
+
+void TestTaskEditWindow::clickOnAnEdge()
+{
+    QFETCH(bool, isHorizontal);
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(int, nudge);
+    QFETCH(bool, walled);
+
+    TaskFieldView *view = m_window->fieldView();
+    const CellPosition cell{qint16(column), qint16(row)};
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, isHorizontal, column, row, nudge));
+    QCOMPARE(m_window->model().hasWall(12, isHorizontal, cell), walled);
+    const WallSet walls = m_window->model().task().size(12).walls;
+    QCOMPARE(walls.horizontal.size() + walls.vertical.size(), walled ? 1 : 0);
+    // A second click takes the wall away again.
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, isHorizontal, column, row, nudge));
+    QVERIFY(!m_window->model().hasWall(12, isHorizontal, cell));
+}
+
+void TestTaskEditWindow::dragDrawsAWallLine()
+{
+    TaskFieldView *view = m_window->fieldView();
+    QTest::mousePress(view, Qt::LeftButton, {}, edgePoint(view, false, 2, 0));
+    // Along the edge line, crossing the corners where horizontal edges are near as well.
+    for (int y = edgePoint(view, false, 2, 0).y(); y <= edgePoint(view, false, 2, 5).y(); y += 4)
+        QTest::mouseMove(view, QPoint(edgePoint(view, false, 2, 0).x(), y));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, edgePoint(view, false, 2, 5));
+    QList<CellPosition> expected;
+    for (qint16 row = 0; row <= 5; ++row)
+        expected.append({2, row});
+    QCOMPARE(m_window->model().task().size(12).walls.vertical, expected);
+    QVERIFY(m_window->model().task().size(12).walls.horizontal.isEmpty());
+
+    // One step of the history; a drag from a wall takes walls away.
+    m_window->model().undo();
+    QVERIFY(m_window->model().task().size(12).walls.vertical.isEmpty());
+    m_window->model().redo();
+    QTest::mousePress(view, Qt::LeftButton, {}, edgePoint(view, false, 2, 1));
+    QTest::mouseMove(view, edgePoint(view, false, 2, 2));
+    QTest::mouseMove(view, edgePoint(view, false, 2, 3));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, edgePoint(view, false, 2, 3));
+    QCOMPARE(m_window->model().task().size(12).walls.vertical, (QList<CellPosition>{{2, 0}, {2, 4}, {2, 5}}));
+}
+
+void TestTaskEditWindow::clicksOnCellsPlacePoints()
+{
+    TaskFieldView *view = m_window->fieldView();
+    m_window->setTool(EditTool::StartPoint);
+    QTest::mouseClick(view, Qt::LeftButton, {}, cellPoint(view, 4, 7));
+    QCOMPARE(m_window->model().task().size(12).start, (StartPosition{4, 7, 0}));
+    // The wheel and the space bar turn А, counter-clockwise as ПОВОРОТ does.
+    QWheelEvent wheel(cellPoint(view, 4, 7), view->mapToGlobal(cellPoint(view, 4, 7)), {}, QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    QCOMPARE(m_window->model().task().size(12).start.heading, 90);
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(m_window->model().task().size(12).start.heading, 180);
+
+    m_window->setTool(EditTool::TargetPoint);
+    QTest::mouseClick(view, Qt::LeftButton, {}, cellPoint(view, 9, 2));
+    QCOMPARE(m_window->model().task().size(12).pointB, (CellPosition{9, 2}));
+    // No wall is drawn with the point tools, even near an edge.
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, false, 9, 2));
+    QVERIFY(m_window->model().task().size(12).walls.vertical.isEmpty());
+}
+
+void TestTaskEditWindow::variableWallByTwoEdges()
+{
+    TaskFieldView *view = m_window->fieldView();
+    m_window->setTool(EditTool::VariableWall);
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, true, 3, 4));
+    QVERIFY(view->pendingVariant());
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, false, 5, 6));
+    QVERIFY(!view->pendingVariant());
+    const QList<VariableWall> walls = m_window->model().task().size(12).walls.variable;
+    QCOMPARE(walls.size(), 1);
+    QCOMPARE(walls.first(), (VariableWall{{QStringLiteral("H"), 3, 4}, {QStringLiteral("V"), 5, 6}}));
+    QVERIFY(m_window->model().task().size(12).walls.horizontal.isEmpty());
+    // A click on one of its positions removes it.
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, false, 5, 6));
+    QVERIFY(m_window->model().task().size(12).walls.variable.isEmpty());
+}
+
+void TestTaskEditWindow::everySizeHasItsOwnField()
+{
+    QVERIFY(m_window->model().addSize(15));
+    m_window->selectSize(15);
+    TaskFieldView *view = m_window->fieldView();
+    QCOMPARE(view->fieldSize(), 15);
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, false, 13, 14));
+    QVERIFY(m_window->model().hasWall(15, false, {13, 14}));
+    QVERIFY(!m_window->model().hasWall(12, false, {13, 14}));
+    m_window->selectSize(12);
+    QCOMPARE(view->fieldSize(), 12);
+}
+
+void TestTaskEditWindow::problemsAreListedWithTheirPlace()
+{
+    // Б at (11, 11) shut in by two walls: the list says so with Б's line and column.
+    TaskFieldView *view = m_window->fieldView();
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, false, 10, 11));
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, true, 11, 10));
+    const QList<QListWidgetItem *> found =
+        m_window->problemList()->findItems(QStringLiteral("не дойти до точки Б (11,11)"), Qt::MatchContains);
+    QCOMPARE(found.size(), 1);
+    QVERIFY(found.first()->text().startsWith(QStringLiteral("строка 3, столбец 13:")));
+    m_window->model().undo();
+    QVERIFY(m_window->problemList()->findItems(QStringLiteral("не дойти"), Qt::MatchContains).isEmpty());
+}
+
+void TestTaskEditWindow::savedTaskLoadsBack()
+{
+    QTemporaryDir dir;
+    QVERIFY(m_window->openFolder(dir.path()));
+    m_window->model().setStatement({QStringLiteral("Доведите Шагайку до точки Б.")});
+    TaskFieldView *view = m_window->fieldView();
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, true, 1, 1));
+    QVERIFY(m_window->save());
+    QVERIFY(!m_window->model().isModified());
+    const TaskFileResult read = TaskFolder(dir.path()).readTask();
+    QVERIFY(read.isOk());
+    QCOMPARE(read.task, m_window->model().task());
+    QVERIFY(read.task.size(12).walls.horizontal.contains(CellPosition{1, 1}));
+}
+
+QTEST_MAIN(TestTaskEditWindow)
+#include "tst_taskeditwindow.moc"
