@@ -32,7 +32,7 @@ TaskFileResult writeAndRead(const TaskData &task, QTemporaryDir &dir)
 {
     const auto error = writeTaskFile(dir.filePath(TaskFolder::taskFileName()), task);
     if (error)
-        return {TaskData{}, TaskFileError{*error, QString(), 0, 0}};
+        return {TaskData{}, TaskFileError{*error, QString(), 0, 0}, QByteArray()};
     return TaskFolder(dir.path()).readTask();
 }
 
