@@ -7,6 +7,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+// A task file that could not be read: nothing of it is known.
+TaskFileResult unread(const TaskFileError &error)
+{
+    TaskFileResult result;
+    result.error = error;
+    return result;
+}
+
+} // namespace
+
 TaskFolder::TaskFolder(const QString &path)
     : m_path(path)
 {
@@ -26,18 +38,25 @@ QString TaskFolder::findFile(const QString &fileName) const
     return {};
 }
 
-TaskFileResult TaskFolder::readTask() const
+TaskFileResult TaskFolder::readTask(TaskFileParser::Mode mode) const
 {
     const QString filePath = taskFilePath();
     if (filePath.isEmpty())
-        return {TaskData{}, TaskFileError::fileNotFound(taskFileName())};
+        return unread(TaskFileError::fileNotFound(taskFileName()));
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        return {TaskData{}, TaskFileError::fileNotReadable(taskFileName())};
+        return unread(TaskFileError::fileNotReadable(taskFileName()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {TaskData{}, TaskFileError::fileNotReadable(taskFileName())};
-    return parseTaskFile(decodeText(bytes));
+        return unread(TaskFileError::fileNotReadable(taskFileName()));
+    TaskFileResult result = parseTaskFile(decodeText(bytes), mode);
+    if (mode == TaskFileParser::Mode::CollectProblems
+        && detectTextEncoding(bytes) == TextEncoding::Utf8WithWrongMark)
+        result.problems.prepend({1, 1,
+                                 QStringLiteral("файл начинается с метки UTF-8, но записан не в UTF-8; "
+                                                "он читается как Windows-1251"),
+                                 TaskProblem::Severity::Warning});
+    return result;
 }
 
 std::optional<TaskFileError> TaskFolder::checkPattern(const TaskData &task) const

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// A file name as a line of text may show it: every control character is written as an
+// escape ("\n", "\r", "\t", otherwise "\xNN"), so that a name holding a line break cannot
+// pass for lines of its own in a table, a report or a log.
+QString printableName(const QString &name);
