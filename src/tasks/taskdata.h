@@ -28,4 +28,6 @@ struct TaskData
     {
         return fieldSize >= firstSize && fieldSize <= lastSize && describedSizes[fieldSize - firstSize];
     }
+
+    friend bool operator==(const TaskData &, const TaskData &) = default;
 };
