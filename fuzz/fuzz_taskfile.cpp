@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
                                          [](const TaskProblem &problem) { return !problem.isWarning(); });
     if (result.isOk() != (firstError == checked.problems.end()))
         fail("the check and loading disagree whether the file has an error", result.isOk() ? 1 : 0);
-    if (result.error && (firstError->line != result.error->line || firstError->column != result.error->column))
+    if (result.error
+        && (firstError->line != result.error->line || firstError->column != result.error->column))
         fail("the check's first error lies elsewhere than loading's, line", firstError->line);
     if (result.isOk() && checked.task != result.task)
         fail("the check read another task than loading", 0);

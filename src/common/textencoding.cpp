@@ -143,7 +143,8 @@ QString decodeText(const QByteArray &bytes)
     case TextEncoding::Utf8WithWrongMark: return decodeWindows1251(bytes.mid(utf8Bom.size()));
     case TextEncoding::Utf8:
         return decodeBody(QStringDecoder::Utf8, bytes.startsWith(utf8Bom) ? utf8Bom.size() : 0);
-    case TextEncoding::Utf16LittleEndian: return decodeBody(QStringDecoder::Utf16LE, utf16LittleEndianBom.size());
+    case TextEncoding::Utf16LittleEndian:
+        return decodeBody(QStringDecoder::Utf16LE, utf16LittleEndianBom.size());
     case TextEncoding::Utf16BigEndian: return decodeBody(QStringDecoder::Utf16BE, utf16BigEndianBom.size());
     }
     return decodeWindows1251(bytes);
@@ -154,7 +155,8 @@ QByteArray encodeText(const QString &text)
     // Windows-1251 bytes that happen to form valid UTF-8 would be read back as other
     // characters, so such a text is written as UTF-8 as well.
     // So is one that would begin with a byte-order mark.
-    if (const auto bytes = encodeWindows1251(text); bytes && !isUtf8Text(*bytes) && !startsWithByteOrderMark(*bytes))
+    if (const auto bytes = encodeWindows1251(text);
+        bytes && !isUtf8Text(*bytes) && !startsWithByteOrderMark(*bytes))
         return *bytes;
     return utf8Bom + text.toUtf8();
 }

@@ -28,8 +28,8 @@ TaskFileError TaskFileError::badTaskFile(int line, int column)
 
 TaskFileError TaskFileError::notAnInteger(const QString &text, int line, int column)
 {
-    return {QStringLiteral("'%1' is not a valid integer value").arg(printableName(text)), systemReportCaption(),
-            line, column};
+    return {QStringLiteral("'%1' is not a valid integer value").arg(printableName(text)),
+            systemReportCaption(), line, column};
 }
 
 TaskFileError TaskFileError::fileNotFound(const QString &fileName)

@@ -210,14 +210,15 @@ bool TaskFileParser::readTaskFile()
             return false;
     }
     if (m_sectionLines[0] == 0) {
-        const bool describesNone = std::find_if(m_sectionLines.begin(), m_sectionLines.end(),
-                                                [](int line) { return line != 0; })
+        const bool describesNone =
+            std::find_if(m_sectionLines.begin(), m_sectionLines.end(), [](int line) { return line != 0; })
             == m_sectionLines.end();
         warn(firstSectionLine, 1,
-             describesNone ? QStringLiteral("задача не описывает ни одного размера поля; ученик начнёт на "
-                                            "пустом поле 12 × 12")
-                           : QStringLiteral("нет раздела для поля 12 × 12, с которого начинается работа: ученик "
-                                            "начнёт на пустом поле"));
+             describesNone
+                 ? QStringLiteral("задача не описывает ни одного размера поля; ученик начнёт на "
+                                  "пустом поле 12 × 12")
+                 : QStringLiteral("нет раздела для поля 12 × 12, с которого начинается работа: ученик "
+                                  "начнёт на пустом поле"));
     }
     warnAboutUnreadRest();
     return true;
@@ -230,7 +231,8 @@ bool TaskFileParser::readStatement()
         return false;
     m_task.statement.clear();
     while (!m_line.startsWith(Columns::statementEnd)) {
-        if (const QString trimmed = m_line.trimmed(); trimmed.size() == 1 && !latinLookAlike(trimmed.at(0)).isNull())
+        if (const QString trimmed = m_line.trimmed();
+            trimmed.size() == 1 && !latinLookAlike(trimmed.at(0)).isNull())
             warn(m_lineNumber, int(m_line.indexOf(trimmed.at(0))) + 1,
                  lookAlikeText(trimmed.at(0), latinLookAlike(trimmed.at(0)))
                      + QStringLiteral("; эта строка остаётся в условии"));
@@ -340,9 +342,8 @@ bool TaskFileParser::readSection(int fieldSize, TaskSizeData *size)
     QList<PlacedWall> fixedWalls;
     QList<PlacedWall> variants;
     int variableWalls = 0;
-    const QString sectionName = fieldSize == 0
-        ? QStringLiteral("раздела в строке %1").arg(headerLine)
-        : QStringLiteral("раздела поля %1").arg(fieldName(fieldSize));
+    const QString sectionName = fieldSize == 0 ? QStringLiteral("раздела в строке %1").arg(headerLine)
+                                               : QStringLiteral("раздела поля %1").arg(fieldName(fieldSize));
     for (;;) {
         if (!readNonEmptyLine(QStringLiteral("нет строки \"E\" в конце %1").arg(sectionName)))
             return false;
@@ -368,7 +369,8 @@ bool TaskFileParser::readSection(int fieldSize, TaskSizeData *size)
             if (!readNonEmptyLine(
                     QStringLiteral("после \"P\" в строке %1 нет строки подвижной стенки").arg(recordLine)))
                 return false;
-            if (!readVariableWall(fieldSize, variants, variableWalls <= WallModel::maxVariableWalls ? size : nullptr))
+            if (!readVariableWall(fieldSize, variants,
+                                  variableWalls <= WallModel::maxVariableWalls ? size : nullptr))
                 return false;
         } else if (key == Columns::sectionEnd) {
             break;
@@ -487,9 +489,10 @@ bool TaskFileParser::readVariableWall(int fieldSize, QList<PlacedWall> &variants
         variant.row = row.value_or(0);
         isComplete = isComplete && column && row;
         if (!variant.isHorizontal() && !variant.isVertical()) {
-            QString message = QStringLiteral("положение %1 подвижной стенки: вместо \"H\" или \"V\" стоит «%2»; "
-                                             "в этом положении стенки нет")
-                                  .arg(number, printableName(orientation));
+            QString message =
+                QStringLiteral("положение %1 подвижной стенки: вместо \"H\" или \"V\" стоит «%2»; "
+                               "в этом положении стенки нет")
+                    .arg(number, printableName(orientation));
             if (const QChar latin = orientation.isEmpty() ? QChar() : latinLookAlike(orientation.at(0));
                 !latin.isNull())
                 message += QStringLiteral("; ") + lookAlikeText(orientation.at(0), latin);
@@ -498,7 +501,8 @@ bool TaskFileParser::readVariableWall(int fieldSize, QList<PlacedWall> &variants
         }
         if (!column || !row)
             continue;
-        placed[v] = PlacedWall{variant.isHorizontal(), *column, *row, m_lineNumber, fields[v].orientation.first};
+        placed[v] =
+            PlacedWall{variant.isHorizontal(), *column, *row, m_lineNumber, fields[v].orientation.first};
         checkWallPlace(*placed[v], fieldSize, QStringLiteral("положение %1 подвижной стенки").arg(number));
         variants.append(*placed[v]);
     }

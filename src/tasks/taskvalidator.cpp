@@ -48,9 +48,9 @@ TaskFolderValidation validateTaskFolder(const QString &folder)
                                     QStringLiteral("задача на рисование по образцу, но рядом нет картинки ")
                                         + TaskFolder::patternFileName()});
         } else if (QImageReader(picture).read().isNull()) {
-            result.problems.append({result.reading.headerLine, TaskFileColumns::patternFlag.first,
-                                    QStringLiteral("картинка образца %1 не читается")
-                                        .arg(TaskFolder::patternFileName())});
+            result.problems.append(
+                {result.reading.headerLine, TaskFileColumns::patternFlag.first,
+                 QStringLiteral("картинка образца %1 не читается").arg(TaskFolder::patternFileName())});
         }
     }
     sortByLine(result.problems);

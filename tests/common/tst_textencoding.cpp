@@ -164,7 +164,8 @@ void TestTextEncoding::encoding_data()
     QTest::newRow("a byte-order mark before what is no UTF-8")
         << "п»їШ" << QByteArray("\xef\xbb\xbf\xd0\xbf\xc2\xbb\xd1\x97\xd0\xa8");
     QTest::newRow("looks like a UTF-16 mark") << "яюZ" << QByteArray("\xef\xbb\xbf\xd1\x8f\xd1\x8eZ");
-    QTest::newRow("looks like a big-endian UTF-16 mark") << "юя" << QByteArray("\xef\xbb\xbf\xd1\x8e\xd1\x8f");
+    QTest::newRow("looks like a big-endian UTF-16 mark")
+        << "юя" << QByteArray("\xef\xbb\xbf\xd1\x8e\xd1\x8f");
 }
 
 void TestTextEncoding::encoding()

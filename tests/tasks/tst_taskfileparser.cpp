@@ -491,9 +491,9 @@ void TestTaskFileParser::failures_data()
         << task(noB, {"0 12  0   0", "E"}) << badTaskFile << developers << 4 << 3;
     QTest::newRow("start column beyond size 13")
         << task(noB, {"2 13  0   0", "E", "F"}) << badTaskFile << developers << 4 << 3;
-    QTest::newRow("start row -2")
-        << task(noB, {"0  0 -2   0", "E"}) << badTaskFile << developers << 4 << 6;
-    QTest::newRow("start column -2") << task(noB, {"0 -2  0   0", "E"}) << badTaskFile << developers << 4 << 3;
+    QTest::newRow("start row -2") << task(noB, {"0  0 -2   0", "E"}) << badTaskFile << developers << 4 << 6;
+    QTest::newRow("start column -2") << task(noB, {"0 -2  0   0", "E"}) << badTaskFile << developers << 4
+                                     << 3;
     QTest::newRow("start row beyond size 15")
         << task(noB, {"4  0 15   0", "E", "F"}) << badTaskFile << developers << 4 << 6;
     QTest::newRow("heading 45") << task(noB, {"0  0  0  45", "E"}) << badTaskFile << developers << 4 << 9;

@@ -48,11 +48,11 @@ QList<TaskProblem> unreachablePointB(const JuryRunner &runner, const TaskFolderV
             JuryPass place;
             place.fieldSize = size;
             place.arrangement = arrangement;
-            problems.append({sectionLineOf(validation, size), 1,
-                             QStringLiteral("%1: точка Б (%2,%3) недостижима из точки А (%4,%5)")
-                                 .arg(passPlaceText(place), QString::number(pointB.column),
-                                      QString::number(pointB.row), QString::number(start.column),
-                                      QString::number(start.row))});
+            problems.append(
+                {sectionLineOf(validation, size), 1,
+                 QStringLiteral("%1: точка Б (%2,%3) недостижима из точки А (%4,%5)")
+                     .arg(passPlaceText(place), QString::number(pointB.column), QString::number(pointB.row),
+                          QString::number(start.column), QString::number(start.row))});
         }
     }
     return problems;

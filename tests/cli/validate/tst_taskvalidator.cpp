@@ -38,9 +38,9 @@ QStringList placesOf(const QList<TaskProblem> &problems)
 {
     QStringList places;
     for (const TaskProblem &problem : problems)
-        places.append(QStringLiteral("%1:%2%3")
-                          .arg(QString::number(problem.line), QString::number(problem.column),
-                               problem.isWarning() ? QStringLiteral(" warning") : QString()));
+        places.append(
+            QStringLiteral("%1:%2%3").arg(QString::number(problem.line), QString::number(problem.column),
+                                          problem.isWarning() ? QStringLiteral(" warning") : QString()));
     return places;
 }
 
@@ -108,8 +108,9 @@ void TestTaskValidator::brokenFolders()
     QStringList lines =
         QString::fromUtf8(checker.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(!lines.isEmpty());
-    QCOMPARE(lines.takeLast(), QStringLiteral("Ошибок: %1, предупреждений: %2")
-                                   .arg(QString::number(expected.size() - warnings), QString::number(warnings)));
+    QCOMPARE(lines.takeLast(),
+             QStringLiteral("Ошибок: %1, предупреждений: %2")
+                 .arg(QString::number(expected.size() - warnings), QString::number(warnings)));
     const QString file = QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Zerid.txt")));
     const QRegularExpression placed(QStringLiteral("^(\\d+:\\d+): (.*)$"));
     QList<Reported> reported;
@@ -162,9 +163,11 @@ void TestTaskValidator::problemsOfText_data()
 
     const QString header = QStringLiteral("# 001 0 1  300");
     QTest::newRow("a sound single-size task")
-        << QStringList{header, "Условие.", "Z", "0  1  1   0  5  7", "H", "  3  4  5  4", "E"} << QStringList{};
+        << QStringList{header, "Условие.", "Z", "0  1  1   0  5  7", "H", "  3  4  5  4", "E"}
+        << QStringList{};
     QTest::newRow("empty lines anywhere are skipped")
-        << QStringList{"", header, "", "Условие.", "Z", "", "0  1  1   0  5  7", "", "E", ""} << QStringList{};
+        << QStringList{"", header, "", "Условие.", "Z", "", "0  1  1   0  5  7", "", "E", ""}
+        << QStringList{};
     QTest::newRow("a statement line of the Cyrillic З does not end it")
         << QStringList{"# 001 0 0", "Задача.", "З", "Z", "0  1  1   0"} << QStringList{"3:1 warning", "6:1"};
     QTest::newRow("a file of one empty line") << QStringList{} << QStringList{"2:1"};
@@ -203,7 +206,8 @@ void TestTaskValidator::problemsOfText_data()
     QTest::newRow("a Cyrillic Е does not end the section")
         << QStringList{header, "Условие.", "Z", "0  1  1   0  5  7", "Е", "E"} << QStringList{"5:1 warning"};
     QTest::newRow("a statement line beginning with Z ends it")
-        << QStringList{"# 001 0 0", "Zадача.", "0  1  1   0", "E"} << QStringList{"2:1 warning", "2:1 warning"};
+        << QStringList{"# 001 0 0", "Zадача.", "0  1  1   0", "E"}
+        << QStringList{"2:1 warning", "2:1 warning"};
     QTest::newRow("a multi-size task without 12 × 12")
         << QStringList{header, "Условие.", "Z", "2  1  1   0  5  7", "E", "F"} << QStringList{"4:1 warning"};
 }
