@@ -1,11 +1,15 @@
 // A task file of any bytes: decoded, parsed, and every size it offers put into a world
-// whose walls are then asked about around the start, as loading the task does.
+// whose walls are then asked about around the start, as loading the task does. The
+// task check reads the same text: it finds an error exactly when loading refuses the
+// file, and its first error lies where loading stopped.
 
 #include "common/textencoding.h"
 #include "tasks/selectsizevariant.h"
 #include "tasks/taskfileparser.h"
+#include "tasks/taskvalidator.h"
 #include "world/world.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -51,6 +55,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     const QString text = decodeText(QByteArray(reinterpret_cast<const char *>(bytes), qsizetype(size)));
     const TaskFileResult result = parseTaskFile(text);
 
+    const TaskFileResult checked = validateTaskText(text);
+    const auto firstError = std::find_if(checked.problems.begin(), checked.problems.end(),
+                                         [](const TaskProblem &problem) { return !problem.isWarning(); });
+    if (result.isOk() != (firstError == checked.problems.end()))
+        fail("the check and loading disagree whether the file has an error", result.isOk() ? 1 : 0);
+    if (result.error
+        && (firstError->line != result.error->line || firstError->column != result.error->column))
+        fail("the check's first error lies elsewhere than loading's, line", firstError->line);
+    if (result.isOk() && checked.task != result.task)
+        fail("the check read another task than loading", 0);
+
     if (result.error) {
         // A fault lies on a line of the file, or on the one after its last line.
         const int line = result.error->line;
@@ -68,7 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         world.fieldSize = qint16(fieldSize);
         selectSizeVariant(result.task, world);
         const StartPosition &start = world.start;
-        if (start.column < 0 || start.column >= fieldSize || start.row < 0 || start.row >= fieldSize)
+        // −1 stands for 0.
+        if (start.column < -1 || start.column >= fieldSize || start.row < -1 || start.row >= fieldSize)
             fail("a loaded start outside the field", fieldSize);
         askWallsAroundStart(world);
     }

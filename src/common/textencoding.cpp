@@ -23,6 +23,8 @@ constexpr std::array<char16_t, 128> upperHalf = {
 };
 
 const QByteArray utf8Bom("\xEF\xBB\xBF");
+const QByteArray utf16LittleEndianBom("\xFF\xFE");
+const QByteArray utf16BigEndianBom("\xFE\xFF");
 
 } // namespace
 
@@ -82,19 +84,10 @@ std::optional<QByteArray> encodeWindows1251(const QString &text)
     return bytes;
 }
 
-bool isUtf8Text(const QByteArray &bytes)
+namespace {
+
+bool isValidUtf8(const QByteArray &bytes)
 {
-    if (bytes.startsWith(utf8Bom))
-        return true;
-    bool hasMultiByte = false;
-    for (const char ch : bytes) {
-        if (static_cast<unsigned char>(ch) >= 0x80) {
-            hasMultiByte = true;
-            break;
-        }
-    }
-    if (!hasMultiByte)
-        return false;
     // Stateless: a sequence cut off at the end is an error, not a pending character.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = decoder.decode(bytes);
@@ -102,21 +95,68 @@ bool isUtf8Text(const QByteArray &bytes)
     return !decoder.hasError();
 }
 
+// A mark that decides the reading, whatever follows it.
+bool startsWithByteOrderMark(const QByteArray &bytes)
+{
+    return bytes.startsWith(utf8Bom) || bytes.startsWith(utf16LittleEndianBom)
+        || bytes.startsWith(utf16BigEndianBom);
+}
+
+} // namespace
+
+bool isUtf8Text(const QByteArray &bytes)
+{
+    if (bytes.startsWith(utf8Bom))
+        return isValidUtf8(bytes.mid(utf8Bom.size()));
+    bool hasMultiByte = false;
+    for (const char ch : bytes) {
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            hasMultiByte = true;
+            break;
+        }
+    }
+    return hasMultiByte && isValidUtf8(bytes);
+}
+
+TextEncoding detectTextEncoding(const QByteArray &bytes)
+{
+    if (bytes.startsWith(utf16LittleEndianBom))
+        return TextEncoding::Utf16LittleEndian;
+    if (bytes.startsWith(utf16BigEndianBom))
+        return TextEncoding::Utf16BigEndian;
+    if (isUtf8Text(bytes))
+        return TextEncoding::Utf8;
+    if (bytes.startsWith(utf8Bom))
+        return TextEncoding::Utf8WithWrongMark;
+    return TextEncoding::Windows1251;
+}
+
 QString decodeText(const QByteArray &bytes)
 {
-    if (!isUtf8Text(bytes))
-        return decodeWindows1251(bytes);
-    const QByteArray body = bytes.startsWith(utf8Bom) ? bytes.mid(utf8Bom.size()) : bytes;
     // Only the file's own mark is dropped; a second one belongs to the text.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(body);
+    const auto decodeBody = [&bytes](QStringDecoder::Encoding encoding, qsizetype markSize) {
+        QStringDecoder decoder(encoding, QStringDecoder::Flag::ConvertInitialBom);
+        return QString(decoder.decode(bytes.mid(markSize)));
+    };
+    switch (detectTextEncoding(bytes)) {
+    case TextEncoding::Windows1251: return decodeWindows1251(bytes);
+    case TextEncoding::Utf8WithWrongMark: return decodeWindows1251(bytes.mid(utf8Bom.size()));
+    case TextEncoding::Utf8:
+        return decodeBody(QStringDecoder::Utf8, bytes.startsWith(utf8Bom) ? utf8Bom.size() : 0);
+    case TextEncoding::Utf16LittleEndian:
+        return decodeBody(QStringDecoder::Utf16LE, utf16LittleEndianBom.size());
+    case TextEncoding::Utf16BigEndian: return decodeBody(QStringDecoder::Utf16BE, utf16BigEndianBom.size());
+    }
+    return decodeWindows1251(bytes);
 }
 
 QByteArray encodeText(const QString &text)
 {
     // Windows-1251 bytes that happen to form valid UTF-8 would be read back as other
     // characters, so such a text is written as UTF-8 as well.
-    if (const auto bytes = encodeWindows1251(text); bytes && !isUtf8Text(*bytes))
+    // So is one that would begin with a byte-order mark.
+    if (const auto bytes = encodeWindows1251(text);
+        bytes && !isUtf8Text(*bytes) && !startsWithByteOrderMark(*bytes))
         return *bytes;
     return utf8Bom + text.toUtf8();
 }

@@ -49,6 +49,13 @@ QString fileTooLargeMessage(const QString &fileName)
 
 QStringList algorithmLinesFromBytes(const QByteArray &bytes)
 {
+    const TextEncoding encoding = detectTextEncoding(bytes);
+    if (encoding == TextEncoding::Utf16LittleEndian || encoding == TextEncoding::Utf16BigEndian) {
+        // Most characters hold a zero byte there, so the text ends at a zero character instead.
+        const QString text = decodeText(bytes);
+        const qsizetype nul = text.indexOf(QChar(u'\0'));
+        return splitTextLines(nul < 0 ? text : text.left(nul));
+    }
     const qsizetype nul = bytes.indexOf('\0');
     const QString text = decodeText(nul < 0 ? bytes : bytes.left(nul));
 

@@ -400,7 +400,7 @@ void TaskEditWindow::updateProblems()
     const TaskData task = m_model.task();
     m_layout = layOutTaskFile(task);
     m_problems = m_layout.problems;
-    m_problems += TaskValidator(m_layout.text).problems();
+    m_problems += validateTaskText(m_layout.text).problems;
     m_problems += unreachablePointB(task, m_layout);
     if (task.hasPattern) {
         const bool hasPicture = !m_folder.isEmpty() && !TaskFolder(m_folder).patternFilePath().isEmpty();
@@ -411,9 +411,7 @@ void TaskEditWindow::updateProblems()
                                 "выберите эталон и сделайте её")
                      .arg(TaskFolder::patternFileName())});
     }
-    std::stable_sort(m_problems.begin(), m_problems.end(), [](const TaskProblem &a, const TaskProblem &b) {
-        return std::tie(a.line, a.column) < std::tie(b.line, b.column);
-    });
+    sortByLine(m_problems);
 
     const QSignalBlocker blocker(m_problemList);
     m_problemList->clear();

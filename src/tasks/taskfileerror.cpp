@@ -1,5 +1,7 @@
 #include "tasks/taskfileerror.h"
 
+#include "common/printablename.h"
+
 namespace {
 
 // The caption of the reports that the system makes for a failed conversion or file
@@ -26,8 +28,8 @@ TaskFileError TaskFileError::badTaskFile(int line, int column)
 
 TaskFileError TaskFileError::notAnInteger(const QString &text, int line, int column)
 {
-    return {QStringLiteral("'%1' is not a valid integer value").arg(text), systemReportCaption(), line,
-            column};
+    return {QStringLiteral("'%1' is not a valid integer value").arg(printableName(text)),
+            systemReportCaption(), line, column};
 }
 
 TaskFileError TaskFileError::fileNotFound(const QString &fileName)

@@ -7,6 +7,18 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// A task file that could not be read: nothing of it is known.
+TaskFileResult unread(const TaskFileError &error)
+{
+    TaskFileResult result;
+    result.error = error;
+    return result;
+}
+
+} // namespace
+
 TaskFolder::TaskFolder(const QString &path)
     : m_path(path)
 {
@@ -26,18 +38,24 @@ QString TaskFolder::findFile(const QString &fileName) const
     return {};
 }
 
-TaskFileResult TaskFolder::readTask() const
+TaskFileResult TaskFolder::readTask(TaskFileParser::Mode mode) const
 {
     const QString filePath = taskFilePath();
     if (filePath.isEmpty())
-        return {TaskData{}, TaskFileError::fileNotFound(taskFileName()), {}};
+        return unread(TaskFileError::fileNotFound(taskFileName()));
     const FileBytes read = readFileBytes(filePath, maxReadFileSize);
     if (read.isTooLarge)
-        return {TaskData{}, TaskFileError::fileTooLarge(taskFileName()), {}};
+        return unread(TaskFileError::fileTooLarge(taskFileName()));
     if (!read.isOk())
-        return {TaskData{}, TaskFileError::fileNotReadable(taskFileName(), read.reason), {}};
-    TaskFileResult result = parseTaskFile(decodeText(read.bytes));
+        return unread(TaskFileError::fileNotReadable(taskFileName(), read.reason));
+    TaskFileResult result = parseTaskFile(decodeText(read.bytes), mode);
     result.bytes = read.bytes;
+    if (mode == TaskFileParser::Mode::CollectProblems
+        && detectTextEncoding(read.bytes) == TextEncoding::Utf8WithWrongMark)
+        result.problems.prepend({1, 1,
+                                 QStringLiteral("файл начинается с метки UTF-8, но записан не в UTF-8; "
+                                                "он читается как Windows-1251"),
+                                 TaskProblem::Severity::Warning});
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tasks/taskfileparser.h"
 #include "tasks/taskfileresult.h"
 
 #include <QString>
@@ -23,8 +24,9 @@ public:
     QString taskFilePath() const { return findFile(taskFileName()); }
     QString patternFilePath() const { return findFile(patternFileName()); }
 
-    // Reads and parses the task file (a regular file of at most maxReadFileSize bytes).
-    TaskFileResult readTask() const;
+    // Reads and parses the task file (a regular file of at most maxReadFileSize bytes). A check of the task also warns about a byte-order
+    // mark that does not fit the text.
+    TaskFileResult readTask(TaskFileParser::Mode mode = TaskFileParser::Mode::StopAtFirstError) const;
     // A drawing task needs its pattern picture beside the task file.
     std::optional<TaskFileError> checkPattern(const TaskData &task) const;
 

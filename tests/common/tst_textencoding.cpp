@@ -110,6 +110,7 @@ void TestTextEncoding::utf8Detection_data()
     QTest::newRow("stray continuation byte") << QByteArray("\x80") << false;
     QTest::newRow("overlong encoding") << QByteArray("\xc0\xaf") << false;
     QTest::newRow("valid then invalid") << QByteArray("\xd0\xa8 \xff") << false;
+    QTest::newRow("byte-order mark before Windows-1251") << QByteArray("\xef\xbb\xbf\xd8\xc0\xc3") << false;
 }
 
 void TestTextEncoding::utf8Detection()
@@ -132,6 +133,13 @@ void TestTextEncoding::decoding_data()
         << QByteArray("\xef\xbb\xbf\xef\xbb\xbf") << QString(QChar(0xFEFF));
     QTest::newRow("ASCII") << QByteArray("Z 12") << "Z 12";
     QTest::newRow("empty") << QByteArray() << "";
+    QTest::newRow("a wrong UTF-8 byte-order mark before Windows-1251")
+        << QByteArray("\xef\xbb\xbf\xd8\xc0\xc3 \xc2\xd1\xa8") << "ШАГ ВСЁ";
+    QTest::newRow("UTF-16 little-endian with its mark")
+        << QByteArray::fromHex("fffe 2804 1004 1304 2000 5a00") << "ШАГ Z";
+    QTest::newRow("UTF-16 big-endian with its mark") << QByteArray::fromHex("feff 0428 0031") << "Ш1";
+    QTest::newRow("UTF-16 mark removed once")
+        << QByteArray::fromHex("fffe fffe 5a00") << QString(QChar(0xFEFF)) + QStringLiteral("Z");
 }
 
 void TestTextEncoding::decoding()
@@ -153,6 +161,11 @@ void TestTextEncoding::encoding_data()
     QTest::newRow("looks like UTF-8") << "Рё" << QByteArray("\xef\xbb\xbf\xd0\xa0\xd1\x91");
     QTest::newRow("looks like a byte-order mark")
         << "п»ї" << QByteArray("\xef\xbb\xbf\xd0\xbf\xc2\xbb\xd1\x97");
+    QTest::newRow("a byte-order mark before what is no UTF-8")
+        << "п»їШ" << QByteArray("\xef\xbb\xbf\xd0\xbf\xc2\xbb\xd1\x97\xd0\xa8");
+    QTest::newRow("looks like a UTF-16 mark") << "яюZ" << QByteArray("\xef\xbb\xbf\xd1\x8f\xd1\x8eZ");
+    QTest::newRow("looks like a big-endian UTF-16 mark")
+        << "юя" << QByteArray("\xef\xbb\xbf\xd1\x8e\xd1\x8f");
 }
 
 void TestTextEncoding::encoding()

@@ -313,6 +313,9 @@ void TestTaskFileParser::sizeSections_data()
     QTest::newRow("start on the last cell of its size")
         << task(noB, {"2 12 12   0", "E", "F"}) << "0100"
         << "0100" << true << QStringList{zero, "12:12@0 B0:0", zero, zero}.join(u'|');
+    QTest::newRow("start of -1 kept, it stands for 0")
+        << task(noB, {"0 -1 -1  -1", "E"}) << "1000"
+        << "1111" << false << QStringList{"-1:-1@-1 B0:0", zero, zero, zero}.join(u'|');
     QTest::newRow("point B outside the field kept")
         << task(withB, {"0  0  0   0 20 -1", "E"}) << "1000"
         << "1111" << false << QStringList{"0:0@0 B20:-1", zero, zero, zero}.join(u'|');
@@ -517,13 +520,14 @@ void TestTaskFileParser::failures_data()
         << task(noB, {"0 12  0   0", "E"}) << badTaskFile << developers << 4 << 3;
     QTest::newRow("start column beyond size 13")
         << task(noB, {"2 13  0   0", "E", "F"}) << badTaskFile << developers << 4 << 3;
-    QTest::newRow("negative start row")
-        << task(noB, {"0  0 -1   0", "E"}) << badTaskFile << developers << 4 << 6;
+    QTest::newRow("start row -2") << task(noB, {"0  0 -2   0", "E"}) << badTaskFile << developers << 4 << 6;
+    QTest::newRow("start column -2") << task(noB, {"0 -2  0   0", "E"}) << badTaskFile << developers << 4
+                                     << 3;
     QTest::newRow("start row beyond size 15")
         << task(noB, {"4  0 15   0", "E", "F"}) << badTaskFile << developers << 4 << 6;
     QTest::newRow("heading 45") << task(noB, {"0  0  0  45", "E"}) << badTaskFile << developers << 4 << 9;
     QTest::newRow("heading 360") << task(noB, {"0  0  0 360", "E"}) << badTaskFile << developers << 4 << 9;
-    QTest::newRow("heading -1") << task(noB, {"0  0  0  -1", "E"}) << badTaskFile << developers << 4 << 9;
+    QTest::newRow("heading -2") << task(noB, {"0  0  0  -2", "E"}) << badTaskFile << developers << 4 << 9;
     QTest::newRow("bad start in a later section")
         << task(withB, {"1  0  0   0  1  1", "E", "", "3  0  0 271  1  1", "E", "F"}) << badTaskFile
         << developers << 7 << 9;

@@ -119,7 +119,8 @@ void TaskLoader::showError(const TaskFileError &error)
 {
     QString text = error.message;
     if (error.line > 0)
-        text += QStringLiteral("\n\n(%1, строка %2)").arg(TaskFolder::taskFileName()).arg(error.line);
+        text += QStringLiteral("\n\n(%1, строка %2)")
+                    .arg(TaskFolder::taskFileName(), QString::number(error.line));
     QMessageBox box(QMessageBox::Critical, error.caption, text, QMessageBox::Ok, &m_window);
     box.exec();
 }

@@ -45,9 +45,8 @@ QString referenceFailure(const QList<JuryPass> &reference, const TaskData &task)
             return QStringLiteral("%1: %2").arg(passPlaceText(pass), outcomeText(pass));
         if (task.hasPointB && !endsOnPointB(pass, task))
             return QStringLiteral("%1: Шагайка не в точке Б, а в (%2,%3)")
-                .arg(passPlaceText(pass))
-                .arg(pass.executor.column)
-                .arg(pass.executor.row);
+                .arg(passPlaceText(pass), QString::number(pass.executor.column),
+                     QString::number(pass.executor.row));
     }
     return {};
 }

@@ -90,7 +90,8 @@ bool juryNeedsPictures(const CheckerOptions &options)
 QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize,
                         const QList<int> &arrangement)
 {
-    QString name = QStringLiteral("%1-%2-%3").arg(prefix, QFileInfo(file).completeBaseName()).arg(fieldSize);
+    QString name = QStringLiteral("%1-%2-%3")
+                       .arg(prefix, QFileInfo(file).completeBaseName(), QString::number(fieldSize));
     if (!arrangement.isEmpty()) {
         name += QLatin1Char('-');
         for (int selector : arrangement)

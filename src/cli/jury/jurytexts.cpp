@@ -20,8 +20,7 @@ QString passPlaceText(const JuryPass &pass)
     if (pass.arrangement.isEmpty())
         return QStringLiteral("поле %1").arg(pass.fieldSize);
     return QStringLiteral("поле %1, расположение %2")
-        .arg(pass.fieldSize)
-        .arg(arrangementText(pass.arrangement));
+        .arg(QString::number(pass.fieldSize), arrangementText(pass.arrangement));
 }
 
 QString outcomeText(const JuryPass &pass)

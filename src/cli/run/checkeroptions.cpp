@@ -190,11 +190,15 @@ private:
             options.renderDiffPrefix = value;
         } else {
             const std::optional<qint64> unit = parseWholeNumber(value);
+            if (unit && *unit >= 1 && *unit < CheckerOptions::smallestUnit)
+                return fail(
+                    QStringLiteral("--unit: при %1 клетка поля 15 x 15 меньше картинки Шагайки 16 x 16; "
+                                   "наименьшее допустимое значение — %2")
+                        .arg(value, QString::number(CheckerOptions::smallestUnit)));
             if (!unit || *unit < CheckerOptions::smallestUnit || *unit > CheckerOptions::largestUnit)
                 return fail(QStringLiteral("--unit: нужно целое число от %1 до %2, а не \"%3\"")
-                                .arg(CheckerOptions::smallestUnit)
-                                .arg(CheckerOptions::largestUnit)
-                                .arg(value));
+                                .arg(QString::number(CheckerOptions::smallestUnit),
+                                     QString::number(CheckerOptions::largestUnit), value));
             options.unit = int(*unit);
         }
         return true;

@@ -14,7 +14,9 @@ struct CheckerOptions
 {
     static constexpr qint64 defaultLimit = 1000000;
     static constexpr int defaultUnit = 10;
-    static constexpr int smallestUnit = 4;
+    // With a smaller unit a cell of the 15 × 15 field (48 units / 15) is narrower than the
+    // executor's 16 × 16 picture.
+    static constexpr int smallestUnit = 5;
     static constexpr int largestUnit = 80;
 
     CheckerMode mode = CheckerMode::Run;

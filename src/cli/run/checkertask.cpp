@@ -31,7 +31,7 @@ QString taskFileErrorText(const QString &folder, const TaskFileError &error)
     if (place.isEmpty())
         place = QDir(folder).filePath(TaskFolder::taskFileName());
     if (error.line > 0)
-        place += QStringLiteral(":%1:%2").arg(error.line).arg(error.column);
+        place += QStringLiteral(":%1:%2").arg(QString::number(error.line), QString::number(error.column));
     return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(place), error.message);
 }
 

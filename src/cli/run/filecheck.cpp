@@ -23,7 +23,8 @@ FileCheck::FileCheck(const CheckerTask &task, const CheckerOptions &options, con
 
 QString FileCheck::picturePath(const QString &prefix, const QString &file, int number)
 {
-    return QStringLiteral("%1-%2-%3.png").arg(prefix, QFileInfo(file).completeBaseName()).arg(number);
+    return QStringLiteral("%1-%2-%3.png")
+        .arg(prefix, QFileInfo(file).completeBaseName(), QString::number(number));
 }
 
 FileResult FileCheck::run(const QString &file, const QStringList &lines, RunEventLog *events)

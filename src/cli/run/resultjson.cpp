@@ -72,8 +72,6 @@ QString resultJsonLine(const FileResult &result)
     for (const PassResult &pass : result.passes)
         passes.append(passJson(pass));
     return QStringLiteral("{\"file\": %1, \"size\": %2, \"speed\": %3, \"end\": %4, \"passes\": [%5]}")
-        .arg(jsonString(result.file))
-        .arg(result.fieldSize)
-        .arg(jsonString(speedName(result.speed)), jsonString(RunEventLog::endName(result.end)),
-             passes.join(QStringLiteral(", ")));
+        .arg(jsonString(result.file), QString::number(result.fieldSize), jsonString(speedName(result.speed)),
+             jsonString(RunEventLog::endName(result.end)), passes.join(QStringLiteral(", ")));
 }

@@ -46,8 +46,9 @@ QStringList resultTable(const QList<FileResult> &results)
         ++counts[int(result.end)];
     QStringList summary;
     for (const auto &[end, count] : counts)
-        summary.append(QStringLiteral("%1 %2").arg(RunEventLog::endName(RunEnd(end))).arg(count));
-    table.append(
-        QStringLiteral("files: %1 (%2)").arg(results.size()).arg(summary.join(QStringLiteral(", "))));
+        summary.append(
+            QStringLiteral("%1 %2").arg(RunEventLog::endName(RunEnd(end)), QString::number(count)));
+    table.append(QStringLiteral("files: %1 (%2)")
+                     .arg(QString::number(results.size()), summary.join(QStringLiteral(", "))));
     return table;
 }

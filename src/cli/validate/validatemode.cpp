@@ -19,18 +19,16 @@ enum ExitStatus { NothingFound = 0, ProblemsFound = 1, CannotValidate = 2 };
 
 QString problemLine(const QString &file, const TaskProblem &problem)
 {
+    const QString kind = problem.isWarning() ? QStringLiteral("предупреждение") : QStringLiteral("ошибка");
     if (problem.line <= 0)
-        return QStringLiteral("%1: %2").arg(file, problem.message);
-    return QStringLiteral("%1:%2:%3: %4")
-        .arg(file)
-        .arg(problem.line)
-        .arg(problem.column)
-        .arg(problem.message);
+        return QStringLiteral("%1: %2: %3").arg(file, kind, problem.message);
+    return QStringLiteral("%1:%2:%3: %4: %5")
+        .arg(file, QString::number(problem.line), QString::number(problem.column), kind, problem.message);
 }
 
 int sectionLineOf(const TaskFolderValidation &validation, int fieldSize)
 {
-    return validation.sectionLines[size_t(fieldSize - TaskData::firstSize)];
+    return validation.reading.sectionLine(fieldSize);
 }
 
 // Every size and arrangement in which point Б lies inside the field but apart from А.
@@ -50,13 +48,11 @@ QList<TaskProblem> unreachablePointB(const JuryRunner &runner, const TaskFolderV
             JuryPass place;
             place.fieldSize = size;
             place.arrangement = arrangement;
-            problems.append({sectionLineOf(validation, size), 1,
-                             QStringLiteral("%1: точка Б (%2,%3) недостижима из точки А (%4,%5)")
-                                 .arg(passPlaceText(place))
-                                 .arg(pointB.column)
-                                 .arg(pointB.row)
-                                 .arg(start.column)
-                                 .arg(start.row)});
+            problems.append(
+                {sectionLineOf(validation, size), 1,
+                 QStringLiteral("%1: точка Б (%2,%3) недостижима из точки А (%4,%5)")
+                     .arg(passPlaceText(place), QString::number(pointB.column), QString::number(pointB.row),
+                          QString::number(start.column), QString::number(start.row))});
         }
     }
     return problems;
@@ -99,34 +95,28 @@ int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream
         : QDir::toNativeSeparators(validation.taskFile);
     if (!validation.isReadable) {
         for (const TaskProblem &problem : validation.problems)
-            err << "shagaika-check: " << problemLine(file, problem) << "\n";
+            err << "shagaika-check: " << QStringLiteral("%1: %2").arg(file, problem.message) << "\n";
         return CannotValidate;
     }
 
     QList<TaskProblem> problems = validation.problems;
     // The runs need the task as the program loads it; a file the loader refuses is not run.
-    const TaskFileResult loaded = TaskFolder(options.taskFolder).readTask();
+    const TaskFileResult &loaded = validation.reading;
     if (loaded.isOk()) {
         const JuryRunner runner(loaded.task);
         if (loaded.task.hasPointB)
             problems.append(unreachablePointB(runner, validation));
         if (options.hasReference())
             problems.append(referenceProblems(runner, reference, validation));
-    } else if (problems.isEmpty()) {
-        // The lenient reading names the loader's fault itself; this is only a safety net.
-        const TaskFileError &error = *loaded.error;
-        problems.append(
-            {error.line, error.column,
-             QStringLiteral("программа не загрузит задачу: %1%2")
-                 .arg(error.message,
-                      options.hasReference() ? QStringLiteral("; эталон не исполнялся") : QString())});
+        sortByLine(problems);
     }
 
     for (const TaskProblem &problem : problems)
         out << problemLine(file, problem) << "\n";
+    const int errors = errorCount(problems);
     if (problems.isEmpty())
         out << "Ошибок не найдено.\n";
     else
-        out << "Найдено ошибок: " << problems.size() << "\n";
-    return problems.isEmpty() ? NothingFound : ProblemsFound;
+        out << "Ошибок: " << errors << ", предупреждений: " << problems.size() - errors << "\n";
+    return errors == 0 ? NothingFound : ProblemsFound;
 }

@@ -54,8 +54,8 @@ void TestCheckerOptions::accepted_data()
         << QStringList{"a.txt", "b.txt"};
     QTest::newRow("values after an equals sign")
         << QStringList{"--task=t",   "--size=13", "--speed=middle", "--limit=1",
-                       "--render=x", "--unit=4",  "a.txt"}
-        << "t" << 13 << RunSpeed::Middle << qint64(1) << false << false << "x" << 4 << QStringList{"a.txt"};
+                       "--render=x", "--unit=5",  "a.txt"}
+        << "t" << 13 << RunSpeed::Middle << qint64(1) << false << false << "x" << 5 << QStringList{"a.txt"};
     QTest::newRow("files between options keep their order")
         << QStringList{"b.txt", "--speed", "fastest", "a.txt"} << "." << 12 << RunSpeed::Fastest
         << qint64(1000000) << false << false << "" << 10 << QStringList{"b.txt", "a.txt"};
@@ -122,6 +122,8 @@ void TestCheckerOptions::refused_data()
     QTest::newRow("limit of 0") << QStringList{"--limit", "0", "a.txt"} << "0";
     QTest::newRow("negative limit") << QStringList{"--limit", "-5", "a.txt"} << "-5";
     QTest::newRow("unit too small") << QStringList{"--unit", "3", "a.txt"} << "3";
+    QTest::newRow("unit too small for the executor at 15 x 15") << QStringList{"--unit", "4", "a.txt"} << "4";
+    QTest::newRow("unit 0") << QStringList{"--unit", "0", "a.txt"} << "0";
     QTest::newRow("unit too large") << QStringList{"--unit", "81", "a.txt"} << "81";
     QTest::newRow("value missing at the end") << QStringList{"a.txt", "--task"} << "--task";
     QTest::newRow("empty render prefix") << QStringList{"--render=", "a.txt"} << "--render";
@@ -161,7 +163,10 @@ void TestCheckerOptions::refusalWording_data()
     QTest::newRow("bad size") << QStringList{"--size=9", "a.txt"}
                               << "--size: размер поля должен быть 12, 13, 14 или 15, а не \"9\"";
     QTest::newRow("bad unit") << QStringList{"--unit", "x", "a.txt"}
-                              << "--unit: нужно целое число от 4 до 80, а не \"x\"";
+                              << "--unit: нужно целое число от 5 до 80, а не \"x\"";
+    QTest::newRow("unit too small for the executor") << QStringList{"--unit", "4", "a.txt"}
+                                                     << "--unit: при 4 клетка поля 15 x 15 меньше картинки "
+                                                        "Шагайки 16 x 16; наименьшее допустимое значение — 5";
     QTest::newRow("no file") << QStringList{"--events"} << "не указан ни один файл алгоритма";
     QTest::newRow("jury option in a single run")
         << QStringList{"--report", "r.csv", "a.txt"} << "параметр --report нужен только с --jury";
