@@ -2,7 +2,7 @@
 
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
-#include "taskedit/patternpicture.h"
+#include "taskedit/patternmaker.h"
 #include "taskedit/taskfieldview.h"
 #include "taskedit/teacherquestion.h"
 #include "tasks/pointbcheck.h"
@@ -549,9 +549,9 @@ void TaskEditWindow::makePattern()
         return;
     if (m_folder.isEmpty() && !saveToFolderDialog())
         return;
-    const QImage picture = PatternPicture::make(m_model.task(), m_referenceLines);
+    const QImage picture = PatternMaker::make(m_model.task(), m_referenceLines);
     const QString path = QDir(m_folder).filePath(TaskFolder::patternFileName());
-    if (const auto error = PatternPicture::write(path, picture)) {
+    if (const auto error = PatternMaker::write(path, picture)) {
         QMessageBox::critical(this, QStringLiteral("Образец"), *error);
         return;
     }

@@ -1,10 +1,10 @@
 #include "tasks/taskfilewriter.h"
 
+#include "common/atomicwrite.h"
 #include "common/textencoding.h"
+#include "editor/algorithmfile.h"
 #include "tasks/taskfilecolumns.h"
 #include "world/wallmodel.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -245,23 +245,13 @@ std::optional<QString> writeTaskFile(const QString &path, const TaskData &task)
     if (!layout.isFaithful()) {
         const TaskProblem &first = layout.problems.first();
         return QStringLiteral("Задачу нельзя записать: строка %1, столбец %2: %3")
-            .arg(first.line)
-            .arg(first.column)
-            .arg(first.message);
+            .arg(QString::number(first.line), QString::number(first.column), first.message);
     }
     const std::optional<QByteArray> bytes = encodeWindows1251(layout.text);
     if (!bytes)
         return QStringLiteral("Задачу нельзя записать в кодировке Windows-1251");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, file.errorString());
-    file.write(*bytes);
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, file.errorString());
+    const FileWriteResult written = writeFileAtomically(path, *bytes);
+    if (!written.isOk())
+        return cannotWriteFileMessage(path, written.reason);
     return std::nullopt;
 }

@@ -12,7 +12,7 @@
 // 12 × 12 as the pupil's program draws it, after the reference's first pass (the variable
 // walls at their first positions), with the trace and the executor where it stopped. The
 // layout unit 6 gives 300 × 300 pixels, inside the 100…600 the pattern panel shows whole.
-class PatternPicture
+class PatternMaker
 {
 public:
     static constexpr int layoutUnit = 6;

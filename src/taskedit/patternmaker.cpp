@@ -1,14 +1,16 @@
-#include "taskedit/patternpicture.h"
+#include "taskedit/patternmaker.h"
 
+#include "common/atomicwrite.h"
 #include "display/fieldscene.h"
+#include "editor/algorithmfile.h"
 #include "tasks/referencerun.h"
 #include "tasks/tasksetup.h"
 #include "world/interpreter.h"
 #include "world/runobserver.h"
 #include "world/virtualrundriver.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -41,7 +43,7 @@ private:
 
 } // namespace
 
-QImage PatternPicture::make(const TaskData &task, const QStringList &lines)
+QImage PatternMaker::make(const TaskData &task, const QStringList &lines)
 {
     World world = taskWorld(task, TaskData::firstSize);
     FieldScene scene(FieldGeometry::compute(layoutUnit, TaskData::firstSize));
@@ -54,23 +56,16 @@ QImage PatternPicture::make(const TaskData &task, const QStringList &lines)
     return observer.picture();
 }
 
-std::optional<QString> PatternPicture::write(const QString &path, const QImage &picture)
+std::optional<QString> PatternMaker::write(const QString &path, const QImage &picture)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, file.errorString());
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB888))) {
-        const QString reason = writer.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, reason);
-    }
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("Не удаётся записать файл %1: %2").arg(path, file.errorString());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(picture.convertToFormat(QImage::Format_RGB888)))
+        return QStringLiteral("Не удалось записать файл %1: %2").arg(path, writer.errorString());
+    const FileWriteResult written = writeFileAtomically(path, bytes);
+    if (!written.isOk())
+        return cannotWriteFileMessage(path, written.reason);
     return std::nullopt;
 }
