@@ -66,6 +66,7 @@ std::optional<QString> PatternMaker::write(const QString &path, const QImage &pi
         return QStringLiteral("Не удалось записать файл %1: %2").arg(path, writer.errorString());
     const FileWriteResult written = writeFileAtomically(path, bytes);
     if (!written.isOk())
-        return cannotWriteFileMessage(path, written.reason);
+        return written.wasCreated ? cannotWriteFileMessage(path, written.reason)
+                                  : cannotCreateFileMessage(path, written.reason);
     return std::nullopt;
 }

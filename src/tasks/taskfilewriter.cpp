@@ -252,6 +252,7 @@ std::optional<QString> writeTaskFile(const QString &path, const TaskData &task)
         return QStringLiteral("Задачу нельзя записать в кодировке Windows-1251");
     const FileWriteResult written = writeFileAtomically(path, *bytes);
     if (!written.isOk())
-        return cannotWriteFileMessage(path, written.reason);
+        return written.wasCreated ? cannotWriteFileMessage(path, written.reason)
+                                  : cannotCreateFileMessage(path, written.reason);
     return std::nullopt;
 }

@@ -354,7 +354,7 @@ void TestTaskFileWriter::failedWriteKeepsTheOldFile()
     task.statement = {QStringLiteral("Условие")};
     const auto error = writeTaskFile(missing, task);
     QVERIFY(error);
-    QVERIFY(error->startsWith(QStringLiteral("Не удаётся записать файл")));
+    QVERIFY2(error->startsWith(QStringLiteral("Не удалось создать файл")), qPrintable(*error));
     QVERIFY(!QFile::exists(missing));
 
     // And a good write replaces the old file whole.
