@@ -2,6 +2,7 @@
 
 #include "cli/run/checkertask.h"
 #include "cli/run/runrecorder.h"
+#include "tasks/tasksetup.h"
 #include "world/arrangementworld.h"
 #include "world/interpreter.h"
 #include "world/virtualrundriver.h"
@@ -39,7 +40,7 @@ QList<int> JuryRunner::sizes() const
 
 World JuryRunner::passWorld(int fieldSize, const QList<int> &arrangement) const
 {
-    return arrangedWorld(worldForSize(m_task, fieldSize), arrangement);
+    return arrangedWorld(taskWorld(m_task, fieldSize), arrangement);
 }
 
 JuryPass JuryRunner::runPass(const QStringList &lines, int fieldSize, const QList<int> &arrangement) const

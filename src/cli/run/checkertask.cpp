@@ -35,17 +35,6 @@ QString taskFileErrorText(const QString &folder, const TaskFileError &error)
     return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(place), error.message);
 }
 
-World worldForSize(const TaskData &task, int fieldSize)
-{
-    // Opening the task at size 12, then the size menu; the run finds every variable wall
-    // at its first variant, as after a task start.
-    World world;
-    setUpTaskField(task, world, nullptr);
-    changeFieldSize(task, world, fieldSize, nullptr);
-    showVariableWalls(world.walls, nullptr);
-    return world;
-}
-
 CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
 {
     if (!QFileInfo(folder).isDir())
@@ -63,5 +52,5 @@ CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
                     .arg(offeredSizes(read.task))};
     }
 
-    return {CheckerTask{read.task, worldForSize(read.task, fieldSize)}, {}};
+    return {CheckerTask{read.task, taskWorld(read.task, fieldSize)}, {}};
 }

@@ -35,7 +35,3 @@ QString taskFolderNotFoundText(const QString &folder);
 // The report of a task file in the folder that could not be read: its path, with the line
 // and column where the fault has one, and the loader's own message.
 QString taskFileErrorText(const QString &folder, const TaskFileError &error);
-
-// The world of a loaded task at a size: start, point Б and walls of that size, the
-// executor on point А, every variable wall at its first variant.
-World worldForSize(const TaskData &task, int fieldSize);
