@@ -19,9 +19,12 @@ constexpr int overhang = 80;
 } // namespace
 
 PatternPanel::PatternPanel(WorkWindow &window)
-    : QFrame(&window, Qt::Tool | Qt::FramelessWindowHint)
+    : QFrame(&window, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
     , m_window(window)
 {
+    // The keyboard stays with the work window, whose keys F2 to F8 edit the algorithm,
+    // however often the pupil moves the pattern.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setObjectName(QStringLiteral("pnlPattern"));
     Hint::apply(this,
                 QStringLiteral("Перетащите панель с образцом в другое место или закройте|"
