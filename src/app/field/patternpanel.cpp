@@ -5,8 +5,10 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -17,52 +19,60 @@ constexpr int overhang = 80;
 } // namespace
 
 PatternPanel::PatternPanel(WorkWindow &window)
-    : QDockWidget(&window)
+    : QFrame(&window, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
     , m_window(window)
 {
+    // The keyboard stays with the work window, whose keys F2 to F8 edit the algorithm,
+    // however often the pupil moves the pattern.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setObjectName(QStringLiteral("pnlPattern"));
     Hint::apply(this,
                 QStringLiteral("Перетащите панель с образцом в другое место или закройте|"
                                "Перетащите панель с образцом в другое место или закройте"));
-    setAllowedAreas(Qt::NoDockWidgetArea);
-    // Movable and closable, never docked: a double click on the label must not dock it either.
-    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
 
-    auto *titleBar = new QWidget(this);
-    titleBar->setAutoFillBackground(true);
-    titleBar->setBackgroundRole(QPalette::Button);
-    auto *titleLayout = new QHBoxLayout(titleBar);
+    m_titleBar = new QWidget(this);
+    m_titleBar->setAutoFillBackground(true);
+    m_titleBar->setBackgroundRole(QPalette::Button);
+    auto *titleLayout = new QHBoxLayout(m_titleBar);
     titleLayout->setContentsMargins(4, 2, 2, 2);
-    lblPattern = new QLabel(QStringLiteral("Образец:"), titleBar);
+    lblPattern = new QLabel(QStringLiteral("Образец:"), m_titleBar);
     lblPattern->setObjectName(QStringLiteral("lblPattern"));
-    closeButton = new QToolButton(titleBar);
+    closeButton = new QToolButton(m_titleBar);
     closeButton->setObjectName(QStringLiteral("closePattern"));
     closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     closeButton->setAutoRaise(true);
     closeButton->setFixedSize(16, 16);
-    connect(closeButton, &QToolButton::clicked, this, &QDockWidget::close);
+    connect(closeButton, &QToolButton::clicked, this, &QWidget::hide);
     titleLayout->addWidget(lblPattern);
     titleLayout->addStretch();
     titleLayout->addWidget(closeButton);
-    setTitleBarWidget(titleBar);
+    // The label and the free part of the title both take the panel along.
+    m_titleBar->installEventFilter(this);
+    lblPattern->installEventFilter(this);
 
-    auto *content = new QWidget(this);
-    content->setAutoFillBackground(true);
-    shapePattern = new QFrame(content);
+    m_content = new QWidget(this);
+    m_content->setAutoFillBackground(true);
+    shapePattern = new QFrame(m_content);
     shapePattern->setObjectName(QStringLiteral("shapePattern"));
     shapePattern->setFrameShape(QFrame::Box);
     shapePattern->setGeometry(0, 0, defaultShapeSide, defaultShapeSide);
-    imagePattern = new QLabel(content);
+    imagePattern = new QLabel(m_content);
     imagePattern->setObjectName(QStringLiteral("imagePattern"));
     imagePattern->setAlignment(Qt::AlignCenter);
     imagePattern->setGeometry(0, 0, minimumPictureSide, minimumPictureSide);
-    content->setFixedSize(defaultShapeSide, defaultShapeSide);
-    setWidget(content);
+    m_content->setFixedSize(defaultShapeSide, defaultShapeSide);
 
-    // Hidden, it takes no room in the window; it floats from the first time it shows. Made
-    // floating now, it would make the window system create the work window before the
-    // title window, and a desktop without a window manager would stack it below.
-    window.addDockWidget(Qt::TopDockWidgetArea, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(0);
+    layout->addWidget(m_titleBar);
+    layout->addWidget(m_content);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Its native window is made only when it first shows, after the title window's: a
+    // desktop without a window manager stacks windows in the order they are made.
     hide();
     connect(&window, &WorkWindow::patternRequested, this, &PatternPanel::nMainPatternClick);
 }
@@ -77,7 +87,7 @@ void PatternPanel::setPicture(const QImage &picture)
     const QSize side(qBound(minimumPictureSide, pixmap.width(), maximumPictureSide),
                      qBound(minimumPictureSide, pixmap.height(), maximumPictureSide));
     imagePattern->resize(side);
-    widget()->setFixedSize(side.expandedTo(shapePattern->size()));
+    m_content->setFixedSize(side.expandedTo(shapePattern->size()));
     adjustSize();
 }
 
@@ -104,8 +114,40 @@ void PatternPanel::nMainPatternClick()
 void PatternPanel::placeOverTaskPanel()
 {
     m_placed = true;
-    setFloating(true);
     adjustSize();
     const QRect taskPanel = m_window.taskStatementArea();
     move(taskPanel.x() + taskPanel.width() - width() + overhang, taskPanel.y());
+}
+
+bool PatternPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_titleBar && watched != lblPattern)
+        return QFrame::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            m_grip = mouse->globalPosition().toPoint() - pos();
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (m_grip && (mouse->buttons() & Qt::LeftButton)) {
+            move(mouse->globalPosition().toPoint() - *m_grip);
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && m_grip) {
+            m_grip.reset();
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonDblClick: return true;
+    default: break;
+    }
+    return QFrame::eventFilter(watched, event);
 }

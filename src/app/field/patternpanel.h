@@ -1,6 +1,9 @@
 #pragma once
 
-#include <QDockWidget>
+#include <QFrame>
+#include <QPoint>
+
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -9,9 +12,10 @@ class WorkWindow;
 
 // The pattern of a drawing task: the label "Образец:" and the picture below it. It floats
 // over the work window in a small window of its own, first at the top of the task panel;
-// the pupil drags it anywhere by its label and closes it with its button. The work window
-// has no place that docks it.
-class PatternPanel : public QDockWidget
+// the pupil drags it anywhere by its label and closes it with its button. It is a tool
+// window that moves itself, the same with a window manager and without one: the work
+// window has no place that docks it, and its layout never changes because of it.
+class PatternPanel : public QFrame
 {
     Q_OBJECT
 
@@ -32,12 +36,21 @@ public:
     // Shown or hidden wherever it is; it first shows at its place over the task panel.
     void setShown(bool shown);
     bool hasPicture() const;
+    // The area under the label that holds the frame and the picture.
+    QWidget *widget() const { return m_content; }
     // Shows or hides the panel; without a picture it does nothing.
     void nMainPatternClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void placeOverTaskPanel();
 
     WorkWindow &m_window;
     bool m_placed = false;
+    QWidget *m_titleBar = nullptr;
+    QWidget *m_content = nullptr;
+    // Where the pointer holds the panel while the pupil drags it; none when not dragging.
+    std::optional<QPoint> m_grip;
 };

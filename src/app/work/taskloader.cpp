@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QTimer>
 
 TaskLoader::TaskLoader(WorkWindow &window, PatternPanel &patternPanel)
     : QObject(&window)
@@ -24,6 +23,15 @@ TaskLoader::TaskLoader(WorkWindow &window, PatternPanel &patternPanel)
 }
 
 bool TaskLoader::loadTask()
+{
+    if (openTask())
+        return true;
+    // Nothing to edit or run without a task: only "Начать" again, with what was read on show.
+    m_window.applyStage(WorkStage::NotStarted);
+    return false;
+}
+
+bool TaskLoader::openTask()
 {
     for (;;) {
         switch (loadFromCurrentDirectory()) {
@@ -108,11 +116,7 @@ void TaskLoader::setUpField()
         m_window.algorithm(), m_procedureNames ? *m_procedureNames : unusedNames, m_window.task().hasPointB);
     m_window.showStatistics(statistics);
 
-    const QList<QTimer *> timers = m_window.variableWallTimers();
-    const int count = qMin(m_window.world().walls.variableWallCount(), int(timers.size()));
-    for (int k = 0; k < count; ++k)
-        timers[k]->start();
-    m_window.refreshFieldView();
+    m_window.showVariableWalls();
 }
 
 void TaskLoader::showError(const TaskFileError &error)

@@ -15,7 +15,8 @@ struct TaskFileError;
 // skeleton of a new algorithm and the variable walls with their swap timers. A fault
 // stops the load where it is found, with its message; what was read before it stays.
 // Where the current directory holds no task file, the pupil may choose the task's
-// folder: it becomes the current directory and the load goes on from there.
+// folder: it becomes the current directory and the load goes on from there. A load that
+// does not open the task goes back to the stage before "Начать", so it can be tried again.
 class TaskLoader : public QObject
 {
     Q_OBJECT
@@ -40,6 +41,7 @@ signals:
 private:
     enum class Outcome { Loaded, NoTaskFile, Failed };
 
+    bool openTask();
     Outcome loadFromCurrentDirectory();
     void applyTaskText();
     bool loadPattern(const QString &fileName);

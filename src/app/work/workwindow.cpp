@@ -383,7 +383,12 @@ void WorkWindow::n1212Click(QAction *item)
     setFieldSize(size);
     emit fieldSizeChanged(size);
     changeFieldSize(m_task, m_world, size, &m_scene);
-    stopTimersOfMissingWalls();
+    // Where the walls were swapping, the new size's walls show and swap from their first
+    // variant; after a run they stay still, as the run left them.
+    if (m_wallsSwapping)
+        showVariableWalls();
+    else
+        stopTimersOfMissingWalls();
     refreshFieldView();
 }
 
@@ -424,6 +429,7 @@ void WorkWindow::refreshFieldView(const QRect &changed)
 void WorkWindow::showVariableWalls()
 {
     ::showVariableWalls(m_world.walls, &m_scene);
+    m_wallsSwapping = true;
     refreshFieldView();
     const QList<QTimer *> timers = variableWallTimers();
     const int count = qMin(m_world.walls.variableWallCount(), int(WallModel::maxVariableWalls));
@@ -437,6 +443,7 @@ void WorkWindow::showVariableWalls()
 
 void WorkWindow::stopVariableWallTimers()
 {
+    m_wallsSwapping = false;
     for (QTimer *timer : variableWallTimers())
         timer->stop();
 }
@@ -469,8 +476,9 @@ void WorkWindow::formKeyDown(int key)
             m_panelWhile->hide();
         return;
     }
-    // During a run the text under the interpreter must not change.
-    if (m_running)
+    // During a run the text under the interpreter must not change; before a task is open
+    // there is no algorithm to edit.
+    if (m_running || m_stage == WorkStage::NotStarted)
         return;
     for (const auto &[functionKey, command] : functionKeys) {
         if (key == functionKey) {
@@ -502,14 +510,28 @@ void WorkWindow::startRun(RunSpeed speed)
     m_running = true;
     m_stopRequested = false;
     m_menu->NMainWork->setEnabled(false);
+    // "Точки" and the sizes do nothing during a run, and look it; after it each item is as
+    // the stage and the task left it.
+    QList<QAction *> idleItems{m_menu->NMainPoints, m_menu->NMainSize};
+    idleItems += m_menu->sizeItems();
+    QList<bool> idleEnabled;
+    for (QAction *item : idleItems) {
+        idleEnabled.append(item->isEnabled());
+        item->setEnabled(false);
+    }
     stopVariableWallTimers();
     if (m_runHandler)
         m_runHandler();
     m_running = false;
+    for (int i = 0; i < idleItems.size(); ++i)
+        idleItems[i]->setEnabled(idleEnabled[i]);
     m_menu->NMainWork->setEnabled(true);
     m_runTools->setSpeedButtonsEnabled(true);
-    if (m_closeAfterRun)
+    if (m_closeAfterRun) {
+        // Asked once: a close the pupil then cancels is over, not kept for the next run.
+        m_closeAfterRun = false;
         QTimer::singleShot(0, this, &QWidget::close);
+    }
 }
 
 void WorkWindow::fixToolButtonStopClick()

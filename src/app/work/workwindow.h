@@ -168,6 +168,9 @@ private:
     bool m_stopRequested = false;
     bool m_running = false;
     bool m_closeAfterRun = false;
+    // The variable walls swap on their timers: from their display at a task's start or at
+    // "Разработка" until a run or a new start.
+    bool m_wallsSwapping = false;
     RunHandler m_runHandler;
     StageTable m_stages;
     WorkStage m_stage = WorkStage::NotStarted;

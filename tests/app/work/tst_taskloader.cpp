@@ -19,11 +19,13 @@
 #include "app/taskhelpers.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,9 +49,13 @@ private slots:
     void patternPictureSize_data();
     void patternPictureSize();
     void patternToggle();
+    void patternDraggedStaysFloating_data();
+    void patternDraggedStaysFloating();
     void patternItemWithoutPicture();
     void newTaskStartsNewAlgorithm();
     void wallSwapsOnItsTimer();
+    void cancelledLoadLeavesBegin_data();
+    void cancelledLoadLeavesBegin();
 };
 
 namespace {
@@ -217,10 +223,10 @@ void TestTaskLoader::damagedTask()
     QCOMPARE(messages.messages[0].text, text);
     QCOMPARE(messages.messages[0].icon, QMessageBox::Critical);
     QCOMPARE(loaded.count(), 0);
-    // The stage stays "Начать" with what was read; no skeleton, no walls.
+    // What was read stays on show; no skeleton, no walls, and "Начать" may be tried again.
     QCOMPARE(lstTskLines(window), statement);
-    QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
-    QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
+    QVERIFY(control<QAction>(window, "NMainBegin")->isEnabled());
+    QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
     QCOMPARE(window.algorithm().lines(), QStringList{QString()});
     QCOMPARE(window.world().walls.variableWallCount(), 0);
     for (QTimer *timer : window.variableWallTimers())
@@ -288,11 +294,11 @@ void TestTaskLoader::taskFolderChosen()
         QCOMPARE(window.world().walls.variableWallCount(), 1);
         QVERIFY(control<QTimer>(window, "Timer1")->isActive());
     } else {
-        // As the loader's failure leaves the stage: "Начать" with nothing loaded.
+        // Nothing loaded: back before "Начать", which may be tried again.
         QVERIFY(lstTskLines(window).isEmpty());
         QCOMPARE(window.algorithm().lines(), QStringList{QString()});
-        QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
-        QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
+        QVERIFY(control<QAction>(window, "NMainBegin")->isEnabled());
+        QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
         QCOMPARE(window.world().walls.variableWallCount(), 0);
     }
 }
@@ -386,7 +392,7 @@ void TestTaskLoader::patternToggle()
     control<QAction>(window, "NMainBegin")->trigger();
     PatternPanel *panel = tools.patternPanel;
     QVERIFY(panel->isVisible());
-    QVERIFY(panel->isFloating());
+    QVERIFY(panel->isWindow());
     QCOMPARE(panel->imagePattern->size(), QSize(300, 300));
     // First shown at the top of the task panel, its right edge 80 pixels beyond it.
     const QRect task = control(window, "pnlTskNew")->geometry();
@@ -409,6 +415,69 @@ void TestTaskLoader::patternToggle()
     QVERIFY(!panel->isVisible());
     control<QAction>(window, "NMainPattern")->trigger();
     QVERIFY(panel->isVisible());
+}
+
+void TestTaskLoader::patternDraggedStaysFloating_data()
+{
+    QTest::addColumn<QPoint>("shift");
+    QTest::newRow("up and left, over the menu bar") << QPoint(-200, -300);
+    QTest::newRow("down, over the field") << QPoint(200, 300);
+    QTest::newRow("over the task panel") << QPoint(-400, 10);
+    QTest::newRow("over the status bar") << QPoint(-100, 700);
+}
+
+void TestTaskLoader::patternDraggedStaysFloating()
+{
+    QFETCH(QPoint, shift);
+    CurrentDirectory current(exampleFolder(QStringLiteral("letter")));
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect client = window.centralWidget()->geometry();
+    control<QAction>(window, "NMainBegin")->trigger();
+    PatternPanel *panel = tools.patternPanel;
+    QVERIFY(panel->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    QCOMPARE(window.centralWidget()->geometry(), client);
+
+    // Dragged by its label and dropped: a window of its own where it was dropped.
+    const QPoint start = panel->pos();
+    QLabel *title = panel->lblPattern;
+    const QPoint grip(10, title->height() / 2);
+    QTest::mousePress(title, Qt::LeftButton, Qt::NoModifier, grip);
+    // The pointer's place on the screen; the label moves with the panel under it.
+    const QPoint pressedAt = start + title->mapTo(panel, grip);
+    const auto sendMouse = [title](QEvent::Type type, const QPoint &global, Qt::MouseButton button,
+                                   Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(title->mapFromGlobal(global)), QPointF(global), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(title, &event);
+    };
+    for (int step = 1; step <= 4; ++step)
+        sendMouse(QEvent::MouseMove, pressedAt + shift * step / 4, Qt::NoButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseButtonRelease, pressedAt + shift, Qt::LeftButton, Qt::NoButton);
+    // Nor does a double click on its label put it anywhere else.
+    sendMouse(QEvent::MouseButtonDblClick, pressedAt + shift, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseButtonRelease, pressedAt + shift, Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+
+    QVERIFY(panel->isWindow());
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->pos(), start + shift);
+    QCOMPARE(window.centralWidget()->geometry(), client);
+    // The work window keeps no place where it could dock.
+    for (QDockWidget *dock : window.findChildren<QDockWidget *>())
+        QCOMPARE(window.dockWidgetArea(dock), Qt::NoDockWidgetArea);
+    // "Образец" hides and shows it where it was dropped; the window stays as it was.
+    control<QAction>(window, "NMainPattern")->trigger();
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(window.centralWidget()->geometry(), client);
+    control<QAction>(window, "NMainPattern")->trigger();
+    QVERIFY(panel->isVisible());
+    QVERIFY(panel->isWindow());
+    QCOMPARE(panel->pos(), start + shift);
+    QCOMPARE(window.centralWidget()->geometry(), client);
 }
 
 void TestTaskLoader::patternItemWithoutPicture()
@@ -500,6 +569,68 @@ void TestTaskLoader::wallSwapsOnItsTimer()
     const QImage shown =
         control<FieldView>(window, "PaintImage")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, window.scene().picture().convertToFormat(QImage::Format_RGB32));
+}
+
+void TestTaskLoader::cancelledLoadLeavesBegin_data()
+{
+    QTest::addColumn<QStringList>("lines"); // of the task file; none: no task file
+    QTest::addColumn<int>("messageCount");
+    QTest::newRow("folder dialog cancelled") << QStringList{} << 1;
+    QTest::newRow("damaged task") << QStringList{"# 001 0 1  300", "Первая строка.", "Z", "X"} << 1;
+    QTest::newRow("pattern missing") << QStringList{"# 002 1 0  300", "Нарисуй.", "Z", "0  3  2   0", "E"}
+                                     << 1;
+}
+
+void TestTaskLoader::cancelledLoadLeavesBegin()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, messageCount);
+    TaskFolderFixture folder(lines);
+    if (lines.isEmpty())
+        QFile::remove(folder.filePath(QStringLiteral("Zerid.txt")));
+    CurrentDirectory current(folder.path());
+    WorkWindow window(10);
+    const WorkTools tools = attachWorkTools(window);
+    auto *editor = new EditorController(window);
+    attachEditor(tools, *editor);
+    QString answer;
+    tools.taskLoader->setFolderChooser([&](QWidget *) { return answer; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy commands(&window, &WorkWindow::panelCommandTriggered);
+    {
+        MessageCollector messages;
+        control<QAction>(window, "NMainBegin")->trigger();
+        QCOMPARE(messages.messages.size(), messageCount);
+    }
+    QVERIFY(control<QAction>(window, "NMainBegin")->isEnabled());
+    for (const char *name : {"NMainWork", "NMainDebug"})
+        QVERIFY2(!control<QAction>(window, name)->isEnabled(), name);
+    // The function keys insert nothing into an algorithm that has no task.
+    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F7, Qt::Key_F8})
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, key);
+    QCOMPARE(commands.count(), 0);
+    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+    QVERIFY(!control<QAction>(window, "NMainDebug")->isEnabled());
+
+    // Tried again, with the task's folder chosen this time, the task opens.
+    answer = exampleFolder(QStringLiteral("detour"));
+    QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
+    {
+        MessageCollector messages;
+        control<QAction>(window, "NMainBegin")->trigger();
+    }
+    if (lines.isEmpty()) {
+        QCOMPARE(loaded.count(), 1);
+        QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
+        QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
+        QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
+    } else {
+        // The damaged task is still in the current folder: the same refusal, the same way out.
+        QCOMPARE(loaded.count(), 0);
+        QVERIFY(control<QAction>(window, "NMainBegin")->isEnabled());
+    }
 }
 
 QTEST_MAIN(TestTaskLoader)

@@ -60,6 +60,9 @@ private slots:
     void runFrame_data();
     void runFrame();
     void closeDuringRun();
+    void cancelledCloseDuringRunForgotten();
+    void sizeChangeRestartsWallSwaps_data();
+    void sizeChangeRestartsWallSwaps();
     void hints_data();
     void hints();
     void menuHoverShowsLongHint();
@@ -374,29 +377,39 @@ void TestWorkWindow::functionKeys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<PanelCommand>("command");
-    QTest::newRow("F2") << int(Qt::Key_F2) << PanelCommand::Step;
-    QTest::newRow("F3") << int(Qt::Key_F3) << PanelCommand::Jump;
-    QTest::newRow("F4") << int(Qt::Key_F4) << PanelCommand::Turn;
-    QTest::newRow("F5") << int(Qt::Key_F5) << PanelCommand::Proc;
-    QTest::newRow("F6") << int(Qt::Key_F6) << PanelCommand::DoProc;
-    QTest::newRow("F7") << int(Qt::Key_F7) << PanelCommand::If;
-    QTest::newRow("F8") << int(Qt::Key_F8) << PanelCommand::While;
+    QTest::addColumn<bool>("begun"); // "Начать" chosen; without it no task is there to edit
+    QTest::newRow("F2") << int(Qt::Key_F2) << PanelCommand::Step << true;
+    QTest::newRow("F3") << int(Qt::Key_F3) << PanelCommand::Jump << true;
+    QTest::newRow("F4") << int(Qt::Key_F4) << PanelCommand::Turn << true;
+    QTest::newRow("F5") << int(Qt::Key_F5) << PanelCommand::Proc << true;
+    QTest::newRow("F6") << int(Qt::Key_F6) << PanelCommand::DoProc << true;
+    QTest::newRow("F7") << int(Qt::Key_F7) << PanelCommand::If << true;
+    QTest::newRow("F8") << int(Qt::Key_F8) << PanelCommand::While << true;
+    QTest::newRow("F2 before Начать") << int(Qt::Key_F2) << PanelCommand::Step << false;
+    QTest::newRow("F5 before Начать") << int(Qt::Key_F5) << PanelCommand::Proc << false;
+    QTest::newRow("F8 before Начать") << int(Qt::Key_F8) << PanelCommand::While << false;
 }
 
 void TestWorkWindow::functionKeys()
 {
     QFETCH(int, key);
     QFETCH(PanelCommand, command);
+    QFETCH(bool, begun);
     WorkWindow window(10);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     // Stage "Начать": the buttons are disabled, the keys still act.
-    trigger(control<QAction>(window, "NMainBegin"));
+    if (begun)
+        trigger(control<QAction>(window, "NMainBegin"));
     control<QListWidget>(window, "lstTsk")->setFocus();
     QSignalSpy spy(&window, &WorkWindow::panelCommandTriggered);
     QTest::keyClick(control<QListWidget>(window, "lstTsk"), Qt::Key(key));
-    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.count(), begun ? 1 : 0);
+    if (!begun) {
+        QVERIFY(control<QAction>(window, "NMainBegin")->isEnabled());
+        return;
+    }
     QCOMPARE(spy.at(0).at(0).value<PanelCommand>(), command);
     // Keys that are not function keys do nothing here.
     QTest::keyClick(control<QListWidget>(window, "lstTsk"), Qt::Key_F9);
@@ -609,6 +622,8 @@ void TestWorkWindow::runFrame()
     trigger(control<QAction>(window, "NMainWork"));
     trigger(control<QAction>(window, "NMainDebug"));
     window.stopRequested() = true;
+    // A size the task does not offer stays off after the run.
+    window.setOfferedSizes(true, {true, true, false, true});
 
     int runs = 0;
     QSignalSpy commands(&window, &WorkWindow::panelCommandTriggered);
@@ -621,6 +636,9 @@ void TestWorkWindow::runFrame()
             QVERIFY(!speed->isEnabled());
         QVERIFY(control<QToolButton>(window, "FixToolButtonStop")->isEnabled());
         QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
+        // What does nothing during a run shows it.
+        for (const char *name : {"NMainPoints", "NMainSize", "N1212", "N1313", "N1414", "N1515"})
+            QVERIFY2(!control<QAction>(window, name)->isEnabled(), name);
         QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
         QVERIFY(!control<QTimer>(window, "Timer2")->isActive());
         // The editor's keys wait for the end of the run.
@@ -635,6 +653,9 @@ void TestWorkWindow::runFrame()
     for (QToolButton *speed : control<RunToolBar>(window, "ToolBarAlg")->speedButtons())
         QVERIFY(speed->isEnabled());
     QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
+    for (const char *name : {"NMainPoints", "NMainSize", "N1212", "N1313", "N1515"})
+        QVERIFY2(control<QAction>(window, name)->isEnabled(), name);
+    QVERIFY(!control<QAction>(window, "N1414")->isEnabled());
     // The settings stay after the run; the timers stay stopped until "Разработка".
     QCOMPARE(window.delays(), delays);
     QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
@@ -658,6 +679,99 @@ void TestWorkWindow::closeDuringRun()
     control<QToolButton>(*window, "FixToolButtonResult")->click();
     QVERIFY(stillOpenDuringRun);
     QTRY_VERIFY(window.isNull());
+}
+
+void TestWorkWindow::cancelledCloseDuringRunForgotten()
+{
+    WorkWindow window(10);
+    window.show();
+    trigger(control<QAction>(window, "NMainBegin"));
+    trigger(control<QAction>(window, "NMainWork"));
+    trigger(control<QAction>(window, "NMainDebug"));
+    // The pupil answers "Отмена" to the question that comes with the close after the run.
+    struct CloseRefusal : QObject
+    {
+        WorkWindow *window = nullptr;
+        int closes = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() != QEvent::Close || window->isRunning())
+                return false;
+            ++closes;
+            event->ignore();
+            return true;
+        }
+    } refusal;
+    refusal.window = &window;
+    window.installEventFilter(&refusal);
+    bool closeDuringRun = true;
+    window.setRunHandler([&] {
+        if (closeDuringRun)
+            window.close();
+    });
+    control<QToolButton>(window, "FixToolButtonResult")->click();
+    QTRY_COMPARE(refusal.closes, 1);
+    QVERIFY(window.isVisible());
+
+    // The refused close is over: later runs end as any run.
+    closeDuringRun = false;
+    for (int run = 0; run < 2; ++run) {
+        control<QToolButton>(window, "FixToolButtonResult")->click();
+        QTest::qWait(20);
+    }
+    QCOMPARE(refusal.closes, 1);
+    QVERIFY(window.isVisible());
+}
+
+void TestWorkWindow::sizeChangeRestartsWallSwaps_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("swapping");
+    QTest::newRow("Разработка") << QStringList{"NMainBegin", "NMainWork"} << true;
+    QTest::newRow("Отладка before a run") << QStringList{"NMainBegin", "NMainWork", "NMainDebug"} << true;
+    QTest::newRow("Отладка after a run")
+        << QStringList{"NMainBegin", "NMainWork", "NMainDebug", "run"} << false;
+}
+
+void TestWorkWindow::sizeChangeRestartsWallSwaps()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, swapping);
+    WorkWindow window(10);
+    window.show();
+    // Variable walls in sizes 13 (two) and 15 (one), none in 12 and 14.
+    TaskData task = taskWithWalls();
+    task.size(12).walls.variable.clear();
+    task.size(13).walls.variable = {VariableWall{{"H", 1, 5}, {"V", 2, 6}},
+                                    VariableWall{{"V", 8, 8}, {"H", 9, 9}}};
+    task.size(15).walls.variable = {VariableWall{{"H", 4, 4}, {"V", 5, 5}}};
+    window.task() = task;
+    window.selectSizeVariant();
+    for (const QString &step : steps) {
+        if (step == QStringLiteral("run"))
+            control<QToolButton>(window, "FixToolButtonResult")->click();
+        else
+            trigger(window.findChild<QAction *>(step));
+    }
+
+    for (const char *size : {"N1313", "N1515", "N1313"})
+        control<QAction>(window, size)->trigger();
+    const std::array<int, 3> expected = swapping ? std::array<int, 3>{1, 1, 0} : std::array<int, 3>{0, 0, 0};
+    QCOMPARE(window.world().walls.variableWallCount(), 2);
+    QCOMPARE(window.world().walls.selectors, expected);
+    QCOMPARE(control<QTimer>(window, "Timer1")->isActive(), swapping);
+    QCOMPARE(control<QTimer>(window, "Timer2")->isActive(), swapping);
+    QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
+    if (!swapping)
+        return;
+    // Both walls are drawn at their first variant: two swaps of each bring back the same picture.
+    const QImage shown = window.scene().picture();
+    window.variableWallTimerTick(1);
+    window.variableWallTimerTick(2);
+    QVERIFY(window.scene().picture() != shown);
+    window.variableWallTimerTick(1);
+    window.variableWallTimerTick(2);
+    QCOMPARE(window.scene().picture(), shown);
 }
 
 void TestWorkWindow::hints_data()
