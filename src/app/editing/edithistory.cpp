@@ -15,7 +15,8 @@ qsizetype bytesOf(const QStringList &lines)
 EditorSnapshot withoutLines(const EditorSnapshot &state)
 {
     EditorSnapshot rest = state;
-    rest.lines.clear();
+    // Not clear(): a shared list would leave an empty one as large as the text.
+    rest.lines = QStringList();
     return rest;
 }
 
