@@ -6,7 +6,7 @@ set -euo pipefail
 # targets, clang-format for the style check, dpkg-dev and file for the Debian package,
 # poppler-utils to read back the PDFs that the tests print.
 packages=(g++ cmake make ccache qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick)
+          qt6-translations-l10n fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick)
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev clang-format dpkg-dev file poppler-utils)
 fi

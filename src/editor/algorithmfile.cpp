@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 QString shownName(const QString &fileName)
@@ -32,6 +34,13 @@ QString cannotCreateFileMessage(const QString &fileName, const QString &reason)
 QString cannotOpenFileMessage(const QString &fileName, const QString &reason)
 {
     return withReason(QStringLiteral("Не удалось открыть файл ") + shownName(fileName), reason);
+}
+
+QString writtenAsUtf8Message(const QString &fileName)
+{
+    return QStringLiteral("Файл ") + shownName(fileName)
+        + QStringLiteral(" записан в кодировке UTF-8: в алгоритме есть знаки, которых нет в кодировке "
+                         "Windows-1251. Программы, читающие только Windows-1251, покажут их неверно.");
 }
 
 QString cannotWriteFileMessage(const QString &fileName, const QString &reason)
@@ -70,6 +79,12 @@ QByteArray algorithmFileBytes(const QStringList &lines)
         text += QStringLiteral("\r\n");
     }
     return encodeText(text);
+}
+
+bool isWrittenAsUtf8(const QStringList &lines)
+{
+    return std::any_of(lines.cbegin(), lines.cend(),
+                       [](const QString &line) { return firstOutsideWindows1251(line) >= 0; });
 }
 
 AlgorithmFileResult readAlgorithmFile(const QString &fileName)

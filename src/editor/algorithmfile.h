@@ -30,11 +30,15 @@ QString cannotCreateFileMessage(const QString &fileName, const QString &reason =
 QString cannotOpenFileMessage(const QString &fileName, const QString &reason = {});
 QString cannotWriteFileMessage(const QString &fileName, const QString &reason = {});
 QString fileTooLargeMessage(const QString &fileName);
+// Said after a save whose text holds characters that Windows-1251 has no code for.
+QString writtenAsUtf8Message(const QString &fileName);
 
 // The lines held by a file's bytes: the text ends at a NUL byte, and a break at the
 // very end adds no line.
 QStringList algorithmLinesFromBytes(const QByteArray &bytes);
 QByteArray algorithmFileBytes(const QStringList &lines);
+// Whether the file of these lines is UTF-8, because some character has no Windows-1251 code.
+bool isWrittenAsUtf8(const QStringList &lines);
 
 // Only a regular file is read (never a pipe or a device), and at most maxAlgorithmFileSize.
 AlgorithmFileResult readAlgorithmFile(const QString &fileName);

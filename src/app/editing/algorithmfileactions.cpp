@@ -22,6 +22,9 @@ bool AlgorithmFileActions::save(QWidget *parent, const QStringList &lines)
         showFileError(parent, error);
         return false;
     }
+    // Nothing is lost, but the pupil should know that the file is not Windows-1251.
+    if (isWrittenAsUtf8(lines))
+        showEditorMessage(parent, writtenAsUtf8Message(fileName));
     return true;
 }
 

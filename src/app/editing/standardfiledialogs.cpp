@@ -1,7 +1,6 @@
 #include "app/editing/standardfiledialogs.h"
 
 #include "app/editing/editormessage.h"
-#include "app/editing/filedialoglabels.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,7 +36,6 @@ void StandardFileDialogs::prepareSaveDialog(QFileDialog &dialog, const QString &
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     // The question before replacing a file is asked in Russian once the dialog is closed.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    setRussianLabels(dialog, QStringLiteral("Сохранить"));
     dialog.selectFile(fileName);
 }
 
@@ -48,7 +46,6 @@ void StandardFileDialogs::prepareOpenDialog(QFileDialog &dialog) const
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("текстовые (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    setRussianLabels(dialog, QStringLiteral("Открыть"));
     if (!m_lastOpened.isEmpty())
         dialog.selectFile(m_lastOpened);
 }

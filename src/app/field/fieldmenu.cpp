@@ -1,7 +1,6 @@
 #include "app/field/fieldmenu.h"
 
 #include "app/editing/editormessage.h"
-#include "app/editing/filedialoglabels.h"
 #include "app/work/workwindow.h"
 
 #include <QDir>
@@ -38,7 +37,6 @@ void FieldMenu::prepareSaveDialog(QFileDialog &dialog, const QString &fileName)
     dialog.setDefaultSuffix(QStringLiteral("png"));
     // The question before replacing a file is asked in Russian once the dialog is closed.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    setRussianLabels(dialog, QStringLiteral("Сохранить"));
     dialog.selectFile(fileName);
 }
 

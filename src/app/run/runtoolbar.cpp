@@ -49,6 +49,8 @@ QToolButton *RunToolBar::addButton(const QString &name, int picture, const QStri
     button->setIcon(Pictures::runButtonIcon(picture));
     button->setAutoRaise(true);
     button->setFixedSize(27, 25);
+    // As any tool bar button: a click or a disabled neighbour leaves no focus frame on it.
+    button->setFocusPolicy(Qt::NoFocus);
     Hint::apply(button, hint);
     addWidget(button);
     return button;

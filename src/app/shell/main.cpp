@@ -1,4 +1,5 @@
 #include "app/shell/desktopprogram.h"
+#include "app/shell/qttranslation.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
 
@@ -39,6 +40,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
+    // Without the catalogue Qt's dialogs keep their English texts; nothing else depends on it.
+    installQtTranslation();
 
     DesktopProgram program;
     program.title().show();

@@ -1,7 +1,5 @@
 #include "app/work/taskfolderdialog.h"
 
-#include "app/editing/filedialoglabels.h"
-
 #include <QDir>
 #include <QFileDialog>
 
@@ -19,7 +17,6 @@ void prepareTaskFolderDialog(QFileDialog &dialog)
     // In place of the dialog's own English "Directories".
     dialog.setNameFilter(QStringLiteral("папки (*)"));
     dialog.setDirectory(QDir::currentPath());
-    setRussianLabels(dialog, QStringLiteral("Выбрать"));
 }
 
 QString chooseTaskFolder(QWidget *parent)

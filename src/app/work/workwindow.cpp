@@ -152,6 +152,10 @@ void WorkWindow::buildClientArea(QWidget *client)
     m_algorithmList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_algorithmList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_algorithmList->setModel(m_algorithm);
+    Hint::apply(m_algorithmList,
+                QStringLiteral("Алгоритм редактируется добавлением и удалением команд и управляющих структур "
+                               "целиком | Щелкните правой кнопкой на нужной строке алгоритма для вызова "
+                               "контекстного меню его редактирования"));
     m_halfVisibleLines = ::halfVisibleLines(m_algorithmList->height());
     connectAlgorithmList();
     connect(m_algorithmList, &AlgorithmListView::rowSelectedByPupil, this, &WorkWindow::algorithmRowSelected);
@@ -177,6 +181,8 @@ void WorkWindow::buildClientArea(QWidget *client)
     m_fieldPanel = new FieldPanel(client);
     m_fieldPanel->setLayoutUnit(m_layoutUnit);
     m_fieldPanel->move(layout.fieldFrame.topLeft());
+    // The window may shrink only as far as the whole field stays in sight.
+    client->setMinimumSize(m_fieldPanel->geometry().right() + 1, m_fieldPanel->geometry().bottom() + 1);
     m_fieldPanel->PaintImage->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_fieldPanel->PaintImage, &QWidget::customContextMenuRequested, this,
             &WorkWindow::fieldMenuRequested);

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 class TestUndoRedo : public QObject
 {
     Q_OBJECT
@@ -21,6 +23,10 @@ private slots:
     void onlyWhileEditing();
     void manySteps();
     void historyLimit();
+    void exactStates_data();
+    void exactStates();
+    void boundedMemory_data();
+    void boundedMemory();
     void selectionAloneIsNoStep();
 
 private:
@@ -293,6 +299,118 @@ void TestUndoRedo::historyLimit()
     QCOMPARE(history.redoCount(), 0);
     QVERIFY(!history.redo());
     QVERIFY(EditHistory().maxSteps() >= 1000);
+}
+
+void TestUndoRedo::exactStates_data()
+{
+    // Each row: the texts one after another; a state given twice in a row is a change
+    // made outside the history (the next step starts from a text the last did not leave).
+    QTest::addColumn<QList<QStringList>>("texts");
+    const QStringList base{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("insert") << QList<QStringList>{base,
+                                                  {u"a"_s, u"x"_s, u"b"_s, u"c"_s, u"d"_s},
+                                                  {u"y"_s, u"a"_s, u"x"_s, u"b"_s, u"c"_s, u"d"_s, u"z"_s}};
+    QTest::newRow("delete") << QList<QStringList>{base, {u"a"_s, u"d"_s}, {u"d"_s}, {}};
+    QTest::newRow("replace") << QList<QStringList>{
+        base, {u"a"_s, u"B"_s, u"c"_s, u"d"_s}, {u"a"_s, u"B"_s, u"C"_s, u"D"_s}};
+    QTest::newRow("whole text") << QList<QStringList>{base, {u"p"_s, u"q"_s}, base};
+    QTest::newRow("repeated lines") << QList<QStringList>{
+        {u"a"_s, u"a"_s, u"a"_s}, {u"a"_s, u"a"_s, u"a"_s, u"a"_s}, {u"a"_s}, {u"a"_s, u"b"_s, u"a"_s}};
+    QTest::newRow("changed outside") << QList<QStringList>{
+        base, {u"a"_s, u"b"_s}, {u"a"_s, u"b"_s}, {u"k"_s, u"a"_s, u"b"_s}, {u"k"_s}};
+}
+
+void TestUndoRedo::exactStates()
+{
+    QFETCH(QList<QStringList>, texts);
+    EditHistory history;
+    auto snapshot = [](const QStringList &lines, int row) {
+        EditorSnapshot state;
+        state.lines = lines;
+        state.currentRow = row;
+        state.statistics = {QString::number(row)};
+        state.debuggingEnabled = row % 2;
+        return state;
+    };
+    QList<std::pair<EditorSnapshot, EditorSnapshot>> steps;
+    QStringList previous = texts.first();
+    for (int i = 1; i < texts.size(); ++i) {
+        if (texts.at(i) == texts.at(i - 1) && i + 1 < texts.size()) {
+            // The text was changed outside: the next step begins from it.
+            previous = texts.at(i);
+            continue;
+        }
+        steps.append({snapshot(previous, 2 * i), snapshot(texts.at(i), 2 * i + 1)});
+        previous = texts.at(i);
+    }
+    for (const auto &[before, after] : steps)
+        history.record(before, after);
+    for (qsizetype i = steps.size() - 1; i >= 0; --i)
+        QCOMPARE(*history.undo(), steps.at(i).first);
+    QVERIFY(!history.undo());
+    for (const auto &[before, after] : steps)
+        QCOMPARE(*history.redo(), after);
+    QVERIFY(!history.redo());
+    // Back and forth once more, from the middle.
+    const qsizetype middle = steps.size() / 2;
+    for (qsizetype i = steps.size() - 1; i >= middle; --i)
+        QCOMPARE(*history.undo(), steps.at(i).first);
+    QCOMPARE(*history.redo(), steps.at(middle).second);
+}
+
+void TestUndoRedo::boundedMemory_data()
+{
+    QTest::addColumn<int>("edits");
+    QTest::addColumn<bool>("wholeText");
+    // The byte limit in texts' worth of bytes; 0 for the default limit.
+    QTest::addColumn<double>("limitInTexts");
+    QTest::addColumn<int>("expectedSteps");
+    QTest::newRow("one line per edit") << 100 << false << 0.0 << 100;
+    // Each step holds two whole texts; the byte limit leaves room for two steps.
+    QTest::newRow("whole text per edit") << 20 << true << 5.0 << 2;
+    QTest::newRow("limit below one step") << 5 << true << 0.001 << 1;
+}
+
+void TestUndoRedo::boundedMemory()
+{
+    QFETCH(int, edits);
+    QFETCH(bool, wholeText);
+    QFETCH(double, limitInTexts);
+    QFETCH(int, expectedSteps);
+    // About a megabyte of text in short lines.
+    QStringList lines;
+    for (int i = 0; i < 20000; ++i)
+        lines.append(u"   ШАГ %1 ......................"_s.arg(i));
+    qsizetype textBytes = lines.size() * qsizetype(sizeof(QString));
+    for (const QString &line : lines)
+        textBytes += line.size() * 2;
+    const qsizetype maxBytes =
+        limitInTexts > 0 ? qsizetype(limitInTexts * double(textBytes)) : EditHistory::defaultMaxBytes;
+    EditHistory history(EditHistory::defaultMaxSteps, maxBytes);
+    QList<QStringList> texts{lines};
+    for (int i = 0; i < edits; ++i) {
+        EditorSnapshot before;
+        before.lines = lines;
+        if (wholeText) {
+            for (QString &line : lines)
+                line = i % 2 ? line.toUpper() : line.toLower();
+        } else {
+            lines[(i * 7919) % lines.size()] += u"!"_s;
+        }
+        EditorSnapshot after;
+        after.lines = lines;
+        history.record(before, after);
+        texts.append(lines);
+    }
+    QCOMPARE(history.undoCount(), expectedSteps);
+    if (wholeText)
+        QVERIFY(history.undoCount() == 1 || history.byteSize() <= maxBytes);
+    else
+        QVERIFY2(history.byteSize() < textBytes / 10, qPrintable(QString::number(history.byteSize())));
+    // What is kept still goes back exactly, newest first.
+    for (int i = 0; i < expectedSteps; ++i)
+        QCOMPARE(history.undo()->lines, texts.at(texts.size() - 2 - i));
+    QVERIFY(!history.undo());
 }
 
 void TestUndoRedo::selectionAloneIsNoStep()

@@ -1,4 +1,5 @@
 #include "app/shell/desktopprogram.h"
+#include "app/shell/qttranslation.h"
 #include "app/shell/registrationwindow.h"
 #include "app/shell/titlewindow.h"
 #include "app/work/workmenubar.h"
@@ -7,11 +8,16 @@
 #include "app/guihelpers.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+
+#include <memory>
 
 // The road from the title window through the registration to the work window and back,
 // through the program's own wiring.
@@ -22,6 +28,8 @@ class TestStartUp : public QObject
 private slots:
     void startRegisterWorkClose_data();
     void startRegisterWorkClose();
+    void qtDialogsInRussian_data();
+    void qtDialogsInRussian();
 };
 
 void TestStartUp::startRegisterWorkClose_data()
@@ -95,4 +103,33 @@ void TestStartUp::startRegisterWorkClose()
 }
 
 QTEST_MAIN(TestStartUp)
+void TestStartUp::qtDialogsInRussian_data()
+{
+    QTest::addColumn<bool>("catalogueThere");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("Qt's catalogue") << true << "&Имя файла:"
+                                    << "Отмена";
+    // The program still starts, with Qt's texts as they are.
+    QTest::newRow("no catalogue") << false << "File &name:"
+                                  << "Cancel";
+}
+
+void TestStartUp::qtDialogsInRussian()
+{
+    QFETCH(bool, catalogueThere);
+    QFETCH(QString, fileName);
+    QFETCH(QString, cancel);
+    QTemporaryDir empty;
+    std::unique_ptr<QTranslator> translator(installQtTranslation(catalogueThere ? QString() : empty.path()));
+    QCOMPARE(translator != nullptr, catalogueThere);
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QCOMPARE(dialog.labelText(QFileDialog::FileName), fileName);
+    QCOMPARE(dialog.labelText(QFileDialog::Reject), cancel);
+    DesktopProgram program(10);
+    program.title().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program.title()));
+}
+
 #include "tst_startup.moc"

@@ -40,6 +40,12 @@ private slots:
     void layoutAtTen();
     void statisticsRowsFit_data();
     void statisticsRowsFit();
+    void statementRows_data();
+    void statementRows();
+    void noFocusFrames_data();
+    void noFocusFrames();
+    void minimumSizeShowsField_data();
+    void minimumSizeShowsField();
     void stageTable_data();
     void stageTable();
     void resetWork();
@@ -215,6 +221,100 @@ void TestWorkWindow::layoutAtTen()
         QVERIFY(!timer->isActive());
     QCOMPARE(window.delays(), (DelaySettings{100, 100, 500}));
     QCOMPARE(window.world().fieldSize, qint16(12));
+}
+
+void TestWorkWindow::statementRows_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("two lines") << QStringList{"Разработайте алгоритм.", "Исходное положение: точка А."};
+    QTest::newRow("five lines") << QStringList{"один", "два", "три", "четыре", "пять"};
+    QTest::newRow("a long line") << QStringList{
+        "Разработайте алгоритм для рисования буквы \"Т\" так, чтобы Шагайка прошёл по "
+        "каждой клетке поля ровно один раз и вернулся в исходную точку А без прыжков",
+        "второй", "третий"};
+}
+
+void TestWorkWindow::statementRows()
+{
+    QFETCH(QStringList, lines);
+    TaskStatementPanel panel;
+    panel.setStatement(lines);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QListWidget *list = panel.lstTsk;
+    const int rowHeight = list->visualItemRect(list->item(0)).height();
+    const int viewportHeight = list->viewport()->height();
+    // The rows fill the list to the pixel, or nearly, and each holds one line of text.
+    QVERIFY(rowHeight < 2 * list->fontMetrics().height());
+    QCOMPARE(viewportHeight / rowHeight, 2);
+    QVERIFY(viewportHeight % rowHeight < 2);
+    for (int row = 0; row < list->count(); ++row) {
+        QCOMPARE(list->visualItemRect(list->item(row)).height(), rowHeight);
+        QCOMPARE(list->item(row)->text(), lines.at(row));
+    }
+    // Scrolled anywhere, the top row is whole.
+    QScrollBar *bar = list->verticalScrollBar();
+    for (int value = bar->minimum(); value <= bar->maximum(); ++value) {
+        bar->setValue(value);
+        const QModelIndex top = list->indexAt(QPoint(1, 1));
+        QVERIFY(top.isValid());
+        QCOMPARE(list->visualRect(top).top(), 0);
+    }
+    bar->setValue(bar->maximum());
+    QCOMPARE(list->indexAt(QPoint(1, viewportHeight - 2)).row(), lines.size() - 1);
+}
+
+void TestWorkWindow::noFocusFrames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("statement") << "lstTsk";
+    QTest::newRow("slow") << "FixToolButtonDo";
+    QTest::newRow("middle") << "FixToolButtonQuick";
+    QTest::newRow("fastest") << "FixToolButtonResult";
+    QTest::newRow("stop") << "FixToolButtonStop";
+}
+
+void TestWorkWindow::noFocusFrames()
+{
+    QFETCH(QString, name);
+    WorkWindow window(10);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *widget = window.findChild<QWidget *>(name);
+    QVERIFY(widget);
+    widget->setEnabled(true);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(!widget->hasFocus());
+    // A control disabled while it has the focus, as on a size change or a run, passes the
+    // focus on, never to this one.
+    auto *list = control<QListView>(window, "lstCom");
+    list->setEnabled(true);
+    list->setFocus();
+    list->setEnabled(false);
+    QVERIFY(!widget->hasFocus());
+    QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+}
+
+void TestWorkWindow::minimumSizeShowsField_data()
+{
+    QTest::addColumn<int>("layoutUnit");
+    QTest::newRow("1024 × 768") << 10;
+    QTest::newRow("1280 × 1024") << 13;
+}
+
+void TestWorkWindow::minimumSizeShowsField()
+{
+    QFETCH(int, layoutUnit);
+    WorkWindow window(layoutUnit);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(200, 150);
+    QTRY_VERIFY(window.width() > 200);
+    auto *field = control(window, "pnl1");
+    const QRect fieldInWindow(field->mapTo(&window, QPoint(0, 0)), field->size());
+    QVERIFY(window.rect().contains(fieldInWindow));
+    QVERIFY(fieldInWindow.bottom() < control<QStatusBar>(window, "StatusBar1")->y());
 }
 
 void TestWorkWindow::stageTable_data()
@@ -801,6 +901,11 @@ void TestWorkWindow::hints_data()
     QTest::newRow("statistics") << "ListStatist"
                                 << "Статистика "
                                 << " Подсчет числа команд и управляющих структур в вашем алгоритме";
+    QTest::newRow("algorithm") << "lstCom"
+                               << "Алгоритм редактируется добавлением и удалением команд и управляющих "
+                                  "структур целиком "
+                               << " Щелкните правой кнопкой на нужной строке алгоритма для вызова "
+                                  "контекстного меню его редактирования";
 }
 
 void TestWorkWindow::hints()
