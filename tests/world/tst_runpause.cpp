@@ -46,9 +46,8 @@ public:
     }
 };
 
-const QStringList walkProcedure{"ПРОЦЕДУРА идти", "    ЕСЛИ впереди стена", "       ТО",
-                                "       ИНАЧЕ",   "           ШАГ",         "           ДЕЛАЙ идти",
-                                "    ВСЁ",        "КОНЕЦ ПРОЦЕДУРЫ"};
+const QStringList walkProcedure{"ПРОЦЕДУРА идти", "    ЕСЛИ впереди стена", "       ТО", "       ИНАЧЕ",
+                                "           ШАГ", "           ДЕЛАЙ идти",  "    ВСЁ",   "КОНЕЦ ПРОЦЕДУРЫ"};
 
 const QStringList ifWallElse{"    ЕСЛИ впереди стена", "       ТО",      "           ПОВОРОТ",
                              "       ИНАЧЕ",           "           ШАГ", "    ВСЁ"};
@@ -70,10 +69,12 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         const QStringList body{"    ШАГ", "    ПОВОРОТ", "    ШАГ"};
-        QTest::newRow("during a turn, slow") << algorithm(body) << int(RunSpeed::Slow) << 5 << "6 at 6,5,90 calls ";
+        QTest::newRow("during a turn, slow")
+            << algorithm(body) << int(RunSpeed::Slow) << 5 << "6 at 6,5,90 calls ";
         QTest::newRow("during a turn, fastest")
             << algorithm(body) << int(RunSpeed::Fastest) << 5 << "6 at 6,5,90 calls ";
-        QTest::newRow("during a step") << algorithm(body) << int(RunSpeed::Middle) << 4 << "5 at 6,5,0 calls ";
+        QTest::newRow("during a step")
+            << algorithm(body) << int(RunSpeed::Middle) << 4 << "5 at 6,5,0 calls ";
         QTest::newRow("on a call: inside the procedure")
             << algorithm({"    ДЕЛАЙ п", "    ШАГ"}, {"ПРОЦЕДУРА п", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"})
             << int(RunSpeed::Fastest) << 4 << "7 at 5,5,0 calls 4";
@@ -113,12 +114,10 @@ private slots:
 
         const QStringList header{"0 at 10,0,0 calls ", "1 at 10,0,0 calls ", "2 at 10,0,0 calls ",
                                  "3 at 10,0,0 calls "};
-        QTest::newRow("branch, no wall: the else part")
-            << algorithm(ifWallElse) << StartPosition{10, 0, 0}
-            << header
+        QTest::newRow("branch, no wall: the else part") << algorithm(ifWallElse) << StartPosition{10, 0, 0}
+                                                        << header
                 + QStringList{"4 at 10,0,0 calls ", "7 at 10,0,0 calls ", "8 at 10,0,0 calls ",
-                              "9 at 11,0,0 calls "}
-            << "complete";
+                              "9 at 11,0,0 calls "} << "complete";
         QTest::newRow("branch, wall: the then part")
             << algorithm(ifWallElse) << StartPosition{10, 0, 90}
             << QStringList{"0 at 10,0,90 calls ", "1 at 10,0,90 calls ", "2 at 10,0,90 calls ",
@@ -126,7 +125,8 @@ private slots:
                            "6 at 10,0,90 calls ", "9 at 10,0,180 calls "}
             << "complete";
         QTest::newRow("loop: head, НЦ, body and КЦ each time, the head once more")
-            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ"}) << StartPosition{10, 0, 0}
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ"})
+            << StartPosition{10, 0, 0}
             << header
                 + QStringList{"4 at 10,0,0 calls ", "5 at 10,0,0 calls ", "6 at 10,0,0 calls ",
                               "7 at 11,0,0 calls ", "4 at 11,0,0 calls "}
@@ -141,9 +141,9 @@ private slots:
         QTest::newRow("recursive call: the chain grows and unwinds")
             << algorithm({"    ДЕЛАЙ идти"}, walkProcedure) << StartPosition{10, 0, 0}
             << header
-                + QStringList{"4 at 10,0,0 calls ",     "6 at 10,0,0 calls 4",     "7 at 10,0,0 calls 4",
-                              "9 at 10,0,0 calls 4",    "10 at 10,0,0 calls 4",    "11 at 11,0,0 calls 4",
-                              "6 at 11,0,0 calls 4 11", "7 at 11,0,0 calls 4 11",  "8 at 11,0,0 calls 4 11",
+                + QStringList{"4 at 10,0,0 calls ",      "6 at 10,0,0 calls 4",     "7 at 10,0,0 calls 4",
+                              "9 at 10,0,0 calls 4",     "10 at 10,0,0 calls 4",    "11 at 11,0,0 calls 4",
+                              "6 at 11,0,0 calls 4 11",  "7 at 11,0,0 calls 4 11",  "8 at 11,0,0 calls 4 11",
                               "12 at 11,0,0 calls 4 11", "13 at 11,0,0 calls 4 11", "12 at 11,0,0 calls 4",
                               "13 at 11,0,0 calls 4"}
             << "complete";
@@ -208,18 +208,15 @@ private slots:
         QTest::newRow("inside a procedure called three times, slow")
             << threeCalls << StartPosition{10, 0, 0} << QList<int>{9} << int(RunSpeed::Slow) << threeStops;
         QTest::newRow("loop head: once per test, not twice per highlight")
-            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ"}) << StartPosition{9, 0, 0}
-            << QList<int>{4}
-            << int(RunSpeed::Fastest)
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ"})
+            << StartPosition{9, 0, 0} << QList<int>{4} << int(RunSpeed::Fastest)
             << QStringList{"4 at 9,0,0 calls ", "4 at 10,0,0 calls ", "4 at 11,0,0 calls "};
         QTest::newRow("a line never run and lines out of range: no pause")
-            << algorithm({"    ШАГ"}, {"ПРОЦЕДУРА п", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"}) << StartPosition{9, 0, 0}
-            << QList<int>{7, -1, 99}
-            << int(RunSpeed::Fastest) << QStringList{};
-        QTest::newRow("two breakpoints") << algorithm({"    ШАГ", "    ПОВОРОТ"}) << StartPosition{9, 0, 0}
-                                         << QList<int>{5, 4}
-                                         << int(RunSpeed::Middle)
-                                         << QStringList{"4 at 9,0,0 calls ", "5 at 10,0,0 calls "};
+            << algorithm({"    ШАГ"}, {"ПРОЦЕДУРА п", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"})
+            << StartPosition{9, 0, 0} << QList<int>{7, -1, 99} << int(RunSpeed::Fastest) << QStringList{};
+        QTest::newRow("two breakpoints")
+            << algorithm({"    ШАГ", "    ПОВОРОТ"}) << StartPosition{9, 0, 0} << QList<int>{5, 4}
+            << int(RunSpeed::Middle) << QStringList{"4 at 9,0,0 calls ", "5 at 10,0,0 calls "};
     }
 
     void breakpoints()
@@ -283,9 +280,11 @@ private slots:
         QTest::newRow("one call") << 1 << QStringList{outer};
         QTest::newRow("twenty calls: all shown") << 20 << QStringList{outer} + QStringList(19, inner);
         QTest::newRow("twenty-one calls: one left out")
-            << 21 << QStringList{outer} + QStringList(9, inner) + QStringList{"… ещё 1 …"} + QStringList(10, inner);
-        QTest::newRow("a thousand calls")
-            << 1000 << QStringList{outer} + QStringList(9, inner) + QStringList{"… ещё 980 …"} + QStringList(10, inner);
+            << 21
+            << QStringList{outer} + QStringList(9, inner) + QStringList{"… ещё 1 …"} + QStringList(10, inner);
+        QTest::newRow("a thousand calls") << 1000
+                                          << QStringList{outer} + QStringList(9, inner)
+                + QStringList{"… ещё 980 …"} + QStringList(10, inner);
     }
 
     void callChainRows()
@@ -293,7 +292,8 @@ private slots:
         QFETCH(int, depth);
         QFETCH(QStringList, expected);
 
-        const QStringList lines = algorithm({"    ДЕЛАЙ п"}, {"ПРОЦЕДУРА п", "    ДЕЛАЙ п", "КОНЕЦ ПРОЦЕДУРЫ"});
+        const QStringList lines =
+            algorithm({"    ДЕЛАЙ п"}, {"ПРОЦЕДУРА п", "    ДЕЛАЙ п", "КОНЕЦ ПРОЦЕДУРЫ"});
         World world;
         Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Fastest));
         interpreter.setBreakpoints({7});
@@ -313,7 +313,10 @@ private slots:
         QCOMPARE(driver.pauseCount(), depth);
         QCOMPARE(texts, expected);
         for (int i = 0; i < texts.size(); ++i)
-            QCOMPARE(rows[i], texts[i] == expected.first() && i == 0 ? 4 : texts[i].startsWith(u'…') ? -1 : 7);
+            QCOMPARE(rows[i],
+                     texts[i] == expected.first() && i == 0 ? 4
+                         : texts[i].startsWith(u'…')        ? -1
+                                                            : 7);
     }
 };
 
