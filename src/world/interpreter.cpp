@@ -15,8 +15,10 @@ Interpreter::Interpreter(const QStringList &lines, World &world, const DelaySett
     , m_canvas(canvas)
     , m_observer(observer)
     , m_callDepthLimit(std::max(1, callDepthLimit))
+    , m_pauseWatch(*this)
 {
     m_stack.reserve(64);
+    updateHooks();
 }
 
 RunYield Interpreter::resume()
@@ -39,6 +41,7 @@ RunYield Interpreter::resume()
         case Routine::Call: flow = callProcedure(frame); break;
         case Routine::Command: flow = playCommand(); break;
         case Routine::Abort: flow = abortRun(frame); break;
+        case Routine::Pause: flow = leavePause(frame); break;
         }
         if (flow == Flow::Yield)
             return m_yield;
@@ -55,7 +58,7 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
         switch (step) {
         case Start:
             redrawField();
-            highlight(m_lines.count() > 0 ? 0 : -1);
+            showRunRow(m_lines.count() > 0 ? 0 : -1);
             refreshFieldView();
             if (m_observer)
                 m_observer->workItemEnabledChanged(false);
@@ -79,7 +82,7 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
                 continue;
             }
             redrawField();
-            highlight(m_lines.count() > 0 ? 0 : -1);
+            showRunRow(m_lines.count() > 0 ? 0 : -1);
             setArrangement(m_arrangementNumber);
             refreshFieldView();
             step = PassDone;
@@ -91,7 +94,7 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
             step = NextArrangement;
             continue;
         case Finish:
-            highlight(m_lastPassEnd < m_lines.count() ? m_lastPassEnd : -1);
+            showRunRow(m_lastPassEnd < m_lines.count() ? m_lastPassEnd : -1);
             return finishRun(RunEnd::Complete);
         }
     }
@@ -174,6 +177,9 @@ Interpreter::Flow Interpreter::executeLine(Frame &frame)
         }
         step = Delay;
         push(Routine::Command, {}, frame.index);
+        // A command moves the executor at once: a pause on its line comes before that.
+        if (m_pausePending) [[unlikely]]
+            return pause(-1);
         return Flow::Continue;
     case StatementDone: frame.index = m_returnIndex; [[fallthrough]];
     case Delay:
@@ -468,8 +474,121 @@ void Interpreter::highlight(int row)
 {
     m_currentRow = row;
     ++m_passHighlights;
+    if (m_highlightObserver)
+        m_highlightObserver->lineHighlighted(row);
+}
+
+void Interpreter::showRunRow(int row)
+{
+    m_currentRow = row;
+    ++m_passHighlights;
+    m_lastPauseRow = -1;
     if (m_observer)
         m_observer->lineHighlighted(row);
+}
+
+// The pause itself waits for the next place where the run can hand control back: the
+// wait after the highlight, or the start of a command.
+void Interpreter::notePauseRow(int row)
+{
+    if (row == m_lastPauseRow)
+        return;
+    m_lastPauseRow = row;
+    if (m_stepping || (row >= 0 && size_t(row) < m_breakpoints.size() && m_breakpoints[size_t(row)])) {
+        m_pausePending = true;
+        updateHooks();
+    }
+}
+
+// While pausing is armed, highlights reach the observer through the watch; while a pause
+// is due, so do waits. Otherwise they go to the observer straight, as in a run that never
+// pauses.
+void Interpreter::updateHooks()
+{
+    m_highlightObserver = m_pauseArmed ? &m_pauseWatch : m_observer;
+    m_waitObserver = m_pausePending ? &m_pauseWatch : m_observer;
+}
+
+void Interpreter::PauseWatch::lineHighlighted(int row)
+{
+    if (m_interpreter.m_observer)
+        m_interpreter.m_observer->lineHighlighted(row);
+    m_interpreter.notePauseRow(row);
+}
+
+void Interpreter::PauseWatch::waitStarted(int milliseconds)
+{
+    if (m_interpreter.m_observer)
+        m_interpreter.m_observer->waitStarted(milliseconds);
+}
+
+void Interpreter::setBreakpoints(const QList<int> &rows)
+{
+    m_breakpoints.assign(size_t(m_lines.count()), false);
+    m_breakpointCount = 0;
+    for (const int row : rows) {
+        if (row < 0 || row >= m_lines.count() || m_breakpoints[size_t(row)])
+            continue;
+        m_breakpoints[size_t(row)] = true;
+        ++m_breakpointCount;
+    }
+    updatePauseArmed();
+}
+
+void Interpreter::setStepping(bool stepping)
+{
+    m_stepping = stepping;
+    updatePauseArmed();
+}
+
+void Interpreter::updatePauseArmed()
+{
+    const bool armed = m_stepping || m_breakpointCount > 0;
+    // Armed anew (the pause button), the line under way runs to its end first.
+    if (armed && !m_pauseArmed)
+        m_lastPauseRow = m_currentRow;
+    m_pauseArmed = armed;
+    if (!armed)
+        m_pausePending = false;
+    updateHooks();
+}
+
+// Stopped while paused, the line shown is not run; otherwise the wait held back by the
+// pause comes first.
+// Stopped while paused, the line shown is not run; otherwise the wait held back by the
+// pause comes first. The pause's frame keeps that wait in its index (-1: none) and leaves
+// the return index alone.
+Interpreter::Flow Interpreter::leavePause(Frame &frame)
+{
+    if (m_stopRequested)
+        return finishRun(RunEnd::Stopped);
+    const int milliseconds = frame.index;
+    m_stack.pop_back();
+    return milliseconds >= 0 ? wait(milliseconds) : Flow::Continue;
+}
+
+// Every reference to a frame is dead once this returns: its callers hand the yield back at once.
+Interpreter::Flow Interpreter::pause(int heldWait)
+{
+    m_pausePending = false;
+    updateHooks();
+    push(Routine::Pause, {}, heldWait);
+    m_yield = {RunYield::Kind::Paused, 0, RunEnd::Complete};
+    return Flow::Yield;
+}
+
+std::vector<CallSite> Interpreter::callChain() const
+{
+    std::vector<CallSite> chain;
+    for (const Frame &frame : m_stack) {
+        if (frame.routine != Routine::Call)
+            continue;
+        const CallStep step = frame.step.call;
+        if (step == CallStep::Start || step == CallStep::Enter)
+            continue;
+        chain.push_back({frame.head, m_lines.callTarget(frame.head)});
+    }
+    return chain;
 }
 
 void Interpreter::refreshFieldView()
@@ -522,8 +641,12 @@ bool Interpreter::conditionHolds(LineKind kind) const
 // A wait of no time is told but not handed to the driver: it returns at once anyway.
 Interpreter::Flow Interpreter::wait(int milliseconds)
 {
-    if (m_observer)
-        m_observer->waitStarted(milliseconds);
+    if (m_waitObserver) {
+        // A pause comes before the wait and holds it back.
+        if (m_pausePending) [[unlikely]]
+            return pause(milliseconds);
+        m_waitObserver->waitStarted(milliseconds);
+    }
     if (milliseconds <= 0)
         return Flow::Continue;
     m_yield = {RunYield::Kind::Wait, milliseconds, RunEnd::Complete};
@@ -571,6 +694,8 @@ Interpreter::Flow Interpreter::finishRun(RunEnd end)
     }
     m_stack.clear();
     m_callDepth = 0;
+    m_pausePending = false;
+    updateHooks();
     m_finished = true;
     m_yield = {RunYield::Kind::Finished, 0, end};
     if (m_observer) {

@@ -6,6 +6,7 @@
 #include "world/executorcommand.h"
 #include "world/runend.h"
 #include "world/runmessage.h"
+#include "world/runobserver.h"
 #include "world/runyield.h"
 
 #include <QList>
@@ -13,8 +14,14 @@
 
 #include <vector>
 
+// An active procedure call: the line of its ДЕЛАЙ and the head of the procedure it runs.
+struct CallSite
+{
+    int callRow = 0;
+    int procedureRow = 0;
+};
+
 class FieldCanvas;
-class RunObserver;
 struct World;
 
 // Runs an algorithm on the executor's world: one pass from line 0 to "КОН" for every
@@ -26,7 +33,8 @@ struct World;
 // run is finished. The routines of the run (the whole run, a pass, a line, a branch, a
 // loop, a procedure call, a command) are frames on an explicit stack, so nested calls use
 // no native stack: their depth is bounded by callDepthLimit, beyond which the run ends
-// with a message. Everything else is reported, as it happens, to the observer.
+// with a message. Everything else is reported, as it happens, to the observer. A pause
+// (a breakpoint, stepping) is a frame too: resuming takes the run on from there.
 class Interpreter
 {
 public:
@@ -42,8 +50,19 @@ public:
     // not return. After Finished every further call returns Finished again.
     RunYield resume();
 
-    // The stop button: the run ends at the next place where it tests for a stop.
+    // The stop button: the run ends at the next place where it tests for a stop (while
+    // paused, at once).
     void requestStop() { m_stopRequested = true; }
+
+    // The run pauses (resume() returns Paused) when it is about to run a line that has a
+    // breakpoint, and, while stepping, at every next line. A line highlighted twice in a
+    // row (a branch or loop head) is one pause. Neither is looked at when both are unset.
+    void setBreakpoints(const QList<int> &rows);
+    void setStepping(bool stepping);
+    bool isStepping() const { return m_stepping; }
+
+    // The procedure calls under way, the outermost first.
+    std::vector<CallSite> callChain() const;
 
     bool isFinished() const { return m_finished; }
     RunEnd end() const { return m_end; }
@@ -62,7 +81,7 @@ public:
     int callDepthLimit() const { return m_callDepthLimit; }
 
 private:
-    enum class Routine : unsigned char { Run, Pass, Line, Branch, Loop, Call, Command, Abort };
+    enum class Routine : unsigned char { Run, Pass, Line, Branch, Loop, Call, Command, Abort, Pause };
 
     // The steps of each routine: where its frame goes on when the routine is resumed.
     enum class RunStep : unsigned char { Start, NextArrangement, PassDone, MessageClosed, Finish };
@@ -119,6 +138,30 @@ private:
     Flow abortRun(Frame &frame);
 
     void highlight(int row);
+    // Highlights that belong to the run rather than to a line never pause.
+    void showRunRow(int row);
+    // Hears the highlights and waits that may pause, for the interpreter, and passes them
+    // on to its observer. A run that never pauses tests nothing more than its observer.
+    class PauseWatch : public RunObserver
+    {
+    public:
+        explicit PauseWatch(Interpreter &interpreter)
+            : m_interpreter(interpreter)
+        {
+        }
+        void lineHighlighted(int row) override;
+        void waitStarted(int milliseconds) override;
+
+    private:
+        Interpreter &m_interpreter;
+    };
+
+    Q_DECL_COLD_FUNCTION Q_NEVER_INLINE void notePauseRow(int row);
+    // `heldWait`: the wait the pause comes before (-1: none).
+    Q_DECL_COLD_FUNCTION Q_NEVER_INLINE Flow pause(int heldWait);
+    Flow leavePause(Frame &frame);
+    void updatePauseArmed();
+    void updateHooks();
     void refreshFieldView();
     void redrawField();
     void setArrangement(int number);
@@ -143,7 +186,12 @@ private:
     RunObserver *m_observer;
     int m_callDepthLimit;
 
+    PauseWatch m_pauseWatch;
+    RunObserver *m_highlightObserver = nullptr;
+    RunObserver *m_waitObserver = nullptr;
+
     std::vector<Frame> m_stack;
+    std::vector<bool> m_breakpoints;
     ExecutorCommand m_command;
     RunYield m_yield;
     RunMessage m_message;
@@ -155,6 +203,8 @@ private:
     int m_lastPassEnd = 0;
     int m_currentRow = -1;
     int m_callDepth = 0;
+    int m_breakpointCount = 0;
+    int m_lastPauseRow = -1;
     qint64 m_passHighlights = 0;
     qint64 m_passLines = 0;
     bool m_started = false;
@@ -162,5 +212,8 @@ private:
     bool m_stopRequested = false;
     bool m_crashed = false;
     bool m_finished = false;
+    bool m_stepping = false;
+    bool m_pauseArmed = false;
+    bool m_pausePending = false;
     RunEnd m_end = RunEnd::Complete;
 };

@@ -6,6 +6,7 @@ RunEnd VirtualRunDriver::play(Interpreter &interpreter)
 {
     m_elapsed = 0;
     m_messages = 0;
+    m_pauses = 0;
     for (;;) {
         const RunYield yield = interpreter.resume();
         // The run tests for a stop only right after it has let events through, so asking
@@ -16,6 +17,11 @@ RunEnd VirtualRunDriver::play(Interpreter &interpreter)
         case RunYield::Kind::Wait: m_elapsed += yield.milliseconds; break;
         case RunYield::Kind::Message: ++m_messages; break;
         case RunYield::Kind::ProcessEvents: break;
+        case RunYield::Kind::Paused:
+            ++m_pauses;
+            if (m_pauseHandler)
+                m_pauseHandler(interpreter);
+            break;
         case RunYield::Kind::Finished: return yield.end;
         }
     }

@@ -460,12 +460,27 @@ private slots:
         QCOMPARE(blinking, crashBlinking);
     }
 
-    // What the machine hands back to whoever drives it.
+    // What the machine hands back to whoever drives it; a breakpoint's pause comes before
+    // its line's command.
+    void yields_data()
+    {
+        QTest::addColumn<QList<int>>("breakpoints");
+        QTest::addColumn<int>("pauseAt");
+
+        QTest::newRow("no breakpoint") << QList<int>{} << -1;
+        QTest::newRow("breakpoint on the turn") << QList<int>{0} << 0;
+        QTest::newRow("breakpoint on the step") << QList<int>{1} << 4;
+    }
+
     void yields()
     {
+        QFETCH(QList<int>, breakpoints);
+        QFETCH(int, pauseAt);
+
         World world;
         world.start = {11, 0, 0};
         Interpreter interpreter({"ПОВОРОТ", "ШАГ"}, world, DelaySettings::forSpeed(RunSpeed::Slow));
+        interpreter.setBreakpoints(breakpoints);
         QStringList yields;
         for (int guard = 0; guard < 100 && !interpreter.isFinished(); ++guard) {
             const RunYield y = interpreter.resume();
@@ -473,6 +488,7 @@ private slots:
             case RunYield::Kind::Wait: yields << QStringLiteral("wait %1").arg(y.milliseconds); break;
             case RunYield::Kind::Message: yields << "message " + interpreter.message().caption; break;
             case RunYield::Kind::ProcessEvents: yields << "events"; break;
+            case RunYield::Kind::Paused: yields << "paused"; break;
             case RunYield::Kind::Finished: yields << "finished " + RunEventLog::endName(y.end); break;
             }
         }
@@ -483,6 +499,8 @@ private slots:
                  << "wait 500"
                  << "events"
                  << "finished crash";
+        if (pauseAt >= 0)
+            expected.insert(pauseAt, QStringLiteral("paused"));
         QCOMPARE(yields, expected);
         QCOMPARE(interpreter.resume().kind, RunYield::Kind::Finished);
         QCOMPARE(interpreter.end(), RunEnd::Crash);

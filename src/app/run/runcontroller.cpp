@@ -65,6 +65,7 @@ void RunController::advance()
             showHighlight();
             showMessage();
             continue;
+        case RunYield::Kind::Paused: showHighlight(); return;
         case RunYield::Kind::Finished:
             showHighlight();
             m_loop->quit();
