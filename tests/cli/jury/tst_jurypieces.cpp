@@ -100,9 +100,8 @@ void TestJuryPieces::distinctSegmentsKeepEachEdgeOnce_data()
     QTest::addColumn<QList<TraceSegment>>("kept");
 
     QTest::newRow("nothing drawn") << QList<TraceSegment>{} << QList<TraceSegment>{};
-    QTest::newRow("every edge new")
-        << QList<TraceSegment>{segment(0, 0, 1, 0), segment(1, 0, 1, 1)}
-        << QList<TraceSegment>{segment(0, 0, 1, 0), segment(1, 0, 1, 1)};
+    QTest::newRow("every edge new") << QList<TraceSegment>{segment(0, 0, 1, 0), segment(1, 0, 1, 1)}
+                                    << QList<TraceSegment>{segment(0, 0, 1, 0), segment(1, 0, 1, 1)};
     QTest::newRow("a ping-pong keeps its first way")
         << QList<TraceSegment>{segment(0, 0, 1, 0), segment(1, 0, 0, 0), segment(0, 0, 1, 0),
                                segment(1, 0, 0, 0)}
@@ -165,7 +164,8 @@ void TestJuryPieces::verdictCodes()
     QCOMPARE(passCodeWord(judged), word);
     // The file's verdict is its first failing test's, with the test's number.
     QCOMPARE(fileCode(file), correct ? QStringLiteral("OK") : code + QStringLiteral(" 2"));
-    QCOMPARE(verdictText(file), QStringLiteral("%1 — %2").arg(fileCode(file), correct ? QStringLiteral("верно") : word));
+    QCOMPARE(verdictText(file),
+             QStringLiteral("%1 — %2").arg(fileCode(file), correct ? QStringLiteral("верно") : word));
     file.notAlgorithm = QStringLiteral("пустой файл");
     QCOMPARE(fileCode(file), QStringLiteral("CE"));
     file.readError = QStringLiteral("нет файла");
@@ -177,7 +177,8 @@ void TestJuryPieces::timeLimitOption_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("seconds"); // 0: refused
 
-    QTest::newRow("the default") << QStringList{"--jury", "a.txt"} << int(CheckerOptions::defaultTimeLimitSeconds);
+    QTest::newRow("the default") << QStringList{"--jury", "a.txt"}
+                                 << int(CheckerOptions::defaultTimeLimitSeconds);
     QTest::newRow("given") << QStringList{"--jury", "--time-limit", "3", "a.txt"} << 3;
     QTest::newRow("zero") << QStringList{"--jury", "--time-limit=0", "a.txt"} << 0;
     QTest::newRow("not a number") << QStringList{"--jury", "--time-limit", "5s", "a.txt"} << 0;
