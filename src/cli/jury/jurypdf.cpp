@@ -184,7 +184,7 @@ QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
     page.gap();
 
     page.paragraph(QStringLiteral("Вердикты"), textFont(11, true));
-    const QList<qreal> widths{0.05, 0.27, 0.2, 0.1, 0.38};
+    const QList<qreal> widths{0.05, 0.27, 0.19, 0.12, 0.37};
     page.row({QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Вердикт"),
               QStringLiteral("Верных проходов"), QStringLiteral("Первая ошибка")},
              widths, textFont(9, true), true);
