@@ -9,8 +9,13 @@ QString csvRow(const QStringList &fields)
 {
     QStringList quoted;
     quoted.reserve(fields.size());
-    for (const QString &field : fields)
+    // A cell never breaks a line: a spreadsheet's row is one line of the file.
+    for (QString field : fields) {
+        field.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        field.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        field.replace(QLatin1Char('\r'), QLatin1Char(' '));
         quoted.append(csvField(field));
+    }
     return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
 
@@ -38,7 +43,7 @@ QString juryCsv(const JuryReport &report)
                    QStringLiteral("lines"), QStringLiteral("slow_ms"), QStringLiteral("pass"),
                    QStringLiteral("missing"), QStringLiteral("extra"), QStringLiteral("message")});
     for (const JuryFileResult &file : report.files) {
-        if (!file.isRead()) {
+        if (!file.isRead() || !file.isAlgorithm()) {
             csv += csvRow({file.file,
                            file.sha256,
                            verdictName(file),
@@ -53,7 +58,7 @@ QString juryCsv(const JuryReport &report)
                            {},
                            {},
                            {},
-                           file.readError});
+                           file.isRead() ? file.notAlgorithm : file.readError});
             continue;
         }
         for (const JuryPass &pass : file.passes) {

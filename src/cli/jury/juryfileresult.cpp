@@ -2,7 +2,7 @@
 
 bool JuryFileResult::isCorrect() const
 {
-    return isRead() && !passes.isEmpty() && firstFailure() == nullptr;
+    return isRead() && isAlgorithm() && !passes.isEmpty() && firstFailure() == nullptr;
 }
 
 int JuryFileResult::correctPassCount() const
@@ -20,4 +20,15 @@ const JuryPass *JuryFileResult::firstFailure() const
             return &pass;
     }
     return nullptr;
+}
+
+void JuryFileResult::dropTraces()
+{
+    const JuryPass *failure = firstFailure();
+    for (JuryPass &pass : passes) {
+        if (&pass != failure) {
+            pass.trace.clear();
+            pass.trace.squeeze();
+        }
+    }
 }

@@ -11,11 +11,18 @@ struct JuryFileResult
     QString file;
     QString sha256;    // of the file's bytes, as judged
     QString readError; // empty when the file was read
+    // Why the text read is no algorithm at all (no "НАЧ" line); empty when it is one.
+    QString notAlgorithm;
     QList<JuryPass> passes;
 
     bool isRead() const { return readError.isEmpty(); }
+    bool isAlgorithm() const { return notAlgorithm.isEmpty(); }
     bool isCorrect() const;
     int correctPassCount() const;
     // The first pass that is not correct, or null.
     const JuryPass *firstFailure() const;
+    // Keeps what the reports show and drops the rest: the trace of every pass but the first
+    // failing one, whose picture may still be drawn. A file's result then no longer grows
+    // with the time its passes ran.
+    void dropTraces();
 };

@@ -24,6 +24,8 @@ QJsonObject passJson(const JuryPass &pass)
     for (int selector : pass.arrangement)
         arrangement.append(selector);
     return QJsonObject{
+        {QStringLiteral("test"), pass.number},
+        {QStringLiteral("code"), passCode(pass)},
         {QStringLiteral("size"), pass.fieldSize},
         {QStringLiteral("arrangement"), arrangement},
         {QStringLiteral("end"), RunEventLog::endName(pass.end)},
@@ -49,7 +51,8 @@ QJsonObject fileJson(const JuryFileResult &file)
         {QStringLiteral("file"), file.file},
         {QStringLiteral("sha256"), file.sha256},
         {QStringLiteral("verdict"), verdictName(file)},
-        {QStringLiteral("error"), file.readError},
+        {QStringLiteral("code"), fileCode(file)},
+        {QStringLiteral("error"), file.isRead() ? file.notAlgorithm : file.readError},
         {QStringLiteral("passes"), passes},
     };
 }
@@ -68,6 +71,9 @@ QByteArray juryJson(const JuryReport &report)
         files.append(fileJson(file));
     const int unread = report.unreadFileCount();
     const int correct = report.correctFileCount();
+    int notAlgorithm = 0;
+    for (const JuryFileResult &file : report.files)
+        notAlgorithm += file.isRead() && !file.isAlgorithm() ? 1 : 0;
 
     const QJsonObject root{
         {QStringLiteral("task"),
@@ -82,12 +88,14 @@ QByteArray juryJson(const JuryReport &report)
         {QStringLiteral("limits"),
          QJsonObject{{QStringLiteral("highlights_per_pass"), JuryRunner::highlightLimit},
                      {QStringLiteral("call_depth"), JuryRunner::callDepthLimit},
+                     {QStringLiteral("seconds_per_file"), report.timeLimitSeconds},
                      {QStringLiteral("speed"), QStringLiteral("slow")}}},
         {QStringLiteral("files"), files},
         {QStringLiteral("summary"),
          QJsonObject{{QStringLiteral("files"), int(report.files.size())},
                      {QStringLiteral("correct"), correct},
-                     {QStringLiteral("wrong"), int(report.files.size()) - correct - unread},
+                     {QStringLiteral("wrong"), int(report.files.size()) - correct - unread - notAlgorithm},
+                     {QStringLiteral("not_algorithm"), notAlgorithm},
                      {QStringLiteral("unreadable"), unread}}},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

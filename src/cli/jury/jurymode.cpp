@@ -11,13 +11,17 @@
 #include "cli/run/checkertask.h"
 #include "cli/run/picturefile.h"
 #include "cli/run/protectedfiles.h"
+#include "common/textencoding.h"
 #include "editor/algorithmfile.h"
+#include "editor/linekind.h"
 #include "tasks/taskfolder.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
 
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -47,7 +51,34 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference)
+QString encodingName(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1251: return QStringLiteral("Windows-1251");
+    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
+    case TextEncoding::Utf8WithWrongMark: return QStringLiteral("UTF-8 с ошибочной меткой");
+    case TextEncoding::Utf16LittleEndian: return QStringLiteral("UTF-16 LE");
+    case TextEncoding::Utf16BigEndian: break;
+    }
+    return QStringLiteral("UTF-16 BE");
+}
+
+// A text without a "НАЧ" line is not an algorithm: an empty file, a picture, a text in an
+// encoding the reading rule does not guess.
+QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
+{
+    for (const QString &line : lines) {
+        if (lineKind(line) == LineKind::Begin)
+            return {};
+    }
+    if (bytes.isEmpty())
+        return QStringLiteral("пустой файл");
+    return QStringLiteral("нет строки «НАЧ» (текст прочитан в кодировке %1)")
+        .arg(encodingName(detectTextEncoding(bytes)));
+}
+
+JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference,
+                         int timeLimitSeconds)
 {
     JuryFileResult result;
     result.file = file;
@@ -58,8 +89,12 @@ JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QL
         return result;
     }
     result.sha256 = sha256OfBytes(read.bytes);
-    result.passes = runner.runAll(read.lines);
+    result.notAlgorithm = notAlgorithmReason(read.lines, read.bytes);
+    if (!result.isAlgorithm())
+        return result;
+    result.passes = runner.runAll(read.lines, QDeadlineTimer(std::chrono::seconds(timeLimitSeconds)));
     judgePasses(result.passes, runner.task(), reference);
+    result.dropTraces();
     return result;
 }
 
@@ -155,6 +190,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     report.task = read.task;
     report.taskFile = nativePath(taskFolder.taskFilePath());
     report.taskSha256 = sha256OfBytes(read.bytes);
+    report.timeLimitSeconds = options.timeLimitSeconds;
 
     if (!read.task.hasPointB && !options.hasReference()) {
         err << "shagaika-check: в задаче на рисование (без точки Б) вердикт выносится сравнением с эталоном: "
@@ -186,7 +222,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     runParallelJobs(
         count, QThread::idealThreadCount(),
         [&](int index) {
-            results[size_t(index)] = judgeFile(runner, options.files.at(index), referencePasses);
+            results[size_t(index)] =
+                judgeFile(runner, options.files.at(index), referencePasses, options.timeLimitSeconds);
         },
         [&](int finished) {
             if (!showProgress)
@@ -237,12 +274,12 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         out << line << "\n";
     out.flush();
 
-    if (!written || report.unreadFileCount() > 0) {
-        for (const JuryFileResult &file : report.files) {
-            if (!file.isRead())
-                err << "shagaika-check: " << file.readError << "\n";
-        }
-        return CannotJudge;
+    // A pupil's file that cannot be read is that pupil's verdict, not a fault of the run.
+    for (const JuryFileResult &file : report.files) {
+        if (!file.isRead())
+            err << "shagaika-check: " << file.readError << "\n";
     }
+    if (!written)
+        return CannotJudge;
     return report.correctFileCount() == count ? AllCorrect : SomeWrong;
 }

@@ -12,6 +12,7 @@
 // as the jury judges it.
 struct JuryPass
 {
+    int number = 0; // the test's number, from 1, the same in every report
     int fieldSize = 12;
     QList<int> arrangement; // empty without variable walls
     RunEnd end = RunEnd::Complete;
@@ -23,5 +24,6 @@ struct JuryPass
     // Drawing tasks: the reference's edges this pass lacks, and those it has beyond them.
     QList<CellEdge> missing;
     QList<CellEdge> extra;
+    bool isOutOfTime = false; // stopped (or never started) because the file's real time was up
     bool correct = false;
 };

@@ -8,6 +8,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextOption>
+
+#include <cmath>
 
 namespace {
 
@@ -27,6 +30,15 @@ QFont hashFont()
     return font;
 }
 
+// Words wrap at their ends, and a word too long for its column (a file's path) wherever it
+// must, so that nothing is ever cut off.
+QTextOption wrapping()
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
 // Writes down the page from top to bottom and starts a new page when the next piece does
 // not fit.
 class ProtocolWriter
@@ -44,10 +56,10 @@ public:
     {
         m_painter.setFont(font);
         const QRect box(indent, 0, m_width - indent, m_height);
-        const QRect needed = m_painter.boundingRect(box, Qt::TextWordWrap, text);
-        makeRoom(needed.height());
-        m_painter.drawText(QRect(indent, m_y, m_width - indent, needed.height()), Qt::TextWordWrap, text);
-        m_y += needed.height();
+        const int height = int(std::ceil(m_painter.boundingRect(QRectF(box), text, wrapping()).height()));
+        makeRoom(height);
+        m_painter.drawText(QRectF(indent, m_y, m_width - indent, height), text, wrapping());
+        m_y += height;
     }
 
     void gap(qreal lines = 0.5)
@@ -65,9 +77,9 @@ public:
         int x = 0;
         for (qsizetype i = 0; i < cells.size(); ++i) {
             const int w = int(m_width * widths.at(i));
-            const QRect needed = m_painter.boundingRect(QRect(x + pad, 0, w - 2 * pad, m_height),
-                                                        Qt::TextWordWrap, cells.at(i));
-            height = qMax(height, needed.height());
+            const QRectF needed =
+                m_painter.boundingRect(QRectF(x + pad, 0, w - 2 * pad, m_height), cells.at(i), wrapping());
+            height = qMax(height, int(std::ceil(needed.height())));
             boxes.append(QRect(x + pad, 0, w - 2 * pad, 0));
             x += w;
         }
@@ -77,7 +89,7 @@ public:
             QRect box = boxes.at(i);
             box.moveTop(m_y + pad);
             box.setHeight(height - 2 * pad);
-            m_painter.drawText(box, Qt::TextWordWrap, cells.at(i));
+            m_painter.drawText(QRectF(box), cells.at(i), wrapping());
         }
         if (ruled) {
             m_painter.setPen(QPen(Qt::black, 0));
@@ -168,11 +180,11 @@ QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
                                 "подвижных стенок исполнение доходит до конца и ШАГ рисует те же отрезки, "
                                 "что эталон (направление и повторы не важны)."),
         textFont(9));
-    page.paragraph(juryLimitsText(), textFont(9));
+    page.paragraph(juryLimitsText(report.timeLimitSeconds), textFont(9));
     page.gap();
 
     page.paragraph(QStringLiteral("Вердикты"), textFont(11, true));
-    const QList<qreal> widths{0.05, 0.25, 0.13, 0.12, 0.45};
+    const QList<qreal> widths{0.05, 0.27, 0.19, 0.12, 0.37};
     page.row({QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Вердикт"),
               QStringLiteral("Верных проходов"), QStringLiteral("Первая ошибка")},
              widths, textFont(9, true), true);
@@ -180,6 +192,7 @@ QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
         const JuryFileResult &file = report.files.at(i);
         const JuryPass *failure = file.firstFailure();
         const QString reason = !file.isRead() ? file.readError
+            : !file.isAlgorithm()             ? file.notAlgorithm
             : failure                         ? failureText(*failure, pointB)
                                               : QString();
         page.row({QString::number(i + 1), file.file, verdictText(file),
@@ -187,9 +200,7 @@ QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
                  widths, textFont(9), true);
     }
     page.gap();
-    page.paragraph(
-        QStringLiteral("Итого: файлов %1, верно %2.").arg(report.files.size()).arg(report.correctFileCount()),
-        textFont(10));
+    page.paragraph(verdictTotalsText(report.files), textFont(10));
     page.gap();
 
     page.paragraph(QStringLiteral("Контрольные суммы (SHA-256) проверенных файлов"), textFont(11, true));
@@ -205,8 +216,8 @@ QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
         page.paragraph(QStringLiteral("%1 — %2").arg(file.file, verdictText(file)), textFont(12, true));
         page.paragraph(QStringLiteral("SHA-256 %1").arg(file.sha256), hashFont());
         page.gap();
-        if (!file.isRead()) {
-            page.paragraph(file.readError, textFont(10));
+        if (!file.isRead() || !file.isAlgorithm()) {
+            page.paragraph(file.isRead() ? file.notAlgorithm : file.readError, textFont(10));
             continue;
         }
         for (const JuryPass &pass : file.passes) {
@@ -220,8 +231,8 @@ QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
                               + 3 * QFontMetrics(textFont(10), painter.device()).height());
             page.gap();
             page.paragraph(
-                QStringLiteral("Первый неверный проход (%1): %2, конец %3")
-                    .arg(passPlaceText(*failure), outcomeText(*failure), executorText(failure->executor)),
+                QStringLiteral("Первый неверный тест (%1): %2, конец %3")
+                    .arg(testTitle(*failure), outcomeText(*failure), executorText(failure->executor)),
                 textFont(10));
             page.picture(pictures.at(i), 0.75);
         }

@@ -17,6 +17,7 @@ struct JuryReport
     QString referenceSha256;
     QList<JuryPass> referencePasses;
     QList<JuryFileResult> files;
+    int timeLimitSeconds = 0; // real time for all passes of one file
 
     bool hasReference() const { return !referenceFile.isEmpty(); }
     int correctFileCount() const;

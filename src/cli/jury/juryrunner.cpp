@@ -5,7 +5,6 @@
 #include "tasks/tasksetup.h"
 #include "world/arrangementworld.h"
 #include "world/interpreter.h"
-#include "world/virtualrundriver.h"
 
 namespace {
 
@@ -20,6 +19,23 @@ public:
 private:
     QString m_text;
 };
+
+// Plays a pass on the virtual clock, as VirtualRunDriver does, and also stops it, as the
+// stop button would, once the real time is up.
+RunEnd playPass(Interpreter &interpreter, QDeadlineTimer deadline, bool &timedOut)
+{
+    for (;;) {
+        const RunYield yield = interpreter.resume();
+        if (interpreter.passHighlightCount() >= JuryRunner::highlightLimit)
+            interpreter.requestStop();
+        if (!timedOut && deadline.hasExpired()) {
+            timedOut = true;
+            interpreter.requestStop();
+        }
+        if (yield.kind == RunYield::Kind::Finished)
+            return yield.end;
+    }
+}
 
 } // namespace
 
@@ -43,20 +59,22 @@ World JuryRunner::passWorld(int fieldSize, const QList<int> &arrangement) const
     return arrangedWorld(taskWorld(m_task, fieldSize), arrangement);
 }
 
-JuryPass JuryRunner::runPass(const QStringList &lines, int fieldSize, const QList<int> &arrangement) const
+JuryPass JuryRunner::runPass(const QStringList &lines, int fieldSize, const QList<int> &arrangement,
+                             QDeadlineTimer deadline) const
 {
     World world = withArrangementFixed(passWorld(fieldSize, arrangement));
     LastMessage lastMessage;
     RunRecorder recorder(world, &lastMessage);
     Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Slow), nullptr, &recorder,
                             callDepthLimit);
-    VirtualRunDriver driver(highlightLimit);
-    const RunEnd runEnd = driver.play(interpreter);
+    bool timedOut = false;
+    const RunEnd runEnd = playPass(interpreter, deadline, timedOut);
 
     JuryPass pass;
     pass.fieldSize = fieldSize;
     pass.arrangement = arrangement;
     pass.end = runEnd;
+    pass.isOutOfTime = timedOut && runEnd == RunEnd::Stopped;
     pass.executor = world.executor;
     if (!recorder.passes().isEmpty()) {
         const PassResult &recorded = recorder.passes().first();
@@ -64,20 +82,31 @@ JuryPass JuryRunner::runPass(const QStringList &lines, int fieldSize, const QLis
         pass.lines = recorded.lines;
         pass.slowMs = recorded.elapsedMs;
         pass.executor = recorded.executor;
-        pass.trace = recorded.trace;
+        pass.trace = distinctSegments(recorded.trace);
     }
     if (pass.end == RunEnd::Crash || pass.end == RunEnd::Error)
         pass.message = lastMessage.text();
     return pass;
 }
 
-QList<JuryPass> JuryRunner::runAll(const QStringList &lines) const
+QList<JuryPass> JuryRunner::runAll(const QStringList &lines, QDeadlineTimer deadline) const
 {
     QList<JuryPass> passes;
     for (int size : sizes()) {
         const int walls = int(m_task.size(size).walls.variable.size());
-        for (const QList<int> &arrangement : allArrangements(walls))
-            passes.append(runPass(lines, size, arrangement));
+        for (const QList<int> &arrangement : allArrangements(walls)) {
+            if (deadline.hasExpired()) {
+                JuryPass skipped;
+                skipped.fieldSize = size;
+                skipped.arrangement = arrangement;
+                skipped.end = RunEnd::Stopped;
+                skipped.isOutOfTime = true;
+                passes.append(skipped);
+            } else {
+                passes.append(runPass(lines, size, arrangement, deadline));
+            }
+            passes.last().number = int(passes.size());
+        }
     }
     return passes;
 }

@@ -4,6 +4,7 @@
 #include "tasks/taskdata.h"
 #include "world/world.h"
 
+#include <QDeadlineTimer>
 #include <QList>
 #include <QStringList>
 
@@ -23,9 +24,11 @@ public:
     const TaskData &task() const { return m_task; }
     QList<int> sizes() const;
 
-    // Every pass, sizes ascending, arrangements in the run's order.
-    QList<JuryPass> runAll(const QStringList &lines) const;
-    JuryPass runPass(const QStringList &lines, int fieldSize, const QList<int> &arrangement) const;
+    // Every pass, sizes ascending, arrangements in the run's order. Once the deadline has
+    // passed, the pass under way stops and it and every later one are out of time.
+    QList<JuryPass> runAll(const QStringList &lines, QDeadlineTimer deadline = QDeadlineTimer::Forever) const;
+    JuryPass runPass(const QStringList &lines, int fieldSize, const QList<int> &arrangement,
+                     QDeadlineTimer deadline = QDeadlineTimer::Forever) const;
 
     // The field of a pass as the desktop shows it, the variable walls set to the arrangement.
     World passWorld(int fieldSize, const QList<int> &arrangement) const;

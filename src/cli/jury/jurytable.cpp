@@ -16,11 +16,15 @@ QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
         lines.append(QStringLiteral("  ") + file.readError);
         return lines;
     }
+    if (!file.isAlgorithm()) {
+        lines.append(QStringLiteral("  ") + file.notAlgorithm);
+        return lines;
+    }
     const bool pointB = report.task.hasPointB;
-    QList<QStringList> rows{{QStringLiteral("поле"), QStringLiteral("расположение"), QStringLiteral("исход"),
-                             QStringLiteral("конец"), QStringLiteral("строк"), QStringLiteral("время"),
-                             pointB ? QStringLiteral("в точке Б") : QStringLiteral("нет/лишние"),
-                             QStringLiteral("проход")}};
+    QList<QStringList> rows{
+        {QStringLiteral("тест"), QStringLiteral("поле"), QStringLiteral("расположение"),
+         QStringLiteral("исход"), QStringLiteral("конец"), QStringLiteral("строк"), QStringLiteral("время"),
+         pointB ? QStringLiteral("в точке Б") : QStringLiteral("нет/лишние"), QStringLiteral("вердикт")}};
     QList<int> detailAfter; // rows followed by the edges they lack or add
     for (const JuryPass &pass : file.passes) {
         QString target;
@@ -31,9 +35,10 @@ QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
         } else {
             target = QStringLiteral("%1/%2").arg(pass.missing.size()).arg(pass.extra.size());
         }
-        rows.append({QString::number(pass.fieldSize), arrangementText(pass.arrangement), outcomeText(pass),
-                     executorText(pass.executor), QString::number(pass.lines), slowTimeText(pass.slowMs),
-                     target, pass.correct ? QStringLiteral("верно") : QStringLiteral("НЕВЕРНО")});
+        rows.append({QString::number(pass.number), QString::number(pass.fieldSize),
+                     arrangementText(pass.arrangement), outcomeText(pass), executorText(pass.executor),
+                     QString::number(pass.lines), slowTimeText(pass.slowMs), target,
+                     passCode(pass) + QLatin1Char(' ') + passCodeWord(pass)});
     }
     const QStringList aligned = alignedRows(rows, QStringLiteral("  "));
     lines.append(aligned.first());
@@ -63,7 +68,7 @@ QStringList juryTable(const JuryReport &report)
                      ? QStringLiteral("Верно: каждый проход доходит до конца и кончается в точке Б.")
                      : QStringLiteral("Верно: каждый проход доходит до конца и рисует те же "
                                       "отрезки, что эталон."));
-    lines.append(juryLimitsText());
+    lines.append(juryLimitsText(report.timeLimitSeconds));
     lines.append(QString());
 
     QList<QStringList> rows{{QStringLiteral("файл"), QStringLiteral("вердикт"),
@@ -73,6 +78,8 @@ QStringList juryTable(const JuryReport &report)
         QString reason;
         if (!file.isRead())
             reason = file.readError;
+        else if (!file.isAlgorithm())
+            reason = file.notAlgorithm;
         else if (failure)
             reason = failureText(*failure, report.task.hasPointB);
         rows.append({printableName(file.file), verdictText(file),
@@ -86,13 +93,6 @@ QStringList juryTable(const JuryReport &report)
         lines.append(fileDetails(report, file));
     }
     lines.append(QString());
-    const int unread = report.unreadFileCount();
-    QString total = QStringLiteral("Итого: файлов %1; верно %2, неверно %3")
-                        .arg(report.files.size())
-                        .arg(report.correctFileCount())
-                        .arg(report.files.size() - report.correctFileCount() - unread);
-    if (unread > 0)
-        total += QStringLiteral(", не прочитано %1").arg(unread);
-    lines.append(total);
+    lines.append(verdictTotalsText(report.files));
     return lines;
 }

@@ -2,6 +2,8 @@
 
 #include "cli/jury/juryrunner.h"
 
+#include <iterator>
+
 QString selectorsText(const QList<int> &arrangement)
 {
     QStringList items;
@@ -29,7 +31,9 @@ QString outcomeText(const JuryPass &pass)
     case RunEnd::Complete: return QStringLiteral("дошёл до конца");
     case RunEnd::Crash:
         return QStringLiteral("авария в (%1,%2)").arg(pass.executor.column).arg(pass.executor.row);
-    case RunEnd::Stopped: return QStringLiteral("прерван по пределу");
+    case RunEnd::Stopped:
+        return pass.isOutOfTime ? QStringLiteral("прерван: время файла вышло")
+                                : QStringLiteral("прерван по пределу");
     case RunEnd::Error: break;
     }
     QString message = pass.message;
@@ -68,27 +72,103 @@ QString failureText(const JuryPass &pass, bool hasPointB)
     }
     if (reasons.isEmpty())
         reasons.append(QStringLiteral("нет прохода эталона для сравнения"));
-    return QStringLiteral("%1: %2").arg(passPlaceText(pass), reasons.join(QStringLiteral("; ")));
+    return QStringLiteral("%1: %2").arg(testTitle(pass), reasons.join(QStringLiteral("; ")));
+}
+
+QString passCode(const JuryPass &pass)
+{
+    if (pass.correct)
+        return QStringLiteral("OK");
+    switch (pass.end) {
+    case RunEnd::Complete: break;
+    case RunEnd::Crash: return QStringLiteral("CR");
+    case RunEnd::Stopped: return QStringLiteral("TL");
+    case RunEnd::Error: return QStringLiteral("RE");
+    }
+    return QStringLiteral("WA");
+}
+
+QString passCodeWord(const JuryPass &pass)
+{
+    if (pass.correct)
+        return QStringLiteral("верно");
+    switch (pass.end) {
+    case RunEnd::Complete: break;
+    case RunEnd::Crash: return QStringLiteral("столкновение со стеной");
+    case RunEnd::Stopped:
+        return pass.isOutOfTime ? QStringLiteral("превышено время") : QStringLiteral("превышен предел строк");
+    case RunEnd::Error: return QStringLiteral("ошибка в тексте");
+    }
+    return QStringLiteral("неверный результат");
+}
+
+QString testTitle(const JuryPass &pass)
+{
+    QString title = QStringLiteral("тест %1 — поле %2 × %2")
+                        .arg(QString::number(pass.number), QString::number(pass.fieldSize));
+    if (!pass.arrangement.isEmpty())
+        title += QStringLiteral(", стенки ") + selectorsText(pass.arrangement);
+    return title;
+}
+
+QString fileCode(const JuryFileResult &file)
+{
+    if (!file.isRead())
+        return QStringLiteral("FE");
+    if (!file.isAlgorithm())
+        return QStringLiteral("CE");
+    const JuryPass *failure = file.firstFailure();
+    if (!failure)
+        return file.passes.isEmpty() ? QStringLiteral("WA") : QStringLiteral("OK");
+    return QStringLiteral("%1 %2").arg(passCode(*failure), QString::number(failure->number));
 }
 
 QString verdictText(const JuryFileResult &file)
 {
+    QString word;
     if (!file.isRead())
-        return QStringLiteral("НЕ ПРОЧИТАН");
-    return file.isCorrect() ? QStringLiteral("ВЕРНО") : QStringLiteral("НЕВЕРНО");
+        word = QStringLiteral("не прочитан");
+    else if (!file.isAlgorithm())
+        word = QStringLiteral("не алгоритм");
+    else if (const JuryPass *failure = file.firstFailure())
+        word = passCodeWord(*failure);
+    else
+        word = file.passes.isEmpty() ? QStringLiteral("нет ни одного теста") : QStringLiteral("верно");
+    return QStringLiteral("%1 — %2").arg(fileCode(file), word);
 }
 
 QString verdictName(const JuryFileResult &file)
 {
     if (!file.isRead())
         return QStringLiteral("unreadable");
+    if (!file.isAlgorithm())
+        return QStringLiteral("not_algorithm");
     return file.isCorrect() ? QStringLiteral("correct") : QStringLiteral("wrong");
 }
 
-QString juryLimitsText()
+QString juryLimitsText(int timeLimitSeconds)
 {
-    return QStringLiteral("Пределы: %1 подсвеченных строк за проход, %2 вложенных вызовов процедур; "
+    return QStringLiteral("Пределы: %1 подсвеченных строк за проход, %2 вложенных вызовов процедур, "
+                          "%3 с настоящего времени на все проходы файла; "
                           "время — на медленной скорости, по виртуальным часам.")
         .arg(JuryRunner::highlightLimit)
-        .arg(JuryRunner::callDepthLimit);
+        .arg(JuryRunner::callDepthLimit)
+        .arg(timeLimitSeconds);
+}
+
+QString verdictTotalsText(const QList<JuryFileResult> &files)
+{
+    static const char *const codes[] = {"OK", "WA", "CR", "TL", "RE", "CE", "FE"};
+    QList<int> counts(std::size(codes), 0);
+    for (const JuryFileResult &file : files) {
+        const QString code = fileCode(file).section(QLatin1Char(' '), 0, 0);
+        for (qsizetype i = 0; i < counts.size(); ++i) {
+            if (code == QLatin1String(codes[i]))
+                ++counts[i];
+        }
+    }
+    QStringList parts;
+    for (qsizetype i = 0; i < counts.size(); ++i)
+        parts.append(QStringLiteral("%1 %2").arg(QLatin1String(codes[i])).arg(counts.at(i)));
+    return QStringLiteral("Итого: файлов %1; %2").arg(files.size()).arg(parts.join(QStringLiteral(", ")));
 }

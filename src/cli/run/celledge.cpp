@@ -35,6 +35,21 @@ QList<CellEdge> drawnEdges(const QList<TraceSegment> &trace)
     return edges;
 }
 
+QList<TraceSegment> distinctSegments(const QList<TraceSegment> &trace)
+{
+    QList<TraceSegment> segments;
+    QList<CellEdge> seen; // sorted
+    for (const TraceSegment &segment : trace) {
+        const CellEdge edge = edgeBetween(segment.from, segment.to);
+        const auto place = std::lower_bound(seen.begin(), seen.end(), edge);
+        if (place != seen.end() && *place == edge)
+            continue;
+        seen.insert(place, edge);
+        segments.append(segment);
+    }
+    return segments;
+}
+
 QList<CellEdge> edgesNotIn(const QList<CellEdge> &edges, const QList<CellEdge> &others)
 {
     QList<CellEdge> difference;

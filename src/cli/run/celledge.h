@@ -22,6 +22,10 @@ CellEdge edgeBetween(CellPosition a, CellPosition b);
 // The edges a pass drew, each once, sorted: direction and repetition do not count.
 QList<CellEdge> drawnEdges(const QList<TraceSegment> &trace);
 
+// The trace with each edge once, where it was first drawn: the same edges and the same
+// picture in a size bounded by the field, however long the pass ran.
+QList<TraceSegment> distinctSegments(const QList<TraceSegment> &trace);
+
 // The edges of a sorted list that a second sorted list lacks.
 QList<CellEdge> edgesNotIn(const QList<CellEdge> &edges, const QList<CellEdge> &others);
 

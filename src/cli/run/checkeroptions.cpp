@@ -28,8 +28,8 @@ std::optional<RunSpeed> parseSpeed(const QString &text)
 
 // The options' long names; "--help" also answers to "-h".
 const char *const flagOptionNames[] = {"version", "events", "json", "jury", "validate"};
-const char *const valueOptionNames[] = {"task", "size",      "speed",  "limit",      "render",
-                                        "unit", "reference", "report", "render-diff"};
+const char *const valueOptionNames[] = {"task", "size",      "speed",  "limit",       "render",
+                                        "unit", "reference", "report", "render-diff", "time-limit"};
 
 QString dashed(const QString &name)
 {
@@ -172,6 +172,12 @@ private:
             if (!limit || *limit < 1)
                 return fail(QStringLiteral("--limit: нужно целое число не меньше 1, а не \"%1\"").arg(value));
             options.limit = *limit;
+        } else if (name == QLatin1String("--time-limit")) {
+            const std::optional<qint64> seconds = parseWholeNumber(value);
+            if (!seconds || *seconds < 1 || *seconds > 3600)
+                return fail(QStringLiteral("--time-limit: нужно целое число секунд от 1 до 3600, а не \"%1\"")
+                                .arg(value));
+            options.timeLimitSeconds = int(*seconds);
         } else if (name == QLatin1String("--render")) {
             if (value.isEmpty())
                 return fail(QStringLiteral("--render: пустой префикс имён картинок"));
@@ -238,7 +244,7 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
         }
     }
     if (options.mode == CheckerMode::Validate) {
-        for (const char *name : {"--report", "--render-diff", "--unit"}) {
+        for (const char *name : {"--report", "--render-diff", "--unit", "--time-limit"}) {
             if (given.contains(QLatin1String(name)))
                 return QStringLiteral("параметр %1 не сочетается с --validate").arg(QLatin1String(name));
         }
@@ -249,7 +255,7 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
     if (options.mode == CheckerMode::Run) {
         if (given.contains(QLatin1String("--reference")))
             return QStringLiteral("параметр --reference нужен только с --jury или --validate");
-        for (const char *name : {"--report", "--render-diff"}) {
+        for (const char *name : {"--report", "--render-diff", "--time-limit"}) {
             if (given.contains(QLatin1String(name)))
                 return QStringLiteral("параметр %1 нужен только с --jury").arg(QLatin1String(name));
         }

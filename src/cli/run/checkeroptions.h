@@ -18,6 +18,7 @@ struct CheckerOptions
     // executor's 16 × 16 picture.
     static constexpr int smallestUnit = 5;
     static constexpr int largestUnit = 80;
+    static constexpr int defaultTimeLimitSeconds = 10;
 
     CheckerMode mode = CheckerMode::Run;
     QString taskFolder = QStringLiteral(".");
@@ -32,6 +33,7 @@ struct CheckerOptions
     QString referenceFile;    // --jury, --validate: the reference solution; empty: none
     QString reportFile;       // --jury: the report's file; empty: the table on standard output
     QString renderDiffPrefix; // --jury: pictures of failing passes; empty: none
+    int timeLimitSeconds = defaultTimeLimitSeconds; // --jury: real time for all passes of one file
 
     bool rendersPictures() const { return !renderPrefix.isEmpty(); }
     bool hasReference() const { return !referenceFile.isEmpty(); }

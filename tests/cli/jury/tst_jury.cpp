@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -136,6 +137,68 @@ int pixelsNear(const QImage &image, QPoint centre, int radius, QRgb colour)
     return count;
 }
 
+QString caseFile(const QString &name)
+{
+    return sourcePath(QStringLiteral("tests/cli/jury/cases/") + name);
+}
+
+QString withoutSpaces(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    return text;
+}
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// One jury run over the case folder, with every report read back; the runs are made once.
+struct CaseReports
+{
+    QStringList files;
+    int exitCode = -1;
+    QJsonObject json;
+    QList<QStringList> csv;
+    QString pdfText; // empty without pdftotext
+};
+
+const CaseReports &caseReports()
+{
+    static const CaseReports reports = [] {
+        CaseReports made;
+        const QDir folder(sourcePath(QStringLiteral("tests/cli/jury/cases")));
+        for (const QString &name : folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+            made.files.append(folder.filePath(name));
+        made.files << caseFile(QStringLiteral("7a/NoName.txt")) << caseFile(QStringLiteral("7b/NoName.txt"));
+        QTemporaryDir out;
+        for (const QString &format : {QStringLiteral("json"), QStringLiteral("csv"), QStringLiteral("pdf")}) {
+            const QString report = out.filePath(QStringLiteral("report.") + format);
+            const CheckerRun run = runChecker(QStringList{"--jury", "--task", exampleTask("maze"),
+                                                          "--time-limit", "3600", "--report", report}
+                                              + made.files);
+            made.exitCode = run.exitCode;
+            if (format == QLatin1String("json")) {
+                made.json = readJson(report);
+            } else if (format == QLatin1String("csv")) {
+                made.csv = parseCsv(readText(report).mid(1));
+            } else {
+                const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+                if (pdftotext.isEmpty())
+                    continue;
+                // In the order drawn: each cell's text whole, not mixed with its neighbours'.
+                QProcess text;
+                text.start(pdftotext, {QStringLiteral("-raw"), report, QStringLiteral("-")});
+                text.waitForFinished(30000);
+                made.pdfText = QString::fromUtf8(text.readAllStandardOutput());
+            }
+        }
+        return made;
+    }();
+    return reports;
+}
+
 QPoint edgeMiddle(const FieldGeometry &geometry, QPoint a, QPoint b)
 {
     return (geometry.cellCentre(a.x(), a.y()) + geometry.cellCentre(b.x(), b.y())) / 2 + QPoint(1, 1);
@@ -159,6 +222,8 @@ private slots:
     void pdfProtocol();
     void diffPictures_data();
     void diffPictures();
+    void caseFolderVerdicts_data();
+    void caseFolderVerdicts();
 };
 
 void TestJury::verdicts_data()
@@ -308,7 +373,7 @@ void TestJury::exitStatus_data()
                                                                reference,
                                                                juryFile("letter", "good.txt"),
                                                                juryFile("letter", "absent.txt")}
-                                                << 2 << "absent.txt";
+                                                << 1 << "absent.txt";
     QTest::newRow("a drawing task without a reference")
         << QStringList{"--jury", "--task", letter, juryFile("letter", "good.txt")} << 2 << "--reference";
     QTest::newRow("a reference that does not solve the task") << QStringList{"--jury",
@@ -444,13 +509,15 @@ void TestJury::tableNamesEveryFileAndTotal()
     const CheckerRun run = runChecker(arguments);
     QCOMPARE(run.exitCode, 1);
     const QStringList lines = run.out.split(QLatin1Char('\n'));
-    QVERIFY(lines.contains(QStringLiteral("Итого: файлов 6; верно 2, неверно 4")));
+    QVERIFY(lines.contains(QStringLiteral("Итого: файлов 6; OK 2, WA 3, CR 1, TL 0, RE 0, CE 0, FE 0")));
     for (const QString &name : names) {
         const QString file = juryFile("letter", name);
         const bool correct = name == QLatin1String("good.txt") || name == QLatin1String("retrace.txt");
-        QVERIFY2(lines.contains(QStringLiteral("%1 — %2").arg(
-                     file, correct ? QStringLiteral("ВЕРНО") : QStringLiteral("НЕВЕРНО"))),
-                 qPrintable(name));
+        const QString correctLine = QStringLiteral("%1 — OK — верно").arg(file);
+        const bool wrongShown = std::any_of(lines.begin(), lines.end(), [&](const QString &line) {
+            return line.startsWith(file + QStringLiteral(" — ")) && line != correctLine;
+        });
+        QVERIFY2(correct ? lines.contains(correctLine) : wrongShown, qPrintable(name));
     }
     QVERIFY(run.out.contains(QStringLiteral("лишние: (6,8)-(6,9)")));
     QVERIFY(run.out.contains(QStringLiteral("нет: (3,2)-(4,2)")));
@@ -468,8 +535,10 @@ void TestJury::parallelRunsKeepOrderAndResults()
     }
     QTemporaryDir out;
     const QString together = out.filePath(QStringLiteral("all.json"));
-    const CheckerRun run =
-        runChecker(QStringList{"--jury", "--task", exampleTask("maze"), "--report", together} + files);
+    // The real time is no measure here: a loaded machine must not change a result.
+    const QStringList noTimeLimit{"--time-limit", "3600"};
+    const CheckerRun run = runChecker(
+        QStringList{"--jury", "--task", exampleTask("maze"), "--report", together} + noTimeLimit + files);
     QCOMPARE(run.exitCode, 1);
     // Not a terminal: no progress, nothing on standard error.
     QCOMPARE(run.err, QString());
@@ -478,7 +547,8 @@ void TestJury::parallelRunsKeepOrderAndResults()
 
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString alone = out.filePath(QStringLiteral("one-%1.json").arg(i));
-        runChecker({"--jury", "--task", exampleTask("maze"), "--report", alone, files.at(i)});
+        runChecker(QStringList{"--jury", "--task", exampleTask("maze"), "--report", alone, files.at(i)}
+                   + noTimeLimit);
         const QJsonObject single =
             readJson(alone).value(QStringLiteral("files")).toArray().first().toObject();
         QCOMPARE(judged.at(i).toObject().value(QStringLiteral("file")).toString(), files.at(i));
@@ -511,7 +581,7 @@ void TestJury::pdfProtocol()
     QVERIFY(text.waitForFinished(30000));
     const QString content = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY2(content.contains(QStringLiteral("Протокол проверки")), qPrintable(content));
-    QVERIFY(content.contains(QStringLiteral("НЕВЕРНО")));
+    QVERIFY(withoutSpaces(content).contains(withoutSpaces(QStringLiteral("WA 1 — неверный результат"))));
     QVERIFY(content.contains(QStringLiteral("Нарисуйте букву")));
     QVERIFY(content.contains(sha256sum(juryFile("letter", "overshoot.txt"))));
 }
@@ -585,3 +655,112 @@ void TestJury::diffPictures()
 
 QTEST_GUILESS_MAIN(TestJury)
 #include "tst_jury.moc"
+
+void TestJury::caseFolderVerdicts_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("code");    // the file's code in every report
+    QTest::addColumn<QString>("verdict"); // the JSON's name of it
+    QTest::addColumn<QString>("reason");  // a piece of the first error, as the JSON and the PDF give it
+
+    QTest::newRow("every test right") << "ok.txt"
+                                      << "OK"
+                                      << "correct"
+                                      << "";
+    QTest::newRow("ends away from Б") << "wa.txt"
+                                      << "WA 1"
+                                      << "wrong"
+                                      << "";
+    QTest::newRow("runs into a wall") << "cr.txt"
+                                      << "CR 1"
+                                      << "wrong"
+                                      << "";
+    QTest::newRow("an endless loop") << "tl.txt"
+                                     << "TL 1"
+                                     << "wrong"
+                                     << "";
+    QTest::newRow("a loop without its end") << "re.txt"
+                                            << "RE 1"
+                                            << "wrong"
+                                            << "";
+    QTest::newRow("an empty file") << "empty.txt"
+                                   << "CE"
+                                   << "not_algorithm"
+                                   << "пустой файл";
+    QTest::newRow("a picture saved as .txt") << "binary.txt"
+                                             << "CE"
+                                             << "not_algorithm"
+                                             << "нет строки «НАЧ» (текст прочитан в кодировке Windows-1251)";
+    QTest::newRow("a header whose UTF-8 has a broken byte") << "header-only.txt"
+                                                            << "CE"
+                                                            << "not_algorithm"
+                                                            << "в кодировке Windows-1251";
+    QTest::newRow("a name of 120 Cyrillic letters")
+        << "Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_лабиринт_"
+           "окончательное_решение_вар.txt"
+        << "OK"
+        << "correct"
+        << "";
+    QTest::newRow("the same name in one class folder") << "7a/NoName.txt"
+                                                       << "OK"
+                                                       << "correct"
+                                                       << "";
+    QTest::newRow("and in another") << "7b/NoName.txt"
+                                    << "WA 1"
+                                    << "wrong"
+                                    << "";
+}
+
+void TestJury::caseFolderVerdicts()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, code);
+    QFETCH(QString, verdict);
+    QFETCH(QString, reason);
+    const CaseReports &reports = caseReports();
+    const QString path = caseFile(file);
+    if (file.size() > 100)
+        QCOMPARE(file.size(), 120);
+    QVERIFY(reports.files.contains(path));
+    QCOMPARE(reports.exitCode, 1);
+
+    QJsonObject judged;
+    for (const QJsonValue &value : reports.json.value(QStringLiteral("files")).toArray()) {
+        if (value.toObject().value(QStringLiteral("file")).toString() == path)
+            judged = value.toObject();
+    }
+    QCOMPARE(judged.value(QStringLiteral("code")).toString(), code);
+    QCOMPARE(judged.value(QStringLiteral("verdict")).toString(), verdict);
+    QVERIFY(judged.value(QStringLiteral("error")).toString().contains(reason));
+    const QJsonArray passes = judged.value(QStringLiteral("passes")).toArray();
+    QCOMPARE(passes.size(), verdict == QLatin1String("not_algorithm") ? 0 : 32);
+    for (qsizetype i = 0; i < passes.size(); ++i)
+        QCOMPARE(passes.at(i).toObject().value(QStringLiteral("test")).toInt(), i + 1);
+    if (code.contains(QLatin1Char(' ')))
+        QCOMPARE(passes.first().toObject().value(QStringLiteral("code")).toString(), code.left(2));
+
+    // The CSV: no cell breaks a line, and the file's rows carry its verdict.
+    const QStringList header = reports.csv.value(3);
+    const qsizetype verdictColumn = header.indexOf(QStringLiteral("verdict"));
+    QVERIFY(verdictColumn > 0);
+    int rows = 0;
+    for (const QStringList &row : reports.csv) {
+        for (const QString &cell : row)
+            QVERIFY(!cell.contains(QLatin1Char('\n')));
+        if (row.first() == path) {
+            ++rows;
+            QCOMPARE(row.at(verdictColumn), verdict);
+        }
+    }
+    QCOMPARE(rows, qMax<qsizetype>(1, passes.size()));
+
+    if (reports.pdfText.isEmpty())
+        QSKIP("pdftotext is not installed; the protocol's text is not read back");
+    // A long name may wrap, but no letter of it is cut or replaced by a ligature.
+    const QString pdf = withoutSpaces(reports.pdfText);
+    QVERIFY2(pdf.contains(withoutSpaces(path)), qPrintable(path));
+    QVERIFY(pdf.contains(withoutSpaces(code + QStringLiteral(" — "))));
+    QVERIFY(pdf.contains(withoutSpaces(reason)));
+    QVERIFY(pdf.contains(
+        withoutSpaces(QStringLiteral("Итого: файлов 11; OK 3, WA 2, CR 1, TL 1, RE 1, CE 3, FE 0"))));
+}

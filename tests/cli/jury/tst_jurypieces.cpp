@@ -17,6 +17,7 @@
 #include <vector>
 
 Q_DECLARE_METATYPE(CheckerMode)
+Q_DECLARE_METATYPE(RunEnd)
 
 namespace {
 
@@ -35,6 +36,12 @@ private slots:
     void drawnEdgesIgnoreDirectionAndRepetition_data();
     void drawnEdgesIgnoreDirectionAndRepetition();
     void edgeDifferences();
+    void distinctSegmentsKeepEachEdgeOnce_data();
+    void distinctSegmentsKeepEachEdgeOnce();
+    void verdictCodes_data();
+    void verdictCodes();
+    void timeLimitOption_data();
+    void timeLimitOption();
     void reachability_data();
     void reachability();
     void matchingPassBySizeAndArrangement_data();
@@ -85,6 +92,110 @@ void TestJuryPieces::edgeDifferences()
     QCOMPARE(edgeListText(edgesNotIn(wanted, drawn)), QStringLiteral("(1,0)-(2,0)"));
     QCOMPARE(edgeListText(edgesNotIn(drawn, wanted)), QStringLiteral("(2,1)-(2,2)"));
     QCOMPARE(edgeListText(wanted, 1), QStringLiteral("(0,0)-(1,0) и ещё 2"));
+}
+
+void TestJuryPieces::distinctSegmentsKeepEachEdgeOnce_data()
+{
+    QTest::addColumn<QList<TraceSegment>>("trace");
+    QTest::addColumn<QList<TraceSegment>>("kept");
+
+    QTest::newRow("nothing drawn") << QList<TraceSegment>{} << QList<TraceSegment>{};
+    QTest::newRow("every edge new") << QList<TraceSegment>{segment(0, 0, 1, 0), segment(1, 0, 1, 1)}
+                                    << QList<TraceSegment>{segment(0, 0, 1, 0), segment(1, 0, 1, 1)};
+    QTest::newRow("a ping-pong keeps its first way")
+        << QList<TraceSegment>{segment(0, 0, 1, 0), segment(1, 0, 0, 0), segment(0, 0, 1, 0),
+                               segment(1, 0, 0, 0)}
+        << QList<TraceSegment>{segment(0, 0, 1, 0)};
+    QTest::newRow("order of first drawing, not of position")
+        << QList<TraceSegment>{segment(5, 5, 5, 4), segment(0, 0, 1, 0), segment(5, 4, 5, 5)}
+        << QList<TraceSegment>{segment(5, 5, 5, 4), segment(0, 0, 1, 0)};
+}
+
+void TestJuryPieces::distinctSegmentsKeepEachEdgeOnce()
+{
+    QFETCH(QList<TraceSegment>, trace);
+    QFETCH(QList<TraceSegment>, kept);
+    QCOMPARE(distinctSegments(trace), kept);
+    QCOMPARE(drawnEdges(distinctSegments(trace)), drawnEdges(trace));
+}
+
+void TestJuryPieces::verdictCodes_data()
+{
+    QTest::addColumn<RunEnd>("end");
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<bool>("outOfTime");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("word");
+
+    QTest::newRow("right") << RunEnd::Complete << true << false << "OK"
+                           << "верно";
+    QTest::newRow("ends elsewhere") << RunEnd::Complete << false << false << "WA"
+                                    << "неверный результат";
+    QTest::newRow("a wall") << RunEnd::Crash << false << false << "CR"
+                            << "столкновение со стеной";
+    QTest::newRow("the highlight limit") << RunEnd::Stopped << false << false << "TL"
+                                         << "превышен предел строк";
+    QTest::newRow("the file's time") << RunEnd::Stopped << false << true << "TL"
+                                     << "превышено время";
+    QTest::newRow("a missing КЦ") << RunEnd::Error << false << false << "RE"
+                                  << "ошибка в тексте";
+}
+
+void TestJuryPieces::verdictCodes()
+{
+    QFETCH(RunEnd, end);
+    QFETCH(bool, correct);
+    QFETCH(bool, outOfTime);
+    QFETCH(QString, code);
+    QFETCH(QString, word);
+    JuryFileResult file;
+    file.file = QStringLiteral("a.txt");
+    for (int number = 1; number <= 3; ++number) {
+        JuryPass pass;
+        pass.number = number;
+        pass.correct = true;
+        file.passes.append(pass);
+    }
+    JuryPass &judged = file.passes[1];
+    judged.end = end;
+    judged.correct = correct;
+    judged.isOutOfTime = outOfTime;
+    QCOMPARE(passCode(judged), code);
+    QCOMPARE(passCodeWord(judged), word);
+    // The file's verdict is its first failing test's, with the test's number.
+    QCOMPARE(fileCode(file), correct ? QStringLiteral("OK") : code + QStringLiteral(" 2"));
+    QCOMPARE(verdictText(file),
+             QStringLiteral("%1 — %2").arg(fileCode(file), correct ? QStringLiteral("верно") : word));
+    file.notAlgorithm = QStringLiteral("пустой файл");
+    QCOMPARE(fileCode(file), QStringLiteral("CE"));
+    file.readError = QStringLiteral("нет файла");
+    QCOMPARE(fileCode(file), QStringLiteral("FE"));
+}
+
+void TestJuryPieces::timeLimitOption_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("seconds"); // 0: refused
+
+    QTest::newRow("the default") << QStringList{"--jury", "a.txt"}
+                                 << int(CheckerOptions::defaultTimeLimitSeconds);
+    QTest::newRow("given") << QStringList{"--jury", "--time-limit", "3", "a.txt"} << 3;
+    QTest::newRow("zero") << QStringList{"--jury", "--time-limit=0", "a.txt"} << 0;
+    QTest::newRow("not a number") << QStringList{"--jury", "--time-limit", "5s", "a.txt"} << 0;
+    QTest::newRow("in a single run") << QStringList{"--time-limit", "5", "a.txt"} << 0;
+    QTest::newRow("in the validator") << QStringList{"--validate", "--time-limit", "5"} << 0;
+}
+
+void TestJuryPieces::timeLimitOption()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, seconds);
+    const CheckerOptionsResult result = parseCheckerOptions(arguments);
+    QCOMPARE(result.isOk(), seconds > 0);
+    if (seconds > 0)
+        QCOMPARE(result.options.timeLimitSeconds, seconds);
+    else
+        QVERIFY2(result.error.contains(QStringLiteral("--time-limit")), qPrintable(result.error));
 }
 
 void TestJuryPieces::reachability_data()
