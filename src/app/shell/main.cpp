@@ -1,4 +1,5 @@
 #include "app/shell/desktopprogram.h"
+#include "app/shell/settingsoffdisk.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
+    keepSettingsOffDisk();
 
     DesktopProgram program;
     program.title().show();
