@@ -62,7 +62,8 @@ QString fileNameFromSystem(const QByteArray &bytes)
             continue;
         }
         name += QFile::decodeName(bytes.mid(start, at - start));
-        name += QChar(static_cast<char16_t>(firstKeptByte + (static_cast<unsigned char>(bytes.at(at)) - 0x80)));
+        name +=
+            QChar(static_cast<char16_t>(firstKeptByte + (static_cast<unsigned char>(bytes.at(at)) - 0x80)));
         ++at;
         start = at;
     }

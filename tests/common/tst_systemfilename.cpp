@@ -30,7 +30,8 @@ void TestSystemFileName::roundTrip_data()
     QTest::newRow("ascii") << QByteArray("a.txt") << QStringLiteral("a.txt");
     QTest::newRow("cyrillic") << QByteArray("\xd0\xb8\xd0\xb2.txt") << QStringLiteral("ив.txt");
     QTest::newRow("four-byte sequence") << QByteArray("\xf0\x9f\x98\x80") << QStringLiteral("😀");
-    QTest::newRow("windows byte-order bytes") << QByteArray("\xff\xfe.txt") << QStringLiteral("\\xff\\xfe.txt");
+    QTest::newRow("windows byte-order bytes")
+        << QByteArray("\xff\xfe.txt") << QStringLiteral("\\xff\\xfe.txt");
     QTest::newRow("windows-1251") << QByteArray("\xe8\xe2\xe0\xed.txt")
                                   << QStringLiteral("\\xe8\\xe2\\xe0\\xed.txt");
     QTest::newRow("cut sequence at the end") << QByteArray("a\xd0") << QStringLiteral("a\\xd0");
@@ -38,7 +39,8 @@ void TestSystemFileName::roundTrip_data()
         << QByteArray("\xd0\xb8\x80\xd0\xb2") << QStringLiteral("и\\x80в");
     QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << QStringLiteral("\\xc0\\xaf");
     QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xbf") << QStringLiteral("\\xed\\xb3\\xbf");
-    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << QStringLiteral("\\xf4\\x90\\x80\\x80");
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80")
+                                     << QStringLiteral("\\xf4\\x90\\x80\\x80");
     QTest::newRow("line break") << QByteArray("a\nb") << QStringLiteral("a\\nb");
 }
 

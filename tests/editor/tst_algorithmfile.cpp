@@ -93,7 +93,8 @@ void TestAlgorithmFile::readLines_data()
     QTest::newRow("UTF-8 without byte-order mark")
         << QByteArray("    \xd0\xa8\xd0\x90\xd0\x93\n") << QStringList{"    ШАГ"};
     QTest::newRow("UTF-16 little-endian with byte-order mark")
-        << utf16Bytes(QStringLiteral("НАЧ\r\n    ШАГ\r\nВСЁ\r\n"), true) << QStringList{"НАЧ", "    ШАГ", "ВСЁ"};
+        << utf16Bytes(QStringLiteral("НАЧ\r\n    ШАГ\r\nВСЁ\r\n"), true)
+        << QStringList{"НАЧ", "    ШАГ", "ВСЁ"};
     QTest::newRow("UTF-16 big-endian with byte-order mark")
         << utf16Bytes(QStringLiteral("НАЧ\r\nКОН\r\n"), false) << QStringList{"НАЧ", "КОН"};
     QTest::newRow("UTF-16, a NUL character ends the text")

@@ -86,7 +86,8 @@ void TestSettingsOffDisk::dialogWritesNothing()
     QCOMPARE(chosen, chooses ? file : QString());
 
     QStringList written;
-    QDirIterator files(m_home.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator files(m_home.path(), QDir::Files | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
     while (files.hasNext())
         written.append(files.next());
     QVERIFY2(written.isEmpty(), qPrintable(written.join(QLatin1Char(' '))));

@@ -199,8 +199,9 @@ void TestCheckerCases::wholeRun()
             if (hasByteEscape(names.at(1))) {
 #ifdef Q_OS_UNIX
                 const QByteArray target = QFile::encodeName(copy.path()) + '/' + unescapedBytes(names.at(1));
-                QCOMPARE(::rename(QFile::encodeName(copy.filePath(names.at(0))).constData(), target.constData()),
-                         0);
+                QCOMPARE(
+                    ::rename(QFile::encodeName(copy.filePath(names.at(0))).constData(), target.constData()),
+                    0);
                 byteNames.append(target);
 #else
                 QSKIP("file names that are bytes, not text, need a Unix system");
