@@ -8,6 +8,7 @@
 #include "cli/run/resultjson.h"
 #include "cli/run/resulttable.h"
 #include "cli/validate/validatemode.h"
+#include "common/systemfilename.h"
 #include "editor/algorithmfile.h"
 #include "tasks/taskfolder.h"
 
@@ -25,11 +26,16 @@ namespace {
 
 enum ExitStatus { AllComplete = 0, SomeNotComplete = 1, CannotCheck = 2 };
 
+// The arguments as the system gave them: a file name that is not UTF-8 still opens.
 QStringList argumentsOf(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
+#ifdef Q_OS_UNIX
+        arguments.append(fileNameFromSystem(QByteArray(argv[i])));
+#else
         arguments.append(QString::fromLocal8Bit(argv[i]));
+#endif
     return arguments;
 }
 

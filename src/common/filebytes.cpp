@@ -1,6 +1,7 @@
 #include "common/filebytes.h"
 
 #include "common/systemerror.h"
+#include "common/systemfilename.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +56,7 @@ FileBytes readFileBytes(const QString &path, qint64 limit)
     // Opened without waiting, so a pipe with no writer returns at once; the type is then
     // taken from the open file itself, which cannot be swapped for another meanwhile.
     const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        ::open(fileNameToSystem(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) {
         const int errorNumber = errno;
         if (errorNumber == ENOENT && QFileInfo(path).isSymLink())

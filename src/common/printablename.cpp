@@ -1,5 +1,7 @@
 #include "common/printablename.h"
 
+#include "common/systemfilename.h"
+
 QString printableName(const QString &name)
 {
     QString shown;
@@ -12,6 +14,8 @@ QString printableName(const QString &name)
             shown += QLatin1String("\\r");
         else if (code == u'\t')
             shown += QLatin1String("\\t");
+        else if (const int byte = keptFileNameByte(character); byte >= 0)
+            shown += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
         else if (code < 0x20 || (code >= 0x7F && code < 0xA0))
             shown += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
         else

@@ -28,14 +28,16 @@ QString TaskFolder::findFile(const QString &fileName) const
 {
     const QDir dir(m_path);
     const QString exact = dir.filePath(fileName);
-    if (QFileInfo(exact).isFile())
+    const QFileInfo exactInfo(exact);
+    if (exactInfo.isFile())
         return exact;
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &entry : entries) {
         if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
             return dir.filePath(entry);
     }
-    return {};
+    // A folder of that very name is found too, so that reading it says why it cannot be read.
+    return exactInfo.exists() ? exact : QString();
 }
 
 TaskFileResult TaskFolder::readTask(TaskFileParser::Mode mode) const

@@ -27,6 +27,19 @@ bool writeBytes(const QString &fileName, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// The text in UTF-16 after its byte-order mark, as Notepad saves "Unicode" files.
+QByteArray utf16Bytes(const QString &text, bool isLittleEndian)
+{
+    QByteArray bytes = isLittleEndian ? QByteArray("\xff\xfe") : QByteArray("\xfe\xff");
+    for (const QChar character : text) {
+        const auto high = static_cast<char>(character.unicode() >> 8);
+        const auto low = static_cast<char>(character.unicode() & 0xFF);
+        bytes += isLittleEndian ? low : high;
+        bytes += isLittleEndian ? high : low;
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TestAlgorithmFile : public QObject
@@ -79,6 +92,14 @@ void TestAlgorithmFile::readLines_data()
         << QByteArray("\xef\xbb\xbf\xd0\x9d\xd0\x90\xd0\xa7\r\n") << QStringList{"НАЧ"};
     QTest::newRow("UTF-8 without byte-order mark")
         << QByteArray("    \xd0\xa8\xd0\x90\xd0\x93\n") << QStringList{"    ШАГ"};
+    QTest::newRow("UTF-16 little-endian with byte-order mark")
+        << utf16Bytes(QStringLiteral("НАЧ\r\n    ШАГ\r\nВСЁ\r\n"), true)
+        << QStringList{"НАЧ", "    ШАГ", "ВСЁ"};
+    QTest::newRow("UTF-16 big-endian with byte-order mark")
+        << utf16Bytes(QStringLiteral("НАЧ\r\nКОН\r\n"), false) << QStringList{"НАЧ", "КОН"};
+    QTest::newRow("UTF-16, a NUL character ends the text")
+        << utf16Bytes(QStringLiteral("НАЧ\r\nШАГ") + QChar(u'\0') + QStringLiteral("КОН\r\n"), true)
+        << QStringList{"НАЧ", "ШАГ"};
 }
 
 void TestAlgorithmFile::readLines()

@@ -1,5 +1,6 @@
 #include "app/shell/desktopprogram.h"
 #include "app/shell/qttranslation.h"
+#include "app/shell/settingsoffdisk.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
     // Without the catalogue Qt's dialogs keep their English texts; nothing else depends on it.
     installQtTranslation();
+    keepSettingsOffDisk();
 
     DesktopProgram program;
     program.title().show();

@@ -224,6 +224,8 @@ private slots:
     void diffPictures();
     void caseFolderVerdicts_data();
     void caseFolderVerdicts();
+    void percentNamesKeptWhole_data();
+    void percentNamesKeptWhole();
 };
 
 void TestJury::verdicts_data()
@@ -651,6 +653,61 @@ void TestJury::diffPictures()
     QCOMPARE(pixelsNear(image, middle, geometry.cellSize / 3, other), 0);
     // The reference's edges are drawn: the crossbar's first edge is green.
     QVERIFY(pixelsNear(image, edgeMiddle(geometry, {4, 2}, {5, 2}), 3, DiffColours::reference) > 0);
+}
+
+void TestJury::percentNamesKeptWhole_data()
+{
+    QTest::addColumn<QString>("taskFolder");
+    QTest::addColumn<QString>("correctName");
+    QTest::addColumn<QString>("wrongName");
+    QTest::newRow("%1 and %2") << "задача %1"
+                               << "a%1 b%2.txt"
+                               << "p%2.txt";
+    QTest::newRow("%L1 and a leading dash") << "%L1 %2"
+                                            << "-%L1.txt"
+                                            << "%1%1.txt";
+    QTest::newRow("quotes, blanks and Cyrillic") << "\"%2\" задача"
+                                                 << "Иванов \"%1\" .txt"
+                                                 << "Петров '%3' %L2.txt";
+}
+
+void TestJury::percentNamesKeptWhole()
+{
+    QFETCH(QString, taskFolder);
+    QFETCH(QString, correctName);
+    QFETCH(QString, wrongName);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QDir workDir(work.path());
+    const QDir example(exampleTask(QStringLiteral("letter")));
+    QVERIFY(workDir.mkdir(taskFolder));
+    const QDir task(workDir.filePath(taskFolder));
+    for (const QString &name : example.entryList(QDir::Files))
+        QVERIFY(QFile::copy(example.filePath(name), task.filePath(name)));
+    const QString correct = workDir.filePath(correctName);
+    const QString wrong = workDir.filePath(wrongName);
+    QVERIFY(QFile::copy(juryFile("letter", "good.txt"), correct));
+    QVERIFY(QFile::copy(juryFile("letter", "overshoot.txt"), wrong));
+    const QString json = workDir.filePath(QStringLiteral("r.json"));
+
+    const CheckerRun run =
+        runChecker({"--jury", "--task", task.path(), "--reference",
+                    task.filePath(QStringLiteral("solution.txt")), "--report", json, correct, wrong});
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(QStringLiteral("Задача:  ")
+                            + QDir::toNativeSeparators(task.filePath(QStringLiteral("Zerid.txt")))),
+             qPrintable(run.out));
+    QVERIFY2(lines.contains(correct + QStringLiteral(" — OK — верно")), qPrintable(run.out));
+    QVERIFY2(
+        std::any_of(lines.begin(), lines.end(),
+                    [&](const QString &line) { return line.startsWith(wrong + QStringLiteral(" — WA ")); }),
+        qPrintable(run.out));
+
+    const QJsonArray judged = readJson(json).value(QStringLiteral("files")).toArray();
+    QCOMPARE(judged.size(), 2);
+    QCOMPARE(judged.at(0).toObject().value(QStringLiteral("file")).toString(), correct);
+    QCOMPARE(judged.at(1).toObject().value(QStringLiteral("file")).toString(), wrong);
 }
 
 QTEST_GUILESS_MAIN(TestJury)

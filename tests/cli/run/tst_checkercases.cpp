@@ -12,7 +12,8 @@
 //   fifos              names of pipes (with no writer) to make beside the files; git cannot
 //                      hold them. Such a case must end within a second: nothing may wait.
 // The checker runs in a copy of the folder, and no file of the copy may change. In args and
-// renames, "\n" stands for a line break.
+// renames, "\n" stands for a line break and "\xNN" for the byte NN, so that names which are
+// not UTF-8 (as unpacked from another system's archive) can be tested.
 // With both expected.events and expected.json, every JSON line must follow its run's "end" line.
 // A case without any expected output on standard output must print nothing there.
 #include <QDir>
@@ -20,11 +21,15 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+
+#include <cstdio>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -86,6 +91,45 @@ QString unescaped(const QString &text)
     return QString(text).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
 }
 
+// The bytes a line of args or renames stands for.
+QByteArray unescapedBytes(const QString &text)
+{
+    const QByteArray utf8 = unescaped(text).toUtf8();
+    QByteArray bytes;
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        bool isHex = false;
+        const int byte = utf8.mid(i + 2, 2).toInt(&isHex, 16);
+        if (utf8.mid(i, 2) == "\\x" && i + 3 < utf8.size() && isHex) {
+            bytes += static_cast<char>(byte);
+            i += 3;
+        } else {
+            bytes += utf8.at(i);
+        }
+    }
+    return bytes;
+}
+
+bool hasByteEscape(const QString &text)
+{
+    return text.contains(QStringLiteral("\\x"));
+}
+
+// An argument for the shell's printf %b, which writes every byte back as it was.
+QString octalEscaped(const QByteArray &bytes)
+{
+    QString text;
+    for (const char character : bytes) {
+        const auto byte = static_cast<unsigned char>(character);
+        if (byte == '\\')
+            text += QStringLiteral("\\\\");
+        else if (byte < 0x20 || byte >= 0x7F)
+            text += QStringLiteral("\\0%1").arg(int(byte), 3, 8, QLatin1Char('0'));
+        else
+            text += QLatin1Char(static_cast<char>(byte));
+    }
+    return text;
+}
+
 bool isJsonLine(const QString &line)
 {
     return line.startsWith(QLatin1Char('{'));
@@ -139,12 +183,32 @@ void TestCheckerCases::wholeRun()
     for (const QString &name : caseFiles)
         QVERIFY(QFile::copy(dir.filePath(name), QDir(work.path()).filePath(name)));
     QStringList inputs = caseFiles;
+    // The temporary folder lists its files as text and could not remove names that are not.
+    QList<QByteArray> byteNames;
+    const auto removeByteNames = qScopeGuard([&byteNames] {
+#ifdef Q_OS_UNIX
+        for (const QByteArray &name : std::as_const(byteNames))
+            ::unlink(name.constData());
+#endif
+    });
     if (const std::optional<QString> renames = readText(dir.filePath(QStringLiteral("renames")))) {
         for (const QString &line : linesOf(*renames)) {
             const QStringList names = line.split(QLatin1Char('\t'));
             QCOMPARE(names.size(), 2);
             const QDir copy(work.path());
-            QVERIFY(QFile::rename(copy.filePath(names.at(0)), copy.filePath(unescaped(names.at(1)))));
+            if (hasByteEscape(names.at(1))) {
+#ifdef Q_OS_UNIX
+                const QByteArray target = QFile::encodeName(copy.path()) + '/' + unescapedBytes(names.at(1));
+                QCOMPARE(
+                    ::rename(QFile::encodeName(copy.filePath(names.at(0))).constData(), target.constData()),
+                    0);
+                byteNames.append(target);
+#else
+                QSKIP("file names that are bytes, not text, need a Unix system");
+#endif
+            } else {
+                QVERIFY(QFile::rename(copy.filePath(names.at(0)), copy.filePath(unescaped(names.at(1)))));
+            }
             inputs.removeOne(names.at(0));
         }
     }
@@ -161,10 +225,35 @@ void TestCheckerCases::wholeRun()
     QTemporaryDir out;
     QVERIFY(out.isValid());
     QStringList arguments;
+    bool hasBytes = false;
     for (const QString &line : linesOf(*argsText)) {
         const QString argument = line.trimmed();
         if (!argument.isEmpty())
-            arguments.append(unescaped(argument).replace(QStringLiteral("@OUT@"), out.path()));
+            arguments.append(QString(argument).replace(QStringLiteral("@OUT@"), out.path()));
+        hasBytes = hasBytes || hasByteEscape(argument);
+    }
+    QString program = QStringLiteral(SHAGAIKA_CHECK_BINARY);
+    if (hasBytes) {
+        // The arguments of a started program are text, and a name that is not UTF-8 would
+        // arrive changed; the shell's printf hands the very bytes over.
+        QString script = QStringLiteral("exec \"$0\"");
+        for (qsizetype i = 0; i < arguments.size(); ++i) {
+            const QString parameter = QStringLiteral("${%1}").arg(i + 1);
+            if (hasByteEscape(arguments.at(i))) {
+                script += QStringLiteral(" \"$(printf '%b' \"%1\")\"").arg(parameter);
+                arguments[i] = octalEscaped(unescapedBytes(arguments.at(i)));
+            } else {
+                script += QStringLiteral(" \"%1\"").arg(parameter);
+                arguments[i] = unescaped(arguments.at(i));
+            }
+        }
+        arguments.prepend(program);
+        arguments.prepend(script);
+        arguments.prepend(QStringLiteral("-c"));
+        program = QStringLiteral("/bin/sh");
+    } else {
+        for (QString &argument : arguments)
+            argument = unescaped(argument);
     }
 
     // A picture run starts the GUI layer, which wants a private runtime folder.
@@ -178,7 +267,7 @@ void TestCheckerCases::wholeRun()
     process.setWorkingDirectory(work.path());
     QElapsedTimer timer;
     timer.start();
-    process.start(QStringLiteral(SHAGAIKA_CHECK_BINARY), arguments);
+    process.start(program, arguments);
     QVERIFY2(process.waitForStarted(), "shagaika-check did not start");
     if (fifos && !process.waitForFinished(1000)) {
         process.kill();

@@ -14,6 +14,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 QString validateFolder()
@@ -62,6 +66,7 @@ private slots:
     void examplesHaveNoProblems();
     void problemsOfText_data();
     void problemsOfText();
+    void unreadableFolder_data();
     void unreadableFolder();
     void missingFolder();
 };
@@ -229,19 +234,49 @@ void TestTaskValidator::problemsOfText()
     }
 }
 
+void TestTaskValidator::unreadableFolder_data()
+{
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no task file") << QString() << QStringLiteral("Не найден файл Zerid.txt");
+    QTest::newRow("a folder named as the task file")
+        << QStringLiteral("folder") << QStringLiteral("Не удаётся прочитать файл Zerid.txt: ");
+#ifdef Q_OS_UNIX
+    // Permissions would not stop a test run as root; a pipe opens, yet cannot be read.
+    QTest::newRow("a pipe named as the task file")
+        << QStringLiteral("pipe") << QStringLiteral("Не удаётся прочитать файл Zerid.txt: ");
+#endif
+}
+
 void TestTaskValidator::unreadableFolder()
 {
-    QTemporaryDir empty;
-    const TaskFolderValidation validation = validateTaskFolder(empty.path());
+    QFETCH(QString, made);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString taskFile = folder.filePath(QStringLiteral("Zerid.txt"));
+    if (made == QStringLiteral("folder"))
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Zerid.txt")));
+#ifdef Q_OS_UNIX
+    if (made == QStringLiteral("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(taskFile).constData(), 0600), 0);
+#endif
+
+    const TaskFolderValidation validation = validateTaskFolder(folder.path());
     QVERIFY(!validation.isReadable);
     QCOMPARE(validation.problems.size(), 1);
-    QVERIFY(validation.problems.first().message.contains(QStringLiteral("Zerid.txt")));
+    QVERIFY2(validation.problems.first().message.startsWith(said),
+             qPrintable(validation.problems.first().message));
 
     QProcess checker;
     checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY),
-                  {QStringLiteral("--validate"), QStringLiteral("--task"), empty.path()});
+                  {QStringLiteral("--validate"), QStringLiteral("--task"), folder.path()});
     QVERIFY(checker.waitForFinished(60000));
     QCOMPARE(checker.exitCode(), 2);
+    QCOMPARE(checker.readAllStandardOutput(), QByteArray());
+    const QString error = QString::fromUtf8(checker.readAllStandardError());
+    QVERIFY2(error.startsWith(QStringLiteral("shagaika-check: ")) && error.contains(said), qPrintable(error));
+    QVERIFY2(!error.contains(QStringLiteral("пуст")), qPrintable(error));
 }
 
 void TestTaskValidator::missingFolder()
