@@ -20,10 +20,12 @@ T *control(const QObject &window, const char *name)
 }
 
 // Runs an action on the next modal window that opens, from inside its event loop.
-// The action runs once the modal window is the active modal widget.
-inline void onNextModal(std::function<void(QWidget *)> action, QWidget *previous = nullptr)
+// The action runs once the modal window is the active modal widget. A watch given an
+// owner ends with it, so a message that never came cannot reach a later test.
+inline void onNextModal(std::function<void(QWidget *)> action, QWidget *previous = nullptr,
+                        QObject *owner = nullptr)
 {
-    auto *timer = new QTimer;
+    auto *timer = new QTimer(owner);
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action), previous] {
         QWidget *modal = QApplication::activeModalWidget();
@@ -41,6 +43,7 @@ struct SeenMessage
     QString title;
     QString text;
     int count = 0;
+    QObject watches;
 };
 
 // Closes the next message box with OK and notes what it said.
@@ -56,7 +59,7 @@ inline void closeNextMessage(SeenMessage *seen, QWidget *previous = nullptr)
             ++seen->count;
             box->accept();
         },
-        previous);
+        previous, &seen->watches);
 }
 
 // Types text into a widget one character at a time, Cyrillic included (the Qt Test
