@@ -1,10 +1,10 @@
 // Speed of the interpreter with nothing drawn: an endless loop stopped by a highlight
 // limit, and a long straight algorithm run for all eight wall arrangements.
 
-#include "world/interpreter.h"
-#include "world/runobserver.h"
-#include "world/virtualrundriver.h"
-#include "world/world.h"
+#include "world/commands/runobserver.h"
+#include "world/model/world.h"
+#include "world/run/interpreter.h"
+#include "world/run/virtualrundriver.h"
 
 #include <QStringList>
 

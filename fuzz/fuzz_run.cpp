@@ -3,10 +3,10 @@
 // without pictures, with a small limit on the highlights of a pass.
 
 #include "editor/algorithmfile.h"
-#include "world/delaysettings.h"
-#include "world/interpreter.h"
-#include "world/virtualrundriver.h"
-#include "world/world.h"
+#include "world/commands/delaysettings.h"
+#include "world/model/world.h"
+#include "world/run/interpreter.h"
+#include "world/run/virtualrundriver.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,10 +4,10 @@
 // file, and its first error lies where loading stopped.
 
 #include "common/textencoding.h"
-#include "tasks/selectsizevariant.h"
-#include "tasks/taskfileparser.h"
-#include "tasks/taskvalidator.h"
-#include "world/world.h"
+#include "tasks/check/taskvalidator.h"
+#include "tasks/file/taskfileparser.h"
+#include "tasks/setup/selectsizevariant.h"
+#include "world/model/world.h"
 
 #include <algorithm>
 #include <cstdio>

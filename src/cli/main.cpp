@@ -2,15 +2,15 @@
 #include "cli/jury/jurymode.h"
 #include "cli/run/checkeroptions.h"
 #include "cli/run/checkertask.h"
-#include "cli/run/eventstream.h"
 #include "cli/run/filecheck.h"
-#include "cli/run/protectedfiles.h"
-#include "cli/run/resultjson.h"
-#include "cli/run/resulttable.h"
+#include "cli/run/output/eventstream.h"
+#include "cli/run/output/protectedfiles.h"
+#include "cli/run/output/resultjson.h"
+#include "cli/run/output/resulttable.h"
 #include "cli/validate/validatemode.h"
 #include "common/systemfilename.h"
 #include "editor/algorithmfile.h"
-#include "tasks/taskfolder.h"
+#include "tasks/setup/taskfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "world/cellposition.h"
-#include "world/wallvariant.h"
+#include "world/model/cellposition.h"
+#include "world/model/wallvariant.h"
 
 #include <QPoint>
 #include <QRect>

@@ -3,8 +3,8 @@
 #include "display/barshape.h"
 #include "display/fieldcolours.h"
 #include "display/fieldfonts.h"
-#include "world/wallmodel.h"
-#include "world/world.h"
+#include "world/model/wallmodel.h"
+#include "world/model/world.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "display/executorpictures.h"
 #include "display/fieldgeometry.h"
-#include "world/fieldcanvas.h"
+#include "world/model/fieldcanvas.h"
 
 #include <QFont>
 #include <QImage>

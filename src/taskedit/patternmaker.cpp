@@ -3,11 +3,11 @@
 #include "common/atomicwrite.h"
 #include "display/fieldscene.h"
 #include "editor/algorithmfile.h"
-#include "tasks/referencerun.h"
-#include "tasks/tasksetup.h"
-#include "world/interpreter.h"
-#include "world/runobserver.h"
-#include "world/virtualrundriver.h"
+#include "tasks/check/referencerun.h"
+#include "tasks/setup/tasksetup.h"
+#include "world/commands/runobserver.h"
+#include "world/run/interpreter.h"
+#include "world/run/virtualrundriver.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tasks/taskdata.h"
+#include "tasks/file/taskdata.h"
 
 #include <QImage>
 #include <QString>

@@ -5,12 +5,12 @@
 #include "taskedit/patternmaker.h"
 #include "taskedit/taskfieldview.h"
 #include "taskedit/teacherquestion.h"
-#include "tasks/pointbcheck.h"
-#include "tasks/referencerun.h"
-#include "tasks/taskfilewriter.h"
-#include "tasks/taskfolder.h"
-#include "tasks/taskvalidator.h"
-#include "world/wallmodel.h"
+#include "tasks/check/pointbcheck.h"
+#include "tasks/check/referencerun.h"
+#include "tasks/check/taskvalidator.h"
+#include "tasks/file/taskfilewriter.h"
+#include "tasks/setup/taskfolder.h"
+#include "world/model/wallmodel.h"
 
 #include <QAction>
 #include <QActionGroup>

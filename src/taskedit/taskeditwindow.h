@@ -1,9 +1,9 @@
 #pragma once
 
 #include "taskedit/edittool.h"
-#include "tasks/referencepass.h"
-#include "tasks/taskeditmodel.h"
-#include "tasks/taskfilelayout.h"
+#include "tasks/check/referencepass.h"
+#include "tasks/file/taskfilelayout.h"
+#include "tasks/setup/taskeditmodel.h"
 
 #include <QList>
 #include <QMainWindow>

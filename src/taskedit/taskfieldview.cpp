@@ -1,10 +1,10 @@
 #include "taskedit/taskfieldview.h"
 
 #include "display/fieldscene.h"
-#include "tasks/selectsizevariant.h"
-#include "tasks/taskeditmodel.h"
-#include "world/wallmodel.h"
-#include "world/world.h"
+#include "tasks/setup/selectsizevariant.h"
+#include "tasks/setup/taskeditmodel.h"
+#include "world/model/wallmodel.h"
+#include "world/model/world.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

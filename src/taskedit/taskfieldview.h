@@ -2,7 +2,7 @@
 
 #include "display/fieldgeometry.h"
 #include "taskedit/edittool.h"
-#include "tasks/taskfileplace.h"
+#include "tasks/file/taskfileplace.h"
 
 #include <QImage>
 #include <QList>

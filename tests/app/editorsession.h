@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/editing/algorithmfiledialogs.h"
 #include "app/editing/algorithmmenu.h"
-#include "app/editing/commentpanel.h"
-#include "app/editing/conditionpanel.h"
 #include "app/editing/editorcontroller.h"
-#include "app/editing/procedurenamelist.h"
-#include "app/editing/procedurepanel.h"
+#include "app/editing/files/algorithmfiledialogs.h"
+#include "app/editing/panels/commentpanel.h"
+#include "app/editing/panels/conditionpanel.h"
+#include "app/editing/panels/procedurenamelist.h"
+#include "app/editing/panels/procedurepanel.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"

@@ -41,23 +41,30 @@ void TestLayering::includesPointDown_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("allowed");
 
-    const QStringList core{QStringLiteral("common"), QStringLiteral("editor"), QStringLiteral("world"),
-                           QStringLiteral("tasks"), QStringLiteral("display")};
     const auto with = [](QStringList list, const QStringList &more) {
         list += more;
         return list;
     };
+    const QStringList text{QStringLiteral("common"), QStringLiteral("editor")};
+    // The world's state, then what the executor's commands do to it, then the interpreter.
+    const QStringList model = with(text, {QStringLiteral("world/model")});
+    const QStringList commands = with(model, {QStringLiteral("world/commands")});
+    const QStringList world = with(commands, {QStringLiteral("world/run")});
+    // Task files, then setting a task up from them, then the checks a teacher's task needs.
+    const QStringList taskFiles = with(world, {QStringLiteral("tasks/file")});
+    const QStringList taskSetup = with(taskFiles, {QStringLiteral("tasks/setup")});
+    const QStringList tasks = with(taskSetup, {QStringLiteral("tasks/check")});
+    const QStringList core = with(tasks, {QStringLiteral("display")});
+
     QTest::newRow("common") << QStringLiteral("common") << QStringList{QStringLiteral("common")};
-    QTest::newRow("editor") << QStringLiteral("editor")
-                            << QStringList{QStringLiteral("common"), QStringLiteral("editor")};
-    QTest::newRow("world") << QStringLiteral(
-        "world") << QStringList{QStringLiteral("common"), QStringLiteral("editor"), QStringLiteral("world")};
-    QTest::newRow("tasks") << QStringLiteral("tasks")
-                           << QStringList{QStringLiteral("common"), QStringLiteral("editor"),
-                                          QStringLiteral("world"), QStringLiteral("tasks")};
-    QTest::newRow("display") << QStringLiteral("display")
-                             << QStringList{QStringLiteral("common"), QStringLiteral("editor"),
-                                            QStringLiteral("world"), QStringLiteral("display")};
+    QTest::newRow("editor") << QStringLiteral("editor") << text;
+    QTest::newRow("world/model") << QStringLiteral("world/model") << model;
+    QTest::newRow("world/commands") << QStringLiteral("world/commands") << commands;
+    QTest::newRow("world/run") << QStringLiteral("world/run") << world;
+    QTest::newRow("tasks/file") << QStringLiteral("tasks/file") << taskFiles;
+    QTest::newRow("tasks/setup") << QStringLiteral("tasks/setup") << taskSetup;
+    QTest::newRow("tasks/check") << QStringLiteral("tasks/check") << tasks;
+    QTest::newRow("display") << QStringLiteral("display") << with(world, {QStringLiteral("display")});
     QTest::newRow("app/common") << QStringLiteral("app/common") << with(core, {QStringLiteral("app/common")});
     QTest::newRow("app") << QStringLiteral("app")
                          << with(core, {QStringLiteral("app"), QStringLiteral("app/common")});
@@ -81,11 +88,14 @@ void TestLayering::includesPointDown()
     QFETCH(QStringList, allowed);
 
     // Every folder named in the table, so that an include is judged by its nearest owner.
-    const QStringList folders{
-        QStringLiteral("common"),     QStringLiteral("editor"),       QStringLiteral("world"),
-        QStringLiteral("tasks"),      QStringLiteral("display"),      QStringLiteral("app"),
-        QStringLiteral("app/common"), QStringLiteral("cli"),          QStringLiteral("cli/run"),
-        QStringLiteral("cli/jury"),   QStringLiteral("cli/validate"), QStringLiteral("taskedit")};
+    const QStringList folders{QStringLiteral("common"),       QStringLiteral("editor"),
+                              QStringLiteral("world/model"),  QStringLiteral("world/commands"),
+                              QStringLiteral("world/run"),    QStringLiteral("tasks/file"),
+                              QStringLiteral("tasks/setup"),  QStringLiteral("tasks/check"),
+                              QStringLiteral("display"),      QStringLiteral("app"),
+                              QStringLiteral("app/common"),   QStringLiteral("cli"),
+                              QStringLiteral("cli/run"),      QStringLiteral("cli/jury"),
+                              QStringLiteral("cli/validate"), QStringLiteral("taskedit")};
     static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
                                             QRegularExpression::MultilineOption);
 

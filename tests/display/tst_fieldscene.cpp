@@ -1,8 +1,8 @@
 #include "display/executorpictures.h"
 #include "display/fieldcolours.h"
 #include "display/fieldscene.h"
-#include "world/wallmodel.h"
-#include "world/world.h"
+#include "world/model/wallmodel.h"
+#include "world/model/world.h"
 
 #include <QPainter>
 #include <QTest>

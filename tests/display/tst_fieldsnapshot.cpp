@@ -3,7 +3,7 @@
 #include "display/executorpictures.h"
 #include "display/fieldcolours.h"
 #include "display/fieldscene.h"
-#include "world/world.h"
+#include "world/model/world.h"
 
 #include <QCoreApplication>
 #include <QDir>

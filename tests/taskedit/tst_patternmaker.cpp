@@ -1,6 +1,6 @@
 #include "editor/algorithmfile.h"
 #include "taskedit/patternmaker.h"
-#include "tasks/taskfolder.h"
+#include "tasks/setup/taskfolder.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // cells put walls, points and variable walls into the task, and what is saved loads back.
 #include "taskedit/taskeditwindow.h"
 #include "taskedit/taskfieldview.h"
-#include "tasks/taskfolder.h"
+#include "tasks/setup/taskfolder.h"
 
 #include <QListWidget>
 #include <QtTest>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "world/fieldcanvas.h"
-#include "world/wallmodel.h"
-#include "world/world.h"
+#include "world/model/fieldcanvas.h"
+#include "world/model/wallmodel.h"
+#include "world/model/world.h"
 
 #include <QStringList>
 

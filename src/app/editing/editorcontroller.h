@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/editing/algorithmfileactions.h"
-#include "app/editing/algorithmfiledialogs.h"
 #include "app/editing/edithistory.h"
-#include "app/editing/panelcommand.h"
+#include "app/editing/files/algorithmfileactions.h"
+#include "app/editing/files/algorithmfiledialogs.h"
+#include "app/editing/panels/panelcommand.h"
 #include "editor/algorithmdeletion.h"
 #include "editor/algorithminsertion.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "world/fieldcanvas.h"
+#include "world/model/fieldcanvas.h"
 
 #include <QRect>
 

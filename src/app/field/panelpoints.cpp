@@ -1,7 +1,7 @@
 #include "app/field/panelpoints.h"
 
 #include "app/common/hint.h"
-#include "app/editing/updown.h"
+#include "app/editing/panels/updown.h"
 #include "app/work/workwindow.h"
 
 #include <QCheckBox>

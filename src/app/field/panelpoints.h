@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tasks/pointsentry.h"
+#include "tasks/setup/pointsentry.h"
 
 #include <QFrame>
 

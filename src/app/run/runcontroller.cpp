@@ -3,7 +3,7 @@
 #include "app/field/changedareacanvas.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmtext.h"
-#include "world/interpreter.h"
+#include "world/run/interpreter.h"
 
 #include <QEventLoop>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "world/runend.h"
-#include "world/runobserver.h"
+#include "world/commands/runend.h"
+#include "world/commands/runobserver.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -3,9 +3,9 @@
 #include "app/field/patternpanel.h"
 #include "app/work/taskfolderdialog.h"
 #include "app/work/workwindow.h"
-#include "tasks/patternpicture.h"
-#include "tasks/taskfolder.h"
-#include "tasks/tasksetup.h"
+#include "tasks/check/patternpicture.h"
+#include "tasks/setup/taskfolder.h"
+#include "tasks/setup/tasksetup.h"
 
 #include <QApplication>
 #include <QDir>

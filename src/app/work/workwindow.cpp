@@ -3,7 +3,7 @@
 #include "app/common/fixedrowdelegate.h"
 #include "app/common/hint.h"
 #include "app/editing/algorithmlistview.h"
-#include "app/editing/commandpanel.h"
+#include "app/editing/panels/commandpanel.h"
 #include "app/editing/statisticsfont.h"
 #include "app/field/fieldpanel.h"
 #include "app/field/fieldview.h"
@@ -14,9 +14,9 @@
 #include "app/work/workmenubar.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
-#include "tasks/selectsizevariant.h"
-#include "tasks/tasksetup.h"
-#include "world/runcontrol.h"
+#include "tasks/setup/selectsizevariant.h"
+#include "tasks/setup/tasksetup.h"
+#include "world/model/runcontrol.h"
 
 #include <QApplication>
 #include <QCloseEvent>

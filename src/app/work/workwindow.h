@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/editing/panelcommand.h"
+#include "app/editing/panels/panelcommand.h"
 #include "app/work/stagetable.h"
 #include "app/work/workstage.h"
 #include "display/fieldscene.h"
 #include "editor/algorithminsertion.h"
-#include "tasks/taskdata.h"
-#include "world/delaysettings.h"
-#include "world/world.h"
+#include "tasks/file/taskdata.h"
+#include "world/commands/delaysettings.h"
+#include "world/model/world.h"
 
 #include <QMainWindow>
 #include <QPointer>

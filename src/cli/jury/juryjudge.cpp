@@ -1,6 +1,6 @@
 #include "cli/jury/juryjudge.h"
 
-#include "cli/jury/jurytexts.h"
+#include "cli/jury/report/jurytexts.h"
 
 namespace {
 

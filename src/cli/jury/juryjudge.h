@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/jury/jurypass.h"
-#include "tasks/taskdata.h"
+#include "tasks/file/taskdata.h"
 
 #include <QList>
 #include <QString>

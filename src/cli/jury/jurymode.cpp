@@ -2,19 +2,19 @@
 
 #include "cli/jury/filehash.h"
 #include "cli/jury/juryjudge.h"
-#include "cli/jury/jurypicture.h"
-#include "cli/jury/juryreport.h"
-#include "cli/jury/juryreportfile.h"
 #include "cli/jury/juryrunner.h"
-#include "cli/jury/jurytable.h"
 #include "cli/jury/paralleljobs.h"
+#include "cli/jury/report/jurypicture.h"
+#include "cli/jury/report/juryreport.h"
+#include "cli/jury/report/juryreportfile.h"
+#include "cli/jury/report/jurytable.h"
 #include "cli/run/checkertask.h"
-#include "cli/run/picturefile.h"
-#include "cli/run/protectedfiles.h"
+#include "cli/run/output/picturefile.h"
+#include "cli/run/output/protectedfiles.h"
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "editor/linekind.h"
-#include "tasks/taskfolder.h"
+#include "tasks/setup/taskfolder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

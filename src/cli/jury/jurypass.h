@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cli/run/celledge.h"
+#include "cli/run/output/celledge.h"
 #include "cli/run/passresult.h"
-#include "world/executorstate.h"
-#include "world/runend.h"
+#include "world/commands/runend.h"
+#include "world/model/executorstate.h"
 
 #include <QList>
 #include <QString>

@@ -2,9 +2,9 @@
 
 #include "cli/run/checkertask.h"
 #include "cli/run/runrecorder.h"
-#include "tasks/tasksetup.h"
-#include "world/arrangementworld.h"
-#include "world/interpreter.h"
+#include "tasks/setup/tasksetup.h"
+#include "world/model/arrangementworld.h"
+#include "world/run/interpreter.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/jury/jurypass.h"
-#include "tasks/taskdata.h"
-#include "world/world.h"
+#include "tasks/file/taskdata.h"
+#include "world/model/world.h"
 
 #include <QDeadlineTimer>
 #include <QList>

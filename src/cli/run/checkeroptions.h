@@ -1,6 +1,6 @@
 #pragma once
 
-#include "world/delaysettings.h"
+#include "world/commands/delaysettings.h"
 
 #include <QString>
 #include <QStringList>

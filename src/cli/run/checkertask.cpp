@@ -1,7 +1,7 @@
 #include "cli/run/checkertask.h"
 
-#include "tasks/taskfolder.h"
-#include "tasks/tasksetup.h"
+#include "tasks/setup/taskfolder.h"
+#include "tasks/setup/tasksetup.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tasks/taskdata.h"
-#include "tasks/taskfileerror.h"
-#include "world/world.h"
+#include "tasks/file/taskdata.h"
+#include "tasks/file/taskfileerror.h"
+#include "world/model/world.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
 #include "cli/run/filecheck.h"
 
-#include "cli/run/picturefile.h"
+#include "cli/run/output/picturefile.h"
 #include "cli/run/runrecorder.h"
 #include "common/printablename.h"
 #include "display/fieldgeometry.h"
 #include "display/fieldscene.h"
-#include "tasks/tasksetup.h"
-#include "world/interpreter.h"
-#include "world/runeventlog.h"
-#include "world/virtualrundriver.h"
+#include "tasks/setup/tasksetup.h"
+#include "world/run/interpreter.h"
+#include "world/run/runeventlog.h"
+#include "world/run/virtualrundriver.h"
 
 #include <QFileInfo>
 

@@ -3,7 +3,7 @@
 #include "cli/run/checkeroptions.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/fileresult.h"
-#include "cli/run/protectedfiles.h"
+#include "cli/run/output/protectedfiles.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/run/passresult.h"
-#include "world/delaysettings.h"
+#include "world/commands/delaysettings.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "world/cellposition.h"
-#include "world/executorstate.h"
-#include "world/runend.h"
+#include "world/commands/runend.h"
+#include "world/model/cellposition.h"
+#include "world/model/executorstate.h"
 
 #include <QList>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
 #include "cli/run/runrecorder.h"
 
-#include "world/world.h"
+#include "world/model/world.h"
 
 RunRecorder::RunRecorder(const World &world, RunObserver *next)
     : m_world(world)

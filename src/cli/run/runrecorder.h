@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/run/passresult.h"
-#include "world/runobserver.h"
+#include "world/commands/runobserver.h"
 
 #include <functional>
 

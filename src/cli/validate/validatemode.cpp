@@ -2,13 +2,13 @@
 
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/juryrunner.h"
-#include "cli/jury/jurytexts.h"
+#include "cli/jury/report/jurytexts.h"
 #include "cli/run/checkertask.h"
 #include "editor/algorithmfile.h"
-#include "tasks/reachability.h"
-#include "tasks/taskfolder.h"
-#include "tasks/taskvalidator.h"
-#include "world/arrangementworld.h"
+#include "tasks/check/reachability.h"
+#include "tasks/check/taskvalidator.h"
+#include "tasks/setup/taskfolder.h"
+#include "world/model/arrangementworld.h"
 
 #include <QDir>
 #include <QFileInfo>

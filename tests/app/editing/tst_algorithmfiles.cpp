@@ -1,4 +1,4 @@
-#include "app/editing/standardfiledialogs.h"
+#include "app/editing/files/standardfiledialogs.h"
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmline.h"

@@ -1,5 +1,5 @@
 #include "app/common/hint.h"
-#include "app/editing/commandpanel.h"
+#include "app/editing/panels/commandpanel.h"
 
 #include "app/editorsession.h"
 

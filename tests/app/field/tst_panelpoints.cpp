@@ -1,7 +1,7 @@
-#include "app/editing/updown.h"
+#include "app/editing/panels/updown.h"
 #include "app/field/panelpoints.h"
 #include "app/work/worktools.h"
-#include "tasks/tasksetup.h"
+#include "tasks/setup/tasksetup.h"
 
 #include "app/guihelpers.h"
 #include "app/taskhelpers.h"

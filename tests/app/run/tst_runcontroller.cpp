@@ -5,7 +5,7 @@
 #include "app/work/worktools.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
-#include "world/runtexts.h"
+#include "world/commands/runtexts.h"
 
 #include "app/taskhelpers.h"
 

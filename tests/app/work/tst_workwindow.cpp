@@ -1,5 +1,5 @@
 #include "app/common/pictures.h"
-#include "app/editing/commandpanel.h"
+#include "app/editing/panels/commandpanel.h"
 #include "app/field/fieldpanel.h"
 #include "app/field/fieldview.h"
 #include "app/field/rulerpanel.h"

@@ -1,6 +1,6 @@
 // Whole runs of shagaika-check --jury on the example tasks, with correct and wrong
 // solutions under tests/cli/jury/<task>.
-#include "cli/jury/jurypicture.h"
+#include "cli/jury/report/jurypicture.h"
 #include "display/fieldgeometry.h"
 
 #include <QCryptographicHash>

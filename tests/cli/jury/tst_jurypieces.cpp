@@ -1,14 +1,14 @@
 // The parts the jury mode is built from: edges, reachability, the verdict rules, report
 // helpers and the command line.
-#include "cli/jury/jurycsv.h"
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/jurymode.h"
-#include "cli/jury/juryreport.h"
-#include "cli/jury/jurytexts.h"
 #include "cli/jury/paralleljobs.h"
-#include "cli/run/celledge.h"
+#include "cli/jury/report/jurycsv.h"
+#include "cli/jury/report/juryreport.h"
+#include "cli/jury/report/jurytexts.h"
 #include "cli/run/checkeroptions.h"
-#include "tasks/reachability.h"
+#include "cli/run/output/celledge.h"
+#include "tasks/check/reachability.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "tasks/taskfolder.h"
+#include "tasks/setup/taskfolder.h"
 
 #include <QDir>
 #include <QJsonArray>

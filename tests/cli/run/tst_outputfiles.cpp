@@ -1,5 +1,5 @@
-#include "cli/run/picturefile.h"
-#include "cli/run/protectedfiles.h"
+#include "cli/run/output/picturefile.h"
+#include "cli/run/output/protectedfiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "cli/run/alignedrows.h"
-#include "cli/run/resultjson.h"
-#include "cli/run/resulttable.h"
+#include "cli/run/output/alignedrows.h"
+#include "cli/run/output/resultjson.h"
+#include "cli/run/output/resulttable.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -4,8 +4,8 @@
 // "LINE:COLUMN KIND: words", KIND being "ошибка" or "предупреждение" and the words part of
 // the message. No other problem may be reported; the run ends with 1 when there is an
 // error, with 0 when there are only warnings.
-#include "tasks/taskfileparser.h"
-#include "tasks/taskvalidator.h"
+#include "tasks/check/taskvalidator.h"
+#include "tasks/file/taskfileparser.h"
 
 #include <QDir>
 #include <QFile>

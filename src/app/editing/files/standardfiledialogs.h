@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/editing/files/algorithmfiledialogs.h"
+
+class QFileDialog;
+
+// The window system's file dialogs, in Russian like the rest of the program. The save
+// dialog starts at "NoName" every time and asks before replacing an existing file (a
+// refusal shows the dialog again); the open dialog starts at the name chosen last time.
+// Both offer text files and add ".txt" to a name typed without an extension.
+class StandardFileDialogs : public AlgorithmFileDialogs
+{
+public:
+    static QString saveTitle();
+    static QString openTitle();
+
+    QString saveFileName(QWidget *parent) override;
+    QString openFileName(QWidget *parent) override;
+
+    // The dialogs as they are shown, for a look at their settings.
+    static void prepareSaveDialog(QFileDialog &dialog, const QString &fileName = QStringLiteral("NoName"));
+    void prepareOpenDialog(QFileDialog &dialog) const;
+
+private:
+    QString m_lastOpened;
+};

@@ -1,0 +1,77 @@
+#include "app/editing/panels/procedurepanel.h"
+
+#include "app/common/hint.h"
+#include "app/editing/panels/procedurenamelist.h"
+
+#include "app/editing/panels/windows1251guard.h"
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <QLineEdit>
+
+ProcedurePanel::ProcedurePanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("PanelProc"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+    setGeometry(8, 128, 265, 169);
+    Hint::apply(this, QStringLiteral("<Esc> - закрыть данную панель без выбора имени процедуры"));
+
+    addLabel(QStringLiteral("LabelProcList"), QStringLiteral("Выбрать из списка"), QPoint(8, 16));
+    ListBoxProc = new ProcedureNameList(this);
+    ListBoxProc->setObjectName(QStringLiteral("ListBoxProc"));
+    ListBoxProc->setGeometry(128, 16, 121, 89);
+    Hint::apply(ListBoxProc,
+                QStringLiteral("Если имени процедуры нет в списке, введите его  в нижнем поле ввода "
+                               "| Имя процедуры вводится только один раз, а затем всегда выбирается "
+                               "из списка"));
+    connect(ListBoxProc, &ProcedureNameList::nameChosen, this, &ProcedurePanel::nameChosen);
+    connect(ListBoxProc, &ProcedureNameList::escapePressed, this, &ProcedurePanel::escapePressed);
+
+    addLabel(QStringLiteral("LabelProcNew1"), QStringLiteral("Ввести имя "), QPoint(8, 120));
+    addLabel(QStringLiteral("LabelProcNew2"), QStringLiteral("новой процедуры"), QPoint(8, 136));
+    EditNewProc = new QLineEdit(this);
+    EditNewProc->setObjectName(QStringLiteral("EditNewProc"));
+    new Windows1251Guard(EditNewProc);
+    EditNewProc->setGeometry(128, 120, 121, 21);
+    Hint::apply(EditNewProc,
+                QStringLiteral("Если имени процедуры нет в верхнем списке, введите его и нажмите "
+                               "<Enter>  | Имя процедуры вводится только один раз, а затем всегда "
+                               "выбирается из списка"));
+    EditNewProc->installEventFilter(this);
+    hide();
+}
+
+QLabel *ProcedurePanel::addLabel(const QString &name, const QString &text, QPoint at)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+void ProcedurePanel::open()
+{
+    EditNewProc->clear();
+    show();
+    raise();
+    if (ListBoxProc->count() == 0)
+        EditNewProc->setFocus(Qt::OtherFocusReason);
+    else
+        ListBoxProc->setFocus(Qt::OtherFocusReason);
+}
+
+bool ProcedurePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == EditNewProc && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: emit newNameEntered(EditNewProc->text()); return true;
+        case Qt::Key_Escape: emit escapePressed(); return true;
+        default: break;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}

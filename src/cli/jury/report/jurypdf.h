@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/jury/report/juryreport.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// The jury's protocol for printing: the statement, the task and the reference with their
+// hashes, the verdict table, every file's hash, and for each file that is not correct its
+// failing passes and the picture of the first one (`pictures` holds one picture per file,
+// a null one where none is shown). Needs a GUI application for its fonts.
+// The protocol is made in memory, so that the file can be written whole or not at all;
+// empty when the document could not be made.
+QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures);

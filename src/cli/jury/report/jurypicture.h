@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cli/jury/jurypass.h"
+#include "cli/run/output/celledge.h"
+#include "world/model/world.h"
+
+#include <QImage>
+#include <QList>
+
+// Pictures of a pass for the jury, drawn with the field scene. They need a GUI
+// application for their fonts (no window is shown).
+
+// The field as the pass left it, as the desktop shows it: walls with the variable ones set
+// to the pass's arrangement, points, the trace of ШАГ and the executor where it stopped.
+// `world` is the pass's world (JuryRunner::passWorld).
+QImage passPicture(const World &world, const JuryPass &pass, int unit);
+
+// The field without the trace, and over it the reference's edges (wide, green) and the
+// pupil's (narrow, blue); a red ring marks an edge the pupil lacks, a magenta cross one
+// the pupil has beyond the reference, a red frame the cell of a crash. A legend and the
+// pass's place and outcome stand below the field.
+QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdge> &referenceEdges, int unit);
+
+namespace DiffColours {
+inline constexpr QRgb reference = qRgb(40, 170, 60);
+inline constexpr QRgb pupil = qRgb(30, 80, 220);
+inline constexpr QRgb missing = qRgb(230, 0, 0);
+inline constexpr QRgb extra = qRgb(220, 0, 220);
+} // namespace DiffColours

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/jury/juryfileresult.h"
+#include "tasks/file/taskdata.h"
+
+#include <QList>
+#include <QString>
+
+// Everything the jury's reports show: the task and the reference with the hashes of the
+// very files that were judged, the fixed limits, and every pupil's file.
+struct JuryReport
+{
+    QString taskFile;
+    QString taskSha256;
+    TaskData task;
+    QString referenceFile; // empty: none
+    QString referenceSha256;
+    QList<JuryPass> referencePasses;
+    QList<JuryFileResult> files;
+    int timeLimitSeconds = 0; // real time for all passes of one file
+
+    bool hasReference() const { return !referenceFile.isEmpty(); }
+    int correctFileCount() const;
+    int unreadFileCount() const;
+    // The reference's pass on the same size and arrangement, or null.
+    const JuryPass *referencePass(const JuryPass &pass) const;
+};

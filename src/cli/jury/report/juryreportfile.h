@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/jury/report/juryreport.h"
+#include "common/filewritefault.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// Writes the jury's report in the format its extension names (juryReportFormat), whole or
+// not at all: an old report of that name stays until the new one is complete. `pictures`
+// are those of the PDF protocol. Returns the message naming the file and the reason,
+// empty on success.
+QString writeJuryReportFile(const JuryReport &report, const QList<QImage> &pictures, const QString &path,
+                            FileWriteFault fault = FileWriteFault::None);

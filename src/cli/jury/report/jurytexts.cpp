@@ -1,0 +1,174 @@
+#include "cli/jury/report/jurytexts.h"
+
+#include "cli/jury/juryrunner.h"
+
+#include <iterator>
+
+QString selectorsText(const QList<int> &arrangement)
+{
+    QStringList items;
+    for (int selector : arrangement)
+        items.append(QString::number(selector));
+    return items.join(QLatin1Char(' '));
+}
+
+QString arrangementText(const QList<int> &arrangement)
+{
+    return arrangement.isEmpty() ? QStringLiteral("—") : selectorsText(arrangement);
+}
+
+QString passPlaceText(const JuryPass &pass)
+{
+    if (pass.arrangement.isEmpty())
+        return QStringLiteral("поле %1").arg(pass.fieldSize);
+    return QStringLiteral("поле %1, расположение %2")
+        .arg(QString::number(pass.fieldSize), arrangementText(pass.arrangement));
+}
+
+QString outcomeText(const JuryPass &pass)
+{
+    switch (pass.end) {
+    case RunEnd::Complete: return QStringLiteral("дошёл до конца");
+    case RunEnd::Crash:
+        return QStringLiteral("авария в (%1,%2)").arg(pass.executor.column).arg(pass.executor.row);
+    case RunEnd::Stopped:
+        return pass.isOutOfTime ? QStringLiteral("прерван: время файла вышло")
+                                : QStringLiteral("прерван по пределу");
+    case RunEnd::Error: break;
+    }
+    QString message = pass.message;
+    message.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return message.isEmpty() ? QStringLiteral("ошибка") : QStringLiteral("ошибка: ") + message;
+}
+
+QString executorText(const ExecutorState &executor)
+{
+    return QStringLiteral("(%1,%2) %3°").arg(executor.column).arg(executor.row).arg(executor.heading);
+}
+
+QString slowTimeText(qint64 milliseconds)
+{
+    return QStringLiteral("%1,%2 с").arg(milliseconds / 1000).arg((milliseconds % 1000) / 100);
+}
+
+QString failureText(const JuryPass &pass, bool hasPointB)
+{
+    constexpr qsizetype shownEdges = 4; // one line; the full lists stand in the details
+    if (pass.correct)
+        return {};
+    QStringList reasons;
+    if (pass.end != RunEnd::Complete)
+        reasons.append(outcomeText(pass));
+    if (hasPointB) {
+        if (pass.end == RunEnd::Complete)
+            reasons.append(QStringLiteral("конец не в точке Б, а в (%1,%2)")
+                               .arg(pass.executor.column)
+                               .arg(pass.executor.row));
+    } else {
+        if (!pass.missing.isEmpty())
+            reasons.append(QStringLiteral("нет %1").arg(edgeListText(pass.missing, shownEdges)));
+        if (!pass.extra.isEmpty())
+            reasons.append(QStringLiteral("лишние %1").arg(edgeListText(pass.extra, shownEdges)));
+    }
+    if (reasons.isEmpty())
+        reasons.append(QStringLiteral("нет прохода эталона для сравнения"));
+    return QStringLiteral("%1: %2").arg(testTitle(pass), reasons.join(QStringLiteral("; ")));
+}
+
+QString passCode(const JuryPass &pass)
+{
+    if (pass.correct)
+        return QStringLiteral("OK");
+    switch (pass.end) {
+    case RunEnd::Complete: break;
+    case RunEnd::Crash: return QStringLiteral("CR");
+    case RunEnd::Stopped: return QStringLiteral("TL");
+    case RunEnd::Error: return QStringLiteral("RE");
+    }
+    return QStringLiteral("WA");
+}
+
+QString passCodeWord(const JuryPass &pass)
+{
+    if (pass.correct)
+        return QStringLiteral("верно");
+    switch (pass.end) {
+    case RunEnd::Complete: break;
+    case RunEnd::Crash: return QStringLiteral("столкновение со стеной");
+    case RunEnd::Stopped:
+        return pass.isOutOfTime ? QStringLiteral("превышено время") : QStringLiteral("превышен предел строк");
+    case RunEnd::Error: return QStringLiteral("ошибка в тексте");
+    }
+    return QStringLiteral("неверный результат");
+}
+
+QString testTitle(const JuryPass &pass)
+{
+    QString title = QStringLiteral("тест %1 — поле %2 × %2")
+                        .arg(QString::number(pass.number), QString::number(pass.fieldSize));
+    if (!pass.arrangement.isEmpty())
+        title += QStringLiteral(", стенки ") + selectorsText(pass.arrangement);
+    return title;
+}
+
+QString fileCode(const JuryFileResult &file)
+{
+    if (!file.isRead())
+        return QStringLiteral("FE");
+    if (!file.isAlgorithm())
+        return QStringLiteral("CE");
+    const JuryPass *failure = file.firstFailure();
+    if (!failure)
+        return file.passes.isEmpty() ? QStringLiteral("WA") : QStringLiteral("OK");
+    return QStringLiteral("%1 %2").arg(passCode(*failure), QString::number(failure->number));
+}
+
+QString verdictText(const JuryFileResult &file)
+{
+    QString word;
+    if (!file.isRead())
+        word = QStringLiteral("не прочитан");
+    else if (!file.isAlgorithm())
+        word = QStringLiteral("не алгоритм");
+    else if (const JuryPass *failure = file.firstFailure())
+        word = passCodeWord(*failure);
+    else
+        word = file.passes.isEmpty() ? QStringLiteral("нет ни одного теста") : QStringLiteral("верно");
+    return QStringLiteral("%1 — %2").arg(fileCode(file), word);
+}
+
+QString verdictName(const JuryFileResult &file)
+{
+    if (!file.isRead())
+        return QStringLiteral("unreadable");
+    if (!file.isAlgorithm())
+        return QStringLiteral("not_algorithm");
+    return file.isCorrect() ? QStringLiteral("correct") : QStringLiteral("wrong");
+}
+
+QString juryLimitsText(int timeLimitSeconds)
+{
+    return QStringLiteral("Пределы: %1 подсвеченных строк за проход, %2 вложенных вызовов процедур, "
+                          "%3 с настоящего времени на все проходы файла; "
+                          "время — на медленной скорости, по виртуальным часам.")
+        .arg(JuryRunner::highlightLimit)
+        .arg(JuryRunner::callDepthLimit)
+        .arg(timeLimitSeconds);
+}
+
+QString verdictTotalsText(const QList<JuryFileResult> &files)
+{
+    static const char *const codes[] = {"OK", "WA", "CR", "TL", "RE", "CE", "FE"};
+    QList<int> counts(std::size(codes), 0);
+    for (const JuryFileResult &file : files) {
+        const QString code = fileCode(file).section(QLatin1Char(' '), 0, 0);
+        for (qsizetype i = 0; i < counts.size(); ++i) {
+            if (code == QLatin1String(codes[i]))
+                ++counts[i];
+        }
+    }
+    QStringList parts;
+    for (qsizetype i = 0; i < counts.size(); ++i)
+        parts.append(QStringLiteral("%1 %2").arg(QLatin1String(codes[i])).arg(counts.at(i)));
+    return QStringLiteral("Итого: файлов %1; %2").arg(files.size()).arg(parts.join(QStringLiteral(", ")));
+}

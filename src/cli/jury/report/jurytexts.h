@@ -1,0 +1,35 @@
+#pragma once
+
+#include "cli/jury/juryfileresult.h"
+#include "world/model/executorstate.h"
+
+#include <QList>
+#include <QString>
+
+// The words of the jury's reports. The readable ones (table, protocol) are Russian; the
+// machine ones (CSV, JSON) use the checker's English names.
+
+QString selectorsText(const QList<int> &arrangement);   // "1 2 1", "" without variable walls
+QString arrangementText(const QList<int> &arrangement); // "1 2 1", "—" without variable walls
+QString passPlaceText(const JuryPass &pass);            // "поле 12, расположение 1 2"
+QString outcomeText(const JuryPass &pass); // "дошёл до конца", "авария в (3,4)", ...
+QString executorText(const ExecutorState &executor); // "(3,4) 90°"
+QString slowTimeText(qint64 milliseconds);           // "12,3 с"
+// Why a pass is wrong, in one line; empty for a correct pass.
+QString failureText(const JuryPass &pass, bool hasPointB);
+// The verdict of a test in the manner of olympiad judges: OK, WA (a wrong result), CR (a
+// crash into a wall), TL (the limit of highlights or of time), RE (the text cannot go on).
+QString passCode(const JuryPass &pass);
+QString passCodeWord(const JuryPass &pass); // "верно", "столкновение со стеной", ...
+// "тест 7 — поле 13 × 13, стенки 1 2 1"
+QString testTitle(const JuryPass &pass);
+// OK when every test is; otherwise the first failing test's code and number ("WA 7"); CE for
+// a text that is no algorithm, FE for a file that cannot be read.
+QString fileCode(const JuryFileResult &file);
+// "OK — верно", "WA 7 — неверный результат", "CE — не алгоритм", "FE — не прочитан"
+QString verdictText(const JuryFileResult &file);
+// "correct", "wrong", "not_algorithm", "unreadable"
+QString verdictName(const JuryFileResult &file);
+// "Итого: файлов 41; OK 16, WA 10, CR 5, TL 5, RE 1, CE 3, FE 1": every verdict, none left out.
+QString verdictTotalsText(const QList<JuryFileResult> &files);
+QString juryLimitsText(int timeLimitSeconds);

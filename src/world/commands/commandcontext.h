@@ -1,0 +1,17 @@
+#pragma once
+
+#include "world/commands/delaysettings.h"
+
+class FieldCanvas;
+class RunObserver;
+struct World;
+
+// What an executor command works on: the world it changes, where it draws (none: no
+// drawing), whom it tells, and the pauses it makes.
+struct CommandContext
+{
+    World &world;
+    FieldCanvas *canvas = nullptr;
+    RunObserver *observer = nullptr;
+    DelaySettings delays;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "world/model/wallset.h"
+
+#include <array>
+
+// The walls in force on the field, with the selectors that say which variant
+// of each variable wall is present: 0 none, 1 variant 1, 2 variant 2.
+class WallModel
+{
+public:
+    static constexpr int maxVariableWalls = 3;
+
+    WallSet walls;
+    std::array<int, maxVariableWalls> selectors{0, 0, 0};
+
+    bool horizontalWallAt(qint16 column, qint16 row) const;
+    bool verticalWallAt(qint16 column, qint16 row) const;
+
+    int variableWallCount() const { return int(walls.variable.size()); }
+
+private:
+    // Is the present variant of some variable wall on that edge? The orientation is compared whole.
+    bool variableWallAt(const QString &orientation, qint16 column, qint16 row) const;
+};

@@ -1,0 +1,117 @@
+#include "cli/jury/report/juryreportfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray readBytes(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+bool writeBytes(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+JuryReport smallReport()
+{
+    JuryReport report;
+    report.taskFile = QStringLiteral("olymp/Zerid.txt");
+    report.taskSha256 = QString(64, QLatin1Char('0'));
+    report.task.hasPointB = true;
+    report.task.statement = {QStringLiteral("Дойдите до точки Б.")};
+    JuryFileResult file;
+    file.file = QStringLiteral("works/a.txt");
+    file.readError = QStringLiteral("Не удалось открыть файл works/a.txt: нет такого файла или папки");
+    report.files.append(file);
+    return report;
+}
+
+} // namespace
+
+class TestJuryReportFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void written_data();
+    void written();
+    void faults_data();
+    void faults();
+};
+
+void TestJuryReportFile::written_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("start");
+
+    QTest::newRow("txt") << "r.txt" << QByteArray("Задача:");
+    QTest::newRow("csv") << "r.csv" << QByteArray("\xEF\xBB\xBFtask,");
+    QTest::newRow("json") << "r.json" << QByteArray("{");
+    QTest::newRow("pdf") << "r.pdf" << QByteArray("%PDF-");
+}
+
+void TestJuryReportFile::written()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, start);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(name);
+    QVERIFY(writeBytes(path, "old"));
+    QCOMPARE(writeJuryReportFile(smallReport(), {QImage()}, path), QString());
+    const QByteArray bytes = readBytes(path);
+    QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+}
+
+void TestJuryReportFile::faults_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<FileWriteFault>("fault");
+    QTest::addColumn<QString>("reason");
+
+    const QList<std::pair<FileWriteFault, QString>> faults{
+        {FileWriteFault::ShortWrite, "записана только часть файла"},
+        {FileWriteFault::NoSpaceAtFlush, "на диске нет свободного места"},
+        {FileWriteFault::FailedRename, "нет прав доступа"}};
+    const char *const faultNames[] = {"short write", "disk full", "rename fails"};
+    for (const QString &format : QStringList{"txt", "csv", "json", "pdf"}) {
+        for (qsizetype i = 0; i < faults.size(); ++i) {
+            QTest::addRow("%s, %s", qPrintable(format), faultNames[i])
+                << "r." + format << faults.at(i).first << faults.at(i).second;
+        }
+    }
+}
+
+void TestJuryReportFile::faults()
+{
+    QFETCH(QString, name);
+    QFETCH(FileWriteFault, fault);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(name);
+    const QByteArray oldBytes("the old report");
+    QVERIFY(writeBytes(path, oldBytes));
+
+    const QString error = writeJuryReportFile(smallReport(), {QImage()}, path, fault);
+
+    QCOMPARE(error,
+             QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
+                 .arg(QDir::toNativeSeparators(path), reason));
+    QCOMPARE(readBytes(path), oldBytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+}
+
+QTEST_MAIN(TestJuryReportFile)
+#include "tst_juryreportfile.moc"

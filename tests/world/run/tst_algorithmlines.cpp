@@ -1,0 +1,122 @@
+#include "world/run/algorithmlines.h"
+
+#include <QTest>
+
+using Kind = LineKind;
+
+class TestAlgorithmLines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void classify_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<Kind>("kind");
+
+        QTest::newRow("turn") << "    ПОВОРОТ" << Kind::Turn;
+        QTest::newRow("step with a trailing blank is nothing") << "ШАГ " << Kind::Other;
+        QTest::newRow("lower case is nothing") << "шаг" << Kind::Other;
+        QTest::newRow("branch if no wall") << "ЕСЛИ впереди НЕ стена" << Kind::BranchIfNoWall;
+        QTest::newRow("loop if wall") << "ПОКА впереди стена" << Kind::LoopIfWall;
+        QTest::newRow("procedure head") << "ПРОЦЕДУРА угол" << Kind::ProcedureHead;
+        QTest::newRow("call") << "        ДЕЛАЙ угол" << Kind::Call;
+        QTest::newRow("else") << "       ИНАЧЕ" << Kind::Else;
+        QTest::newRow("branch end with Ё") << "    ВСЁ" << Kind::BranchEnd;
+        QTest::newRow("branch end with Е is nothing") << "    ВСЕ" << Kind::Other;
+        QTest::newRow("loop end") << "    КЦ" << Kind::LoopEnd;
+        QTest::newRow("procedure end") << "КОНЕЦ ПРОЦЕДУРЫ" << Kind::ProcedureEnd;
+        QTest::newRow("then marker") << "       ТО" << Kind::Then;
+        QTest::newRow("blank") << "   " << Kind::Blank;
+        QTest::newRow("end line") << "КОН" << Kind::End;
+    }
+
+    void classify()
+    {
+        QFETCH(QString, line);
+        QFETCH(Kind, kind);
+
+        const AlgorithmLines lines({line});
+        QCOMPARE(lines.kind(0), kind);
+    }
+
+    void mainEnd_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("isEnd");
+
+        QTest::newRow("exact") << "КОН" << true;
+        QTest::newRow("leading blank") << " КОН" << false;
+        QTest::newRow("trailing blank") << "КОН " << false;
+        QTest::newRow("procedure end") << "КОНЕЦ ПРОЦЕДУРЫ" << false;
+    }
+
+    void mainEnd()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, isEnd);
+
+        QCOMPARE(AlgorithmLines({line}).isMainEnd(0), isEnd);
+    }
+
+    void callTarget_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("callRow");
+        QTest::addColumn<int>("target");
+
+        QTest::newRow("first of two descriptions")
+            << QStringList{"ДЕЛАЙ а", "ПРОЦЕДУРА б", "ПРОЦЕДУРА а", "ПРОЦЕДУРА а"} << 0 << 2;
+        QTest::newRow("description above the call") << QStringList{"ПРОЦЕДУРА а", "ДЕЛАЙ а"} << 1 << 0;
+        QTest::newRow("names compare exactly")
+            << QStringList{"ДЕЛАЙ а", "ПРОЦЕДУРА А", "ПРОЦЕДУРА а "} << 0 << -1;
+        QTest::newRow("any tenth character") << QStringList{"ДЕЛАЙ а", "ПРОЦЕДУРАxа"} << 0 << 1;
+        QTest::newRow("indented head") << QStringList{"ДЕЛАЙ а", "  ПРОЦЕДУРА а"} << 0 << 1;
+        QTest::newRow("no description") << QStringList{"ДЕЛАЙ а"} << 0 << -1;
+        QTest::newRow("call without a name") << QStringList{"ДЕЛАЙ", "ПРОЦЕДУРА"} << 0 << 1;
+        QTest::newRow("a head is no call") << QStringList{"ПРОЦЕДУРА а"} << 0 << -1;
+    }
+
+    void callTarget()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, callRow);
+        QFETCH(int, target);
+
+        QCOMPARE(AlgorithmLines(lines).callTarget(callRow), target);
+    }
+
+    void scans()
+    {
+        AlgorithmLines lines({"ЕСЛИ впереди стена", // 0
+                              "ТО",
+                              "ЕСЛИ впереди НЕ стена", // 2
+                              "ТО",
+                              "ИНАЧЕ", // 4
+                              "ВСЁ",
+                              "ИНАЧЕ", // 6
+                              "ПОКА впереди стена",
+                              "НЦ", // 8
+                              "КЦ",
+                              "ВСЁ", // 10
+                              "ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ"});
+        QCOMPARE(lines.branchSkipEnd(0), 6);
+        QCOMPARE(lines.branchSkipEnd(2), 4);
+        QCOMPARE(lines.elseSkipEnd(6), 10);
+        QCOMPARE(lines.elseSkipEnd(4), 5);
+        QCOMPARE(lines.loopSkipEnd(7), 9);
+        QCOMPARE(lines.procedureEnd(11), 12);
+        // Asked again, the same answers.
+        QCOMPARE(lines.branchSkipEnd(0), 6);
+        QCOMPARE(lines.loopSkipEnd(7), 9);
+
+        AlgorithmLines open({"ЕСЛИ впереди стена", "ТО", "ПОКА впереди стена", "НЦ", "ПРОЦЕДУРА п"});
+        QCOMPARE(open.branchSkipEnd(0), AlgorithmLines::missing);
+        QCOMPARE(open.loopSkipEnd(2), AlgorithmLines::missing);
+        QCOMPARE(open.procedureEnd(4), AlgorithmLines::missing);
+        QCOMPARE(open.elseSkipEnd(4), AlgorithmLines::missing);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestAlgorithmLines)
+#include "tst_algorithmlines.moc"
