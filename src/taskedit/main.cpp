@@ -1,3 +1,4 @@
+#include "common/settingsoffdisk.h"
 #include "taskedit/taskeditwindow.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shagaika-tasks"));
     QApplication::setApplicationDisplayName(QStringLiteral("Шагайка: редактор задач"));
+    keepSettingsOffDisk();
 
     TaskEditWindow window;
     const QStringList arguments = QApplication::arguments().mid(1);

@@ -1,8 +1,8 @@
 #include "app/shell/desktopprogram.h"
 #include "app/shell/qttranslation.h"
-#include "app/shell/settingsoffdisk.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
+#include "common/settingsoffdisk.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "app/shell/settingsoffdisk.h"
+#include "common/settingsoffdisk.h"
 
 #include <QSettings>
 
