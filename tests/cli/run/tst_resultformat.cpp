@@ -1,6 +1,7 @@
 #include "cli/run/output/alignedrows.h"
 #include "cli/run/output/resultjson.h"
 #include "cli/run/output/resulttable.h"
+#include "common/systemfilename.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -114,6 +115,10 @@ void TestResultFormat::jsonString_data()
     QTest::newRow("other control character") << QString(QChar(1)) << R"("\u0001")";
     QTest::newRow("Cyrillic stays as it is") << "Иванов.txt"
                                              << R"("Иванов.txt")";
+    QTest::newRow("byte of a name that is not UTF-8")
+        << fileNameFromSystem(QByteArray("a\xff\xfe.txt")) << R"("a\udcff\udcfe.txt")";
+    QTest::newRow("character outside the basic plane")
+        << QStringLiteral("\U0001F600.txt") << QStringLiteral("\"\U0001F600.txt\"");
 }
 
 void TestResultFormat::jsonString()

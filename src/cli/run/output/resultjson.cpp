@@ -45,7 +45,20 @@ QString jsonString(const QString &text)
     QString quoted;
     quoted.reserve(text.size() + 2);
     quoted += QLatin1Char('"');
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // A byte of a file name that is not UTF-8 is kept as a lone surrogate; written as an
+        // escape it survives, and a reader that decodes names the same way (Python's
+        // os.fsencode, for one) gets the very bytes back, where UTF-8 output would lose them.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            quoted += c;
+            quoted += text.at(++i);
+            continue;
+        }
+        if (c.isSurrogate()) {
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            continue;
+        }
         switch (c.unicode()) {
         case '"': quoted += QStringLiteral("\\\""); break;
         case '\\': quoted += QStringLiteral("\\\\"); break;
