@@ -136,6 +136,7 @@ void TaskEditWindow::buildWidgets()
     left->addWidget(
         new QLabel(QStringLiteral("Замечания к задаче (строка и столбец в файле Zerid.txt):"), central));
     m_problemList = new QListWidget(central);
+    m_problemList->setObjectName(QStringLiteral("problems"));
     m_problemList->setMinimumHeight(90);
     left->addWidget(m_problemList, 1);
     columns->addLayout(left, 0);

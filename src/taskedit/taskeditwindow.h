@@ -38,9 +38,6 @@ public:
     bool save();
 
     TaskEditModel &model() { return m_model; }
-    TaskFieldView *fieldView() const { return m_field; }
-    QListWidget *problemList() const { return m_problemList; }
-    QListWidget *referenceList() const { return m_referenceList; }
     QString folder() const { return m_folder; }
     void selectSize(int fieldSize);
     void setTool(EditTool tool);

@@ -158,7 +158,7 @@ void TaskFieldView::paintEvent(QPaintEvent *event)
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::WindowText));
     for (int i = 0; i < m_geometry.fieldSize; ++i) {
-        const QPoint centre = m_geometry.cellCentre(i, i) + m_fieldOrigin;
+        const QPoint centre = toWidget(m_geometry.cellCentre(i, i));
         const QString number = QString::number(i);
         painter.drawText(QRect(centre.x() - m_geometry.halfCell, 0, m_geometry.cellSize, m_fieldOrigin.y()),
                          Qt::AlignCenter, number);

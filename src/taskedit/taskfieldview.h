@@ -32,8 +32,6 @@ public:
     const FieldGeometry &geometry() const { return m_geometry; }
     // Where the field picture's pixel lies in the widget.
     QPoint toWidget(QPoint picturePoint) const { return picturePoint + m_fieldOrigin; }
-    // The first position of a variable wall waiting for its second.
-    std::optional<WallVariant> pendingVariant() const { return m_pendingVariant; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -68,6 +66,7 @@ private:
     std::optional<TaskFilePlace> m_selected;
     std::optional<WallVariant> m_hoverEdge;
     std::optional<CellPosition> m_hoverCell;
+    // The first position of a variable wall waiting for its second.
     std::optional<WallVariant> m_pendingVariant;
     // A drag along edges: their orientation and whether it puts walls or takes them away.
     bool m_dragging = false;

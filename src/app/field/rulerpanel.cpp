@@ -52,14 +52,3 @@ void RulerPanel::place(const FieldGeometry &geometry, int length)
             m_labels[i]->move(0, geometry.rowLabelTop(i));
     }
 }
-
-QStringList RulerPanel::visibleNumbers() const
-{
-    QStringList numbers;
-    for (const QLabel *label : m_labels) {
-        const QRect shown = label->geometry().intersected(rect());
-        if (!shown.isEmpty())
-            numbers << label->text();
-    }
-    return numbers;
-}

@@ -21,10 +21,6 @@ public:
     // Numbers at the cells of the geometry; the panel as long as the field.
     void place(const FieldGeometry &geometry, int length);
 
-    const QList<QLabel *> &labels() const { return m_labels; }
-    // The numbers that can be seen, in order.
-    QStringList visibleNumbers() const;
-
 private:
     Qt::Orientation m_orientation;
     QList<QLabel *> m_labels;

@@ -110,9 +110,9 @@ void TitleWindow::startBitBClick()
     StartBitB->hide();
     StartBitB->setEnabled(false);
     statusPanels[2]->clear();
-    m_registration = new RegistrationWindow(m_openWork, this);
-    m_registration->setAttribute(Qt::WA_DeleteOnClose);
-    if (m_registration->exec() == QDialog::Accepted)
+    auto *registration = new RegistrationWindow(m_openWork, this);
+    registration->setAttribute(Qt::WA_DeleteOnClose);
+    if (registration->exec() == QDialog::Accepted)
         return;
     setWindowTitle(QStringLiteral("Приглашение"));
     StartBitB->setEnabled(true);

@@ -4,7 +4,6 @@
 #include "app/shell/workopener.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 class QLabel;
 class QPushButton;
@@ -27,7 +26,6 @@ public:
     QLabel *statusPanels[3] = {nullptr, nullptr, nullptr};
 
     // The registration window while it is open (it is destroyed when it closes).
-    RegistrationWindow *registrationWindow() const { return m_registration; }
 
 public slots:
     void startBitBClick();
@@ -36,5 +34,4 @@ private:
     void addCaptionLine(const QString &text, int pixelHeight, QPoint at);
 
     WorkOpener m_openWork;
-    QPointer<RegistrationWindow> m_registration;
 };

@@ -218,11 +218,6 @@ bool TaskEditModel::setWall(int fieldSize, bool horizontal, CellPosition cell, b
     return true;
 }
 
-bool TaskEditModel::toggleWall(int fieldSize, bool horizontal, CellPosition cell)
-{
-    return setWall(fieldSize, horizontal, cell, !hasWall(fieldSize, horizontal, cell));
-}
-
 bool TaskEditModel::addVariableWall(int fieldSize, const VariableWall &wall)
 {
     if (!isEditable(fieldSize) || m_task.size(fieldSize).walls.variable.size() >= WallModel::maxVariableWalls)

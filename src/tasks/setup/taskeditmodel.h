@@ -45,7 +45,6 @@ public:
     // Walls of a described size; inner edges only (the border is a wall anyway).
     bool hasWall(int fieldSize, bool horizontal, CellPosition cell) const;
     bool setWall(int fieldSize, bool horizontal, CellPosition cell, bool present);
-    bool toggleWall(int fieldSize, bool horizontal, CellPosition cell);
     // At most three per size; its two positions must be inner edges and differ.
     bool addVariableWall(int fieldSize, const VariableWall &wall);
     bool removeVariableWall(int fieldSize, int index);

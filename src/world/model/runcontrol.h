@@ -3,10 +3,6 @@
 class FieldCanvas;
 class WallModel;
 
-// Returns when `milliseconds` have passed on a clock that never runs backwards; sleeps
-// until the deadline rather than spinning, and delivers no events. 0 or less returns at once.
-void waitMilliseconds(int milliseconds);
-
 // A tick of the swap timer of variable wall `index` (0, 1 or 2): selector 1 becomes 2 and
 // the wall is drawn absent at variant 1 and present at variant 2; 2 becomes 1 the other
 // way round; any other selector, or a wall that does not exist, is left alone. Returns

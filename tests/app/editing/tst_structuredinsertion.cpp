@@ -9,6 +9,20 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+namespace {
+
+// A condition panel's buttons by their names: the one for "не стена" ends in "Not".
+QPushButton *conditionButton(const QWidget *panel, bool positive)
+{
+    for (QPushButton *button : panel->findChildren<QPushButton *>()) {
+        if (button->objectName().endsWith(QLatin1String("Not")) != positive)
+            return button;
+    }
+    qFatal("no condition button");
+}
+
+} // namespace
+
 class TestStructuredInsertion : public QObject
 {
     Q_OBJECT
@@ -144,7 +158,7 @@ void TestStructuredInsertion::branchThenCommand()
     EditorSession s;
     s.key(Qt::Key_F7);
     QVERIFY(s.editor->PanelIf->isVisible());
-    QTest::mouseClick(s.editor->PanelIf->positiveButton(), Qt::LeftButton);
+    QTest::mouseClick(conditionButton(s.editor->PanelIf, true), Qt::LeftButton);
     QVERIFY(s.editor->PanelIf->isHidden());
     QCOMPARE(indentedRows(s.lines().mid(4)),
              (QStringList{"4|ЕСЛИ впереди стена", "7|ТО", "7|ИНАЧЕ", "4|ВСЁ", "0|КОН"}));
@@ -292,7 +306,7 @@ void TestStructuredInsertion::conditionPanels()
     QCOMPARE(shown->geometry(),
              QRect(commands->x() + commands->width(), commands->y() + pressed->y(), 185, 73));
     QCOMPARE(shown->geometry(), QRect(131, 95 + pressed->y(), 185, 73));
-    QCOMPARE(QApplication::focusWidget(), shown->positiveButton());
+    QCOMPARE(QApplication::focusWidget(), conditionButton(shown, true));
     // Esc on its button hides it and inserts nothing.
     s.key(Qt::Key_Escape);
     QVERIFY(shown->isHidden());
@@ -300,8 +314,8 @@ void TestStructuredInsertion::conditionPanels()
     // The button opens it as the key does.
     QTest::mouseClick(s.window.findChild<QPushButton *>(button), Qt::LeftButton);
     QVERIFY(shown->isVisible());
-    QCOMPARE(QApplication::focusWidget(), shown->positiveButton());
-    QTest::mouseClick(shown->negativeButton(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), conditionButton(shown, true));
+    QTest::mouseClick(conditionButton(shown, false), Qt::LeftButton);
     QVERIFY(shown->isHidden());
     QVERIFY(s.lines().at(4).endsWith(QStringLiteral("впереди НЕ стена")));
 }
@@ -313,13 +327,13 @@ void TestStructuredInsertion::conditionPanelKeys()
     s.key(Qt::Key_F8);
     // The cursor keys reach the negated condition and come back.
     s.key(Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget(), panel->negativeButton());
+    QCOMPARE(QApplication::focusWidget(), conditionButton(panel, false));
     s.key(Qt::Key_Up);
-    QCOMPARE(QApplication::focusWidget(), panel->positiveButton());
+    QCOMPARE(QApplication::focusWidget(), conditionButton(panel, true));
     // Esc on the negated button hides the panel as well.
     s.key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), panel->negativeButton());
-    QTest::keyClick(panel->negativeButton(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), conditionButton(panel, false));
+    QTest::keyClick(conditionButton(panel, false), Qt::Key_Escape);
     QVERIFY(panel->isHidden());
     s.key(Qt::Key_F8);
     s.key(Qt::Key_Return);

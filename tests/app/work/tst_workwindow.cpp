@@ -133,6 +133,17 @@ QImage composeOver(const QPixmap &picture, const QColor &background)
     return image;
 }
 
+// The numbers of a ruler that can be seen, in order.
+QStringList visibleNumbers(const RulerPanel &ruler)
+{
+    QStringList numbers;
+    for (const QLabel *label : ruler.findChildren<QLabel *>()) {
+        if (!label->geometry().intersected(ruler.rect()).isEmpty())
+            numbers << label->text();
+    }
+    return numbers;
+}
+
 } // namespace
 
 TaskData TestWorkWindow::taskWithWalls()
@@ -628,8 +639,8 @@ void TestWorkWindow::sizeMenu()
     QStringList numbers;
     for (int i = 0; i < size; ++i)
         numbers << QString::number(i);
-    QCOMPARE(control<RulerPanel>(window, "PanelX")->visibleNumbers(), numbers);
-    QCOMPARE(control<RulerPanel>(window, "PanelY")->visibleNumbers(), numbers);
+    QCOMPARE(visibleNumbers(*control<RulerPanel>(window, "PanelX")), numbers);
+    QCOMPARE(visibleNumbers(*control<RulerPanel>(window, "PanelY")), numbers);
     // The executor stands on the start of the new size.
     const StartPosition start = window.task().size(size).start;
     QCOMPARE(window.world().executor, (ExecutorState{start.column, start.row, start.heading}));

@@ -112,7 +112,7 @@ void TestTaskFileWriter::taskDrawnThroughTheModelReadsBack()
         for (int column = 0; column < 5; ++column)
             QVERIFY(model.setWall(size, true, {qint16(column), 3}, true));
         for (int row = 0; row < 11; ++row)
-            QVERIFY(model.toggleWall(size, false, {qint16(size - 5), qint16(row)}));
+            QVERIFY(model.setWall(size, false, {qint16(size - 5), qint16(row)}, true));
         QVERIFY(model.setWall(size, true, {qint16(last - 1), qint16(last - 1)}, true));
         QVERIFY(model.addVariableWall(size, {horizontal(5, 3), vertical(5, 4)}));
         QVERIFY(model.addVariableWall(size, {vertical(size - 4, last), vertical(size - 3, last)}));

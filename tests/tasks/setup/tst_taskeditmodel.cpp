@@ -29,7 +29,7 @@ private slots:
     void newTask();
     void wallsOnInnerEdgesOnly_data();
     void wallsOnInnerEdgesOnly();
-    void toggleRemovesEveryCopy();
+    void removingTakesEveryCopy();
     void variableWalls_data();
     void variableWalls();
     void sizes_data();
@@ -88,7 +88,7 @@ void TestTaskEditModel::wallsOnInnerEdgesOnly()
     if (fieldSize == 15)
         QVERIFY(model.addSize(15));
     const CellPosition cell{qint16(column), qint16(row)};
-    QCOMPARE(model.toggleWall(fieldSize, isHorizontal, cell), accepted);
+    QCOMPARE(model.setWall(fieldSize, isHorizontal, cell, true), accepted);
     QCOMPARE(model.hasWall(fieldSize, isHorizontal, cell), accepted);
     // The other orientation on the same cell is a different edge.
     QVERIFY(!model.hasWall(fieldSize, !isHorizontal, cell));
@@ -98,16 +98,16 @@ void TestTaskEditModel::wallsOnInnerEdgesOnly()
     }
 }
 
-void TestTaskEditModel::toggleRemovesEveryCopy()
+void TestTaskEditModel::removingTakesEveryCopy()
 {
     // A hand-written file may list an edge twice; one click takes the wall away.
     TaskData task = TaskEditModel::newTask();
     task.size(12).walls.vertical = {{2, 2}, {5, 5}, {2, 2}};
     TaskEditModel model;
     model.reset(task);
-    QVERIFY(model.toggleWall(12, false, {2, 2}));
+    QVERIFY(model.setWall(12, false, {2, 2}, false));
     QCOMPARE(model.task().size(12).walls.vertical, (QList<CellPosition>{{5, 5}}));
-    QVERIFY(model.toggleWall(12, false, {2, 2}));
+    QVERIFY(model.setWall(12, false, {2, 2}, true));
     QCOMPARE(model.task().size(12).walls.vertical, (QList<CellPosition>{{5, 5}, {2, 2}}));
 }
 
@@ -254,7 +254,7 @@ void TestTaskEditModel::everyEditUndoesAndRedoes()
     QSignalSpy changed(&model, &TaskEditModel::changed);
 
     switch (edit) {
-    case 0: QVERIFY(model.toggleWall(12, true, {1, 2})); break;
+    case 0: QVERIFY(model.setWall(12, true, {1, 2}, true)); break;
     case 1: QVERIFY(model.addVariableWall(12, {vertical(1, 1), vertical(2, 1)})); break;
     case 2: QVERIFY(model.removeVariableWall(12, 0)); break;
     case 3: QVERIFY(model.setStart(13, {3, 3})); break;
@@ -285,7 +285,7 @@ void TestTaskEditModel::everyEditUndoesAndRedoes()
 void TestTaskEditModel::dragIsOneStep()
 {
     TaskEditModel model;
-    QVERIFY(model.toggleWall(12, false, {0, 0}));
+    QVERIFY(model.setWall(12, false, {0, 0}, true));
     model.beginGroup();
     for (qint16 row = 1; row < 6; ++row)
         QVERIFY(model.setWall(12, false, {0, row}, true));
@@ -305,7 +305,7 @@ void TestTaskEditModel::typingIsOneStep()
     model.setStatement({QStringLiteral("На")});
     model.setStatement({QStringLiteral("Над"), QString()});
     QCOMPARE(model.task().statement, (QStringList{QStringLiteral("Над"), QStringLiteral(" ")}));
-    QVERIFY(model.toggleWall(12, true, {0, 0}));
+    QVERIFY(model.setWall(12, true, {0, 0}, true));
     model.setStatement({QStringLiteral("Надо")});
     model.undo();
     QCOMPARE(model.task().statement, (QStringList{QStringLiteral("Над"), QStringLiteral(" ")}));
@@ -317,7 +317,7 @@ void TestTaskEditModel::typingIsOneStep()
 void TestTaskEditModel::modifiedFollowsTheSavedTask()
 {
     TaskEditModel model;
-    QVERIFY(model.toggleWall(12, true, {0, 0}));
+    QVERIFY(model.setWall(12, true, {0, 0}, true));
     QVERIFY(model.isModified());
     model.undo();
     QVERIFY(!model.isModified());

@@ -4,7 +4,6 @@
 
 #include "world/recordingcanvas.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 class TestRunControl : public QObject
@@ -33,29 +32,6 @@ private slots:
 
         QCOMPARE(DelaySettings::forSpeed(RunSpeed(speed)),
                  (DelaySettings{turnDelay, crashBlinkDelay, lineDelay}));
-    }
-
-    void waitMilliseconds_data()
-    {
-        QTest::addColumn<int>("milliseconds");
-
-        QTest::newRow("none") << 0;
-        QTest::newRow("negative") << -5;
-        QTest::newRow("one") << 1;
-        QTest::newRow("thirty") << 30;
-    }
-
-    // A wait may run late but never ends early.
-    void waitMilliseconds()
-    {
-        QFETCH(int, milliseconds);
-
-        QElapsedTimer clock;
-        clock.start();
-        ::waitMilliseconds(milliseconds);
-        const qint64 elapsed = clock.elapsed();
-        QVERIFY2(elapsed >= qMax(0, milliseconds), qPrintable(QString::number(elapsed)));
-        QVERIFY2(elapsed < qMax(0, milliseconds) + 500, qPrintable(QString::number(elapsed)));
     }
 
     void swapVariableWall_data()

@@ -29,9 +29,6 @@ public:
     static ConditionPanel *createIfPanel(QWidget *parent);
     static ConditionPanel *createWhilePanel(QWidget *parent);
 
-    QPushButton *positiveButton() const { return m_positive; }
-    QPushButton *negativeButton() const { return m_negative; }
-
     // Shows the panel with its top left corner there (right of the command panel, level
     // with the pressed button), its first button focused.
     void openAt(const QPoint &topLeft);
