@@ -262,6 +262,9 @@ void WorkWindow::applyStage(WorkStage stage)
 {
     m_stage = stage;
     m_stages.apply(stage);
+    // The stages would turn the size menu on again; a task of one size has no other size.
+    if (!m_sizeMenuOffered)
+        m_menu->NMainSize->setEnabled(false);
 }
 
 void WorkWindow::showTaskStatement(const QStringList &lines)
@@ -278,6 +281,7 @@ void WorkWindow::showStatistics(const QStringList &rows)
 
 void WorkWindow::setOfferedSizes(bool menuEnabled, const std::array<bool, 4> &sizesEnabled)
 {
+    m_sizeMenuOffered = menuEnabled;
     m_menu->NMainSize->setEnabled(menuEnabled);
     const QList<QAction *> items = m_menu->sizeItems();
     for (int i = 0; i < items.size(); ++i)

@@ -167,6 +167,7 @@ private:
     DelaySettings m_delays;
     bool m_stopRequested = false;
     bool m_running = false;
+    bool m_sizeMenuOffered = true;
     bool m_closeAfterRun = false;
     // The variable walls swap on their timers: from their display at a task's start or at
     // "Разработка" until a run or a new start.

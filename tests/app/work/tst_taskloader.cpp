@@ -145,6 +145,11 @@ void TestTaskLoader::openExample()
     QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
     QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
     QVERIFY(!control<QAction>(window, "NMainDebug")->isEnabled());
+
+    // A task of one size keeps its size menu off in every later stage: the other sizes
+    // would show a field the task does not describe.
+    control<QAction>(window, "NMainWork")->trigger();
+    QCOMPARE(control<QAction>(window, "NMainSize")->isEnabled(), sizeItems.startsWith(u'1'));
 }
 
 void TestTaskLoader::fieldOfDetour()
