@@ -1,3 +1,4 @@
+#include "common/qttranslation.h"
 #include "common/settingsoffdisk.h"
 #include "taskedit/taskeditwindow.h"
 
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shagaika-tasks"));
     QApplication::setApplicationDisplayName(QStringLiteral("Шагайка: редактор задач"));
+    // Qt's dialogs (choosing the task folder, the reference solution) in Russian.
+    installQtTranslation();
     keepSettingsOffDisk();
 
     TaskEditWindow window;

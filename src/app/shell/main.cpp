@@ -1,7 +1,7 @@
 #include "app/shell/desktopprogram.h"
-#include "app/shell/qttranslation.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
+#include "common/qttranslation.h"
 #include "common/settingsoffdisk.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "app/shell/desktopprogram.h"
-#include "app/shell/qttranslation.h"
 #include "app/shell/registrationwindow.h"
 #include "app/shell/titlewindow.h"
 #include "app/work/workmenubar.h"
 #include "app/work/workwindow.h"
+#include "common/qttranslation.h"
 
 #include "app/guihelpers.h"
 

@@ -1,4 +1,4 @@
-#include "app/shell/qttranslation.h"
+#include "common/qttranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
