@@ -28,8 +28,9 @@ std::optional<RunSpeed> parseSpeed(const QString &text)
 
 // The options' long names; "--help" also answers to "-h".
 const char *const flagOptionNames[] = {"version", "events", "json", "jury", "validate"};
-const char *const valueOptionNames[] = {"task", "size",      "speed",  "limit",       "render",
-                                        "unit", "reference", "report", "render-diff", "time-limit"};
+const char *const valueOptionNames[] = {"task",       "size",      "speed",  "limit",
+                                        "render",     "unit",      "reference", "report",
+                                        "render-diff", "time-limit", "only", "csv-separator"};
 
 QString dashed(const QString &name)
 {
@@ -190,6 +191,14 @@ private:
             if (value.isEmpty())
                 return fail(QStringLiteral("--report: пустое имя файла"));
             options.reportFile = value;
+        } else if (name == QLatin1String("--only")) {
+            if (value.isEmpty())
+                return fail(QStringLiteral("--only: пустое имя файла"));
+            options.onlyFiles.append(value);
+        } else if (name == QLatin1String("--csv-separator")) {
+            if (value != QLatin1String(";") && value != QLatin1String(","))
+                return fail(QStringLiteral("--csv-separator: разделитель должен быть ; или , а не \"%1\"").arg(value));
+            options.csvSeparator = value.front();
         } else if (name == QLatin1String("--render-diff")) {
             if (value.isEmpty())
                 return fail(QStringLiteral("--render-diff: пустой префикс имён картинок"));
@@ -244,7 +253,7 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
         }
     }
     if (options.mode == CheckerMode::Validate) {
-        for (const char *name : {"--report", "--render-diff", "--unit", "--time-limit"}) {
+        for (const char *name : {"--report", "--render-diff", "--unit", "--time-limit", "--only", "--csv-separator"}) {
             if (given.contains(QLatin1String(name)))
                 return QStringLiteral("параметр %1 не сочетается с --validate").arg(QLatin1String(name));
         }
@@ -255,7 +264,7 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
     if (options.mode == CheckerMode::Run) {
         if (given.contains(QLatin1String("--reference")))
             return QStringLiteral("параметр --reference нужен только с --jury или --validate");
-        for (const char *name : {"--report", "--render-diff", "--time-limit"}) {
+        for (const char *name : {"--report", "--render-diff", "--time-limit", "--only", "--csv-separator"}) {
             if (given.contains(QLatin1String(name)))
                 return QStringLiteral("параметр %1 нужен только с --jury").arg(QLatin1String(name));
         }
@@ -274,7 +283,8 @@ CheckerOptionsResult parseCheckerOptions(const QStringList &arguments)
     if (result.helpRequested || result.versionRequested)
         return result;
     result.error = combinationError(result.options, reader.given());
-    if (result.isOk() && result.options.mode != CheckerMode::Validate && result.options.files.isEmpty())
+    if (result.isOk() && result.options.mode != CheckerMode::Validate && result.options.files.isEmpty()
+        && result.options.onlyFiles.isEmpty())
         result.error = QStringLiteral("не указан ни один файл алгоритма");
     return result;
 }

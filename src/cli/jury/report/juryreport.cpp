@@ -22,3 +22,4 @@ const JuryPass *JuryReport::referencePass(const JuryPass &pass) const
 {
     return matchingPass(referencePasses, pass);
 }
+
