@@ -395,9 +395,10 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     page.gap();
 
     page.paragraph(QStringLiteral("Тесты"), textFont(11, true));
-    const QList<qreal> widths{0.06, 0.06, 0.09, 0.25, 0.30, 0.08, 0.16};
+    const QList<qreal> widths{0.06, 0.06, 0.08, 0.22, 0.25, 0.08, 0.11, 0.14};
     page.row({QStringLiteral("Тест"), QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Вердикт"),
-              QStringLiteral("Исход"), QStringLiteral("Строка"), QStringLiteral("Конец, строк выполнено")},
+              QStringLiteral("Исход"), QStringLiteral("Строка"), QStringLiteral("Конец"),
+              QStringLiteral("Выполнено строк")},
              widths, textFont(8.5, true), true);
     for (const JuryPass &pass : file.passes) {
         const int line = stopLineNumber(pass);
@@ -406,8 +407,8 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
             outcome = failureText(pass, pointB).section(QStringLiteral(": "), 1);
         page.row({QString::number(pass.number), QString::number(pass.fieldSize), arrangementText(pass.arrangement),
                   passCode(pass) + QStringLiteral(" — ") + passCodeWord(pass), outcome,
-                  line > 0 ? QString::number(line) : QStringLiteral("—"),
-                  QStringLiteral("%1, %2").arg(executorText(pass.executor), QString::number(pass.lines))},
+                  line > 0 ? QString::number(line) : QStringLiteral("—"), executorText(pass.executor),
+                  QString::number(pass.lines)},
                  widths, textFont(8.5), true);
     }
     page.gap();
@@ -438,7 +439,7 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     }
     if (!pictures.isEmpty() && pictures.size() == captions.size()) {
         page.paragraph(QStringLiteral("Неверные тесты"), textFont(11, true));
-        page.pictureRows(pictures, captions, 2);
+        page.pictureRows(pictures, captions, 3);
     }
     page.signatures();
 }
