@@ -82,21 +82,32 @@ public:
 
     void gap(qreal lines = 0.5) { m_y += int(lineHeight(textFont(10)) * lines); }
 
-    // A row of cells, each wrapped in its column; the widths are fractions of the page.
-    void row(const QStringList &cells, const QList<qreal> &widths, const QFont &font, bool ruled)
+    // The height of row() for these cells.
+    int rowHeight(const QStringList &cells, const QList<qreal> &widths, const QFont &font) const
     {
         m_painter.setFont(font);
         const int pad = m_width / 200;
         int height = 0;
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            height = qMax(height, textHeight(cells.at(i), int(m_width * widths.at(i)) - 2 * pad));
+        return height + 2 * pad;
+    }
+
+    // Whether `height` still fits on this page.
+    bool fits(int height) const { return m_y == 0 || m_y + height <= m_height; }
+
+    // A row of cells, each wrapped in its column; the widths are fractions of the page.
+    void row(const QStringList &cells, const QList<qreal> &widths, const QFont &font, bool ruled)
+    {
+        const int pad = m_width / 200;
+        const int height = rowHeight(cells, widths, font);
         QList<QRect> boxes;
         int x = 0;
         for (qsizetype i = 0; i < cells.size(); ++i) {
             const int w = int(m_width * widths.at(i));
-            height = qMax(height, textHeight(cells.at(i), w - 2 * pad));
             boxes.append(QRect(x + pad, 0, w - 2 * pad, 0));
             x += w;
         }
-        height += 2 * pad;
         makeRoom(height);
         for (qsizetype i = 0; i < cells.size(); ++i) {
             QRect box = boxes.at(i);
@@ -188,6 +199,14 @@ public:
         }
     }
 
+    void rule()
+    {
+        m_painter.save();
+        m_painter.setPen(QPen(Qt::gray, 0));
+        m_painter.drawLine(0, m_y, m_width, m_y);
+        m_painter.restore();
+    }
+
     void newPage()
     {
         drawFooter();
@@ -270,6 +289,45 @@ QString ruleText(const JuryReport &report)
                          "что эталон (направление и повторы не важны).");
 }
 
+// "тесты 1–4, 9–12: авария в (2,6)": the failing tests grouped by what went wrong, in the
+// order each failure first appears, so that 32 alike failures take one line, not 32.
+QString testRanges(const QList<int> &numbers)
+{
+    QStringList ranges;
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        qsizetype last = i;
+        while (last + 1 < numbers.size() && numbers.at(last + 1) == numbers.at(last) + 1)
+            ++last;
+        ranges.append(last == i ? QString::number(numbers.at(i))
+                                : QStringLiteral("%1–%2").arg(numbers.at(i)).arg(numbers.at(last)));
+        i = last;
+    }
+    return (numbers.size() == 1 ? QStringLiteral("тест ") : QStringLiteral("тесты ")) + ranges.join(QStringLiteral(", "));
+}
+
+QStringList failureGroups(const JuryFileResult &file, bool pointB)
+{
+    QStringList reasons;
+    QList<QList<int>> tests;
+    for (const JuryPass &pass : file.passes) {
+        if (pass.correct)
+            continue;
+        const QString reason = QStringLiteral("%1 %2, ").arg(passCode(pass), passCodeWord(pass))
+            + failureText(pass, pointB).section(QStringLiteral(": "), 1);
+        qsizetype index = reasons.indexOf(reason);
+        if (index < 0) {
+            reasons.append(reason);
+            tests.append(QList<int>());
+            index = reasons.size() - 1;
+        }
+        tests[index].append(pass.number);
+    }
+    QStringList groups;
+    for (qsizetype i = 0; i < reasons.size(); ++i)
+        groups.append(QStringLiteral("%1: %2").arg(testRanges(tests.at(i)), reasons.at(i)));
+    return groups;
+}
+
 void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<QList<QImage>> &pictures)
 {
     const bool pointB = report.task.hasPointB;
@@ -289,9 +347,9 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
 
     page.paragraph(QStringLiteral("Вердикты"), textFont(11, true));
     const QList<qreal> widths{0.05, 0.30, 0.19, 0.12, 0.34};
-    page.row({QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Вердикт"),
-              QStringLiteral("Пройдено тестов"), QStringLiteral("Первая ошибка")},
-             widths, textFont(9, true), true);
+    const QStringList header{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Вердикт"),
+                             QStringLiteral("Пройдено тестов"), QStringLiteral("Первая ошибка")};
+    page.row(header, widths, textFont(9, true), true);
     for (qsizetype i = 0; i < report.files.size(); ++i) {
         const JuryFileResult &file = report.files.at(i);
         const JuryPass *failure = file.firstFailure();
@@ -301,9 +359,18 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         QString name = file.file;
         if (!file.identicalTo.isEmpty())
             name += QStringLiteral("\n(") + identicalText(file.identicalTo) + QLatin1Char(')');
-        page.row({QString::number(i + 1), name, verdictText(file),
-                  QStringLiteral("%1 из %2").arg(file.correctPassCount()).arg(file.passes.size()), reason},
-                 widths, textFont(9), true);
+        const QStringList cells{QString::number(i + 1), name, verdictText(file),
+                                file.passes.isEmpty() ? QStringLiteral("—")
+                                                      : QStringLiteral("%1 из %2")
+                                                            .arg(file.correctPassCount())
+                                                            .arg(file.passes.size()),
+                                reason};
+        // The header stands again on top of every page the table goes on to.
+        if (!page.fits(page.rowHeight(cells, widths, textFont(9)))) {
+            page.newPage();
+            page.row(header, widths, textFont(9, true), true);
+        }
+        page.row(cells, widths, textFont(9), true);
     }
     page.gap();
     page.paragraph(verdictTotalsText(report.files), textFont(10, true));
@@ -318,13 +385,28 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         page.row({QString::number(i + 1), file.file, hash}, {0.05, 0.35, 0.60}, hashFont(), false);
     }
 
+    bool firstWrong = true;
     for (qsizetype i = 0; i < report.files.size(); ++i) {
         const JuryFileResult &file = report.files.at(i);
         if (file.isCorrect())
             continue;
-        page.newPage();
+        const QStringList groups = failureGroups(file, pointB);
+        const QImage picture = i < pictures.size() ? pictures.at(i).value(0) : QImage();
+        if (firstWrong) {
+            page.newPage();
+            page.paragraph(QStringLiteral("Неверные решения"), textFont(14, true));
+            page.gap();
+            firstWrong = false;
+        } else {
+            page.gap();
+            page.rule();
+            page.gap();
+        }
+        // A file's heading, its failures and its picture stand on one page where they fit.
+        page.keepTogether((int(groups.size()) + 7) * page.lineHeight(textFont(10))
+                          + (picture.isNull() ? 0 : page.pictureHeight(picture, 0.4)));
         page.paragraph(QStringLiteral("%1. %2 — %3").arg(QString::number(i + 1), file.file, verdictText(file)),
-                       textFont(12, true));
+                       textFont(11, true));
         if (!file.sha256.isEmpty())
             page.paragraph(QStringLiteral("SHA-256 %1").arg(file.sha256), hashFont());
         if (!file.identicalTo.isEmpty())
@@ -334,20 +416,17 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
             page.paragraph(fileError(file), textFont(10));
             continue;
         }
-        for (const JuryPass &pass : file.passes) {
-            if (!pass.correct)
-                page.paragraph(QStringLiteral("• ") + failureText(pass, pointB), textFont(9));
-        }
+        for (const QString &group : groups)
+            page.paragraph(QStringLiteral("• ") + group, textFont(9));
         const JuryPass *failure = file.firstFailure();
-        const QImage picture = i < pictures.size() ? pictures.at(i).value(0) : QImage();
         if (failure && !picture.isNull()) {
             // The caption stays with its picture.
-            page.keepTogether(page.pictureHeight(picture, 0.75) + 3 * page.lineHeight(textFont(10)));
+            page.keepTogether(page.pictureHeight(picture, 0.4) + 3 * page.lineHeight(textFont(10)));
             page.gap();
             page.paragraph(QStringLiteral("Первый неверный тест (%1): %2, конец %3")
                                .arg(testTitle(*failure), outcomeText(*failure), executorText(failure->executor)),
-                           textFont(10));
-            page.picture(picture, 0.75);
+                           textFont(9));
+            page.picture(picture, 0.4);
         }
     }
     page.signatures();
@@ -396,20 +475,28 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
 
     page.paragraph(QStringLiteral("Тесты"), textFont(11, true));
     const QList<qreal> widths{0.06, 0.06, 0.08, 0.22, 0.25, 0.08, 0.11, 0.14};
-    page.row({QStringLiteral("Тест"), QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Вердикт"),
-              QStringLiteral("Исход"), QStringLiteral("Строка"), QStringLiteral("Конец"),
-              QStringLiteral("Выполнено строк")},
-             widths, textFont(8.5, true), true);
+    const QStringList header{QStringLiteral("Тест"),   QStringLiteral("Поле"),   QStringLiteral("Стенки"),
+                             QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
+                             QStringLiteral("Конец"),   QStringLiteral("Выполнено строк")};
+    page.row(header, widths, textFont(8.5, true), true);
     for (const JuryPass &pass : file.passes) {
         const int line = stopLineNumber(pass);
         QString outcome = outcomeText(pass);
         if (!pass.correct && pass.end == RunEnd::Complete)
             outcome = failureText(pass, pointB).section(QStringLiteral(": "), 1);
-        page.row({QString::number(pass.number), QString::number(pass.fieldSize), arrangementText(pass.arrangement),
-                  passCode(pass) + QStringLiteral(" — ") + passCodeWord(pass), outcome,
-                  line > 0 ? QString::number(line) : QStringLiteral("—"), executorText(pass.executor),
-                  QString::number(pass.lines)},
-                 widths, textFont(8.5), true);
+        const QStringList cells{QString::number(pass.number),
+                                QString::number(pass.fieldSize),
+                                arrangementText(pass.arrangement),
+                                passCode(pass) + QStringLiteral(" — ") + passCodeWord(pass),
+                                outcome,
+                                line > 0 ? QString::number(line) : QStringLiteral("—"),
+                                executorText(pass.executor),
+                                QString::number(pass.lines)};
+        if (!page.fits(page.rowHeight(cells, widths, textFont(8.5)))) {
+            page.newPage();
+            page.row(header, widths, textFont(8.5, true), true);
+        }
+        page.row(cells, widths, textFont(8.5), true);
     }
     page.gap();
 
