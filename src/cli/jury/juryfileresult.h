@@ -16,9 +16,9 @@ struct JuryFileResult
     // Why the text read is no algorithm at all (no "НАЧ" line); empty when it is one.
     QString notAlgorithm;
     QList<JuryPass> passes;
-    AlgorithmCounts counts; // the statistics panel's counts of the text read
+    AlgorithmCounts counts;  // the statistics panel's counts of the text read
     QStringList identicalTo; // the other files judged with the same bytes (the same SHA-256)
-    QStringList text;       // the text read, kept only for a pupil's own protocol
+    QStringList text;        // the text read, kept only for a pupil's own protocol
 
     bool isRead() const { return readError.isEmpty(); }
     bool isAlgorithm() const { return notAlgorithm.isEmpty(); }

@@ -4,8 +4,8 @@
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/juryrunner.h"
 #include "cli/jury/paralleljobs.h"
-#include "cli/jury/report/jurypicture.h"
 #include "cli/jury/report/jurycsv.h"
+#include "cli/jury/report/jurypicture.h"
 #include "cli/jury/report/juryreport.h"
 #include "cli/jury/report/juryreportfile.h"
 #include "cli/jury/report/jurytable.h"
@@ -262,8 +262,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         count, QThread::idealThreadCount(),
         [&](int index) {
             const QString &file = files.at(index);
-            results[size_t(index)] = judgeFile(runner, file, referencePasses, options.timeLimitSeconds,
-                                               isOnlyFile(options, file));
+            results[size_t(index)] =
+                judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnlyFile(options, file));
         },
         [&](int finished) {
             if (!showProgress)
@@ -298,8 +298,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
                 if (pass.correct)
                     continue;
                 const World world = runner.passWorld(pass.fieldSize, pass.arrangement);
-                pictures[i].append(
-                    picture(world, pass, diffPicture(world, pass, referenceEdges(report, pass), options.unit)));
+                pictures[i].append(picture(
+                    world, pass, diffPicture(world, pass, referenceEdges(report, pass), options.unit)));
             }
         }
     }

@@ -28,9 +28,10 @@ std::optional<RunSpeed> parseSpeed(const QString &text)
 
 // The options' long names; "--help" also answers to "-h".
 const char *const flagOptionNames[] = {"version", "events", "json", "jury", "validate"};
-const char *const valueOptionNames[] = {"task",       "size",      "speed",  "limit",
-                                        "render",     "unit",      "reference", "report",
-                                        "render-diff", "time-limit", "only", "csv-separator"};
+const char *const valueOptionNames[] = {"task", "size",      "speed",  "limit",       "render",
+                                        "unit", "reference", "report", "render-diff", "time-limit"};
+// The jury's report options.
+const char *const reportOptionNames[] = {"only", "csv-separator"};
 
 QString dashed(const QString &name)
 {
@@ -71,6 +72,8 @@ public:
             m_parser.addOption(QCommandLineOption(QLatin1String(name)));
         for (const char *name : valueOptionNames)
             m_parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
+        for (const char *name : reportOptionNames)
+            m_parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
     }
 
     bool read()
@@ -100,6 +103,10 @@ private:
     static bool takesValue(const QString &name)
     {
         for (const char *valueName : valueOptionNames) {
+            if (name == QLatin1String(valueName))
+                return true;
+        }
+        for (const char *valueName : reportOptionNames) {
             if (name == QLatin1String(valueName))
                 return true;
         }
@@ -197,7 +204,8 @@ private:
             options.onlyFiles.append(value);
         } else if (name == QLatin1String("--csv-separator")) {
             if (value != QLatin1String(";") && value != QLatin1String(","))
-                return fail(QStringLiteral("--csv-separator: разделитель должен быть ; или , а не \"%1\"").arg(value));
+                return fail(QStringLiteral("--csv-separator: разделитель должен быть ; или , а не \"%1\"")
+                                .arg(value));
             options.csvSeparator = value.front();
         } else if (name == QLatin1String("--render-diff")) {
             if (value.isEmpty())
@@ -253,7 +261,7 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
         }
     }
     if (options.mode == CheckerMode::Validate) {
-        for (const char *name : {"--report", "--render-diff", "--unit", "--time-limit", "--only", "--csv-separator"}) {
+        for (const char *name : {"--report", "--render-diff", "--unit", "--time-limit"}) {
             if (given.contains(QLatin1String(name)))
                 return QStringLiteral("параметр %1 не сочетается с --validate").arg(QLatin1String(name));
         }
@@ -264,9 +272,15 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
     if (options.mode == CheckerMode::Run) {
         if (given.contains(QLatin1String("--reference")))
             return QStringLiteral("параметр --reference нужен только с --jury или --validate");
-        for (const char *name : {"--report", "--render-diff", "--time-limit", "--only", "--csv-separator"}) {
+        for (const char *name : {"--report", "--render-diff", "--time-limit"}) {
             if (given.contains(QLatin1String(name)))
                 return QStringLiteral("параметр %1 нужен только с --jury").arg(QLatin1String(name));
+        }
+    }
+    if (options.mode != CheckerMode::Jury) {
+        for (const char *name : reportOptionNames) {
+            if (given.contains(dashed(QLatin1String(name))))
+                return QStringLiteral("параметр %1 нужен только с --jury").arg(dashed(QLatin1String(name)));
         }
     }
     return {};

@@ -685,7 +685,8 @@ void TestJury::pupilProtocol()
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("pupil.pdf"));
     const QString json = out.filePath(QStringLiteral("pupil.json"));
-    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--time-limit", "3600", "--only", caseFile(file)};
+    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--time-limit",
+                          "3600",   "--only", caseFile(file)};
     for (const QString &other : others)
         arguments.append(caseFile(other));
     for (const QString &report : {pdf, json})
@@ -711,12 +712,14 @@ void TestJury::pupilProtocol()
     QVERIFY2(content.contains(QRegularExpression(QStringLiteral("\\n\\s*%1\\s+КОН").arg(lineCount))),
              qPrintable(content));
     if (!mark.isEmpty())
-        QVERIFY2(content.contains(QRegularExpression(QStringLiteral("\\n7\\s+\\S.*") + QRegularExpression::escape(mark))),
+        QVERIFY2(content.contains(
+                     QRegularExpression(QStringLiteral("\\n7\\s+\\S.*") + QRegularExpression::escape(mark))),
                  qPrintable(content));
     else
         QVERIFY(!content.contains(QStringLiteral("← ")));
     for (int test = 1; test <= 32; ++test)
-        QVERIFY2(content.contains(QRegularExpression(QStringLiteral("[\\n\\f]%1 1[2-5] [12] [12] [12] ").arg(test))),
+        QVERIFY2(content.contains(
+                     QRegularExpression(QStringLiteral("[\\n\\f]%1 1[2-5] [12] [12] [12] ").arg(test))),
                  qPrintable(QString::number(test)));
     QVERIFY(content.contains(QStringLiteral("Председатель жюри")));
 
@@ -757,9 +760,12 @@ void TestJury::csvConventions_data()
     QTest::addColumn<QString>("separator"); // empty: the default
     QTest::addColumn<QString>("used");
 
-    QTest::newRow("semicolon by default") << "" << ";";
-    QTest::newRow("semicolon chosen") << ";" << ";";
-    QTest::newRow("comma chosen") << "," << ",";
+    QTest::newRow("semicolon by default") << ""
+                                          << ";";
+    QTest::newRow("semicolon chosen") << ";"
+                                      << ";";
+    QTest::newRow("comma chosen") << ","
+                                  << ",";
 }
 
 void TestJury::csvConventions()
@@ -788,10 +794,12 @@ void TestJury::csvConventions()
         QCOMPARE(shown, formula ? QLatin1Char('\'') + files.at(i) : files.at(i));
         QCOMPARE(pupils.at(i).value(QStringLiteral("Код")), QStringLiteral("WA"));
         QCOMPARE(pupils.at(i).value(QStringLiteral("Программа")), checkerVersion());
-        QVERIFY(QDateTime::fromString(pupils.at(i).value(QStringLiteral("Составлен")), Qt::ISODate).isValid());
+        QVERIFY(
+            QDateTime::fromString(pupils.at(i).value(QStringLiteral("Составлен")), Qt::ISODate).isValid());
         QCOMPARE(pupils.at(i).value(QStringLiteral("Совпадает с файлами")).count(QStringLiteral(".txt")), 5);
     }
-    const QList<QHash<QString, QString>> tests = readCsvTable(out.filePath(QStringLiteral("r-tests.csv")), used.front());
+    const QList<QHash<QString, QString>> tests =
+        readCsvTable(out.filePath(QStringLiteral("r-tests.csv")), used.front());
     QCOMPARE(tests.size(), names.size() * 32);
 
     // Python's csv module reads both files alike, a row for each line.
@@ -799,18 +807,20 @@ void TestJury::csvConventions()
     if (python.isEmpty())
         QSKIP("python3 is not installed");
     QProcess read;
-    read.start(python, {QStringLiteral("-c"),
-                        QStringLiteral("import csv, sys\n"
-                                       "for name in sys.argv[2:]:\n"
-                                       "    with open(name, encoding='utf-8-sig', newline='') as f:\n"
-                                       "        rows = list(csv.reader(f, delimiter=sys.argv[1]))\n"
-                                       "    print(len(rows), len(set(map(len, rows))), rows[1][1])\n"),
-                        used, csv, out.filePath(QStringLiteral("r-tests.csv"))});
+    read.start(python,
+               {QStringLiteral("-c"),
+                QStringLiteral("import csv, sys\n"
+                               "for name in sys.argv[2:]:\n"
+                               "    with open(name, encoding='utf-8-sig', newline='') as f:\n"
+                               "        rows = list(csv.reader(f, delimiter=sys.argv[1]))\n"
+                               "    print(len(rows), len(set(map(len, rows))), rows[1][1])\n"),
+                used, csv, out.filePath(QStringLiteral("r-tests.csv"))});
     QVERIFY(read.waitForFinished(30000));
     const QStringList printed =
         QString::fromUtf8(read.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(printed, (QStringList{QStringLiteral("%1 1 '%2").arg(names.size() + 1).arg(files.first()),
-                                   QStringLiteral("%1 1 '%2").arg(names.size() * 32 + 1).arg(files.first())}));
+    QCOMPARE(printed,
+             (QStringList{QStringLiteral("%1 1 '%2").arg(names.size() + 1).arg(files.first()),
+                          QStringLiteral("%1 1 '%2").arg(names.size() * 32 + 1).arg(files.first())}));
 }
 
 void TestJury::diffPictures_data()
@@ -941,9 +951,9 @@ QTEST_GUILESS_MAIN(TestJury)
 void TestJury::caseFolderVerdicts_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("code");    // the file's code in every report
-    QTest::addColumn<QString>("verdict"); // the JSON's name of it
-    QTest::addColumn<QString>("reason");  // a piece of the first error, as the JSON and the PDF give it
+    QTest::addColumn<QString>("code");       // the file's code in every report
+    QTest::addColumn<QString>("verdict");    // the JSON's name of it
+    QTest::addColumn<QString>("reason");     // a piece of the first error, as the JSON and the PDF give it
     QTest::addColumn<QStringList>("sameAs"); // the case files with the same bytes
     QTest::addColumn<int>("statLines");      // the statistics' count of lines; -1: no algorithm
     QTest::addColumn<int>("stopLine");       // where the first failing test stopped; 0: none
@@ -952,61 +962,61 @@ void TestJury::caseFolderVerdicts_data()
                                       << "OK"
                                       << "correct"
                                       << ""
-        << QStringList{"Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_лабиринт_"
-           "окончательное_решение_вар.txt", "7a/NoName.txt"} << 35 << 0;
+                                      << QStringList{"Иванов_Иван_Иванович_школа_номер_сорок_два_город_"
+                                                     "Новосибирск_седьмой_класс_задача_лабиринт_"
+                                                     "окончательное_решение_вар.txt",
+                                                     "7a/NoName.txt"}
+                                      << 35 << 0;
     QTest::newRow("ends away from Б") << "wa.txt"
                                       << "WA 1"
                                       << "wrong"
-                                      << ""
-        << QStringList{"7b/NoName.txt"} << 9 << 0;
+                                      << "" << QStringList{"7b/NoName.txt"} << 9 << 0;
     QTest::newRow("runs into a wall") << "cr.txt"
                                       << "CR 1"
                                       << "wrong"
-                                      << ""
-        << QStringList{} << 16 << 7;
+                                      << "" << QStringList{} << 16 << 7;
     QTest::newRow("an endless loop") << "tl.txt"
                                      << "TL 1"
                                      << "wrong"
-                                     << ""
-        << QStringList{} << 12 << 7;
+                                     << "" << QStringList{} << 12 << 7;
     QTest::newRow("a loop without its end") << "re.txt"
                                             << "RE 1"
                                             << "wrong"
-                                            << ""
-        << QStringList{} << 8 << 8;
+                                            << "" << QStringList{} << 8 << 8;
     QTest::newRow("an empty file") << "empty.txt"
                                    << "CE"
                                    << "not_algorithm"
-                                   << "пустой файл"
-        << QStringList{} << -1 << 0;
-    QTest::newRow("a picture saved as .txt") << "binary.txt"
-                                             << "CE"
-                                             << "not_algorithm"
-                                             << "нет строки «НАЧ» (текст прочитан в кодировке Windows-1251)"
-        << QStringList{} << -1 << 0;
-    QTest::newRow("a header whose UTF-8 has a broken byte") << "header-only.txt"
-                                                            << "CE"
-                                                            << "not_algorithm"
-                                                            << "в кодировке Windows-1251"
-        << QStringList{} << -1 << 0;
+                                   << "пустой файл" << QStringList{} << -1 << 0;
+    QTest::newRow("a picture saved as .txt")
+        << "binary.txt"
+        << "CE"
+        << "not_algorithm"
+        << "нет строки «НАЧ» (текст прочитан в кодировке Windows-1251)" << QStringList{} << -1 << 0;
+    QTest::newRow("a header whose UTF-8 has a broken byte")
+        << "header-only.txt"
+        << "CE"
+        << "not_algorithm"
+        << "в кодировке Windows-1251" << QStringList{} << -1 << 0;
     QTest::newRow("a name of 120 Cyrillic letters")
         << "Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_лабиринт_"
            "окончательное_решение_вар.txt"
         << "OK"
         << "correct"
+        << "" << QStringList{"ok.txt", "7a/NoName.txt"} << 35 << 0;
+    QTest::newRow("the same name in one class folder")
+        << "7a/NoName.txt"
+        << "OK"
+        << "correct"
         << ""
-        << QStringList{"ok.txt", "7a/NoName.txt"} << 35 << 0;
-    QTest::newRow("the same name in one class folder") << "7a/NoName.txt"
-                                                       << "OK"
-                                                       << "correct"
-                                                       << ""
-        << QStringList{"ok.txt", "Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_лабиринт_"
-           "окончательное_решение_вар.txt"} << 35 << 0;
+        << QStringList{"ok.txt",
+                       "Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_"
+                       "лабиринт_"
+                       "окончательное_решение_вар.txt"}
+        << 35 << 0;
     QTest::newRow("and in another") << "7b/NoName.txt"
                                     << "WA 1"
                                     << "wrong"
-                                    << ""
-        << QStringList{"wa.txt"} << 9 << 0;
+                                    << "" << QStringList{"wa.txt"} << 9 << 0;
 }
 
 void TestJury::caseFolderVerdicts()
@@ -1057,10 +1067,12 @@ void TestJury::caseFolderVerdicts()
     }
 
     // The pupils' CSV: the file's row carries its code, first failing test, twins and statistics.
-    const auto pupil = std::find_if(reports.pupilsCsv.begin(), reports.pupilsCsv.end(),
-                                    [&](const auto &row) { return row.value(QStringLiteral("Файл")) == path; });
+    const auto pupil = std::find_if(reports.pupilsCsv.begin(), reports.pupilsCsv.end(), [&](const auto &row) {
+        return row.value(QStringLiteral("Файл")) == path;
+    });
     QVERIFY(pupil != reports.pupilsCsv.end());
-    QCOMPARE(QStringList({pupil->value(QStringLiteral("Код")), pupil->value(QStringLiteral("Первый неверный тест"))})
+    QCOMPARE(QStringList(
+                 {pupil->value(QStringLiteral("Код")), pupil->value(QStringLiteral("Первый неверный тест"))})
                  .join(QLatin1Char(' '))
                  .trimmed(),
              code);
@@ -1078,7 +1090,8 @@ void TestJury::caseFolderVerdicts()
             continue;
         if (++rows == 1) {
             QCOMPARE(row.value(QStringLiteral("Код")), code.section(QLatin1Char(' '), 0, 0));
-            QCOMPARE(row.value(QStringLiteral("Строка")), stopLine > 0 ? QString::number(stopLine) : QString());
+            QCOMPARE(row.value(QStringLiteral("Строка")),
+                     stopLine > 0 ? QString::number(stopLine) : QString());
         }
     }
     QCOMPARE(rows, qMax<qsizetype>(1, passes.size()));
@@ -1092,7 +1105,7 @@ void TestJury::caseFolderVerdicts()
     QVERIFY(pdf.contains(withoutSpaces(reason)));
     if (!identical.isEmpty()) {
         const QString mark = (identical.size() == 1 ? QStringLiteral("совпадает с файлом ")
-                                                     : QStringLiteral("совпадает с файлами "))
+                                                    : QStringLiteral("совпадает с файлами "))
             + identical.join(QStringLiteral(", "));
         QVERIFY2(pdf.contains(withoutSpaces(mark)), qPrintable(mark));
     }

@@ -456,8 +456,8 @@ void TestJuryPieces::identicalFilesMarked_data()
 
     QTest::newRow("all different") << QStringList{"1", "2", "3"} << QStringList{"", "", ""};
     QTest::newRow("a pair") << QStringList{"1", "2", "1"} << QStringList{"c.txt", "", "a.txt"};
-    QTest::newRow("three alike, in order") << QStringList{"7", "7", "5", "7"}
-                                           << QStringList{"b.txt+d.txt", "a.txt+d.txt", "", "a.txt+b.txt"};
+    QTest::newRow("three alike, in order")
+        << QStringList{"7", "7", "5", "7"} << QStringList{"b.txt+d.txt", "a.txt+d.txt", "", "a.txt+b.txt"};
     QTest::newRow("unread files are never alike") << QStringList{"", "", "1"} << QStringList{"", "", ""};
 }
 
@@ -591,10 +591,10 @@ void TestJuryPieces::juryOptions_data()
         << QStringList{"--jury", "a.txt", "b.txt", "--only", "b.txt"} << CheckerMode::Jury << ""
         << ""
         << "" << QStringList{"a.txt", "b.txt"} << QStringList{"b.txt"} << ";";
-    QTest::newRow("a comma for the CSV") << QStringList{"--jury", "--csv-separator", ",", "a.txt"}
-                                         << CheckerMode::Jury << ""
-                                         << ""
-                                         << "" << QStringList{"a.txt"} << QStringList{} << ",";
+    QTest::newRow("a comma for the CSV")
+        << QStringList{"--jury", "--csv-separator", ",", "a.txt"} << CheckerMode::Jury << ""
+        << ""
+        << "" << QStringList{"a.txt"} << QStringList{} << ",";
     QTest::newRow("validate without files") << QStringList{"--validate"} << CheckerMode::Validate << ""
                                             << ""
                                             << "" << QStringList{} << QStringList{} << ";";
@@ -644,12 +644,12 @@ void TestJuryPieces::refusedCombinations_data()
     QTest::newRow("--only in a single run") << QStringList{"--only", "a.txt"} << "--only";
     QTest::newRow("--only in the validator") << QStringList{"--validate", "--only", "a.txt"} << "--only";
     QTest::newRow("an empty --only") << QStringList{"--jury", "--only=", "a.txt"} << "--only";
-    QTest::newRow("a tab as the separator") << QStringList{"--jury", "--csv-separator", "\t", "a.txt"}
-                                            << "--csv-separator";
+    QTest::newRow("a tab as the separator")
+        << QStringList{"--jury", "--csv-separator", "\t", "a.txt"} << "--csv-separator";
     QTest::newRow("two characters as the separator")
         << QStringList{"--jury", "--csv-separator", ";;", "a.txt"} << "--csv-separator";
-    QTest::newRow("a separator in a single run") << QStringList{"--csv-separator", ",", "a.txt"}
-                                                 << "--csv-separator";
+    QTest::newRow("a separator in a single run")
+        << QStringList{"--csv-separator", ",", "a.txt"} << "--csv-separator";
 }
 
 void TestJuryPieces::refusedCombinations()

@@ -23,18 +23,15 @@ QString number(qint64 value)
 // The columns every row ends with.
 QStringList contextHeader()
 {
-    return {QStringLiteral("Программа"), QStringLiteral("Составлен"),       QStringLiteral("Задача"),
-            QStringLiteral("SHA-256 задачи"), QStringLiteral("Эталон"), QStringLiteral("SHA-256 эталона")};
+    return {QStringLiteral("Программа"),      QStringLiteral("Составлен"), QStringLiteral("Задача"),
+            QStringLiteral("SHA-256 задачи"), QStringLiteral("Эталон"),    QStringLiteral("SHA-256 эталона")};
 }
 
 QStringList contextFields(const JuryReport &report)
 {
-    return {juryProgramText(),
-            report.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            report.taskFile,
-            report.taskSha256,
-            report.referenceFile,
-            report.referenceSha256};
+    return {juryProgramText(),    report.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            report.taskFile,      report.taskSha256,
+            report.referenceFile, report.referenceSha256};
 }
 
 QString fileError(const JuryFileResult &file)
@@ -126,7 +123,8 @@ QString juryTestsCsv(const JuryReport &report)
                               QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Код"),
                               QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
                               QStringLiteral("Столбец"), QStringLiteral("Ряд"), QStringLiteral("Направление"),
-                              QStringLiteral("Выполнено строк"), QStringLiteral("Время на медленной скорости, мс"),
+                              QStringLiteral("Выполнено строк"),
+                              QStringLiteral("Время на медленной скорости, мс"),
                               QStringLiteral("Нет отрезков"), QStringLiteral("Лишние отрезки"),
                               QStringLiteral("Сообщение"), QStringLiteral("SHA-256")}
                       + contextHeader(),
@@ -135,8 +133,8 @@ QString juryTestsCsv(const JuryReport &report)
     for (qsizetype i = 0; i < report.files.size(); ++i) {
         const JuryFileResult &file = report.files.at(i);
         if (!file.isRead() || !file.isAlgorithm()) {
-            QStringList fields{number(i + 1), file.file, QString(), QString(), QString(), codeOnly(file),
-                               verdictWord(file)};
+            QStringList fields{number(i + 1), file.file,      QString(),        QString(),
+                               QString(),     codeOnly(file), verdictWord(file)};
             while (fields.size() < 16)
                 fields.append(QString());
             fields << fileError(file) << file.sha256;

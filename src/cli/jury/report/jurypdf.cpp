@@ -275,7 +275,8 @@ void taskLines(ProtocolWriter &page, const JuryReport &report)
     page.paragraph(QStringLiteral("SHA-256 %1").arg(report.taskSha256), hashFont(), page.width() / 30);
     if (report.hasReference()) {
         page.paragraph(QStringLiteral("Эталон: %1").arg(report.referenceFile), textFont(10));
-        page.paragraph(QStringLiteral("SHA-256 %1").arg(report.referenceSha256), hashFont(), page.width() / 30);
+        page.paragraph(QStringLiteral("SHA-256 %1").arg(report.referenceSha256), hashFont(),
+                       page.width() / 30);
     }
 }
 
@@ -302,7 +303,8 @@ QString testRanges(const QList<int> &numbers)
                                 : QStringLiteral("%1–%2").arg(numbers.at(i)).arg(numbers.at(last)));
         i = last;
     }
-    return (numbers.size() == 1 ? QStringLiteral("тест ") : QStringLiteral("тесты ")) + ranges.join(QStringLiteral(", "));
+    return (numbers.size() == 1 ? QStringLiteral("тест ") : QStringLiteral("тесты "))
+        + ranges.join(QStringLiteral(", "));
 }
 
 QStringList failureGroups(const JuryFileResult &file, bool pointB)
@@ -359,12 +361,12 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         QString name = file.file;
         if (!file.identicalTo.isEmpty())
             name += QStringLiteral("\n(") + identicalText(file.identicalTo) + QLatin1Char(')');
-        const QStringList cells{QString::number(i + 1), name, verdictText(file),
-                                file.passes.isEmpty() ? QStringLiteral("—")
-                                                      : QStringLiteral("%1 из %2")
-                                                            .arg(file.correctPassCount())
-                                                            .arg(file.passes.size()),
-                                reason};
+        const QStringList cells{
+            QString::number(i + 1), name, verdictText(file),
+            file.passes.isEmpty()
+                ? QStringLiteral("—")
+                : QStringLiteral("%1 из %2").arg(file.correctPassCount()).arg(file.passes.size()),
+            reason};
         // The header stands again on top of every page the table goes on to.
         if (!page.fits(page.rowHeight(cells, widths, textFont(9)))) {
             page.newPage();
@@ -405,8 +407,9 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         // A file's heading, its failures and its picture stand on one page where they fit.
         page.keepTogether((int(groups.size()) + 7) * page.lineHeight(textFont(10))
                           + (picture.isNull() ? 0 : page.pictureHeight(picture, 0.4)));
-        page.paragraph(QStringLiteral("%1. %2 — %3").arg(QString::number(i + 1), file.file, verdictText(file)),
-                       textFont(11, true));
+        page.paragraph(
+            QStringLiteral("%1. %2 — %3").arg(QString::number(i + 1), file.file, verdictText(file)),
+            textFont(11, true));
         if (!file.sha256.isEmpty())
             page.paragraph(QStringLiteral("SHA-256 %1").arg(file.sha256), hashFont());
         if (!file.identicalTo.isEmpty())
@@ -423,9 +426,10 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
             // The caption stays with its picture.
             page.keepTogether(page.pictureHeight(picture, 0.4) + 3 * page.lineHeight(textFont(10)));
             page.gap();
-            page.paragraph(QStringLiteral("Первый неверный тест (%1): %2, конец %3")
-                               .arg(testTitle(*failure), outcomeText(*failure), executorText(failure->executor)),
-                           textFont(9));
+            page.paragraph(
+                QStringLiteral("Первый неверный тест (%1): %2, конец %3")
+                    .arg(testTitle(*failure), outcomeText(*failure), executorText(failure->executor)),
+                textFont(9));
             page.picture(picture, 0.4);
         }
     }
@@ -443,7 +447,8 @@ QHash<int, QStringList> stopMarks(const JuryFileResult &file)
     return marks;
 }
 
-void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype index, const QList<QImage> &pictures)
+void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype index,
+                   const QList<QImage> &pictures)
 {
     const JuryFileResult &file = report.files.at(index);
     const bool pointB = report.task.hasPointB;
@@ -469,15 +474,17 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     }
 
     page.paragraph(QStringLiteral("Статистика: ") + statisticsText(file.counts), textFont(10));
-    page.paragraph(QStringLiteral("Пройдено тестов: %1 из %2").arg(file.correctPassCount()).arg(file.passes.size()),
-                   textFont(10));
+    page.paragraph(
+        QStringLiteral("Пройдено тестов: %1 из %2").arg(file.correctPassCount()).arg(file.passes.size()),
+        textFont(10));
     page.gap();
 
     page.paragraph(QStringLiteral("Тесты"), textFont(11, true));
     const QList<qreal> widths{0.06, 0.06, 0.08, 0.22, 0.25, 0.08, 0.11, 0.14};
-    const QStringList header{QStringLiteral("Тест"),   QStringLiteral("Поле"),   QStringLiteral("Стенки"),
-                             QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
-                             QStringLiteral("Конец"),   QStringLiteral("Выполнено строк")};
+    const QStringList header{QStringLiteral("Тест"),   QStringLiteral("Поле"),
+                             QStringLiteral("Стенки"), QStringLiteral("Вердикт"),
+                             QStringLiteral("Исход"),  QStringLiteral("Строка"),
+                             QStringLiteral("Конец"),  QStringLiteral("Выполнено строк")};
     page.row(header, widths, textFont(8.5, true), true);
     for (const JuryPass &pass : file.passes) {
         const int line = stopLineNumber(pass);
@@ -548,7 +555,8 @@ QByteArray protocol(const JuryReport &report, const QList<QList<QImage>> &pictur
     if (!painter.begin(&writer))
         return {};
     ProtocolWriter page(writer, painter,
-                        QStringLiteral("%1 · составлен %2").arg(juryProgramText(), madeText(report)), pageCount);
+                        QStringLiteral("%1 · составлен %2").arg(juryProgramText(), madeText(report)),
+                        pageCount);
     if (report.isPupilProtocol) {
         for (qsizetype i = 0; i < report.files.size(); ++i) {
             if (i > 0)

@@ -22,4 +22,3 @@ const JuryPass *JuryReport::referencePass(const JuryPass &pass) const
 {
     return matchingPass(referencePasses, pass);
 }
-

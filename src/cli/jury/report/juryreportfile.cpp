@@ -29,8 +29,8 @@ QByteArray withUtf8Mark(const QString &text)
 
 } // namespace
 
-QString writeJuryReportFile(const JuryReport &report, const QList<QList<QImage>> &pictures, const QString &path,
-                            FileWriteFault fault)
+QString writeJuryReportFile(const JuryReport &report, const QList<QList<QImage>> &pictures,
+                            const QString &path, FileWriteFault fault)
 {
     const QString format = juryReportFormat(path);
     QByteArray bytes;
@@ -48,10 +48,11 @@ QString writeJuryReportFile(const JuryReport &report, const QList<QList<QImage>>
         bytes = juryJson(report);
     } else {
         // The file, unlike the terminal, says when and by what it was made.
-        const QString made = QStringLiteral("Протокол проверки: %1, составлен %2")
-                                 .arg(juryProgramText(),
-                                      report.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
-        bytes = (made + QLatin1Char('\n') + juryTable(report).join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+        const QString made =
+            QStringLiteral("Протокол проверки: %1, составлен %2")
+                .arg(juryProgramText(), report.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+        bytes = (made + QLatin1Char('\n') + juryTable(report).join(QLatin1Char('\n')) + QLatin1Char('\n'))
+                    .toUtf8();
     }
     return writeWhole(path, bytes, fault);
 }

@@ -12,5 +12,5 @@
 // is two files, the pupils' x.csv and the tests' x-tests.csv, each written so. `pictures`
 // are those of the PDF protocol, a list per file. Returns the message naming the file and
 // the reason, empty on success.
-QString writeJuryReportFile(const JuryReport &report, const QList<QList<QImage>> &pictures, const QString &path,
-                            FileWriteFault fault = FileWriteFault::None);
+QString writeJuryReportFile(const JuryReport &report, const QList<QList<QImage>> &pictures,
+                            const QString &path, FileWriteFault fault = FileWriteFault::None);

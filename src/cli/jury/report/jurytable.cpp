@@ -42,11 +42,11 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
         lines.append(numberedText(file.text));
     }
     const bool pointB = report.task.hasPointB;
-    QList<QStringList> rows{
-        {QStringLiteral("тест"), QStringLiteral("поле"), QStringLiteral("расположение"),
-         QStringLiteral("исход"), QStringLiteral("строка"), QStringLiteral("конец"), QStringLiteral("строк"),
-         QStringLiteral("время"),
-         pointB ? QStringLiteral("в точке Б") : QStringLiteral("нет/лишние"), QStringLiteral("вердикт")}};
+    QList<QStringList> rows{{QStringLiteral("тест"), QStringLiteral("поле"), QStringLiteral("расположение"),
+                             QStringLiteral("исход"), QStringLiteral("строка"), QStringLiteral("конец"),
+                             QStringLiteral("строк"), QStringLiteral("время"),
+                             pointB ? QStringLiteral("в точке Б") : QStringLiteral("нет/лишние"),
+                             QStringLiteral("вердикт")}};
     QList<int> detailAfter; // rows followed by the edges they lack or add
     for (const JuryPass &pass : file.passes) {
         QString target;
@@ -60,9 +60,9 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
         const int stopLine = stopLineNumber(pass);
         rows.append({QString::number(pass.number), QString::number(pass.fieldSize),
                      arrangementText(pass.arrangement), outcomeText(pass),
-                     stopLine > 0 ? QString::number(stopLine) : QStringLiteral("—"), executorText(pass.executor),
-                     QString::number(pass.lines), slowTimeText(pass.slowMs), target,
-                     passCode(pass) + QLatin1Char(' ') + passCodeWord(pass)});
+                     stopLine > 0 ? QString::number(stopLine) : QStringLiteral("—"),
+                     executorText(pass.executor), QString::number(pass.lines), slowTimeText(pass.slowMs),
+                     target, passCode(pass) + QLatin1Char(' ') + passCodeWord(pass)});
     }
     const QStringList aligned = alignedRows(rows, QStringLiteral("  "));
     lines.append(aligned.first());

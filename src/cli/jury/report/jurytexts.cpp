@@ -182,7 +182,8 @@ QString identicalText(const QStringList &files)
 {
     if (files.isEmpty())
         return {};
-    return (files.size() == 1 ? QStringLiteral("совпадает с файлом ") : QStringLiteral("совпадает с файлами "))
+    return (files.size() == 1 ? QStringLiteral("совпадает с файлом ")
+                              : QStringLiteral("совпадает с файлами "))
         + files.join(QStringLiteral(", "));
 }
 

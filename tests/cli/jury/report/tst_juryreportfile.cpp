@@ -55,8 +55,8 @@ void TestJuryReportFile::written_data()
     QTest::addColumn<QStringList>("files"); // every file in the folder afterwards
     QTest::addColumn<QByteArray>("besideStart");
 
-    QTest::newRow("txt") << "r.txt" << QByteArray("Протокол проверки: shagaika-check ") << QStringList{"r.txt"}
-                         << QByteArray();
+    QTest::newRow("txt") << "r.txt" << QByteArray("Протокол проверки: shagaika-check ")
+                         << QStringList{"r.txt"} << QByteArray();
     QTest::newRow("csv: the pupils, and the tests beside them")
         << "r.csv" << QByteArray("\xEF\xBB\xBF№;Файл;Код;") << QStringList{"r-tests.csv", "r.csv"}
         << QByteArray("\xEF\xBB\xBF№;Файл;Тест;");
