@@ -689,8 +689,14 @@ void TestJury::pupilProtocol()
                           "3600",   "--only", caseFile(file)};
     for (const QString &other : others)
         arguments.append(caseFile(other));
-    for (const QString &report : {pdf, json})
-        QVERIFY(runChecker(arguments + QStringList{"--report", report}).exitCode >= 0);
+    for (const QString &report : {pdf, json}) {
+        const CheckerRun run = runChecker(arguments + QStringList{"--report", report});
+        QCOMPARE(run.exitCode, pictures > 0 || !others.isEmpty() ? 1 : 0);
+        // The table names the chosen pupil alone, his text numbered as the protocol has it.
+        QVERIFY(run.out.contains(QStringLiteral("  Текст алгоритма:\n")));
+        for (const QString &other : others)
+            QVERIFY(!run.out.contains(caseFile(other)));
+    }
 
     // Only the chosen pupil is reported, with his text kept apart from the others'.
     const QJsonArray judged = readJson(json).value(QStringLiteral("files")).toArray();

@@ -314,8 +314,10 @@ QStringList failureGroups(const JuryFileResult &file, bool pointB)
     for (const JuryPass &pass : file.passes) {
         if (pass.correct)
             continue;
-        const QString reason = QStringLiteral("%1 %2, ").arg(passCode(pass), passCodeWord(pass))
-            + failureText(pass, pointB).section(QStringLiteral(": "), 1);
+        QString detail = failureText(pass, pointB).section(QStringLiteral(": "), 1);
+        if (detail.startsWith(QStringLiteral("ошибка: ")))
+            detail = detail.mid(8); // the code's word says it already
+        const QString reason = QStringLiteral("%1 %2: ").arg(passCode(pass), passCodeWord(pass)) + detail;
         qsizetype index = reasons.indexOf(reason);
         if (index < 0) {
             reasons.append(reason);
@@ -426,10 +428,12 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
             // The caption stays with its picture.
             page.keepTogether(page.pictureHeight(picture, 0.4) + 3 * page.lineHeight(textFont(10)));
             page.gap();
-            page.paragraph(
-                QStringLiteral("Первый неверный тест (%1): %2, конец %3")
-                    .arg(testTitle(*failure), outcomeText(*failure), executorText(failure->executor)),
-                textFont(9));
+            QString outcome = outcomeText(*failure);
+            if (outcome.endsWith(QLatin1Char('.')))
+                outcome.chop(1);
+            page.paragraph(QStringLiteral("Первый неверный тест (%1): %2, конец %3")
+                               .arg(testTitle(*failure), outcome, executorText(failure->executor)),
+                           textFont(9));
             page.picture(picture, 0.4);
         }
     }
