@@ -1,5 +1,7 @@
 #include "cli/jury/juryfileresult.h"
 
+#include <QHash>
+
 bool JuryFileResult::isCorrect() const
 {
     return isRead() && isAlgorithm() && !passes.isEmpty() && firstFailure() == nullptr;
@@ -29,6 +31,24 @@ void JuryFileResult::dropTraces()
         if (&pass != failure) {
             pass.trace.clear();
             pass.trace.squeeze();
+        }
+    }
+}
+
+void markIdenticalFiles(QList<JuryFileResult> &files)
+{
+    QHash<QString, QList<qsizetype>> byHash;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (!files.at(i).sha256.isEmpty())
+            byHash[files.at(i).sha256].append(i);
+    }
+    for (const QList<qsizetype> &same : std::as_const(byHash)) {
+        for (qsizetype i : same) {
+            files[i].identicalTo.clear();
+            for (qsizetype j : same) {
+                if (j != i)
+                    files[i].identicalTo.append(files.at(j).file);
+            }
         }
     }
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "cli/jury/jurypass.h"
+#include "editor/algorithmstatistics.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The jury's judgement of one pupil's file.
 struct JuryFileResult
@@ -14,6 +16,9 @@ struct JuryFileResult
     // Why the text read is no algorithm at all (no "НАЧ" line); empty when it is one.
     QString notAlgorithm;
     QList<JuryPass> passes;
+    AlgorithmCounts counts;  // the statistics panel's counts of the text read
+    QStringList identicalTo; // the other files judged with the same bytes (the same SHA-256)
+    QStringList text;        // the text read, kept only for a pupil's own protocol
 
     bool isRead() const { return readError.isEmpty(); }
     bool isAlgorithm() const { return notAlgorithm.isEmpty(); }
@@ -26,3 +31,6 @@ struct JuryFileResult
     // with the time its passes ran.
     void dropTraces();
 };
+
+// Fills every file's identicalTo, in the files' order.
+void markIdenticalFiles(QList<JuryFileResult> &files);

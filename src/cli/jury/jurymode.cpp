@@ -4,6 +4,7 @@
 #include "cli/jury/juryjudge.h"
 #include "cli/jury/juryrunner.h"
 #include "cli/jury/paralleljobs.h"
+#include "cli/jury/report/jurycsv.h"
 #include "cli/jury/report/jurypicture.h"
 #include "cli/jury/report/juryreport.h"
 #include "cli/jury/report/juryreportfile.h"
@@ -13,14 +14,17 @@
 #include "cli/run/output/protectedfiles.h"
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
+#include "editor/algorithmstatistics.h"
 #include "editor/linekind.h"
 #include "tasks/setup/taskfolder.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -77,8 +81,9 @@ QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
         .arg(encodingName(detectTextEncoding(bytes)));
 }
 
+// With `detailed` (a pupil's own protocol) the text and every pass's trace are kept.
 JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference,
-                         int timeLimitSeconds)
+                         int timeLimitSeconds, bool detailed)
 {
     JuryFileResult result;
     result.file = file;
@@ -92,9 +97,13 @@ JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QL
     result.notAlgorithm = notAlgorithmReason(read.lines, read.bytes);
     if (!result.isAlgorithm())
         return result;
+    result.counts = countAlgorithm(read.lines);
     result.passes = runner.runAll(read.lines, QDeadlineTimer(std::chrono::seconds(timeLimitSeconds)));
     judgePasses(result.passes, runner.task(), reference);
-    result.dropTraces();
+    if (detailed)
+        result.text = read.lines;
+    else
+        result.dropTraces();
     return result;
 }
 
@@ -102,6 +111,27 @@ QList<CellEdge> referenceEdges(const JuryReport &report, const JuryPass &pass)
 {
     const JuryPass *model = report.referencePass(pass);
     return model ? drawnEdges(model->trace) : QList<CellEdge>{};
+}
+
+// The files to judge: those named, then each --only file not among them.
+QStringList judgedFiles(const CheckerOptions &options)
+{
+    QStringList files = options.files;
+    for (const QString &only : options.onlyFiles) {
+        const bool named = std::any_of(files.begin(), files.end(), [&](const QString &file) {
+            return QFileInfo(file).absoluteFilePath() == QFileInfo(only).absoluteFilePath();
+        });
+        if (!named)
+            files.append(only);
+    }
+    return files;
+}
+
+bool isOnlyFile(const CheckerOptions &options, const QString &file)
+{
+    return std::any_of(options.onlyFiles.begin(), options.onlyFiles.end(), [&](const QString &only) {
+        return QFileInfo(file).absoluteFilePath() == QFileInfo(only).absoluteFilePath();
+    });
 }
 
 } // namespace
@@ -168,11 +198,17 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     inputs.add(taskFolder.taskFilePath());
     inputs.add(taskFolder.patternFilePath());
     inputs.add(options.referenceFile);
-    for (const QString &file : options.files)
+    const QStringList files = judgedFiles(options);
+    for (const QString &file : files)
         inputs.add(file);
-    if (const QString input = inputs.replacedBy(options.reportFile); !input.isEmpty()) {
-        err << "shagaika-check: --report: " << replacesInputMessage(options.reportFile, input) << "\n";
-        return CannotJudge;
+    QStringList reportFiles{options.reportFile};
+    if (format == QLatin1String("csv"))
+        reportFiles.append(juryTestsCsvPath(options.reportFile));
+    for (const QString &reportFile : reportFiles) {
+        if (const QString input = inputs.replacedBy(reportFile); !input.isEmpty()) {
+            err << "shagaika-check: --report: " << replacesInputMessage(reportFile, input) << "\n";
+            return CannotJudge;
+        }
     }
 
     const TaskFileResult read = taskFolder.readTask();
@@ -187,6 +223,9 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     }
 
     JuryReport report;
+    report.madeAt = QDateTime::currentDateTime();
+    report.csvSeparator = options.csvSeparator;
+    report.isPupilProtocol = !options.onlyFiles.isEmpty();
     report.task = read.task;
     report.taskFile = nativePath(taskFolder.taskFilePath());
     report.taskSha256 = sha256OfBytes(read.bytes);
@@ -215,15 +254,16 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     }
 
     // Files in parallel, each on a thread of its own; the results keep the files' order.
-    const int count = int(options.files.size());
+    const int count = int(files.size());
     std::vector<JuryFileResult> results(static_cast<size_t>(count));
     const QList<JuryPass> &referencePasses = report.referencePasses;
     const bool showProgress = count >= progressFileCount && stderrIsTerminal();
     runParallelJobs(
         count, QThread::idealThreadCount(),
         [&](int index) {
+            const QString &file = files.at(index);
             results[size_t(index)] =
-                judgeFile(runner, options.files.at(index), referencePasses, options.timeLimitSeconds);
+                judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnlyFile(options, file));
         },
         [&](int finished) {
             if (!showProgress)
@@ -232,12 +272,39 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
             err.flush();
         });
 
-    report.files = QList<JuryFileResult>(results.begin(), results.end());
+    QList<JuryFileResult> judged(results.begin(), results.end());
+    markIdenticalFiles(judged);
+    const int correctCount = int(std::count_if(judged.begin(), judged.end(),
+                                               [](const JuryFileResult &file) { return file.isCorrect(); }));
+    QStringList unreadMessages;
+    for (const JuryFileResult &file : judged) {
+        if (!file.isRead())
+            unreadMessages.append(file.readError);
+    }
+    if (report.isPupilProtocol) {
+        judged.removeIf([&](const JuryFileResult &file) { return !isOnlyFile(options, file.file); });
+    }
+    report.files = judged;
+    const int reported = int(report.files.size());
 
     bool written = true;
-    QList<QImage> pictures(count);
+    QList<QList<QImage>> pictures(reported);
+    const auto picture = [&](const World &world, const JuryPass &pass, const QImage &diff) {
+        return read.task.hasPointB && !report.hasReference() ? passPicture(world, pass, options.unit) : diff;
+    };
+    if (report.isPupilProtocol && juryNeedsPictures(options)) {
+        for (int i = 0; i < reported; ++i) {
+            for (const JuryPass &pass : report.files.at(i).passes) {
+                if (pass.correct)
+                    continue;
+                const World world = runner.passWorld(pass.fieldSize, pass.arrangement);
+                pictures[i].append(picture(
+                    world, pass, diffPicture(world, pass, referenceEdges(report, pass), options.unit)));
+            }
+        }
+    }
     if (juryNeedsPictures(options)) {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < reported; ++i) {
             const JuryFileResult &file = report.files.at(i);
             const JuryPass *failure = file.firstFailure();
             if (!file.isRead() || !failure)
@@ -253,9 +320,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
                     written = false;
                 }
             }
-            pictures[i] = read.task.hasPointB && !report.hasReference()
-                ? passPicture(world, *failure, options.unit)
-                : diff;
+            if (!report.isPupilProtocol)
+                pictures[i].append(picture(world, *failure, diff));
         }
     }
 
@@ -275,11 +341,9 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     out.flush();
 
     // A pupil's file that cannot be read is that pupil's verdict, not a fault of the run.
-    for (const JuryFileResult &file : report.files) {
-        if (!file.isRead())
-            err << "shagaika-check: " << file.readError << "\n";
-    }
+    for (const QString &message : unreadMessages)
+        err << "shagaika-check: " << message << "\n";
     if (!written)
         return CannotJudge;
-    return report.correctFileCount() == count ? AllCorrect : SomeWrong;
+    return correctCount == count ? AllCorrect : SomeWrong;
 }

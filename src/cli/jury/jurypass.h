@@ -18,6 +18,7 @@ struct JuryPass
     RunEnd end = RunEnd::Complete;
     QString message;        // the message that ended a crashed or failed pass
     qint64 lines = 0;       // lines executed, nested ones included
+    int stopRow = -1;       // the text's line highlighted when the pass ended, from 0; -1: none
     qint64 slowMs = 0;      // the pass's waits at the slow speed
     ExecutorState executor; // where the pass left the executor (at a crash: before the wall)
     QList<TraceSegment> trace;

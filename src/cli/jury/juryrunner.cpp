@@ -76,6 +76,7 @@ JuryPass JuryRunner::runPass(const QStringList &lines, int fieldSize, const QLis
     pass.end = runEnd;
     pass.isOutOfTime = timedOut && runEnd == RunEnd::Stopped;
     pass.executor = world.executor;
+    pass.stopRow = interpreter.currentRow();
     if (!recorder.passes().isEmpty()) {
         const PassResult &recorded = recorder.passes().first();
         pass.end = severerEnd(recorded.end, runEnd);

@@ -30,6 +30,8 @@ std::optional<RunSpeed> parseSpeed(const QString &text)
 const char *const flagOptionNames[] = {"version", "events", "json", "jury", "validate"};
 const char *const valueOptionNames[] = {"task", "size",      "speed",  "limit",       "render",
                                         "unit", "reference", "report", "render-diff", "time-limit"};
+// The jury's report options.
+const char *const reportOptionNames[] = {"only", "csv-separator"};
 
 QString dashed(const QString &name)
 {
@@ -70,6 +72,8 @@ public:
             m_parser.addOption(QCommandLineOption(QLatin1String(name)));
         for (const char *name : valueOptionNames)
             m_parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
+        for (const char *name : reportOptionNames)
+            m_parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
     }
 
     bool read()
@@ -99,6 +103,10 @@ private:
     static bool takesValue(const QString &name)
     {
         for (const char *valueName : valueOptionNames) {
+            if (name == QLatin1String(valueName))
+                return true;
+        }
+        for (const char *valueName : reportOptionNames) {
             if (name == QLatin1String(valueName))
                 return true;
         }
@@ -190,6 +198,15 @@ private:
             if (value.isEmpty())
                 return fail(QStringLiteral("--report: пустое имя файла"));
             options.reportFile = value;
+        } else if (name == QLatin1String("--only")) {
+            if (value.isEmpty())
+                return fail(QStringLiteral("--only: пустое имя файла"));
+            options.onlyFiles.append(value);
+        } else if (name == QLatin1String("--csv-separator")) {
+            if (value != QLatin1String(";") && value != QLatin1String(","))
+                return fail(QStringLiteral("--csv-separator: разделитель должен быть ; или , а не \"%1\"")
+                                .arg(value));
+            options.csvSeparator = value.front();
         } else if (name == QLatin1String("--render-diff")) {
             if (value.isEmpty())
                 return fail(QStringLiteral("--render-diff: пустой префикс имён картинок"));
@@ -260,6 +277,12 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
                 return QStringLiteral("параметр %1 нужен только с --jury").arg(QLatin1String(name));
         }
     }
+    if (options.mode != CheckerMode::Jury) {
+        for (const char *name : reportOptionNames) {
+            if (given.contains(dashed(QLatin1String(name))))
+                return QStringLiteral("параметр %1 нужен только с --jury").arg(dashed(QLatin1String(name)));
+        }
+    }
     return {};
 }
 
@@ -274,7 +297,8 @@ CheckerOptionsResult parseCheckerOptions(const QStringList &arguments)
     if (result.helpRequested || result.versionRequested)
         return result;
     result.error = combinationError(result.options, reader.given());
-    if (result.isOk() && result.options.mode != CheckerMode::Validate && result.options.files.isEmpty())
+    if (result.isOk() && result.options.mode != CheckerMode::Validate && result.options.files.isEmpty()
+        && result.options.onlyFiles.isEmpty())
         result.error = QStringLiteral("не указан ни один файл алгоритма");
     return result;
 }

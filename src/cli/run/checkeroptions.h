@@ -34,6 +34,10 @@ struct CheckerOptions
     QString reportFile;       // --jury: the report's file; empty: the table on standard output
     QString renderDiffPrefix; // --jury: pictures of failing passes; empty: none
     int timeLimitSeconds = defaultTimeLimitSeconds; // --jury: real time for all passes of one file
+    // --jury, the reports: --only FILE (repeatable) writes those pupils' own protocols;
+    // --csv-separator sets the CSV's field separator.
+    QStringList onlyFiles;
+    QChar csvSeparator = QLatin1Char(';');
 
     bool rendersPictures() const { return !renderPrefix.isEmpty(); }
     bool hasReference() const { return !referenceFile.isEmpty(); }

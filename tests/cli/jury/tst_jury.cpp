@@ -4,14 +4,17 @@
 #include "display/fieldgeometry.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,13 +43,14 @@ struct CheckerRun
     QString err;
 };
 
-CheckerRun runChecker(const QStringList &arguments)
+CheckerRun runChecker(const QStringList &arguments, const QString &workingFolder = {})
 {
     static QTemporaryDir runtime;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingFolder);
     process.start(QStringLiteral(SHAGAIKA_CHECK_BINARY), arguments);
     CheckerRun run;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
@@ -88,7 +92,7 @@ QString sha256sum(const QString &path)
 }
 
 // Splits CSV text (RFC 4180: quoted fields, doubled quotes, CR LF rows).
-QList<QStringList> parseCsv(const QString &text)
+QList<QStringList> parseCsv(const QString &text, QChar separator = QLatin1Char(';'))
 {
     QList<QStringList> rows;
     QStringList row;
@@ -107,7 +111,7 @@ QList<QStringList> parseCsv(const QString &text)
             }
         } else if (c == u'"') {
             quoted = true;
-        } else if (c == u',') {
+        } else if (c == separator) {
             row.append(field);
             field.clear();
         } else if (c == u'\r') {
@@ -154,13 +158,56 @@ QString readText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// A CSV report read back: the UTF-8 mark checked and dropped, every row as header → field.
+QList<QHash<QString, QString>> readCsvTable(const QString &path, QChar separator = QLatin1Char(';'))
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return {};
+    const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes.mid(3)), separator);
+    QList<QHash<QString, QString>> table;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        if (rows.at(i).size() != rows.first().size())
+            return {}; // a row that does not fit its header: the file is broken
+        QHash<QString, QString> row;
+        for (qsizetype j = 0; j < rows.first().size(); ++j)
+            row.insert(rows.first().at(j), rows.at(i).at(j));
+        table.append(row);
+    }
+    return table;
+}
+
+QString pdfText(const QString &pdf)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        return {};
+    // In the order drawn: each cell's text whole, not mixed with its neighbours'.
+    QProcess text;
+    text.start(pdftotext, {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    text.waitForFinished(30000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+QString checkerVersion()
+{
+    QProcess process;
+    process.start(QStringLiteral(SHAGAIKA_CHECK_BINARY), {QStringLiteral("--version")});
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
 // One jury run over the case folder, with every report read back; the runs are made once.
 struct CaseReports
 {
     QStringList files;
     int exitCode = -1;
     QJsonObject json;
-    QList<QStringList> csv;
+    QList<QHash<QString, QString>> pupilsCsv;
+    QList<QHash<QString, QString>> testsCsv;
     QString pdfText; // empty without pdftotext
 };
 
@@ -182,16 +229,10 @@ const CaseReports &caseReports()
             if (format == QLatin1String("json")) {
                 made.json = readJson(report);
             } else if (format == QLatin1String("csv")) {
-                made.csv = parseCsv(readText(report).mid(1));
+                made.pupilsCsv = readCsvTable(report);
+                made.testsCsv = readCsvTable(out.filePath(QStringLiteral("report-tests.csv")));
             } else {
-                const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-                if (pdftotext.isEmpty())
-                    continue;
-                // In the order drawn: each cell's text whole, not mixed with its neighbours'.
-                QProcess text;
-                text.start(pdftotext, {QStringLiteral("-raw"), report, QStringLiteral("-")});
-                text.waitForFinished(30000);
-                made.pdfText = QString::fromUtf8(text.readAllStandardOutput());
+                made.pdfText = pdfText(report);
             }
         }
         return made;
@@ -220,6 +261,12 @@ private slots:
     void tableNamesEveryFileAndTotal();
     void parallelRunsKeepOrderAndResults();
     void pdfProtocol();
+    void pupilProtocol_data();
+    void pupilProtocol();
+    void pdfNamesLetterByLetter_data();
+    void pdfNamesLetterByLetter();
+    void csvConventions_data();
+    void csvConventions();
     void diffPictures_data();
     void diffPictures();
     void caseFolderVerdicts_data();
@@ -444,25 +491,27 @@ void TestJury::hashesMatchSha256sum()
     const QJsonArray judged = root.value(QStringLiteral("files")).toArray();
     QCOMPARE(judged.size(), files.size());
 
-    QFile csvFile(csv);
-    QVERIFY(csvFile.open(QIODevice::ReadOnly));
-    const QList<QStringList> rows = parseCsv(QString::fromUtf8(csvFile.readAll()));
-    QFile textFile(text);
-    QVERIFY(textFile.open(QIODevice::ReadOnly));
-    const QString table = QString::fromUtf8(textFile.readAll());
+    const QList<QHash<QString, QString>> rows = readCsvTable(csv);
+    const QList<QHash<QString, QString>> testRows = readCsvTable(out.filePath(QStringLiteral("r-tests.csv")));
+    QCOMPARE(rows.size(), files.size());
+    QCOMPARE(testRows.size(), files.size()); // the letter has one test
+    const QString table = readText(text);
+    // The file, unlike the terminal, begins with the program and the time.
+    QVERIFY2(table.startsWith(QStringLiteral("Протокол проверки: %1, составлен ").arg(checkerVersion())),
+             qPrintable(table.left(200)));
 
-    QVERIFY(rows.size() > 3);
-    QCOMPARE(rows.at(0).at(2), taskHash);
-    QCOMPARE(rows.at(1).at(2), referenceHash);
+    for (const auto &row : rows + testRows) {
+        QCOMPARE(row.value(QStringLiteral("SHA-256 задачи")), taskHash);
+        QCOMPARE(row.value(QStringLiteral("SHA-256 эталона")), referenceHash);
+    }
     QVERIFY(table.contains(taskHash));
     QVERIFY(table.contains(referenceHash));
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString hash = sha256sum(files.at(i));
         QCOMPARE(judged.at(i).toObject().value(QStringLiteral("sha256")).toString(), hash);
-        bool inCsv = false;
-        for (const QStringList &row : rows)
-            inCsv = inCsv || (row.value(0) == files.at(i) && row.value(1) == hash);
-        QVERIFY2(inCsv, qPrintable(files.at(i)));
+        QCOMPARE(rows.at(i).value(QStringLiteral("Файл")), files.at(i));
+        QCOMPARE(rows.at(i).value(QStringLiteral("SHA-256")), hash);
+        QCOMPARE(testRows.at(i).value(QStringLiteral("SHA-256")), hash);
         QVERIFY(table.contains(QStringLiteral("SHA-256 ") + hash));
     }
 }
@@ -474,30 +523,33 @@ void TestJury::csvHoldsEveryPass()
     const CheckerRun run = runChecker({"--jury", "--task", exampleTask("maze"), "--report", csv,
                                        juryFile("maze", "good.txt"), juryFile("maze", "straight.txt")});
     QCOMPARE(run.exitCode, 1);
-    QFile file(csv);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-    const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes.mid(3)));
-    QCOMPARE(rows.at(2), QStringList{QString()});
-    const QStringList header = rows.at(3);
-    QCOMPARE(header.first(), QStringLiteral("file"));
-    QCOMPARE(rows.size(), 4 + 2 * 32);
-    const qsizetype arrangement = header.indexOf(QStringLiteral("arrangement"));
-    const qsizetype end = header.indexOf(QStringLiteral("end"));
-    const qsizetype size = header.indexOf(QStringLiteral("size"));
-    QVERIFY(arrangement > 0 && end > 0 && size > 0);
-    // The first file's rows: sizes ascending, arrangements in the run's order.
-    QCOMPARE(rows.at(4).at(size), QStringLiteral("12"));
-    QCOMPARE(rows.at(4).at(arrangement), QStringLiteral("1 1 1"));
-    QCOMPARE(rows.at(5).at(arrangement), QStringLiteral("1 1 2"));
-    QCOMPARE(rows.at(11).at(arrangement), QStringLiteral("2 2 2"));
-    QCOMPARE(rows.at(12).at(size), QStringLiteral("13"));
-    QCOMPARE(rows.at(35).at(size), QStringLiteral("15"));
-    for (int i = 4; i < 36; ++i)
-        QCOMPARE(rows.at(i).at(end), QStringLiteral("complete"));
-    for (int i = 36; i < 68; ++i)
-        QCOMPARE(rows.at(i).at(end), QStringLiteral("crash"));
+    const QList<QHash<QString, QString>> pupils = readCsvTable(csv);
+    QCOMPARE(pupils.size(), 2);
+    QCOMPARE(pupils.at(0).value(QStringLiteral("Код")), QStringLiteral("OK"));
+    QCOMPARE(pupils.at(0).value(QStringLiteral("Пройдено тестов")), QStringLiteral("32"));
+    QCOMPARE(pupils.at(0).value(QStringLiteral("Первый неверный тест")), QString());
+    QCOMPARE(pupils.at(1).value(QStringLiteral("Код")), QStringLiteral("CR"));
+    QCOMPARE(pupils.at(1).value(QStringLiteral("Вердикт")), QStringLiteral("столкновение со стеной"));
+    QCOMPARE(pupils.at(1).value(QStringLiteral("Пройдено тестов")), QStringLiteral("0"));
+    QCOMPARE(pupils.at(1).value(QStringLiteral("Всего тестов")), QStringLiteral("32"));
+    QCOMPARE(pupils.at(1).value(QStringLiteral("Первый неверный тест")), QStringLiteral("1"));
+
+    const QList<QHash<QString, QString>> rows = readCsvTable(out.filePath(QStringLiteral("r-tests.csv")));
+    QCOMPARE(rows.size(), 2 * 32);
+    // The first file's rows: sizes ascending, arrangements in the run's order, tests numbered.
+    QCOMPARE(rows.at(0).value(QStringLiteral("Поле")), QStringLiteral("12"));
+    QCOMPARE(rows.at(0).value(QStringLiteral("Стенки")), QStringLiteral("1 1 1"));
+    QCOMPARE(rows.at(1).value(QStringLiteral("Стенки")), QStringLiteral("1 1 2"));
+    QCOMPARE(rows.at(7).value(QStringLiteral("Стенки")), QStringLiteral("2 2 2"));
+    QCOMPARE(rows.at(8).value(QStringLiteral("Поле")), QStringLiteral("13"));
+    QCOMPARE(rows.at(31).value(QStringLiteral("Поле")), QStringLiteral("15"));
+    for (int i = 0; i < 64; ++i) {
+        const bool good = i < 32;
+        QCOMPARE(rows.at(i).value(QStringLiteral("Тест")), QString::number(i % 32 + 1));
+        QCOMPARE(rows.at(i).value(QStringLiteral("Код")), good ? QStringLiteral("OK") : QStringLiteral("CR"));
+        // A crash names the line it happened on; a pass run to its end names none.
+        QCOMPARE(rows.at(i).value(QStringLiteral("Строка")).isEmpty(), good);
+    }
 }
 
 void TestJury::tableNamesEveryFileAndTotal()
@@ -554,8 +606,14 @@ void TestJury::parallelRunsKeepOrderAndResults()
         const QJsonObject single =
             readJson(alone).value(QStringLiteral("files")).toArray().first().toObject();
         QCOMPARE(judged.at(i).toObject().value(QStringLiteral("file")).toString(), files.at(i));
-        QCOMPARE(judged.at(i).toObject(), single);
-        QCOMPARE(judged.at(i + names.size()).toObject(), single);
+        // Each file was given twice, so each copy names the other.
+        for (qsizetype copy : {i, i + names.size()}) {
+            QJsonObject copied = judged.at(copy).toObject();
+            QCOMPARE(copied.take(QStringLiteral("identical_to")).toArray(), QJsonArray{files.at(i)});
+            QJsonObject own = single;
+            QCOMPARE(own.take(QStringLiteral("identical_to")).toArray(), QJsonArray());
+            QCOMPARE(copied, own);
+        }
     }
 }
 
@@ -586,6 +644,189 @@ void TestJury::pdfProtocol()
     QVERIFY(withoutSpaces(content).contains(withoutSpaces(QStringLiteral("WA 1 — неверный результат"))));
     QVERIFY(content.contains(QStringLiteral("Нарисуйте букву")));
     QVERIFY(content.contains(sha256sum(juryFile("letter", "overshoot.txt"))));
+
+    // Every page names the program and its number among all; the last holds the signatures.
+    QStringList pages = content.split(QLatin1Char('\f'));
+    if (pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    QVERIFY(pages.size() >= 2); // the round, then the wrong file's page
+    const QString version = checkerVersion();
+    QVERIFY(version.startsWith(QStringLiteral("shagaika-check ")));
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        QVERIFY2(pages.at(i).contains(QStringLiteral("стр. %1 из %2").arg(i + 1).arg(pages.size())),
+                 qPrintable(pages.at(i)));
+        QVERIFY(pages.at(i).contains(version));
+    }
+    QVERIFY(pages.last().contains(QStringLiteral("Председатель жюри")));
+    QVERIFY(pages.last().contains(QStringLiteral("Члены жюри")));
+    QCOMPARE(pages.last().count(QStringLiteral("подпись")), 4);
+    QVERIFY(!pages.first().contains(QStringLiteral("Председатель жюри")));
+}
+
+void TestJury::pupilProtocol_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("others"); // judged beside it, not shown
+    QTest::addColumn<int>("pictures");       // one per failing test
+    QTest::addColumn<QString>("mark");       // where the first failing test stopped, in the text
+
+    QTest::newRow("a crash on every test") << "cr.txt" << QStringList{} << 32 << "← CR 1, CR 2, CR 3";
+    QTest::newRow("the limit on every test") << "tl.txt" << QStringList{} << 32 << "← TL 1, TL 2";
+    QTest::newRow("a wrong end: pictures, no line") << "wa.txt" << QStringList{"ok.txt"} << 32 << "";
+    QTest::newRow("a correct file: no picture") << "ok.txt" << QStringList{"wa.txt", "cr.txt"} << 0 << "";
+}
+
+void TestJury::pupilProtocol()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, others);
+    QFETCH(int, pictures);
+    QFETCH(QString, mark);
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("pupil.pdf"));
+    const QString json = out.filePath(QStringLiteral("pupil.json"));
+    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--time-limit",
+                          "3600",   "--only", caseFile(file)};
+    for (const QString &other : others)
+        arguments.append(caseFile(other));
+    for (const QString &report : {pdf, json}) {
+        const CheckerRun run = runChecker(arguments + QStringList{"--report", report});
+        QCOMPARE(run.exitCode, pictures > 0 || !others.isEmpty() ? 1 : 0);
+        // The table names the chosen pupil alone, his text numbered as the protocol has it.
+        QVERIFY(run.out.contains(QStringLiteral("  Текст алгоритма:\n")));
+        for (const QString &other : others)
+            QVERIFY(!run.out.contains(caseFile(other)));
+    }
+
+    // Only the chosen pupil is reported, with his text kept apart from the others'.
+    const QJsonArray judged = readJson(json).value(QStringLiteral("files")).toArray();
+    QCOMPARE(judged.size(), 1);
+    QCOMPARE(judged.first().toObject().value(QStringLiteral("file")).toString(), caseFile(file));
+
+    const QString pdfimages = QStandardPaths::findExecutable(QStringLiteral("pdfimages"));
+    const QString content = pdfText(pdf);
+    if (content.isEmpty() || pdfimages.isEmpty())
+        QSKIP("poppler-utils are not installed; the protocol is not read back");
+    QVERIFY(content.contains(QStringLiteral("Протокол проверки решения")));
+    QVERIFY(content.contains(QStringLiteral("Статистика: команд")));
+    QVERIFY(content.contains(QStringLiteral("Пройдено тестов: ")));
+    // The text with its lines numbered from 1, the line of the stop marked with its tests.
+    QFile source(caseFile(file));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const int lineCount = int(source.readAll().count('\n'));
+    QVERIFY(lineCount > 3);
+    QVERIFY2(content.contains(QRegularExpression(QStringLiteral("\\n\\s*%1\\s+КОН").arg(lineCount))),
+             qPrintable(content));
+    if (!mark.isEmpty())
+        QVERIFY2(content.contains(
+                     QRegularExpression(QStringLiteral("\\n7\\s+\\S.*") + QRegularExpression::escape(mark))),
+                 qPrintable(content));
+    else
+        QVERIFY(!content.contains(QStringLiteral("← ")));
+    for (int test = 1; test <= 32; ++test)
+        QVERIFY2(content.contains(
+                     QRegularExpression(QStringLiteral("[\\n\\f]%1 1[2-5] [12] [12] [12] ").arg(test))),
+                 qPrintable(QString::number(test)));
+    QVERIFY(content.contains(QStringLiteral("Председатель жюри")));
+
+    QProcess list;
+    list.start(pdfimages, {QStringLiteral("-list"), pdf});
+    QVERIFY(list.waitForFinished(30000));
+    const QStringList images =
+        QString::fromUtf8(list.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(images.size() - 2, pictures); // two lines of header
+}
+
+void TestJury::pdfNamesLetterByLetter_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("fi and fl") << "final-fifl-office.txt";
+    QTest::newRow("ffi, ffl and ft") << "affix-waffle-soft.txt";
+    QTest::newRow("Cyrillic beside Latin") << "Ефимов-fi-ff.txt";
+}
+
+void TestJury::pdfNamesLetterByLetter()
+{
+    QFETCH(QString, name);
+    QTemporaryDir out;
+    const QString file = out.filePath(name);
+    QVERIFY(QFile::copy(caseFile(QStringLiteral("wa.txt")), file));
+    const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+    QCOMPARE(runChecker({"--jury", "--task", exampleTask("maze"), "--report", pdf, file}).exitCode, 1);
+    const QString content = pdfText(pdf);
+    if (content.isEmpty())
+        QSKIP("pdftotext is not installed; the protocol's text is not read back");
+    // A ligature would come back as one sign (ﬁ, ﬂ, ﬃ) and the name would not be found.
+    QVERIFY2(withoutSpaces(content).contains(withoutSpaces(name)), qPrintable(content));
+    QVERIFY(!content.contains(QRegularExpression(QStringLiteral("[\\x{FB00}-\\x{FB06}]"))));
+}
+
+void TestJury::csvConventions_data()
+{
+    QTest::addColumn<QString>("separator"); // empty: the default
+    QTest::addColumn<QString>("used");
+
+    QTest::newRow("semicolon by default") << ""
+                                          << ";";
+    QTest::newRow("semicolon chosen") << ";"
+                                      << ";";
+    QTest::newRow("comma chosen") << ","
+                                  << ",";
+}
+
+void TestJury::csvConventions()
+{
+    QFETCH(QString, separator);
+    QFETCH(QString, used);
+    QTemporaryDir out;
+    // Names that a spreadsheet would split or take for a formula.
+    const QStringList names{"=1+2.txt", "-a.txt", "@b.txt", "c;d.txt", "e,f.txt", "\"g\".txt"};
+    QStringList files;
+    for (const QString &name : names) {
+        files.append(name); // as the jury names them, from the folder they are in
+        QVERIFY(QFile::copy(caseFile(QStringLiteral("wa.txt")), out.filePath(name)));
+    }
+    const QString csv = out.filePath(QStringLiteral("r.csv"));
+    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--report", csv};
+    if (!separator.isEmpty())
+        arguments << "--csv-separator" << separator;
+    QCOMPARE(runChecker(arguments + QStringList{"--"} + files, out.path()).exitCode, 1);
+
+    const QList<QHash<QString, QString>> pupils = readCsvTable(csv, used.front());
+    QCOMPARE(pupils.size(), names.size());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString shown = pupils.at(i).value(QStringLiteral("Файл"));
+        const bool formula = QStringLiteral("=-@").contains(files.at(i).front());
+        QCOMPARE(shown, formula ? QLatin1Char('\'') + files.at(i) : files.at(i));
+        QCOMPARE(pupils.at(i).value(QStringLiteral("Код")), QStringLiteral("WA"));
+        QCOMPARE(pupils.at(i).value(QStringLiteral("Программа")), checkerVersion());
+        QVERIFY(
+            QDateTime::fromString(pupils.at(i).value(QStringLiteral("Составлен")), Qt::ISODate).isValid());
+        QCOMPARE(pupils.at(i).value(QStringLiteral("Совпадает с файлами")).count(QStringLiteral(".txt")), 5);
+    }
+    const QList<QHash<QString, QString>> tests =
+        readCsvTable(out.filePath(QStringLiteral("r-tests.csv")), used.front());
+    QCOMPARE(tests.size(), names.size() * 32);
+
+    // Python's csv module reads both files alike, a row for each line.
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty())
+        QSKIP("python3 is not installed");
+    QProcess read;
+    read.start(python,
+               {QStringLiteral("-c"),
+                QStringLiteral("import csv, sys\n"
+                               "for name in sys.argv[2:]:\n"
+                               "    with open(name, encoding='utf-8-sig', newline='') as f:\n"
+                               "        rows = list(csv.reader(f, delimiter=sys.argv[1]))\n"
+                               "    print(len(rows), len(set(map(len, rows))), rows[1][1])\n"),
+                used, csv, out.filePath(QStringLiteral("r-tests.csv"))});
+    QVERIFY(read.waitForFinished(30000));
+    const QStringList printed =
+        QString::fromUtf8(read.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(printed,
+             (QStringList{QStringLiteral("%1 1 '%2").arg(names.size() + 1).arg(files.first()),
+                          QStringLiteral("%1 1 '%2").arg(names.size() * 32 + 1).arg(files.first())}));
 }
 
 void TestJury::diffPictures_data()
@@ -716,56 +957,72 @@ QTEST_GUILESS_MAIN(TestJury)
 void TestJury::caseFolderVerdicts_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("code");    // the file's code in every report
-    QTest::addColumn<QString>("verdict"); // the JSON's name of it
-    QTest::addColumn<QString>("reason");  // a piece of the first error, as the JSON and the PDF give it
+    QTest::addColumn<QString>("code");       // the file's code in every report
+    QTest::addColumn<QString>("verdict");    // the JSON's name of it
+    QTest::addColumn<QString>("reason");     // a piece of the first error, as the JSON and the PDF give it
+    QTest::addColumn<QStringList>("sameAs"); // the case files with the same bytes
+    QTest::addColumn<int>("statLines");      // the statistics' count of lines; -1: no algorithm
+    QTest::addColumn<int>("stopLine");       // where the first failing test stopped; 0: none
 
     QTest::newRow("every test right") << "ok.txt"
                                       << "OK"
                                       << "correct"
-                                      << "";
+                                      << ""
+                                      << QStringList{"Иванов_Иван_Иванович_школа_номер_сорок_два_город_"
+                                                     "Новосибирск_седьмой_класс_задача_лабиринт_"
+                                                     "окончательное_решение_вар.txt",
+                                                     "7a/NoName.txt"}
+                                      << 35 << 0;
     QTest::newRow("ends away from Б") << "wa.txt"
                                       << "WA 1"
                                       << "wrong"
-                                      << "";
+                                      << "" << QStringList{"7b/NoName.txt"} << 9 << 0;
     QTest::newRow("runs into a wall") << "cr.txt"
                                       << "CR 1"
                                       << "wrong"
-                                      << "";
+                                      << "" << QStringList{} << 16 << 7;
     QTest::newRow("an endless loop") << "tl.txt"
                                      << "TL 1"
                                      << "wrong"
-                                     << "";
+                                     << "" << QStringList{} << 12 << 7;
     QTest::newRow("a loop without its end") << "re.txt"
                                             << "RE 1"
                                             << "wrong"
-                                            << "";
+                                            << "" << QStringList{} << 8 << 8;
     QTest::newRow("an empty file") << "empty.txt"
                                    << "CE"
                                    << "not_algorithm"
-                                   << "пустой файл";
-    QTest::newRow("a picture saved as .txt") << "binary.txt"
-                                             << "CE"
-                                             << "not_algorithm"
-                                             << "нет строки «НАЧ» (текст прочитан в кодировке Windows-1251)";
-    QTest::newRow("a header whose UTF-8 has a broken byte") << "header-only.txt"
-                                                            << "CE"
-                                                            << "not_algorithm"
-                                                            << "в кодировке Windows-1251";
+                                   << "пустой файл" << QStringList{} << -1 << 0;
+    QTest::newRow("a picture saved as .txt")
+        << "binary.txt"
+        << "CE"
+        << "not_algorithm"
+        << "нет строки «НАЧ» (текст прочитан в кодировке Windows-1251)" << QStringList{} << -1 << 0;
+    QTest::newRow("a header whose UTF-8 has a broken byte")
+        << "header-only.txt"
+        << "CE"
+        << "not_algorithm"
+        << "в кодировке Windows-1251" << QStringList{} << -1 << 0;
     QTest::newRow("a name of 120 Cyrillic letters")
         << "Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_лабиринт_"
            "окончательное_решение_вар.txt"
         << "OK"
         << "correct"
-        << "";
-    QTest::newRow("the same name in one class folder") << "7a/NoName.txt"
-                                                       << "OK"
-                                                       << "correct"
-                                                       << "";
+        << "" << QStringList{"ok.txt", "7a/NoName.txt"} << 35 << 0;
+    QTest::newRow("the same name in one class folder")
+        << "7a/NoName.txt"
+        << "OK"
+        << "correct"
+        << ""
+        << QStringList{"ok.txt",
+                       "Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_"
+                       "лабиринт_"
+                       "окончательное_решение_вар.txt"}
+        << 35 << 0;
     QTest::newRow("and in another") << "7b/NoName.txt"
                                     << "WA 1"
                                     << "wrong"
-                                    << "";
+                                    << "" << QStringList{"wa.txt"} << 9 << 0;
 }
 
 void TestJury::caseFolderVerdicts()
@@ -774,6 +1031,12 @@ void TestJury::caseFolderVerdicts()
     QFETCH(QString, code);
     QFETCH(QString, verdict);
     QFETCH(QString, reason);
+    QFETCH(QStringList, sameAs);
+    QFETCH(int, statLines);
+    QFETCH(int, stopLine);
+    QStringList identical;
+    for (const QString &name : sameAs)
+        identical.append(caseFile(name));
     const CaseReports &reports = caseReports();
     const QString path = caseFile(file);
     if (file.size() > 100)
@@ -795,18 +1058,46 @@ void TestJury::caseFolderVerdicts()
         QCOMPARE(passes.at(i).toObject().value(QStringLiteral("test")).toInt(), i + 1);
     if (code.contains(QLatin1Char(' ')))
         QCOMPARE(passes.first().toObject().value(QStringLiteral("code")).toString(), code.left(2));
+    QStringList jsonIdentical;
+    for (const QJsonValue &name : judged.value(QStringLiteral("identical_to")).toArray())
+        jsonIdentical.append(name.toString());
+    QCOMPARE(QSet<QString>(jsonIdentical.begin(), jsonIdentical.end()),
+             QSet<QString>(identical.begin(), identical.end()));
+    const QJsonValue statistics = judged.value(QStringLiteral("statistics"));
+    QCOMPARE(statistics.isNull(), statLines < 0);
+    if (statLines >= 0)
+        QCOMPARE(statistics.toObject().value(QStringLiteral("lines")).toInt(), statLines);
+    if (!passes.isEmpty()) {
+        const QJsonValue line = passes.first().toObject().value(QStringLiteral("stop_line"));
+        QCOMPARE(line.isNull() ? 0 : line.toInt(), stopLine);
+    }
 
-    // The CSV: no cell breaks a line, and the file's rows carry its verdict.
-    const QStringList header = reports.csv.value(3);
-    const qsizetype verdictColumn = header.indexOf(QStringLiteral("verdict"));
-    QVERIFY(verdictColumn > 0);
+    // The pupils' CSV: the file's row carries its code, first failing test, twins and statistics.
+    const auto pupil = std::find_if(reports.pupilsCsv.begin(), reports.pupilsCsv.end(), [&](const auto &row) {
+        return row.value(QStringLiteral("Файл")) == path;
+    });
+    QVERIFY(pupil != reports.pupilsCsv.end());
+    QCOMPARE(QStringList(
+                 {pupil->value(QStringLiteral("Код")), pupil->value(QStringLiteral("Первый неверный тест"))})
+                 .join(QLatin1Char(' '))
+                 .trimmed(),
+             code);
+    const QStringList csvIdentical =
+        pupil->value(QStringLiteral("Совпадает с файлами")).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+    QCOMPARE(QSet<QString>(csvIdentical.begin(), csvIdentical.end()),
+             QSet<QString>(identical.begin(), identical.end()));
+    QCOMPARE(pupil->value(QStringLiteral("Строк")), statLines < 0 ? QString() : QString::number(statLines));
+    // The tests' CSV: a row per test (one for a file without tests), none breaks a line.
     int rows = 0;
-    for (const QStringList &row : reports.csv) {
+    for (const auto &row : reports.testsCsv) {
         for (const QString &cell : row)
-            QVERIFY(!cell.contains(QLatin1Char('\n')));
-        if (row.first() == path) {
-            ++rows;
-            QCOMPARE(row.at(verdictColumn), verdict);
+            QVERIFY(!cell.contains(QLatin1Char('\n')) && !cell.contains(QLatin1Char('\r')));
+        if (row.value(QStringLiteral("Файл")) != path)
+            continue;
+        if (++rows == 1) {
+            QCOMPARE(row.value(QStringLiteral("Код")), code.section(QLatin1Char(' '), 0, 0));
+            QCOMPARE(row.value(QStringLiteral("Строка")),
+                     stopLine > 0 ? QString::number(stopLine) : QString());
         }
     }
     QCOMPARE(rows, qMax<qsizetype>(1, passes.size()));
@@ -818,6 +1109,12 @@ void TestJury::caseFolderVerdicts()
     QVERIFY2(pdf.contains(withoutSpaces(path)), qPrintable(path));
     QVERIFY(pdf.contains(withoutSpaces(code + QStringLiteral(" — "))));
     QVERIFY(pdf.contains(withoutSpaces(reason)));
+    if (!identical.isEmpty()) {
+        const QString mark = (identical.size() == 1 ? QStringLiteral("совпадает с файлом ")
+                                                    : QStringLiteral("совпадает с файлами "))
+            + identical.join(QStringLiteral(", "));
+        QVERIFY2(pdf.contains(withoutSpaces(mark)), qPrintable(mark));
+    }
     QVERIFY(pdf.contains(
         withoutSpaces(QStringLiteral("Итого: файлов 11; OK 3, WA 2, CR 1, TL 1, RE 1, CE 3, FE 0"))));
 }

@@ -52,6 +52,12 @@ private slots:
     void arrangementWords();
     void csvFields_data();
     void csvFields();
+    void testsCsvBesideReport_data();
+    void testsCsvBesideReport();
+    void identicalFilesMarked_data();
+    void identicalFilesMarked();
+    void stopLines_data();
+    void stopLines();
     void reportFormats_data();
     void reportFormats();
     void diffPicturePaths();
@@ -371,26 +377,135 @@ void TestJuryPieces::arrangementWords()
 void TestJuryPieces::csvFields_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("field");
 
     QTest::newRow("plain") << "good.txt"
+                           << ";"
                            << "good.txt";
     QTest::newRow("Cyrillic") << "Иванов.txt"
+                              << ";"
                               << "Иванов.txt";
-    QTest::newRow("a comma") << "(1,0)-(2,0)"
-                             << "\"(1,0)-(2,0)\"";
+    QTest::newRow("a comma, quoted with either separator") << "(1,0)-(2,0)"
+                                                           << ";"
+                                                           << "\"(1,0)-(2,0)\"";
+    QTest::newRow("a semicolon, quoted with either separator") << "a;b.txt"
+                                                               << ","
+                                                               << "\"a;b.txt\"";
     QTest::newRow("a quote") << "строки \"КЦ\""
+                             << ";"
                              << "\"строки \"\"КЦ\"\"\"";
-    QTest::newRow("a line break") << "a\nb"
-                                  << "\"a\nb\"";
+    QTest::newRow("a line break becomes a blank") << "a\nb\r\nc\rd"
+                                                  << ";"
+                                                  << "a b c d";
+    QTest::newRow("a formula stays text") << "=1+2.txt"
+                                          << ";"
+                                          << "'=1+2.txt";
+    QTest::newRow("a plus") << "+7.txt"
+                            << ","
+                            << "'+7.txt";
+    QTest::newRow("a leading dash") << "-a.txt"
+                                    << ";"
+                                    << "'-a.txt";
+    QTest::newRow("an at sign") << "@sum.txt"
+                                << ";"
+                                << "'@sum.txt";
+    QTest::newRow("a formula with a separator: apostrophe and quotes") << "=SUM(1;2)"
+                                                                       << ";"
+                                                                       << "\"'=SUM(1;2)\"";
+    QTest::newRow("a dash inside is harmless") << "a-b=c.txt"
+                                               << ";"
+                                               << "a-b=c.txt";
     QTest::newRow("empty") << ""
+                           << ";"
                            << "";
 }
 
 void TestJuryPieces::csvFields()
 {
     QFETCH(QString, text);
-    QTEST(csvField(text), "field");
+    QFETCH(QString, separator);
+    QTEST(csvField(text, separator.front()), "field");
+}
+
+void TestJuryPieces::testsCsvBesideReport_data()
+{
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("tests");
+
+    QTest::newRow("a plain name") << "r.csv"
+                                  << "r-tests.csv";
+    QTest::newRow("in a folder") << "out/round 1/итоги.csv"
+                                 << "out/round 1/итоги-tests.csv";
+    QTest::newRow("dots in the name") << "/tmp/7.a.csv"
+                                      << "/tmp/7.a-tests.csv";
+    QTest::newRow("capitals kept") << "R.CSV"
+                                   << "R-tests.CSV";
+}
+
+void TestJuryPieces::testsCsvBesideReport()
+{
+    QFETCH(QString, report);
+    QTEST(juryTestsCsvPath(report), "tests");
+}
+
+void TestJuryPieces::identicalFilesMarked_data()
+{
+    QTest::addColumn<QStringList>("hashes"); // one per file a.txt, b.txt, …; empty: not read
+    QTest::addColumn<QStringList>("marks");  // per file, the others with its bytes, joined by "+"
+
+    QTest::newRow("all different") << QStringList{"1", "2", "3"} << QStringList{"", "", ""};
+    QTest::newRow("a pair") << QStringList{"1", "2", "1"} << QStringList{"c.txt", "", "a.txt"};
+    QTest::newRow("three alike, in order")
+        << QStringList{"7", "7", "5", "7"} << QStringList{"b.txt+d.txt", "a.txt+d.txt", "", "a.txt+b.txt"};
+    QTest::newRow("unread files are never alike") << QStringList{"", "", "1"} << QStringList{"", "", ""};
+}
+
+void TestJuryPieces::identicalFilesMarked()
+{
+    QFETCH(QStringList, hashes);
+    QFETCH(QStringList, marks);
+    QList<JuryFileResult> files;
+    for (qsizetype i = 0; i < hashes.size(); ++i) {
+        JuryFileResult file;
+        file.file = QString(QLatin1Char(char('a' + i))) + QStringLiteral(".txt");
+        file.sha256 = hashes.at(i);
+        if (file.sha256.isEmpty())
+            file.readError = QStringLiteral("не прочитан");
+        files.append(file);
+    }
+    markIdenticalFiles(files);
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QCOMPARE(files.at(i).identicalTo.join(QLatin1Char('+')), marks.at(i));
+    const QStringList &first = files.at(0).identicalTo;
+    QCOMPARE(identicalText(first).isEmpty(), first.isEmpty());
+    if (!first.isEmpty()) {
+        QVERIFY(identicalText(first).startsWith(QStringLiteral("совпадает с файл")));
+        QVERIFY(identicalText(first).endsWith(first.join(QStringLiteral(", "))));
+    }
+}
+
+void TestJuryPieces::stopLines_data()
+{
+    QTest::addColumn<RunEnd>("end");
+    QTest::addColumn<int>("stopRow");
+    QTest::addColumn<int>("line"); // 0: none shown
+
+    QTest::newRow("a crash names its line from 1") << RunEnd::Crash << 6 << 7;
+    QTest::newRow("the limit") << RunEnd::Stopped << 0 << 1;
+    QTest::newRow("an error") << RunEnd::Error << 11 << 12;
+    QTest::newRow("a pass run to its end has none") << RunEnd::Complete << 9 << 0;
+    QTest::newRow("a pass never begun has none") << RunEnd::Stopped << -1 << 0;
+}
+
+void TestJuryPieces::stopLines()
+{
+    QFETCH(RunEnd, end);
+    QFETCH(int, stopRow);
+    JuryPass pass;
+    pass.end = end;
+    pass.stopRow = stopRow;
+    QTEST(stopLineNumber(pass), "line");
 }
 
 void TestJuryPieces::reportFormats_data()
@@ -447,6 +562,8 @@ void TestJuryPieces::juryOptions_data()
     QTest::addColumn<QString>("report");
     QTest::addColumn<QString>("renderDiff");
     QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("only");
+    QTest::addColumn<QString>("separator");
 
     QTest::newRow("jury with everything") << QStringList{"--jury",
                                                          "--task",
@@ -462,21 +579,33 @@ void TestJuryPieces::juryOptions_data()
                                                          "b.txt"}
                                           << CheckerMode::Jury << "ref.txt"
                                           << "r.pdf"
-                                          << "d" << QStringList{"a.txt", "b.txt"};
+                                          << "d" << QStringList{"a.txt", "b.txt"} << QStringList{} << ";";
     QTest::newRow("jury, files only") << QStringList{"a.txt", "--jury"} << CheckerMode::Jury << ""
                                       << ""
-                                      << "" << QStringList{"a.txt"};
+                                      << "" << QStringList{"a.txt"} << QStringList{} << ";";
+    QTest::newRow("--only twice needs no other file")
+        << QStringList{"--jury", "--only", "a.txt", "--only=7b/NoName.txt"} << CheckerMode::Jury << ""
+        << ""
+        << "" << QStringList{} << QStringList{"a.txt", "7b/NoName.txt"} << ";";
+    QTest::newRow("--only beside the round's files")
+        << QStringList{"--jury", "a.txt", "b.txt", "--only", "b.txt"} << CheckerMode::Jury << ""
+        << ""
+        << "" << QStringList{"a.txt", "b.txt"} << QStringList{"b.txt"} << ";";
+    QTest::newRow("a comma for the CSV")
+        << QStringList{"--jury", "--csv-separator", ",", "a.txt"} << CheckerMode::Jury << ""
+        << ""
+        << "" << QStringList{"a.txt"} << QStringList{} << ",";
     QTest::newRow("validate without files") << QStringList{"--validate"} << CheckerMode::Validate << ""
                                             << ""
-                                            << "" << QStringList{};
+                                            << "" << QStringList{} << QStringList{} << ";";
     QTest::newRow("validate with a reference")
         << QStringList{"--validate", "--task", "t", "--reference", "r.txt"} << CheckerMode::Validate
         << "r.txt"
         << ""
-        << "" << QStringList{};
+        << "" << QStringList{} << QStringList{} << ";";
     QTest::newRow("a single run stays one") << QStringList{"a.txt"} << CheckerMode::Run << ""
                                             << ""
-                                            << "" << QStringList{"a.txt"};
+                                            << "" << QStringList{"a.txt"} << QStringList{} << ";";
 }
 
 void TestJuryPieces::juryOptions()
@@ -489,6 +618,8 @@ void TestJuryPieces::juryOptions()
     QTEST(result.options.reportFile, "report");
     QTEST(result.options.renderDiffPrefix, "renderDiff");
     QTEST(result.options.files, "files");
+    QTEST(result.options.onlyFiles, "only");
+    QTEST(QString(result.options.csvSeparator), "separator");
 }
 
 void TestJuryPieces::refusedCombinations_data()
@@ -510,6 +641,15 @@ void TestJuryPieces::refusedCombinations_data()
         << QStringList{"--render-diff", "d", "a.txt"} << "--render-diff";
     QTest::newRow("an empty report name") << QStringList{"--jury", "--report=", "a.txt"} << "--report";
     QTest::newRow("a value given to --jury") << QStringList{"--jury=yes", "a.txt"} << "--jury";
+    QTest::newRow("--only in a single run") << QStringList{"--only", "a.txt"} << "--only";
+    QTest::newRow("--only in the validator") << QStringList{"--validate", "--only", "a.txt"} << "--only";
+    QTest::newRow("an empty --only") << QStringList{"--jury", "--only=", "a.txt"} << "--only";
+    QTest::newRow("a tab as the separator")
+        << QStringList{"--jury", "--csv-separator", "\t", "a.txt"} << "--csv-separator";
+    QTest::newRow("two characters as the separator")
+        << QStringList{"--jury", "--csv-separator", ";;", "a.txt"} << "--csv-separator";
+    QTest::newRow("a separator in a single run")
+        << QStringList{"--csv-separator", ",", "a.txt"} << "--csv-separator";
 }
 
 void TestJuryPieces::refusedCombinations()

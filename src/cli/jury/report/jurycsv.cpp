@@ -1,74 +1,157 @@
 #include "cli/jury/report/jurycsv.h"
 
 #include "cli/jury/report/jurytexts.h"
-#include "world/run/runeventlog.h"
+
+#include <QFileInfo>
 
 namespace {
 
-QString csvRow(const QStringList &fields)
+QString csvRow(const QStringList &fields, QChar separator)
 {
     QStringList quoted;
     quoted.reserve(fields.size());
-    // A cell never breaks a line: a spreadsheet's row is one line of the file.
-    for (QString field : fields) {
-        field.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        field.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        field.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        quoted.append(csvField(field));
-    }
-    return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    for (const QString &field : fields)
+        quoted.append(csvField(field, separator));
+    return quoted.join(separator) + QStringLiteral("\r\n");
+}
+
+QString number(qint64 value)
+{
+    return QString::number(value);
+}
+
+// The columns every row ends with.
+QStringList contextHeader()
+{
+    return {QStringLiteral("Программа"),      QStringLiteral("Составлен"), QStringLiteral("Задача"),
+            QStringLiteral("SHA-256 задачи"), QStringLiteral("Эталон"),    QStringLiteral("SHA-256 эталона")};
+}
+
+QStringList contextFields(const JuryReport &report)
+{
+    return {juryProgramText(),    report.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            report.taskFile,      report.taskSha256,
+            report.referenceFile, report.referenceSha256};
+}
+
+QString fileError(const JuryFileResult &file)
+{
+    return file.isRead() ? file.notAlgorithm : file.readError;
+}
+
+// "WA 7" → "WA": the test's number has a column of its own.
+QString codeOnly(const JuryFileResult &file)
+{
+    return fileCode(file).section(QLatin1Char(' '), 0, 0);
+}
+
+QString verdictWord(const JuryFileResult &file)
+{
+    return verdictText(file).section(QStringLiteral(" — "), 1);
 }
 
 } // namespace
 
-QString csvField(const QString &text)
+QString csvField(QString text, QChar separator)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
-        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+    // A cell never breaks a line: a spreadsheet's row is one line of the file.
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    static const QString formulaStarts = QStringLiteral("=+-@\t");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()))
+        text.prepend(QLatin1Char('\''));
+    if (!text.contains(separator) && !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char(';'))
+        && !text.contains(QLatin1Char('"')))
         return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString juryCsv(const JuryReport &report)
+QString juryTestsCsvPath(const QString &reportPath)
 {
+    const QFileInfo info(reportPath);
+    const QString name = info.completeBaseName() + QStringLiteral("-tests.") + info.suffix();
+    const QString folder = reportPath.left(reportPath.size() - info.fileName().size());
+    return folder + name;
+}
+
+QString juryPupilsCsv(const JuryReport &report)
+{
+    const QChar separator = report.csvSeparator;
     QString csv;
-    csv += csvRow({QStringLiteral("task"), report.taskFile, report.taskSha256});
-    csv += csvRow({QStringLiteral("reference"), report.referenceFile, report.referenceSha256});
-    csv += QStringLiteral("\r\n");
-    csv += csvRow({QStringLiteral("file"), QStringLiteral("sha256"), QStringLiteral("verdict"),
-                   QStringLiteral("size"), QStringLiteral("arrangement"), QStringLiteral("end"),
-                   QStringLiteral("column"), QStringLiteral("row"), QStringLiteral("heading"),
-                   QStringLiteral("lines"), QStringLiteral("slow_ms"), QStringLiteral("pass"),
-                   QStringLiteral("missing"), QStringLiteral("extra"), QStringLiteral("message")});
-    for (const JuryFileResult &file : report.files) {
+    csv += csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Код"),
+                              QStringLiteral("Вердикт"), QStringLiteral("Пройдено тестов"),
+                              QStringLiteral("Всего тестов"), QStringLiteral("Первый неверный тест"),
+                              QStringLiteral("Первая ошибка"), QStringLiteral("SHA-256"),
+                              QStringLiteral("Совпадает с файлами"), QStringLiteral("Команд"),
+                              QStringLiteral("Процедур"), QStringLiteral("Вызовов процедур"),
+                              QStringLiteral("Ветвлений"), QStringLiteral("Циклов"), QStringLiteral("Строк")}
+                      + contextHeader(),
+                  separator);
+    const QStringList context = contextFields(report);
+    for (qsizetype i = 0; i < report.files.size(); ++i) {
+        const JuryFileResult &file = report.files.at(i);
+        const JuryPass *failure = file.firstFailure();
+        const bool judged = file.isRead() && file.isAlgorithm();
+        QStringList fields{number(i + 1), file.file, codeOnly(file), verdictWord(file)};
+        if (judged) {
+            fields << number(file.correctPassCount()) << number(file.passes.size())
+                   << (failure ? number(failure->number) : QString())
+                   << (failure ? failureText(*failure, report.task.hasPointB) : QString());
+        } else {
+            fields << QString() << QString() << QString() << fileError(file);
+        }
+        fields << file.sha256 << file.identicalTo.join(QStringLiteral(", "));
+        if (judged) {
+            const AlgorithmCounts &c = file.counts;
+            fields << number(c.commands) << number(c.procedures) << number(c.calls) << number(c.branches)
+                   << number(c.loops) << number(c.lines);
+        } else {
+            fields << QString() << QString() << QString() << QString() << QString() << QString();
+        }
+        csv += csvRow(fields + context, separator);
+    }
+    return csv;
+}
+
+QString juryTestsCsv(const JuryReport &report)
+{
+    const QChar separator = report.csvSeparator;
+    QString csv;
+    csv += csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Тест"),
+                              QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Код"),
+                              QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
+                              QStringLiteral("Столбец"), QStringLiteral("Ряд"), QStringLiteral("Направление"),
+                              QStringLiteral("Выполнено строк"),
+                              QStringLiteral("Время на медленной скорости, мс"),
+                              QStringLiteral("Нет отрезков"), QStringLiteral("Лишние отрезки"),
+                              QStringLiteral("Сообщение"), QStringLiteral("SHA-256")}
+                      + contextHeader(),
+                  separator);
+    const QStringList context = contextFields(report);
+    for (qsizetype i = 0; i < report.files.size(); ++i) {
+        const JuryFileResult &file = report.files.at(i);
         if (!file.isRead() || !file.isAlgorithm()) {
-            csv += csvRow({file.file,
-                           file.sha256,
-                           verdictName(file),
-                           {},
-                           {},
-                           {},
-                           {},
-                           {},
-                           {},
-                           {},
-                           {},
-                           {},
-                           {},
-                           {},
-                           file.isRead() ? file.notAlgorithm : file.readError});
+            QStringList fields{number(i + 1), file.file,      QString(),        QString(),
+                               QString(),     codeOnly(file), verdictWord(file)};
+            while (fields.size() < 16)
+                fields.append(QString());
+            fields << fileError(file) << file.sha256;
+            csv += csvRow(fields + context, separator);
             continue;
         }
         for (const JuryPass &pass : file.passes) {
-            csv += csvRow({file.file, file.sha256, verdictName(file), QString::number(pass.fieldSize),
-                           selectorsText(pass.arrangement), RunEventLog::endName(pass.end),
-                           QString::number(pass.executor.column), QString::number(pass.executor.row),
-                           QString::number(pass.executor.heading), QString::number(pass.lines),
-                           QString::number(pass.slowMs),
-                           pass.correct ? QStringLiteral("correct") : QStringLiteral("wrong"),
-                           edgeListText(pass.missing), edgeListText(pass.extra), pass.message});
+            const int line = stopLineNumber(pass);
+            csv += csvRow(QStringList{number(i + 1), file.file, number(pass.number), number(pass.fieldSize),
+                                      selectorsText(pass.arrangement), passCode(pass), passCodeWord(pass),
+                                      outcomeText(pass), line > 0 ? number(line) : QString(),
+                                      number(pass.executor.column), number(pass.executor.row),
+                                      number(pass.executor.heading), number(pass.lines), number(pass.slowMs),
+                                      edgeListText(pass.missing), edgeListText(pass.extra), pass.message,
+                                      file.sha256}
+                              + context,
+                          separator);
         }
     }
     return csv;

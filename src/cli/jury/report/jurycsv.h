@@ -4,11 +4,19 @@
 
 #include <QString>
 
-// The jury's report for spreadsheets: two rows naming the task and the reference with
-// their hashes, an empty row, then a header and one row per pass of every file (one row
-// for a file that could not be read). Fields are quoted where needed (RFC 4180), rows end
-// with CR LF.
-QString juryCsv(const JuryReport &report);
+// The jury's reports for spreadsheets, two files: one row per pupil's file, and one row per
+// test of every file (one row for a file that is no algorithm or cannot be read). The first
+// row of each is its header, in the protocol's Russian words; every row then ends with the
+// program, the date, the task and the reference with their hashes, so that each file stays
+// one plain table that a spreadsheet opens as it is. Fields are separated by
+// report.csvSeparator, rows end with CR LF, and no field holds a line break.
+QString juryPupilsCsv(const JuryReport &report);
+QString juryTestsCsv(const JuryReport &report);
 
-// One CSV field, quoted when it holds a comma, a quote or a line break.
-QString csvField(const QString &text);
+// The file of the tests beside the report x.csv: x-tests.csv.
+QString juryTestsCsvPath(const QString &reportPath);
+
+// One field. A field that a spreadsheet would take for a formula (it begins with =, +, -, @,
+// a tab or a carriage return) gets an apostrophe in front, so that it stays text; a field
+// that holds the separator, a comma, a semicolon or a quote is quoted, quotes doubled.
+QString csvField(QString text, QChar separator);

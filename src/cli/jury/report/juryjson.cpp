@@ -35,6 +35,8 @@ QJsonObject passJson(const JuryPass &pass)
                      {QStringLiteral("row"), pass.executor.row},
                      {QStringLiteral("heading"), pass.executor.heading}}},
         {QStringLiteral("lines"), pass.lines},
+        {QStringLiteral("stop_line"),
+         stopLineNumber(pass) > 0 ? QJsonValue(stopLineNumber(pass)) : QJsonValue()},
         {QStringLiteral("slow_ms"), pass.slowMs},
         {QStringLiteral("message"), pass.message},
         {QStringLiteral("missing"), edgesJson(pass.missing)},
@@ -42,17 +44,30 @@ QJsonObject passJson(const JuryPass &pass)
     };
 }
 
-QJsonObject fileJson(const JuryFileResult &file)
+QJsonValue statisticsJson(const JuryFileResult &file)
 {
+    if (!file.isRead() || !file.isAlgorithm())
+        return QJsonValue();
+    const AlgorithmCounts &c = file.counts;
+    return QJsonObject{{QStringLiteral("commands"), c.commands}, {QStringLiteral("procedures"), c.procedures},
+                       {QStringLiteral("calls"), c.calls},       {QStringLiteral("branches"), c.branches},
+                       {QStringLiteral("loops"), c.loops},       {QStringLiteral("lines"), c.lines}};
+}
+
+QJsonObject fileJson(const JuryReport &report, qsizetype index)
+{
+    const JuryFileResult &file = report.files.at(index);
     QJsonArray passes;
     for (const JuryPass &pass : file.passes)
         passes.append(passJson(pass));
     return QJsonObject{
         {QStringLiteral("file"), file.file},
         {QStringLiteral("sha256"), file.sha256},
+        {QStringLiteral("identical_to"), QJsonArray::fromStringList(file.identicalTo)},
         {QStringLiteral("verdict"), verdictName(file)},
         {QStringLiteral("code"), fileCode(file)},
         {QStringLiteral("error"), file.isRead() ? file.notAlgorithm : file.readError},
+        {QStringLiteral("statistics"), statisticsJson(file)},
         {QStringLiteral("passes"), passes},
     };
 }
@@ -67,8 +82,8 @@ QByteArray juryJson(const JuryReport &report)
             sizes.append(size);
     }
     QJsonArray files;
-    for (const JuryFileResult &file : report.files)
-        files.append(fileJson(file));
+    for (qsizetype i = 0; i < report.files.size(); ++i)
+        files.append(fileJson(report, i));
     const int unread = report.unreadFileCount();
     const int correct = report.correctFileCount();
     int notAlgorithm = 0;
@@ -76,6 +91,8 @@ QByteArray juryJson(const JuryReport &report)
         notAlgorithm += file.isRead() && !file.isAlgorithm() ? 1 : 0;
 
     const QJsonObject root{
+        {QStringLiteral("program"), juryProgramText()},
+        {QStringLiteral("made"), report.madeAt.toString(Qt::ISODate)},
         {QStringLiteral("task"),
          QJsonObject{{QStringLiteral("file"), report.taskFile},
                      {QStringLiteral("sha256"), report.taskSha256},

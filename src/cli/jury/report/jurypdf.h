@@ -6,10 +6,16 @@
 #include <QList>
 #include <QString>
 
-// The jury's protocol for printing: the statement, the task and the reference with their
-// hashes, the verdict table, every file's hash, and for each file that is not correct its
-// failing passes and the picture of the first one (`pictures` holds one picture per file,
-// a null one where none is shown). Needs a GUI application for its fonts.
-// The protocol is made in memory, so that the file can be written whole or not at all;
-// empty when the document could not be made.
-QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures);
+// The jury's protocol for printing. Every page is numbered "стр. N из M" and names the program
+// and the time the judging began; the protocol ends with lines for the jury's signatures.
+// - The round's protocol: the statement, the task and the reference with their hashes, the
+//   verdict table with the totals of every verdict, every file's hash, and for each file that
+//   is not correct its failing tests and the picture of the first one.
+// - With report.isPupilProtocol, each file's own protocol: its verdict, hash and statistics,
+//   every test, the algorithm's text with numbered lines (the line where a test stopped is
+//   marked), and a picture of every failing test.
+// `pictures` holds a list per file: the pictures of its failing tests in order (the round's
+// protocol shows the first). Files with the same bytes are marked in both. Needs a GUI
+// application for its fonts. The protocol is made in memory, so that the file can be written
+// whole or not at all; empty when the document could not be made.
+QByteArray juryPdf(const JuryReport &report, const QList<QList<QImage>> &pictures);

@@ -3,6 +3,7 @@
 #include "cli/jury/juryfileresult.h"
 #include "tasks/file/taskdata.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -18,6 +19,11 @@ struct JuryReport
     QList<JuryPass> referencePasses;
     QList<JuryFileResult> files;
     int timeLimitSeconds = 0; // real time for all passes of one file
+    QDateTime madeAt;         // when the judging began; every report names it
+    // The protocol of each pupil on his own (the algorithm's text, every test, a picture of
+    // every failing one) instead of the protocol of the whole round.
+    bool isPupilProtocol = false;
+    QChar csvSeparator = QLatin1Char(';');
 
     bool hasReference() const { return !referenceFile.isEmpty(); }
     int correctFileCount() const;

@@ -6,12 +6,28 @@
 
 namespace {
 
-QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
+// The text with its lines numbered from 1, as the protocol refers to them.
+QStringList numberedText(const QStringList &text)
 {
+    QStringList lines;
+    const int width = int(QString::number(text.size()).size());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        lines.append(QStringLiteral("  %1  %2").arg(i + 1, width).arg(text.at(i)));
+    return lines;
+}
+
+QStringList fileDetails(const JuryReport &report, qsizetype index)
+{
+    const JuryFileResult &file = report.files.at(index);
     QStringList lines;
     lines.append(QStringLiteral("%1 — %2").arg(printableName(file.file), verdictText(file)));
     if (!file.sha256.isEmpty())
         lines.append(QStringLiteral("  SHA-256 %1").arg(file.sha256));
+    QStringList identical = file.identicalTo;
+    for (QString &name : identical)
+        name = printableName(name);
+    if (!identical.isEmpty())
+        lines.append(QStringLiteral("  ") + identicalText(identical));
     if (!file.isRead()) {
         lines.append(QStringLiteral("  ") + file.readError);
         return lines;
@@ -20,11 +36,17 @@ QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
         lines.append(QStringLiteral("  ") + file.notAlgorithm);
         return lines;
     }
+    lines.append(QStringLiteral("  Статистика: ") + statisticsText(file.counts));
+    if (report.isPupilProtocol && !file.text.isEmpty()) {
+        lines.append(QStringLiteral("  Текст алгоритма:"));
+        lines.append(numberedText(file.text));
+    }
     const bool pointB = report.task.hasPointB;
-    QList<QStringList> rows{
-        {QStringLiteral("тест"), QStringLiteral("поле"), QStringLiteral("расположение"),
-         QStringLiteral("исход"), QStringLiteral("конец"), QStringLiteral("строк"), QStringLiteral("время"),
-         pointB ? QStringLiteral("в точке Б") : QStringLiteral("нет/лишние"), QStringLiteral("вердикт")}};
+    QList<QStringList> rows{{QStringLiteral("тест"), QStringLiteral("поле"), QStringLiteral("расположение"),
+                             QStringLiteral("исход"), QStringLiteral("строка"), QStringLiteral("конец"),
+                             QStringLiteral("строк"), QStringLiteral("время"),
+                             pointB ? QStringLiteral("в точке Б") : QStringLiteral("нет/лишние"),
+                             QStringLiteral("вердикт")}};
     QList<int> detailAfter; // rows followed by the edges they lack or add
     for (const JuryPass &pass : file.passes) {
         QString target;
@@ -35,10 +57,12 @@ QStringList fileDetails(const JuryReport &report, const JuryFileResult &file)
         } else {
             target = QStringLiteral("%1/%2").arg(pass.missing.size()).arg(pass.extra.size());
         }
+        const int stopLine = stopLineNumber(pass);
         rows.append({QString::number(pass.number), QString::number(pass.fieldSize),
-                     arrangementText(pass.arrangement), outcomeText(pass), executorText(pass.executor),
-                     QString::number(pass.lines), slowTimeText(pass.slowMs), target,
-                     passCode(pass) + QLatin1Char(' ') + passCodeWord(pass)});
+                     arrangementText(pass.arrangement), outcomeText(pass),
+                     stopLine > 0 ? QString::number(stopLine) : QStringLiteral("—"),
+                     executorText(pass.executor), QString::number(pass.lines), slowTimeText(pass.slowMs),
+                     target, passCode(pass) + QLatin1Char(' ') + passCodeWord(pass)});
     }
     const QStringList aligned = alignedRows(rows, QStringLiteral("  "));
     lines.append(aligned.first());
@@ -88,9 +112,9 @@ QStringList juryTable(const JuryReport &report)
     }
     lines.append(alignedRows(rows));
 
-    for (const JuryFileResult &file : report.files) {
+    for (qsizetype i = 0; i < report.files.size(); ++i) {
         lines.append(QString());
-        lines.append(fileDetails(report, file));
+        lines.append(fileDetails(report, i));
     }
     lines.append(QString());
     lines.append(verdictTotalsText(report.files));

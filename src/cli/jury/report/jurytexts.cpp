@@ -172,3 +172,35 @@ QString verdictTotalsText(const QList<JuryFileResult> &files)
         parts.append(QStringLiteral("%1 %2").arg(QLatin1String(codes[i])).arg(counts.at(i)));
     return QStringLiteral("Итого: файлов %1; %2").arg(files.size()).arg(parts.join(QStringLiteral(", ")));
 }
+
+QString juryProgramText()
+{
+    return QStringLiteral("shagaika-check %1").arg(QStringLiteral(SHAGAIKA_VERSION));
+}
+
+QString identicalText(const QStringList &files)
+{
+    if (files.isEmpty())
+        return {};
+    return (files.size() == 1 ? QStringLiteral("совпадает с файлом ")
+                              : QStringLiteral("совпадает с файлами "))
+        + files.join(QStringLiteral(", "));
+}
+
+QString statisticsText(const AlgorithmCounts &counts)
+{
+    return QStringLiteral("команд %1, процедур %2, вызовов процедур %3, ветвлений %4, циклов %5, строк %6")
+        .arg(counts.commands)
+        .arg(counts.procedures)
+        .arg(counts.calls)
+        .arg(counts.branches)
+        .arg(counts.loops)
+        .arg(counts.lines);
+}
+
+int stopLineNumber(const JuryPass &pass)
+{
+    if (pass.end == RunEnd::Complete || pass.stopRow < 0)
+        return 0;
+    return pass.stopRow + 1;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/jury/juryfileresult.h"
+#include "editor/algorithmstatistics.h"
 #include "world/model/executorstate.h"
 
 #include <QList>
@@ -33,3 +34,12 @@ QString verdictName(const JuryFileResult &file);
 // "Итого: файлов 41; OK 16, WA 10, CR 5, TL 5, RE 1, CE 3, FE 1": every verdict, none left out.
 QString verdictTotalsText(const QList<JuryFileResult> &files);
 QString juryLimitsText(int timeLimitSeconds);
+// "shagaika-check 1.4.0": the program that made a report, named in every report.
+QString juryProgramText();
+// "совпадает с файлом a.txt", "совпадает с файлами a.txt, b.txt"; empty for no file.
+QString identicalText(const QStringList &files);
+// "команд 12, процедур 1, вызовов процедур 2, ветвлений 1, циклов 3, строк 20"
+QString statisticsText(const AlgorithmCounts &counts);
+// The line, from 1, where a pass crashed, hit a limit or met an error; 0 for a pass that ran
+// to its end (its verdict does not belong to one line).
+int stopLineNumber(const JuryPass &pass);

@@ -52,11 +52,16 @@ void TestJuryReportFile::written_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QStringList>("files"); // every file in the folder afterwards
+    QTest::addColumn<QByteArray>("besideStart");
 
-    QTest::newRow("txt") << "r.txt" << QByteArray("Задача:");
-    QTest::newRow("csv") << "r.csv" << QByteArray("\xEF\xBB\xBFtask,");
-    QTest::newRow("json") << "r.json" << QByteArray("{");
-    QTest::newRow("pdf") << "r.pdf" << QByteArray("%PDF-");
+    QTest::newRow("txt") << "r.txt" << QByteArray("Протокол проверки: shagaika-check ")
+                         << QStringList{"r.txt"} << QByteArray();
+    QTest::newRow("csv: the pupils, and the tests beside them")
+        << "r.csv" << QByteArray("\xEF\xBB\xBF№;Файл;Код;") << QStringList{"r-tests.csv", "r.csv"}
+        << QByteArray("\xEF\xBB\xBF№;Файл;Тест;");
+    QTest::newRow("json") << "r.json" << QByteArray("{") << QStringList{"r.json"} << QByteArray();
+    QTest::newRow("pdf") << "r.pdf" << QByteArray("%PDF-") << QStringList{"r.pdf"} << QByteArray();
 }
 
 void TestJuryReportFile::written()
@@ -67,10 +72,16 @@ void TestJuryReportFile::written()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(name);
     QVERIFY(writeBytes(path, "old"));
-    QCOMPARE(writeJuryReportFile(smallReport(), {QImage()}, path), QString());
+    QCOMPARE(writeJuryReportFile(smallReport(), {}, path), QString());
     const QByteArray bytes = readBytes(path);
     QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    QFETCH(QStringList, files);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), files);
+    QFETCH(QByteArray, besideStart);
+    for (const QString &file : files) {
+        if (file != name)
+            QVERIFY(readBytes(dir.filePath(file)).startsWith(besideStart));
+    }
 }
 
 void TestJuryReportFile::faults_data()
@@ -78,6 +89,7 @@ void TestJuryReportFile::faults_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<FileWriteFault>("fault");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("named"); // the file the message names
 
     const QList<std::pair<FileWriteFault, QString>> faults{
         {FileWriteFault::ShortWrite, "записана только часть файла"},
@@ -87,7 +99,8 @@ void TestJuryReportFile::faults_data()
     for (const QString &format : QStringList{"txt", "csv", "json", "pdf"}) {
         for (qsizetype i = 0; i < faults.size(); ++i) {
             QTest::addRow("%s, %s", qPrintable(format), faultNames[i])
-                << "r." + format << faults.at(i).first << faults.at(i).second;
+                << "r." + format << faults.at(i).first << faults.at(i).second
+                << (format == QLatin1String("csv") ? QStringLiteral("r-tests.csv") : "r." + format);
         }
     }
 }
@@ -97,6 +110,7 @@ void TestJuryReportFile::faults()
     QFETCH(QString, name);
     QFETCH(FileWriteFault, fault);
     QFETCH(QString, reason);
+    QFETCH(QString, named);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -104,11 +118,11 @@ void TestJuryReportFile::faults()
     const QByteArray oldBytes("the old report");
     QVERIFY(writeBytes(path, oldBytes));
 
-    const QString error = writeJuryReportFile(smallReport(), {QImage()}, path, fault);
+    const QString error = writeJuryReportFile(smallReport(), {}, path, fault);
 
     QCOMPARE(error,
              QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
-                 .arg(QDir::toNativeSeparators(path), reason));
+                 .arg(QDir::toNativeSeparators(dir.filePath(named)), reason));
     QCOMPARE(readBytes(path), oldBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
