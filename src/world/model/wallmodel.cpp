@@ -13,14 +13,14 @@ bool fixedWallAt(const QList<CellPosition> &list, qint16 column, qint16 row)
 
 } // namespace
 
-bool WallModel::variableWallAt(const QString &orientation, qint16 column, qint16 row) const
+bool WallModel::variableWallAt(QChar orientation, qint16 column, qint16 row) const
 {
     for (int i = 0; i < walls.variable.size() && i < maxVariableWalls; ++i) {
         const int selector = selectors[i];
         if (selector != 1 && selector != 2)
             continue;
         const WallVariant &v = walls.variable[i].variant(selector);
-        if (v.orientation == orientation && v.column == column && v.row == row)
+        if (v.column == column && v.row == row && v.orientation.size() == 1 && v.orientation.front() == orientation)
             return true;
     }
     return false;
@@ -28,10 +28,10 @@ bool WallModel::variableWallAt(const QString &orientation, qint16 column, qint16
 
 bool WallModel::horizontalWallAt(qint16 column, qint16 row) const
 {
-    return fixedWallAt(walls.horizontal, column, row) || variableWallAt(QStringLiteral("H"), column, row);
+    return fixedWallAt(walls.horizontal, column, row) || variableWallAt(u'H', column, row);
 }
 
 bool WallModel::verticalWallAt(qint16 column, qint16 row) const
 {
-    return fixedWallAt(walls.vertical, column, row) || variableWallAt(QStringLiteral("V"), column, row);
+    return fixedWallAt(walls.vertical, column, row) || variableWallAt(u'V', column, row);
 }

@@ -20,6 +20,7 @@ public:
     int variableWallCount() const { return int(walls.variable.size()); }
 
 private:
-    // Is the present variant of some variable wall on that edge? The orientation is compared whole.
-    bool variableWallAt(const QString &orientation, qint16 column, qint16 row) const;
+    // Is the present variant of some variable wall on that edge? The orientation ("H" or "V")
+    // is compared whole.
+    bool variableWallAt(QChar orientation, qint16 column, qint16 row) const;
 };

@@ -7,11 +7,13 @@
 #include "world/commands/runmessage.h"
 #include "world/commands/runobserver.h"
 #include "world/run/algorithmlines.h"
+#include "world/run/runlimits.h"
 #include "world/run/runyield.h"
 
 #include <QList>
 #include <QStringList>
 
+#include <limits>
 #include <vector>
 
 // An active procedure call: the line of its ДЕЛАЙ and the head of the procedure it runs.
@@ -61,6 +63,17 @@ public:
     void setStepping(bool stepping);
     bool isStepping() const { return m_stepping; }
 
+    // A run for a driver that shows nothing (the checker, the tests): the waits add up on
+    // a virtual clock instead of being handed back, and letting the window events through
+    // hands back only once in a while, so that the driver can still look at the real time
+    // and request a stop there. Pauses and messages are handed back as always.
+    void setVirtualClock(bool on) { m_virtualClock = on; }
+    // The sum of the waits made on the virtual clock.
+    qint64 virtualElapsed() const { return m_virtualElapsed; }
+    // The bounds are looked at wherever the run lets events through (or pauses), and a
+    // stop is requested there, just as a click on the stop button would be delivered.
+    void setLimits(const RunLimits &limits);
+
     // The procedure calls under way, the outermost first.
     std::vector<CallSite> callChain() const;
 
@@ -73,6 +86,9 @@ public:
     qint64 passHighlightCount() const { return m_passHighlights; }
     // Lines executed in the current pass, nested ones included.
     qint64 passLineCount() const { return m_passLines; }
+    // Steps of the machine in the current pass: each time one of its routines goes on, and
+    // each time the run lets events through. Each step does a bounded amount of work.
+    qint64 passStepCount() const { return m_passSteps; }
     // The line highlighted last (-1: none).
     int currentRow() const { return m_currentRow; }
     // The arrangement of the current pass, one selector per variable wall.
@@ -134,7 +150,10 @@ private:
     Flow executeLoop(Frame &frame);
     Flow skipProcedureDescription(Frame &frame);
     Flow callProcedure(Frame &frame);
+    Flow finishLine(Frame &frame);
+    Flow executeSimpleLine(int row);
     Flow playCommand();
+    Flow advanceCommand();
     Flow abortRun(Frame &frame);
 
     void highlight(int row);
@@ -166,13 +185,22 @@ private:
     void redrawField();
     void setArrangement(int number);
     bool conditionHolds(LineKind kind) const;
-    Flow wait(int milliseconds);
+    // A wait of no time that no one hears is nothing at all.
+    Flow wait(int milliseconds)
+    {
+        if (!m_waitObserver && milliseconds <= 0)
+            return Flow::Continue;
+        return clockWait(milliseconds);
+    }
+    Flow clockWait(int milliseconds);
+    void checkLimits();
     Flow processEvents();
     Flow showMessage(const RunMessage &message);
     Flow fail(const RunMessage &message);
     Flow missingLine(const char *line);
     Flow finishRun(RunEnd end);
     void returnFromRoutine(int index);
+    void pushBelowPause(Routine routine, Step first, int index);
     // `first` is the routine's first step (a command has none).
     void push(Routine routine, Step first, int index)
     {
@@ -205,8 +233,17 @@ private:
     int m_callDepth = 0;
     int m_breakpointCount = 0;
     int m_lastPauseRow = -1;
+    static constexpr qint64 unbounded = std::numeric_limits<qint64>::max();
+    // With a virtual clock, one of this many places that let events through hands back.
+    static constexpr int eventsPerHandBack = 4096;
+
     qint64 m_passHighlights = 0;
     qint64 m_passLines = 0;
+    qint64 m_passSteps = 0;
+    qint64 m_highlightBound = unbounded;
+    qint64 m_stepBound = unbounded;
+    qint64 m_virtualElapsed = 0;
+    int m_quietEvents = eventsPerHandBack;
     bool m_started = false;
     bool m_inPass = false;
     bool m_stopRequested = false;
@@ -215,5 +252,6 @@ private:
     bool m_stepping = false;
     bool m_pauseArmed = false;
     bool m_pausePending = false;
+    bool m_virtualClock = false;
     RunEnd m_end = RunEnd::Complete;
 };
