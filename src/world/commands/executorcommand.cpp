@@ -33,7 +33,17 @@ ExecutorCommand::Pause waitFor(int milliseconds)
 
 } // namespace
 
+// Without an observer a wait of no time is heard by no one, so the command goes straight on.
 ExecutorCommand::Pause ExecutorCommand::advance(const CommandContext &context)
+{
+    for (;;) {
+        const Pause pause = advanceOnce(context);
+        if (pause.kind != Pause::Kind::Wait || pause.milliseconds > 0 || context.observer)
+            return pause;
+    }
+}
+
+ExecutorCommand::Pause ExecutorCommand::advanceOnce(const CommandContext &context)
 {
     if (m_done)
         return {};
@@ -101,6 +111,9 @@ ExecutorCommand::Pause ExecutorCommand::executeTurn(const CommandContext &contex
     ExecutorState &e = context.world.executor;
     switch (m_stage) {
     case Start:
+        // Nothing drawn, no one told and no time taken: only the heading changes.
+        if (!context.canvas && !context.observer && context.delays.turnDelay <= 0)
+            break;
         redrawExecutorAs(context, e.heading);
         m_stage = TurnHalfWay;
         return waitFor(context.delays.turnDelay);

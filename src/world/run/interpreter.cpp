@@ -12,7 +12,17 @@ namespace {
 // The lines that are a structure of their own; every other line is run in one go.
 bool needsRoutine(LineKind kind)
 {
-    return isBranchHead(kind) || isLoopHead(kind) || kind == LineKind::ProcedureHead || kind == LineKind::Call;
+    switch (kind) {
+    case LineKind::BranchIfWall:
+    case LineKind::BranchIfNoWall:
+    case LineKind::BranchOther:
+    case LineKind::LoopIfWall:
+    case LineKind::LoopIfNoWall:
+    case LineKind::LoopOther:
+    case LineKind::ProcedureHead:
+    case LineKind::Call: return true;
+    default: return false;
+    }
 }
 
 ExecutorCommand::Kind commandOf(LineKind kind)
@@ -237,7 +247,7 @@ Interpreter::Flow Interpreter::executeSimpleLine(int row)
     highlight(row);
     ++m_passLines;
     const LineKind kind = m_lines.kind(row);
-    if (isCommand(kind)) {
+    if (kind == LineKind::Turn || kind == LineKind::Step || kind == LineKind::Jump) {
         m_command = ExecutorCommand(commandOf(kind));
         if (m_pausePending) [[unlikely]] {
             push(Routine::Line, {.line = LineStep::Delay}, row);
@@ -789,23 +799,11 @@ Interpreter::Flow Interpreter::clockWait(int milliseconds)
     return Flow::Yield;
 }
 
-// Every test for a stop comes right after events have been let through (or after a pause),
-// so a bound looked at here ends the run where a stop requested by its driver would.
-Interpreter::Flow Interpreter::processEvents()
+Interpreter::Flow Interpreter::handBackEvents()
 {
-    ++m_passSteps;
-    checkLimits();
-    if (m_virtualClock && --m_quietEvents > 0)
-        return Flow::Continue;
     m_quietEvents = eventsPerHandBack;
     m_yield = {RunYield::Kind::ProcessEvents, 0, RunEnd::Complete};
     return Flow::Yield;
-}
-
-void Interpreter::checkLimits()
-{
-    if (m_passHighlights >= m_highlightBound || m_passSteps >= m_stepBound) [[unlikely]]
-        m_stopRequested = true;
 }
 
 void Interpreter::setLimits(const RunLimits &limits)

@@ -193,8 +193,22 @@ private:
         return clockWait(milliseconds);
     }
     Flow clockWait(int milliseconds);
-    void checkLimits();
-    Flow processEvents();
+    void checkLimits()
+    {
+        if (m_passHighlights >= m_highlightBound || m_passSteps >= m_stepBound) [[unlikely]]
+            m_stopRequested = true;
+    }
+    // Every test for a stop comes right after events have been let through (or after a
+    // pause), so a bound looked at here ends the run where a stop requested by its driver would.
+    Flow processEvents()
+    {
+        ++m_passSteps;
+        checkLimits();
+        if (m_virtualClock && --m_quietEvents > 0)
+            return Flow::Continue;
+        return handBackEvents();
+    }
+    Flow handBackEvents();
     Flow showMessage(const RunMessage &message);
     Flow fail(const RunMessage &message);
     Flow missingLine(const char *line);
