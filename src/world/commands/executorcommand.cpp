@@ -33,17 +33,7 @@ ExecutorCommand::Pause waitFor(int milliseconds)
 
 } // namespace
 
-// Without an observer a wait of no time is heard by no one, so the command goes straight on.
-ExecutorCommand::Pause ExecutorCommand::advance(const CommandContext &context)
-{
-    for (;;) {
-        const Pause pause = advanceOnce(context);
-        if (pause.kind != Pause::Kind::Wait || pause.milliseconds > 0 || context.observer)
-            return pause;
-    }
-}
-
-ExecutorCommand::Pause ExecutorCommand::advanceOnce(const CommandContext &context)
+Q_ALWAYS_INLINE ExecutorCommand::Pause ExecutorCommand::advanceOnce(const CommandContext &context)
 {
     if (m_done)
         return {};
@@ -55,6 +45,16 @@ ExecutorCommand::Pause ExecutorCommand::advanceOnce(const CommandContext &contex
     case Kind::Turn: return executeTurn(context);
     }
     return {};
+}
+
+// Without an observer a wait of no time is heard by no one, so the command goes straight on.
+ExecutorCommand::Pause ExecutorCommand::advance(const CommandContext &context)
+{
+    for (;;) {
+        const Pause pause = advanceOnce(context);
+        if (pause.kind != Pause::Kind::Wait || pause.milliseconds > 0 || context.observer)
+            return pause;
+    }
 }
 
 // ШАГ: one cell ahead, drawing the trace.

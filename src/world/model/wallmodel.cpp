@@ -1,18 +1,5 @@
 #include "world/model/wallmodel.h"
 
-namespace {
-
-bool fixedWallAt(const QList<CellPosition> &list, qint16 column, qint16 row)
-{
-    for (const CellPosition &wall : list) {
-        if (wall.column == column && wall.row == row)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 bool WallModel::variableWallAt(QChar orientation, qint16 column, qint16 row) const
 {
     for (int i = 0; i < walls.variable.size() && i < maxVariableWalls; ++i) {
@@ -24,14 +11,4 @@ bool WallModel::variableWallAt(QChar orientation, qint16 column, qint16 row) con
             return true;
     }
     return false;
-}
-
-bool WallModel::horizontalWallAt(qint16 column, qint16 row) const
-{
-    return fixedWallAt(walls.horizontal, column, row) || variableWallAt(u'H', column, row);
-}
-
-bool WallModel::verticalWallAt(qint16 column, qint16 row) const
-{
-    return fixedWallAt(walls.vertical, column, row) || variableWallAt(u'V', column, row);
 }

@@ -36,6 +36,17 @@ ExecutorCommand::Kind commandOf(LineKind kind)
 
 } // namespace
 
+inline bool Interpreter::conditionHolds(LineKind kind) const
+{
+    switch (kind) {
+    case LineKind::BranchIfWall:
+    case LineKind::LoopIfWall: return wallAhead(m_world);
+    case LineKind::BranchIfNoWall:
+    case LineKind::LoopIfNoWall: return !wallAhead(m_world);
+    default: return false;
+    }
+}
+
 Interpreter::Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
                          FieldCanvas *canvas, RunObserver *observer, int callDepthLimit)
     : m_lines(lines)
@@ -611,14 +622,6 @@ Interpreter::Flow Interpreter::abortRun(Frame &frame)
     return finishRun(RunEnd::Error);
 }
 
-void Interpreter::highlight(int row)
-{
-    m_currentRow = row;
-    ++m_passHighlights;
-    if (m_highlightObserver)
-        m_highlightObserver->lineHighlighted(row);
-}
-
 void Interpreter::showRunRow(int row)
 {
     m_currentRow = row;
@@ -769,16 +772,6 @@ void Interpreter::setArrangement(int number)
     }
 }
 
-bool Interpreter::conditionHolds(LineKind kind) const
-{
-    switch (kind) {
-    case LineKind::BranchIfWall:
-    case LineKind::LoopIfWall: return wallAhead(m_world);
-    case LineKind::BranchIfNoWall:
-    case LineKind::LoopIfNoWall: return !wallAhead(m_world);
-    default: return false;
-    }
-}
 
 // A wait of no time is told but not handed to the driver: it returns at once anyway.
 Interpreter::Flow Interpreter::clockWait(int milliseconds)

@@ -156,7 +156,13 @@ private:
     Flow advanceCommand();
     Flow abortRun(Frame &frame);
 
-    void highlight(int row);
+    void highlight(int row)
+    {
+        m_currentRow = row;
+        ++m_passHighlights;
+        if (m_highlightObserver)
+            m_highlightObserver->lineHighlighted(row);
+    }
     // Highlights that belong to the run rather than to a line never pause.
     void showRunRow(int row);
     // Hears the highlights and waits that may pause, for the interpreter, and passes them
