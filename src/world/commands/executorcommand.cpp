@@ -26,6 +26,11 @@ void redrawExecutorAs(const CommandContext &context, int heading)
     refresh(context);
 }
 
+qint16 headingAfterTurn(qint16 heading)
+{
+    return heading == 270 ? qint16(0) : qint16(heading + 90);
+}
+
 ExecutorCommand::Pause waitFor(int milliseconds)
 {
     return {ExecutorCommand::Pause::Kind::Wait, milliseconds};
@@ -112,8 +117,11 @@ ExecutorCommand::Pause ExecutorCommand::executeTurn(const CommandContext &contex
     switch (m_stage) {
     case Start:
         // Nothing drawn, no one told and no time taken: only the heading changes.
-        if (!context.canvas && !context.observer && context.delays.turnDelay <= 0)
-            break;
+        if (!context.canvas && !context.observer && context.delays.turnDelay <= 0) {
+            e.heading = headingAfterTurn(e.heading);
+            m_done = true;
+            return {};
+        }
         redrawExecutorAs(context, e.heading);
         m_stage = TurnHalfWay;
         return waitFor(context.delays.turnDelay);
@@ -123,9 +131,7 @@ ExecutorCommand::Pause ExecutorCommand::executeTurn(const CommandContext &contex
         return waitFor(context.delays.turnDelay);
     default: break;
     }
-    qint16 heading = qint16(e.heading + 90);
-    if (heading == 360)
-        heading = 0;
+    const qint16 heading = headingAfterTurn(e.heading);
     redrawExecutorAs(context, heading);
     e.heading = heading;
     if (context.observer)
