@@ -111,9 +111,10 @@ void endlessLoop(bool withPlainLoop)
         ratios.push_back(plain.back() / interpreted.back());
     }
     if (!withPlainLoop) {
-        std::printf("endless ПОВОРОТ loop, fastest, limit %lld, %d rounds (%s): median %.1f million highlights/s\n",
-                    static_cast<long long>(limit), rounds, stopped ? "stopped" : "NOT STOPPED",
-                    median(interpreted) / 1e6);
+        std::printf(
+            "endless ПОВОРОТ loop, fastest, limit %lld, %d rounds (%s): median %.1f million highlights/s\n",
+            static_cast<long long>(limit), rounds, stopped ? "stopped" : "NOT STOPPED",
+            median(interpreted) / 1e6);
         return;
     }
     std::printf("endless ПОВОРОТ loop, fastest, limit %lld, %d rounds (%s):\n"
@@ -125,7 +126,8 @@ void endlessLoop(bool withPlainLoop)
                 *std::max_element(interpreted.begin(), interpreted.end()) / 1e6, median(plain) / 1e6,
                 *std::min_element(plain.begin(), plain.end()) / 1e6,
                 *std::max_element(plain.begin(), plain.end()) / 1e6, median(ratios),
-                *std::min_element(ratios.begin(), ratios.end()), *std::max_element(ratios.begin(), ratios.end()));
+                *std::min_element(ratios.begin(), ratios.end()),
+                *std::max_element(ratios.begin(), ratios.end()));
 }
 
 void longAlgorithm()
@@ -192,7 +194,8 @@ void nestedLoops()
     VirtualRunDriver driver(1000000);
     const RunEnd end = driver.play(interpreter);
     std::printf("%d nested loops (%lld lines): %lld highlights, %lld steps in %.3f s, %s\n", depth,
-                static_cast<long long>(body.size() + 5), static_cast<long long>(interpreter.passHighlightCount()),
+                static_cast<long long>(body.size() + 5),
+                static_cast<long long>(interpreter.passHighlightCount()),
                 static_cast<long long>(interpreter.passStepCount()), secondsSince(start),
                 RunEventLog::endName(end).toUtf8().constData());
 }

@@ -7,7 +7,8 @@ bool WallModel::variableWallAt(QChar orientation, qint16 column, qint16 row) con
         if (selector != 1 && selector != 2)
             continue;
         const WallVariant &v = walls.variable[i].variant(selector);
-        if (v.column == column && v.row == row && v.orientation.size() == 1 && v.orientation.front() == orientation)
+        if (v.column == column && v.row == row && v.orientation.size() == 1
+            && v.orientation.front() == orientation)
             return true;
     }
     return false;

@@ -65,7 +65,9 @@ void AlgorithmLines::resolveScans()
     const auto branchChange = [](LineKind k) {
         return isWallBranchHead(k) ? 1 : k == LineKind::BranchEnd ? -1 : 0;
     };
-    const auto loopChange = [](LineKind k) { return isWallLoopHead(k) ? 1 : k == LineKind::LoopEnd ? -1 : 0; };
+    const auto loopChange = [](LineKind k) {
+        return isWallLoopHead(k) ? 1 : k == LineKind::LoopEnd ? -1 : 0;
+    };
 
     // The levels after the last line, and the lowest and highest level met on the way.
     int branchLevel = 0;
@@ -81,7 +83,7 @@ void AlgorithmLines::resolveScans()
 
     // For each level (offset by `lowest`), the nearest line at or below the sweep that ends a scan.
     const size_t levels = size_t(highest - lowest + 1);
-    std::vector<int> branchStop(levels, missing); // "ИНАЧЕ" or "ВСЁ"
+    std::vector<int> branchStop(levels, missing);  // "ИНАЧЕ" or "ВСЁ"
     std::vector<int> branchClose(levels, missing); // "ВСЁ"
     std::vector<int> loopClose(levels, missing);   // "КЦ"
     int procedureClose = missing;

@@ -772,7 +772,6 @@ void Interpreter::setArrangement(int number)
     }
 }
 
-
 // A wait of no time is told but not handed to the driver: it returns at once anyway.
 Interpreter::Flow Interpreter::clockWait(int milliseconds)
 {

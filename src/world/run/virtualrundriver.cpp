@@ -20,7 +20,9 @@ RunEnd VirtualRunDriver::play(Interpreter &interpreter)
             if (m_pauseHandler)
                 m_pauseHandler(interpreter);
             break;
-        case RunYield::Kind::Finished: m_elapsed = interpreter.virtualElapsed() - clockAtStart; return yield.end;
+        case RunYield::Kind::Finished:
+            m_elapsed = interpreter.virtualElapsed() - clockAtStart;
+            return yield.end;
         }
     }
 }

@@ -181,9 +181,21 @@ private slots:
     {
         QTest::addColumn<QStringList>("lines");
 
-        const QStringList pool{"ЕСЛИ впереди стена", "ЕСЛИ впереди НЕ стена", "ЕСЛИ что-то", "ТО", "ИНАЧЕ",
-                               "ВСЁ", "ПОКА впереди стена", "ПОКА впереди НЕ стена", "ПОКА что-то", "НЦ",
-                               "КЦ", "ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ", "ШАГ", "ДЕЛАЙ п"};
+        const QStringList pool{"ЕСЛИ впереди стена",
+                               "ЕСЛИ впереди НЕ стена",
+                               "ЕСЛИ что-то",
+                               "ТО",
+                               "ИНАЧЕ",
+                               "ВСЁ",
+                               "ПОКА впереди стена",
+                               "ПОКА впереди НЕ стена",
+                               "ПОКА что-то",
+                               "НЦ",
+                               "КЦ",
+                               "ПРОЦЕДУРА п",
+                               "КОНЕЦ ПРОЦЕДУРЫ",
+                               "ШАГ",
+                               "ДЕЛАЙ п"};
         for (const quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
             QRandomGenerator random(seed);
             QStringList lines;
@@ -211,9 +223,10 @@ private slots:
 
         const AlgorithmLines text(lines);
         for (int row = 0; row < text.count(); ++row) {
-            QCOMPARE(text.branchSkipEnd(row), forwardScan(text, row + 2, isWallBranch, isElseOrBranchEnd,
-                                                          isBranchEnd, true));
-            QCOMPARE(text.elseSkipEnd(row), forwardScan(text, row + 1, isWallBranch, never, isBranchEnd, false));
+            QCOMPARE(text.branchSkipEnd(row),
+                     forwardScan(text, row + 2, isWallBranch, isElseOrBranchEnd, isBranchEnd, true));
+            QCOMPARE(text.elseSkipEnd(row),
+                     forwardScan(text, row + 1, isWallBranch, never, isBranchEnd, false));
             QCOMPARE(text.loopSkipEnd(row), forwardScan(text, row + 2, isWallLoop, never, isLoopEnd, false));
             QCOMPARE(text.procedureEnd(row), forwardScan(text, row + 1, never, never, isProcedureEnd, false));
         }

@@ -508,9 +508,9 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<StartPosition>("start");
 
-        QTest::newRow("endless turning") << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ",
-                                                       "    КЦ"})
-                                         << StartPosition{5, 5, 0};
+        QTest::newRow("endless turning")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"})
+            << StartPosition{5, 5, 0};
         QTest::newRow("endless empty loop")
             << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "    КЦ"}) << StartPosition{5, 5, 0};
         QTest::newRow("endless calls of an unknown procedure")
@@ -520,10 +520,10 @@ private slots:
             << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ДЕЛАЙ п", "    КЦ"},
                          {"ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ"})
             << StartPosition{5, 5, 0};
-        QTest::newRow("endless branches") << algorithm({"    ПОКА впереди НЕ стена", "    НЦ",
-                                                        "        ЕСЛИ впереди стена", "        ТО", "        ВСЁ",
-                                                        "    КЦ"})
-                                          << StartPosition{5, 5, 0};
+        QTest::newRow("endless branches")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ЕСЛИ впереди стена", "        ТО",
+                          "        ВСЁ", "    КЦ"})
+            << StartPosition{5, 5, 0};
         QTest::newRow("10,000 nested loops, the innermost endless")
             << algorithm(nestedLoops(10000, "ПОВОРОТ")) << StartPosition{5, 5, 0};
     }
@@ -540,7 +540,8 @@ private slots:
             world.start = start;
             RunEventLog log;
             Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Fastest), nullptr, &log);
-            VirtualRunDriver driver(withSteps ? RunLimits::forHighlights(highlights) : RunLimits{highlights, 0});
+            VirtualRunDriver driver(withSteps ? RunLimits::forHighlights(highlights)
+                                              : RunLimits{highlights, 0});
             QCOMPARE(driver.play(interpreter), RunEnd::Stopped);
             logs[withSteps ? 1 : 0] = log.lines();
         }
