@@ -35,8 +35,11 @@ struct World;
 // run is finished. The routines of the run (the whole run, a pass, a line, a branch, a
 // loop, a procedure call, a command) are frames on an explicit stack, so nested calls use
 // no native stack: their depth is bounded by callDepthLimit, beyond which the run ends
-// with a message. Everything else is reported, as it happens, to the observer. A pause
-// (a breakpoint, stepping) is a frame too: resuming takes the run on from there.
+// with a message. A line that is no structure, a command included, is run by the routine
+// that meets it and gets frames of its own only when it has to hand control back. The
+// skips over structures are looked up, never searched, so every step of the machine does
+// a bounded amount of work. Everything else is reported, as it happens, to the observer.
+// A pause (a breakpoint, stepping) is a frame too: resuming takes the run on from there.
 class Interpreter
 {
 public:
