@@ -24,10 +24,10 @@ private:
 // stop button would, once the real time is up.
 RunEnd playPass(Interpreter &interpreter, QDeadlineTimer deadline, bool &timedOut)
 {
+    interpreter.setVirtualClock(true);
+    interpreter.setLimits(RunLimits::forHighlights(JuryRunner::highlightLimit));
     for (;;) {
         const RunYield yield = interpreter.resume();
-        if (interpreter.passHighlightCount() >= JuryRunner::highlightLimit)
-            interpreter.requestStop();
         if (!timedOut && deadline.hasExpired()) {
             timedOut = true;
             interpreter.requestStop();

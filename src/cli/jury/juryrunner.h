@@ -16,7 +16,7 @@ class JuryRunner
 {
 public:
     // Fixed for every file, so that all are judged alike.
-    static constexpr qint64 highlightLimit = 1000000; // highlights per pass
+    static constexpr qint64 highlightLimit = 1000000; // highlights per pass (a step bound goes with it)
     static constexpr int callDepthLimit = 100000;     // nested procedure calls
 
     explicit JuryRunner(const TaskData &task);

@@ -26,6 +26,11 @@ void redrawExecutorAs(const CommandContext &context, int heading)
     refresh(context);
 }
 
+qint16 headingAfterTurn(qint16 heading)
+{
+    return heading == 270 ? qint16(0) : qint16(heading + 90);
+}
+
 ExecutorCommand::Pause waitFor(int milliseconds)
 {
     return {ExecutorCommand::Pause::Kind::Wait, milliseconds};
@@ -33,7 +38,7 @@ ExecutorCommand::Pause waitFor(int milliseconds)
 
 } // namespace
 
-ExecutorCommand::Pause ExecutorCommand::advance(const CommandContext &context)
+Q_ALWAYS_INLINE ExecutorCommand::Pause ExecutorCommand::advanceOnce(const CommandContext &context)
 {
     if (m_done)
         return {};
@@ -45,6 +50,16 @@ ExecutorCommand::Pause ExecutorCommand::advance(const CommandContext &context)
     case Kind::Turn: return executeTurn(context);
     }
     return {};
+}
+
+// Without an observer a wait of no time is heard by no one, so the command goes straight on.
+ExecutorCommand::Pause ExecutorCommand::advance(const CommandContext &context)
+{
+    for (;;) {
+        const Pause pause = advanceOnce(context);
+        if (pause.kind != Pause::Kind::Wait || pause.milliseconds > 0 || context.observer)
+            return pause;
+    }
 }
 
 // ШАГ: one cell ahead, drawing the trace.
@@ -101,6 +116,12 @@ ExecutorCommand::Pause ExecutorCommand::executeTurn(const CommandContext &contex
     ExecutorState &e = context.world.executor;
     switch (m_stage) {
     case Start:
+        // Nothing drawn, no one told and no time taken: only the heading changes.
+        if (!context.canvas && !context.observer && context.delays.turnDelay <= 0) {
+            e.heading = headingAfterTurn(e.heading);
+            m_done = true;
+            return {};
+        }
         redrawExecutorAs(context, e.heading);
         m_stage = TurnHalfWay;
         return waitFor(context.delays.turnDelay);
@@ -110,9 +131,7 @@ ExecutorCommand::Pause ExecutorCommand::executeTurn(const CommandContext &contex
         return waitFor(context.delays.turnDelay);
     default: break;
     }
-    qint16 heading = qint16(e.heading + 90);
-    if (heading == 360)
-        heading = 0;
+    const qint16 heading = headingAfterTurn(e.heading);
     redrawExecutorAs(context, heading);
     e.heading = heading;
     if (context.observer)

@@ -29,11 +29,13 @@ public:
     }
 
     // Plays the command up to its next pause. Advancing a finished command does nothing.
+    // Waits of no time are pauses only when the context has an observer to tell them to.
     Pause advance(const CommandContext &context);
 
     bool hasCrashed() const { return m_crashed; }
 
 private:
+    Pause advanceOnce(const CommandContext &context);
     Pause executeStep(const CommandContext &context);
     Pause executeJump(const CommandContext &context);
     Pause moveAhead(const CommandContext &context, bool drawTrace);

@@ -14,12 +14,30 @@ public:
     WallSet walls;
     std::array<int, maxVariableWalls> selectors{0, 0, 0};
 
-    bool horizontalWallAt(qint16 column, qint16 row) const;
-    bool verticalWallAt(qint16 column, qint16 row) const;
+    // Asked for every condition a run tests, so kept where the caller can inline them.
+    bool horizontalWallAt(qint16 column, qint16 row) const
+    {
+        return fixedWallAt(walls.horizontal, column, row)
+            || (!walls.variable.isEmpty() && variableWallAt(u'H', column, row));
+    }
+    bool verticalWallAt(qint16 column, qint16 row) const
+    {
+        return fixedWallAt(walls.vertical, column, row)
+            || (!walls.variable.isEmpty() && variableWallAt(u'V', column, row));
+    }
 
     int variableWallCount() const { return int(walls.variable.size()); }
 
 private:
-    // Is the present variant of some variable wall on that edge? The orientation is compared whole.
-    bool variableWallAt(const QString &orientation, qint16 column, qint16 row) const;
+    static bool fixedWallAt(const QList<CellPosition> &list, qint16 column, qint16 row)
+    {
+        for (const CellPosition &wall : list) {
+            if (wall.column == column && wall.row == row)
+                return true;
+        }
+        return false;
+    }
+    // Is the present variant of some variable wall on that edge? The orientation ("H" or "V")
+    // is compared whole.
+    bool variableWallAt(QChar orientation, qint16 column, qint16 row) const;
 };

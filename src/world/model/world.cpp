@@ -12,21 +12,6 @@ void resetExecutorToStart(World &world)
     world.executor = {start.column, start.row, start.heading};
 }
 
-bool wallAhead(const World &world)
-{
-    const ExecutorState &e = world.executor;
-    const int last = world.fieldSize - 1;
-    switch (e.heading) {
-    case 0: return e.column + 1 > last || world.walls.verticalWallAt(e.column, e.row);
-    case 90: return e.row - 1 < 0 || world.walls.horizontalWallAt(e.column, qint16(e.row - 1));
-    case 180: return e.column - 1 < 0 || world.walls.verticalWallAt(qint16(e.column - 1), e.row);
-    case 270: return e.row + 1 > last || world.walls.horizontalWallAt(e.column, e.row);
-    default:
-        // A heading outside the four is never produced; treat it as blocked rather than move diagonally.
-        return true;
-    }
-}
-
 CellPosition cellAhead(const ExecutorState &e)
 {
     switch (e.heading) {

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 // The scans count only the heads whose condition can hold: a head with any other text is
@@ -24,10 +26,6 @@ AlgorithmLines::AlgorithmLines(const QStringList &lines)
     m_kinds.reserve(count);
     m_mainEnd.reserve(count);
     m_callTargets.assign(count, -1);
-    m_branchSkip.assign(count, notScanned);
-    m_elseSkip.assign(count, notScanned);
-    m_loopSkip.assign(count, notScanned);
-    m_procedureEnd.assign(count, notScanned);
 
     // The first description of each name wins.
     QHash<QString, int> procedures;
@@ -45,89 +43,74 @@ AlgorithmLines::AlgorithmLines(const QStringList &lines)
         if (m_kinds[size_t(row)] == LineKind::Call)
             m_callTargets[size_t(row)] = procedures.value(callName(lines[row]), -1);
     }
+    resolveScans();
 }
 
-int AlgorithmLines::branchSkipEnd(int head)
+// Every scan of the text, answered for every start line in one backward sweep.
+//
+// A scan from line s keeps a depth that starts at 1; the heads it counts raise it and the
+// closing lines it passes lower it, and it ends at the first closing line met at depth 1.
+// With level(x) the counted heads minus the closing lines before line x, the depth at line t
+// is 1 + level(t) - level(s), so the scan ends at the first closing line t >= s whose level
+// equals level(s). Sweeping upwards and remembering, for each level, the nearest such line
+// below answers every start at once.
+void AlgorithmLines::resolveScans()
 {
-    int &cached = m_branchSkip[size_t(head)];
-    if (cached == notScanned)
-        cached = scanBranchSkip(head + 2);
-    return cached;
-}
+    const int lines = count();
+    m_branchSkip.assign(size_t(lines), missing);
+    m_elseSkip.assign(size_t(lines), missing);
+    m_loopSkip.assign(size_t(lines), missing);
+    m_procedureEnd.assign(size_t(lines), missing);
 
-int AlgorithmLines::elseSkipEnd(int elseRow)
-{
-    int &cached = m_elseSkip[size_t(elseRow)];
-    if (cached == notScanned)
-        cached = scanElseSkip(elseRow + 1);
-    return cached;
-}
+    const auto branchChange = [](LineKind k) {
+        return isWallBranchHead(k) ? 1 : k == LineKind::BranchEnd ? -1 : 0;
+    };
+    const auto loopChange = [](LineKind k) {
+        return isWallLoopHead(k) ? 1 : k == LineKind::LoopEnd ? -1 : 0;
+    };
 
-int AlgorithmLines::loopSkipEnd(int head)
-{
-    int &cached = m_loopSkip[size_t(head)];
-    if (cached == notScanned)
-        cached = scanLoopSkip(head + 2);
-    return cached;
-}
-
-int AlgorithmLines::procedureEnd(int head)
-{
-    int &cached = m_procedureEnd[size_t(head)];
-    if (cached == notScanned)
-        cached = scanProcedureEnd(head + 1);
-    return cached;
-}
-
-int AlgorithmLines::scanBranchSkip(int from) const
-{
-    int depth = 1;
-    for (int row = from; row < count(); ++row) {
-        const LineKind k = kind(row);
-        if (isWallBranchHead(k))
-            ++depth;
-        if ((k == LineKind::Else || k == LineKind::BranchEnd) && depth == 1)
-            return row;
-        if (k == LineKind::BranchEnd)
-            --depth;
+    // The levels after the last line, and the lowest and highest level met on the way.
+    int branchLevel = 0;
+    int loopLevel = 0;
+    int lowest = 0;
+    int highest = 0;
+    for (const LineKind k : m_kinds) {
+        branchLevel += branchChange(k);
+        loopLevel += loopChange(k);
+        lowest = std::min({lowest, branchLevel, loopLevel});
+        highest = std::max({highest, branchLevel, loopLevel});
     }
-    return missing;
-}
 
-int AlgorithmLines::scanElseSkip(int from) const
-{
-    int depth = 1;
-    for (int row = from; row < count(); ++row) {
-        const LineKind k = kind(row);
-        if (isWallBranchHead(k))
-            ++depth;
-        if (k == LineKind::BranchEnd) {
-            if (depth == 1)
-                return row;
-            --depth;
+    // For each level (offset by `lowest`), the nearest line at or below the sweep that ends a scan.
+    const size_t levels = size_t(highest - lowest + 1);
+    std::vector<int> branchStop(levels, missing);  // "ИНАЧЕ" or "ВСЁ"
+    std::vector<int> branchClose(levels, missing); // "ВСЁ"
+    std::vector<int> loopClose(levels, missing);   // "КЦ"
+    int procedureClose = missing;
+
+    for (int row = lines - 1; row >= 0; --row) {
+        const LineKind k = m_kinds[size_t(row)];
+        branchLevel -= branchChange(k);
+        loopLevel -= loopChange(k);
+        const size_t branchSlot = size_t(branchLevel - lowest);
+        const size_t loopSlot = size_t(loopLevel - lowest);
+        if (k == LineKind::Else || k == LineKind::BranchEnd)
+            branchStop[branchSlot] = row;
+        if (k == LineKind::BranchEnd)
+            branchClose[branchSlot] = row;
+        if (k == LineKind::LoopEnd)
+            loopClose[loopSlot] = row;
+        if (k == LineKind::ProcedureEnd)
+            procedureClose = row;
+        // The scans that start on this line: those of the heads two lines up and of the
+        // lines one up.
+        if (row >= 2) {
+            m_branchSkip[size_t(row - 2)] = branchStop[branchSlot];
+            m_loopSkip[size_t(row - 2)] = loopClose[loopSlot];
+        }
+        if (row >= 1) {
+            m_elseSkip[size_t(row - 1)] = branchClose[branchSlot];
+            m_procedureEnd[size_t(row - 1)] = procedureClose;
         }
     }
-    return missing;
-}
-
-int AlgorithmLines::scanLoopSkip(int from) const
-{
-    int depth = 1;
-    for (int row = from; row < count(); ++row) {
-        const LineKind k = kind(row);
-        if (k == LineKind::LoopEnd && --depth == 0)
-            return row;
-        if (isWallLoopHead(k))
-            ++depth;
-    }
-    return missing;
-}
-
-int AlgorithmLines::scanProcedureEnd(int from) const
-{
-    for (int row = from; row < count(); ++row) {
-        if (kind(row) == LineKind::ProcedureEnd)
-            return row;
-    }
-    return missing;
 }

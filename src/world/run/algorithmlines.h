@@ -6,9 +6,9 @@
 
 #include <vector>
 
-// The algorithm's lines as the interpreter sees them: each line's kind, decided once, and
-// the answers of the forward scans, found at most once per start line. The text does not
-// change during a run, so none of this is worked out again while the executor moves.
+// The algorithm's lines as the interpreter sees them: each line's kind, and the answers of
+// the forward scans from every line, all decided once when the text is read. The text does
+// not change during a run, so a skip over a structure costs the same however long it is.
 // Lines of the kinds that are no statement (the header, НАЧ, ТО, НЦ, comments, blank
 // lines, anything else) do nothing when executed.
 class AlgorithmLines
@@ -28,21 +28,16 @@ public:
 
     // From row `head` + 2 of a branch whose condition does not hold: the first "ИНАЧЕ" or
     // "ВСЁ" of that branch (nested branch heads raise the depth, "ВСЁ" lowers it).
-    int branchSkipEnd(int head);
+    int branchSkipEnd(int head) const { return m_branchSkip[size_t(head)]; }
     // From the line after an "ИНАЧЕ" met in a then part: the "ВСЁ" that closes the branch.
-    int elseSkipEnd(int elseRow);
+    int elseSkipEnd(int elseRow) const { return m_elseSkip[size_t(elseRow)]; }
     // From row `head` + 2 of a loop: its matching "КЦ".
-    int loopSkipEnd(int head);
+    int loopSkipEnd(int head) const { return m_loopSkip[size_t(head)]; }
     // From the line after a procedure head: the first "КОНЕЦ ПРОЦЕДУРЫ".
-    int procedureEnd(int head);
+    int procedureEnd(int head) const { return m_procedureEnd[size_t(head)]; }
 
 private:
-    static constexpr int notScanned = -2;
-
-    int scanBranchSkip(int from) const;
-    int scanElseSkip(int from) const;
-    int scanLoopSkip(int from) const;
-    int scanProcedureEnd(int from) const;
+    void resolveScans();
 
     std::vector<LineKind> m_kinds;
     std::vector<bool> m_mainEnd;

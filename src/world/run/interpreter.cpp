@@ -7,6 +7,46 @@
 
 #include <algorithm>
 
+namespace {
+
+// The lines that are a structure of their own; every other line is run in one go.
+bool needsRoutine(LineKind kind)
+{
+    switch (kind) {
+    case LineKind::BranchIfWall:
+    case LineKind::BranchIfNoWall:
+    case LineKind::BranchOther:
+    case LineKind::LoopIfWall:
+    case LineKind::LoopIfNoWall:
+    case LineKind::LoopOther:
+    case LineKind::ProcedureHead:
+    case LineKind::Call: return true;
+    default: return false;
+    }
+}
+
+ExecutorCommand::Kind commandOf(LineKind kind)
+{
+    switch (kind) {
+    case LineKind::Step: return ExecutorCommand::Kind::Step;
+    case LineKind::Jump: return ExecutorCommand::Kind::Jump;
+    default: return ExecutorCommand::Kind::Turn;
+    }
+}
+
+} // namespace
+
+inline bool Interpreter::conditionHolds(LineKind kind) const
+{
+    switch (kind) {
+    case LineKind::BranchIfWall:
+    case LineKind::LoopIfWall: return wallAhead(m_world);
+    case LineKind::BranchIfNoWall:
+    case LineKind::LoopIfNoWall: return !wallAhead(m_world);
+    default: return false;
+    }
+}
+
 Interpreter::Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
                          FieldCanvas *canvas, RunObserver *observer, int callDepthLimit)
     : m_lines(lines)
@@ -30,6 +70,7 @@ RunYield Interpreter::resume()
         push(Routine::Run, {.run = RunStep::Start}, 0);
     }
     for (;;) {
+        ++m_passSteps;
         Frame &frame = m_stack.back();
         Flow flow = Flow::Continue;
         switch (frame.routine) {
@@ -104,23 +145,35 @@ Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
 Interpreter::Flow Interpreter::runPass(Frame &frame)
 {
     using enum PassStep;
-    PassStep &step = frame.step.pass;
+    // The step is kept here as well, so that going on to a known step needs no look-up;
+    // the frame learns it before anything that may hand control back.
+    PassStep step = frame.step.pass;
+    const auto go = [&step, &frame](PassStep next) {
+        step = next;
+        frame.step.pass = next;
+    };
     for (;;) {
         switch (step) {
         case Start:
             m_inPass = true;
             m_passHighlights = 0;
             m_passLines = 0;
+            m_passSteps = 0;
             if (m_observer)
                 m_observer->passStarted(m_arrangement);
             frame.index = 0;
-            step = NextLine;
+            go(NextLine);
             continue;
         case NextLine:
             if (frame.index < m_lines.count() && !m_lines.isMainEnd(frame.index)) {
-                step = LineDone;
-                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-                return Flow::Continue;
+                go(LineDone);
+                if (needsRoutine(m_lines.kind(frame.index))) {
+                    push(Routine::Line, {.line = LineStep::Execute}, frame.index);
+                    return Flow::Continue;
+                }
+                if (executeSimpleLine(frame.index) == Flow::Yield)
+                    return Flow::Yield;
+                continue;
             }
             m_lastPassEnd = frame.index;
             m_inPass = false;
@@ -130,13 +183,15 @@ Interpreter::Flow Interpreter::runPass(Frame &frame)
             return Flow::Continue;
         case LineDone:
             frame.index = m_returnIndex;
-            step = AfterLine;
-            return processEvents();
+            go(AfterLine);
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+            continue;
         case AfterLine:
             if (m_stopRequested)
                 return finishRun(RunEnd::Stopped);
             ++frame.index;
-            step = NextLine;
+            go(NextLine);
             continue;
         }
     }
@@ -176,19 +231,67 @@ Interpreter::Flow Interpreter::executeLine(Frame &frame)
         default: step = Delay; return executeLine(frame);
         }
         step = Delay;
-        push(Routine::Command, {}, frame.index);
         // A command moves the executor at once: a pause on its line comes before that.
-        if (m_pausePending) [[unlikely]]
+        if (m_pausePending) [[unlikely]] {
+            push(Routine::Command, {}, frame.index);
             return pause(-1);
-        return Flow::Continue;
-    case StatementDone: frame.index = m_returnIndex; [[fallthrough]];
-    case Delay:
-        step = Leave;
-        if (wait(m_context.delays.lineDelay) == Flow::Yield)
+        }
+        // The command runs here unless it has to hand control back; only then does it
+        // need a frame of its own to go on from.
+        if (advanceCommand() == Flow::Yield) {
+            pushBelowPause(Routine::Command, {}, frame.index);
             return Flow::Yield;
-        [[fallthrough]];
+        }
+        return finishLine(frame);
+    case StatementDone: frame.index = m_returnIndex; return finishLine(frame);
+    case Delay: return finishLine(frame);
     case Leave: break;
     }
+    returnFromRoutine(frame.index);
+    return Flow::Continue;
+}
+
+// A line that is no structure, as executeLine() runs it, but without a frame of its own as
+// long as it does not hand control back; when it does, it gets the frames it goes on from.
+Interpreter::Flow Interpreter::executeSimpleLine(int row)
+{
+    highlight(row);
+    ++m_passLines;
+    const LineKind kind = m_lines.kind(row);
+    if (kind == LineKind::Turn || kind == LineKind::Step || kind == LineKind::Jump) {
+        m_command = ExecutorCommand(commandOf(kind));
+        if (m_pausePending) [[unlikely]] {
+            push(Routine::Line, {.line = LineStep::Delay}, row);
+            push(Routine::Command, {}, row);
+            return pause(-1);
+        }
+        if (advanceCommand() == Flow::Yield) {
+            pushBelowPause(Routine::Line, {.line = LineStep::Delay}, row);
+            pushBelowPause(Routine::Command, {}, row);
+            return Flow::Yield;
+        }
+    }
+    if (wait(m_context.delays.lineDelay) == Flow::Yield) {
+        pushBelowPause(Routine::Line, {.line = LineStep::Leave}, row);
+        return Flow::Yield;
+    }
+    m_returnIndex = row;
+    return Flow::Continue;
+}
+
+// A routine that handed control back inside a wait may have paused there: the pause goes on first.
+void Interpreter::pushBelowPause(Routine routine, Step first, int index)
+{
+    const auto below = m_stack.back().routine == Routine::Pause ? m_stack.end() - 1 : m_stack.end();
+    m_stack.insert(below, Frame{routine, first, false, index, index});
+}
+
+// The line's own wait, then back to whoever executed it.
+Interpreter::Flow Interpreter::finishLine(Frame &frame)
+{
+    frame.step.line = LineStep::Leave;
+    if (wait(m_context.delays.lineDelay) == Flow::Yield)
+        return Flow::Yield;
     returnFromRoutine(frame.index);
     return Flow::Continue;
 }
@@ -198,13 +301,17 @@ Interpreter::Flow Interpreter::executeLine(Frame &frame)
 Interpreter::Flow Interpreter::executeBranch(Frame &frame)
 {
     using enum BranchStep;
-    BranchStep &step = frame.step.branch;
+    BranchStep step = frame.step.branch;
+    const auto go = [&step, &frame](BranchStep next) {
+        step = next;
+        frame.step.branch = next;
+    };
     const int count = m_lines.count();
     for (;;) {
         switch (step) {
         case Head:
             highlight(frame.head);
-            step = Decide;
+            go(Decide);
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
             continue;
@@ -214,14 +321,14 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
                     return missingLine("ТО");
                 highlight(frame.head + 1);
                 frame.index = frame.head + 2;
-                step = ThenLine;
+                go(ThenLine);
             } else {
                 const int end = m_lines.branchSkipEnd(frame.head);
                 if (end == AlgorithmLines::missing)
                     return missingLine("ВСЁ");
                 frame.index = end;
                 highlight(end);
-                step = m_lines.kind(end) == LineKind::Else ? ElseStart : Leave;
+                go(m_lines.kind(end) == LineKind::Else ? ElseStart : Leave);
             }
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
@@ -238,51 +345,65 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
             }
             if (kind == LineKind::Else || kind == LineKind::BranchEnd) {
                 highlight(frame.index);
-                step = Leave;
+                go(Leave);
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
                     return Flow::Yield;
                 continue;
             }
-            step = ThenDone;
-            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-            return Flow::Continue;
+            go(ThenDone);
+            if (needsRoutine(m_lines.kind(frame.index))) {
+                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
+                return Flow::Continue;
+            }
+            if (executeSimpleLine(frame.index) == Flow::Yield)
+                return Flow::Yield;
+            continue;
         }
         case ThenDone:
             frame.index = m_returnIndex;
-            step = ThenTest;
-            return processEvents();
+            go(ThenTest);
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+            continue;
         case ThenTest:
             if (m_stopRequested)
                 break;
             ++frame.index;
-            step = ThenLine;
+            go(ThenLine);
             continue;
         case ElseStart:
             ++frame.index;
-            step = ElseLine;
+            go(ElseLine);
             continue;
         case ElseLine:
             if (frame.index >= count)
                 return missingLine("ВСЁ");
             if (m_lines.kind(frame.index) == LineKind::BranchEnd) {
                 highlight(frame.index);
-                step = Leave;
+                go(Leave);
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
                     return Flow::Yield;
                 continue;
             }
-            step = ElseDone;
-            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-            return Flow::Continue;
+            go(ElseDone);
+            if (needsRoutine(m_lines.kind(frame.index))) {
+                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
+                return Flow::Continue;
+            }
+            if (executeSimpleLine(frame.index) == Flow::Yield)
+                return Flow::Yield;
+            continue;
         case ElseDone:
             frame.index = m_returnIndex;
-            step = ElseTest;
-            return processEvents();
+            go(ElseTest);
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+            continue;
         case ElseTest:
             if (m_stopRequested)
                 break;
             ++frame.index;
-            step = ElseLine;
+            go(ElseLine);
             continue;
         case Leave: break;
         }
@@ -296,46 +417,65 @@ Interpreter::Flow Interpreter::executeBranch(Frame &frame)
 Interpreter::Flow Interpreter::executeLoop(Frame &frame)
 {
     using enum LoopStep;
-    LoopStep &step = frame.step.loop;
+    LoopStep step = frame.step.loop;
+    const auto go = [&step, &frame](LoopStep next) {
+        step = next;
+        frame.step.loop = next;
+    };
     const int count = m_lines.count();
+    // The steps follow each other in the order written, each one entered where the frame
+    // went on from; only the way back to the head or to the next body line jumps.
     for (;;) {
-        switch (step) {
-        case Test:
+        if (step == Test) {
             highlight(frame.head);
-            step = conditionHolds(m_lines.kind(frame.head)) ? Begin : Finish;
+            go(conditionHolds(m_lines.kind(frame.head)) ? Begin : Finish);
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
-            continue;
-        case Begin:
+        }
+        if (step == Finish) {
+            const int end = m_lines.loopSkipEnd(frame.head);
+            if (end == AlgorithmLines::missing)
+                return missingLine("КЦ");
+            returnFromRoutine(end);
+            return Flow::Continue;
+        }
+        if (step == Begin) {
             if (frame.head + 1 >= count)
                 return missingLine("НЦ");
             highlight(frame.head + 1);
             frame.index = frame.head + 2;
             frame.bodyEnded = false;
-            step = BodyLine;
+            go(BodyLine);
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
-            continue;
-        case BodyLine:
-            if (frame.index >= count)
-                return missingLine("КЦ");
-            if (m_lines.kind(frame.index) == LineKind::LoopEnd) {
-                frame.bodyEnded = true;
-                highlight(frame.index);
-                step = LoopEndDone;
-                if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                    return Flow::Yield;
-                continue;
+        }
+        for (;;) {
+            if (step == BodyLine) {
+                if (frame.index >= count)
+                    return missingLine("КЦ");
+                if (m_lines.kind(frame.index) == LineKind::LoopEnd) {
+                    frame.bodyEnded = true;
+                    highlight(frame.index);
+                    go(LoopEndDone);
+                    if (wait(m_context.delays.lineDelay) == Flow::Yield)
+                        return Flow::Yield;
+                } else {
+                    go(BodyDone);
+                    if (needsRoutine(m_lines.kind(frame.index))) {
+                        push(Routine::Line, {.line = LineStep::Execute}, frame.index);
+                        return Flow::Continue;
+                    }
+                    if (executeSimpleLine(frame.index) == Flow::Yield)
+                        return Flow::Yield;
+                }
             }
-            step = BodyDone;
-            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-            return Flow::Continue;
-        case LoopEndDone: step = BodyTest; return processEvents();
-        case BodyDone:
-            frame.index = m_returnIndex;
-            step = BodyTest;
-            return processEvents();
-        case BodyTest:
+            if (step == BodyDone || step == LoopEndDone) {
+                if (step == BodyDone)
+                    frame.index = m_returnIndex;
+                go(BodyTest);
+                if (processEvents() == Flow::Yield)
+                    return Flow::Yield;
+            }
             if (m_stopRequested) {
                 returnFromRoutine(frame.index);
                 return Flow::Continue;
@@ -343,18 +483,10 @@ Interpreter::Flow Interpreter::executeLoop(Frame &frame)
             ++frame.index;
             if (frame.bodyEnded) {
                 frame.index = frame.head;
-                step = Test;
-            } else {
-                step = BodyLine;
+                go(Test);
+                break;
             }
-            continue;
-        case Finish: {
-            const int end = m_lines.loopSkipEnd(frame.head);
-            if (end == AlgorithmLines::missing)
-                return missingLine("КЦ");
-            returnFromRoutine(end);
-            return Flow::Continue;
-        }
+            go(BodyLine);
         }
     }
 }
@@ -374,11 +506,15 @@ Interpreter::Flow Interpreter::skipProcedureDescription(Frame &frame)
 Interpreter::Flow Interpreter::callProcedure(Frame &frame)
 {
     using enum CallStep;
-    CallStep &step = frame.step.call;
+    CallStep step = frame.step.call;
+    const auto go = [&step, &frame](CallStep next) {
+        step = next;
+        frame.step.call = next;
+    };
     for (;;) {
         switch (step) {
         case Start:
-            step = Enter;
+            go(Enter);
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
             continue;
@@ -393,7 +529,7 @@ Interpreter::Flow Interpreter::callProcedure(Frame &frame)
             ++m_callDepth;
             highlight(target);
             frame.index = target + 1;
-            step = BodyLine;
+            go(BodyLine);
             if (wait(m_context.delays.lineDelay) == Flow::Yield)
                 return Flow::Yield;
             continue;
@@ -403,32 +539,41 @@ Interpreter::Flow Interpreter::callProcedure(Frame &frame)
                 return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
             if (m_lines.kind(frame.index) == LineKind::ProcedureEnd) {
                 highlight(frame.index);
-                step = Leave;
+                go(Leave);
                 if (wait(m_context.delays.lineDelay) == Flow::Yield)
                     return Flow::Yield;
                 continue;
             }
-            step = BeforeLine;
-            return processEvents();
+            go(BeforeLine);
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+            continue;
         case BeforeLine:
             if (m_stopRequested) {
-                step = Leave;
+                go(Leave);
                 continue;
             }
-            step = LineDone;
-            push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-            return Flow::Continue;
+            go(LineDone);
+            if (needsRoutine(m_lines.kind(frame.index))) {
+                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
+                return Flow::Continue;
+            }
+            if (executeSimpleLine(frame.index) == Flow::Yield)
+                return Flow::Yield;
+            continue;
         case LineDone:
             frame.index = m_returnIndex;
-            step = AfterLine;
-            return processEvents();
+            go(AfterLine);
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+            continue;
         case AfterLine:
             if (m_stopRequested) {
-                step = Leave;
+                go(Leave);
                 continue;
             }
             ++frame.index;
-            step = BodyLine;
+            go(BodyLine);
             continue;
         case Leave:
             --m_callDepth;
@@ -439,6 +584,15 @@ Interpreter::Flow Interpreter::callProcedure(Frame &frame)
 }
 
 Interpreter::Flow Interpreter::playCommand()
+{
+    if (advanceCommand() == Flow::Yield)
+        return Flow::Yield;
+    returnFromRoutine(m_stack.back().index);
+    return Flow::Continue;
+}
+
+// Continue: the command is over.
+Interpreter::Flow Interpreter::advanceCommand()
 {
     for (;;) {
         const ExecutorCommand::Pause pause = m_command.advance(m_context);
@@ -452,10 +606,8 @@ Interpreter::Flow Interpreter::playCommand()
                 return Flow::Yield;
             continue;
         case ExecutorCommand::Pause::Kind::Message: return showMessage(wallCrashMessage());
-        case ExecutorCommand::Pause::Kind::Done: break;
+        case ExecutorCommand::Pause::Kind::Done: return Flow::Continue;
         }
-        returnFromRoutine(m_stack.back().index);
-        return Flow::Continue;
     }
 }
 
@@ -468,14 +620,6 @@ Interpreter::Flow Interpreter::abortRun(Frame &frame)
         return showMessage(m_message);
     }
     return finishRun(RunEnd::Error);
-}
-
-void Interpreter::highlight(int row)
-{
-    m_currentRow = row;
-    ++m_passHighlights;
-    if (m_highlightObserver)
-        m_highlightObserver->lineHighlighted(row);
 }
 
 void Interpreter::showRunRow(int row)
@@ -570,6 +714,7 @@ Interpreter::Flow Interpreter::leavePause(Frame &frame)
 // Every reference to a frame is dead once this returns: its callers hand the yield back at once.
 Interpreter::Flow Interpreter::pause(int heldWait)
 {
+    checkLimits();
     m_pausePending = false;
     updateHooks();
     push(Routine::Pause, {}, heldWait);
@@ -627,19 +772,8 @@ void Interpreter::setArrangement(int number)
     }
 }
 
-bool Interpreter::conditionHolds(LineKind kind) const
-{
-    switch (kind) {
-    case LineKind::BranchIfWall:
-    case LineKind::LoopIfWall: return wallAhead(m_world);
-    case LineKind::BranchIfNoWall:
-    case LineKind::LoopIfNoWall: return !wallAhead(m_world);
-    default: return false;
-    }
-}
-
 // A wait of no time is told but not handed to the driver: it returns at once anyway.
-Interpreter::Flow Interpreter::wait(int milliseconds)
+Interpreter::Flow Interpreter::clockWait(int milliseconds)
 {
     if (m_waitObserver) {
         // A pause comes before the wait and holds it back.
@@ -649,14 +783,25 @@ Interpreter::Flow Interpreter::wait(int milliseconds)
     }
     if (milliseconds <= 0)
         return Flow::Continue;
+    if (m_virtualClock) {
+        m_virtualElapsed += milliseconds;
+        return Flow::Continue;
+    }
     m_yield = {RunYield::Kind::Wait, milliseconds, RunEnd::Complete};
     return Flow::Yield;
 }
 
-Interpreter::Flow Interpreter::processEvents()
+Interpreter::Flow Interpreter::handBackEvents()
 {
+    m_quietEvents = eventsPerHandBack;
     m_yield = {RunYield::Kind::ProcessEvents, 0, RunEnd::Complete};
     return Flow::Yield;
+}
+
+void Interpreter::setLimits(const RunLimits &limits)
+{
+    m_highlightBound = limits.highlights > 0 ? limits.highlights : unbounded;
+    m_stepBound = limits.steps > 0 ? limits.steps : unbounded;
 }
 
 Interpreter::Flow Interpreter::showMessage(const RunMessage &message)

@@ -7,11 +7,13 @@
 #include "world/commands/runmessage.h"
 #include "world/commands/runobserver.h"
 #include "world/run/algorithmlines.h"
+#include "world/run/runlimits.h"
 #include "world/run/runyield.h"
 
 #include <QList>
 #include <QStringList>
 
+#include <limits>
 #include <vector>
 
 // An active procedure call: the line of its ДЕЛАЙ and the head of the procedure it runs.
@@ -33,8 +35,11 @@ struct World;
 // run is finished. The routines of the run (the whole run, a pass, a line, a branch, a
 // loop, a procedure call, a command) are frames on an explicit stack, so nested calls use
 // no native stack: their depth is bounded by callDepthLimit, beyond which the run ends
-// with a message. Everything else is reported, as it happens, to the observer. A pause
-// (a breakpoint, stepping) is a frame too: resuming takes the run on from there.
+// with a message. A line that is no structure, a command included, is run by the routine
+// that meets it and gets frames of its own only when it has to hand control back. The
+// skips over structures are looked up, never searched, so every step of the machine does
+// a bounded amount of work. Everything else is reported, as it happens, to the observer.
+// A pause (a breakpoint, stepping) is a frame too: resuming takes the run on from there.
 class Interpreter
 {
 public:
@@ -61,6 +66,17 @@ public:
     void setStepping(bool stepping);
     bool isStepping() const { return m_stepping; }
 
+    // A run for a driver that shows nothing (the checker, the tests): the waits add up on
+    // a virtual clock instead of being handed back, and letting the window events through
+    // hands back only once in a while, so that the driver can still look at the real time
+    // and request a stop there. Pauses and messages are handed back as always.
+    void setVirtualClock(bool on) { m_virtualClock = on; }
+    // The sum of the waits made on the virtual clock.
+    qint64 virtualElapsed() const { return m_virtualElapsed; }
+    // The bounds are looked at wherever the run lets events through (or pauses), and a
+    // stop is requested there, just as a click on the stop button would be delivered.
+    void setLimits(const RunLimits &limits);
+
     // The procedure calls under way, the outermost first.
     std::vector<CallSite> callChain() const;
 
@@ -73,6 +89,9 @@ public:
     qint64 passHighlightCount() const { return m_passHighlights; }
     // Lines executed in the current pass, nested ones included.
     qint64 passLineCount() const { return m_passLines; }
+    // Steps of the machine in the current pass: each time one of its routines goes on, and
+    // each time the run lets events through. Each step does a bounded amount of work.
+    qint64 passStepCount() const { return m_passSteps; }
     // The line highlighted last (-1: none).
     int currentRow() const { return m_currentRow; }
     // The arrangement of the current pass, one selector per variable wall.
@@ -134,10 +153,19 @@ private:
     Flow executeLoop(Frame &frame);
     Flow skipProcedureDescription(Frame &frame);
     Flow callProcedure(Frame &frame);
+    Flow finishLine(Frame &frame);
+    Flow executeSimpleLine(int row);
     Flow playCommand();
+    Flow advanceCommand();
     Flow abortRun(Frame &frame);
 
-    void highlight(int row);
+    void highlight(int row)
+    {
+        m_currentRow = row;
+        ++m_passHighlights;
+        if (m_highlightObserver)
+            m_highlightObserver->lineHighlighted(row);
+    }
     // Highlights that belong to the run rather than to a line never pause.
     void showRunRow(int row);
     // Hears the highlights and waits that may pause, for the interpreter, and passes them
@@ -166,13 +194,36 @@ private:
     void redrawField();
     void setArrangement(int number);
     bool conditionHolds(LineKind kind) const;
-    Flow wait(int milliseconds);
-    Flow processEvents();
+    // A wait of no time that no one hears is nothing at all.
+    Flow wait(int milliseconds)
+    {
+        if (!m_waitObserver && milliseconds <= 0)
+            return Flow::Continue;
+        return clockWait(milliseconds);
+    }
+    Flow clockWait(int milliseconds);
+    void checkLimits()
+    {
+        if (m_passHighlights >= m_highlightBound || m_passSteps >= m_stepBound) [[unlikely]]
+            m_stopRequested = true;
+    }
+    // Every test for a stop comes right after events have been let through (or after a
+    // pause), so a bound looked at here ends the run where a stop requested by its driver would.
+    Flow processEvents()
+    {
+        ++m_passSteps;
+        checkLimits();
+        if (m_virtualClock && --m_quietEvents > 0)
+            return Flow::Continue;
+        return handBackEvents();
+    }
+    Flow handBackEvents();
     Flow showMessage(const RunMessage &message);
     Flow fail(const RunMessage &message);
     Flow missingLine(const char *line);
     Flow finishRun(RunEnd end);
     void returnFromRoutine(int index);
+    void pushBelowPause(Routine routine, Step first, int index);
     // `first` is the routine's first step (a command has none).
     void push(Routine routine, Step first, int index)
     {
@@ -205,8 +256,17 @@ private:
     int m_callDepth = 0;
     int m_breakpointCount = 0;
     int m_lastPauseRow = -1;
+    static constexpr qint64 unbounded = std::numeric_limits<qint64>::max();
+    // With a virtual clock, one of this many places that let events through hands back.
+    static constexpr int eventsPerHandBack = 4096;
+
     qint64 m_passHighlights = 0;
     qint64 m_passLines = 0;
+    qint64 m_passSteps = 0;
+    qint64 m_highlightBound = unbounded;
+    qint64 m_stepBound = unbounded;
+    qint64 m_virtualElapsed = 0;
+    int m_quietEvents = eventsPerHandBack;
     bool m_started = false;
     bool m_inPass = false;
     bool m_stopRequested = false;
@@ -215,5 +275,6 @@ private:
     bool m_stepping = false;
     bool m_pauseArmed = false;
     bool m_pausePending = false;
+    bool m_virtualClock = false;
     RunEnd m_end = RunEnd::Complete;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "world/commands/runend.h"
+#include "world/run/runlimits.h"
 
 #include <QtGlobal>
 
@@ -10,15 +11,18 @@ class Interpreter;
 
 // Plays a whole run at once on a virtual clock: every wait adds its milliseconds to the
 // clock and returns, every message is "closed" at once, pending events are none, and
-// every pause goes on at once after the pause handler. A limit on the highlights of a
-// pass requests a stop, as the stop button would, once a pass has made that many
-// highlights.
+// every pause goes on at once after the pause handler. The limits request a stop, as the
+// stop button would, once a pass has made that many highlights or steps.
 class VirtualRunDriver
 {
 public:
-    // highlightLimit <= 0: no limit.
+    // highlightLimit <= 0: no limit; the step limit goes with the highlight limit.
     explicit VirtualRunDriver(qint64 highlightLimit = 0)
-        : m_highlightLimit(highlightLimit)
+        : m_limits(RunLimits::forHighlights(highlightLimit))
+    {
+    }
+    explicit VirtualRunDriver(const RunLimits &limits)
+        : m_limits(limits)
     {
     }
 
@@ -33,7 +37,7 @@ public:
     int messageCount() const { return m_messages; }
 
 private:
-    qint64 m_highlightLimit;
+    RunLimits m_limits;
     qint64 m_elapsed = 0;
     int m_messages = 0;
     int m_pauses = 0;

@@ -1,8 +1,66 @@
 #include "world/run/algorithmlines.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using Kind = LineKind;
+
+namespace {
+
+// The scans as the run describes them, line by line from their start, to hold the answers
+// found once for the whole text against.
+int forwardScan(const AlgorithmLines &lines, int from, bool (*counts)(LineKind), bool (*stops)(LineKind),
+                bool (*closes)(LineKind), bool stopsBeforeClosing)
+{
+    int depth = 1;
+    for (int row = from; row < lines.count(); ++row) {
+        const LineKind k = lines.kind(row);
+        if (counts(k))
+            ++depth;
+        if (stopsBeforeClosing && stops(k) && depth == 1)
+            return row;
+        if (closes(k) && --depth == 0)
+            return row;
+    }
+    return AlgorithmLines::missing;
+}
+
+bool isWallBranch(LineKind k)
+{
+    return k == Kind::BranchIfWall || k == Kind::BranchIfNoWall;
+}
+
+bool isWallLoop(LineKind k)
+{
+    return k == Kind::LoopIfWall || k == Kind::LoopIfNoWall;
+}
+
+bool isElseOrBranchEnd(LineKind k)
+{
+    return k == Kind::Else || k == Kind::BranchEnd;
+}
+
+bool isBranchEnd(LineKind k)
+{
+    return k == Kind::BranchEnd;
+}
+
+bool isLoopEnd(LineKind k)
+{
+    return k == Kind::LoopEnd;
+}
+
+bool isProcedureEnd(LineKind k)
+{
+    return k == Kind::ProcedureEnd;
+}
+
+bool never(LineKind)
+{
+    return false;
+}
+
+} // namespace
 
 class TestAlgorithmLines : public QObject
 {
@@ -115,6 +173,63 @@ private slots:
         QCOMPARE(open.loopSkipEnd(2), AlgorithmLines::missing);
         QCOMPARE(open.procedureEnd(4), AlgorithmLines::missing);
         QCOMPARE(open.elseSkipEnd(4), AlgorithmLines::missing);
+    }
+
+    // Texts of every structure line in random order, nested, unbalanced and cut off: the
+    // answers found once agree with a scan from each line.
+    void scansAgreeWithForwardSearch_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+
+        const QStringList pool{"ЕСЛИ впереди стена",
+                               "ЕСЛИ впереди НЕ стена",
+                               "ЕСЛИ что-то",
+                               "ТО",
+                               "ИНАЧЕ",
+                               "ВСЁ",
+                               "ПОКА впереди стена",
+                               "ПОКА впереди НЕ стена",
+                               "ПОКА что-то",
+                               "НЦ",
+                               "КЦ",
+                               "ПРОЦЕДУРА п",
+                               "КОНЕЦ ПРОЦЕДУРЫ",
+                               "ШАГ",
+                               "ДЕЛАЙ п"};
+        for (const quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+            QRandomGenerator random(seed);
+            QStringList lines;
+            const int count = 1 + int(random.bounded(400));
+            for (int i = 0; i < count; ++i)
+                lines << pool[int(random.bounded(qsizetype(pool.size())))];
+            QTest::newRow(qPrintable(QStringLiteral("random, seed %1").arg(seed))) << lines;
+        }
+        QStringList nested;
+        for (int i = 0; i < 500; ++i)
+            nested << "ПОКА впереди НЕ стена"
+                   << "НЦ"
+                   << "ЕСЛИ впереди стена"
+                   << "ТО";
+        for (int i = 0; i < 500; ++i)
+            nested << "ИНАЧЕ"
+                   << "ВСЁ"
+                   << "КЦ";
+        QTest::newRow("deeply nested") << nested;
+    }
+
+    void scansAgreeWithForwardSearch()
+    {
+        QFETCH(QStringList, lines);
+
+        const AlgorithmLines text(lines);
+        for (int row = 0; row < text.count(); ++row) {
+            QCOMPARE(text.branchSkipEnd(row),
+                     forwardScan(text, row + 2, isWallBranch, isElseOrBranchEnd, isBranchEnd, true));
+            QCOMPARE(text.elseSkipEnd(row),
+                     forwardScan(text, row + 1, isWallBranch, never, isBranchEnd, false));
+            QCOMPARE(text.loopSkipEnd(row), forwardScan(text, row + 2, isWallLoop, never, isLoopEnd, false));
+            QCOMPARE(text.procedureEnd(row), forwardScan(text, row + 1, never, never, isProcedureEnd, false));
+        }
     }
 };
 

@@ -82,6 +82,40 @@ Played playRun(const QStringList &lines, World &world, RunSpeed speed, qint64 li
     return played;
 }
 
+// The same run driven by hand, without the virtual clock: every wait and every chance to let
+// events through comes back here, and the highlight limit is asked after each of them.
+Played playByHand(const QStringList &lines, World &world, RunSpeed speed, qint64 limit, int depthLimit)
+{
+    RunEventLog log;
+    Interpreter interpreter(lines, world, DelaySettings::forSpeed(speed), nullptr, &log, depthLimit);
+    Played played;
+    for (;;) {
+        const RunYield yield = interpreter.resume();
+        if (limit > 0 && interpreter.passHighlightCount() >= limit)
+            interpreter.requestStop();
+        if (yield.kind == RunYield::Kind::Wait)
+            played.elapsed += yield.milliseconds;
+        if (yield.kind == RunYield::Kind::Finished) {
+            played.end = yield.end;
+            break;
+        }
+    }
+    played.events = log.lines();
+    return played;
+}
+
+QStringList nestedLoops(int depth, const QString &innermost)
+{
+    QStringList body;
+    for (int i = 0; i < depth; ++i)
+        body << "ПОКА впереди НЕ стена"
+             << "НЦ";
+    body << innermost;
+    for (int i = 0; i < depth; ++i)
+        body << "КЦ";
+    return body;
+}
+
 // Requests a stop when it sees a given event.
 class StopAt : public RunEventLog
 {
@@ -418,6 +452,111 @@ private slots:
         const Played played = playRun(lines, world, RunSpeed(speed), limit, depthLimit);
         QCOMPARE(played.events, expected);
         QCOMPARE("end " + RunEventLog::endName(played.end), expected.last());
+
+        World again;
+        again.start = start;
+        again.walls.walls = walls;
+        const Played byHand = playByHand(lines, again, RunSpeed(speed), limit, depthLimit);
+        QCOMPARE(byHand.events, expected);
+        QCOMPARE(byHand.elapsed, played.elapsed);
+    }
+
+    // However deeply the loops nest, leaving each costs a few steps, and every pass stays
+    // within a few steps per highlight.
+    void workPerPass_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<StartPosition>("start");
+        QTest::addColumn<QString>("end");
+
+        QTest::newRow("100,000 nested loops, left from the inside out")
+            << algorithm(nestedLoops(100000, "ШАГ")) << StartPosition{0, 0, 0} << "complete";
+        QTest::newRow("100,000 nested loops never entered")
+            << algorithm(nestedLoops(100000, "ШАГ")) << StartPosition{11, 0, 0} << "complete";
+        QTest::newRow("100,000 nested loops, the innermost endless")
+            << algorithm(nestedLoops(100000, "ПОВОРОТ")) << StartPosition{5, 5, 0} << "limit";
+        QStringList branches;
+        for (int i = 0; i < 100000; ++i)
+            branches << "ЕСЛИ впереди стена"
+                     << "ТО";
+        for (int i = 0; i < 100000; ++i)
+            branches << "ИНАЧЕ"
+                     << "ВСЁ";
+        QTest::newRow("100,000 nested branches whose conditions fail")
+            << algorithm(branches) << StartPosition{5, 5, 0} << "complete";
+    }
+
+    void workPerPass()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(StartPosition, start);
+        QFETCH(QString, end);
+
+        World world;
+        world.start = start;
+        Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Slow));
+        VirtualRunDriver driver(1000000);
+        QCOMPARE(RunEventLog::endName(driver.play(interpreter)), end);
+        QVERIFY(interpreter.passStepCount() <= 4 * qint64(lines.size()) + 100);
+        QVERIFY(interpreter.passStepCount() <= 4 * interpreter.passHighlightCount());
+    }
+
+    // A bound on the steps ends the pass as the highlight limit does; the step bound that
+    // goes with a highlight limit is never the one that ends a pass.
+    void stepLimit_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<StartPosition>("start");
+
+        QTest::newRow("endless turning")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"})
+            << StartPosition{5, 5, 0};
+        QTest::newRow("endless empty loop")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "    КЦ"}) << StartPosition{5, 5, 0};
+        QTest::newRow("endless calls of an unknown procedure")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ДЕЛАЙ нет", "    КЦ"})
+            << StartPosition{5, 5, 0};
+        QTest::newRow("endless calls of a procedure that does nothing")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ДЕЛАЙ п", "    КЦ"},
+                         {"ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ"})
+            << StartPosition{5, 5, 0};
+        QTest::newRow("endless branches")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ЕСЛИ впереди стена", "        ТО",
+                          "        ВСЁ", "    КЦ"})
+            << StartPosition{5, 5, 0};
+        QTest::newRow("10,000 nested loops, the innermost endless")
+            << algorithm(nestedLoops(10000, "ПОВОРОТ")) << StartPosition{5, 5, 0};
+    }
+
+    void stepLimit()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(StartPosition, start);
+
+        const qint64 highlights = 100000;
+        QStringList logs[2];
+        for (const bool withSteps : {false, true}) {
+            World world;
+            world.start = start;
+            RunEventLog log;
+            Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Fastest), nullptr, &log);
+            VirtualRunDriver driver(withSteps ? RunLimits::forHighlights(highlights)
+                                              : RunLimits{highlights, 0});
+            QCOMPARE(driver.play(interpreter), RunEnd::Stopped);
+            logs[withSteps ? 1 : 0] = log.lines();
+        }
+        QCOMPARE(logs[1], logs[0]);
+
+        const qint64 steps = 5000;
+        World world;
+        world.start = start;
+        Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Fastest));
+        QCOMPARE(VirtualRunDriver(RunLimits{0, steps}).play(interpreter), RunEnd::Stopped);
+        // The stop is asked for where events are let through, and ends the routines under
+        // way a few steps each; entering nested structures lets none through, so a pass may
+        // go on by a few steps for each line of the text, never more.
+        QVERIFY(interpreter.passStepCount() >= steps);
+        QVERIFY(interpreter.passStepCount() < steps + 6 * qint64(lines.size()));
     }
 
     // A ПОВОРОТ line: two turn pauses and the line pause. A crash: forty blink pauses.
