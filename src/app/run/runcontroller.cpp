@@ -1,12 +1,14 @@
 #include "app/run/runcontroller.h"
 
 #include "app/field/changedareacanvas.h"
+#include "app/run/runtoolbar.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmtext.h"
 #include "world/run/interpreter.h"
 
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QStatusBar>
 
 RunController::RunController(WorkWindow &window)
     : QObject(&window)
@@ -17,6 +19,10 @@ RunController::RunController(WorkWindow &window)
     m_waitTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_waitTimer, &QTimer::timeout, this, &RunController::advance);
     window.setRunHandler([this] { run(); });
+    RunToolBar *tools = window.runTools();
+    connect(tools, &RunToolBar::pauseClicked, this, &RunController::togglePause);
+    connect(tools, &RunToolBar::speedChosen, this, &RunController::resumeAt);
+    connect(&window, &WorkWindow::stopAsked, this, &RunController::stopAsked);
 }
 
 void RunController::run()
@@ -35,6 +41,12 @@ void RunController::run()
     QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
     loop.exec();
     m_waitTimer.stop();
+    if (m_paused) {
+        m_paused = false;
+        m_window.runTools()->showPaused(false);
+        m_window.statusBar()->clearMessage();
+        emit resumed();
+    }
     m_lastEnd = interpreter.end();
     m_loop = nullptr;
     m_interpreter = nullptr;
@@ -65,13 +77,60 @@ void RunController::advance()
             showHighlight();
             showMessage();
             continue;
-        case RunYield::Kind::Paused: showHighlight(); return;
+        case RunYield::Kind::Paused: enterPause(); return;
         case RunYield::Kind::Finished:
             showHighlight();
             m_loop->quit();
             return;
         }
     }
+}
+
+void RunController::togglePause()
+{
+    if (!m_interpreter)
+        return;
+    if (m_paused) {
+        m_interpreter->setStepping(false);
+        leavePause();
+        return;
+    }
+    m_interpreter->setStepping(true);
+}
+
+void RunController::resumeAt(RunSpeed speed)
+{
+    if (!m_paused)
+        return;
+    m_window.delays() = DelaySettings::forSpeed(speed);
+    m_interpreter->setDelays(m_window.delays());
+    m_interpreter->setStepping(false);
+    leavePause();
+}
+
+void RunController::enterPause()
+{
+    showHighlight();
+    m_paused = true;
+    m_window.runTools()->showPaused(true);
+    m_window.statusBar()->showMessage(QStringLiteral("Пауза: строка %1").arg(m_highlightedRow + 1));
+    emit paused(m_highlightedRow);
+}
+
+void RunController::leavePause()
+{
+    m_paused = false;
+    m_window.runTools()->showPaused(false);
+    m_window.statusBar()->clearMessage();
+    emit resumed();
+    QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
+}
+
+// Paused, the run tests for a stop only when it goes on: it goes on at once to end.
+void RunController::stopAsked()
+{
+    if (m_paused)
+        leavePause();
 }
 
 void RunController::showMessage()

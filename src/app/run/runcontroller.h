@@ -1,5 +1,6 @@
 #pragma once
 
+#include "world/commands/delaysettings.h"
 #include "world/commands/runend.h"
 #include "world/commands/runobserver.h"
 
@@ -23,6 +24,9 @@ class WorkWindow;
 // slow and middle speeds), before a message and at the end. Without pauses, at the
 // fastest speed, it follows at most once per screen frame: a list repaint per line would
 // cost many times the field's repaints, and no eye sees lines change faster than that.
+// A run may pause before a line (the pause button): the list shows the line about to run,
+// the field the executor where it stands, the status bar "Пауза: строка N"; a speed button
+// or the pause button again takes the run on, the stop button ends it.
 // It belongs to the window and lives as long as the window does.
 class RunController : public QObject, private RunObserver
 {
@@ -35,14 +39,26 @@ public:
     explicit RunController(WorkWindow &window);
 
     bool isRunning() const { return m_interpreter != nullptr; }
+    bool isPaused() const { return m_paused; }
     RunEnd lastEnd() const { return m_lastEnd; }
+
+    // The pause button: a run under way pauses after its current line; a paused run goes on.
+    void togglePause();
+    // A speed button during a run: a paused run goes on at that speed.
+    void resumeAt(RunSpeed speed);
 
 signals:
     void runEnded(RunEnd end);
+    // The run holds before `row`, which is highlighted.
+    void paused(int row);
+    void resumed();
 
 private:
     void run();
     void advance();
+    void enterPause();
+    void leavePause();
+    void stopAsked();
     void showMessage();
     void showHighlight();
 
@@ -58,5 +74,6 @@ private:
     QEventLoop *m_loop = nullptr;
     RunEnd m_lastEnd = RunEnd::Complete;
     int m_highlightedRow = -1;
+    bool m_paused = false;
     QElapsedTimer m_highlightClock;
 };

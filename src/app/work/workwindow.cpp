@@ -543,6 +543,7 @@ void WorkWindow::startRun(RunSpeed speed)
 void WorkWindow::fixToolButtonStopClick()
 {
     m_stopRequested = true;
+    emit stopAsked();
 }
 
 bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
@@ -588,6 +589,7 @@ void WorkWindow::closeEvent(QCloseEvent *event)
         m_stopRequested = true;
         m_closeAfterRun = true;
         event->ignore();
+        emit stopAsked();
         return;
     }
     QMainWindow::closeEvent(event);

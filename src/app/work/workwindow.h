@@ -61,6 +61,7 @@ public:
     }
     // The stage last entered; the controls follow it.
     WorkStage stage() const { return m_stage; }
+    RunToolBar *runTools() const { return m_runTools; }
 
     // The run itself: called between the start and the end of a run, which the window
     // frames (speed buttons and "Разработка" off, timers stopped, the stop flag cleared).
@@ -134,6 +135,8 @@ signals:
     void algorithmDeleteKeyPressed();
     void algorithmMenuRequested(const QPoint &globalPosition);
     void fieldMenuRequested(const QPoint &fieldPosition);
+    // The stop flag has been set (the stop button, or a close during a run).
+    void stopAsked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -60,6 +60,8 @@ public:
     void setBreakpoints(const QList<int> &rows);
     void setStepping(bool stepping);
     bool isStepping() const { return m_stepping; }
+    // A paused run may go on at another speed: the waits from here on take these delays.
+    void setDelays(const DelaySettings &delays) { m_context.delays = delays; }
 
     // The procedure calls under way, the outermost first.
     std::vector<CallSite> callChain() const;

@@ -83,29 +83,14 @@ namespace {
 // The enabled state of every control of the stage table, stage by stage
 // (NotStarted, Begin, Development, Debugging).
 const QList<std::pair<QString, QString>> stageColumns{
-    {"NMainBegin", "1000"},
-    {"NMainWork", "0101"},
-    {"NMainDebug", "0010"},
-    {"NMainPattern", "0111"},
-    {"NMainPoints", "0111"},
-    {"NMainSize", "0111"},
-    {"FixToolButtonDo", "0001"},
-    {"FixToolButtonQuick", "0001"},
-    {"FixToolButtonResult", "0001"},
-    {"FixToolButtonStop", "0001"},
-    {"LabelPP1", "0010"},
-    {"LabelPP2", "0010"},
-    {"LabelPP3", "0010"},
-    {"LabelPP4", "0010"},
-    {"LabelPP5", "0010"},
-    {"PPButtonStep", "0010"},
-    {"PPButtonJump", "0010"},
-    {"PPButtonTurn", "0010"},
-    {"PPButtonProc", "0010"},
-    {"PPButtonDoProc", "0010"},
-    {"PPButtonIf", "0010"},
-    {"PPButtonWhile", "0010"},
-    {"lstCom", "0010"},
+    {"NMainBegin", "1000"},        {"NMainWork", "0101"},          {"NMainDebug", "0010"},
+    {"NMainPattern", "0111"},      {"NMainPoints", "0111"},        {"NMainSize", "0111"},
+    {"FixToolButtonDo", "0001"},   {"FixToolButtonQuick", "0001"}, {"FixToolButtonResult", "0001"},
+    {"FixToolButtonStop", "0001"}, {"FixToolButtonPause", "0001"}, {"LabelPP1", "0010"},
+    {"LabelPP2", "0010"},          {"LabelPP3", "0010"},           {"LabelPP4", "0010"},
+    {"LabelPP5", "0010"},          {"PPButtonStep", "0010"},       {"PPButtonJump", "0010"},
+    {"PPButtonTurn", "0010"},      {"PPButtonProc", "0010"},       {"PPButtonDoProc", "0010"},
+    {"PPButtonIf", "0010"},        {"PPButtonWhile", "0010"},      {"lstCom", "0010"},
 };
 
 bool isEnabled(WorkWindow &window, const QString &name)
@@ -892,6 +877,9 @@ void TestWorkWindow::hints_data()
     QTest::newRow("stop") << "FixToolButtonStop"
                           << "Прервать выполнение"
                           << "Прервать выполнение";
+    QTest::newRow("pause") << "FixToolButtonPause"
+                           << "Пауза "
+                           << " Приостановить выполнение после текущей строки";
     QTest::newRow("ШАГ") << "PPButtonStep"
                          << "ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа  "
                          << " ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа";

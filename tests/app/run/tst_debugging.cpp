@@ -1,0 +1,165 @@
+#include "app/run/runcontroller.h"
+#include "app/run/runtoolbar.h"
+#include "app/work/worktools.h"
+#include "editor/algorithmline.h"
+#include "editor/algorithmtext.h"
+
+#include "app/taskhelpers.h"
+
+#include "app/guihelpers.h"
+#include <QAction>
+#include <QListView>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+Q_DECLARE_METATYPE(RunEnd)
+
+namespace {
+
+// A 12 × 12 task without variable walls: point А at (5, 5) facing east, a wall below cell (5, 8).
+const QStringList openTask{"# 001 0 1  300", "Пробный запуск.", "Z", "0  5  5   0  0  0", "H", "  5  8", "E"};
+
+QStringList algorithmWith(const QStringList &body, const QStringList &after = {})
+{
+    QStringList lines = algorithmSkeleton(true);
+    for (int i = 0; i < body.size(); ++i)
+        lines.insert(4 + i, QStringLiteral("    ") + body[i]);
+    return lines + after;
+}
+
+QString executorText(const ExecutorState &executor)
+{
+    return QStringLiteral("%1,%2,%3")
+        .arg(QString::number(executor.column), QString::number(executor.row), QString::number(executor.heading));
+}
+
+// The work window on a task of its own, in "Отладка" with the algorithm in place; every
+// pause is noted as the pupil sees it and answered by the next click of a script.
+class DebugSession
+{
+public:
+    DebugSession(const QStringList &algorithm, const QStringList &task = openTask)
+        : folder(task)
+        , current(folder.path())
+        , window(10)
+        , tools(attachWorkTools(window))
+    {
+        window.show();
+        exposed = QTest::qWaitForWindowExposed(&window);
+        control<QAction>(window, "NMainBegin")->trigger();
+        control<QAction>(window, "NMainWork")->trigger();
+        window.algorithm().setLines(algorithm);
+        control<QAction>(window, "NMainDebug")->setEnabled(true);
+        control<QAction>(window, "NMainDebug")->trigger();
+        QObject::connect(tools.runController, &RunController::paused, tools.runController,
+                         [this](int row) { notePause(row); });
+    }
+
+    TaskFolderFixture folder;
+    CurrentDirectory current;
+    WorkWindow window;
+    WorkTools tools;
+    bool exposed = false;
+    // What each pause showed: "<row> at <column>,<row>,<heading> | <status bar>".
+    QStringList pauses;
+    // The buttons clicked at the pauses, one per pause; once used up, the run is stopped.
+    QStringList script;
+
+    QToolButton *button(const QString &name) { return control<QToolButton>(window, qPrintable(name)); }
+    void click(const QString &name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    int listRow() { return control<QListView>(window, "lstCom")->currentIndex().row(); }
+
+private:
+    void notePause(int row)
+    {
+        QString seen = QStringLiteral("%1 at %2 | %3")
+                           .arg(QString::number(row), executorText(window.world().executor),
+                                window.statusBar()->currentMessage());
+        if (listRow() != row)
+            seen += QStringLiteral(" | list on %1").arg(listRow());
+        if (!button(QStringLiteral("FixToolButtonPause"))->isChecked())
+            seen += QStringLiteral(" | pause button up");
+        if (!button(QStringLiteral("FixToolButtonResult"))->isEnabled())
+            seen += QStringLiteral(" | speed buttons off");
+        for (const char *timer : {"Timer1", "Timer2", "Timer3"})
+            if (control<QTimer>(window, timer)->isActive())
+                seen += QStringLiteral(" | %1 on").arg(QLatin1String(timer));
+        pauses << seen;
+        const QString next = script.isEmpty() ? QStringLiteral("FixToolButtonStop") : script.takeFirst();
+        // The pupil's click comes from the event loop, as a real one would.
+        QTimer::singleShot(0, &window, [this, next] { click(next); });
+    }
+};
+
+const QStringList stepTurnStep{"ШАГ", "ПОВОРОТ", "ШАГ"};
+
+} // namespace
+
+class TestDebugging : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The pause button pressed while a line is shown: the run holds before the next line,
+    // that line done; a speed button goes on, the stop button ends the run.
+    void pauseAfterCurrentLine_data()
+    {
+        QTest::addColumn<QStringList>("body");
+        QTest::addColumn<int>("pressedOn");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<RunEnd>("end");
+        QTest::addColumn<QString>("executor");
+
+        QTest::newRow("after a step, then the fastest speed")
+            << stepTurnStep << 4 << "FixToolButtonQuick" << QStringList{"FixToolButtonResult"}
+            << QStringList{"5 at 6,5,0 | Пауза: строка 6"} << RunEnd::Complete << "6,4,90";
+        QTest::newRow("after a turn, then the pause button again")
+            << stepTurnStep << 5 << "FixToolButtonQuick" << QStringList{"FixToolButtonPause"}
+            << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Complete << "6,4,90";
+        QTest::newRow("at the slow speed, then stop: the line shown is not run")
+            << stepTurnStep << 5 << "FixToolButtonDo" << QStringList{"FixToolButtonStop"}
+            << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Stopped << "6,5,90";
+    }
+
+    void pauseAfterCurrentLine()
+    {
+        QFETCH(QStringList, body);
+        QFETCH(int, pressedOn);
+        QFETCH(QString, speed);
+        QFETCH(QStringList, script);
+        QFETCH(QStringList, expected);
+        QFETCH(RunEnd, end);
+        QFETCH(QString, executor);
+
+        DebugSession session(algorithmWith(body));
+        QVERIFY(session.exposed);
+        session.script = script;
+        bool pressed = false;
+        QObject::connect(&session.window.algorithm(), &AlgorithmText::currentRowChanged, &session.window,
+                         [&](int row) {
+                             if (row != pressedOn || pressed || !session.tools.runController->isRunning())
+                                 return;
+                             pressed = true;
+                             session.click(QStringLiteral("FixToolButtonPause"));
+                         });
+
+        session.click(speed);
+
+        QVERIFY(pressed);
+        QCOMPARE(session.pauses, expected);
+        QCOMPARE(session.tools.runController->lastEnd(), end);
+        QCOMPARE(executorText(session.window.world().executor), executor);
+        QVERIFY(!session.tools.runController->isPaused());
+        QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
+        QVERIFY(session.button(QStringLiteral("FixToolButtonDo"))->isEnabled());
+        QCOMPARE(session.window.statusBar()->currentMessage(), QString());
+    }
+};
+
+QTEST_MAIN(TestDebugging)
+#include "tst_debugging.moc"
