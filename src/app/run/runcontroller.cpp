@@ -22,6 +22,8 @@ RunController::RunController(WorkWindow &window)
     RunToolBar *tools = window.runTools();
     connect(tools, &RunToolBar::pauseClicked, this, &RunController::togglePause);
     connect(tools, &RunToolBar::speedChosen, this, &RunController::resumeAt);
+    connect(tools, &RunToolBar::stepClicked, this, &RunController::step);
+    connect(&window, &WorkWindow::stepKeyPressed, this, &RunController::step);
     connect(&window, &WorkWindow::stopAsked, this, &RunController::stopAsked);
 }
 
@@ -32,6 +34,10 @@ void RunController::run()
     ChangedAreaCanvas canvas(m_window.scene());
     Interpreter interpreter(m_window.algorithm().lines(), m_window.world(), m_window.delays(), &canvas, this);
     QEventLoop loop;
+    if (m_stepOnStart) {
+        m_stepOnStart = false;
+        interpreter.setStepping(true);
+    }
     m_canvas = &canvas;
     m_interpreter = &interpreter;
     m_highlightedRow = m_window.algorithm().currentRow();
@@ -105,6 +111,23 @@ void RunController::resumeAt(RunSpeed speed)
     m_window.delays() = DelaySettings::forSpeed(speed);
     m_interpreter->setDelays(m_window.delays());
     m_interpreter->setStepping(false);
+    leavePause();
+}
+
+void RunController::step()
+{
+    if (!m_interpreter) {
+        if (m_window.stage() != WorkStage::Debugging || m_window.isRunning())
+            return;
+        m_stepOnStart = true;
+        m_window.startRun(RunSpeed::Slow);
+        return;
+    }
+    m_interpreter->setStepping(true);
+    if (!m_paused)
+        return;
+    m_window.delays() = DelaySettings::forSpeed(RunSpeed::Slow);
+    m_interpreter->setDelays(m_window.delays());
     leavePause();
 }
 

@@ -24,7 +24,7 @@ class WorkWindow;
 // slow and middle speeds), before a message and at the end. Without pauses, at the
 // fastest speed, it follows at most once per screen frame: a list repaint per line would
 // cost many times the field's repaints, and no eye sees lines change faster than that.
-// A run may pause before a line (the pause button): the list shows the line about to run,
+// A run may pause before a line (the pause button, "Один шаг"): the list shows the line about to run,
 // the field the executor where it stands, the status bar "Пауза: строка N"; a speed button
 // or the pause button again takes the run on, the stop button ends it.
 // It belongs to the window and lives as long as the window does.
@@ -46,6 +46,9 @@ public:
     void togglePause();
     // A speed button during a run: a paused run goes on at that speed.
     void resumeAt(RunSpeed speed);
+    // "Один шаг": the run goes on at the slow speed to the next line and pauses there.
+    // Without a run, in "Отладка", a run starts paused on its first line.
+    void step();
 
 signals:
     void runEnded(RunEnd end);
@@ -75,5 +78,6 @@ private:
     RunEnd m_lastEnd = RunEnd::Complete;
     int m_highlightedRow = -1;
     bool m_paused = false;
+    bool m_stepOnStart = false;
     QElapsedTimer m_highlightClock;
 };

@@ -32,6 +32,9 @@ RunToolBar::RunToolBar(QWidget *parent)
     FixToolButtonPause = addButton(QStringLiteral("FixToolButtonPause"), 4,
                                    QStringLiteral("Пауза | Приостановить выполнение после текущей строки"));
     FixToolButtonPause->setCheckable(true);
+    FixToolButtonStep =
+        addButton(QStringLiteral("FixToolButtonStep"), 5,
+                  QStringLiteral("Один шаг (F9) | Выполнить одну строку алгоритма и остановиться"));
 
     connect(FixToolButtonDo, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Slow); });
     connect(FixToolButtonQuick, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Middle); });
@@ -43,6 +46,7 @@ RunToolBar::RunToolBar(QWidget *parent)
         FixToolButtonPause->setChecked(!FixToolButtonPause->isChecked());
         emit pauseClicked();
     });
+    connect(FixToolButtonStep, &QToolButton::clicked, this, &RunToolBar::stepClicked);
 }
 
 void RunToolBar::showPaused(bool paused)

@@ -7,7 +7,7 @@
 class QToolButton;
 
 // The run tool bar: the slow, middle and fastest speed buttons, the stop button and, after
-// them, the pause button.
+// them, the pause and "Один шаг" buttons.
 class RunToolBar : public QToolBar
 {
     Q_OBJECT
@@ -20,6 +20,7 @@ public:
     QToolButton *FixToolButtonResult = nullptr;
     QToolButton *FixToolButtonStop = nullptr;
     QToolButton *FixToolButtonPause = nullptr;
+    QToolButton *FixToolButtonStep = nullptr;
 
     QList<QToolButton *> speedButtons() const
     {
@@ -38,6 +39,7 @@ signals:
     void speedChosen(RunSpeed speed);
     void stopClicked();
     void pauseClicked();
+    void stepClicked();
 
 private:
     QToolButton *addButton(const QString &name, int picture, const QString &hint);

@@ -482,6 +482,13 @@ void WorkWindow::formKeyDown(int key)
             m_panelWhile->hide();
         return;
     }
+    // "Один шаг" works during a run and while it is paused. F10 is left alone: it is the
+    // key that opens the menu bar.
+    if (key == Qt::Key_F9) {
+        if (m_stage == WorkStage::Debugging)
+            emit stepKeyPressed();
+        return;
+    }
     // During a run the text under the interpreter must not change; before a task is open
     // there is no algorithm to edit.
     if (m_running || m_stage == WorkStage::NotStarted)

@@ -135,6 +135,8 @@ signals:
     void algorithmDeleteKeyPressed();
     void algorithmMenuRequested(const QPoint &globalPosition);
     void fieldMenuRequested(const QPoint &fieldPosition);
+    // F9, the key of "Один шаг", in "Отладка".
+    void stepKeyPressed();
     // The stop flag has been set (the stop button, or a close during a run).
     void stopAsked();
 

@@ -8,6 +8,7 @@
 
 #include "app/guihelpers.h"
 #include <QAction>
+#include <QElapsedTimer>
 #include <QListView>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -33,7 +34,8 @@ QStringList algorithmWith(const QStringList &body, const QStringList &after = {}
 QString executorText(const ExecutorState &executor)
 {
     return QStringLiteral("%1,%2,%3")
-        .arg(QString::number(executor.column), QString::number(executor.row), QString::number(executor.heading));
+        .arg(QString::number(executor.column), QString::number(executor.row),
+             QString::number(executor.heading));
 }
 
 // The work window on a task of its own, in "Отладка" with the algorithm in place; every
@@ -48,7 +50,8 @@ public:
         , tools(attachWorkTools(window))
     {
         window.show();
-        exposed = QTest::qWaitForWindowExposed(&window);
+        QApplication::setActiveWindow(&window);
+        exposed = QTest::qWaitForWindowActive(&window);
         control<QAction>(window, "NMainBegin")->trigger();
         control<QAction>(window, "NMainWork")->trigger();
         window.algorithm().setLines(algorithm);
@@ -95,6 +98,32 @@ private:
 };
 
 const QStringList stepTurnStep{"ШАГ", "ПОВОРОТ", "ШАГ"};
+
+// The same task with point А elsewhere.
+QStringList taskAt(int column, int row, int heading)
+{
+    QStringList task = openTask;
+    task[3] = QStringLiteral("0%1%2 %3  0  0").arg(column, 3).arg(row, 3).arg(heading, 3);
+    return task;
+}
+
+// A pause as notePause() writes it, for the line `row` and the executor at `executor`.
+QString pauseAt(int row, const char *executor)
+{
+    return QStringLiteral("%1 at %2 | Пауза: строка %3")
+        .arg(QString::number(row), QLatin1String(executor), QString::number(row + 1));
+}
+
+QStringList pausesAt(const QList<std::pair<int, const char *>> &pauses)
+{
+    QStringList texts;
+    for (const auto &[row, executor] : pauses)
+        texts << pauseAt(row, executor);
+    return texts;
+}
+
+const QStringList walkProcedure{"ПРОЦЕДУРА идти", "    ЕСЛИ впереди стена", "       ТО", "       ИНАЧЕ",
+                                "           ШАГ", "           ДЕЛАЙ идти",  "    ВСЁ",   "КОНЕЦ ПРОЦЕДУРЫ"};
 
 } // namespace
 
@@ -158,6 +187,92 @@ private slots:
         QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
         QVERIFY(session.button(QStringLiteral("FixToolButtonDo"))->isEnabled());
         QCOMPARE(session.window.statusBar()->currentMessage(), QString());
+    }
+
+    // "Один шаг" from "Отладка" with no run, then again at every pause: one pause before
+    // each line the run shows, into procedures and out of them, up to a crash.
+    void stepping_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("task");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<RunEnd>("end");
+
+        const QList<std::pair<int, const char *>> header{
+            {0, "10,0,0"}, {1, "10,0,0"}, {2, "10,0,0"}, {3, "10,0,0"}};
+        QTest::newRow("branch, no wall: the else part")
+            << algorithmWith(
+                   {"ЕСЛИ впереди стена", "   ТО", "       ПОВОРОТ", "   ИНАЧЕ", "       ШАГ", "ВСЁ"})
+            << taskAt(10, 0, 0)
+            << pausesAt(header
+                        + QList<std::pair<int, const char *>>{{4, "10,0,0"},
+                                                              {7, "10,0,0"},
+                                                              {8, "10,0,0"},
+                                                              {9, "11,0,0"}})
+            << RunEnd::Complete;
+        QTest::newRow("loop: head, НЦ, body and КЦ each time, the head once more")
+            << algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ШАГ", "КЦ"}) << taskAt(10, 0, 0)
+            << pausesAt(header
+                        + QList<std::pair<int, const char *>>{{4, "10,0,0"},
+                                                              {5, "10,0,0"},
+                                                              {6, "10,0,0"},
+                                                              {7, "11,0,0"},
+                                                              {4, "11,0,0"}})
+            << RunEnd::Complete;
+        QTest::newRow("call: into the procedure and back")
+            << algorithmWith({"ДЕЛАЙ шаг", "ПОВОРОТ"}, {"ПРОЦЕДУРА шаг", "    ШАГ", "КОНЕЦ ПРОЦЕДУРЫ"})
+            << taskAt(10, 0, 0)
+            << pausesAt(header
+                        + QList<std::pair<int, const char *>>{{4, "10,0,0"},
+                                                              {7, "10,0,0"},
+                                                              {8, "10,0,0"},
+                                                              {9, "11,0,0"},
+                                                              {5, "11,0,0"}})
+            << RunEnd::Complete;
+        QTest::newRow("recursive call: in and out again")
+            << algorithmWith({"ДЕЛАЙ идти"}, walkProcedure) << taskAt(10, 0, 0)
+            << pausesAt(header
+                        + QList<std::pair<int, const char *>>{{4, "10,0,0"},
+                                                              {6, "10,0,0"},
+                                                              {7, "10,0,0"},
+                                                              {9, "10,0,0"},
+                                                              {10, "10,0,0"},
+                                                              {11, "11,0,0"},
+                                                              {6, "11,0,0"},
+                                                              {7, "11,0,0"},
+                                                              {8, "11,0,0"},
+                                                              {12, "11,0,0"},
+                                                              {13, "11,0,0"},
+                                                              {12, "11,0,0"},
+                                                              {13, "11,0,0"}})
+            << RunEnd::Complete;
+        QTest::newRow("crash: the step's line is the last pause")
+            << algorithmWith({"ШАГ", "ПОВОРОТ"}) << taskAt(11, 0, 0)
+            << pausesAt({{0, "11,0,0"}, {1, "11,0,0"}, {2, "11,0,0"}, {3, "11,0,0"}, {4, "11,0,0"}})
+            << RunEnd::Crash;
+    }
+
+    void stepping()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, task);
+        QFETCH(QStringList, expected);
+        QFETCH(RunEnd, end);
+
+        DebugSession session(lines, task);
+        QVERIFY(session.exposed);
+        MessageCollector messages;
+        session.script = QStringList(expected.size(), QStringLiteral("FixToolButtonStep"));
+        QElapsedTimer clock;
+        clock.start();
+
+        QTest::keyClick(&session.window, Qt::Key_F9);
+
+        QCOMPARE(session.pauses, expected);
+        QCOMPARE(session.tools.runController->lastEnd(), end);
+        QCOMPARE(messages.messages.size(), end == RunEnd::Crash ? 1 : 0);
+        // Every step waits as the slow speed does after its line.
+        QVERIFY(clock.elapsed() >= (expected.size() - 1) * 500);
     }
 };
 
