@@ -1,5 +1,6 @@
 #include "app/run/runcontroller.h"
 
+#include "app/editing/breakpoints.h"
 #include "app/field/changedareacanvas.h"
 #include "app/run/runtoolbar.h"
 #include "app/work/workwindow.h"
@@ -24,6 +25,11 @@ RunController::RunController(WorkWindow &window)
     connect(tools, &RunToolBar::speedChosen, this, &RunController::resumeAt);
     connect(tools, &RunToolBar::stepClicked, this, &RunController::step);
     connect(&window, &WorkWindow::stepKeyPressed, this, &RunController::step);
+    connect(&window, &WorkWindow::runToRowRequested, this, &RunController::runTo);
+    connect(&window.breakpoints(), &Breakpoints::changed, this, [this] {
+        if (m_interpreter)
+            applyBreakpoints();
+    });
     connect(&window, &WorkWindow::stopAsked, this, &RunController::stopAsked);
 }
 
@@ -40,6 +46,9 @@ void RunController::run()
     }
     m_canvas = &canvas;
     m_interpreter = &interpreter;
+    // A run without breakpoints never looks for them.
+    if (!m_window.breakpoints().rows().isEmpty() || m_runToRow >= 0)
+        applyBreakpoints();
     m_highlightedRow = m_window.algorithm().currentRow();
     m_highlightClock.start();
     m_loop = &loop;
@@ -47,6 +56,7 @@ void RunController::run()
     QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
     loop.exec();
     m_waitTimer.stop();
+    m_runToRow = -1;
     if (m_paused) {
         m_paused = false;
         m_window.runTools()->showPaused(false);
@@ -106,6 +116,7 @@ void RunController::togglePause()
 
 void RunController::resumeAt(RunSpeed speed)
 {
+    m_lastSpeed = speed;
     if (!m_paused)
         return;
     m_window.delays() = DelaySettings::forSpeed(speed);
@@ -131,9 +142,41 @@ void RunController::step()
     leavePause();
 }
 
+void RunController::runTo(int row)
+{
+    if (!m_window.breakpoints().canHold(row))
+        return;
+    if (!m_interpreter) {
+        if (m_window.stage() != WorkStage::Debugging || m_window.isRunning())
+            return;
+        m_runToRow = row;
+        m_window.startRun(m_lastSpeed);
+        return;
+    }
+    m_runToRow = row;
+    applyBreakpoints();
+    if (!m_paused)
+        return;
+    m_interpreter->setStepping(false);
+    leavePause();
+}
+
+void RunController::applyBreakpoints()
+{
+    QList<int> rows = m_window.breakpoints().rows();
+    if (m_runToRow >= 0)
+        rows << m_runToRow;
+    m_interpreter->setBreakpoints(rows);
+}
+
 void RunController::enterPause()
 {
     showHighlight();
+    // "Выполнить до курсора" has done its part at the first pause, wherever it came.
+    if (m_runToRow >= 0) {
+        m_runToRow = -1;
+        applyBreakpoints();
+    }
     m_paused = true;
     m_window.runTools()->showPaused(true);
     m_window.statusBar()->showMessage(QStringLiteral("Пауза: строка %1").arg(m_highlightedRow + 1));

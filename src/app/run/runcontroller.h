@@ -24,7 +24,7 @@ class WorkWindow;
 // slow and middle speeds), before a message and at the end. Without pauses, at the
 // fastest speed, it follows at most once per screen frame: a list repaint per line would
 // cost many times the field's repaints, and no eye sees lines change faster than that.
-// A run may pause before a line (the pause button, "Один шаг"): the list shows the line about to run,
+// A run may pause before a line (the pause button, "Один шаг", a breakpoint): the list shows the line about to run,
 // the field the executor where it stands, the status bar "Пауза: строка N"; a speed button
 // or the pause button again takes the run on, the stop button ends it.
 // It belongs to the window and lives as long as the window does.
@@ -49,6 +49,9 @@ public:
     // "Один шаг": the run goes on at the slow speed to the next line and pauses there.
     // Without a run, in "Отладка", a run starts paused on its first line.
     void step();
+    // "Выполнить до курсора": the run goes on (or, in "Отладка", starts at the speed last
+    // chosen) and pauses when it is about to run `row`, or at a breakpoint before that.
+    void runTo(int row);
 
 signals:
     void runEnded(RunEnd end);
@@ -62,6 +65,7 @@ private:
     void enterPause();
     void leavePause();
     void stopAsked();
+    void applyBreakpoints();
     void showMessage();
     void showHighlight();
 
@@ -79,5 +83,7 @@ private:
     int m_highlightedRow = -1;
     bool m_paused = false;
     bool m_stepOnStart = false;
+    int m_runToRow = -1;
+    RunSpeed m_lastSpeed = RunSpeed::Slow;
     QElapsedTimer m_highlightClock;
 };

@@ -3,6 +3,8 @@
 #include "app/common/fixedrowdelegate.h"
 #include "app/common/hint.h"
 #include "app/editing/algorithmlistview.h"
+#include "app/editing/breakpointmargin.h"
+#include "app/editing/breakpoints.h"
 #include "app/editing/panels/commandpanel.h"
 #include "app/editing/statisticsfont.h"
 #include "app/field/fieldpanel.h"
@@ -53,6 +55,7 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     : QMainWindow(parent)
     , m_layoutUnit(initialLayoutUnit(layoutUnit))
     , m_algorithm(new AlgorithmText(this))
+    , m_breakpoints(new Breakpoints(*m_algorithm, this))
     , m_scene(FieldGeometry::compute(m_layoutUnit, 12))
 {
     setObjectName(QStringLiteral("frmRoZeridPupil"));
@@ -164,6 +167,12 @@ void WorkWindow::buildClientArea(QWidget *client)
     connect(m_algorithmList, &AlgorithmListView::contextMenuRequested, this,
             &WorkWindow::algorithmMenuRequested);
 
+    // In the gap between the command panel and the list.
+    m_breakpointMargin = new BreakpointMargin(*m_algorithmList, *m_breakpoints, client);
+    m_breakpointMargin->setGeometry(layout.algorithmList.left() - m_layoutUnit, layout.algorithmList.top(),
+                                    m_layoutUnit, layout.algorithmList.height());
+    connect(m_breakpointMargin, &BreakpointMargin::runToRowRequested, this, &WorkWindow::runToRowRequested);
+
     m_statisticsList = new QListWidget(client);
     m_statisticsList->setObjectName(QStringLiteral("ListStatist"));
     m_statisticsList->setGeometry(layout.statistics);
@@ -225,6 +234,7 @@ void WorkWindow::buildStageTable()
     for (QPushButton *button : m_commands->buttons())
         m_stages.addRow(button, StageTable::onIn({S::Development}));
     m_stages.addRow(m_algorithmList, StageTable::onIn({S::Development}));
+    m_stages.addRow(m_breakpointMargin, StageTable::onIn({S::Development, S::Debugging}));
     m_stages.addRow(m_statisticsList, {std::nullopt, std::nullopt, true, false},
                     {false, false, true, std::nullopt});
 }
@@ -262,6 +272,7 @@ void WorkWindow::applyStage(WorkStage stage)
 {
     m_stage = stage;
     m_stages.apply(stage);
+    m_breakpointMargin->setRunToOffered(stage == WorkStage::Debugging);
 }
 
 void WorkWindow::showTaskStatement(const QStringList &lines)

@@ -1,3 +1,5 @@
+#include "app/editing/breakpointmargin.h"
+#include "app/editing/breakpoints.h"
 #include "app/run/runcontroller.h"
 #include "app/run/runtoolbar.h"
 #include "app/work/worktools.h"
@@ -8,8 +10,10 @@
 
 #include "app/guihelpers.h"
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QListView>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -74,6 +78,34 @@ public:
     QToolButton *button(const QString &name) { return control<QToolButton>(window, qPrintable(name)); }
     void click(const QString &name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     int listRow() { return control<QListView>(window, "lstCom")->currentIndex().row(); }
+    BreakpointMargin *margin() { return control<BreakpointMargin>(window, "lstComBreakpoints"); }
+    QPoint besideRow(int row)
+    {
+        control<QListView>(window, "lstCom")->scrollTo(window.algorithm().index(row, 0));
+        return margin()->rowCentre(row);
+    }
+    // A click in the margin beside a line.
+    void clickMargin(int row) { QTest::mouseClick(margin(), Qt::LeftButton, {}, besideRow(row)); }
+    // "Выполнить до курсора" from the margin's menu beside a line.
+    void runTo(int row)
+    {
+        const QPoint at = besideRow(row);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, margin()->mapToGlobal(at));
+        QApplication::sendEvent(margin(), &event);
+        QAction *item = control<QAction>(*margin(), "NRunToCursor");
+        const bool enabled = item->isEnabled();
+        margin()->menu()->hide();
+        if (enabled)
+            item->trigger();
+    }
+    // A button by its name, or "to N": run to line N.
+    void act(const QString &action)
+    {
+        if (action.startsWith(QLatin1String("to ")))
+            runTo(action.mid(3).toInt());
+        else
+            click(action);
+    }
 
 private:
     void notePause(int row)
@@ -93,7 +125,7 @@ private:
         pauses << seen;
         const QString next = script.isEmpty() ? QStringLiteral("FixToolButtonStop") : script.takeFirst();
         // The pupil's click comes from the event loop, as a real one would.
-        QTimer::singleShot(0, &window, [this, next] { click(next); });
+        QTimer::singleShot(0, &window, [this, next] { act(next); });
     }
 };
 
@@ -273,6 +305,63 @@ private slots:
         QCOMPARE(messages.messages.size(), end == RunEnd::Crash ? 1 : 0);
         // Every step waits as the slow speed does after its line.
         QVERIFY(clock.elapsed() >= (expected.size() - 1) * 500);
+    }
+
+    // A run at any speed pauses before a line with a breakpoint, each time it comes to it;
+    // "Выполнить до курсора" pauses once at its line.
+    void breakpoints_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QList<int>>("breakpoints");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList threeCalls = algorithmWith({"ДЕЛАЙ п", "ДЕЛАЙ п", "ДЕЛАЙ п"},
+                                                     {"ПРОЦЕДУРА п", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"});
+        const QStringList threeStops = pausesAt({{9, "5,5,0"}, {9, "5,5,90"}, {9, "5,5,180"}});
+        const QStringList goOn(3, QStringLiteral("FixToolButtonResult"));
+        QTest::newRow("in a procedure called three times, fastest")
+            << threeCalls << QList<int>{9} << "FixToolButtonResult" << goOn << threeStops;
+        QTest::newRow("in a procedure called three times, middle")
+            << threeCalls << QList<int>{9} << "FixToolButtonQuick" << goOn << threeStops;
+        QTest::newRow("in a procedure, each call gone on by one step")
+            << threeCalls << QList<int>{9} << "FixToolButtonResult"
+            << QStringList{"FixToolButtonStep", "FixToolButtonResult", "FixToolButtonResult",
+                           "FixToolButtonResult"}
+            << pausesAt({{9, "5,5,0"}, {10, "5,5,90"}, {9, "5,5,90"}, {9, "5,5,180"}});
+        QTest::newRow("to the cursor from a pause")
+            << algorithmWith(stepTurnStep) << QList<int>{4} << "FixToolButtonResult"
+            << QStringList{"to 6", "FixToolButtonResult"} << pausesAt({{4, "5,5,0"}, {6, "6,5,90"}});
+        QTest::newRow("to the cursor with no run: at the speed last chosen")
+            << algorithmWith(stepTurnStep) << QList<int>{} << "to 6" << QStringList{"FixToolButtonResult"}
+            << pausesAt({{6, "6,5,90"}});
+        QTest::newRow("to the cursor: a breakpoint before it comes first, and ends it")
+            << algorithmWith(stepTurnStep) << QList<int>{5} << "to 6" << QStringList{"FixToolButtonResult"}
+            << pausesAt({{5, "6,5,0"}});
+    }
+
+    void breakpoints()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QList<int>, breakpoints);
+        QFETCH(QString, start);
+        QFETCH(QStringList, script);
+        QFETCH(QStringList, expected);
+
+        DebugSession session(lines);
+        QVERIFY(session.exposed);
+        for (const int row : std::as_const(breakpoints))
+            session.clickMargin(row);
+        QCOMPARE(session.window.breakpoints().rows(), breakpoints);
+        session.script = script;
+        session.act(start);
+
+        QCOMPARE(session.pauses, expected);
+        QCOMPARE(session.tools.runController->lastEnd(), RunEnd::Complete);
+        QCOMPARE(session.script, QStringList{});
+        // What the run was given to stop at is the pupil's still; nothing of "to the cursor" stays.
+        QCOMPARE(session.window.breakpoints().rows(), breakpoints);
     }
 };
 

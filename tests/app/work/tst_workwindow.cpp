@@ -91,6 +91,7 @@ const QList<std::pair<QString, QString>> stageColumns{
     {"LabelPP5", "0010"},          {"PPButtonStep", "0010"},       {"PPButtonJump", "0010"},
     {"PPButtonTurn", "0010"},      {"PPButtonProc", "0010"},       {"PPButtonDoProc", "0010"},
     {"PPButtonIf", "0010"},        {"PPButtonWhile", "0010"},      {"lstCom", "0010"},
+    {"lstComBreakpoints", "0011"},
 };
 
 bool isEnabled(WorkWindow &window, const QString &name)
