@@ -16,8 +16,9 @@ BreakpointMargin::BreakpointMargin(QAbstractItemView &list, Breakpoints &breakpo
     , m_breakpoints(breakpoints)
 {
     setObjectName(QStringLiteral("lstComBreakpoints"));
-    Hint::apply(this, QStringLiteral("Точки останова | Щелкните слева от строки алгоритма, чтобы поставить "
-                                     "или снять точку останова"));
+    Hint::apply(this,
+                QStringLiteral("Точки останова | Щелкните слева от строки алгоритма, чтобы поставить "
+                               "или снять точку останова"));
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("BreakpointMenu"));
     m_toggleItem = m_menu->addAction(QStringLiteral("Точка останова"));

@@ -2,7 +2,9 @@
 
 #include "app/editing/breakpoints.h"
 #include "app/field/changedareacanvas.h"
+#include "app/run/callchainpanel.h"
 #include "app/run/runtoolbar.h"
+#include "app/work/worklayout.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmtext.h"
 #include "world/run/interpreter.h"
@@ -20,6 +22,15 @@ RunController::RunController(WorkWindow &window)
     m_waitTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_waitTimer, &QTimer::timeout, this, &RunController::advance);
     window.setRunHandler([this] { run(); });
+    const WorkLayout layout = WorkLayout::compute(window.layoutUnit());
+    m_callChainPanel = new CallChainPanel(window.centralWidget());
+    // Where the command panel stands, down to the statistics: neither is used while paused.
+    m_callChainPanel->setGeometry(layout.commandPanel.left(), layout.commandPanel.top(),
+                                  layout.commandPanel.width(),
+                                  layout.statistics.top() - window.layoutUnit() - layout.commandPanel.top());
+    m_callChainPanel->hide();
+    connect(m_callChainPanel, &CallChainPanel::callRowChosen, this,
+            [this](int row) { m_window.algorithm().setCurrentRow(row); });
     RunToolBar *tools = window.runTools();
     connect(tools, &RunToolBar::pauseClicked, this, &RunController::togglePause);
     connect(tools, &RunToolBar::speedChosen, this, &RunController::resumeAt);
@@ -61,6 +72,7 @@ void RunController::run()
         m_paused = false;
         m_window.runTools()->showPaused(false);
         m_window.statusBar()->clearMessage();
+        m_callChainPanel->hide();
         emit resumed();
     }
     m_lastEnd = interpreter.end();
@@ -180,6 +192,9 @@ void RunController::enterPause()
     m_paused = true;
     m_window.runTools()->showPaused(true);
     m_window.statusBar()->showMessage(QStringLiteral("Пауза: строка %1").arg(m_highlightedRow + 1));
+    m_callChainPanel->showRows(callChainRows(m_interpreter->callChain(), m_window.algorithm().lines()));
+    m_callChainPanel->show();
+    m_callChainPanel->raise();
     emit paused(m_highlightedRow);
 }
 
@@ -188,6 +203,7 @@ void RunController::leavePause()
     m_paused = false;
     m_window.runTools()->showPaused(false);
     m_window.statusBar()->clearMessage();
+    m_callChainPanel->hide();
     emit resumed();
     QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 
+class CallChainPanel;
 class ChangedAreaCanvas;
 class Interpreter;
 class QEventLoop;
@@ -25,7 +26,8 @@ class WorkWindow;
 // fastest speed, it follows at most once per screen frame: a list repaint per line would
 // cost many times the field's repaints, and no eye sees lines change faster than that.
 // A run may pause before a line (the pause button, "Один шаг", a breakpoint): the list shows the line about to run,
-// the field the executor where it stands, the status bar "Пауза: строка N"; a speed button
+// the field the executor where it stands, the status bar "Пауза: строка N", and the panel
+// "Вызовы" (over the command panel, idle in "Отладка") the calls under way; a speed button
 // or the pause button again takes the run on, the stop button ends it.
 // It belongs to the window and lives as long as the window does.
 class RunController : public QObject, private RunObserver
@@ -40,6 +42,7 @@ public:
 
     bool isRunning() const { return m_interpreter != nullptr; }
     bool isPaused() const { return m_paused; }
+    CallChainPanel *callChainPanel() const { return m_callChainPanel; }
     RunEnd lastEnd() const { return m_lastEnd; }
 
     // The pause button: a run under way pauses after its current line; a paused run goes on.
@@ -76,6 +79,7 @@ private:
 
     WorkWindow &m_window;
     QTimer m_waitTimer;
+    CallChainPanel *m_callChainPanel = nullptr;
     Interpreter *m_interpreter = nullptr;
     ChangedAreaCanvas *m_canvas = nullptr;
     QEventLoop *m_loop = nullptr;

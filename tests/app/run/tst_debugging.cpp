@@ -1,5 +1,6 @@
 #include "app/editing/breakpointmargin.h"
 #include "app/editing/breakpoints.h"
+#include "app/run/callchainpanel.h"
 #include "app/run/runcontroller.h"
 #include "app/run/runtoolbar.h"
 #include "app/work/worktools.h"
@@ -13,6 +14,7 @@
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -362,6 +364,63 @@ private slots:
         QCOMPARE(session.script, QStringList{});
         // What the run was given to stop at is the pupil's still; nothing of "to the cursor" stays.
         QCOMPARE(session.window.breakpoints().rows(), breakpoints);
+    }
+
+    // "Вызовы" while paused in a recursive procedure: the outermost call first; a long
+    // chain keeps its first and last ten. A click on a call selects its line.
+    void callChainPanel_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QStringList>("expected");
+
+        const QString outer = QStringLiteral("п, строка 5");
+        const QString inner = QStringLiteral("п, строка 8");
+        QTest::newRow("one call") << 1 << QStringList{outer};
+        QTest::newRow("three calls") << 3 << QStringList{outer, inner, inner};
+        QTest::newRow("a thousand calls") << 1000
+                                          << QStringList{outer} + QStringList(9, inner)
+                + QStringList{"… ещё 980 …"} + QStringList(10, inner);
+    }
+
+    void callChainPanel()
+    {
+        QFETCH(int, depth);
+        QFETCH(QStringList, expected);
+
+        DebugSession session(algorithmWith({"ДЕЛАЙ п"}, {"ПРОЦЕДУРА п", "    ДЕЛАЙ п", "КОНЕЦ ПРОЦЕДУРЫ"}));
+        QVERIFY(session.exposed);
+        session.clickMargin(7);
+        session.script = QStringList(depth - 1, QStringLiteral("FixToolButtonResult"));
+        CallChainPanel *panel = session.tools.runController->callChainPanel();
+        QStringList shown;
+        bool shownWhilePaused = false;
+        int selectedByClick = -1;
+        QObject::connect(session.tools.runController, &RunController::paused, panel, [&] {
+            shownWhilePaused = panel->isVisible();
+            if (session.pauses.size() < depth)
+                return;
+            shown = panel->texts();
+            auto *list = control<QListWidget>(*panel, "ListCalls");
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(0)).center());
+            selectedByClick = session.listRow();
+        });
+        QVERIFY(!panel->isVisible());
+
+        session.click(QStringLiteral("FixToolButtonResult"));
+
+        QCOMPARE(session.pauses.size(), depth);
+        QVERIFY(shownWhilePaused);
+        QCOMPARE(shown, expected);
+        QCOMPARE(selectedByClick, 4);
+        QCOMPARE(session.tools.runController->lastEnd(), RunEnd::Stopped);
+        QVERIFY(!panel->isVisible());
+        // Beside the field and the algorithm, never over them.
+        const QWidget *list = control<QListView>(session.window, "lstCom");
+        const QWidget *field = control<QWidget>(session.window, "pnl1");
+        QVERIFY(!panel->geometry().intersects(list->geometry()));
+        QVERIFY(!panel->geometry().intersects(field->geometry()));
+        QVERIFY(!panel->geometry().intersects(session.margin()->geometry()));
     }
 };
 
