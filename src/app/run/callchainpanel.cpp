@@ -32,8 +32,9 @@ CallChainPanel::CallChainPanel(QWidget *parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(m_list);
-    Hint::apply(this, QStringLiteral("Вызовы | Процедуры, которые сейчас выполняются, начиная с первого вызова; "
-                                     "щелкните вызов, чтобы выделить его строку"));
+    Hint::apply(this,
+                QStringLiteral("Вызовы | Процедуры, которые сейчас выполняются, начиная с первого вызова; "
+                               "щелкните вызов, чтобы выделить его строку"));
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int row = item->data(callRowRole).toInt();
         if (row >= 0)

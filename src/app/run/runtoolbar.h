@@ -28,8 +28,8 @@ public:
     }
     QList<QToolButton *> buttons() const
     {
-        return {FixToolButtonDo, FixToolButtonQuick, FixToolButtonResult, FixToolButtonStop,
-                FixToolButtonPause};
+        return {FixToolButtonDo,   FixToolButtonQuick, FixToolButtonResult,
+                FixToolButtonStop, FixToolButtonPause, FixToolButtonStep};
     }
     void setSpeedButtonsEnabled(bool enabled);
     // While a run is paused the pause button stays down and a speed button takes the run on.

@@ -82,17 +82,37 @@ namespace {
 
 // The enabled state of every control of the stage table, stage by stage
 // (NotStarted, Begin, Development, Debugging).
+// One row a line, each easy to find.
+// clang-format off
 const QList<std::pair<QString, QString>> stageColumns{
-    {"NMainBegin", "1000"},        {"NMainWork", "0101"},          {"NMainDebug", "0010"},
-    {"NMainPattern", "0111"},      {"NMainPoints", "0111"},        {"NMainSize", "0111"},
-    {"FixToolButtonDo", "0001"},   {"FixToolButtonQuick", "0001"}, {"FixToolButtonResult", "0001"},
-    {"FixToolButtonStop", "0001"}, {"FixToolButtonPause", "0001"}, {"LabelPP1", "0010"},
-    {"LabelPP2", "0010"},          {"LabelPP3", "0010"},           {"LabelPP4", "0010"},
-    {"LabelPP5", "0010"},          {"PPButtonStep", "0010"},       {"PPButtonJump", "0010"},
-    {"PPButtonTurn", "0010"},      {"PPButtonProc", "0010"},       {"PPButtonDoProc", "0010"},
-    {"PPButtonIf", "0010"},        {"PPButtonWhile", "0010"},      {"lstCom", "0010"},
+    {"NMainBegin", "1000"},
+    {"NMainWork", "0101"},
+    {"NMainDebug", "0010"},
+    {"NMainPattern", "0111"},
+    {"NMainPoints", "0111"},
+    {"NMainSize", "0111"},
+    {"FixToolButtonDo", "0001"},
+    {"FixToolButtonQuick", "0001"},
+    {"FixToolButtonResult", "0001"},
+    {"FixToolButtonStop", "0001"},
+    {"FixToolButtonPause", "0001"},
+    {"FixToolButtonStep", "0001"},
+    {"LabelPP1", "0010"},
+    {"LabelPP2", "0010"},
+    {"LabelPP3", "0010"},
+    {"LabelPP4", "0010"},
+    {"LabelPP5", "0010"},
+    {"PPButtonStep", "0010"},
+    {"PPButtonJump", "0010"},
+    {"PPButtonTurn", "0010"},
+    {"PPButtonProc", "0010"},
+    {"PPButtonDoProc", "0010"},
+    {"PPButtonIf", "0010"},
+    {"PPButtonWhile", "0010"},
+    {"lstCom", "0010"},
     {"lstComBreakpoints", "0011"},
 };
+// clang-format on
 
 bool isEnabled(WorkWindow &window, const QString &name)
 {
