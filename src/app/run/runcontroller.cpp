@@ -10,6 +10,7 @@
 #include "world/run/interpreter.h"
 
 #include <QEventLoop>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -29,6 +30,11 @@ RunController::RunController(WorkWindow &window)
                                   layout.commandPanel.width(),
                                   layout.statistics.top() - window.layoutUnit() - layout.commandPanel.top());
     m_callChainPanel->hide();
+    // Under the hints: the bar shows it whenever the pointer is on nothing with a hint.
+    m_pauseStatus = new QLabel(window.statusBar());
+    m_pauseStatus->setObjectName(QStringLiteral("PauseStatus"));
+    window.statusBar()->addWidget(m_pauseStatus, 1);
+    m_pauseStatus->hide();
     connect(m_callChainPanel, &CallChainPanel::callRowChosen, this,
             [this](int row) { m_window.algorithm().setCurrentRow(row); });
     RunToolBar *tools = window.runTools();
@@ -51,9 +57,15 @@ void RunController::run()
     ChangedAreaCanvas canvas(m_window.scene());
     Interpreter interpreter(m_window.algorithm().lines(), m_window.world(), m_window.delays(), &canvas, this);
     QEventLoop loop;
+    m_chosenDelays = m_window.delays();
     if (m_stepOnStart) {
         m_stepOnStart = false;
         interpreter.setStepping(true);
+    } else if (m_runToRow < 0) {
+        // A speed button started this run: "Выполнить до курсора" starts its runs so too.
+        for (const RunSpeed speed : {RunSpeed::Slow, RunSpeed::Middle, RunSpeed::Fastest})
+            if (DelaySettings::forSpeed(speed) == m_chosenDelays)
+                m_lastSpeed = speed;
     }
     m_canvas = &canvas;
     m_interpreter = &interpreter;
@@ -71,7 +83,7 @@ void RunController::run()
     if (m_paused) {
         m_paused = false;
         m_window.runTools()->showPaused(false);
-        m_window.statusBar()->clearMessage();
+        m_pauseStatus->hide();
         m_callChainPanel->hide();
         emit resumed();
     }
@@ -119,6 +131,9 @@ void RunController::togglePause()
     if (!m_interpreter)
         return;
     if (m_paused) {
+        // After single steps, the run goes on at the speed chosen for it.
+        m_window.delays() = m_chosenDelays;
+        m_interpreter->setDelays(m_chosenDelays);
         m_interpreter->setStepping(false);
         leavePause();
         return;
@@ -131,7 +146,8 @@ void RunController::resumeAt(RunSpeed speed)
     m_lastSpeed = speed;
     if (!m_paused)
         return;
-    m_window.delays() = DelaySettings::forSpeed(speed);
+    m_chosenDelays = DelaySettings::forSpeed(speed);
+    m_window.delays() = m_chosenDelays;
     m_interpreter->setDelays(m_window.delays());
     m_interpreter->setStepping(false);
     leavePause();
@@ -191,7 +207,10 @@ void RunController::enterPause()
     }
     m_paused = true;
     m_window.runTools()->showPaused(true);
-    m_window.statusBar()->showMessage(QStringLiteral("Пауза: строка %1").arg(m_highlightedRow + 1));
+    m_pauseStatus->setText(QStringLiteral("Пауза: строка %1").arg(m_highlightedRow + 1));
+    m_pauseStatus->show();
+    // A hint left in the bar would hide it.
+    m_window.statusBar()->clearMessage();
     m_callChainPanel->showRows(callChainRows(m_interpreter->callChain(), m_window.algorithm().lines()));
     m_callChainPanel->show();
     m_callChainPanel->raise();
@@ -202,7 +221,7 @@ void RunController::leavePause()
 {
     m_paused = false;
     m_window.runTools()->showPaused(false);
-    m_window.statusBar()->clearMessage();
+    m_pauseStatus->hide();
     m_callChainPanel->hide();
     emit resumed();
     QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);

@@ -10,6 +10,7 @@
 
 class CallChainPanel;
 class ChangedAreaCanvas;
+class QLabel;
 class Interpreter;
 class QEventLoop;
 class WorkWindow;
@@ -80,6 +81,7 @@ private:
     WorkWindow &m_window;
     QTimer m_waitTimer;
     CallChainPanel *m_callChainPanel = nullptr;
+    QLabel *m_pauseStatus = nullptr;
     Interpreter *m_interpreter = nullptr;
     ChangedAreaCanvas *m_canvas = nullptr;
     QEventLoop *m_loop = nullptr;
@@ -89,5 +91,7 @@ private:
     bool m_stepOnStart = false;
     int m_runToRow = -1;
     RunSpeed m_lastSpeed = RunSpeed::Slow;
+    // The delays of the speed the run goes at when it is not stepping.
+    DelaySettings m_chosenDelays;
     QElapsedTimer m_highlightClock;
 };

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
@@ -49,9 +50,11 @@ QString executorText(const ExecutorState &executor)
 class DebugSession
 {
 public:
-    DebugSession(const QStringList &algorithm, const QStringList &task = openTask)
+    // `example`: the folder of an example task instead of `task`.
+    DebugSession(const QStringList &algorithm, const QStringList &task = openTask,
+                 const QString &example = {})
         : folder(task)
-        , current(folder.path())
+        , current(example.isEmpty() ? folder.path() : exampleFolder(example))
         , window(10)
         , tools(attachWorkTools(window))
     {
@@ -79,6 +82,13 @@ public:
 
     QToolButton *button(const QString &name) { return control<QToolButton>(window, qPrintable(name)); }
     void click(const QString &name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    // What the status bar says of the pause, when it says anything.
+    QString pauseStatus()
+    {
+        const QLabel *label = control<QLabel>(window, "PauseStatus");
+        return label->isVisible() && window.statusBar()->currentMessage().isEmpty() ? label->text()
+                                                                                    : QString();
+    }
     int listRow() { return control<QListView>(window, "lstCom")->currentIndex().row(); }
     BreakpointMargin *margin() { return control<BreakpointMargin>(window, "lstComBreakpoints"); }
     QPoint besideRow(int row)
@@ -113,8 +123,7 @@ private:
     void notePause(int row)
     {
         QString seen = QStringLiteral("%1 at %2 | %3")
-                           .arg(QString::number(row), executorText(window.world().executor),
-                                window.statusBar()->currentMessage());
+                           .arg(QString::number(row), executorText(window.world().executor), pauseStatus());
         if (listRow() != row)
             seen += QStringLiteral(" | list on %1").arg(listRow());
         if (!button(QStringLiteral("FixToolButtonPause"))->isChecked())
@@ -220,7 +229,7 @@ private slots:
         QVERIFY(!session.tools.runController->isPaused());
         QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
         QVERIFY(session.button(QStringLiteral("FixToolButtonDo"))->isEnabled());
-        QCOMPARE(session.window.statusBar()->currentMessage(), QString());
+        QCOMPARE(session.pauseStatus(), QString());
     }
 
     // "Один шаг" from "Отладка" with no run, then again at every pause: one pause before
@@ -421,6 +430,28 @@ private slots:
         QVERIFY(!panel->geometry().intersects(list->geometry()));
         QVERIFY(!panel->geometry().intersects(field->geometry()));
         QVERIFY(!panel->geometry().intersects(session.margin()->geometry()));
+    }
+
+    // The variable walls swap until the first run; a paused run keeps them still.
+    void wallsStayWhilePaused()
+    {
+        const QStringList turns{"ПОВОРОТ", "ПОВОРОТ", "ПОВОРОТ", "ПОВОРОТ"};
+        DebugSession session(algorithmWith(turns), openTask, QStringLiteral("detour"));
+        QVERIFY(session.exposed);
+        MessageCollector messages;
+        QVERIFY(control<QTimer>(session.window, "Timer1")->isActive());
+        session.clickMargin(5);
+        session.script = QStringList(2, QStringLiteral("FixToolButtonResult"));
+
+        session.click(QStringLiteral("FixToolButtonQuick"));
+
+        // Once for each of the two arrangements, the timer never running.
+        QCOMPARE(session.pauses.size(), 2);
+        for (const QString &pause : std::as_const(session.pauses))
+            QVERIFY2(pause.startsWith(QLatin1String("5 at ")) && pause.endsWith(QStringLiteral("строка 6")),
+                     qPrintable(pause));
+        QCOMPARE(messages.messages.size(), 2);
+        QCOMPARE(session.tools.runController->lastEnd(), RunEnd::Complete);
     }
 };
 
