@@ -29,8 +29,12 @@ BreakpointMargin::BreakpointMargin(QAbstractItemView &list, Breakpoints &breakpo
     connect(m_toggleItem, &QAction::triggered, this, [this] { m_breakpoints.toggle(m_menuRow); });
     connect(m_runToItem, &QAction::triggered, this, [this] { emit runToRowRequested(m_menuRow); });
 
-    auto repaint = [this] { update(); };
-    connect(&breakpoints, &Breakpoints::changed, this, repaint);
+    connect(&breakpoints, &Breakpoints::changed, this, qOverload<>(&QWidget::update));
+    // A run scrolls the list line by line: with no dot to move, the strip stays as it is.
+    auto repaint = [this] {
+        if (!m_breakpoints.rows().isEmpty())
+            update();
+    };
     connect(list.verticalScrollBar(), &QScrollBar::valueChanged, this, repaint);
     if (QAbstractItemModel *model = list.model()) {
         connect(model, &QAbstractItemModel::rowsInserted, this, repaint);

@@ -186,16 +186,26 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<RunEnd>("end");
         QTest::addColumn<QString>("executor");
+        // The speed the run went on at last.
+        QTest::addColumn<int>("lastSpeed");
 
         QTest::newRow("after a step, then the fastest speed")
             << stepTurnStep << 4 << "FixToolButtonQuick" << QStringList{"FixToolButtonResult"}
-            << QStringList{"5 at 6,5,0 | Пауза: строка 6"} << RunEnd::Complete << "6,4,90";
+            << QStringList{"5 at 6,5,0 | Пауза: строка 6"} << RunEnd::Complete << "6,4,90"
+            << int(RunSpeed::Fastest);
         QTest::newRow("after a turn, then the pause button again")
             << stepTurnStep << 5 << "FixToolButtonQuick" << QStringList{"FixToolButtonPause"}
-            << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Complete << "6,4,90";
+            << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Complete << "6,4,90"
+            << int(RunSpeed::Middle);
         QTest::newRow("at the slow speed, then stop: the line shown is not run")
             << stepTurnStep << 5 << "FixToolButtonDo" << QStringList{"FixToolButtonStop"}
-            << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Stopped << "6,5,90";
+            << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Stopped << "6,5,90"
+            << int(RunSpeed::Slow);
+        QTest::newRow("one step, then the pause button: on at the run's own speed")
+            << stepTurnStep << 4 << "FixToolButtonQuick"
+            << QStringList{"FixToolButtonStep", "FixToolButtonPause"}
+            << QStringList{"5 at 6,5,0 | Пауза: строка 6", "6 at 6,5,90 | Пауза: строка 7"}
+            << RunEnd::Complete << "6,4,90" << int(RunSpeed::Middle);
     }
 
     void pauseAfterCurrentLine()
@@ -207,6 +217,7 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(RunEnd, end);
         QFETCH(QString, executor);
+        QFETCH(int, lastSpeed);
 
         DebugSession session(algorithmWith(body));
         QVERIFY(session.exposed);
@@ -226,6 +237,7 @@ private slots:
         QCOMPARE(session.pauses, expected);
         QCOMPARE(session.tools.runController->lastEnd(), end);
         QCOMPARE(executorText(session.window.world().executor), executor);
+        QCOMPARE(session.window.delays(), DelaySettings::forSpeed(RunSpeed(lastSpeed)));
         QVERIFY(!session.tools.runController->isPaused());
         QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
         QVERIFY(session.button(QStringLiteral("FixToolButtonDo"))->isEnabled());
