@@ -115,6 +115,8 @@ public:
     {
         if (action.startsWith(QLatin1String("to ")))
             runTo(action.mid(3).toInt());
+        else if (action == QLatin1String("close"))
+            window.close();
         else
             click(action);
     }
@@ -328,6 +330,24 @@ private slots:
         QCOMPARE(messages.messages.size(), end == RunEnd::Crash ? 1 : 0);
         // Every step waits as the slow speed does after its line.
         QVERIFY(clock.elapsed() >= (expected.size() - 1) * 500);
+    }
+
+    // The window closed while paused: the run ends first, stopped, then the window closes.
+    void closeWhilePaused()
+    {
+        DebugSession session(algorithmWith(stepTurnStep));
+        QVERIFY(session.exposed);
+        session.clickMargin(5);
+        session.script = QStringList{QStringLiteral("close")};
+        QSignalSpy ended(session.tools.runController, &RunController::runEnded);
+
+        session.click(QStringLiteral("FixToolButtonResult"));
+
+        QCOMPARE(session.pauses.size(), 1);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(session.tools.runController->lastEnd(), RunEnd::Stopped);
+        QCOMPARE(executorText(session.window.world().executor), QStringLiteral("6,5,0"));
+        QTRY_VERIFY(!session.window.isVisible());
     }
 
     // A run at any speed pauses before a line with a breakpoint, each time it comes to it;
