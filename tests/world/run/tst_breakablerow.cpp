@@ -12,8 +12,8 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("expected");
 
-        const QStringList header{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б",
-                                 "НАЧ"};
+        const QStringList header{"АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А",
+                                 "    Надо: Исполнитель в т.Б", "НАЧ"};
         // One character a line: 1 a run may pause before it, 0 never.
         QTest::newRow("main algorithm, КОН and what follows")
             << header + QStringList{"    ШАГ", "КОН", "", "// после"} << "11111000";
@@ -21,9 +21,8 @@ private slots:
             << header + QStringList{"КОН", "", "ПРОЦЕДУРА п", "    ШАГ", "", "КОНЕЦ ПРОЦЕДУРЫ", ""}
             << "11110011110";
         QTest::newRow("two procedures, a line between them")
-            << header
-                + QStringList{"КОН", "ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ", "ШАГ", "ПРОЦЕДУРА к", "    ПОВОРОТ",
-                              "КОНЕЦ ПРОЦЕДУРЫ"}
+            << header + QStringList{"КОН",         "ПРОЦЕДУРА п", "КОНЕЦ ПРОЦЕДУРЫ", "ШАГ",
+                                    "ПРОЦЕДУРА к", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"}
             << "11110110111";
         QTest::newRow("a procedure before КОН is run through: every line")
             << header + QStringList{"ПРОЦЕДУРА п", "    ШАГ", "КОНЕЦ ПРОЦЕДУРЫ", "КОН"} << "11111110";
