@@ -144,6 +144,18 @@ QIcon runButtonIcon(int index)
             p.setPen(QPen(enabled ? QColor(120, 0, 0) : outline, 1));
             p.setBrush(enabled ? QColor(210, 20, 20) : arrow);
             p.drawRect(QRectF(2.5, 2.5, 11, 11));
+        } else if (index == 4) {
+            // Two upright bars: the run holds still.
+            p.setPen(QPen(enabled ? QColor(0, 50, 120) : outline, 1));
+            p.setBrush(enabled ? QColor(40, 110, 210) : arrow);
+            p.drawRect(QRectF(3.5, 2.5, 3, 11));
+            p.drawRect(QRectF(9.5, 2.5, 3, 11));
+        } else if (index == 5) {
+            // One arrow head up to a bar: one line, then hold.
+            p.drawPolygon(QPolygonF{QPointF(2, 2), QPointF(10, 8), QPointF(2, 14)});
+            p.setPen(QPen(enabled ? QColor(0, 50, 120) : outline, 1));
+            p.setBrush(enabled ? QColor(40, 110, 210) : arrow);
+            p.drawRect(QRectF(11.5, 2.5, 2.5, 11));
         } else {
             // One, two or three arrow heads: the more, the faster.
             const int heads = index + 1;

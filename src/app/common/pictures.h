@@ -14,7 +14,7 @@ QPixmap menuPicture(int index);
 // Both pictures of menu item k, the second as the icon's disabled mode.
 QIcon menuIcon(int item);
 
-// The run tool bar: 0 slow, 1 middle, 2 fastest, 3 stop.
+// The run tool bar: 0 slow, 1 middle, 2 fastest, 3 stop, 4 pause, 5 one step.
 QIcon runButtonIcon(int index);
 
 } // namespace Pictures

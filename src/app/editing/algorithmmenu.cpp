@@ -18,6 +18,9 @@ AlgorithmMenu::AlgorithmMenu(QWidget *parent)
     N9->setVisible(false);
     N10 = addItem(QStringLiteral("N10"), QStringLiteral("Сохранить алгоритм в файле"));
     N11 = addItem(QStringLiteral("N11"), QStringLiteral("Загрузить алгоритм из файла"));
+    NBreakpointSeparator = addSeparatorItem(QStringLiteral("NBreakpointSeparator"));
+    NBreakpoint = addItem(QStringLiteral("NBreakpoint"), QStringLiteral("Точка останова"));
+    NBreakpoint->setCheckable(true);
 }
 
 QAction *AlgorithmMenu::addItem(const QString &name, const QString &caption)

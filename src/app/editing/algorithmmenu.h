@@ -5,7 +5,7 @@
 struct ContextMenuState;
 
 // The context menu of the algorithm list: the deletions, the blank line and the
-// comment, saving and loading.
+// comment, saving and loading, and the breakpoint of the line.
 class AlgorithmMenu : public QMenu
 {
     Q_OBJECT
@@ -24,6 +24,8 @@ public:
     QAction *N9 = nullptr;  // separator, hidden
     QAction *N10 = nullptr; // "Сохранить алгоритм в файле"
     QAction *N11 = nullptr; // "Загрузить алгоритм из файла"
+    QAction *NBreakpointSeparator = nullptr;
+    QAction *NBreakpoint = nullptr; // "Точка останова", checked when the line has one
 
     void applyState(const ContextMenuState &state);
 

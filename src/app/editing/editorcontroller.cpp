@@ -1,6 +1,7 @@
 #include "app/editing/editorcontroller.h"
 
 #include "app/editing/algorithmmenu.h"
+#include "app/editing/breakpoints.h"
 #include "app/editing/editormessage.h"
 #include "app/editing/panels/commentpanel.h"
 #include "app/editing/panels/conditionpanel.h"
@@ -75,6 +76,8 @@ void EditorController::createPanels()
     connect(ComMenu->N7, &QAction::triggered, this, &EditorController::openCommentPanel);
     connect(ComMenu->N10, &QAction::triggered, this, &EditorController::saveAlgorithm);
     connect(ComMenu->N11, &QAction::triggered, this, &EditorController::loadAlgorithm);
+    connect(ComMenu->NBreakpoint, &QAction::triggered, this,
+            [this] { m_window.breakpoints().toggle(m_text.currentRow()); });
 
     m_window.setEditorPanels(PanelProc, PanelIf, PanelWhile);
 }
@@ -192,6 +195,9 @@ void EditorController::comMenuPopup(const QPoint &globalPosition)
 void EditorController::updateComMenu()
 {
     ComMenu->applyState(contextMenuState(m_text));
+    const Breakpoints &breakpoints = m_window.breakpoints();
+    ComMenu->NBreakpoint->setEnabled(breakpoints.canHold(m_text.currentRow()));
+    ComMenu->NBreakpoint->setChecked(breakpoints.contains(m_text.currentRow()));
 }
 
 void EditorController::deleteLine()

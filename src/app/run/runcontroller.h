@@ -1,5 +1,6 @@
 #pragma once
 
+#include "world/commands/delaysettings.h"
 #include "world/commands/runend.h"
 #include "world/commands/runobserver.h"
 
@@ -7,7 +8,9 @@
 #include <QObject>
 #include <QTimer>
 
+class CallChainPanel;
 class ChangedAreaCanvas;
+class QLabel;
 class Interpreter;
 class QEventLoop;
 class WorkWindow;
@@ -23,6 +26,10 @@ class WorkWindow;
 // slow and middle speeds), before a message and at the end. Without pauses, at the
 // fastest speed, it follows at most once per screen frame: a list repaint per line would
 // cost many times the field's repaints, and no eye sees lines change faster than that.
+// A run may pause before a line (the pause button, "Один шаг", a breakpoint): the list shows the line about to run,
+// the field the executor where it stands, the status bar "Пауза: строка N", and the panel
+// "Вызовы" (over the command panel, idle in "Отладка") the calls under way; a speed button
+// or the pause button again takes the run on, the stop button ends it.
 // It belongs to the window and lives as long as the window does.
 class RunController : public QObject, private RunObserver
 {
@@ -35,14 +42,34 @@ public:
     explicit RunController(WorkWindow &window);
 
     bool isRunning() const { return m_interpreter != nullptr; }
+    bool isPaused() const { return m_paused; }
+    CallChainPanel *callChainPanel() const { return m_callChainPanel; }
     RunEnd lastEnd() const { return m_lastEnd; }
+
+    // The pause button: a run under way pauses after its current line; a paused run goes on.
+    void togglePause();
+    // A speed button during a run: a paused run goes on at that speed.
+    void resumeAt(RunSpeed speed);
+    // "Один шаг": the run goes on at the slow speed to the next line and pauses there.
+    // Without a run, in "Отладка", a run starts paused on its first line.
+    void step();
+    // "Выполнить до курсора": the run goes on (or, in "Отладка", starts at the speed last
+    // chosen) and pauses when it is about to run `row`, or at a breakpoint before that.
+    void runTo(int row);
 
 signals:
     void runEnded(RunEnd end);
+    // The run holds before `row`, which is highlighted.
+    void paused(int row);
+    void resumed();
 
 private:
     void run();
     void advance();
+    void enterPause();
+    void leavePause();
+    void stopAsked();
+    void applyBreakpoints();
     void showMessage();
     void showHighlight();
 
@@ -53,10 +80,18 @@ private:
 
     WorkWindow &m_window;
     QTimer m_waitTimer;
+    CallChainPanel *m_callChainPanel = nullptr;
+    QLabel *m_pauseStatus = nullptr;
     Interpreter *m_interpreter = nullptr;
     ChangedAreaCanvas *m_canvas = nullptr;
     QEventLoop *m_loop = nullptr;
     RunEnd m_lastEnd = RunEnd::Complete;
     int m_highlightedRow = -1;
+    bool m_paused = false;
+    bool m_stepOnStart = false;
+    int m_runToRow = -1;
+    RunSpeed m_lastSpeed = RunSpeed::Slow;
+    // The delays of the speed the run goes at when it is not stepping.
+    DelaySettings m_chosenDelays;
     QElapsedTimer m_highlightClock;
 };

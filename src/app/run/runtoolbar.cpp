@@ -28,12 +28,31 @@ RunToolBar::RunToolBar(QWidget *parent)
     addGap(8);
     FixToolButtonStop =
         addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение"));
+    addGap(8);
+    FixToolButtonPause = addButton(QStringLiteral("FixToolButtonPause"), 4,
+                                   QStringLiteral("Пауза | Приостановить выполнение после текущей строки"));
+    FixToolButtonPause->setCheckable(true);
+    FixToolButtonStep =
+        addButton(QStringLiteral("FixToolButtonStep"), 5,
+                  QStringLiteral("Один шаг (F9) | Выполнить одну строку алгоритма и остановиться"));
 
     connect(FixToolButtonDo, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Slow); });
     connect(FixToolButtonQuick, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Middle); });
     connect(FixToolButtonResult, &QToolButton::clicked, this,
             [this] { emit speedChosen(RunSpeed::Fastest); });
     connect(FixToolButtonStop, &QToolButton::clicked, this, &RunToolBar::stopClicked);
+    // The button shows the pause; whether there is one is the run's to say.
+    connect(FixToolButtonPause, &QToolButton::clicked, this, [this] {
+        FixToolButtonPause->setChecked(!FixToolButtonPause->isChecked());
+        emit pauseClicked();
+    });
+    connect(FixToolButtonStep, &QToolButton::clicked, this, &RunToolBar::stepClicked);
+}
+
+void RunToolBar::showPaused(bool paused)
+{
+    FixToolButtonPause->setChecked(paused);
+    setSpeedButtonsEnabled(paused);
 }
 
 void RunToolBar::setSpeedButtonsEnabled(bool enabled)

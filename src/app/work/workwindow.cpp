@@ -3,6 +3,8 @@
 #include "app/common/fixedrowdelegate.h"
 #include "app/common/hint.h"
 #include "app/editing/algorithmlistview.h"
+#include "app/editing/breakpointmargin.h"
+#include "app/editing/breakpoints.h"
 #include "app/editing/panels/commandpanel.h"
 #include "app/editing/statisticsfont.h"
 #include "app/field/fieldpanel.h"
@@ -53,6 +55,7 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     : QMainWindow(parent)
     , m_layoutUnit(initialLayoutUnit(layoutUnit))
     , m_algorithm(new AlgorithmText(this))
+    , m_breakpoints(new Breakpoints(*m_algorithm, this))
     , m_scene(FieldGeometry::compute(m_layoutUnit, 12))
 {
     setObjectName(QStringLiteral("frmRoZeridPupil"));
@@ -164,6 +167,12 @@ void WorkWindow::buildClientArea(QWidget *client)
     connect(m_algorithmList, &AlgorithmListView::contextMenuRequested, this,
             &WorkWindow::algorithmMenuRequested);
 
+    // In the gap between the command panel and the list.
+    m_breakpointMargin = new BreakpointMargin(*m_algorithmList, *m_breakpoints, client);
+    m_breakpointMargin->setGeometry(layout.algorithmList.left() - m_layoutUnit, layout.algorithmList.top(),
+                                    m_layoutUnit, layout.algorithmList.height());
+    connect(m_breakpointMargin, &BreakpointMargin::runToRowRequested, this, &WorkWindow::runToRowRequested);
+
     m_statisticsList = new QListWidget(client);
     m_statisticsList->setObjectName(QStringLiteral("ListStatist"));
     m_statisticsList->setGeometry(layout.statistics);
@@ -225,6 +234,7 @@ void WorkWindow::buildStageTable()
     for (QPushButton *button : m_commands->buttons())
         m_stages.addRow(button, StageTable::onIn({S::Development}));
     m_stages.addRow(m_algorithmList, StageTable::onIn({S::Development}));
+    m_stages.addRow(m_breakpointMargin, StageTable::onIn({S::Development, S::Debugging}));
     m_stages.addRow(m_statisticsList, {std::nullopt, std::nullopt, true, false},
                     {false, false, true, std::nullopt});
 }
@@ -265,6 +275,7 @@ void WorkWindow::applyStage(WorkStage stage)
     // The stages would turn the size menu on again; a task of one size has no other size.
     if (!m_sizeMenuOffered)
         m_menu->NMainSize->setEnabled(false);
+    m_breakpointMargin->setRunToOffered(stage == WorkStage::Debugging);
 }
 
 void WorkWindow::showTaskStatement(const QStringList &lines)
@@ -486,6 +497,13 @@ void WorkWindow::formKeyDown(int key)
             m_panelWhile->hide();
         return;
     }
+    // "Один шаг" works during a run and while it is paused. F10 is left alone: it is the
+    // key that opens the menu bar.
+    if (key == Qt::Key_F9) {
+        if (m_stage == WorkStage::Debugging)
+            emit stepKeyPressed();
+        return;
+    }
     // During a run the text under the interpreter must not change; before a task is open
     // there is no algorithm to edit.
     if (m_running || m_stage == WorkStage::NotStarted)
@@ -547,6 +565,7 @@ void WorkWindow::startRun(RunSpeed speed)
 void WorkWindow::fixToolButtonStopClick()
 {
     m_stopRequested = true;
+    emit stopAsked();
 }
 
 bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
@@ -592,6 +611,7 @@ void WorkWindow::closeEvent(QCloseEvent *event)
         m_stopRequested = true;
         m_closeAfterRun = true;
         event->ignore();
+        emit stopAsked();
         return;
     }
     QMainWindow::closeEvent(event);

@@ -17,6 +17,8 @@
 
 class AlgorithmListView;
 class AlgorithmText;
+class BreakpointMargin;
+class Breakpoints;
 class CommandPanel;
 class FieldPanel;
 class QAction;
@@ -44,6 +46,7 @@ public:
 
     // The working state, one of each, for the window's whole life.
     AlgorithmText &algorithm() { return *m_algorithm; }
+    Breakpoints &breakpoints() { return *m_breakpoints; }
     World &world() { return m_world; }
     TaskData &task() { return m_task; }
     FieldScene &scene() { return m_scene; }
@@ -61,6 +64,7 @@ public:
     }
     // The stage last entered; the controls follow it.
     WorkStage stage() const { return m_stage; }
+    RunToolBar *runTools() const { return m_runTools; }
 
     // The run itself: called between the start and the end of a run, which the window
     // frames (speed buttons and "Разработка" off, timers stopped, the stop flag cleared).
@@ -134,6 +138,12 @@ signals:
     void algorithmDeleteKeyPressed();
     void algorithmMenuRequested(const QPoint &globalPosition);
     void fieldMenuRequested(const QPoint &fieldPosition);
+    // "Выполнить до курсора" for a line of the algorithm.
+    void runToRowRequested(int row);
+    // F9, the key of "Один шаг", in "Отладка".
+    void stepKeyPressed();
+    // The stop flag has been set (the stop button, or a close during a run).
+    void stopAsked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -153,6 +163,7 @@ private:
     TaskStatementPanel *m_taskStatement = nullptr;
     CommandPanel *m_commands = nullptr;
     AlgorithmListView *m_algorithmList = nullptr;
+    BreakpointMargin *m_breakpointMargin = nullptr;
     QListWidget *m_statisticsList = nullptr;
     FieldPanel *m_fieldPanel = nullptr;
     QStatusBar *m_statusBar = nullptr;
@@ -161,6 +172,7 @@ private:
     int m_layoutUnit;
     int m_halfVisibleLines = 0;
     AlgorithmText *m_algorithm = nullptr;
+    Breakpoints *m_breakpoints = nullptr;
     World m_world;
     TaskData m_task;
     FieldScene m_scene;

@@ -65,6 +65,8 @@ public:
     void setBreakpoints(const QList<int> &rows);
     void setStepping(bool stepping);
     bool isStepping() const { return m_stepping; }
+    // A paused run may go on at another speed: the waits from here on take these delays.
+    void setDelays(const DelaySettings &delays) { m_context.delays = delays; }
 
     // A run for a driver that shows nothing (the checker, the tests): the waits add up on
     // a virtual clock instead of being handed back, and letting the window events through

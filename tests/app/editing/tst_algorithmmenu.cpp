@@ -86,11 +86,14 @@ void TestAlgorithmMenu::items()
         captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
     QCOMPARE(s.editor->ComMenu->objectName(), QStringLiteral("ComMenu"));
-    QCOMPARE(names, (QStringList{"N1", "N3", "N2", "N6", "N4", "N8", "N5", "N7", "N9", "N10", "N11"}));
-    QCOMPARE(captions,
-             (QStringList{"Удалить строку", "Удалить конструкцию", "Удалить ветвь ИНАЧЕ", "Удалить процедуру",
-                          "Удалить тело алгоритма ", "-", "Вставить пустую строку", "Вставить комментарии",
-                          "-", "Сохранить алгоритм в файле", "Загрузить алгоритм из файла"}));
+    QCOMPARE(names,
+             (QStringList{"N1", "N3", "N2", "N6", "N4", "N8", "N5", "N7", "N9", "N10", "N11",
+                          "NBreakpointSeparator", "NBreakpoint"}));
+    QCOMPARE(
+        captions,
+        (QStringList{"Удалить строку", "Удалить конструкцию", "Удалить ветвь ИНАЧЕ", "Удалить процедуру",
+                     "Удалить тело алгоритма ", "-", "Вставить пустую строку", "Вставить комментарии", "-",
+                     "Сохранить алгоритм в файле", "Загрузить алгоритм из файла", "-", "Точка останова"}));
     QVERIFY(s.editor->ComMenu->N8->isVisible());
     QVERIFY(!s.editor->ComMenu->N9->isVisible());
 }

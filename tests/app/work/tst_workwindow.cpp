@@ -82,6 +82,8 @@ namespace {
 
 // The enabled state of every control of the stage table, stage by stage
 // (NotStarted, Begin, Development, Debugging).
+// One row a line, each easy to find.
+// clang-format off
 const QList<std::pair<QString, QString>> stageColumns{
     {"NMainBegin", "1000"},
     {"NMainWork", "0101"},
@@ -93,6 +95,8 @@ const QList<std::pair<QString, QString>> stageColumns{
     {"FixToolButtonQuick", "0001"},
     {"FixToolButtonResult", "0001"},
     {"FixToolButtonStop", "0001"},
+    {"FixToolButtonPause", "0001"},
+    {"FixToolButtonStep", "0001"},
     {"LabelPP1", "0010"},
     {"LabelPP2", "0010"},
     {"LabelPP3", "0010"},
@@ -106,7 +110,9 @@ const QList<std::pair<QString, QString>> stageColumns{
     {"PPButtonIf", "0010"},
     {"PPButtonWhile", "0010"},
     {"lstCom", "0010"},
+    {"lstComBreakpoints", "0011"},
 };
+// clang-format on
 
 bool isEnabled(WorkWindow &window, const QString &name)
 {
@@ -903,6 +909,12 @@ void TestWorkWindow::hints_data()
     QTest::newRow("stop") << "FixToolButtonStop"
                           << "Прервать выполнение"
                           << "Прервать выполнение";
+    QTest::newRow("pause") << "FixToolButtonPause"
+                           << "Пауза "
+                           << " Приостановить выполнение после текущей строки";
+    QTest::newRow("one step") << "FixToolButtonStep"
+                              << "Один шаг (F9) "
+                              << " Выполнить одну строку алгоритма и остановиться";
     QTest::newRow("ШАГ") << "PPButtonStep"
                          << "ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа  "
                          << " ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа";
