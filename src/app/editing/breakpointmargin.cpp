@@ -79,11 +79,9 @@ void BreakpointMargin::paintEvent(QPaintEvent *)
     painter.setBrush(dot);
     const double diameter = qMin(width() - 2, 9);
     for (const int row : m_breakpoints.rows()) {
-        const QRect rect = rowRect(row);
-        if (rect.isEmpty())
+        if (rowRect(row).isEmpty())
             continue;
-        const QPointF centre = QRectF(rect).center();
-        painter.drawEllipse(centre, diameter / 2, diameter / 2);
+        painter.drawEllipse(QPointF(rowCentre(row)), diameter / 2, diameter / 2);
     }
 }
 

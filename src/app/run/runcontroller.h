@@ -42,8 +42,6 @@ public:
     explicit RunController(WorkWindow &window);
 
     bool isRunning() const { return m_interpreter != nullptr; }
-    bool isPaused() const { return m_paused; }
-    CallChainPanel *callChainPanel() const { return m_callChainPanel; }
     RunEnd lastEnd() const { return m_lastEnd; }
 
     // The pause button: a run under way pauses after its current line; a paused run goes on.

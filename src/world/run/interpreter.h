@@ -64,7 +64,6 @@ public:
     // row (a branch or loop head) is one pause. Neither is looked at when both are unset.
     void setBreakpoints(const QList<int> &rows);
     void setStepping(bool stepping);
-    bool isStepping() const { return m_stepping; }
     // A paused run may go on at another speed: the waits from here on take these delays.
     void setDelays(const DelaySettings &delays) { m_context.delays = delays; }
 
@@ -90,7 +89,6 @@ public:
     // Highlights made in the current pass, counted from its first line on.
     qint64 passHighlightCount() const { return m_passHighlights; }
     // Lines executed in the current pass, nested ones included.
-    qint64 passLineCount() const { return m_passLines; }
     // Steps of the machine in the current pass: each time one of its routines goes on, and
     // each time the run lets events through. Each step does a bounded amount of work.
     qint64 passStepCount() const { return m_passSteps; }
@@ -98,7 +96,6 @@ public:
     int currentRow() const { return m_currentRow; }
     // The arrangement of the current pass, one selector per variable wall.
     const QList<int> &arrangement() const { return m_arrangement; }
-    int callDepth() const { return m_callDepth; }
     int callDepthLimit() const { return m_callDepthLimit; }
 
 private:

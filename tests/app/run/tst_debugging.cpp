@@ -240,7 +240,6 @@ private slots:
         QCOMPARE(session.tools.runController->lastEnd(), end);
         QCOMPARE(executorText(session.window.world().executor), executor);
         QCOMPARE(session.window.delays(), DelaySettings::forSpeed(RunSpeed(lastSpeed)));
-        QVERIFY(!session.tools.runController->isPaused());
         QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
         QVERIFY(session.button(QStringLiteral("FixToolButtonDo"))->isEnabled());
         QCOMPARE(session.pauseStatus(), QString());
@@ -432,7 +431,7 @@ private slots:
         QVERIFY(session.exposed);
         session.clickMargin(7);
         session.script = QStringList(depth - 1, QStringLiteral("FixToolButtonResult"));
-        CallChainPanel *panel = session.tools.runController->callChainPanel();
+        auto *panel = control<CallChainPanel>(session.window, "PanelCalls");
         QStringList shown;
         bool shownWhilePaused = false;
         int selectedByClick = -1;

@@ -39,7 +39,7 @@ public:
 
     void lineHighlighted(int row) override
     {
-        if (row == pressedOn && interpreter && !interpreter->isStepping()) {
+        if (row == pressedOn && interpreter) {
             interpreter->setStepping(true);
             pressedOn = -1;
         }
