@@ -11,18 +11,22 @@
 #include "cli/run/checkertask.h"
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"
+#include "common/systemfilename.h"
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "editor/linekind.h"
 #include "tasks/setup/taskfolder.h"
 
+#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QThread>
 
 #include <chrono>
 #include <cstdio>
+#include <mutex>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -94,14 +98,82 @@ JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QL
         return result;
     result.passes = runner.runAll(read.lines, QDeadlineTimer(std::chrono::seconds(timeLimitSeconds)));
     judgePasses(result.passes, runner.task(), reference);
-    result.dropTraces();
     return result;
 }
 
-QList<CellEdge> referenceEdges(const JuryReport &report, const JuryPass &pass)
+QList<CellEdge> referenceEdges(const QList<JuryPass> &reference, const JuryPass &pass)
 {
-    const JuryPass *model = report.referencePass(pass);
+    const JuryPass *model = matchingPass(reference, pass);
     return model ? drawnEdges(model->trace) : QList<CellEdge>{};
+}
+
+QString safeNamePart(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c) || keptFileNameByte(c) >= 0)
+            c = QLatin1Char('_');
+    }
+    return text;
+}
+
+// The folder every file lies in, deepest first; empty when they share none.
+QString commonFolder(const QStringList &files)
+{
+    QStringList common;
+    bool first = true;
+    for (const QString &file : files) {
+        const QStringList parts = QFileInfo(file).absolutePath().split(QLatin1Char('/'));
+        if (first) {
+            common = parts;
+            first = false;
+            continue;
+        }
+        qsizetype same = 0;
+        while (same < common.size() && same < parts.size() && common.at(same) == parts.at(same))
+            ++same;
+        common = common.mid(0, same);
+    }
+    return common.join(QLatin1Char('/'));
+}
+
+// What a file's pictures are drawn and written with, made once for every file.
+struct PictureJob
+{
+    const JuryRunner &runner;
+    const QList<JuryPass> &reference;
+    const CheckerOptions &options;
+    const ProtectedFiles &inputs;
+    bool forProtocol = false; // the PDF wants the picture too
+};
+
+// Draws the picture of a file's first failing pass, writes it for --render-diff and keeps
+// it (as PNG) for the protocol. Returns the message of a picture that was not written.
+QString drawPictures(const PictureJob &job, const JuryFileResult &file, const QString &stem, QByteArray &png)
+{
+    const JuryPass *failure = file.firstFailure();
+    if (!file.isRead() || !failure)
+        return {};
+    const TaskData &task = job.runner.task();
+    const World world = job.runner.passWorld(failure->fieldSize, failure->arrangement);
+    DiffLegend legend;
+    legend.hasReference = !job.reference.isEmpty();
+    legend.hasPointB = task.hasPointB;
+    const QImage diff =
+        diffPicture(world, *failure, referenceEdges(job.reference, *failure), job.options.unit, legend);
+    QString error;
+    if (!job.options.renderDiffPrefix.isEmpty()) {
+        const QString path =
+            diffPicturePath(job.options.renderDiffPrefix, stem, failure->fieldSize, failure->arrangement);
+        error = writePictureFile(diff, path, job.inputs);
+    }
+    if (job.forProtocol) {
+        const QImage shown =
+            task.hasPointB && job.reference.isEmpty() ? passPicture(world, *failure, job.options.unit) : diff;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        shown.save(&buffer, "PNG");
+    }
+    return error;
 }
 
 } // namespace
@@ -122,11 +194,33 @@ bool juryNeedsPictures(const CheckerOptions &options)
         || (!options.reportFile.isEmpty() && juryReportFormat(options.reportFile) == QLatin1String("pdf"));
 }
 
-QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize,
+QStringList diffPictureStems(const QStringList &files)
+{
+    const QString common = commonFolder(files);
+    QStringList stems;
+    QSet<QString> taken;
+    for (const QString &file : files) {
+        const QFileInfo info(file);
+        QString below = common.isEmpty() ? info.absoluteFilePath()
+                                         : QDir(common).relativeFilePath(info.absoluteFilePath());
+        const qsizetype dot = below.lastIndexOf(QLatin1Char('.'));
+        if (dot > below.lastIndexOf(QLatin1Char('/')) + 1)
+            below.truncate(dot);
+        const QString stem = safeNamePart(below);
+        // A file system may not tell the case of letters apart.
+        QString unique = stem;
+        for (int n = 2; taken.contains(unique.toCaseFolded()); ++n)
+            unique = QStringLiteral("%1_%2").arg(stem).arg(n);
+        taken.insert(unique.toCaseFolded());
+        stems.append(unique);
+    }
+    return stems;
+}
+
+QString diffPicturePath(const QString &prefix, const QString &stem, int fieldSize,
                         const QList<int> &arrangement)
 {
-    QString name = QStringLiteral("%1-%2-%3")
-                       .arg(prefix, QFileInfo(file).completeBaseName(), QString::number(fieldSize));
+    QString name = QStringLiteral("%1-%2-%3").arg(prefix, stem, QString::number(fieldSize));
     if (!arrangement.isEmpty()) {
         name += QLatin1Char('-');
         for (int selector : arrangement)
@@ -180,9 +274,13 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         err << "shagaika-check: " << taskFileErrorText(options.taskFolder, *read.error) << "\n";
         return CannotJudge;
     }
-    const JuryRunner runner(read.task);
+    JuryRunner runner(read.task, options.limit);
     if (runner.sizes().isEmpty()) {
         err << "shagaika-check: задача не предлагает ни одного размера поля\n";
+        return CannotJudge;
+    }
+    if (options.hasTest() && !runner.chooseTest(options.test)) {
+        err << "shagaika-check: " << testOutOfRangeText(options.test, int(runner.tests().size())) << "\n";
         return CannotJudge;
     }
 
@@ -191,6 +289,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     report.taskFile = nativePath(taskFolder.taskFilePath());
     report.taskSha256 = sha256OfBytes(read.bytes);
     report.timeLimitSeconds = options.timeLimitSeconds;
+    report.highlightLimit = runner.highlightLimit();
 
     if (!read.task.hasPointB && !options.hasReference()) {
         err << "shagaika-check: в задаче на рисование (без точки Б) вердикт выносится сравнением с эталоном: "
@@ -214,16 +313,33 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         }
     }
 
-    // Files in parallel, each on a thread of its own; the results keep the files' order.
+    // Files in parallel, each on a thread of its own; the results keep the files' order. Each
+    // file's result is cut down to what the reports show, and its pictures drawn, as soon as
+    // its passes end, so that memory does not grow with the time the passes ran.
     const int count = int(options.files.size());
     std::vector<JuryFileResult> results(static_cast<size_t>(count));
+    std::vector<QByteArray> pngs(static_cast<size_t>(count));
+    const QStringList stems = diffPictureStems(options.files);
+    const bool drawsPictures = juryNeedsPictures(options);
+    const PictureJob pictureJob{runner, report.referencePasses, options, inputs,
+                                format == QLatin1String("pdf")};
+    QStringList pictureErrors;
+    std::mutex pictureErrorsMutex;
     const QList<JuryPass> &referencePasses = report.referencePasses;
     const bool showProgress = count >= progressFileCount && stderrIsTerminal();
     runParallelJobs(
         count, QThread::idealThreadCount(),
         [&](int index) {
-            results[size_t(index)] =
-                judgeFile(runner, options.files.at(index), referencePasses, options.timeLimitSeconds);
+            JuryFileResult &result = results[size_t(index)];
+            result = judgeFile(runner, options.files.at(index), referencePasses, options.timeLimitSeconds);
+            if (drawsPictures) {
+                const QString error = drawPictures(pictureJob, result, stems.at(index), pngs[size_t(index)]);
+                if (!error.isEmpty()) {
+                    const std::lock_guard<std::mutex> lock(pictureErrorsMutex);
+                    pictureErrors.append(error);
+                }
+            }
+            result.dropTraces();
         },
         [&](int finished) {
             if (!showProgress)
@@ -232,32 +348,21 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
             err.flush();
         });
 
-    report.files = QList<JuryFileResult>(results.begin(), results.end());
+    report.files.reserve(count);
+    for (JuryFileResult &result : results)
+        report.files.append(std::move(result));
+    results.clear();
+    results.shrink_to_fit();
+    QList<QByteArray> pictures;
+    pictures.reserve(count);
+    for (QByteArray &png : pngs)
+        pictures.append(std::move(png));
+    pngs.clear();
 
-    bool written = true;
-    QList<QImage> pictures(count);
-    if (juryNeedsPictures(options)) {
-        for (int i = 0; i < count; ++i) {
-            const JuryFileResult &file = report.files.at(i);
-            const JuryPass *failure = file.firstFailure();
-            if (!file.isRead() || !failure)
-                continue;
-            const World world = runner.passWorld(failure->fieldSize, failure->arrangement);
-            const QImage diff = diffPicture(world, *failure, referenceEdges(report, *failure), options.unit);
-            if (!options.renderDiffPrefix.isEmpty()) {
-                const QString path = diffPicturePath(options.renderDiffPrefix, file.file, failure->fieldSize,
-                                                     failure->arrangement);
-                const QString error = writePictureFile(diff, path, inputs);
-                if (!error.isEmpty()) {
-                    err << "shagaika-check: " << error << "\n";
-                    written = false;
-                }
-            }
-            pictures[i] = read.task.hasPointB && !report.hasReference()
-                ? passPicture(world, *failure, options.unit)
-                : diff;
-        }
-    }
+    bool written = pictureErrors.isEmpty();
+    pictureErrors.sort();
+    for (const QString &error : std::as_const(pictureErrors))
+        err << "shagaika-check: " << error << "\n";
 
     const QStringList table = juryTable(report);
     if (!options.reportFile.isEmpty()) {

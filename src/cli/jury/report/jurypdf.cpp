@@ -138,7 +138,7 @@ private:
 
 } // namespace
 
-QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
+QByteArray juryPdf(const JuryReport &report, const QList<QByteArray> &pictures)
 {
     QBuffer document;
     document.open(QIODevice::WriteOnly);
@@ -180,7 +180,7 @@ QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
                                 "подвижных стенок исполнение доходит до конца и ШАГ рисует те же отрезки, "
                                 "что эталон (направление и повторы не важны)."),
         textFont(9));
-    page.paragraph(juryLimitsText(report.timeLimitSeconds), textFont(9));
+    page.paragraph(juryLimitsText(report.highlightLimit, report.timeLimitSeconds), textFont(9));
     page.gap();
 
     page.paragraph(QStringLiteral("Вердикты"), textFont(11, true));
@@ -225,16 +225,18 @@ QByteArray juryPdf(const JuryReport &report, const QList<QImage> &pictures)
                 page.paragraph(QStringLiteral("• ") + failureText(pass, pointB), textFont(9));
         }
         const JuryPass *failure = file.firstFailure();
-        if (failure && i < pictures.size() && !pictures.at(i).isNull()) {
+        const QImage picture =
+            failure && i < pictures.size() ? QImage::fromData(pictures.at(i), "PNG") : QImage();
+        if (!picture.isNull()) {
             // The caption stays with its picture.
-            page.keepTogether(page.pictureHeight(pictures.at(i), 0.75)
+            page.keepTogether(page.pictureHeight(picture, 0.75)
                               + 3 * QFontMetrics(textFont(10), painter.device()).height());
             page.gap();
             page.paragraph(
                 QStringLiteral("Первый неверный тест (%1): %2, конец %3")
                     .arg(testTitle(*failure), outcomeText(*failure), executorText(failure->executor)),
                 textFont(10));
-            page.picture(pictures.at(i), 0.75);
+            page.picture(picture, 0.75);
         }
     }
     if (!painter.end())

@@ -17,7 +17,8 @@ struct JuryReport
     QString referenceSha256;
     QList<JuryPass> referencePasses;
     QList<JuryFileResult> files;
-    int timeLimitSeconds = 0; // real time for all passes of one file
+    int timeLimitSeconds = 0;  // real time for all passes of one file
+    qint64 highlightLimit = 0; // highlights per pass
 
     bool hasReference() const { return !referenceFile.isEmpty(); }
     int correctFileCount() const;

@@ -9,7 +9,7 @@
 
 #include <QDir>
 
-QString writeJuryReportFile(const JuryReport &report, const QList<QImage> &pictures, const QString &path,
+QString writeJuryReportFile(const JuryReport &report, const QList<QByteArray> &pictures, const QString &path,
                             FileWriteFault fault)
 {
     const QString shown = QDir::toNativeSeparators(path);

@@ -9,7 +9,7 @@
 
 // Writes the jury's report in the format its extension names (juryReportFormat), whole or
 // not at all: an old report of that name stays until the new one is complete. `pictures`
-// are those of the PDF protocol. Returns the message naming the file and the reason,
+// are those of the PDF protocol, as PNG. Returns the message naming the file and the reason,
 // empty on success.
-QString writeJuryReportFile(const JuryReport &report, const QList<QImage> &pictures, const QString &path,
+QString writeJuryReportFile(const JuryReport &report, const QList<QByteArray> &pictures, const QString &path,
                             FileWriteFault fault = FileWriteFault::None);

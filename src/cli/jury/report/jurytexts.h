@@ -32,4 +32,4 @@ QString verdictText(const JuryFileResult &file);
 QString verdictName(const JuryFileResult &file);
 // "Итого: файлов 41; OK 16, WA 10, CR 5, TL 5, RE 1, CE 3, FE 1": every verdict, none left out.
 QString verdictTotalsText(const QList<JuryFileResult> &files);
-QString juryLimitsText(int timeLimitSeconds);
+QString juryLimitsText(qint64 highlightLimit, int timeLimitSeconds);

@@ -67,7 +67,7 @@ void TestJuryReportFile::written()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(name);
     QVERIFY(writeBytes(path, "old"));
-    QCOMPARE(writeJuryReportFile(smallReport(), {QImage()}, path), QString());
+    QCOMPARE(writeJuryReportFile(smallReport(), {QByteArray()}, path), QString());
     const QByteArray bytes = readBytes(path);
     QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
@@ -104,7 +104,7 @@ void TestJuryReportFile::faults()
     const QByteArray oldBytes("the old report");
     QVERIFY(writeBytes(path, oldBytes));
 
-    const QString error = writeJuryReportFile(smallReport(), {QImage()}, path, fault);
+    const QString error = writeJuryReportFile(smallReport(), {QByteArray()}, path, fault);
 
     QCOMPARE(error,
              QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
