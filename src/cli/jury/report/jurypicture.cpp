@@ -77,6 +77,30 @@ int layOutWrapped(QTextLayout &layout, int width)
     return qCeil(height);
 }
 
+struct LegendLine
+{
+    QRgb colour;
+    QString text;
+};
+
+// Only what the picture can show: no reference's edges without a reference, no missing or
+// extra edges in a task with point Б, no crash frame without a crash.
+QList<LegendLine> legendLines(const JuryPass &pass, const DiffLegend &legend)
+{
+    QList<LegendLine> lines;
+    if (legend.hasReference)
+        lines.append({DiffColours::reference, QStringLiteral("отрезки эталона")});
+    lines.append({DiffColours::pupil, QStringLiteral("отрезки участника")});
+    if (!legend.hasPointB) {
+        lines.append(
+            {DiffColours::missing, QStringLiteral("○ нет у участника: %1").arg(pass.missing.size())});
+        lines.append({DiffColours::extra, QStringLiteral("× лишние у участника: %1").arg(pass.extra.size())});
+    }
+    if (pass.end == RunEnd::Crash)
+        lines.append({DiffColours::missing, QStringLiteral("□ клетка перед стеной")});
+    return lines;
+}
+
 QFont legendFont()
 {
     QFont font = QGuiApplication::font();
@@ -120,23 +144,7 @@ QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdg
         failure.isEmpty() ? QStringLiteral("%1: %2").arg(testTitle(pass), outcomeText(pass)) : failure, font);
     const int headingHeight = layOutWrapped(heading, field.width() - 2 * x);
 
-    struct LegendLine
-    {
-        QRgb colour;
-        QString text;
-    };
-    QList<LegendLine> lines;
-    if (legend.hasReference)
-        lines.append({DiffColours::reference, QStringLiteral("отрезки эталона")});
-    lines.append({DiffColours::pupil, QStringLiteral("отрезки участника")});
-    if (!legend.hasPointB) {
-        lines.append(
-            {DiffColours::missing, QStringLiteral("○ нет у участника: %1").arg(pass.missing.size())});
-        lines.append({DiffColours::extra, QStringLiteral("× лишние у участника: %1").arg(pass.extra.size())});
-    }
-    if (pass.end == RunEnd::Crash)
-        lines.append({DiffColours::missing, QStringLiteral("□ клетка перед стеной")});
-
+    const QList<LegendLine> lines = legendLines(pass, legend);
     QImage picture(field.width(), field.height() + 8 + headingHeight + 4 + int(lines.size()) * lineHeight + 4,
                    QImage::Format_RGB32);
     picture.fill(FieldColours::white);
@@ -178,4 +186,12 @@ QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdg
         y += lineHeight;
     }
     return picture;
+}
+
+QStringList diffLegendTexts(const JuryPass &pass, const DiffLegend &legend)
+{
+    QStringList texts;
+    for (const LegendLine &line : legendLines(pass, legend))
+        texts.append(line.text);
+    return texts;
 }
