@@ -116,7 +116,7 @@ QString safeNamePart(QString text)
     return text;
 }
 
-// The folder every file lies in, deepest first; empty when they share none.
+// The deepest folder that holds every file; empty when they share none.
 QString commonFolder(const QStringList &files)
 {
     QStringList common;
@@ -158,17 +158,20 @@ QString drawPictures(const PictureJob &job, const JuryFileResult &file, const QS
     DiffLegend legend;
     legend.hasReference = !job.reference.isEmpty();
     legend.hasPointB = task.hasPointB;
-    const QImage diff =
-        diffPicture(world, *failure, referenceEdges(job.reference, *failure), job.options.unit, legend);
+    // Without a reference, the protocol of a task with Б shows the field as the pass left it.
+    const bool protocolShowsDiff = !(task.hasPointB && job.reference.isEmpty());
+    const bool writesDiff = !job.options.renderDiffPrefix.isEmpty();
+    QImage diff;
+    if (writesDiff || (job.forProtocol && protocolShowsDiff))
+        diff = diffPicture(world, *failure, referenceEdges(job.reference, *failure), job.options.unit, legend);
     QString error;
-    if (!job.options.renderDiffPrefix.isEmpty()) {
+    if (writesDiff) {
         const QString path =
             diffPicturePath(job.options.renderDiffPrefix, stem, failure->fieldSize, failure->arrangement);
         error = writePictureFile(diff, path, job.inputs);
     }
     if (job.forProtocol) {
-        const QImage shown =
-            task.hasPointB && job.reference.isEmpty() ? passPicture(world, *failure, job.options.unit) : diff;
+        const QImage shown = protocolShowsDiff ? diff : passPicture(world, *failure, job.options.unit);
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         shown.save(&buffer, "PNG");
