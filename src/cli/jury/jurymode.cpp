@@ -116,24 +116,27 @@ QString safeNamePart(QString text)
     return text;
 }
 
-// The deepest folder that holds every file; empty when they share none.
-QString commonFolder(const QStringList &files)
+// The file's absolute path, by text alone: a name's kept bytes (systemfilename.h) stay as
+// they are, where the file system's classes would replace them.
+QString absolutePathOf(const QString &file)
 {
-    QStringList common;
-    bool first = true;
-    for (const QString &file : files) {
-        const QStringList parts = QFileInfo(file).absolutePath().split(QLatin1Char('/'));
-        if (first) {
-            common = parts;
-            first = false;
-            continue;
-        }
+    const QString path = QDir::fromNativeSeparators(file);
+    return QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path);
+}
+
+// The folders from the root down to the deepest one that holds every file.
+QStringList commonFolder(const QList<QStringList> &paths)
+{
+    QStringList common = paths.value(0);
+    if (!common.isEmpty())
+        common.removeLast();
+    for (const QStringList &parts : paths) {
         qsizetype same = 0;
-        while (same < common.size() && same < parts.size() && common.at(same) == parts.at(same))
+        while (same < common.size() && same + 1 < parts.size() && common.at(same) == parts.at(same))
             ++same;
         common = common.mid(0, same);
     }
-    return common.join(QLatin1Char('/'));
+    return common;
 }
 
 // What a file's pictures are drawn and written with, made once for every file.
@@ -163,7 +166,8 @@ QString drawPictures(const PictureJob &job, const JuryFileResult &file, const QS
     const bool writesDiff = !job.options.renderDiffPrefix.isEmpty();
     QImage diff;
     if (writesDiff || (job.forProtocol && protocolShowsDiff))
-        diff = diffPicture(world, *failure, referenceEdges(job.reference, *failure), job.options.unit, legend);
+        diff =
+            diffPicture(world, *failure, referenceEdges(job.reference, *failure), job.options.unit, legend);
     QString error;
     if (writesDiff) {
         const QString path =
@@ -199,13 +203,14 @@ bool juryNeedsPictures(const CheckerOptions &options)
 
 QStringList diffPictureStems(const QStringList &files)
 {
-    const QString common = commonFolder(files);
+    QList<QStringList> paths;
+    for (const QString &file : files)
+        paths.append(absolutePathOf(file).split(QLatin1Char('/')));
+    const qsizetype shared = commonFolder(paths).size();
     QStringList stems;
     QSet<QString> taken;
-    for (const QString &file : files) {
-        const QFileInfo info(file);
-        QString below = common.isEmpty() ? info.absoluteFilePath()
-                                         : QDir(common).relativeFilePath(info.absoluteFilePath());
+    for (const QStringList &parts : std::as_const(paths)) {
+        QString below = parts.mid(shared).join(QLatin1Char('/'));
         const qsizetype dot = below.lastIndexOf(QLatin1Char('.'));
         if (dot > below.lastIndexOf(QLatin1Char('/')) + 1)
             below.truncate(dot);

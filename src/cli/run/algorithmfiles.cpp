@@ -1,18 +1,89 @@
 #include "cli/run/algorithmfiles.h"
 
+#include "common/systemfilename.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#endif
 
 namespace {
+
+struct FolderEntry
+{
+    QString name;
+    bool isFolder = false;
+};
+
+// The entries of a folder, hidden ones aside, or nothing when it cannot be read. On Unix the
+// names are read as the system keeps them (see systemfilename.h): a name unpacked from another
+// system's archive need not be UTF-8, and the file must still open.
+std::optional<QList<FolderEntry>> folderEntries(const QString &folder)
+{
+    QList<FolderEntry> entries;
+#ifdef Q_OS_UNIX
+    const QByteArray path = fileNameToSystem(folder);
+    DIR *dir = ::opendir(path.constData());
+    if (!dir)
+        return std::nullopt;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name.startsWith('.'))
+            continue;
+        struct stat info = {};
+        const bool isFolder = ::stat((path + '/' + name).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+        entries.append({fileNameFromSystem(name), isFolder});
+    }
+    ::closedir(dir);
+#else
+    const QDir dir(folder);
+    if (!dir.isReadable())
+        return std::nullopt;
+    for (const QFileInfo &entry :
+         dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System))
+        entries.append({entry.fileName(), entry.isDir()});
+#endif
+    return entries;
+}
+
+// The same for every way to the folder (links, "..").
+QByteArray canonicalKey(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    char *resolved = ::realpath(fileNameToSystem(folder).constData(), nullptr);
+    if (!resolved)
+        return fileNameToSystem(folder);
+    const QByteArray key(resolved);
+    std::free(resolved);
+    return key;
+#else
+    return QFileInfo(folder).canonicalFilePath().toUtf8();
+#endif
+}
+
+bool isFolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info = {};
+    return ::stat(fileNameToSystem(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+#else
+    return QFileInfo(path).isDir();
+#endif
+}
 
 struct FolderWalk
 {
     bool recursive = false;
-    QSet<QString> visited;                   // canonical paths of the folders looked through
+    QSet<QByteArray> visited;                // the folders looked through, canonical
     QList<QPair<QByteArray, QString>> found; // the sort key (the path below the folder) and the path
     AlgorithmFileList *list = nullptr;
 };
@@ -25,28 +96,26 @@ bool isAlgorithmName(const QString &name)
 void walkFolder(FolderWalk &walk, const QString &folder, const QString &below)
 {
     const QString shown = QDir::toNativeSeparators(folder);
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    const QByteArray canonical = canonicalKey(folder);
     if (walk.visited.contains(canonical)) {
         walk.list->notes.append(QStringLiteral("папка %1 пропущена: она ведёт в уже просмотренную папку %2")
-                                    .arg(shown, QDir::toNativeSeparators(canonical)));
+                                    .arg(shown, QDir::toNativeSeparators(fileNameFromSystem(canonical))));
         return;
     }
     walk.visited.insert(canonical);
-    const QDir dir(folder);
-    if (!dir.isReadable()) {
+    const std::optional<QList<FolderEntry>> entries = folderEntries(folder);
+    if (!entries) {
         walk.list->errors.append(QStringLiteral("папка %1 не читается: её файлы не проверены").arg(shown));
         return;
     }
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
-    for (const QFileInfo &entry : entries) {
-        const QString relative =
-            below.isEmpty() ? entry.fileName() : below + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir()) {
+    for (const FolderEntry &entry : *entries) {
+        const QString path = QDir(folder).filePath(entry.name);
+        const QString relative = below.isEmpty() ? entry.name : below + QLatin1Char('/') + entry.name;
+        if (entry.isFolder) {
             if (walk.recursive)
-                walkFolder(walk, entry.filePath(), relative);
-        } else if (isAlgorithmName(entry.fileName())) {
-            walk.found.append({QFile::encodeName(relative), entry.filePath()});
+                walkFolder(walk, path, relative);
+        } else if (isAlgorithmName(entry.name)) {
+            walk.found.append({fileNameToSystem(relative), path});
         }
     }
 }
@@ -57,7 +126,7 @@ AlgorithmFileList expandAlgorithmFiles(const QStringList &arguments, bool recurs
 {
     AlgorithmFileList list;
     for (const QString &argument : arguments) {
-        if (!QFileInfo(argument).isDir()) {
+        if (!isFolder(argument)) {
             list.files.append(argument);
             continue;
         }
@@ -65,8 +134,8 @@ AlgorithmFileList expandAlgorithmFiles(const QStringList &arguments, bool recurs
         walk.recursive = recursive;
         walk.list = &list;
         walkFolder(walk, argument, QString());
-        std::stable_sort(walk.found.begin(), walk.found.end(),
-                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        std::sort(walk.found.begin(), walk.found.end(),
+                  [](const auto &a, const auto &b) { return a.first < b.first; });
         if (walk.found.isEmpty())
             list.notes.append(
                 QStringLiteral("в папке %1 нет файлов *.txt%2")

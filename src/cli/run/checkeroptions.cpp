@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QHash>
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -182,7 +183,7 @@ private:
             options.timeLimitSeconds = int(*seconds);
         } else if (name == QLatin1String("--test")) {
             const std::optional<qint64> test = parseWholeNumber(value);
-            if (!test || *test < 1 || *test > 100000)
+            if (!test || *test < 1 || *test > std::numeric_limits<int>::max())
                 return fail(
                     QStringLiteral("--test: нужен номер теста, целое число от 1, а не \"%1\"").arg(value));
             options.test = int(*test);
