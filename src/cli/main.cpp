@@ -1,5 +1,6 @@
 #include "cli/checkertexts.h"
 #include "cli/jury/jurymode.h"
+#include "cli/run/algorithmfiles.h"
 #include "cli/run/checkeroptions.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/filecheck.h"
@@ -72,16 +73,30 @@ int main(int argc, char *argv[])
         out << checkerVersionText() << "\n";
         return AllComplete;
     }
-    const CheckerOptions &options = parsed.options;
-
-    if (options.mode == CheckerMode::Validate) {
+    if (parsed.options.mode == CheckerMode::Validate) {
         QCoreApplication application(argc, argv);
-        return runValidateMode(options, out, err);
+        return runValidateMode(parsed.options, out, err);
+    }
+
+    // A folder stands for its files.
+    CheckerOptions options = parsed.options;
+    const AlgorithmFileList listed = expandAlgorithmFiles(options.files, options.recursive);
+    options.files = listed.files;
+    for (const QString &note : listed.notes)
+        err << "shagaika-check: " << note << "\n";
+    for (const QString &error : listed.errors)
+        err << "shagaika-check: " << error << "\n";
+    // A pupil's own protocol (--only) may name its files alone.
+    if (options.files.isEmpty() && options.onlyFiles.isEmpty()) {
+        err << "shagaika-check: не найден ни один файл алгоритма\n";
+        return CannotCheck;
     }
     if (options.mode == CheckerMode::Jury) {
         const std::unique_ptr<QCoreApplication> application =
             makeApplication(juryNeedsPictures(options), argc, argv);
-        return runJuryMode(options, out, err);
+        const int status = runJuryMode(options, out, err);
+        // Files left unchecked in an unreadable folder are like files that cannot be read.
+        return listed.errors.isEmpty() ? status : qMax(status, int(SomeNotComplete));
     }
 
     if (options.rendersPictures() && !QFileInfo(options.renderPrefix).absoluteDir().exists()) {
@@ -93,7 +108,9 @@ int main(int argc, char *argv[])
     const std::unique_ptr<QCoreApplication> application =
         makeApplication(options.rendersPictures(), argc, argv);
 
-    const CheckerTaskResult loaded = loadCheckerTask(options.taskFolder, options.fieldSize);
+    const CheckerTaskResult loaded = options.hasTest()
+        ? loadCheckerTest(options.taskFolder, options.test)
+        : loadCheckerTask(options.taskFolder, options.fieldSize);
     if (!loaded.isOk()) {
         err << "shagaika-check: " << loaded.error << "\n";
         return CannotCheck;
@@ -110,7 +127,7 @@ int main(int argc, char *argv[])
         }
         algorithms.append(read.lines);
     }
-    if (!allRead)
+    if (!allRead || !listed.errors.isEmpty())
         return CannotCheck;
 
     ProtectedFiles inputs;

@@ -12,21 +12,25 @@
 #include "cli/run/checkertask.h"
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"
+#include "common/systemfilename.h"
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/linekind.h"
 #include "tasks/setup/taskfolder.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QThread>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <mutex>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -81,7 +85,7 @@ QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
         .arg(encodingName(detectTextEncoding(bytes)));
 }
 
-// With `detailed` (a pupil's own protocol) the text and every pass's trace are kept.
+// With `detailed` (a pupil's own protocol) the text is kept too.
 JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference,
                          int timeLimitSeconds, bool detailed)
 {
@@ -102,15 +106,45 @@ JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QL
     judgePasses(result.passes, runner.task(), reference);
     if (detailed)
         result.text = read.lines;
-    else
-        result.dropTraces();
     return result;
 }
 
-QList<CellEdge> referenceEdges(const JuryReport &report, const JuryPass &pass)
+QList<CellEdge> referenceEdges(const QList<JuryPass> &reference, const JuryPass &pass)
 {
-    const JuryPass *model = report.referencePass(pass);
+    const JuryPass *model = matchingPass(reference, pass);
     return model ? drawnEdges(model->trace) : QList<CellEdge>{};
+}
+
+QString safeNamePart(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c) || keptFileNameByte(c) >= 0)
+            c = QLatin1Char('_');
+    }
+    return text;
+}
+
+// The file's absolute path, by text alone: a name's kept bytes (systemfilename.h) stay as
+// they are, where the file system's classes would replace them.
+QString absolutePathOf(const QString &file)
+{
+    const QString path = QDir::fromNativeSeparators(file);
+    return QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path);
+}
+
+// The folders from the root down to the deepest one that holds every file.
+QStringList commonFolder(const QList<QStringList> &paths)
+{
+    QStringList common = paths.value(0);
+    if (!common.isEmpty())
+        common.removeLast();
+    for (const QStringList &parts : paths) {
+        qsizetype same = 0;
+        while (same < common.size() && same + 1 < parts.size() && common.at(same) == parts.at(same))
+            ++same;
+        common = common.mid(0, same);
+    }
+    return common;
 }
 
 // The files to judge: those named, then each --only file not among them.
@@ -119,7 +153,7 @@ QStringList judgedFiles(const CheckerOptions &options)
     QStringList files = options.files;
     for (const QString &only : options.onlyFiles) {
         const bool named = std::any_of(files.begin(), files.end(), [&](const QString &file) {
-            return QFileInfo(file).absoluteFilePath() == QFileInfo(only).absoluteFilePath();
+            return absolutePathOf(file) == absolutePathOf(only);
         });
         if (!named)
             files.append(only);
@@ -129,9 +163,67 @@ QStringList judgedFiles(const CheckerOptions &options)
 
 bool isOnlyFile(const CheckerOptions &options, const QString &file)
 {
-    return std::any_of(options.onlyFiles.begin(), options.onlyFiles.end(), [&](const QString &only) {
-        return QFileInfo(file).absoluteFilePath() == QFileInfo(only).absoluteFilePath();
-    });
+    return std::any_of(options.onlyFiles.begin(), options.onlyFiles.end(),
+                       [&](const QString &only) { return absolutePathOf(file) == absolutePathOf(only); });
+}
+
+// What a file's pictures are drawn and written with, made once for every file.
+struct PictureJob
+{
+    const JuryRunner &runner;
+    const QList<JuryPass> &reference;
+    const CheckerOptions &options;
+    const ProtectedFiles &inputs;
+    bool forProtocol = false; // the PDF wants the pictures too
+};
+
+QByteArray pngBytes(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+// Draws a file's pictures as soon as its passes end: the diff of its first failing pass is
+// written for --render-diff, and the protocol keeps (as PNG) the picture of that pass, or
+// with `everyFailure` (a pupil's own protocol) of every failing pass. Returns the message of
+// a picture that was not written.
+QString drawPictures(const PictureJob &job, const JuryFileResult &file, const QString &stem,
+                     bool everyFailure, QList<QByteArray> &pngs)
+{
+    if (!file.isRead() || !file.firstFailure())
+        return {};
+    const TaskData &task = job.runner.task();
+    DiffLegend legend;
+    legend.hasReference = !job.reference.isEmpty();
+    legend.hasPointB = task.hasPointB;
+    // Without a reference, the protocol of a task with Б shows the field as the pass left it.
+    const bool protocolShowsDiff = !(task.hasPointB && job.reference.isEmpty());
+    bool first = true;
+    QString error;
+    for (const JuryPass &pass : file.passes) {
+        if (pass.correct)
+            continue;
+        const bool writesDiff = first && !job.options.renderDiffPrefix.isEmpty();
+        const bool kept = job.forProtocol && (first || everyFailure);
+        first = false;
+        if (!writesDiff && !kept)
+            break;
+        const World world = job.runner.passWorld(pass.fieldSize, pass.arrangement);
+        QImage diff;
+        if (writesDiff || (kept && protocolShowsDiff))
+            diff = diffPicture(world, pass, referenceEdges(job.reference, pass), job.options.unit, legend);
+        if (writesDiff) {
+            const QString path =
+                diffPicturePath(job.options.renderDiffPrefix, stem, pass.fieldSize, pass.arrangement);
+            error = writePictureFile(diff, path, job.inputs);
+        }
+        if (kept)
+            pngs.append(pngBytes(protocolShowsDiff ? diff : passPicture(world, pass, job.options.unit)));
+    }
+    return error;
 }
 
 } // namespace
@@ -152,11 +244,34 @@ bool juryNeedsPictures(const CheckerOptions &options)
         || (!options.reportFile.isEmpty() && juryReportFormat(options.reportFile) == QLatin1String("pdf"));
 }
 
-QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize,
+QStringList diffPictureStems(const QStringList &files)
+{
+    QList<QStringList> paths;
+    for (const QString &file : files)
+        paths.append(absolutePathOf(file).split(QLatin1Char('/')));
+    const qsizetype shared = commonFolder(paths).size();
+    QStringList stems;
+    QSet<QString> taken;
+    for (const QStringList &parts : std::as_const(paths)) {
+        QString below = parts.mid(shared).join(QLatin1Char('/'));
+        const qsizetype dot = below.lastIndexOf(QLatin1Char('.'));
+        if (dot > below.lastIndexOf(QLatin1Char('/')) + 1)
+            below.truncate(dot);
+        const QString stem = safeNamePart(below);
+        // A file system may not tell the case of letters apart.
+        QString unique = stem;
+        for (int n = 2; taken.contains(unique.toCaseFolded()); ++n)
+            unique = QStringLiteral("%1_%2").arg(stem).arg(n);
+        taken.insert(unique.toCaseFolded());
+        stems.append(unique);
+    }
+    return stems;
+}
+
+QString diffPicturePath(const QString &prefix, const QString &stem, int fieldSize,
                         const QList<int> &arrangement)
 {
-    QString name = QStringLiteral("%1-%2-%3")
-                       .arg(prefix, QFileInfo(file).completeBaseName(), QString::number(fieldSize));
+    QString name = QStringLiteral("%1-%2-%3").arg(prefix, stem, QString::number(fieldSize));
     if (!arrangement.isEmpty()) {
         name += QLatin1Char('-');
         for (int selector : arrangement)
@@ -216,9 +331,13 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         err << "shagaika-check: " << taskFileErrorText(options.taskFolder, *read.error) << "\n";
         return CannotJudge;
     }
-    const JuryRunner runner(read.task);
+    JuryRunner runner(read.task, options.limit);
     if (runner.sizes().isEmpty()) {
         err << "shagaika-check: задача не предлагает ни одного размера поля\n";
+        return CannotJudge;
+    }
+    if (options.hasTest() && !runner.chooseTest(options.test)) {
+        err << "shagaika-check: " << testOutOfRangeText(options.test, int(runner.tests().size())) << "\n";
         return CannotJudge;
     }
 
@@ -230,6 +349,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     report.taskFile = nativePath(taskFolder.taskFilePath());
     report.taskSha256 = sha256OfBytes(read.bytes);
     report.timeLimitSeconds = options.timeLimitSeconds;
+    report.highlightLimit = runner.highlightLimit();
 
     if (!read.task.hasPointB && !options.hasReference()) {
         err << "shagaika-check: в задаче на рисование (без точки Б) вердикт выносится сравнением с эталоном: "
@@ -253,17 +373,37 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         }
     }
 
-    // Files in parallel, each on a thread of its own; the results keep the files' order.
+    // Files in parallel, each on a thread of its own; the results keep the files' order. Each
+    // file's result is cut down to what the reports show, and its pictures drawn, as soon as
+    // its passes end, so that memory does not grow with the time the passes ran.
     const int count = int(files.size());
     std::vector<JuryFileResult> results(static_cast<size_t>(count));
+    std::vector<QList<QByteArray>> pngs(static_cast<size_t>(count));
+    const QStringList stems = diffPictureStems(files);
+    const bool drawsPictures = juryNeedsPictures(options);
+    const PictureJob pictureJob{runner, report.referencePasses, options, inputs,
+                                format == QLatin1String("pdf")};
+    QStringList pictureErrors;
+    std::mutex pictureErrorsMutex;
     const QList<JuryPass> &referencePasses = report.referencePasses;
     const bool showProgress = count >= progressFileCount && stderrIsTerminal();
     runParallelJobs(
         count, QThread::idealThreadCount(),
         [&](int index) {
             const QString &file = files.at(index);
-            results[size_t(index)] =
-                judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnlyFile(options, file));
+            const bool isOnly = isOnlyFile(options, file);
+            JuryFileResult &result = results[size_t(index)];
+            result = judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnly);
+            // A pupil's own protocol shows only the files it names.
+            if (drawsPictures && (isOnly || !report.isPupilProtocol)) {
+                const QString error =
+                    drawPictures(pictureJob, result, stems.at(index), isOnly, pngs[size_t(index)]);
+                if (!error.isEmpty()) {
+                    const std::lock_guard<std::mutex> lock(pictureErrorsMutex);
+                    pictureErrors.append(error);
+                }
+            }
+            result.dropTraces();
         },
         [&](int finished) {
             if (!showProgress)
@@ -272,58 +412,34 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
             err.flush();
         });
 
-    QList<JuryFileResult> judged(results.begin(), results.end());
+    QList<JuryFileResult> judged;
+    judged.reserve(count);
+    for (JuryFileResult &result : results)
+        judged.append(std::move(result));
+    results.clear();
+    results.shrink_to_fit();
     markIdenticalFiles(judged);
     const int correctCount = int(std::count_if(judged.begin(), judged.end(),
                                                [](const JuryFileResult &file) { return file.isCorrect(); }));
     QStringList unreadMessages;
-    for (const JuryFileResult &file : judged) {
+    for (const JuryFileResult &file : std::as_const(judged)) {
         if (!file.isRead())
             unreadMessages.append(file.readError);
     }
-    if (report.isPupilProtocol) {
-        judged.removeIf([&](const JuryFileResult &file) { return !isOnlyFile(options, file.file); });
+    QList<QList<QByteArray>> pictures;
+    for (int i = 0; i < count; ++i) {
+        if (report.isPupilProtocol && !isOnlyFile(options, judged.at(i).file))
+            continue;
+        report.files.append(std::move(judged[i]));
+        pictures.append(std::move(pngs[size_t(i)]));
     }
-    report.files = judged;
-    const int reported = int(report.files.size());
+    judged.clear();
+    pngs.clear();
 
-    bool written = true;
-    QList<QList<QImage>> pictures(reported);
-    const auto picture = [&](const World &world, const JuryPass &pass, const QImage &diff) {
-        return read.task.hasPointB && !report.hasReference() ? passPicture(world, pass, options.unit) : diff;
-    };
-    if (report.isPupilProtocol && juryNeedsPictures(options)) {
-        for (int i = 0; i < reported; ++i) {
-            for (const JuryPass &pass : report.files.at(i).passes) {
-                if (pass.correct)
-                    continue;
-                const World world = runner.passWorld(pass.fieldSize, pass.arrangement);
-                pictures[i].append(picture(
-                    world, pass, diffPicture(world, pass, referenceEdges(report, pass), options.unit)));
-            }
-        }
-    }
-    if (juryNeedsPictures(options)) {
-        for (int i = 0; i < reported; ++i) {
-            const JuryFileResult &file = report.files.at(i);
-            const JuryPass *failure = file.firstFailure();
-            if (!file.isRead() || !failure)
-                continue;
-            const World world = runner.passWorld(failure->fieldSize, failure->arrangement);
-            const QImage diff = diffPicture(world, *failure, referenceEdges(report, *failure), options.unit);
-            if (!options.renderDiffPrefix.isEmpty()) {
-                const QString path = diffPicturePath(options.renderDiffPrefix, file.file, failure->fieldSize,
-                                                     failure->arrangement);
-                const QString error = writePictureFile(diff, path, inputs);
-                if (!error.isEmpty()) {
-                    err << "shagaika-check: " << error << "\n";
-                    written = false;
-                }
-            }
-            if (!report.isPupilProtocol)
-                pictures[i].append(picture(world, *failure, diff));
-        }
-    }
+    bool written = pictureErrors.isEmpty();
+    pictureErrors.sort();
+    for (const QString &error : std::as_const(pictureErrors))
+        err << "shagaika-check: " << error << "\n";
 
     const QStringList table = juryTable(report);
     if (!options.reportFile.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "cli/run/checkeroptions.h"
 
+#include <QStringList>
 #include <QTextStream>
 
 // shagaika-check --jury: judges every pupil's file on every size and arrangement the task
@@ -18,6 +19,13 @@ QString juryReportFormat(const QString &reportFile);
 // Whether the jury's options need pictures (and therefore a GUI application).
 bool juryNeedsPictures(const CheckerOptions &options);
 
-// The name of the picture of a file's failing pass: PREFIX-<file stem>-<size>[-<selectors>].png
-QString diffPicturePath(const QString &prefix, const QString &file, int fieldSize,
+// The part of each file's picture names that names the file: its path below the folder
+// that all the files share, without the extension, each "/" and each character a file
+// system may refuse (\\ : * ? " < > | and control characters) made "_". A name that
+// another file already has, the case of letters aside, gets "_2", "_3", … in the files'
+// order, so that no picture of a run replaces another.
+QStringList diffPictureStems(const QStringList &files);
+
+// The name of the picture of a file's failing pass: PREFIX-<stem>-<size>[-<selectors>].png
+QString diffPicturePath(const QString &prefix, const QString &stem, int fieldSize,
                         const QList<int> &arrangement);

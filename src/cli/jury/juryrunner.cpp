@@ -22,10 +22,10 @@ private:
 
 // Plays a pass on the virtual clock, as VirtualRunDriver does, and also stops it, as the
 // stop button would, once the real time is up.
-RunEnd playPass(Interpreter &interpreter, QDeadlineTimer deadline, bool &timedOut)
+RunEnd playPass(Interpreter &interpreter, qint64 highlightLimit, QDeadlineTimer deadline, bool &timedOut)
 {
     interpreter.setVirtualClock(true);
-    interpreter.setLimits(RunLimits::forHighlights(JuryRunner::highlightLimit));
+    interpreter.setLimits(RunLimits::forHighlights(highlightLimit));
     for (;;) {
         const RunYield yield = interpreter.resume();
         if (!timedOut && deadline.hasExpired()) {
@@ -39,9 +39,19 @@ RunEnd playPass(Interpreter &interpreter, QDeadlineTimer deadline, bool &timedOu
 
 } // namespace
 
-JuryRunner::JuryRunner(const TaskData &task)
+JuryRunner::JuryRunner(const TaskData &task, qint64 highlightLimit)
     : m_task(task)
+    , m_highlightLimit(highlightLimit)
+    , m_tests(taskTests(task))
 {
+}
+
+bool JuryRunner::chooseTest(int number)
+{
+    if (number < 1 || number > m_tests.size())
+        return false;
+    m_tests = {m_tests.at(number - 1)};
+    return true;
 }
 
 QList<int> JuryRunner::sizes() const
@@ -68,7 +78,7 @@ JuryPass JuryRunner::runPass(const QStringList &lines, int fieldSize, const QLis
     Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Slow), nullptr, &recorder,
                             callDepthLimit);
     bool timedOut = false;
-    const RunEnd runEnd = playPass(interpreter, deadline, timedOut);
+    const RunEnd runEnd = playPass(interpreter, m_highlightLimit, deadline, timedOut);
 
     JuryPass pass;
     pass.fieldSize = fieldSize;
@@ -93,21 +103,19 @@ JuryPass JuryRunner::runPass(const QStringList &lines, int fieldSize, const QLis
 QList<JuryPass> JuryRunner::runAll(const QStringList &lines, QDeadlineTimer deadline) const
 {
     QList<JuryPass> passes;
-    for (int size : sizes()) {
-        const int walls = int(m_task.size(size).walls.variable.size());
-        for (const QList<int> &arrangement : allArrangements(walls)) {
-            if (deadline.hasExpired()) {
-                JuryPass skipped;
-                skipped.fieldSize = size;
-                skipped.arrangement = arrangement;
-                skipped.end = RunEnd::Stopped;
-                skipped.isOutOfTime = true;
-                passes.append(skipped);
-            } else {
-                passes.append(runPass(lines, size, arrangement, deadline));
-            }
-            passes.last().number = int(passes.size());
+    passes.reserve(m_tests.size());
+    for (const TaskTest &test : m_tests) {
+        if (deadline.hasExpired()) {
+            JuryPass skipped;
+            skipped.fieldSize = test.fieldSize;
+            skipped.arrangement = test.arrangement;
+            skipped.end = RunEnd::Stopped;
+            skipped.isOutOfTime = true;
+            passes.append(skipped);
+        } else {
+            passes.append(runPass(lines, test.fieldSize, test.arrangement, deadline));
         }
+        passes.last().number = test.number;
     }
     return passes;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/jury/jurypass.h"
+#include "cli/run/tasktest.h"
 #include "tasks/file/taskdata.h"
 #include "world/model/world.h"
 
@@ -15,16 +16,23 @@
 class JuryRunner
 {
 public:
-    // Fixed for every file, so that all are judged alike.
-    static constexpr qint64 highlightLimit = 1000000; // highlights per pass (a step bound goes with it)
-    static constexpr int callDepthLimit = 100000;     // nested procedure calls
+    // The same for every file, so that all are judged alike.
+    static constexpr qint64 defaultHighlightLimit =
+        1000000;                                  // highlights per pass (a step bound goes with it)
+    static constexpr int callDepthLimit = 100000; // nested procedure calls
 
-    explicit JuryRunner(const TaskData &task);
+    explicit JuryRunner(const TaskData &task, qint64 highlightLimit = defaultHighlightLimit);
 
     const TaskData &task() const { return m_task; }
+    qint64 highlightLimit() const { return m_highlightLimit; }
     QList<int> sizes() const;
 
-    // Every pass, sizes ascending, arrangements in the run's order. Once the deadline has
+    // The tests runAll makes: every test of the task, or only the one chosen.
+    const QList<TaskTest> &tests() const { return m_tests; }
+    // Keeps only test `number`; false (and every test kept) when the task has no such test.
+    bool chooseTest(int number);
+
+    // A pass per test, in the tests' order, numbered as the tests. Once the deadline has
     // passed, the pass under way stops and it and every later one are out of time.
     QList<JuryPass> runAll(const QStringList &lines, QDeadlineTimer deadline = QDeadlineTimer::Forever) const;
     JuryPass runPass(const QStringList &lines, int fieldSize, const QList<int> &arrangement,
@@ -35,4 +43,6 @@ public:
 
 private:
     TaskData m_task;
+    qint64 m_highlightLimit;
+    QList<TaskTest> m_tests;
 };

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QHash>
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -27,9 +28,9 @@ std::optional<RunSpeed> parseSpeed(const QString &text)
 }
 
 // The options' long names; "--help" also answers to "-h".
-const char *const flagOptionNames[] = {"version", "events", "json", "jury", "validate"};
-const char *const valueOptionNames[] = {"task", "size",      "speed",  "limit",       "render",
-                                        "unit", "reference", "report", "render-diff", "time-limit"};
+const char *const flagOptionNames[] = {"version", "events", "json", "jury", "validate", "recursive"};
+const char *const valueOptionNames[] = {"task",      "size",   "speed",       "limit",      "render", "unit",
+                                        "reference", "report", "render-diff", "time-limit", "test"};
 // The jury's report options.
 const char *const reportOptionNames[] = {"only", "csv-separator"};
 
@@ -151,6 +152,8 @@ private:
             options.json = true;
         else if (name == QLatin1String("--jury"))
             options.mode = CheckerMode::Jury;
+        else if (name == QLatin1String("--recursive"))
+            options.recursive = true;
         else
             options.mode = CheckerMode::Validate;
     }
@@ -186,6 +189,12 @@ private:
                 return fail(QStringLiteral("--time-limit: нужно целое число секунд от 1 до 3600, а не \"%1\"")
                                 .arg(value));
             options.timeLimitSeconds = int(*seconds);
+        } else if (name == QLatin1String("--test")) {
+            const std::optional<qint64> test = parseWholeNumber(value);
+            if (!test || *test < 1 || *test > std::numeric_limits<int>::max())
+                return fail(
+                    QStringLiteral("--test: нужен номер теста, целое число от 1, а не \"%1\"").arg(value));
+            options.test = int(*test);
         } else if (name == QLatin1String("--render")) {
             if (value.isEmpty())
                 return fail(QStringLiteral("--render: пустой префикс имён картинок"));
@@ -252,8 +261,7 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
         return QStringLiteral("--jury и --validate не сочетаются");
     const QString modeName =
         options.mode == CheckerMode::Jury ? QStringLiteral("--jury") : QStringLiteral("--validate");
-    static const char *const singleRunOptions[] = {"--size",   "--speed", "--limit",
-                                                   "--events", "--json",  "--render"};
+    static const char *const singleRunOptions[] = {"--size", "--speed", "--events", "--json", "--render"};
     if (options.mode != CheckerMode::Run) {
         for (const char *name : singleRunOptions) {
             if (given.contains(QLatin1String(name)))
@@ -261,7 +269,8 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
         }
     }
     if (options.mode == CheckerMode::Validate) {
-        for (const char *name : {"--report", "--render-diff", "--unit", "--time-limit"}) {
+        for (const char *name :
+             {"--report", "--render-diff", "--unit", "--time-limit", "--limit", "--test", "--recursive"}) {
             if (given.contains(QLatin1String(name)))
                 return QStringLiteral("параметр %1 не сочетается с --validate").arg(QLatin1String(name));
         }
@@ -269,6 +278,9 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
             return QStringLiteral("--validate проверяет папку задачи, файлы алгоритмов ему не нужны: %1")
                 .arg(options.files.first());
     }
+    if (given.contains(QLatin1String("--test")) && given.contains(QLatin1String("--size")))
+        return QStringLiteral("--test выбирает и размер поля (тесты нумеруются по всем размерам задачи); "
+                              "--size с ним не нужен");
     if (options.mode == CheckerMode::Run) {
         if (given.contains(QLatin1String("--reference")))
             return QStringLiteral("параметр --reference нужен только с --jury или --validate");

@@ -38,9 +38,14 @@ struct CheckerOptions
     // --csv-separator sets the CSV's field separator.
     QStringList onlyFiles;
     QChar csvSeparator = QLatin1Char(';');
+    // Choosing what to check: one test (numbered from 1 as the jury's reports number them, 0:
+    // every test), and whether a folder argument takes the *.txt files of its sub-folders too.
+    int test = 0;
+    bool recursive = false;
 
     bool rendersPictures() const { return !renderPrefix.isEmpty(); }
     bool hasReference() const { return !referenceFile.isEmpty(); }
+    bool hasTest() const { return test > 0; }
 };
 
 // The outcome of reading the command line: options, a request for the guide or the

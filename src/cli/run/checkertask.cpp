@@ -1,7 +1,9 @@
 #include "cli/run/checkertask.h"
 
+#include "cli/run/tasktest.h"
 #include "tasks/setup/taskfolder.h"
 #include "tasks/setup/tasksetup.h"
+#include "world/model/arrangementworld.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,5 +54,20 @@ CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
                     .arg(offeredSizes(read.task))};
     }
 
-    return {CheckerTask{read.task, taskWorld(read.task, fieldSize)}, {}};
+    return {CheckerTask{read.task, taskWorld(read.task, fieldSize), 0, {}}, {}};
+}
+
+CheckerTaskResult loadCheckerTest(const QString &folder, int testNumber)
+{
+    if (!QFileInfo(folder).isDir())
+        return {std::nullopt, taskFolderNotFoundText(folder)};
+    const TaskFileResult read = TaskFolder(folder).readTask();
+    if (!read.isOk())
+        return {std::nullopt, taskFileErrorText(folder, *read.error)};
+    const QList<TaskTest> tests = taskTests(read.task);
+    if (testNumber < 1 || testNumber > tests.size())
+        return {std::nullopt, testOutOfRangeText(testNumber, int(tests.size()))};
+    const TaskTest &test = tests.at(testNumber - 1);
+    World world = withArrangementFixed(arrangedWorld(taskWorld(read.task, test.fieldSize), test.arrangement));
+    return {CheckerTask{read.task, world, testNumber, test.arrangement}, {}};
 }

@@ -14,6 +14,10 @@ struct CheckerTask
 {
     TaskData task;
     World world;
+    // With one test chosen: its number and arrangement; the world then holds that
+    // arrangement's walls as fixed ones, so that the run makes that pass only.
+    int testNumber = 0;
+    QList<int> testArrangement;
 };
 
 struct CheckerTaskResult
@@ -28,6 +32,10 @@ struct CheckerTaskResult
 // Reads "Zerid.txt" in the folder (the pattern picture is neither needed nor read) and
 // applies the size, which the task must offer.
 CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize);
+
+// The same for one test of the task (numbered as in tasktest.h): its size, and the walls
+// of its arrangement.
+CheckerTaskResult loadCheckerTest(const QString &folder, int testNumber);
 
 // The report of a task folder that does not exist.
 QString taskFolderNotFoundText(const QString &folder);

@@ -42,10 +42,14 @@ FileResult FileCheck::run(const QString &file, const QStringList &lines, RunEven
     }
 
     RunRecorder recorder(world, events);
+    recorder.setArrangementShown(m_task.testArrangement);
     if (scene) {
-        recorder.setPassEndedHandler([&](const PassResult &, int number) {
+        // A chosen test's picture carries the test's number.
+        const int firstNumber = qMax(1, m_task.testNumber);
+        recorder.setPassEndedHandler([&, firstNumber](const PassResult &, int number) {
             const QString error = writePictureFile(
-                scene->picture(), picturePath(m_options.renderPrefix, file, number), m_inputs);
+                scene->picture(), picturePath(m_options.renderPrefix, file, firstNumber + number - 1),
+                m_inputs);
             if (!error.isEmpty())
                 m_pictureErrors.append(error);
         });

@@ -60,8 +60,9 @@ void RunRecorder::messageShown(const RunMessage &message)
         m_next->messageShown(message);
 }
 
-void RunRecorder::passStarted(const QList<int> &arrangement)
+void RunRecorder::passStarted(const QList<int> &given)
 {
+    const QList<int> &arrangement = given.isEmpty() ? m_arrangementShown : given;
     PassResult pass;
     pass.arrangement = arrangement;
     pass.executor = m_world.executor;

@@ -18,6 +18,9 @@ public:
     explicit RunRecorder(const World &world, RunObserver *next = nullptr);
 
     void setPassEndedHandler(PassHandler handler) { m_passEnded = std::move(handler); }
+    // A run of one chosen test has its arrangement's walls fixed and reports no arrangement
+    // of its own; its pass is recorded and handed on with this one.
+    void setArrangementShown(const QList<int> &arrangement) { m_arrangementShown = arrangement; }
 
     const QList<PassResult> &passes() const { return m_passes; }
     bool isFinished() const { return m_finished; }
@@ -44,6 +47,7 @@ private:
     RunObserver *m_next;
     PassHandler m_passEnded;
     QList<PassResult> m_passes;
+    QList<int> m_arrangementShown;
     bool m_inPass = false;
     bool m_finished = false;
     RunEnd m_end = RunEnd::Complete;

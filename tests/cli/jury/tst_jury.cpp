@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -273,6 +274,8 @@ private slots:
     void caseFolderVerdicts();
     void percentNamesKeptWhole_data();
     void percentNamesKeptWhole();
+    void folderArguments_data();
+    void folderArguments();
 };
 
 void TestJury::verdicts_data()
@@ -949,6 +952,85 @@ void TestJury::percentNamesKeptWhole()
     QCOMPARE(judged.size(), 2);
     QCOMPARE(judged.at(0).toObject().value(QStringLiteral("file")).toString(), correct);
     QCOMPARE(judged.at(1).toObject().value(QStringLiteral("file")).toString(), wrong);
+}
+
+void TestJury::folderArguments_data()
+{
+    QTest::addColumn<QStringList>("files"); // made below the work folder, each a correct solution
+    QTest::addColumn<QStringList>("links"); // "link>target"
+    QTest::addColumn<QString>("locked");    // a sub-folder no one may read; empty: none
+    QTest::addColumn<bool>("recursive");
+    QTest::addColumn<QStringList>("judged"); // in the reports' order
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stderrHolds");
+
+    const QStringList classes{"works/b.txt", "works/B.txt", "works/a.TXT", "works/sub/c.txt",
+                              "works/notes.doc"};
+    QTest::newRow("a folder: its own *.txt files, in byte order")
+        << classes << QStringList{} << "" << false << QStringList{"works/B.txt", "works/a.TXT", "works/b.txt"}
+        << 0 << "";
+    QTest::newRow("--recursive: sub-folders too, by the path below the folder")
+        << classes << QStringList{} << "" << true
+        << QStringList{"works/B.txt", "works/a.TXT", "works/b.txt", "works/sub/c.txt"} << 0 << "";
+    QTest::newRow("a link back up is entered once")
+        << QStringList{"works/a.txt", "works/7a/b.txt"} << QStringList{"works/7a/up>.."} << "" << true
+        << QStringList{"works/7a/b.txt", "works/a.txt"} << 0 << "works/7a/up пропущена";
+    QTest::newRow("a link to a sibling folder is entered once")
+        << QStringList{"works/7a/a.txt", "works/7b/b.txt"} << QStringList{"works/7b/same>../7a"} << "" << true
+        << QStringList{"works/7a/a.txt", "works/7b/b.txt"} << 0 << "works/7b/same пропущена";
+    QTest::newRow("an unreadable sub-folder is named")
+        << QStringList{"works/a.txt", "works/locked/b.txt"} << QStringList{} << "works/locked" << true
+        << QStringList{"works/a.txt"} << 1
+        << "папка " + QDir::toNativeSeparators("works/locked") + " не читается";
+}
+
+void TestJury::folderArguments()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, links);
+    QFETCH(QString, locked);
+    QFETCH(bool, recursive);
+    QFETCH(QStringList, judged);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stderrHolds);
+
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QDir root(work.path());
+    for (const QString &file : files) {
+        QVERIFY(root.mkpath(QFileInfo(file).path()));
+        QVERIFY(QFile::copy(caseFile(QStringLiteral("ok.txt")), root.filePath(file)));
+    }
+    for (const QString &link : links) {
+        const QStringList ends = link.split(QLatin1Char('>'));
+        QVERIFY(QFile::link(ends.at(1), root.filePath(ends.at(0))));
+    }
+    if (!locked.isEmpty()) {
+        QFile folder(root.filePath(locked));
+        QVERIFY(folder.setPermissions({}));
+        if (QDir(root.filePath(locked)).isReadable()) {
+            folder.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("this user reads every folder (root); an unreadable one cannot be made");
+        }
+    }
+    const auto unlock = qScopeGuard([&] {
+        if (!locked.isEmpty())
+            QFile(root.filePath(locked))
+                .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+
+    const QString json = root.filePath(QStringLiteral("r.json"));
+    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--report", json};
+    if (recursive)
+        arguments.append(QStringLiteral("--recursive"));
+    arguments.append(root.filePath(QStringLiteral("works")));
+    const CheckerRun run = runChecker(arguments);
+    QVERIFY2(run.err.contains(stderrHolds), qPrintable(run.err));
+    QCOMPARE(run.exitCode, exitCode);
+    QStringList order;
+    for (const QJsonValue &file : readJson(json).value(QStringLiteral("files")).toArray())
+        order.append(root.relativeFilePath(file.toObject().value(QStringLiteral("file")).toString()));
+    QCOMPARE(order, judged);
 }
 
 QTEST_GUILESS_MAIN(TestJury)

@@ -4,6 +4,7 @@
 #include "cli/jury/jurymode.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/jury/report/jurycsv.h"
+#include "cli/jury/report/jurypicture.h"
 #include "cli/jury/report/juryreport.h"
 #include "cli/jury/report/jurytexts.h"
 #include "cli/run/checkeroptions.h"
@@ -61,6 +62,12 @@ private slots:
     void reportFormats_data();
     void reportFormats();
     void diffPicturePaths();
+    void diffPictureStems_data();
+    void diffPictureStems();
+    void choiceOptions_data();
+    void legendOnlyWhatApplies_data();
+    void legendOnlyWhatApplies();
+    void choiceOptions();
     void parallelJobsRunEachJobOnce();
     void juryOptions_data();
     void juryOptions();
@@ -535,9 +542,64 @@ void TestJuryPieces::reportFormats()
 
 void TestJuryPieces::diffPicturePaths()
 {
-    QCOMPARE(diffPicturePath("pics/d", "works/ivanov.txt", 13, {1, 2, 1}),
-             QStringLiteral("pics/d-ivanov-13-121.png"));
-    QCOMPARE(diffPicturePath("d", "a.b.txt", 12, {}), QStringLiteral("d-a.b-12.png"));
+    QCOMPARE(diffPicturePath("pics/d", "7a_ivanov", 13, {1, 2, 1}),
+             QStringLiteral("pics/d-7a_ivanov-13-121.png"));
+    QCOMPARE(diffPicturePath("d", "a.b", 12, {}), QStringLiteral("d-a.b-12.png"));
+}
+
+void TestJuryPieces::diffPictureStems_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("stems");
+
+    QTest::newRow("one file: its name") << QStringList{"works/ivanov.txt"} << QStringList{"ivanov"};
+    QTest::newRow("the last extension only") << QStringList{"a.b.txt"} << QStringList{"a.b"};
+    QTest::newRow("one folder: the names") << QStringList{"w/a.txt", "w/b.txt"} << QStringList{"a", "b"};
+    QTest::newRow("the same name in two class folders")
+        << QStringList{"w/7a/NoName.txt", "w/7b/NoName.txt"} << QStringList{"7a_NoName", "7b_NoName"};
+    QTest::newRow("deeper on one side")
+        << QStringList{"w/a.txt", "w/7b/x/a.txt"} << QStringList{"a", "7b_x_a"};
+    QTest::newRow("a folder and a name that read alike")
+        << QStringList{"w/7a/b.txt", "w/7a_b.txt"} << QStringList{"7a_b", "7a_b_2"};
+    QTest::newRow("names apart only in case") << QStringList{"w/Ivanov.txt", "w/ivanov.txt", "w/IVANOV.txt"}
+                                              << QStringList{"Ivanov", "ivanov_2", "IVANOV_3"};
+    QTest::newRow("one file twice") << QStringList{"w/a.txt", "w/a.txt"} << QStringList{"a", "a_2"};
+    QTest::newRow("characters a file system refuses")
+        << QStringList{"w/a:b*c?.txt", "w/\"q\"<>|.txt"} << QStringList{"a_b_c_", "_q____"};
+}
+
+void TestJuryPieces::diffPictureStems()
+{
+    QFETCH(QStringList, files);
+    QTEST(::diffPictureStems(files), "stems");
+}
+
+void TestJuryPieces::choiceOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("test");
+    QTest::addColumn<bool>("recursive");
+    QTest::addColumn<qint64>("limit");
+
+    QTest::newRow("nothing chosen") << QStringList{"--jury", "a.txt"} << 0 << false << qint64(1000000);
+    QTest::newRow("one test in the jury")
+        << QStringList{"--jury", "--test", "7", "a.txt"} << 7 << false << qint64(1000000);
+    QTest::newRow("one test in a single run")
+        << QStringList{"--test=32", "a.txt"} << 32 << false << qint64(1000000);
+    QTest::newRow("a folder with its sub-folders")
+        << QStringList{"--jury", "--recursive", "works"} << 0 << true << qint64(1000000);
+    QTest::newRow("the jury's highlight limit")
+        << QStringList{"--jury", "--limit", "20000", "a.txt"} << 0 << false << qint64(20000);
+}
+
+void TestJuryPieces::choiceOptions()
+{
+    QFETCH(QStringList, arguments);
+    const CheckerOptionsResult result = parseCheckerOptions(arguments);
+    QVERIFY2(result.isOk(), qPrintable(result.error));
+    QTEST(result.options.test, "test");
+    QTEST(result.options.recursive, "recursive");
+    QTEST(result.options.limit, "limit");
 }
 
 void TestJuryPieces::parallelJobsRunEachJobOnce()
@@ -630,7 +692,12 @@ void TestJuryPieces::refusedCombinations_data()
     QTest::newRow("jury and validate") << QStringList{"--jury", "--validate", "a.txt"} << "--validate";
     QTest::newRow("jury without files") << QStringList{"--jury"} << "файл";
     QTest::newRow("jury with a size") << QStringList{"--jury", "--size", "13", "a.txt"} << "--size";
-    QTest::newRow("jury with a limit") << QStringList{"--jury", "--limit", "5", "a.txt"} << "--limit";
+    QTest::newRow("validate with a limit") << QStringList{"--validate", "--limit", "5"} << "--limit";
+    QTest::newRow("validate with a test") << QStringList{"--validate", "--test", "2"} << "--test";
+    QTest::newRow("validate into sub-folders") << QStringList{"--validate", "--recursive"} << "--recursive";
+    QTest::newRow("a test and a size") << QStringList{"--test", "3", "--size", "13", "a.txt"} << "--size";
+    QTest::newRow("test 0") << QStringList{"--jury", "--test", "0", "a.txt"} << "--test";
+    QTest::newRow("a test that is no number") << QStringList{"--test", "7a", "a.txt"} << "7a";
     QTest::newRow("jury with --json") << QStringList{"--jury", "--json", "a.txt"} << "--json";
     QTest::newRow("validate with files") << QStringList{"--validate", "a.txt"} << "a.txt";
     QTest::newRow("validate with a report") << QStringList{"--validate", "--report", "r.csv"} << "--report";
@@ -659,6 +726,44 @@ void TestJuryPieces::refusedCombinations()
     const CheckerOptionsResult result = parseCheckerOptions(arguments);
     QVERIFY(!result.isOk());
     QVERIFY2(result.error.contains(named), qPrintable(result.error));
+}
+
+void TestJuryPieces::legendOnlyWhatApplies_data()
+{
+    QTest::addColumn<bool>("hasPointB");
+    QTest::addColumn<bool>("hasReference");
+    QTest::addColumn<RunEnd>("end");
+    QTest::addColumn<QStringList>("texts");
+
+    QTest::newRow("point Б: the pupil's path only")
+        << true << false << RunEnd::Complete << QStringList{"отрезки участника"};
+    QTest::newRow("point Б with a reference")
+        << true << true << RunEnd::Complete << QStringList{"отрезки эталона", "отрезки участника"};
+    QTest::newRow("point Б, a crash")
+        << true << false << RunEnd::Crash << QStringList{"отрезки участника", "□ клетка перед стеной"};
+    QTest::newRow("a drawing task: the edges counted")
+        << false << true << RunEnd::Complete
+        << QStringList{"отрезки эталона", "отрезки участника", "○ нет у участника: 2",
+                       "× лишние у участника: 1"};
+    QTest::newRow("a drawing task, a crash")
+        << false << true << RunEnd::Crash
+        << QStringList{"отрезки эталона", "отрезки участника", "○ нет у участника: 2",
+                       "× лишние у участника: 1", "□ клетка перед стеной"};
+}
+
+void TestJuryPieces::legendOnlyWhatApplies()
+{
+    QFETCH(bool, hasPointB);
+    QFETCH(bool, hasReference);
+    QFETCH(RunEnd, end);
+    JuryPass pass;
+    pass.end = end;
+    pass.missing = {{{1, 1}, {1, 2}}, {{1, 2}, {1, 3}}};
+    pass.extra = {{{4, 4}, {5, 4}}};
+    DiffLegend legend;
+    legend.hasPointB = hasPointB;
+    legend.hasReference = hasReference;
+    QTEST(diffLegendTexts(pass, legend), "texts");
 }
 
 QTEST_GUILESS_MAIN(TestJuryPieces)

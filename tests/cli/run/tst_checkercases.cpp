@@ -11,12 +11,14 @@
 //                      names git cannot hold well (a line break in a name) can be tested
 //   fifos              names of pipes (with no writer) to make beside the files; git cannot
 //                      hold them. Such a case must end within a second: nothing may wait.
+// Sub-folders of a case (pupils' files in class folders) are copied with it.
 // The checker runs in a copy of the folder, and no file of the copy may change. In args and
 // renames, "\n" stands for a line break and "\xNN" for the byte NN, so that names which are
 // not UTF-8 (as unpacked from another system's archive) can be tested.
 // With both expected.events and expected.json, every JSON line must follow its run's "end" line.
 // A case without any expected output on standard output must print nothing there.
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -179,8 +181,19 @@ void TestCheckerCases::wholeRun()
     // A copy, so that a checker that wrote over its inputs could not damage the case itself.
     QTemporaryDir work;
     QVERIFY(work.isValid());
-    const QStringList caseFiles = dir.entryList(QDir::Files, QDir::Name);
-    for (const QString &name : caseFiles)
+    QStringList caseFiles;
+    QDirIterator entries(dir.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString name = dir.relativeFilePath(entries.next());
+        if (entries.fileInfo().isDir()) {
+            QVERIFY(QDir(work.path()).mkpath(name));
+        } else {
+            caseFiles.append(name);
+        }
+    }
+    caseFiles.sort();
+    for (const QString &name : std::as_const(caseFiles))
         QVERIFY(QFile::copy(dir.filePath(name), QDir(work.path()).filePath(name)));
     QStringList inputs = caseFiles;
     // The temporary folder lists its files as text and could not remove names that are not.

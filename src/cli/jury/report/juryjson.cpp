@@ -103,7 +103,7 @@ QByteArray juryJson(const JuryReport &report)
                                                         {QStringLiteral("sha256"), report.referenceSha256}})
                                : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("limits"),
-         QJsonObject{{QStringLiteral("highlights_per_pass"), JuryRunner::highlightLimit},
+         QJsonObject{{QStringLiteral("highlights_per_pass"), report.highlightLimit},
                      {QStringLiteral("call_depth"), JuryRunner::callDepthLimit},
                      {QStringLiteral("seconds_per_file"), report.timeLimitSeconds},
                      {QStringLiteral("speed"), QStringLiteral("slow")}}},

@@ -264,6 +264,12 @@ QString madeText(const JuryReport &report)
     return report.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
 }
 
+// The pictures come as PNG and are unpacked one at a time, as a page shows them.
+QImage pngPicture(const QByteArray &png)
+{
+    return png.isEmpty() ? QImage() : QImage::fromData(png, "PNG");
+}
+
 QString fileError(const JuryFileResult &file)
 {
     return file.isRead() ? file.notAlgorithm : file.readError;
@@ -332,7 +338,7 @@ QStringList failureGroups(const JuryFileResult &file, bool pointB)
     return groups;
 }
 
-void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<QList<QImage>> &pictures)
+void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<QList<QByteArray>> &pictures)
 {
     const bool pointB = report.task.hasPointB;
     page.paragraph(QStringLiteral("Протокол проверки"), textFont(16, true));
@@ -346,7 +352,7 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         page.paragraph(line, textFont(10));
     page.gap();
     page.paragraph(ruleText(report), textFont(9));
-    page.paragraph(juryLimitsText(report.timeLimitSeconds), textFont(9));
+    page.paragraph(juryLimitsText(report.highlightLimit, report.timeLimitSeconds), textFont(9));
     page.gap();
 
     page.paragraph(QStringLiteral("Вердикты"), textFont(11, true));
@@ -395,7 +401,7 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         if (file.isCorrect())
             continue;
         const QStringList groups = failureGroups(file, pointB);
-        const QImage picture = i < pictures.size() ? pictures.at(i).value(0) : QImage();
+        const QImage picture = pngPicture(pictures.value(i).value(0));
         if (firstWrong) {
             page.newPage();
             page.paragraph(QStringLiteral("Неверные решения"), textFont(14, true));
@@ -452,7 +458,7 @@ QHash<int, QStringList> stopMarks(const JuryFileResult &file)
 }
 
 void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype index,
-                   const QList<QImage> &pictures)
+                   const QList<QByteArray> &pngs)
 {
     const JuryFileResult &file = report.files.at(index);
     const bool pointB = report.task.hasPointB;
@@ -469,7 +475,7 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     page.gap();
     taskLines(page, report);
     page.paragraph(ruleText(report), textFont(9));
-    page.paragraph(juryLimitsText(report.timeLimitSeconds), textFont(9));
+    page.paragraph(juryLimitsText(report.highlightLimit, report.timeLimitSeconds), textFont(9));
     page.gap();
     if (!file.isRead() || !file.isAlgorithm()) {
         page.paragraph(fileError(file), textFont(10));
@@ -535,14 +541,18 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
         if (!pass.correct)
             captions.append(failureText(pass, pointB));
     }
-    if (!pictures.isEmpty() && pictures.size() == captions.size()) {
+    if (!pngs.isEmpty() && pngs.size() == captions.size()) {
+        QList<QImage> pictures;
+        pictures.reserve(pngs.size());
+        for (const QByteArray &png : pngs)
+            pictures.append(pngPicture(png));
         page.paragraph(QStringLiteral("Неверные тесты"), textFont(11, true));
         page.pictureRows(pictures, captions, 3);
     }
     page.signatures();
 }
 
-QByteArray protocol(const JuryReport &report, const QList<QList<QImage>> &pictures, int pageCount,
+QByteArray protocol(const JuryReport &report, const QList<QList<QByteArray>> &pictures, int pageCount,
                     int &pagesMade)
 {
     QBuffer document;
@@ -578,7 +588,7 @@ QByteArray protocol(const JuryReport &report, const QList<QList<QImage>> &pictur
 
 } // namespace
 
-QByteArray juryPdf(const JuryReport &report, const QList<QList<QImage>> &pictures)
+QByteArray juryPdf(const JuryReport &report, const QList<QList<QByteArray>> &pictures)
 {
     // The layout is made twice: the first time counts the pages, so that every page can
     // name their number.

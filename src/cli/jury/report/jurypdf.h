@@ -2,7 +2,7 @@
 
 #include "cli/jury/report/juryreport.h"
 
-#include <QImage>
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -14,8 +14,9 @@
 // - With report.isPupilProtocol, each file's own protocol: its verdict, hash and statistics,
 //   every test, the algorithm's text with numbered lines (the line where a test stopped is
 //   marked), and a picture of every failing test.
-// `pictures` holds a list per file: the pictures of its failing tests in order (the round's
-// protocol shows the first). Files with the same bytes are marked in both. Needs a GUI
+// `pictures` holds a list per file: the PNG pictures of its failing tests in order (the
+// round's protocol shows the first); kept compressed, so that a thousand files' pictures take
+// little memory. Files with the same bytes are marked in both. Needs a GUI
 // application for its fonts. The protocol is made in memory, so that the file can be written
 // whole or not at all; empty when the document could not be made.
-QByteArray juryPdf(const JuryReport &report, const QList<QList<QImage>> &pictures);
+QByteArray juryPdf(const JuryReport &report, const QList<QList<QByteArray>> &pictures);

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -57,6 +59,48 @@ void drawEdges(QPainter &painter, const FieldGeometry &geometry, const QList<Cel
                          QPointF(geometry.cellCentre(edge.second.column, edge.second.row)) + shift);
 }
 
+// Lays the text out in lines of at most `width` pixels, broken between words, and inside a
+// word only when it alone is wider (a long file name); returns the height of the lines.
+int layOutWrapped(QTextLayout &layout, int width)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(qMax(1, width));
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    return qCeil(height);
+}
+
+struct LegendLine
+{
+    QRgb colour;
+    QString text;
+};
+
+// Only what the picture can show: no reference's edges without a reference, no missing or
+// extra edges in a task with point Б, no crash frame without a crash.
+QList<LegendLine> legendLines(const JuryPass &pass, const DiffLegend &legend)
+{
+    QList<LegendLine> lines;
+    if (legend.hasReference)
+        lines.append({DiffColours::reference, QStringLiteral("отрезки эталона")});
+    lines.append({DiffColours::pupil, QStringLiteral("отрезки участника")});
+    if (!legend.hasPointB) {
+        lines.append(
+            {DiffColours::missing, QStringLiteral("○ нет у участника: %1").arg(pass.missing.size())});
+        lines.append({DiffColours::extra, QStringLiteral("× лишние у участника: %1").arg(pass.extra.size())});
+    }
+    if (pass.end == RunEnd::Crash)
+        lines.append({DiffColours::missing, QStringLiteral("□ клетка перед стеной")});
+    return lines;
+}
+
 QFont legendFont()
 {
     QFont font = QGuiApplication::font();
@@ -79,7 +123,8 @@ QImage passPicture(const World &world, const JuryPass &pass, int unit)
     return scene.picture();
 }
 
-QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdge> &referenceEdges, int unit)
+QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdge> &referenceEdges, int unit,
+                   const DiffLegend &legend)
 {
     const FieldGeometry geometry = FieldGeometry::compute(unit, world.fieldSize);
     FieldScene scene(geometry);
@@ -93,7 +138,15 @@ QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdg
     const QFontMetrics metrics(font);
     const int lineHeight = metrics.height() + 4;
     const QImage field = scene.picture();
-    QImage picture(field.width(), field.height() + 6 * lineHeight, QImage::Format_RGB32);
+    const int x = geometry.layoutUnit;
+    const QString failure = failureText(pass, legend.hasPointB);
+    QTextLayout heading(
+        failure.isEmpty() ? QStringLiteral("%1: %2").arg(testTitle(pass), outcomeText(pass)) : failure, font);
+    const int headingHeight = layOutWrapped(heading, field.width() - 2 * x);
+
+    const QList<LegendLine> lines = legendLines(pass, legend);
+    QImage picture(field.width(), field.height() + 8 + headingHeight + 4 + int(lines.size()) * lineHeight + 4,
+                   QImage::Format_RGB32);
     picture.fill(FieldColours::white);
 
     QPainter painter(&picture);
@@ -123,20 +176,22 @@ QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdg
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(font);
     int y = field.height() + 4;
-    const int x = geometry.layoutUnit;
-    const auto swatch = [&](QRgb colour, const QString &text) {
-        painter.fillRect(QRect(x, y + lineHeight / 2 - 3, 24, 6), QColor(colour));
-        painter.setPen(QColor(FieldColours::text));
-        painter.drawText(QPoint(x + 32, y + metrics.ascent()), text);
-        y += lineHeight;
-    };
     painter.setPen(QColor(FieldColours::text));
-    painter.drawText(QPoint(x, y + metrics.ascent()),
-                     QStringLiteral("%1: %2").arg(passPlaceText(pass), outcomeText(pass)));
-    y += lineHeight;
-    swatch(DiffColours::reference, QStringLiteral("отрезки эталона"));
-    swatch(DiffColours::pupil, QStringLiteral("отрезки участника"));
-    swatch(DiffColours::missing, QStringLiteral("○ нет у участника: %1").arg(pass.missing.size()));
-    swatch(DiffColours::extra, QStringLiteral("× лишние у участника: %1").arg(pass.extra.size()));
+    heading.draw(&painter, QPointF(x, y));
+    y += headingHeight + 4;
+    for (const LegendLine &line : std::as_const(lines)) {
+        painter.fillRect(QRect(x, y + lineHeight / 2 - 3, 24, 6), QColor(line.colour));
+        painter.setPen(QColor(FieldColours::text));
+        painter.drawText(QPoint(x + 32, y + metrics.ascent()), line.text);
+        y += lineHeight;
+    }
     return picture;
+}
+
+QStringList diffLegendTexts(const JuryPass &pass, const DiffLegend &legend)
+{
+    QStringList texts;
+    for (const LegendLine &line : legendLines(pass, legend))
+        texts.append(line.text);
+    return texts;
 }

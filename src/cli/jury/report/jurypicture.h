@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QStringList>
 
 // Pictures of a pass for the jury, drawn with the field scene. They need a GUI
 // application for their fonts (no window is shown).
@@ -15,11 +16,23 @@
 // `world` is the pass's world (JuryRunner::passWorld).
 QImage passPicture(const World &world, const JuryPass &pass, int unit);
 
+// Which lines of the legend apply to the task.
+struct DiffLegend
+{
+    bool hasReference = false; // the reference's edges are drawn
+    bool hasPointB = true;     // otherwise a drawing task: missing and extra edges are marked
+};
+
 // The field without the trace, and over it the reference's edges (wide, green) and the
 // pupil's (narrow, blue); a red ring marks an edge the pupil lacks, a magenta cross one
-// the pupil has beyond the reference, a red frame the cell of a crash. A legend and the
-// pass's place and outcome stand below the field.
-QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdge> &referenceEdges, int unit);
+// the pupil has beyond the reference, a red frame the cell of a crash. Below the field
+// stand the test and why it failed (wrapped to the picture's width) and a legend of only
+// what the picture can show.
+QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdge> &referenceEdges, int unit,
+                   const DiffLegend &legend);
+
+// The legend's lines under the diff picture of the pass, top to bottom.
+QStringList diffLegendTexts(const JuryPass &pass, const DiffLegend &legend);
 
 namespace DiffColours {
 inline constexpr QRgb reference = qRgb(40, 170, 60);

@@ -24,6 +24,7 @@ struct JuryReport
     // every failing one) instead of the protocol of the whole round.
     bool isPupilProtocol = false;
     QChar csvSeparator = QLatin1Char(';');
+    qint64 highlightLimit = 0; // highlights per pass
 
     bool hasReference() const { return !referenceFile.isEmpty(); }
     int correctFileCount() const;

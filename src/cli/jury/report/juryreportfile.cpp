@@ -29,7 +29,7 @@ QByteArray withUtf8Mark(const QString &text)
 
 } // namespace
 
-QString writeJuryReportFile(const JuryReport &report, const QList<QList<QImage>> &pictures,
+QString writeJuryReportFile(const JuryReport &report, const QList<QList<QByteArray>> &pictures,
                             const QString &path, FileWriteFault fault)
 {
     const QString format = juryReportFormat(path);

@@ -92,7 +92,7 @@ QStringList juryTable(const JuryReport &report)
                      ? QStringLiteral("Верно: каждый проход доходит до конца и кончается в точке Б.")
                      : QStringLiteral("Верно: каждый проход доходит до конца и рисует те же "
                                       "отрезки, что эталон."));
-    lines.append(juryLimitsText(report.timeLimitSeconds));
+    lines.append(juryLimitsText(report.highlightLimit, report.timeLimitSeconds));
     lines.append(QString());
 
     QList<QStringList> rows{{QStringLiteral("файл"), QStringLiteral("вердикт"),

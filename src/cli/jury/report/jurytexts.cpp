@@ -146,12 +146,12 @@ QString verdictName(const JuryFileResult &file)
     return file.isCorrect() ? QStringLiteral("correct") : QStringLiteral("wrong");
 }
 
-QString juryLimitsText(int timeLimitSeconds)
+QString juryLimitsText(qint64 highlightLimit, int timeLimitSeconds)
 {
     return QStringLiteral("Пределы: %1 подсвеченных строк за проход, %2 вложенных вызовов процедур, "
                           "%3 с настоящего времени на все проходы файла; "
                           "время — на медленной скорости, по виртуальным часам.")
-        .arg(JuryRunner::highlightLimit)
+        .arg(highlightLimit)
         .arg(JuryRunner::callDepthLimit)
         .arg(timeLimitSeconds);
 }

@@ -33,7 +33,7 @@ QString verdictText(const JuryFileResult &file);
 QString verdictName(const JuryFileResult &file);
 // "Итого: файлов 41; OK 16, WA 10, CR 5, TL 5, RE 1, CE 3, FE 1": every verdict, none left out.
 QString verdictTotalsText(const QList<JuryFileResult> &files);
-QString juryLimitsText(int timeLimitSeconds);
+QString juryLimitsText(qint64 highlightLimit, int timeLimitSeconds);
 // "shagaika-check 1.4.0": the program that made a report, named in every report.
 QString juryProgramText();
 // "совпадает с файлом a.txt", "совпадает с файлами a.txt, b.txt"; empty for no file.

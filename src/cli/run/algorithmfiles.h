@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The algorithm files the command line names, a folder standing for its files.
+struct AlgorithmFileList
+{
+    QStringList files;
+    // Folders that could not be read whole: some files there may be left unchecked.
+    QStringList errors;
+    // Folders passed over without loss: a link back into a folder already looked through.
+    QStringList notes;
+};
+
+// A file argument stays as it is and where it is. A folder stands for every file in it whose
+// name ends in ".txt" (in any case; hidden files aside), with `recursive` those of its
+// sub-folders too, sorted by the path below the folder, compared byte by byte as the system
+// names it, so that the order is the same on every run. A sub-folder that a link leads back
+// to (a loop, or a folder already looked through) is not entered twice.
+AlgorithmFileList expandAlgorithmFiles(const QStringList &arguments, bool recursive);

@@ -1,0 +1,23 @@
+#include "cli/run/tasktest.h"
+
+#include "world/model/arrangementworld.h"
+
+QList<TaskTest> taskTests(const TaskData &task)
+{
+    QList<TaskTest> tests;
+    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
+        if (!task.offersSize(size))
+            continue;
+        const int walls = int(task.size(size).walls.variable.size());
+        for (const QList<int> &arrangement : allArrangements(walls))
+            tests.append({int(tests.size()) + 1, size, arrangement});
+    }
+    return tests;
+}
+
+QString testOutOfRangeText(int number, int count)
+{
+    if (count == 0)
+        return QStringLiteral("--test %1: в задаче нет ни одного теста").arg(number);
+    return QStringLiteral("--test %1: такого теста нет, тесты задачи — от 1 до %2").arg(number).arg(count);
+}
