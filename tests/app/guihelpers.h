@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,22 +21,33 @@ T *control(const QObject &window, const char *name)
 }
 
 // Runs an action on the next modal window that opens, from inside its event loop.
-// The action runs once the modal window is the active modal widget. A watch given an
-// owner ends with it, so a message that never came cannot reach a later test.
+// The action runs once the modal window is the active modal widget and is not `previous`.
+// A watch given an owner ends with it; the others end at cancelModalWatches(), which each
+// test class calls after every test, so that a watch for a window that never came cannot
+// act in a later test.
 inline void onNextModal(std::function<void(QWidget *)> action, QWidget *previous = nullptr,
                         QObject *owner = nullptr)
 {
-    auto *timer = new QTimer(owner);
+    auto *timer = new QTimer(owner ? owner : QCoreApplication::instance());
+    timer->setObjectName(QStringLiteral("modalWatch"));
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action), previous] {
+    // A window deleted meanwhile may leave its address to the next one.
+    const QPointer<QWidget> previousWindow(previous);
+    QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action), previousWindow] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == previous)
+        if (!modal || modal == previousWindow.data())
             return;
         timer->stop();
         timer->deleteLater();
         action(modal);
     });
     timer->start();
+}
+
+inline void cancelModalWatches()
+{
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTimer *>(QStringLiteral("modalWatch"),
+                                                                    Qt::FindDirectChildrenOnly));
 }
 
 struct SeenMessage

@@ -20,6 +20,7 @@ class TestAlgorithmFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { cancelModalWatches(); }
     void saveWritesTheLines();
     void saveCancelled();
     void saveTellsTheEncoding_data();

@@ -10,6 +10,7 @@ class TestAlgorithmMenu : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { cancelModalWatches(); }
     void items();
     void enabling_data();
     void enabling();

@@ -28,6 +28,7 @@ class TestStructuredInsertion : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { cancelModalWatches(); }
     void workedExample();
     void commandsBeforeEnd();
     void modifiedFunctionKeysInsertNothing();

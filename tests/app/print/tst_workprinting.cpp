@@ -25,6 +25,7 @@ class TestWorkPrinting : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { cancelModalWatches(); }
     void pdfHoldsTheWork();
     void longAlgorithmStaysOnThePage_data();
     void longAlgorithmStaysOnThePage();

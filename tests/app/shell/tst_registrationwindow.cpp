@@ -13,6 +13,7 @@ class TestRegistrationWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { cancelModalWatches(); }
     void layout();
     void tabOrder();
     void names_data();

@@ -26,6 +26,7 @@ class TestStartUp : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { cancelModalWatches(); }
     void startRegisterWorkClose_data();
     void startRegisterWorkClose();
     void qtDialogsInRussian_data();

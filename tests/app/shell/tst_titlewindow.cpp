@@ -16,6 +16,7 @@ class TestTitleWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { cancelModalWatches(); }
     void startUp();
     void cancelledRegistration();
     void registeredAndWorked();
