@@ -9,22 +9,6 @@
 
 namespace {
 
-// The lines that are a structure of their own; every other line is run in one go.
-bool needsRoutine(LineKind kind)
-{
-    switch (kind) {
-    case LineKind::BranchIfWall:
-    case LineKind::BranchIfNoWall:
-    case LineKind::BranchOther:
-    case LineKind::LoopIfWall:
-    case LineKind::LoopIfNoWall:
-    case LineKind::LoopOther:
-    case LineKind::ProcedureHead:
-    case LineKind::Call: return true;
-    default: return false;
-    }
-}
-
 ExecutorCommand::Kind commandOf(LineKind kind)
 {
     switch (kind) {
@@ -67,94 +51,36 @@ RunYield Interpreter::resume()
         return m_yield;
     if (!m_started) {
         m_started = true;
-        push(Routine::Run, {.run = RunStep::Start}, 0);
+        push(Step::RunStart, Part::None, 0);
     }
+    run();
+    return m_yield;
+}
+
+// The machine: the top frame goes on from its step until the run has to hand control back.
+// A step that changes the stack dispatches anew; every reference to a frame is dead after
+// that, and after a yield.
+Interpreter::Flow Interpreter::run()
+{
+    const int count = m_lines.count();
     for (;;) {
-        ++m_passSteps;
         Frame &frame = m_stack.back();
         Flow flow = Flow::Continue;
-        switch (frame.routine) {
-        case Routine::Run: flow = runAlgorithm(frame); break;
-        case Routine::Pass: flow = runPass(frame); break;
-        case Routine::Line: flow = executeLine(frame); break;
-        case Routine::Branch: flow = executeBranch(frame); break;
-        case Routine::Loop: flow = executeLoop(frame); break;
-        case Routine::Call: flow = callProcedure(frame); break;
-        case Routine::Command: flow = playCommand(); break;
-        case Routine::Abort: flow = abortRun(frame); break;
-        case Routine::Pause: flow = leavePause(frame); break;
-        }
-        if (flow == Flow::Yield)
-            return m_yield;
-    }
-}
-
-// The whole run: the field redrawn, then one pass per arrangement of the variable walls
-// (the first wall's variant changing slowest), each complete pass announced by a message.
-Interpreter::Flow Interpreter::runAlgorithm(Frame &frame)
-{
-    using enum RunStep;
-    RunStep &step = frame.step.run;
-    for (;;) {
-        switch (step) {
-        case Start:
-            redrawField();
-            showRunRow(m_lines.count() > 0 ? 0 : -1);
-            refreshFieldView();
-            if (m_observer)
-                m_observer->workItemEnabledChanged(false);
-            m_stopRequested = false;
-            m_crashed = false;
-            m_variableWalls = std::min(m_world.walls.variableWallCount(), int(WallModel::maxVariableWalls));
-            if (m_variableWalls == 0) {
-                m_arrangement.clear();
-                step = Finish;
-                push(Routine::Pass, {.pass = PassStep::Start}, 0);
-                return Flow::Continue;
-            }
-            if (m_observer)
-                m_observer->wallTimersStopped(m_variableWalls);
-            m_arrangementNumber = 0;
-            step = NextArrangement;
-            continue;
-        case NextArrangement:
-            if (m_arrangementNumber == 1 << m_variableWalls) {
-                step = Finish;
-                continue;
-            }
-            redrawField();
-            showRunRow(m_lines.count() > 0 ? 0 : -1);
-            setArrangement(m_arrangementNumber);
-            refreshFieldView();
-            step = PassDone;
-            push(Routine::Pass, {.pass = PassStep::Start}, 0);
-            return Flow::Continue;
-        case PassDone: step = MessageClosed; return showMessage(arrangementMessage(m_arrangement));
-        case MessageClosed:
+        switch (frame.step) {
+        case Step::RunStart: flow = runStart(frame); break;
+        case Step::NextArrangement: flow = nextArrangement(frame); break;
+        case Step::PassDone:
+            frame.step = Step::MessageClosed;
+            return showMessage(arrangementMessage(m_arrangement));
+        case Step::MessageClosed:
             ++m_arrangementNumber;
-            step = NextArrangement;
-            continue;
-        case Finish:
-            showRunRow(m_lastPassEnd < m_lines.count() ? m_lastPassEnd : -1);
+            frame.step = Step::NextArrangement;
+            break;
+        case Step::RunFinish:
+            showRunRow(m_lastPassEnd < count ? m_lastPassEnd : -1);
             return finishRun(RunEnd::Complete);
-        }
-    }
-}
 
-// One pass from line 0 up to the first line that is exactly "КОН" (or the end of the text).
-Interpreter::Flow Interpreter::runPass(Frame &frame)
-{
-    using enum PassStep;
-    // The step is kept here as well, so that going on to a known step needs no look-up;
-    // the frame learns it before anything that may hand control back.
-    PassStep step = frame.step.pass;
-    const auto go = [&step, &frame](PassStep next) {
-        step = next;
-        frame.step.pass = next;
-    };
-    for (;;) {
-        switch (step) {
-        case Start:
+        case Step::PassStart:
             m_inPass = true;
             m_passHighlights = 0;
             m_passLines = 0;
@@ -162,433 +88,357 @@ Interpreter::Flow Interpreter::runPass(Frame &frame)
             if (m_observer)
                 m_observer->passStarted(m_arrangement);
             frame.index = 0;
-            go(NextLine);
-            continue;
-        case NextLine:
-            if (frame.index < m_lines.count() && !m_lines.isMainEnd(frame.index)) {
-                go(LineDone);
-                if (needsRoutine(m_lines.kind(frame.index))) {
-                    push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-                    return Flow::Continue;
-                }
-                if (executeSimpleLine(frame.index) == Flow::Yield)
-                    return Flow::Yield;
-                continue;
-            }
-            m_lastPassEnd = frame.index;
-            m_inPass = false;
-            if (m_observer)
-                m_observer->passEnded(RunEnd::Complete, m_passLines);
-            returnFromRoutine(frame.index);
-            return Flow::Continue;
-        case LineDone:
-            frame.index = m_returnIndex;
-            go(AfterLine);
-            if (processEvents() == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case AfterLine:
-            if (m_stopRequested)
-                return finishRun(RunEnd::Stopped);
-            ++frame.index;
-            go(NextLine);
-            continue;
-        }
-    }
-}
-
-// Highlights the line, executes the statement that begins there and waits one line delay.
-// The index comes back on the last line the statement consumed.
-Interpreter::Flow Interpreter::executeLine(Frame &frame)
-{
-    using enum LineStep;
-    LineStep &step = frame.step.line;
-    switch (step) {
-    case Execute:
-        highlight(frame.index);
-        ++m_passLines;
-        switch (m_lines.kind(frame.index)) {
-        case LineKind::Turn: m_command = ExecutorCommand(ExecutorCommand::Kind::Turn); break;
-        case LineKind::Step: m_command = ExecutorCommand(ExecutorCommand::Kind::Step); break;
-        case LineKind::Jump: m_command = ExecutorCommand(ExecutorCommand::Kind::Jump); break;
-        case LineKind::BranchIfWall:
-        case LineKind::BranchIfNoWall:
-        case LineKind::BranchOther:
-            step = StatementDone;
-            push(Routine::Branch, {.branch = BranchStep::Head}, frame.index);
-            return Flow::Continue;
-        case LineKind::LoopIfWall:
-        case LineKind::LoopIfNoWall:
-        case LineKind::LoopOther:
-            step = StatementDone;
-            push(Routine::Loop, {.loop = LoopStep::Test}, frame.index);
-            return Flow::Continue;
-        case LineKind::ProcedureHead: step = Delay; return skipProcedureDescription(frame);
-        case LineKind::Call:
-            step = Delay;
-            push(Routine::Call, {.call = CallStep::Start}, frame.index);
-            return Flow::Continue;
-        default: step = Delay; return executeLine(frame);
-        }
-        step = Delay;
-        // A command moves the executor at once: a pause on its line comes before that.
-        if (m_pausePending) [[unlikely]] {
-            push(Routine::Command, {}, frame.index);
-            return pause(-1);
-        }
-        // The command runs here unless it has to hand control back; only then does it
-        // need a frame of its own to go on from.
-        if (advanceCommand() == Flow::Yield) {
-            pushBelowPause(Routine::Command, {}, frame.index);
-            return Flow::Yield;
-        }
-        return finishLine(frame);
-    case StatementDone: frame.index = m_returnIndex; return finishLine(frame);
-    case Delay: return finishLine(frame);
-    case Leave: break;
-    }
-    returnFromRoutine(frame.index);
-    return Flow::Continue;
-}
-
-// A line that is no structure, as executeLine() runs it, but without a frame of its own as
-// long as it does not hand control back; when it does, it gets the frames it goes on from.
-Interpreter::Flow Interpreter::executeSimpleLine(int row)
-{
-    highlight(row);
-    ++m_passLines;
-    const LineKind kind = m_lines.kind(row);
-    if (kind == LineKind::Turn || kind == LineKind::Step || kind == LineKind::Jump) {
-        m_command = ExecutorCommand(commandOf(kind));
-        if (m_pausePending) [[unlikely]] {
-            push(Routine::Line, {.line = LineStep::Delay}, row);
-            push(Routine::Command, {}, row);
-            return pause(-1);
-        }
-        if (advanceCommand() == Flow::Yield) {
-            pushBelowPause(Routine::Line, {.line = LineStep::Delay}, row);
-            pushBelowPause(Routine::Command, {}, row);
-            return Flow::Yield;
-        }
-    }
-    if (wait(m_context.delays.lineDelay) == Flow::Yield) {
-        pushBelowPause(Routine::Line, {.line = LineStep::Leave}, row);
-        return Flow::Yield;
-    }
-    m_returnIndex = row;
-    return Flow::Continue;
-}
-
-// A routine that handed control back inside a wait may have paused there: the pause goes on first.
-void Interpreter::pushBelowPause(Routine routine, Step first, int index)
-{
-    const auto below = m_stack.back().routine == Routine::Pause ? m_stack.end() - 1 : m_stack.end();
-    m_stack.insert(below, Frame{routine, first, false, index, index});
-}
-
-// The line's own wait, then back to whoever executed it.
-Interpreter::Flow Interpreter::finishLine(Frame &frame)
-{
-    frame.step.line = LineStep::Leave;
-    if (wait(m_context.delays.lineDelay) == Flow::Yield)
-        return Flow::Yield;
-    returnFromRoutine(frame.index);
-    return Flow::Continue;
-}
-
-// ЕСЛИ: the then part up to its "ИНАЧЕ" or "ВСЁ", or the else part, each line executed in
-// turn; comes back on the branch's "ВСЁ" line (unless stopped).
-Interpreter::Flow Interpreter::executeBranch(Frame &frame)
-{
-    using enum BranchStep;
-    BranchStep step = frame.step.branch;
-    const auto go = [&step, &frame](BranchStep next) {
-        step = next;
-        frame.step.branch = next;
-    };
-    const int count = m_lines.count();
-    for (;;) {
-        switch (step) {
-        case Head:
-            highlight(frame.head);
-            go(Decide);
-            if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case Decide:
-            if (conditionHolds(m_lines.kind(frame.head))) {
-                if (frame.head + 1 >= count)
-                    return missingLine("ТО");
-                highlight(frame.head + 1);
-                frame.index = frame.head + 2;
-                go(ThenLine);
-            } else {
-                const int end = m_lines.branchSkipEnd(frame.head);
-                if (end == AlgorithmLines::missing)
-                    return missingLine("ВСЁ");
-                frame.index = end;
-                highlight(end);
-                go(m_lines.kind(end) == LineKind::Else ? ElseStart : Leave);
-            }
-            if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case ThenLine: {
-            if (frame.index >= count)
-                return missingLine("ВСЁ");
-            const LineKind kind = m_lines.kind(frame.index);
-            if (kind == LineKind::Else) {
-                const int end = m_lines.elseSkipEnd(frame.index);
-                if (end == AlgorithmLines::missing)
-                    return missingLine("ВСЁ");
-                frame.index = end;
-            }
-            if (kind == LineKind::Else || kind == LineKind::BranchEnd) {
-                highlight(frame.index);
-                go(Leave);
-                if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                    return Flow::Yield;
-                continue;
-            }
-            go(ThenDone);
-            if (needsRoutine(m_lines.kind(frame.index))) {
-                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-                return Flow::Continue;
-            }
-            if (executeSimpleLine(frame.index) == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        }
-        case ThenDone:
-            frame.index = m_returnIndex;
-            go(ThenTest);
-            if (processEvents() == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case ThenTest:
-            if (m_stopRequested)
+            frame.step = Step::BodyLine;
+            [[fallthrough]];
+        case Step::BodyLine:
+            flow = closeBody(frame);
+            if (flow != Flow::Continue)
                 break;
-            ++frame.index;
-            go(ThenLine);
-            continue;
-        case ElseStart:
-            ++frame.index;
-            go(ElseLine);
-            continue;
-        case ElseLine:
-            if (frame.index >= count)
-                return missingLine("ВСЁ");
-            if (m_lines.kind(frame.index) == LineKind::BranchEnd) {
-                highlight(frame.index);
-                go(Leave);
-                if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                    return Flow::Yield;
-                continue;
-            }
-            go(ElseDone);
-            if (needsRoutine(m_lines.kind(frame.index))) {
-                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-                return Flow::Continue;
-            }
-            if (executeSimpleLine(frame.index) == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case ElseDone:
-            frame.index = m_returnIndex;
-            go(ElseTest);
-            if (processEvents() == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case ElseTest:
-            if (m_stopRequested)
-                break;
-            ++frame.index;
-            go(ElseLine);
-            continue;
-        case Leave: break;
-        }
-        returnFromRoutine(frame.index);
-        return Flow::Continue;
-    }
-}
-
-// ПОКА: while the condition holds, its head, its НЦ line and its body up to the first "КЦ"
-// at its own level; then the head once more and on to the matching "КЦ".
-Interpreter::Flow Interpreter::executeLoop(Frame &frame)
-{
-    using enum LoopStep;
-    LoopStep step = frame.step.loop;
-    const auto go = [&step, &frame](LoopStep next) {
-        step = next;
-        frame.step.loop = next;
-    };
-    const int count = m_lines.count();
-    // The steps follow each other in the order written, each one entered where the frame
-    // went on from; only the way back to the head or to the next body line jumps.
-    for (;;) {
-        if (step == Test) {
-            highlight(frame.head);
-            go(conditionHolds(m_lines.kind(frame.head)) ? Begin : Finish);
-            if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                return Flow::Yield;
-        }
-        if (step == Finish) {
-            const int end = m_lines.loopSkipEnd(frame.head);
-            if (end == AlgorithmLines::missing)
-                return missingLine("КЦ");
-            returnFromRoutine(end);
-            return Flow::Continue;
-        }
-        if (step == Begin) {
-            if (frame.head + 1 >= count)
-                return missingLine("НЦ");
-            highlight(frame.head + 1);
-            frame.index = frame.head + 2;
-            frame.bodyEnded = false;
-            go(BodyLine);
-            if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                return Flow::Yield;
-        }
-        for (;;) {
-            if (step == BodyLine) {
-                if (frame.index >= count)
-                    return missingLine("КЦ");
-                if (m_lines.kind(frame.index) == LineKind::LoopEnd) {
-                    frame.bodyEnded = true;
-                    highlight(frame.index);
-                    go(LoopEndDone);
-                    if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                        return Flow::Yield;
-                } else {
-                    go(BodyDone);
-                    if (needsRoutine(m_lines.kind(frame.index))) {
-                        push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-                        return Flow::Continue;
-                    }
-                    if (executeSimpleLine(frame.index) == Flow::Yield)
-                        return Flow::Yield;
-                }
-            }
-            if (step == BodyDone || step == LoopEndDone) {
-                if (step == BodyDone)
-                    frame.index = m_returnIndex;
-                go(BodyTest);
+            if (frame.part == Part::Procedure) {
+                frame.step = Step::BeforeLine;
                 if (processEvents() == Flow::Yield)
                     return Flow::Yield;
             }
-            if (m_stopRequested) {
-                returnFromRoutine(frame.index);
-                return Flow::Continue;
-            }
-            ++frame.index;
-            if (frame.bodyEnded) {
-                frame.index = frame.head;
-                go(Test);
+            [[fallthrough]];
+        case Step::BeforeLine:
+            if (frame.part == Part::Procedure && m_stopRequested) {
+                frame.step = Step::CallLeave;
                 break;
             }
-            go(BodyLine);
+            frame.step = Step::LineDone;
+            flow = executeLine(frame.index);
+            if (flow != Flow::Continue)
+                break;
+            [[fallthrough]];
+        case Step::LineDone:
+            frame.index = m_returnIndex;
+            frame.step = Step::AfterLine;
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+            [[fallthrough]];
+        case Step::AfterLine:
+            if (m_stopRequested) {
+                flow = leaveBody(frame);
+                break;
+            }
+            ++frame.index;
+            frame.step = Step::BodyLine;
+            break;
+
+        case Step::BranchHead:
+            highlight(frame.head);
+            frame.step = Step::BranchDecide;
+            if (lineWait() == Flow::Yield)
+                return Flow::Yield;
+            [[fallthrough]];
+        case Step::BranchDecide: flow = decideBranch(frame); break;
+        case Step::ElseStart:
+            ++frame.index;
+            frame.part = Part::Else;
+            frame.step = Step::BodyLine;
+            break;
+
+        case Step::LoopTest:
+            highlight(frame.head);
+            frame.step = conditionHolds(m_lines.kind(frame.head)) ? Step::LoopBegin : Step::LoopExit;
+            flow = lineWait();
+            break;
+        case Step::LoopBegin:
+            if (frame.head + 1 >= count) {
+                flow = missingLine("НЦ");
+                break;
+            }
+            highlight(frame.head + 1);
+            frame.index = frame.head + 2;
+            frame.part = Part::Loop;
+            frame.step = Step::BodyLine;
+            flow = lineWait();
+            break;
+        case Step::LoopExit: {
+            const int end = m_lines.loopSkipEnd(frame.head);
+            if (end == AlgorithmLines::missing) {
+                flow = missingLine("КЦ");
+                break;
+            }
+            frame.index = end;
+            frame.part = Part::None;
+            frame.step = Step::LineDelay;
+            break;
         }
+        case Step::LoopEndDone:
+            frame.step = Step::LoopAgain;
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+            [[fallthrough]];
+        case Step::LoopAgain:
+            if (m_stopRequested) {
+                flow = leaveBody(frame);
+                break;
+            }
+            frame.index = frame.head;
+            frame.step = Step::LoopTest;
+            break;
+
+        case Step::CallWait:
+            frame.step = Step::CallEnter;
+            if (lineWait() == Flow::Yield)
+                return Flow::Yield;
+            [[fallthrough]];
+        case Step::CallEnter: flow = enterProcedure(frame); break;
+        case Step::CallLeave:
+            --m_callDepth;
+            frame.index = frame.head;
+            frame.part = Part::None;
+            frame.step = Step::LineDelay;
+            break;
+
+        case Step::LineDelay:
+            frame.step = Step::LineLeave;
+            if (lineWait() == Flow::Yield)
+                return Flow::Yield;
+            [[fallthrough]];
+        case Step::LineLeave:
+            returnFromFrame(frame.index);
+            flow = Flow::Dispatch;
+            break;
+        case Step::Command:
+            if (advanceCommand() == Flow::Yield)
+                return Flow::Yield;
+            returnFromFrame(frame.index);
+            flow = Flow::Dispatch;
+            break;
+
+        case Step::AbortMessage: frame.step = Step::AbortFinish; return showMessage(m_message);
+        case Step::AbortFinish: return finishRun(RunEnd::Error);
+        case Step::Pause: flow = leavePause(frame); break;
+        }
+        if (flow == Flow::Yield)
+            return Flow::Yield;
     }
 }
 
-// A description met in the flow is passed over unseen, up to its "КОНЕЦ ПРОЦЕДУРЫ".
-Interpreter::Flow Interpreter::skipProcedureDescription(Frame &frame)
+// The whole run: the field redrawn, then one pass per arrangement of the variable walls
+// (the first wall's variant changing slowest), each complete pass announced by a message.
+Interpreter::Flow Interpreter::runStart(Frame &frame)
 {
-    const int end = m_lines.procedureEnd(frame.index);
-    if (end == AlgorithmLines::missing)
-        return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
-    frame.index = end;
-    return executeLine(frame);
+    redrawField();
+    showRunRow(m_lines.count() > 0 ? 0 : -1);
+    refreshFieldView();
+    if (m_observer)
+        m_observer->workItemEnabledChanged(false);
+    m_stopRequested = false;
+    m_crashed = false;
+    m_variableWalls = std::min(m_world.walls.variableWallCount(), int(WallModel::maxVariableWalls));
+    if (m_variableWalls == 0) {
+        m_arrangement.clear();
+        frame.step = Step::RunFinish;
+        push(Step::PassStart, Part::Pass, 0);
+        return Flow::Dispatch;
+    }
+    if (m_observer)
+        m_observer->wallTimersStopped(m_variableWalls);
+    m_arrangementNumber = 0;
+    frame.step = Step::NextArrangement;
+    return Flow::Continue;
+}
+
+Interpreter::Flow Interpreter::nextArrangement(Frame &frame)
+{
+    if (m_arrangementNumber == 1 << m_variableWalls) {
+        frame.step = Step::RunFinish;
+        return Flow::Continue;
+    }
+    redrawField();
+    showRunRow(m_lines.count() > 0 ? 0 : -1);
+    setArrangement(m_arrangementNumber);
+    refreshFieldView();
+    frame.step = Step::PassDone;
+    push(Step::PassStart, Part::Pass, 0);
+    return Flow::Dispatch;
+}
+
+// At the line the body stands on: its closing line ends it, a line past the text is missing;
+// Continue leaves any other line to run.
+Interpreter::Flow Interpreter::closeBody(Frame &frame)
+{
+    const Part part = frame.part;
+    if (frame.index >= m_lines.count())
+        return part == Part::Pass ? endPass(frame) : missingLine(closingLine(part));
+    const LineKind kind = m_lines.kind(frame.index);
+    switch (part) {
+    case Part::Pass:
+        if (m_lines.isMainEnd(frame.index))
+            return endPass(frame);
+        return Flow::Continue;
+    case Part::Then:
+        if (kind == LineKind::Else) {
+            // The else part is passed over: the branch ends on its "ВСЁ".
+            const int end = m_lines.elseSkipEnd(frame.index);
+            if (end == AlgorithmLines::missing)
+                return missingLine("ВСЁ");
+            frame.index = end;
+            break;
+        }
+        if (kind == LineKind::BranchEnd)
+            break;
+        return Flow::Continue;
+    case Part::Else:
+        if (kind == LineKind::BranchEnd)
+            break;
+        return Flow::Continue;
+    case Part::Loop:
+        if (kind != LineKind::LoopEnd)
+            return Flow::Continue;
+        highlight(frame.index);
+        frame.step = Step::LoopEndDone;
+        return lineWait() == Flow::Yield ? Flow::Yield : Flow::Dispatch;
+    case Part::Procedure:
+        if (kind != LineKind::ProcedureEnd)
+            return Flow::Continue;
+        highlight(frame.index);
+        frame.step = Step::CallLeave;
+        return lineWait() == Flow::Yield ? Flow::Yield : Flow::Dispatch;
+    case Part::None: return Flow::Continue;
+    }
+    // The branch's closing line: highlighted and waited on, then the branch line's own wait.
+    highlight(frame.index);
+    frame.part = Part::None;
+    frame.step = Step::LineDelay;
+    return lineWait() == Flow::Yield ? Flow::Yield : Flow::Dispatch;
+}
+
+// The line a body cannot do without, named in the message when the text ends before it.
+const char *Interpreter::closingLine(Part part)
+{
+    switch (part) {
+    case Part::Then:
+    case Part::Else: return "ВСЁ";
+    case Part::Loop: return "КЦ";
+    default: return "КОНЕЦ ПРОЦЕДУРЫ";
+    }
+}
+
+// A stop met in a body: the pass ends the run, a call goes back to its ДЕЛАЙ, any other
+// structure to its caller on the line it stands on, each with its line's wait.
+Interpreter::Flow Interpreter::leaveBody(Frame &frame)
+{
+    switch (frame.part) {
+    case Part::Pass: return finishRun(RunEnd::Stopped);
+    case Part::Procedure: frame.step = Step::CallLeave; break;
+    default:
+        frame.part = Part::None;
+        frame.step = Step::LineDelay;
+        break;
+    }
+    return Flow::Dispatch;
+}
+
+Interpreter::Flow Interpreter::endPass(Frame &frame)
+{
+    m_lastPassEnd = frame.index;
+    m_inPass = false;
+    if (m_observer)
+        m_observer->passEnded(RunEnd::Complete, m_passLines);
+    returnFromFrame(frame.index);
+    return Flow::Dispatch;
+}
+
+// ЕСЛИ: the then part up to its "ИНАЧЕ" or "ВСЁ", or the else part, each line executed in
+// turn; the branch ends on its "ВСЁ" line (unless stopped).
+Interpreter::Flow Interpreter::decideBranch(Frame &frame)
+{
+    if (conditionHolds(m_lines.kind(frame.head))) {
+        if (frame.head + 1 >= m_lines.count())
+            return missingLine("ТО");
+        highlight(frame.head + 1);
+        frame.index = frame.head + 2;
+        frame.part = Part::Then;
+        frame.step = Step::BodyLine;
+    } else {
+        const int end = m_lines.branchSkipEnd(frame.head);
+        if (end == AlgorithmLines::missing)
+            return missingLine("ВСЁ");
+        frame.index = end;
+        highlight(end);
+        frame.step = m_lines.kind(end) == LineKind::Else ? Step::ElseStart : Step::LineDelay;
+    }
+    return lineWait();
 }
 
 // ДЕЛАЙ: the first description of the name is run, its head and its "КОНЕЦ ПРОЦЕДУРЫ"
 // highlighted; the caller goes on after its ДЕЛАЙ line. An unknown name does nothing.
-Interpreter::Flow Interpreter::callProcedure(Frame &frame)
+Interpreter::Flow Interpreter::enterProcedure(Frame &frame)
 {
-    using enum CallStep;
-    CallStep step = frame.step.call;
-    const auto go = [&step, &frame](CallStep next) {
-        step = next;
-        frame.step.call = next;
-    };
-    for (;;) {
-        switch (step) {
-        case Start:
-            go(Enter);
-            if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case Enter: {
-            const int target = m_lines.callTarget(frame.head);
-            if (target < 0) {
-                returnFromRoutine(frame.head);
-                return Flow::Continue;
-            }
-            if (m_callDepth >= m_callDepthLimit)
-                return fail(callsTooDeepMessage(m_callDepthLimit));
-            ++m_callDepth;
-            highlight(target);
-            frame.index = target + 1;
-            go(BodyLine);
-            if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        }
-        case BodyLine:
-            if (frame.index >= m_lines.count())
-                return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
-            if (m_lines.kind(frame.index) == LineKind::ProcedureEnd) {
-                highlight(frame.index);
-                go(Leave);
-                if (wait(m_context.delays.lineDelay) == Flow::Yield)
-                    return Flow::Yield;
-                continue;
-            }
-            go(BeforeLine);
-            if (processEvents() == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case BeforeLine:
-            if (m_stopRequested) {
-                go(Leave);
-                continue;
-            }
-            go(LineDone);
-            if (needsRoutine(m_lines.kind(frame.index))) {
-                push(Routine::Line, {.line = LineStep::Execute}, frame.index);
-                return Flow::Continue;
-            }
-            if (executeSimpleLine(frame.index) == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case LineDone:
-            frame.index = m_returnIndex;
-            go(AfterLine);
-            if (processEvents() == Flow::Yield)
-                return Flow::Yield;
-            continue;
-        case AfterLine:
-            if (m_stopRequested) {
-                go(Leave);
-                continue;
-            }
-            ++frame.index;
-            go(BodyLine);
-            continue;
-        case Leave:
-            --m_callDepth;
-            returnFromRoutine(frame.head);
-            return Flow::Continue;
-        }
+    const int target = m_lines.callTarget(frame.head);
+    if (target < 0) {
+        frame.step = Step::LineDelay;
+        return Flow::Continue;
     }
+    if (m_callDepth >= m_callDepthLimit)
+        return fail(callsTooDeepMessage(m_callDepthLimit));
+    ++m_callDepth;
+    highlight(target);
+    frame.index = target + 1;
+    frame.part = Part::Procedure;
+    frame.step = Step::BodyLine;
+    return lineWait();
 }
 
-Interpreter::Flow Interpreter::playCommand()
+// Highlights the line and executes the statement that begins there: a structure gets a
+// frame of its own, which ends with the line's wait; any other line runs here, its wait
+// included, and hands control back from frames of its own only when it has to. Continue:
+// done, with m_returnIndex on the last line the statement consumed.
+Interpreter::Flow Interpreter::executeLine(int row)
 {
-    if (advanceCommand() == Flow::Yield)
+    highlight(row);
+    ++m_passLines;
+    int last = row;
+    const LineKind kind = m_lines.kind(row);
+    switch (kind) {
+    case LineKind::Turn:
+    case LineKind::Step:
+    case LineKind::Jump:
+        m_command = ExecutorCommand(commandOf(kind));
+        // A command moves the executor at once: a pause on its line comes before that.
+        if (m_pausePending) [[unlikely]] {
+            push(Step::LineDelay, Part::None, row);
+            push(Step::Command, Part::None, row);
+            return pause(-1);
+        }
+        if (advanceCommand() == Flow::Yield) {
+            pushBelowPause(Step::LineDelay, row);
+            pushBelowPause(Step::Command, row);
+            return Flow::Yield;
+        }
+        break;
+    case LineKind::BranchIfWall:
+    case LineKind::BranchIfNoWall:
+    case LineKind::BranchOther: push(Step::BranchHead, Part::None, row); return Flow::Dispatch;
+    case LineKind::LoopIfWall:
+    case LineKind::LoopIfNoWall:
+    case LineKind::LoopOther: push(Step::LoopTest, Part::None, row); return Flow::Dispatch;
+    case LineKind::Call: push(Step::CallWait, Part::None, row); return Flow::Dispatch;
+    case LineKind::ProcedureHead:
+        // A description met in the flow is passed over unseen, up to its "КОНЕЦ ПРОЦЕДУРЫ".
+        last = m_lines.procedureEnd(row);
+        if (last == AlgorithmLines::missing)
+            return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
+        break;
+    default: break;
+    }
+    if (lineWait() == Flow::Yield) {
+        pushBelowPause(Step::LineLeave, last);
         return Flow::Yield;
-    returnFromRoutine(m_stack.back().index);
+    }
+    m_returnIndex = last;
     return Flow::Continue;
+}
+
+void Interpreter::pushBelowPause(Step first, int index)
+{
+    ++m_passSteps;
+    const auto below = m_stack.back().step == Step::Pause ? m_stack.end() - 1 : m_stack.end();
+    m_stack.insert(below, Frame{first, Part::None, index, index});
 }
 
 // Continue: the command is over.
@@ -609,17 +459,6 @@ Interpreter::Flow Interpreter::advanceCommand()
         case ExecutorCommand::Pause::Kind::Done: return Flow::Continue;
         }
     }
-}
-
-// The run cannot go on: its message (already in m_message), then the end.
-Interpreter::Flow Interpreter::abortRun(Frame &frame)
-{
-    AbortStep &step = frame.step.abort;
-    if (step == AbortStep::ShowMessage) {
-        step = AbortStep::Finish;
-        return showMessage(m_message);
-    }
-    return finishRun(RunEnd::Error);
 }
 
 void Interpreter::showRunRow(int row)
@@ -698,8 +537,6 @@ void Interpreter::updatePauseArmed()
 }
 
 // Stopped while paused, the line shown is not run; otherwise the wait held back by the
-// pause comes first.
-// Stopped while paused, the line shown is not run; otherwise the wait held back by the
 // pause comes first. The pause's frame keeps that wait in its index (-1: none) and leaves
 // the return index alone.
 Interpreter::Flow Interpreter::leavePause(Frame &frame)
@@ -708,7 +545,9 @@ Interpreter::Flow Interpreter::leavePause(Frame &frame)
         return finishRun(RunEnd::Stopped);
     const int milliseconds = frame.index;
     m_stack.pop_back();
-    return milliseconds >= 0 ? wait(milliseconds) : Flow::Continue;
+    if (milliseconds >= 0 && wait(milliseconds) == Flow::Yield)
+        return Flow::Yield;
+    return Flow::Dispatch;
 }
 
 // Every reference to a frame is dead once this returns: its callers hand the yield back at once.
@@ -717,7 +556,7 @@ Interpreter::Flow Interpreter::pause(int heldWait)
     checkLimits();
     m_pausePending = false;
     updateHooks();
-    push(Routine::Pause, {}, heldWait);
+    push(Step::Pause, Part::None, heldWait);
     m_yield = {RunYield::Kind::Paused, 0, RunEnd::Complete};
     return Flow::Yield;
 }
@@ -726,12 +565,8 @@ std::vector<CallSite> Interpreter::callChain() const
 {
     std::vector<CallSite> chain;
     for (const Frame &frame : m_stack) {
-        if (frame.routine != Routine::Call)
-            continue;
-        const CallStep step = frame.step.call;
-        if (step == CallStep::Start || step == CallStep::Enter)
-            continue;
-        chain.push_back({frame.head, m_lines.callTarget(frame.head)});
+        if (frame.part == Part::Procedure)
+            chain.push_back({frame.head, m_lines.callTarget(frame.head)});
     }
     return chain;
 }
@@ -783,10 +618,8 @@ Interpreter::Flow Interpreter::clockWait(int milliseconds)
     }
     if (milliseconds <= 0)
         return Flow::Continue;
-    if (m_virtualClock) {
-        m_virtualElapsed += milliseconds;
+    if (m_virtualClock)
         return Flow::Continue;
-    }
     m_yield = {RunYield::Kind::Wait, milliseconds, RunEnd::Complete};
     return Flow::Yield;
 }
@@ -818,8 +651,8 @@ Interpreter::Flow Interpreter::fail(const RunMessage &message)
 {
     m_message = message;
     m_stack.clear();
-    push(Routine::Abort, {.abort = AbortStep::ShowMessage}, 0);
-    return Flow::Continue;
+    push(Step::AbortMessage, Part::None, 0);
+    return Flow::Dispatch;
 }
 
 Interpreter::Flow Interpreter::missingLine(const char *line)
@@ -848,10 +681,4 @@ Interpreter::Flow Interpreter::finishRun(RunEnd end)
         m_observer->runFinished(end);
     }
     return Flow::Yield;
-}
-
-void Interpreter::returnFromRoutine(int index)
-{
-    m_returnIndex = index;
-    m_stack.pop_back();
 }

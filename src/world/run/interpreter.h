@@ -32,12 +32,15 @@ struct World;
 // The interpreter is a machine that its surroundings drive. Each resume() runs it until it
 // has to wait, show a message or let pending window events through, and says which; the
 // caller does that (with a timer, a real or a virtual clock) and resumes again, until the
-// run is finished. The routines of the run (the whole run, a pass, a line, a branch, a
-// loop, a procedure call, a command) are frames on an explicit stack, so nested calls use
-// no native stack: their depth is bounded by callDepthLimit, beyond which the run ends
-// with a message. A line that is no structure, a command included, is run by the routine
-// that meets it and gets frames of its own only when it has to hand control back. The
-// skips over structures are looked up, never searched, so every step of the machine does
+// run is finished. The structures under way (the run, a pass, a branch, a loop, a
+// procedure call) are frames on an explicit stack, each standing on one step of a single
+// machine, so nested calls use no native stack: their depth is bounded by callDepthLimit,
+// beyond which the run ends with a message. Every body (a pass, a then or else part, a loop
+// body, a procedure) is run line by line by the same steps; the frame's part says whose body
+// it is and so which line closes it. A line that is no structure, a command included, is run
+// by the step that meets it and gets a frame of its own only when it has to hand control
+// back. Every jump (over a structure, back to a loop's head, into a procedure) is looked up
+// in a table made when the text is read, never searched, so every step of the machine does
 // a bounded amount of work. Everything else is reported, as it happens, to the observer.
 // A pause (a breakpoint, stepping) is a frame too: resuming takes the run on from there.
 class Interpreter
@@ -67,13 +70,12 @@ public:
     // A paused run may go on at another speed: the waits from here on take these delays.
     void setDelays(const DelaySettings &delays) { m_context.delays = delays; }
 
-    // A run for a driver that shows nothing (the checker, the tests): the waits add up on
-    // a virtual clock instead of being handed back, and letting the window events through
-    // hands back only once in a while, so that the driver can still look at the real time
-    // and request a stop there. Pauses and messages are handed back as always.
+    // A run for a driver that shows nothing (the checker, the tests): the waits pass at once
+    // on a virtual clock (the observer still hears each, and can add them up) instead of
+    // being handed back, and letting the window events through hands back only once in a
+    // while, so that the driver can still look at the real time and request a stop there.
+    // Pauses and messages are handed back as always.
     void setVirtualClock(bool on) { m_virtualClock = on; }
-    // The sum of the waits made on the virtual clock.
-    qint64 virtualElapsed() const { return m_virtualElapsed; }
     // The bounds are looked at wherever the run lets events through (or pauses), and a
     // stop is requested there, just as a click on the stop button would be delivered.
     void setLimits(const RunLimits &limits);
@@ -86,12 +88,6 @@ public:
     // The message of the last Message yield.
     const RunMessage &message() const { return m_message; }
 
-    // Highlights made in the current pass, counted from its first line on.
-    qint64 passHighlightCount() const { return m_passHighlights; }
-    // Lines executed in the current pass, nested ones included.
-    // Steps of the machine in the current pass: each time one of its routines goes on, and
-    // each time the run lets events through. Each step does a bounded amount of work.
-    qint64 passStepCount() const { return m_passSteps; }
     // The line highlighted last (-1: none).
     int currentRow() const { return m_currentRow; }
     // The arrangement of the current pass, one selector per variable wall.
@@ -99,64 +95,79 @@ public:
     int callDepthLimit() const { return m_callDepthLimit; }
 
 private:
-    enum class Routine : unsigned char { Run, Pass, Line, Branch, Loop, Call, Command, Abort, Pause };
-
-    // The steps of each routine: where its frame goes on when the routine is resumed.
-    enum class RunStep : unsigned char { Start, NextArrangement, PassDone, MessageClosed, Finish };
-    enum class PassStep : unsigned char { Start, NextLine, LineDone, AfterLine };
-    enum class LineStep : unsigned char { Execute, StatementDone, Delay, Leave };
-    enum class BranchStep : unsigned char {
-        Head,
-        Decide,
-        ThenLine,
-        ThenDone,
-        ThenTest,
+    // The steps of the machine: where a frame goes on when the machine comes back to it.
+    enum class Step : unsigned char {
+        // The whole run, at the bottom of the stack.
+        RunStart,
+        NextArrangement,
+        PassDone,
+        MessageClosed,
+        RunFinish,
+        // A body run line by line; the frame's part says whose body it is.
+        PassStart,
+        BodyLine,   // the line at the index: the body's closing line, or a line to run
+        BeforeLine, // a procedure lets events through before each line of its body
+        LineDone,   // the line has run; the index comes on the last line it consumed
+        AfterLine,  // events let through: a stop leaves the body, otherwise the next line
+        // ЕСЛИ
+        BranchHead,
+        BranchDecide,
         ElseStart,
-        ElseLine,
-        ElseDone,
-        ElseTest,
-        Leave
+        // ПОКА
+        LoopTest,
+        LoopBegin,
+        LoopExit,
+        LoopEndDone, // the body's "КЦ" highlighted and waited on: events, then the head again
+        LoopAgain,
+        // ДЕЛАЙ
+        CallWait,
+        CallEnter,
+        CallLeave,
+        // The statement's own wait, then back to the body with the index (the last line it consumed).
+        LineDelay,
+        LineLeave,
+        // A command that handed control back goes on here (its progress is in m_command).
+        Command,
+        // The run cannot go on: its message (already in m_message), then the end.
+        AbortMessage,
+        AbortFinish,
+        // A pause; the index holds the wait it came before (-1: none).
+        Pause
     };
-    enum class LoopStep : unsigned char { Test, Begin, BodyLine, LoopEndDone, BodyDone, BodyTest, Finish };
-    enum class CallStep : unsigned char { Start, Enter, BodyLine, BeforeLine, LineDone, AfterLine, Leave };
-    enum class AbortStep : unsigned char { ShowMessage, Finish };
 
-    // Each routine reads and writes only the member of its own, which push() starts. A
-    // command keeps its progress in m_command.
-    union Step
-    {
-        RunStep run;
-        PassStep pass;
-        LineStep line;
-        BranchStep branch;
-        LoopStep loop;
-        CallStep call;
-        AbortStep abort;
+    // Whose body a frame runs, and so which line closes it.
+    enum class Part : unsigned char {
+        None,     // no body under way (the run, a structure before or after its body, a line)
+        Pass,     // up to "КОН" or the end of the text
+        Then,     // up to the branch's "ИНАЧЕ" or "ВСЁ"
+        Else,     // up to the branch's "ВСЁ"
+        Loop,     // up to the loop's "КЦ"
+        Procedure // up to "КОНЕЦ ПРОЦЕДУРЫ"; the frame is a call under way
     };
 
     struct Frame
     {
-        Routine routine;
         Step step;
-        bool bodyEnded = false; // a loop: its body's "КЦ" is reached, the head is tested next
-        int index = 0;          // the line the routine stands on (a call: the line of its body)
-        int head = 0;           // the line that began the routine (a call comes back on it)
+        Part part = Part::None;
+        int index = 0; // the line the frame stands on
+        int head = 0;  // the line that began it (a call comes back on it)
     };
 
-    enum class Flow { Continue, Yield };
+    // Continue: on in the same frame. Dispatch: the stack has changed, on with its top frame.
+    enum class Flow { Continue, Dispatch, Yield };
 
-    Flow runAlgorithm(Frame &frame);
-    Flow runPass(Frame &frame);
-    Flow executeLine(Frame &frame);
-    Flow executeBranch(Frame &frame);
-    Flow executeLoop(Frame &frame);
-    Flow skipProcedureDescription(Frame &frame);
-    Flow callProcedure(Frame &frame);
-    Flow finishLine(Frame &frame);
-    Flow executeSimpleLine(int row);
-    Flow playCommand();
+    Flow run();
+    Flow runStart(Frame &frame);
+    Flow nextArrangement(Frame &frame);
+    Flow closeBody(Frame &frame);
+    static const char *closingLine(Part part);
+    Flow leaveBody(Frame &frame);
+    Flow endPass(Frame &frame);
+    Flow decideBranch(Frame &frame);
+    Flow enterProcedure(Frame &frame);
+    Flow executeLine(int row);
     Flow advanceCommand();
-    Flow abortRun(Frame &frame);
+    Flow leavePause(Frame &frame);
 
     void highlight(int row)
     {
@@ -186,7 +197,6 @@ private:
     Q_DECL_COLD_FUNCTION Q_NEVER_INLINE void notePauseRow(int row);
     // `heldWait`: the wait the pause comes before (-1: none).
     Q_DECL_COLD_FUNCTION Q_NEVER_INLINE Flow pause(int heldWait);
-    Flow leavePause(Frame &frame);
     void updatePauseArmed();
     void updateHooks();
     void refreshFieldView();
@@ -200,6 +210,7 @@ private:
             return Flow::Continue;
         return clockWait(milliseconds);
     }
+    Flow lineWait() { return wait(m_context.delays.lineDelay); }
     Flow clockWait(int milliseconds);
     void checkLimits()
     {
@@ -221,12 +232,17 @@ private:
     Flow fail(const RunMessage &message);
     Flow missingLine(const char *line);
     Flow finishRun(RunEnd end);
-    void returnFromRoutine(int index);
-    void pushBelowPause(Routine routine, Step first, int index);
-    // `first` is the routine's first step (a command has none).
-    void push(Routine routine, Step first, int index)
+    void returnFromFrame(int index)
     {
-        m_stack.push_back(Frame{routine, first, false, index, index});
+        m_returnIndex = index;
+        m_stack.pop_back();
+    }
+    // A line that handed control back inside a wait may have paused there: the pause goes on first.
+    void pushBelowPause(Step first, int index);
+    void push(Step first, Part part, int index)
+    {
+        ++m_passSteps;
+        m_stack.push_back(Frame{first, part, index, index});
     }
 
     AlgorithmLines m_lines;
@@ -261,10 +277,11 @@ private:
 
     qint64 m_passHighlights = 0;
     qint64 m_passLines = 0;
+    // Steps of the machine in the current pass: each frame entered, and each time the run
+    // lets events through. Between two steps the machine does a bounded amount of work.
     qint64 m_passSteps = 0;
     qint64 m_highlightBound = unbounded;
     qint64 m_stepBound = unbounded;
-    qint64 m_virtualElapsed = 0;
     int m_quietEvents = eventsPerHandBack;
     bool m_started = false;
     bool m_inPass = false;

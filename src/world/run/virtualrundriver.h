@@ -9,10 +9,10 @@
 
 class Interpreter;
 
-// Plays a whole run at once on a virtual clock: every wait adds its milliseconds to the
-// clock and returns, every message is "closed" at once, pending events are none, and
-// every pause goes on at once after the pause handler. The limits request a stop, as the
-// stop button would, once a pass has made that many highlights or steps.
+// Plays a whole run at once on a virtual clock: every wait passes at once (the observer
+// hears it), every message is "closed" at once, pending events are none, and every pause
+// goes on at once after the pause handler. The limits request a stop, as the stop button
+// would, once a pass has made that many highlights or steps.
 class VirtualRunDriver
 {
 public:
@@ -30,16 +30,8 @@ public:
 
     // Called at every pause, before the run goes on; it may set breakpoints, stepping or a stop.
     void setPauseHandler(std::function<void(Interpreter &)> handler) { m_pauseHandler = std::move(handler); }
-    int pauseCount() const { return m_pauses; }
-
-    // The sum of all waits of the last play().
-    qint64 elapsedMilliseconds() const { return m_elapsed; }
-    int messageCount() const { return m_messages; }
 
 private:
     RunLimits m_limits;
-    qint64 m_elapsed = 0;
-    int m_messages = 0;
-    int m_pauses = 0;
     std::function<void(Interpreter &)> m_pauseHandler;
 };

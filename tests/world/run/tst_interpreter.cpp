@@ -62,6 +62,56 @@ WallSet variableWalls(int count)
     return walls;
 }
 
+// The waits of a log, added up: the time the run took on the clock.
+qint64 waitedMilliseconds(const QStringList &events)
+{
+    qint64 sum = 0;
+    for (const QString &event : events) {
+        if (event.startsWith(QLatin1String("wait ")))
+            sum += event.mid(5).toLongLong();
+    }
+    return sum;
+}
+
+// Counts the highlights of the pass under way, as the highlight limit does.
+class PassHighlights : public RunEventLog
+{
+public:
+    qint64 count = 0;
+    void passStarted(const QList<int> &arrangement) override
+    {
+        count = 0;
+        RunEventLog::passStarted(arrangement);
+    }
+    void lineHighlighted(int row) override
+    {
+        ++count;
+        RunEventLog::lineHighlighted(row);
+    }
+};
+
+// Hears only the highlights of each pass and how the run ended: long runs without a log.
+class HighlightCounter : public RunObserver
+{
+public:
+    qint64 count = 0;
+    RunEnd end = RunEnd::Complete;
+    void passStarted(const QList<int> &) override { count = 0; }
+    void lineHighlighted(int) override { ++count; }
+    void runFinished(RunEnd runEnd) override { end = runEnd; }
+};
+
+HighlightCounter playCounted(const QStringList &lines, StartPosition start, RunSpeed speed,
+                             const RunLimits &limits)
+{
+    World world;
+    world.start = start;
+    HighlightCounter counter;
+    Interpreter interpreter(lines, world, DelaySettings::forSpeed(speed), nullptr, &counter);
+    VirtualRunDriver(limits).play(interpreter);
+    return counter;
+}
+
 struct Played
 {
     QStringList events;
@@ -78,7 +128,7 @@ Played playRun(const QStringList &lines, World &world, RunSpeed speed, qint64 li
     Played played;
     played.end = driver.play(interpreter);
     played.events = log.lines();
-    played.elapsed = driver.elapsedMilliseconds();
+    played.elapsed = waitedMilliseconds(played.events);
     return played;
 }
 
@@ -86,12 +136,12 @@ Played playRun(const QStringList &lines, World &world, RunSpeed speed, qint64 li
 // events through comes back here, and the highlight limit is asked after each of them.
 Played playByHand(const QStringList &lines, World &world, RunSpeed speed, qint64 limit, int depthLimit)
 {
-    RunEventLog log;
+    PassHighlights log;
     Interpreter interpreter(lines, world, DelaySettings::forSpeed(speed), nullptr, &log, depthLimit);
     Played played;
     for (;;) {
         const RunYield yield = interpreter.resume();
-        if (limit > 0 && interpreter.passHighlightCount() >= limit)
+        if (limit > 0 && log.count >= limit)
             interpreter.requestStop();
         if (yield.kind == RunYield::Kind::Wait)
             played.elapsed += yield.milliseconds;
@@ -486,19 +536,22 @@ private slots:
             << algorithm(branches) << StartPosition{5, 5, 0} << "complete";
     }
 
+    // A step bound the pass never reaches changes nothing: with one of four steps per
+    // highlight, and of four per line of the text, the run ends just as it does without.
     void workPerPass()
     {
         QFETCH(QStringList, lines);
         QFETCH(StartPosition, start);
         QFETCH(QString, end);
 
-        World world;
-        world.start = start;
-        Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Slow));
-        VirtualRunDriver driver(1000000);
-        QCOMPARE(RunEventLog::endName(driver.play(interpreter)), end);
-        QVERIFY(interpreter.passStepCount() <= 4 * qint64(lines.size()) + 100);
-        QVERIFY(interpreter.passStepCount() <= 4 * interpreter.passHighlightCount());
+        const qint64 highlights = 1000000;
+        const HighlightCounter free = playCounted(lines, start, RunSpeed::Slow, RunLimits{highlights, 0});
+        QCOMPARE(RunEventLog::endName(free.end), end);
+        const qint64 steps = std::min(4 * qint64(lines.size()) + 100, 4 * free.count);
+        const HighlightCounter bounded =
+            playCounted(lines, start, RunSpeed::Slow, RunLimits{highlights, steps});
+        QCOMPARE(RunEventLog::endName(bounded.end), end);
+        QCOMPARE(bounded.count, free.count);
     }
 
     // A bound on the steps ends the pass as the highlight limit does; the step bound that
@@ -548,15 +601,15 @@ private slots:
         QCOMPARE(logs[1], logs[0]);
 
         const qint64 steps = 5000;
-        World world;
-        world.start = start;
-        Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Fastest));
-        QCOMPARE(VirtualRunDriver(RunLimits{0, steps}).play(interpreter), RunEnd::Stopped);
-        // The stop is asked for where events are let through, and ends the routines under
-        // way a few steps each; entering nested structures lets none through, so a pass may
-        // go on by a few steps for each line of the text, never more.
-        QVERIFY(interpreter.passStepCount() >= steps);
-        QVERIFY(interpreter.passStepCount() < steps + 6 * qint64(lines.size()));
+        const HighlightCounter bounded = playCounted(lines, start, RunSpeed::Fastest, RunLimits{0, steps});
+        QCOMPARE(bounded.end, RunEnd::Stopped);
+        // The machine makes fewer steps per highlight than the bound that goes with a
+        // highlight limit allows for, and it is the step bound that ends the pass: ten times
+        // the steps, more highlights.
+        QVERIFY(bounded.count >= steps / RunLimits::stepsPerHighlight);
+        const HighlightCounter more = playCounted(lines, start, RunSpeed::Fastest, RunLimits{0, 10 * steps});
+        QCOMPARE(more.end, RunEnd::Stopped);
+        QVERIFY(more.count > bounded.count);
     }
 
     // A ПОВОРОТ line: two turn pauses and the line pause. A crash: forty blink pauses.
