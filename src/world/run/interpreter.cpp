@@ -9,6 +9,19 @@
 
 namespace {
 
+// Only a line of these kinds can close a body; every other line is run.
+bool mayCloseBody(LineKind kind)
+{
+    switch (kind) {
+    case LineKind::End:
+    case LineKind::Else:
+    case LineKind::BranchEnd:
+    case LineKind::LoopEnd:
+    case LineKind::ProcedureEnd: return true;
+    default: return false;
+    }
+}
+
 ExecutorCommand::Kind commandOf(LineKind kind)
 {
     switch (kind) {
@@ -89,41 +102,17 @@ Interpreter::Flow Interpreter::run()
                 m_observer->passStarted(m_arrangement);
             frame.index = 0;
             frame.step = Step::BodyLine;
-            [[fallthrough]];
-        case Step::BodyLine:
-            flow = closeBody(frame);
-            if (flow != Flow::Continue)
-                break;
-            if (frame.part == Part::Procedure) {
-                frame.step = Step::BeforeLine;
-                if (processEvents() == Flow::Yield)
-                    return Flow::Yield;
-            }
-            [[fallthrough]];
-        case Step::BeforeLine:
-            if (frame.part == Part::Procedure && m_stopRequested) {
-                frame.step = Step::CallLeave;
-                break;
-            }
-            frame.step = Step::LineDone;
-            flow = executeLine(frame.index);
-            if (flow != Flow::Continue)
-                break;
-            [[fallthrough]];
-        case Step::LineDone:
-            frame.index = m_returnIndex;
-            frame.step = Step::AfterLine;
-            if (processEvents() == Flow::Yield)
-                return Flow::Yield;
-            [[fallthrough]];
-        case Step::AfterLine:
-            if (m_stopRequested) {
-                flow = leaveBody(frame);
-                break;
-            }
-            ++frame.index;
-            frame.step = Step::BodyLine;
             break;
+
+        case Step::ElseStart:
+        case Step::LoopTest:
+        case Step::LoopBegin:
+        case Step::BodyLine:
+        case Step::BeforeLine:
+        case Step::LineDone:
+        case Step::AfterLine:
+        case Step::LoopEndDone:
+        case Step::LoopAgain: flow = runBody(frame); break;
 
         case Step::BranchHead:
             highlight(frame.head);
@@ -132,28 +121,7 @@ Interpreter::Flow Interpreter::run()
                 return Flow::Yield;
             [[fallthrough]];
         case Step::BranchDecide: flow = decideBranch(frame); break;
-        case Step::ElseStart:
-            ++frame.index;
-            frame.part = Part::Else;
-            frame.step = Step::BodyLine;
-            break;
 
-        case Step::LoopTest:
-            highlight(frame.head);
-            frame.step = conditionHolds(m_lines.kind(frame.head)) ? Step::LoopBegin : Step::LoopExit;
-            flow = lineWait();
-            break;
-        case Step::LoopBegin:
-            if (frame.head + 1 >= count) {
-                flow = missingLine("НЦ");
-                break;
-            }
-            highlight(frame.head + 1);
-            frame.index = frame.head + 2;
-            frame.part = Part::Loop;
-            frame.step = Step::BodyLine;
-            flow = lineWait();
-            break;
         case Step::LoopExit: {
             const int end = m_lines.loopSkipEnd(frame.head);
             if (end == AlgorithmLines::missing) {
@@ -165,19 +133,6 @@ Interpreter::Flow Interpreter::run()
             frame.step = Step::LineDelay;
             break;
         }
-        case Step::LoopEndDone:
-            frame.step = Step::LoopAgain;
-            if (processEvents() == Flow::Yield)
-                return Flow::Yield;
-            [[fallthrough]];
-        case Step::LoopAgain:
-            if (m_stopRequested) {
-                flow = leaveBody(frame);
-                break;
-            }
-            frame.index = frame.head;
-            frame.step = Step::LoopTest;
-            break;
 
         case Step::CallWait:
             frame.step = Step::CallEnter;
@@ -190,8 +145,7 @@ Interpreter::Flow Interpreter::run()
             frame.index = frame.head;
             frame.part = Part::None;
             frame.step = Step::LineDelay;
-            break;
-
+            [[fallthrough]];
         case Step::LineDelay:
             frame.step = Step::LineLeave;
             if (lineWait() == Flow::Yield)
@@ -214,6 +168,102 @@ Interpreter::Flow Interpreter::run()
         }
         if (flow == Flow::Yield)
             return Flow::Yield;
+    }
+}
+
+// A body line by line, and a loop round by round: the steps follow each other in the order
+// written, each entered where the frame went on from; only the way on to the next line and
+// back to a loop's head jump, and neither leaves this frame. Dispatch: the stack has changed.
+Interpreter::Flow Interpreter::runBody(Frame &frame)
+{
+    const int count = m_lines.count();
+    // The step is kept here as well, so that going on to a known step needs no look-up;
+    // the frame learns it before anything that may hand control back.
+    Step step = frame.step;
+    const auto go = [&step, &frame](Step next) {
+        step = next;
+        frame.step = next;
+    };
+    for (;;) {
+        if (step == Step::ElseStart) {
+            ++frame.index;
+            frame.part = Part::Else;
+            go(Step::BodyLine);
+        }
+        if (step == Step::LoopTest) {
+            highlight(frame.head);
+            if (!conditionHolds(m_lines.kind(frame.head))) {
+                go(Step::LoopExit);
+                return lineWait() == Flow::Yield ? Flow::Yield : Flow::Dispatch;
+            }
+            go(Step::LoopBegin);
+            if (lineWait() == Flow::Yield)
+                return Flow::Yield;
+        }
+        if (step == Step::LoopBegin) {
+            if (frame.head + 1 >= count)
+                return missingLine("НЦ");
+            highlight(frame.head + 1);
+            frame.index = frame.head + 2;
+            frame.part = Part::Loop;
+            go(Step::BodyLine);
+            if (lineWait() == Flow::Yield)
+                return Flow::Yield;
+        }
+        if (step == Step::BodyLine) {
+            if (frame.index >= count || mayCloseBody(m_lines.kind(frame.index))) {
+                if (frame.part == Part::Loop && frame.index < count
+                    && m_lines.kind(frame.index) == LineKind::LoopEnd) {
+                    highlight(frame.index);
+                    go(Step::LoopEndDone);
+                    if (lineWait() == Flow::Yield)
+                        return Flow::Yield;
+                } else {
+                    const Flow flow = closeBody(frame);
+                    if (flow != Flow::Continue)
+                        return flow;
+                }
+            }
+        }
+        if (step == Step::BodyLine) {
+            go(Step::BeforeLine);
+            if (frame.part == Part::Procedure) {
+                if (processEvents() == Flow::Yield)
+                    return Flow::Yield;
+            }
+        }
+        if (step == Step::BeforeLine) {
+            if (frame.part == Part::Procedure && m_stopRequested) {
+                go(Step::CallLeave);
+                return Flow::Dispatch;
+            }
+            go(Step::LineDone);
+            const Flow flow = executeLine(frame.index);
+            if (flow != Flow::Continue)
+                return flow;
+        }
+        if (step == Step::LineDone) {
+            frame.index = m_returnIndex;
+            go(Step::AfterLine);
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+        }
+        if (step == Step::AfterLine) {
+            if (m_stopRequested)
+                return leaveBody(frame);
+            ++frame.index;
+            go(Step::BodyLine);
+            continue;
+        }
+        if (step == Step::LoopEndDone) {
+            go(Step::LoopAgain);
+            if (processEvents() == Flow::Yield)
+                return Flow::Yield;
+        }
+        if (m_stopRequested)
+            return leaveBody(frame);
+        frame.index = frame.head;
+        go(Step::LoopTest);
     }
 }
 
@@ -286,12 +336,7 @@ Interpreter::Flow Interpreter::closeBody(Frame &frame)
         if (kind == LineKind::BranchEnd)
             break;
         return Flow::Continue;
-    case Part::Loop:
-        if (kind != LineKind::LoopEnd)
-            return Flow::Continue;
-        highlight(frame.index);
-        frame.step = Step::LoopEndDone;
-        return lineWait() == Flow::Yield ? Flow::Yield : Flow::Dispatch;
+    case Part::Loop: return Flow::Continue; // its "КЦ" goes on to the head, see runBody()
     case Part::Procedure:
         if (kind != LineKind::ProcedureEnd)
             return Flow::Continue;

@@ -159,6 +159,7 @@ private:
     Flow run();
     Flow runStart(Frame &frame);
     Flow nextArrangement(Frame &frame);
+    Flow runBody(Frame &frame);
     Flow closeBody(Frame &frame);
     static const char *closingLine(Part part);
     Flow leaveBody(Frame &frame);
