@@ -8,7 +8,8 @@
 struct World;
 
 // Collects what every pass of a run did, and hands each notification on to another
-// observer (the event log), so that one run feeds both.
+// observer (the event log), so that one run feeds both. Without one that follows the lines
+// it does not follow them either: the run then tells it nothing per line.
 class RunRecorder : public RunObserver
 {
 public:
@@ -26,6 +27,7 @@ public:
     bool isFinished() const { return m_finished; }
     RunEnd end() const { return m_end; }
 
+    bool isFollowingLines() const override { return m_next && m_next->isFollowingLines(); }
     void lineHighlighted(int row) override;
     void fieldRefreshed() override;
     void executorStepped(CellPosition from, CellPosition to) override;

@@ -12,8 +12,8 @@ constexpr int crashBlinkHalves = 40; // 20 blinks, each shown and hidden once
 
 void refresh(const CommandContext &context)
 {
-    if (context.observer)
-        context.observer->fieldRefreshed();
+    if (context.lineObserver)
+        context.lineObserver->fieldRefreshed();
 }
 
 void redrawExecutorAs(const CommandContext &context, int heading)
@@ -52,12 +52,13 @@ Q_ALWAYS_INLINE ExecutorCommand::Pause ExecutorCommand::advanceOnce(const Comman
     return {};
 }
 
-// Without an observer a wait of no time is heard by no one, so the command goes straight on.
+// Without an observer that follows the lines a wait of no time is heard by no one, so the
+// command goes straight on.
 ExecutorCommand::Pause ExecutorCommand::advance(const CommandContext &context)
 {
     for (;;) {
         const Pause pause = advanceOnce(context);
-        if (pause.kind != Pause::Kind::Wait || pause.milliseconds > 0 || context.observer)
+        if (pause.kind != Pause::Kind::Wait || pause.milliseconds > 0 || context.lineObserver)
             return pause;
     }
 }
@@ -117,7 +118,7 @@ ExecutorCommand::Pause ExecutorCommand::executeTurn(const CommandContext &contex
     switch (m_stage) {
     case Start:
         // Nothing drawn, no one told and no time taken: only the heading changes.
-        if (!context.canvas && !context.observer && context.delays.turnDelay <= 0) {
+        if (!context.canvas && !context.lineObserver && context.delays.turnDelay <= 0) {
             e.heading = headingAfterTurn(e.heading);
             m_done = true;
             return {};
@@ -134,8 +135,8 @@ ExecutorCommand::Pause ExecutorCommand::executeTurn(const CommandContext &contex
     const qint16 heading = headingAfterTurn(e.heading);
     redrawExecutorAs(context, heading);
     e.heading = heading;
-    if (context.observer)
-        context.observer->executorTurned(heading);
+    if (context.lineObserver)
+        context.lineObserver->executorTurned(heading);
     m_done = true;
     return {};
 }

@@ -29,7 +29,7 @@ public:
     }
 
     // Plays the command up to its next pause. Advancing a finished command does nothing.
-    // Waits of no time are pauses only when the context has an observer to tell them to.
+    // Waits of no time are pauses only when the context has a line observer to tell them to.
     Pause advance(const CommandContext &context);
 
     bool hasCrashed() const { return m_crashed; }

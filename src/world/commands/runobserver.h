@@ -14,6 +14,12 @@ class RunObserver
 public:
     virtual ~RunObserver() = default;
 
+    // An observer that follows the lines hears everything. One that only collects what each
+    // pass did (its moves, timed waits, messages and end) says no here, and is then spared
+    // the notifications made for every line: the highlights, the waits of no time, the field
+    // refreshes and the turns.
+    virtual bool isFollowingLines() const { return true; }
+
     // The selected line of the algorithm; -1 removes the selection.
     virtual void lineHighlighted(int row) { Q_UNUSED(row) }
     // The field picture should be shown now.

@@ -48,7 +48,8 @@ Interpreter::Interpreter(const QStringList &lines, World &world, const DelaySett
                          FieldCanvas *canvas, RunObserver *observer, int callDepthLimit)
     : m_lines(lines)
     , m_world(world)
-    , m_context{world, canvas, observer, delays}
+    , m_context{world, canvas, observer, delays,
+                observer && observer->isFollowingLines() ? observer : nullptr}
     , m_canvas(canvas)
     , m_observer(observer)
     , m_callDepthLimit(std::max(1, callDepthLimit))
@@ -511,8 +512,8 @@ void Interpreter::showRunRow(int row)
     m_currentRow = row;
     ++m_passHighlights;
     m_lastPauseRow = -1;
-    if (m_observer)
-        m_observer->lineHighlighted(row);
+    if (m_context.lineObserver)
+        m_context.lineObserver->lineHighlighted(row);
 }
 
 // The pause itself waits for the next place where the run can hand control back: the
@@ -528,26 +529,20 @@ void Interpreter::notePauseRow(int row)
     }
 }
 
-// While pausing is armed, highlights reach the observer through the watch; while a pause
-// is due, so do waits. Otherwise they go to the observer straight, as in a run that never
-// pauses.
+// While pausing is armed, highlights reach the line observer through the watch, and while
+// a pause is due, even the waits of no time are looked at. Otherwise they go to the line
+// observer straight, as in a run that never pauses.
 void Interpreter::updateHooks()
 {
-    m_highlightObserver = m_pauseArmed ? &m_pauseWatch : m_observer;
-    m_waitObserver = m_pausePending ? &m_pauseWatch : m_observer;
+    m_highlightObserver = m_pauseArmed ? &m_pauseWatch : m_context.lineObserver;
+    m_isZeroWaitHeard = m_pausePending || m_context.lineObserver;
 }
 
 void Interpreter::PauseWatch::lineHighlighted(int row)
 {
-    if (m_interpreter.m_observer)
-        m_interpreter.m_observer->lineHighlighted(row);
+    if (m_interpreter.m_context.lineObserver)
+        m_interpreter.m_context.lineObserver->lineHighlighted(row);
     m_interpreter.notePauseRow(row);
-}
-
-void Interpreter::PauseWatch::waitStarted(int milliseconds)
-{
-    if (m_interpreter.m_observer)
-        m_interpreter.m_observer->waitStarted(milliseconds);
 }
 
 void Interpreter::setBreakpoints(const QList<int> &rows)
@@ -618,8 +613,8 @@ std::vector<CallSite> Interpreter::callChain() const
 
 void Interpreter::refreshFieldView()
 {
-    if (m_observer)
-        m_observer->fieldRefreshed();
+    if (m_context.lineObserver)
+        m_context.lineObserver->fieldRefreshed();
 }
 
 // The empty field, then the task objects with the executor back on its start.
@@ -652,15 +647,15 @@ void Interpreter::setArrangement(int number)
     }
 }
 
-// A wait of no time is told but not handed to the driver: it returns at once anyway.
+// A wait of no time is told (to an observer that follows the lines) but not handed to the
+// driver: it returns at once anyway.
 Interpreter::Flow Interpreter::clockWait(int milliseconds)
 {
-    if (m_waitObserver) {
-        // A pause comes before the wait and holds it back.
-        if (m_pausePending) [[unlikely]]
-            return pause(milliseconds);
-        m_waitObserver->waitStarted(milliseconds);
-    }
+    // A pause comes before the wait and holds it back.
+    if (m_pausePending) [[unlikely]]
+        return pause(milliseconds);
+    if (RunObserver *heard = milliseconds > 0 ? m_observer : m_context.lineObserver)
+        heard->waitStarted(milliseconds);
     if (milliseconds <= 0)
         return Flow::Continue;
     if (m_virtualClock)

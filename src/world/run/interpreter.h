@@ -49,7 +49,8 @@ public:
     static constexpr int defaultCallDepthLimit = 100000;
 
     // The lines are read once, here; the world, the canvas and the observer must outlive
-    // the interpreter. A null canvas draws nothing, a null observer hears nothing.
+    // the interpreter. A null canvas draws nothing, a null observer hears nothing, and one
+    // that does not follow the lines hears only what each pass did (see RunObserver).
     Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
                 FieldCanvas *canvas = nullptr, RunObserver *observer = nullptr,
                 int callDepthLimit = defaultCallDepthLimit);
@@ -179,8 +180,8 @@ private:
     }
     // Highlights that belong to the run rather than to a line never pause.
     void showRunRow(int row);
-    // Hears the highlights and waits that may pause, for the interpreter, and passes them
-    // on to its observer. A run that never pauses tests nothing more than its observer.
+    // Hears the highlights that may pause, for the interpreter, and passes them on to the
+    // line observer. A run that never pauses tests nothing more than its observer.
     class PauseWatch : public RunObserver
     {
     public:
@@ -189,7 +190,6 @@ private:
         {
         }
         void lineHighlighted(int row) override;
-        void waitStarted(int milliseconds) override;
 
     private:
         Interpreter &m_interpreter;
@@ -207,7 +207,7 @@ private:
     // A wait of no time that no one hears is nothing at all.
     Flow wait(int milliseconds)
     {
-        if (!m_waitObserver && milliseconds <= 0)
+        if (!m_isZeroWaitHeard && milliseconds <= 0)
             return Flow::Continue;
         return clockWait(milliseconds);
     }
@@ -255,7 +255,7 @@ private:
 
     PauseWatch m_pauseWatch;
     RunObserver *m_highlightObserver = nullptr;
-    RunObserver *m_waitObserver = nullptr;
+    bool m_isZeroWaitHeard = false;
 
     std::vector<Frame> m_stack;
     std::vector<bool> m_breakpoints;

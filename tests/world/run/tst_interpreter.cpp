@@ -732,6 +732,61 @@ private slots:
         QCOMPARE(observer.lines().mid(observer.lines().size() - expected.size()), expected);
     }
 
+    // An observer that only collects what the passes did hears the same run less each line
+    // and the moves, timed waits, messages and ends just as a log hears them.
+    void collector_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<StartPosition>("start");
+        QTest::addColumn<int>("speed");
+
+        QTest::newRow("endless turning, fastest")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"})
+            << StartPosition{5, 5, 0} << int(RunSpeed::Fastest);
+        QTest::newRow("walk, jump and crash, middle") << algorithm(
+            {"    ПОКА впереди НЕ стена", "    НЦ", "        ШАГ", "    КЦ", "    ПОВОРОТ", "    ПРЫЖОК",
+             "    ПОВОРОТ", "    ПОВОРОТ", "    ПОВОРОТ", "    ПОВОРОТ", "    ШАГ"})
+                                                      << StartPosition{8, 11, 0} << int(RunSpeed::Middle);
+        QTest::newRow("recursive walk in a branch, slow")
+            << algorithm({"    ДЕЛАЙ идти"},
+                         {"ПРОЦЕДУРА идти", "    ЕСЛИ впереди стена", "       ТО", "       ИНАЧЕ",
+                          "           ШАГ", "           ДЕЛАЙ идти", "    ВСЁ", "КОНЕЦ ПРОЦЕДУРЫ"})
+            << StartPosition{6, 0, 0} << int(RunSpeed::Slow);
+    }
+
+    void collector()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(StartPosition, start);
+        QFETCH(int, speed);
+
+        class Collector : public RunEventLog
+        {
+        public:
+            bool isFollowingLines() const override { return false; }
+        };
+        World world;
+        world.start = start;
+        world.walls.walls = variableWalls(1);
+        Collector collector;
+        Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed(speed)), nullptr, &collector);
+        const RunEnd end = VirtualRunDriver(1000).play(interpreter);
+
+        World again;
+        again.start = start;
+        again.walls.walls = variableWalls(1);
+        const Played played = playRun(lines, again, RunSpeed(speed), 1000);
+        QCOMPARE(end, played.end);
+        QStringList expected;
+        for (const QString &event : played.events) {
+            if (!event.startsWith(QLatin1String("highlight ")) && event != QLatin1String("wait 0")
+                && !event.startsWith(QLatin1String("turn ")))
+                expected << event;
+        }
+        QCOMPARE(collector.lines(), expected);
+        QVERIFY(expected.size() < played.events.size());
+    }
+
     void fieldDrawing()
     {
         World world;
