@@ -43,6 +43,8 @@ FileResult FileCheck::run(const QString &file, const QStringList &lines, RunEven
 
     RunRecorder recorder(world, events);
     recorder.setArrangementShown(m_task.testArrangement);
+    // Of the outputs only the JSON line shows the traces.
+    recorder.setTraceKept(m_options.json);
     if (scene) {
         // A chosen test's picture carries the test's number.
         const int firstNumber = qMax(1, m_task.testNumber);

@@ -22,7 +22,7 @@ void RunRecorder::fieldRefreshed()
 
 void RunRecorder::executorStepped(CellPosition from, CellPosition to)
 {
-    if (m_inPass)
+    if (m_inPass && m_isTraceKept)
         m_passes.last().trace.append({from, to});
     if (m_next)
         m_next->executorStepped(from, to);

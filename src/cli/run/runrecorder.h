@@ -22,6 +22,8 @@ public:
     // A run of one chosen test has its arrangement's walls fixed and reports no arrangement
     // of its own; its pass is recorded and handed on with this one.
     void setArrangementShown(const QList<int> &arrangement) { m_arrangementShown = arrangement; }
+    // Whether each pass keeps its trace (on at first); a result that shows none need not.
+    void setTraceKept(bool kept) { m_isTraceKept = kept; }
 
     const QList<PassResult> &passes() const { return m_passes; }
     bool isFinished() const { return m_finished; }
@@ -50,6 +52,7 @@ private:
     PassHandler m_passEnded;
     QList<PassResult> m_passes;
     QList<int> m_arrangementShown;
+    bool m_isTraceKept = true;
     bool m_inPass = false;
     bool m_finished = false;
     RunEnd m_end = RunEnd::Complete;
