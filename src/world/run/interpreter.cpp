@@ -686,7 +686,7 @@ Interpreter::Flow Interpreter::showMessage(const RunMessage &message)
     return Flow::Yield;
 }
 
-// Ends the run at this moment: every routine under way is dropped, the message follows.
+// Ends the run at this moment: every frame under way is dropped, the message follows.
 Interpreter::Flow Interpreter::fail(const RunMessage &message)
 {
     m_message = message;

@@ -53,8 +53,8 @@ private slots:
         QTest::newRow("walk to the border, turn, jump")
             << algorithm(walk + QStringList{"    ПОВОРОТ", "    ПРЫЖОК"}) << 2 << 7;
         // A limit or a crash ends the whole run in its first pass.
-        QTest::newRow("endless turning") << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"})
-                                         << 1 << 0;
+        QTest::newRow("endless turning")
+            << algorithm({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"}) << 1 << 0;
         QTest::newRow("walk into the border") << algorithm(walk + QStringList{"    ШАГ"}) << 1 << 7;
     }
 

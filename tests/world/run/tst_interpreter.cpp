@@ -536,8 +536,8 @@ private slots:
             << algorithm(branches) << StartPosition{5, 5, 0} << "complete";
     }
 
-    // A step bound the pass never reaches changes nothing: with one of four steps per
-    // highlight, and of four per line of the text, the run ends just as it does without.
+    // The steps are seen through a bound on them: a bound of four steps per highlight, or
+    // of four per line of the text, is never reached, so the run ends just as it does without.
     void workPerPass()
     {
         QFETCH(QStringList, lines);
