@@ -353,6 +353,8 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
     page.gap();
     page.paragraph(ruleText(report), textFont(9));
     page.paragraph(juryLimitsText(report.highlightLimit, report.timeLimitSeconds), textFont(9));
+    if (report.chosenTest)
+        page.paragraph(chosenTestText(*report.chosenTest), textFont(10, true));
     page.gap();
 
     page.paragraph(QStringLiteral("Вердикты"), textFont(11, true));
@@ -476,6 +478,8 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     taskLines(page, report);
     page.paragraph(ruleText(report), textFont(9));
     page.paragraph(juryLimitsText(report.highlightLimit, report.timeLimitSeconds), textFont(9));
+    if (report.chosenTest)
+        page.paragraph(chosenTestText(*report.chosenTest), textFont(10, true));
     page.gap();
     if (!file.isRead() || !file.isAlgorithm()) {
         page.paragraph(fileError(file), textFont(10));

@@ -1,9 +1,8 @@
 #include "cli/jury/report/juryreportfile.h"
 
 #include "cli/jury/jurymode.h"
-#include "cli/jury/report/jurycsv.h"
-#include "cli/jury/report/juryjson.h"
 #include "cli/jury/report/jurypdf.h"
+#include "cli/jury/report/juryreportstream.h"
 #include "cli/jury/report/jurytable.h"
 #include "cli/jury/report/jurytexts.h"
 #include "common/atomicwrite.h"
@@ -21,12 +20,6 @@ QString writeWhole(const QString &path, const QByteArray &bytes, FileWriteFault 
     return {};
 }
 
-// The mark makes spreadsheets read UTF-8.
-QByteArray withUtf8Mark(const QString &text)
-{
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-}
-
 } // namespace
 
 QString writeJuryReportFile(const JuryReport &report, const QList<QList<QByteArray>> &pictures,
@@ -39,13 +32,11 @@ QString writeJuryReportFile(const JuryReport &report, const QList<QList<QByteArr
         if (bytes.isEmpty())
             return QStringLiteral("Не удаётся записать файл %1: протокол PDF не получился")
                 .arg(QDir::toNativeSeparators(path));
-    } else if (format == QLatin1String("csv")) {
-        const QString error = writeWhole(juryTestsCsvPath(path), withUtf8Mark(juryTestsCsv(report)), fault);
-        if (!error.isEmpty())
-            return error;
-        bytes = withUtf8Mark(juryPupilsCsv(report));
-    } else if (format == QLatin1String("json")) {
-        bytes = juryJson(report);
+    } else if (JuryReportStream::streams(path)) {
+        JuryReportStream stream(report, path, fault);
+        for (const JuryFileResult &file : report.files)
+            stream.append(file);
+        return stream.commit();
     } else {
         // The file, unlike the terminal, says when and by what it was made.
         const QString made =

@@ -93,6 +93,8 @@ QStringList juryTable(const JuryReport &report)
                      : QStringLiteral("Верно: каждый проход доходит до конца и рисует те же "
                                       "отрезки, что эталон."));
     lines.append(juryLimitsText(report.highlightLimit, report.timeLimitSeconds));
+    if (report.chosenTest)
+        lines.append(chosenTestText(*report.chosenTest));
     lines.append(QString());
 
     QList<QStringList> rows{{QStringLiteral("файл"), QStringLiteral("вердикт"),

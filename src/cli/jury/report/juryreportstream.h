@@ -1,0 +1,56 @@
+#pragma once
+
+#include "cli/jury/report/juryreport.h"
+#include "common/filewritefault.h"
+
+#include <QHash>
+#include <QSaveFile>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// The jury's CSV and JSON reports, written as each pupil's file is judged, so that no report
+// waits in memory for the last file. The files are opened at the start beside the old ones
+// and take their names only at commit(), once every byte has reached the disk: a run that
+// fails or stops half-way replaces no old report. A CSV report is two files, the tests'
+// x-tests.csv and the pupils' x.csv.
+class JuryReportStream
+{
+public:
+    // `heading` gives everything but the files; its `files` are not read. `fault` makes the
+    // tests' file (the only one for JSON) fail on purpose, as writeFileAtomically does.
+    JuryReportStream(const JuryReport &heading, const QString &path, FileWriteFault fault = FileWriteFault::None);
+    ~JuryReportStream();
+    JuryReportStream(const JuryReportStream &) = delete;
+    JuryReportStream &operator=(const JuryReportStream &) = delete;
+
+    // Whether the path names a format that streams: CSV or JSON.
+    static bool streams(const QString &path);
+
+    // The next file, numbered from 1 in the order appended.
+    void append(const JuryFileResult &file);
+    // Ends the reports and gives them their names; the message naming the file and the
+    // reason of the first failure (then no old report is replaced), empty on success.
+    QString commit();
+    // The first failure so far, as commit() would name it; empty while all is well.
+    QString error() const;
+
+private:
+    struct Target
+    {
+        QString path;
+        std::unique_ptr<QSaveFile> file;
+        QString reason; // why it failed; empty while it has not
+    };
+
+    void write(Target &target, const QByteArray &bytes);
+    void cancel();
+
+    JuryReport m_heading;
+    bool m_isCsv = false;
+    FileWriteFault m_fault;
+    std::vector<Target> m_targets; // the first is the tests' file of a CSV report
+    qsizetype m_count = 0;
+    QHash<QString, int> m_verdicts;
+};
