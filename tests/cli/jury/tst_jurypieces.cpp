@@ -4,7 +4,6 @@
 #include "cli/jury/jurymode.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/jury/report/jurycsv.h"
-#include "cli/jury/report/jurypicture.h"
 #include "cli/jury/report/juryreport.h"
 #include "cli/jury/report/jurytexts.h"
 #include "cli/run/checkeroptions.h"
@@ -65,8 +64,6 @@ private slots:
     void diffPictureStems_data();
     void diffPictureStems();
     void choiceOptions_data();
-    void legendOnlyWhatApplies_data();
-    void legendOnlyWhatApplies();
     void choiceOptions();
     void parallelJobsRunEachJobOnce();
     void juryOptions_data();
@@ -716,44 +713,6 @@ void TestJuryPieces::refusedCombinations()
     const CheckerOptionsResult result = parseCheckerOptions(arguments);
     QVERIFY(!result.isOk());
     QVERIFY2(result.error.contains(named), qPrintable(result.error));
-}
-
-void TestJuryPieces::legendOnlyWhatApplies_data()
-{
-    QTest::addColumn<bool>("hasPointB");
-    QTest::addColumn<bool>("hasReference");
-    QTest::addColumn<RunEnd>("end");
-    QTest::addColumn<QStringList>("texts");
-
-    QTest::newRow("point Б: the pupil's path only")
-        << true << false << RunEnd::Complete << QStringList{"отрезки участника"};
-    QTest::newRow("point Б with a reference")
-        << true << true << RunEnd::Complete << QStringList{"отрезки эталона", "отрезки участника"};
-    QTest::newRow("point Б, a crash")
-        << true << false << RunEnd::Crash << QStringList{"отрезки участника", "□ клетка перед стеной"};
-    QTest::newRow("a drawing task: the edges counted")
-        << false << true << RunEnd::Complete
-        << QStringList{"отрезки эталона", "отрезки участника", "○ нет у участника: 2",
-                       "× лишние у участника: 1"};
-    QTest::newRow("a drawing task, a crash")
-        << false << true << RunEnd::Crash
-        << QStringList{"отрезки эталона", "отрезки участника", "○ нет у участника: 2",
-                       "× лишние у участника: 1", "□ клетка перед стеной"};
-}
-
-void TestJuryPieces::legendOnlyWhatApplies()
-{
-    QFETCH(bool, hasPointB);
-    QFETCH(bool, hasReference);
-    QFETCH(RunEnd, end);
-    JuryPass pass;
-    pass.end = end;
-    pass.missing = {{{1, 1}, {1, 2}}, {{1, 2}, {1, 3}}};
-    pass.extra = {{{4, 4}, {5, 4}}};
-    DiffLegend legend;
-    legend.hasPointB = hasPointB;
-    legend.hasReference = hasReference;
-    QTEST(diffLegendTexts(pass, legend), "texts");
 }
 
 QTEST_GUILESS_MAIN(TestJuryPieces)
