@@ -73,16 +73,23 @@ QString encodingName(TextEncoding encoding)
     return QStringLiteral("UTF-16 BE");
 }
 
-// A text without a "НАЧ" line is not an algorithm: an empty file, a picture, a text in an
-// encoding the reading rule does not guess.
+// A text without a "НАЧ" line, or without a "КОН" after it, is not an algorithm: an empty
+// file, a picture, a text in an encoding the reading rule does not guess, a header alone, a
+// text cut off before its end.
 QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
 {
+    bool hasBegin = false;
     for (const QString &line : lines) {
-        if (lineKind(line) == LineKind::Begin)
+        const LineKind kind = lineKind(line);
+        if (kind == LineKind::Begin)
+            hasBegin = true;
+        else if (kind == LineKind::End && hasBegin)
             return {};
     }
     if (bytes.isEmpty())
         return QStringLiteral("пустой файл");
+    if (hasBegin)
+        return QStringLiteral("нет строки «КОН» после «НАЧ»");
     return QStringLiteral("нет строки «НАЧ» (текст прочитан в кодировке %1)")
         .arg(encodingName(detectTextEncoding(bytes)));
 }
@@ -457,7 +464,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         [&](int index) {
             const QString &file = files.at(index);
             const bool isOnly = isOnlyFile(options, file);
-            JuryFileResult result = judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnly);
+            JuryFileResult result =
+                judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnly);
             QList<QByteArray> drawn;
             if (drawsPictures && (isOnly || !report.isPupilProtocol)) {
                 const QString error = drawPictures(pictureJob, result, stems.at(index), isOnly, drawn);

@@ -1050,7 +1050,8 @@ void TestJury::reportsNameLimitAndTest_data()
     QTest::newRow("table: a test chosen") << "out" << QStringList{"--test", "7"} << "1000000" << seventh;
     QTest::newRow("table: the last test, a limit")
         << "out" << QStringList{"--test", "32", "--limit", "5000"} << "5000" << last;
-    QTest::newRow("CSV: every test, the default limit") << "csv" << QStringList{} << "1000000" << "";
+    QTest::newRow("CSV: every test, the default limit") << "csv" << QStringList{} << "1000000"
+                                                        << "";
     QTest::newRow("CSV: a test chosen, a limit")
         << "csv" << QStringList{"--test", "7", "--limit", "5000"} << "5000" << seventh;
     QTest::newRow("JSON: every test") << "json" << QStringList{"--limit", "5000"} << "5000"
@@ -1068,7 +1069,8 @@ void TestJury::reportsNameLimitAndTest()
     QFETCH(QString, test);
     QTemporaryDir out;
     const QString report = out.filePath(QStringLiteral("r.") + format);
-    QStringList arguments = QStringList{"--jury", "--task", exampleTask("maze"), "--time-limit", "3600"} + options;
+    QStringList arguments =
+        QStringList{"--jury", "--task", exampleTask("maze"), "--time-limit", "3600"} + options;
     if (format != QLatin1String("out"))
         arguments << "--report" << report;
     const CheckerRun run = runChecker(arguments + QStringList{caseFile("wa.txt"), caseFile("empty.txt")});
@@ -1080,7 +1082,8 @@ void TestJury::reportsNameLimitAndTest()
         QVERIFY(run.out.contains(QStringLiteral("Пределы: %1 подсвеченных строк за проход").arg(limit)));
     } else if (format == QLatin1String("csv")) {
         const QList<QHash<QString, QString>> pupils = readCsvTable(report);
-        const QList<QHash<QString, QString>> tests = readCsvTable(out.filePath(QStringLiteral("r-tests.csv")));
+        const QList<QHash<QString, QString>> tests =
+            readCsvTable(out.filePath(QStringLiteral("r-tests.csv")));
         QCOMPARE(pupils.size(), 2);
         QCOMPARE(tests.size(), test.isEmpty() ? 33 : 2);
         for (const auto &row : pupils + tests) {
@@ -1093,13 +1096,21 @@ void TestJury::reportsNameLimitAndTest()
         }
     } else if (format == QLatin1String("json")) {
         const QJsonObject json = readJson(report);
-        QCOMPARE(json.value(QStringLiteral("limits")).toObject().value(QStringLiteral("highlights_per_pass")).toInteger(),
+        QCOMPARE(json.value(QStringLiteral("limits"))
+                     .toObject()
+                     .value(QStringLiteral("highlights_per_pass"))
+                     .toInteger(),
                  limit.toLongLong());
         const QJsonValue chosen = json.value(QStringLiteral("test"));
         QCOMPARE(chosen.isNull(), test.isEmpty());
         QCOMPARE(chosen.toObject().value(QStringLiteral("title")).toString(), test);
         if (!test.isEmpty()) {
-            const QJsonArray passes = json.value(QStringLiteral("files")).toArray().first().toObject().value(QStringLiteral("passes")).toArray();
+            const QJsonArray passes = json.value(QStringLiteral("files"))
+                                          .toArray()
+                                          .first()
+                                          .toObject()
+                                          .value(QStringLiteral("passes"))
+                                          .toArray();
             QCOMPARE(passes.size(), 1);
             QCOMPARE(passes.first().toObject().value(QStringLiteral("test")).toInt(),
                      chosen.toObject().value(QStringLiteral("number")).toInt());
@@ -1110,7 +1121,8 @@ void TestJury::reportsNameLimitAndTest()
         if (text.isEmpty())
             QSKIP("pdftotext is not installed; the protocol's text is not read back");
         QVERIFY2(withoutSpaces(text).contains(withoutSpaces(heading)), qPrintable(text));
-        QVERIFY(withoutSpaces(text).contains(withoutSpaces(QStringLiteral("Пределы: %1 подсвеченных").arg(limit))));
+        QVERIFY(withoutSpaces(text).contains(
+            withoutSpaces(QStringLiteral("Пределы: %1 подсвеченных").arg(limit))));
     }
 }
 
@@ -1153,6 +1165,11 @@ void TestJury::caseFolderVerdicts_data()
                                    << "CE"
                                    << "not_algorithm"
                                    << "пустой файл" << QStringList{} << -1 << 0;
+    QTest::newRow("a text cut off before its КОН")
+        << "no-end.txt"
+        << "CE"
+        << "not_algorithm"
+        << "нет строки «КОН» после «НАЧ»" << QStringList{} << -1 << 0;
     QTest::newRow("a picture saved as .txt")
         << "binary.txt"
         << "CE"
@@ -1276,5 +1293,5 @@ void TestJury::caseFolderVerdicts()
         QVERIFY2(pdf.contains(withoutSpaces(mark)), qPrintable(mark));
     }
     QVERIFY(pdf.contains(
-        withoutSpaces(QStringLiteral("Итого: файлов 11; OK 3, WA 2, CR 1, TL 1, RE 1, CE 3, FE 0"))));
+        withoutSpaces(QStringLiteral("Итого: файлов 12; OK 3, WA 2, CR 1, TL 1, RE 1, CE 4, FE 0"))));
 }

@@ -143,7 +143,7 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
     const QStringList context = contextFields(report);
     if (!file.isRead() || !file.isAlgorithm()) {
         QStringList fields{number(fileNumber), file.file,      QString(),        QString(),
-                           QString(),        codeOnly(file), verdictWord(file)};
+                           QString(),          codeOnly(file), verdictWord(file)};
         while (fields.size() < 16)
             fields.append(QString());
         fields << fileError(file) << file.sha256;

@@ -27,7 +27,7 @@ struct JuryReport
     // every failing one) instead of the protocol of the whole round.
     bool isPupilProtocol = false;
     QChar csvSeparator = QLatin1Char(';');
-    qint64 highlightLimit = 0;         // highlights per pass
+    qint64 highlightLimit = 0;          // highlights per pass
     std::optional<TaskTest> chosenTest; // --test: the only test run
 
     bool hasReference() const { return !referenceFile.isEmpty(); }

@@ -20,7 +20,8 @@ class JuryReportStream
 public:
     // `heading` gives everything but the files; its `files` are not read. `fault` makes the
     // tests' file (the only one for JSON) fail on purpose, as writeFileAtomically does.
-    JuryReportStream(const JuryReport &heading, const QString &path, FileWriteFault fault = FileWriteFault::None);
+    JuryReportStream(const JuryReport &heading, const QString &path,
+                     FileWriteFault fault = FileWriteFault::None);
     ~JuryReportStream();
     JuryReportStream(const JuryReportStream &) = delete;
     JuryReportStream &operator=(const JuryReportStream &) = delete;

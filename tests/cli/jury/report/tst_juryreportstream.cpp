@@ -104,7 +104,10 @@ void TestJuryReportStream::replacesOnlyWhenCommitted()
         QCOMPARE(summary.value(QStringLiteral("unreadable")).toInt(), 1);
         QCOMPARE(summary.value(QStringLiteral("not_algorithm")).toInt(), 1);
         QCOMPARE(summary.value(QStringLiteral("correct")).toInt(), 0);
-        QCOMPARE(json.value(QStringLiteral("limits")).toObject().value(QStringLiteral("highlights_per_pass")).toInt(),
+        QCOMPARE(json.value(QStringLiteral("limits"))
+                     .toObject()
+                     .value(QStringLiteral("highlights_per_pass"))
+                     .toInt(),
                  777);
         return;
     }
