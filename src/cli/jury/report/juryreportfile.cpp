@@ -28,10 +28,11 @@ QString writeJuryReportFile(const JuryReport &report, const QList<QList<QByteArr
     const QString format = juryReportFormat(path);
     QByteArray bytes;
     if (format == QLatin1String("pdf")) {
-        bytes = juryPdf(report, pictures);
-        if (bytes.isEmpty())
+        JuryReportStream stream(report, path, fault);
+        if (!writeJuryPdf(report, pictures, stream.device()))
             return QStringLiteral("Не удаётся записать файл %1: протокол PDF не получился")
                 .arg(QDir::toNativeSeparators(path));
+        return stream.commit();
     } else if (JuryReportStream::streams(path)) {
         JuryReportStream stream(report, path, fault);
         for (const JuryFileResult &file : report.files)

@@ -26,13 +26,36 @@ QString failureReason(int errorNumber, const QSaveFile &file)
 
 } // namespace
 
+// Hands what a writer writes to the report's file, its failures kept as the stream keeps them.
+class JuryReportStream::Device : public QIODevice
+{
+public:
+    explicit Device(JuryReportStream &stream)
+        : m_stream(stream)
+    {
+        open(QIODevice::WriteOnly);
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        m_stream.write(m_stream.m_targets.front(), QByteArray(data, length));
+        return length;
+    }
+
+private:
+    JuryReportStream &m_stream;
+};
+
 JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &path, FileWriteFault fault)
     : m_heading(heading)
-    , m_isCsv(juryReportFormat(path) == QLatin1String("csv"))
+    , m_format(juryReportFormat(path))
     , m_fault(fault)
 {
     m_heading.files.clear();
-    if (m_isCsv)
+    const bool isCsv = m_format == QLatin1String("csv");
+    if (isCsv)
         m_targets.push_back({juryTestsCsvPath(path), nullptr, {}});
     m_targets.push_back({path, nullptr, {}});
     for (Target &target : m_targets) {
@@ -41,10 +64,10 @@ JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &pat
         if (!target.file->open(QIODevice::WriteOnly))
             target.reason = failureReason(errno, *target.file);
     }
-    if (m_isCsv) {
+    if (isCsv) {
         write(m_targets.front(), utf8Mark + juryTestsCsvHeader(m_heading).toUtf8());
         write(m_targets.back(), utf8Mark + juryPupilsCsvHeader(m_heading).toUtf8());
-    } else {
+    } else if (m_format == QLatin1String("json")) {
         write(m_targets.front(), juryJsonHead(m_heading));
     }
 }
@@ -64,12 +87,19 @@ void JuryReportStream::append(const JuryFileResult &file)
 {
     ++m_count;
     ++m_verdicts[verdictName(file)];
-    if (m_isCsv) {
+    if (m_format == QLatin1String("csv")) {
         write(m_targets.front(), juryTestsCsvRows(m_heading, file, m_count).toUtf8());
         write(m_targets.back(), juryPupilsCsvRow(m_heading, file, m_count).toUtf8());
-    } else {
+    } else if (m_format == QLatin1String("json")) {
         write(m_targets.front(), juryJsonFile(file, m_count == 1));
     }
+}
+
+QIODevice &JuryReportStream::device()
+{
+    if (!m_device)
+        m_device = std::make_unique<Device>(*this);
+    return *m_device;
 }
 
 void JuryReportStream::write(Target &target, const QByteArray &bytes)
@@ -99,7 +129,7 @@ QString JuryReportStream::error() const
 
 QString JuryReportStream::commit()
 {
-    if (!m_isCsv)
+    if (m_format == QLatin1String("json"))
         write(m_targets.front(), juryJsonTail(m_verdicts));
     // QSaveFile::commit() renames even when its buffer could not be flushed, so every file
     // is flushed and checked first, and none is renamed unless all are whole.

@@ -4,15 +4,17 @@
 #include "common/filewritefault.h"
 
 #include <QHash>
+#include <QIODevice>
 #include <QSaveFile>
 #include <QString>
 
 #include <memory>
 #include <vector>
 
-// The jury's CSV and JSON reports, written as each pupil's file is judged, so that no report
-// waits in memory for the last file. The files are opened at the start beside the old ones
-// and take their names only at commit(), once every byte has reached the disk: a run that
+// The jury's report files, written as they are made: the CSV and JSON reports take each
+// pupil's file as it is judged, so that no report waits in memory for the last file, and the
+// PDF protocol is written as it is laid out. The files are opened at the start beside the old
+// ones and take their names only at commit(), once every byte has reached the disk: a run that
 // fails or stops half-way replaces no old report. A CSV report is two files, the tests'
 // x-tests.csv and the pupils' x.csv.
 class JuryReportStream
@@ -26,11 +28,13 @@ public:
     JuryReportStream(const JuryReportStream &) = delete;
     JuryReportStream &operator=(const JuryReportStream &) = delete;
 
-    // Whether the path names a format that streams: CSV or JSON.
+    // Whether the path names a format whose rows are appended file by file: CSV or JSON.
     static bool streams(const QString &path);
 
-    // The next file, numbered from 1 in the order appended.
+    // The next file of a CSV or JSON report, numbered from 1 in the order appended.
     void append(const JuryFileResult &file);
+    // Where a PDF protocol is written; what it takes goes to the report file.
+    QIODevice &device();
     // Ends the reports and gives them their names; the message naming the file and the
     // reason of the first failure (then no old report is replaced), empty on success.
     QString commit();
@@ -45,13 +49,16 @@ private:
         QString reason; // why it failed; empty while it has not
     };
 
+    class Device;
+
     void write(Target &target, const QByteArray &bytes);
     void cancel();
 
     JuryReport m_heading;
-    bool m_isCsv = false;
+    QString m_format;
     FileWriteFault m_fault;
     std::vector<Target> m_targets; // the first is the tests' file of a CSV report
     qsizetype m_count = 0;
     QHash<QString, int> m_verdicts;
+    std::unique_ptr<Device> m_device;
 };

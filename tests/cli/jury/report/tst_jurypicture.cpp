@@ -56,7 +56,8 @@ void TestJuryPicture::legendOnlyWhatApplies_data()
     QTest::addColumn<RunEnd>("end");
     QTest::addColumn<QStringList>("swatches");
 
-    QTest::newRow("point Б: the pupil's path only") << true << false << RunEnd::Complete << QStringList{"pupil"};
+    QTest::newRow("point Б: the pupil's path only")
+        << true << false << RunEnd::Complete << QStringList{"pupil"};
     QTest::newRow("point Б with a reference")
         << true << true << RunEnd::Complete << QStringList{"reference", "pupil"};
     QTest::newRow("point Б, a crash") << true << false << RunEnd::Crash << QStringList{"pupil", "missing"};
