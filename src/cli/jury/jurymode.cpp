@@ -496,7 +496,6 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     for (const QString &error : std::as_const(pictureErrors))
         err << "shagaika-check: " << error << "\n";
 
-    const QStringList table = juryTable(report);
     if (stream) {
         const QString error = stream->commit();
         if (!error.isEmpty()) {
@@ -513,8 +512,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
 
     // The report is on disk before the table is printed, so that a reader that stops
     // early (a pager, head) costs nothing.
-    for (const QString &line : table)
-        out << line << "\n";
+    writeJuryTable(report, out);
     out.flush();
 
     // A pupil's file that cannot be read is that pupil's verdict, not a fault of the run.

@@ -13,7 +13,7 @@
 
 // The jury's report files, written as they are made: the CSV and JSON reports take each
 // pupil's file as it is judged, so that no report waits in memory for the last file, and the
-// PDF protocol is written as it is laid out. The files are opened at the start beside the old
+// text table and the PDF protocol are written as they are made. The files are opened at the start beside the old
 // ones and take their names only at commit(), once every byte has reached the disk: a run that
 // fails or stops half-way replaces no old report. A CSV report is two files, the tests'
 // x-tests.csv and the pupils' x.csv.
@@ -33,7 +33,7 @@ public:
 
     // The next file of a CSV or JSON report, numbered from 1 in the order appended.
     void append(const JuryFileResult &file);
-    // Where a PDF protocol is written; what it takes goes to the report file.
+    // Where a text table or a PDF protocol is written; what it takes goes to the report file.
     QIODevice &device();
     // Ends the reports and gives them their names; the message naming the file and the
     // reason of the first failure (then no old report is replaced), empty on success.
