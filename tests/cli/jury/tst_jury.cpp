@@ -219,7 +219,8 @@ const CaseReports &caseReports()
         const QDir folder(sourcePath(QStringLiteral("tests/cli/jury/cases")));
         for (const QString &name : folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
             made.files.append(folder.filePath(name));
-        made.files << caseFile(QStringLiteral("7a/NoName.txt")) << caseFile(QStringLiteral("7b/NoName.txt"));
+        made.files << caseFile(QStringLiteral("7a/NoName.txt")) << caseFile(QStringLiteral("7b/NoName.txt"))
+                   << caseFile(QStringLiteral("absent.txt"));
         QTemporaryDir out;
         for (const QString &format : {QStringLiteral("json"), QStringLiteral("csv"), QStringLiteral("pdf")}) {
             const QString report = out.filePath(QStringLiteral("report.") + format);
@@ -1180,6 +1181,10 @@ void TestJury::caseFolderVerdicts_data()
         << "CE"
         << "not_algorithm"
         << "в кодировке Windows-1251" << QStringList{} << -1 << 0;
+    QTest::newRow("a file that is not there") << "absent.txt"
+                                              << "FE"
+                                              << "unreadable"
+                                              << "нет такого файла или папки" << QStringList{} << -1 << 0;
     QTest::newRow("a name of 120 Cyrillic letters")
         << "Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_лабиринт_"
            "окончательное_решение_вар.txt"
@@ -1230,7 +1235,8 @@ void TestJury::caseFolderVerdicts()
     QCOMPARE(judged.value(QStringLiteral("verdict")).toString(), verdict);
     QVERIFY(judged.value(QStringLiteral("error")).toString().contains(reason));
     const QJsonArray passes = judged.value(QStringLiteral("passes")).toArray();
-    QCOMPARE(passes.size(), verdict == QLatin1String("not_algorithm") ? 0 : 32);
+    QCOMPARE(passes.size(),
+             verdict == QLatin1String("correct") || verdict == QLatin1String("wrong") ? 32 : 0);
     for (qsizetype i = 0; i < passes.size(); ++i)
         QCOMPARE(passes.at(i).toObject().value(QStringLiteral("test")).toInt(), i + 1);
     if (code.contains(QLatin1Char(' ')))
@@ -1293,5 +1299,5 @@ void TestJury::caseFolderVerdicts()
         QVERIFY2(pdf.contains(withoutSpaces(mark)), qPrintable(mark));
     }
     QVERIFY(pdf.contains(
-        withoutSpaces(QStringLiteral("Итого: файлов 12; OK 3, WA 2, CR 1, TL 1, RE 1, CE 4, FE 0"))));
+        withoutSpaces(QStringLiteral("Итого: файлов 13; OK 3, WA 2, CR 1, TL 1, RE 1, CE 4, FE 1"))));
 }
