@@ -402,9 +402,11 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     const QStringList hashes = fileHashes(files);
     const QList<QStringList> identical = identicalFiles(files, hashes);
 
-    // CSV and JSON take each file's rows as soon as it and every file before it are judged.
+    // The report is opened before the first file is judged, so that one that cannot be
+    // written is known at once; CSV and JSON take each file's rows as soon as it and every
+    // file before it are judged.
     std::optional<JuryReportStream> stream;
-    if (JuryReportStream::streams(options.reportFile)) {
+    if (!options.reportFile.isEmpty()) {
         stream.emplace(report, options.reportFile);
         if (const QString error = stream->error(); !error.isEmpty()) {
             err << "shagaika-check: " << error << "\n";
@@ -497,13 +499,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         err << "shagaika-check: " << error << "\n";
 
     if (stream) {
-        const QString error = stream->commit();
-        if (!error.isEmpty()) {
-            err << "shagaika-check: " << error << "\n";
-            written = false;
-        }
-    } else if (!options.reportFile.isEmpty()) {
-        const QString error = writeJuryReportFile(report, pictures, options.reportFile);
+        const QString error = writeJuryReportFile(*stream, report, pictures);
         if (!error.isEmpty()) {
             err << "shagaika-check: " << error << "\n";
             written = false;

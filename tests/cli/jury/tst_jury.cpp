@@ -442,6 +442,16 @@ void TestJury::exitStatus_data()
         << QStringList{"--jury",  "--task",   letter,   "--reference",
                        reference, "--report", "r.html", juryFile("letter", "good.txt")}
         << 2 << ".pdf";
+    QTest::newRow("a report that is a folder, known before any file is judged")
+        << QStringList{"--jury",
+                       "--task",
+                       letter,
+                       "--reference",
+                       reference,
+                       "--report",
+                       sourcePath("tests/cli/jury/cases"),
+                       juryFile("letter", "good.txt")}
+        << 2 << "это папка, а не файл";
     QTest::newRow("a task folder that does not exist")
         << QStringList{"--jury", "--task", "no/such/folder", juryFile("letter", "good.txt")} << 2
         << "Не найден путь";

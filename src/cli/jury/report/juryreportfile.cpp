@@ -9,19 +9,15 @@
 #include <QDir>
 #include <QTextStream>
 
-QString writeJuryReportFile(const JuryReport &report, const QList<QList<QByteArray>> &pictures,
-                            const QString &path, FileWriteFault fault)
+QString writeJuryReportFile(JuryReportStream &stream, const JuryReport &report,
+                            const QList<QList<QByteArray>> &pictures)
 {
-    JuryReportStream stream(report, path, fault);
-    const QString format = juryReportFormat(path);
+    const QString format = juryReportFormat(stream.path());
     if (format == QLatin1String("pdf")) {
         if (!writeJuryPdf(report, pictures, stream.device()))
             return QStringLiteral("Не удаётся записать файл %1: протокол PDF не получился")
-                .arg(QDir::toNativeSeparators(path));
-    } else if (JuryReportStream::streams(path)) {
-        for (const JuryFileResult &file : report.files)
-            stream.append(file);
-    } else {
+                .arg(QDir::toNativeSeparators(stream.path()));
+    } else if (format == QLatin1String("txt")) {
         QTextStream text(&stream.device());
         // The file, unlike the terminal, says when and by what it was made.
         text << QStringLiteral("Протокол проверки: %1, составлен %2\n")

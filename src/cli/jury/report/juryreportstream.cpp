@@ -7,6 +7,7 @@
 #include "common/systemerror.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
 
@@ -50,6 +51,7 @@ private:
 
 JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &path, FileWriteFault fault)
     : m_heading(heading)
+    , m_path(path)
     , m_format(juryReportFormat(path))
     , m_fault(fault)
 {
@@ -62,7 +64,8 @@ JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &pat
         target.file = std::make_unique<QSaveFile>(target.path);
         errno = 0;
         if (!target.file->open(QIODevice::WriteOnly))
-            target.reason = failureReason(errno, *target.file);
+            target.reason =
+                QFileInfo(target.path).isDir() ? systemErrorText(EISDIR) : failureReason(errno, *target.file);
     }
     if (isCsv) {
         write(m_targets.front(), utf8Mark + juryTestsCsvHeader(m_heading).toUtf8());
@@ -75,12 +78,6 @@ JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &pat
 JuryReportStream::~JuryReportStream()
 {
     cancel();
-}
-
-bool JuryReportStream::streams(const QString &path)
-{
-    const QString format = juryReportFormat(path);
-    return format == QLatin1String("csv") || format == QLatin1String("json");
 }
 
 void JuryReportStream::append(const JuryFileResult &file)

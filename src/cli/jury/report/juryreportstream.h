@@ -28,8 +28,8 @@ public:
     JuryReportStream(const JuryReportStream &) = delete;
     JuryReportStream &operator=(const JuryReportStream &) = delete;
 
-    // Whether the path names a format whose rows are appended file by file: CSV or JSON.
-    static bool streams(const QString &path);
+    // The report's path, as given.
+    const QString &path() const { return m_path; }
 
     // The next file of a CSV or JSON report, numbered from 1 in the order appended.
     void append(const JuryFileResult &file);
@@ -55,6 +55,7 @@ private:
     void cancel();
 
     JuryReport m_heading;
+    QString m_path;
     QString m_format;
     FileWriteFault m_fault;
     std::vector<Target> m_targets; // the first is the tests' file of a CSV report
