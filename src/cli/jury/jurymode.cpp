@@ -418,8 +418,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     // the reports show, and its pictures drawn, as soon as its passes end, so that memory
     // does not grow with the time the passes ran; the results are then taken in the files'
     // order on this thread. The table and the PDF keep them: the table's columns are as wide
-    // as their widest cell, and the protocol's first page names the number of pages and the
-    // totals, which are known only once every file is judged.
+    // as their widest cell, and every page of the protocol names the number of pages, which
+    // like the totals is known only once every file is judged.
     const int count = int(files.size());
     std::vector<JuryFileResult> results(static_cast<size_t>(count));
     std::vector<QList<QByteArray>> pngs(static_cast<size_t>(count));

@@ -14,15 +14,15 @@
 namespace {
 
 // The mark makes spreadsheets read UTF-8.
-const QByteArray utf8Mark("\xEF\xBB\xBF");
+constexpr char utf8Mark[] = "\xEF\xBB\xBF";
 
+// The system's error number when the failed step left one, otherwise the file's own words.
 QString failureReason(int errorNumber, const QSaveFile &file)
 {
-    if (errorNumber != 0)
-        return systemErrorText(errorNumber);
-    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty())
+    const bool hasOwnWords = file.error() != QFileDevice::NoError && !file.errorString().isEmpty();
+    if (errorNumber == 0 && hasOwnWords)
         return systemErrorText(file.errorString());
-    return QStringLiteral("запись прервалась");
+    return errorNumber != 0 ? systemErrorText(errorNumber) : QStringLiteral("запись прервалась");
 }
 
 } // namespace
@@ -68,8 +68,8 @@ JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &pat
                 QFileInfo(target.path).isDir() ? systemErrorText(EISDIR) : failureReason(errno, *target.file);
     }
     if (isCsv) {
-        write(m_targets.front(), utf8Mark + juryTestsCsvHeader(m_heading).toUtf8());
-        write(m_targets.back(), utf8Mark + juryPupilsCsvHeader(m_heading).toUtf8());
+        write(m_targets.front(), QByteArray(utf8Mark) + juryTestsCsvHeader(m_heading).toUtf8());
+        write(m_targets.back(), QByteArray(utf8Mark) + juryPupilsCsvHeader(m_heading).toUtf8());
     } else if (m_format == QLatin1String("json")) {
         write(m_targets.front(), juryJsonHead(m_heading));
     }
