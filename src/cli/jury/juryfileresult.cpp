@@ -26,29 +26,27 @@ const JuryPass *JuryFileResult::firstFailure() const
 
 void JuryFileResult::dropTraces()
 {
-    const JuryPass *failure = firstFailure();
     for (JuryPass &pass : passes) {
-        if (&pass != failure) {
-            pass.trace.clear();
-            pass.trace.squeeze();
-        }
+        pass.trace.clear();
+        pass.trace.squeeze();
     }
 }
 
-void markIdenticalFiles(QList<JuryFileResult> &files)
+QList<QStringList> identicalFiles(const QStringList &files, const QStringList &sha256s)
 {
     QHash<QString, QList<qsizetype>> byHash;
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (!files.at(i).sha256.isEmpty())
-            byHash[files.at(i).sha256].append(i);
+    for (qsizetype i = 0; i < sha256s.size(); ++i) {
+        if (!sha256s.at(i).isEmpty())
+            byHash[sha256s.at(i)].append(i);
     }
+    QList<QStringList> identical(files.size());
     for (const QList<qsizetype> &same : std::as_const(byHash)) {
         for (qsizetype i : same) {
-            files[i].identicalTo.clear();
             for (qsizetype j : same) {
                 if (j != i)
-                    files[i].identicalTo.append(files.at(j).file);
+                    identical[i].append(files.at(j));
             }
         }
     }
+    return identical;
 }

@@ -26,11 +26,11 @@ struct JuryFileResult
     int correctPassCount() const;
     // The first pass that is not correct, or null.
     const JuryPass *firstFailure() const;
-    // Keeps what the reports show and drops the rest: the trace of every pass but the first
-    // failing one, whose picture may still be drawn. A file's result then no longer grows
-    // with the time its passes ran.
+    // Keeps what the reports show and drops the rest, the traces of its passes, once its
+    // pictures are drawn. A file's result then no longer grows with the time its passes ran.
     void dropTraces();
 };
 
-// Fills every file's identicalTo, in the files' order.
-void markIdenticalFiles(QList<JuryFileResult> &files);
+// For each file, the other files with the same SHA-256, in the files' order; `sha256s` holds
+// one hash per file, empty for a file that could not be read (never alike with another).
+QList<QStringList> identicalFiles(const QStringList &files, const QStringList &sha256s);

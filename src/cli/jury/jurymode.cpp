@@ -8,6 +8,7 @@
 #include "cli/jury/report/jurypicture.h"
 #include "cli/jury/report/juryreport.h"
 #include "cli/jury/report/juryreportfile.h"
+#include "cli/jury/report/juryreportstream.h"
 #include "cli/jury/report/jurytable.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/output/picturefile.h"
@@ -31,6 +32,7 @@
 #include <chrono>
 #include <cstdio>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -71,16 +73,23 @@ QString encodingName(TextEncoding encoding)
     return QStringLiteral("UTF-16 BE");
 }
 
-// A text without a "НАЧ" line is not an algorithm: an empty file, a picture, a text in an
-// encoding the reading rule does not guess.
+// A text without a "НАЧ" line, or without a "КОН" after it, is not an algorithm: an empty
+// file, a picture, a text in an encoding the reading rule does not guess, a header alone, a
+// text cut off before its end.
 QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
 {
+    bool hasBegin = false;
     for (const QString &line : lines) {
-        if (lineKind(line) == LineKind::Begin)
+        const LineKind kind = lineKind(line);
+        if (kind == LineKind::Begin)
+            hasBegin = true;
+        else if (kind == LineKind::End && hasBegin)
             return {};
     }
     if (bytes.isEmpty())
         return QStringLiteral("пустой файл");
+    if (hasBegin)
+        return QStringLiteral("нет строки «КОН» после «НАЧ»");
     return QStringLiteral("нет строки «НАЧ» (текст прочитан в кодировке %1)")
         .arg(encodingName(detectTextEncoding(bytes)));
 }
@@ -107,6 +116,18 @@ JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QL
     if (detailed)
         result.text = read.lines;
     return result;
+}
+
+// The SHA-256 of each file as it would be judged; empty for a file that cannot be read.
+QStringList fileHashes(const QStringList &files)
+{
+    QStringList hashes;
+    hashes.reserve(files.size());
+    for (const QString &file : files) {
+        const AlgorithmFileResult read = readAlgorithmFile(file);
+        hashes.append(read.isOk() ? sha256OfBytes(read.bytes) : QString());
+    }
+    return hashes;
 }
 
 QList<CellEdge> referenceEdges(const QList<JuryPass> &reference, const JuryPass &pass)
@@ -373,12 +394,37 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         }
     }
 
-    // Files in parallel, each on a thread of its own; the results keep the files' order. Each
-    // file's result is cut down to what the reports show, and its pictures drawn, as soon as
-    // its passes end, so that memory does not grow with the time the passes ran.
+    if (options.hasTest())
+        report.chosenTest = runner.tests().constFirst();
+
+    // Files with the same bytes are marked in every report, from its first row on, so every
+    // file is hashed before any is judged: reading is cheap beside the passes.
+    const QStringList hashes = fileHashes(files);
+    const QList<QStringList> identical = identicalFiles(files, hashes);
+
+    // The report is opened before the first file is judged, so that one that cannot be
+    // written is known at once; CSV and JSON take each file's rows as soon as it and every
+    // file before it are judged.
+    std::optional<JuryReportStream> stream;
+    if (!options.reportFile.isEmpty()) {
+        stream.emplace(report, options.reportFile);
+        if (const QString error = stream->error(); !error.isEmpty()) {
+            err << "shagaika-check: " << error << "\n";
+            return CannotJudge;
+        }
+    }
+
+    // Files in parallel, each on a thread of its own. Each file's result is cut down to what
+    // the reports show, and its pictures drawn, as soon as its passes end, so that memory
+    // does not grow with the time the passes ran; the results are then taken in the files'
+    // order on this thread. The table and the PDF keep them: the table's columns are as wide
+    // as their widest cell, and every page of the protocol names the number of pages, which
+    // like the totals is known only once every file is judged.
     const int count = int(files.size());
     std::vector<JuryFileResult> results(static_cast<size_t>(count));
     std::vector<QList<QByteArray>> pngs(static_cast<size_t>(count));
+    std::vector<bool> isReady(static_cast<size_t>(count), false);
+    std::mutex readyMutex;
     const QStringList stems = diffPictureStems(files);
     const bool drawsPictures = juryNeedsPictures(options);
     const PictureJob pictureJob{runner, report.referencePasses, options, inputs,
@@ -387,53 +433,64 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     std::mutex pictureErrorsMutex;
     const QList<JuryPass> &referencePasses = report.referencePasses;
     const bool showProgress = count >= progressFileCount && stderrIsTerminal();
+    int correctCount = 0;
+    QStringList unreadMessages;
+    QList<QList<QByteArray>> pictures;
+    int nextInOrder = 0;
+    const auto takeInOrder = [&] {
+        for (;; ++nextInOrder) {
+            {
+                const std::lock_guard<std::mutex> lock(readyMutex);
+                if (nextInOrder >= count || !isReady[size_t(nextInOrder)])
+                    return;
+            }
+            JuryFileResult result = std::move(results[size_t(nextInOrder)]);
+            // A file changed since it was hashed is alike with none.
+            if (result.sha256 == hashes.at(nextInOrder))
+                result.identicalTo = identical.at(nextInOrder);
+            correctCount += result.isCorrect() ? 1 : 0;
+            if (!result.isRead())
+                unreadMessages.append(result.readError);
+            // A pupil's own protocol shows only the files it names.
+            if (!report.isPupilProtocol || isOnlyFile(options, result.file)) {
+                if (stream)
+                    stream->append(result);
+                report.files.append(std::move(result));
+                pictures.append(std::move(pngs[size_t(nextInOrder)]));
+            }
+            pngs[size_t(nextInOrder)] = {};
+        }
+    };
     runParallelJobs(
         count, QThread::idealThreadCount(),
         [&](int index) {
             const QString &file = files.at(index);
             const bool isOnly = isOnlyFile(options, file);
-            JuryFileResult &result = results[size_t(index)];
-            result = judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnly);
-            // A pupil's own protocol shows only the files it names.
+            JuryFileResult result =
+                judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnly);
+            QList<QByteArray> drawn;
             if (drawsPictures && (isOnly || !report.isPupilProtocol)) {
-                const QString error =
-                    drawPictures(pictureJob, result, stems.at(index), isOnly, pngs[size_t(index)]);
+                const QString error = drawPictures(pictureJob, result, stems.at(index), isOnly, drawn);
                 if (!error.isEmpty()) {
                     const std::lock_guard<std::mutex> lock(pictureErrorsMutex);
                     pictureErrors.append(error);
                 }
             }
             result.dropTraces();
+            const std::lock_guard<std::mutex> lock(readyMutex);
+            results[size_t(index)] = std::move(result);
+            pngs[size_t(index)] = std::move(drawn);
+            isReady[size_t(index)] = true;
         },
         [&](int finished) {
+            takeInOrder();
             if (!showProgress)
                 return;
             err << "\rпроверено " << finished << " из " << count << (finished == count ? "\n" : "");
             err.flush();
         });
-
-    QList<JuryFileResult> judged;
-    judged.reserve(count);
-    for (JuryFileResult &result : results)
-        judged.append(std::move(result));
+    takeInOrder();
     results.clear();
-    results.shrink_to_fit();
-    markIdenticalFiles(judged);
-    const int correctCount = int(std::count_if(judged.begin(), judged.end(),
-                                               [](const JuryFileResult &file) { return file.isCorrect(); }));
-    QStringList unreadMessages;
-    for (const JuryFileResult &file : std::as_const(judged)) {
-        if (!file.isRead())
-            unreadMessages.append(file.readError);
-    }
-    QList<QList<QByteArray>> pictures;
-    for (int i = 0; i < count; ++i) {
-        if (report.isPupilProtocol && !isOnlyFile(options, judged.at(i).file))
-            continue;
-        report.files.append(std::move(judged[i]));
-        pictures.append(std::move(pngs[size_t(i)]));
-    }
-    judged.clear();
     pngs.clear();
 
     bool written = pictureErrors.isEmpty();
@@ -441,9 +498,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     for (const QString &error : std::as_const(pictureErrors))
         err << "shagaika-check: " << error << "\n";
 
-    const QStringList table = juryTable(report);
-    if (!options.reportFile.isEmpty()) {
-        const QString error = writeJuryReportFile(report, pictures, options.reportFile);
+    if (stream) {
+        const QString error = writeJuryReportFile(*stream, report, pictures);
         if (!error.isEmpty()) {
             err << "shagaika-check: " << error << "\n";
             written = false;
@@ -452,8 +508,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
 
     // The report is on disk before the table is printed, so that a reader that stops
     // early (a pager, head) costs nothing.
-    for (const QString &line : table)
-        out << line << "\n";
+    writeJuryTable(report, out);
     out.flush();
 
     // A pupil's file that cannot be read is that pupil's verdict, not a fault of the run.

@@ -7,9 +7,9 @@
 
 // shagaika-check --jury: judges every pupil's file on every size and arrangement the task
 // offers, writes the chosen report (and the pictures of failing passes) and returns the
-// exit status: 0 every file correct, 1 some file wrong, 2 the task, the reference or some
-// file could not be used, or a report or picture could not be written. Pictures and the
-// PDF protocol need a GUI application to exist.
+// exit status: 0 every file correct, 1 some file wrong (a file that cannot be read is that
+// pupil's verdict), 2 the task or the reference could not be used, or a report or picture
+// could not be written. Pictures and the PDF protocol need a GUI application to exist.
 int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err);
 
 // The report format named by the report file's extension: "csv", "json", "pdf" or "txt"

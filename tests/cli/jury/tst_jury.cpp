@@ -219,7 +219,8 @@ const CaseReports &caseReports()
         const QDir folder(sourcePath(QStringLiteral("tests/cli/jury/cases")));
         for (const QString &name : folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
             made.files.append(folder.filePath(name));
-        made.files << caseFile(QStringLiteral("7a/NoName.txt")) << caseFile(QStringLiteral("7b/NoName.txt"));
+        made.files << caseFile(QStringLiteral("7a/NoName.txt")) << caseFile(QStringLiteral("7b/NoName.txt"))
+                   << caseFile(QStringLiteral("absent.txt"));
         QTemporaryDir out;
         for (const QString &format : {QStringLiteral("json"), QStringLiteral("csv"), QStringLiteral("pdf")}) {
             const QString report = out.filePath(QStringLiteral("report.") + format);
@@ -276,6 +277,8 @@ private slots:
     void percentNamesKeptWhole();
     void folderArguments_data();
     void folderArguments();
+    void reportsNameLimitAndTest_data();
+    void reportsNameLimitAndTest();
 };
 
 void TestJury::verdicts_data()
@@ -439,6 +442,16 @@ void TestJury::exitStatus_data()
         << QStringList{"--jury",  "--task",   letter,   "--reference",
                        reference, "--report", "r.html", juryFile("letter", "good.txt")}
         << 2 << ".pdf";
+    QTest::newRow("a report that is a folder, known before any file is judged")
+        << QStringList{"--jury",
+                       "--task",
+                       letter,
+                       "--reference",
+                       reference,
+                       "--report",
+                       sourcePath("tests/cli/jury/cases"),
+                       juryFile("letter", "good.txt")}
+        << 2 << "это папка, а не файл";
     QTest::newRow("a task folder that does not exist")
         << QStringList{"--jury", "--task", "no/such/folder", juryFile("letter", "good.txt")} << 2
         << "Не найден путь";
@@ -1036,6 +1049,94 @@ void TestJury::folderArguments()
 QTEST_GUILESS_MAIN(TestJury)
 #include "tst_jury.moc"
 
+void TestJury::reportsNameLimitAndTest_data()
+{
+    QTest::addColumn<QString>("format"); // of --report; "out": the table on standard output
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("limit");
+    QTest::addColumn<QString>("test"); // as every report names it; empty: every test runs
+
+    const QString seventh = QStringLiteral("тест 7 — поле 12 × 12, стенки 2 2 1");
+    const QString last = QStringLiteral("тест 32 — поле 15 × 15, стенки 2 2 2");
+    QTest::newRow("table: a test chosen") << "out" << QStringList{"--test", "7"} << "1000000" << seventh;
+    QTest::newRow("table: the last test, a limit")
+        << "out" << QStringList{"--test", "32", "--limit", "5000"} << "5000" << last;
+    QTest::newRow("CSV: every test, the default limit") << "csv" << QStringList{} << "1000000"
+                                                        << "";
+    QTest::newRow("CSV: a test chosen, a limit")
+        << "csv" << QStringList{"--test", "7", "--limit", "5000"} << "5000" << seventh;
+    QTest::newRow("JSON: every test") << "json" << QStringList{"--limit", "5000"} << "5000"
+                                      << "";
+    QTest::newRow("JSON: a test chosen") << "json" << QStringList{"--test", "32"} << "1000000" << last;
+    QTest::newRow("PDF: a test chosen, a limit")
+        << "pdf" << QStringList{"--test", "7", "--limit", "5000"} << "5000" << seventh;
+}
+
+void TestJury::reportsNameLimitAndTest()
+{
+    QFETCH(QString, format);
+    QFETCH(QStringList, options);
+    QFETCH(QString, limit);
+    QFETCH(QString, test);
+    QTemporaryDir out;
+    const QString report = out.filePath(QStringLiteral("r.") + format);
+    QStringList arguments =
+        QStringList{"--jury", "--task", exampleTask("maze"), "--time-limit", "3600"} + options;
+    if (format != QLatin1String("out"))
+        arguments << "--report" << report;
+    const CheckerRun run = runChecker(arguments + QStringList{caseFile("wa.txt"), caseFile("empty.txt")});
+    QCOMPARE(run.exitCode, 1);
+    const QString heading = QStringLiteral("Проверяется только ") + test;
+
+    if (format == QLatin1String("out")) {
+        QVERIFY2(run.out.contains(QLatin1Char('\n') + heading + QLatin1Char('\n')), qPrintable(run.out));
+        QVERIFY(run.out.contains(QStringLiteral("Пределы: %1 подсвеченных строк за проход").arg(limit)));
+    } else if (format == QLatin1String("csv")) {
+        const QList<QHash<QString, QString>> pupils = readCsvTable(report);
+        const QList<QHash<QString, QString>> tests =
+            readCsvTable(out.filePath(QStringLiteral("r-tests.csv")));
+        QCOMPARE(pupils.size(), 2);
+        QCOMPARE(tests.size(), test.isEmpty() ? 33 : 2);
+        for (const auto &row : pupils + tests) {
+            QCOMPARE(row.value(QStringLiteral("Предел подсвеченных строк за проход")), limit);
+            QCOMPARE(row.value(QStringLiteral("Выбранный тест")), test);
+        }
+        if (!test.isEmpty()) {
+            QCOMPARE(pupils.first().value(QStringLiteral("Всего тестов")), QStringLiteral("1"));
+            QCOMPARE(tests.first().value(QStringLiteral("Тест")), test.section(QLatin1Char(' '), 1, 1));
+        }
+    } else if (format == QLatin1String("json")) {
+        const QJsonObject json = readJson(report);
+        QCOMPARE(json.value(QStringLiteral("limits"))
+                     .toObject()
+                     .value(QStringLiteral("highlights_per_pass"))
+                     .toInteger(),
+                 limit.toLongLong());
+        const QJsonValue chosen = json.value(QStringLiteral("test"));
+        QCOMPARE(chosen.isNull(), test.isEmpty());
+        QCOMPARE(chosen.toObject().value(QStringLiteral("title")).toString(), test);
+        if (!test.isEmpty()) {
+            const QJsonArray passes = json.value(QStringLiteral("files"))
+                                          .toArray()
+                                          .first()
+                                          .toObject()
+                                          .value(QStringLiteral("passes"))
+                                          .toArray();
+            QCOMPARE(passes.size(), 1);
+            QCOMPARE(passes.first().toObject().value(QStringLiteral("test")).toInt(),
+                     chosen.toObject().value(QStringLiteral("number")).toInt());
+        }
+        QCOMPARE(json.value(QStringLiteral("summary")).toObject().value(QStringLiteral("files")).toInt(), 2);
+    } else {
+        const QString text = pdfText(report);
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed; the protocol's text is not read back");
+        QVERIFY2(withoutSpaces(text).contains(withoutSpaces(heading)), qPrintable(text));
+        QVERIFY(withoutSpaces(text).contains(
+            withoutSpaces(QStringLiteral("Пределы: %1 подсвеченных").arg(limit))));
+    }
+}
+
 void TestJury::caseFolderVerdicts_data()
 {
     QTest::addColumn<QString>("file");
@@ -1075,6 +1176,11 @@ void TestJury::caseFolderVerdicts_data()
                                    << "CE"
                                    << "not_algorithm"
                                    << "пустой файл" << QStringList{} << -1 << 0;
+    QTest::newRow("a text cut off before its КОН")
+        << "no-end.txt"
+        << "CE"
+        << "not_algorithm"
+        << "нет строки «КОН» после «НАЧ»" << QStringList{} << -1 << 0;
     QTest::newRow("a picture saved as .txt")
         << "binary.txt"
         << "CE"
@@ -1085,6 +1191,10 @@ void TestJury::caseFolderVerdicts_data()
         << "CE"
         << "not_algorithm"
         << "в кодировке Windows-1251" << QStringList{} << -1 << 0;
+    QTest::newRow("a file that is not there") << "absent.txt"
+                                              << "FE"
+                                              << "unreadable"
+                                              << "нет такого файла или папки" << QStringList{} << -1 << 0;
     QTest::newRow("a name of 120 Cyrillic letters")
         << "Иванов_Иван_Иванович_школа_номер_сорок_два_город_Новосибирск_седьмой_класс_задача_лабиринт_"
            "окончательное_решение_вар.txt"
@@ -1135,7 +1245,8 @@ void TestJury::caseFolderVerdicts()
     QCOMPARE(judged.value(QStringLiteral("verdict")).toString(), verdict);
     QVERIFY(judged.value(QStringLiteral("error")).toString().contains(reason));
     const QJsonArray passes = judged.value(QStringLiteral("passes")).toArray();
-    QCOMPARE(passes.size(), verdict == QLatin1String("not_algorithm") ? 0 : 32);
+    QCOMPARE(passes.size(),
+             verdict == QLatin1String("correct") || verdict == QLatin1String("wrong") ? 32 : 0);
     for (qsizetype i = 0; i < passes.size(); ++i)
         QCOMPARE(passes.at(i).toObject().value(QStringLiteral("test")).toInt(), i + 1);
     if (code.contains(QLatin1Char(' ')))
@@ -1198,5 +1309,5 @@ void TestJury::caseFolderVerdicts()
         QVERIFY2(pdf.contains(withoutSpaces(mark)), qPrintable(mark));
     }
     QVERIFY(pdf.contains(
-        withoutSpaces(QStringLiteral("Итого: файлов 11; OK 3, WA 2, CR 1, TL 1, RE 1, CE 3, FE 0"))));
+        withoutSpaces(QStringLiteral("Итого: файлов 13; OK 3, WA 2, CR 1, TL 1, RE 1, CE 4, FE 1"))));
 }

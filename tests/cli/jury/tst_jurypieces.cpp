@@ -4,7 +4,6 @@
 #include "cli/jury/jurymode.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/jury/report/jurycsv.h"
-#include "cli/jury/report/jurypicture.h"
 #include "cli/jury/report/juryreport.h"
 #include "cli/jury/report/jurytexts.h"
 #include "cli/run/checkeroptions.h"
@@ -65,8 +64,6 @@ private slots:
     void diffPictureStems_data();
     void diffPictureStems();
     void choiceOptions_data();
-    void legendOnlyWhatApplies_data();
-    void legendOnlyWhatApplies();
     void choiceOptions();
     void parallelJobsRunEachJobOnce();
     void juryOptions_data();
@@ -284,11 +281,6 @@ void TestJuryPieces::matchingPassBySizeAndArrangement()
     wanted.arrangement = arrangement;
     const JuryPass *match = matchingPass(passes, wanted);
     QCOMPARE(match ? int(match - passes.constData()) : -1, found);
-
-    JuryReport report;
-    report.referencePasses = passes;
-    const JuryPass *reference = report.referencePass(wanted);
-    QCOMPARE(reference ? int(reference - report.referencePasses.constData()) : -1, found);
 }
 
 void TestJuryPieces::verdictRules_data()
@@ -472,19 +464,14 @@ void TestJuryPieces::identicalFilesMarked()
 {
     QFETCH(QStringList, hashes);
     QFETCH(QStringList, marks);
-    QList<JuryFileResult> files;
-    for (qsizetype i = 0; i < hashes.size(); ++i) {
-        JuryFileResult file;
-        file.file = QString(QLatin1Char(char('a' + i))) + QStringLiteral(".txt");
-        file.sha256 = hashes.at(i);
-        if (file.sha256.isEmpty())
-            file.readError = QStringLiteral("не прочитан");
-        files.append(file);
-    }
-    markIdenticalFiles(files);
+    QStringList files;
+    for (qsizetype i = 0; i < hashes.size(); ++i)
+        files.append(QString(QLatin1Char(char('a' + i))) + QStringLiteral(".txt"));
+    const QList<QStringList> identical = identicalFiles(files, hashes);
+    QCOMPARE(identical.size(), files.size());
     for (qsizetype i = 0; i < files.size(); ++i)
-        QCOMPARE(files.at(i).identicalTo.join(QLatin1Char('+')), marks.at(i));
-    const QStringList &first = files.at(0).identicalTo;
+        QCOMPARE(identical.at(i).join(QLatin1Char('+')), marks.at(i));
+    const QStringList &first = identical.at(0);
     QCOMPARE(identicalText(first).isEmpty(), first.isEmpty());
     if (!first.isEmpty()) {
         QVERIFY(identicalText(first).startsWith(QStringLiteral("совпадает с файл")));
@@ -726,44 +713,6 @@ void TestJuryPieces::refusedCombinations()
     const CheckerOptionsResult result = parseCheckerOptions(arguments);
     QVERIFY(!result.isOk());
     QVERIFY2(result.error.contains(named), qPrintable(result.error));
-}
-
-void TestJuryPieces::legendOnlyWhatApplies_data()
-{
-    QTest::addColumn<bool>("hasPointB");
-    QTest::addColumn<bool>("hasReference");
-    QTest::addColumn<RunEnd>("end");
-    QTest::addColumn<QStringList>("texts");
-
-    QTest::newRow("point Б: the pupil's path only")
-        << true << false << RunEnd::Complete << QStringList{"отрезки участника"};
-    QTest::newRow("point Б with a reference")
-        << true << true << RunEnd::Complete << QStringList{"отрезки эталона", "отрезки участника"};
-    QTest::newRow("point Б, a crash")
-        << true << false << RunEnd::Crash << QStringList{"отрезки участника", "□ клетка перед стеной"};
-    QTest::newRow("a drawing task: the edges counted")
-        << false << true << RunEnd::Complete
-        << QStringList{"отрезки эталона", "отрезки участника", "○ нет у участника: 2",
-                       "× лишние у участника: 1"};
-    QTest::newRow("a drawing task, a crash")
-        << false << true << RunEnd::Crash
-        << QStringList{"отрезки эталона", "отрезки участника", "○ нет у участника: 2",
-                       "× лишние у участника: 1", "□ клетка перед стеной"};
-}
-
-void TestJuryPieces::legendOnlyWhatApplies()
-{
-    QFETCH(bool, hasPointB);
-    QFETCH(bool, hasReference);
-    QFETCH(RunEnd, end);
-    JuryPass pass;
-    pass.end = end;
-    pass.missing = {{{1, 1}, {1, 2}}, {{1, 2}, {1, 3}}};
-    pass.extra = {{{4, 4}, {5, 4}}};
-    DiffLegend legend;
-    legend.hasPointB = hasPointB;
-    legend.hasReference = hasReference;
-    QTEST(diffLegendTexts(pass, legend), "texts");
 }
 
 QTEST_GUILESS_MAIN(TestJuryPieces)

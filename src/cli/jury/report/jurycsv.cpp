@@ -23,15 +23,26 @@ QString number(qint64 value)
 // The columns every row ends with.
 QStringList contextHeader()
 {
-    return {QStringLiteral("Программа"),      QStringLiteral("Составлен"), QStringLiteral("Задача"),
-            QStringLiteral("SHA-256 задачи"), QStringLiteral("Эталон"),    QStringLiteral("SHA-256 эталона")};
+    return {QStringLiteral("Программа"),
+            QStringLiteral("Составлен"),
+            QStringLiteral("Задача"),
+            QStringLiteral("SHA-256 задачи"),
+            QStringLiteral("Эталон"),
+            QStringLiteral("SHA-256 эталона"),
+            QStringLiteral("Предел подсвеченных строк за проход"),
+            QStringLiteral("Выбранный тест")};
 }
 
 QStringList contextFields(const JuryReport &report)
 {
-    return {juryProgramText(),    report.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            report.taskFile,      report.taskSha256,
-            report.referenceFile, report.referenceSha256};
+    return {juryProgramText(),
+            report.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            report.taskFile,
+            report.taskSha256,
+            report.referenceFile,
+            report.referenceSha256,
+            number(report.highlightLimit),
+            report.chosenTest ? testTitle(*report.chosenTest) : QString()};
 }
 
 QString fileError(const JuryFileResult &file)
@@ -76,11 +87,9 @@ QString juryTestsCsvPath(const QString &reportPath)
     return folder + name;
 }
 
-QString juryPupilsCsv(const JuryReport &report)
+QString juryPupilsCsvHeader(const JuryReport &report)
 {
-    const QChar separator = report.csvSeparator;
-    QString csv;
-    csv += csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Код"),
+    return csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Код"),
                               QStringLiteral("Вердикт"), QStringLiteral("Пройдено тестов"),
                               QStringLiteral("Всего тестов"), QStringLiteral("Первый неверный тест"),
                               QStringLiteral("Первая ошибка"), QStringLiteral("SHA-256"),
@@ -88,38 +97,35 @@ QString juryPupilsCsv(const JuryReport &report)
                               QStringLiteral("Процедур"), QStringLiteral("Вызовов процедур"),
                               QStringLiteral("Ветвлений"), QStringLiteral("Циклов"), QStringLiteral("Строк")}
                       + contextHeader(),
-                  separator);
-    const QStringList context = contextFields(report);
-    for (qsizetype i = 0; i < report.files.size(); ++i) {
-        const JuryFileResult &file = report.files.at(i);
-        const JuryPass *failure = file.firstFailure();
-        const bool judged = file.isRead() && file.isAlgorithm();
-        QStringList fields{number(i + 1), file.file, codeOnly(file), verdictWord(file)};
-        if (judged) {
-            fields << number(file.correctPassCount()) << number(file.passes.size())
-                   << (failure ? number(failure->number) : QString())
-                   << (failure ? failureText(*failure, report.task.hasPointB) : QString());
-        } else {
-            fields << QString() << QString() << QString() << fileError(file);
-        }
-        fields << file.sha256 << file.identicalTo.join(QStringLiteral(", "));
-        if (judged) {
-            const AlgorithmCounts &c = file.counts;
-            fields << number(c.commands) << number(c.procedures) << number(c.calls) << number(c.branches)
-                   << number(c.loops) << number(c.lines);
-        } else {
-            fields << QString() << QString() << QString() << QString() << QString() << QString();
-        }
-        csv += csvRow(fields + context, separator);
-    }
-    return csv;
+                  report.csvSeparator);
 }
 
-QString juryTestsCsv(const JuryReport &report)
+QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber)
 {
-    const QChar separator = report.csvSeparator;
-    QString csv;
-    csv += csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Тест"),
+    const JuryPass *failure = file.firstFailure();
+    const bool judged = file.isRead() && file.isAlgorithm();
+    QStringList fields{number(fileNumber), file.file, codeOnly(file), verdictWord(file)};
+    if (judged) {
+        fields << number(file.correctPassCount()) << number(file.passes.size())
+               << (failure ? number(failure->number) : QString())
+               << (failure ? failureText(*failure, report.task.hasPointB) : QString());
+    } else {
+        fields << QString() << QString() << QString() << fileError(file);
+    }
+    fields << file.sha256 << file.identicalTo.join(QStringLiteral(", "));
+    if (judged) {
+        const AlgorithmCounts &c = file.counts;
+        fields << number(c.commands) << number(c.procedures) << number(c.calls) << number(c.branches)
+               << number(c.loops) << number(c.lines);
+    } else {
+        fields << QString() << QString() << QString() << QString() << QString() << QString();
+    }
+    return csvRow(fields + contextFields(report), report.csvSeparator);
+}
+
+QString juryTestsCsvHeader(const JuryReport &report)
+{
+    return csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Тест"),
                               QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Код"),
                               QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
                               QStringLiteral("Столбец"), QStringLiteral("Ряд"), QStringLiteral("Направление"),
@@ -128,31 +134,33 @@ QString juryTestsCsv(const JuryReport &report)
                               QStringLiteral("Нет отрезков"), QStringLiteral("Лишние отрезки"),
                               QStringLiteral("Сообщение"), QStringLiteral("SHA-256")}
                       + contextHeader(),
-                  separator);
+                  report.csvSeparator);
+}
+
+QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber)
+{
+    const QChar separator = report.csvSeparator;
     const QStringList context = contextFields(report);
-    for (qsizetype i = 0; i < report.files.size(); ++i) {
-        const JuryFileResult &file = report.files.at(i);
-        if (!file.isRead() || !file.isAlgorithm()) {
-            QStringList fields{number(i + 1), file.file,      QString(),        QString(),
-                               QString(),     codeOnly(file), verdictWord(file)};
-            while (fields.size() < 16)
-                fields.append(QString());
-            fields << fileError(file) << file.sha256;
-            csv += csvRow(fields + context, separator);
-            continue;
-        }
-        for (const JuryPass &pass : file.passes) {
-            const int line = stopLineNumber(pass);
-            csv += csvRow(QStringList{number(i + 1), file.file, number(pass.number), number(pass.fieldSize),
-                                      selectorsText(pass.arrangement), passCode(pass), passCodeWord(pass),
-                                      outcomeText(pass), line > 0 ? number(line) : QString(),
-                                      number(pass.executor.column), number(pass.executor.row),
-                                      number(pass.executor.heading), number(pass.lines), number(pass.slowMs),
-                                      edgeListText(pass.missing), edgeListText(pass.extra), pass.message,
-                                      file.sha256}
-                              + context,
-                          separator);
-        }
+    if (!file.isRead() || !file.isAlgorithm()) {
+        QStringList fields{number(fileNumber), file.file,      QString(),        QString(),
+                           QString(),          codeOnly(file), verdictWord(file)};
+        while (fields.size() < 16)
+            fields.append(QString());
+        fields << fileError(file) << file.sha256;
+        return csvRow(fields + context, separator);
     }
-    return csv;
+    QString rows;
+    for (const JuryPass &pass : file.passes) {
+        const int line = stopLineNumber(pass);
+        rows += csvRow(QStringList{number(fileNumber), file.file, number(pass.number), number(pass.fieldSize),
+                                   selectorsText(pass.arrangement), passCode(pass), passCodeWord(pass),
+                                   outcomeText(pass), line > 0 ? number(line) : QString(),
+                                   number(pass.executor.column), number(pass.executor.row),
+                                   number(pass.executor.heading), number(pass.lines), number(pass.slowMs),
+                                   edgeListText(pass.missing), edgeListText(pass.extra), pass.message,
+                                   file.sha256}
+                           + context,
+                       separator);
+    }
+    return rows;
 }

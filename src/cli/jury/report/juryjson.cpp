@@ -54,9 +54,8 @@ QJsonValue statisticsJson(const JuryFileResult &file)
                        {QStringLiteral("loops"), c.loops},       {QStringLiteral("lines"), c.lines}};
 }
 
-QJsonObject fileJson(const JuryReport &report, qsizetype index)
+QJsonObject fileJson(const JuryFileResult &file)
 {
-    const JuryFileResult &file = report.files.at(index);
     QJsonArray passes;
     for (const JuryPass &pass : file.passes)
         passes.append(passJson(pass));
@@ -72,25 +71,39 @@ QJsonObject fileJson(const JuryReport &report, qsizetype index)
     };
 }
 
+// An object indented as a member of the document's root.
+QByteArray memberJson(const QJsonObject &object, int depth)
+{
+    QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented).trimmed();
+    // A string in JSON holds no raw line break, so every one is the layout's own.
+    text.replace('\n', QByteArray(1, '\n') + QByteArray(4 * depth, ' '));
+    return text;
+}
+
+QJsonValue chosenTestJson(const JuryReport &report)
+{
+    if (!report.chosenTest)
+        return QJsonValue(QJsonValue::Null);
+    const TaskTest &test = *report.chosenTest;
+    QJsonArray arrangement;
+    for (int selector : test.arrangement)
+        arrangement.append(selector);
+    return QJsonObject{{QStringLiteral("number"), test.number},
+                       {QStringLiteral("size"), test.fieldSize},
+                       {QStringLiteral("arrangement"), arrangement},
+                       {QStringLiteral("title"), testTitle(test)}};
+}
+
 } // namespace
 
-QByteArray juryJson(const JuryReport &report)
+QByteArray juryJsonHead(const JuryReport &report)
 {
     QJsonArray sizes;
     for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
         if (report.task.offersSize(size))
             sizes.append(size);
     }
-    QJsonArray files;
-    for (qsizetype i = 0; i < report.files.size(); ++i)
-        files.append(fileJson(report, i));
-    const int unread = report.unreadFileCount();
-    const int correct = report.correctFileCount();
-    int notAlgorithm = 0;
-    for (const JuryFileResult &file : report.files)
-        notAlgorithm += file.isRead() && !file.isAlgorithm() ? 1 : 0;
-
-    const QJsonObject root{
+    const QJsonObject head{
         {QStringLiteral("program"), juryProgramText()},
         {QStringLiteral("made"), report.madeAt.toString(Qt::ISODate)},
         {QStringLiteral("task"),
@@ -107,13 +120,26 @@ QByteArray juryJson(const JuryReport &report)
                      {QStringLiteral("call_depth"), JuryRunner::callDepthLimit},
                      {QStringLiteral("seconds_per_file"), report.timeLimitSeconds},
                      {QStringLiteral("speed"), QStringLiteral("slow")}}},
-        {QStringLiteral("files"), files},
-        {QStringLiteral("summary"),
-         QJsonObject{{QStringLiteral("files"), int(report.files.size())},
-                     {QStringLiteral("correct"), correct},
-                     {QStringLiteral("wrong"), int(report.files.size()) - correct - unread - notAlgorithm},
-                     {QStringLiteral("not_algorithm"), notAlgorithm},
-                     {QStringLiteral("unreadable"), unread}}},
+        {QStringLiteral("test"), chosenTestJson(report)},
     };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    QByteArray text = memberJson(head, 0);
+    text.chop(1); // the closing brace: the files and the summary follow
+    return text.trimmed() + ",\n    \"files\": [";
+}
+
+QByteArray juryJsonFile(const JuryFileResult &file, bool first)
+{
+    return (first ? "\n        " : ",\n        ") + memberJson(fileJson(file), 2);
+}
+
+QByteArray juryJsonTail(const QHash<QString, int> &verdicts)
+{
+    int files = 0;
+    for (int count : verdicts)
+        files += count;
+    QJsonObject counts{{QStringLiteral("files"), files}};
+    for (const QString &name : {QStringLiteral("correct"), QStringLiteral("wrong"),
+                                QStringLiteral("not_algorithm"), QStringLiteral("unreadable")})
+        counts.insert(name, verdicts.value(name));
+    return "\n    ],\n    \"summary\": " + memberJson(counts, 1) + "\n}\n";
 }

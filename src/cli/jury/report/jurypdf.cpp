@@ -2,8 +2,8 @@
 
 #include "cli/jury/report/jurytexts.h"
 
-#include <QBuffer>
 #include <QHash>
+#include <QIODevice>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -353,6 +353,8 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
     page.gap();
     page.paragraph(ruleText(report), textFont(9));
     page.paragraph(juryLimitsText(report.highlightLimit, report.timeLimitSeconds), textFont(9));
+    if (report.chosenTest)
+        page.paragraph(chosenTestText(*report.chosenTest), textFont(10, true));
     page.gap();
 
     page.paragraph(QStringLiteral("Вердикты"), textFont(11, true));
@@ -476,6 +478,8 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     taskLines(page, report);
     page.paragraph(ruleText(report), textFont(9));
     page.paragraph(juryLimitsText(report.highlightLimit, report.timeLimitSeconds), textFont(9));
+    if (report.chosenTest)
+        page.paragraph(chosenTestText(*report.chosenTest), textFont(10, true));
     page.gap();
     if (!file.isRead() || !file.isAlgorithm()) {
         page.paragraph(fileError(file), textFont(10));
@@ -552,11 +556,9 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     page.signatures();
 }
 
-QByteArray protocol(const JuryReport &report, const QList<QList<QByteArray>> &pictures, int pageCount,
-                    int &pagesMade)
+bool protocol(const JuryReport &report, const QList<QList<QByteArray>> &pictures, int pageCount,
+              int &pagesMade, QIODevice &document)
 {
-    QBuffer document;
-    document.open(QIODevice::WriteOnly);
     QPdfWriter writer(&document);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter);
@@ -567,7 +569,7 @@ QByteArray protocol(const JuryReport &report, const QList<QList<QByteArray>> &pi
 
     QPainter painter;
     if (!painter.begin(&writer))
-        return {};
+        return false;
     ProtocolWriter page(writer, painter,
                         QStringLiteral("%1 · составлен %2").arg(juryProgramText(), madeText(report)),
                         pageCount);
@@ -581,20 +583,28 @@ QByteArray protocol(const JuryReport &report, const QList<QList<QByteArray>> &pi
         roundProtocol(page, report, pictures);
     }
     pagesMade = page.finish();
-    if (!painter.end())
-        return {};
-    return document.data();
+    return painter.end();
 }
+
+// Takes every byte and keeps none: the first layout only counts the pages.
+class DiscardingDevice : public QIODevice
+{
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 length) override { return length; }
+};
 
 } // namespace
 
-QByteArray juryPdf(const JuryReport &report, const QList<QList<QByteArray>> &pictures)
+bool writeJuryPdf(const JuryReport &report, const QList<QList<QByteArray>> &pictures, QIODevice &device)
 {
     // The layout is made twice: the first time counts the pages, so that every page can
     // name their number.
     int pages = 0;
-    if (protocol(report, pictures, 0, pages).isEmpty())
-        return {};
+    DiscardingDevice counting;
+    counting.open(QIODevice::WriteOnly);
+    if (!protocol(report, pictures, 0, pages, counting))
+        return false;
     int pagesAgain = 0;
-    return protocol(report, pictures, pages, pagesAgain);
+    return protocol(report, pictures, pages, pagesAgain, device);
 }

@@ -3,6 +3,7 @@
 #include "cli/jury/report/juryreport.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 
@@ -17,6 +18,7 @@
 // `pictures` holds a list per file: the PNG pictures of its failing tests in order (the
 // round's protocol shows the first); kept compressed, so that a thousand files' pictures take
 // little memory. Files with the same bytes are marked in both. Needs a GUI
-// application for its fonts. The protocol is made in memory, so that the file can be written
-// whole or not at all; empty when the document could not be made.
-QByteArray juryPdf(const JuryReport &report, const QList<QList<QByteArray>> &pictures);
+// application for its fonts. The protocol is written into `device` as it is laid out (the
+// layout is made twice, the first time to count the pages); false when the document could
+// not be made.
+bool writeJuryPdf(const JuryReport &report, const QList<QList<QByteArray>> &pictures, QIODevice &device);

@@ -187,11 +187,3 @@ QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdg
     }
     return picture;
 }
-
-QStringList diffLegendTexts(const JuryPass &pass, const DiffLegend &legend)
-{
-    QStringList texts;
-    for (const LegendLine &line : legendLines(pass, legend))
-        texts.append(line.text);
-    return texts;
-}

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QList>
-#include <QStringList>
 
 // Pictures of a pass for the jury, drawn with the field scene. They need a GUI
 // application for their fonts (no window is shown).
@@ -30,9 +29,6 @@ struct DiffLegend
 // what the picture can show.
 QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdge> &referenceEdges, int unit,
                    const DiffLegend &legend);
-
-// The legend's lines under the diff picture of the pass, top to bottom.
-QStringList diffLegendTexts(const JuryPass &pass, const DiffLegend &legend);
 
 namespace DiffColours {
 inline constexpr QRgb reference = qRgb(40, 170, 60);

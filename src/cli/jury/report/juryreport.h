@@ -1,11 +1,14 @@
 #pragma once
 
 #include "cli/jury/juryfileresult.h"
+#include "cli/run/tasktest.h"
 #include "tasks/file/taskdata.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // Everything the jury's reports show: the task and the reference with the hashes of the
 // very files that were judged, the fixed limits, and every pupil's file.
@@ -24,11 +27,8 @@ struct JuryReport
     // every failing one) instead of the protocol of the whole round.
     bool isPupilProtocol = false;
     QChar csvSeparator = QLatin1Char(';');
-    qint64 highlightLimit = 0; // highlights per pass
+    qint64 highlightLimit = 0;          // highlights per pass
+    std::optional<TaskTest> chosenTest; // --test: the only test run
 
     bool hasReference() const { return !referenceFile.isEmpty(); }
-    int correctFileCount() const;
-    int unreadFileCount() const;
-    // The reference's pass on the same size and arrangement, or null.
-    const JuryPass *referencePass(const JuryPass &pass) const;
 };

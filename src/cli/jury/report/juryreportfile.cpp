@@ -1,58 +1,29 @@
 #include "cli/jury/report/juryreportfile.h"
 
 #include "cli/jury/jurymode.h"
-#include "cli/jury/report/jurycsv.h"
-#include "cli/jury/report/juryjson.h"
 #include "cli/jury/report/jurypdf.h"
+#include "cli/jury/report/juryreportstream.h"
 #include "cli/jury/report/jurytable.h"
 #include "cli/jury/report/jurytexts.h"
-#include "common/atomicwrite.h"
 
 #include <QDir>
+#include <QTextStream>
 
-namespace {
-
-QString writeWhole(const QString &path, const QByteArray &bytes, FileWriteFault fault)
+QString writeJuryReportFile(JuryReportStream &stream, const JuryReport &report,
+                            const QList<QList<QByteArray>> &pictures)
 {
-    const FileWriteResult written = writeFileAtomically(path, bytes, fault);
-    if (!written.isOk())
-        return QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
-            .arg(QDir::toNativeSeparators(path), written.reason);
-    return {};
-}
-
-// The mark makes spreadsheets read UTF-8.
-QByteArray withUtf8Mark(const QString &text)
-{
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-}
-
-} // namespace
-
-QString writeJuryReportFile(const JuryReport &report, const QList<QList<QByteArray>> &pictures,
-                            const QString &path, FileWriteFault fault)
-{
-    const QString format = juryReportFormat(path);
-    QByteArray bytes;
+    const QString format = juryReportFormat(stream.path());
     if (format == QLatin1String("pdf")) {
-        bytes = juryPdf(report, pictures);
-        if (bytes.isEmpty())
+        if (!writeJuryPdf(report, pictures, stream.device()))
             return QStringLiteral("Не удаётся записать файл %1: протокол PDF не получился")
-                .arg(QDir::toNativeSeparators(path));
-    } else if (format == QLatin1String("csv")) {
-        const QString error = writeWhole(juryTestsCsvPath(path), withUtf8Mark(juryTestsCsv(report)), fault);
-        if (!error.isEmpty())
-            return error;
-        bytes = withUtf8Mark(juryPupilsCsv(report));
-    } else if (format == QLatin1String("json")) {
-        bytes = juryJson(report);
-    } else {
+                .arg(QDir::toNativeSeparators(stream.path()));
+    } else if (format == QLatin1String("txt")) {
+        QTextStream text(&stream.device());
         // The file, unlike the terminal, says when and by what it was made.
-        const QString made =
-            QStringLiteral("Протокол проверки: %1, составлен %2")
-                .arg(juryProgramText(), report.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
-        bytes = (made + QLatin1Char('\n') + juryTable(report).join(QLatin1Char('\n')) + QLatin1Char('\n'))
-                    .toUtf8();
+        text << QStringLiteral("Протокол проверки: %1, составлен %2\n")
+                    .arg(juryProgramText(), report.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+        writeJuryTable(report, text);
+        text.flush();
     }
-    return writeWhole(path, bytes, fault);
+    return stream.commit();
 }

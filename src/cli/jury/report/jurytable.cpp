@@ -79,7 +79,7 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
 
 } // namespace
 
-QStringList juryTable(const JuryReport &report)
+void writeJuryTable(const JuryReport &report, QTextStream &out)
 {
     QStringList lines;
     lines.append(QStringLiteral("Задача:  %1").arg(printableName(report.taskFile)));
@@ -93,6 +93,8 @@ QStringList juryTable(const JuryReport &report)
                      : QStringLiteral("Верно: каждый проход доходит до конца и рисует те же "
                                       "отрезки, что эталон."));
     lines.append(juryLimitsText(report.highlightLimit, report.timeLimitSeconds));
+    if (report.chosenTest)
+        lines.append(chosenTestText(*report.chosenTest));
     lines.append(QString());
 
     QList<QStringList> rows{{QStringLiteral("файл"), QStringLiteral("вердикт"),
@@ -111,12 +113,13 @@ QStringList juryTable(const JuryReport &report)
                      reason});
     }
     lines.append(alignedRows(rows));
+    for (const QString &line : std::as_const(lines))
+        out << line << '\n';
 
     for (qsizetype i = 0; i < report.files.size(); ++i) {
-        lines.append(QString());
-        lines.append(fileDetails(report, i));
+        out << '\n';
+        for (const QString &line : fileDetails(report, i))
+            out << line << '\n';
     }
-    lines.append(QString());
-    lines.append(verdictTotalsText(report.files));
-    return lines;
+    out << '\n' << verdictTotalsText(report.files) << '\n';
 }

@@ -102,13 +102,23 @@ QString passCodeWord(const JuryPass &pass)
     return QStringLiteral("неверный результат");
 }
 
-QString testTitle(const JuryPass &pass)
+QString testTitle(const TaskTest &test)
 {
     QString title = QStringLiteral("тест %1 — поле %2 × %2")
-                        .arg(QString::number(pass.number), QString::number(pass.fieldSize));
-    if (!pass.arrangement.isEmpty())
-        title += QStringLiteral(", стенки ") + selectorsText(pass.arrangement);
+                        .arg(QString::number(test.number), QString::number(test.fieldSize));
+    if (!test.arrangement.isEmpty())
+        title += QStringLiteral(", стенки ") + selectorsText(test.arrangement);
     return title;
+}
+
+QString testTitle(const JuryPass &pass)
+{
+    return testTitle(TaskTest{pass.number, pass.fieldSize, pass.arrangement});
+}
+
+QString chosenTestText(const TaskTest &test)
+{
+    return QStringLiteral("Проверяется только ") + testTitle(test);
 }
 
 QString fileCode(const JuryFileResult &file)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/jury/juryfileresult.h"
+#include "cli/run/tasktest.h"
 #include "editor/algorithmstatistics.h"
 #include "world/model/executorstate.h"
 
@@ -23,7 +24,10 @@ QString failureText(const JuryPass &pass, bool hasPointB);
 QString passCode(const JuryPass &pass);
 QString passCodeWord(const JuryPass &pass); // "верно", "столкновение со стеной", ...
 // "тест 7 — поле 13 × 13, стенки 1 2 1"
+QString testTitle(const TaskTest &test);
 QString testTitle(const JuryPass &pass);
+// "Проверяется только тест 7 — поле 13 × 13, стенки 1 2 1": the heading of a run with --test.
+QString chosenTestText(const TaskTest &test);
 // OK when every test is; otherwise the first failing test's code and number ("WA 7"); CE for
 // a text that is no algorithm, FE for a file that cannot be read.
 QString fileCode(const JuryFileResult &file);

@@ -35,6 +35,16 @@ JuryReport smallReport()
     return report;
 }
 
+// The report written as a run writes it: opened first, each file appended, then completed.
+QString writeReport(const JuryReport &report, const QString &path,
+                    FileWriteFault fault = FileWriteFault::None)
+{
+    JuryReportStream stream(report, path, fault);
+    for (const JuryFileResult &file : report.files)
+        stream.append(file);
+    return writeJuryReportFile(stream, report, {});
+}
+
 } // namespace
 
 class TestJuryReportFile : public QObject
@@ -72,7 +82,7 @@ void TestJuryReportFile::written()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(name);
     QVERIFY(writeBytes(path, "old"));
-    QCOMPARE(writeJuryReportFile(smallReport(), {}, path), QString());
+    QCOMPARE(writeReport(smallReport(), path), QString());
     const QByteArray bytes = readBytes(path);
     QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
     QFETCH(QStringList, files);
@@ -118,7 +128,7 @@ void TestJuryReportFile::faults()
     const QByteArray oldBytes("the old report");
     QVERIFY(writeBytes(path, oldBytes));
 
-    const QString error = writeJuryReportFile(smallReport(), {}, path, fault);
+    const QString error = writeReport(smallReport(), path, fault);
 
     QCOMPARE(error,
              QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")

@@ -1,0 +1,168 @@
+#include "cli/jury/report/juryreportstream.h"
+
+#include "cli/jury/jurymode.h"
+#include "cli/jury/report/jurycsv.h"
+#include "cli/jury/report/juryjson.h"
+#include "cli/jury/report/jurytexts.h"
+#include "common/systemerror.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace {
+
+// The mark makes spreadsheets read UTF-8.
+constexpr char utf8Mark[] = "\xEF\xBB\xBF";
+
+// The system's error number when the failed step left one, otherwise the file's own words.
+QString failureReason(int errorNumber, const QSaveFile &file)
+{
+    const bool hasOwnWords = file.error() != QFileDevice::NoError && !file.errorString().isEmpty();
+    if (errorNumber == 0 && hasOwnWords)
+        return systemErrorText(file.errorString());
+    return errorNumber != 0 ? systemErrorText(errorNumber) : QStringLiteral("запись прервалась");
+}
+
+} // namespace
+
+// Hands what a writer writes to the report's file, its failures kept as the stream keeps them.
+class JuryReportStream::Device : public QIODevice
+{
+public:
+    explicit Device(JuryReportStream &stream)
+        : m_stream(stream)
+    {
+        open(QIODevice::WriteOnly);
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        m_stream.write(m_stream.m_targets.front(), QByteArray(data, length));
+        return length;
+    }
+
+private:
+    JuryReportStream &m_stream;
+};
+
+JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &path, FileWriteFault fault)
+    : m_heading(heading)
+    , m_path(path)
+    , m_format(juryReportFormat(path))
+    , m_fault(fault)
+{
+    m_heading.files.clear();
+    const bool isCsv = m_format == QLatin1String("csv");
+    if (isCsv)
+        m_targets.push_back({juryTestsCsvPath(path), nullptr, {}});
+    m_targets.push_back({path, nullptr, {}});
+    for (Target &target : m_targets) {
+        target.file = std::make_unique<QSaveFile>(target.path);
+        errno = 0;
+        if (!target.file->open(QIODevice::WriteOnly))
+            target.reason =
+                QFileInfo(target.path).isDir() ? systemErrorText(EISDIR) : failureReason(errno, *target.file);
+    }
+    if (isCsv) {
+        write(m_targets.front(), QByteArray(utf8Mark) + juryTestsCsvHeader(m_heading).toUtf8());
+        write(m_targets.back(), QByteArray(utf8Mark) + juryPupilsCsvHeader(m_heading).toUtf8());
+    } else if (m_format == QLatin1String("json")) {
+        write(m_targets.front(), juryJsonHead(m_heading));
+    }
+}
+
+JuryReportStream::~JuryReportStream()
+{
+    cancel();
+}
+
+void JuryReportStream::append(const JuryFileResult &file)
+{
+    ++m_count;
+    ++m_verdicts[verdictName(file)];
+    if (m_format == QLatin1String("csv")) {
+        write(m_targets.front(), juryTestsCsvRows(m_heading, file, m_count).toUtf8());
+        write(m_targets.back(), juryPupilsCsvRow(m_heading, file, m_count).toUtf8());
+    } else if (m_format == QLatin1String("json")) {
+        write(m_targets.front(), juryJsonFile(file, m_count == 1));
+    }
+}
+
+QIODevice &JuryReportStream::device()
+{
+    if (!m_device)
+        m_device = std::make_unique<Device>(*this);
+    return *m_device;
+}
+
+void JuryReportStream::write(Target &target, const QByteArray &bytes)
+{
+    if (!target.reason.isEmpty())
+        return;
+    const bool isShort = m_fault == FileWriteFault::ShortWrite && &target == &m_targets.front();
+    const QByteArray written = isShort ? bytes.left(bytes.size() / 2) : bytes;
+    errno = 0;
+    const qint64 count = target.file->write(written);
+    if (count != bytes.size()) {
+        const int errorNumber = errno;
+        target.reason = count < 0 || errorNumber != 0 ? failureReason(errorNumber, *target.file)
+                                                      : QStringLiteral("записана только часть файла");
+    }
+}
+
+QString JuryReportStream::error() const
+{
+    for (const Target &target : m_targets) {
+        if (!target.reason.isEmpty())
+            return QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
+                .arg(QDir::toNativeSeparators(target.path), target.reason);
+    }
+    return {};
+}
+
+QString JuryReportStream::commit()
+{
+    if (m_format == QLatin1String("json"))
+        write(m_targets.front(), juryJsonTail(m_verdicts));
+    // QSaveFile::commit() renames even when its buffer could not be flushed, so every file
+    // is flushed and checked first, and none is renamed unless all are whole.
+    for (Target &target : m_targets) {
+        if (!target.reason.isEmpty())
+            continue;
+        errno = 0;
+        const bool isFull = m_fault == FileWriteFault::NoSpaceAtFlush && &target == &m_targets.front();
+        const bool flushed = isFull ? (errno = ENOSPC, false) : target.file->flush();
+        if (!flushed || target.file->error() != QFileDevice::NoError)
+            target.reason = failureReason(errno, *target.file);
+    }
+    if (m_fault == FileWriteFault::FailedRename && m_targets.front().reason.isEmpty())
+        m_targets.front().reason = systemErrorText(EACCES);
+    if (const QString failure = error(); !failure.isEmpty()) {
+        cancel();
+        return failure;
+    }
+    for (Target &target : m_targets) {
+        errno = 0;
+        if (!target.file->commit()) {
+            target.reason = failureReason(errno, *target.file);
+            break;
+        }
+        target.file.reset();
+    }
+    cancel();
+    return error();
+}
+
+void JuryReportStream::cancel()
+{
+    for (Target &target : m_targets) {
+        if (target.file) {
+            target.file->cancelWriting();
+            target.file.reset();
+        }
+    }
+}
