@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QVarLengthArray>
 
+#include <cstring>
+
 namespace {
 
 // Pixel-exact drawing: no antialiasing of shapes.
@@ -105,6 +107,17 @@ Placement crashPlacement(int heading, int q)
     case 270: return {13, q2 + 1, q};
     default: return {1, 0, 0};
     }
+}
+
+// Rows of pixels of one image into another of the same format; both areas lie inside their images.
+void copyPixels(const QImage &source, QPoint from, QImage &target, QPoint to, QSize size)
+{
+    const qsizetype bytes = qsizetype(size.width()) * (source.depth() / 8);
+    const qsizetype sourceOffset = qsizetype(from.x()) * (source.depth() / 8);
+    const qsizetype targetOffset = qsizetype(to.x()) * (target.depth() / 8);
+    for (int y = 0; y < size.height(); ++y)
+        std::memcpy(target.scanLine(to.y() + y) + targetOffset, source.constScanLine(from.y() + y) + sourceOffset,
+                    std::size_t(bytes));
 }
 
 } // namespace
@@ -249,17 +262,30 @@ void FieldScene::drawVariableWallAbsent(const WallModel &walls, int index, int v
     painter.drawPolygon(bar.hexagon.data(), int(bar.hexagon.size()));
 }
 
+// Every move saves and restores a square: its rows are copied into the buffer the last
+// square left, without a new image or a painter each time.
 void FieldScene::saveUnderExecutor(int column, int row)
 {
-    m_savedSquare = m_picture.copy(m_geometry.executorSquare(column, row));
+    const QRect square = m_geometry.executorSquare(column, row);
+    if (!m_picture.rect().contains(square) || m_savedSquare.size() != square.size()
+        || m_savedSquare.format() != m_picture.format()) {
+        m_savedSquare = m_picture.copy(square);
+        return;
+    }
+    copyPixels(m_picture, square.topLeft(), m_savedSquare, QPoint(0, 0), square.size());
 }
 
 void FieldScene::restoreUnderExecutor(int column, int row)
 {
     const QRect square = m_geometry.executorSquare(column, row);
-    QPainter painter(&m_picture);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(square.topLeft(), m_savedSquare);
+    const QRect area(square.topLeft(), m_savedSquare.size());
+    if (!m_picture.rect().contains(area) || m_savedSquare.format() != m_picture.format()) {
+        QPainter painter(&m_picture);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(square.topLeft(), m_savedSquare);
+        return;
+    }
+    copyPixels(m_savedSquare, QPoint(0, 0), m_picture, square.topLeft(), area.size());
 }
 
 void FieldScene::drawPicture(const ExecutorState &executor, int picture, int dx, int dy)
@@ -285,11 +311,6 @@ void FieldScene::drawCrashPicture(const ExecutorState &executor)
 void FieldScene::drawTrace(CellPosition from, CellPosition to)
 {
     const QPoint shift(1, 1);
-    QPainter painter(&m_picture);
-    prepare(painter);
-    // Half a pixel puts the 5-pixel pen symmetrically around the pixel row or column of the line.
-    painter.translate(0.5, 0.5);
-    painter.setPen(QPen(QColor(FieldColours::trace), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(m_geometry.cellCentre(from.column, from.row) + shift,
-                     m_geometry.cellCentre(to.column, to.row) + shift);
+    m_tracePieces.draw(m_picture, m_geometry.cellCentre(from.column, from.row) + shift,
+                       m_geometry.cellCentre(to.column, to.row) + shift);
 }

@@ -2,6 +2,7 @@
 
 #include "display/executorpictures.h"
 #include "display/fieldgeometry.h"
+#include "display/tracepieces.h"
 #include "world/model/fieldcanvas.h"
 
 #include <QFont>
@@ -53,6 +54,7 @@ private:
     QImage m_picture;
     QImage m_savedSquare;
     ExecutorPictures m_executorPictures;
+    TracePieces m_tracePieces;
     QFont m_letterFont;
     QFont m_labelFont;
     bool m_labelFontSet = false; // the picture's font changes once, at the first variable-wall label
