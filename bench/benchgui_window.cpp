@@ -213,7 +213,7 @@ int main(int argc, char *argv[])
 
     // The program's fastest run and the bare widget repainting the same rectangles, in turn.
     const int rounds = onlyFastest && argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 5;
-    QList<double> runSeconds, floorSeconds, ratios;
+    QList<double> runSeconds, floorSeconds, ratios, cpuRatios;
     for (int round = 0; round < rounds; ++round) {
         if (round > 0) {
             menuItem(window, QStringLiteral("NMainWork"))->trigger();
@@ -227,8 +227,9 @@ int main(int argc, char *argv[])
         clock.start();
         window.startRun(RunSpeed::Fastest);
         const double seconds = clock.nsecsElapsed() / 1e9;
+        const double runCpu = cpuSeconds() - cpu;
         std::printf("fastest run, %d moves: %.3f s = %.0f moves per second, %lld field repaints, CPU %.2f s, %s\n",
-                    moveCount, seconds, moveCount / seconds, qlonglong(paints.areas.size()), cpuSeconds() - cpu,
+                    moveCount, seconds, moveCount / seconds, qlonglong(paints.areas.size()), runCpu,
                     tools.runController->lastEnd() == RunEnd::Complete ? "complete" : "NOT COMPLETE");
         if (round == 0)
             std::printf("executor back at (%d, %d)\n", window.world().executor.column,
@@ -243,14 +244,21 @@ int main(int argc, char *argv[])
         clock.start();
         repaintEach(bare, paints.areas);
         const double floor = clock.nsecsElapsed() / 1e9;
+        const double floorCpuUsed = cpuSeconds() - floorCpu;
         std::printf("bare widget, the same %lld repaints: %.3f s, CPU %.2f s\n",
-                    qlonglong(paints.areas.size()), floor, cpuSeconds() - floorCpu);
+                    qlonglong(paints.areas.size()), floor, floorCpuUsed);
         runSeconds.append(seconds);
         floorSeconds.append(floor);
         ratios.append(seconds / floor);
+        cpuRatios.append(runCpu / qMax(1e-3, floorCpuUsed));
     }
-    std::printf("median of %d rounds: fastest run %.3f s, bare widget %.3f s, ratio %.2f (%.2f - %.2f)\n",
-                rounds, median(runSeconds), median(floorSeconds), median(ratios),
-                *std::min_element(ratios.begin(), ratios.end()), *std::max_element(ratios.begin(), ratios.end()));
+    const auto spread = [](const QList<double> &values) {
+        return std::make_pair(*std::min_element(values.begin(), values.end()),
+                              *std::max_element(values.begin(), values.end()));
+    };
+    std::printf("median of %d rounds: fastest run %.3f s, bare widget %.3f s; run / bare widget: wall time %.2f "
+                "(%.2f - %.2f), CPU %.2f (%.2f - %.2f)\n",
+                rounds, median(runSeconds), median(floorSeconds), median(ratios), spread(ratios).first,
+                spread(ratios).second, median(cpuRatios), spread(cpuRatios).first, spread(cpuRatios).second);
     return 0;
 }

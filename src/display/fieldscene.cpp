@@ -3,14 +3,13 @@
 #include "display/barshape.h"
 #include "display/fieldcolours.h"
 #include "display/fieldfonts.h"
+#include "display/opaquepixels.h"
 #include "world/model/wallmodel.h"
 #include "world/model/world.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QVarLengthArray>
-
-#include <cstring>
 
 namespace {
 
@@ -109,22 +108,13 @@ Placement crashPlacement(int heading, int q)
     }
 }
 
-// Rows of pixels of one image into another of the same format; both areas lie inside their images.
-void copyPixels(const QImage &source, QPoint from, QImage &target, QPoint to, QSize size)
-{
-    const qsizetype bytes = qsizetype(size.width()) * (source.depth() / 8);
-    const qsizetype sourceOffset = qsizetype(from.x()) * (source.depth() / 8);
-    const qsizetype targetOffset = qsizetype(to.x()) * (target.depth() / 8);
-    for (int y = 0; y < size.height(); ++y)
-        std::memcpy(target.scanLine(to.y() + y) + targetOffset, source.constScanLine(from.y() + y) + sourceOffset,
-                    std::size_t(bytes));
-}
-
 } // namespace
 
 FieldScene::FieldScene(const FieldGeometry &geometry)
     : m_letterFont(pointLetterFont())
 {
+    for (int i = 0; i < ExecutorPictures::pictureCount; ++i)
+        m_opaquePictures[std::size_t(i)] = OpaqueImage(m_executorPictures.picture(i));
     setGeometry(geometry);
 }
 
@@ -291,8 +281,14 @@ void FieldScene::restoreUnderExecutor(int column, int row)
 void FieldScene::drawPicture(const ExecutorState &executor, int picture, int dx, int dy)
 {
     const QRect square = m_geometry.executorSquare(executor.column, executor.row);
+    const QPoint topLeft = square.topLeft() + QPoint(dx, dy);
+    // The pictures' pixels are opaque or clear, so on the field's own format they are copied.
+    if (m_picture.format() == QImage::Format_RGB32 && picture >= 0 && picture < ExecutorPictures::pictureCount) {
+        m_opaquePictures[std::size_t(picture)].draw(m_picture, topLeft);
+        return;
+    }
     QPainter painter(&m_picture);
-    painter.drawImage(square.topLeft() + QPoint(dx, dy), m_executorPictures.picture(picture));
+    painter.drawImage(topLeft, m_executorPictures.picture(picture));
 }
 
 void FieldScene::drawExecutor(const ExecutorState &executor, int heading)

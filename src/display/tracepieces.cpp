@@ -1,6 +1,7 @@
 #include "display/tracepieces.h"
 
 #include "display/fieldcolours.h"
+#include "display/opaquepixels.h"
 
 #include <QPainter>
 
@@ -10,19 +11,6 @@ namespace {
 constexpr int margin = TracePieces::penWidth / 2 + 2;
 // Steps, jumps and turns give a handful of distinct pieces; any other line is stroked as it comes.
 constexpr std::size_t maximumPieces = 32;
-
-bool isOpaqueOrClear(const QImage &image)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int alpha = qAlpha(line[x]);
-            if (alpha != 0 && alpha != 255)
-                return false;
-        }
-    }
-    return true;
-}
 
 } // namespace
 
@@ -40,7 +28,7 @@ const TracePieces::Piece *TracePieces::piece(QPoint delta)
 {
     for (const Piece &known : m_pieces) {
         if (known.delta == delta)
-            return known.image.isNull() ? nullptr : &known;
+            return known.image.image().isNull() ? nullptr : &known;
     }
     if (m_pieces.size() >= maximumPieces)
         return nullptr;
@@ -51,9 +39,9 @@ const TracePieces::Piece *TracePieces::piece(QPoint delta)
     stroke(image, made.origin, made.origin + delta);
     // A piece with partly covered pixels could not be copied as it is; such a line is stroked every time.
     if (isOpaqueOrClear(image))
-        made.image = image;
+        made.image = OpaqueImage(image);
     m_pieces.push_back(made);
-    return made.image.isNull() ? nullptr : &m_pieces.back();
+    return made.image.image().isNull() ? nullptr : &m_pieces.back();
 }
 
 void TracePieces::draw(QImage &picture, QPoint from, QPoint to)
@@ -63,15 +51,5 @@ void TracePieces::draw(QImage &picture, QPoint from, QPoint to)
         stroke(picture, from, to);
         return;
     }
-    const QPoint topLeft = from - found->origin;
-    const QRect area = QRect(topLeft, found->image.size()) & picture.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto *source = reinterpret_cast<const QRgb *>(found->image.constScanLine(y - topLeft.y()));
-        auto *target = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb pixel = source[x - topLeft.x()];
-            if (qAlpha(pixel) != 0)
-                target[x] = pixel;
-        }
-    }
+    found->image.draw(picture, from - found->origin);
 }

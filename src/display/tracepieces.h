@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/opaqueimage.h"
+
 #include <QImage>
 #include <QPoint>
 
@@ -25,7 +27,7 @@ private:
     {
         QPoint delta;  // to − from
         QPoint origin; // where `from` lies in the piece
-        QImage image;  // the trace's pixels opaque, the rest transparent
+        OpaqueImage image; // null when the stroke leaves pixels partly covered
     };
 
     const Piece *piece(QPoint delta);
