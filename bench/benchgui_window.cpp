@@ -13,13 +13,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFile>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -228,9 +228,10 @@ int main(int argc, char *argv[])
         window.startRun(RunSpeed::Fastest);
         const double seconds = clock.nsecsElapsed() / 1e9;
         const double runCpu = cpuSeconds() - cpu;
-        std::printf("fastest run, %d moves: %.3f s = %.0f moves per second, %lld field repaints, CPU %.2f s, %s\n",
-                    moveCount, seconds, moveCount / seconds, qlonglong(paints.areas.size()), runCpu,
-                    tools.runController->lastEnd() == RunEnd::Complete ? "complete" : "NOT COMPLETE");
+        std::printf(
+            "fastest run, %d moves: %.3f s = %.0f moves per second, %lld field repaints, CPU %.2f s, %s\n",
+            moveCount, seconds, moveCount / seconds, qlonglong(paints.areas.size()), runCpu,
+            tools.runController->lastEnd() == RunEnd::Complete ? "complete" : "NOT COMPLETE");
         if (round == 0)
             std::printf("executor back at (%d, %d)\n", window.world().executor.column,
                         window.world().executor.row);
@@ -256,9 +257,10 @@ int main(int argc, char *argv[])
         return std::make_pair(*std::min_element(values.begin(), values.end()),
                               *std::max_element(values.begin(), values.end()));
     };
-    std::printf("median of %d rounds: fastest run %.3f s, bare widget %.3f s; run / bare widget: wall time %.2f "
-                "(%.2f - %.2f), CPU %.2f (%.2f - %.2f)\n",
-                rounds, median(runSeconds), median(floorSeconds), median(ratios), spread(ratios).first,
-                spread(ratios).second, median(cpuRatios), spread(cpuRatios).first, spread(cpuRatios).second);
+    std::printf(
+        "median of %d rounds: fastest run %.3f s, bare widget %.3f s; run / bare widget: wall time %.2f "
+        "(%.2f - %.2f), CPU %.2f (%.2f - %.2f)\n",
+        rounds, median(runSeconds), median(floorSeconds), median(ratios), spread(ratios).first,
+        spread(ratios).second, median(cpuRatios), spread(cpuRatios).first, spread(cpuRatios).second);
     return 0;
 }

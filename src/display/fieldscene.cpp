@@ -283,7 +283,8 @@ void FieldScene::drawPicture(const ExecutorState &executor, int picture, int dx,
     const QRect square = m_geometry.executorSquare(executor.column, executor.row);
     const QPoint topLeft = square.topLeft() + QPoint(dx, dy);
     // The pictures' pixels are opaque or clear, so on the field's own format they are copied.
-    if (m_picture.format() == QImage::Format_RGB32 && picture >= 0 && picture < ExecutorPictures::pictureCount) {
+    if (m_picture.format() == QImage::Format_RGB32 && picture >= 0
+        && picture < ExecutorPictures::pictureCount) {
         m_opaquePictures[std::size_t(picture)].draw(m_picture, topLeft);
         return;
     }

@@ -25,8 +25,8 @@ public:
 private:
     struct Piece
     {
-        QPoint delta;  // to − from
-        QPoint origin; // where `from` lies in the piece
+        QPoint delta;      // to − from
+        QPoint origin;     // where `from` lies in the piece
         OpaqueImage image; // null when the stroke leaves pixels partly covered
     };
 
