@@ -23,12 +23,24 @@ OpaqueImage::OpaqueImage(const QImage &image)
 
 void OpaqueImage::draw(QImage &target, QPoint topLeft) const
 {
-    if (m_runs.empty() || !QRect(topLeft, m_image.size()).intersects(target.rect()))
+    const QRect area(topLeft, m_image.size());
+    if (m_runs.empty() || !area.intersects(target.rect()))
         return;
     uchar *targetBits = target.bits();
     const qsizetype targetStride = target.bytesPerLine();
     const uchar *sourceBits = m_image.constBits();
     const qsizetype sourceStride = m_image.bytesPerLine();
+    if (target.rect().contains(area)) {
+        // The usual case, every run whole: runs are a few pixels long, copied in place.
+        uchar *origin = targetBits + topLeft.y() * targetStride + topLeft.x() * 4;
+        for (const Run &run : m_runs) {
+            const auto *from = reinterpret_cast<const QRgb *>(sourceBits + run.y * sourceStride) + run.x;
+            auto *to = reinterpret_cast<QRgb *>(origin + run.y * targetStride) + run.x;
+            for (int i = 0; i < run.length; ++i)
+                to[i] = from[i];
+        }
+        return;
+    }
     for (const Run &run : m_runs) {
         const int y = topLeft.y() + run.y;
         if (y < 0 || y >= target.height())
