@@ -18,12 +18,15 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFile>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -63,20 +66,57 @@ double cpuShareWhile(int milliseconds)
     return (cpuSeconds() - cpu) / (clock.elapsed() / 1000.0);
 }
 
+// Counts the repaints of a widget and keeps the rectangle of each.
 class PaintCounter : public QObject
 {
 public:
     explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    qint64 count = 0;
+    QList<QRect> areas;
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
-            ++count;
+            areas.append(static_cast<QPaintEvent *>(event)->rect());
         return false;
     }
 };
+
+// The toolkit's floor: a bare top-level widget that shows a picture and repaints given
+// rectangles of it, each its own screen update, just as the field view does.
+class BareView : public QWidget
+{
+public:
+    explicit BareView(const QImage &picture)
+        : m_picture(picture)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(picture.size());
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.drawImage(event->rect().topLeft(), m_picture, event->rect());
+    }
+
+private:
+    QImage m_picture;
+};
+
+// Kept apart so that a profiler can count this part alone.
+Q_NEVER_INLINE void repaintEach(QWidget &widget, const QList<QRect> &areas)
+{
+    for (const QRect &area : areas)
+        widget.repaint(area);
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 void writeTask(const QString &folder, const QStringList &lines)
 {
@@ -125,7 +165,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
 
-    // "fastest" runs only the fastest run (for profiling).
+    // "fastest" runs only the fastest run and its floor (for profiling), "fastest N" N rounds.
     const bool onlyFastest = argc > 1 && QByteArray(argv[1]) == "fastest";
     const QString maze = QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/maze");
     if (!onlyFastest) {
@@ -171,16 +211,56 @@ int main(int argc, char *argv[])
         menuItem(window, QStringLiteral("NMainDebug"))->trigger();
     }
 
-    PaintCounter paints(window.findChild<FieldView *>(QStringLiteral("PaintImage")));
-    const double cpu = cpuSeconds();
-    QElapsedTimer clock;
-    clock.start();
-    window.startRun(RunSpeed::Fastest);
-    const double seconds = clock.nsecsElapsed() / 1e9;
+    // The program's fastest run and the bare widget repainting the same rectangles, in turn.
+    const int rounds = onlyFastest && argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 5;
+    QList<double> runSeconds, floorSeconds, ratios, cpuRatios;
+    for (int round = 0; round < rounds; ++round) {
+        if (round > 0) {
+            menuItem(window, QStringLiteral("NMainWork"))->trigger();
+            menuItem(window, QStringLiteral("NMainDebug"))->setEnabled(true);
+            menuItem(window, QStringLiteral("NMainDebug"))->trigger();
+            QTest::qWait(100);
+        }
+        PaintCounter paints(window.findChild<FieldView *>(QStringLiteral("PaintImage")));
+        const double cpu = cpuSeconds();
+        QElapsedTimer clock;
+        clock.start();
+        window.startRun(RunSpeed::Fastest);
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        const double runCpu = cpuSeconds() - cpu;
+        std::printf(
+            "fastest run, %d moves: %.3f s = %.0f moves per second, %lld field repaints, CPU %.2f s, %s\n",
+            moveCount, seconds, moveCount / seconds, qlonglong(paints.areas.size()), runCpu,
+            tools.runController->lastEnd() == RunEnd::Complete ? "complete" : "NOT COMPLETE");
+        if (round == 0)
+            std::printf("executor back at (%d, %d)\n", window.world().executor.column,
+                        window.world().executor.row);
+
+        BareView bare(window.scene().picture());
+        bare.show();
+        if (!QTest::qWaitForWindowExposed(&bare))
+            return 1;
+        QTest::qWait(100);
+        const double floorCpu = cpuSeconds();
+        clock.start();
+        repaintEach(bare, paints.areas);
+        const double floor = clock.nsecsElapsed() / 1e9;
+        const double floorCpuUsed = cpuSeconds() - floorCpu;
+        std::printf("bare widget, the same %lld repaints: %.3f s, CPU %.2f s\n",
+                    qlonglong(paints.areas.size()), floor, floorCpuUsed);
+        runSeconds.append(seconds);
+        floorSeconds.append(floor);
+        ratios.append(seconds / floor);
+        cpuRatios.append(runCpu / qMax(1e-3, floorCpuUsed));
+    }
+    const auto spread = [](const QList<double> &values) {
+        return std::make_pair(*std::min_element(values.begin(), values.end()),
+                              *std::max_element(values.begin(), values.end()));
+    };
     std::printf(
-        "fastest run, %d moves: %.3f s = %.0f moves per second, %lld field repaints, CPU %.2f s, %s\n",
-        moveCount, seconds, moveCount / seconds, paints.count, cpuSeconds() - cpu,
-        tools.runController->lastEnd() == RunEnd::Complete ? "complete" : "NOT COMPLETE");
-    std::printf("executor back at (%d, %d)\n", window.world().executor.column, window.world().executor.row);
+        "median of %d rounds: fastest run %.3f s, bare widget %.3f s; run / bare widget: wall time %.2f "
+        "(%.2f - %.2f), CPU %.2f (%.2f - %.2f)\n",
+        rounds, median(runSeconds), median(floorSeconds), median(ratios), spread(ratios).first,
+        spread(ratios).second, median(cpuRatios), spread(cpuRatios).first, spread(cpuRatios).second);
     return 0;
 }

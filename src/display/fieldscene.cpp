@@ -3,6 +3,7 @@
 #include "display/barshape.h"
 #include "display/fieldcolours.h"
 #include "display/fieldfonts.h"
+#include "display/opaquepixels.h"
 #include "world/model/wallmodel.h"
 #include "world/model/world.h"
 
@@ -112,6 +113,8 @@ Placement crashPlacement(int heading, int q)
 FieldScene::FieldScene(const FieldGeometry &geometry)
     : m_letterFont(pointLetterFont())
 {
+    for (int i = 0; i < ExecutorPictures::pictureCount; ++i)
+        m_opaquePictures[std::size_t(i)] = OpaqueImage(m_executorPictures.picture(i));
     setGeometry(geometry);
 }
 
@@ -249,24 +252,44 @@ void FieldScene::drawVariableWallAbsent(const WallModel &walls, int index, int v
     painter.drawPolygon(bar.hexagon.data(), int(bar.hexagon.size()));
 }
 
+// Every move saves and restores a square: its rows are copied into the buffer the last
+// square left, without a new image or a painter each time.
 void FieldScene::saveUnderExecutor(int column, int row)
 {
-    m_savedSquare = m_picture.copy(m_geometry.executorSquare(column, row));
+    const QRect square = m_geometry.executorSquare(column, row);
+    if (!m_picture.rect().contains(square) || m_savedSquare.size() != square.size()
+        || m_savedSquare.format() != m_picture.format()) {
+        m_savedSquare = m_picture.copy(square);
+        return;
+    }
+    copyPixels(m_picture, square.topLeft(), m_savedSquare, QPoint(0, 0), square.size());
 }
 
 void FieldScene::restoreUnderExecutor(int column, int row)
 {
     const QRect square = m_geometry.executorSquare(column, row);
-    QPainter painter(&m_picture);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(square.topLeft(), m_savedSquare);
+    const QRect area(square.topLeft(), m_savedSquare.size());
+    if (!m_picture.rect().contains(area) || m_savedSquare.format() != m_picture.format()) {
+        QPainter painter(&m_picture);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(square.topLeft(), m_savedSquare);
+        return;
+    }
+    copyPixels(m_savedSquare, QPoint(0, 0), m_picture, square.topLeft(), area.size());
 }
 
 void FieldScene::drawPicture(const ExecutorState &executor, int picture, int dx, int dy)
 {
     const QRect square = m_geometry.executorSquare(executor.column, executor.row);
+    const QPoint topLeft = square.topLeft() + QPoint(dx, dy);
+    // The pictures' pixels are opaque or clear, so on the field's own format they are copied.
+    if (m_picture.format() == QImage::Format_RGB32 && picture >= 0
+        && picture < ExecutorPictures::pictureCount) {
+        m_opaquePictures[std::size_t(picture)].draw(m_picture, topLeft);
+        return;
+    }
     QPainter painter(&m_picture);
-    painter.drawImage(square.topLeft() + QPoint(dx, dy), m_executorPictures.picture(picture));
+    painter.drawImage(topLeft, m_executorPictures.picture(picture));
 }
 
 void FieldScene::drawExecutor(const ExecutorState &executor, int heading)
@@ -285,11 +308,6 @@ void FieldScene::drawCrashPicture(const ExecutorState &executor)
 void FieldScene::drawTrace(CellPosition from, CellPosition to)
 {
     const QPoint shift(1, 1);
-    QPainter painter(&m_picture);
-    prepare(painter);
-    // Half a pixel puts the 5-pixel pen symmetrically around the pixel row or column of the line.
-    painter.translate(0.5, 0.5);
-    painter.setPen(QPen(QColor(FieldColours::trace), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(m_geometry.cellCentre(from.column, from.row) + shift,
-                     m_geometry.cellCentre(to.column, to.row) + shift);
+    m_tracePieces.draw(m_picture, m_geometry.cellCentre(from.column, from.row) + shift,
+                       m_geometry.cellCentre(to.column, to.row) + shift);
 }

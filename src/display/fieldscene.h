@@ -2,10 +2,14 @@
 
 #include "display/executorpictures.h"
 #include "display/fieldgeometry.h"
+#include "display/opaqueimage.h"
+#include "display/tracepieces.h"
 #include "world/model/fieldcanvas.h"
 
 #include <QFont>
 #include <QImage>
+
+#include <array>
 
 class QPainter;
 class WallModel;
@@ -53,6 +57,8 @@ private:
     QImage m_picture;
     QImage m_savedSquare;
     ExecutorPictures m_executorPictures;
+    std::array<OpaqueImage, ExecutorPictures::pictureCount> m_opaquePictures; // the same, drawn on every move
+    TracePieces m_tracePieces;
     QFont m_letterFont;
     QFont m_labelFont;
     bool m_labelFontSet = false; // the picture's font changes once, at the first variable-wall label

@@ -36,6 +36,8 @@ void FieldView::paintEvent(QPaintEvent *event)
         return;
     }
     painter.drawImage(area.topLeft(), *m_picture, area);
+    if (m_picture->rect().contains(area))
+        return;
     // Whatever the picture does not cover (it is never larger than the view).
     const QRegion rest = QRegion(area).subtracted(QRect(QPoint(0, 0), m_picture->size()));
     for (const QRect &r : rest)

@@ -7,17 +7,15 @@
 #include "app/work/workwindow.h"
 
 DesktopProgram::DesktopProgram(int layoutUnit)
-    : m_work(new WorkWindow(layoutUnit))
+    : m_layoutUnit(layoutUnit)
 {
-    const WorkTools tools = attachWorkTools(*m_work);
     m_title = std::make_unique<TitleWindow>([this](const QString &caption) {
-        if (!m_work)
+        WorkWindow *window = work();
+        if (!window)
             return;
-        m_work->setWindowTitle(caption);
-        execUntilClosed(m_work);
+        window->setWindowTitle(caption);
+        execUntilClosed(window);
     });
-    // The structured editor belongs to the work window and lives as long as it.
-    attachEditor(tools, *new EditorController(*m_work));
 }
 
 DesktopProgram::~DesktopProgram()
@@ -28,5 +26,18 @@ DesktopProgram::~DesktopProgram()
 
 WorkWindow *DesktopProgram::work() const
 {
+    if (!m_isWorkBuilt)
+        buildWork();
     return m_work;
+}
+
+// Building the work window costs about as much as everything else before the title window
+// shows (its field picture, fonts and panels), so it waits until the pupil gets there.
+void DesktopProgram::buildWork() const
+{
+    m_isWorkBuilt = true;
+    m_work = new WorkWindow(m_layoutUnit);
+    const WorkTools tools = attachWorkTools(*m_work);
+    // The structured editor belongs to the work window and lives as long as it.
+    attachEditor(tools, *new EditorController(*m_work));
 }

@@ -10,6 +10,7 @@ class WorkWindow;
 // The desktop program's windows wired together: the title window opens, through the
 // registration, the work window with its tools and its structured editor. The program
 // builds one once the application object exists; the start-up test builds the same.
+// The work window is built when it is first needed, not before the title window shows.
 class DesktopProgram
 {
 public:
@@ -20,10 +21,16 @@ public:
     DesktopProgram &operator=(const DesktopProgram &) = delete;
 
     TitleWindow &title() { return *m_title; }
-    // Null once the pupil has closed the work window, which destroys it.
+    // Built on the first call; null once the pupil has closed the work window, which destroys it.
     WorkWindow *work() const;
+    // Whether the work window has been built yet.
+    bool isWorkBuilt() const { return m_isWorkBuilt; }
 
 private:
-    QPointer<WorkWindow> m_work;
+    void buildWork() const;
+
+    int m_layoutUnit = 0;
+    mutable QPointer<WorkWindow> m_work;
+    mutable bool m_isWorkBuilt = false;
     std::unique_ptr<TitleWindow> m_title;
 };

@@ -8,6 +8,7 @@
 #include "app/guihelpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +32,8 @@ private slots:
     void startRegisterWorkClose();
     void qtDialogsInRussian_data();
     void qtDialogsInRussian();
+    void workWindowBuiltWhenNeeded_data();
+    void workWindowBuiltWhenNeeded();
 };
 
 void TestStartUp::startRegisterWorkClose_data()
@@ -131,6 +134,33 @@ void TestStartUp::qtDialogsInRussian()
     DesktopProgram program(10);
     program.title().show();
     QVERIFY(QTest::qWaitForWindowExposed(&program.title()));
+}
+
+void TestStartUp::workWindowBuiltWhenNeeded_data()
+{
+    QTest::addColumn<bool>("askForWork");
+    QTest::addColumn<bool>("workThere");
+
+    QTest::newRow("title window only") << false << false;
+    QTest::newRow("work window asked for") << true << true;
+}
+
+// The title window shows before the work window exists; the work window comes when asked for.
+void TestStartUp::workWindowBuiltWhenNeeded()
+{
+    QFETCH(bool, askForWork);
+    QFETCH(bool, workThere);
+
+    DesktopProgram program(10);
+    program.title().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program.title()));
+    if (askForWork)
+        QVERIFY(program.work());
+    QCOMPARE(program.isWorkBuilt(), workThere);
+    int workWindows = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        workWindows += qobject_cast<WorkWindow *>(widget) != nullptr;
+    QCOMPARE(workWindows, workThere ? 1 : 0);
 }
 
 #include "tst_startup.moc"
