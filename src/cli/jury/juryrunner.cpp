@@ -13,6 +13,8 @@ namespace {
 class LastMessage : public RunObserver
 {
 public:
+    // The verdicts need no line-by-line news; the run is spared telling it.
+    bool isFollowingLines() const override { return false; }
     void messageShown(const RunMessage &message) override { m_text = message.text; }
     const QString &text() const { return m_text; }
 
