@@ -2,6 +2,7 @@
 #include "app/editing/breakpoints.h"
 
 #include "app/editorsession.h"
+#include "filehelpers.h"
 
 #include <QFile>
 #include <QMenu>
@@ -35,12 +36,6 @@ void clickMargin(EditorSession &s, int row)
 {
     s.list()->scrollTo(s.text().index(row, 0));
     QTest::mouseClick(margin(s), Qt::LeftButton, {}, margin(s)->rowCentre(row));
-}
-
-QByteArray fileBytes(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -168,9 +163,9 @@ private slots:
         s.dialogs->saveName = dir.filePath(QStringLiteral("with.txt"));
         s.menu(s.editor->ComMenu->N10);
 
-        const QByteArray without = fileBytes(dir.filePath(QStringLiteral("without.txt")));
+        const QByteArray without = readBytes(dir.filePath(QStringLiteral("without.txt")));
         QVERIFY(!without.isEmpty());
-        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("with.txt"))), without);
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("with.txt"))), without);
         QCOMPARE(s.window.breakpoints().rows(), rows);
     }
 };
