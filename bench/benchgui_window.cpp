@@ -175,12 +175,15 @@ int main(int argc, char *argv[])
     const double cpu = cpuSeconds();
     QElapsedTimer clock;
     clock.start();
+    bool complete = false;
+    QObject::connect(tools.runController, &RunController::runEnded, &window,
+                     [&complete](RunEnd end) { complete = end == RunEnd::Complete; });
     window.startRun(RunSpeed::Fastest);
     const double seconds = clock.nsecsElapsed() / 1e9;
     std::printf(
         "fastest run, %d moves: %.3f s = %.0f moves per second, %lld field repaints, CPU %.2f s, %s\n",
         moveCount, seconds, moveCount / seconds, paints.count, cpuSeconds() - cpu,
-        tools.runController->lastEnd() == RunEnd::Complete ? "complete" : "NOT COMPLETE");
+        complete ? "complete" : "NOT COMPLETE");
     std::printf("executor back at (%d, %d)\n", window.world().executor.column, window.world().executor.row);
     return 0;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QMenu>
+#include "app/editing/files/savefiledialog.h"
 
-#include <functional>
+#include <QMenu>
 
 class QFileDialog;
 class WorkWindow;
@@ -18,20 +18,17 @@ public:
 
     QAction *NSavePicture = nullptr;
 
-    // Asks for the file to save to; an empty text is a cancel.
-    using FileChooser = std::function<QString(QWidget *parent)>;
-    // The window system's save dialog unless replaced.
-    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
-
     static QString saveTitle();
     static void prepareSaveDialog(QFileDialog &dialog, const QString &fileName);
-    static QString chooseFile(QWidget *parent);
 
     // "Сохранить рисунок поля…"; whether the picture was written.
     bool saveFieldPicture();
     void popupAt(const QPoint &fieldPosition);
 
 private:
+    static SaveFileDialog saveDialog();
+    // Asks for the file to save to; an empty text is a cancel.
+    static QString chooseFile(QWidget *parent);
+
     WorkWindow &m_window;
-    FileChooser m_chooseFile;
 };

@@ -217,7 +217,7 @@ void TestTaskLoader::damagedTask()
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
     // Where no task file is found, the folder dialog that follows is cancelled.
-    tools.taskLoader->setFolderChooser([](QWidget *) { return QString(); });
+    FileDialogAnswers dialogs;
     window.show();
     QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
     MessageCollector messages;
@@ -266,29 +266,31 @@ void TestTaskLoader::taskFolderChosen()
     CurrentDirectory current(start);
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
-    QStringList asked;
-    tools.taskLoader->setFolderChooser([&](QWidget *parent) {
-        asked << QDir::currentPath();
-        if (parent != &window || answers.isEmpty())
-            return QString();
-        const QString answer = answers.takeFirst();
-        return answer == QStringLiteral("<empty>") ? empty.path() : answer;
-    });
+    for (QString &answer : answers) {
+        if (answer == QStringLiteral("<empty>"))
+            answer = empty.path();
+    }
+    FileDialogAnswers dialogs(answers);
     window.show();
     QSignalSpy loadedSpy(tools.taskLoader, &TaskLoader::taskLoaded);
     MessageCollector messages;
     control<QAction>(window, "NMainBegin")->trigger();
 
     // Each folder without a task is reported as the loader reports it, then the dialog follows.
-    QCOMPARE(messages.messages.size(), asked.size());
+    QCOMPARE(messages.messages.size(), dialogs.asked.size());
     for (const MessageCollector::Message &message : messages.messages) {
         QCOMPARE(message.title, QStringLiteral("SHAGAIKA_ZERID"));
         QCOMPARE(message.text, QStringLiteral("Не найден файл Zerid.txt"));
     }
-    QVERIFY(answers.isEmpty());
+    QCOMPARE(dialogs.asked.size(), answers.size());
+    QVERIFY(dialogs.answers.isEmpty());
+    for (const FileDialogAnswers::Asked &asked : dialogs.asked) {
+        QCOMPARE(asked.title, taskFolderDialogTitle());
+        QCOMPARE(asked.parent, &window);
+    }
     QCOMPARE(loadedSpy.count(), loaded ? 1 : 0);
     if (!taskFilePresent)
-        QCOMPARE(asked.first(), QDir(home.path()).canonicalPath());
+        QCOMPARE(dialogs.asked.first().currentPath, QDir(home.path()).canonicalPath());
 
     if (loaded) {
         const QString detour = QDir(exampleFolder(QStringLiteral("detour"))).canonicalPath();
@@ -320,7 +322,7 @@ void TestTaskLoader::taskFolderDialog()
     QCOMPARE(prepared.nameFilters(), QStringList{QStringLiteral("папки (*)")});
     QCOMPARE(QDir(prepared.directory()).canonicalPath(), QDir(home.path()).canonicalPath());
 
-    // Without a replacement the loader opens the real dialog; it is cancelled here.
+    // The loader opens the window system's dialog; it is cancelled here.
     WorkWindow window(10);
     attachWorkTools(window);
     window.show();
@@ -522,14 +524,14 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     control<QListView>(window, "lstCom")->setFocus();
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_F5);
     QVERIFY(editor->PanelProc->isVisible());
-    editor->PanelProc->EditNewProc->setFocus();
-    typeText(editor->PanelProc->EditNewProc, QStringLiteral("обход"));
-    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Return);
-    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Escape);
+    control<QLineEdit>(window, "EditNewProc")->setFocus();
+    typeText(control<QLineEdit>(window, "EditNewProc"), QStringLiteral("обход"));
+    QTest::keyClick(control<QLineEdit>(window, "EditNewProc"), Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>(window, "EditNewProc"), Qt::Key_Escape);
     control<QListView>(window, "lstCom")->setFocus();
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_F2);
-    QCOMPARE(editor->PanelProc->ListBoxProc->names(), QStringList{QStringLiteral("обход")});
-    QVERIFY(editor->history().undoCount() >= 2);
+    QCOMPARE(control<ProcedureNameList>(window, "ListBoxProc")->names(),
+             QStringList{QStringLiteral("обход")});
     QVERIFY(editor->isModified());
     const QStringList edited = window.algorithm().lines();
     QVERIFY(statisticsRows(window) != resetStatistics());
@@ -537,10 +539,8 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     // The next load of a task, as a fresh start of the work window does it.
     window.applyStage(WorkStage::NotStarted);
     control<QAction>(window, "NMainBegin")->trigger();
-    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
+    QVERIFY(control<ProcedureNameList>(window, "ListBoxProc")->names().isEmpty());
     QVERIFY(editor->procedureNames().isEmpty());
-    QCOMPARE(editor->history().undoCount(), 0);
-    QCOMPARE(editor->history().redoCount(), 0);
     QVERIFY(!editor->isModified());
     QCOMPARE(statisticsRows(window), resetStatistics());
 
@@ -550,7 +550,10 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
     QVERIFY(window.algorithm().lines() != edited);
-    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
+    QVERIFY(control<ProcedureNameList>(window, "ListBoxProc")->names().isEmpty());
+    // Nor redo anything undone before.
+    QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
 }
 
 void TestTaskLoader::wallSwapsOnItsTimer()
@@ -598,13 +601,12 @@ void TestTaskLoader::cancelledLoadLeavesBegin()
     const WorkTools tools = attachWorkTools(window);
     auto *editor = new EditorController(window);
     attachEditor(tools, *editor);
-    QString answer;
-    tools.taskLoader->setFolderChooser([&](QWidget *) { return answer; });
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QSignalSpy commands(&window, &WorkWindow::panelCommandTriggered);
     {
+        FileDialogAnswers dialogs;
         MessageCollector messages;
         control<QAction>(window, "NMainBegin")->trigger();
         QCOMPARE(messages.messages.size(), messageCount);
@@ -620,9 +622,9 @@ void TestTaskLoader::cancelledLoadLeavesBegin()
     QVERIFY(!control<QAction>(window, "NMainDebug")->isEnabled());
 
     // Tried again, with the task's folder chosen this time, the task opens.
-    answer = exampleFolder(QStringLiteral("detour"));
     QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
     {
+        FileDialogAnswers dialogs({exampleFolder(QStringLiteral("detour"))});
         MessageCollector messages;
         control<QAction>(window, "NMainBegin")->trigger();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/editing/files/algorithmfiledialogs.h"
+#include "app/editing/files/savefiledialog.h"
 
 class QFileDialog;
 
@@ -22,5 +23,7 @@ public:
     void prepareOpenDialog(QFileDialog &dialog) const;
 
 private:
+    static SaveFileDialog saveDialog();
+
     QString m_lastOpened;
 };
