@@ -167,7 +167,7 @@ void EditorController::enterNewProcedureName(const QString &name)
     const ProcedurePanelMode mode = procedurePanelMode();
     const EditOutcome outcome = edit([&] { return m_insertion.enterNewProcedureName(name, mode); });
     if (outcome.procedureNamesChanged)
-        PanelProc->ListBoxProc->selectName(name);
+        PanelProc->selectName(name);
 }
 
 void EditorController::insertComment(const QString &text)
@@ -260,7 +260,7 @@ void EditorController::loadAlgorithm()
         return outcome;
     });
     // A rebuilt list has no name selected.
-    PanelProc->ListBoxProc->selectName(QString());
+    PanelProc->selectName(QString());
     m_savedLines = m_text.lines();
 }
 
@@ -313,9 +313,7 @@ void EditorController::scrollToTop(int row)
 
 void EditorController::showProcedureNames(bool keepSelection)
 {
-    PanelProc->ListBoxProc->setNames(m_procedureNames);
-    if (!keepSelection)
-        PanelProc->ListBoxProc->selectName(QString());
+    PanelProc->showNames(m_procedureNames, keepSelection);
 }
 
 EditorSnapshot EditorController::snapshot() const
