@@ -1,8 +1,8 @@
 #include "app/work/taskstatementpanel.h"
 
+#include "app/common/fixedlabel.h"
 #include "app/common/fixedrowdelegate.h"
 
-#include <QLabel>
 #include <QListWidget>
 
 #include <algorithm>
@@ -16,10 +16,7 @@ TaskStatementPanel::TaskStatementPanel(QWidget *parent)
     setBackgroundRole(QPalette::Base);
     resize(777, 49);
 
-    auto *title = new QLabel(QStringLiteral("Задача"), this);
-    title->setObjectName(QStringLiteral("LabelTsk"));
-    title->move(16, 16);
-    title->adjustSize();
+    addFixedLabel(this, QStringLiteral("LabelTsk"), QStringLiteral("Задача"), QPoint(16, 16));
 
     m_lines = new QListWidget(this);
     m_lines->setObjectName(QStringLiteral("lstTsk"));

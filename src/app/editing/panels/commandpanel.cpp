@@ -1,5 +1,6 @@
 #include "app/editing/panels/commandpanel.h"
 
+#include "app/common/fixedlabel.h"
 #include "app/common/hint.h"
 
 #include <QLabel>
@@ -14,8 +15,8 @@ CommandPanel::CommandPanel(QWidget *parent)
     setBackgroundRole(QPalette::Base);
     resize(121, 300);
 
-    m_title1 = addLabel(QStringLiteral("LabelPP1"), QStringLiteral("Система "), QPoint(27, 2));
-    m_title2 = addLabel(QStringLiteral("LabelPP2"), QStringLiteral("команд"), QPoint(31, 13));
+    m_title1 = addFixedLabel(this, QStringLiteral("LabelPP1"), QStringLiteral("Система "), QPoint(27, 2));
+    m_title2 = addFixedLabel(this, QStringLiteral("LabelPP2"), QStringLiteral("команд"), QPoint(31, 13));
     m_step =
         addButton(QStringLiteral("PPButtonStep"), QStringLiteral("ШАГ            F2"), QRect(9, 32, 96, 25),
                   QStringLiteral("ШАГ – перемещение \"Шагайки\" на один шаг вперёд с рисованием следа  "
@@ -30,7 +31,8 @@ CommandPanel::CommandPanel(QWidget *parent)
                        QStringLiteral("ПОВОРОТ – поворот на 90 градусов против часовой стрелки "
                                       "| ПОВОРОТ – поворот на 90 градусов против часовой стрелки"),
                        PanelCommand::Turn);
-    m_proceduresTitle = addLabel(QStringLiteral("LabelPP3"), QStringLiteral("Процедуры"), QPoint(25, 112));
+    m_proceduresTitle =
+        addFixedLabel(this, QStringLiteral("LabelPP3"), QStringLiteral("Процедуры"), QPoint(25, 112));
     m_description =
         addButton(QStringLiteral("PPButtonProc"), QStringLiteral("ОПИСАНИЕ F5"), QRect(9, 136, 96, 25),
                   QStringLiteral("Вставить в алгоритм описание процедуры "
@@ -42,8 +44,9 @@ CommandPanel::CommandPanel(QWidget *parent)
                                  "| Вставить в алгоритм вызов процедуры"),
                   PanelCommand::DoProc);
     m_structuresTitle1 =
-        addLabel(QStringLiteral("LabelPP4"), QStringLiteral("Управляющие "), QPoint(17, 200));
-    m_structuresTitle2 = addLabel(QStringLiteral("LabelPP5"), QStringLiteral("структуры"), QPoint(25, 212));
+        addFixedLabel(this, QStringLiteral("LabelPP4"), QStringLiteral("Управляющие "), QPoint(17, 200));
+    m_structuresTitle2 =
+        addFixedLabel(this, QStringLiteral("LabelPP5"), QStringLiteral("структуры"), QPoint(25, 212));
     m_branch = addButton(QStringLiteral("PPButtonIf"), QStringLiteral("ВЕТВЛЕНИЕ  F7"), QRect(8, 234, 97, 24),
                          QStringLiteral("Вставить в алгоритм управляющую структуру \"Ветвление\" "
                                         "| Вставить в алгоритм управляющую структуру \"Ветвление\""),
@@ -87,15 +90,6 @@ QList<QPushButton *> CommandPanel::buttons() const
 QPushButton *CommandPanel::button(PanelCommand command) const
 {
     return buttons().at(int(command));
-}
-
-QLabel *CommandPanel::addLabel(const QString &name, const QString &text, QPoint at)
-{
-    auto *label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->move(at);
-    label->adjustSize();
-    return label;
 }
 
 QPushButton *CommandPanel::addButton(const QString &name, const QString &caption, const QRect &geometry,

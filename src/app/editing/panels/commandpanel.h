@@ -30,7 +30,6 @@ signals:
     void commandChosen(PanelCommand command);
 
 private:
-    QLabel *addLabel(const QString &name, const QString &text, QPoint at);
     QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry,
                            const QString &hint, PanelCommand command);
     // In the order of PanelCommand.

@@ -1,5 +1,6 @@
 #include "app/editing/panels/procedurepanel.h"
 
+#include "app/common/fixedlabel.h"
 #include "app/common/hint.h"
 #include "app/editing/panels/procedurenamelist.h"
 
@@ -18,7 +19,7 @@ ProcedurePanel::ProcedurePanel(QWidget *parent)
     setGeometry(8, 128, 265, 169);
     Hint::apply(this, QStringLiteral("<Esc> - закрыть данную панель без выбора имени процедуры"));
 
-    addLabel(QStringLiteral("LabelProcList"), QStringLiteral("Выбрать из списка"), QPoint(8, 16));
+    addFixedLabel(this, QStringLiteral("LabelProcList"), QStringLiteral("Выбрать из списка"), QPoint(8, 16));
     m_names = new ProcedureNameList(this);
     m_names->setObjectName(QStringLiteral("ListBoxProc"));
     m_names->setGeometry(128, 16, 121, 89);
@@ -29,8 +30,8 @@ ProcedurePanel::ProcedurePanel(QWidget *parent)
     connect(m_names, &ProcedureNameList::nameChosen, this, &ProcedurePanel::nameChosen);
     connect(m_names, &ProcedureNameList::escapePressed, this, &ProcedurePanel::escapePressed);
 
-    addLabel(QStringLiteral("LabelProcNew1"), QStringLiteral("Ввести имя "), QPoint(8, 120));
-    addLabel(QStringLiteral("LabelProcNew2"), QStringLiteral("новой процедуры"), QPoint(8, 136));
+    addFixedLabel(this, QStringLiteral("LabelProcNew1"), QStringLiteral("Ввести имя "), QPoint(8, 120));
+    addFixedLabel(this, QStringLiteral("LabelProcNew2"), QStringLiteral("новой процедуры"), QPoint(8, 136));
     m_newName = new QLineEdit(this);
     m_newName->setObjectName(QStringLiteral("EditNewProc"));
     new Windows1251Guard(m_newName);
@@ -41,15 +42,6 @@ ProcedurePanel::ProcedurePanel(QWidget *parent)
                                "выбирается из списка"));
     m_newName->installEventFilter(this);
     hide();
-}
-
-QLabel *ProcedurePanel::addLabel(const QString &name, const QString &text, QPoint at)
-{
-    auto *label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->move(at);
-    label->adjustSize();
-    return label;
 }
 
 void ProcedurePanel::open()

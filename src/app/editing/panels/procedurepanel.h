@@ -33,8 +33,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *addLabel(const QString &name, const QString &text, QPoint at);
-
     ProcedureNameList *m_names = nullptr;
     QLineEdit *m_newName = nullptr;
 };
