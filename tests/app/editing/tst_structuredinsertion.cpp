@@ -627,17 +627,17 @@ void TestStructuredInsertion::comment()
     s.menu(s.editor->ComMenu->N7);
     CommentPanel *panel = s.editor->PanelComment;
     QVERIFY(panel->isVisible());
-    QVERIFY(panel->EditComment->isVisible());
-    QVERIFY(panel->LabelComment->isVisible());
-    QCOMPARE(QApplication::focusWidget(), panel->EditComment);
+    QVERIFY(control<QLineEdit>(*panel, "EditComment")->isVisible());
+    QVERIFY(control<QLabel>(*panel, "LabelComment")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(*panel, "EditComment"));
     s.type(typed);
     s.key(Qt::Key_Return);
     QCOMPARE(s.lines().at(current), line);
     QCOMPARE(s.currentRow(), current + 1);
     QCOMPARE(s.text().currentLine(), currentLine);
     QVERIFY(panel->isHidden());
-    QVERIFY(panel->EditComment->isHidden());
-    QVERIFY(panel->LabelComment->isHidden());
+    QVERIFY(control<QLineEdit>(*panel, "EditComment")->isHidden());
+    QVERIFY(control<QLabel>(*panel, "LabelComment")->isHidden());
     // Comments are not counted.
     QCOMPARE(s.statistics(), statistics);
 }
@@ -657,7 +657,7 @@ void TestStructuredInsertion::commentLosingFocus()
     QCOMPARE(s.lines().size(), 5);
     // Opened again, the field is empty.
     s.menu(s.editor->ComMenu->N7);
-    QVERIFY(panel->EditComment->text().isEmpty());
+    QVERIFY(control<QLineEdit>(*panel, "EditComment")->text().isEmpty());
 }
 
 void TestStructuredInsertion::outsideWindows1251Refused_data()
@@ -693,7 +693,7 @@ void TestStructuredInsertion::outsideWindows1251Refused()
         s.key(Qt::Key_F5);
         s.newName()->setFocus();
     }
-    QLineEdit *field = comment ? s.editor->PanelComment->EditComment : s.newName();
+    QLineEdit *field = comment ? control<QLineEdit>(s.window, "EditComment") : s.newName();
     QCOMPARE(QApplication::focusWidget(), field);
     SeenMessage seen;
     if (!refused.isEmpty())

@@ -129,8 +129,8 @@ void TestTaskLoader::openExample()
     QCOMPARE(control<QAction>(window, "NMainPattern")->isVisible(), pattern);
     QCOMPARE(tools.patternPanel->isVisible(), pattern);
     if (pattern) {
-        QVERIFY(!tools.patternPanel->imagePattern->pixmap().isNull());
-        QCOMPARE(tools.patternPanel->lblPattern->text(), QStringLiteral("Образец:"));
+        QVERIFY(!control<QLabel>(*tools.patternPanel, "imagePattern")->pixmap().isNull());
+        QCOMPARE(control<QLabel>(*tools.patternPanel, "lblPattern")->text(), QStringLiteral("Образец:"));
     }
 
     QString active;
@@ -384,9 +384,10 @@ void TestTaskLoader::patternPictureSize()
     QImage image(picture, QImage::Format_RGB32);
     image.fill(Qt::blue);
     panel.setPicture(image);
-    QCOMPARE(panel.imagePattern->size(), shown);
-    QVERIFY(panel.widget()->width() >= shown.width());
-    QVERIFY(panel.widget()->height() >= shown.height());
+    QCOMPARE(control<QLabel>(panel, "imagePattern")->size(), shown);
+    const QWidget *area = control(panel, "patternArea");
+    QVERIFY(area->width() >= shown.width());
+    QVERIFY(area->height() >= shown.height());
 }
 
 void TestTaskLoader::patternToggle()
@@ -400,7 +401,7 @@ void TestTaskLoader::patternToggle()
     PatternPanel *panel = tools.patternPanel;
     QVERIFY(panel->isVisible());
     QVERIFY(panel->isWindow());
-    QCOMPARE(panel->imagePattern->size(), QSize(300, 300));
+    QCOMPARE(control<QLabel>(*panel, "imagePattern")->size(), QSize(300, 300));
     // First shown at the top of the task panel, its right edge 80 pixels beyond it.
     const QRect task = control(window, "pnlTskNew")->geometry();
     QCOMPARE(
@@ -418,7 +419,7 @@ void TestTaskLoader::patternToggle()
     }
 
     // Its own close button hides it; "Образец" brings it back.
-    QTest::mouseClick(panel->closeButton, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(*panel, "closePattern"), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
     control<QAction>(window, "NMainPattern")->trigger();
     QVERIFY(panel->isVisible());
@@ -450,7 +451,7 @@ void TestTaskLoader::patternDraggedStaysFloating()
 
     // Dragged by its label and dropped: a window of its own where it was dropped.
     const QPoint start = panel->pos();
-    QLabel *title = panel->lblPattern;
+    QLabel *title = control<QLabel>(*panel, "lblPattern");
     const QPoint grip(10, title->height() / 2);
     QTest::mousePress(title, Qt::LeftButton, Qt::NoModifier, grip);
     // The pointer's place on the screen; the label moves with the panel under it.
