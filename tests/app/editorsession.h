@@ -103,6 +103,8 @@ public:
         QApplication::sendEvent(list()->viewport(), &event);
         QTest::mouseRelease(list()->viewport(), Qt::RightButton, {}, at);
     }
+    // An item of the context menu by its object name.
+    QAction *menuItem(const char *name) const { return control<QAction>(*editor->ComMenu, name); }
     // Chooses a context-menu item for the current line, as the pupil does.
     void menu(QAction *item)
     {

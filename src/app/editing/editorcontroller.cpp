@@ -67,16 +67,17 @@ void EditorController::createPanels()
 
     ComMenu = new AlgorithmMenu(&m_window);
     connect(ComMenu, &QMenu::aboutToShow, this, &EditorController::updateComMenu);
-    connect(ComMenu->N1, &QAction::triggered, this, &EditorController::deleteLine);
-    connect(ComMenu->N3, &QAction::triggered, this, &EditorController::deleteConstruct);
-    connect(ComMenu->N2, &QAction::triggered, this, &EditorController::deleteElseBranch);
-    connect(ComMenu->N6, &QAction::triggered, this, &EditorController::deleteProcedure);
-    connect(ComMenu->N4, &QAction::triggered, this, &EditorController::deleteWholeAlgorithm);
-    connect(ComMenu->N5, &QAction::triggered, this, &EditorController::insertBlankLine);
-    connect(ComMenu->N7, &QAction::triggered, this, &EditorController::openCommentPanel);
-    connect(ComMenu->N10, &QAction::triggered, this, &EditorController::saveAlgorithm);
-    connect(ComMenu->N11, &QAction::triggered, this, &EditorController::loadAlgorithm);
-    connect(ComMenu->NBreakpoint, &QAction::triggered, this,
+    connect(ComMenu, &AlgorithmMenu::deleteLineChosen, this, &EditorController::deleteLine);
+    connect(ComMenu, &AlgorithmMenu::deleteConstructChosen, this, &EditorController::deleteConstruct);
+    connect(ComMenu, &AlgorithmMenu::deleteElseBranchChosen, this, &EditorController::deleteElseBranch);
+    connect(ComMenu, &AlgorithmMenu::deleteProcedureChosen, this, &EditorController::deleteProcedure);
+    connect(ComMenu, &AlgorithmMenu::deleteWholeAlgorithmChosen, this,
+            &EditorController::deleteWholeAlgorithm);
+    connect(ComMenu, &AlgorithmMenu::insertBlankLineChosen, this, &EditorController::insertBlankLine);
+    connect(ComMenu, &AlgorithmMenu::insertCommentChosen, this, &EditorController::openCommentPanel);
+    connect(ComMenu, &AlgorithmMenu::saveChosen, this, &EditorController::saveAlgorithm);
+    connect(ComMenu, &AlgorithmMenu::loadChosen, this, &EditorController::loadAlgorithm);
+    connect(ComMenu, &AlgorithmMenu::breakpointChosen, this,
             [this] { m_window.breakpoints().toggle(m_text.currentRow()); });
 
     m_window.setEditorPanels(PanelProc, PanelIf, PanelWhile);
@@ -196,8 +197,8 @@ void EditorController::updateComMenu()
 {
     ComMenu->applyState(contextMenuState(m_text));
     const Breakpoints &breakpoints = m_window.breakpoints();
-    ComMenu->NBreakpoint->setEnabled(breakpoints.canHold(m_text.currentRow()));
-    ComMenu->NBreakpoint->setChecked(breakpoints.contains(m_text.currentRow()));
+    ComMenu->showBreakpoint(breakpoints.canHold(m_text.currentRow()),
+                            breakpoints.contains(m_text.currentRow()));
 }
 
 void EditorController::deleteLine()

@@ -88,7 +88,7 @@ void TestAlgorithmFiles::saveWritesTheLines()
     const int row = s.currentRow();
     const QStringList statistics = s.statistics();
     s.dialogs->saveName = m_dir.filePath(QStringLiteral("saved.txt"));
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     QCOMPARE(s.dialogs->saveAsked, 1);
     const QByteArray bytes = readBytes(s.dialogs->saveName);
     QCOMPARE(bytes, algorithmFileBytes(lines));
@@ -108,7 +108,7 @@ void TestAlgorithmFiles::saveCancelled()
     EditorSession s;
     buildByKeys(s);
     s.dialogs->saveName.clear();
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     QCOMPARE(s.dialogs->saveAsked, 1);
     QVERIFY(s.editor->isModified());
 }
@@ -135,12 +135,12 @@ void TestAlgorithmFiles::saveTellsTheEncoding()
     QVERIFY(writeBytes(loaded, "\xef\xbb\xbf" + lines.join(QStringLiteral("\r\n")).toUtf8()));
     EditorSession s;
     s.dialogs->openName = loaded;
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.lines(), lines);
     s.dialogs->saveName = m_dir.filePath(QStringLiteral("saved.txt"));
     SeenMessage seen;
     closeNextMessage(&seen);
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     if (!isUtf8) {
         // No message came: the next box is this one.
         QMessageBox probe(QMessageBox::Information, QString(), QStringLiteral("probe"));
@@ -184,7 +184,7 @@ void TestAlgorithmFiles::saveFails()
     s.dialogs->saveName = file;
     SeenMessage seen;
     closeNextMessage(&seen);
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     QCOMPARE(seen.count, 1);
     QVERIFY2(seen.text.startsWith(message + QStringLiteral(": ")), qPrintable(seen.text));
     QVERIFY2(seen.text.size() > message.size() + 2, qPrintable(seen.text));
@@ -219,7 +219,7 @@ void TestAlgorithmFiles::load()
     QVERIFY(writeBytes(file, *encodeWindows1251(lines.join(u'\n'))));
     control<QAction>(s.window, "NMainDebug")->setEnabled(false);
     s.dialogs->openName = file;
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.dialogs->openAsked, 1);
     QCOMPARE(s.lines(), lines);
     QCOMPARE(s.currentRow(), 4);
@@ -262,7 +262,7 @@ void TestAlgorithmFiles::loadFails()
     s.dialogs->openName = file;
     SeenMessage seen;
     closeNextMessage(&seen);
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text,
              tooLarge ? fileTooLargeMessage(file)
@@ -276,7 +276,7 @@ void TestAlgorithmFiles::loadFails()
 
     // A cancelled dialog changes nothing either.
     s.dialogs->openName.clear();
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.lines(), lines);
     QCOMPARE(seen.count, 1);
 }
@@ -287,19 +287,19 @@ void TestAlgorithmFiles::loadShortFile()
     const QString file = m_dir.filePath(QStringLiteral("short.txt"));
     QVERIFY(writeBytes(file, "A\r\nB\r\n"));
     s.dialogs->openName = file;
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.lines(), (QStringList{"A", "B"}));
     QCOMPARE(s.currentRow(), -1);
     // With no selected line, insertions and deletions do nothing.
     s.key(Qt::Key_F2);
     QCOMPARE(s.lines(), (QStringList{"A", "B"}));
-    s.menu(s.editor->ComMenu->N1);
+    s.menu(s.menuItem("N1"));
     QCOMPARE(s.lines(), (QStringList{"A", "B"}));
     QCOMPARE(s.currentRow(), -1);
-    s.menu(s.editor->ComMenu->N5);
+    s.menu(s.menuItem("N5"));
     QCOMPARE(s.lines(), (QStringList{"A", "B"}));
     // The whole algorithm can still be replaced.
-    s.menu(s.editor->ComMenu->N4);
+    s.menu(s.menuItem("N4"));
     QCOMPARE(s.lines(), algorithmSkeleton(true));
     QCOMPARE(s.currentRow(), 4);
 }
@@ -432,7 +432,7 @@ void TestAlgorithmFiles::closeWithoutChanges()
     EditorSession saved;
     buildByKeys(saved);
     saved.dialogs->saveName = m_dir.filePath(QStringLiteral("before closing.txt"));
-    saved.menu(saved.editor->ComMenu->N10);
+    saved.menu(saved.menuItem("N10"));
     QVERIFY(saved.window.close());
     QCOMPARE(saved.dialogs->saveAsked, 1);
 }
@@ -465,7 +465,7 @@ void TestAlgorithmFiles::builtSavedAndChecked()
                           "КОНЕЦ ПРОЦЕДУРЫ"}));
     const QString file = m_dir.filePath(QStringLiteral("walk.txt"));
     s.dialogs->saveName = file;
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     QVERIFY(QFile::exists(file));
 
     QProcess checker;

@@ -77,7 +77,7 @@ private slots:
 
         // The context menu's item is there for the same lines, and checked when the line has one.
         s.select(row);
-        QAction *item = s.editor->ComMenu->NBreakpoint;
+        QAction *item = s.menuItem("NBreakpoint");
         s.menu(item);
         QCOMPARE(s.window.breakpoints().rows(), holds ? QList<int>{row} : QList<int>{});
         s.openMenuAt(row);
@@ -155,13 +155,13 @@ private slots:
         s.text().setLines(twoStepsAndProcedure);
         s.select(4);
         s.dialogs->saveName = dir.filePath(QStringLiteral("without.txt"));
-        s.menu(s.editor->ComMenu->N10);
+        s.menu(s.menuItem("N10"));
         for (const int row : std::as_const(rows))
             clickMargin(s, row);
         QCOMPARE(s.window.breakpoints().rows(), rows);
         s.select(4);
         s.dialogs->saveName = dir.filePath(QStringLiteral("with.txt"));
-        s.menu(s.editor->ComMenu->N10);
+        s.menu(s.menuItem("N10"));
 
         const QByteArray without = readBytes(dir.filePath(QStringLiteral("without.txt")));
         QVERIFY(!without.isEmpty());

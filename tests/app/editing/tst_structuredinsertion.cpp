@@ -624,7 +624,7 @@ void TestStructuredInsertion::comment()
     s.clickRow(row == 4 ? 9 : 7);
     const int current = s.currentRow();
     const QString currentLine = s.text().currentLine();
-    s.menu(s.editor->ComMenu->N7);
+    s.menu(s.menuItem("N7"));
     CommentPanel *panel = s.editor->PanelComment;
     QVERIFY(panel->isVisible());
     QVERIFY(control<QLineEdit>(*panel, "EditComment")->isVisible());
@@ -645,7 +645,7 @@ void TestStructuredInsertion::comment()
 void TestStructuredInsertion::commentLosingFocus()
 {
     EditorSession s;
-    s.menu(s.editor->ComMenu->N7);
+    s.menu(s.menuItem("N7"));
     CommentPanel *panel = s.editor->PanelComment;
     QCOMPARE(panel->geometry(), QRect(128, 224, 281, 65));
     s.type(QStringLiteral("никогда"));
@@ -656,7 +656,7 @@ void TestStructuredInsertion::commentLosingFocus()
     QVERIFY(panel->isHidden());
     QCOMPARE(s.lines().size(), 5);
     // Opened again, the field is empty.
-    s.menu(s.editor->ComMenu->N7);
+    s.menu(s.menuItem("N7"));
     QVERIFY(control<QLineEdit>(*panel, "EditComment")->text().isEmpty());
 }
 
@@ -688,7 +688,7 @@ void TestStructuredInsertion::outsideWindows1251Refused()
 
     EditorSession s;
     if (comment) {
-        s.menu(s.editor->ComMenu->N7);
+        s.menu(s.menuItem("N7"));
     } else {
         s.key(Qt::Key_F5);
         s.newName()->setFocus();
@@ -712,7 +712,7 @@ void TestStructuredInsertion::blankLine()
     s.key(Qt::Key_F8);
     s.key(Qt::Key_Return);
     const QStringList statistics = s.statistics();
-    s.menu(s.editor->ComMenu->N5);
+    s.menu(s.menuItem("N5"));
     QCOMPARE(indentedRows(s.lines().mid(4)),
              (QStringList{"4|ПОКА впереди стена", "4|НЦ", "0|", "4|КЦ", "0|КОН"}));
     QCOMPARE(s.currentRow(), 7);

@@ -130,10 +130,10 @@ void TestUndoRedo::everyKindOfChange()
              s.key(Qt::Key_Return);
          }},
         {"call of a new name", stay, [&] { s.enterNewName(Qt::Key_F6, QStringLiteral("к")); }},
-        {"blank line", stay, [&] { s.menu(s.editor->ComMenu->N5); }},
+        {"blank line", stay, [&] { s.menu(s.menuItem("N5")); }},
         {"comment", stay,
          [&] {
-             s.menu(s.editor->ComMenu->N7);
+             s.menu(s.menuItem("N7"));
              s.type(QStringLiteral("заметка"));
              s.key(Qt::Key_Return);
          }},
@@ -142,16 +142,15 @@ void TestUndoRedo::everyKindOfChange()
              s.list()->setFocus();
              s.key(Qt::Key_Delete);
          }},
-        {"line", [&] { clickOn(s, "//заметка"); }, [&] { s.menu(s.editor->ComMenu->N1); }},
-        {"loop deleted", [&] { clickOn(s, "ПОКА впереди НЕ стена"); },
-         [&] { s.menu(s.editor->ComMenu->N3); }},
-        {"else-branch", [&] { clickOn(s, "ИНАЧЕ"); }, [&] { s.menu(s.editor->ComMenu->N2); }},
-        {"call deleted", [&] { clickOn(s, "ДЕЛАЙ к"); }, [&] { s.menu(s.editor->ComMenu->N1); }},
-        {"procedure deleted", [&] { clickOn(s, "ПРОЦЕДУРА к"); }, [&] { s.menu(s.editor->ComMenu->N6); }},
-        {"branch deleted", [&] { clickOn(s, "ЕСЛИ впереди стена"); }, [&] { s.menu(s.editor->ComMenu->N3); }},
-        {"whole algorithm", stay, [&] { s.menu(s.editor->ComMenu->N4); }},
+        {"line", [&] { clickOn(s, "//заметка"); }, [&] { s.menu(s.menuItem("N1")); }},
+        {"loop deleted", [&] { clickOn(s, "ПОКА впереди НЕ стена"); }, [&] { s.menu(s.menuItem("N3")); }},
+        {"else-branch", [&] { clickOn(s, "ИНАЧЕ"); }, [&] { s.menu(s.menuItem("N2")); }},
+        {"call deleted", [&] { clickOn(s, "ДЕЛАЙ к"); }, [&] { s.menu(s.menuItem("N1")); }},
+        {"procedure deleted", [&] { clickOn(s, "ПРОЦЕДУРА к"); }, [&] { s.menu(s.menuItem("N6")); }},
+        {"branch deleted", [&] { clickOn(s, "ЕСЛИ впереди стена"); }, [&] { s.menu(s.menuItem("N3")); }},
+        {"whole algorithm", stay, [&] { s.menu(s.menuItem("N4")); }},
         {"F6 with a name", stay, [&] { s.enterNewName(Qt::Key_F6, QStringLiteral("п")); }},
-        {"file", stay, [&] { s.menu(s.editor->ComMenu->N11); }},
+        {"file", stay, [&] { s.menu(s.menuItem("N11")); }},
     };
 
     // As a fresh task would leave it: "Отладка" off until the first ШАГ.
@@ -217,7 +216,7 @@ void TestUndoRedo::undoAfterLoading()
     const QString file = m_dir.filePath(QStringLiteral("other.txt"));
     QVERIFY(writeAlgorithmFile(file, {"АЛГОРИТМ ПУТЬ_0", "x", "y", "НАЧ", "КОН"}).isEmpty());
     s.dialogs->openName = file;
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.lines().at(1), QStringLiteral("x"));
     QVERIFY(s.names()->names().isEmpty());
     s.list()->setFocus();
@@ -415,8 +414,8 @@ void TestUndoRedo::selectionAloneIsNoStep()
     EditorSession s;
     s.key(Qt::Key_F2);
     s.clickRow(4);
-    s.menu(s.editor->ComMenu->N2); // disabled on a command: nothing happens
-    s.menu(s.editor->ComMenu->N7);
+    s.menu(s.menuItem("N2")); // disabled on a command: nothing happens
+    s.menu(s.menuItem("N7"));
     s.clickRow(5); // leaves the comment field: no comment
     QCOMPARE(s.undoSteps(), 1);
     s.list()->setFocus();
