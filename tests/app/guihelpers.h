@@ -78,7 +78,8 @@ inline void closeNextMessage(SeenMessage *seen, QWidget *previous = nullptr)
 
 // Every file dialog that opens while it lives takes the next of the answers: that name is
 // chosen, as if typed into the dialog; an empty answer, or none left, cancels it. Each
-// dialog is noted with its title, its parent and the current directory of that moment.
+// dialog is noted as the pupil met it, with its parent and the current directory of that
+// moment.
 class FileDialogAnswers
 {
 public:
@@ -87,6 +88,13 @@ public:
         QString title;
         QWidget *parent = nullptr;
         QString currentPath;
+        QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
+        QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+        QFileDialog::Options options;
+        QStringList nameFilters;
+        QString defaultSuffix;
+        QString directory;
+        QStringList selectedFiles;
     };
 
     explicit FileDialogAnswers(QStringList given = {})
@@ -98,7 +106,9 @@ public:
             if (!dialog || dialog->property("answered").toBool())
                 return;
             dialog->setProperty("answered", true);
-            asked.append({dialog->windowTitle(), dialog->parentWidget(), QDir::currentPath()});
+            asked.append({dialog->windowTitle(), dialog->parentWidget(), QDir::currentPath(),
+                          dialog->acceptMode(), dialog->fileMode(), dialog->options(), dialog->nameFilters(),
+                          dialog->defaultSuffix(), dialog->directory().path(), dialog->selectedFiles()});
             const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
             // Answered from the dialog's own event loop, once the timer's slot has returned.
             QTimer::singleShot(0, dialog, [dialog, answer] {

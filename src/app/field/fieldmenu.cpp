@@ -5,7 +5,6 @@
 #include "app/work/workwindow.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QImageWriter>
 
 FieldMenu::FieldMenu(WorkWindow &window, QAction *printAction)
@@ -30,11 +29,6 @@ QString FieldMenu::saveTitle()
 SaveFileDialog FieldMenu::saveDialog()
 {
     return {saveTitle(), QStringLiteral("рисунок PNG (*.png)"), QStringLiteral("png")};
-}
-
-void FieldMenu::prepareSaveDialog(QFileDialog &dialog, const QString &fileName)
-{
-    saveDialog().prepare(dialog, fileName);
 }
 
 QString FieldMenu::chooseFile(QWidget *parent)

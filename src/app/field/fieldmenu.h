@@ -4,7 +4,6 @@
 
 #include <QMenu>
 
-class QFileDialog;
 class WorkWindow;
 
 // The context menu of the field (a right click on the picture): saving the field picture
@@ -18,14 +17,12 @@ public:
 
     QAction *NSavePicture = nullptr;
 
-    static QString saveTitle();
-    static void prepareSaveDialog(QFileDialog &dialog, const QString &fileName);
-
     // "Сохранить рисунок поля…"; whether the picture was written.
     bool saveFieldPicture();
     void popupAt(const QPoint &fieldPosition);
 
 private:
+    static QString saveTitle();
     static SaveFileDialog saveDialog();
     // Asks for the file to save to; an empty text is a cancel.
     static QString chooseFile(QWidget *parent);

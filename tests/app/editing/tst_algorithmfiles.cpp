@@ -306,14 +306,19 @@ void TestAlgorithmFiles::loadShortFile()
 
 void TestAlgorithmFiles::saveDialog()
 {
-    QFileDialog dialog;
-    StandardFileDialogs::prepareSaveDialog(dialog);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Сохранить алгоритм в файле"));
-    QCOMPARE(dialog.nameFilters(), QStringList{"текстовый (*.txt)"});
-    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("txt"));
-    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-    QCOMPARE(dialog.selectedFiles().size(), 1);
-    QCOMPARE(QFileInfo(dialog.selectedFiles().first()).fileName(), QStringLiteral("NoName.txt"));
+    StandardFileDialogs dialogs;
+    FileDialogAnswers answers;
+    QCOMPARE(dialogs.saveFileName(nullptr), QString());
+    QCOMPARE(answers.asked.size(), 1);
+    const FileDialogAnswers::Asked &shown = answers.asked.first();
+    QCOMPARE(shown.title, QStringLiteral("Сохранить алгоритм в файле"));
+    QCOMPARE(shown.nameFilters, QStringList{"текстовый (*.txt)"});
+    QCOMPARE(shown.defaultSuffix, QStringLiteral("txt"));
+    QCOMPARE(shown.acceptMode, QFileDialog::AcceptSave);
+    // The question before replacing a file is the program's own, in Russian.
+    QVERIFY(shown.options.testFlag(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(shown.selectedFiles.size(), 1);
+    QCOMPARE(QFileInfo(shown.selectedFiles.first()).fileName(), QStringLiteral("NoName.txt"));
 }
 
 void TestAlgorithmFiles::saveDialogAsksBeforeReplacing_data()
@@ -370,27 +375,20 @@ void TestAlgorithmFiles::saveDialogAsksBeforeReplacing()
 void TestAlgorithmFiles::openDialog()
 {
     StandardFileDialogs dialogs;
-    QFileDialog dialog;
-    dialogs.prepareOpenDialog(dialog);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Укажите имя открываемого файла"));
-    QCOMPARE(dialog.nameFilters(), QStringList{"текстовые (*.txt)"});
-    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("txt"));
-    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
-
     // The name chosen once is offered the next time.
     const QString chosen = m_dir.filePath(QStringLiteral("chosen.txt"));
     QVERIFY(writeBytes(chosen, "x\r\n"));
-    onNextModal([&](QWidget *modal) {
-        auto *shown = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(shown);
-        shown->setDirectory(m_dir.path());
-        shown->selectFile(chosen);
-        static_cast<QDialog *>(shown)->accept();
-    });
+    FileDialogAnswers answers({chosen});
     QCOMPARE(dialogs.openFileName(nullptr), chosen);
-    QFileDialog again;
-    dialogs.prepareOpenDialog(again);
-    QCOMPARE(again.selectedFiles(), QStringList{chosen});
+    QCOMPARE(dialogs.openFileName(nullptr), QString());
+    QCOMPARE(answers.asked.size(), 2);
+    const FileDialogAnswers::Asked &first = answers.asked.first();
+    QCOMPARE(first.title, QStringLiteral("Укажите имя открываемого файла"));
+    QCOMPARE(first.nameFilters, QStringList{"текстовые (*.txt)"});
+    QCOMPARE(first.defaultSuffix, QStringLiteral("txt"));
+    QCOMPARE(first.acceptMode, QFileDialog::AcceptOpen);
+    QCOMPARE(first.fileMode, QFileDialog::ExistingFile);
+    QCOMPARE(answers.asked.last().selectedFiles, QStringList{chosen});
 }
 
 void TestAlgorithmFiles::closeQuestion_data()

@@ -248,7 +248,7 @@ void TestAlgorithmMenu::deletions()
     QCOMPARE(s.currentRow(), expectedRow);
     QCOMPARE(s.list()->currentIndex().row(), expectedRow);
     QCOMPARE(s.statistics(), updateStatistics(s.lines()));
-    QCOMPARE(s.editor->procedureNames(), rebuildProcedureList(s.lines()));
+    QCOMPARE(s.names()->names(), rebuildProcedureList(s.lines()));
 }
 
 void TestAlgorithmMenu::deleteKey_data()
@@ -310,7 +310,7 @@ void TestAlgorithmMenu::selfCallingProcedure()
     QCOMPARE(seen.text, QStringLiteral("Нельзя удалить процедуру \nбез удаления всех её вызовов !!!"));
     QCOMPARE(s.lines(), text);
     QCOMPARE(s.currentRow(), 5);
-    QCOMPARE(s.editor->procedureNames(), QStringList{"круг"});
+    QCOMPARE(s.names()->names(), QStringList{"круг"});
     QCOMPARE(s.statistics(), statistics);
 
     // Without the call it goes, and the text keeps a line to select.
@@ -321,7 +321,7 @@ void TestAlgorithmMenu::selfCallingProcedure()
     QCOMPARE(seen.count, 1);
     QCOMPARE(s.lines(), header + (QStringList{"КОН", ""}));
     QCOMPARE(s.currentRow(), 5);
-    QVERIFY(s.editor->procedureNames().isEmpty());
+    QVERIFY(s.names()->names().isEmpty());
 }
 
 void TestAlgorithmMenu::procedureDeletionUpdatesNames()
@@ -352,7 +352,7 @@ void TestAlgorithmMenu::wholeAlgorithm()
         QCOMPARE(s.currentRow(), 4);
         QCOMPARE(s.statistics(), resetStatistics());
         QVERIFY(s.names()->names().isEmpty());
-        QVERIFY(s.editor->procedureNames().isEmpty());
+        QVERIFY(s.names()->names().isEmpty());
     }
 }
 

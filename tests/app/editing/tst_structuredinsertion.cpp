@@ -117,7 +117,7 @@ void TestStructuredInsertion::workedExample()
     for (int row = 0; row < expected.size(); ++row)
         QCOMPARE(rows.at(row), expected.at(row));
     QCOMPARE(s.currentRow(), 18 - 1);
-    QCOMPARE(s.editor->procedureNames(), QStringList{"угол"});
+    QCOMPARE(s.names()->names(), QStringList{"угол"});
     QCOMPARE(s.names()->names(), QStringList{"угол"});
     QCOMPARE(s.statistics().at(2), QStringLiteral("команд     ..............3"));
     QCOMPARE(s.statistics().at(8), QStringLiteral("Итого:  строк   ......18"));

@@ -222,7 +222,7 @@ void TestUndoRedo::undoAfterLoading()
     s.list()->setFocus();
     undoKey(s);
     COMPARE_STATE(state(s), before);
-    QCOMPARE(s.editor->procedureNames(), QStringList{"вперёд"});
+    QCOMPARE(s.names()->names(), QStringList{"вперёд"});
     // The restored text is not the one last loaded.
     QVERIFY(s.editor->isModified());
 }

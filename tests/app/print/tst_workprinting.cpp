@@ -283,7 +283,7 @@ void TestWorkPrinting::savePicture()
     work.tools.fieldMenu->NSavePicture->trigger();
 
     QCOMPARE(dialogs.asked.size(), 1);
-    QCOMPARE(dialogs.asked[0].title, FieldMenu::saveTitle());
+    QCOMPARE(dialogs.asked[0].title, QStringLiteral("Сохранить рисунок поля"));
     QCOMPARE(dialogs.asked[0].parent, &work.window);
     QCOMPARE(collector.messages.size(), messages);
     QCOMPARE(QFileInfo::exists(file), saved);
@@ -301,13 +301,18 @@ void TestWorkPrinting::savePicture()
 
 void TestWorkPrinting::saveDialog()
 {
-    QFileDialog dialog;
-    FieldMenu::prepareSaveDialog(dialog, QStringLiteral("Поле.png"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Сохранить рисунок поля"));
-    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("png"));
-    QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("рисунок PNG (*.png)")});
-    QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    OpenedWork work;
+    FileDialogAnswers answers;
+    QVERIFY(!work.tools.fieldMenu->saveFieldPicture());
+    QCOMPARE(answers.asked.size(), 1);
+    const FileDialogAnswers::Asked &shown = answers.asked.first();
+    QCOMPARE(shown.title, QStringLiteral("Сохранить рисунок поля"));
+    QCOMPARE(shown.acceptMode, QFileDialog::AcceptSave);
+    QCOMPARE(shown.defaultSuffix, QStringLiteral("png"));
+    QCOMPARE(shown.nameFilters, QStringList{QStringLiteral("рисунок PNG (*.png)")});
+    QVERIFY(shown.options.testFlag(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(shown.selectedFiles.size(), 1);
+    QCOMPARE(QFileInfo(shown.selectedFiles.first()).fileName(), QStringLiteral("Поле.png"));
 }
 
 QTEST_MAIN(TestWorkPrinting)

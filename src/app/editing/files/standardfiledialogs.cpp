@@ -31,11 +31,6 @@ SaveFileDialog StandardFileDialogs::saveDialog()
     return {saveTitle(), QStringLiteral("текстовый (*.txt)"), QStringLiteral("txt")};
 }
 
-void StandardFileDialogs::prepareSaveDialog(QFileDialog &dialog, const QString &fileName)
-{
-    saveDialog().prepare(dialog, fileName);
-}
-
 void StandardFileDialogs::prepareOpenDialog(QFileDialog &dialog) const
 {
     dialog.setWindowTitle(openTitle());
