@@ -12,9 +12,9 @@ FieldMenu::FieldMenu(WorkWindow &window, QAction *printAction)
     , m_window(window)
 {
     setObjectName(QStringLiteral("FieldMenu"));
-    NSavePicture = addAction(QStringLiteral("Сохранить рисунок поля…"));
-    NSavePicture->setObjectName(QStringLiteral("NSavePicture"));
-    connect(NSavePicture, &QAction::triggered, this, &FieldMenu::saveFieldPicture);
+    m_savePicture = addAction(QStringLiteral("Сохранить рисунок поля…"));
+    m_savePicture->setObjectName(QStringLiteral("NSavePicture"));
+    connect(m_savePicture, &QAction::triggered, this, &FieldMenu::saveFieldPicture);
     if (printAction)
         addAction(printAction);
 

@@ -15,8 +15,6 @@ class FieldMenu : public QMenu
 public:
     FieldMenu(WorkWindow &window, QAction *printAction);
 
-    QAction *NSavePicture = nullptr;
-
     // "Сохранить рисунок поля…"; whether the picture was written.
     bool saveFieldPicture();
     void popupAt(const QPoint &fieldPosition);
@@ -28,4 +26,5 @@ private:
     static QString chooseFile(QWidget *parent);
 
     WorkWindow &m_window;
+    QAction *m_savePicture = nullptr;
 };

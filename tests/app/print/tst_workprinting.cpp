@@ -198,7 +198,7 @@ void TestWorkPrinting::printKeyOpensPrintDialog()
     OpenedWork work;
     QApplication::setActiveWindow(&work.window);
     QVERIFY(QTest::qWaitForWindowActive(&work.window));
-    QCOMPARE(work.tools.printer->NPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    QCOMPARE(control<QAction>(work.window, "NPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     QString seen;
     onNextModal([&seen](QWidget *modal) {
         if (qobject_cast<QPrintDialog *>(modal))
@@ -242,7 +242,7 @@ void TestWorkPrinting::fieldMenuItems()
     QCOMPARE(items,
              (QStringList{QStringLiteral("Сохранить рисунок поля…"),
                           QStringLiteral("Печать задачи, алгоритма и поля…")}));
-    QCOMPARE(menu->actions().at(1), work.tools.printer->NPrint);
+    QCOMPARE(menu->actions().at(1), control<QAction>(work.window, "NPrint"));
     menu->hide();
 }
 
@@ -280,7 +280,7 @@ void TestWorkPrinting::savePicture()
     // The picture as it stands, with the variable wall at its other place.
     work.window.variableWallTimerTick(1);
     MessageCollector collector;
-    work.tools.fieldMenu->NSavePicture->trigger();
+    control<QAction>(*work.tools.fieldMenu, "NSavePicture")->trigger();
 
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].title, QStringLiteral("Сохранить рисунок поля"));
