@@ -84,8 +84,10 @@ private:
     {
         const QString t = text();
         const QString &line = m_lines.at(m_row);
-        if (isCommandLine(line) || isCallLine(line) || isCommentLine(line) || isBlankLine(line)) {
-            if (isCallLine(line))
+        const LineKind kind = lineKind(line);
+        if (isCommand(kind) || kind == LineKind::Call || kind == LineKind::Comment
+            || kind == LineKind::Blank) {
+            if (kind == LineKind::Call)
                 m_calls.append({m_row, callName(line)});
             ++m_row;
             return true;

@@ -28,7 +28,6 @@ public:
     const FieldGeometry &geometry() const { return m_geometry; }
 
     const QImage &picture() const { return m_picture; }
-    const QImage &savedSquare() const { return m_savedSquare; }
 
     void clearPicture();
     void drawFrame();
@@ -46,9 +45,6 @@ public:
     void drawCrashPicture(const ExecutorState &executor) override;
     void drawTrace(CellPosition from, CellPosition to) override;
 
-    // Once a variable-wall label has been drawn, the point letters use its font too.
-    bool isLabelFontSet() const { return m_labelFontSet; }
-
 private:
     void drawPicture(const ExecutorState &executor, int picture, int dx, int dy);
     void drawText(QPainter &painter, QPoint topLeft, const QString &text, QRgb background);
@@ -61,5 +57,5 @@ private:
     TracePieces m_tracePieces;
     QFont m_letterFont;
     QFont m_labelFont;
-    bool m_labelFontSet = false; // the picture's font changes once, at the first variable-wall label
+    bool m_labelFontSet = false; // once a variable-wall label is drawn, the point letters use its font too
 };

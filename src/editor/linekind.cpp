@@ -96,11 +96,6 @@ bool isCounted(LineKind kind)
     return kind != LineKind::Blank && kind != LineKind::Comment;
 }
 
-bool isCommandLine(const QString &line)
-{
-    return isCommand(lineKind(line));
-}
-
 bool isBranchHead(const QString &line)
 {
     return isBranchHead(lineKind(line));
@@ -119,16 +114,6 @@ bool isProcedureHead(const QString &line)
 bool isCallLine(const QString &line)
 {
     return lineKind(line) == LineKind::Call;
-}
-
-bool isCommentLine(const QString &line)
-{
-    return lineKind(line) == LineKind::Comment;
-}
-
-bool isBlankLine(const QString &line)
-{
-    return lineKind(line) == LineKind::Blank;
 }
 
 QString procedureHeadName(const QString &line)

@@ -80,13 +80,10 @@ bool isLoopHead(LineKind kind);
 // Counted by the statistics: neither blank nor a comment.
 bool isCounted(LineKind kind);
 
-bool isCommandLine(const QString &line);
 bool isBranchHead(const QString &line);
 bool isLoopHead(const QString &line);
 bool isProcedureHead(const QString &line);
 bool isCallLine(const QString &line);
-bool isCommentLine(const QString &line);
-bool isBlankLine(const QString &line);
 
 // The procedure name of a description's head and of a call: the command text after the
 // keyword and one more character, whatever it is (from the 11th character of a head, the

@@ -639,7 +639,7 @@ bool TaskEditWindow::save()
         return saveToFolderDialog();
     const TaskData task = m_model.task();
     const TaskFileLayout layout = layOutTaskFile(task);
-    if (m_askBeforeSave && m_fileIsHandWritten && !m_normalisingConfirmed) {
+    if (m_fileIsHandWritten && !m_normalisingConfirmed) {
         const int answer = askTeacher(
             this, QMessageBox::Question, QStringLiteral("Сохранить задачу"),
             QStringLiteral(
@@ -654,7 +654,7 @@ bool TaskEditWindow::save()
         m_normalisingConfirmed = true;
     }
     const QList<TaskProblem> problems = m_problems;
-    if (m_askBeforeSave && !problems.isEmpty() && layout.isFaithful()) {
+    if (!problems.isEmpty() && layout.isFaithful()) {
         const int answer = askTeacher(
             this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
             QStringLiteral(
@@ -680,7 +680,7 @@ bool TaskEditWindow::save()
 
 bool TaskEditWindow::maybeSave()
 {
-    if (!m_model.isModified() || !m_askBeforeSave)
+    if (!m_model.isModified())
         return true;
     const int answer =
         askTeacher(this, QMessageBox::Question, QStringLiteral("Задача изменена"),

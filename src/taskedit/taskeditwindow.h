@@ -43,9 +43,6 @@ public:
     void setTool(EditTool tool);
     // Loads a reference solution and runs it everywhere.
     bool setReference(const QString &algorithmFile);
-    // Asks before the first save over a hand-written file and before saving with problems;
-    // off for tests and scripted use.
-    void setConfirmations(bool ask) { m_askBeforeSave = ask; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -75,7 +72,6 @@ private:
     QString m_folder;
     bool m_fileIsHandWritten = false; // the task file in the folder is not as this editor writes it
     bool m_normalisingConfirmed = false;
-    bool m_askBeforeSave = true;
     QStringList m_referenceLines;
     QString m_referencePath;
     QList<ReferencePass> m_referencePasses;

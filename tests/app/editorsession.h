@@ -77,8 +77,8 @@ public:
     QStringList lines() { return text().lines(); }
     int currentRow() { return text().currentRow(); }
     QStringList statistics() const { return window.statistics(); }
-    ProcedureNameList *names() { return editor->PanelProc->ListBoxProc; }
-    QLineEdit *newName() { return editor->PanelProc->EditNewProc; }
+    ProcedureNameList *names() { return control<ProcedureNameList>(window, "ListBoxProc"); }
+    QLineEdit *newName() { return control<QLineEdit>(window, "EditNewProc"); }
 
     QWidget *focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -103,6 +103,8 @@ public:
         QApplication::sendEvent(list()->viewport(), &event);
         QTest::mouseRelease(list()->viewport(), Qt::RightButton, {}, at);
     }
+    // An item of the context menu by its object name.
+    QAction *menuItem(const char *name) const { return control<QAction>(*editor->ComMenu, name); }
     // Chooses a context-menu item for the current line, as the pupil does.
     void menu(QAction *item)
     {
@@ -123,6 +125,28 @@ public:
         newName()->setFocus();
         type(name);
         QTest::keyClick(newName(), Qt::Key_Return);
+    }
+
+    // How many changes undo can take back: all of them undone and counted, then redone.
+    int undoSteps() { return stepsThrough(&EditorController::undo, &EditorController::redo); }
+    // How many undone changes redo can bring again, found the same way.
+    int redoSteps() { return stepsThrough(&EditorController::redo, &EditorController::undo); }
+
+private:
+    int stepsThrough(void (EditorController::*go)(), void (EditorController::*back)())
+    {
+        const auto seen = [this] { return std::make_pair(lines(), names()->names()); };
+        int steps = 0;
+        for (auto before = seen();; ++steps) {
+            (editor->*go)();
+            const auto after = seen();
+            if (after == before)
+                break;
+            before = after;
+        }
+        for (int i = 0; i < steps; ++i)
+            (editor->*back)();
+        return steps;
     }
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
@@ -73,6 +75,64 @@ inline void closeNextMessage(SeenMessage *seen, QWidget *previous = nullptr)
         },
         previous, &seen->watches);
 }
+
+// Every file dialog that opens while it lives takes the next of the answers: that name is
+// chosen, as if typed into the dialog; an empty answer, or none left, cancels it. Each
+// dialog is noted as the pupil met it, with its parent and the current directory of that
+// moment.
+class FileDialogAnswers
+{
+public:
+    struct Asked
+    {
+        QString title;
+        QWidget *parent = nullptr;
+        QString currentPath;
+        QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
+        QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+        QFileDialog::Options options;
+        QStringList nameFilters;
+        QString defaultSuffix;
+        QString directory;
+        QStringList selectedFiles;
+    };
+
+    explicit FileDialogAnswers(QStringList given = {})
+        : answers(std::move(given))
+    {
+        m_timer.setInterval(2);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || dialog->property("answered").toBool())
+                return;
+            dialog->setProperty("answered", true);
+            asked.append({dialog->windowTitle(), dialog->parentWidget(), QDir::currentPath(),
+                          dialog->acceptMode(), dialog->fileMode(), dialog->options(), dialog->nameFilters(),
+                          dialog->defaultSuffix(), dialog->directory().path(), dialog->selectedFiles()});
+            const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+            // Answered from the dialog's own event loop, once the timer's slot has returned.
+            QTimer::singleShot(0, dialog, [dialog, answer] {
+                if (answer.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                // The dialog writes a chosen name into its name field only while that
+                // field has no focus.
+                if (QWidget *focused = dialog->focusWidget())
+                    focused->clearFocus();
+                dialog->selectFile(answer);
+                static_cast<QDialog *>(dialog)->accept();
+            });
+        });
+        m_timer.start();
+    }
+
+    QStringList answers;
+    QList<Asked> asked;
+
+private:
+    QTimer m_timer;
+};
 
 // Types text into a widget one character at a time, Cyrillic included (the Qt Test
 // helpers accept only ASCII).

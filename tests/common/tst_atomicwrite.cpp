@@ -1,5 +1,6 @@
 #include "common/atomicwrite.h"
 #include "common/systemerror.h"
+#include "filehelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,24 +8,6 @@
 #include <QTest>
 
 #include <cerrno>
-
-namespace {
-
-QByteArray readBytes(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool writeBytes(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 class TestAtomicWrite : public QObject
 {

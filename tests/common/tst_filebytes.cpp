@@ -1,5 +1,6 @@
 #include "common/filebytes.h"
 #include "common/systemerror.h"
+#include "filehelpers.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,16 +14,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
-
-namespace {
-
-bool writeBytes(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 class TestFileBytes : public QObject
 {

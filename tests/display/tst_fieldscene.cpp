@@ -47,6 +47,25 @@ int countOf(const QImage &image, const QRect &area, QRgb colour)
     return count;
 }
 
+// What the scene would put back under the executor on (column, row), seen on a copy of it.
+QImage restoredSquare(FieldScene scene, int column, int row)
+{
+    scene.restoreUnderExecutor(column, row);
+    return scene.picture().copy(scene.geometry().executorSquare(column, row));
+}
+
+// Whether point letters drawn by a copy of the scene from now on differ from those of a
+// fresh scene: they take the variable-wall label font once a label has been drawn.
+bool lettersUseLabelFont(FieldScene scene)
+{
+    FieldScene fresh(scene.geometry());
+    for (FieldScene *s : {&scene, &fresh}) {
+        s->clearPicture();
+        s->drawPointMark(2, 3, QChar(0x0410));
+    }
+    return scene.picture() != fresh.picture();
+}
+
 // Where two pictures of the same size differ.
 QRect differenceBounds(const QImage &a, const QImage &b)
 {
@@ -156,8 +175,10 @@ void TestFieldScene::pictureSizes()
     FieldScene scene;
     scene.setGeometry(FieldGeometry::compute(m, n));
     QCOMPARE(scene.picture().size(), QSize(width, width));
-    QCOMPARE(scene.savedSquare().size(), QSize(sprite, sprite));
-    QCOMPARE(countOf(scene.savedSquare(), scene.savedSquare().rect(), face), sprite * sprite);
+    // The saved square is the sprite's size and plain face until something is saved.
+    QCOMPARE(scene.geometry().executorSquare(0, 0).size(), QSize(sprite, sprite));
+    const QImage saved = restoredSquare(scene, 0, 0);
+    QCOMPARE(countOf(saved, saved.rect(), face), sprite * sprite);
     // The frame is drawn to the last pixel of the new picture.
     QCOMPARE(scene.picture().pixel(width / 2 + 3, width - 1), black);
     QCOMPARE(scene.picture().pixel(width - 1, width / 2 + 3), black);
@@ -354,8 +375,9 @@ void TestFieldScene::taskObjectsPutExecutorOnStart()
     const QRect square = scene.geometry().executorSquare(executor.column, executor.row);
     QVERIFY(countOf(scene.picture(), square, qRgb(255, 0, 0)) > 20);
     // The saved square holds the start cell with mark А but without the executor.
-    QCOMPARE(countOf(scene.savedSquare(), scene.savedSquare().rect(), qRgb(255, 0, 0)), 0);
-    QVERIFY(countOf(scene.savedSquare(), scene.savedSquare().rect(), black) > 30);
+    const QImage saved = restoredSquare(scene, executor.column, executor.row);
+    QCOMPARE(countOf(saved, saved.rect(), qRgb(255, 0, 0)), 0);
+    QVERIFY(countOf(saved, saved.rect(), black) > 30);
 }
 
 void TestFieldScene::pointBOnlyWhenSet_data()
@@ -533,7 +555,7 @@ void TestFieldScene::restoreBringsBackSavedPixels()
     const QImage before = scene.picture();
 
     scene.saveUnderExecutor(3, 3);
-    QCOMPARE(scene.savedSquare(), before.copy(136, 136, 28, 28));
+    QCOMPARE(scene.geometry().executorSquare(3, 3), QRect(136, 136, 28, 28));
     scene.drawExecutor({3, 3, 0}, 0);
     QVERIFY(scene.picture() != before);
     scene.restoreUnderExecutor(3, 3);
@@ -602,9 +624,9 @@ void TestFieldScene::variableWallPresent()
 
     FieldScene scene(standard());
     const WallModel walls = oneVariableWall(wall("H", 9, 9), variant);
-    QVERIFY(!scene.isLabelFontSet());
+    QVERIFY(!lettersUseLabelFont(scene));
     scene.drawVariableWallPresent(walls, 0, 2);
-    QVERIFY(scene.isLabelFontSet());
+    QVERIFY(lettersUseLabelFont(scene));
     QCOMPARE(scene.picture().pixel(lit), white);
     QCOMPARE(scene.picture().pixel(shaded), black);
     // The label "2" sits on the bar near its upper or left end.
@@ -664,7 +686,7 @@ void TestFieldScene::variableWallOtherVariantDrawsNothing()
     scene.drawVariableWallPresent(walls, index, variant);
     scene.drawVariableWallAbsent(walls, index, variant);
     QCOMPARE(scene.picture(), before);
-    QVERIFY(!scene.isLabelFontSet());
+    QVERIFY(!lettersUseLabelFont(scene));
 }
 
 void TestFieldScene::labelFontChangesPointLetters()
@@ -716,7 +738,7 @@ void TestFieldScene::variableWallsAtFirstVariant()
         QCOMPARE(countOf(scene.picture(), absent, white), 0);
         QVERIFY(countOf(scene.picture(), absent, desktop) > 20);
     }
-    QCOMPARE(scene.isLabelFontSet(), count > 0);
+    QCOMPARE(lettersUseLabelFont(scene), count > 0);
 }
 
 QTEST_MAIN(TestFieldScene)

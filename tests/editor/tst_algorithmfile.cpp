@@ -1,6 +1,7 @@
 #include "editor/algorithmfile.h"
 
 #include "editor/workedexample.h"
+#include "filehelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,20 +13,6 @@
 #endif
 
 namespace {
-
-QByteArray readBytes(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool writeBytes(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The text in UTF-16 after its byte-order mark, as Notepad saves "Unicode" files.
 QByteArray utf16Bytes(const QString &text, bool isLittleEndian)

@@ -89,7 +89,9 @@ void TestLineKind::lineKinds()
     QFETCH(QString, line);
     QFETCH(LineKind, kind);
     QCOMPARE(lineKind(line), kind);
-    QCOMPARE(isCommandLine(line), kind == LineKind::Step || kind == LineKind::Jump || kind == LineKind::Turn);
+    QCOMPARE(isCommand(lineKind(line)),
+             kind == LineKind::Step || kind == LineKind::Jump || kind == LineKind::Turn);
+    QCOMPARE(isCounted(lineKind(line)), kind != LineKind::Blank && kind != LineKind::Comment);
     QCOMPARE(isBranchHead(line),
              kind == LineKind::BranchIfWall || kind == LineKind::BranchIfNoWall
                  || kind == LineKind::BranchOther);
@@ -97,8 +99,6 @@ void TestLineKind::lineKinds()
              kind == LineKind::LoopIfWall || kind == LineKind::LoopIfNoWall || kind == LineKind::LoopOther);
     QCOMPARE(isProcedureHead(line), kind == LineKind::ProcedureHead);
     QCOMPARE(isCallLine(line), kind == LineKind::Call);
-    QCOMPARE(isCommentLine(line), kind == LineKind::Comment);
-    QCOMPARE(isBlankLine(line), kind == LineKind::Blank);
 }
 
 void TestLineKind::procedureNames_data()

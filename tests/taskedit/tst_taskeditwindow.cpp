@@ -50,7 +50,6 @@ private:
 void TestTaskEditWindow::init()
 {
     m_window = new TaskEditWindow;
-    m_window->setConfirmations(false);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }

@@ -27,13 +27,6 @@ public:
     std::optional<EditorSnapshot> redo();
     void clear();
 
-    int undoCount() const { return int(m_undo.size()); }
-    int redoCount() const { return int(m_redo.size()); }
-    int maxSteps() const { return m_maxSteps; }
-    qsizetype maxBytes() const { return m_maxBytes; }
-    // What the steps keep, in bytes, roughly as the memory they hold.
-    qsizetype byteSize() const { return m_bytes; }
-
 private:
     // The lines from first on that one text had (removed) and the next has (inserted).
     struct LinePatch
@@ -63,6 +56,7 @@ private:
 
     int m_maxSteps;
     qsizetype m_maxBytes;
+    // What the steps keep, in bytes, roughly as the memory they hold.
     qsizetype m_bytes = 0;
     // The text after the newest step that is not undone.
     QStringList m_current;

@@ -67,16 +67,17 @@ void EditorController::createPanels()
 
     ComMenu = new AlgorithmMenu(&m_window);
     connect(ComMenu, &QMenu::aboutToShow, this, &EditorController::updateComMenu);
-    connect(ComMenu->N1, &QAction::triggered, this, &EditorController::deleteLine);
-    connect(ComMenu->N3, &QAction::triggered, this, &EditorController::deleteConstruct);
-    connect(ComMenu->N2, &QAction::triggered, this, &EditorController::deleteElseBranch);
-    connect(ComMenu->N6, &QAction::triggered, this, &EditorController::deleteProcedure);
-    connect(ComMenu->N4, &QAction::triggered, this, &EditorController::deleteWholeAlgorithm);
-    connect(ComMenu->N5, &QAction::triggered, this, &EditorController::insertBlankLine);
-    connect(ComMenu->N7, &QAction::triggered, this, &EditorController::openCommentPanel);
-    connect(ComMenu->N10, &QAction::triggered, this, &EditorController::saveAlgorithm);
-    connect(ComMenu->N11, &QAction::triggered, this, &EditorController::loadAlgorithm);
-    connect(ComMenu->NBreakpoint, &QAction::triggered, this,
+    connect(ComMenu, &AlgorithmMenu::deleteLineChosen, this, &EditorController::deleteLine);
+    connect(ComMenu, &AlgorithmMenu::deleteConstructChosen, this, &EditorController::deleteConstruct);
+    connect(ComMenu, &AlgorithmMenu::deleteElseBranchChosen, this, &EditorController::deleteElseBranch);
+    connect(ComMenu, &AlgorithmMenu::deleteProcedureChosen, this, &EditorController::deleteProcedure);
+    connect(ComMenu, &AlgorithmMenu::deleteWholeAlgorithmChosen, this,
+            &EditorController::deleteWholeAlgorithm);
+    connect(ComMenu, &AlgorithmMenu::insertBlankLineChosen, this, &EditorController::insertBlankLine);
+    connect(ComMenu, &AlgorithmMenu::insertCommentChosen, this, &EditorController::openCommentPanel);
+    connect(ComMenu, &AlgorithmMenu::saveChosen, this, &EditorController::saveAlgorithm);
+    connect(ComMenu, &AlgorithmMenu::loadChosen, this, &EditorController::loadAlgorithm);
+    connect(ComMenu, &AlgorithmMenu::breakpointChosen, this,
             [this] { m_window.breakpoints().toggle(m_text.currentRow()); });
 
     m_window.setEditorPanels(PanelProc, PanelIf, PanelWhile);
@@ -167,7 +168,7 @@ void EditorController::enterNewProcedureName(const QString &name)
     const ProcedurePanelMode mode = procedurePanelMode();
     const EditOutcome outcome = edit([&] { return m_insertion.enterNewProcedureName(name, mode); });
     if (outcome.procedureNamesChanged)
-        PanelProc->ListBoxProc->selectName(name);
+        PanelProc->selectName(name);
 }
 
 void EditorController::insertComment(const QString &text)
@@ -196,8 +197,8 @@ void EditorController::updateComMenu()
 {
     ComMenu->applyState(contextMenuState(m_text));
     const Breakpoints &breakpoints = m_window.breakpoints();
-    ComMenu->NBreakpoint->setEnabled(breakpoints.canHold(m_text.currentRow()));
-    ComMenu->NBreakpoint->setChecked(breakpoints.contains(m_text.currentRow()));
+    ComMenu->showBreakpoint(breakpoints.canHold(m_text.currentRow()),
+                            breakpoints.contains(m_text.currentRow()));
 }
 
 void EditorController::deleteLine()
@@ -260,7 +261,7 @@ void EditorController::loadAlgorithm()
         return outcome;
     });
     // A rebuilt list has no name selected.
-    PanelProc->ListBoxProc->selectName(QString());
+    PanelProc->selectName(QString());
     m_savedLines = m_text.lines();
 }
 
@@ -313,9 +314,7 @@ void EditorController::scrollToTop(int row)
 
 void EditorController::showProcedureNames(bool keepSelection)
 {
-    PanelProc->ListBoxProc->setNames(m_procedureNames);
-    if (!keepSelection)
-        PanelProc->ListBoxProc->selectName(QString());
+    PanelProc->showNames(m_procedureNames, keepSelection);
 }
 
 EditorSnapshot EditorController::snapshot() const

@@ -38,15 +38,12 @@ public:
     CommentPanel *PanelComment = nullptr;
     AlgorithmMenu *ComMenu = nullptr;
 
-    // The names of the procedures described in the text, as the procedure panel lists them.
-    const QStringList &procedureNames() const { return m_procedureNames; }
-    // The same list, for the task loader that empties it with every new algorithm.
+    // The names of the procedures described in the text, as the procedure panel lists them,
+    // for the task loader that empties the list with every new algorithm.
     QStringList *sharedProcedureNames() { return &m_procedureNames; }
-    const EditHistory &history() const { return m_history; }
     // The text differs from the one last saved or loaded (or, before that, from the
     // one the task started with).
     bool isModified() const;
-    void setFileWriteFault(FileWriteFault fault) { m_files.setWriteFault(fault); }
 
 public slots:
     void panelCommand(PanelCommand command);

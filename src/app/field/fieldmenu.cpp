@@ -1,22 +1,20 @@
 #include "app/field/fieldmenu.h"
 
 #include "app/editing/editormessage.h"
+#include "app/editing/files/savefiledialog.h"
 #include "app/work/workwindow.h"
 
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QImageWriter>
 
 FieldMenu::FieldMenu(WorkWindow &window, QAction *printAction)
     : QMenu(&window)
     , m_window(window)
-    , m_chooseFile(&FieldMenu::chooseFile)
 {
     setObjectName(QStringLiteral("FieldMenu"));
-    NSavePicture = addAction(QStringLiteral("Сохранить рисунок поля…"));
-    NSavePicture->setObjectName(QStringLiteral("NSavePicture"));
-    connect(NSavePicture, &QAction::triggered, this, &FieldMenu::saveFieldPicture);
+    m_savePicture = addAction(QStringLiteral("Сохранить рисунок поля…"));
+    m_savePicture->setObjectName(QStringLiteral("NSavePicture"));
+    connect(m_savePicture, &QAction::triggered, this, &FieldMenu::saveFieldPicture);
     if (printAction)
         addAction(printAction);
 
@@ -28,38 +26,21 @@ QString FieldMenu::saveTitle()
     return QStringLiteral("Сохранить рисунок поля");
 }
 
-void FieldMenu::prepareSaveDialog(QFileDialog &dialog, const QString &fileName)
+SaveFileDialog FieldMenu::saveDialog()
 {
-    dialog.setWindowTitle(saveTitle());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("рисунок PNG (*.png)"));
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    // The question before replacing a file is asked in Russian once the dialog is closed.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.selectFile(fileName);
+    return {saveTitle(), QStringLiteral("рисунок PNG (*.png)"), QStringLiteral("png")};
 }
 
 QString FieldMenu::chooseFile(QWidget *parent)
 {
-    QString offered = QStringLiteral("Поле.png");
-    for (;;) {
-        QFileDialog dialog(parent);
-        prepareSaveDialog(dialog, offered);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        const QString file = dialog.selectedFiles().first();
-        if (!QFileInfo::exists(file) || askToReplaceFile(parent, file))
-            return file;
-        offered = file;
-    }
+    return saveDialog().choose(parent, QStringLiteral("Поле.png"));
 }
 
 bool FieldMenu::saveFieldPicture()
 {
-    if (m_window.isRunning() || !m_chooseFile)
+    if (m_window.isRunning())
         return false;
-    const QString file = m_chooseFile(&m_window);
+    const QString file = chooseFile(&m_window);
     if (file.isEmpty())
         return false;
     // PNG whatever the name ends with: that is what the item promises.

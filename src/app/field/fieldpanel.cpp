@@ -12,30 +12,52 @@ FieldPanel::FieldPanel(QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Hint::apply(this, QStringLiteral("Рабочее поле для Шагайки | Рабочее поле для Шагайки "));
 
-    PanelX = new RulerPanel(Qt::Horizontal, this);
-    PanelX->setObjectName(QStringLiteral("PanelX"));
-    PanelY = new RulerPanel(Qt::Vertical, this);
-    PanelY->setObjectName(QStringLiteral("PanelY"));
+    m_columns = new RulerPanel(Qt::Horizontal, this);
+    m_columns->setObjectName(QStringLiteral("PanelX"));
+    m_rows = new RulerPanel(Qt::Vertical, this);
+    m_rows->setObjectName(QStringLiteral("PanelY"));
 
-    pnlMain = new QWidget(this);
-    pnlMain->setObjectName(QStringLiteral("pnlMain"));
-    PaintImage = new FieldView(pnlMain);
+    m_fieldArea = new QWidget(this);
+    m_fieldArea->setObjectName(QStringLiteral("pnlMain"));
+    m_view = new FieldView(m_fieldArea);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &FieldPanel::menuRequested);
 }
 
 void FieldPanel::setLayoutUnit(int m)
 {
     resize(52 * m, 52 * m);
-    pnlMain->setGeometry(m, m, 50 * m, 50 * m);
-    PaintImage->setGeometry(0, 0, 50 * m, 50 * m);
-    PanelX->build(m, pnlMain->width() + 2 * m);
-    PanelY->build(m, pnlMain->height());
+    m_fieldArea->setGeometry(m, m, 50 * m, 50 * m);
+    m_view->setGeometry(0, 0, 50 * m, 50 * m);
+    m_columns->build(m, m_fieldArea->width() + 2 * m);
+    m_rows->build(m, m_fieldArea->height());
 }
 
 void FieldPanel::setFieldGeometry(const FieldGeometry &geometry)
 {
     const int side = geometry.pictureWidth();
-    PaintImage->setGeometry(0, 0, side, side);
-    pnlMain->resize(side, side);
-    PanelX->place(geometry, pnlMain->width());
-    PanelY->place(geometry, pnlMain->height());
+    m_view->setGeometry(0, 0, side, side);
+    m_fieldArea->resize(side, side);
+    m_columns->place(geometry, m_fieldArea->width());
+    m_rows->place(geometry, m_fieldArea->height());
+}
+
+void FieldPanel::showPicture(const QImage *picture)
+{
+    m_view->setPicture(picture);
+}
+
+void FieldPanel::refresh()
+{
+    m_view->refresh();
+}
+
+void FieldPanel::refresh(const QRect &changed)
+{
+    m_view->refresh(changed);
+}
+
+QPoint FieldPanel::fieldToGlobal(QPoint fieldPosition) const
+{
+    return m_view->mapToGlobal(fieldPosition);
 }

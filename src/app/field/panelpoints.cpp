@@ -43,54 +43,54 @@ PanelPoints::PanelPoints(WorkWindow &window)
                 QStringLiteral("Закройте панель точек щелчком на ней|Закройте панель точек щелчком на ней"));
     setGeometry(40, 72, 681, 41);
 
-    CheckBoxA = new QCheckBox(QStringLiteral("т.А"), this);
-    CheckBoxA->setObjectName(QStringLiteral("CheckBoxA"));
-    CheckBoxA->setChecked(true);
-    EditAX = numberEdit(QStringLiteral("EditAX"), this);
-    UpDownAX = upDownFor(QStringLiteral("UpDownAX"), EditAX, this);
-    EditAY = numberEdit(QStringLiteral("EditAY"), this);
-    UpDownAY = upDownFor(QStringLiteral("UpDownAY"), EditAY, this);
-    ComboBoxTo = new QComboBox(this);
-    ComboBoxTo->setObjectName(QStringLiteral("ComboBoxTo"));
-    ComboBoxTo->setEditable(true);
-    ComboBoxTo->setInsertPolicy(QComboBox::NoInsert);
-    ComboBoxTo->setCompleter(nullptr);
-    ComboBoxTo->addItems(
+    m_startSet = new QCheckBox(QStringLiteral("т.А"), this);
+    m_startSet->setObjectName(QStringLiteral("CheckBoxA"));
+    m_startSet->setChecked(true);
+    m_startColumn = numberEdit(QStringLiteral("EditAX"), this);
+    m_startColumnSteps = upDownFor(QStringLiteral("UpDownAX"), m_startColumn, this);
+    m_startRow = numberEdit(QStringLiteral("EditAY"), this);
+    m_startRowSteps = upDownFor(QStringLiteral("UpDownAY"), m_startRow, this);
+    m_heading = new QComboBox(this);
+    m_heading->setObjectName(QStringLiteral("ComboBoxTo"));
+    m_heading->setEditable(true);
+    m_heading->setInsertPolicy(QComboBox::NoInsert);
+    m_heading->setCompleter(nullptr);
+    m_heading->addItems(
         {QStringLiteral("вправо"), QStringLiteral("вверх"), QStringLiteral("влево"), QStringLiteral("вниз")});
-    ComboBoxTo->setCurrentIndex(-1);
-    ComboBoxTo->setEditText(QStringLiteral("вправо"));
-    ComboBoxTo->setFixedWidth(89);
-    CheckBoxB = new QCheckBox(QStringLiteral("т.Б"), this);
-    CheckBoxB->setObjectName(QStringLiteral("CheckBoxB"));
-    EditBX = numberEdit(QStringLiteral("EditBX"), this);
-    UpDownBX = upDownFor(QStringLiteral("UpDownBX"), EditBX, this);
-    EditBY = numberEdit(QStringLiteral("EditBY"), this);
-    UpDownBY = upDownFor(QStringLiteral("UpDownBY"), EditBY, this);
+    m_heading->setCurrentIndex(-1);
+    m_heading->setEditText(QStringLiteral("вправо"));
+    m_heading->setFixedWidth(89);
+    m_pointBSet = new QCheckBox(QStringLiteral("т.Б"), this);
+    m_pointBSet->setObjectName(QStringLiteral("CheckBoxB"));
+    m_pointBColumn = numberEdit(QStringLiteral("EditBX"), this);
+    m_pointBColumnSteps = upDownFor(QStringLiteral("UpDownBX"), m_pointBColumn, this);
+    m_pointBRow = numberEdit(QStringLiteral("EditBY"), this);
+    m_pointBRowSteps = upDownFor(QStringLiteral("UpDownBY"), m_pointBRow, this);
 
     // A chosen item gives its heading until the pupil types over it.
-    connect(ComboBoxTo->lineEdit(), &QLineEdit::textEdited, this, [this] { m_headingTyped = true; });
-    connect(ComboBoxTo, &QComboBox::activated, this, [this] { m_headingTyped = false; });
+    connect(m_heading->lineEdit(), &QLineEdit::textEdited, this, [this] { m_headingTyped = true; });
+    connect(m_heading, &QComboBox::activated, this, [this] { m_headingTyped = false; });
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(4);
     const auto label = [this](const QString &text) { return new QLabel(text, this); };
-    layout->addWidget(CheckBoxA);
+    layout->addWidget(m_startSet);
     layout->addSpacing(8);
-    for (auto [name, edit, upDown] :
-         {std::tuple{"X=", EditAX, UpDownAX}, std::tuple{"Y=", EditAY, UpDownAY}}) {
+    for (auto [name, edit, upDown] : {std::tuple{"X=", m_startColumn, m_startColumnSteps},
+                                      std::tuple{"Y=", m_startRow, m_startRowSteps}}) {
         layout->addWidget(label(QString::fromLatin1(name)));
         layout->addWidget(edit);
         layout->addWidget(upDown);
         layout->addSpacing(8);
     }
     layout->addWidget(label(QStringLiteral("Направление=")));
-    layout->addWidget(ComboBoxTo);
+    layout->addWidget(m_heading);
     layout->addSpacing(24);
-    layout->addWidget(CheckBoxB);
+    layout->addWidget(m_pointBSet);
     layout->addSpacing(8);
-    for (auto [name, edit, upDown] :
-         {std::tuple{"X=", EditBX, UpDownBX}, std::tuple{"Y=", EditBY, UpDownBY}}) {
+    for (auto [name, edit, upDown] : {std::tuple{"X=", m_pointBColumn, m_pointBColumnSteps},
+                                      std::tuple{"Y=", m_pointBRow, m_pointBRowSteps}}) {
         layout->addWidget(label(QString::fromLatin1(name)));
         layout->addWidget(edit);
         layout->addWidget(upDown);
@@ -112,31 +112,31 @@ void PanelPoints::setUpperLimit(int limit)
 
 qint16 PanelPoints::heading() const
 {
-    return m_headingTyped ? qint16(0) : headingOfItem(ComboBoxTo->currentIndex());
+    return m_headingTyped ? qint16(0) : headingOfItem(m_heading->currentIndex());
 }
 
 PointsEntry PanelPoints::entry() const
 {
     PointsEntry entry;
-    entry.startSet = CheckBoxA->isChecked();
-    entry.startColumn = EditAX->text();
-    entry.startRow = EditAY->text();
+    entry.startSet = m_startSet->isChecked();
+    entry.startColumn = m_startColumn->text();
+    entry.startRow = m_startRow->text();
     entry.startHeading = heading();
-    entry.pointBSet = CheckBoxB->isChecked();
-    entry.pointBColumn = EditBX->text();
-    entry.pointBRow = EditBY->text();
+    entry.pointBSet = m_pointBSet->isChecked();
+    entry.pointBColumn = m_pointBColumn->text();
+    entry.pointBRow = m_pointBRow->text();
     return entry;
 }
 
 QLineEdit *PanelPoints::edit(PointsEntry::Field field) const
 {
     switch (field) {
-    case PointsEntry::StartColumn: return EditAX;
-    case PointsEntry::StartRow: return EditAY;
-    case PointsEntry::PointBColumn: return EditBX;
+    case PointsEntry::StartColumn: return m_startColumn;
+    case PointsEntry::StartRow: return m_startRow;
+    case PointsEntry::PointBColumn: return m_pointBColumn;
     case PointsEntry::PointBRow: break;
     }
-    return EditBY;
+    return m_pointBRow;
 }
 
 void PanelPoints::nMainPointsClick()

@@ -21,19 +21,6 @@ class PanelPoints : public QFrame
 public:
     explicit PanelPoints(WorkWindow &window);
 
-    QCheckBox *CheckBoxA = nullptr;
-    QLineEdit *EditAX = nullptr;
-    UpDown *UpDownAX = nullptr;
-    QLineEdit *EditAY = nullptr;
-    UpDown *UpDownAY = nullptr;
-    QComboBox *ComboBoxTo = nullptr;
-    QCheckBox *CheckBoxB = nullptr;
-    QLineEdit *EditBX = nullptr;
-    UpDown *UpDownBX = nullptr;
-    QLineEdit *EditBY = nullptr;
-    UpDown *UpDownBY = nullptr;
-
-    QList<UpDown *> upDowns() const { return {UpDownAX, UpDownAY, UpDownBX, UpDownBY}; }
     void setUpperLimit(int limit);
 
     // The heading the combo box gives: its chosen item, or 0 for text typed by hand.
@@ -53,6 +40,22 @@ protected:
 
 private:
     QLineEdit *edit(PointsEntry::Field field) const;
+    QList<UpDown *> upDowns() const
+    {
+        return {m_startColumnSteps, m_startRowSteps, m_pointBColumnSteps, m_pointBRowSteps};
+    }
+
+    QCheckBox *m_startSet = nullptr;
+    QLineEdit *m_startColumn = nullptr;
+    UpDown *m_startColumnSteps = nullptr;
+    QLineEdit *m_startRow = nullptr;
+    UpDown *m_startRowSteps = nullptr;
+    QComboBox *m_heading = nullptr;
+    QCheckBox *m_pointBSet = nullptr;
+    QLineEdit *m_pointBColumn = nullptr;
+    UpDown *m_pointBColumnSteps = nullptr;
+    QLineEdit *m_pointBRow = nullptr;
+    UpDown *m_pointBRowSteps = nullptr;
 
     WorkWindow &m_window;
     bool m_headingTyped = false;

@@ -37,31 +37,32 @@ PatternPanel::PatternPanel(WorkWindow &window)
     m_titleBar->setBackgroundRole(QPalette::Button);
     auto *titleLayout = new QHBoxLayout(m_titleBar);
     titleLayout->setContentsMargins(4, 2, 2, 2);
-    lblPattern = new QLabel(QStringLiteral("Образец:"), m_titleBar);
-    lblPattern->setObjectName(QStringLiteral("lblPattern"));
-    closeButton = new QToolButton(m_titleBar);
-    closeButton->setObjectName(QStringLiteral("closePattern"));
-    closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    closeButton->setAutoRaise(true);
-    closeButton->setFixedSize(16, 16);
-    connect(closeButton, &QToolButton::clicked, this, &QWidget::hide);
-    titleLayout->addWidget(lblPattern);
+    m_title = new QLabel(QStringLiteral("Образец:"), m_titleBar);
+    m_title->setObjectName(QStringLiteral("lblPattern"));
+    m_close = new QToolButton(m_titleBar);
+    m_close->setObjectName(QStringLiteral("closePattern"));
+    m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    m_close->setAutoRaise(true);
+    m_close->setFixedSize(16, 16);
+    connect(m_close, &QToolButton::clicked, this, &QWidget::hide);
+    titleLayout->addWidget(m_title);
     titleLayout->addStretch();
-    titleLayout->addWidget(closeButton);
+    titleLayout->addWidget(m_close);
     // The label and the free part of the title both take the panel along.
     m_titleBar->installEventFilter(this);
-    lblPattern->installEventFilter(this);
+    m_title->installEventFilter(this);
 
     m_content = new QWidget(this);
+    m_content->setObjectName(QStringLiteral("patternArea"));
     m_content->setAutoFillBackground(true);
-    shapePattern = new QFrame(m_content);
-    shapePattern->setObjectName(QStringLiteral("shapePattern"));
-    shapePattern->setFrameShape(QFrame::Box);
-    shapePattern->setGeometry(0, 0, defaultShapeSide, defaultShapeSide);
-    imagePattern = new QLabel(m_content);
-    imagePattern->setObjectName(QStringLiteral("imagePattern"));
-    imagePattern->setAlignment(Qt::AlignCenter);
-    imagePattern->setGeometry(0, 0, minimumPictureSide, minimumPictureSide);
+    m_frame = new QFrame(m_content);
+    m_frame->setObjectName(QStringLiteral("shapePattern"));
+    m_frame->setFrameShape(QFrame::Box);
+    m_frame->setGeometry(0, 0, defaultShapeSide, defaultShapeSide);
+    m_picture = new QLabel(m_content);
+    m_picture->setObjectName(QStringLiteral("imagePattern"));
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->setGeometry(0, 0, minimumPictureSide, minimumPictureSide);
     m_content->setFixedSize(defaultShapeSide, defaultShapeSide);
 
     auto *layout = new QVBoxLayout(this);
@@ -83,11 +84,11 @@ void PatternPanel::setPicture(const QImage &picture)
     if (pixmap.width() > maximumPictureSide || pixmap.height() > maximumPictureSide)
         pixmap = pixmap.scaled(maximumPictureSide, maximumPictureSide, Qt::KeepAspectRatio,
                                Qt::SmoothTransformation);
-    imagePattern->setPixmap(pixmap);
+    m_picture->setPixmap(pixmap);
     const QSize side(qBound(minimumPictureSide, pixmap.width(), maximumPictureSide),
                      qBound(minimumPictureSide, pixmap.height(), maximumPictureSide));
-    imagePattern->resize(side);
-    m_content->setFixedSize(side.expandedTo(shapePattern->size()));
+    m_picture->resize(side);
+    m_content->setFixedSize(side.expandedTo(m_frame->size()));
     adjustSize();
 }
 
@@ -100,7 +101,7 @@ void PatternPanel::setShown(bool shown)
 
 bool PatternPanel::hasPicture() const
 {
-    return !imagePattern->pixmap().isNull();
+    return !m_picture->pixmap().isNull();
 }
 
 void PatternPanel::nMainPatternClick()
@@ -121,7 +122,7 @@ void PatternPanel::placeOverTaskPanel()
 
 bool PatternPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_titleBar && watched != lblPattern)
+    if (watched != m_titleBar && watched != m_title)
         return QFrame::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {

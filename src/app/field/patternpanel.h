@@ -25,19 +25,12 @@ public:
 
     explicit PatternPanel(WorkWindow &window);
 
-    QLabel *lblPattern = nullptr;
-    QLabel *imagePattern = nullptr;
-    QFrame *shapePattern = nullptr;
-    QToolButton *closeButton = nullptr;
-
     // The picture, sized to itself within 100 … 600 pixels each way (a larger one is
     // scaled down to fit).
     void setPicture(const QImage &picture);
     // Shown or hidden wherever it is; it first shows at its place over the task panel.
     void setShown(bool shown);
     bool hasPicture() const;
-    // The area under the label that holds the frame and the picture.
-    QWidget *widget() const { return m_content; }
     // Shows or hides the panel; without a picture it does nothing.
     void nMainPatternClick();
 
@@ -48,8 +41,13 @@ private:
     void placeOverTaskPanel();
 
     WorkWindow &m_window;
+    QLabel *m_title = nullptr;
+    QLabel *m_picture = nullptr;
+    QFrame *m_frame = nullptr;
+    QToolButton *m_close = nullptr;
     bool m_placed = false;
     QWidget *m_titleBar = nullptr;
+    // The area under the label that holds the frame and the picture.
     QWidget *m_content = nullptr;
     // Where the pointer holds the panel while the pupil drags it; none when not dragging.
     std::optional<QPoint> m_grip;

@@ -13,12 +13,12 @@ WorkPrinter::WorkPrinter(WorkWindow &window)
     , m_window(window)
 {
     setObjectName(QStringLiteral("workPrinter"));
-    NPrint = new QAction(QStringLiteral("Печать задачи, алгоритма и поля…"), &window);
-    NPrint->setObjectName(QStringLiteral("NPrint"));
-    NPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    NPrint->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(NPrint);
-    connect(NPrint, &QAction::triggered, this, &WorkPrinter::printWithDialog);
+    m_print = new QAction(QStringLiteral("Печать задачи, алгоритма и поля…"), &window);
+    m_print->setObjectName(QStringLiteral("NPrint"));
+    m_print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_print->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(m_print);
+    connect(m_print, &QAction::triggered, this, &WorkPrinter::printWithDialog);
 }
 
 WorkSheet WorkPrinter::sheet() const

@@ -17,8 +17,8 @@ class WorkPrinter : public QObject
 public:
     explicit WorkPrinter(WorkWindow &window);
 
-    // "Печать…", Ctrl+P, in the window (and in the field's context menu).
-    QAction *NPrint = nullptr;
+    // "Печать…", Ctrl+P, in the window, for the field's context menu to offer too.
+    QAction *printAction() const { return m_print; }
 
     WorkSheet sheet() const;
     // Prints the sheet to a printer already set up (a PDF file included).
@@ -28,4 +28,5 @@ public:
 
 private:
     WorkWindow &m_window;
+    QAction *m_print = nullptr;
 };

@@ -87,11 +87,11 @@ void RunController::run()
         m_callChainPanel->hide();
         emit resumed();
     }
-    m_lastEnd = interpreter.end();
+    const RunEnd end = interpreter.end();
     m_loop = nullptr;
     m_interpreter = nullptr;
     m_canvas = nullptr;
-    emit runEnded(m_lastEnd);
+    emit runEnded(end);
 }
 
 void RunController::advance()

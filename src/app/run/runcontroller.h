@@ -42,7 +42,6 @@ public:
     explicit RunController(WorkWindow &window);
 
     bool isRunning() const { return m_interpreter != nullptr; }
-    RunEnd lastEnd() const { return m_lastEnd; }
 
     // The pause button: a run under way pauses after its current line; a paused run goes on.
     void togglePause();
@@ -83,7 +82,6 @@ private:
     Interpreter *m_interpreter = nullptr;
     ChangedAreaCanvas *m_canvas = nullptr;
     QEventLoop *m_loop = nullptr;
-    RunEnd m_lastEnd = RunEnd::Complete;
     int m_highlightedRow = -1;
     bool m_paused = false;
     bool m_stepOnStart = false;

@@ -16,42 +16,37 @@ RunToolBar::RunToolBar(QWidget *parent)
     setContentsMargins(0, 0, 0, 0);
     layout()->setSpacing(0);
 
-    FixToolButtonDo = addButton(QStringLiteral("FixToolButtonDo"), 0,
-                                QStringLiteral("Выполнять медленно | Исполнять алгоритм с малой скоростью"));
+    m_slow = addButton(QStringLiteral("FixToolButtonDo"), 0,
+                       QStringLiteral("Выполнять медленно | Исполнять алгоритм с малой скоростью"));
     addGap(1);
-    FixToolButtonQuick =
-        addButton(QStringLiteral("FixToolButtonQuick"), 1,
-                  QStringLiteral("Выполнять быстро | Исполнять алгоритм со средней скоростью"));
-    FixToolButtonResult =
-        addButton(QStringLiteral("FixToolButtonResult"), 2,
-                  QStringLiteral("Выполнять очень быстро | Исполнять алгоритм с высокой скоростью"));
+    m_middle = addButton(QStringLiteral("FixToolButtonQuick"), 1,
+                         QStringLiteral("Выполнять быстро | Исполнять алгоритм со средней скоростью"));
+    m_fastest = addButton(QStringLiteral("FixToolButtonResult"), 2,
+                          QStringLiteral("Выполнять очень быстро | Исполнять алгоритм с высокой скоростью"));
     addGap(8);
-    FixToolButtonStop =
-        addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение"));
+    m_stop = addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение"));
     addGap(8);
-    FixToolButtonPause = addButton(QStringLiteral("FixToolButtonPause"), 4,
-                                   QStringLiteral("Пауза | Приостановить выполнение после текущей строки"));
-    FixToolButtonPause->setCheckable(true);
-    FixToolButtonStep =
-        addButton(QStringLiteral("FixToolButtonStep"), 5,
-                  QStringLiteral("Один шаг (F9) | Выполнить одну строку алгоритма и остановиться"));
+    m_pause = addButton(QStringLiteral("FixToolButtonPause"), 4,
+                        QStringLiteral("Пауза | Приостановить выполнение после текущей строки"));
+    m_pause->setCheckable(true);
+    m_step = addButton(QStringLiteral("FixToolButtonStep"), 5,
+                       QStringLiteral("Один шаг (F9) | Выполнить одну строку алгоритма и остановиться"));
 
-    connect(FixToolButtonDo, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Slow); });
-    connect(FixToolButtonQuick, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Middle); });
-    connect(FixToolButtonResult, &QToolButton::clicked, this,
-            [this] { emit speedChosen(RunSpeed::Fastest); });
-    connect(FixToolButtonStop, &QToolButton::clicked, this, &RunToolBar::stopClicked);
+    connect(m_slow, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Slow); });
+    connect(m_middle, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Middle); });
+    connect(m_fastest, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Fastest); });
+    connect(m_stop, &QToolButton::clicked, this, &RunToolBar::stopClicked);
     // The button shows the pause; whether there is one is the run's to say.
-    connect(FixToolButtonPause, &QToolButton::clicked, this, [this] {
-        FixToolButtonPause->setChecked(!FixToolButtonPause->isChecked());
+    connect(m_pause, &QToolButton::clicked, this, [this] {
+        m_pause->setChecked(!m_pause->isChecked());
         emit pauseClicked();
     });
-    connect(FixToolButtonStep, &QToolButton::clicked, this, &RunToolBar::stepClicked);
+    connect(m_step, &QToolButton::clicked, this, &RunToolBar::stepClicked);
 }
 
 void RunToolBar::showPaused(bool paused)
 {
-    FixToolButtonPause->setChecked(paused);
+    m_pause->setChecked(paused);
     setSpeedButtonsEnabled(paused);
 }
 

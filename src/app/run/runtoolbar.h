@@ -15,22 +15,8 @@ class RunToolBar : public QToolBar
 public:
     explicit RunToolBar(QWidget *parent = nullptr);
 
-    QToolButton *FixToolButtonDo = nullptr;
-    QToolButton *FixToolButtonQuick = nullptr;
-    QToolButton *FixToolButtonResult = nullptr;
-    QToolButton *FixToolButtonStop = nullptr;
-    QToolButton *FixToolButtonPause = nullptr;
-    QToolButton *FixToolButtonStep = nullptr;
-
-    QList<QToolButton *> speedButtons() const
-    {
-        return {FixToolButtonDo, FixToolButtonQuick, FixToolButtonResult};
-    }
-    QList<QToolButton *> buttons() const
-    {
-        return {FixToolButtonDo,   FixToolButtonQuick, FixToolButtonResult,
-                FixToolButtonStop, FixToolButtonPause, FixToolButtonStep};
-    }
+    // Every button, for the stages that enable them.
+    QList<QToolButton *> buttons() const { return {m_slow, m_middle, m_fastest, m_stop, m_pause, m_step}; }
     void setSpeedButtonsEnabled(bool enabled);
     // While a run is paused the pause button stays down and a speed button takes the run on.
     void showPaused(bool paused);
@@ -42,6 +28,14 @@ signals:
     void stepClicked();
 
 private:
+    QList<QToolButton *> speedButtons() const { return {m_slow, m_middle, m_fastest}; }
     QToolButton *addButton(const QString &name, int picture, const QString &hint);
     void addGap(int width);
+
+    QToolButton *m_slow = nullptr;
+    QToolButton *m_middle = nullptr;
+    QToolButton *m_fastest = nullptr;
+    QToolButton *m_stop = nullptr;
+    QToolButton *m_pause = nullptr;
+    QToolButton *m_step = nullptr;
 };

@@ -78,25 +78,26 @@ RegistrationWindow::RegistrationWindow(WorkOpener openWork, QWidget *parent)
     setFont(windowFont);
     setFixedSize(399, 283);
 
-    NamLab1 = addLabel(QStringLiteral("NamLab1"), QStringLiteral("Ваша фамилия:"), QPoint(25, 56), true);
-    EditNam1 = addEdit(QStringLiteral("EditNam1"), QRect(152, 56, 200, 21));
-    NamLab2 = addLabel(QStringLiteral("NamLab2"), QStringLiteral("Ваше имя:"), QPoint(25, 114), true);
-    EditNam2 = addEdit(QStringLiteral("EditNam2"), QRect(150, 114, 200, 21));
-    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("или"), QPoint(160, 144), false);
-    Label2 = addLabel(QStringLiteral("Label2"), QStringLiteral("Ваша команда:"), QPoint(24, 176), true);
-    EditNam3 = addEdit(QStringLiteral("EditNam3"), QRect(152, 176, 201, 24));
+    m_surnameLabel =
+        addLabel(QStringLiteral("NamLab1"), QStringLiteral("Ваша фамилия:"), QPoint(25, 56), true);
+    m_surname = addEdit(QStringLiteral("EditNam1"), QRect(152, 56, 200, 21));
+    m_nameLabel = addLabel(QStringLiteral("NamLab2"), QStringLiteral("Ваше имя:"), QPoint(25, 114), true);
+    m_name = addEdit(QStringLiteral("EditNam2"), QRect(150, 114, 200, 21));
+    m_orLabel = addLabel(QStringLiteral("Label1"), QStringLiteral("или"), QPoint(160, 144), false);
+    m_teamLabel = addLabel(QStringLiteral("Label2"), QStringLiteral("Ваша команда:"), QPoint(24, 176), true);
+    m_team = addEdit(QStringLiteral("EditNam3"), QRect(152, 176, 201, 24));
 
-    ReadyBitB = new QPushButton(readyGlyph(), QStringLiteral("Готово"), this);
-    ReadyBitB->setObjectName(QStringLiteral("ReadyBitB"));
-    ReadyBitB->setFont(boldSerifFont(13));
-    ReadyBitB->setGeometry(154, 238, 90, 28);
-    ReadyBitB->setAutoDefault(true);
-    connect(ReadyBitB, &QPushButton::clicked, this, &RegistrationWindow::readyBitBClick);
+    m_ready = new QPushButton(readyGlyph(), QStringLiteral("Готово"), this);
+    m_ready->setObjectName(QStringLiteral("ReadyBitB"));
+    m_ready->setFont(boldSerifFont(13));
+    m_ready->setGeometry(154, 238, 90, 28);
+    m_ready->setAutoDefault(true);
+    connect(m_ready, &QPushButton::clicked, this, &RegistrationWindow::readyBitBClick);
 
     // The button comes before the team's name in the tab order.
-    setTabOrder(EditNam1, EditNam2);
-    setTabOrder(EditNam2, ReadyBitB);
-    setTabOrder(ReadyBitB, EditNam3);
+    setTabOrder(m_surname, m_name);
+    setTabOrder(m_name, m_ready);
+    setTabOrder(m_ready, m_team);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(
@@ -157,10 +158,10 @@ void RegistrationWindow::keyPressEvent(QKeyEvent *event)
 
 void RegistrationWindow::emptyFields()
 {
-    EditNam1->clear();
-    EditNam2->clear();
-    EditNam3->clear();
-    EditNam1->setFocus();
+    m_surname->clear();
+    m_name->clear();
+    m_team->clear();
+    m_surname->setFocus();
 }
 
 bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
@@ -180,7 +181,7 @@ bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
         // The middle button pastes the X11 selection, past the name filter.
-        return edit != EditNam3 && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton;
+        return edit != m_team && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton;
     default: break;
     }
     return QDialog::eventFilter(watched, event);
@@ -189,12 +190,12 @@ bool RegistrationWindow::eventFilter(QObject *watched, QEvent *event)
 bool RegistrationWindow::editKeyPress(QLineEdit *edit, QKeyEvent *event)
 {
     if (isEnterKey(event)) {
-        (edit == EditNam1 ? static_cast<QWidget *>(EditNam2) : ReadyBitB)->setFocus();
+        (edit == m_surname ? static_cast<QWidget *>(m_name) : m_ready)->setFocus();
         return true;
     }
     if (makesNoCharacter(event))
         return false;
-    if (edit == EditNam3)
+    if (edit == m_team)
         // Esc must not close the window from here; every character is welcome.
         return event->key() == Qt::Key_Escape;
     // Pasting, by Ctrl+V or Shift+Insert alike, would bring in characters past the filter.
@@ -227,7 +228,7 @@ void RegistrationWindow::rejectCharacter(QLineEdit *edit)
 
 void RegistrationWindow::readyBitBClick()
 {
-    if (EditNam1->text().isEmpty() && EditNam2->text().isEmpty() && EditNam3->text().isEmpty()) {
+    if (m_surname->text().isEmpty() && m_name->text().isEmpty() && m_team->text().isEmpty()) {
         QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), emptyNamesMessage(),
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("emptyNamesBox"));
@@ -235,14 +236,14 @@ void RegistrationWindow::readyBitBClick()
         // Letters typed next go into the surname, not onto the button; without a window
         // manager nobody else gives the window the keyboard back.
         activateWindow();
-        EditNam1->setFocus();
+        m_surname->setFocus();
         return;
     }
-    EditNam1->setText(PupilName::normalised(EditNam1->text(), true));
-    EditNam2->setText(PupilName::normalised(EditNam2->text(), true));
-    EditNam3->setText(PupilName::normalised(EditNam3->text(), false));
+    m_surname->setText(PupilName::normalised(m_surname->text(), true));
+    m_name->setText(PupilName::normalised(m_name->text(), true));
+    m_team->setText(PupilName::normalised(m_team->text(), false));
     hide();
     if (m_openWork)
-        m_openWork(PupilName::workWindowCaption(EditNam1->text(), EditNam2->text(), EditNam3->text()));
+        m_openWork(PupilName::workWindowCaption(m_surname->text(), m_name->text(), m_team->text()));
     accept();
 }

@@ -21,15 +21,6 @@ public:
     static QString nameCharsError();
     static QString emptyNamesMessage();
 
-    QLabel *NamLab1 = nullptr;
-    QLineEdit *EditNam1 = nullptr;
-    QLabel *NamLab2 = nullptr;
-    QLineEdit *EditNam2 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *EditNam3 = nullptr;
-    QPushButton *ReadyBitB = nullptr;
-
 public slots:
     void readyBitBClick();
 
@@ -48,4 +39,12 @@ private:
 
     WorkOpener m_openWork;
     bool m_shownOnce = false;
+    QLabel *m_surnameLabel = nullptr;
+    QLineEdit *m_surname = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLineEdit *m_name = nullptr;
+    QLabel *m_orLabel = nullptr;
+    QLabel *m_teamLabel = nullptr;
+    QLineEdit *m_team = nullptr;
+    QPushButton *m_ready = nullptr;
 };

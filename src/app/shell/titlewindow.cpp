@@ -46,45 +46,46 @@ TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
     auto *client = new QWidget(this);
     setCentralWidget(client);
 
-    Image1 = new QLabel(client);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap::fromImage(drawTitlePicture()));
-    Image1->setGeometry(74, 6, 799, 372);
+    m_picture = new QLabel(client);
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setPixmap(QPixmap::fromImage(drawTitlePicture()));
+    m_picture->setGeometry(74, 6, 799, 372);
 
     addCaptionLine(QStringLiteral("Олимпиада по информатике"), 48, QPoint(220, 390));
     addCaptionLine(QStringLiteral("Задача для исполнителя на клетчатом поле"), 32, QPoint(150, 446));
     addCaptionLine(QStringLiteral("Составьте алгоритм, проверьте его на поле"), 29, QPoint(160, 486));
     addCaptionLine(QStringLiteral("\"Шагайка\""), 35, QPoint(580, 522));
 
-    StartBitB = new QPushButton(startGlyph(), QStringLiteral(" Старт"), client);
-    StartBitB->setObjectName(QStringLiteral("StartBitB"));
-    StartBitB->setFont(boldSerifFont(16));
-    StartBitB->setIconSize(QSize(24, 24));
-    StartBitB->setGeometry(398, 595, 120, 45);
-    StartBitB->setDefault(true);
-    connect(StartBitB, &QPushButton::clicked, this, &TitleWindow::startBitBClick);
+    m_start = new QPushButton(startGlyph(), QStringLiteral(" Старт"), client);
+    m_start->setObjectName(QStringLiteral("StartBitB"));
+    m_start->setFont(boldSerifFont(16));
+    m_start->setIconSize(QSize(24, 24));
+    m_start->setGeometry(398, 595, 120, 45);
+    m_start->setDefault(true);
+    connect(m_start, &QPushButton::clicked, this, &TitleWindow::startBitBClick);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
     QFont statusFont(QStringLiteral("MS Serif"));
     statusFont.setPixelSize(11);
-    StatusBar1->setFont(statusFont);
+    m_statusBar->setFont(statusFont);
     const int panelWidths[3] = {250, 300, 150};
     for (int i = 0; i < 3; ++i) {
-        statusPanels[i] = new QLabel(StatusBar1);
-        statusPanels[i]->setMinimumWidth(panelWidths[i]);
-        statusPanels[i]->setFrameShape(QFrame::StyledPanel);
-        StatusBar1->addWidget(statusPanels[i], i == 2 ? 1 : 0);
+        m_statusPanels[i] = new QLabel(m_statusBar);
+        m_statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        m_statusPanels[i]->setMinimumWidth(panelWidths[i]);
+        m_statusPanels[i]->setFrameShape(QFrame::StyledPanel);
+        m_statusBar->addWidget(m_statusPanels[i], i == 2 ? 1 : 0);
     }
-    statusPanels[2]->setText(QStringLiteral("Для начала работы нажмите кнопку \"Старт\""));
-    setStatusBar(StatusBar1);
+    m_statusPanels[2]->setText(QStringLiteral("Для начала работы нажмите кнопку \"Старт\""));
+    setStatusBar(m_statusBar);
 
     setFixedSize(clientWidth, clientHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-    StartBitB->setFocus();
+    m_start->setFocus();
 }
 
 QString TitleWindow::initialCaption()
@@ -107,15 +108,15 @@ void TitleWindow::startBitBClick()
 {
     // A hidden button keeps the keyboard focus when nothing else can take it, and Enter or
     // Space would press it again; disabled, it takes no key.
-    StartBitB->hide();
-    StartBitB->setEnabled(false);
-    statusPanels[2]->clear();
+    m_start->hide();
+    m_start->setEnabled(false);
+    m_statusPanels[2]->clear();
     auto *registration = new RegistrationWindow(m_openWork, this);
     registration->setAttribute(Qt::WA_DeleteOnClose);
     if (registration->exec() == QDialog::Accepted)
         return;
     setWindowTitle(QStringLiteral("Приглашение"));
-    StartBitB->setEnabled(true);
-    StartBitB->show();
-    StartBitB->setFocus();
+    m_start->setEnabled(true);
+    m_start->show();
+    m_start->setFocus();
 }

@@ -20,13 +20,6 @@ public:
 
     static QString initialCaption();
 
-    QLabel *Image1 = nullptr;
-    QPushButton *StartBitB = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    QLabel *statusPanels[3] = {nullptr, nullptr, nullptr};
-
-    // The registration window while it is open (it is destroyed when it closes).
-
 public slots:
     void startBitBClick();
 
@@ -34,4 +27,8 @@ private:
     void addCaptionLine(const QString &text, int pixelHeight, QPoint at);
 
     WorkOpener m_openWork;
+    QLabel *m_picture = nullptr;
+    QPushButton *m_start = nullptr;
+    QStatusBar *m_statusBar = nullptr;
+    QLabel *m_statusPanels[3] = {nullptr, nullptr, nullptr};
 };

@@ -3,14 +3,11 @@
 #include <QDir>
 #include <QFileDialog>
 
-QString taskFolderDialogTitle()
-{
-    return QStringLiteral("Укажите папку с задачей");
-}
+namespace {
 
 void prepareTaskFolderDialog(QFileDialog &dialog)
 {
-    dialog.setWindowTitle(taskFolderDialogTitle());
+    dialog.setWindowTitle(QStringLiteral("Укажите папку с задачей"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
@@ -18,6 +15,8 @@ void prepareTaskFolderDialog(QFileDialog &dialog)
     dialog.setNameFilter(QStringLiteral("папки (*)"));
     dialog.setDirectory(QDir::currentPath());
 }
+
+} // namespace
 
 QString chooseTaskFolder(QWidget *parent)
 {

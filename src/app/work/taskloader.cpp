@@ -16,7 +16,6 @@ TaskLoader::TaskLoader(WorkWindow &window, PatternPanel &patternPanel)
     : QObject(&window)
     , m_window(window)
     , m_patternPanel(patternPanel)
-    , m_chooseFolder(chooseTaskFolder)
 {
     setObjectName(QStringLiteral("taskLoader"));
     connect(&window, &WorkWindow::taskLoadRequested, this, &TaskLoader::loadTask);
@@ -40,7 +39,7 @@ bool TaskLoader::openTask()
         case Outcome::NoTaskFile: break;
         }
         // Started from a desktop menu, the program is in the home folder, far from any task.
-        const QString chosen = m_chooseFolder ? m_chooseFolder(&m_window) : QString();
+        const QString chosen = chooseTaskFolder(&m_window);
         if (chosen.isEmpty() || !QDir::setCurrent(chosen))
             return false;
     }

@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QStringList>
 
-#include <functional>
-
 class PatternPanel;
 class QWidget;
 class WorkWindow;
@@ -23,11 +21,6 @@ class TaskLoader : public QObject
 
 public:
     TaskLoader(WorkWindow &window, PatternPanel &patternPanel);
-
-    // Asks for the task's folder; an empty text is a cancel.
-    using FolderChooser = std::function<QString(QWidget *parent)>;
-    // The window system's folder dialog unless replaced.
-    void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
 
     // The procedure names of the editor, emptied with every new algorithm.
     void setProcedureNames(QStringList *names) { m_procedureNames = names; }
@@ -51,5 +44,4 @@ private:
     WorkWindow &m_window;
     PatternPanel &m_patternPanel;
     QStringList *m_procedureNames = nullptr;
-    FolderChooser m_chooseFolder;
 };

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 
-class QLabel;
 class QListWidget;
 
 // The task statement: the label "Задача" and the statement lines, one per row.
@@ -13,8 +12,8 @@ class TaskStatementPanel : public QFrame
 public:
     explicit TaskStatementPanel(QWidget *parent = nullptr);
 
-    QLabel *LabelTsk = nullptr;
-    QListWidget *lstTsk = nullptr;
-
     void setStatement(const QStringList &lines);
+
+private:
+    QListWidget *m_lines = nullptr;
 };

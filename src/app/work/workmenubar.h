@@ -2,11 +2,15 @@
 
 #include <QMenuBar>
 
+#include <array>
+
 class QAction;
 class QMenu;
+class StageTable;
 
 // The stage menu of the work window: every item lies on the bar itself; only
-// "Размер поля" opens a list, of the four field sizes.
+// "Размер поля" opens a list, of the four field sizes. The bar keeps what the task offers
+// and what a run lets rest, and tells the window which item was chosen.
 class WorkMenuBar : public QMenuBar
 {
     Q_OBJECT
@@ -14,23 +18,45 @@ class WorkMenuBar : public QMenuBar
 public:
     explicit WorkMenuBar(QWidget *parent = nullptr);
 
-    QAction *NMainBegin = nullptr;
-    QAction *NMainWork = nullptr;
-    QAction *NMainDebug = nullptr;
-    QAction *NMainPoints = nullptr;
-    QAction *NMainSize = nullptr;
-    QAction *NMainPattern = nullptr;
-    QMenu *sizeMenu = nullptr;
-    QAction *N1212 = nullptr;
-    QAction *N1313 = nullptr;
-    QAction *N1414 = nullptr;
-    QAction *N1515 = nullptr;
+    // The stages in which each item can be chosen.
+    void addStageRows(StageTable &stages) const;
+    // After a stage was applied: a task of one size offers no other size in any stage.
+    void keepSizeOffer();
+    // The size menu and which of the sizes 12 … 15 it offers.
+    void setOfferedSizes(bool menuEnabled, const std::array<bool, 4> &sizesEnabled);
+    void setPatternOffered(bool offered);
+    void setDevelopmentOffered(bool offered);
+    void setDebuggingOffered(bool offered);
+    bool isDebuggingOffered() const;
+    // "Разработка", "Точки" and the sizes do nothing during a run, and look it; after it
+    // "Разработка" is back and the others are as the stage and the task left them.
+    void setRunning(bool running);
 
-    QList<QAction *> sizeItems() const { return {N1212, N1313, N1414, N1515}; }
+signals:
+    void beginChosen();
+    void developmentChosen();
+    void debuggingChosen();
+    void pointsChosen();
+    void patternChosen();
+    void sizeChosen(int fieldSize);
 
 private:
     QAction *addItem(const QString &name, const QString &caption, int picture, const QKeySequence &shortcut,
                      const QString &hint);
     // The item carries its field size as its data.
     QAction *addSizeItem(const QString &name, int fieldSize, const QString &caption);
+    QList<QAction *> idleItems() const;
+
+    QAction *m_begin = nullptr;
+    QAction *m_development = nullptr;
+    QAction *m_debugging = nullptr;
+    QAction *m_points = nullptr;
+    QAction *m_size = nullptr;
+    QAction *m_pattern = nullptr;
+    QMenu *m_sizeMenu = nullptr;
+    std::array<QAction *, 4> m_sizeItems{};
+    bool m_sizeMenuOffered = true;
+    bool m_running = false;
+    // What the resting items were before the run.
+    QList<bool> m_enabledBeforeRun;
 };

@@ -16,7 +16,7 @@ WorkTools attachWorkTools(WorkWindow &window)
     tools.runController = new RunController(window);
     tools.panelPoints = new PanelPoints(window);
     tools.printer = new WorkPrinter(window);
-    tools.fieldMenu = new FieldMenu(window, tools.printer->NPrint);
+    tools.fieldMenu = new FieldMenu(window, tools.printer->printAction());
     return tools;
 }
 

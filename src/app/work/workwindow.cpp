@@ -63,18 +63,12 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
 
     m_menu = new WorkMenuBar(this);
     setMenuBar(m_menu);
-    connect(m_menu->NMainBegin, &QAction::triggered, this, &WorkWindow::nMainBeginClick);
-    connect(m_menu->NMainWork, &QAction::triggered, this, &WorkWindow::nMainWorkClick);
-    connect(m_menu->NMainDebug, &QAction::triggered, this, &WorkWindow::nMainDebugClick);
-    connect(m_menu->NMainPoints, &QAction::triggered, this, &WorkWindow::pointsRequested);
-    connect(m_menu->NMainPattern, &QAction::triggered, this, &WorkWindow::patternRequested);
-    connect(m_menu->sizeMenu, &QMenu::triggered, this, &WorkWindow::n1212Click);
-    // The shortcut of "Размер поля" opens its list under the item.
-    connect(m_menu->NMainSize, &QAction::triggered, this, [this] {
-        if (!m_running)
-            m_menu->sizeMenu->popup(
-                m_menu->mapToGlobal(m_menu->actionGeometry(m_menu->NMainSize).bottomLeft()));
-    });
+    connect(m_menu, &WorkMenuBar::beginChosen, this, &WorkWindow::nMainBeginClick);
+    connect(m_menu, &WorkMenuBar::developmentChosen, this, &WorkWindow::nMainWorkClick);
+    connect(m_menu, &WorkMenuBar::debuggingChosen, this, &WorkWindow::nMainDebugClick);
+    connect(m_menu, &WorkMenuBar::pointsChosen, this, &WorkWindow::pointsRequested);
+    connect(m_menu, &WorkMenuBar::patternChosen, this, &WorkWindow::patternRequested);
+    connect(m_menu, &WorkMenuBar::sizeChosen, this, &WorkWindow::n1212Click);
 
     // A highlighted menu-bar item shows its long hint; the bar itself does not send it.
     connect(m_menu, &QMenuBar::hovered, this,
@@ -104,7 +98,7 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     buildStageTable();
     placeWindow();
 
-    m_fieldPanel->PaintImage->setPicture(&m_scene.picture());
+    m_fieldPanel->showPicture(&m_scene.picture());
     setFieldSize(12);
     m_delays = DelaySettings::forSpeed(RunSpeed::Slow);
     resetWork();
@@ -192,9 +186,7 @@ void WorkWindow::buildClientArea(QWidget *client)
     m_fieldPanel->move(layout.fieldFrame.topLeft());
     // The window may shrink only as far as the whole field stays in sight.
     client->setMinimumSize(m_fieldPanel->geometry().right() + 1, m_fieldPanel->geometry().bottom() + 1);
-    m_fieldPanel->PaintImage->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_fieldPanel->PaintImage, &QWidget::customContextMenuRequested, this,
-            &WorkWindow::fieldMenuRequested);
+    connect(m_fieldPanel, &FieldPanel::menuRequested, this, &WorkWindow::fieldMenuRequested);
 
     client->installEventFilter(this);
 }
@@ -222,17 +214,11 @@ void WorkWindow::connectAlgorithmList()
 void WorkWindow::buildStageTable()
 {
     using S = WorkStage;
-    m_stages.addRow(m_menu->NMainBegin, StageTable::onIn({S::NotStarted}));
-    m_stages.addRow(m_menu->NMainWork, StageTable::onIn({S::Begin, S::Debugging}));
-    m_stages.addRow(m_menu->NMainDebug, StageTable::onIn({S::Development}));
-    for (QAction *item : {m_menu->NMainPattern, m_menu->NMainPoints, m_menu->NMainSize})
-        m_stages.addRow(item, StageTable::onIn({S::Begin, S::Development, S::Debugging}));
+    m_menu->addStageRows(m_stages);
     for (QToolButton *button : m_runTools->buttons())
         m_stages.addRow(button, StageTable::onIn({S::Debugging}));
-    for (QLabel *label : m_commands->labels())
-        m_stages.addRow(label, StageTable::onIn({S::Development}));
-    for (QPushButton *button : m_commands->buttons())
-        m_stages.addRow(button, StageTable::onIn({S::Development}));
+    for (QWidget *control : m_commands->controls())
+        m_stages.addRow(control, StageTable::onIn({S::Development}));
     m_stages.addRow(m_algorithmList, StageTable::onIn({S::Development}));
     m_stages.addRow(m_breakpointMargin, StageTable::onIn({S::Development, S::Debugging}));
     m_stages.addRow(m_statisticsList, {std::nullopt, std::nullopt, true, false},
@@ -272,9 +258,7 @@ void WorkWindow::applyStage(WorkStage stage)
 {
     m_stage = stage;
     m_stages.apply(stage);
-    // The stages would turn the size menu on again; a task of one size has no other size.
-    if (!m_sizeMenuOffered)
-        m_menu->NMainSize->setEnabled(false);
+    m_menu->keepSizeOffer();
     m_breakpointMargin->setRunToOffered(stage == WorkStage::Debugging);
 }
 
@@ -292,47 +276,42 @@ void WorkWindow::showStatistics(const QStringList &rows)
 
 void WorkWindow::setOfferedSizes(bool menuEnabled, const std::array<bool, 4> &sizesEnabled)
 {
-    m_sizeMenuOffered = menuEnabled;
-    m_menu->NMainSize->setEnabled(menuEnabled);
-    const QList<QAction *> items = m_menu->sizeItems();
-    for (int i = 0; i < items.size(); ++i)
-        items[i]->setEnabled(sizesEnabled[size_t(i)]);
+    m_menu->setOfferedSizes(menuEnabled, sizesEnabled);
 }
 
 void WorkWindow::setPatternOffered(bool offered)
 {
-    m_menu->NMainPattern->setVisible(offered);
+    m_menu->setPatternOffered(offered);
 }
 
 void WorkWindow::setDevelopmentOffered(bool offered)
 {
-    m_menu->NMainWork->setEnabled(offered);
+    m_menu->setDevelopmentOffered(offered);
 }
 
 void WorkWindow::setDebuggingOffered(bool offered)
 {
-    m_menu->NMainDebug->setEnabled(offered);
+    m_menu->setDebuggingOffered(offered);
 }
 
 bool WorkWindow::isDebuggingOffered() const
 {
-    return m_menu->NMainDebug->isEnabled();
+    return m_menu->isDebuggingOffered();
 }
 
 void WorkWindow::showProcedurePanelMode(ProcedurePanelMode openedFor)
 {
-    m_commands->PPButtonProc->setEnabled(openedFor != ProcedurePanelMode::Call);
-    m_commands->PPButtonDoProc->setEnabled(openedFor != ProcedurePanelMode::Description);
+    m_commands->showProcedurePanelMode(openedFor);
 }
 
 void WorkWindow::focusCommand(PanelCommand command)
 {
-    m_commands->button(command)->setFocus(Qt::OtherFocusReason);
+    m_commands->focusCommand(command);
 }
 
 QPoint WorkWindow::besideCommand(PanelCommand command) const
 {
-    return {m_commands->x() + m_commands->width(), m_commands->y() + m_commands->button(command)->y()};
+    return {m_commands->x() + m_commands->width(), m_commands->y() + m_commands->commandTop(command)};
 }
 
 void WorkWindow::focusAlgorithm()
@@ -354,7 +333,7 @@ QRect WorkWindow::taskStatementArea() const
 
 QPoint WorkWindow::mapFieldToGlobal(const QPoint &fieldPosition) const
 {
-    return m_fieldPanel->PaintImage->mapToGlobal(fieldPosition);
+    return m_fieldPanel->fieldToGlobal(fieldPosition);
 }
 
 void WorkWindow::resetWork()
@@ -391,13 +370,9 @@ void WorkWindow::nMainDebugClick()
     applyStage(WorkStage::Debugging);
 }
 
-void WorkWindow::n1212Click(QAction *item)
+void WorkWindow::n1212Click(int size)
 {
-    if (m_running || !item)
-        return;
-    bool isSize = false;
-    const int size = item->data().toInt(&isSize);
-    if (!isSize)
+    if (m_running)
         return;
     if (size < TaskData::firstSize || size > TaskData::lastSize)
         return;
@@ -439,12 +414,12 @@ void WorkWindow::stopTimersOfMissingWalls()
 
 void WorkWindow::refreshFieldView()
 {
-    m_fieldPanel->PaintImage->refresh();
+    m_fieldPanel->refresh();
 }
 
 void WorkWindow::refreshFieldView(const QRect &changed)
 {
-    m_fieldPanel->PaintImage->refresh(changed);
+    m_fieldPanel->refresh(changed);
 }
 
 void WorkWindow::showVariableWalls()
@@ -537,23 +512,12 @@ void WorkWindow::startRun(RunSpeed speed)
     m_delays = DelaySettings::forSpeed(speed);
     m_running = true;
     m_stopRequested = false;
-    m_menu->NMainWork->setEnabled(false);
-    // "Точки" and the sizes do nothing during a run, and look it; after it each item is as
-    // the stage and the task left it.
-    QList<QAction *> idleItems{m_menu->NMainPoints, m_menu->NMainSize};
-    idleItems += m_menu->sizeItems();
-    QList<bool> idleEnabled;
-    for (QAction *item : idleItems) {
-        idleEnabled.append(item->isEnabled());
-        item->setEnabled(false);
-    }
+    m_menu->setRunning(true);
     stopVariableWallTimers();
     if (m_runHandler)
         m_runHandler();
     m_running = false;
-    for (int i = 0; i < idleItems.size(); ++i)
-        idleItems[i]->setEnabled(idleEnabled[i]);
-    m_menu->NMainWork->setEnabled(true);
+    m_menu->setRunning(false);
     m_runTools->setSpeedButtonsEnabled(true);
     if (m_closeAfterRun) {
         // Asked once: a close the pupil then cancels is over, not kept for the next run.

@@ -107,7 +107,7 @@ public slots:
     void nMainBeginClick();
     void nMainWorkClick();
     void nMainDebugClick();
-    void n1212Click(QAction *item);
+    void n1212Click(int size);
     void setFieldSize(int fieldSize);
     void selectSizeVariant();
     void refreshFieldView();
@@ -179,7 +179,6 @@ private:
     DelaySettings m_delays;
     bool m_stopRequested = false;
     bool m_running = false;
-    bool m_sizeMenuOffered = true;
     bool m_closeAfterRun = false;
     // The variable walls swap on their timers: from their display at a task's start or at
     // "Разработка" until a run or a new start.

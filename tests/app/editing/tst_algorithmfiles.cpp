@@ -4,11 +4,13 @@
 #include "editor/algorithmline.h"
 
 #include "app/editorsession.h"
+#include "filehelpers.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,21 +47,6 @@ private:
 };
 
 namespace {
-
-QByteArray fileBytes(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void writeBytes(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // Builds a loop with a command and a call of a new procedure, by keys only.
 void buildByKeys(EditorSession &s)
@@ -101,9 +88,9 @@ void TestAlgorithmFiles::saveWritesTheLines()
     const int row = s.currentRow();
     const QStringList statistics = s.statistics();
     s.dialogs->saveName = m_dir.filePath(QStringLiteral("saved.txt"));
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     QCOMPARE(s.dialogs->saveAsked, 1);
-    const QByteArray bytes = fileBytes(s.dialogs->saveName);
+    const QByteArray bytes = readBytes(s.dialogs->saveName);
     QCOMPARE(bytes, algorithmFileBytes(lines));
     QVERIFY(bytes.endsWith("\r\n"));
     QCOMPARE(bytes.count("\r\n"), lines.size());
@@ -113,7 +100,7 @@ void TestAlgorithmFiles::saveWritesTheLines()
     QCOMPARE(s.currentRow(), row);
     QCOMPARE(s.statistics(), statistics);
     QVERIFY(!s.editor->isModified());
-    QCOMPARE(s.editor->history().undoCount(), 3);
+    QCOMPARE(s.undoSteps(), 3);
 }
 
 void TestAlgorithmFiles::saveCancelled()
@@ -121,7 +108,7 @@ void TestAlgorithmFiles::saveCancelled()
     EditorSession s;
     buildByKeys(s);
     s.dialogs->saveName.clear();
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     QCOMPARE(s.dialogs->saveAsked, 1);
     QVERIFY(s.editor->isModified());
 }
@@ -145,15 +132,15 @@ void TestAlgorithmFiles::saveTellsTheEncoding()
                             comment,
                             "КОН"};
     const QString loaded = m_dir.filePath(QStringLiteral("utf8.txt"));
-    writeBytes(loaded, "\xef\xbb\xbf" + lines.join(QStringLiteral("\r\n")).toUtf8());
+    QVERIFY(writeBytes(loaded, "\xef\xbb\xbf" + lines.join(QStringLiteral("\r\n")).toUtf8()));
     EditorSession s;
     s.dialogs->openName = loaded;
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.lines(), lines);
     s.dialogs->saveName = m_dir.filePath(QStringLiteral("saved.txt"));
     SeenMessage seen;
     closeNextMessage(&seen);
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     if (!isUtf8) {
         // No message came: the next box is this one.
         QMessageBox probe(QMessageBox::Information, QString(), QStringLiteral("probe"));
@@ -161,7 +148,7 @@ void TestAlgorithmFiles::saveTellsTheEncoding()
     }
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text, isUtf8 ? writtenAsUtf8Message(s.dialogs->saveName) : QStringLiteral("probe"));
-    const QByteArray bytes = fileBytes(s.dialogs->saveName);
+    const QByteArray bytes = readBytes(s.dialogs->saveName);
     QCOMPARE(bytes.startsWith("\xef\xbb\xbf"), isUtf8);
     // Nothing is lost either way.
     QCOMPARE(algorithmLinesFromBytes(bytes), lines);
@@ -171,48 +158,42 @@ void TestAlgorithmFiles::saveTellsTheEncoding()
 void TestAlgorithmFiles::saveFails_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<FileWriteFault>("fault");
+    // What the message says before the system's reason.
     QTest::addColumn<QString>("message");
 
-    const QString oldName = QStringLiteral("old.txt");
-    QTest::newRow("missing folder") << "no such folder/a.txt" << FileWriteFault::None
-                                    << cannotCreateFileMessage(m_dir.filePath("no such folder/a.txt"),
-                                                               "нет такого файла или папки");
-    QTest::newRow("short write") << oldName << FileWriteFault::ShortWrite
-                                 << cannotWriteFileMessage(m_dir.filePath(oldName),
-                                                           "записана только часть файла");
-    QTest::newRow("disk full") << oldName << FileWriteFault::NoSpaceAtFlush
-                               << cannotWriteFileMessage(m_dir.filePath(oldName),
-                                                         "на диске нет свободного места");
-    QTest::newRow("rename fails") << oldName << FileWriteFault::FailedRename
-                                  << cannotWriteFileMessage(m_dir.filePath(oldName), "нет прав доступа");
+    QTest::newRow("missing folder") << "no such folder/a.txt"
+                                    << cannotCreateFileMessage(m_dir.filePath("no such folder/a.txt"));
+    QTest::newRow("file in place of a folder")
+        << "plain.txt/a.txt" << cannotCreateFileMessage(m_dir.filePath("plain.txt/a.txt"));
+    QTest::newRow("name of a folder") << "folder" << cannotCreateFileMessage(m_dir.filePath("folder"));
 }
 
 void TestAlgorithmFiles::saveFails()
 {
     QFETCH(QString, name);
-    QFETCH(FileWriteFault, fault);
     QFETCH(QString, message);
 
-    const QString file = m_dir.filePath(name);
     const QByteArray oldBytes("\xcd\xc0\xd7\r\n\xca\xce\xcd\r\n");
-    if (fault != FileWriteFault::None)
-        writeBytes(file, oldBytes);
+    const QString plain = m_dir.filePath(QStringLiteral("plain.txt"));
+    QVERIFY(writeBytes(plain, oldBytes));
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder")));
+    const QString file = m_dir.filePath(name);
     EditorSession s;
-    s.editor->setFileWriteFault(fault);
     buildByKeys(s);
     const QStringList lines = s.lines();
     s.dialogs->saveName = file;
     SeenMessage seen;
     closeNextMessage(&seen);
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     QCOMPARE(seen.count, 1);
-    QCOMPARE(seen.text, message);
+    QVERIFY2(seen.text.startsWith(message + QStringLiteral(": ")), qPrintable(seen.text));
+    QVERIFY2(seen.text.size() > message.size() + 2, qPrintable(seen.text));
     QVERIFY(seen.text.contains(QDir::toNativeSeparators(file)));
-    if (fault == FileWriteFault::None)
-        QVERIFY(!QFile::exists(file));
-    else
-        QCOMPARE(fileBytes(file), oldBytes);
+    QCOMPARE(readBytes(plain), oldBytes);
+    QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("folder"))).isDir());
+    QCOMPARE(
+        QDir(m_dir.filePath(QStringLiteral("folder"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList());
     QCOMPARE(s.lines(), lines);
     // Still unsaved: closing the window will ask again.
     QVERIFY(s.editor->isModified());
@@ -235,10 +216,10 @@ void TestAlgorithmFiles::load()
                             "КОНЕЦ ПРОЦЕДУРЫ"};
     const QString file = m_dir.filePath(QStringLiteral("unix.txt"));
     // Unix line ends and no break after the last line.
-    writeBytes(file, *encodeWindows1251(lines.join(u'\n')));
+    QVERIFY(writeBytes(file, *encodeWindows1251(lines.join(u'\n'))));
     control<QAction>(s.window, "NMainDebug")->setEnabled(false);
     s.dialogs->openName = file;
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.dialogs->openAsked, 1);
     QCOMPARE(s.lines(), lines);
     QCOMPARE(s.currentRow(), 4);
@@ -272,16 +253,16 @@ void TestAlgorithmFiles::loadFails()
     buildByKeys(s);
     const QString file = m_dir.filePath(name);
     if (tooLarge)
-        writeBytes(file, QByteArray(maxAlgorithmFileSize + 1, 'a'));
+        QVERIFY(writeBytes(file, QByteArray(maxAlgorithmFileSize + 1, 'a')));
     const QStringList lines = s.lines();
     const int row = s.currentRow();
     const QStringList names = s.names()->names();
     const QStringList statistics = s.statistics();
-    const int steps = s.editor->history().undoCount();
+    const int steps = s.undoSteps();
     s.dialogs->openName = file;
     SeenMessage seen;
     closeNextMessage(&seen);
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text,
              tooLarge ? fileTooLargeMessage(file)
@@ -291,11 +272,11 @@ void TestAlgorithmFiles::loadFails()
     QCOMPARE(s.currentRow(), row);
     QCOMPARE(s.names()->names(), names);
     QCOMPARE(s.statistics(), statistics);
-    QCOMPARE(s.editor->history().undoCount(), steps);
+    QCOMPARE(s.undoSteps(), steps);
 
     // A cancelled dialog changes nothing either.
     s.dialogs->openName.clear();
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.lines(), lines);
     QCOMPARE(seen.count, 1);
 }
@@ -304,35 +285,40 @@ void TestAlgorithmFiles::loadShortFile()
 {
     EditorSession s;
     const QString file = m_dir.filePath(QStringLiteral("short.txt"));
-    writeBytes(file, "A\r\nB\r\n");
+    QVERIFY(writeBytes(file, "A\r\nB\r\n"));
     s.dialogs->openName = file;
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.lines(), (QStringList{"A", "B"}));
     QCOMPARE(s.currentRow(), -1);
     // With no selected line, insertions and deletions do nothing.
     s.key(Qt::Key_F2);
     QCOMPARE(s.lines(), (QStringList{"A", "B"}));
-    s.menu(s.editor->ComMenu->N1);
+    s.menu(s.menuItem("N1"));
     QCOMPARE(s.lines(), (QStringList{"A", "B"}));
     QCOMPARE(s.currentRow(), -1);
-    s.menu(s.editor->ComMenu->N5);
+    s.menu(s.menuItem("N5"));
     QCOMPARE(s.lines(), (QStringList{"A", "B"}));
     // The whole algorithm can still be replaced.
-    s.menu(s.editor->ComMenu->N4);
+    s.menu(s.menuItem("N4"));
     QCOMPARE(s.lines(), algorithmSkeleton(true));
     QCOMPARE(s.currentRow(), 4);
 }
 
 void TestAlgorithmFiles::saveDialog()
 {
-    QFileDialog dialog;
-    StandardFileDialogs::prepareSaveDialog(dialog);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Сохранить алгоритм в файле"));
-    QCOMPARE(dialog.nameFilters(), QStringList{"текстовый (*.txt)"});
-    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("txt"));
-    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-    QCOMPARE(dialog.selectedFiles().size(), 1);
-    QCOMPARE(QFileInfo(dialog.selectedFiles().first()).fileName(), QStringLiteral("NoName.txt"));
+    StandardFileDialogs dialogs;
+    FileDialogAnswers answers;
+    QCOMPARE(dialogs.saveFileName(nullptr), QString());
+    QCOMPARE(answers.asked.size(), 1);
+    const FileDialogAnswers::Asked &shown = answers.asked.first();
+    QCOMPARE(shown.title, QStringLiteral("Сохранить алгоритм в файле"));
+    QCOMPARE(shown.nameFilters, QStringList{"текстовый (*.txt)"});
+    QCOMPARE(shown.defaultSuffix, QStringLiteral("txt"));
+    QCOMPARE(shown.acceptMode, QFileDialog::AcceptSave);
+    // The question before replacing a file is the program's own, in Russian.
+    QVERIFY(shown.options.testFlag(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(shown.selectedFiles.size(), 1);
+    QCOMPARE(QFileInfo(shown.selectedFiles.first()).fileName(), QStringLiteral("NoName.txt"));
 }
 
 void TestAlgorithmFiles::saveDialogAsksBeforeReplacing_data()
@@ -346,7 +332,7 @@ void TestAlgorithmFiles::saveDialogAsksBeforeReplacing()
 {
     QFETCH(QString, answer);
     const QString existing = m_dir.filePath(QStringLiteral("existing.txt"));
-    writeBytes(existing, "old\r\n");
+    QVERIFY(writeBytes(existing, "old\r\n"));
     StandardFileDialogs dialogs;
     QString question;
     QStringList offeredAgain;
@@ -389,27 +375,20 @@ void TestAlgorithmFiles::saveDialogAsksBeforeReplacing()
 void TestAlgorithmFiles::openDialog()
 {
     StandardFileDialogs dialogs;
-    QFileDialog dialog;
-    dialogs.prepareOpenDialog(dialog);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Укажите имя открываемого файла"));
-    QCOMPARE(dialog.nameFilters(), QStringList{"текстовые (*.txt)"});
-    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("txt"));
-    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
-
     // The name chosen once is offered the next time.
     const QString chosen = m_dir.filePath(QStringLiteral("chosen.txt"));
-    writeBytes(chosen, "x\r\n");
-    onNextModal([&](QWidget *modal) {
-        auto *shown = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(shown);
-        shown->setDirectory(m_dir.path());
-        shown->selectFile(chosen);
-        static_cast<QDialog *>(shown)->accept();
-    });
+    QVERIFY(writeBytes(chosen, "x\r\n"));
+    FileDialogAnswers answers({chosen});
     QCOMPARE(dialogs.openFileName(nullptr), chosen);
-    QFileDialog again;
-    dialogs.prepareOpenDialog(again);
-    QCOMPARE(again.selectedFiles(), QStringList{chosen});
+    QCOMPARE(dialogs.openFileName(nullptr), QString());
+    QCOMPARE(answers.asked.size(), 2);
+    const FileDialogAnswers::Asked &first = answers.asked.first();
+    QCOMPARE(first.title, QStringLiteral("Укажите имя открываемого файла"));
+    QCOMPARE(first.nameFilters, QStringList{"текстовые (*.txt)"});
+    QCOMPARE(first.defaultSuffix, QStringLiteral("txt"));
+    QCOMPARE(first.acceptMode, QFileDialog::AcceptOpen);
+    QCOMPARE(first.fileMode, QFileDialog::ExistingFile);
+    QCOMPARE(answers.asked.last().selectedFiles, QStringList{chosen});
 }
 
 void TestAlgorithmFiles::closeQuestion_data()
@@ -441,7 +420,7 @@ void TestAlgorithmFiles::closeQuestion()
     QCOMPARE(s.window.isVisible(), !closed);
     QCOMPARE(s.dialogs->saveAsked, answer == "Да" ? 1 : 0);
     if (!saveName.isEmpty())
-        QCOMPARE(fileBytes(s.dialogs->saveName), algorithmFileBytes(s.lines()));
+        QCOMPARE(readBytes(s.dialogs->saveName), algorithmFileBytes(s.lines()));
 }
 
 void TestAlgorithmFiles::closeWithoutChanges()
@@ -451,7 +430,7 @@ void TestAlgorithmFiles::closeWithoutChanges()
     EditorSession saved;
     buildByKeys(saved);
     saved.dialogs->saveName = m_dir.filePath(QStringLiteral("before closing.txt"));
-    saved.menu(saved.editor->ComMenu->N10);
+    saved.menu(saved.menuItem("N10"));
     QVERIFY(saved.window.close());
     QCOMPARE(saved.dialogs->saveAsked, 1);
 }
@@ -461,9 +440,9 @@ void TestAlgorithmFiles::builtSavedAndChecked()
     // A task of its own: the executor at the top left looking down, no walls on its way.
     const QString task = m_dir.filePath(QStringLiteral("task"));
     QVERIFY(QDir().mkpath(task));
-    writeBytes(QDir(task).filePath(QStringLiteral("Zerid.txt")),
-               *encodeWindows1251(QStringLiteral("# 001 0 1  300\r\nДойдите до низа.\r\nZ\r\n"
-                                                 "0  0  0 270  0 11\r\nH\r\n  9  9\r\nE\r\n")));
+    QVERIFY(writeBytes(QDir(task).filePath(QStringLiteral("Zerid.txt")),
+                       *encodeWindows1251(QStringLiteral("# 001 0 1  300\r\nДойдите до низа.\r\nZ\r\n"
+                                                         "0  0  0 270  0 11\r\nH\r\n  9  9\r\nE\r\n"))));
 
     EditorSession s;
     s.key(Qt::Key_F8);
@@ -484,7 +463,7 @@ void TestAlgorithmFiles::builtSavedAndChecked()
                           "КОНЕЦ ПРОЦЕДУРЫ"}));
     const QString file = m_dir.filePath(QStringLiteral("walk.txt"));
     s.dialogs->saveName = file;
-    s.menu(s.editor->ComMenu->N10);
+    s.menu(s.menuItem("N10"));
     QVERIFY(QFile::exists(file));
 
     QProcess checker;

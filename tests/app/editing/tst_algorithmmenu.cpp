@@ -61,16 +61,15 @@ void load(EditorSession &s, const QString &folder, const QStringList &lines)
     const QString file = folder + QStringLiteral("/loaded.txt");
     QVERIFY(writeAlgorithmFile(file, lines).isEmpty());
     s.dialogs->openName = file;
-    s.menu(s.editor->ComMenu->N11);
+    s.menu(s.menuItem("N11"));
     QCOMPARE(s.lines(), lines);
 }
 
 QString enabledItems(const AlgorithmMenu *menu)
 {
     QString states;
-    for (const QAction *item :
-         {menu->N1, menu->N3, menu->N2, menu->N6, menu->N4, menu->N5, menu->N7, menu->N10, menu->N11})
-        states += item->isEnabled() ? u'1' : u'0';
+    for (const char *name : {"N1", "N3", "N2", "N6", "N4", "N5", "N7", "N10", "N11"})
+        states += control<QAction>(*menu, name)->isEnabled() ? u'1' : u'0';
     return states;
 }
 
@@ -95,8 +94,8 @@ void TestAlgorithmMenu::items()
         (QStringList{"Удалить строку", "Удалить конструкцию", "Удалить ветвь ИНАЧЕ", "Удалить процедуру",
                      "Удалить тело алгоритма ", "-", "Вставить пустую строку", "Вставить комментарии", "-",
                      "Сохранить алгоритм в файле", "Загрузить алгоритм из файла", "-", "Точка останова"}));
-    QVERIFY(s.editor->ComMenu->N8->isVisible());
-    QVERIFY(!s.editor->ComMenu->N9->isVisible());
+    QVERIFY(s.menuItem("N8")->isVisible());
+    QVERIFY(!s.menuItem("N9")->isVisible());
 }
 
 void TestAlgorithmMenu::enabling_data()
@@ -249,7 +248,7 @@ void TestAlgorithmMenu::deletions()
     QCOMPARE(s.currentRow(), expectedRow);
     QCOMPARE(s.list()->currentIndex().row(), expectedRow);
     QCOMPARE(s.statistics(), updateStatistics(s.lines()));
-    QCOMPARE(s.editor->procedureNames(), rebuildProcedureList(s.lines()));
+    QCOMPARE(s.names()->names(), rebuildProcedureList(s.lines()));
 }
 
 void TestAlgorithmMenu::deleteKey_data()
@@ -306,23 +305,23 @@ void TestAlgorithmMenu::selfCallingProcedure()
     s.select(5);
     SeenMessage seen;
     closeNextMessage(&seen);
-    s.menu(s.editor->ComMenu->N6);
+    s.menu(s.menuItem("N6"));
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text, QStringLiteral("Нельзя удалить процедуру \nбез удаления всех её вызовов !!!"));
     QCOMPARE(s.lines(), text);
     QCOMPARE(s.currentRow(), 5);
-    QCOMPARE(s.editor->procedureNames(), QStringList{"круг"});
+    QCOMPARE(s.names()->names(), QStringList{"круг"});
     QCOMPARE(s.statistics(), statistics);
 
     // Without the call it goes, and the text keeps a line to select.
     s.select(7);
-    s.menu(s.editor->ComMenu->N1);
+    s.menu(s.menuItem("N1"));
     s.select(5);
-    s.menu(s.editor->ComMenu->N6);
+    s.menu(s.menuItem("N6"));
     QCOMPARE(seen.count, 1);
     QCOMPARE(s.lines(), header + (QStringList{"КОН", ""}));
     QCOMPARE(s.currentRow(), 5);
-    QVERIFY(s.editor->procedureNames().isEmpty());
+    QVERIFY(s.names()->names().isEmpty());
 }
 
 void TestAlgorithmMenu::procedureDeletionUpdatesNames()
@@ -333,7 +332,7 @@ void TestAlgorithmMenu::procedureDeletionUpdatesNames()
     QCOMPARE(s.names()->names(), (QStringList{"а", "б"}));
     s.clickRow(5);
     QCOMPARE(s.text().currentLine(), QStringLiteral("ПРОЦЕДУРА а"));
-    s.menu(s.editor->ComMenu->N6);
+    s.menu(s.menuItem("N6"));
     QCOMPARE(s.names()->names(), QStringList{"б"});
     QCOMPARE(s.lines().mid(4), (QStringList{"КОН", "ПРОЦЕДУРА б", "КОНЕЦ ПРОЦЕДУРЫ"}));
     // The name can be entered anew.
@@ -348,12 +347,12 @@ void TestAlgorithmMenu::wholeAlgorithm()
         load(s, m_dir.path(), everyKind);
         QCOMPARE(s.names()->names(), QStringList{"п"});
         s.select(10);
-        s.menu(s.editor->ComMenu->N4);
+        s.menu(s.menuItem("N4"));
         QCOMPARE(s.lines(), algorithmSkeleton(hasPointB));
         QCOMPARE(s.currentRow(), 4);
         QCOMPARE(s.statistics(), resetStatistics());
         QVERIFY(s.names()->names().isEmpty());
-        QVERIFY(s.editor->procedureNames().isEmpty());
+        QVERIFY(s.names()->names().isEmpty());
     }
 }
 

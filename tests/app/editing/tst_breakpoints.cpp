@@ -2,6 +2,7 @@
 #include "app/editing/breakpoints.h"
 
 #include "app/editorsession.h"
+#include "filehelpers.h"
 
 #include <QFile>
 #include <QMenu>
@@ -35,12 +36,6 @@ void clickMargin(EditorSession &s, int row)
 {
     s.list()->scrollTo(s.text().index(row, 0));
     QTest::mouseClick(margin(s), Qt::LeftButton, {}, margin(s)->rowCentre(row));
-}
-
-QByteArray fileBytes(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -82,7 +77,7 @@ private slots:
 
         // The context menu's item is there for the same lines, and checked when the line has one.
         s.select(row);
-        QAction *item = s.editor->ComMenu->NBreakpoint;
+        QAction *item = s.menuItem("NBreakpoint");
         s.menu(item);
         QCOMPARE(s.window.breakpoints().rows(), holds ? QList<int>{row} : QList<int>{});
         s.openMenuAt(row);
@@ -160,17 +155,17 @@ private slots:
         s.text().setLines(twoStepsAndProcedure);
         s.select(4);
         s.dialogs->saveName = dir.filePath(QStringLiteral("without.txt"));
-        s.menu(s.editor->ComMenu->N10);
+        s.menu(s.menuItem("N10"));
         for (const int row : std::as_const(rows))
             clickMargin(s, row);
         QCOMPARE(s.window.breakpoints().rows(), rows);
         s.select(4);
         s.dialogs->saveName = dir.filePath(QStringLiteral("with.txt"));
-        s.menu(s.editor->ComMenu->N10);
+        s.menu(s.menuItem("N10"));
 
-        const QByteArray without = fileBytes(dir.filePath(QStringLiteral("without.txt")));
+        const QByteArray without = readBytes(dir.filePath(QStringLiteral("without.txt")));
         QVERIFY(!without.isEmpty());
-        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("with.txt"))), without);
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("with.txt"))), without);
         QCOMPARE(s.window.breakpoints().rows(), rows);
     }
 };

@@ -117,7 +117,7 @@ void TestStructuredInsertion::workedExample()
     for (int row = 0; row < expected.size(); ++row)
         QCOMPARE(rows.at(row), expected.at(row));
     QCOMPARE(s.currentRow(), 18 - 1);
-    QCOMPARE(s.editor->procedureNames(), QStringList{"угол"});
+    QCOMPARE(s.names()->names(), QStringList{"угол"});
     QCOMPARE(s.names()->names(), QStringList{"угол"});
     QCOMPARE(s.statistics().at(2), QStringLiteral("команд     ..............3"));
     QCOMPARE(s.statistics().at(8), QStringLiteral("Итого:  строк   ......18"));
@@ -624,20 +624,20 @@ void TestStructuredInsertion::comment()
     s.clickRow(row == 4 ? 9 : 7);
     const int current = s.currentRow();
     const QString currentLine = s.text().currentLine();
-    s.menu(s.editor->ComMenu->N7);
+    s.menu(s.menuItem("N7"));
     CommentPanel *panel = s.editor->PanelComment;
     QVERIFY(panel->isVisible());
-    QVERIFY(panel->EditComment->isVisible());
-    QVERIFY(panel->LabelComment->isVisible());
-    QCOMPARE(QApplication::focusWidget(), panel->EditComment);
+    QVERIFY(control<QLineEdit>(*panel, "EditComment")->isVisible());
+    QVERIFY(control<QLabel>(*panel, "LabelComment")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(*panel, "EditComment"));
     s.type(typed);
     s.key(Qt::Key_Return);
     QCOMPARE(s.lines().at(current), line);
     QCOMPARE(s.currentRow(), current + 1);
     QCOMPARE(s.text().currentLine(), currentLine);
     QVERIFY(panel->isHidden());
-    QVERIFY(panel->EditComment->isHidden());
-    QVERIFY(panel->LabelComment->isHidden());
+    QVERIFY(control<QLineEdit>(*panel, "EditComment")->isHidden());
+    QVERIFY(control<QLabel>(*panel, "LabelComment")->isHidden());
     // Comments are not counted.
     QCOMPARE(s.statistics(), statistics);
 }
@@ -645,7 +645,7 @@ void TestStructuredInsertion::comment()
 void TestStructuredInsertion::commentLosingFocus()
 {
     EditorSession s;
-    s.menu(s.editor->ComMenu->N7);
+    s.menu(s.menuItem("N7"));
     CommentPanel *panel = s.editor->PanelComment;
     QCOMPARE(panel->geometry(), QRect(128, 224, 281, 65));
     s.type(QStringLiteral("никогда"));
@@ -656,8 +656,8 @@ void TestStructuredInsertion::commentLosingFocus()
     QVERIFY(panel->isHidden());
     QCOMPARE(s.lines().size(), 5);
     // Opened again, the field is empty.
-    s.menu(s.editor->ComMenu->N7);
-    QVERIFY(panel->EditComment->text().isEmpty());
+    s.menu(s.menuItem("N7"));
+    QVERIFY(control<QLineEdit>(*panel, "EditComment")->text().isEmpty());
 }
 
 void TestStructuredInsertion::outsideWindows1251Refused_data()
@@ -688,12 +688,12 @@ void TestStructuredInsertion::outsideWindows1251Refused()
 
     EditorSession s;
     if (comment) {
-        s.menu(s.editor->ComMenu->N7);
+        s.menu(s.menuItem("N7"));
     } else {
         s.key(Qt::Key_F5);
         s.newName()->setFocus();
     }
-    QLineEdit *field = comment ? s.editor->PanelComment->EditComment : s.newName();
+    QLineEdit *field = comment ? control<QLineEdit>(s.window, "EditComment") : s.newName();
     QCOMPARE(QApplication::focusWidget(), field);
     SeenMessage seen;
     if (!refused.isEmpty())
@@ -712,7 +712,7 @@ void TestStructuredInsertion::blankLine()
     s.key(Qt::Key_F8);
     s.key(Qt::Key_Return);
     const QStringList statistics = s.statistics();
-    s.menu(s.editor->ComMenu->N5);
+    s.menu(s.menuItem("N5"));
     QCOMPARE(indentedRows(s.lines().mid(4)),
              (QStringList{"4|ПОКА впереди стена", "4|НЦ", "0|", "4|КЦ", "0|КОН"}));
     QCOMPARE(s.currentRow(), 7);

@@ -68,16 +68,18 @@ void TestPanelPoints::initialValues()
     PanelPoints *p = detour.panel;
     QVERIFY(!p->isVisible());
     QCOMPARE(p->geometry(), QRect(40, 72, 681, 41));
-    QVERIFY(p->CheckBoxA->isChecked());
-    QCOMPARE(p->CheckBoxA->text(), QStringLiteral("т.А"));
-    QVERIFY(!p->CheckBoxB->isChecked());
-    QCOMPARE(p->CheckBoxB->text(), QStringLiteral("т.Б"));
-    for (QLineEdit *edit : {p->EditAX, p->EditAY, p->EditBX, p->EditBY})
+    QVERIFY(control<QCheckBox>(*p, "CheckBoxA")->isChecked());
+    QCOMPARE(control<QCheckBox>(*p, "CheckBoxA")->text(), QStringLiteral("т.А"));
+    QVERIFY(!control<QCheckBox>(*p, "CheckBoxB")->isChecked());
+    QCOMPARE(control<QCheckBox>(*p, "CheckBoxB")->text(), QStringLiteral("т.Б"));
+    for (QLineEdit *edit : {control<QLineEdit>(*p, "EditAX"), control<QLineEdit>(*p, "EditAY"),
+                            control<QLineEdit>(*p, "EditBX"), control<QLineEdit>(*p, "EditBY")})
         QCOMPARE(edit->text(), QStringLiteral("0"));
-    QCOMPARE(p->ComboBoxTo->currentText(), QStringLiteral("вправо"));
-    QCOMPARE(p->ComboBoxTo->currentIndex(), -1);
-    QCOMPARE(p->ComboBoxTo->count(), 4);
-    for (UpDown *upDown : p->upDowns())
+    QCOMPARE(control<QComboBox>(*p, "ComboBoxTo")->currentText(), QStringLiteral("вправо"));
+    QCOMPARE(control<QComboBox>(*p, "ComboBoxTo")->currentIndex(), -1);
+    QCOMPARE(control<QComboBox>(*p, "ComboBoxTo")->count(), 4);
+    QCOMPARE(p->findChildren<UpDown *>().size(), 4);
+    for (UpDown *upDown : p->findChildren<UpDown *>())
         QCOMPARE(upDown->maximum(), 11);
     QStringList labels;
     for (QLabel *label : p->findChildren<QLabel *>())
@@ -114,9 +116,9 @@ void TestPanelPoints::openAndCloseApplies()
     QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
     control<QAction>(detour.window, "NMainPoints")->trigger();
     QVERIFY(detour.panel->isVisible());
-    detour.panel->CheckBoxA->setChecked(startSet);
-    setText(detour.panel->EditAX, startColumn);
-    detour.panel->CheckBoxB->setChecked(pointBSet);
+    control<QCheckBox>(*detour.panel, "CheckBoxA")->setChecked(startSet);
+    setText(control<QLineEdit>(*detour.panel, "EditAX"), startColumn);
+    control<QCheckBox>(*detour.panel, "CheckBoxB")->setChecked(pointBSet);
     control<QAction>(detour.window, "NMainPoints")->trigger();
 
     QVERIFY(!detour.panel->isVisible());
@@ -158,10 +160,10 @@ void TestPanelPoints::headingFromTheList()
 
     OpenedDetour detour;
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    detour.panel->ComboBoxTo->setCurrentIndex(item);
-    emit detour.panel->ComboBoxTo->activated(item);
+    control<QComboBox>(*detour.panel, "ComboBoxTo")->setCurrentIndex(item);
+    emit control<QComboBox>(*detour.panel, "ComboBoxTo")->activated(item);
     if (!typed.isEmpty())
-        setText(detour.panel->ComboBoxTo->lineEdit(), typed);
+        setText(control<QComboBox>(*detour.panel, "ComboBoxTo")->lineEdit(), typed);
     control<QAction>(detour.window, "NMainPoints")->trigger();
     QCOMPARE(int(detour.window.world().executor.heading), heading);
 }
@@ -195,8 +197,8 @@ void TestPanelPoints::badValueChangesNothing()
     const QImage picture = detour.window.scene().picture();
     control<QAction>(detour.window, "NMainPoints")->trigger();
     // Good values in the other edits must not be taken either.
-    setText(detour.panel->EditAX, QStringLiteral("3"));
-    detour.panel->CheckBoxB->setChecked(true);
+    setText(control<QLineEdit>(*detour.panel, "EditAX"), QStringLiteral("3"));
+    control<QCheckBox>(*detour.panel, "CheckBoxB")->setChecked(true);
     auto *bad = detour.panel->findChild<QLineEdit *>(edit);
     setText(bad, text);
     MessageCollector messages;
@@ -217,7 +219,7 @@ void TestPanelPoints::clickOnThePanel()
 {
     OpenedDetour detour;
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    setText(detour.panel->EditAY, QStringLiteral("4"));
+    setText(control<QLineEdit>(*detour.panel, "EditAY"), QStringLiteral("4"));
 
     // A label is not the panel's surface.
     QLabel *label = detour.panel->findChild<QLabel *>();
@@ -235,13 +237,13 @@ void TestPanelPoints::freeAreaHidesWithoutApplying()
 {
     OpenedDetour detour;
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    setText(detour.panel->EditAX, QStringLiteral("6"));
+    setText(control<QLineEdit>(*detour.panel, "EditAX"), QStringLiteral("6"));
     detour.window.formClick();
     QVERIFY(!detour.panel->isVisible());
     QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
     // Applied only when closed by its menu item the next time.
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    QCOMPARE(detour.panel->EditAX->text(), QStringLiteral("6"));
+    QCOMPARE(control<QLineEdit>(*detour.panel, "EditAX")->text(), QStringLiteral("6"));
     control<QAction>(detour.window, "NMainPoints")->trigger();
     QCOMPARE(detour.window.world().executor, (ExecutorState{6, 0, 0}));
 }
@@ -269,15 +271,15 @@ void TestPanelPoints::upDownSteps()
 
     OpenedDetour detour;
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    setText(detour.panel->EditBX, text);
-    QTest::mouseClick(up ? detour.panel->UpDownBX->upButton : detour.panel->UpDownBX->downButton,
-                      Qt::LeftButton);
-    QCOMPARE(detour.panel->EditBX->text(), result);
+    setText(control<QLineEdit>(*detour.panel, "EditBX"), text);
+    const UpDown *steps = control<UpDown>(*detour.panel, "UpDownBX");
+    QTest::mouseClick(control<QToolButton>(*steps, up ? "up" : "down"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(*detour.panel, "EditBX")->text(), result);
 
     // The arrow keys in the edit step alike.
-    setText(detour.panel->EditBX, text);
-    QTest::keyClick(detour.panel->EditBX, up ? Qt::Key_Up : Qt::Key_Down);
-    QCOMPARE(detour.panel->EditBX->text(), result);
+    setText(control<QLineEdit>(*detour.panel, "EditBX"), text);
+    QTest::keyClick(control<QLineEdit>(*detour.panel, "EditBX"), up ? Qt::Key_Up : Qt::Key_Down);
+    QCOMPARE(control<QLineEdit>(*detour.panel, "EditBX")->text(), result);
 }
 
 void TestPanelPoints::sizeChangeKeepsTypedNumber()
@@ -290,22 +292,22 @@ void TestPanelPoints::sizeChangeKeepsTypedNumber()
     PanelPoints *panel = tools.panelPoints;
 
     control<QAction>(window, "N1515")->trigger();
-    for (UpDown *upDown : panel->upDowns())
+    for (UpDown *upDown : panel->findChildren<UpDown *>())
         QCOMPARE(upDown->maximum(), 14);
     control<QAction>(window, "NMainPoints")->trigger();
-    setText(panel->EditAX, QStringLiteral("13"));
-    QTest::mouseClick(panel->UpDownAX->upButton, Qt::LeftButton);
-    QCOMPARE(panel->EditAX->text(), QStringLiteral("14"));
+    setText(control<QLineEdit>(*panel, "EditAX"), QStringLiteral("13"));
+    QTest::mouseClick(control<QToolButton>(*control<UpDown>(*panel, "UpDownAX"), "up"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(*panel, "EditAX")->text(), QStringLiteral("14"));
     control<QAction>(window, "NMainPoints")->trigger();
     QCOMPARE(window.world().executor.column, qint16(14));
 
     control<QAction>(window, "N1212")->trigger();
-    QCOMPARE(panel->EditAX->text(), QStringLiteral("14"));
-    for (UpDown *upDown : panel->upDowns())
+    QCOMPARE(control<QLineEdit>(*panel, "EditAX")->text(), QStringLiteral("14"));
+    for (UpDown *upDown : panel->findChildren<UpDown *>())
         QCOMPARE(upDown->maximum(), 11);
     control<QAction>(window, "NMainPoints")->trigger();
-    QTest::mouseClick(panel->UpDownAX->downButton, Qt::LeftButton);
-    QCOMPARE(panel->EditAX->text(), QStringLiteral("10"));
+    QTest::mouseClick(control<QToolButton>(*control<UpDown>(*panel, "UpDownAX"), "down"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(*panel, "EditAX")->text(), QStringLiteral("10"));
 }
 
 void TestPanelPoints::menuItemSetsTheLimit()
@@ -313,7 +315,7 @@ void TestPanelPoints::menuItemSetsTheLimit()
     OpenedDetour detour;
     detour.panel->setUpperLimit(3);
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    for (UpDown *upDown : detour.panel->upDowns())
+    for (UpDown *upDown : detour.panel->findChildren<UpDown *>())
         QCOMPARE(upDown->maximum(), 11);
 }
 

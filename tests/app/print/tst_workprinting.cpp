@@ -198,7 +198,7 @@ void TestWorkPrinting::printKeyOpensPrintDialog()
     OpenedWork work;
     QApplication::setActiveWindow(&work.window);
     QVERIFY(QTest::qWaitForWindowActive(&work.window));
-    QCOMPARE(work.tools.printer->NPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    QCOMPARE(control<QAction>(work.window, "NPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     QString seen;
     onNextModal([&seen](QWidget *modal) {
         if (qobject_cast<QPrintDialog *>(modal))
@@ -214,11 +214,7 @@ void TestWorkPrinting::noPrintDuringRun()
     OpenedWork work;
     std::optional<bool> printed;
     std::optional<bool> saved;
-    int chooserAsked = 0;
-    work.tools.fieldMenu->setFileChooser([&](QWidget *) {
-        ++chooserAsked;
-        return QString();
-    });
+    FileDialogAnswers dialogs;
     work.window.setRunHandler([&] {
         printed = work.tools.printer->printWithDialog();
         saved = work.tools.fieldMenu->saveFieldPicture();
@@ -227,7 +223,7 @@ void TestWorkPrinting::noPrintDuringRun()
     work.window.startRun(RunSpeed::Fastest);
     QCOMPARE(printed, std::optional<bool>(false));
     QCOMPARE(saved, std::optional<bool>(false));
-    QCOMPARE(chooserAsked, 0);
+    QVERIFY(dialogs.asked.isEmpty());
     QVERIFY(!work.tools.fieldMenu->isVisible());
 }
 
@@ -246,38 +242,49 @@ void TestWorkPrinting::fieldMenuItems()
     QCOMPARE(items,
              (QStringList{QStringLiteral("Сохранить рисунок поля…"),
                           QStringLiteral("Печать задачи, алгоритма и поля…")}));
-    QCOMPARE(menu->actions().at(1), work.tools.printer->NPrint);
+    QCOMPARE(menu->actions().at(1), control<QAction>(work.window, "NPrint"));
     menu->hide();
 }
 
 void TestWorkPrinting::savePicture_data()
 {
     QTest::addColumn<QString>("answer"); // relative to a temporary folder; empty is a cancel
+    QTest::addColumn<QString>("target"); // the file the picture goes to
     QTest::addColumn<bool>("saved");
     QTest::addColumn<int>("messages");
 
-    QTest::newRow("a PNG file") << "поле.png" << true << 0;
-    QTest::newRow("a name without an extension") << "поле" << true << 0;
-    QTest::newRow("cancelled") << "" << false << 0;
-    QTest::newRow("a folder that is not there") << "нет/поле.png" << false << 1;
+    QTest::newRow("a PNG file") << "поле.png"
+                                << "поле.png" << true << 0;
+    // The dialog adds the extension; whatever the name ends with, the picture is a PNG.
+    QTest::newRow("a name without an extension") << "поле"
+                                                 << "поле.png" << true << 0;
+    QTest::newRow("another extension") << "поле.bmp"
+                                       << "поле.bmp" << true << 0;
+    QTest::newRow("cancelled") << ""
+                               << "" << false << 0;
+    QTest::newRow("a folder that is not there") << "нет/поле.png"
+                                                << "нет/поле.png" << false << 1;
 }
 
 void TestWorkPrinting::savePicture()
 {
     QFETCH(QString, answer);
+    QFETCH(QString, target);
     QFETCH(bool, saved);
     QFETCH(int, messages);
 
     OpenedWork work;
     QTemporaryDir dir;
-    const QString file = answer.isEmpty() ? QString() : dir.filePath(answer);
-    work.tools.fieldMenu->setFileChooser(
-        [&](QWidget *parent) { return parent == &work.window ? file : QString(); });
+    const QString file = target.isEmpty() ? QString() : dir.filePath(target);
+    FileDialogAnswers dialogs({answer.isEmpty() ? QString() : dir.filePath(answer)});
     // The picture as it stands, with the variable wall at its other place.
     work.window.variableWallTimerTick(1);
     MessageCollector collector;
-    work.tools.fieldMenu->NSavePicture->trigger();
+    control<QAction>(*work.tools.fieldMenu, "NSavePicture")->trigger();
 
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(dialogs.asked[0].title, QStringLiteral("Сохранить рисунок поля"));
+    QCOMPARE(dialogs.asked[0].parent, &work.window);
     QCOMPARE(collector.messages.size(), messages);
     QCOMPARE(QFileInfo::exists(file), saved);
     if (saved) {
@@ -294,13 +301,18 @@ void TestWorkPrinting::savePicture()
 
 void TestWorkPrinting::saveDialog()
 {
-    QFileDialog dialog;
-    FieldMenu::prepareSaveDialog(dialog, QStringLiteral("Поле.png"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Сохранить рисунок поля"));
-    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("png"));
-    QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("рисунок PNG (*.png)")});
-    QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    OpenedWork work;
+    FileDialogAnswers answers;
+    QVERIFY(!work.tools.fieldMenu->saveFieldPicture());
+    QCOMPARE(answers.asked.size(), 1);
+    const FileDialogAnswers::Asked &shown = answers.asked.first();
+    QCOMPARE(shown.title, QStringLiteral("Сохранить рисунок поля"));
+    QCOMPARE(shown.acceptMode, QFileDialog::AcceptSave);
+    QCOMPARE(shown.defaultSuffix, QStringLiteral("png"));
+    QCOMPARE(shown.nameFilters, QStringList{QStringLiteral("рисунок PNG (*.png)")});
+    QVERIFY(shown.options.testFlag(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(shown.selectedFiles.size(), 1);
+    QCOMPARE(QFileInfo(shown.selectedFiles.first()).fileName(), QStringLiteral("Поле.png"));
 }
 
 QTEST_MAIN(TestWorkPrinting)

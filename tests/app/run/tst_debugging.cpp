@@ -68,6 +68,8 @@ public:
         control<QAction>(window, "NMainDebug")->trigger();
         QObject::connect(tools.runController, &RunController::paused, tools.runController,
                          [this](int row) { notePause(row); });
+        QObject::connect(tools.runController, &RunController::runEnded, tools.runController,
+                         [this](RunEnd end) { ends.append(end); });
     }
 
     TaskFolderFixture folder;
@@ -79,6 +81,8 @@ public:
     QStringList pauses;
     // The buttons clicked at the pauses, one per pause; once used up, the run is stopped.
     QStringList script;
+    // How the runs ended, in order.
+    QList<RunEnd> ends;
 
     QToolButton *button(const QString &name) { return control<QToolButton>(window, qPrintable(name)); }
     void click(const QString &name) { QTest::mouseClick(button(name), Qt::LeftButton); }
@@ -237,7 +241,7 @@ private slots:
 
         QVERIFY(pressed);
         QCOMPARE(session.pauses, expected);
-        QCOMPARE(session.tools.runController->lastEnd(), end);
+        QCOMPARE(session.ends, QList<RunEnd>{end});
         QCOMPARE(executorText(session.window.world().executor), executor);
         QCOMPARE(session.window.delays(), DelaySettings::forSpeed(RunSpeed(lastSpeed)));
         QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
@@ -325,7 +329,7 @@ private slots:
         QTest::keyClick(&session.window, Qt::Key_F9);
 
         QCOMPARE(session.pauses, expected);
-        QCOMPARE(session.tools.runController->lastEnd(), end);
+        QCOMPARE(session.ends, QList<RunEnd>{end});
         QCOMPARE(messages.messages.size(), end == RunEnd::Crash ? 1 : 0);
         // Every step waits as the slow speed does after its line.
         QVERIFY(clock.elapsed() >= (expected.size() - 1) * 500);
@@ -344,7 +348,7 @@ private slots:
 
         QCOMPARE(session.pauses.size(), 1);
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(session.tools.runController->lastEnd(), RunEnd::Stopped);
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
         QCOMPARE(executorText(session.window.world().executor), QStringLiteral("6,5,0"));
         QTRY_VERIFY(!session.window.isVisible());
     }
@@ -400,7 +404,7 @@ private slots:
         session.act(start);
 
         QCOMPARE(session.pauses, expected);
-        QCOMPARE(session.tools.runController->lastEnd(), RunEnd::Complete);
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Complete});
         QCOMPARE(session.script, QStringList{});
         // What the run was given to stop at is the pupil's still; nothing of "to the cursor" stays.
         QCOMPARE(session.window.breakpoints().rows(), breakpoints);
@@ -453,7 +457,7 @@ private slots:
         QVERIFY(shownWhilePaused);
         QCOMPARE(shown, expected);
         QCOMPARE(selectedByClick, 4);
-        QCOMPARE(session.tools.runController->lastEnd(), RunEnd::Stopped);
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
         QVERIFY(!panel->isVisible());
         // Beside the field and the algorithm, never over them.
         const QWidget *list = control<QListView>(session.window, "lstCom");
@@ -482,7 +486,7 @@ private slots:
             QVERIFY2(pause.startsWith(QLatin1String("5 at ")) && pause.endsWith(QStringLiteral("строка 6")),
                      qPrintable(pause));
         QCOMPARE(messages.messages.size(), 2);
-        QCOMPARE(session.tools.runController->lastEnd(), RunEnd::Complete);
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Complete});
     }
 };
 

@@ -45,6 +45,21 @@ QStringList algorithmWith(const QStringList &body)
 const QStringList walkToWall{"ПОКА впереди НЕ стена", "НЦ", "    ШАГ", "КЦ"};
 
 // Counts the repaints of a widget and the largest area one of them covered.
+// The ends of the controller's runs from now on, in order, as it announces them.
+class RunEnds
+{
+public:
+    explicit RunEnds(RunController *controller)
+    {
+        QObject::connect(controller, &RunController::runEnded, &m_receiver,
+                         [this](RunEnd end) { ends.append(end); });
+    }
+    QList<RunEnd> ends;
+
+private:
+    QObject m_receiver;
+};
+
 class PaintCounter : public QObject
 {
 public:
@@ -112,6 +127,7 @@ void TestRunController::walksToTheWall()
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
+    const RunEnds runs(tools.runController);
     prepare(window, algorithmWith(walkToWall));
     PaintCounter paints(control<FieldView>(window, "PaintImage"));
     paints.fullSize = control<FieldView>(window, "PaintImage")->size();
@@ -121,7 +137,7 @@ void TestRunController::walksToTheWall()
     QTest::mouseClick(window.findChild<QToolButton *>(button), Qt::LeftButton);
 
     QCOMPARE(ended.count(), 1);
-    QCOMPARE(tools.runController->lastEnd(), RunEnd::Complete);
+    QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Complete});
     QVERIFY(messages.messages.isEmpty());
     // Down from row 5 to the wall below row 8, and no crash.
     QCOMPARE(window.world().executor, (ExecutorState{5, 8, 270}));
@@ -142,12 +158,13 @@ void TestRunController::arrangementsOfDetour()
     CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
+    const RunEnds runs(tools.runController);
     prepare(window, algorithmWith(walkToWall));
     MessageCollector messages;
 
     QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
 
-    QCOMPARE(tools.runController->lastEnd(), RunEnd::Complete);
+    QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Complete});
     QCOMPARE(messages.messages.size(), 2);
     for (int k = 0; k < 2; ++k) {
         const RunMessage expected = arrangementMessage({k + 1});
@@ -170,6 +187,7 @@ void TestRunController::stopEndsTheRun()
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
+    const RunEnds runs(tools.runController);
     prepare(window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
     MessageCollector messages;
 
@@ -184,7 +202,7 @@ void TestRunController::stopEndsTheRun()
 
     QVERIFY(runningWhenStopped);
     QVERIFY(clock.elapsed() < 5000);
-    QCOMPARE(tools.runController->lastEnd(), RunEnd::Stopped);
+    QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Stopped});
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(window.world().executor.column, qint16(5));
     QCOMPARE(window.world().executor.row, qint16(5));
@@ -201,12 +219,13 @@ void TestRunController::crashShowsTheError()
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
+    const RunEnds runs(tools.runController);
     prepare(window, algorithmWith({"ШАГ", "ШАГ", "ШАГ", "ШАГ", "ПОВОРОТ"}));
     MessageCollector messages;
 
     QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
 
-    QCOMPARE(tools.runController->lastEnd(), RunEnd::Crash);
+    QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Crash});
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages[0].title, QStringLiteral("Error"));
     QCOMPARE(messages.messages[0].text, wallCrashMessage().text);
@@ -222,6 +241,7 @@ void TestRunController::menuItemsRestDuringRun()
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
+    const RunEnds runs(tools.runController);
     prepare(window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
 
     bool pointsShown = true;
@@ -237,7 +257,7 @@ void TestRunController::menuItemsRestDuringRun()
 
     QVERIFY(!pointsShown);
     QCOMPARE(size, qint16(12));
-    QCOMPARE(tools.runController->lastEnd(), RunEnd::Stopped);
+    QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Stopped});
 }
 
 void TestRunController::closeDuringRunStopsFirst()

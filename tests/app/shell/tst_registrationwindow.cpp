@@ -50,22 +50,24 @@ void TestRegistrationWindow::layout()
     RegistrationWindow window(nullptr);
     QCOMPARE(window.windowTitle(), QStringLiteral("Введите фамилию и имя"));
     QCOMPARE(window.size(), QSize(399, 283));
-    QCOMPARE(window.EditNam1->geometry(), QRect(152, 56, 200, 21));
-    QCOMPARE(window.EditNam2->geometry(), QRect(150, 114, 200, 21));
-    QCOMPARE(window.EditNam3->geometry(), QRect(152, 176, 201, 24));
-    QCOMPARE(window.ReadyBitB->geometry(), QRect(154, 238, 90, 28));
-    QCOMPARE(window.ReadyBitB->text(), QStringLiteral("Готово"));
-    QCOMPARE(window.NamLab1->text(), QStringLiteral("Ваша фамилия:"));
-    QCOMPARE(window.NamLab2->text(), QStringLiteral("Ваше имя:"));
-    QCOMPARE(window.Label1->text(), QStringLiteral("или"));
-    QCOMPARE(window.Label2->text(), QStringLiteral("Ваша команда:"));
+    QCOMPARE(control<QLineEdit>(window, "EditNam1")->geometry(), QRect(152, 56, 200, 21));
+    QCOMPARE(control<QLineEdit>(window, "EditNam2")->geometry(), QRect(150, 114, 200, 21));
+    QCOMPARE(control<QLineEdit>(window, "EditNam3")->geometry(), QRect(152, 176, 201, 24));
+    QCOMPARE(control<QPushButton>(window, "ReadyBitB")->geometry(), QRect(154, 238, 90, 28));
+    QCOMPARE(control<QPushButton>(window, "ReadyBitB")->text(), QStringLiteral("Готово"));
+    QCOMPARE(control<QLabel>(window, "NamLab1")->text(), QStringLiteral("Ваша фамилия:"));
+    QCOMPARE(control<QLabel>(window, "NamLab2")->text(), QStringLiteral("Ваше имя:"));
+    QCOMPARE(control<QLabel>(window, "Label1")->text(), QStringLiteral("или"));
+    QCOMPARE(control<QLabel>(window, "Label2")->text(), QStringLiteral("Ваша команда:"));
 }
 
 void TestRegistrationWindow::tabOrder()
 {
     RegistrationWindow window(nullptr);
     showAndActivate(window);
-    const QList<QWidget *> order{window.EditNam1, window.EditNam2, window.ReadyBitB, window.EditNam3};
+    const QList<QWidget *> order{
+        control<QLineEdit>(window, "EditNam1"), control<QLineEdit>(window, "EditNam2"),
+        control<QPushButton>(window, "ReadyBitB"), control<QLineEdit>(window, "EditNam3")};
     for (qsizetype i = 0; i < order.size(); ++i) {
         QCOMPARE(QApplication::focusWidget(), order.at(i));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -125,17 +127,17 @@ void TestRegistrationWindow::names()
     });
     self = &window;
     showAndActivate(window);
-    typeText(window.EditNam1, surname);
-    typeText(window.EditNam2, firstName);
-    typeText(window.EditNam3, team);
-    QTest::mouseClick(window.ReadyBitB, Qt::LeftButton);
+    typeText(control<QLineEdit>(window, "EditNam1"), surname);
+    typeText(control<QLineEdit>(window, "EditNam2"), firstName);
+    typeText(control<QLineEdit>(window, "EditNam3"), team);
+    QTest::mouseClick(control<QPushButton>(window, "ReadyBitB"), Qt::LeftButton);
 
     QCOMPARE(opened, QStringList{caption});
     QVERIFY(hiddenWhileWorking);
     QCOMPARE(window.result(), int(QDialog::Accepted));
-    QCOMPARE(window.EditNam1->text(), written.at(0));
-    QCOMPARE(window.EditNam2->text(), written.at(1));
-    QCOMPARE(window.EditNam3->text(), written.at(2));
+    QCOMPARE(control<QLineEdit>(window, "EditNam1")->text(), written.at(0));
+    QCOMPARE(control<QLineEdit>(window, "EditNam2")->text(), written.at(1));
+    QCOMPARE(control<QLineEdit>(window, "EditNam3")->text(), written.at(2));
 }
 
 void TestRegistrationWindow::rejectedCharacter_data()
@@ -162,10 +164,11 @@ void TestRegistrationWindow::rejectedCharacter()
 
     RegistrationWindow window(nullptr);
     showAndActivate(window);
-    typeText(window.EditNam3, QStringLiteral("команда"));
-    QLineEdit *edit = field == 1 ? window.EditNam1 : window.EditNam2;
+    typeText(control<QLineEdit>(window, "EditNam3"), QStringLiteral("команда"));
+    QLineEdit *edit =
+        field == 1 ? control<QLineEdit>(window, "EditNam1") : control<QLineEdit>(window, "EditNam2");
     if (field == 2)
-        typeText(window.EditNam1, QStringLiteral("сидоров"));
+        typeText(control<QLineEdit>(window, "EditNam1"), QStringLiteral("сидоров"));
     SeenMessage seen;
     closeNextMessage(&seen);
     typeText(edit, typed);
@@ -173,10 +176,10 @@ void TestRegistrationWindow::rejectedCharacter()
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text, QStringLiteral("В имени и фамилии допустимы\nтолько русские буквы!"));
     QCOMPARE(seen.title, QStringLiteral("Error"));
-    QCOMPARE(window.EditNam1->text(), afterwards.at(0));
-    QCOMPARE(window.EditNam2->text(), afterwards.at(1));
-    QCOMPARE(window.EditNam3->text(), afterwards.at(2));
-    QCOMPARE(window.focusWidget(), window.EditNam1);
+    QCOMPARE(control<QLineEdit>(window, "EditNam1")->text(), afterwards.at(0));
+    QCOMPARE(control<QLineEdit>(window, "EditNam2")->text(), afterwards.at(1));
+    QCOMPARE(control<QLineEdit>(window, "EditNam3")->text(), afterwards.at(2));
+    QCOMPARE(window.focusWidget(), control<QLineEdit>(window, "EditNam1"));
     QVERIFY(window.isVisible());
 }
 
@@ -222,15 +225,15 @@ void TestRegistrationWindow::editingKeys()
 
     RegistrationWindow window(nullptr);
     showAndActivate(window);
-    typeText(window.EditNam1, QStringLiteral("иванов"));
+    typeText(control<QLineEdit>(window, "EditNam1"), QStringLiteral("иванов"));
     if (key == Qt::Key_Delete)
-        pressKey(window.EditNam1, Qt::Key_Home, Qt::NoModifier, QString());
+        pressKey(control<QLineEdit>(window, "EditNam1"), Qt::Key_Home, Qt::NoModifier, QString());
     SeenMessage seen;
     closeNextMessage(&seen);
-    pressKey(window.EditNam1, Qt::Key(key), Qt::KeyboardModifiers(modifiers), text);
+    pressKey(control<QLineEdit>(window, "EditNam1"), Qt::Key(key), Qt::KeyboardModifiers(modifiers), text);
     QTest::qWait(30);
     QCOMPARE(seen.count, 0);
-    QCOMPARE(window.EditNam1->text(), afterwards);
+    QCOMPARE(control<QLineEdit>(window, "EditNam1")->text(), afterwards);
 }
 
 void TestRegistrationWindow::pastingRefused_data()
@@ -254,18 +257,18 @@ void TestRegistrationWindow::pastingRefused()
     showAndActivate(window);
     SeenMessage seen;
     closeNextMessage(&seen);
-    pressKey(window.EditNam1, Qt::Key(key), Qt::KeyboardModifiers(modifiers), text);
+    pressKey(control<QLineEdit>(window, "EditNam1"), Qt::Key(key), Qt::KeyboardModifiers(modifiers), text);
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text, QStringLiteral("В имени и фамилии допустимы\nтолько русские буквы!"));
-    QCOMPARE(window.EditNam1->text(), QStringLiteral(" "));
+    QCOMPARE(control<QLineEdit>(window, "EditNam1")->text(), QStringLiteral(" "));
 }
 
 void TestRegistrationWindow::teamAcceptsEverything()
 {
     RegistrationWindow window(nullptr);
     showAndActivate(window);
-    typeText(window.EditNam3, QStringLiteral("Team-7 ёж"));
-    QCOMPARE(window.EditNam3->text(), QStringLiteral("Team-7 ёж"));
+    typeText(control<QLineEdit>(window, "EditNam3"), QStringLiteral("Team-7 ёж"));
+    QCOMPARE(control<QLineEdit>(window, "EditNam3")->text(), QStringLiteral("Team-7 ёж"));
 }
 
 void TestRegistrationWindow::allEmpty()
@@ -275,28 +278,28 @@ void TestRegistrationWindow::allEmpty()
     showAndActivate(window);
     SeenMessage seen;
     closeNextMessage(&seen);
-    QTest::mouseClick(window.ReadyBitB, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "ReadyBitB"), Qt::LeftButton);
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text, QStringLiteral("Введите имя и фамилию или название команды"));
     QCOMPARE(opened, 0);
     QVERIFY(window.isVisible());
     QCOMPARE(window.result(), int(QDialog::Rejected));
-    QTRY_COMPARE(QApplication::focusWidget(), window.EditNam1);
+    QTRY_COMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "EditNam1"));
 }
 
 void TestRegistrationWindow::enterMovesOn()
 {
     RegistrationWindow window(nullptr);
     showAndActivate(window);
-    QCOMPARE(QApplication::focusWidget(), window.EditNam1);
-    QTest::keyClick(window.EditNam1, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), window.EditNam2);
-    QTest::keyClick(window.EditNam2, Qt::Key_Enter);
-    QCOMPARE(QApplication::focusWidget(), window.ReadyBitB);
-    window.EditNam3->setFocus();
-    QTest::keyClick(window.EditNam3, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), window.ReadyBitB);
-    QCOMPARE(window.EditNam1->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "EditNam1"));
+    QTest::keyClick(control<QLineEdit>(window, "EditNam1"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "EditNam2"));
+    QTest::keyClick(control<QLineEdit>(window, "EditNam2"), Qt::Key_Enter);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(window, "ReadyBitB"));
+    control<QLineEdit>(window, "EditNam3")->setFocus();
+    QTest::keyClick(control<QLineEdit>(window, "EditNam3"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(window, "ReadyBitB"));
+    QCOMPARE(control<QLineEdit>(window, "EditNam1")->text(), QString());
     QVERIFY(window.isVisible());
 }
 
@@ -304,8 +307,10 @@ void TestRegistrationWindow::focusColour()
 {
     RegistrationWindow window(nullptr);
     showAndActivate(window);
-    const QColor normal = window.ReadyBitB->palette().color(QPalette::Base);
-    const QList<QLineEdit *> edits{window.EditNam1, window.EditNam2, window.EditNam3};
+    const QColor normal = control<QPushButton>(window, "ReadyBitB")->palette().color(QPalette::Base);
+    const QList<QLineEdit *> edits{control<QLineEdit>(window, "EditNam1"),
+                                   control<QLineEdit>(window, "EditNam2"),
+                                   control<QLineEdit>(window, "EditNam3")};
     for (QLineEdit *focused : edits) {
         focused->setFocus();
         for (QLineEdit *edit : edits) {
@@ -320,8 +325,8 @@ void TestRegistrationWindow::closeBoxCancels()
     int opened = 0;
     RegistrationWindow window([&](const QString &) { ++opened; });
     showAndActivate(window);
-    typeText(window.EditNam1, QStringLiteral("иванов"));
-    QTest::keyClick(window.ReadyBitB, Qt::Key_Escape);
+    typeText(control<QLineEdit>(window, "EditNam1"), QStringLiteral("иванов"));
+    QTest::keyClick(control<QPushButton>(window, "ReadyBitB"), Qt::Key_Escape);
     QVERIFY2(window.isVisible(), "Esc does not cancel the registration");
     window.close();
     QCOMPARE(window.result(), int(QDialog::Rejected));

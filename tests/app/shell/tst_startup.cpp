@@ -76,9 +76,9 @@ void TestStartUp::startRegisterWorkClose()
     onNextModal([&](QWidget *modal) {
         registration = qobject_cast<RegistrationWindow *>(modal);
         QVERIFY(registration);
-        typeText(registration->EditNam1, surname);
-        typeText(registration->EditNam2, firstName);
-        typeText(registration->EditNam3, team);
+        typeText(control<QLineEdit>(*registration, "EditNam1"), surname);
+        typeText(control<QLineEdit>(*registration, "EditNam2"), firstName);
+        typeText(control<QLineEdit>(*registration, "EditNam3"), team);
         onNextModal(
             [&](QWidget *next) {
                 QCOMPARE(next, static_cast<QWidget *>(work.data()));
@@ -90,9 +90,9 @@ void TestStartUp::startRegisterWorkClose()
                 next->close();
             },
             registration);
-        QTest::mouseClick(registration->ReadyBitB, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*registration, "ReadyBitB"), Qt::LeftButton);
     });
-    QTest::mouseClick(title.StartBitB, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(title, "StartBitB"), Qt::LeftButton);
 
     QCOMPARE(seenCaption, caption);
     QVERIFY(workModal);
@@ -101,7 +101,7 @@ void TestStartUp::startRegisterWorkClose()
     QVERIFY2(work.isNull(), "the work window is destroyed when it closes");
     QVERIFY(!program.work());
     QVERIFY2(registration.isNull(), "the registration window is destroyed after the work");
-    QVERIFY(title.StartBitB->isHidden());
+    QVERIFY(control<QPushButton>(title, "StartBitB")->isHidden());
     QCOMPARE(title.windowTitle(), TitleWindow::initialCaption());
     QVERIFY(title.isVisible());
 }

@@ -29,14 +29,14 @@ void TestTitleWindow::startUp()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача"));
-    QCOMPARE(window.StartBitB->text(), QStringLiteral(" Старт"));
-    QCOMPARE(window.StartBitB->size(), QSize(120, 45));
-    QVERIFY(window.StartBitB->isVisible());
-    QCOMPARE(QApplication::focusWidget(), window.StartBitB);
-    QVERIFY(!window.statusPanels[2]->text().isEmpty());
-    QVERIFY(window.statusPanels[0]->text().isEmpty());
-    QVERIFY(window.statusPanels[1]->text().isEmpty());
-    QCOMPARE(window.Image1->geometry(), QRect(74, 6, 799, 372));
+    QCOMPARE(control<QPushButton>(window, "StartBitB")->text(), QStringLiteral(" Старт"));
+    QCOMPARE(control<QPushButton>(window, "StartBitB")->size(), QSize(120, 45));
+    QVERIFY(control<QPushButton>(window, "StartBitB")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(window, "StartBitB"));
+    QVERIFY(!control<QLabel>(window, "StatusPanel3")->text().isEmpty());
+    QVERIFY(control<QLabel>(window, "StatusPanel1")->text().isEmpty());
+    QVERIFY(control<QLabel>(window, "StatusPanel2")->text().isEmpty());
+    QCOMPARE(control<QLabel>(window, "Image1")->geometry(), QRect(74, 6, 799, 372));
 }
 
 void TestTitleWindow::cancelledRegistration()
@@ -53,19 +53,20 @@ void TestTitleWindow::cancelledRegistration()
         onNextModal([&](QWidget *modal) {
             seen = qobject_cast<RegistrationWindow *>(modal);
             QVERIFY(seen);
-            buttonHiddenMeanwhile = window.StartBitB->isHidden();
-            fieldsEmpty = seen->EditNam1->text().isEmpty() && seen->EditNam3->text().isEmpty();
-            typeText(seen->EditNam1, QStringLiteral("петров"));
+            buttonHiddenMeanwhile = control<QPushButton>(window, "StartBitB")->isHidden();
+            fieldsEmpty = control<QLineEdit>(*seen, "EditNam1")->text().isEmpty()
+                && control<QLineEdit>(*seen, "EditNam3")->text().isEmpty();
+            typeText(control<QLineEdit>(*seen, "EditNam1"), QStringLiteral("петров"));
             seen->close();
         });
-        QTest::mouseClick(window.StartBitB, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "StartBitB"), Qt::LeftButton);
         QVERIFY(buttonHiddenMeanwhile);
         QVERIFY2(fieldsEmpty, "every registration window starts empty");
         QVERIFY2(seen.isNull(), "the registration window is destroyed when it closes");
         QCOMPARE(window.windowTitle(), QStringLiteral("Приглашение"));
-        QVERIFY(window.StartBitB->isVisible());
-        QCOMPARE(window.focusWidget(), window.StartBitB);
-        QVERIFY(window.statusPanels[2]->text().isEmpty());
+        QVERIFY(control<QPushButton>(window, "StartBitB")->isVisible());
+        QCOMPARE(window.focusWidget(), control<QPushButton>(window, "StartBitB"));
+        QVERIFY(control<QLabel>(window, "StatusPanel3")->text().isEmpty());
     }
     QCOMPARE(opened, 0);
 }
@@ -79,15 +80,15 @@ void TestTitleWindow::registeredAndWorked()
     onNextModal([](QWidget *modal) {
         auto *registration = qobject_cast<RegistrationWindow *>(modal);
         QVERIFY(registration);
-        typeText(registration->EditNam1, QStringLiteral("иванова"));
-        typeText(registration->EditNam2, QStringLiteral("мария"));
-        QTest::mouseClick(registration->ReadyBitB, Qt::LeftButton);
+        typeText(control<QLineEdit>(*registration, "EditNam1"), QStringLiteral("иванова"));
+        typeText(control<QLineEdit>(*registration, "EditNam2"), QStringLiteral("мария"));
+        QTest::mouseClick(control<QPushButton>(*registration, "ReadyBitB"), Qt::LeftButton);
     });
-    QTest::mouseClick(window.StartBitB, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "StartBitB"), Qt::LeftButton);
     QCOMPARE(
         captions,
         QStringList{QStringLiteral("\"Шагайка 1.1\" Олимпиадная задача. Ученик (команда) : Иванова Мария ")});
-    QVERIFY(window.StartBitB->isHidden());
+    QVERIFY(control<QPushButton>(window, "StartBitB")->isHidden());
     QCOMPARE(window.windowTitle(), QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача"));
     QVERIFY(window.findChild<RegistrationWindow *>() == nullptr);
 
@@ -114,7 +115,7 @@ void TestTitleWindow::registeredAndWorked()
 void TestTitleWindow::titlePicture()
 {
     TitleWindow window(nullptr);
-    const QImage picture = window.Image1->pixmap().toImage();
+    const QImage picture = control<QLabel>(window, "Image1")->pixmap().toImage();
     QCOMPARE(picture.size(), QSize(799, 372));
     // The red executor and the grey trace are both in the picture.
     bool red = false;

@@ -3,7 +3,6 @@
 #include "app/editing/panels/procedurepanel.h"
 #include "app/field/fieldview.h"
 #include "app/field/patternpanel.h"
-#include "app/work/taskfolderdialog.h"
 #include "app/work/taskloader.h"
 #include "app/work/taskstatementpanel.h"
 #include "app/work/workmenubar.h"
@@ -129,8 +128,8 @@ void TestTaskLoader::openExample()
     QCOMPARE(control<QAction>(window, "NMainPattern")->isVisible(), pattern);
     QCOMPARE(tools.patternPanel->isVisible(), pattern);
     if (pattern) {
-        QVERIFY(!tools.patternPanel->imagePattern->pixmap().isNull());
-        QCOMPARE(tools.patternPanel->lblPattern->text(), QStringLiteral("Образец:"));
+        QVERIFY(!control<QLabel>(*tools.patternPanel, "imagePattern")->pixmap().isNull());
+        QCOMPARE(control<QLabel>(*tools.patternPanel, "lblPattern")->text(), QStringLiteral("Образец:"));
     }
 
     QString active;
@@ -217,7 +216,7 @@ void TestTaskLoader::damagedTask()
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
     // Where no task file is found, the folder dialog that follows is cancelled.
-    tools.taskLoader->setFolderChooser([](QWidget *) { return QString(); });
+    FileDialogAnswers dialogs;
     window.show();
     QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
     MessageCollector messages;
@@ -266,29 +265,31 @@ void TestTaskLoader::taskFolderChosen()
     CurrentDirectory current(start);
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
-    QStringList asked;
-    tools.taskLoader->setFolderChooser([&](QWidget *parent) {
-        asked << QDir::currentPath();
-        if (parent != &window || answers.isEmpty())
-            return QString();
-        const QString answer = answers.takeFirst();
-        return answer == QStringLiteral("<empty>") ? empty.path() : answer;
-    });
+    for (QString &answer : answers) {
+        if (answer == QStringLiteral("<empty>"))
+            answer = empty.path();
+    }
+    FileDialogAnswers dialogs(answers);
     window.show();
     QSignalSpy loadedSpy(tools.taskLoader, &TaskLoader::taskLoaded);
     MessageCollector messages;
     control<QAction>(window, "NMainBegin")->trigger();
 
     // Each folder without a task is reported as the loader reports it, then the dialog follows.
-    QCOMPARE(messages.messages.size(), asked.size());
+    QCOMPARE(messages.messages.size(), dialogs.asked.size());
     for (const MessageCollector::Message &message : messages.messages) {
         QCOMPARE(message.title, QStringLiteral("SHAGAIKA_ZERID"));
         QCOMPARE(message.text, QStringLiteral("Не найден файл Zerid.txt"));
     }
-    QVERIFY(answers.isEmpty());
+    QCOMPARE(dialogs.asked.size(), answers.size());
+    QVERIFY(dialogs.answers.isEmpty());
+    for (const FileDialogAnswers::Asked &asked : dialogs.asked) {
+        QCOMPARE(asked.title, QStringLiteral("Укажите папку с задачей"));
+        QCOMPARE(asked.parent, &window);
+    }
     QCOMPARE(loadedSpy.count(), loaded ? 1 : 0);
     if (!taskFilePresent)
-        QCOMPARE(asked.first(), QDir(home.path()).canonicalPath());
+        QCOMPARE(dialogs.asked.first().currentPath, QDir(home.path()).canonicalPath());
 
     if (loaded) {
         const QString detour = QDir(exampleFolder(QStringLiteral("detour"))).canonicalPath();
@@ -312,31 +313,20 @@ void TestTaskLoader::taskFolderDialog()
 {
     QTemporaryDir home;
     CurrentDirectory current(home.path());
-    QFileDialog prepared;
-    prepareTaskFolderDialog(prepared);
-    QCOMPARE(prepared.windowTitle(), QStringLiteral("Укажите папку с задачей"));
-    QCOMPARE(prepared.fileMode(), QFileDialog::Directory);
-    QVERIFY(prepared.testOption(QFileDialog::ShowDirsOnly));
-    QCOMPARE(prepared.nameFilters(), QStringList{QStringLiteral("папки (*)")});
-    QCOMPARE(QDir(prepared.directory()).canonicalPath(), QDir(home.path()).canonicalPath());
-
-    // Without a replacement the loader opens the real dialog; it is cancelled here.
+    // The loader opens the window system's dialog; it is cancelled here.
     WorkWindow window(10);
     attachWorkTools(window);
     window.show();
     MessageCollector messages;
-    QString shownTitle;
-    QTimer watcher;
-    watcher.setInterval(5);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            shownTitle = dialog->windowTitle();
-            dialog->reject();
-        }
-    });
-    watcher.start();
+    FileDialogAnswers answers;
     control<QAction>(window, "NMainBegin")->trigger();
-    QCOMPARE(shownTitle, QStringLiteral("Укажите папку с задачей"));
+    QCOMPARE(answers.asked.size(), 1);
+    const FileDialogAnswers::Asked &shown = answers.asked.first();
+    QCOMPARE(shown.title, QStringLiteral("Укажите папку с задачей"));
+    QCOMPARE(shown.fileMode, QFileDialog::Directory);
+    QVERIFY(shown.options.testFlag(QFileDialog::ShowDirsOnly));
+    QCOMPARE(shown.nameFilters, QStringList{QStringLiteral("папки (*)")});
+    QCOMPARE(QDir(shown.directory).canonicalPath(), QDir(home.path()).canonicalPath());
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(window.algorithm().lines(), QStringList{QString()});
 }
@@ -382,9 +372,10 @@ void TestTaskLoader::patternPictureSize()
     QImage image(picture, QImage::Format_RGB32);
     image.fill(Qt::blue);
     panel.setPicture(image);
-    QCOMPARE(panel.imagePattern->size(), shown);
-    QVERIFY(panel.widget()->width() >= shown.width());
-    QVERIFY(panel.widget()->height() >= shown.height());
+    QCOMPARE(control<QLabel>(panel, "imagePattern")->size(), shown);
+    const QWidget *area = control(panel, "patternArea");
+    QVERIFY(area->width() >= shown.width());
+    QVERIFY(area->height() >= shown.height());
 }
 
 void TestTaskLoader::patternToggle()
@@ -398,7 +389,7 @@ void TestTaskLoader::patternToggle()
     PatternPanel *panel = tools.patternPanel;
     QVERIFY(panel->isVisible());
     QVERIFY(panel->isWindow());
-    QCOMPARE(panel->imagePattern->size(), QSize(300, 300));
+    QCOMPARE(control<QLabel>(*panel, "imagePattern")->size(), QSize(300, 300));
     // First shown at the top of the task panel, its right edge 80 pixels beyond it.
     const QRect task = control(window, "pnlTskNew")->geometry();
     QCOMPARE(
@@ -416,7 +407,7 @@ void TestTaskLoader::patternToggle()
     }
 
     // Its own close button hides it; "Образец" brings it back.
-    QTest::mouseClick(panel->closeButton, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(*panel, "closePattern"), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
     control<QAction>(window, "NMainPattern")->trigger();
     QVERIFY(panel->isVisible());
@@ -448,7 +439,7 @@ void TestTaskLoader::patternDraggedStaysFloating()
 
     // Dragged by its label and dropped: a window of its own where it was dropped.
     const QPoint start = panel->pos();
-    QLabel *title = panel->lblPattern;
+    QLabel *title = control<QLabel>(*panel, "lblPattern");
     const QPoint grip(10, title->height() / 2);
     QTest::mousePress(title, Qt::LeftButton, Qt::NoModifier, grip);
     // The pointer's place on the screen; the label moves with the panel under it.
@@ -522,14 +513,14 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     control<QListView>(window, "lstCom")->setFocus();
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_F5);
     QVERIFY(editor->PanelProc->isVisible());
-    editor->PanelProc->EditNewProc->setFocus();
-    typeText(editor->PanelProc->EditNewProc, QStringLiteral("обход"));
-    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Return);
-    QTest::keyClick(editor->PanelProc->EditNewProc, Qt::Key_Escape);
+    control<QLineEdit>(window, "EditNewProc")->setFocus();
+    typeText(control<QLineEdit>(window, "EditNewProc"), QStringLiteral("обход"));
+    QTest::keyClick(control<QLineEdit>(window, "EditNewProc"), Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>(window, "EditNewProc"), Qt::Key_Escape);
     control<QListView>(window, "lstCom")->setFocus();
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_F2);
-    QCOMPARE(editor->PanelProc->ListBoxProc->names(), QStringList{QStringLiteral("обход")});
-    QVERIFY(editor->history().undoCount() >= 2);
+    QCOMPARE(control<ProcedureNameList>(window, "ListBoxProc")->names(),
+             QStringList{QStringLiteral("обход")});
     QVERIFY(editor->isModified());
     const QStringList edited = window.algorithm().lines();
     QVERIFY(statisticsRows(window) != resetStatistics());
@@ -537,10 +528,7 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     // The next load of a task, as a fresh start of the work window does it.
     window.applyStage(WorkStage::NotStarted);
     control<QAction>(window, "NMainBegin")->trigger();
-    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
-    QVERIFY(editor->procedureNames().isEmpty());
-    QCOMPARE(editor->history().undoCount(), 0);
-    QCOMPARE(editor->history().redoCount(), 0);
+    QVERIFY(control<ProcedureNameList>(window, "ListBoxProc")->names().isEmpty());
     QVERIFY(!editor->isModified());
     QCOMPARE(statisticsRows(window), resetStatistics());
 
@@ -550,7 +538,10 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
     QVERIFY(window.algorithm().lines() != edited);
-    QVERIFY(editor->PanelProc->ListBoxProc->names().isEmpty());
+    QVERIFY(control<ProcedureNameList>(window, "ListBoxProc")->names().isEmpty());
+    // Nor redo anything undone before.
+    QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
 }
 
 void TestTaskLoader::wallSwapsOnItsTimer()
@@ -598,13 +589,12 @@ void TestTaskLoader::cancelledLoadLeavesBegin()
     const WorkTools tools = attachWorkTools(window);
     auto *editor = new EditorController(window);
     attachEditor(tools, *editor);
-    QString answer;
-    tools.taskLoader->setFolderChooser([&](QWidget *) { return answer; });
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QSignalSpy commands(&window, &WorkWindow::panelCommandTriggered);
     {
+        FileDialogAnswers dialogs;
         MessageCollector messages;
         control<QAction>(window, "NMainBegin")->trigger();
         QCOMPARE(messages.messages.size(), messageCount);
@@ -620,9 +610,9 @@ void TestTaskLoader::cancelledLoadLeavesBegin()
     QVERIFY(!control<QAction>(window, "NMainDebug")->isEnabled());
 
     // Tried again, with the task's folder chosen this time, the task opens.
-    answer = exampleFolder(QStringLiteral("detour"));
     QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
     {
+        FileDialogAnswers dialogs({exampleFolder(QStringLiteral("detour"))});
         MessageCollector messages;
         control<QAction>(window, "NMainBegin")->trigger();
     }

@@ -258,7 +258,7 @@ void TestWorkWindow::statementRows()
     panel.setStatement(lines);
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    QListWidget *list = panel.lstTsk;
+    QListWidget *list = control<QListWidget>(panel, "lstTsk");
     const int rowHeight = list->visualItemRect(list->item(0)).height();
     const int viewportHeight = list->viewport()->height();
     // The rows fill the list to the pixel, or nearly, and each holds one line of text.
@@ -541,9 +541,11 @@ void TestWorkWindow::commandButtons()
     trigger(control<QAction>(window, "NMainBegin"));
     trigger(control<QAction>(window, "NMainWork"));
     QSignalSpy spy(&window, &WorkWindow::panelCommandTriggered);
-    const QList<QPushButton *> buttons = control<CommandPanel>(window, "PPPanelSystCom")->buttons();
-    for (int i = 0; i < buttons.size(); ++i) {
-        QTest::mouseClick(buttons.at(i), Qt::LeftButton);
+    // In the order of the commands they stand for.
+    const char *const buttons[] = {"PPButtonStep",   "PPButtonJump", "PPButtonTurn", "PPButtonProc",
+                                   "PPButtonDoProc", "PPButtonIf",   "PPButtonWhile"};
+    for (int i = 0; i < int(std::size(buttons)); ++i) {
+        QTest::mouseClick(control<QPushButton>(window, buttons[i]), Qt::LeftButton);
         QCOMPARE(spy.count(), i + 1);
         QCOMPARE(spy.at(i).at(0).value<PanelCommand>(), PanelCommand(i));
     }
@@ -554,9 +556,8 @@ void TestWorkWindow::commandButtons()
     QCOMPARE(control<QPushButton>(window, "PPButtonDoProc")->text(), QStringLiteral("ВЫЗОВ        F6"));
     QCOMPARE(control<QPushButton>(window, "PPButtonIf")->text(), QStringLiteral("ВЕТВЛЕНИЕ  F7"));
     QCOMPARE(control<QPushButton>(window, "PPButtonWhile")->text(), QStringLiteral("ЦИКЛ            F8"));
-    QCOMPARE(control<CommandPanel>(window, "PPPanelSystCom")->LabelPP1->text(), QStringLiteral("Система "));
-    QCOMPARE(control<CommandPanel>(window, "PPPanelSystCom")->LabelPP4->text(),
-             QStringLiteral("Управляющие "));
+    QCOMPARE(control<QLabel>(window, "LabelPP1")->text(), QStringLiteral("Система "));
+    QCOMPARE(control<QLabel>(window, "LabelPP4")->text(), QStringLiteral("Управляющие "));
 }
 
 void TestWorkWindow::escapeClosesPanels()
@@ -749,8 +750,8 @@ void TestWorkWindow::runFrame()
         QVERIFY(window.isRunning());
         QCOMPARE(window.delays(), delays);
         QVERIFY2(!window.stopRequested(), "a run starts with the stop flag cleared");
-        for (QToolButton *speed : control<RunToolBar>(window, "ToolBarAlg")->speedButtons())
-            QVERIFY(!speed->isEnabled());
+        for (const char *speed : {"FixToolButtonDo", "FixToolButtonQuick", "FixToolButtonResult"})
+            QVERIFY2(!control<QToolButton>(window, speed)->isEnabled(), speed);
         QVERIFY(control<QToolButton>(window, "FixToolButtonStop")->isEnabled());
         QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
         // What does nothing during a run shows it.
@@ -767,8 +768,8 @@ void TestWorkWindow::runFrame()
     QTest::mouseClick(window.findChild<QToolButton *>(button), Qt::LeftButton);
     QCOMPARE(runs, 1);
     QVERIFY(!window.isRunning());
-    for (QToolButton *speed : control<RunToolBar>(window, "ToolBarAlg")->speedButtons())
-        QVERIFY(speed->isEnabled());
+    for (const char *speed : {"FixToolButtonDo", "FixToolButtonQuick", "FixToolButtonResult"})
+        QVERIFY2(control<QToolButton>(window, speed)->isEnabled(), speed);
     QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
     for (const char *name : {"NMainPoints", "NMainSize", "N1212", "N1313", "N1515"})
         QVERIFY2(control<QAction>(window, name)->isEnabled(), name);

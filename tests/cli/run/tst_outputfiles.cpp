@@ -1,5 +1,6 @@
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"
+#include "filehelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,20 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool writeBytes(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QImage smallPicture()
 {

@@ -2,6 +2,7 @@
 // the fixed columns of the format, and a task that cannot be written faithfully is refused
 // without touching the file already there.
 #include "common/textencoding.h"
+#include "filehelpers.h"
 #include "tasks/check/taskvalidator.h"
 #include "tasks/file/taskfileparser.h"
 #include "tasks/file/taskfilewriter.h"
@@ -37,14 +38,6 @@ TaskFileResult writeAndRead(const TaskData &task, QTemporaryDir &dir)
         return failed;
     }
     return TaskFolder(dir.path()).readTask();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 QString errorText(const TaskFileResult &result)
@@ -127,7 +120,7 @@ void TestTaskFileWriter::taskDrawnThroughTheModelReadsBack()
     QCOMPARE(read.task.size(fieldSize).start.heading, heading);
     QCOMPARE(read.task.offersSize(fieldSize), true);
 
-    const QString text = decodeText(fileBytes(dir.filePath(TaskFolder::taskFileName())));
+    const QString text = decodeText(readBytes(dir.filePath(TaskFolder::taskFileName())));
     const QList<TaskProblem> problems = validateTaskText(text).problems;
     QVERIFY2(problems.isEmpty(), qPrintable(describe(problems)));
 }
@@ -280,7 +273,7 @@ void TestTaskFileWriter::fixedColumns()
     QTemporaryDir dir;
     const QString path = dir.filePath(TaskFolder::taskFileName());
     QVERIFY(!writeTaskFile(path, task));
-    const QByteArray bytes = fileBytes(path);
+    const QByteArray bytes = readBytes(path);
     QCOMPARE(bytes, *encodeWindows1251(layout.text));
     QVERIFY(!isUtf8Text(bytes));
 }
@@ -347,7 +340,7 @@ void TestTaskFileWriter::failedWriteKeepsTheOldFile()
     TaskData task = TaskEditModel::newTask();
     task.statement = {QStringLiteral("Шаг → вперёд")};
     QVERIFY(writeTaskFile(path, task));
-    QCOMPARE(fileBytes(path), old);
+    QCOMPARE(readBytes(path), old);
 
     // A folder that does not exist cannot take the file: an error, nothing written.
     const QString missing = dir.filePath(QStringLiteral("missing/") + TaskFolder::taskFileName());

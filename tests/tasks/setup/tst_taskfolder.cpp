@@ -1,4 +1,5 @@
 #include "common/textencoding.h"
+#include "filehelpers.h"
 #include "tasks/setup/taskfolder.h"
 
 #include <QtTest>
@@ -20,13 +21,6 @@ QByteArray taskBytes(const QString &header, const QString &statementLine)
     return (header + QStringLiteral("\r\nfile ") + statementLine
             + QStringLiteral("\r\nZ\r\n0  1  1   0\r\nE\r\n"))
         .toUtf8();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -80,7 +74,7 @@ void TestTaskFolder::encoding()
     QFETCH(bool, hasPattern);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    writeFile(dir.filePath(QStringLiteral("Zerid.txt")), bytes);
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Zerid.txt")), bytes));
     const TaskFileResult result = TaskFolder(dir.path()).readTask();
     QVERIFY2(result.isOk(), qPrintable(result.error ? result.error->message : QString()));
     QCOMPARE(result.task.statement, QStringList{statementLine});
@@ -104,7 +98,7 @@ void TestTaskFolder::taskFileLookup()
     QFETCH(QString, nameOnDisk);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    writeFile(dir.filePath(nameOnDisk), taskBytes(QStringLiteral("# 176 0 0"), nameOnDisk));
+    QVERIFY(writeBytes(dir.filePath(nameOnDisk), taskBytes(QStringLiteral("# 176 0 0"), nameOnDisk)));
     const TaskFolder folder(dir.path());
     QCOMPARE(folder.taskFilePath(), QDir(dir.path()).filePath(nameOnDisk));
     const TaskFileResult result = folder.readTask();
@@ -117,7 +111,8 @@ void TestTaskFolder::missingTaskFile()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     // Neither a similar name nor a folder called so is taken for the task file.
-    writeFile(dir.filePath(QStringLiteral("Zerid.txt.bak")), taskBytes(QStringLiteral("# 176 0 0"), "x"));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Zerid.txt.bak")),
+                       taskBytes(QStringLiteral("# 176 0 0"), "x")));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("zerid.TXT")));
     const TaskFolder folder(dir.path());
     QCOMPARE(folder.taskFilePath(), QString());
@@ -138,7 +133,7 @@ void TestTaskFolder::exactNameFirst()
     const QString names[] = {QStringLiteral("ZERID.TXT"), QStringLiteral("Zerid.txt"),
                              QStringLiteral("zerid.txt")};
     for (const QString &name : names)
-        writeFile(dir.filePath(name), taskBytes(QStringLiteral("# 176 0 0"), name));
+        QVERIFY(writeBytes(dir.filePath(name), taskBytes(QStringLiteral("# 176 0 0"), name)));
     if (QDir(dir.path()).entryList(QDir::Files).size() != 3)
         QSKIP("The file system ignores letter case");
     const TaskFileResult result = TaskFolder(dir.path()).readTask();
@@ -171,7 +166,7 @@ void TestTaskFolder::unreadableTaskFile()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("Zerid.txt"));
     if (kind == "locked") {
-        writeFile(path, taskBytes(QStringLiteral("# 176 0 0"), "x"));
+        QVERIFY(writeBytes(path, taskBytes(QStringLiteral("# 176 0 0"), "x")));
         QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
         QFile probe(path);
         if (probe.open(QIODevice::ReadOnly))
@@ -180,7 +175,7 @@ void TestTaskFolder::unreadableTaskFile()
         // A valid task padded with statement lines past the limit.
         QByteArray bytes = taskBytes(QStringLiteral("# 176 0 0"), "x");
         bytes.prepend("# 176 0 0\r\n" + QByteArray(4 * 1024 * 1024, 'a') + "\r\n");
-        writeFile(path, bytes);
+        QVERIFY(writeBytes(path, bytes));
 #ifdef Q_OS_UNIX
     } else {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -218,7 +213,7 @@ void TestTaskFolder::patternCheck()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     if (!fileOnDisk.isEmpty())
-        writeFile(dir.filePath(fileOnDisk), QByteArray("BM"));
+        QVERIFY(writeBytes(dir.filePath(fileOnDisk), QByteArray("BM")));
     TaskData task;
     task.hasPattern = hasPattern;
     const TaskFolder folder(dir.path());

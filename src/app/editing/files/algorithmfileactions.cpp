@@ -17,7 +17,7 @@ bool AlgorithmFileActions::save(QWidget *parent, const QStringList &lines)
     const QString fileName = m_dialogs->saveFileName(parent);
     if (fileName.isEmpty())
         return false;
-    const QString error = writeAlgorithmFile(fileName, lines, m_writeFault);
+    const QString error = writeAlgorithmFile(fileName, lines);
     if (!error.isEmpty()) {
         showFileError(parent, error);
         return false;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/filewritefault.h"
-
 #include <QStringList>
 
 #include <memory>
@@ -20,9 +18,6 @@ public:
     explicit AlgorithmFileActions(std::unique_ptr<AlgorithmFileDialogs> dialogs = {});
     ~AlgorithmFileActions();
 
-    // Makes every save fail in this way, so that tests see what a full disk does.
-    void setWriteFault(FileWriteFault fault) { m_writeFault = fault; }
-
     // Whether the lines were written; false when the pupil cancelled or writing failed.
     bool save(QWidget *parent, const QStringList &lines);
     // The lines of the chosen file; nothing when the pupil cancelled or reading failed.
@@ -30,5 +25,4 @@ public:
 
 private:
     std::unique_ptr<AlgorithmFileDialogs> m_dialogs;
-    FileWriteFault m_writeFault = FileWriteFault::None;
 };

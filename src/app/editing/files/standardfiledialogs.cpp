@@ -1,9 +1,8 @@
 #include "app/editing/files/standardfiledialogs.h"
 
-#include "app/editing/editormessage.h"
+#include "app/editing/files/savefiledialog.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 
 namespace {
 
@@ -27,16 +26,9 @@ QString StandardFileDialogs::openTitle()
     return QStringLiteral("Укажите имя открываемого файла");
 }
 
-void StandardFileDialogs::prepareSaveDialog(QFileDialog &dialog, const QString &fileName)
+SaveFileDialog StandardFileDialogs::saveDialog()
 {
-    dialog.setWindowTitle(saveTitle());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("текстовый (*.txt)"));
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // The question before replacing a file is asked in Russian once the dialog is closed.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.selectFile(fileName);
+    return {saveTitle(), QStringLiteral("текстовый (*.txt)"), QStringLiteral("txt")};
 }
 
 void StandardFileDialogs::prepareOpenDialog(QFileDialog &dialog) const
@@ -52,16 +44,7 @@ void StandardFileDialogs::prepareOpenDialog(QFileDialog &dialog) const
 
 QString StandardFileDialogs::saveFileName(QWidget *parent)
 {
-    QString offered = QStringLiteral("NoName");
-    for (;;) {
-        QFileDialog dialog(parent);
-        prepareSaveDialog(dialog, offered);
-        const QString file = chosenFile(dialog);
-        // Replacing a file without a question would lose the algorithm saved in it.
-        if (file.isEmpty() || !QFileInfo::exists(file) || askToReplaceFile(parent, file))
-            return file;
-        offered = file;
-    }
+    return saveDialog().choose(parent, QStringLiteral("NoName"));
 }
 
 QString StandardFileDialogs::openFileName(QWidget *parent)

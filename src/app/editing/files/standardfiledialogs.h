@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/editing/files/algorithmfiledialogs.h"
+#include "app/editing/files/savefiledialog.h"
 
 class QFileDialog;
 
@@ -11,16 +12,14 @@ class QFileDialog;
 class StandardFileDialogs : public AlgorithmFileDialogs
 {
 public:
-    static QString saveTitle();
-    static QString openTitle();
-
     QString saveFileName(QWidget *parent) override;
     QString openFileName(QWidget *parent) override;
 
-    // The dialogs as they are shown, for a look at their settings.
-    static void prepareSaveDialog(QFileDialog &dialog, const QString &fileName = QStringLiteral("NoName"));
+private:
+    static QString saveTitle();
+    static QString openTitle();
+    static SaveFileDialog saveDialog();
     void prepareOpenDialog(QFileDialog &dialog) const;
 
-private:
     QString m_lastOpened;
 };

@@ -18,45 +18,45 @@ CommentPanel::CommentPanel(QWidget *parent)
     setGeometry(128, 224, 281, 65);
     Hint::apply(this, QStringLiteral("Введите любой текст."));
 
-    LabelComment = new QLabel(QStringLiteral("Введите текст комментария:"), this);
-    LabelComment->setObjectName(QStringLiteral("LabelComment"));
-    LabelComment->move(40, 8);
-    LabelComment->adjustSize();
+    m_title = new QLabel(QStringLiteral("Введите текст комментария:"), this);
+    m_title->setObjectName(QStringLiteral("LabelComment"));
+    m_title->move(40, 8);
+    m_title->adjustSize();
 
-    EditComment = new QLineEdit(this);
-    EditComment->setObjectName(QStringLiteral("EditComment"));
-    new Windows1251Guard(EditComment);
-    EditComment->setGeometry(24, 24, 233, 21);
-    Hint::apply(EditComment, QStringLiteral("Введите любой текст в эту строчку."));
-    EditComment->installEventFilter(this);
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("EditComment"));
+    new Windows1251Guard(m_text);
+    m_text->setGeometry(24, 24, 233, 21);
+    Hint::apply(m_text, QStringLiteral("Введите любой текст в эту строчку."));
+    m_text->installEventFilter(this);
     closePanel();
 }
 
 void CommentPanel::open()
 {
-    EditComment->clear();
-    LabelComment->show();
-    EditComment->show();
+    m_text->clear();
+    m_title->show();
+    m_text->show();
     show();
     raise();
-    EditComment->setFocus(Qt::OtherFocusReason);
+    m_text->setFocus(Qt::OtherFocusReason);
 }
 
 void CommentPanel::closePanel()
 {
     hide();
-    LabelComment->hide();
-    EditComment->hide();
+    m_title->hide();
+    m_text->hide();
 }
 
 bool CommentPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != EditComment)
+    if (watched != m_text)
         return QFrame::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && isVisible()) {
-            const QString text = EditComment->text();
+            const QString text = m_text->text();
             closePanel();
             emit commentEntered(text);
             return true;

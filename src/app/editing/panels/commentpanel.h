@@ -14,9 +14,6 @@ class CommentPanel : public QFrame
 public:
     explicit CommentPanel(QWidget *parent = nullptr);
 
-    QLabel *LabelComment = nullptr;
-    QLineEdit *EditComment = nullptr;
-
     // Shows the panel with an empty field and the focus in it.
     void open();
     void closePanel();
@@ -26,4 +23,8 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *m_title = nullptr;
+    QLineEdit *m_text = nullptr;
 };

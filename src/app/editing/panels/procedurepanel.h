@@ -16,12 +16,13 @@ class ProcedurePanel : public QFrame
 public:
     explicit ProcedurePanel(QWidget *parent = nullptr);
 
-    ProcedureNameList *ListBoxProc = nullptr;
-    QLineEdit *EditNewProc = nullptr;
-
     // Shows the panel with an empty name field; the focus goes to the list, or to the
     // field when there is no name to choose yet.
     void open();
+    // The names to choose from; the selection goes unless keepSelection.
+    void showNames(const QStringList &names, bool keepSelection);
+    // Selects a name of the list; an empty name selects none.
+    void selectName(const QString &name);
 
 signals:
     void nameChosen(const QString &name, bool byEnter);
@@ -32,5 +33,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *addLabel(const QString &name, const QString &text, QPoint at);
+    ProcedureNameList *m_names = nullptr;
+    QLineEdit *m_newName = nullptr;
 };

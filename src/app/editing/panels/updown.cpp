@@ -12,16 +12,17 @@ UpDown::UpDown(QLineEdit *buddy, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    for (QToolButton **button : {&upButton, &downButton}) {
+    for (QToolButton **button : {&m_up, &m_down}) {
         *button = new QToolButton(this);
-        (*button)->setArrowType(button == &upButton ? Qt::UpArrow : Qt::DownArrow);
+        (*button)->setObjectName(button == &m_up ? QStringLiteral("up") : QStringLiteral("down"));
+        (*button)->setArrowType(button == &m_up ? Qt::UpArrow : Qt::DownArrow);
         (*button)->setAutoRepeat(true);
         (*button)->setFocusPolicy(Qt::NoFocus);
         (*button)->setFixedSize(15, 10);
         layout->addWidget(*button);
     }
-    connect(upButton, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(downButton, &QToolButton::clicked, this, [this] { stepBy(-1); });
+    connect(m_up, &QToolButton::clicked, this, [this] { stepBy(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { stepBy(-1); });
     m_buddy->installEventFilter(this);
 }
 

@@ -16,9 +16,6 @@ class UpDown : public QWidget
 public:
     explicit UpDown(QLineEdit *buddy, QWidget *parent = nullptr);
 
-    QToolButton *upButton = nullptr;
-    QToolButton *downButton = nullptr;
-
     int maximum() const { return m_maximum; }
     void setMaximum(int maximum);
     void stepBy(int steps);
@@ -27,6 +24,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QToolButton *m_up = nullptr;
+    QToolButton *m_down = nullptr;
     QLineEdit *m_buddy;
     int m_maximum = 11;
 };

@@ -1,4 +1,5 @@
 #include "cli/jury/report/juryreportfile.h"
+#include "filehelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,20 +7,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-bool writeBytes(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 JuryReport smallReport()
 {
