@@ -2,6 +2,7 @@
 
 #include "common/systemerror.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -23,6 +24,9 @@ QString failureReason(int errorNumber, const QSaveFile &file)
 
 FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, FileWriteFault fault)
 {
+    // The save file reports a folder in words of its own, without an error number.
+    if (QFileInfo(path).isDir())
+        return {systemErrorText(EISDIR), false};
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))

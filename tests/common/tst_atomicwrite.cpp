@@ -16,7 +16,8 @@ class TestAtomicWrite : public QObject
 private slots:
     void faults_data();
     void faults();
-    void folderMissing();
+    void unwritablePlace_data();
+    void unwritablePlace();
 };
 
 void TestAtomicWrite::faults_data()
@@ -68,16 +69,31 @@ void TestAtomicWrite::faults()
     QCOMPARE(left, (hasOldFile || result.isOk()) ? QStringList{"report.txt"} : QStringList());
 }
 
-void TestAtomicWrite::folderMissing()
+void TestAtomicWrite::unwritablePlace_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QStringList>("left");
+
+    QTest::newRow("folder missing") << "missing/report.txt" << systemErrorText(ENOENT) << QStringList();
+    QTest::newRow("name of a folder") << "report.txt" << systemErrorText(EISDIR) << QStringList{"report.txt"};
+}
+
+void TestAtomicWrite::unwritablePlace()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QFETCH(QStringList, left);
+
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const FileWriteResult result = writeFileAtomically(dir.filePath("missing/report.txt"), "x");
+    if (!left.isEmpty())
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    const FileWriteResult result = writeFileAtomically(dir.filePath(name), "x");
     QVERIFY(!result.isOk());
     QVERIFY(!result.wasCreated);
-    QCOMPARE(result.reason, systemErrorText(ENOENT));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList());
+    QCOMPARE(result.reason, reason);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), left);
 }
 
 QTEST_GUILESS_MAIN(TestAtomicWrite)

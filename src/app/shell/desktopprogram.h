@@ -23,8 +23,6 @@ public:
     TitleWindow &title() { return *m_title; }
     // Built on the first call; null once the pupil has closed the work window, which destroys it.
     WorkWindow *work() const;
-    // Whether the work window has been built yet.
-    bool isWorkBuilt() const { return m_isWorkBuilt; }
 
 private:
     void buildWork() const;

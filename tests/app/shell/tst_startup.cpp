@@ -156,7 +156,6 @@ void TestStartUp::workWindowBuiltWhenNeeded()
     QVERIFY(QTest::qWaitForWindowExposed(&program.title()));
     if (askForWork)
         QVERIFY(program.work());
-    QCOMPARE(program.isWorkBuilt(), workThere);
     int workWindows = 0;
     for (QWidget *widget : QApplication::topLevelWidgets())
         workWindows += qobject_cast<WorkWindow *>(widget) != nullptr;
