@@ -63,7 +63,7 @@ public:
         window.applyStage(WorkStage::Begin);
         buildAlgorithmSkeleton(window.algorithm(), hasPointB);
         window.showStatistics(resetStatistics());
-        window.nMainWorkClick();
+        control<QAction>(window, "NMainWork")->trigger();
         list()->setFocus();
     }
 
@@ -103,14 +103,19 @@ public:
         QApplication::sendEvent(list()->viewport(), &event);
         QTest::mouseRelease(list()->viewport(), Qt::RightButton, {}, at);
     }
+    ConditionPanel *panelIf() const { return control<ConditionPanel>(window, "PanelIf"); }
+    ConditionPanel *panelWhile() const { return control<ConditionPanel>(window, "PanelWhile"); }
+    ProcedurePanel *panelProc() const { return control<ProcedurePanel>(window, "PanelProc"); }
+    CommentPanel *panelComment() const { return control<CommentPanel>(window, "PanelComment"); }
+    AlgorithmMenu *comMenu() const { return control<AlgorithmMenu>(window, "ComMenu"); }
     // An item of the context menu by its object name.
-    QAction *menuItem(const char *name) const { return control<QAction>(*editor->ComMenu, name); }
+    QAction *menuItem(const char *name) const { return control<QAction>(*comMenu(), name); }
     // Chooses a context-menu item for the current line, as the pupil does.
     void menu(QAction *item)
     {
         openMenuAt(currentRow());
         const bool enabled = item->isEnabled();
-        editor->ComMenu->hide();
+        comMenu()->hide();
         if (enabled)
             item->trigger();
     }

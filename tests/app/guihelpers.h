@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMetaObject>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -147,4 +149,42 @@ inline void typeText(QWidget *widget, const QString &text)
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &release);
     }
+}
+
+// A key the pupil presses in a window: it goes to the control with the focus, or to the
+// window when no control has it.
+inline void pressKey(QWidget &window, Qt::Key key)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *target = focus && focus->window() == &window ? focus : &window;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
+// A left click on a free spot of a widget, where none of its children lies.
+inline void clickFreeSpot(QWidget &widget)
+{
+    for (int y = 1; y < widget.height(); y += 4) {
+        for (int x = 1; x < widget.width(); x += 4) {
+            const QPoint at(x, y);
+            if (widget.childAt(at))
+                continue;
+            QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&widget, &press);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(&widget, &release);
+            return;
+        }
+    }
+    qFatal("no free spot");
+}
+
+// A timer's tick at once, as if its interval had passed.
+inline void tick(QTimer *timer)
+{
+    QMetaObject::invokeMethod(timer, "timeout");
 }

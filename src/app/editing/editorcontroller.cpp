@@ -7,6 +7,7 @@
 #include "app/editing/panels/conditionpanel.h"
 #include "app/editing/panels/procedurenamelist.h"
 #include "app/editing/panels/procedurepanel.h"
+#include "app/work/workmenubar.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmline.h"
@@ -43,44 +44,44 @@ void EditorController::createPanels()
 {
     QWidget *client = m_window.centralWidget();
 
-    PanelIf = ConditionPanel::createIfPanel(client);
-    connect(PanelIf, &ConditionPanel::conditionChosen, this, [this](WallCondition condition) {
-        PanelIf->hide();
+    m_panelIf = ConditionPanel::createIfPanel(client);
+    connect(m_panelIf, &ConditionPanel::conditionChosen, this, [this](WallCondition condition) {
+        m_panelIf->hide();
         edit([&] { return m_insertion.insertBranch(condition); });
     });
-    PanelWhile = ConditionPanel::createWhilePanel(client);
-    connect(PanelWhile, &ConditionPanel::conditionChosen, this, [this](WallCondition condition) {
-        PanelWhile->hide();
+    m_panelWhile = ConditionPanel::createWhilePanel(client);
+    connect(m_panelWhile, &ConditionPanel::conditionChosen, this, [this](WallCondition condition) {
+        m_panelWhile->hide();
         edit([&] { return m_insertion.insertLoop(condition); });
     });
 
-    PanelProc = new ProcedurePanel(client);
-    connect(PanelProc, &ProcedurePanel::nameChosen, this, &EditorController::chooseProcedureName);
-    connect(PanelProc, &ProcedurePanel::newNameEntered, this, &EditorController::enterNewProcedureName);
-    connect(PanelProc, &ProcedurePanel::escapePressed, this, [this] {
+    m_panelProc = new ProcedurePanel(client);
+    connect(m_panelProc, &ProcedurePanel::nameChosen, this, &EditorController::chooseProcedureName);
+    connect(m_panelProc, &ProcedurePanel::newNameEntered, this, &EditorController::enterNewProcedureName);
+    connect(m_panelProc, &ProcedurePanel::escapePressed, this, [this] {
         closeProcedurePanel();
         m_window.focusCommand(PanelCommand::DoProc);
     });
 
-    PanelComment = new CommentPanel(client);
-    connect(PanelComment, &CommentPanel::commentEntered, this, &EditorController::insertComment);
+    m_panelComment = new CommentPanel(client);
+    connect(m_panelComment, &CommentPanel::commentEntered, this, &EditorController::insertComment);
 
-    ComMenu = new AlgorithmMenu(&m_window);
-    connect(ComMenu, &QMenu::aboutToShow, this, &EditorController::updateComMenu);
-    connect(ComMenu, &AlgorithmMenu::deleteLineChosen, this, &EditorController::deleteLine);
-    connect(ComMenu, &AlgorithmMenu::deleteConstructChosen, this, &EditorController::deleteConstruct);
-    connect(ComMenu, &AlgorithmMenu::deleteElseBranchChosen, this, &EditorController::deleteElseBranch);
-    connect(ComMenu, &AlgorithmMenu::deleteProcedureChosen, this, &EditorController::deleteProcedure);
-    connect(ComMenu, &AlgorithmMenu::deleteWholeAlgorithmChosen, this,
+    m_comMenu = new AlgorithmMenu(&m_window);
+    connect(m_comMenu, &QMenu::aboutToShow, this, &EditorController::updateComMenu);
+    connect(m_comMenu, &AlgorithmMenu::deleteLineChosen, this, &EditorController::deleteLine);
+    connect(m_comMenu, &AlgorithmMenu::deleteConstructChosen, this, &EditorController::deleteConstruct);
+    connect(m_comMenu, &AlgorithmMenu::deleteElseBranchChosen, this, &EditorController::deleteElseBranch);
+    connect(m_comMenu, &AlgorithmMenu::deleteProcedureChosen, this, &EditorController::deleteProcedure);
+    connect(m_comMenu, &AlgorithmMenu::deleteWholeAlgorithmChosen, this,
             &EditorController::deleteWholeAlgorithm);
-    connect(ComMenu, &AlgorithmMenu::insertBlankLineChosen, this, &EditorController::insertBlankLine);
-    connect(ComMenu, &AlgorithmMenu::insertCommentChosen, this, &EditorController::openCommentPanel);
-    connect(ComMenu, &AlgorithmMenu::saveChosen, this, &EditorController::saveAlgorithm);
-    connect(ComMenu, &AlgorithmMenu::loadChosen, this, &EditorController::loadAlgorithm);
-    connect(ComMenu, &AlgorithmMenu::breakpointChosen, this,
+    connect(m_comMenu, &AlgorithmMenu::insertBlankLineChosen, this, &EditorController::insertBlankLine);
+    connect(m_comMenu, &AlgorithmMenu::insertCommentChosen, this, &EditorController::openCommentPanel);
+    connect(m_comMenu, &AlgorithmMenu::saveChosen, this, &EditorController::saveAlgorithm);
+    connect(m_comMenu, &AlgorithmMenu::loadChosen, this, &EditorController::loadAlgorithm);
+    connect(m_comMenu, &AlgorithmMenu::breakpointChosen, this,
             [this] { m_window.breakpoints().toggle(m_text.currentRow()); });
 
-    m_window.setEditorPanels(PanelProc, PanelIf, PanelWhile);
+    m_window.setEditorPanels(m_panelProc, m_panelIf, m_panelWhile);
 }
 
 void EditorController::connectWindow()
@@ -88,7 +89,7 @@ void EditorController::connectWindow()
     connect(&m_window, &WorkWindow::panelCommandTriggered, this, &EditorController::panelCommand);
     connect(&m_window, &WorkWindow::developmentEntered, this, [this] {
         // The stage enabled both procedure buttons; an open procedure panel keeps its purpose.
-        if (PanelProc->isVisible())
+        if (m_panelProc->isVisible())
             m_window.showProcedurePanelMode(m_procedureMode);
         // After a stopped run the highlight may rest where nothing may be inserted.
         if (m_text.hasCurrentLine())
@@ -119,8 +120,8 @@ void EditorController::panelCommand(PanelCommand command)
     case PanelCommand::Turn: edit([this] { return m_insertion.insertTurn(); }); break;
     case PanelCommand::Proc:
     case PanelCommand::DoProc: openProcedurePanel(command); break;
-    case PanelCommand::If: openConditionPanel(PanelIf, command); break;
-    case PanelCommand::While: openConditionPanel(PanelWhile, command); break;
+    case PanelCommand::If: openConditionPanel(m_panelIf, command); break;
+    case PanelCommand::While: openConditionPanel(m_panelWhile, command); break;
     }
 }
 
@@ -135,12 +136,12 @@ void EditorController::openProcedurePanel(PanelCommand command)
         command == PanelCommand::Proc ? ProcedurePanelMode::Description : ProcedurePanelMode::Call;
     // The button left enabled tells the pupil what the panel serves.
     m_window.showProcedurePanelMode(m_procedureMode);
-    PanelProc->open();
+    m_panelProc->open();
 }
 
 void EditorController::closeProcedurePanel()
 {
-    PanelProc->hide();
+    m_panelProc->hide();
     m_procedureMode = ProcedurePanelMode::None;
     m_window.showProcedurePanelMode(m_procedureMode);
 }
@@ -168,7 +169,7 @@ void EditorController::enterNewProcedureName(const QString &name)
     const ProcedurePanelMode mode = procedurePanelMode();
     const EditOutcome outcome = edit([&] { return m_insertion.enterNewProcedureName(name, mode); });
     if (outcome.procedureNamesChanged)
-        PanelProc->selectName(name);
+        m_panelProc->selectName(name);
 }
 
 void EditorController::insertComment(const QString &text)
@@ -190,15 +191,15 @@ void EditorController::lstComDeleteKey()
 
 void EditorController::comMenuPopup(const QPoint &globalPosition)
 {
-    ComMenu->popup(globalPosition);
+    m_comMenu->popup(globalPosition);
 }
 
 void EditorController::updateComMenu()
 {
-    ComMenu->applyState(contextMenuState(m_text));
+    m_comMenu->applyState(contextMenuState(m_text));
     const Breakpoints &breakpoints = m_window.breakpoints();
-    ComMenu->showBreakpoint(breakpoints.canHold(m_text.currentRow()),
-                            breakpoints.contains(m_text.currentRow()));
+    m_comMenu->showBreakpoint(breakpoints.canHold(m_text.currentRow()),
+                              breakpoints.contains(m_text.currentRow()));
 }
 
 void EditorController::deleteLine()
@@ -233,7 +234,7 @@ void EditorController::insertBlankLine()
 
 void EditorController::openCommentPanel()
 {
-    PanelComment->open();
+    m_panelComment->open();
 }
 
 bool EditorController::saveAlgorithm()
@@ -261,7 +262,7 @@ void EditorController::loadAlgorithm()
         return outcome;
     });
     // A rebuilt list has no name selected.
-    PanelProc->selectName(QString());
+    m_panelProc->selectName(QString());
     m_savedLines = m_text.lines();
 }
 
@@ -289,7 +290,7 @@ void EditorController::apply(const EditOutcome &outcome)
     case StatisticsUpdate::Reset: m_window.showStatistics(resetStatistics()); break;
     }
     if (outcome.enablesDebugging)
-        m_window.setDebuggingOffered(true);
+        m_window.workMenu().setDebuggingOffered(true);
     if (outcome.closesProcedurePanel)
         closeProcedurePanel();
     if (outcome.topRow)
@@ -314,7 +315,7 @@ void EditorController::scrollToTop(int row)
 
 void EditorController::showProcedureNames(bool keepSelection)
 {
-    PanelProc->showNames(m_procedureNames, keepSelection);
+    m_panelProc->showNames(m_procedureNames, keepSelection);
 }
 
 EditorSnapshot EditorController::snapshot() const
@@ -324,7 +325,7 @@ EditorSnapshot EditorController::snapshot() const
     state.currentRow = m_text.currentRow();
     state.procedureNames = m_procedureNames;
     state.statistics = m_window.statistics();
-    state.debuggingEnabled = m_window.isDebuggingOffered();
+    state.debuggingEnabled = m_window.workMenu().isDebuggingOffered();
     return state;
 }
 
@@ -337,7 +338,7 @@ void EditorController::restore(const EditorSnapshot &state)
     m_procedureNames = state.procedureNames;
     showProcedureNames();
     m_window.showStatistics(state.statistics);
-    m_window.setDebuggingOffered(state.debuggingEnabled);
+    m_window.workMenu().setDebuggingOffered(state.debuggingEnabled);
 }
 
 bool EditorController::undoAllowed() const

@@ -32,12 +32,6 @@ public:
     explicit EditorController(WorkWindow &window, std::unique_ptr<AlgorithmFileDialogs> dialogs = {});
     ~EditorController() override;
 
-    ConditionPanel *PanelIf = nullptr;
-    ConditionPanel *PanelWhile = nullptr;
-    ProcedurePanel *PanelProc = nullptr;
-    CommentPanel *PanelComment = nullptr;
-    AlgorithmMenu *ComMenu = nullptr;
-
     // The names of the procedures described in the text, as the procedure panel lists them,
     // for the task loader that empties the list with every new algorithm.
     QStringList *sharedProcedureNames() { return &m_procedureNames; }
@@ -103,6 +97,12 @@ private:
 
     WorkWindow &m_window;
     AlgorithmText &m_text;
+    // The panels and the context menu belong to the window, which finds them by name.
+    ConditionPanel *m_panelIf = nullptr;
+    ConditionPanel *m_panelWhile = nullptr;
+    ProcedurePanel *m_panelProc = nullptr;
+    CommentPanel *m_panelComment = nullptr;
+    AlgorithmMenu *m_comMenu = nullptr;
     QStringList m_procedureNames;
     // What the open procedure panel serves; None while it is closed.
     ProcedurePanelMode m_procedureMode = ProcedurePanelMode::None;

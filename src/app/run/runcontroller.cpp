@@ -5,6 +5,7 @@
 #include "app/run/callchainpanel.h"
 #include "app/run/runtoolbar.h"
 #include "app/work/worklayout.h"
+#include "app/work/workmenubar.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmtext.h"
 #include "world/run/interpreter.h"
@@ -263,7 +264,7 @@ void RunController::fieldRefreshed()
 
 void RunController::workItemEnabledChanged(bool enabled)
 {
-    m_window.setDevelopmentOffered(enabled);
+    m_window.workMenu().setDevelopmentOffered(enabled);
 }
 
 void RunController::wallTimersStopped(int count)

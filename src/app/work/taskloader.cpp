@@ -2,6 +2,7 @@
 
 #include "app/field/patternpanel.h"
 #include "app/work/taskfolderdialog.h"
+#include "app/work/workmenubar.h"
 #include "app/work/workwindow.h"
 #include "tasks/check/patternpicture.h"
 #include "tasks/setup/taskfolder.h"
@@ -73,7 +74,7 @@ TaskLoader::Outcome TaskLoader::loadFromCurrentDirectory()
         if (!loadPattern(taskFolder.patternFilePath()))
             return Outcome::Failed;
     } else {
-        m_window.setPatternOffered(false);
+        m_window.workMenu().setPatternOffered(false);
         m_patternPanel.setShown(false);
     }
 
@@ -86,7 +87,7 @@ void TaskLoader::applyTaskText()
 {
     const TaskData &task = m_window.task();
     m_window.showTaskStatement(task.statement);
-    m_window.setOfferedSizes(task.sizeMenuEnabled, task.sizeItemEnabled);
+    m_window.workMenu().setOfferedSizes(task.sizeMenuEnabled, task.sizeItemEnabled);
 }
 
 bool TaskLoader::loadPattern(const QString &fileName)
@@ -102,7 +103,7 @@ bool TaskLoader::loadPattern(const QString &fileName)
     }
     m_patternPanel.setPicture(picture.image);
     m_patternPanel.setShown(true);
-    m_window.setPatternOffered(true);
+    m_window.workMenu().setPatternOffered(true);
     return true;
 }
 

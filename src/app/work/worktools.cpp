@@ -10,13 +10,13 @@
 
 WorkTools attachWorkTools(WorkWindow &window)
 {
+    auto *patternPanel = new PatternPanel(window);
     WorkTools tools;
-    tools.patternPanel = new PatternPanel(window);
-    tools.taskLoader = new TaskLoader(window, *tools.patternPanel);
+    tools.taskLoader = new TaskLoader(window, *patternPanel);
     tools.runController = new RunController(window);
-    tools.panelPoints = new PanelPoints(window);
-    tools.printer = new WorkPrinter(window);
-    tools.fieldMenu = new FieldMenu(window, tools.printer->printAction());
+    new PanelPoints(window);
+    const auto *printer = new WorkPrinter(window);
+    new FieldMenu(window, printer->printAction());
     return tools;
 }
 

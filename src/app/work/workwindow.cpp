@@ -274,31 +274,6 @@ void WorkWindow::showStatistics(const QStringList &rows)
     m_statisticsList->addItems(rows);
 }
 
-void WorkWindow::setOfferedSizes(bool menuEnabled, const std::array<bool, 4> &sizesEnabled)
-{
-    m_menu->setOfferedSizes(menuEnabled, sizesEnabled);
-}
-
-void WorkWindow::setPatternOffered(bool offered)
-{
-    m_menu->setPatternOffered(offered);
-}
-
-void WorkWindow::setDevelopmentOffered(bool offered)
-{
-    m_menu->setDevelopmentOffered(offered);
-}
-
-void WorkWindow::setDebuggingOffered(bool offered)
-{
-    m_menu->setDebuggingOffered(offered);
-}
-
-bool WorkWindow::isDebuggingOffered() const
-{
-    return m_menu->isDebuggingOffered();
-}
-
 void WorkWindow::showProcedurePanelMode(ProcedurePanelMode openedFor)
 {
     m_commands->showProcedurePanelMode(openedFor);

@@ -75,14 +75,8 @@ public:
     void showTaskStatement(const QStringList &lines);
     void showStatistics(const QStringList &rows);
     const QStringList &statistics() const { return m_statistics; }
-    // "Размер поля" and its four sizes, 12 to 15, as far as the task offers them.
-    void setOfferedSizes(bool menuEnabled, const std::array<bool, 4> &sizesEnabled);
-    // "Образец" on the menu bar.
-    void setPatternOffered(bool offered);
-    // "Разработка" and "Отладка" within the stages that have them.
-    void setDevelopmentOffered(bool offered);
-    void setDebuggingOffered(bool offered);
-    bool isDebuggingOffered() const;
+    // The menu bar, for what the task, the editor and the run offer on it.
+    WorkMenuBar &workMenu() const { return *m_menu; }
 
     // The command panel's procedure buttons show what the procedure panel was opened for:
     // the other button is disabled; ProcedurePanelMode::None (the panel closed) enables both.
@@ -102,24 +96,13 @@ public:
     void setPointsPanel(QWidget *panelPoints);
 
 public slots:
-    void resetWork();
     void applyStage(WorkStage stage);
-    void nMainBeginClick();
-    void nMainWorkClick();
-    void nMainDebugClick();
-    void n1212Click(int size);
     void setFieldSize(int fieldSize);
     void selectSizeVariant();
     void refreshFieldView();
     void refreshFieldView(const QRect &changed);
     // Selectors to 1 and the walls drawn at their first variant; a timer for each wall.
     void showVariableWalls();
-    void stopVariableWallTimers();
-    // The tick of the timer of variable wall k (1, 2 or 3): the wall moves to its other variant.
-    void variableWallTimerTick(int k);
-    void formKeyDown(int key);
-    void formClick();
-    void triggerPanelCommand(PanelCommand command);
     void startRun(RunSpeed speed);
     void fixToolButtonStopClick();
 
@@ -150,6 +133,19 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The menu items, the keys and the clicks of the window.
+    void resetWork();
+    void nMainBeginClick();
+    void nMainWorkClick();
+    void nMainDebugClick();
+    void n1212Click(int size);
+    void stopVariableWallTimers();
+    // The tick of the timer of variable wall k (1, 2 or 3): the wall moves to its other variant.
+    void variableWallTimerTick(int k);
+    void formKeyDown(int key);
+    void formClick();
+    void triggerPanelCommand(PanelCommand command);
+
     static int initialLayoutUnit(int requested);
     void buildClientArea(QWidget *client);
     void buildStageTable();

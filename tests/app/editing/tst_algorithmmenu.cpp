@@ -78,14 +78,14 @@ QString enabledItems(const AlgorithmMenu *menu)
 void TestAlgorithmMenu::items()
 {
     EditorSession s;
-    const QList<QAction *> actions = s.editor->ComMenu->actions();
+    const QList<QAction *> actions = s.comMenu()->actions();
     QStringList names;
     QStringList captions;
     for (const QAction *item : actions) {
         names << item->objectName();
         captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
-    QCOMPARE(s.editor->ComMenu->objectName(), QStringLiteral("ComMenu"));
+    QCOMPARE(s.comMenu()->objectName(), QStringLiteral("ComMenu"));
     QCOMPARE(names,
              (QStringList{"N1", "N3", "N2", "N6", "N4", "N8", "N5", "N7", "N9", "N10", "N11",
                           "NBreakpointSeparator", "NBreakpoint"}));
@@ -134,9 +134,9 @@ void TestAlgorithmMenu::enabling()
     load(s, m_dir.path(), everyKind);
     s.select(row);
     s.openMenuAt(row);
-    QVERIFY(s.editor->ComMenu->isVisible());
-    QCOMPARE(enabledItems(s.editor->ComMenu), states);
-    s.editor->ComMenu->hide();
+    QVERIFY(s.comMenu()->isVisible());
+    QCOMPARE(enabledItems(s.comMenu()), states);
+    s.comMenu()->hide();
 }
 
 void TestAlgorithmMenu::rightClickKeepsSelection()
@@ -148,8 +148,8 @@ void TestAlgorithmMenu::rightClickKeepsSelection()
     // The menu acts on the selected line, not on the row under the mouse.
     s.openMenuAt(17);
     QCOMPARE(s.currentRow(), 5);
-    QCOMPARE(enabledItems(s.editor->ComMenu), QStringLiteral("100011111"));
-    s.editor->ComMenu->hide();
+    QCOMPARE(enabledItems(s.comMenu()), QStringLiteral("100011111"));
+    s.comMenu()->hide();
 }
 
 void TestAlgorithmMenu::deletions_data()
@@ -243,7 +243,7 @@ void TestAlgorithmMenu::deletions()
     EditorSession s;
     load(s, m_dir.path(), header + body);
     s.select(selected);
-    s.menu(s.editor->ComMenu->findChild<QAction *>(item));
+    s.menu(s.comMenu()->findChild<QAction *>(item));
     QCOMPARE(s.lines(), header + expectedBody);
     QCOMPARE(s.currentRow(), expectedRow);
     QCOMPARE(s.list()->currentIndex().row(), expectedRow);
@@ -359,10 +359,10 @@ void TestAlgorithmMenu::wholeAlgorithm()
 void TestAlgorithmMenu::menuNeedsEditing()
 {
     EditorSession s;
-    s.window.nMainDebugClick();
+    control<QAction>(s.window, "NMainDebug")->trigger();
     QVERIFY(!s.list()->isEnabled());
     s.openMenuAt(4);
-    QVERIFY(!s.editor->ComMenu->isVisible());
+    QVERIFY(!s.comMenu()->isVisible());
     QTest::keyClick(s.list(), Qt::Key_Delete);
     QCOMPARE(s.lines().size(), 5);
 }

@@ -83,7 +83,7 @@ private slots:
         s.openMenuAt(row);
         QCOMPARE(item->isEnabled(), holds);
         QCOMPARE(item->isChecked(), holds);
-        s.editor->ComMenu->hide();
+        s.comMenu()->hide();
     }
 
     // Breakpoints stay on their lines while lines above them come and go, and go with their

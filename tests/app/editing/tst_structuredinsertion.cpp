@@ -2,6 +2,7 @@
 #include "app/editing/panels/commandpanel.h"
 
 #include "app/editorsession.h"
+#include "app/work/workmenubar.h"
 
 #include <QAction>
 #include <QLabel>
@@ -148,8 +149,8 @@ void TestStructuredInsertion::modifiedFunctionKeysInsertNothing()
             QTest::keyClick(s.list(), key, modifier);
     }
     QCOMPARE(s.lines().size(), 5);
-    QVERIFY(s.editor->PanelIf->isHidden());
-    QVERIFY(s.editor->PanelWhile->isHidden());
+    QVERIFY(s.panelIf()->isHidden());
+    QVERIFY(s.panelWhile()->isHidden());
     s.key(Qt::Key_F2);
     QCOMPARE(s.lines().size(), 6);
 }
@@ -158,9 +159,9 @@ void TestStructuredInsertion::branchThenCommand()
 {
     EditorSession s;
     s.key(Qt::Key_F7);
-    QVERIFY(s.editor->PanelIf->isVisible());
-    QTest::mouseClick(conditionButton(s.editor->PanelIf, true), Qt::LeftButton);
-    QVERIFY(s.editor->PanelIf->isHidden());
+    QVERIFY(s.panelIf()->isVisible());
+    QTest::mouseClick(conditionButton(s.panelIf(), true), Qt::LeftButton);
+    QVERIFY(s.panelIf()->isHidden());
     QCOMPARE(indentedRows(s.lines().mid(4)),
              (QStringList{"4|ЕСЛИ впереди стена", "7|ТО", "7|ИНАЧЕ", "4|ВСЁ", "0|КОН"}));
     QCOMPARE(s.currentRow(), 6);
@@ -196,7 +197,7 @@ void TestStructuredInsertion::insertionsEnableDebugging()
         s.window.applyStage(WorkStage::Begin);
     } else {
         // A call needs its panel serving calls, which only "Разработка" gives.
-        s.window.setDebuggingOffered(false);
+        s.window.workMenu().setDebuggingOffered(false);
     }
     QVERIFY(!control<QAction>(s.window, "NMainDebug")->isEnabled());
     control<QListWidget>(s.window, "lstTsk")->setFocus();
@@ -324,7 +325,7 @@ void TestStructuredInsertion::conditionPanels()
 void TestStructuredInsertion::conditionPanelKeys()
 {
     EditorSession s;
-    ConditionPanel *panel = s.editor->PanelWhile;
+    ConditionPanel *panel = s.panelWhile();
     s.key(Qt::Key_F8);
     // The cursor keys reach the negated condition and come back.
     s.key(Qt::Key_Down);
@@ -347,7 +348,7 @@ void TestStructuredInsertion::callOfNewName()
 {
     EditorSession s;
     s.key(Qt::Key_F6);
-    QVERIFY(s.editor->PanelProc->isVisible());
+    QVERIFY(s.panelProc()->isVisible());
     QVERIFY(!control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
     QVERIFY(control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     // No name yet: the focus is in the field for a new one.
@@ -356,7 +357,7 @@ void TestStructuredInsertion::callOfNewName()
     s.key(Qt::Key_Return);
     QCOMPARE(s.lines().mid(4), (QStringList{"    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 5);
-    QVERIFY(s.editor->PanelProc->isHidden());
+    QVERIFY(s.panelProc()->isHidden());
     QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
     QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
     QCOMPARE(s.names()->names(), QStringList{"обход"});
@@ -370,7 +371,7 @@ void TestStructuredInsertion::callOfNewName()
         s.lines().mid(4),
         (QStringList{"    ДЕЛАЙ обход", "    ДЕЛАЙ обход", "КОН", "ПРОЦЕДУРА обход", "КОНЕЦ ПРОЦЕДУРЫ"}));
     QCOMPARE(s.currentRow(), 6);
-    QVERIFY(s.editor->PanelProc->isHidden());
+    QVERIFY(s.panelProc()->isHidden());
     QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonDoProc"));
 }
 
@@ -392,19 +393,19 @@ void TestStructuredInsertion::procedurePanelKeepsItsPurpose()
     QFETCH(QStringList, tail);
     EditorSession s;
     s.key(Qt::Key(panelKey));
-    QVERIFY(s.editor->PanelProc->isVisible());
+    QVERIFY(s.panelProc()->isVisible());
     const QStringList before = s.lines();
 
     // In "Отладка" the open panel inserts nothing.
-    s.window.nMainDebugClick();
+    control<QAction>(s.window, "NMainDebug")->trigger();
     s.newName()->setFocus();
     s.type(QStringLiteral("обход"));
     QTest::keyClick(s.newName(), Qt::Key_Return);
     QCOMPARE(s.lines(), before);
 
     // Back in "Разработка" it serves what it was opened for, and its buttons say so.
-    s.window.nMainWorkClick();
-    QVERIFY(s.editor->PanelProc->isVisible());
+    control<QAction>(s.window, "NMainWork")->trigger();
+    QVERIFY(s.panelProc()->isVisible());
     QVERIFY(!s.window.findChild<QPushButton *>(disabledButton)->isEnabled());
     s.newName()->clear();
     s.newName()->setFocus();
@@ -430,7 +431,7 @@ void TestStructuredInsertion::describedNameRefused()
                       s.names()->visualItemRect(s.names()->item(0)).center());
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.text, QStringLiteral("Процедура с именем угол уже описана"));
-    QVERIFY(s.editor->PanelProc->isVisible());
+    QVERIFY(s.panelProc()->isVisible());
     QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
     QVERIFY(!control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     QCOMPARE(s.lines(), before);
@@ -441,7 +442,7 @@ void TestStructuredInsertion::describedNameRefused()
     QTest::keyClick(s.newName(), Qt::Key_Return);
     QCOMPARE(seen.count, 2);
     QCOMPARE(seen.text, QStringLiteral("Процедура с именем угол уже описана"));
-    QVERIFY(s.editor->PanelProc->isVisible());
+    QVERIFY(s.panelProc()->isVisible());
     QCOMPARE(s.newName()->text(), QStringLiteral("угол"));
     QCOMPARE(s.lines(), before);
     QCOMPARE(s.names()->names(), QStringList{"угол"});
@@ -485,13 +486,13 @@ void TestStructuredInsertion::newNameRules()
         QCOMPARE(s.names()->names(), (QStringList{"Угол", name}));
         QCOMPARE(s.lines().at(4), QStringLiteral("    ДЕЛАЙ ") + name);
         QCOMPARE(s.lines().mid(s.lines().size() - 2), (QStringList{"ПРОЦЕДУРА " + name, "КОНЕЦ ПРОЦЕДУРЫ"}));
-        QVERIFY(s.editor->PanelProc->isHidden());
+        QVERIFY(s.panelProc()->isHidden());
     } else {
         QCOMPARE(seen.count, 1);
         QCOMPARE(seen.text, message);
         QCOMPARE(s.lines(), before);
         QCOMPARE(s.names()->names(), QStringList{"Угол"});
-        QVERIFY(s.editor->PanelProc->isVisible());
+        QVERIFY(s.panelProc()->isVisible());
         QCOMPARE(s.newName()->text(), name);
         QVERIFY(!control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
     }
@@ -515,7 +516,7 @@ void TestStructuredInsertion::upDownWrap()
     for (const auto &[key, selected] : moves) {
         s.key(key);
         QCOMPARE(s.names()->selectedName(), selected);
-        QVERIFY(s.editor->PanelProc->isVisible());
+        QVERIFY(s.panelProc()->isVisible());
         QCOMPARE(s.lines(), before);
     }
     s.key(Qt::Key_Down);
@@ -544,7 +545,7 @@ void TestStructuredInsertion::otherWaysOfChoosing()
     s.names()->selectName(QStringLiteral("б"));
     s.key(Qt::Key(key));
     QCOMPARE(s.lines().at(4), QStringLiteral("    ДЕЛАЙ ") + chosen);
-    QVERIFY(s.editor->PanelProc->isHidden());
+    QVERIFY(s.panelProc()->isHidden());
 }
 
 void TestStructuredInsertion::procedurePanelClosing_data()
@@ -568,8 +569,8 @@ void TestStructuredInsertion::procedurePanelClosing()
     else if (where == "field")
         QTest::keyClick(s.newName(), Qt::Key_Escape);
     else
-        s.window.formKeyDown(Qt::Key_Escape);
-    QVERIFY(s.editor->PanelProc->isHidden());
+        pressKey(s.window, Qt::Key_Escape);
+    QVERIFY(s.panelProc()->isHidden());
     QVERIFY(control<QPushButton>(s.window, "PPButtonProc")->isEnabled());
     QVERIFY(control<QPushButton>(s.window, "PPButtonDoProc")->isEnabled());
     if (where != "window")
@@ -588,13 +589,13 @@ void TestStructuredInsertion::procedurePanelFocus()
     const QStringList before = s.lines();
     s.key(Qt::Key_Return);
     QCOMPARE(s.lines(), before);
-    QVERIFY(s.editor->PanelProc->isVisible());
+    QVERIFY(s.panelProc()->isVisible());
     // The name field is emptied every time the panel opens.
     s.newName()->setText(QStringLiteral("старое"));
-    s.window.formKeyDown(Qt::Key_Escape);
+    pressKey(s.window, Qt::Key_Escape);
     s.key(Qt::Key_F5);
     QVERIFY(s.newName()->text().isEmpty());
-    QCOMPARE(s.editor->PanelProc->geometry(), QRect(8, 128, 265, 169));
+    QCOMPARE(s.panelProc()->geometry(), QRect(8, 128, 265, 169));
 }
 
 void TestStructuredInsertion::comment_data()
@@ -625,7 +626,7 @@ void TestStructuredInsertion::comment()
     const int current = s.currentRow();
     const QString currentLine = s.text().currentLine();
     s.menu(s.menuItem("N7"));
-    CommentPanel *panel = s.editor->PanelComment;
+    CommentPanel *panel = s.panelComment();
     QVERIFY(panel->isVisible());
     QVERIFY(control<QLineEdit>(*panel, "EditComment")->isVisible());
     QVERIFY(control<QLabel>(*panel, "LabelComment")->isVisible());
@@ -646,7 +647,7 @@ void TestStructuredInsertion::commentLosingFocus()
 {
     EditorSession s;
     s.menu(s.menuItem("N7"));
-    CommentPanel *panel = s.editor->PanelComment;
+    CommentPanel *panel = s.panelComment();
     QCOMPARE(panel->geometry(), QRect(128, 224, 281, 65));
     s.type(QStringLiteral("никогда"));
     // Esc in the field does nothing by itself.
@@ -796,13 +797,13 @@ void TestStructuredInsertion::developmentAppliesSelectionRule()
     s.key(Qt::Key_F7);
     s.key(Qt::Key_Return);
     // A stopped run leaves the highlight on "ТО".
-    s.window.nMainDebugClick();
+    control<QAction>(s.window, "NMainDebug")->trigger();
     s.select(5);
-    s.window.nMainWorkClick();
+    control<QAction>(s.window, "NMainWork")->trigger();
     QCOMPARE(s.currentRow(), 6);
-    s.window.nMainDebugClick();
+    control<QAction>(s.window, "NMainDebug")->trigger();
     s.select(1);
-    s.window.nMainWorkClick();
+    control<QAction>(s.window, "NMainWork")->trigger();
     QCOMPARE(s.currentRow(), 4);
     s.key(Qt::Key_F2);
     QCOMPARE(s.lines().at(4), QStringLiteral("    ШАГ"));

@@ -231,7 +231,7 @@ void TestUndoRedo::onlyWhileEditing()
 {
     EditorSession s;
     s.key(Qt::Key_F2);
-    s.window.nMainDebugClick();
+    control<QAction>(s.window, "NMainDebug")->trigger();
     const EditorSnapshot edited = state(s);
     QTest::keyClick(&s.window, Qt::Key_Z, Qt::ControlModifier);
     s.editor->undo();
@@ -249,7 +249,7 @@ void TestUndoRedo::onlyWhileEditing()
     QVERIFY(ran);
     COMPARE_STATE(state(s), edited);
 
-    s.window.nMainWorkClick();
+    control<QAction>(s.window, "NMainWork")->trigger();
     s.list()->setFocus();
     undoKey(s);
     QCOMPARE(s.lines(), algorithmSkeleton(true));

@@ -43,14 +43,13 @@ struct OpenedDetour
         : current(exampleFolder(QStringLiteral("detour")))
         , window(10)
     {
-        tools = attachWorkTools(window);
+        attachWorkTools(window);
         window.show();
         control<QAction>(window, "NMainBegin")->trigger();
-        panel = tools.panelPoints;
+        panel = control<PanelPoints>(window, "PanelPoints");
     }
     CurrentDirectory current;
     WorkWindow window;
-    WorkTools tools;
     PanelPoints *panel = nullptr;
 };
 
@@ -238,7 +237,7 @@ void TestPanelPoints::freeAreaHidesWithoutApplying()
     OpenedDetour detour;
     control<QAction>(detour.window, "NMainPoints")->trigger();
     setText(control<QLineEdit>(*detour.panel, "EditAX"), QStringLiteral("6"));
-    detour.window.formClick();
+    clickFreeSpot(*detour.window.centralWidget());
     QVERIFY(!detour.panel->isVisible());
     QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
     // Applied only when closed by its menu item the next time.
@@ -286,10 +285,10 @@ void TestPanelPoints::sizeChangeKeepsTypedNumber()
 {
     CurrentDirectory current(exampleFolder(QStringLiteral("maze")));
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     window.show();
     control<QAction>(window, "NMainBegin")->trigger();
-    PanelPoints *panel = tools.panelPoints;
+    PanelPoints *panel = control<PanelPoints>(window, "PanelPoints");
 
     control<QAction>(window, "N1515")->trigger();
     for (UpDown *upDown : panel->findChildren<UpDown *>())

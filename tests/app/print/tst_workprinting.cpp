@@ -78,7 +78,7 @@ struct OpenedWork
         : current(exampleFolder(QStringLiteral("detour")))
         , window(10)
     {
-        tools = attachWorkTools(window);
+        attachWorkTools(window);
         window.setWindowTitle(QStringLiteral("Иванов Петя"));
         window.show();
         control<QAction>(window, "NMainBegin")->trigger();
@@ -86,7 +86,6 @@ struct OpenedWork
     }
     CurrentDirectory current;
     WorkWindow window;
-    WorkTools tools;
 };
 
 } // namespace
@@ -99,7 +98,7 @@ void TestWorkPrinting::pdfHoldsTheWork()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    work.tools.printer->print(printer);
+    control<WorkPrinter>(work.window, "workPrinter")->print(printer);
     QVERIFY(QFileInfo(pdf).size() > 0);
 
     const std::optional<QByteArray> text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
@@ -216,15 +215,15 @@ void TestWorkPrinting::noPrintDuringRun()
     std::optional<bool> saved;
     FileDialogAnswers dialogs;
     work.window.setRunHandler([&] {
-        printed = work.tools.printer->printWithDialog();
-        saved = work.tools.fieldMenu->saveFieldPicture();
-        work.tools.fieldMenu->popupAt(QPoint(10, 10));
+        printed = control<WorkPrinter>(work.window, "workPrinter")->printWithDialog();
+        saved = control<FieldMenu>(work.window, "FieldMenu")->saveFieldPicture();
+        control<FieldMenu>(work.window, "FieldMenu")->popupAt(QPoint(10, 10));
     });
     work.window.startRun(RunSpeed::Fastest);
     QCOMPARE(printed, std::optional<bool>(false));
     QCOMPARE(saved, std::optional<bool>(false));
     QVERIFY(dialogs.asked.isEmpty());
-    QVERIFY(!work.tools.fieldMenu->isVisible());
+    QVERIFY(!control<FieldMenu>(work.window, "FieldMenu")->isVisible());
 }
 
 void TestWorkPrinting::fieldMenuItems()
@@ -234,7 +233,7 @@ void TestWorkPrinting::fieldMenuItems()
     const QPoint at(30, 40);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
     QApplication::sendEvent(field, &event);
-    FieldMenu *menu = work.tools.fieldMenu;
+    FieldMenu *menu = control<FieldMenu>(work.window, "FieldMenu");
     QVERIFY(menu->isVisible());
     QStringList items;
     for (QAction *item : menu->actions())
@@ -278,9 +277,9 @@ void TestWorkPrinting::savePicture()
     const QString file = target.isEmpty() ? QString() : dir.filePath(target);
     FileDialogAnswers dialogs({answer.isEmpty() ? QString() : dir.filePath(answer)});
     // The picture as it stands, with the variable wall at its other place.
-    work.window.variableWallTimerTick(1);
+    tick(control<QTimer>(work.window, "Timer1"));
     MessageCollector collector;
-    control<QAction>(*work.tools.fieldMenu, "NSavePicture")->trigger();
+    control<QAction>(*control<FieldMenu>(work.window, "FieldMenu"), "NSavePicture")->trigger();
 
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].title, QStringLiteral("Сохранить рисунок поля"));
@@ -303,7 +302,7 @@ void TestWorkPrinting::saveDialog()
 {
     OpenedWork work;
     FileDialogAnswers answers;
-    QVERIFY(!work.tools.fieldMenu->saveFieldPicture());
+    QVERIFY(!control<FieldMenu>(work.window, "FieldMenu")->saveFieldPicture());
     QCOMPARE(answers.asked.size(), 1);
     const FileDialogAnswers::Asked &shown = answers.asked.first();
     QCOMPARE(shown.title, QStringLiteral("Сохранить рисунок поля"));

@@ -248,7 +248,7 @@ void TestRunController::menuItemsRestDuringRun()
     qint16 size = 0;
     QTimer::singleShot(100, &window, [&] {
         control<QAction>(window, "NMainPoints")->trigger();
-        pointsShown = tools.panelPoints->isVisible();
+        pointsShown = control<PanelPoints>(window, "PanelPoints")->isVisible();
         control<QAction>(window, "N1313")->trigger();
         size = window.world().fieldSize;
         window.fixToolButtonStopClick();

@@ -126,10 +126,13 @@ void TestTaskLoader::openExample()
     QCOMPARE(enabled, sizeItems);
 
     QCOMPARE(control<QAction>(window, "NMainPattern")->isVisible(), pattern);
-    QCOMPARE(tools.patternPanel->isVisible(), pattern);
+    QCOMPARE(control<PatternPanel>(window, "pnlPattern")->isVisible(), pattern);
     if (pattern) {
-        QVERIFY(!control<QLabel>(*tools.patternPanel, "imagePattern")->pixmap().isNull());
-        QCOMPARE(control<QLabel>(*tools.patternPanel, "lblPattern")->text(), QStringLiteral("Образец:"));
+        QVERIFY(!control<QLabel>(*control<PatternPanel>(window, "pnlPattern"), "imagePattern")
+                     ->pixmap()
+                     .isNull());
+        QCOMPARE(control<QLabel>(*control<PatternPanel>(window, "pnlPattern"), "lblPattern")->text(),
+                 QStringLiteral("Образец:"));
     }
 
     QString active;
@@ -336,7 +339,7 @@ void TestTaskLoader::patternMissing()
     TaskFolderFixture folder({"# 002 1 0  300", "Нарисуй.", "Z", "0  3  2   0", "E"});
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     window.show();
     MessageCollector messages;
     control<QAction>(window, "NMainBegin")->trigger();
@@ -348,7 +351,7 @@ void TestTaskLoader::patternMissing()
     QCOMPARE(lstTskLines(window), QStringList{"Нарисуй."});
     QCOMPARE(window.task().size(12).start, (StartPosition{3, 2, 0}));
     QCOMPARE(window.algorithm().lines(), QStringList{QString()});
-    QVERIFY(!tools.patternPanel->isVisible());
+    QVERIFY(!control<PatternPanel>(window, "pnlPattern")->isVisible());
 }
 
 void TestTaskLoader::patternPictureSize_data()
@@ -382,11 +385,11 @@ void TestTaskLoader::patternToggle()
 {
     CurrentDirectory current(exampleFolder(QStringLiteral("letter")));
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     control<QAction>(window, "NMainBegin")->trigger();
-    PatternPanel *panel = tools.patternPanel;
+    PatternPanel *panel = control<PatternPanel>(window, "pnlPattern");
     QVERIFY(panel->isVisible());
     QVERIFY(panel->isWindow());
     QCOMPARE(control<QLabel>(*panel, "imagePattern")->size(), QSize(300, 300));
@@ -427,12 +430,12 @@ void TestTaskLoader::patternDraggedStaysFloating()
     QFETCH(QPoint, shift);
     CurrentDirectory current(exampleFolder(QStringLiteral("letter")));
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QRect client = window.centralWidget()->geometry();
     control<QAction>(window, "NMainBegin")->trigger();
-    PatternPanel *panel = tools.patternPanel;
+    PatternPanel *panel = control<PatternPanel>(window, "pnlPattern");
     QVERIFY(panel->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(panel));
     QCOMPARE(window.centralWidget()->geometry(), client);
@@ -482,18 +485,18 @@ void TestTaskLoader::patternItemWithoutPicture()
     TaskFolderFixture folder({"# 002 1 0  300", "Нарисуй.", "Z", "0  3  2   0", "E"});
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     window.show();
     {
         MessageCollector messages;
         control<QAction>(window, "NMainBegin")->trigger();
         QCOMPARE(messages.messages.size(), 1);
     }
-    QVERIFY(!tools.patternPanel->hasPicture());
+    QVERIFY(!control<PatternPanel>(window, "pnlPattern")->hasPicture());
     control<QAction>(window, "NMainPattern")->trigger();
-    QVERIFY(!tools.patternPanel->isVisible());
+    QVERIFY(!control<PatternPanel>(window, "pnlPattern")->isVisible());
     control<QAction>(window, "NMainPattern")->trigger();
-    QVERIFY(!tools.patternPanel->isVisible());
+    QVERIFY(!control<PatternPanel>(window, "pnlPattern")->isVisible());
 }
 
 void TestTaskLoader::newTaskStartsNewAlgorithm()
@@ -512,7 +515,7 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     // A procedure described and called, so that names, statistics and undo steps are there.
     control<QListView>(window, "lstCom")->setFocus();
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_F5);
-    QVERIFY(editor->PanelProc->isVisible());
+    QVERIFY(control(window, "PanelProc")->isVisible());
     control<QLineEdit>(window, "EditNewProc")->setFocus();
     typeText(control<QLineEdit>(window, "EditNewProc"), QStringLiteral("обход"));
     QTest::keyClick(control<QLineEdit>(window, "EditNewProc"), Qt::Key_Return);

@@ -572,7 +572,7 @@ void TestWorkWindow::escapeClosesPanels()
     proc.show();
     ifPanel.show();
     whilePanel.show();
-    window.formKeyDown(Qt::Key_Escape);
+    pressKey(window, Qt::Key_Escape);
     QVERIFY(proc.isHidden());
     QVERIFY(ifPanel.isHidden());
     QVERIFY(whilePanel.isHidden());
@@ -590,7 +590,7 @@ void TestWorkWindow::escapeWithNoPanel()
     whilePanel.hide();
     window.setEditorPanels(&proc, &ifPanel, &whilePanel);
     trigger(control<QAction>(window, "NMainBegin"));
-    window.formKeyDown(Qt::Key_Escape);
+    pressKey(window, Qt::Key_Escape);
     // The procedure buttons keep the state the stage gave them.
     QVERIFY(!control<QPushButton>(window, "PPButtonProc")->isEnabled());
     QVERIFY(!control<QPushButton>(window, "PPButtonDoProc")->isEnabled());
@@ -696,14 +696,14 @@ void TestWorkWindow::variableWallTimers()
     QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
 
     const QImage before = window.scene().picture();
-    window.variableWallTimerTick(1);
+    tick(control<QTimer>(window, "Timer1"));
     QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{2, 1, 0}));
     QVERIFY(window.scene().picture() != before);
-    window.variableWallTimerTick(1);
+    tick(control<QTimer>(window, "Timer1"));
     QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
     QCOMPARE(window.scene().picture(), before);
     // The third timer has no wall: nothing happens.
-    window.variableWallTimerTick(3);
+    tick(control<QTimer>(window, "Timer3"));
     QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
     QCOMPARE(window.scene().picture(), before);
 
@@ -741,7 +741,7 @@ void TestWorkWindow::runFrame()
     trigger(control<QAction>(window, "NMainDebug"));
     window.stopRequested() = true;
     // A size the task does not offer stays off after the run.
-    window.setOfferedSizes(true, {true, true, false, true});
+    window.workMenu().setOfferedSizes(true, {true, true, false, true});
 
     int runs = 0;
     QSignalSpy commands(&window, &WorkWindow::panelCommandTriggered);
@@ -760,7 +760,7 @@ void TestWorkWindow::runFrame()
         QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
         QVERIFY(!control<QTimer>(window, "Timer2")->isActive());
         // The editor's keys wait for the end of the run.
-        window.formKeyDown(Qt::Key_F2);
+        pressKey(window, Qt::Key_F2);
         QCOMPARE(commands.count(), 0);
         QTest::mouseClick(control<QToolButton>(window, "FixToolButtonStop"), Qt::LeftButton);
         QVERIFY(window.stopRequested());
@@ -884,11 +884,11 @@ void TestWorkWindow::sizeChangeRestartsWallSwaps()
         return;
     // Both walls are drawn at their first variant: two swaps of each bring back the same picture.
     const QImage shown = window.scene().picture();
-    window.variableWallTimerTick(1);
-    window.variableWallTimerTick(2);
+    tick(control<QTimer>(window, "Timer1"));
+    tick(control<QTimer>(window, "Timer2"));
     QVERIFY(window.scene().picture() != shown);
-    window.variableWallTimerTick(1);
-    window.variableWallTimerTick(2);
+    tick(control<QTimer>(window, "Timer1"));
+    tick(control<QTimer>(window, "Timer2"));
     QCOMPARE(window.scene().picture(), shown);
 }
 
