@@ -161,78 +161,86 @@ private:
     bool readValue(const QString &name, const QString &value)
     {
         CheckerOptions &options = m_result.options;
-        if (name == QLatin1String("--task")) {
-            if (value.isEmpty())
-                return fail(QStringLiteral("--task: пустое имя папки"));
-            options.taskFolder = value;
-        } else if (name == QLatin1String("--size")) {
-            const std::optional<qint64> size = parseWholeNumber(value);
-            if (!size || *size < 12 || *size > 15)
-                return fail(QStringLiteral("--size: размер поля должен быть 12, 13, 14 или 15, а не \"%1\"")
-                                .arg(value));
-            options.fieldSize = int(*size);
-        } else if (name == QLatin1String("--speed")) {
+        if (name == QLatin1String("--task"))
+            return readName(value, options.taskFolder, QStringLiteral("--task: пустое имя папки"));
+        if (name == QLatin1String("--size"))
+            return readWholeNumber(
+                value, 12, 15, options.fieldSize,
+                QStringLiteral("--size: размер поля должен быть 12, 13, 14 или 15, а не \"%1\""));
+        if (name == QLatin1String("--speed")) {
             const std::optional<RunSpeed> speed = parseSpeed(value);
             if (!speed)
                 return fail(
                     QStringLiteral("--speed: скорость должна быть slow, middle или fastest, а не \"%1\"")
                         .arg(value));
             options.speed = *speed;
-        } else if (name == QLatin1String("--limit")) {
-            const std::optional<qint64> limit = parseWholeNumber(value);
-            if (!limit || *limit < 1)
-                return fail(QStringLiteral("--limit: нужно целое число не меньше 1, а не \"%1\"").arg(value));
-            options.limit = *limit;
-        } else if (name == QLatin1String("--time-limit")) {
-            const std::optional<qint64> seconds = parseWholeNumber(value);
-            if (!seconds || *seconds < 1 || *seconds > 3600)
-                return fail(QStringLiteral("--time-limit: нужно целое число секунд от 1 до 3600, а не \"%1\"")
-                                .arg(value));
-            options.timeLimitSeconds = int(*seconds);
-        } else if (name == QLatin1String("--test")) {
-            const std::optional<qint64> test = parseWholeNumber(value);
-            if (!test || *test < 1 || *test > std::numeric_limits<int>::max())
-                return fail(
-                    QStringLiteral("--test: нужен номер теста, целое число от 1, а не \"%1\"").arg(value));
-            options.test = int(*test);
-        } else if (name == QLatin1String("--render")) {
-            if (value.isEmpty())
-                return fail(QStringLiteral("--render: пустой префикс имён картинок"));
-            options.renderPrefix = value;
-        } else if (name == QLatin1String("--reference")) {
-            if (value.isEmpty())
-                return fail(QStringLiteral("--reference: пустое имя файла"));
-            options.referenceFile = value;
-        } else if (name == QLatin1String("--report")) {
-            if (value.isEmpty())
-                return fail(QStringLiteral("--report: пустое имя файла"));
-            options.reportFile = value;
-        } else if (name == QLatin1String("--only")) {
+            return true;
+        }
+        if (name == QLatin1String("--limit"))
+            return readWholeNumber(value, 1, std::numeric_limits<qint64>::max(), options.limit,
+                                   QStringLiteral("--limit: нужно целое число не меньше 1, а не \"%1\""));
+        if (name == QLatin1String("--time-limit"))
+            return readWholeNumber(
+                value, 1, 3600, options.timeLimitSeconds,
+                QStringLiteral("--time-limit: нужно целое число секунд от 1 до 3600, а не \"%1\""));
+        if (name == QLatin1String("--test"))
+            return readWholeNumber(
+                value, 1, std::numeric_limits<int>::max(), options.test,
+                QStringLiteral("--test: нужен номер теста, целое число от 1, а не \"%1\""));
+        if (name == QLatin1String("--render"))
+            return readName(value, options.renderPrefix,
+                            QStringLiteral("--render: пустой префикс имён картинок"));
+        if (name == QLatin1String("--reference"))
+            return readName(value, options.referenceFile, QStringLiteral("--reference: пустое имя файла"));
+        if (name == QLatin1String("--report"))
+            return readName(value, options.reportFile, QStringLiteral("--report: пустое имя файла"));
+        if (name == QLatin1String("--only")) {
             if (value.isEmpty())
                 return fail(QStringLiteral("--only: пустое имя файла"));
             options.onlyFiles.append(value);
-        } else if (name == QLatin1String("--csv-separator")) {
+            return true;
+        }
+        if (name == QLatin1String("--csv-separator")) {
             if (value != QLatin1String(";") && value != QLatin1String(","))
                 return fail(QStringLiteral("--csv-separator: разделитель должен быть ; или , а не \"%1\"")
                                 .arg(value));
             options.csvSeparator = value.front();
-        } else if (name == QLatin1String("--render-diff")) {
-            if (value.isEmpty())
-                return fail(QStringLiteral("--render-diff: пустой префикс имён картинок"));
-            options.renderDiffPrefix = value;
-        } else {
-            const std::optional<qint64> unit = parseWholeNumber(value);
-            if (unit && *unit >= 1 && *unit < CheckerOptions::smallestUnit)
-                return fail(
-                    QStringLiteral("--unit: при %1 клетка поля 15 x 15 меньше картинки Шагайки 16 x 16; "
-                                   "наименьшее допустимое значение — %2")
-                        .arg(value, QString::number(CheckerOptions::smallestUnit)));
-            if (!unit || *unit < CheckerOptions::smallestUnit || *unit > CheckerOptions::largestUnit)
-                return fail(QStringLiteral("--unit: нужно целое число от %1 до %2, а не \"%3\"")
-                                .arg(QString::number(CheckerOptions::smallestUnit),
-                                     QString::number(CheckerOptions::largestUnit), value));
-            options.unit = int(*unit);
+            return true;
         }
+        if (name == QLatin1String("--render-diff"))
+            return readName(value, options.renderDiffPrefix,
+                            QStringLiteral("--render-diff: пустой префикс имён картинок"));
+        const std::optional<qint64> unit = parseWholeNumber(value);
+        if (unit && *unit >= 1 && *unit < CheckerOptions::smallestUnit)
+            return fail(QStringLiteral("--unit: при %1 клетка поля 15 x 15 меньше картинки Шагайки 16 x 16; "
+                                       "наименьшее допустимое значение — %2")
+                            .arg(value, QString::number(CheckerOptions::smallestUnit)));
+        if (!unit || *unit < CheckerOptions::smallestUnit || *unit > CheckerOptions::largestUnit)
+            return fail(QStringLiteral("--unit: нужно целое число от %1 до %2, а не \"%3\"")
+                            .arg(QString::number(CheckerOptions::smallestUnit),
+                                 QString::number(CheckerOptions::largestUnit), value));
+        options.unit = int(*unit);
+        return true;
+    }
+
+    // A name that must not be empty.
+    bool readName(const QString &value, QString &target, const QString &emptyError)
+    {
+        if (value.isEmpty())
+            return fail(emptyError);
+        target = value;
+        return true;
+    }
+
+    // A whole number from lowest to highest; the error quotes the value given as %1.
+    template<typename Number>
+    bool readWholeNumber(const QString &value, qint64 lowest, qint64 highest, Number &target,
+                         const QString &error)
+    {
+        const std::optional<qint64> number = parseWholeNumber(value);
+        if (!number || *number < lowest || *number > highest)
+            return fail(error.arg(value));
+        target = Number(*number);
         return true;
     }
 

@@ -10,54 +10,46 @@ RunRecorder::RunRecorder(const World &world, RunObserver *next)
 
 void RunRecorder::lineHighlighted(int row)
 {
-    if (m_next)
-        m_next->lineHighlighted(row);
+    forward(&RunObserver::lineHighlighted, row);
 }
 
 void RunRecorder::fieldRefreshed()
 {
-    if (m_next)
-        m_next->fieldRefreshed();
+    forward(&RunObserver::fieldRefreshed);
 }
 
 void RunRecorder::executorStepped(CellPosition from, CellPosition to)
 {
     if (m_inPass && m_isTraceKept)
         m_passes.last().trace.append({from, to});
-    if (m_next)
-        m_next->executorStepped(from, to);
+    forward(&RunObserver::executorStepped, from, to);
 }
 
 void RunRecorder::executorJumped(CellPosition to)
 {
-    if (m_next)
-        m_next->executorJumped(to);
+    forward(&RunObserver::executorJumped, to);
 }
 
 void RunRecorder::executorTurned(qint16 heading)
 {
-    if (m_next)
-        m_next->executorTurned(heading);
+    forward(&RunObserver::executorTurned, heading);
 }
 
 void RunRecorder::executorCrashed()
 {
-    if (m_next)
-        m_next->executorCrashed();
+    forward(&RunObserver::executorCrashed);
 }
 
 void RunRecorder::waitStarted(int milliseconds)
 {
     if (m_inPass)
         m_passes.last().elapsedMs += milliseconds;
-    if (m_next)
-        m_next->waitStarted(milliseconds);
+    forward(&RunObserver::waitStarted, milliseconds);
 }
 
 void RunRecorder::messageShown(const RunMessage &message)
 {
-    if (m_next)
-        m_next->messageShown(message);
+    forward(&RunObserver::messageShown, message);
 }
 
 void RunRecorder::passStarted(const QList<int> &given)
@@ -68,27 +60,23 @@ void RunRecorder::passStarted(const QList<int> &given)
     pass.executor = m_world.executor;
     m_passes.append(pass);
     m_inPass = true;
-    if (m_next)
-        m_next->passStarted(arrangement);
+    forward(&RunObserver::passStarted, arrangement);
 }
 
 void RunRecorder::passEnded(RunEnd end, qint64 executedLines)
 {
     closePass(end, executedLines);
-    if (m_next)
-        m_next->passEnded(end, executedLines);
+    forward(&RunObserver::passEnded, end, executedLines);
 }
 
 void RunRecorder::workItemEnabledChanged(bool enabled)
 {
-    if (m_next)
-        m_next->workItemEnabledChanged(enabled);
+    forward(&RunObserver::workItemEnabledChanged, enabled);
 }
 
 void RunRecorder::wallTimersStopped(int count)
 {
-    if (m_next)
-        m_next->wallTimersStopped(count);
+    forward(&RunObserver::wallTimersStopped, count);
 }
 
 void RunRecorder::runFinished(RunEnd end)
@@ -98,8 +86,7 @@ void RunRecorder::runFinished(RunEnd end)
         closePass(end, 0);
     m_finished = true;
     m_end = end;
-    if (m_next)
-        m_next->runFinished(end);
+    forward(&RunObserver::runFinished, end);
 }
 
 void RunRecorder::closePass(RunEnd end, qint64 executedLines)

@@ -4,6 +4,7 @@
 #include "world/commands/runobserver.h"
 
 #include <functional>
+#include <utility>
 
 struct World;
 
@@ -46,6 +47,13 @@ public:
 
 private:
     void closePass(RunEnd end, qint64 executedLines);
+    // Passes an event on to the next observer, when there is one.
+    template<typename... Parameters, typename... Arguments>
+    void forward(void (RunObserver::*event)(Parameters...), Arguments &&...arguments)
+    {
+        if (m_next)
+            (m_next->*event)(std::forward<Arguments>(arguments)...);
+    }
 
     const World &m_world;
     RunObserver *m_next;

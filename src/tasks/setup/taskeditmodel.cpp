@@ -275,12 +275,7 @@ bool TaskEditModel::setHeading(int fieldSize, int heading)
 {
     if (!isEditable(fieldSize) || !isValidHeading(heading))
         return false;
-    StartPosition &start = m_task.size(fieldSize).start;
-    if (start.heading == heading)
-        return true;
-    recordStep();
-    start.heading = qint16(heading);
-    finishEdit();
+    assign(m_task.size(fieldSize).start.heading, qint16(heading));
     return true;
 }
 
@@ -297,11 +292,7 @@ bool TaskEditModel::setPointB(int fieldSize, CellPosition cell)
 {
     if (!isEditable(fieldSize) || !isInField(fieldSize, cell))
         return false;
-    if (m_task.size(fieldSize).pointB == cell)
-        return true;
-    recordStep();
-    m_task.size(fieldSize).pointB = cell;
-    finishEdit();
+    assign(m_task.size(fieldSize).pointB, cell);
     return true;
 }
 
@@ -310,49 +301,29 @@ void TaskEditModel::setStatement(const QStringList &lines)
     QStringList statement;
     for (const QString &line : lines)
         statement.append(line.isEmpty() ? QStringLiteral(" ") : line);
-    if (statement == m_task.statement)
-        return;
-    recordStep(EditKind::Statement);
-    m_task.statement = statement;
-    finishEdit();
+    assign(m_task.statement, statement, EditKind::Statement);
 }
 
 void TaskEditModel::setHasPattern(bool hasPattern)
 {
-    if (hasPattern == m_task.hasPattern)
-        return;
-    recordStep();
-    m_task.hasPattern = hasPattern;
-    finishEdit();
+    assign(m_task.hasPattern, hasPattern);
 }
 
 void TaskEditModel::setHasPointB(bool hasPointB)
 {
-    if (hasPointB == m_task.hasPointB)
-        return;
-    recordStep();
-    m_task.hasPointB = hasPointB;
-    finishEdit();
+    assign(m_task.hasPointB, hasPointB);
 }
 
 bool TaskEditModel::setReservedNumber(int number)
 {
     if (number < -999 || number > 9999)
         return false;
-    if (number == m_task.reservedNumber)
-        return true;
-    recordStep();
-    m_task.reservedNumber = qint16(number);
-    finishEdit();
+    assign(m_task.reservedNumber, qint16(number));
     return true;
 }
 
 void TaskEditModel::setHeaderLabel(const QString &label)
 {
     const QString fitted = label.left(3).leftJustified(3, u' ');
-    if (fitted == m_task.headerLabel)
-        return;
-    recordStep();
-    m_task.headerLabel = fitted;
-    finishEdit();
+    assign(m_task.headerLabel, fitted);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <type_traits>
 
 // A task as the teacher edits it, with undo and redo for every edit. Each edit changes
 // one field size or the task as a whole and is one step of the history; edits made
@@ -94,6 +95,16 @@ private:
     // Records the state before an edit as one step of the history.
     void recordStep(EditKind kind = EditKind::Other);
     void finishEdit();
+    // One field of the task set as one step of the history; no step when it holds the value.
+    template<typename Field>
+    void assign(Field &field, const std::type_identity_t<Field> &value, EditKind kind = EditKind::Other)
+    {
+        if (field == value)
+            return;
+        recordStep(kind);
+        field = value;
+        finishEdit();
+    }
     bool isEditable(int fieldSize) const { return m_task.offersSize(fieldSize); }
     static bool isInField(int fieldSize, CellPosition cell);
 

@@ -75,31 +75,40 @@ QString failureText(const JuryPass &pass, bool hasPointB)
     return QStringLiteral("%1: %2").arg(testTitle(pass), reasons.join(QStringLiteral("; ")));
 }
 
-QString passCode(const JuryPass &pass)
+namespace {
+
+struct PassVerdict
+{
+    QString code;
+    QString word;
+};
+
+PassVerdict passVerdict(const JuryPass &pass)
 {
     if (pass.correct)
-        return QStringLiteral("OK");
+        return {QStringLiteral("OK"), QStringLiteral("верно")};
     switch (pass.end) {
     case RunEnd::Complete: break;
-    case RunEnd::Crash: return QStringLiteral("CR");
-    case RunEnd::Stopped: return QStringLiteral("TL");
-    case RunEnd::Error: return QStringLiteral("RE");
+    case RunEnd::Crash: return {QStringLiteral("CR"), QStringLiteral("столкновение со стеной")};
+    case RunEnd::Stopped:
+        return {QStringLiteral("TL"),
+                pass.isOutOfTime ? QStringLiteral("превышено время")
+                                 : QStringLiteral("превышен предел строк")};
+    case RunEnd::Error: return {QStringLiteral("RE"), QStringLiteral("ошибка в тексте")};
     }
-    return QStringLiteral("WA");
+    return {QStringLiteral("WA"), QStringLiteral("неверный результат")};
+}
+
+} // namespace
+
+QString passCode(const JuryPass &pass)
+{
+    return passVerdict(pass).code;
 }
 
 QString passCodeWord(const JuryPass &pass)
 {
-    if (pass.correct)
-        return QStringLiteral("верно");
-    switch (pass.end) {
-    case RunEnd::Complete: break;
-    case RunEnd::Crash: return QStringLiteral("столкновение со стеной");
-    case RunEnd::Stopped:
-        return pass.isOutOfTime ? QStringLiteral("превышено время") : QStringLiteral("превышен предел строк");
-    case RunEnd::Error: return QStringLiteral("ошибка в тексте");
-    }
-    return QStringLiteral("неверный результат");
+    return passVerdict(pass).word;
 }
 
 QString testTitle(const TaskTest &test)
