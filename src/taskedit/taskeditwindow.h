@@ -39,7 +39,6 @@ public:
 
     TaskEditModel &model() { return m_model; }
     QString folder() const { return m_folder; }
-    void selectSize(int fieldSize);
     void setTool(EditTool tool);
     // Loads a reference solution and runs it everywhere.
     bool setReference(const QString &algorithmFile);
@@ -48,6 +47,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void selectSize(int fieldSize);
     void buildActions();
     void buildWidgets();
     void newTask();

@@ -78,6 +78,11 @@ public:
     int currentRow() { return text().currentRow(); }
     QStringList statistics() const { return window.statistics(); }
     ProcedureNameList *names() { return control<ProcedureNameList>(window, "ListBoxProc"); }
+    QString selectedName()
+    {
+        const QList<QListWidgetItem *> selected = names()->selectedItems();
+        return selected.isEmpty() ? QString() : selected.first()->text();
+    }
     QLineEdit *newName() { return control<QLineEdit>(window, "EditNewProc"); }
 
     QWidget *focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }

@@ -5,6 +5,7 @@
 #include "tasks/setup/taskfolder.h"
 
 #include <QListWidget>
+#include <QTabBar>
 #include <QtTest>
 
 namespace {
@@ -162,13 +163,16 @@ void TestTaskEditWindow::variableWallByTwoEdges()
 void TestTaskEditWindow::everySizeHasItsOwnField()
 {
     QVERIFY(m_window->model().addSize(15));
-    m_window->selectSize(15);
+    auto *tabs = m_window->findChild<QTabBar *>();
+    tabs->setCurrentIndex(tabs->count() - 1);
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("15 × 15"));
     TaskFieldView *view = m_window->findChild<TaskFieldView *>();
     QCOMPARE(view->fieldSize(), 15);
     QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, false, 13, 14));
     QVERIFY(m_window->model().hasWall(15, false, {13, 14}));
     QVERIFY(!m_window->model().hasWall(12, false, {13, 14}));
-    m_window->selectSize(12);
+    tabs->setCurrentIndex(0);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("12 × 12"));
     QCOMPARE(view->fieldSize(), 12);
 }
 

@@ -40,7 +40,6 @@ public:
     bool isModified() const;
 
 public slots:
-    void panelCommand(PanelCommand command);
     // The selection rule, for a row the pupil selected.
     void lstComClick(int row);
     void lstComDeleteKey();
@@ -71,6 +70,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void panelCommand(PanelCommand command);
     void createPanels();
     void connectWindow();
     void openConditionPanel(ConditionPanel *panel, PanelCommand command);

@@ -50,9 +50,6 @@ public:
     // "Один шаг": the run goes on at the slow speed to the next line and pauses there.
     // Without a run, in "Отладка", a run starts paused on its first line.
     void step();
-    // "Выполнить до курсора": the run goes on (or, in "Отладка", starts at the speed last
-    // chosen) and pauses when it is about to run `row`, or at a breakpoint before that.
-    void runTo(int row);
 
 signals:
     void runEnded(RunEnd end);
@@ -61,6 +58,9 @@ signals:
     void resumed();
 
 private:
+    // "Выполнить до курсора": the run goes on (or, in "Отладка", starts at the speed last
+    // chosen) and pauses when it is about to run `row`, or at a breakpoint before that.
+    void runTo(int row);
     void run();
     void advance();
     void enterPause();

@@ -184,7 +184,7 @@ bool TaskEditModel::removeSize(int fieldSize)
 
 bool TaskEditModel::setSingleSize(bool single)
 {
-    if (single == isSingleSize())
+    if (single == !m_task.sizeMenuEnabled)
         return true;
     if (single && sizes() != QList<int>{TaskData::firstSize})
         return false;

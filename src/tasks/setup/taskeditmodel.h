@@ -39,7 +39,6 @@ public:
     bool addSize(int fieldSize);
     bool removeSize(int fieldSize);
     bool setSingleSize(bool single);
-    bool isSingleSize() const { return !m_task.sizeMenuEnabled; }
     bool offersSize(int fieldSize) const { return m_task.offersSize(fieldSize); }
     QList<int> sizes() const;
 

@@ -365,7 +365,7 @@ void TestStructuredInsertion::callOfNewName()
     // A second call of the same name, chosen from the list, appends nothing.
     s.key(Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), s.names());
-    QCOMPARE(s.names()->selectedName(), QStringLiteral("обход"));
+    QCOMPARE(s.selectedName(), QStringLiteral("обход"));
     s.key(Qt::Key_Return);
     QCOMPARE(
         s.lines().mid(4),
@@ -508,14 +508,14 @@ void TestStructuredInsertion::upDownWrap()
     const QStringList before = s.lines();
     s.key(Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), s.names());
-    QCOMPARE(s.names()->selectedName(), QStringLiteral("в"));
+    QCOMPARE(s.selectedName(), QStringLiteral("в"));
     const QList<std::pair<Qt::Key, QString>> moves{
         {Qt::Key_Down, "а"}, {Qt::Key_Down, "б"}, {Qt::Key_Down, "в"}, {Qt::Key_Down, "а"},
         {Qt::Key_Up, "в"},   {Qt::Key_Up, "б"},   {Qt::Key_Up, "а"},   {Qt::Key_Up, "в"},
     };
     for (const auto &[key, selected] : moves) {
         s.key(key);
-        QCOMPARE(s.names()->selectedName(), selected);
+        QCOMPARE(s.selectedName(), selected);
         QVERIFY(s.panelProc()->isVisible());
         QCOMPARE(s.lines(), before);
     }

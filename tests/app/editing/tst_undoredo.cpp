@@ -260,7 +260,7 @@ void TestUndoRedo::manySteps()
     EditorSession s;
     const int steps = 1200;
     for (int i = 0; i < steps; ++i)
-        s.editor->panelCommand(i % 2 ? PanelCommand::Turn : PanelCommand::Step);
+        s.key(i % 2 ? Qt::Key_F4 : Qt::Key_F2);
     QCOMPARE(s.lines().size(), 5 + steps);
     QCOMPARE(s.undoSteps(), steps);
     for (int i = 0; i < steps; ++i)

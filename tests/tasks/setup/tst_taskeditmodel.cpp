@@ -49,7 +49,7 @@ void TestTaskEditModel::newTask()
     TaskEditModel model;
     const TaskData task = model.task();
     QCOMPARE(model.sizes(), QList<int>{12});
-    QVERIFY(model.isSingleSize());
+    QVERIFY(!model.task().sizeMenuEnabled);
     QVERIFY(task.hasPointB);
     QCOMPARE(task.size(12).start, (StartPosition{0, 0, 0}));
     QCOMPARE(task.size(12).pointB, (CellPosition{11, 11}));
@@ -178,7 +178,7 @@ void TestTaskEditModel::sizes()
     for (int size : removed)
         model.removeSize(size);
     QCOMPARE(model.sizes(), sizes);
-    QCOMPARE(model.isSingleSize(), singleSize);
+    QCOMPARE(!model.task().sizeMenuEnabled, singleSize);
     const TaskData task = model.task();
     for (int size = 12; size <= 15; ++size) {
         QCOMPARE(task.offersSize(size), sizes.contains(size));

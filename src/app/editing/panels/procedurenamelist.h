@@ -16,7 +16,6 @@ public:
     // Shows these names; the name that was selected stays selected when it is still there.
     void setNames(const QStringList &names);
     QStringList names() const;
-    QString selectedName() const;
     void selectName(const QString &name);
 
 signals:
@@ -26,4 +25,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString selectedName() const;
 };
