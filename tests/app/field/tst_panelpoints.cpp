@@ -36,6 +36,22 @@ private slots:
 
 namespace {
 
+// The highest number each of the panel's four edits steps to: one step up from a number
+// above every field's size brings it down to the limit.
+QList<int> upperLimits(QWidget &panel)
+{
+    QList<int> limits;
+    for (const char *name : {"EditAX", "EditAY", "EditBX", "EditBY"}) {
+        auto *edit = control<QLineEdit>(panel, name);
+        const QString before = edit->text();
+        edit->setText(QStringLiteral("99"));
+        QTest::keyClick(edit, Qt::Key_Up);
+        limits.append(edit->text().toInt());
+        edit->setText(before);
+    }
+    return limits;
+}
+
 // Detour opened: point А at (0, 0) facing down, point Б at (0, 11).
 struct OpenedDetour
 {
@@ -78,8 +94,7 @@ void TestPanelPoints::initialValues()
     QCOMPARE(control<QComboBox>(*p, "ComboBoxTo")->currentIndex(), -1);
     QCOMPARE(control<QComboBox>(*p, "ComboBoxTo")->count(), 4);
     QCOMPARE(p->findChildren<UpDown *>().size(), 4);
-    for (UpDown *upDown : p->findChildren<UpDown *>())
-        QCOMPARE(upDown->maximum(), 11);
+    QCOMPARE(upperLimits(*p), QList<int>(4, 11));
     QStringList labels;
     for (QLabel *label : p->findChildren<QLabel *>())
         labels.append(label->text());
@@ -291,8 +306,7 @@ void TestPanelPoints::sizeChangeKeepsTypedNumber()
     PanelPoints *panel = control<PanelPoints>(window, "PanelPoints");
 
     control<QAction>(window, "N1515")->trigger();
-    for (UpDown *upDown : panel->findChildren<UpDown *>())
-        QCOMPARE(upDown->maximum(), 14);
+    QCOMPARE(upperLimits(*panel), QList<int>(4, 14));
     control<QAction>(window, "NMainPoints")->trigger();
     setText(control<QLineEdit>(*panel, "EditAX"), QStringLiteral("13"));
     QTest::mouseClick(control<QToolButton>(*control<UpDown>(*panel, "UpDownAX"), "up"), Qt::LeftButton);
@@ -302,8 +316,7 @@ void TestPanelPoints::sizeChangeKeepsTypedNumber()
 
     control<QAction>(window, "N1212")->trigger();
     QCOMPARE(control<QLineEdit>(*panel, "EditAX")->text(), QStringLiteral("14"));
-    for (UpDown *upDown : panel->findChildren<UpDown *>())
-        QCOMPARE(upDown->maximum(), 11);
+    QCOMPARE(upperLimits(*panel), QList<int>(4, 11));
     control<QAction>(window, "NMainPoints")->trigger();
     QTest::mouseClick(control<QToolButton>(*control<UpDown>(*panel, "UpDownAX"), "down"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(*panel, "EditAX")->text(), QStringLiteral("10"));
@@ -314,8 +327,7 @@ void TestPanelPoints::menuItemSetsTheLimit()
     OpenedDetour detour;
     detour.panel->setUpperLimit(3);
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    for (UpDown *upDown : detour.panel->findChildren<UpDown *>())
-        QCOMPARE(upDown->maximum(), 11);
+    QCOMPARE(upperLimits(*detour.panel), QList<int>(4, 11));
 }
 
 QTEST_MAIN(TestPanelPoints)

@@ -16,14 +16,14 @@ class UpDown : public QWidget
 public:
     explicit UpDown(QLineEdit *buddy, QWidget *parent = nullptr);
 
-    int maximum() const { return m_maximum; }
     void setMaximum(int maximum);
-    void stepBy(int steps);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void stepBy(int steps);
+
     QToolButton *m_up = nullptr;
     QToolButton *m_down = nullptr;
     QLineEdit *m_buddy;
