@@ -38,7 +38,7 @@ TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
     , m_openWork(std::move(openWork))
 {
     setObjectName(QStringLiteral("frmMainPupil"));
-    setWindowTitle(initialCaption());
+    setWindowTitle(QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача"));
     QFont windowFont(QStringLiteral("Impact"));
     windowFont.setPixelSize(19);
     setFont(windowFont);
@@ -86,11 +86,6 @@ TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
         setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
     m_start->setFocus();
-}
-
-QString TitleWindow::initialCaption()
-{
-    return QStringLiteral("\"Шагайка 1.1\"  Олимпиадная задача");
 }
 
 void TitleWindow::addCaptionLine(const QString &text, int pixelHeight, QPoint at)

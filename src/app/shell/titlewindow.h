@@ -18,8 +18,6 @@ class TitleWindow : public QMainWindow
 public:
     explicit TitleWindow(WorkOpener openWork, QWidget *parent = nullptr);
 
-    static QString initialCaption();
-
 public slots:
     void startBitBClick();
 

@@ -23,6 +23,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
                     const QWidget *widget = nullptr) const override;
 
+private:
     // The colours an item is drawn in, by its state.
     struct ItemColours
     {

@@ -25,6 +25,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -52,7 +53,9 @@ private slots:
     void menuCaptions_data();
     void menuCaptions();
     void menuPictures();
+    void menuItemColours_data();
     void menuItemColours();
+    void menuItemFont();
     void functionKeys_data();
     void functionKeys();
     void commandButtons();
@@ -473,21 +476,62 @@ void TestWorkWindow::menuPictures()
              composeOver(Pictures::menuPicture(2), menuColour));
 }
 
+void TestWorkWindow::menuItemColours_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("resting") << true << false << QColor(1, 2, 3) << QColor(4, 5, 6);
+    QTest::newRow("selected") << true << true << QColor(7, 8, 9) << QColor(Qt::white);
+    QTest::newRow("disabled") << false << false << QColor(1, 2, 3) << QColor(10, 11, 12);
+    QTest::newRow("disabled under the mouse") << false << true << QColor(1, 2, 3) << QColor(10, 11, 12);
+}
+
 void TestWorkWindow::menuItemColours()
 {
-    QPalette palette;
-    palette.setColor(QPalette::Active, QPalette::Window, QColor(1, 2, 3));
-    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(4, 5, 6));
-    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(7, 8, 9));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(10, 11, 12));
-    using S = MenuBarItemStyle;
-    QCOMPARE(S::itemColours(palette, true, false).background, QColor(1, 2, 3));
-    QCOMPARE(S::itemColours(palette, true, false).text, QColor(4, 5, 6));
-    QCOMPARE(S::itemColours(palette, true, true).background, QColor(7, 8, 9));
-    QCOMPARE(S::itemColours(palette, true, true).text, QColor(Qt::white));
-    QCOMPARE(S::itemColours(palette, false, true).background, QColor(1, 2, 3));
-    QCOMPARE(S::itemColours(palette, false, false).text, QColor(10, 11, 12));
-    QCOMPARE(S::itemFont(QFont()).pointSize(), 9);
+    QFETCH(bool, enabled);
+    QFETCH(bool, selected);
+    QFETCH(QColor, background);
+    QFETCH(QColor, text);
+
+    QStyleOptionMenuItem item;
+    item.rect = QRect(0, 0, 120, 24);
+    item.palette.setColor(QPalette::Active, QPalette::Window, QColor(1, 2, 3));
+    item.palette.setColor(QPalette::Active, QPalette::WindowText, QColor(4, 5, 6));
+    item.palette.setColor(QPalette::Active, QPalette::Highlight, QColor(7, 8, 9));
+    item.palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(10, 11, 12));
+    item.state = enabled ? QStyle::State_Enabled : QStyle::State_None;
+    if (selected)
+        item.state |= QStyle::State_Selected;
+    item.text = QStringLiteral("ШШ");
+    // Without smoothing every letter pixel has the text colour itself.
+    item.font.setStyleStrategy(QFont::NoAntialias);
+    QImage image(item.rect.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    MenuBarItemStyle().drawControl(QStyle::CE_MenuBarItem, &item, &painter);
+    painter.end();
+
+    // Beside the picture's place: the background, and the letters.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = MenuBarItemStyle::pictureSize; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    }
+    QCOMPARE(colours, (QSet<QRgb>{background.rgb(), text.rgb()}));
+    QCOMPARE(image.pixel(image.width() - 1, image.height() - 1), background.rgb());
+}
+
+void TestWorkWindow::menuItemFont()
+{
+    QStyleOptionMenuItem item;
+    item.text = QStringLiteral("&Начать");
+    item.font.setPointSize(20);
+    QFont captionFont = item.font;
+    captionFont.setPointSize(9);
+    const QSize size = MenuBarItemStyle().sizeFromContents(QStyle::CT_MenuBarItem, &item, QSize());
+    QCOMPARE(size.width(), QFontMetrics(captionFont).horizontalAdvance(QStringLiteral("Начать")) + 24);
 }
 
 void TestWorkWindow::functionKeys_data()
