@@ -15,11 +15,10 @@ class FieldMenu : public QMenu
 public:
     FieldMenu(WorkWindow &window, QAction *printAction);
 
+private:
     // "Сохранить рисунок поля…"; whether the picture was written.
     bool saveFieldPicture();
     void popupAt(const QPoint &fieldPosition);
-
-private:
     static QString saveTitle();
     static SaveFileDialog saveDialog();
     // Asks for the file to save to; an empty text is a cancel.

@@ -23,10 +23,11 @@ public:
     WorkSheet sheet() const;
     // Prints the sheet to a printer already set up (a PDF file included).
     void print(QPrinter &printer) const;
+
+private:
     // The print dialog, then the print; false when cancelled or during a run.
     bool printWithDialog();
 
-private:
     WorkWindow &m_window;
     QAction *m_print = nullptr;
 };
