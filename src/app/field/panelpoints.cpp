@@ -75,27 +75,24 @@ PanelPoints::PanelPoints(WorkWindow &window)
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(4);
     const auto label = [this](const QString &text) { return new QLabel(text, this); };
-    layout->addWidget(m_startSet);
-    layout->addSpacing(8);
-    for (auto [name, edit, upDown] : {std::tuple{"X=", m_startColumn, m_startColumnSteps},
-                                      std::tuple{"Y=", m_startRow, m_startRowSteps}}) {
-        layout->addWidget(label(QString::fromLatin1(name)));
-        layout->addWidget(edit);
-        layout->addWidget(upDown);
+    // A point's switch, then its column and row, each with its arrows.
+    const auto addPoint = [&](QWidget *set, QLineEdit *column, UpDown *columnSteps, QLineEdit *row,
+                              UpDown *rowSteps) {
+        layout->addWidget(set);
         layout->addSpacing(8);
-    }
+        for (auto [name, edit, upDown] :
+             {std::tuple{"X=", column, columnSteps}, std::tuple{"Y=", row, rowSteps}}) {
+            layout->addWidget(label(QString::fromLatin1(name)));
+            layout->addWidget(edit);
+            layout->addWidget(upDown);
+            layout->addSpacing(8);
+        }
+    };
+    addPoint(m_startSet, m_startColumn, m_startColumnSteps, m_startRow, m_startRowSteps);
     layout->addWidget(label(QStringLiteral("Направление=")));
     layout->addWidget(m_heading);
     layout->addSpacing(24);
-    layout->addWidget(m_pointBSet);
-    layout->addSpacing(8);
-    for (auto [name, edit, upDown] : {std::tuple{"X=", m_pointBColumn, m_pointBColumnSteps},
-                                      std::tuple{"Y=", m_pointBRow, m_pointBRowSteps}}) {
-        layout->addWidget(label(QString::fromLatin1(name)));
-        layout->addWidget(edit);
-        layout->addWidget(upDown);
-        layout->addSpacing(8);
-    }
+    addPoint(m_pointBSet, m_pointBColumn, m_pointBColumnSteps, m_pointBRow, m_pointBRowSteps);
     layout->addStretch();
 
     hide();

@@ -58,12 +58,7 @@ bool JuryRunner::chooseTest(int number)
 
 QList<int> JuryRunner::sizes() const
 {
-    QList<int> sizes;
-    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
-        if (m_task.offersSize(size))
-            sizes.append(size);
-    }
-    return sizes;
+    return m_task.offeredSizes();
 }
 
 World JuryRunner::passWorld(int fieldSize, const QList<int> &arrangement) const

@@ -13,10 +13,8 @@ namespace {
 QString offeredSizes(const TaskData &task)
 {
     QStringList sizes;
-    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
-        if (task.offersSize(size))
-            sizes.append(QString::number(size));
-    }
+    for (int size : task.offeredSizes())
+        sizes.append(QString::number(size));
     return sizes.isEmpty() ? QStringLiteral("ни одного") : sizes.join(QStringLiteral(", "));
 }
 

@@ -5,9 +5,7 @@
 QList<TaskTest> taskTests(const TaskData &task)
 {
     QList<TaskTest> tests;
-    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
-        if (!task.offersSize(size))
-            continue;
+    for (int size : task.offeredSizes()) {
         const int walls = int(task.size(size).walls.variable.size());
         for (const QList<int> &arrangement : allArrangements(walls))
             tests.append({int(tests.size()) + 1, size, arrangement});

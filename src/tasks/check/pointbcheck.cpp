@@ -21,9 +21,7 @@ QList<TaskProblem> unreachablePointB(const TaskData &task, const TaskFileLayout 
     QList<TaskProblem> problems;
     if (!task.hasPointB)
         return problems;
-    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
-        if (!task.offersSize(size))
-            continue;
+    for (int size : task.offeredSizes()) {
         int line = 0;
         int column = 0;
         for (const TaskFilePlace &place : layout.places) {

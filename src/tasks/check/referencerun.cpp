@@ -53,9 +53,7 @@ ReferencePass ReferenceRun::runPass(const TaskData &task, const QStringList &lin
 QList<ReferencePass> ReferenceRun::runAll(const TaskData &task, const QStringList &lines)
 {
     QList<ReferencePass> passes;
-    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
-        if (!task.offersSize(size))
-            continue;
+    for (int size : task.offeredSizes()) {
         const int walls = int(task.size(size).walls.variable.size());
         for (const QList<int> &arrangement : allArrangements(walls))
             passes.append(runPass(task, lines, size, arrangement));

@@ -32,6 +32,16 @@ struct TaskData
     {
         return fieldSize >= firstSize && fieldSize <= lastSize && describedSizes[fieldSize - firstSize];
     }
+    // The sizes the task offers, smallest first.
+    QList<int> offeredSizes() const
+    {
+        QList<int> offered;
+        for (int fieldSize = firstSize; fieldSize <= lastSize; ++fieldSize) {
+            if (offersSize(fieldSize))
+                offered.append(fieldSize);
+        }
+        return offered;
+    }
 
     friend bool operator==(const TaskData &, const TaskData &) = default;
 };

@@ -68,12 +68,7 @@ TaskData TaskEditModel::task() const
 
 QList<int> TaskEditModel::sizes() const
 {
-    QList<int> sizes;
-    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
-        if (m_task.offersSize(size))
-            sizes.append(size);
-    }
-    return sizes;
+    return m_task.offeredSizes();
 }
 
 void TaskEditModel::recordStep(EditKind kind)
@@ -109,20 +104,20 @@ void TaskEditModel::endGroup()
 
 void TaskEditModel::undo()
 {
-    if (m_undo.isEmpty())
-        return;
-    m_redo.append({m_task, m_undo.last().kind});
-    m_task = m_undo.takeLast().task;
-    m_statementStepOpen = false;
-    emit changed();
+    takeStep(m_undo, m_redo);
 }
 
 void TaskEditModel::redo()
 {
-    if (m_redo.isEmpty())
+    takeStep(m_redo, m_undo);
+}
+
+void TaskEditModel::takeStep(QList<Step> &from, QList<Step> &to)
+{
+    if (from.isEmpty())
         return;
-    m_undo.append({m_task, m_redo.last().kind});
-    m_task = m_redo.takeLast().task;
+    to.append({m_task, from.last().kind});
+    m_task = from.takeLast().task;
     m_statementStepOpen = false;
     emit changed();
 }

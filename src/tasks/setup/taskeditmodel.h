@@ -94,6 +94,9 @@ private:
     // Records the state before an edit as one step of the history.
     void recordStep(EditKind kind = EditKind::Other);
     void finishEdit();
+    // Undo and redo: the task goes back to the last step of one list, and the task as it
+    // was becomes a step of the other.
+    void takeStep(QList<Step> &from, QList<Step> &to);
     // One field of the task set as one step of the history; no step when it holds the value.
     template<typename Field>
     void assign(Field &field, const std::type_identity_t<Field> &value, EditKind kind = EditKind::Other)

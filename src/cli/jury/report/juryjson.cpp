@@ -99,10 +99,8 @@ QJsonValue chosenTestJson(const JuryReport &report)
 QByteArray juryJsonHead(const JuryReport &report)
 {
     QJsonArray sizes;
-    for (int size = TaskData::firstSize; size <= TaskData::lastSize; ++size) {
-        if (report.task.offersSize(size))
-            sizes.append(size);
-    }
+    for (int size : report.task.offeredSizes())
+        sizes.append(size);
     const QJsonObject head{
         {QStringLiteral("program"), juryProgramText()},
         {QStringLiteral("made"), report.madeAt.toString(Qt::ISODate)},
