@@ -23,9 +23,6 @@ public:
 
     // The word of the log for an ending; a stopped run is "limit".
     static QString endName(RunEnd end);
-    // A message text with each line break as the two characters \n.
-    static QString escapedText(const QString &text);
-
     void lineHighlighted(int row) override;
     void executorStepped(CellPosition from, CellPosition to) override;
     void executorJumped(CellPosition to) override;
@@ -41,5 +38,8 @@ protected:
     virtual void lineAppended() { }
 
 private:
+    // A message text with each line break as the two characters \n.
+    static QString escapedText(const QString &text);
+
     QStringList m_lines;
 };

@@ -846,7 +846,11 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, escaped);
 
-        QCOMPARE(RunEventLog::escapedText(text), escaped);
+        RunEventLog log;
+        RunMessage message;
+        message.text = text;
+        log.messageShown(message);
+        QCOMPARE(log.lines(), QStringList{QStringLiteral("message ") + escaped});
         QCOMPARE(RunEventLog::endName(RunEnd::Stopped), QStringLiteral("limit"));
         QCOMPARE(severerEnd(RunEnd::Crash, RunEnd::Stopped), RunEnd::Crash);
         QCOMPARE(severerEnd(RunEnd::Crash, RunEnd::Error), RunEnd::Error);
