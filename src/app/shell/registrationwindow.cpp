@@ -243,6 +243,8 @@ void RegistrationWindow::readyBitBClick()
     m_name->setText(PupilName::normalised(m_name->text(), true));
     m_team->setText(PupilName::normalised(m_team->text(), false));
     hide();
+    // Hidden for as long as the pupil works, the window need not hold its screen buffer.
+    destroy();
     if (m_openWork)
         m_openWork(PupilName::workWindowCaption(m_surname->text(), m_name->text(), m_team->text()));
     accept();

@@ -80,17 +80,13 @@ void drawExecutor(QPainter &p, QPointF at)
     p.drawPolygon(pointer);
 }
 
-} // namespace
-
-QImage drawTitlePicture()
+void paintPicture(QPainter &p)
 {
-    QImage image(pictureWidth, pictureHeight, QImage::Format_RGB32);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, pictureHeight);
     sky.setColorAt(0, QColor(200, 225, 255));
     sky.setColorAt(1, QColor(240, 248, 255));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRect(0, 0, pictureWidth, pictureHeight), sky);
 
     drawGrid(p);
     drawWalls(p);
@@ -108,5 +104,19 @@ QImage drawTitlePicture()
     drawMark(p, centre(1, 1), QStringLiteral("А"), QColor(0, 110, 0));
     drawMark(p, centre(20, 8), QStringLiteral("Б"), QColor(0, 0, 170));
     drawExecutor(p, centre(19, 8));
-    return image;
+}
+
+} // namespace
+
+TitlePicture::TitlePicture(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(pictureWidth, pictureHeight);
+}
+
+void TitlePicture::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    paintPicture(p);
 }

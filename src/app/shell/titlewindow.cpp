@@ -46,10 +46,9 @@ TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
     auto *client = new QWidget(this);
     setCentralWidget(client);
 
-    m_picture = new QLabel(client);
+    m_picture = new TitlePicture(client);
     m_picture->setObjectName(QStringLiteral("Image1"));
-    m_picture->setPixmap(QPixmap::fromImage(drawTitlePicture()));
-    m_picture->setGeometry(74, 6, 799, 372);
+    m_picture->move(74, 6);
 
     addCaptionLine(QStringLiteral("Олимпиада по информатике"), 48, QPoint(220, 390));
     addCaptionLine(QStringLiteral("Задача для исполнителя на клетчатом поле"), 32, QPoint(150, 446));

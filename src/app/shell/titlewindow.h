@@ -8,6 +8,7 @@
 class QLabel;
 class QPushButton;
 class QStatusBar;
+class TitlePicture;
 
 // The program's main window: the title picture and the button "Старт", which leads to
 // the registration and from there to the work window. Closing it ends the program.
@@ -25,7 +26,7 @@ private:
     void addCaptionLine(const QString &text, int pixelHeight, QPoint at);
 
     WorkOpener m_openWork;
-    QLabel *m_picture = nullptr;
+    TitlePicture *m_picture = nullptr;
     QPushButton *m_start = nullptr;
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_statusPanels[3] = {nullptr, nullptr, nullptr};

@@ -120,10 +120,12 @@ void TestRegistrationWindow::names()
 
     QStringList opened;
     bool hiddenWhileWorking = false;
+    bool bufferReleasedWhileWorking = false;
     RegistrationWindow *self = nullptr;
     RegistrationWindow window([&](const QString &c) {
         opened << c;
         hiddenWhileWorking = self->isHidden();
+        bufferReleasedWhileWorking = self->backingStore() == nullptr;
     });
     self = &window;
     showAndActivate(window);
@@ -134,6 +136,7 @@ void TestRegistrationWindow::names()
 
     QCOMPARE(opened, QStringList{caption});
     QVERIFY(hiddenWhileWorking);
+    QVERIFY(bufferReleasedWhileWorking);
     QCOMPARE(window.result(), int(QDialog::Accepted));
     QCOMPARE(control<QLineEdit>(window, "EditNam1")->text(), written.at(0));
     QCOMPARE(control<QLineEdit>(window, "EditNam2")->text(), written.at(1));
