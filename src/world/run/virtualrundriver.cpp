@@ -11,11 +11,8 @@ RunEnd VirtualRunDriver::play(Interpreter &interpreter)
         switch (yield.kind) {
         case RunYield::Kind::Wait:
         case RunYield::Kind::ProcessEvents:
-        case RunYield::Kind::Message: break;
-        case RunYield::Kind::Paused:
-            if (m_pauseHandler)
-                m_pauseHandler(interpreter);
-            break;
+        case RunYield::Kind::Message:
+        case RunYield::Kind::Paused: break;
         case RunYield::Kind::Finished: return yield.end;
         }
     }

@@ -5,14 +5,12 @@
 
 #include <QtGlobal>
 
-#include <functional>
-
 class Interpreter;
 
 // Plays a whole run at once on a virtual clock: every wait passes at once (the observer
 // hears it), every message is "closed" at once, pending events are none, and every pause
-// goes on at once after the pause handler. The limits request a stop, as the stop button
-// would, once a pass has made that many highlights or steps.
+// goes on at once. The limits request a stop, as the stop button would, once a pass has made
+// that many highlights or steps.
 class VirtualRunDriver
 {
 public:
@@ -28,10 +26,6 @@ public:
 
     RunEnd play(Interpreter &interpreter);
 
-    // Called at every pause, before the run goes on; it may set breakpoints, stepping or a stop.
-    void setPauseHandler(std::function<void(Interpreter &)> handler) { m_pauseHandler = std::move(handler); }
-
 private:
     RunLimits m_limits;
-    std::function<void(Interpreter &)> m_pauseHandler;
 };

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 Q_DECLARE_METATYPE(StartPosition)
 
 namespace {
@@ -29,6 +31,30 @@ QString pauseText(const Interpreter &interpreter, const World &world)
              QString::number(world.executor.row), QString::number(world.executor.heading),
              calls.join(QLatin1Char(' ')));
 }
+
+// Plays a run on the virtual clock as the checker's driver does, and lets the test act at
+// every pause as the pupil would at the paused window.
+class PausingDriver
+{
+public:
+    void setPauseHandler(std::function<void(Interpreter &)> handler) { m_atPause = std::move(handler); }
+
+    RunEnd play(Interpreter &interpreter) const
+    {
+        interpreter.setVirtualClock(true);
+        interpreter.setLimits(RunLimits::forHighlights(0));
+        for (;;) {
+            const RunYield yield = interpreter.resume();
+            if (yield.kind == RunYield::Kind::Paused)
+                m_atPause(interpreter);
+            else if (yield.kind == RunYield::Kind::Finished)
+                return yield.end;
+        }
+    }
+
+private:
+    std::function<void(Interpreter &)> m_atPause;
+};
 
 // Sets stepping, as the pause button does, the first time a given line is highlighted.
 class PauseButton : public RunObserver
@@ -102,7 +128,7 @@ private slots:
         Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed(speed)), nullptr, &button);
         button.interpreter = &interpreter;
         QStringList pauses;
-        VirtualRunDriver driver;
+        PausingDriver driver;
         driver.setPauseHandler([&](Interpreter &paused) {
             pauses << pauseText(paused, world);
             paused.setStepping(false);
@@ -175,7 +201,7 @@ private slots:
             Interpreter interpreter(lines, world, DelaySettings::forSpeed(speed));
             interpreter.setStepping(true);
             QStringList pauses;
-            VirtualRunDriver driver;
+            PausingDriver driver;
             driver.setPauseHandler([&](Interpreter &paused) { pauses << pauseText(paused, world); });
             QCOMPARE(RunEventLog::endName(driver.play(interpreter)), end);
             QCOMPARE(pauses, expected);
@@ -241,7 +267,7 @@ private slots:
         Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed(speed)));
         interpreter.setBreakpoints(breakpoints);
         QStringList pauses;
-        VirtualRunDriver driver;
+        PausingDriver driver;
         driver.setPauseHandler([&](Interpreter &paused) { pauses << pauseText(paused, world); });
         QCOMPARE(driver.play(interpreter), RunEnd::Complete);
         QCOMPARE(pauses, expected);
@@ -268,7 +294,7 @@ private slots:
                                 DelaySettings::forSpeed(RunSpeed::Slow));
         interpreter.setBreakpoints({breakpoint});
         int pauses = 0;
-        VirtualRunDriver driver;
+        PausingDriver driver;
         driver.setPauseHandler([&pauses](Interpreter &paused) {
             ++pauses;
             paused.requestStop();
@@ -312,7 +338,7 @@ private slots:
         QStringList texts;
         QList<int> rows;
         int pauses = 0;
-        VirtualRunDriver driver;
+        PausingDriver driver;
         driver.setPauseHandler([&](Interpreter &paused) {
             ++pauses;
             if (int(paused.callChain().size()) < depth)
