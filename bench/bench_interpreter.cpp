@@ -68,13 +68,26 @@ double interpretedRate(const QStringList &lines, qint64 limit, RunEnd &end)
 const QStringList turningLoop =
     withHeader({"    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "    КЦ"});
 
-// The same loop written out in C++: the same wall query, the same turns, the same count of
-// highlights and the same test for the limit after every line.
-double plainTurningLoop(qint64 limit, int &shown)
+void turn(World &world)
+{
+    ExecutorState &e = world.executor;
+    e.heading = qint16(e.heading == 270 ? 0 : e.heading + 90);
+}
+
+// An empty field with the executor in its middle, looking right.
+World middleOfEmptyField()
 {
     World world;
     world.start = {5, 5, 0};
     resetExecutorToStart(world);
+    return world;
+}
+
+// The same loop written out in C++: the same wall query, the same turns, the same count of
+// highlights and the same test for the limit after every line.
+double plainTurningLoop(qint64 limit, int &shown)
+{
+    World world = middleOfEmptyField();
     qint64 highlights = 4; // the header
     const double start = Clock::now();
     while (highlights < limit) {
@@ -86,8 +99,7 @@ double plainTurningLoop(qint64 limit, int &shown)
         ++highlights;
         shown = 6;
         ++highlights;
-        ExecutorState &e = world.executor;
-        e.heading = qint16(e.heading == 270 ? 0 : e.heading + 90);
+        turn(world);
         if (highlights >= limit)
             break;
         shown = 7;
@@ -110,19 +122,11 @@ void stepForward(World &world)
     e.row = qint16(e.row + (e.heading == 270 ? 1 : e.heading == 90 ? -1 : 0));
 }
 
-void turn(World &world)
-{
-    ExecutorState &e = world.executor;
-    e.heading = qint16(e.heading == 270 ? 0 : e.heading + 90);
-}
-
 // The same in C++: the procedure a function, the branch an if, each highlight counted where
 // the interpreter makes it and the limit tested wherever the interpreter lets events through.
 double plainBranchingLoop(qint64 limit, int &shown)
 {
-    World world;
-    world.start = {5, 5, 0};
-    resetExecutorToStart(world);
+    World world = middleOfEmptyField();
     qint64 highlights = 4; // the header
     const double start = Clock::now();
     while (highlights < limit) {

@@ -196,13 +196,13 @@ private slots:
                                "КОНЕЦ ПРОЦЕДУРЫ",
                                "ШАГ",
                                "ДЕЛАЙ п"};
-        for (const quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
-            QRandomGenerator random(seed);
+        for (const quint32 start : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+            QRandomGenerator random(start);
             QStringList lines;
             const int count = 1 + int(random.bounded(400));
             for (int i = 0; i < count; ++i)
                 lines << pool[int(random.bounded(qsizetype(pool.size())))];
-            QTest::newRow(qPrintable(QStringLiteral("random, seed %1").arg(seed))) << lines;
+            QTest::newRow(qPrintable(QStringLiteral("random, start %1").arg(start))) << lines;
         }
         QStringList nested;
         for (int i = 0; i < 500; ++i)
