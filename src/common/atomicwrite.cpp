@@ -7,21 +7,6 @@
 
 #include <cerrno>
 
-namespace {
-
-// The reason of the failed step: the system's error number when it left one, otherwise
-// the device's own description.
-QString failureReason(int errorNumber, const QSaveFile &file)
-{
-    if (errorNumber != 0)
-        return systemErrorText(errorNumber);
-    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty())
-        return systemErrorText(file.errorString());
-    return QStringLiteral("запись прервалась");
-}
-
-} // namespace
-
 FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, FileWriteFault fault)
 {
     // The save file reports a folder in words of its own, without an error number.
@@ -30,7 +15,7 @@ FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return {failureReason(errno, file), false};
+        return {writeFailureText(errno, file), false};
 
     // QSaveFile::commit() renames even when its buffer could not be flushed, so every
     // step is checked here and an unfinished file is cancelled before commit() is reached.
@@ -40,7 +25,7 @@ FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes
     if (count != bytes.size()) {
         const int errorNumber = errno;
         file.cancelWriting();
-        return {count < 0 || errorNumber != 0 ? failureReason(errorNumber, file)
+        return {count < 0 || errorNumber != 0 ? writeFailureText(errorNumber, file)
                                               : QStringLiteral("записана только часть файла")};
     }
 
@@ -49,7 +34,7 @@ FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes
     if (!flushed || file.error() != QFileDevice::NoError) {
         const int errorNumber = errno;
         file.cancelWriting();
-        return {failureReason(errorNumber, file)};
+        return {writeFailureText(errorNumber, file)};
     }
 
     if (fault == FileWriteFault::FailedRename) {
@@ -58,6 +43,6 @@ FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes
     }
     errno = 0;
     if (!file.commit())
-        return {failureReason(errno, file)};
+        return {writeFailureText(errno, file)};
     return {};
 }

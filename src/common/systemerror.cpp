@@ -1,5 +1,7 @@
 #include "common/systemerror.h"
 
+#include <QFileDevice>
+
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -50,4 +52,13 @@ QString systemErrorText(const QString &description)
             return systemErrorText(errorNumber);
     }
     return description;
+}
+
+QString writeFailureText(int errorNumber, const QFileDevice &file)
+{
+    if (errorNumber != 0)
+        return systemErrorText(errorNumber);
+    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty())
+        return systemErrorText(file.errorString());
+    return QStringLiteral("запись прервалась");
 }

@@ -16,15 +16,6 @@ namespace {
 // The mark makes spreadsheets read UTF-8.
 constexpr char utf8Mark[] = "\xEF\xBB\xBF";
 
-// The system's error number when the failed step left one, otherwise the file's own words.
-QString failureReason(int errorNumber, const QSaveFile &file)
-{
-    const bool hasOwnWords = file.error() != QFileDevice::NoError && !file.errorString().isEmpty();
-    if (errorNumber == 0 && hasOwnWords)
-        return systemErrorText(file.errorString());
-    return errorNumber != 0 ? systemErrorText(errorNumber) : QStringLiteral("запись прервалась");
-}
-
 } // namespace
 
 // Hands what a writer writes to the report's file, its failures kept as the stream keeps them.
@@ -64,8 +55,8 @@ JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &pat
         target.file = std::make_unique<QSaveFile>(target.path);
         errno = 0;
         if (!target.file->open(QIODevice::WriteOnly))
-            target.reason =
-                QFileInfo(target.path).isDir() ? systemErrorText(EISDIR) : failureReason(errno, *target.file);
+            target.reason = QFileInfo(target.path).isDir() ? systemErrorText(EISDIR)
+                                                           : writeFailureText(errno, *target.file);
     }
     if (isCsv) {
         write(m_targets.front(), QByteArray(utf8Mark) + juryTestsCsvHeader(m_heading).toUtf8());
@@ -109,7 +100,7 @@ void JuryReportStream::write(Target &target, const QByteArray &bytes)
     const qint64 count = target.file->write(written);
     if (count != bytes.size()) {
         const int errorNumber = errno;
-        target.reason = count < 0 || errorNumber != 0 ? failureReason(errorNumber, *target.file)
+        target.reason = count < 0 || errorNumber != 0 ? writeFailureText(errorNumber, *target.file)
                                                       : QStringLiteral("записана только часть файла");
     }
 }
@@ -137,7 +128,7 @@ QString JuryReportStream::commit()
         const bool isFull = m_fault == FileWriteFault::NoSpaceAtFlush && &target == &m_targets.front();
         const bool flushed = isFull ? (errno = ENOSPC, false) : target.file->flush();
         if (!flushed || target.file->error() != QFileDevice::NoError)
-            target.reason = failureReason(errno, *target.file);
+            target.reason = writeFailureText(errno, *target.file);
     }
     if (m_fault == FileWriteFault::FailedRename && m_targets.front().reason.isEmpty())
         m_targets.front().reason = systemErrorText(EACCES);
@@ -148,7 +139,7 @@ QString JuryReportStream::commit()
     for (Target &target : m_targets) {
         errno = 0;
         if (!target.file->commit()) {
-            target.reason = failureReason(errno, *target.file);
+            target.reason = writeFailureText(errno, *target.file);
             break;
         }
         target.file.reset();
