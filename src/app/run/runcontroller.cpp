@@ -99,6 +99,7 @@ void RunController::advance()
 {
     if (!m_interpreter)
         return;
+    m_sliceClock.start();
     for (;;) {
         // The stop button sets the window's flag; the run looks at it only where it tests for a stop.
         if (m_window.stopRequested())
@@ -112,6 +113,10 @@ void RunController::advance()
         case RunYield::Kind::ProcessEvents:
             if (m_highlightClock.hasExpired(highlightInterval))
                 showHighlight();
+            // A turn of the event loop costs more than a fast line: the run lets the pending
+            // events through once per slice, not after every line.
+            if (!m_sliceClock.hasExpired(sliceInterval))
+                continue;
             QMetaObject::invokeMethod(this, &RunController::advance, Qt::QueuedConnection);
             return;
         case RunYield::Kind::Message:

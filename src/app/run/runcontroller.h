@@ -19,8 +19,10 @@ class WorkWindow;
 // interpreter for that one run, driven from the window's event loop. A wait is a
 // single-shot timer, so the window keeps painting and takes the stop click while it
 // lasts; where the run lets pending events through, it continues from the event queue
-// after them. Messages are modal boxes, the highlight is the selected row of the
-// algorithm list, and every refresh of the field repaints at once what changed.
+// after them, at most a few milliseconds after it last did so (a turn of the event loop
+// per line would cost more than the fastest lines themselves). Messages are modal boxes,
+// the highlight is the selected row of the algorithm list, and every refresh of the field
+// repaints at once what changed.
 //
 // The list shows the highlighted line whenever the run pauses (every line waits at the
 // slow and middle speeds), before a message and at the end. Without pauses, at the
@@ -38,6 +40,9 @@ class RunController : public QObject, private RunObserver
 public:
     // The shortest time between two highlights shown without a pause: one screen frame.
     static constexpr int highlightInterval = 16;
+    // The longest a run goes on without letting events through (a stop click among them),
+    // well under a screen frame.
+    static constexpr int sliceInterval = 4;
 
     explicit RunController(WorkWindow &window);
 
@@ -90,4 +95,5 @@ private:
     // The delays of the speed the run goes at when it is not stepping.
     DelaySettings m_chosenDelays;
     QElapsedTimer m_highlightClock;
+    QElapsedTimer m_sliceClock;
 };
