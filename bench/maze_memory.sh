@@ -58,15 +58,16 @@ titlename='^"Шагайка 1\.1"  Олимпиадная задача$'
 registrationname='^Введите фамилию и имя$'
 workname='Ученик'
 work=$(mktemp)
+errors=$(mktemp)
 pid=
-trap 'rm -f "$work"; [ -n "$pid" ] && kill "$pid" 2>/dev/null || true' EXIT
+trap 'rm -f "$work" "$errors"; [ -n "$pid" ] && kill "$pid" 2>/dev/null || true' EXIT
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 run=1
 while [ "$run" -le "$runs" ]; do
-    (cd "$folder" && exec "$program" 2>/dev/null) &
+    (cd "$folder" && exec "$program" 2>"$errors") &
     pid=$!
     title=$(waitfor "$titlename")
-    [ -n "$title" ] || exit 1
+    [ -n "$title" ] || { cat "$errors" >&2; exit 1; }
     clickuntil "$title" 458 617 "$registrationname"                     # "Старт"
     registration=$(window "$registrationname")
     xdotool mousemove --window "$registration" 250 188 click 1            # the team's name
