@@ -5,8 +5,9 @@
 #   RUNS     fresh starts of the program (default 5)
 #   PROGRAM  the shagaika to measure (default build/src/shagaika)
 #   FOLDER   the task folder it starts in (default examples/maze)
-# DISPLAY names an X server of 1280 x 1024 pixels with no window manager (Xvfb); the clicks go
-# to the windows' own coordinates through xdotool (Debian's package "xdotool"). Each run reads
+# DISPLAY names an X server of 1280 x 1024 pixels with no window manager (Xvfb, best with
+# -noreset); the clicks go to the windows' own coordinates through xdotool (Debian's package
+# "xdotool"). Each run reads
 # VmRSS from /proc/PID/status once the task has been open for SETTLE seconds (default 2), then
 # ends the program; prints every run, the median, the lowest and the highest, and the load.
 set -eu
@@ -27,15 +28,33 @@ fi
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # The newest visible window whose name matches, or nothing.
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1; }
-# Waits for the window named $1 for up to 30 s; prints its id.
+# Waits for the window named $1 for up to 30 s while the program lives; prints its id.
 waitfor() {
     tries=0
     while [ -z "$(window "$1")" ]; do
+        kill -0 "$pid" 2>/dev/null || return 0
         tries=$((tries + 1))
         [ "$tries" -le 300 ] || { echo "no window \"$1\"" >&2; exit 1; }
         sleep 0.1
     done
     window "$1"
+}
+# Starts the program and waits for its title window. An X server that resets when its last
+# client leaves (Xvfb without -noreset) refuses connections for a moment: such a start is
+# tried again.
+start() {
+    attempt=0
+    while :; do
+        (cd "$folder" && exec "$program" 2>"$errors") &
+        pid=$!
+        title=$(waitfor "$titlename")
+        [ -z "$title" ] || return 0
+        kill "$pid" 2>/dev/null || true
+        { wait "$pid"; } 2>/dev/null || true
+        attempt=$((attempt + 1))
+        [ "$attempt" -le 3 ] || { cat "$errors" >&2; exit 1; }
+        sleep 0.5
+    done
 }
 # Clicks at $2 $3 in window $1 until the window named $4 shows: a click that comes before the
 # program listens to the window is lost.
@@ -64,10 +83,7 @@ trap 'rm -f "$work" "$errors"; [ -n "$pid" ] && kill "$pid" 2>/dev/null || true'
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 run=1
 while [ "$run" -le "$runs" ]; do
-    (cd "$folder" && exec "$program" 2>"$errors") &
-    pid=$!
-    title=$(waitfor "$titlename")
-    [ -n "$title" ] || { cat "$errors" >&2; exit 1; }
+    start
     clickuntil "$title" 458 617 "$registrationname"                     # "Старт"
     registration=$(window "$registrationname")
     xdotool mousemove --window "$registration" 250 188 click 1            # the team's name
