@@ -7,9 +7,9 @@
 #   FOLDER   the task folder it starts in (default examples/maze)
 # DISPLAY names an X server of 1280 x 1024 pixels with no window manager (Xvfb, best with
 # -noreset); the clicks go to the windows' own coordinates through xdotool (Debian's package
-# "xdotool"). Each run reads
-# VmRSS from /proc/PID/status once the task has been open for SETTLE seconds (default 2), then
-# ends the program; prints every run, the median, the lowest and the highest, and the load.
+# "xdotool"). Each run reads VmRSS from /proc/PID/status once the task has been open for SETTLE
+# seconds (default 2), then ends the program; prints every run, the median, the lowest and the
+# highest, and the load.
 set -eu
 runs=${1:-5}
 here=$(cd "$(dirname "$0")/.." && pwd)
