@@ -15,8 +15,9 @@ QIcon pictures(const QString &stem, std::initializer_list<int> sizes)
 {
     QIcon icon;
     for (const int size : sizes) {
-        QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(stem).arg(size),
-                            QByteArrayLiteral("png"));
+        QImageReader reader(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(stem).arg(size),
+            QByteArrayLiteral("png"));
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();
         if (image.isNull())

@@ -63,8 +63,8 @@ void TestBuiltInIconStyle::iconsAsTheBaseStyleDraws_data()
     QTest::addColumn<int>("icon");
     QTest::addColumn<int>("direction");
     QTest::addColumn<QSize>("size");
-    const QList<QSize> sizes{QSize(8, 8), QSize(14, 14), QSize(16, 16), QSize(24, 24), QSize(32, 32),
-                             QSize(64, 64)};
+    const QList<QSize> sizes{QSize(8, 8),   QSize(14, 14), QSize(16, 16),
+                             QSize(24, 24), QSize(32, 32), QSize(64, 64)};
     for (const QSize &size : sizes) {
         const QByteArray side = QByteArray::number(size.width());
         QTest::newRow("horizontal, left to right, " + side)
