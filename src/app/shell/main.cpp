@@ -1,3 +1,4 @@
+#include "app/shell/builtiniconstyle.h"
 #include "app/shell/desktopprogram.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
@@ -5,6 +6,7 @@
 #include "common/settingsoffdisk.h"
 
 #include <QApplication>
+#include <QStyle>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +42,7 @@ int main(int argc, char *argv[])
     prepareWindowSystem();
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
+    QApplication::setStyle(new BuiltInIconStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("SHAGAIKA_ZERID"));
     // Without the catalogue Qt's dialogs keep their English texts; nothing else depends on it.
     installQtTranslation();

@@ -63,12 +63,15 @@ TitleWindow::TitleWindow(WorkOpener openWork, QWidget *parent)
     m_start->setDefault(true);
     connect(m_start, &QPushButton::clicked, this, &TitleWindow::startBitBClick);
 
-    m_statusBar = new QStatusBar(this);
+    // Built outside the window until it has its own font: the bar measures its height as it is
+    // made, and in the window's font, which nothing on it draws with, that would load one more
+    // font file for nothing. The window takes it over below.
+    m_statusBar = new QStatusBar;
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    m_statusBar->setSizeGripEnabled(false);
     QFont statusFont(QStringLiteral("MS Serif"));
     statusFont.setPixelSize(11);
     m_statusBar->setFont(statusFont);
+    m_statusBar->setSizeGripEnabled(false);
     const int panelWidths[3] = {250, 300, 150};
     for (int i = 0; i < 3; ++i) {
         m_statusPanels[i] = new QLabel(m_statusBar);
