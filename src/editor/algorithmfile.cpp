@@ -7,6 +7,7 @@
 #include "editor/algorithmline.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -99,11 +100,13 @@ AlgorithmFileResult readAlgorithmFile(const QString &fileName)
 
 QString writeAlgorithmFile(const QString &fileName, const QStringList &lines, FileWriteFault fault)
 {
+    // Only a file that was there before can be said to be left unchanged.
+    const bool existed = QFileInfo::exists(fileName);
     const FileWriteResult written = writeFileAtomically(fileName, algorithmFileBytes(lines), fault);
     if (written.isOk())
         return {};
-    return written.wasCreated ? cannotWriteFileMessage(fileName, written.reason)
-                              : cannotCreateFileMessage(fileName, written.reason);
+    return written.wasCreated && existed ? cannotWriteFileMessage(fileName, written.reason)
+                                         : cannotCreateFileMessage(fileName, written.reason);
 }
 
 QStringList rebuildProcedureList(const QStringList &lines)

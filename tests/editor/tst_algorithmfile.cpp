@@ -281,29 +281,42 @@ void TestAlgorithmFile::writeFaults_data()
 {
     QTest::addColumn<FileWriteFault>("fault");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("hasOldFile");
 
-    QTest::newRow("short write") << FileWriteFault::ShortWrite << "записана только часть файла";
-    QTest::newRow("disk full") << FileWriteFault::NoSpaceAtFlush << "на диске нет свободного места";
-    QTest::newRow("rename fails") << FileWriteFault::FailedRename << "нет прав доступа";
+    QTest::newRow("short write") << FileWriteFault::ShortWrite << "записана только часть файла" << true;
+    QTest::newRow("disk full") << FileWriteFault::NoSpaceAtFlush << "на диске нет свободного места" << true;
+    QTest::newRow("rename fails") << FileWriteFault::FailedRename << "нет прав доступа" << true;
+    QTest::newRow("new file, disk full")
+        << FileWriteFault::NoSpaceAtFlush << "на диске нет свободного места" << false;
+    QTest::newRow("new file, rename fails") << FileWriteFault::FailedRename << "нет прав доступа" << false;
 }
 
 void TestAlgorithmFile::writeFaults()
 {
     QFETCH(FileWriteFault, fault);
     QFETCH(QString, reason);
+    QFETCH(bool, hasOldFile);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString fileName = dir.filePath("old.txt");
     const QByteArray oldBytes("\xcd\xc0\xd7\r\n\xca\xce\xcd\r\n");
-    QVERIFY(writeBytes(fileName, oldBytes));
+    if (hasOldFile)
+        QVERIFY(writeBytes(fileName, oldBytes));
 
     const QString error = writeAlgorithmFile(fileName, workedExample, fault);
 
-    QCOMPARE(error, cannotWriteFileMessage(fileName, reason));
-    QVERIFY(error.contains("(прежний файл не изменён): " + reason));
-    QCOMPARE(readBytes(fileName), oldBytes);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.txt"});
+    if (hasOldFile) {
+        QCOMPARE(error, cannotWriteFileMessage(fileName, reason));
+        QVERIFY(error.contains("(прежний файл не изменён): " + reason));
+        QCOMPARE(readBytes(fileName), oldBytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.txt"});
+    } else {
+        // There was no file before, so none can have been kept.
+        QCOMPARE(error, cannotCreateFileMessage(fileName, reason));
+        QVERIFY2(!error.contains("прежний"), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 void TestAlgorithmFile::replacesWholeFile()
