@@ -3,7 +3,9 @@
 #include "app/editing/editormessage.h"
 #include "app/editing/files/savefiledialog.h"
 #include "app/work/workwindow.h"
+#include "common/atomicwrite.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
 
@@ -43,12 +45,18 @@ bool FieldMenu::saveFieldPicture()
     const QString file = chooseFile(&m_window);
     if (file.isEmpty())
         return false;
-    // PNG whatever the name ends with: that is what the item promises.
-    QImageWriter writer(file, "png");
-    if (!writer.write(m_window.scene().picture())) {
-        showFileError(&m_window,
-                      QStringLiteral("Не удалось записать файл %1\n%2")
-                          .arg(QDir::toNativeSeparators(file), writer.errorString()));
+    // PNG whatever the name ends with: that is what the item promises. The picture is made
+    // in memory first, so that a failure to write the file is told in the program's words.
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter writer(&png, "png");
+    const bool encoded = writer.write(m_window.scene().picture());
+    const FileWriteResult written = encoded ? writeFileAtomically(file, png.data()) : FileWriteResult{};
+    if (!encoded || !written.isOk()) {
+        showFileError(
+            &m_window,
+            QStringLiteral("Не удалось записать файл %1\n%2")
+                .arg(QDir::toNativeSeparators(file), encoded ? written.reason : writer.errorString()));
         return false;
     }
     return true;

@@ -261,18 +261,20 @@ void TestWorkPrinting::savePicture_data()
     QTest::addColumn<QString>("target"); // the file the picture goes to
     QTest::addColumn<bool>("saved");
     QTest::addColumn<int>("messages");
+    QTest::addColumn<QString>("reason"); // the message's second line
 
     QTest::newRow("a PNG file") << "поле.png"
-                                << "поле.png" << true << 0;
+                                << "поле.png" << true << 0 << "";
     // The dialog adds the extension; whatever the name ends with, the picture is a PNG.
     QTest::newRow("a name without an extension") << "поле"
-                                                 << "поле.png" << true << 0;
+                                                 << "поле.png" << true << 0 << "";
     QTest::newRow("another extension") << "поле.bmp"
-                                       << "поле.bmp" << true << 0;
+                                       << "поле.bmp" << true << 0 << "";
     QTest::newRow("cancelled") << ""
-                               << "" << false << 0;
-    QTest::newRow("a folder that is not there") << "нет/поле.png"
-                                                << "нет/поле.png" << false << 1;
+                               << "" << false << 0 << "";
+    QTest::newRow("a folder that is not there")
+        << "нет/поле.png"
+        << "нет/поле.png" << false << 1 << "нет такого файла или папки";
 }
 
 void TestWorkPrinting::savePicture()
@@ -281,6 +283,7 @@ void TestWorkPrinting::savePicture()
     QFETCH(QString, target);
     QFETCH(bool, saved);
     QFETCH(int, messages);
+    QFETCH(QString, reason);
 
     OpenedWork work;
     QTemporaryDir dir;
@@ -304,8 +307,10 @@ void TestWorkPrinting::savePicture()
         QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
                  work.window.scene().picture().convertToFormat(QImage::Format_RGB32));
     }
-    if (messages > 0)
+    if (messages > 0) {
         QVERIFY(collector.messages[0].text.startsWith(QStringLiteral("Не удалось записать файл ")));
+        QCOMPARE(collector.messages[0].text.section(QLatin1Char('\n'), 1), reason);
+    }
 }
 
 void TestWorkPrinting::saveDialog()
