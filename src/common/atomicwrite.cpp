@@ -9,13 +9,15 @@
 
 FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, FileWriteFault fault)
 {
+    const QFileInfo target(path);
     // The save file reports a folder in words of its own, without an error number.
-    if (QFileInfo(path).isDir())
+    if (target.isDir())
         return {systemErrorText(EISDIR), false};
+    const bool hadOldFile = target.exists();
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return {writeFailureText(errno, file), false};
+        return {writeFailureText(errno, file), false, hadOldFile};
 
     // QSaveFile::commit() renames even when its buffer could not be flushed, so every
     // step is checked here and an unfinished file is cancelled before commit() is reached.
@@ -26,7 +28,8 @@ FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes
         const int errorNumber = errno;
         file.cancelWriting();
         return {count < 0 || errorNumber != 0 ? writeFailureText(errorNumber, file)
-                                              : QStringLiteral("записана только часть файла")};
+                                              : QStringLiteral("записана только часть файла"),
+                true, hadOldFile};
     }
 
     errno = 0;
@@ -34,15 +37,15 @@ FileWriteResult writeFileAtomically(const QString &path, const QByteArray &bytes
     if (!flushed || file.error() != QFileDevice::NoError) {
         const int errorNumber = errno;
         file.cancelWriting();
-        return {writeFailureText(errorNumber, file)};
+        return {writeFailureText(errorNumber, file), true, hadOldFile};
     }
 
     if (fault == FileWriteFault::FailedRename) {
         file.cancelWriting();
-        return {systemErrorText(EACCES)};
+        return {systemErrorText(EACCES), true, hadOldFile};
     }
     errno = 0;
     if (!file.commit())
-        return {writeFailureText(errno, file)};
-    return {};
+        return {writeFailureText(errno, file), true, hadOldFile};
+    return {QString(), true, hadOldFile};
 }

@@ -11,6 +11,8 @@ struct FileWriteResult
     QString reason;
     // False when not even the temporary file could be made (a folder without write access).
     bool wasCreated = true;
+    // Whether a file of that name was there before; a failed write leaves it as it was.
+    bool hadOldFile = false;
 
     bool isOk() const { return reason.isEmpty(); }
 };

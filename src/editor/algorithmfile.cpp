@@ -7,7 +7,6 @@
 #include "editor/algorithmline.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -49,6 +48,12 @@ QString cannotWriteFileMessage(const QString &fileName, const QString &reason)
     return withReason(QStringLiteral("Не удалось записать файл ") + shownName(fileName)
                           + QStringLiteral(" (прежний файл не изменён)"),
                       reason);
+}
+
+QString writeFailedMessage(const QString &fileName, const FileWriteResult &written)
+{
+    return written.wasCreated && written.hadOldFile ? cannotWriteFileMessage(fileName, written.reason)
+                                                    : cannotCreateFileMessage(fileName, written.reason);
 }
 
 QString fileTooLargeMessage(const QString &fileName)
@@ -100,13 +105,8 @@ AlgorithmFileResult readAlgorithmFile(const QString &fileName)
 
 QString writeAlgorithmFile(const QString &fileName, const QStringList &lines, FileWriteFault fault)
 {
-    // Only a file that was there before can be said to be left unchanged.
-    const bool existed = QFileInfo::exists(fileName);
     const FileWriteResult written = writeFileAtomically(fileName, algorithmFileBytes(lines), fault);
-    if (written.isOk())
-        return {};
-    return written.wasCreated && existed ? cannotWriteFileMessage(fileName, written.reason)
-                                         : cannotCreateFileMessage(fileName, written.reason);
+    return written.isOk() ? QString() : writeFailedMessage(fileName, written);
 }
 
 QStringList rebuildProcedureList(const QStringList &lines)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/atomicwrite.h"
 #include "common/filebytes.h"
 #include "common/filewritefault.h"
 
@@ -29,6 +30,9 @@ struct AlgorithmFileResult
 QString cannotCreateFileMessage(const QString &fileName, const QString &reason = {});
 QString cannotOpenFileMessage(const QString &fileName, const QString &reason = {});
 QString cannotWriteFileMessage(const QString &fileName, const QString &reason = {});
+// The message of a failed whole-file write: only a file that was there before is said to be
+// left as it was.
+QString writeFailedMessage(const QString &fileName, const FileWriteResult &written);
 QString fileTooLargeMessage(const QString &fileName);
 // Said after a save whose text holds characters that Windows-1251 has no code for.
 QString writtenAsUtf8Message(const QString &fileName);

@@ -66,7 +66,6 @@ std::optional<QString> PatternMaker::write(const QString &path, const QImage &pi
         return QStringLiteral("Не удалось записать файл %1: %2").arg(path, writer.errorString());
     const FileWriteResult written = writeFileAtomically(path, bytes);
     if (!written.isOk())
-        return written.wasCreated ? cannotWriteFileMessage(path, written.reason)
-                                  : cannotCreateFileMessage(path, written.reason);
+        return writeFailedMessage(path, written);
     return std::nullopt;
 }

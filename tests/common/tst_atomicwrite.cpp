@@ -58,6 +58,8 @@ void TestAtomicWrite::faults()
     QCOMPARE(result.reason, reason);
     QCOMPARE(result.isOk(), reason.isEmpty());
     QVERIFY(result.wasCreated);
+    // Said to the user as "the old file is unchanged": only true of a file that was there.
+    QCOMPARE(result.hadOldFile, hasOldFile);
     if (result.isOk())
         QCOMPARE(readBytes(path), newBytes);
     else if (hasOldFile)
@@ -92,6 +94,7 @@ void TestAtomicWrite::unwritablePlace()
     const FileWriteResult result = writeFileAtomically(dir.filePath(name), "x");
     QVERIFY(!result.isOk());
     QVERIFY(!result.wasCreated);
+    QVERIFY(!result.hadOldFile);
     QCOMPARE(result.reason, reason);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), left);
 }

@@ -252,7 +252,6 @@ std::optional<QString> writeTaskFile(const QString &path, const TaskData &task)
         return QStringLiteral("Задачу нельзя записать в кодировке Windows-1251");
     const FileWriteResult written = writeFileAtomically(path, *bytes);
     if (!written.isOk())
-        return written.wasCreated ? cannotWriteFileMessage(path, written.reason)
-                                  : cannotCreateFileMessage(path, written.reason);
+        return writeFailedMessage(path, written);
     return std::nullopt;
 }
