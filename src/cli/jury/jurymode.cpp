@@ -73,9 +73,8 @@ QString encodingName(TextEncoding encoding)
     return QStringLiteral("UTF-16 BE");
 }
 
-// A text without a "НАЧ" line, or without a "КОН" after it, is not an algorithm: an empty
-// file, a picture, a text in an encoding the reading rule does not guess, a header alone, a
-// text cut off before its end.
+} // namespace
+
 QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
 {
     bool hasBegin = false;
@@ -93,6 +92,8 @@ QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
     return QStringLiteral("нет строки «НАЧ» (текст прочитан в кодировке %1)")
         .arg(encodingName(detectTextEncoding(bytes)));
 }
+
+namespace {
 
 // With `detailed` (a pupil's own protocol) the text is kept too.
 JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference,
@@ -381,6 +382,12 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         const AlgorithmFileResult reference = readAlgorithmFile(options.referenceFile);
         if (!reference.isOk()) {
             err << "shagaika-check: " << reference.error << "\n";
+            return CannotJudge;
+        }
+        // A reference that is no algorithm would run to its end drawing nothing, and every
+        // pupil would be judged against that.
+        if (const QString reason = notAlgorithmReason(reference.lines, reference.bytes); !reason.isEmpty()) {
+            err << "shagaika-check: эталон " << options.referenceFile << " — не алгоритм: " << reason << "\n";
             return CannotJudge;
         }
         report.referenceFile = options.referenceFile;

@@ -1,6 +1,7 @@
 #include "cli/validate/validatemode.h"
 
 #include "cli/jury/juryjudge.h"
+#include "cli/jury/jurymode.h"
 #include "cli/jury/juryrunner.h"
 #include "cli/jury/report/jurytexts.h"
 #include "cli/run/checkertask.h"
@@ -84,6 +85,10 @@ int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream
         const AlgorithmFileResult read = readAlgorithmFile(options.referenceFile);
         if (!read.isOk()) {
             err << "shagaika-check: " << read.error << "\n";
+            return CannotValidate;
+        }
+        if (const QString reason = notAlgorithmReason(read.lines, read.bytes); !reason.isEmpty()) {
+            err << "shagaika-check: эталон " << options.referenceFile << " — не алгоритм: " << reason << "\n";
             return CannotValidate;
         }
         reference = read.lines;
