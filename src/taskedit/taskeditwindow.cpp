@@ -501,6 +501,13 @@ bool TaskEditWindow::setReference(const QString &algorithmFile)
         QMessageBox::warning(this, QStringLiteral("Эталонное решение"), read.error);
         return false;
     }
+    // A text that is no algorithm runs to its end drawing nothing: it would pass every check.
+    if (const QString reason = notAlgorithmReason(read.lines, read.bytes); !reason.isEmpty()) {
+        QMessageBox::warning(
+            this, QStringLiteral("Эталонное решение"),
+            QStringLiteral("Файл %1 — не алгоритм: %2").arg(QDir::toNativeSeparators(algorithmFile), reason));
+        return false;
+    }
     m_referencePath = algorithmFile;
     m_referenceLines = read.lines;
     m_referenceLabel->setText(QDir::toNativeSeparators(algorithmFile));

@@ -1,10 +1,13 @@
 // The editor's window on the offscreen platform: clicks and drags on the field's edges and
 // cells put walls, points and variable walls into the task, and what is saved loads back.
+#include "app/guihelpers.h"
 #include "taskedit/taskeditwindow.h"
 #include "taskedit/taskfieldview.h"
 #include "tasks/setup/taskfolder.h"
 
+#include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QtTest>
 
@@ -43,6 +46,8 @@ private slots:
     void everySizeHasItsOwnField();
     void problemsAreListedWithTheirPlace();
     void savedTaskLoadsBack();
+    void referenceMustBeAnAlgorithm_data();
+    void referenceMustBeAnAlgorithm();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -206,6 +211,54 @@ void TestTaskEditWindow::savedTaskLoadsBack()
     QVERIFY(read.isOk());
     QCOMPARE(read.task, m_window->model().task());
     QVERIFY(read.task.size(12).walls.horizontal.contains(CellPosition{1, 1}));
+}
+
+void TestTaskEditWindow::referenceMustBeAnAlgorithm_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("said"); // empty: taken as the reference
+
+    QFile solution(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/solution.txt"));
+    QVERIFY(solution.open(QIODevice::ReadOnly));
+    QTest::newRow("the example's solution") << solution.readAll() << QString();
+    QTest::newRow("an empty file") << QByteArray() << QStringLiteral("— не алгоритм: пустой файл");
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                               << QStringLiteral("— не алгоритм: нет строки «НАЧ»");
+    QTest::newRow("a text cut off after НАЧ")
+        << QStringLiteral("АЛГОРИТМ А\r\nНАЧ\r\n    ШАГ\r\n").toUtf8()
+        << QStringLiteral("— не алгоритм: нет строки «КОН» после «НАЧ»");
+}
+
+// A drawing task's pattern is made from the reference, so a file that draws nothing because it
+// is no algorithm must not pass for one.
+void TestTaskEditWindow::referenceMustBeAnAlgorithm()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, said);
+    QVERIFY(m_window->openFolder(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter")));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString reference = dir.filePath(QStringLiteral("reference.txt"));
+    QFile file(reference);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+
+    SeenMessage seen;
+    closeNextMessage(&seen);
+    const bool taken = m_window->setReference(reference);
+
+    QCOMPARE(taken, said.isEmpty());
+    QCOMPARE(seen.count, said.isEmpty() ? 0 : 1);
+    QVERIFY2(seen.text.contains(said), qPrintable(seen.text));
+    // Only a reference taken offers to make the pattern picture from it.
+    QPushButton *makePattern = nullptr;
+    for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
+        if (button->text().startsWith(QStringLiteral("Сделать образец")))
+            makePattern = button;
+    }
+    QVERIFY(makePattern);
+    QCOMPARE(makePattern->isEnabled(), said.isEmpty());
 }
 
 QTEST_MAIN(TestTaskEditWindow)

@@ -14,10 +14,8 @@
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"
 #include "common/systemfilename.h"
-#include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmstatistics.h"
-#include "editor/linekind.h"
 #include "tasks/setup/taskfolder.h"
 
 #include <QBuffer>
@@ -60,40 +58,6 @@ QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
 }
-
-QString encodingName(TextEncoding encoding)
-{
-    switch (encoding) {
-    case TextEncoding::Windows1251: return QStringLiteral("Windows-1251");
-    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
-    case TextEncoding::Utf8WithWrongMark: return QStringLiteral("UTF-8 с ошибочной меткой");
-    case TextEncoding::Utf16LittleEndian: return QStringLiteral("UTF-16 LE");
-    case TextEncoding::Utf16BigEndian: break;
-    }
-    return QStringLiteral("UTF-16 BE");
-}
-
-} // namespace
-
-QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
-{
-    bool hasBegin = false;
-    for (const QString &line : lines) {
-        const LineKind kind = lineKind(line);
-        if (kind == LineKind::Begin)
-            hasBegin = true;
-        else if (kind == LineKind::End && hasBegin)
-            return {};
-    }
-    if (bytes.isEmpty())
-        return QStringLiteral("пустой файл");
-    if (hasBegin)
-        return QStringLiteral("нет строки «КОН» после «НАЧ»");
-    return QStringLiteral("нет строки «НАЧ» (текст прочитан в кодировке %1)")
-        .arg(encodingName(detectTextEncoding(bytes)));
-}
-
-namespace {
 
 // With `detailed` (a pupil's own protocol) the text is kept too.
 JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference,

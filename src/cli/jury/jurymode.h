@@ -2,7 +2,6 @@
 
 #include "cli/run/checkeroptions.h"
 
-#include <QByteArray>
 #include <QStringList>
 #include <QTextStream>
 
@@ -12,11 +11,6 @@
 // pupil's verdict), 2 the task or the reference could not be used, or a report or picture
 // could not be written. Pictures and the PDF protocol need a GUI application to exist.
 int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err);
-
-// Why a file's text is not an algorithm, empty when it is one: a text without a "НАЧ" line,
-// or without a "КОН" after it (an empty file, a picture, a text in an encoding the reading
-// rule does not guess, a header alone, a text cut off before its end).
-QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes);
 
 // The report format named by the report file's extension: "csv", "json", "pdf" or "txt"
 // (also for a file without an extension); empty for any other extension.

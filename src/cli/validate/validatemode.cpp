@@ -1,7 +1,6 @@
 #include "cli/validate/validatemode.h"
 
 #include "cli/jury/juryjudge.h"
-#include "cli/jury/jurymode.h"
 #include "cli/jury/juryrunner.h"
 #include "cli/jury/report/jurytexts.h"
 #include "cli/run/checkertask.h"
