@@ -629,12 +629,19 @@ bool TaskEditWindow::saveToFolderDialog()
         return false;
     const QString target = QDir(folder).absolutePath();
     if (target != m_folder) {
+        // The task file there is another task, which the save would replace without a word.
+        if (const QString existing = TaskFolder(target).taskFilePath(); !existing.isEmpty()) {
+            const int answer =
+                askTeacher(this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
+                           QStringLiteral("В папке %1 уже есть файл задачи %2. Заменить его этой задачей?\n\n"
+                                          "Задача, записанная в нём, пропадёт.")
+                               .arg(QDir::toNativeSeparators(target), QFileInfo(existing).fileName()),
+                           {QStringLiteral("Заменить"), QStringLiteral("Отмена")});
+            if (answer != 0)
+                return false;
+        }
         m_folder = target;
-        // Whatever file stands there is replaced; one that this editor did not write is
-        // treated as written by hand.
-        const QString existing = TaskFolder(target).taskFilePath();
-        const TaskFileResult read = TaskFolder(target).readTask();
-        m_fileIsHandWritten = !existing.isEmpty() && (!read.isOk() || isHandWritten(existing, read.task));
+        m_fileIsHandWritten = false;
         m_normalisingConfirmed = false;
     }
     return save();

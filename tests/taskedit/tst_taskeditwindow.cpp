@@ -48,6 +48,8 @@ private slots:
     void savedTaskLoadsBack();
     void referenceMustBeAnAlgorithm_data();
     void referenceMustBeAnAlgorithm();
+    void savingIntoAnotherTasksFolder_data();
+    void savingIntoAnotherTasksFolder();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -259,6 +261,67 @@ void TestTaskEditWindow::referenceMustBeAnAlgorithm()
     }
     QVERIFY(makePattern);
     QCOMPARE(makePattern->isEnabled(), said.isEmpty());
+}
+
+void TestTaskEditWindow::savingIntoAnotherTasksFolder_data()
+{
+    QTest::addColumn<bool>("hasTask");
+    QTest::addColumn<QString>("answer"); // the button pressed in the question, if one is asked
+    QTest::addColumn<bool>("isSaved");
+
+    QTest::newRow("a folder without a task") << false << QString() << true;
+    QTest::newRow("a task there, replaced") << true << QStringLiteral("Заменить") << true;
+    QTest::newRow("a task there, kept") << true << QStringLiteral("Отмена") << false;
+}
+
+// Saving a task into another folder must not replace the task file that stands there unasked.
+void TestTaskEditWindow::savingIntoAnotherTasksFolder()
+{
+    QFETCH(bool, hasTask);
+    QFETCH(QString, answer);
+    QFETCH(bool, isSaved);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString taskFile = dir.filePath(QStringLiteral("Zerid.txt"));
+    QFile example(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/Zerid.txt"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = example.readAll();
+    if (hasTask) {
+        QFile file(taskFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(oldBytes), oldBytes.size());
+    }
+    m_window->model().setStatement({QStringLiteral("Доведите Шагайку до точки Б.")});
+
+    FileDialogAnswers folders({dir.path()});
+    // The question comes after the folder dialog, so the watch waits for a message box.
+    QString asked;
+    QTimer questions;
+    questions.setInterval(5);
+    connect(&questions, &QTimer::timeout, [&asked, answer] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !asked.isEmpty())
+            return;
+        asked = box->text();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == answer)
+                QTimer::singleShot(0, button, &QAbstractButton::click);
+        }
+    });
+    questions.start();
+    QCOMPARE(m_window->save(), isSaved);
+
+    QCOMPARE(folders.asked.size(), 1);
+    QCOMPARE(asked.contains(QStringLiteral("уже есть файл задачи Zerid.txt")), hasTask);
+    const TaskFileResult read = TaskFolder(dir.path()).readTask();
+    if (isSaved) {
+        QVERIFY(read.isOk());
+        QCOMPARE(read.task, m_window->model().task());
+    } else {
+        QFile file(taskFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), oldBytes);
+    }
 }
 
 QTEST_MAIN(TestTaskEditWindow)
