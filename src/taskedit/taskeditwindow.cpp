@@ -558,7 +558,9 @@ void TaskEditWindow::makePattern()
     if (m_folder.isEmpty() && !saveToFolderDialog())
         return;
     const QImage picture = PatternMaker::make(m_model.task(), m_referenceLines);
-    const QString path = QDir(m_folder).filePath(TaskFolder::patternFileName());
+    const QString existing = TaskFolder(m_folder).patternFilePath();
+    const QString path =
+        existing.isEmpty() ? QDir(m_folder).filePath(TaskFolder::patternFileName()) : existing;
     if (const auto error = PatternMaker::write(path, picture)) {
         QMessageBox::critical(this, QStringLiteral("Образец"), *error);
         return;
@@ -681,7 +683,10 @@ bool TaskEditWindow::save()
         if (answer != 0)
             return false;
     }
-    const QString path = QDir(m_folder).filePath(TaskFolder::taskFileName());
+    // The file that is there under another case of letters (ZERID.TXT from a Windows disk) is the
+    // one replaced: a second one beside it would leave the teacher two tasks.
+    const QString existing = TaskFolder(m_folder).taskFilePath();
+    const QString path = existing.isEmpty() ? QDir(m_folder).filePath(TaskFolder::taskFileName()) : existing;
     if (const auto error = writeTaskFile(path, task)) {
         QMessageBox::critical(this, QStringLiteral("Задача не сохранена"), *error);
         return false;

@@ -50,6 +50,8 @@ private slots:
     void referenceMustBeAnAlgorithm();
     void savingIntoAnotherTasksFolder_data();
     void savingIntoAnotherTasksFolder();
+    void savedUnderTheNamesFoundInTheFolder_data();
+    void savedUnderTheNamesFoundInTheFolder();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -322,6 +324,53 @@ void TestTaskEditWindow::savingIntoAnotherTasksFolder()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), oldBytes);
     }
+}
+
+void TestTaskEditWindow::savedUnderTheNamesFoundInTheFolder_data()
+{
+    QTest::addColumn<QString>("taskName");
+    QTest::addColumn<QString>("patternName");
+
+    QTest::newRow("the usual names") << "Zerid.txt"
+                                     << "zerid.bmp";
+    QTest::newRow("copied from a Windows disk") << "ZERID.TXT"
+                                                << "ZERID.BMP";
+    QTest::newRow("in small letters") << "zerid.txt"
+                                      << "Zerid.bmp";
+}
+
+// The task and its pattern are found in any case of letters, so they are written back under
+// the names they have: a second file beside them would leave two tasks in the folder.
+void TestTaskEditWindow::savedUnderTheNamesFoundInTheFolder()
+{
+    QFETCH(QString, taskName);
+    QFETCH(QString, patternName);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QFile::copy(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/Zerid.txt"),
+                        dir.filePath(taskName)));
+    QFile pattern(dir.filePath(patternName));
+    QVERIFY(pattern.open(QIODevice::WriteOnly));
+    QCOMPARE(pattern.write("old"), 3);
+    pattern.close();
+
+    QVERIFY(m_window->openFolder(dir.path()));
+    m_window->model().setStatement({QStringLiteral("Нарисуйте букву Т.")});
+    QVERIFY(m_window->save());
+    QVERIFY(m_window->setReference(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/solution.txt")));
+    for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
+        if (button->text().startsWith(QStringLiteral("Сделать образец")))
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    QStringList expected{taskName, patternName};
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
+    const TaskFileResult read = TaskFolder(dir.path()).readTask();
+    QVERIFY(read.isOk());
+    QCOMPARE(read.task, m_window->model().task());
+    QVERIFY(pattern.open(QIODevice::ReadOnly));
+    QVERIFY(pattern.readAll().startsWith("BM"));
 }
 
 QTEST_MAIN(TestTaskEditWindow)
