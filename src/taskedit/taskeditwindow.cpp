@@ -5,6 +5,7 @@
 #include "taskedit/patternmaker.h"
 #include "taskedit/taskfieldview.h"
 #include "taskedit/teacherquestion.h"
+#include "tasks/check/patternpicture.h"
 #include "tasks/check/pointbcheck.h"
 #include "tasks/check/referencerun.h"
 #include "tasks/check/taskvalidator.h"
@@ -404,13 +405,20 @@ void TaskEditWindow::updateProblems()
     m_problems += validateTaskText(m_layout.text).problems;
     m_problems += unreachablePointB(task, m_layout);
     if (task.hasPattern) {
-        const bool hasPicture = !m_folder.isEmpty() && !TaskFolder(m_folder).patternFilePath().isEmpty();
-        if (!hasPicture)
+        const QString picture = m_folder.isEmpty() ? QString() : TaskFolder(m_folder).patternFilePath();
+        if (picture.isEmpty()) {
             m_problems.append(
                 {1, 7,
                  QStringLiteral("задача на рисование по образцу, но картинки %1 в папке задачи нет: "
                                 "выберите эталон и сделайте её")
                      .arg(TaskFolder::patternFileName())});
+        } else if (const PatternPicture pattern = readPatternPicture(picture); !pattern.isOk()) {
+            // The pupil's program would refuse it: a picture that is there is not enough.
+            m_problems.append({1, 7,
+                               QStringLiteral("картинка образца %1 не читается: %2; выберите эталон и "
+                                              "сделайте её заново")
+                                   .arg(QFileInfo(picture).fileName(), pattern.reason)});
+        }
     }
     sortByLine(m_problems);
 

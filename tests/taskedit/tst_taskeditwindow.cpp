@@ -6,6 +6,7 @@
 #include "tasks/setup/taskfolder.h"
 
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -52,6 +53,8 @@ private slots:
     void savingIntoAnotherTasksFolder();
     void savedUnderTheNamesFoundInTheFolder_data();
     void savedUnderTheNamesFoundInTheFolder();
+    void patternPictureProblems_data();
+    void patternPictureProblems();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -349,10 +352,11 @@ void TestTaskEditWindow::savedUnderTheNamesFoundInTheFolder()
     QVERIFY(dir.isValid());
     QVERIFY(QFile::copy(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/Zerid.txt"),
                         dir.filePath(taskName)));
+    // A small picture, unlike the pattern the reference makes.
+    QImage small(2, 2, QImage::Format_RGB888);
+    small.fill(Qt::white);
+    QVERIFY(small.save(dir.filePath(patternName), "BMP"));
     QFile pattern(dir.filePath(patternName));
-    QVERIFY(pattern.open(QIODevice::WriteOnly));
-    QCOMPARE(pattern.write("old"), 3);
-    pattern.close();
 
     QVERIFY(m_window->openFolder(dir.path()));
     m_window->model().setStatement({QStringLiteral("Нарисуйте букву Т.")});
@@ -370,7 +374,49 @@ void TestTaskEditWindow::savedUnderTheNamesFoundInTheFolder()
     QVERIFY(read.isOk());
     QCOMPARE(read.task, m_window->model().task());
     QVERIFY(pattern.open(QIODevice::ReadOnly));
-    QVERIFY(pattern.readAll().startsWith("BM"));
+    QCOMPARE(QImage::fromData(pattern.readAll()).size(), QSize(300, 300));
+}
+
+void TestTaskEditWindow::patternPictureProblems_data()
+{
+    QTest::addColumn<QString>("picture"); // what stands in the folder as zerid.bmp: "example", "text" or none
+    QTest::addColumn<QString>("said");    // the pattern's problem; empty: none
+
+    QTest::newRow("the example's picture") << "example" << QString();
+    QTest::newRow("no picture") << QString() << QStringLiteral("картинки zerid.bmp в папке задачи нет");
+    QTest::newRow("a text named as the picture")
+        << "text" << QStringLiteral("картинка образца zerid.bmp не читается: не картинка");
+}
+
+// The list says "the pupil's program will load it" only when it will, picture included.
+void TestTaskEditWindow::patternPictureProblems()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString example = QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/");
+    QVERIFY(QFile::copy(example + QStringLiteral("Zerid.txt"), dir.filePath(QStringLiteral("Zerid.txt"))));
+    const QString pattern = dir.filePath(QStringLiteral("zerid.bmp"));
+    if (picture == QLatin1String("example"))
+        QVERIFY(QFile::copy(example + QStringLiteral("zerid.bmp"), pattern));
+    if (picture == QLatin1String("text")) {
+        QFile file(pattern);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("Нарисуйте букву Т.") > 0);
+    }
+
+    QVERIFY(m_window->openFolder(dir.path()));
+
+    QStringList listed;
+    const auto *problems = m_window->findChild<QListWidget *>(QStringLiteral("problems"));
+    QVERIFY(problems);
+    for (int row = 0; row < problems->count(); ++row)
+        listed.append(problems->item(row)->text());
+    if (said.isEmpty())
+        QCOMPARE(listed, QStringList{QStringLiteral("Замечаний нет: задача загрузится у ученика.")});
+    else
+        QVERIFY2(listed.size() == 1 && listed.first().contains(said), qPrintable(listed.join(u'\n')));
 }
 
 QTEST_MAIN(TestTaskEditWindow)
