@@ -5,12 +5,25 @@
 #include "common/printablename.h"
 #include "common/textencoding.h"
 #include "editor/algorithmline.h"
+#include "editor/linekind.h"
 
 #include <QDir>
 
 #include <algorithm>
 
 namespace {
+
+QString encodingName(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1251: return QStringLiteral("Windows-1251");
+    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
+    case TextEncoding::Utf8WithWrongMark: return QStringLiteral("UTF-8 с ошибочной меткой");
+    case TextEncoding::Utf16LittleEndian: return QStringLiteral("UTF-16 LE");
+    case TextEncoding::Utf16BigEndian: break;
+    }
+    return QStringLiteral("UTF-16 BE");
+}
 
 QString shownName(const QString &fileName)
 {
@@ -117,4 +130,22 @@ QStringList rebuildProcedureList(const QStringList &lines)
             names.append(procedureHeadName(line));
     }
     return names;
+}
+
+QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
+{
+    bool hasBegin = false;
+    for (const QString &line : lines) {
+        const LineKind kind = lineKind(line);
+        if (kind == LineKind::Begin)
+            hasBegin = true;
+        else if (kind == LineKind::End && hasBegin)
+            return {};
+    }
+    if (bytes.isEmpty())
+        return QStringLiteral("пустой файл");
+    if (hasBegin)
+        return QStringLiteral("нет строки «КОН» после «НАЧ»");
+    return QStringLiteral("нет строки «НАЧ» (текст прочитан в кодировке %1)")
+        .arg(encodingName(detectTextEncoding(bytes)));
 }

@@ -50,5 +50,10 @@ AlgorithmFileResult readAlgorithmFile(const QString &fileName);
 QString writeAlgorithmFile(const QString &fileName, const QStringList &lines,
                            FileWriteFault fault = FileWriteFault::None);
 
+// Why a file's text is not an algorithm, empty when it is one: a text without a "НАЧ" line,
+// or without a "КОН" after it (an empty file, a picture, a text in an encoding the reading
+// rule does not guess, a header alone, a text cut off before its end).
+QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes);
+
 // The names of all procedure descriptions, top to bottom.
 QStringList rebuildProcedureList(const QStringList &lines);

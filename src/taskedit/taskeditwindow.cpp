@@ -5,6 +5,7 @@
 #include "taskedit/patternmaker.h"
 #include "taskedit/taskfieldview.h"
 #include "taskedit/teacherquestion.h"
+#include "tasks/check/patternpicture.h"
 #include "tasks/check/pointbcheck.h"
 #include "tasks/check/referencerun.h"
 #include "tasks/check/taskvalidator.h"
@@ -404,13 +405,20 @@ void TaskEditWindow::updateProblems()
     m_problems += validateTaskText(m_layout.text).problems;
     m_problems += unreachablePointB(task, m_layout);
     if (task.hasPattern) {
-        const bool hasPicture = !m_folder.isEmpty() && !TaskFolder(m_folder).patternFilePath().isEmpty();
-        if (!hasPicture)
+        const QString picture = m_folder.isEmpty() ? QString() : TaskFolder(m_folder).patternFilePath();
+        if (picture.isEmpty()) {
             m_problems.append(
                 {1, 7,
                  QStringLiteral("задача на рисование по образцу, но картинки %1 в папке задачи нет: "
                                 "выберите эталон и сделайте её")
                      .arg(TaskFolder::patternFileName())});
+        } else if (const PatternPicture pattern = readPatternPicture(picture); !pattern.isOk()) {
+            // The pupil's program would refuse it: a picture that is there is not enough.
+            m_problems.append({1, 7,
+                               QStringLiteral("картинка образца %1 не читается: %2; выберите эталон и "
+                                              "сделайте её заново")
+                                   .arg(QFileInfo(picture).fileName(), pattern.reason)});
+        }
     }
     sortByLine(m_problems);
 
@@ -501,6 +509,13 @@ bool TaskEditWindow::setReference(const QString &algorithmFile)
         QMessageBox::warning(this, QStringLiteral("Эталонное решение"), read.error);
         return false;
     }
+    // A text that is no algorithm runs to its end drawing nothing: it would pass every check.
+    if (const QString reason = notAlgorithmReason(read.lines, read.bytes); !reason.isEmpty()) {
+        QMessageBox::warning(
+            this, QStringLiteral("Эталонное решение"),
+            QStringLiteral("Файл %1 — не алгоритм: %2").arg(QDir::toNativeSeparators(algorithmFile), reason));
+        return false;
+    }
     m_referencePath = algorithmFile;
     m_referenceLines = read.lines;
     m_referenceLabel->setText(QDir::toNativeSeparators(algorithmFile));
@@ -551,7 +566,9 @@ void TaskEditWindow::makePattern()
     if (m_folder.isEmpty() && !saveToFolderDialog())
         return;
     const QImage picture = PatternMaker::make(m_model.task(), m_referenceLines);
-    const QString path = QDir(m_folder).filePath(TaskFolder::patternFileName());
+    const QString existing = TaskFolder(m_folder).patternFilePath();
+    const QString path =
+        existing.isEmpty() ? QDir(m_folder).filePath(TaskFolder::patternFileName()) : existing;
     if (const auto error = PatternMaker::write(path, picture)) {
         QMessageBox::critical(this, QStringLiteral("Образец"), *error);
         return;
@@ -622,12 +639,19 @@ bool TaskEditWindow::saveToFolderDialog()
         return false;
     const QString target = QDir(folder).absolutePath();
     if (target != m_folder) {
+        // The task file there is another task, which the save would replace without a word.
+        if (const QString existing = TaskFolder(target).taskFilePath(); !existing.isEmpty()) {
+            const int answer =
+                askTeacher(this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
+                           QStringLiteral("В папке %1 уже есть файл задачи %2. Заменить его этой задачей?\n\n"
+                                          "Задача, записанная в нём, пропадёт.")
+                               .arg(QDir::toNativeSeparators(target), QFileInfo(existing).fileName()),
+                           {QStringLiteral("Заменить"), QStringLiteral("Отмена")});
+            if (answer != 0)
+                return false;
+        }
         m_folder = target;
-        // Whatever file stands there is replaced; one that this editor did not write is
-        // treated as written by hand.
-        const QString existing = TaskFolder(target).taskFilePath();
-        const TaskFileResult read = TaskFolder(target).readTask();
-        m_fileIsHandWritten = !existing.isEmpty() && (!read.isOk() || isHandWritten(existing, read.task));
+        m_fileIsHandWritten = false;
         m_normalisingConfirmed = false;
     }
     return save();
@@ -667,7 +691,10 @@ bool TaskEditWindow::save()
         if (answer != 0)
             return false;
     }
-    const QString path = QDir(m_folder).filePath(TaskFolder::taskFileName());
+    // The file that is there under another case of letters (ZERID.TXT from a Windows disk) is the
+    // one replaced: a second one beside it would leave the teacher two tasks.
+    const QString existing = TaskFolder(m_folder).taskFilePath();
+    const QString path = existing.isEmpty() ? QDir(m_folder).filePath(TaskFolder::taskFileName()) : existing;
     if (const auto error = writeTaskFile(path, task)) {
         QMessageBox::critical(this, QStringLiteral("Задача не сохранена"), *error);
         return false;

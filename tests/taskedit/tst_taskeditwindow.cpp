@@ -1,10 +1,14 @@
 // The editor's window on the offscreen platform: clicks and drags on the field's edges and
 // cells put walls, points and variable walls into the task, and what is saved loads back.
+#include "app/guihelpers.h"
 #include "taskedit/taskeditwindow.h"
 #include "taskedit/taskfieldview.h"
 #include "tasks/setup/taskfolder.h"
 
+#include <QFile>
+#include <QImage>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QtTest>
 
@@ -43,6 +47,14 @@ private slots:
     void everySizeHasItsOwnField();
     void problemsAreListedWithTheirPlace();
     void savedTaskLoadsBack();
+    void referenceMustBeAnAlgorithm_data();
+    void referenceMustBeAnAlgorithm();
+    void savingIntoAnotherTasksFolder_data();
+    void savingIntoAnotherTasksFolder();
+    void savedUnderTheNamesFoundInTheFolder_data();
+    void savedUnderTheNamesFoundInTheFolder();
+    void patternPictureProblems_data();
+    void patternPictureProblems();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -206,6 +218,205 @@ void TestTaskEditWindow::savedTaskLoadsBack()
     QVERIFY(read.isOk());
     QCOMPARE(read.task, m_window->model().task());
     QVERIFY(read.task.size(12).walls.horizontal.contains(CellPosition{1, 1}));
+}
+
+void TestTaskEditWindow::referenceMustBeAnAlgorithm_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("said"); // empty: taken as the reference
+
+    QFile solution(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/solution.txt"));
+    QVERIFY(solution.open(QIODevice::ReadOnly));
+    QTest::newRow("the example's solution") << solution.readAll() << QString();
+    QTest::newRow("an empty file") << QByteArray() << QStringLiteral("— не алгоритм: пустой файл");
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                               << QStringLiteral("— не алгоритм: нет строки «НАЧ»");
+    QTest::newRow("a text cut off after НАЧ")
+        << QStringLiteral("АЛГОРИТМ А\r\nНАЧ\r\n    ШАГ\r\n").toUtf8()
+        << QStringLiteral("— не алгоритм: нет строки «КОН» после «НАЧ»");
+}
+
+// A drawing task's pattern is made from the reference, so a file that draws nothing because it
+// is no algorithm must not pass for one.
+void TestTaskEditWindow::referenceMustBeAnAlgorithm()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, said);
+    QVERIFY(m_window->openFolder(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter")));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString reference = dir.filePath(QStringLiteral("reference.txt"));
+    QFile file(reference);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+
+    SeenMessage seen;
+    closeNextMessage(&seen);
+    const bool taken = m_window->setReference(reference);
+
+    QCOMPARE(taken, said.isEmpty());
+    QCOMPARE(seen.count, said.isEmpty() ? 0 : 1);
+    QVERIFY2(seen.text.contains(said), qPrintable(seen.text));
+    // Only a reference taken offers to make the pattern picture from it.
+    QPushButton *makePattern = nullptr;
+    for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
+        if (button->text().startsWith(QStringLiteral("Сделать образец")))
+            makePattern = button;
+    }
+    QVERIFY(makePattern);
+    QCOMPARE(makePattern->isEnabled(), said.isEmpty());
+}
+
+void TestTaskEditWindow::savingIntoAnotherTasksFolder_data()
+{
+    QTest::addColumn<bool>("hasTask");
+    QTest::addColumn<QString>("answer"); // the button pressed in the question, if one is asked
+    QTest::addColumn<bool>("isSaved");
+
+    QTest::newRow("a folder without a task") << false << QString() << true;
+    QTest::newRow("a task there, replaced") << true << QStringLiteral("Заменить") << true;
+    QTest::newRow("a task there, kept") << true << QStringLiteral("Отмена") << false;
+}
+
+// Saving a task into another folder must not replace the task file that stands there unasked.
+void TestTaskEditWindow::savingIntoAnotherTasksFolder()
+{
+    QFETCH(bool, hasTask);
+    QFETCH(QString, answer);
+    QFETCH(bool, isSaved);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString taskFile = dir.filePath(QStringLiteral("Zerid.txt"));
+    QFile example(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/Zerid.txt"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = example.readAll();
+    if (hasTask) {
+        QFile file(taskFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(oldBytes), oldBytes.size());
+    }
+    m_window->model().setStatement({QStringLiteral("Доведите Шагайку до точки Б.")});
+
+    FileDialogAnswers folders({dir.path()});
+    // The question comes after the folder dialog, so the watch waits for a message box.
+    QString asked;
+    QTimer questions;
+    questions.setInterval(5);
+    connect(&questions, &QTimer::timeout, [&asked, answer] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !asked.isEmpty())
+            return;
+        asked = box->text();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == answer)
+                QTimer::singleShot(0, button, &QAbstractButton::click);
+        }
+    });
+    questions.start();
+    QCOMPARE(m_window->save(), isSaved);
+
+    QCOMPARE(folders.asked.size(), 1);
+    QCOMPARE(asked.contains(QStringLiteral("уже есть файл задачи Zerid.txt")), hasTask);
+    const TaskFileResult read = TaskFolder(dir.path()).readTask();
+    if (isSaved) {
+        QVERIFY(read.isOk());
+        QCOMPARE(read.task, m_window->model().task());
+    } else {
+        QFile file(taskFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), oldBytes);
+    }
+}
+
+void TestTaskEditWindow::savedUnderTheNamesFoundInTheFolder_data()
+{
+    QTest::addColumn<QString>("taskName");
+    QTest::addColumn<QString>("patternName");
+
+    QTest::newRow("the usual names") << "Zerid.txt"
+                                     << "zerid.bmp";
+    QTest::newRow("copied from a Windows disk") << "ZERID.TXT"
+                                                << "ZERID.BMP";
+    QTest::newRow("in small letters") << "zerid.txt"
+                                      << "Zerid.bmp";
+}
+
+// The task and its pattern are found in any case of letters, so they are written back under
+// the names they have: a second file beside them would leave two tasks in the folder.
+void TestTaskEditWindow::savedUnderTheNamesFoundInTheFolder()
+{
+    QFETCH(QString, taskName);
+    QFETCH(QString, patternName);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QFile::copy(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/Zerid.txt"),
+                        dir.filePath(taskName)));
+    // A small picture, unlike the pattern the reference makes.
+    QImage small(2, 2, QImage::Format_RGB888);
+    small.fill(Qt::white);
+    QVERIFY(small.save(dir.filePath(patternName), "BMP"));
+    QFile pattern(dir.filePath(patternName));
+
+    QVERIFY(m_window->openFolder(dir.path()));
+    m_window->model().setStatement({QStringLiteral("Нарисуйте букву Т.")});
+    QVERIFY(m_window->save());
+    QVERIFY(m_window->setReference(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/solution.txt")));
+    for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
+        if (button->text().startsWith(QStringLiteral("Сделать образец")))
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    QStringList expected{taskName, patternName};
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
+    const TaskFileResult read = TaskFolder(dir.path()).readTask();
+    QVERIFY(read.isOk());
+    QCOMPARE(read.task, m_window->model().task());
+    QVERIFY(pattern.open(QIODevice::ReadOnly));
+    QCOMPARE(QImage::fromData(pattern.readAll()).size(), QSize(300, 300));
+}
+
+void TestTaskEditWindow::patternPictureProblems_data()
+{
+    QTest::addColumn<QString>("picture"); // what stands in the folder as zerid.bmp: "example", "text" or none
+    QTest::addColumn<QString>("said");    // the pattern's problem; empty: none
+
+    QTest::newRow("the example's picture") << "example" << QString();
+    QTest::newRow("no picture") << QString() << QStringLiteral("картинки zerid.bmp в папке задачи нет");
+    QTest::newRow("a text named as the picture")
+        << "text" << QStringLiteral("картинка образца zerid.bmp не читается: не картинка");
+}
+
+// The list says "the pupil's program will load it" only when it will, picture included.
+void TestTaskEditWindow::patternPictureProblems()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString example = QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/");
+    QVERIFY(QFile::copy(example + QStringLiteral("Zerid.txt"), dir.filePath(QStringLiteral("Zerid.txt"))));
+    const QString pattern = dir.filePath(QStringLiteral("zerid.bmp"));
+    if (picture == QLatin1String("example"))
+        QVERIFY(QFile::copy(example + QStringLiteral("zerid.bmp"), pattern));
+    if (picture == QLatin1String("text")) {
+        QFile file(pattern);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("Нарисуйте букву Т.") > 0);
+    }
+
+    QVERIFY(m_window->openFolder(dir.path()));
+
+    QStringList listed;
+    const auto *problems = m_window->findChild<QListWidget *>(QStringLiteral("problems"));
+    QVERIFY(problems);
+    for (int row = 0; row < problems->count(); ++row)
+        listed.append(problems->item(row)->text());
+    if (said.isEmpty())
+        QCOMPARE(listed, QStringList{QStringLiteral("Замечаний нет: задача загрузится у ученика.")});
+    else
+        QVERIFY2(listed.size() == 1 && listed.first().contains(said), qPrintable(listed.join(u'\n')));
 }
 
 QTEST_MAIN(TestTaskEditWindow)

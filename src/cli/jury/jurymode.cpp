@@ -14,10 +14,8 @@
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"
 #include "common/systemfilename.h"
-#include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmstatistics.h"
-#include "editor/linekind.h"
 #include "tasks/setup/taskfolder.h"
 
 #include <QBuffer>
@@ -59,39 +57,6 @@ bool stderrIsTerminal()
 QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-QString encodingName(TextEncoding encoding)
-{
-    switch (encoding) {
-    case TextEncoding::Windows1251: return QStringLiteral("Windows-1251");
-    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
-    case TextEncoding::Utf8WithWrongMark: return QStringLiteral("UTF-8 с ошибочной меткой");
-    case TextEncoding::Utf16LittleEndian: return QStringLiteral("UTF-16 LE");
-    case TextEncoding::Utf16BigEndian: break;
-    }
-    return QStringLiteral("UTF-16 BE");
-}
-
-// A text without a "НАЧ" line, or without a "КОН" after it, is not an algorithm: an empty
-// file, a picture, a text in an encoding the reading rule does not guess, a header alone, a
-// text cut off before its end.
-QString notAlgorithmReason(const QStringList &lines, const QByteArray &bytes)
-{
-    bool hasBegin = false;
-    for (const QString &line : lines) {
-        const LineKind kind = lineKind(line);
-        if (kind == LineKind::Begin)
-            hasBegin = true;
-        else if (kind == LineKind::End && hasBegin)
-            return {};
-    }
-    if (bytes.isEmpty())
-        return QStringLiteral("пустой файл");
-    if (hasBegin)
-        return QStringLiteral("нет строки «КОН» после «НАЧ»");
-    return QStringLiteral("нет строки «НАЧ» (текст прочитан в кодировке %1)")
-        .arg(encodingName(detectTextEncoding(bytes)));
 }
 
 // With `detailed` (a pupil's own protocol) the text is kept too.
@@ -381,6 +346,12 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
         const AlgorithmFileResult reference = readAlgorithmFile(options.referenceFile);
         if (!reference.isOk()) {
             err << "shagaika-check: " << reference.error << "\n";
+            return CannotJudge;
+        }
+        // A reference that is no algorithm would run to its end drawing nothing, and every
+        // pupil would be judged against that.
+        if (const QString reason = notAlgorithmReason(reference.lines, reference.bytes); !reason.isEmpty()) {
+            err << "shagaika-check: эталон " << options.referenceFile << " — не алгоритм: " << reason << "\n";
             return CannotJudge;
         }
         report.referenceFile = options.referenceFile;

@@ -86,6 +86,10 @@ int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream
             err << "shagaika-check: " << read.error << "\n";
             return CannotValidate;
         }
+        if (const QString reason = notAlgorithmReason(read.lines, read.bytes); !reason.isEmpty()) {
+            err << "shagaika-check: эталон " << options.referenceFile << " — не алгоритм: " << reason << "\n";
+            return CannotValidate;
+        }
         reference = read.lines;
     }
 

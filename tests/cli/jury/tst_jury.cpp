@@ -438,6 +438,14 @@ void TestJury::exitStatus_data()
                                                                              juryFile("maze", "straight.txt"),
                                                                              juryFile("maze", "good.txt")}
                                                               << 2 << "эталон";
+    QTest::newRow("a reference that is no algorithm, in a drawing task")
+        << QStringList{"--jury",
+                       "--task",
+                       letter,
+                       "--reference",
+                       sourcePath("tests/cli/jury/cases/empty.txt"),
+                       juryFile("letter", "good.txt")}
+        << 2 << "— не алгоритм: пустой файл";
     QTest::newRow("a report format that is not offered")
         << QStringList{"--jury",  "--task",   letter,   "--reference",
                        reference, "--report", "r.html", juryFile("letter", "good.txt")}

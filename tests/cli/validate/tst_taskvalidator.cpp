@@ -69,6 +69,8 @@ private slots:
     void unreadableFolder_data();
     void unreadableFolder();
     void missingFolder();
+    void referenceNoAlgorithm_data();
+    void referenceNoAlgorithm();
 };
 
 void TestTaskValidator::brokenFolders_data()
@@ -291,6 +293,45 @@ void TestTaskValidator::missingFolder()
     QCOMPARE(QString::fromUtf8(checker.readAllStandardError()),
              QStringLiteral("shagaika-check: Не найден путь %1\n").arg(QDir::toNativeSeparators(folder)));
     QCOMPARE(checker.readAllStandardOutput(), QByteArray());
+}
+
+void TestTaskValidator::referenceNoAlgorithm_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("an empty file") << QByteArray() << QStringLiteral("пустой файл");
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                               << QStringLiteral("нет строки «НАЧ»");
+    QTest::newRow("a text cut off after НАЧ") << QStringLiteral("АЛГОРИТМ А\r\nНАЧ\r\n    ШАГ\r\n").toUtf8()
+                                              << QStringLiteral("нет строки «КОН» после «НАЧ»");
+}
+
+// A drawing task takes its answer from the reference, so one that is no algorithm would pass
+// every check while drawing nothing.
+void TestTaskValidator::referenceNoAlgorithm()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString reference = folder.filePath(QStringLiteral("reference.txt"));
+    QFile file(reference);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+
+    QProcess checker;
+    checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY),
+                  {QStringLiteral("--validate"), QStringLiteral("--task"),
+                   QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter"), QStringLiteral("--reference"),
+                   reference});
+    QVERIFY(checker.waitForFinished(60000));
+    QCOMPARE(checker.exitCode(), 2);
+    QCOMPARE(checker.readAllStandardOutput(), QByteArray());
+    const QString error = QString::fromUtf8(checker.readAllStandardError());
+    QVERIFY2(
+        error.startsWith(QStringLiteral("shagaika-check: эталон %1 — не алгоритм: ").arg(reference) + said),
+        qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestTaskValidator)

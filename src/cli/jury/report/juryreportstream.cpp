@@ -54,9 +54,12 @@ JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &pat
     for (Target &target : m_targets) {
         target.file = std::make_unique<QSaveFile>(target.path);
         errno = 0;
-        if (!target.file->open(QIODevice::WriteOnly))
+        if (!target.file->open(QIODevice::WriteOnly)) {
+            // Asking whether the path is a folder sets errno itself: the open's error is kept first.
+            const int errorNumber = errno;
             target.reason = QFileInfo(target.path).isDir() ? systemErrorText(EISDIR)
-                                                           : writeFailureText(errno, *target.file);
+                                                           : writeFailureText(errorNumber, *target.file);
+        }
     }
     if (isCsv) {
         write(m_targets.front(), QByteArray(utf8Mark) + juryTestsCsvHeader(m_heading).toUtf8());

@@ -3,8 +3,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
 
 namespace {
 
@@ -32,6 +36,21 @@ QString writeReport(const JuryReport &report, const QString &path,
     return writeJuryReportFile(stream, report, {});
 }
 
+// A folder in which this user may not create a file: a read-only one, or for root, who writes
+// into those too, the system's own "/sys". Empty when neither refuses.
+QString refusingFolder(const QTemporaryDir &dir)
+{
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    for (const QString &folder : {dir.path(), QStringLiteral("/sys")}) {
+        QFile probe(folder + QStringLiteral("/probe"));
+        errno = 0;
+        if (QFileInfo(folder).isDir() && !probe.open(QIODevice::WriteOnly) && errno == EACCES)
+            return folder;
+        probe.remove();
+    }
+    return {};
+}
+
 } // namespace
 
 class TestJuryReportFile : public QObject
@@ -43,6 +62,8 @@ private slots:
     void written();
     void faults_data();
     void faults();
+    void folderRefusingNewFiles_data();
+    void folderRefusingNewFiles();
 };
 
 void TestJuryReportFile::written_data()
@@ -122,6 +143,40 @@ void TestJuryReportFile::faults()
                  .arg(QDir::toNativeSeparators(dir.filePath(named)), reason));
     QCOMPARE(readBytes(path), oldBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+}
+
+void TestJuryReportFile::folderRefusingNewFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("named"); // the file the message names
+
+    QTest::newRow("txt") << "r.txt"
+                         << "r.txt";
+    QTest::newRow("csv") << "r.csv"
+                         << "r-tests.csv";
+    QTest::newRow("json") << "r.json"
+                          << "r.json";
+    QTest::newRow("pdf") << "r.pdf"
+                         << "r.pdf";
+}
+
+// The folder exists: the message must say why the file cannot be made there, not that something is missing.
+void TestJuryReportFile::folderRefusingNewFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, named);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString folder = refusingFolder(dir);
+    const auto writable = qScopeGuard([&dir] {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (folder.isEmpty())
+        QSKIP("no folder here refuses this user a new file");
+
+    QCOMPARE(writeReport(smallReport(), folder + QLatin1Char('/') + name),
+             QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): нет прав доступа")
+                 .arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + named)));
 }
 
 QTEST_MAIN(TestJuryReportFile)
