@@ -52,6 +52,7 @@ JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &pat
         m_targets.push_back({juryTestsCsvPath(path), nullptr, {}});
     m_targets.push_back({path, nullptr, {}});
     for (Target &target : m_targets) {
+        target.hadOldFile = QFileInfo(target.path).isFile();
         target.file = std::make_unique<QSaveFile>(target.path);
         errno = 0;
         if (!target.file->open(QIODevice::WriteOnly)) {
@@ -112,7 +113,9 @@ QString JuryReportStream::error() const
 {
     for (const Target &target : m_targets) {
         if (!target.reason.isEmpty())
-            return QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
+            return (target.hadOldFile
+                        ? QStringLiteral("Не удаётся записать файл %1 (прежний файл не изменён): %2")
+                        : QStringLiteral("Не удаётся записать файл %1: %2"))
                 .arg(QDir::toNativeSeparators(target.path), target.reason);
     }
     return {};

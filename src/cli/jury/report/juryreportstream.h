@@ -46,7 +46,8 @@ private:
     {
         QString path;
         std::unique_ptr<QSaveFile> file;
-        QString reason; // why it failed; empty while it has not
+        QString reason;          // why it failed; empty while it has not
+        bool hadOldFile = false; // a failure leaves it as it was
     };
 
     class Device;
