@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <limits>
+
 // Bounds on each pass of a run that no one stops by hand (the checker, the jury, the
 // reference run). Once a pass has made `highlights` highlights, or its machine `steps`
 // steps, a stop is requested exactly as the stop button requests one. 0: no bound.
@@ -16,6 +18,9 @@ struct RunLimits
 
     static RunLimits forHighlights(qint64 highlights)
     {
-        return {highlights, highlights > 0 ? highlights * stepsPerHighlight : 0};
+        // A highlight bound too large for its steps to be counted has no step bound.
+        const bool fits =
+            highlights > 0 && highlights <= std::numeric_limits<qint64>::max() / stepsPerHighlight;
+        return {highlights, fits ? highlights * stepsPerHighlight : 0};
     }
 };
