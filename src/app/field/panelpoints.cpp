@@ -4,6 +4,7 @@
 #include "app/editing/panels/updown.h"
 #include "app/work/workwindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -183,4 +184,17 @@ void PanelPoints::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
         panelPointsClick();
     QFrame::mousePressEvent(event);
+}
+
+void PanelPoints::hideEvent(QHideEvent *event)
+{
+    // The focus goes on to the next control; where there is none (in "Отладка" they are
+    // off) it would stay in a hidden edit, and the keys typed next would change numbers
+    // nobody sees.
+    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) {
+        focusNextPrevChild(true);
+        if (QWidget *still = QApplication::focusWidget(); still && isAncestorOf(still))
+            still->clearFocus();
+    }
+    QFrame::hideEvent(event);
 }

@@ -37,6 +37,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QLineEdit *edit(PointsEntry::Field field) const;

@@ -1,9 +1,11 @@
 #include "app/print/workprinter.h"
 
+#include "app/editing/editormessage.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmtext.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,14 +33,22 @@ WorkSheet WorkPrinter::sheet() const
     return sheet;
 }
 
-void WorkPrinter::print(QPrinter &printer) const
+bool WorkPrinter::print(QPrinter &printer) const
 {
     QPainter painter;
-    if (!painter.begin(&printer))
-        return;
+    if (!painter.begin(&printer)) {
+        // Otherwise the dialog closes and nothing at all tells that no page came out.
+        const QString text = printer.outputFormat() == QPrinter::PdfFormat
+            ? QStringLiteral("Не удалось записать файл %1")
+                  .arg(QDir::toNativeSeparators(printer.outputFileName()))
+            : QStringLiteral("Не удалось начать печать на принтере %1").arg(printer.printerName());
+        showFileError(&m_window, text);
+        return false;
+    }
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     paintWorkSheet(painter, QRect(QPoint(0, 0), page.size()), sheet());
     painter.end();
+    return true;
 }
 
 bool WorkPrinter::printWithDialog()
@@ -52,6 +62,5 @@ bool WorkPrinter::printWithDialog()
     dialog.setWindowTitle(QStringLiteral("Печать"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    print(printer);
-    return true;
+    return print(printer);
 }

@@ -21,8 +21,9 @@ public:
     QAction *printAction() const { return m_print; }
 
     WorkSheet sheet() const;
-    // Prints the sheet to a printer already set up (a PDF file included).
-    void print(QPrinter &printer) const;
+    // Prints the sheet to a printer already set up (a PDF file included); a printer or file
+    // that cannot be started is told in a message, and the result is false.
+    bool print(QPrinter &printer) const;
 
 private:
     // The print dialog, then the print; false when cancelled or during a run.

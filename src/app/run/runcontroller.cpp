@@ -220,6 +220,10 @@ void RunController::enterPause()
     m_callChainPanel->showRows(callChainRows(m_interpreter->callChain(), m_window.algorithm().lines()));
     m_callChainPanel->show();
     m_callChainPanel->raise();
+    // Over the command panel, but not over the points panel the pupil left open: that
+    // stays whole, as before the pause.
+    if (QWidget *points = m_window.pointsPanel(); points && points->isVisible())
+        points->raise();
     emit paused(m_highlightedRow);
 }
 

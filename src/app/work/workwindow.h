@@ -94,6 +94,7 @@ public:
     // Panels that Esc closes and a click on the free window area hides.
     void setEditorPanels(QWidget *panelProc, QWidget *panelIf, QWidget *panelWhile);
     void setPointsPanel(QWidget *panelPoints);
+    QWidget *pointsPanel() const { return m_panelPoints; }
 
 public slots:
     void applyStage(WorkStage stage);

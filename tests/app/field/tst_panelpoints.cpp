@@ -7,6 +7,7 @@
 #include "app/taskhelpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -28,6 +29,8 @@ private slots:
     void badValueChangesNothing();
     void clickOnThePanel();
     void freeAreaHidesWithoutApplying();
+    void hiddenPanelTakesNoKeys_data();
+    void hiddenPanelTakesNoKeys();
     void upDownSteps_data();
     void upDownSteps();
     void sizeChangeKeepsTypedNumber();
@@ -260,6 +263,57 @@ void TestPanelPoints::freeAreaHidesWithoutApplying()
     QCOMPARE(control<QLineEdit>(*detour.panel, "EditAX")->text(), QStringLiteral("6"));
     control<QAction>(detour.window, "NMainPoints")->trigger();
     QCOMPARE(detour.window.world().executor, (ExecutorState{6, 0, 0}));
+}
+
+void TestPanelPoints::hiddenPanelTakesNoKeys_data()
+{
+    QTest::addColumn<QString>("stage");
+    QTest::addColumn<QString>("closedBy");
+
+    // In "Отладка" the editing controls are off, so no other control is there to take the
+    // focus from the panel.
+    QTest::newRow("menu item") << "NMainDebug"
+                               << "menu";
+    QTest::newRow("click on the panel") << "NMainDebug"
+                                        << "panel";
+    QTest::newRow("click on the free area") << "NMainDebug"
+                                            << "free area";
+    QTest::newRow("menu item, editing") << "NMainWork"
+                                        << "menu";
+}
+
+void TestPanelPoints::hiddenPanelTakesNoKeys()
+{
+    QFETCH(QString, stage);
+    QFETCH(QString, closedBy);
+
+    OpenedDetour detour;
+    QApplication::setActiveWindow(&detour.window);
+    QVERIFY(QTest::qWaitForWindowActive(&detour.window));
+    control<QAction>(detour.window, "NMainWork")->trigger();
+    control<QAction>(detour.window, qPrintable(stage))->trigger();
+    control<QAction>(detour.window, "NMainPoints")->trigger();
+    auto *row = control<QLineEdit>(*detour.panel, "EditAY");
+    setText(row, QStringLiteral("4"));
+    row->setFocus();
+    QCOMPARE(QApplication::focusWidget(), row);
+
+    if (closedBy == QLatin1String("menu"))
+        control<QAction>(detour.window, "NMainPoints")->trigger();
+    else if (closedBy == QLatin1String("panel"))
+        detour.panel->panelPointsClick();
+    else
+        clickFreeSpot(*detour.window.centralWidget());
+    QVERIFY(!detour.panel->isVisible());
+    QVERIFY(!detour.panel->isAncestorOf(QApplication::focusWidget()));
+    // Where another control can take the focus, it does.
+    if (stage == QLatin1String("NMainWork"))
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+
+    // Keys pressed after closing must not land in an edit nobody can see.
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &detour.window, '9');
+    QCOMPARE(row->text(), QStringLiteral("4"));
 }
 
 void TestPanelPoints::upDownSteps_data()

@@ -27,6 +27,8 @@ class TestWorkPrinting : public QObject
 private slots:
     void cleanup() { cancelModalWatches(); }
     void pdfHoldsTheWork();
+    void unwritablePdfIsTold_data();
+    void unwritablePdfIsTold();
     void longAlgorithmStaysOnThePage_data();
     void longAlgorithmStaysOnThePage();
     void printKeyOpensPrintDialog();
@@ -125,6 +127,36 @@ void TestWorkPrinting::pdfHoldsTheWork()
         QStringLiteral("^\\s*1\\s+\\d+\\s+image\\s+%1\\s+%2\\s").arg(field.width()).arg(field.height()),
         QRegularExpression::MultilineOption);
     QVERIFY2(row.match(QString::fromUtf8(*images)).hasMatch(), images->constData());
+}
+
+void TestWorkPrinting::unwritablePdfIsTold_data()
+{
+    QTest::addColumn<QString>("target"); // relative to a temporary folder
+    QTest::addColumn<bool>("printed");
+
+    QTest::newRow("a PDF file") << "работа.pdf" << true;
+    QTest::newRow("a folder that is not there") << "нет/работа.pdf" << false;
+}
+
+void TestWorkPrinting::unwritablePdfIsTold()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, printed);
+
+    OpenedWork work;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(target);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    MessageCollector collector;
+    QCOMPARE(control<WorkPrinter>(work.window, "workPrinter")->print(printer), printed);
+
+    QCOMPARE(QFileInfo::exists(pdf), printed);
+    QCOMPARE(collector.messages.size(), printed ? 0 : 1);
+    if (!printed)
+        QCOMPARE(collector.messages[0].text,
+                 QStringLiteral("Не удалось записать файл ") + QDir::toNativeSeparators(pdf));
 }
 
 void TestWorkPrinting::longAlgorithmStaysOnThePage_data()

@@ -467,6 +467,41 @@ private slots:
         QVERIFY(!panel->geometry().intersects(session.margin()->geometry()));
     }
 
+    // The points panel, left open when the run started, is not covered by "Вызовы".
+    void pointsPanelStaysOverCalls_data()
+    {
+        QTest::addColumn<QString>("start");
+
+        QTest::newRow("a breakpoint") << "FixToolButtonResult";
+        QTest::newRow("one step") << "FixToolButtonStep";
+    }
+
+    void pointsPanelStaysOverCalls()
+    {
+        QFETCH(QString, start);
+
+        DebugSession session(algorithmWith({"ДЕЛАЙ п"}, {"ПРОЦЕДУРА п", "    ШАГ", "КОНЕЦ ПРОЦЕДУРЫ"}));
+        QVERIFY(session.exposed);
+        session.clickMargin(4);
+        control<QAction>(session.window, "NMainPoints")->trigger();
+        auto *points = control<QWidget>(session.window, "PanelPoints");
+        auto *calls = control<CallChainPanel>(session.window, "PanelCalls");
+        QVERIFY(points->isVisible());
+        const QRect overlap = points->geometry() & calls->geometry();
+        QVERIFY(!overlap.isEmpty());
+        QWidget *onTop = nullptr;
+        QObject::connect(session.tools.runController, &RunController::paused, calls, [&] {
+            QVERIFY(calls->isVisible());
+            onTop = session.window.centralWidget()->childAt(overlap.center());
+        });
+
+        session.click(start);
+
+        QCOMPARE(session.pauses.size(), 1);
+        QVERIFY(onTop);
+        QVERIFY2(onTop == points || points->isAncestorOf(onTop), qPrintable(onTop->objectName()));
+    }
+
     // The variable walls swap until the first run; a paused run keeps them still.
     void wallsStayWhilePaused()
     {
