@@ -1,6 +1,7 @@
 // The editor's window on the offscreen platform: clicks and drags on the field's edges and
 // cells put walls, points and variable walls into the task, and what is saved loads back.
 #include "app/guihelpers.h"
+#include "filehelpers.h"
 #include "taskedit/taskeditwindow.h"
 #include "taskedit/taskfieldview.h"
 #include "tasks/setup/taskfolder.h"
@@ -246,10 +247,7 @@ void TestTaskEditWindow::referenceMustBeAnAlgorithm()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString reference = dir.filePath(QStringLiteral("reference.txt"));
-    QFile file(reference);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
+    QVERIFY(writeBytes(reference, bytes));
 
     SeenMessage seen;
     closeNextMessage(&seen);
@@ -288,14 +286,9 @@ void TestTaskEditWindow::savingIntoAnotherTasksFolder()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString taskFile = dir.filePath(QStringLiteral("Zerid.txt"));
-    QFile example(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/Zerid.txt"));
-    QVERIFY(example.open(QIODevice::ReadOnly));
-    const QByteArray oldBytes = example.readAll();
-    if (hasTask) {
-        QFile file(taskFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(oldBytes), oldBytes.size());
-    }
+    const QByteArray oldBytes = readBytes(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/Zerid.txt"));
+    if (hasTask)
+        QVERIFY(writeBytes(taskFile, oldBytes));
     m_window->model().setStatement({QStringLiteral("Доведите Шагайку до точки Б.")});
 
     FileDialogAnswers folders({dir.path()});
@@ -323,9 +316,7 @@ void TestTaskEditWindow::savingIntoAnotherTasksFolder()
         QVERIFY(read.isOk());
         QCOMPARE(read.task, m_window->model().task());
     } else {
-        QFile file(taskFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), oldBytes);
+        QCOMPARE(readBytes(taskFile), oldBytes);
     }
 }
 
@@ -400,11 +391,8 @@ void TestTaskEditWindow::patternPictureProblems()
     const QString pattern = dir.filePath(QStringLiteral("zerid.bmp"));
     if (picture == QLatin1String("example"))
         QVERIFY(QFile::copy(example + QStringLiteral("zerid.bmp"), pattern));
-    if (picture == QLatin1String("text")) {
-        QFile file(pattern);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.write("Нарисуйте букву Т.") > 0);
-    }
+    if (picture == QLatin1String("text"))
+        QVERIFY(writeBytes(pattern, "Нарисуйте букву Т."));
 
     QVERIFY(m_window->openFolder(dir.path()));
 

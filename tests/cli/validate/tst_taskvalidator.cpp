@@ -4,6 +4,7 @@
 // "LINE:COLUMN KIND: words", KIND being "ошибка" or "предупреждение" and the words part of
 // the message. No other problem may be reported; the run ends with 1 when there is an
 // error, with 0 when there are only warnings.
+#include "filehelpers.h"
 #include "tasks/check/taskvalidator.h"
 #include "tasks/file/taskfileparser.h"
 
@@ -315,10 +316,7 @@ void TestTaskValidator::referenceNoAlgorithm()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString reference = folder.filePath(QStringLiteral("reference.txt"));
-    QFile file(reference);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
+    QVERIFY(writeBytes(reference, bytes));
 
     QProcess checker;
     checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY),
