@@ -56,6 +56,8 @@ private slots:
     void testsCsvBesideReport();
     void identicalFilesMarked_data();
     void identicalFilesMarked();
+    void identicalTextNamesAFew_data();
+    void identicalTextNamesAFew();
     void stopLines_data();
     void stopLines();
     void reportFormats_data();
@@ -477,6 +479,28 @@ void TestJuryPieces::identicalFilesMarked()
         QVERIFY(identicalText(first).startsWith(QStringLiteral("совпадает с файл")));
         QVERIFY(identicalText(first).endsWith(first.join(QStringLiteral(", "))));
     }
+}
+
+void TestJuryPieces::identicalTextNamesAFew_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one") << 1 << "совпадает с файлом 1.txt";
+    QTest::newRow("six, every one named")
+        << 6 << "совпадает с файлами 1.txt, 2.txt, 3.txt, 4.txt, 5.txt, 6.txt";
+    QTest::newRow("seven") << 7 << "совпадает с файлами 1.txt, 2.txt, 3.txt, 4.txt, 5.txt и ещё 2";
+    QTest::newRow("three hundred copies of a template")
+        << 300 << "совпадает с файлами 1.txt, 2.txt, 3.txt, 4.txt, 5.txt и ещё 295";
+}
+
+void TestJuryPieces::identicalTextNamesAFew()
+{
+    QFETCH(int, files);
+    QStringList names;
+    for (int i = 1; i <= files; ++i)
+        names.append(QStringLiteral("%1.txt").arg(i));
+    QTEST(identicalText(names), "text");
 }
 
 void TestJuryPieces::stopLines_data()

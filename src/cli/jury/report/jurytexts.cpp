@@ -201,6 +201,14 @@ QString identicalText(const QStringList &files)
 {
     if (files.isEmpty())
         return {};
+    // A printed protocol names a few; a hundred copies of the blank template would otherwise fill
+    // pages with the same list under every one of them. The CSV and JSON reports keep every name.
+    constexpr qsizetype named = 5;
+    if (files.size() > named + 1) {
+        return QStringLiteral("совпадает с файлами %1 и ещё %2")
+            .arg(files.first(named).join(QStringLiteral(", ")))
+            .arg(files.size() - named);
+    }
     return (files.size() == 1 ? QStringLiteral("совпадает с файлом ")
                               : QStringLiteral("совпадает с файлами "))
         + files.join(QStringLiteral(", "));

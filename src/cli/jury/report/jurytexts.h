@@ -40,7 +40,8 @@ QString verdictTotalsText(const QList<JuryFileResult> &files);
 QString juryLimitsText(qint64 highlightLimit, int timeLimitSeconds);
 // "shagaika-check 1.4.0": the program that made a report, named in every report.
 QString juryProgramText();
-// "совпадает с файлом a.txt", "совпадает с файлами a.txt, b.txt"; empty for no file.
+// "совпадает с файлом a.txt", "совпадает с файлами a.txt, b.txt"; more than six files: the first
+// five and "и ещё N". Empty for no file.
 QString identicalText(const QStringList &files);
 // "команд 12, процедур 1, вызовов процедур 2, ветвлений 1, циклов 3, строк 20"
 QString statisticsText(const AlgorithmCounts &counts);
