@@ -10,6 +10,9 @@
 # "xdotool"). Each run reads VmRSS from /proc/PID/status once the task has been open for SETTLE
 # seconds (default 2), then ends the program; prints every run, the median, the lowest and the
 # highest, and the load.
+# After each run, when build/bench/memoryfloor is built (or FLOOR names it), the toolkit's floor
+# takes its turn: Qt alone with two windows of the sizes the program's windows had and the same kinds
+# of widgets. The figures then include the floor's median and the program's excess over it.
 set -eu
 runs=${1:-5}
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -76,10 +79,12 @@ rss() { sed -n 's/^VmRSS:[^0-9]*\([0-9]*\) kB/\1/p' "/proc/$pid/status"; }
 titlename='^"Шагайка 1\.1"  Олимпиадная задача$'
 registrationname='^Введите фамилию и имя$'
 workname='Ученик'
+floor=${FLOOR:-$here/build/bench/memoryfloor}
 work=$(mktemp)
+floors=$(mktemp)
 errors=$(mktemp)
 pid=
-trap 'rm -f "$work" "$errors"; [ -n "$pid" ] && kill "$pid" 2>/dev/null || true' EXIT
+trap 'rm -f "$work" "$floors" "$errors"; [ -n "$pid" ] && kill "$pid" 2>/dev/null || true' EXIT
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 run=1
 while [ "$run" -le "$runs" ]; do
@@ -105,11 +110,25 @@ while [ "$run" -le "$runs" ]; do
     kb=$(rss)
     echo "run $run: $kb kB (work window open before the task: $before kB)"
     echo "$kb" >>"$work"
+    size() { xdotool getwindowgeometry "$1" | sed -n 's/^ *Geometry: \([0-9]*\)x\([0-9]*\)$/\1 \2/p'; }
+    sizes="$(size "$title") $(size "$workwindow")"
     kill "$pid"
     { wait "$pid"; } 2>/dev/null || true
     pid=
+    if [ -x "$floor" ]; then
+        # shellcheck disable=SC2086 # four numbers
+        floorkb=$(SETTLE="$settle" "$floor" $sizes 2>/dev/null)
+        echo "       floor: $floorkb kB (windows $sizes)"
+        echo "$floorkb" >>"$floors"
+    fi
     run=$((run + 1))
 done
 printf '%s runs: median %s kB (%s - %s)\n' "$runs" "$(median <"$work")" "$(sort -n "$work" | head -n 1)" \
     "$(sort -n "$work" | tail -n 1)"
+if [ -s "$floors" ]; then
+    printf 'floor: median %s kB (%s - %s); program - floor: median %s kB, program / floor: %s\n' \
+        "$(median <"$floors")" "$(sort -n "$floors" | head -n 1)" "$(sort -n "$floors" | tail -n 1)" \
+        "$(paste "$work" "$floors" | awk '{ print $1 - $2 }' | median)" \
+        "$(paste "$work" "$floors" | awk '{ printf "%.3f\n", $1 / $2 }' | median)"
+fi
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
