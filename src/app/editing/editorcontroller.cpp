@@ -95,6 +95,8 @@ void EditorController::connectWindow()
         if (m_text.hasCurrentLine())
             lstComClick(m_text.currentRow());
     });
+    // While a run is under way its panels could only cover the highlight.
+    connect(&m_window, &WorkWindow::runStarted, this, &EditorController::closePanels);
     connect(&m_window, &WorkWindow::algorithmRowSelected, this, &EditorController::lstComClick);
     connect(&m_window, &WorkWindow::algorithmDeleteKeyPressed, this, &EditorController::lstComDeleteKey);
     connect(&m_window, &WorkWindow::algorithmMenuRequested, this, &EditorController::comMenuPopup);
@@ -144,6 +146,15 @@ void EditorController::closeProcedurePanel()
     m_panelProc->hide();
     m_procedureMode = ProcedurePanelMode::None;
     m_window.showProcedurePanelMode(m_procedureMode);
+}
+
+void EditorController::closePanels()
+{
+    m_panelIf->hide();
+    m_panelWhile->hide();
+    if (m_panelProc->isVisible())
+        closeProcedurePanel();
+    m_panelComment->closePanel();
 }
 
 ProcedurePanelMode EditorController::procedurePanelMode() const
@@ -269,6 +280,9 @@ void EditorController::loadAlgorithm()
 template<typename Edit>
 EditOutcome EditorController::edit(Edit &&change)
 {
+    // A panel opened before the run must not change the text the run is walking.
+    if (m_window.isRunning())
+        return {};
     const EditorSnapshot before = snapshot();
     m_replacingText = true;
     const EditOutcome outcome = change();

@@ -489,6 +489,7 @@ void WorkWindow::startRun(RunSpeed speed)
     m_stopRequested = false;
     m_menu->setRunning(true);
     stopVariableWallTimers();
+    emit runStarted();
     if (m_runHandler)
         m_runHandler();
     m_running = false;

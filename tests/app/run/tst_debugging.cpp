@@ -1,5 +1,9 @@
 #include "app/editing/breakpointmargin.h"
 #include "app/editing/breakpoints.h"
+#include "app/editing/editorcontroller.h"
+#include "app/editing/panels/commentpanel.h"
+#include "app/editing/panels/conditionpanel.h"
+#include "app/editing/panels/procedurepanel.h"
 #include "app/run/callchainpanel.h"
 #include "app/run/runcontroller.h"
 #include "app/run/runtoolbar.h"
@@ -212,6 +216,12 @@ private slots:
             << QStringList{"FixToolButtonStep", "FixToolButtonPause"}
             << QStringList{"5 at 6,5,0 | Пауза: строка 6", "6 at 6,5,90 | Пауза: строка 7"}
             << RunEnd::Complete << "6,4,90" << int(RunSpeed::Middle);
+        QTest::newRow("one step, then to the cursor: on at the run's own speed")
+            << stepTurnStep + QStringList{"ПОВОРОТ"} << 4 << "FixToolButtonQuick"
+            << QStringList{"FixToolButtonStep", "to 7"}
+            << QStringList{"5 at 6,5,0 | Пауза: строка 6", "6 at 6,5,90 | Пауза: строка 7",
+                           "7 at 6,4,90 | Пауза: строка 8"}
+            << RunEnd::Stopped << "6,4,90" << int(RunSpeed::Middle);
     }
 
     void pauseAfterCurrentLine()
@@ -500,6 +510,64 @@ private slots:
         QCOMPARE(session.pauses.size(), 1);
         QVERIFY(onTop);
         QVERIFY2(onTop == points || points->isAncestorOf(onTop), qPrintable(onTop->objectName()));
+    }
+
+    // A panel of the editor opened in "Отладка" before the run (by its function key, or the
+    // comment panel left open from "Разработка") is closed by the run, and a choice it still
+    // sends while the run is paused leaves the text the run walks as it is.
+    void editorPanelsRestDuringRun_data()
+    {
+        QTest::addColumn<QString>("panel");
+
+        QTest::newRow("branch, F7") << "PanelIf";
+        QTest::newRow("loop, F8") << "PanelWhile";
+        QTest::newRow("procedure call, F6") << "PanelProc";
+        QTest::newRow("comment") << "PanelComment";
+    }
+
+    void editorPanelsRestDuringRun()
+    {
+        QFETCH(QString, panel);
+
+        const QStringList lines =
+            algorithmWith({"ДЕЛАЙ п", "ШАГ"}, {"ПРОЦЕДУРА п", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"});
+        DebugSession session(lines);
+        QVERIFY(session.exposed);
+        auto *editor = new EditorController(session.window);
+        attachEditor(session.tools, *editor);
+        MessageCollector messages;
+        QWidget *opened = control<QWidget>(session.window, qPrintable(panel));
+        if (panel == QLatin1String("PanelComment"))
+            control<QAction>(session.window, "N7")->trigger();
+        else
+            pressKey(session.window,
+                     panel == QLatin1String("PanelIf")          ? Qt::Key_F7
+                         : panel == QLatin1String("PanelWhile") ? Qt::Key_F8
+                                                                : Qt::Key_F6);
+        QVERIFY(opened->isVisible());
+        session.clickMargin(5);
+        bool visibleAtPause = true;
+        QStringList linesAtPause;
+        QObject::connect(session.tools.runController, &RunController::paused, opened, [&] {
+            visibleAtPause = opened->isVisible();
+            // What the panel sends when the pupil chooses in it.
+            if (auto *condition = qobject_cast<ConditionPanel *>(opened))
+                emit condition->conditionChosen(WallCondition::WallAhead);
+            else if (auto *procedure = qobject_cast<ProcedurePanel *>(opened))
+                emit procedure->nameChosen(QStringLiteral("п"), true);
+            else if (auto *comment = qobject_cast<CommentPanel *>(opened))
+                emit comment->commentEntered(QStringLiteral("заметка"));
+            linesAtPause = session.window.algorithm().lines();
+        });
+
+        session.click(QStringLiteral("FixToolButtonResult"));
+
+        QCOMPARE(session.pauses, pausesAt({{5, "5,5,90"}}));
+        QCOMPARE(linesAtPause, lines);
+        QCOMPARE(session.window.algorithm().lines(), lines);
+        QVERIFY(!visibleAtPause);
+        QCOMPARE(session.window.breakpoints().rows(), QList<int>{5});
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
     }
 
     // The variable walls swap until the first run; a paused run keeps them still.
