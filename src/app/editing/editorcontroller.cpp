@@ -116,6 +116,10 @@ void EditorController::connectWindow()
 
 void EditorController::panelCommand(PanelCommand command)
 {
+    // Outside "Разработка" the current line is where a run left its highlight, maybe a
+    // header line, "НЦ" or "ТО": the command goes where a click on that line would put it.
+    if (m_window.stage() != WorkStage::Development && m_text.hasCurrentLine())
+        lstComClick(m_text.currentRow());
     switch (command) {
     case PanelCommand::Step: edit([this] { return m_insertion.insertStep(); }); break;
     case PanelCommand::Jump: edit([this] { return m_insertion.insertJump(); }); break;
@@ -152,8 +156,10 @@ void EditorController::closePanels()
 {
     m_panelIf->hide();
     m_panelWhile->hide();
-    if (m_panelProc->isVisible())
-        closeProcedurePanel();
+    // The procedure buttons keep what the stage gave them: closed by Esc, the panel would
+    // enable both, which "Отладка" keeps off.
+    m_panelProc->hide();
+    m_procedureMode = ProcedurePanelMode::None;
     m_panelComment->closePanel();
 }
 

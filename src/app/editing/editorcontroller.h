@@ -76,7 +76,7 @@ private:
     void openConditionPanel(ConditionPanel *panel, PanelCommand command);
     void openProcedurePanel(PanelCommand command);
     void closeProcedurePanel();
-    // Every panel of the editor closed, as Esc and the comment's own close leave them.
+    // Every panel of the editor closed, as at the start of a run.
     void closePanels();
     ProcedurePanelMode procedurePanelMode() const;
     void chooseProcedureName(const QString &name, bool byEnter);

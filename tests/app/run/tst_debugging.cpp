@@ -545,11 +545,20 @@ private slots:
                          : panel == QLatin1String("PanelWhile") ? Qt::Key_F8
                                                                 : Qt::Key_F6);
         QVERIFY(opened->isVisible());
+        const auto buttonsOn = [&] {
+            QList<bool> on;
+            for (const char *name : {"PPButtonProc", "PPButtonDoProc"})
+                on << control<QWidget>(session.window, name)->isEnabled();
+            return on;
+        };
+        const QList<bool> buttonsBefore = buttonsOn();
         session.clickMargin(5);
         bool visibleAtPause = true;
+        QList<bool> buttonsAtPause;
         QStringList linesAtPause;
         QObject::connect(session.tools.runController, &RunController::paused, opened, [&] {
             visibleAtPause = opened->isVisible();
+            buttonsAtPause = buttonsOn();
             // What the panel sends when the pupil chooses in it.
             if (auto *condition = qobject_cast<ConditionPanel *>(opened))
                 emit condition->conditionChosen(WallCondition::WallAhead);
@@ -566,8 +575,59 @@ private slots:
         QCOMPARE(linesAtPause, lines);
         QCOMPARE(session.window.algorithm().lines(), lines);
         QVERIFY(!visibleAtPause);
+        QCOMPARE(buttonsAtPause, buttonsBefore);
         QCOMPARE(session.window.breakpoints().rows(), QList<int>{5});
         QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
+    }
+
+    // A run stopped while it paused on a line no insertion may go to (the header, "НЦ",
+    // "ТО"): a command key in "Отладка" inserts where a click on that line would have put
+    // the cursor, never into the header or between a head and its "НЦ" or "ТО".
+    void commandKeyAfterStoppedRun_data()
+    {
+        QTest::addColumn<QStringList>("body");
+        // The line with a breakpoint; -1: "Один шаг" starts the run, paused on the first line.
+        QTest::addColumn<int>("breakpoint");
+        QTest::addColumn<int>("pausedOn");
+        QTest::addColumn<int>("insertedAt");
+
+        QTest::newRow("one step: the title line") << stepTurnStep << -1 << 0 << 4;
+        QTest::newRow("on НЦ") << QStringList{"ПОКА впереди НЕ стена", "НЦ", "    ШАГ", "КЦ"} << 5 << 5 << 6;
+        QTest::newRow("on ТО") << QStringList{"ЕСЛИ впереди НЕ стена", "   ТО", "       ШАГ", "   ИНАЧЕ",
+                                              "ВСЁ"}
+                               << 5 << 5 << 6;
+        QTest::newRow("on a command: there") << stepTurnStep << 5 << 5 << 5;
+    }
+
+    void commandKeyAfterStoppedRun()
+    {
+        QFETCH(QStringList, body);
+        QFETCH(int, breakpoint);
+        QFETCH(int, pausedOn);
+        QFETCH(int, insertedAt);
+
+        const QStringList lines = algorithmWith(body);
+        DebugSession session(lines);
+        QVERIFY(session.exposed);
+        attachEditor(session.tools, *new EditorController(session.window));
+        MessageCollector messages;
+        if (breakpoint >= 0) {
+            session.clickMargin(breakpoint);
+            session.click(QStringLiteral("FixToolButtonResult"));
+        } else {
+            pressKey(session.window, Qt::Key_F9);
+        }
+        QCOMPARE(session.pauses.size(), 1);
+        QVERIFY(session.pauses.first().startsWith(QString::number(pausedOn) + QLatin1String(" at ")));
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
+
+        pressKey(session.window, Qt::Key_F2);
+
+        const QStringList after = session.window.algorithm().lines();
+        QCOMPARE(after.size(), lines.size() + 1);
+        QCOMPARE(after.mid(0, insertedAt), lines.mid(0, insertedAt));
+        QCOMPARE(after[insertedAt].trimmed(), QStringLiteral("ШАГ"));
+        QCOMPARE(after.mid(insertedAt + 1), lines.mid(insertedAt));
     }
 
     // The variable walls swap until the first run; a paused run keeps them still.
