@@ -630,6 +630,61 @@ private slots:
         QCOMPARE(after.mid(insertedAt + 1), lines.mid(insertedAt));
     }
 
+    // "Отладка" offered again by a command key in that stage rests during a run with
+    // "Разработка": neither chosen at a pause leaves the run without its stop button or
+    // lets the variable walls swap under it; after the run both are back.
+    void stagesRestDuringRun_data()
+    {
+        QTest::addColumn<QString>("start");
+
+        QTest::newRow("one step, no run") << "F9";
+        QTest::newRow("a breakpoint, fastest") << "FixToolButtonResult";
+    }
+
+    void stagesRestDuringRun()
+    {
+        QFETCH(QString, start);
+
+        DebugSession session(algorithmWith(stepTurnStep), openTask, QStringLiteral("detour"));
+        QVERIFY(session.exposed);
+        attachEditor(session.tools, *new EditorController(session.window));
+        MessageCollector messages;
+        auto *debugging = control<QAction>(session.window, "NMainDebug");
+        auto *development = control<QAction>(session.window, "NMainWork");
+        QVERIFY(!debugging->isEnabled());
+        session.window.algorithm().setCurrentRow(4);
+        pressKey(session.window, Qt::Key_F2);
+        QVERIFY(debugging->isEnabled());
+        session.clickMargin(5);
+        QStringList seen;
+        QObject::connect(session.tools.runController, &RunController::paused, debugging, [&] {
+            if (!seen.isEmpty())
+                return;
+            const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+            seen << QStringLiteral("Отладка ") + onOff(debugging->isEnabled());
+            debugging->trigger();
+            development->trigger();
+            seen << QStringLiteral("Разработка ") + onOff(development->isEnabled());
+            seen << QStringLiteral("stop ")
+                    + onOff(session.button(QStringLiteral("FixToolButtonStop"))->isEnabled());
+            seen << QStringLiteral("Timer1 ") + onOff(control<QTimer>(session.window, "Timer1")->isActive());
+            // Ended whatever state the buttons are left in.
+            QTimer::singleShot(0, &session.window, [&] { session.window.fixToolButtonStopClick(); });
+        });
+
+        if (start == QLatin1String("F9"))
+            pressKey(session.window, Qt::Key_F9);
+        else
+            session.click(start);
+
+        QCOMPARE(seen, (QStringList{"Отладка off", "Разработка off", "stop on", "Timer1 off"}));
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
+        QCOMPARE(session.window.stage(), WorkStage::Debugging);
+        QVERIFY(debugging->isEnabled());
+        QVERIFY(development->isEnabled());
+        QVERIFY(!control<QTimer>(session.window, "Timer1")->isActive());
+    }
+
     // The variable walls swap until the first run; a paused run keeps them still.
     void wallsStayWhilePaused()
     {
