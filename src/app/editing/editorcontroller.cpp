@@ -95,6 +95,8 @@ void EditorController::connectWindow()
         if (m_text.hasCurrentLine())
             lstComClick(m_text.currentRow());
     });
+    // While a run is under way its panels could only cover the highlight.
+    connect(&m_window, &WorkWindow::runStarted, this, &EditorController::closePanels);
     connect(&m_window, &WorkWindow::algorithmRowSelected, this, &EditorController::lstComClick);
     connect(&m_window, &WorkWindow::algorithmDeleteKeyPressed, this, &EditorController::lstComDeleteKey);
     connect(&m_window, &WorkWindow::algorithmMenuRequested, this, &EditorController::comMenuPopup);
@@ -114,6 +116,10 @@ void EditorController::connectWindow()
 
 void EditorController::panelCommand(PanelCommand command)
 {
+    // Outside "Разработка" the current line is where a run left its highlight, maybe a
+    // header line, "НЦ" or "ТО": the command goes where a click on that line would put it.
+    if (m_window.stage() != WorkStage::Development && m_text.hasCurrentLine())
+        lstComClick(m_text.currentRow());
     switch (command) {
     case PanelCommand::Step: edit([this] { return m_insertion.insertStep(); }); break;
     case PanelCommand::Jump: edit([this] { return m_insertion.insertJump(); }); break;
@@ -144,6 +150,17 @@ void EditorController::closeProcedurePanel()
     m_panelProc->hide();
     m_procedureMode = ProcedurePanelMode::None;
     m_window.showProcedurePanelMode(m_procedureMode);
+}
+
+void EditorController::closePanels()
+{
+    m_panelIf->hide();
+    m_panelWhile->hide();
+    // The procedure buttons keep what the stage gave them: closed by Esc, the panel would
+    // enable both, which "Отладка" keeps off.
+    m_panelProc->hide();
+    m_procedureMode = ProcedurePanelMode::None;
+    m_panelComment->closePanel();
 }
 
 ProcedurePanelMode EditorController::procedurePanelMode() const
@@ -269,6 +286,9 @@ void EditorController::loadAlgorithm()
 template<typename Edit>
 EditOutcome EditorController::edit(Edit &&change)
 {
+    // A panel opened before the run must not change the text the run is walking.
+    if (m_window.isRunning())
+        return {};
     const EditorSnapshot before = snapshot();
     m_replacingText = true;
     const EditOutcome outcome = change();

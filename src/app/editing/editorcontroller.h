@@ -76,6 +76,8 @@ private:
     void openConditionPanel(ConditionPanel *panel, PanelCommand command);
     void openProcedurePanel(PanelCommand command);
     void closeProcedurePanel();
+    // Every panel of the editor closed, as at the start of a run.
+    void closePanels();
     ProcedurePanelMode procedurePanelMode() const;
     void chooseProcedureName(const QString &name, bool byEnter);
     void enterNewProcedureName(const QString &name);

@@ -137,14 +137,19 @@ void RunController::togglePause()
     if (!m_interpreter)
         return;
     if (m_paused) {
-        // After single steps, the run goes on at the speed chosen for it.
-        m_window.delays() = m_chosenDelays;
-        m_interpreter->setDelays(m_chosenDelays);
-        m_interpreter->setStepping(false);
-        leavePause();
+        goOnAtChosenSpeed();
         return;
     }
     m_interpreter->setStepping(true);
+}
+
+void RunController::goOnAtChosenSpeed()
+{
+    // After single steps, the run goes on at the speed chosen for it.
+    m_window.delays() = m_chosenDelays;
+    m_interpreter->setDelays(m_chosenDelays);
+    m_interpreter->setStepping(false);
+    leavePause();
 }
 
 void RunController::resumeAt(RunSpeed speed)
@@ -189,10 +194,8 @@ void RunController::runTo(int row)
     }
     m_runToRow = row;
     applyBreakpoints();
-    if (!m_paused)
-        return;
-    m_interpreter->setStepping(false);
-    leavePause();
+    if (m_paused)
+        goOnAtChosenSpeed();
 }
 
 void RunController::applyBreakpoints()

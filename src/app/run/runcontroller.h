@@ -68,6 +68,7 @@ private:
     void runTo(int row);
     void run();
     void advance();
+    void goOnAtChosenSpeed();
     void enterPause();
     void leavePause();
     void stopAsked();

@@ -120,7 +120,9 @@ bool WorkMenuBar::isDebuggingOffered() const
 
 QList<QAction *> WorkMenuBar::idleItems() const
 {
-    QList<QAction *> items{m_points, m_size};
+    // "Отладка" too: a command key in that stage offers it, and entering the stage again
+    // in the middle of a run would give "Разработка" back.
+    QList<QAction *> items{m_debugging, m_points, m_size};
     for (QAction *item : m_sizeItems)
         items.append(item);
     return items;

@@ -28,8 +28,9 @@ public:
     void setDevelopmentOffered(bool offered);
     void setDebuggingOffered(bool offered);
     bool isDebuggingOffered() const;
-    // "Разработка", "Точки" and the sizes do nothing during a run, and look it; after it
-    // "Разработка" is back and the others are as the stage and the task left them.
+    // "Разработка", "Отладка", "Точки" and the sizes do nothing during a run, and look it;
+    // after it "Разработка" is back and the others are as the stage, the task and the
+    // editor left them.
     void setRunning(bool running);
 
 signals:

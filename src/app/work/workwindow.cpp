@@ -332,6 +332,9 @@ void WorkWindow::nMainBeginClick()
 
 void WorkWindow::nMainWorkClick()
 {
+    // The stages belong between runs: the run's frame would be lost.
+    if (m_running)
+        return;
     applyStage(WorkStage::Development);
     m_scene.drawEmptyField();
     m_scene.drawTaskObjects(m_world);
@@ -342,6 +345,8 @@ void WorkWindow::nMainWorkClick()
 
 void WorkWindow::nMainDebugClick()
 {
+    if (m_running)
+        return;
     applyStage(WorkStage::Debugging);
 }
 
@@ -489,6 +494,7 @@ void WorkWindow::startRun(RunSpeed speed)
     m_stopRequested = false;
     m_menu->setRunning(true);
     stopVariableWallTimers();
+    emit runStarted();
     if (m_runHandler)
         m_runHandler();
     m_running = false;

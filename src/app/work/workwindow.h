@@ -126,6 +126,8 @@ signals:
     void runToRowRequested(int row);
     // F9, the key of "Один шаг", in "Отладка".
     void stepKeyPressed();
+    // A run is about to start; it has not yet taken anything from the window.
+    void runStarted();
     // The stop flag has been set (the stop button, or a close during a run).
     void stopAsked();
 

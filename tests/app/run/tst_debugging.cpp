@@ -1,5 +1,9 @@
 #include "app/editing/breakpointmargin.h"
 #include "app/editing/breakpoints.h"
+#include "app/editing/editorcontroller.h"
+#include "app/editing/panels/commentpanel.h"
+#include "app/editing/panels/conditionpanel.h"
+#include "app/editing/panels/procedurepanel.h"
 #include "app/run/callchainpanel.h"
 #include "app/run/runcontroller.h"
 #include "app/run/runtoolbar.h"
@@ -212,6 +216,12 @@ private slots:
             << QStringList{"FixToolButtonStep", "FixToolButtonPause"}
             << QStringList{"5 at 6,5,0 | Пауза: строка 6", "6 at 6,5,90 | Пауза: строка 7"}
             << RunEnd::Complete << "6,4,90" << int(RunSpeed::Middle);
+        QTest::newRow("one step, then to the cursor: on at the run's own speed")
+            << stepTurnStep + QStringList{"ПОВОРОТ"} << 4 << "FixToolButtonQuick"
+            << QStringList{"FixToolButtonStep", "to 7"}
+            << QStringList{"5 at 6,5,0 | Пауза: строка 6", "6 at 6,5,90 | Пауза: строка 7",
+                           "7 at 6,4,90 | Пауза: строка 8"}
+            << RunEnd::Stopped << "6,4,90" << int(RunSpeed::Middle);
     }
 
     void pauseAfterCurrentLine()
@@ -500,6 +510,179 @@ private slots:
         QCOMPARE(session.pauses.size(), 1);
         QVERIFY(onTop);
         QVERIFY2(onTop == points || points->isAncestorOf(onTop), qPrintable(onTop->objectName()));
+    }
+
+    // A panel of the editor opened in "Отладка" before the run (by its function key, or the
+    // comment panel left open from "Разработка") is closed by the run, and a choice it still
+    // sends while the run is paused leaves the text the run walks as it is.
+    void editorPanelsRestDuringRun_data()
+    {
+        QTest::addColumn<QString>("panel");
+
+        QTest::newRow("branch, F7") << "PanelIf";
+        QTest::newRow("loop, F8") << "PanelWhile";
+        QTest::newRow("procedure call, F6") << "PanelProc";
+        QTest::newRow("comment") << "PanelComment";
+    }
+
+    void editorPanelsRestDuringRun()
+    {
+        QFETCH(QString, panel);
+
+        const QStringList lines =
+            algorithmWith({"ДЕЛАЙ п", "ШАГ"}, {"ПРОЦЕДУРА п", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"});
+        DebugSession session(lines);
+        QVERIFY(session.exposed);
+        auto *editor = new EditorController(session.window);
+        attachEditor(session.tools, *editor);
+        MessageCollector messages;
+        QWidget *opened = control<QWidget>(session.window, qPrintable(panel));
+        if (panel == QLatin1String("PanelComment"))
+            control<QAction>(session.window, "N7")->trigger();
+        else
+            pressKey(session.window,
+                     panel == QLatin1String("PanelIf")          ? Qt::Key_F7
+                         : panel == QLatin1String("PanelWhile") ? Qt::Key_F8
+                                                                : Qt::Key_F6);
+        QVERIFY(opened->isVisible());
+        const auto buttonsOn = [&] {
+            QList<bool> on;
+            for (const char *name : {"PPButtonProc", "PPButtonDoProc"})
+                on << control<QWidget>(session.window, name)->isEnabled();
+            return on;
+        };
+        const QList<bool> buttonsBefore = buttonsOn();
+        session.clickMargin(5);
+        bool visibleAtPause = true;
+        QList<bool> buttonsAtPause;
+        QStringList linesAtPause;
+        QObject::connect(session.tools.runController, &RunController::paused, opened, [&] {
+            visibleAtPause = opened->isVisible();
+            buttonsAtPause = buttonsOn();
+            // What the panel sends when the pupil chooses in it.
+            if (auto *condition = qobject_cast<ConditionPanel *>(opened))
+                emit condition->conditionChosen(WallCondition::WallAhead);
+            else if (auto *procedure = qobject_cast<ProcedurePanel *>(opened))
+                emit procedure->nameChosen(QStringLiteral("п"), true);
+            else if (auto *comment = qobject_cast<CommentPanel *>(opened))
+                emit comment->commentEntered(QStringLiteral("заметка"));
+            linesAtPause = session.window.algorithm().lines();
+        });
+
+        session.click(QStringLiteral("FixToolButtonResult"));
+
+        QCOMPARE(session.pauses, pausesAt({{5, "5,5,90"}}));
+        QCOMPARE(linesAtPause, lines);
+        QCOMPARE(session.window.algorithm().lines(), lines);
+        QVERIFY(!visibleAtPause);
+        QCOMPARE(buttonsAtPause, buttonsBefore);
+        QCOMPARE(session.window.breakpoints().rows(), QList<int>{5});
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
+    }
+
+    // A run stopped while it paused on a line no insertion may go to (the header, "НЦ",
+    // "ТО"): a command key in "Отладка" inserts where a click on that line would have put
+    // the cursor, never into the header or between a head and its "НЦ" or "ТО".
+    void commandKeyAfterStoppedRun_data()
+    {
+        QTest::addColumn<QStringList>("body");
+        // The line with a breakpoint; -1: "Один шаг" starts the run, paused on the first line.
+        QTest::addColumn<int>("breakpoint");
+        QTest::addColumn<int>("pausedOn");
+        QTest::addColumn<int>("insertedAt");
+
+        QTest::newRow("one step: the title line") << stepTurnStep << -1 << 0 << 4;
+        QTest::newRow("on НЦ") << QStringList{"ПОКА впереди НЕ стена", "НЦ", "    ШАГ", "КЦ"} << 5 << 5 << 6;
+        QTest::newRow("on ТО") << QStringList{"ЕСЛИ впереди НЕ стена", "   ТО", "       ШАГ", "   ИНАЧЕ",
+                                              "ВСЁ"}
+                               << 5 << 5 << 6;
+        QTest::newRow("on a command: there") << stepTurnStep << 5 << 5 << 5;
+    }
+
+    void commandKeyAfterStoppedRun()
+    {
+        QFETCH(QStringList, body);
+        QFETCH(int, breakpoint);
+        QFETCH(int, pausedOn);
+        QFETCH(int, insertedAt);
+
+        const QStringList lines = algorithmWith(body);
+        DebugSession session(lines);
+        QVERIFY(session.exposed);
+        attachEditor(session.tools, *new EditorController(session.window));
+        MessageCollector messages;
+        if (breakpoint >= 0) {
+            session.clickMargin(breakpoint);
+            session.click(QStringLiteral("FixToolButtonResult"));
+        } else {
+            pressKey(session.window, Qt::Key_F9);
+        }
+        QCOMPARE(session.pauses.size(), 1);
+        QVERIFY(session.pauses.first().startsWith(QString::number(pausedOn) + QLatin1String(" at ")));
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
+
+        pressKey(session.window, Qt::Key_F2);
+
+        const QStringList after = session.window.algorithm().lines();
+        QCOMPARE(after.size(), lines.size() + 1);
+        QCOMPARE(after.mid(0, insertedAt), lines.mid(0, insertedAt));
+        QCOMPARE(after[insertedAt].trimmed(), QStringLiteral("ШАГ"));
+        QCOMPARE(after.mid(insertedAt + 1), lines.mid(insertedAt));
+    }
+
+    // "Отладка" offered again by a command key in that stage rests during a run with
+    // "Разработка": neither chosen at a pause leaves the run without its stop button or
+    // lets the variable walls swap under it; after the run both are back.
+    void stagesRestDuringRun_data()
+    {
+        QTest::addColumn<QString>("start");
+
+        QTest::newRow("one step, no run") << "F9";
+        QTest::newRow("a breakpoint, fastest") << "FixToolButtonResult";
+    }
+
+    void stagesRestDuringRun()
+    {
+        QFETCH(QString, start);
+
+        DebugSession session(algorithmWith(stepTurnStep), openTask, QStringLiteral("detour"));
+        QVERIFY(session.exposed);
+        attachEditor(session.tools, *new EditorController(session.window));
+        MessageCollector messages;
+        auto *debugging = control<QAction>(session.window, "NMainDebug");
+        auto *development = control<QAction>(session.window, "NMainWork");
+        QVERIFY(!debugging->isEnabled());
+        session.window.algorithm().setCurrentRow(4);
+        pressKey(session.window, Qt::Key_F2);
+        QVERIFY(debugging->isEnabled());
+        session.clickMargin(5);
+        QStringList seen;
+        QObject::connect(session.tools.runController, &RunController::paused, debugging, [&] {
+            if (!seen.isEmpty())
+                return;
+            const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+            seen << QStringLiteral("Отладка ") + onOff(debugging->isEnabled());
+            debugging->trigger();
+            development->trigger();
+            seen << QStringLiteral("Разработка ") + onOff(development->isEnabled());
+            seen << QStringLiteral("stop ")
+                    + onOff(session.button(QStringLiteral("FixToolButtonStop"))->isEnabled());
+            seen << QStringLiteral("Timer1 ") + onOff(control<QTimer>(session.window, "Timer1")->isActive());
+            // Ended whatever state the buttons are left in.
+            QTimer::singleShot(0, &session.window, [&] { session.window.fixToolButtonStopClick(); });
+        });
+
+        if (start == QLatin1String("F9"))
+            pressKey(session.window, Qt::Key_F9);
+        else
+            session.click(start);
+
+        QCOMPARE(seen, (QStringList{"Отладка off", "Разработка off", "stop on", "Timer1 off"}));
+        QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
+        QCOMPARE(session.window.stage(), WorkStage::Debugging);
+        QVERIFY(debugging->isEnabled());
+        QVERIFY(development->isEnabled());
+        QVERIFY(!control<QTimer>(session.window, "Timer1")->isActive());
     }
 
     // The variable walls swap until the first run; a paused run keeps them still.
