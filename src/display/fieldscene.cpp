@@ -122,7 +122,13 @@ void FieldScene::setGeometry(const FieldGeometry &geometry)
 {
     m_geometry = geometry;
     const int width = geometry.pictureWidth();
-    m_picture = QImage(width, width, QImage::Format_RGB32);
+    // A picture of the same size is drawn anew in place. One of another size replaces the old
+    // picture only once that is gone, so that the two never take memory at once and the new
+    // one can take the old one's place.
+    if (m_picture.size() != QSize(width, width)) {
+        m_picture = QImage();
+        m_picture = QImage(width, width, QImage::Format_RGB32);
+    }
     clearPicture();
     drawFrame();
     const int s = qMax(0, int(geometry.spriteSize));
