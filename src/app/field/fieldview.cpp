@@ -7,8 +7,9 @@ namespace {
 
 // Qt's X connection copies every updated rectangle smaller than the window into a buffer of
 // its own that keeps the size of the largest one for the window's lifetime; a larger change
-// goes out in bands of this many rows, each its own update, so that buffer stays small.
-constexpr int bandRows = 32;
+// goes out in bands of at most this many pixels, each its own update, so that buffer stays
+// small. A move's change (a few squares) is far below it and stays one update.
+constexpr int bandPixels = 32 * 1024;
 
 } // namespace
 
@@ -38,6 +39,9 @@ void FieldView::refresh()
 void FieldView::refresh(const QRect &changed)
 {
     const QRect area = changed & rect();
+    if (area.isEmpty())
+        return;
+    const int bandRows = qMax(1, bandPixels / area.width());
     for (int top = area.top(); top <= area.bottom(); top += bandRows)
         repaint(area.left(), top, area.width(), qMin(bandRows, area.bottom() + 1 - top));
 }
