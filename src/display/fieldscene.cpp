@@ -24,8 +24,9 @@ QImage fieldPicture(int width, int layoutUnit)
     void *pixels = std::malloc(size_t(side * side * 4));
     if (!pixels)
         return QImage(width, width, QImage::Format_RGB32);
-    return QImage(static_cast<uchar *>(pixels), width, width, qsizetype(width) * 4, QImage::Format_RGB32,
-                  [](void *memory) { std::free(memory); }, pixels);
+    return QImage(
+        static_cast<uchar *>(pixels), width, width, qsizetype(width) * 4, QImage::Format_RGB32,
+        [](void *memory) { std::free(memory); }, pixels);
 }
 
 // Pixel-exact drawing: no antialiasing of shapes.
