@@ -37,8 +37,13 @@ FileBytes readOpenFile(QFile &file, qint64 size, qint64 limit)
         return result;
     }
     errno = 0;
-    // One byte past the limit, so that a file growing meanwhile is still caught.
-    result.bytes = file.read(limit + 1);
+    // A buffer of the file's size and one byte more, not of the limit: a freed buffer of
+    // megabytes makes the C library keep every later allocation below that size in its heap,
+    // where freed pictures stay resident. The byte past the size catches a file growing
+    // meanwhile, which is then read on up to one byte past the limit.
+    result.bytes = file.read(size + 1);
+    if (result.bytes.size() > size && file.error() == QFileDevice::NoError)
+        result.bytes += file.read(limit + 1 - result.bytes.size());
     if (file.error() != QFileDevice::NoError)
         return failed(errno != 0 ? systemErrorText(errno) : systemErrorText(file.errorString()));
     if (result.bytes.size() > limit) {

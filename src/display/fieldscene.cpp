@@ -11,7 +11,23 @@
 #include <QPainter>
 #include <QVarLengthArray>
 
+#include <cstdlib>
+
 namespace {
+
+// A picture whose memory has the same size for every field size of the layout unit (that of the
+// largest picture, 50·m square): once a picture of one size is freed, one of any other size
+// fits into the same place of the heap, so switching sizes leaves no hole behind.
+QImage fieldPicture(int width, int layoutUnit)
+{
+    const qsizetype side = qMax(width, 50 * layoutUnit);
+    void *pixels = std::malloc(size_t(side * side * 4));
+    if (!pixels)
+        return QImage(width, width, QImage::Format_RGB32);
+    return QImage(
+        static_cast<uchar *>(pixels), width, width, qsizetype(width) * 4, QImage::Format_RGB32,
+        [](void *memory) { std::free(memory); }, pixels);
+}
 
 // Pixel-exact drawing: no antialiasing of shapes.
 void prepare(QPainter &painter)
@@ -122,7 +138,13 @@ void FieldScene::setGeometry(const FieldGeometry &geometry)
 {
     m_geometry = geometry;
     const int width = geometry.pictureWidth();
-    m_picture = QImage(width, width, QImage::Format_RGB32);
+    // A picture of the same size is drawn anew in place. One of another size replaces the old
+    // picture only once that is gone, so that the two never take memory at once and the new
+    // one takes the old one's place.
+    if (m_picture.size() != QSize(width, width)) {
+        m_picture = QImage();
+        m_picture = fieldPicture(width, geometry.layoutUnit);
+    }
     clearPicture();
     drawFrame();
     const int s = qMax(0, int(geometry.spriteSize));

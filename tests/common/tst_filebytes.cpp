@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +23,8 @@ class TestFileBytes : public QObject
 private slots:
     void readsExactBytes_data();
     void readsExactBytes();
+    void readsPastTheSizeTheFileTold_data();
+    void readsPastTheSizeTheFileTold();
     void refused_data();
     void refused();
     void permissionDenied();
@@ -55,6 +58,38 @@ void TestFileBytes::readsExactBytes()
     QCOMPARE(read.isOk(), !tooLarge);
     QVERIFY(read.reason.isEmpty());
     QCOMPARE(read.bytes, tooLarge ? QByteArray() : bytes);
+}
+
+void TestFileBytes::readsPastTheSizeTheFileTold_data()
+{
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("tooLarge");
+
+    // The system's files tell a size of 0 and hold more, as a file grown after it was measured.
+    QTest::newRow("within the limit") << maxReadFileSize << false;
+    QTest::newRow("past the limit") << qint64(3) << true;
+}
+
+void TestFileBytes::readsPastTheSizeTheFileTold()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("Needs a regular file that holds more than its size");
+#else
+    QFETCH(qint64, limit);
+    QFETCH(bool, tooLarge);
+
+    const QString path = QStringLiteral("/proc/self/cmdline");
+    QFile whole(path);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    QCOMPARE(QFileInfo(path).size(), 0);
+    QVERIFY(bytes.size() > 3);
+
+    const FileBytes read = readFileBytes(path, limit);
+    QCOMPARE(read.isTooLarge, tooLarge);
+    QVERIFY(read.reason.isEmpty());
+    QCOMPARE(read.bytes, tooLarge ? QByteArray() : bytes);
+#endif
 }
 
 void TestFileBytes::refused_data()

@@ -114,6 +114,8 @@ class TestFieldScene : public QObject
 private slots:
     void pictureSizes_data();
     void pictureSizes();
+    void newGeometryDrawsThePictureAnew_data();
+    void newGeometryDrawsThePictureAnew();
     void clearPictureFillsWithFace();
     void frameBars_data();
     void frameBars();
@@ -182,6 +184,42 @@ void TestFieldScene::pictureSizes()
     // The frame is drawn to the last pixel of the new picture.
     QCOMPARE(scene.picture().pixel(width / 2 + 3, width - 1), black);
     QCOMPARE(scene.picture().pixel(width - 1, width / 2 + 3), black);
+}
+
+void TestFieldScene::newGeometryDrawsThePictureAnew_data()
+{
+    QTest::addColumn<int>("fromSize");
+    QTest::addColumn<int>("toSize");
+
+    QTest::newRow("the same size again") << 12 << 12;
+    QTest::newRow("12 to 15") << 12 << 15;
+    QTest::newRow("15 to 12") << 15 << 12;
+    QTest::newRow("13 to 14") << 13 << 14;
+}
+
+void TestFieldScene::newGeometryDrawsThePictureAnew()
+{
+    QFETCH(int, fromSize);
+    QFETCH(int, toSize);
+
+    FieldScene scene(FieldGeometry::compute(12, fromSize));
+    ExecutorState executor{2, 3, 0};
+    scene.saveUnderExecutor(2, 3);
+    scene.drawExecutor(executor, 0);
+    move(scene, executor, true);
+    scene.drawPointMark(6, 6, QChar(0x0410));
+    const int oldWidth = scene.picture().width();
+    const uchar *const pixels = scene.picture().constBits();
+
+    const FieldGeometry geometry = FieldGeometry::compute(12, toSize);
+    scene.setGeometry(geometry);
+    // Nothing of the old drawing is left, and the saved square is plain face again.
+    QCOMPARE(scene.picture(), FieldScene(geometry).picture());
+    const QImage saved = restoredSquare(scene, 0, 0);
+    QCOMPARE(countOf(saved, saved.rect(), face), saved.width() * saved.height());
+    // A picture of the same size is drawn in its old place.
+    if (geometry.pictureWidth() == oldWidth)
+        QCOMPARE(scene.picture().constBits(), pixels);
 }
 
 void TestFieldScene::clearPictureFillsWithFace()

@@ -3,12 +3,26 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace {
+
+// Qt's X connection copies every updated rectangle smaller than the window into a buffer of
+// its own that keeps the size of the largest one for the window's lifetime; a larger change
+// goes out in bands of at most this many pixels, each its own update, so that buffer stays
+// small. A move's change (a few squares) is far below it and stays one update.
+constexpr int bandPixels = 32 * 1024;
+
+} // namespace
+
 FieldView::FieldView(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("PaintImage"));
     // The picture covers the whole view; nothing behind it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The picture is drawn from the top left corner, and whoever resizes the view refreshes it
+    // band by band: a resize itself then marks no more than the uncovered strip for repainting,
+    // rather than the whole field as one large update.
+    setAttribute(Qt::WA_StaticContents);
 }
 
 void FieldView::setPicture(const QImage *picture)
@@ -19,12 +33,17 @@ void FieldView::setPicture(const QImage *picture)
 
 void FieldView::refresh()
 {
-    repaint();
+    refresh(rect());
 }
 
 void FieldView::refresh(const QRect &changed)
 {
-    repaint(changed);
+    const QRect area = changed & rect();
+    if (area.isEmpty())
+        return;
+    const int bandRows = qMax(1, bandPixels / area.width());
+    for (int top = area.top(); top <= area.bottom(); top += bandRows)
+        repaint(area.left(), top, area.width(), qMin(bandRows, area.bottom() + 1 - top));
 }
 
 void FieldView::paintEvent(QPaintEvent *event)
