@@ -61,6 +61,8 @@ private slots:
     void commandButtons();
     void escapeClosesPanels();
     void escapeWithNoPanel();
+    void algorithmListTakesKeys_data();
+    void algorithmListTakesKeys();
     void clickOnFreeAreaHidesPoints();
     void sizeMenu_data();
     void sizeMenu();
@@ -639,6 +641,55 @@ void TestWorkWindow::escapeWithNoPanel()
     QVERIFY(!control<QPushButton>(window, "PPButtonProc")->isEnabled());
     QVERIFY(!control<QPushButton>(window, "PPButtonDoProc")->isEnabled());
     QVERIFY(window.isVisible());
+}
+
+void TestWorkWindow::algorithmListTakesKeys_data()
+{
+    // The keys the pupil presses from "Начать" on; 'm' chooses "Разработка" with the mouse.
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("Shift+F2") << "12";
+    QTest::newRow("Shift+F2, then F2 and F4") << "12ab";
+    QTest::newRow("menu item") << "1m";
+    QTest::newRow("Shift+F2 after Отладка") << "1232";
+    QTest::newRow("menu item after Отладка") << "123m";
+}
+
+void TestWorkWindow::algorithmListTakesKeys()
+{
+    QFETCH(QString, keys);
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == &window ? focus : &window, key, modifiers);
+    };
+    for (const QChar step : keys) {
+        switch (step.toLatin1()) {
+        case '1': press(Qt::Key_F1, Qt::ShiftModifier); break;
+        case '2': press(Qt::Key_F2, Qt::ShiftModifier); break;
+        case '3': press(Qt::Key_F3, Qt::ShiftModifier); break;
+        case 'a': press(Qt::Key_F2); break;
+        case 'b': press(Qt::Key_F4); break;
+        case 'm': trigger(control<QAction>(window, "NMainWork")); break;
+        }
+        if (step == u'1') {
+            window.algorithm().setLines({"АЛГОРИТМ ПУТЬ_1", "    Дано: Исполнитель в т.А",
+                                         "    Надо: Исполнитель в т.Б", "НАЧ", "    ШАГ", "КОН"});
+            window.algorithm().setCurrentRow(5);
+        }
+    }
+    QCOMPARE(window.stage(), WorkStage::Development);
+    auto *list = control<QListView>(window, "lstCom");
+    QCOMPARE(QApplication::focusWidget(), list);
+    QSignalSpy selected(list, SIGNAL(rowSelectedByPupil(int)));
+    press(Qt::Key_Up);
+    QCOMPARE(window.algorithm().currentRow(), 4);
+    QCOMPARE(selected.count(), 1);
+    QSignalSpy deleted(list, SIGNAL(deleteKeyPressed()));
+    press(Qt::Key_Delete);
+    QCOMPARE(deleted.count(), 1);
 }
 
 void TestWorkWindow::clickOnFreeAreaHidesPoints()
