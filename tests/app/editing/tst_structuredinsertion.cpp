@@ -313,6 +313,8 @@ void TestStructuredInsertion::conditionPanels()
     s.key(Qt::Key_Escape);
     QVERIFY(shown->isHidden());
     QCOMPARE(s.lines().size(), 5);
+    // The keys are back in the algorithm, where the pupil pressed the function key.
+    QCOMPARE(QApplication::focusWidget(), s.list());
     // The button opens it as the key does.
     QTest::mouseClick(s.window.findChild<QPushButton *>(button), Qt::LeftButton);
     QVERIFY(shown->isVisible());
@@ -337,6 +339,7 @@ void TestStructuredInsertion::conditionPanelKeys()
     QCOMPARE(QApplication::focusWidget(), conditionButton(panel, false));
     QTest::keyClick(conditionButton(panel, false), Qt::Key_Escape);
     QVERIFY(panel->isHidden());
+    QCOMPARE(QApplication::focusWidget(), s.list());
     s.key(Qt::Key_F8);
     s.key(Qt::Key_Return);
     QCOMPARE(s.lines().mid(4), (QStringList{"    ПОКА впереди стена", "    НЦ", "    КЦ", "КОН"}));

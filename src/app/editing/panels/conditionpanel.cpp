@@ -65,6 +65,7 @@ QPushButton *ConditionPanel::addButton(const ButtonText &text, int top, WallCond
 
 void ConditionPanel::openAt(const QPoint &topLeft)
 {
+    m_focusReturn.remember(*this);
     move(topLeft);
     show();
     raise();
@@ -87,4 +88,10 @@ bool ConditionPanel::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QFrame::eventFilter(watched, event);
+}
+
+void ConditionPanel::hideEvent(QHideEvent *event)
+{
+    m_focusReturn.giveBack(*this);
+    QFrame::hideEvent(event);
 }
