@@ -141,9 +141,15 @@ void PanelPoints::nMainPointsClick()
 {
     if (m_window.isRunning())
         return;
-    setVisible(!isVisible());
-    if (!isVisible())
+    if (isHidden()) {
+        m_focusReturn.remember(*this);
+        show();
+        // Opened from the keyboard, the panel is filled in from the keyboard.
+        m_startSet->setFocus(Qt::OtherFocusReason);
+    } else {
+        hide();
         applyPoints();
+    }
     setUpperLimit(m_window.world().fieldSize - 1);
 }
 
@@ -188,10 +194,11 @@ void PanelPoints::mousePressEvent(QMouseEvent *event)
 
 void PanelPoints::hideEvent(QHideEvent *event)
 {
-    // The focus goes on to the next control; where there is none (in "Отладка" they are
-    // off) it would stay in a hidden edit, and the keys typed next would change numbers
-    // nobody sees.
-    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) {
+    // The focus goes back where it was, or else on to the next control; where there is none
+    // (in "Отладка" they are off) it would stay in a hidden edit, and the keys typed next
+    // would change numbers nobody sees.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus) && !m_focusReturn.giveBack(*this)) {
         focusNextPrevChild(true);
         if (QWidget *still = QApplication::focusWidget(); still && isAncestorOf(still))
             still->clearFocus();
