@@ -2,6 +2,7 @@
 
 #include "app/common/hint.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -92,6 +93,13 @@ bool ConditionPanel::eventFilter(QObject *watched, QEvent *event)
 
 void ConditionPanel::hideEvent(QHideEvent *event)
 {
-    m_focusReturn.giveBack(*this);
+    // Where no control had the keys and none is on ("Начать", "Отладка"), the focus would
+    // stay on a hidden button, and each Enter would insert one more construct unseen.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus) && !m_focusReturn.giveBack(*this)) {
+        focusNextPrevChild(true);
+        if (QWidget *still = QApplication::focusWidget(); still && isAncestorOf(still))
+            still->clearFocus();
+    }
     QFrame::hideEvent(event);
 }
