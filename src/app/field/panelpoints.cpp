@@ -144,8 +144,10 @@ void PanelPoints::nMainPointsClick()
     if (isHidden()) {
         m_focusReturn.remember(*this);
         show();
-        // Opened from the keyboard, the panel is filled in from the keyboard.
-        m_startSet->setFocus(Qt::OtherFocusReason);
+        // Opened from the keyboard, the panel is filled in from the keyboard: the number
+        // typed first replaces the start column, and the cursor shows where the keys go.
+        m_startColumn->setFocus(Qt::OtherFocusReason);
+        m_startColumn->selectAll();
     } else {
         hide();
         applyPoints();
