@@ -77,6 +77,8 @@ private slots:
     void hints_data();
     void hints();
     void menuHoverShowsLongHint();
+    void altHighlightsAnItemThatCanBeChosen_data();
+    void altHighlightsAnItemThatCanBeChosen();
     void activeAgainAfterDialog();
 
 private:
@@ -1059,6 +1061,40 @@ void TestWorkWindow::menuHoverShowsLongHint()
     QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(),
              QStringLiteral(" На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
                             "образец рисунка для воспроизведения"));
+}
+
+void TestWorkWindow::altHighlightsAnItemThatCanBeChosen_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("highlighted");
+    QTest::newRow("after creation") << QStringList{} << "NMainBegin";
+    QTest::newRow("Начать") << QStringList{"NMainBegin"} << "NMainWork";
+    QTest::newRow("Разработка") << QStringList{"NMainBegin", "NMainWork"} << "NMainDebug";
+    QTest::newRow("Отладка") << QStringList{"NMainBegin", "NMainWork", "NMainDebug"} << "NMainWork";
+}
+
+void TestWorkWindow::altHighlightsAnItemThatCanBeChosen()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, highlighted);
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const QString &step : steps)
+        trigger(window.findChild<QAction *>(step));
+    // Alt alone gives the keys to the menu bar; the pupil must see where they went.
+    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(focus, Qt::Key_Alt);
+    auto *bar = control<QMenuBar>(window, "MainMenu");
+    QVERIFY(bar->hasFocus());
+    QVERIFY(bar->activeAction());
+    QCOMPARE(bar->activeAction()->objectName(), highlighted);
+    // Enter chooses it.
+    QSignalSpy chosen(bar->activeAction(), &QAction::triggered);
+    QTest::keyClick(bar, Qt::Key_Return);
+    QCOMPARE(chosen.count(), 1);
 }
 
 void TestWorkWindow::activeAgainAfterDialog()
