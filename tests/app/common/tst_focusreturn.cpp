@@ -15,23 +15,23 @@ private slots:
 
 void TestFocusReturn::giveBack_data()
 {
-    QTest::addColumn<QString>("before"); // what had the keys when the panel opened
-    QTest::addColumn<QString>("change"); // what happened to it while the panel was open
-    QTest::addColumn<QString>("focusAtClose");
+    QTest::addColumn<bool>("hadKeys");       // a control had the keys when the panel opened
+    QTest::addColumn<QString>("change");     // what happened to it while the panel was open
+    QTest::addColumn<bool>("keysLeftPanel"); // another control took the keys before the close
     QTest::addColumn<bool>("givenBack");
-    QTest::newRow("back to the control") << "control" << "" << "panel" << true;
-    QTest::newRow("control since disabled") << "control" << "disabled" << "panel" << false;
-    QTest::newRow("control since hidden") << "control" << "hidden" << "panel" << false;
-    QTest::newRow("control since deleted") << "control" << "deleted" << "panel" << false;
-    QTest::newRow("nothing had the keys") << "" << "" << "panel" << false;
-    QTest::newRow("keys already outside the panel") << "control" << "" << "other" << false;
+    QTest::newRow("back to the control") << true << QString() << false << true;
+    QTest::newRow("control since disabled") << true << "disabled" << false << false;
+    QTest::newRow("control since hidden") << true << "hidden" << false << false;
+    QTest::newRow("control since deleted") << true << "deleted" << false << false;
+    QTest::newRow("nothing had the keys") << false << QString() << false << false;
+    QTest::newRow("keys already outside the panel") << true << QString() << true << false;
 }
 
 void TestFocusReturn::giveBack()
 {
-    QFETCH(QString, before);
+    QFETCH(bool, hadKeys);
     QFETCH(QString, change);
-    QFETCH(QString, focusAtClose);
+    QFETCH(bool, keysLeftPanel);
     QFETCH(bool, givenBack);
     QWidget window;
     auto *control = new QLineEdit(&window);
@@ -41,7 +41,7 @@ void TestFocusReturn::giveBack()
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    if (!before.isEmpty())
+    if (hadKeys)
         control->setFocus();
     else if (QWidget *focus = QApplication::focusWidget())
         focus->clearFocus();
@@ -57,14 +57,14 @@ void TestFocusReturn::giveBack()
         control->hide();
     else if (change == QLatin1String("deleted"))
         delete control;
-    if (focusAtClose == QLatin1String("other"))
+    if (keysLeftPanel)
         other->setFocus();
 
     QCOMPARE(focusReturn.giveBack(*panel), givenBack);
     if (givenBack)
         QCOMPARE(QApplication::focusWidget(), control);
     else
-        QCOMPARE(QApplication::focusWidget(), focusAtClose == QLatin1String("other") ? other : inPanel);
+        QCOMPARE(QApplication::focusWidget(), keysLeftPanel ? other : inPanel);
 }
 
 QTEST_MAIN(TestFocusReturn)
