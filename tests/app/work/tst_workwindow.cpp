@@ -63,6 +63,8 @@ private slots:
     void escapeWithNoPanel();
     void algorithmListTakesKeys_data();
     void algorithmListTakesKeys();
+    void algorithmListShowsItHasTheKeys_data();
+    void algorithmListShowsItHasTheKeys();
     void clickOnFreeAreaHidesPoints();
     void sizeMenu_data();
     void sizeMenu();
@@ -692,6 +694,49 @@ void TestWorkWindow::algorithmListTakesKeys()
     QSignalSpy deleted(list, SIGNAL(deleteKeyPressed()));
     press(Qt::Key_Delete);
     QCOMPARE(deleted.count(), 1);
+}
+
+void TestWorkWindow::algorithmListShowsItHasTheKeys_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("first line") << 0;
+    QTest::newRow("КОН") << 4;
+}
+
+void TestWorkWindow::algorithmListShowsItHasTheKeys()
+{
+    QFETCH(int, row);
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    trigger(control<QAction>(window, "NMainBegin"));
+    window.algorithm().setLines(
+        {"АЛГОРИТМ ПУТЬ_1", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б", "НАЧ", "КОН"});
+    trigger(control<QAction>(window, "NMainWork"));
+    window.algorithm().setCurrentRow(row);
+    auto *list = control<QListView>(window, "lstCom");
+    const QRect current = list->visualRect(window.algorithm().index(row, 0));
+    const QRgb frameColour = list->palette().color(QPalette::HighlightedText).rgb();
+    // How much of the line just inside the top and bottom edges of the current row is
+    // drawn in the colour of the selected text, in parts of the row's width.
+    const auto framed = [&] {
+        const QImage shown = list->viewport()->grab().toImage();
+        int drawn = 0;
+        for (const int y : {current.top() + 1, current.bottom() - 1}) {
+            for (int x = current.left(); x <= current.right(); ++x)
+                drawn += shown.pixel(x, y) == frameColour ? 1 : 0;
+        }
+        return double(drawn) / (2 * current.width());
+    };
+
+    list->clearFocus();
+    QVERIFY(!list->hasFocus());
+    QCOMPARE(framed(), 0.0);
+    // A dotted frame: about one pixel in three.
+    list->setFocus();
+    QVERIFY(list->hasFocus());
+    QVERIFY2(framed() > 0.25, qPrintable(QString::number(framed())));
 }
 
 void TestWorkWindow::clickOnFreeAreaHidesPoints()
