@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 AlgorithmListView::AlgorithmListView(QWidget *parent)
     : QListView(parent)
@@ -59,4 +60,19 @@ void AlgorithmListView::focusInEvent(QFocusEvent *event)
     // text loaded with no line selected must stay so, and the title is no place to insert.
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+}
+
+void AlgorithmListView::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    // The selection looks the same whether or not the list has the keys; a pupil who works
+    // without the mouse must see where the arrows and Delete go.
+    if (!hasFocus() || !currentIndex().isValid())
+        return;
+    const QRect row = visualRect(currentIndex()).adjusted(0, 0, -1, -1);
+    QPainter painter(viewport());
+    const bool selected = selectionModel()->isSelected(currentIndex());
+    painter.setPen(
+        QPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
+    painter.drawRect(row.adjusted(1, 1, -1, -1));
 }

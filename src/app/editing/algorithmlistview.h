@@ -6,7 +6,7 @@
 // on a row, also on the one already selected, or a move with the keyboard) from the
 // selection that an operation sets, because only the former pass through the
 // selection rule. A right click opens the context menu without selecting the row
-// under the mouse.
+// under the mouse. While it has the keys, a dotted frame inside the current row shows it.
 class AlgorithmListView : public QListView
 {
     Q_OBJECT
@@ -25,6 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_leftPressOnRow = false;

@@ -141,9 +141,17 @@ void PanelPoints::nMainPointsClick()
 {
     if (m_window.isRunning())
         return;
-    setVisible(!isVisible());
-    if (!isVisible())
+    if (isHidden()) {
+        m_focusReturn.remember(*this);
+        show();
+        // Opened from the keyboard, the panel is filled in from the keyboard: the number
+        // typed first replaces the start column, and the cursor shows where the keys go.
+        m_startColumn->setFocus(Qt::OtherFocusReason);
+        m_startColumn->selectAll();
+    } else {
+        hide();
         applyPoints();
+    }
     setUpperLimit(m_window.world().fieldSize - 1);
 }
 
@@ -188,10 +196,11 @@ void PanelPoints::mousePressEvent(QMouseEvent *event)
 
 void PanelPoints::hideEvent(QHideEvent *event)
 {
-    // The focus goes on to the next control; where there is none (in "Отладка" they are
-    // off) it would stay in a hidden edit, and the keys typed next would change numbers
-    // nobody sees.
-    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) {
+    // The focus goes back where it was, or else on to the next control; where there is none
+    // (in "Отладка" they are off) it would stay in a hidden edit, and the keys typed next
+    // would change numbers nobody sees.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus) && !m_focusReturn.giveBack(*this)) {
         focusNextPrevChild(true);
         if (QWidget *still = QApplication::focusWidget(); still && isAncestorOf(still))
             still->clearFocus();

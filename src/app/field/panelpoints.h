@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/common/focusreturn.h"
 #include "tasks/setup/pointsentry.h"
 
 #include <QFrame>
@@ -13,7 +14,8 @@ class WorkWindow;
 // The points panel: point А with its heading and point Б, set by hand over what the task
 // gave for the current size. Closing it by its menu item or by a click on the panel
 // applies the values and redraws the field; a click on the free window area only hides
-// it. The controls keep what was last entered.
+// it. The controls keep what was last entered. Opened, it takes the keys; closed, it gives
+// them back to the control that had them.
 class PanelPoints : public QFrame
 {
     Q_OBJECT
@@ -59,5 +61,6 @@ private:
     UpDown *m_pointBRowSteps = nullptr;
 
     WorkWindow &m_window;
+    FocusReturn m_focusReturn;
     bool m_headingTyped = false;
 };

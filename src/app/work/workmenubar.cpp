@@ -5,6 +5,8 @@
 #include "app/work/menubaritemstyle.h"
 #include "app/work/stagetable.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMenu>
 
 WorkMenuBar::WorkMenuBar(QWidget *parent)
@@ -72,6 +74,19 @@ WorkMenuBar::WorkMenuBar(QWidget *parent)
         if (!m_running)
             m_sizeMenu->popup(mapToGlobal(actionGeometry(m_size).bottomLeft()));
     });
+}
+
+void WorkMenuBar::focusInEvent(QFocusEvent *event)
+{
+    QMenuBar::focusInEvent(event);
+    // Alt gives the bar the keys with its first item highlighted. A disabled item shows no
+    // highlight, so the pupil would not see that the arrows and Enter now go to the bar:
+    // the highlight moves on to the first item that can be chosen, as the arrow key moves it.
+    QAction *active = activeAction();
+    if (active && !active->isEnabled()) {
+        QKeyEvent next(QEvent::KeyPress, isRightToLeft() ? Qt::Key_Left : Qt::Key_Right, Qt::NoModifier);
+        keyPressEvent(&next);
+    }
 }
 
 void WorkMenuBar::addStageRows(StageTable &stages) const

@@ -41,6 +41,9 @@ signals:
     void patternChosen();
     void sizeChosen(int fieldSize);
 
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
 private:
     QAction *addItem(const QString &name, const QString &caption, int picture, const QKeySequence &shortcut,
                      const QString &hint);

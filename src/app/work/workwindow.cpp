@@ -294,6 +294,12 @@ void WorkWindow::focusAlgorithm()
     m_algorithmList->setFocus(Qt::OtherFocusReason);
 }
 
+bool WorkWindow::hasFocusedControl() const
+{
+    const QWidget *focus = focusWidget();
+    return focus && focus != this && focus->isVisible() && focus->isEnabled();
+}
+
 void WorkWindow::scrollAlgorithmTo(int topRow)
 {
     // The rows just inserted must be laid out before the list can scroll to them.
@@ -336,6 +342,10 @@ void WorkWindow::nMainWorkClick()
     if (m_running)
         return;
     applyStage(WorkStage::Development);
+    // The stage's controls were off until now, so the keys belong to nobody: the pupil who
+    // chose the stage from the keyboard goes on with the arrows and Delete in the algorithm.
+    if (!hasFocusedControl())
+        focusAlgorithm();
     m_scene.drawEmptyField();
     m_scene.drawTaskObjects(m_world);
     refreshFieldView();

@@ -148,6 +148,8 @@ private:
     void formKeyDown(int key);
     void formClick();
     void triggerPanelCommand(PanelCommand command);
+    // Whether a shown and enabled control of the window takes the keys.
+    bool hasFocusedControl() const;
 
     static int initialLayoutUnit(int requested);
     void buildClientArea(QWidget *client);

@@ -24,6 +24,8 @@ QPushButton *conditionButton(const QWidget *panel, bool positive)
 
 } // namespace
 
+Q_DECLARE_METATYPE(WorkStage)
+
 class TestStructuredInsertion : public QObject
 {
     Q_OBJECT
@@ -43,6 +45,8 @@ private slots:
     void conditionPanels_data();
     void conditionPanels();
     void conditionPanelKeys();
+    void closedConditionPanelTakesNoKeys_data();
+    void closedConditionPanelTakesNoKeys();
     void callOfNewName();
     void procedurePanelKeepsItsPurpose_data();
     void procedurePanelKeepsItsPurpose();
@@ -313,6 +317,8 @@ void TestStructuredInsertion::conditionPanels()
     s.key(Qt::Key_Escape);
     QVERIFY(shown->isHidden());
     QCOMPARE(s.lines().size(), 5);
+    // The keys are back in the algorithm, where the pupil pressed the function key.
+    QCOMPARE(QApplication::focusWidget(), s.list());
     // The button opens it as the key does.
     QTest::mouseClick(s.window.findChild<QPushButton *>(button), Qt::LeftButton);
     QVERIFY(shown->isVisible());
@@ -337,11 +343,47 @@ void TestStructuredInsertion::conditionPanelKeys()
     QCOMPARE(QApplication::focusWidget(), conditionButton(panel, false));
     QTest::keyClick(conditionButton(panel, false), Qt::Key_Escape);
     QVERIFY(panel->isHidden());
+    QCOMPARE(QApplication::focusWidget(), s.list());
     s.key(Qt::Key_F8);
     s.key(Qt::Key_Return);
     QCOMPARE(s.lines().mid(4), (QStringList{"    ПОКА впереди стена", "    НЦ", "    КЦ", "КОН"}));
     QCOMPARE(s.currentRow(), 6);
     QCOMPARE(QApplication::focusWidget(), control<QPushButton>(s.window, "PPButtonWhile"));
+}
+
+void TestStructuredInsertion::closedConditionPanelTakesNoKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<WorkStage>("stage");
+    QTest::addColumn<int>("inserted");
+    // In "Начать" and "Отладка" the function keys still insert, while the command buttons
+    // that would take the focus afterwards are off.
+    QTest::newRow("branch, Начать") << int(Qt::Key_F7) << WorkStage::Begin << 4;
+    QTest::newRow("loop, Начать") << int(Qt::Key_F8) << WorkStage::Begin << 3;
+    QTest::newRow("branch, Отладка") << int(Qt::Key_F7) << WorkStage::Debugging << 4;
+    QTest::newRow("loop, Отладка") << int(Qt::Key_F8) << WorkStage::Debugging << 3;
+    QTest::newRow("branch, Разработка") << int(Qt::Key_F7) << WorkStage::Development << 4;
+}
+
+void TestStructuredInsertion::closedConditionPanelTakesNoKeys()
+{
+    QFETCH(int, key);
+    QFETCH(WorkStage, stage);
+    QFETCH(int, inserted);
+    EditorSession s;
+    QVERIFY(s.activated);
+    s.window.applyStage(stage);
+    s.key(Qt::Key(key));
+    ConditionPanel *panel = key == Qt::Key_F7 ? s.panelIf() : s.panelWhile();
+    QVERIFY(panel->isVisible());
+    s.key(Qt::Key_Return);
+    QVERIFY(panel->isHidden());
+    QCOMPARE(s.lines().size(), 5 + inserted);
+    QVERIFY(!panel->isAncestorOf(QApplication::focusWidget()));
+    // Keys pressed afterwards reach no button of the hidden panel.
+    s.key(Qt::Key_Return);
+    s.key(Qt::Key_Space);
+    QCOMPARE(s.lines().size(), 5 + inserted);
 }
 
 void TestStructuredInsertion::callOfNewName()

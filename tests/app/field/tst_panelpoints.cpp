@@ -31,6 +31,8 @@ private slots:
     void freeAreaHidesWithoutApplying();
     void hiddenPanelTakesNoKeys_data();
     void hiddenPanelTakesNoKeys();
+    void keysGoToThePanelAndBack_data();
+    void keysGoToThePanelAndBack();
     void upDownSteps_data();
     void upDownSteps();
     void sizeChangeKeepsTypedNumber();
@@ -314,6 +316,45 @@ void TestPanelPoints::hiddenPanelTakesNoKeys()
     QWidget *focus = QApplication::focusWidget();
     QTest::keyClick(focus ? focus : &detour.window, '9');
     QCOMPARE(row->text(), QStringLiteral("4"));
+}
+
+void TestPanelPoints::keysGoToThePanelAndBack_data()
+{
+    QTest::addColumn<QString>("closedBy");
+    QTest::newRow("Shift+F4") << "keys";
+    QTest::newRow("click on the panel") << "panel";
+    QTest::newRow("click on the free area") << "free area";
+}
+
+void TestPanelPoints::keysGoToThePanelAndBack()
+{
+    QFETCH(QString, closedBy);
+    OpenedDetour detour;
+    QApplication::setActiveWindow(&detour.window);
+    QVERIFY(QTest::qWaitForWindowActive(&detour.window));
+    control<QAction>(detour.window, "NMainWork")->trigger();
+    auto *list = control<QWidget>(detour.window, "lstCom");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_F4, Qt::ShiftModifier);
+    QVERIFY(detour.panel->isVisible());
+    // Opened from the keyboard, the panel is filled in from the keyboard: the number typed
+    // first replaces the start column.
+    auto *column = control<QLineEdit>(*detour.panel, "EditAX");
+    QCOMPARE(QApplication::focusWidget(), column);
+    typeText(column, QStringLiteral("3"));
+    QCOMPARE(column->text(), QStringLiteral("3"));
+
+    if (closedBy == QLatin1String("keys"))
+        QTest::keyClick(column, Qt::Key_F4, Qt::ShiftModifier);
+    else if (closedBy == QLatin1String("panel"))
+        detour.panel->panelPointsClick();
+    else
+        clickFreeSpot(*detour.window.centralWidget());
+    QVERIFY(detour.panel->isHidden());
+    if (closedBy != QLatin1String("free area"))
+        QCOMPARE(detour.window.world().executor.column, 3);
+    // The keys are back in the algorithm.
+    QCOMPARE(QApplication::focusWidget(), list);
 }
 
 void TestPanelPoints::upDownSteps_data()

@@ -61,6 +61,10 @@ private slots:
     void commandButtons();
     void escapeClosesPanels();
     void escapeWithNoPanel();
+    void algorithmListTakesKeys_data();
+    void algorithmListTakesKeys();
+    void algorithmListShowsItHasTheKeys_data();
+    void algorithmListShowsItHasTheKeys();
     void clickOnFreeAreaHidesPoints();
     void sizeMenu_data();
     void sizeMenu();
@@ -75,6 +79,8 @@ private slots:
     void hints_data();
     void hints();
     void menuHoverShowsLongHint();
+    void altHighlightsAnItemThatCanBeChosen_data();
+    void altHighlightsAnItemThatCanBeChosen();
     void activeAgainAfterDialog();
 
 private:
@@ -641,6 +647,98 @@ void TestWorkWindow::escapeWithNoPanel()
     QVERIFY(window.isVisible());
 }
 
+void TestWorkWindow::algorithmListTakesKeys_data()
+{
+    // The keys the pupil presses from "Начать" on; 'm' chooses "Разработка" with the mouse.
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("Shift+F2") << "12";
+    QTest::newRow("Shift+F2, then F2 and F4") << "12ab";
+    QTest::newRow("menu item") << "1m";
+    QTest::newRow("Shift+F2 after Отладка") << "1232";
+    QTest::newRow("menu item after Отладка") << "123m";
+}
+
+void TestWorkWindow::algorithmListTakesKeys()
+{
+    QFETCH(QString, keys);
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == &window ? focus : &window, key, modifiers);
+    };
+    for (const QChar step : keys) {
+        switch (step.toLatin1()) {
+        case '1': press(Qt::Key_F1, Qt::ShiftModifier); break;
+        case '2': press(Qt::Key_F2, Qt::ShiftModifier); break;
+        case '3': press(Qt::Key_F3, Qt::ShiftModifier); break;
+        case 'a': press(Qt::Key_F2); break;
+        case 'b': press(Qt::Key_F4); break;
+        case 'm': trigger(control<QAction>(window, "NMainWork")); break;
+        }
+        if (step == u'1') {
+            window.algorithm().setLines({"АЛГОРИТМ ПУТЬ_1", "    Дано: Исполнитель в т.А",
+                                         "    Надо: Исполнитель в т.Б", "НАЧ", "    ШАГ", "КОН"});
+            window.algorithm().setCurrentRow(5);
+        }
+    }
+    QCOMPARE(window.stage(), WorkStage::Development);
+    auto *list = control<QListView>(window, "lstCom");
+    QCOMPARE(QApplication::focusWidget(), list);
+    QSignalSpy selected(list, SIGNAL(rowSelectedByPupil(int)));
+    press(Qt::Key_Up);
+    QCOMPARE(window.algorithm().currentRow(), 4);
+    QCOMPARE(selected.count(), 1);
+    QSignalSpy deleted(list, SIGNAL(deleteKeyPressed()));
+    press(Qt::Key_Delete);
+    QCOMPARE(deleted.count(), 1);
+}
+
+void TestWorkWindow::algorithmListShowsItHasTheKeys_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("first line") << 0;
+    QTest::newRow("КОН") << 4;
+}
+
+void TestWorkWindow::algorithmListShowsItHasTheKeys()
+{
+    QFETCH(int, row);
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    trigger(control<QAction>(window, "NMainBegin"));
+    window.algorithm().setLines(
+        {"АЛГОРИТМ ПУТЬ_1", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б", "НАЧ", "КОН"});
+    trigger(control<QAction>(window, "NMainWork"));
+    window.algorithm().setCurrentRow(row);
+    auto *list = control<QListView>(window, "lstCom");
+    const QRect current = list->visualRect(window.algorithm().index(row, 0));
+    const QRgb frameColour = list->palette().color(QPalette::HighlightedText).rgb();
+    // How much of the line just inside the top and bottom edges of the current row is
+    // drawn in the colour of the selected text, in parts of the row's width.
+    const auto framed = [&] {
+        const QImage shown = list->viewport()->grab().toImage();
+        int drawn = 0;
+        for (const int y : {current.top() + 1, current.bottom() - 1}) {
+            for (int x = current.left(); x <= current.right(); ++x)
+                drawn += shown.pixel(x, y) == frameColour ? 1 : 0;
+        }
+        return double(drawn) / (2 * current.width());
+    };
+
+    list->clearFocus();
+    QVERIFY(!list->hasFocus());
+    QCOMPARE(framed(), 0.0);
+    // A dotted frame: about one pixel in three.
+    list->setFocus();
+    QVERIFY(list->hasFocus());
+    QVERIFY2(framed() > 0.25, qPrintable(QString::number(framed())));
+}
+
 void TestWorkWindow::clickOnFreeAreaHidesPoints()
 {
     WorkWindow window(10);
@@ -1008,6 +1106,40 @@ void TestWorkWindow::menuHoverShowsLongHint()
     QCOMPARE(control<QStatusBar>(window, "StatusBar1")->currentMessage(),
              QStringLiteral(" На  этапе \"Начать\" откроется постановка задачи и, если необходимо, "
                             "образец рисунка для воспроизведения"));
+}
+
+void TestWorkWindow::altHighlightsAnItemThatCanBeChosen_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("highlighted");
+    QTest::newRow("after creation") << QStringList{} << "NMainBegin";
+    QTest::newRow("Начать") << QStringList{"NMainBegin"} << "NMainWork";
+    QTest::newRow("Разработка") << QStringList{"NMainBegin", "NMainWork"} << "NMainDebug";
+    QTest::newRow("Отладка") << QStringList{"NMainBegin", "NMainWork", "NMainDebug"} << "NMainWork";
+}
+
+void TestWorkWindow::altHighlightsAnItemThatCanBeChosen()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, highlighted);
+    WorkWindow window(10);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const QString &step : steps)
+        trigger(window.findChild<QAction *>(step));
+    // Alt alone gives the keys to the menu bar; the pupil must see where they went.
+    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(focus, Qt::Key_Alt);
+    auto *bar = control<QMenuBar>(window, "MainMenu");
+    QVERIFY(bar->hasFocus());
+    QVERIFY(bar->activeAction());
+    QCOMPARE(bar->activeAction()->objectName(), highlighted);
+    // Enter chooses it.
+    QSignalSpy chosen(bar->activeAction(), &QAction::triggered);
+    QTest::keyClick(bar, Qt::Key_Return);
+    QCOMPARE(chosen.count(), 1);
 }
 
 void TestWorkWindow::activeAgainAfterDialog()

@@ -2,6 +2,7 @@
 
 #include "app/common/hint.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -65,6 +66,7 @@ QPushButton *ConditionPanel::addButton(const ButtonText &text, int top, WallCond
 
 void ConditionPanel::openAt(const QPoint &topLeft)
 {
+    m_focusReturn.remember(*this);
     move(topLeft);
     show();
     raise();
@@ -87,4 +89,17 @@ bool ConditionPanel::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QFrame::eventFilter(watched, event);
+}
+
+void ConditionPanel::hideEvent(QHideEvent *event)
+{
+    // Where no control had the keys and none is on ("Начать", "Отладка"), the focus would
+    // stay on a hidden button, and each Enter would insert one more construct unseen.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus) && !m_focusReturn.giveBack(*this)) {
+        focusNextPrevChild(true);
+        if (QWidget *still = QApplication::focusWidget(); still && isAncestorOf(still))
+            still->clearFocus();
+    }
+    QFrame::hideEvent(event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/common/focusreturn.h"
 #include "editor/algorithminsertion.h"
 
 #include <QFrame>
@@ -9,7 +10,7 @@ class QPushButton;
 // The small panel that asks for the condition of a new branch or loop: a button for
 // "впереди стена" and one for "впереди НЕ стена". It opens level with the command
 // button that called it, with the focus on the positive condition, and Esc on either
-// button hides it.
+// button hides it, handing the focus back to the control that had it.
 class ConditionPanel : public QFrame
 {
     Q_OBJECT
@@ -38,10 +39,12 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QPushButton *addButton(const ButtonText &text, int top, WallCondition condition);
 
     QPushButton *m_positive = nullptr;
     QPushButton *m_negative = nullptr;
+    FocusReturn m_focusReturn;
 };
