@@ -27,7 +27,7 @@ RunToolBar::RunToolBar(QWidget *parent)
     m_stop = addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение"));
     addGap(8);
     m_pause = addButton(QStringLiteral("FixToolButtonPause"), 4,
-                        QStringLiteral("Пауза | Приостановить выполнение после текущей строки"));
+                        QStringLiteral("Пауза (Ctrl+F9) | Приостановить выполнение после текущей строки"));
     m_pause->setCheckable(true);
     m_step = addButton(QStringLiteral("FixToolButtonStep"), 5,
                        QStringLiteral("Один шаг (F9) | Выполнить одну строку алгоритма и остановиться"));
@@ -48,6 +48,19 @@ void RunToolBar::showPaused(bool paused)
 {
     m_pause->setChecked(paused);
     setSpeedButtonsEnabled(paused);
+}
+
+bool RunToolBar::pressForKeys(QKeyCombination keys)
+{
+    QToolButton *button = nullptr;
+    if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_F2))
+        button = m_stop;
+    else if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_F9))
+        button = m_pause;
+    if (!button || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
 }
 
 void RunToolBar::setSpeedButtonsEnabled(bool enabled)

@@ -20,6 +20,10 @@ public:
     void setSpeedButtonsEnabled(bool enabled);
     // While a run is paused the pause button stays down and a speed button takes the run on.
     void showPaused(bool paused);
+    // The keys of a pupil without the mouse, as in the Pascal environments of school: Ctrl+F2
+    // clicks the stop button, Ctrl+F9 the pause button, each only when it could be clicked.
+    // False when the keys are neither or their button is off.
+    bool pressForKeys(QKeyCombination keys);
 
 signals:
     void speedChosen(RunSpeed speed);

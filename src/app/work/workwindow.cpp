@@ -534,8 +534,12 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
         // Shift+F2 with "Разработка" disabled must not insert a ШАГ: modified keys are no commands.
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool modified = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-        if (firstReceiver && widget->window() == this && !modified)
-            formKeyDown(key->key());
+        if (firstReceiver && widget->window() == this) {
+            if (!modified)
+                formKeyDown(key->key());
+            else if (m_runTools->pressForKeys(key->keyCombination()))
+                return true;
+        }
     } else if (event->type() == QEvent::Hide && isOwnDialog(watched)) {
         // Without a window manager nobody gives the keyboard back when a dialog closes,
         // and the menu keys would be dead until the pupil clicks the window.

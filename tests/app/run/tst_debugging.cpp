@@ -118,13 +118,22 @@ public:
         if (enabled)
             item->trigger();
     }
-    // A button by its name, or "to N": run to line N.
+    // "Ctrl+F2" and the like, pressed where the keys are.
+    void pressControlKey(const QString &keys)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &window, Qt::Key(Qt::Key_F1 + keys.mid(6).toInt() - 1),
+                        Qt::ControlModifier);
+    }
+    // A button by its name, "Ctrl+FN" for keys, or "to N": run to line N.
     void act(const QString &action)
     {
         if (action.startsWith(QLatin1String("to ")))
             runTo(action.mid(3).toInt());
         else if (action == QLatin1String("close"))
             window.close();
+        else if (action.startsWith(QLatin1String("Ctrl+F")))
+            pressControlKey(action);
         else
             click(action);
     }
@@ -211,6 +220,14 @@ private slots:
             << stepTurnStep << 5 << "FixToolButtonDo" << QStringList{"FixToolButtonStop"}
             << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Stopped << "6,5,90"
             << int(RunSpeed::Slow);
+        QTest::newRow("keys: Ctrl+F9 goes on at the run's own speed")
+            << stepTurnStep << 5 << "FixToolButtonQuick" << QStringList{"Ctrl+F9"}
+            << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Complete << "6,4,90"
+            << int(RunSpeed::Middle);
+        QTest::newRow("keys: Ctrl+F2 stops as the stop button")
+            << stepTurnStep << 5 << "FixToolButtonDo" << QStringList{"Ctrl+F2"}
+            << QStringList{"6 at 6,5,90 | Пауза: строка 7"} << RunEnd::Stopped << "6,5,90"
+            << int(RunSpeed::Slow);
         QTest::newRow("one step, then the pause button: on at the run's own speed")
             << stepTurnStep << 4 << "FixToolButtonQuick"
             << QStringList{"FixToolButtonStep", "FixToolButtonPause"}
@@ -257,6 +274,55 @@ private slots:
         QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
         QVERIFY(session.button(QStringLiteral("FixToolButtonDo"))->isEnabled());
         QCOMPARE(session.pauseStatus(), QString());
+    }
+
+    // The run tool bar's keys pressed while a line is shown: Ctrl+F9 as the pause button,
+    // Ctrl+F2 as the stop button; with no run under way both do nothing.
+    void runKeys_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QList<RunEnd>>("ends");
+
+        QTest::newRow("Ctrl+F9 pauses after the line, Ctrl+F9 goes on")
+            << "Ctrl+F9" << QStringList{"Ctrl+F9"} << QStringList{"5 at 6,5,0 | Пауза: строка 6"}
+            << QList<RunEnd>{RunEnd::Complete};
+        QTest::newRow("Ctrl+F2 stops the run")
+            << "Ctrl+F2" << QStringList{} << QStringList{} << QList<RunEnd>{RunEnd::Stopped};
+        QTest::newRow("Ctrl+F3 is no run key")
+            << "Ctrl+F3" << QStringList{} << QStringList{} << QList<RunEnd>{RunEnd::Complete};
+    }
+
+    void runKeys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, script);
+        QFETCH(QStringList, expected);
+        QFETCH(QList<RunEnd>, ends);
+
+        DebugSession session(algorithmWith(stepTurnStep));
+        QVERIFY(session.exposed);
+        session.script = script;
+        // With no run, neither key starts one or changes the buttons.
+        session.pressControlKey(keys);
+        QVERIFY(session.ends.isEmpty());
+        QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
+        bool pressed = false;
+        QObject::connect(&session.window.algorithm(), &AlgorithmText::currentRowChanged, &session.window,
+                         [&](int row) {
+                             if (row != 4 || pressed || !session.tools.runController->isRunning())
+                                 return;
+                             pressed = true;
+                             session.pressControlKey(keys);
+                         });
+
+        session.click(QStringLiteral("FixToolButtonQuick"));
+
+        QVERIFY(pressed);
+        QCOMPARE(session.pauses, expected);
+        QCOMPARE(session.ends, ends);
+        QVERIFY(session.button(QStringLiteral("FixToolButtonDo"))->isEnabled());
     }
 
     // "Один шаг" from "Отладка" with no run, then again at every pause: one pause before

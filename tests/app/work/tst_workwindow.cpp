@@ -1053,7 +1053,7 @@ void TestWorkWindow::hints_data()
                           << "Прервать выполнение"
                           << "Прервать выполнение";
     QTest::newRow("pause") << "FixToolButtonPause"
-                           << "Пауза "
+                           << "Пауза (Ctrl+F9) "
                            << " Приостановить выполнение после текущей строки";
     QTest::newRow("one step") << "FixToolButtonStep"
                               << "Один шаг (F9) "
