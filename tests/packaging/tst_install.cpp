@@ -81,9 +81,9 @@ void TestInstall::initTestCase()
     // installation again, stays as it was.
     QProcess install;
     install.start(QStringLiteral(SHAGAIKA_CMAKE_COMMAND),
-                  {QStringLiteral("--install"), QStringLiteral(SHAGAIKA_BUILD_DIR), QStringLiteral("--prefix"),
-                   m_prefix.path(), QStringLiteral("--strip"), QStringLiteral("--component"),
-                   QStringLiteral("Unspecified")});
+                  {QStringLiteral("--install"), QStringLiteral(SHAGAIKA_BUILD_DIR),
+                   QStringLiteral("--prefix"), m_prefix.path(), QStringLiteral("--strip"),
+                   QStringLiteral("--component"), QStringLiteral("Unspecified")});
     QVERIFY(install.waitForFinished(120000));
     QVERIFY2(install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0,
              install.readAllStandardError().constData());
@@ -143,7 +143,8 @@ void TestInstall::menuEntryStartsAnInstalledProgram_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("program");
     QTest::newRow("pupil's program") << QStringLiteral("shagaika.desktop") << QStringLiteral("shagaika");
-    QTest::newRow("task editor") << QStringLiteral("shagaika-tasks.desktop") << QStringLiteral("shagaika-tasks");
+    QTest::newRow("task editor") << QStringLiteral("shagaika-tasks.desktop")
+                                 << QStringLiteral("shagaika-tasks");
 }
 
 void TestInstall::menuEntryStartsAnInstalledProgram()
@@ -159,9 +160,10 @@ void TestInstall::menuEntryStartsAnInstalledProgram()
     QVERIFY(QFileInfo(m_prefix.filePath(QStringLiteral("bin/") + program)).isExecutable());
     const QString icon = desktopValue(text, "Icon");
     QVERIFY(!icon.isEmpty());
-    QVERIFY(QFileInfo::exists(m_prefix.filePath(QStringLiteral("share/icons/hicolor/64x64/apps/%1.png").arg(icon))));
-    QVERIFY(
-        QFileInfo::exists(m_prefix.filePath(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(icon))));
+    QVERIFY(QFileInfo::exists(
+        m_prefix.filePath(QStringLiteral("share/icons/hicolor/64x64/apps/%1.png").arg(icon))));
+    QVERIFY(QFileInfo::exists(
+        m_prefix.filePath(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(icon))));
 }
 
 void TestInstall::programHoldsNoBuildPath_data()
@@ -184,7 +186,8 @@ void TestInstall::programHoldsNoBuildPath()
     QFETCH(QString, program);
     QFETCH(QByteArray, path);
     const QByteArray bytes = readBytes(m_prefix.filePath(QStringLiteral("bin/") + program));
-    QVERIFY(bytes.startsWith("\x7f" "ELF"));
+    QVERIFY(bytes.startsWith("\x7f"
+                             "ELF"));
     QVERIFY2(!bytes.contains(path), path.constData());
 }
 
@@ -216,7 +219,8 @@ void TestInstall::installedCheckerJudgesInstalledExample()
     version.start(m_prefix.filePath(QStringLiteral("bin/shagaika-check")), {QStringLiteral("--version")});
     QVERIFY(version.waitForFinished(10000));
     QCOMPARE(version.exitCode(), 0);
-    QCOMPARE(version.readAllStandardOutput().trimmed(), QByteArray("shagaika-check " SHAGAIKA_PROJECT_VERSION));
+    QCOMPARE(version.readAllStandardOutput().trimmed(),
+             QByteArray("shagaika-check " SHAGAIKA_PROJECT_VERSION));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
