@@ -64,6 +64,8 @@ private slots:
     void menuEntryStartsAnInstalledProgram();
     void programHoldsNoBuildPath_data();
     void programHoldsNoBuildPath();
+    void installedProgramAnswersWithoutDisplay_data();
+    void installedProgramAnswersWithoutDisplay();
     void installedCheckerJudgesInstalledExample_data();
     void installedCheckerJudgesInstalledExample();
 
@@ -191,6 +193,45 @@ void TestInstall::programHoldsNoBuildPath()
     QVERIFY2(!bytes.contains(path), path.constData());
 }
 
+void TestInstall::installedProgramAnswersWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QByteArray>("firstLine");
+    const QByteArray version(" " SHAGAIKA_PROJECT_VERSION);
+    QTest::newRow("checker's version") << "shagaika-check"
+                                       << "--version"
+                                       << "shagaika-check" + version;
+    QTest::newRow("editor's version") << "shagaika-tasks"
+                                      << "--version"
+                                      << "shagaika-tasks" + version;
+    QTest::newRow("checker's help")
+        << "shagaika-check"
+        << "--help" << QStringLiteral("shagaika-check — проверка алгоритмов Шагайки без окон").toUtf8();
+    QTest::newRow("editor's help")
+        << "shagaika-tasks"
+        << "--help" << QStringLiteral("shagaika-tasks — редактор задач Шагайки для учителя").toUtf8();
+}
+
+// A technician asks over a remote shell, where no window can open.
+void TestInstall::installedProgramAnswersWithoutDisplay()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, argument);
+    QFETCH(QByteArray, firstLine);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(m_prefix.filePath(QStringLiteral("bin/") + program), {argument});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput().split('\n').first(), firstLine);
+}
+
 void TestInstall::installedCheckerJudgesInstalledExample_data()
 {
     QTest::addColumn<QString>("example");
@@ -214,13 +255,6 @@ void TestInstall::installedCheckerJudgesInstalledExample()
     QVERIFY2(checker.exitCode() == 0, checker.readAllStandardError().constData());
     const QByteArray json = readBytes(report);
     QVERIFY(json.contains("\"program\": \"shagaika-check " SHAGAIKA_PROJECT_VERSION "\""));
-
-    QProcess version;
-    version.start(m_prefix.filePath(QStringLiteral("bin/shagaika-check")), {QStringLiteral("--version")});
-    QVERIFY(version.waitForFinished(10000));
-    QCOMPARE(version.exitCode(), 0);
-    QCOMPARE(version.readAllStandardOutput().trimmed(),
-             QByteArray("shagaika-check " SHAGAIKA_PROJECT_VERSION));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
