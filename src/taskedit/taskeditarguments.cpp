@@ -9,7 +9,8 @@ TaskEditArguments TaskEditArguments::parse(const QStringList &arguments)
         // "--" lets a folder whose name begins with "-" be named.
         if (!optionsEnded && argument == QLatin1String("--")) {
             optionsEnded = true;
-        } else if (!optionsEnded && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
+        } else if (!optionsEnded
+                   && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
             return {Action::Help, QString(), QString()};
         } else if (!optionsEnded && argument == QLatin1String("--version")) {
             return {Action::Version, QString(), QString()};
@@ -20,7 +21,8 @@ TaskEditArguments TaskEditArguments::parse(const QStringList &arguments)
         }
     }
     if (parsed.mistake.isEmpty() && folders.size() > 1)
-        parsed.mistake = QStringLiteral("можно указать только одну папку задачи, указано %1").arg(folders.size());
+        parsed.mistake =
+            QStringLiteral("можно указать только одну папку задачи, указано %1").arg(folders.size());
     if (!parsed.mistake.isEmpty()) {
         parsed.action = Action::Mistake;
         return parsed;

@@ -22,7 +22,8 @@ void TestTaskEditArguments::parse_data()
     QTest::newRow("a folder") << QStringList{"olymp/task1"} << Action::Open << "olymp/task1" << QString();
     QTest::newRow("--help") << QStringList{"--help"} << Action::Help << QString() << QString();
     QTest::newRow("-h") << QStringList{"-h"} << Action::Help << QString() << QString();
-    QTest::newRow("--help after a folder") << QStringList{"olymp", "--help"} << Action::Help << QString() << QString();
+    QTest::newRow("--help after a folder")
+        << QStringList{"olymp", "--help"} << Action::Help << QString() << QString();
     QTest::newRow("--help beside a wrong option")
         << QStringList{"--fast", "--help"} << Action::Help << QString() << QString();
     QTest::newRow("--version") << QStringList{"--version"} << Action::Version << QString() << QString();
