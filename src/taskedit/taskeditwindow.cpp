@@ -600,6 +600,10 @@ void TaskEditWindow::openFolderDialog()
 
 bool TaskEditWindow::openFolder(const QString &folder)
 {
+    // A file named instead (a task file dropped on the menu entry) stands for its folder.
+    const QFileInfo named(folder);
+    if (named.isFile())
+        return openFolder(named.absolutePath());
     const TaskFolder taskFolder(folder);
     const QString path = taskFolder.taskFilePath();
     if (path.isEmpty()) {

@@ -32,8 +32,9 @@ class TaskEditWindow : public QMainWindow
 public:
     explicit TaskEditWindow(QWidget *parent = nullptr);
 
-    // Opens the task of a folder; a folder without a task file becomes the place a new
-    // task is saved to. Returns false (and says why) when the file cannot be read.
+    // Opens the task of a folder (or of the folder of a file named instead); a folder
+    // without a task file becomes the place a new task is saved to. Returns false (and says
+    // why) when the file cannot be read.
     bool openFolder(const QString &folder);
     bool save();
 

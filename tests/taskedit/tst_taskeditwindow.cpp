@@ -6,6 +6,7 @@
 #include "taskedit/taskfieldview.h"
 #include "tasks/setup/taskfolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
@@ -48,6 +49,8 @@ private slots:
     void everySizeHasItsOwnField();
     void problemsAreListedWithTheirPlace();
     void savedTaskLoadsBack();
+    void fileNamedOpensItsFolder_data();
+    void fileNamedOpensItsFolder();
     void referenceMustBeAnAlgorithm_data();
     void referenceMustBeAnAlgorithm();
     void savingIntoAnotherTasksFolder_data();
@@ -235,6 +238,28 @@ void TestTaskEditWindow::referenceMustBeAnAlgorithm_data()
     QTest::newRow("a text cut off after НАЧ")
         << QStringLiteral("АЛГОРИТМ А\r\nНАЧ\r\n    ШАГ\r\n").toUtf8()
         << QStringLiteral("— не алгоритм: нет строки «КОН» после «НАЧ»");
+}
+
+void TestTaskEditWindow::fileNamedOpensItsFolder_data()
+{
+    QTest::addColumn<QString>("named");
+    QTest::newRow("the folder") << QString();
+    QTest::newRow("its task file") << QStringLiteral("Zerid.txt");
+    QTest::newRow("its pattern picture") << QStringLiteral("zerid.bmp");
+    QTest::newRow("its reference") << QStringLiteral("solution.txt");
+}
+
+// The menu entry passes a file dropped on it; the editor then opens the task beside it, not a
+// new task to be saved into a "folder" that is a file.
+void TestTaskEditWindow::fileNamedOpensItsFolder()
+{
+    QFETCH(QString, named);
+    const QString folder = QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter");
+    QVERIFY(m_window->openFolder(named.isEmpty() ? folder : folder + QLatin1Char('/') + named));
+    QCOMPARE(m_window->folder(), QDir(folder).absolutePath());
+    const TaskData task = m_window->model().task();
+    QVERIFY(task.hasPattern);
+    QVERIFY(!task.statement.isEmpty());
 }
 
 // A drawing task's pattern is made from the reference, so a file that draws nothing because it
