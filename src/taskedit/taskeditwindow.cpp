@@ -90,6 +90,16 @@ bool isHandWritten(const QString &path, const TaskData &task)
     return !written || *written != file.readAll();
 }
 
+std::optional<QByteArray> fileBytes(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
 QStringList statementFromText(const QString &text)
 {
     if (text.isEmpty())
@@ -584,6 +594,7 @@ void TaskEditWindow::newTask()
     m_folder.clear();
     m_fileIsHandWritten = false;
     m_normalisingConfirmed = false;
+    m_diskBytes.reset();
     m_model.reset(TaskEditModel::newTask());
     selectSize(TaskData::firstSize);
 }
@@ -606,6 +617,7 @@ bool TaskEditWindow::openFolder(const QString &folder)
         m_folder = QDir(folder).absolutePath();
         m_fileIsHandWritten = false;
         m_normalisingConfirmed = false;
+        m_diskBytes.reset();
         m_model.reset(TaskEditModel::newTask());
         statusBar()->showMessage(
             QStringLiteral("В папке нет файла Zerid.txt: новая задача будет сохранена в неё"), 8000);
@@ -623,6 +635,7 @@ bool TaskEditWindow::openFolder(const QString &folder)
         return false;
     }
     m_fileIsHandWritten = isHandWritten(path, read.task);
+    m_diskBytes = fileBytes(path);
     m_folder = QDir(folder).absolutePath();
     m_normalisingConfirmed = false;
     m_model.reset(read.task);
@@ -650,9 +663,19 @@ bool TaskEditWindow::saveToFolderDialog()
             if (answer != 0)
                 return false;
         }
+        // A save that fails or is called off leaves the window with the folder it had.
+        const std::tuple kept{m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes};
         m_folder = target;
         m_fileIsHandWritten = false;
         m_normalisingConfirmed = false;
+        // The teacher has just chosen to replace what is there.
+        m_diskBytes = fileBytes(TaskFolder(target).taskFilePath());
+        if (save())
+            return true;
+        std::tie(m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes) = kept;
+        updateTitle();
+        updateProblems();
+        return false;
     }
     return save();
 }
@@ -663,6 +686,9 @@ bool TaskEditWindow::save()
         return saveToFolderDialog();
     const TaskData task = m_model.task();
     const TaskFileLayout layout = layOutTaskFile(task);
+    const QString existing = TaskFolder(m_folder).taskFilePath();
+    if (!mayReplaceFileOnDisk(existing))
+        return false;
     if (m_fileIsHandWritten && !m_normalisingConfirmed) {
         const int answer = askTeacher(
             this, QMessageBox::Question, QStringLiteral("Сохранить задачу"),
@@ -693,16 +719,31 @@ bool TaskEditWindow::save()
     }
     // The file that is there under another case of letters (ZERID.TXT from a Windows disk) is the
     // one replaced: a second one beside it would leave the teacher two tasks.
-    const QString existing = TaskFolder(m_folder).taskFilePath();
     const QString path = existing.isEmpty() ? QDir(m_folder).filePath(TaskFolder::taskFileName()) : existing;
     if (const auto error = writeTaskFile(path, task)) {
         QMessageBox::critical(this, QStringLiteral("Задача не сохранена"), *error);
         return false;
     }
     m_fileIsHandWritten = false;
+    m_diskBytes = fileBytes(path);
     m_model.markSaved();
     statusBar()->showMessage(QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(path)), 8000);
     return true;
+}
+
+bool TaskEditWindow::mayReplaceFileOnDisk(const QString &path)
+{
+    if (fileBytes(path) == m_diskBytes)
+        return true;
+    const QString name = path.isEmpty() ? TaskFolder::taskFileName() : QFileInfo(path).fileName();
+    return askTeacher(this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
+                      QStringLiteral("Файл %1 в папке %2 изменился после того, как задача была открыта "
+                                     "здесь: его записал другой редактор задач или другая программа.\n\n"
+                                     "Если сохранить, эти изменения пропадут. Заменить файл задачей из "
+                                     "этого окна?")
+                          .arg(name, QDir::toNativeSeparators(m_folder)),
+                      {QStringLiteral("Заменить"), QStringLiteral("Отмена")})
+        == 0;
 }
 
 bool TaskEditWindow::maybeSave()

@@ -31,6 +31,31 @@ QPoint cellPoint(const TaskFieldView *view, int column, int row)
     return view->toWidget(view->geometry().cellCentre(column, row));
 }
 
+// While the owner lives, every message box is noted and answered with the button of that
+// caption (none: closed as it is); file dialogs are left to their own answers.
+void answerMessages(QObject *owner, const QString &button, QStringList *seen)
+{
+    auto *timer = new QTimer(owner);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [button, seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box->property("answered").toBool())
+            return;
+        box->setProperty("answered", true);
+        seen->append(box->text());
+        QAbstractButton *chosen = nullptr;
+        for (QAbstractButton *candidate : box->buttons()) {
+            if (candidate->text() == button)
+                chosen = candidate;
+        }
+        if (chosen)
+            QTimer::singleShot(0, chosen, &QAbstractButton::click);
+        else
+            QTimer::singleShot(0, box, &QMessageBox::accept);
+    });
+    timer->start();
+}
+
 } // namespace
 
 class TestTaskEditWindow : public QObject
@@ -56,6 +81,10 @@ private slots:
     void savedUnderTheNamesFoundInTheFolder();
     void patternPictureProblems_data();
     void patternPictureProblems();
+    void savingOverAFileChangedOnDisk_data();
+    void savingOverAFileChangedOnDisk();
+    void aFailedSaveKeepsTheFolder_data();
+    void aFailedSaveKeepsTheFolder();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -405,6 +434,99 @@ void TestTaskEditWindow::patternPictureProblems()
         QCOMPARE(listed, QStringList{QStringLiteral("Замечаний нет: задача загрузится у ученика.")});
     else
         QVERIFY2(listed.size() == 1 && listed.first().contains(said), qPrintable(listed.join(u'\n')));
+}
+
+void TestTaskEditWindow::savingOverAFileChangedOnDisk_data()
+{
+    QTest::addColumn<bool>("isChangedElsewhere"); // a second editor on the folder saved meanwhile
+    QTest::addColumn<QString>("answer");          // the button pressed in the question, if one is asked
+    QTest::addColumn<bool>("isSaved");
+
+    QTest::newRow("the file as this window read it") << false << QString() << true;
+    QTest::newRow("a second editor saved, replaced") << true << QStringLiteral("Заменить") << true;
+    QTest::newRow("a second editor saved, kept") << true << QStringLiteral("Отмена") << false;
+}
+
+// Two editors on one folder: the second one's save must not vanish under the first one's unasked.
+void TestTaskEditWindow::savingOverAFileChangedOnDisk()
+{
+    QFETCH(bool, isChangedElsewhere);
+    QFETCH(QString, answer);
+    QFETCH(bool, isSaved);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(m_window->openFolder(dir.path()));
+    m_window->model().setStatement({QStringLiteral("Доведите Шагайку до точки Б.")});
+    QVERIFY(m_window->save());
+
+    TaskEditWindow second;
+    QVERIFY(second.openFolder(dir.path()));
+    second.model().setStatement({QStringLiteral("Дойдите до точки Б, обходя стены.")});
+    if (isChangedElsewhere)
+        QVERIFY(second.save());
+    const QByteArray before = readBytes(dir.filePath(QStringLiteral("Zerid.txt")));
+
+    m_window->model().setPointB(12, CellPosition{5, 5});
+    QObject watches;
+    QStringList asked;
+    answerMessages(&watches, answer, &asked);
+    QCOMPARE(m_window->save(), isSaved);
+
+    QCOMPARE(asked.size(), isChangedElsewhere ? 1 : 0);
+    QVERIFY(asked.join(u'\n').contains(QStringLiteral("изменился после того, как задача была открыта"))
+            == isChangedElsewhere);
+    const TaskFileResult read = TaskFolder(dir.path()).readTask();
+    QVERIFY(read.isOk());
+    if (isSaved)
+        QCOMPARE(read.task, m_window->model().task());
+    else
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("Zerid.txt"))), before);
+    // Once saved, the window's own file is no change from elsewhere.
+    if (isSaved) {
+        m_window->model().setPointB(12, CellPosition{6, 6});
+        asked.clear();
+        QVERIFY(m_window->save());
+        QVERIFY(asked.isEmpty());
+    }
+}
+
+void TestTaskEditWindow::aFailedSaveKeepsTheFolder_data()
+{
+    QTest::addColumn<bool>("isOpened"); // a task folder was open before "save into another folder"
+
+    QTest::newRow("a new task") << false;
+    QTest::newRow("a task of a folder") << true;
+}
+
+// A folder that refuses the file is not where the task lives: the window keeps the folder it had.
+void TestTaskEditWindow::aFailedSaveKeepsTheFolder()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs a folder that refuses new files even to the administrator");
+#endif
+    QFETCH(bool, isOpened);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    if (isOpened)
+        QVERIFY(m_window->openFolder(dir.path()));
+    const QString before = m_window->folder();
+    m_window->model().setStatement({QStringLiteral("Доведите Шагайку до точки Б.")});
+
+    FileDialogAnswers folders({QStringLiteral("/proc")});
+    QObject watches;
+    QStringList seen;
+    answerMessages(&watches, QString(), &seen);
+    for (QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->text() == QStringLiteral("Сохранить в &другую папку…"))
+            action->trigger();
+    }
+
+    QCOMPARE(folders.asked.size(), 1);
+    QCOMPARE(seen.size(), 1);
+    QVERIFY2(seen.first().contains(QStringLiteral("Не удалось")), qPrintable(seen.first()));
+    QCOMPARE(m_window->folder(), before);
+    QVERIFY(m_window->model().isModified());
+    QVERIFY(!m_window->windowTitle().contains(QStringLiteral("/proc")));
 }
 
 QTEST_MAIN(TestTaskEditWindow)
