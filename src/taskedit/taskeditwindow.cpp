@@ -157,6 +157,8 @@ void TaskEditWindow::buildWidgets()
     auto *statementLayout = new QVBoxLayout(statementBox);
     m_statement = new QPlainTextEdit(statementBox);
     m_statement->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab goes on to the flags, as everywhere else in the window; a statement needs no tab characters.
+    m_statement->setTabChangesFocus(true);
     statementLayout->addWidget(m_statement);
     right->addWidget(statementBox, 2);
 
@@ -250,8 +252,11 @@ void TaskEditWindow::buildActions()
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Правка"));
     m_undo = edit->addAction(QStringLiteral("&Отменить"), QKeySequence::Undo, &m_model, &TaskEditModel::undo);
-    m_redo =
-        edit->addAction(QStringLiteral("&Повторить"), QKeySequence::Redo, &m_model, &TaskEditModel::redo);
+    m_redo = edit->addAction(QStringLiteral("&Повторить"), &m_model, &TaskEditModel::redo);
+    // The platform's redo key is Ctrl+Shift+Z on some desktops and Ctrl+Y on others; both work,
+    // as in the pupil's program.
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QToolBar *tools = addToolBar(QStringLiteral("Инструменты"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);

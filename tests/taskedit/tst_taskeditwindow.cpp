@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QtTest>
@@ -85,6 +86,9 @@ private slots:
     void savingOverAFileChangedOnDisk();
     void aFailedSaveKeepsTheFolder_data();
     void aFailedSaveKeepsTheFolder();
+    void keysUndoAndRedo_data();
+    void keysUndoAndRedo();
+    void tabLeavesTheStatement();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -527,6 +531,45 @@ void TestTaskEditWindow::aFailedSaveKeepsTheFolder()
     QCOMPARE(m_window->folder(), before);
     QVERIFY(m_window->model().isModified());
     QVERIFY(!m_window->windowTitle().contains(QStringLiteral("/proc")));
+}
+
+void TestTaskEditWindow::keysUndoAndRedo_data()
+{
+    QTest::addColumn<QKeySequence>("redoKey");
+
+    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
+// The guide promises both redo keys whatever the desktop's own choice.
+void TestTaskEditWindow::keysUndoAndRedo()
+{
+    QFETCH(QKeySequence, redoKey);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    TaskFieldView *view = m_window->findChild<TaskFieldView *>();
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, true, 3, 4));
+    const TaskData drawn = m_window->model().task();
+    QVERIFY(drawn.size(12).walls.horizontal.contains(CellPosition{3, 4}));
+
+    QTest::keySequence(m_window, QKeySequence(QKeySequence::Undo));
+    QVERIFY(!m_window->model().task().size(12).walls.horizontal.contains(CellPosition{3, 4}));
+    QTest::keySequence(m_window, redoKey);
+    QCOMPARE(m_window->model().task(), drawn);
+}
+
+// Tab walks the whole window; in the statement it must not become a character of the task file.
+void TestTaskEditWindow::tabLeavesTheStatement()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *statement = m_window->findChild<QPlainTextEdit *>();
+    QVERIFY(statement);
+    statement->setFocus();
+    QVERIFY(statement->hasFocus());
+    QTest::keyClick(statement, Qt::Key_Tab);
+    QVERIFY(!statement->hasFocus());
+    QVERIFY(m_window->model().task().statement.isEmpty());
 }
 
 QTEST_MAIN(TestTaskEditWindow)
