@@ -156,6 +156,7 @@ void TaskEditWindow::buildWidgets()
     auto *statementBox = new QGroupBox(QStringLiteral("Условие задачи (что видит ученик)"), central);
     auto *statementLayout = new QVBoxLayout(statementBox);
     m_statement = new QPlainTextEdit(statementBox);
+    m_statement->setObjectName(QStringLiteral("statement"));
     m_statement->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab goes on to the flags, as everywhere else in the window; a statement needs no tab characters.
     m_statement->setTabChangesFocus(true);
@@ -165,13 +166,18 @@ void TaskEditWindow::buildWidgets()
     auto *flagsBox = new QGroupBox(QStringLiteral("Задача"), central);
     auto *flags = new QFormLayout(flagsBox);
     m_pointB = new QCheckBox(QStringLiteral("Привести Шагайку в точку Б"), flagsBox);
+    m_pointB->setObjectName(QStringLiteral("pointB"));
     m_pattern = new QCheckBox(QStringLiteral("Нарисовать по образцу (картинка zerid.bmp)"), flagsBox);
     m_singleSize = new QCheckBox(QStringLiteral("Только поле 12 × 12, без меню «Размер поля»"), flagsBox);
-    m_reserved = new QSpinBox(flagsBox);
-    m_reserved->setRange(-999, 9999);
+    m_singleSize->setObjectName(QStringLiteral("singleSize"));
+    // Made in the order they are shown, which is the order Tab walks them.
     m_label = new QLineEdit(flagsBox);
+    m_label->setObjectName(QStringLiteral("headerLabel"));
     m_label->setMaxLength(3);
     m_label->setMaximumWidth(60);
+    m_reserved = new QSpinBox(flagsBox);
+    m_reserved->setObjectName(QStringLiteral("reservedNumber"));
+    m_reserved->setRange(-999, 9999);
     flags->addRow(m_pointB);
     flags->addRow(m_pattern);
     flags->addRow(m_singleSize);

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QtTest>
@@ -88,7 +87,8 @@ private slots:
     void aFailedSaveKeepsTheFolder();
     void keysUndoAndRedo_data();
     void keysUndoAndRedo();
-    void tabLeavesTheStatement();
+    void tabWalksTheForm_data();
+    void tabWalksTheForm();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -558,17 +558,34 @@ void TestTaskEditWindow::keysUndoAndRedo()
     QCOMPARE(m_window->model().task(), drawn);
 }
 
-// Tab walks the whole window; in the statement it must not become a character of the task file.
-void TestTaskEditWindow::tabLeavesTheStatement()
+void TestTaskEditWindow::tabWalksTheForm_data()
 {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("out of the statement") << "statement"
+                                          << "pointB";
+    QTest::newRow("to the header label below the size box") << "singleSize"
+                                                            << "headerLabel";
+    QTest::newRow("from the label to the number below it") << "headerLabel"
+                                                           << "reservedNumber";
+}
+
+// Tab walks the task's form top to bottom; in the statement it must not become a character of
+// the task file.
+void TestTaskEditWindow::tabWalksTheForm()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    auto *statement = m_window->findChild<QPlainTextEdit *>();
-    QVERIFY(statement);
-    statement->setFocus();
-    QVERIFY(statement->hasFocus());
-    QTest::keyClick(statement, Qt::Key_Tab);
-    QVERIFY(!statement->hasFocus());
+    auto *start = m_window->findChild<QWidget *>(from);
+    QVERIFY(start);
+    start->setFocus();
+    QVERIFY(start->hasFocus());
+    QTest::keyClick(start, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
     QVERIFY(m_window->model().task().statement.isEmpty());
 }
 
