@@ -131,6 +131,9 @@ void TaskEditWindow::buildWidgets()
     auto *sizeRow = new QHBoxLayout;
     m_sizeTabs = new QTabBar(central);
     m_sizeTabs->setExpanding(false);
+    // Every size of the task stays in sight: a size hidden behind scroll arrows is easily forgotten.
+    m_sizeTabs->setUsesScrollButtons(false);
+    m_sizeTabs->setElideMode(Qt::ElideNone);
     sizeRow->addWidget(m_sizeTabs);
     m_addSize = new QToolButton(central);
     m_addSize->setText(QStringLiteral("Добавить размер"));

@@ -85,6 +85,8 @@ private slots:
     void savingOverAFileChangedOnDisk();
     void aFailedSaveKeepsTheFolder_data();
     void aFailedSaveKeepsTheFolder();
+    void everySizeTabIsInSight_data();
+    void everySizeTabIsInSight();
     void keysUndoAndRedo_data();
     void keysUndoAndRedo();
     void tabWalksTheForm_data();
@@ -531,6 +533,27 @@ void TestTaskEditWindow::aFailedSaveKeepsTheFolder()
     QCOMPARE(m_window->folder(), before);
     QVERIFY(m_window->model().isModified());
     QVERIFY(!m_window->windowTitle().contains(QStringLiteral("/proc")));
+}
+
+void TestTaskEditWindow::everySizeTabIsInSight_data()
+{
+    QTest::addColumn<QList<int>>("added");
+
+    QTest::newRow("two sizes") << QList<int>{15};
+    QTest::newRow("all four sizes") << QList<int>{13, 14, 15};
+}
+
+// A size whose tab hides behind scroll arrows is a size the teacher forgets to check.
+void TestTaskEditWindow::everySizeTabIsInSight()
+{
+    QFETCH(QList<int>, added);
+    for (int size : added)
+        QVERIFY(m_window->model().addSize(size));
+    auto *tabs = m_window->findChild<QTabBar *>();
+    QCOMPARE(tabs->count(), added.size() + 1);
+    QVERIFY(QTest::qWaitFor([tabs] { return tabs->rect().contains(tabs->tabRect(tabs->count() - 1)); }));
+    for (int i = 0; i < tabs->count(); ++i)
+        QVERIFY2(tabs->rect().contains(tabs->tabRect(i)), qPrintable(tabs->tabText(i)));
 }
 
 void TestTaskEditWindow::keysUndoAndRedo_data()
