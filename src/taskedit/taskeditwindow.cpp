@@ -152,6 +152,10 @@ void TaskEditWindow::buildWidgets()
     m_problemList = new QListWidget(central);
     m_problemList->setObjectName(QStringLiteral("problems"));
     m_problemList->setMinimumHeight(90);
+    // A message is read whole, without scrolling sideways.
+    m_problemList->setWordWrap(true);
+    m_problemList->setResizeMode(QListView::Adjust);
+    m_problemList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     left->addWidget(m_problemList, 1);
     columns->addLayout(left, 0);
 

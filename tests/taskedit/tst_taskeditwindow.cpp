@@ -85,6 +85,8 @@ private slots:
     void savingOverAFileChangedOnDisk();
     void aFailedSaveKeepsTheFolder_data();
     void aFailedSaveKeepsTheFolder();
+    void problemsAreReadWhole_data();
+    void problemsAreReadWhole();
     void everySizeTabIsInSight_data();
     void everySizeTabIsInSight();
     void keysUndoAndRedo_data();
@@ -533,6 +535,32 @@ void TestTaskEditWindow::aFailedSaveKeepsTheFolder()
     QCOMPARE(m_window->folder(), before);
     QVERIFY(m_window->model().isModified());
     QVERIFY(!m_window->windowTitle().contains(QStringLiteral("/proc")));
+}
+
+void TestTaskEditWindow::problemsAreReadWhole_data()
+{
+    QTest::addColumn<QStringList>("statement");
+
+    QTest::newRow("a statement line the file cannot hold") << QStringList{QStringLiteral("Z")};
+    QTest::newRow("no statement") << QStringList();
+}
+
+// A long message is wrapped in the list, not cut at its right edge.
+void TestTaskEditWindow::problemsAreReadWhole()
+{
+    QFETCH(QStringList, statement);
+    m_window->model().setStatement(statement);
+    auto *problems = m_window->findChild<QListWidget *>(QStringLiteral("problems"));
+    QVERIFY(problems->count() > 0);
+    QVERIFY(problems->item(0)->text().size() > 60);
+    const auto fits = [problems] {
+        for (int row = 0; row < problems->count(); ++row) {
+            if (problems->visualItemRect(problems->item(row)).right() > problems->viewport()->width())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(QTest::qWaitFor(fits, 1000));
 }
 
 void TestTaskEditWindow::everySizeTabIsInSight_data()
