@@ -90,6 +90,16 @@ bool isHandWritten(const QString &path, const TaskData &task)
     return !written || *written != file.readAll();
 }
 
+std::optional<QByteArray> fileBytes(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
 QStringList statementFromText(const QString &text)
 {
     if (text.isEmpty())
@@ -121,6 +131,9 @@ void TaskEditWindow::buildWidgets()
     auto *sizeRow = new QHBoxLayout;
     m_sizeTabs = new QTabBar(central);
     m_sizeTabs->setExpanding(false);
+    // Every size of the task stays in sight: a size hidden behind scroll arrows is easily forgotten.
+    m_sizeTabs->setUsesScrollButtons(false);
+    m_sizeTabs->setElideMode(Qt::ElideNone);
     sizeRow->addWidget(m_sizeTabs);
     m_addSize = new QToolButton(central);
     m_addSize->setText(QStringLiteral("Добавить размер"));
@@ -139,6 +152,10 @@ void TaskEditWindow::buildWidgets()
     m_problemList = new QListWidget(central);
     m_problemList->setObjectName(QStringLiteral("problems"));
     m_problemList->setMinimumHeight(90);
+    // A message is read whole, without scrolling sideways.
+    m_problemList->setWordWrap(true);
+    m_problemList->setResizeMode(QListView::Adjust);
+    m_problemList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     left->addWidget(m_problemList, 1);
     columns->addLayout(left, 0);
 
@@ -146,20 +163,28 @@ void TaskEditWindow::buildWidgets()
     auto *statementBox = new QGroupBox(QStringLiteral("Условие задачи (что видит ученик)"), central);
     auto *statementLayout = new QVBoxLayout(statementBox);
     m_statement = new QPlainTextEdit(statementBox);
+    m_statement->setObjectName(QStringLiteral("statement"));
     m_statement->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab goes on to the flags, as everywhere else in the window; a statement needs no tab characters.
+    m_statement->setTabChangesFocus(true);
     statementLayout->addWidget(m_statement);
     right->addWidget(statementBox, 2);
 
     auto *flagsBox = new QGroupBox(QStringLiteral("Задача"), central);
     auto *flags = new QFormLayout(flagsBox);
     m_pointB = new QCheckBox(QStringLiteral("Привести Шагайку в точку Б"), flagsBox);
+    m_pointB->setObjectName(QStringLiteral("pointB"));
     m_pattern = new QCheckBox(QStringLiteral("Нарисовать по образцу (картинка zerid.bmp)"), flagsBox);
     m_singleSize = new QCheckBox(QStringLiteral("Только поле 12 × 12, без меню «Размер поля»"), flagsBox);
-    m_reserved = new QSpinBox(flagsBox);
-    m_reserved->setRange(-999, 9999);
+    m_singleSize->setObjectName(QStringLiteral("singleSize"));
+    // Made in the order they are shown, which is the order Tab walks them.
     m_label = new QLineEdit(flagsBox);
+    m_label->setObjectName(QStringLiteral("headerLabel"));
     m_label->setMaxLength(3);
     m_label->setMaximumWidth(60);
+    m_reserved = new QSpinBox(flagsBox);
+    m_reserved->setObjectName(QStringLiteral("reservedNumber"));
+    m_reserved->setRange(-999, 9999);
     flags->addRow(m_pointB);
     flags->addRow(m_pattern);
     flags->addRow(m_singleSize);
@@ -240,8 +265,11 @@ void TaskEditWindow::buildActions()
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Правка"));
     m_undo = edit->addAction(QStringLiteral("&Отменить"), QKeySequence::Undo, &m_model, &TaskEditModel::undo);
-    m_redo =
-        edit->addAction(QStringLiteral("&Повторить"), QKeySequence::Redo, &m_model, &TaskEditModel::redo);
+    m_redo = edit->addAction(QStringLiteral("&Повторить"), &m_model, &TaskEditModel::redo);
+    // The platform's redo key is Ctrl+Shift+Z on some desktops and Ctrl+Y on others; both work,
+    // as in the pupil's program.
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QToolBar *tools = addToolBar(QStringLiteral("Инструменты"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -584,6 +612,7 @@ void TaskEditWindow::newTask()
     m_folder.clear();
     m_fileIsHandWritten = false;
     m_normalisingConfirmed = false;
+    m_diskBytes.reset();
     m_model.reset(TaskEditModel::newTask());
     selectSize(TaskData::firstSize);
 }
@@ -610,6 +639,7 @@ bool TaskEditWindow::openFolder(const QString &folder)
         m_folder = QDir(folder).absolutePath();
         m_fileIsHandWritten = false;
         m_normalisingConfirmed = false;
+        m_diskBytes.reset();
         m_model.reset(TaskEditModel::newTask());
         statusBar()->showMessage(
             QStringLiteral("В папке нет файла Zerid.txt: новая задача будет сохранена в неё"), 8000);
@@ -627,6 +657,7 @@ bool TaskEditWindow::openFolder(const QString &folder)
         return false;
     }
     m_fileIsHandWritten = isHandWritten(path, read.task);
+    m_diskBytes = fileBytes(path);
     m_folder = QDir(folder).absolutePath();
     m_normalisingConfirmed = false;
     m_model.reset(read.task);
@@ -654,9 +685,19 @@ bool TaskEditWindow::saveToFolderDialog()
             if (answer != 0)
                 return false;
         }
+        // A save that fails or is called off leaves the window with the folder it had.
+        const std::tuple kept{m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes};
         m_folder = target;
         m_fileIsHandWritten = false;
         m_normalisingConfirmed = false;
+        // The teacher has just chosen to replace what is there.
+        m_diskBytes = fileBytes(TaskFolder(target).taskFilePath());
+        if (save())
+            return true;
+        std::tie(m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes) = kept;
+        updateTitle();
+        updateProblems();
+        return false;
     }
     return save();
 }
@@ -667,6 +708,9 @@ bool TaskEditWindow::save()
         return saveToFolderDialog();
     const TaskData task = m_model.task();
     const TaskFileLayout layout = layOutTaskFile(task);
+    const QString existing = TaskFolder(m_folder).taskFilePath();
+    if (!mayReplaceFileOnDisk(existing))
+        return false;
     if (m_fileIsHandWritten && !m_normalisingConfirmed) {
         const int answer = askTeacher(
             this, QMessageBox::Question, QStringLiteral("Сохранить задачу"),
@@ -697,16 +741,31 @@ bool TaskEditWindow::save()
     }
     // The file that is there under another case of letters (ZERID.TXT from a Windows disk) is the
     // one replaced: a second one beside it would leave the teacher two tasks.
-    const QString existing = TaskFolder(m_folder).taskFilePath();
     const QString path = existing.isEmpty() ? QDir(m_folder).filePath(TaskFolder::taskFileName()) : existing;
     if (const auto error = writeTaskFile(path, task)) {
         QMessageBox::critical(this, QStringLiteral("Задача не сохранена"), *error);
         return false;
     }
     m_fileIsHandWritten = false;
+    m_diskBytes = fileBytes(path);
     m_model.markSaved();
     statusBar()->showMessage(QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(path)), 8000);
     return true;
+}
+
+bool TaskEditWindow::mayReplaceFileOnDisk(const QString &path)
+{
+    if (fileBytes(path) == m_diskBytes)
+        return true;
+    const QString name = path.isEmpty() ? TaskFolder::taskFileName() : QFileInfo(path).fileName();
+    return askTeacher(this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
+                      QStringLiteral("Файл %1 в папке %2 изменился после того, как задача была открыта "
+                                     "здесь: его записал другой редактор задач или другая программа.\n\n"
+                                     "Если сохранить, эти изменения пропадут. Заменить файл задачей из "
+                                     "этого окна?")
+                          .arg(name, QDir::toNativeSeparators(m_folder)),
+                      {QStringLiteral("Заменить"), QStringLiteral("Отмена")})
+        == 0;
 }
 
 bool TaskEditWindow::maybeSave()

@@ -5,9 +5,12 @@
 #include "tasks/file/taskfilelayout.h"
 #include "tasks/setup/taskeditmodel.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
+
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -55,6 +58,9 @@ private:
     void openFolderDialog();
     bool saveToFolderDialog();
     bool maybeSave();
+    // Asks before a save replaces a task file that changed on disk since this window read or
+    // wrote it (a second editor on the same folder, a hand edit).
+    bool mayReplaceFileOnDisk(const QString &path);
     void syncFromModel();
     void syncSizeTabs();
     void updateProblems();
@@ -73,6 +79,8 @@ private:
     QString m_folder;
     bool m_fileIsHandWritten = false; // the task file in the folder is not as this editor writes it
     bool m_normalisingConfirmed = false;
+    // The task file's bytes as this window last read or wrote them; none: there was no file.
+    std::optional<QByteArray> m_diskBytes;
     QStringList m_referenceLines;
     QString m_referencePath;
     QList<ReferencePass> m_referencePasses;

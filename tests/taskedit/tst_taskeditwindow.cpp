@@ -32,6 +32,31 @@ QPoint cellPoint(const TaskFieldView *view, int column, int row)
     return view->toWidget(view->geometry().cellCentre(column, row));
 }
 
+// While the owner lives, every message box is noted and answered with the button of that
+// caption (none: closed as it is); file dialogs are left to their own answers.
+void answerMessages(QObject *owner, const QString &button, QStringList *seen)
+{
+    auto *timer = new QTimer(owner);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [button, seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box->property("answered").toBool())
+            return;
+        box->setProperty("answered", true);
+        seen->append(box->text());
+        QAbstractButton *chosen = nullptr;
+        for (QAbstractButton *candidate : box->buttons()) {
+            if (candidate->text() == button)
+                chosen = candidate;
+        }
+        if (chosen)
+            QTimer::singleShot(0, chosen, &QAbstractButton::click);
+        else
+            QTimer::singleShot(0, box, &QMessageBox::accept);
+    });
+    timer->start();
+}
+
 } // namespace
 
 class TestTaskEditWindow : public QObject
@@ -59,6 +84,18 @@ private slots:
     void savedUnderTheNamesFoundInTheFolder();
     void patternPictureProblems_data();
     void patternPictureProblems();
+    void savingOverAFileChangedOnDisk_data();
+    void savingOverAFileChangedOnDisk();
+    void aFailedSaveKeepsTheFolder_data();
+    void aFailedSaveKeepsTheFolder();
+    void problemsAreReadWhole_data();
+    void problemsAreReadWhole();
+    void everySizeTabIsInSight_data();
+    void everySizeTabIsInSight();
+    void keysUndoAndRedo_data();
+    void keysUndoAndRedo();
+    void tabWalksTheForm_data();
+    void tabWalksTheForm();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -430,6 +467,202 @@ void TestTaskEditWindow::patternPictureProblems()
         QCOMPARE(listed, QStringList{QStringLiteral("Замечаний нет: задача загрузится у ученика.")});
     else
         QVERIFY2(listed.size() == 1 && listed.first().contains(said), qPrintable(listed.join(u'\n')));
+}
+
+void TestTaskEditWindow::savingOverAFileChangedOnDisk_data()
+{
+    QTest::addColumn<bool>("isChangedElsewhere"); // a second editor on the folder saved meanwhile
+    QTest::addColumn<QString>("answer");          // the button pressed in the question, if one is asked
+    QTest::addColumn<bool>("isSaved");
+
+    QTest::newRow("the file as this window read it") << false << QString() << true;
+    QTest::newRow("a second editor saved, replaced") << true << QStringLiteral("Заменить") << true;
+    QTest::newRow("a second editor saved, kept") << true << QStringLiteral("Отмена") << false;
+}
+
+// Two editors on one folder: the second one's save must not vanish under the first one's unasked.
+void TestTaskEditWindow::savingOverAFileChangedOnDisk()
+{
+    QFETCH(bool, isChangedElsewhere);
+    QFETCH(QString, answer);
+    QFETCH(bool, isSaved);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(m_window->openFolder(dir.path()));
+    m_window->model().setStatement({QStringLiteral("Доведите Шагайку до точки Б.")});
+    QVERIFY(m_window->save());
+
+    TaskEditWindow second;
+    QVERIFY(second.openFolder(dir.path()));
+    second.model().setStatement({QStringLiteral("Дойдите до точки Б, обходя стены.")});
+    if (isChangedElsewhere)
+        QVERIFY(second.save());
+    const QByteArray before = readBytes(dir.filePath(QStringLiteral("Zerid.txt")));
+
+    m_window->model().setPointB(12, CellPosition{5, 5});
+    QObject watches;
+    QStringList asked;
+    answerMessages(&watches, answer, &asked);
+    QCOMPARE(m_window->save(), isSaved);
+
+    QCOMPARE(asked.size(), isChangedElsewhere ? 1 : 0);
+    QVERIFY(asked.join(u'\n').contains(QStringLiteral("изменился после того, как задача была открыта"))
+            == isChangedElsewhere);
+    const TaskFileResult read = TaskFolder(dir.path()).readTask();
+    QVERIFY(read.isOk());
+    if (isSaved)
+        QCOMPARE(read.task, m_window->model().task());
+    else
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("Zerid.txt"))), before);
+    // Once saved, the window's own file is no change from elsewhere.
+    if (isSaved) {
+        m_window->model().setPointB(12, CellPosition{6, 6});
+        asked.clear();
+        QVERIFY(m_window->save());
+        QVERIFY(asked.isEmpty());
+    }
+}
+
+void TestTaskEditWindow::aFailedSaveKeepsTheFolder_data()
+{
+    QTest::addColumn<bool>("isOpened"); // a task folder was open before "save into another folder"
+
+    QTest::newRow("a new task") << false;
+    QTest::newRow("a task of a folder") << true;
+}
+
+// A folder that refuses the file is not where the task lives: the window keeps the folder it had.
+void TestTaskEditWindow::aFailedSaveKeepsTheFolder()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs a folder that refuses new files even to the administrator");
+#endif
+    QFETCH(bool, isOpened);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    if (isOpened)
+        QVERIFY(m_window->openFolder(dir.path()));
+    const QString before = m_window->folder();
+    m_window->model().setStatement({QStringLiteral("Доведите Шагайку до точки Б.")});
+
+    FileDialogAnswers folders({QStringLiteral("/proc")});
+    QObject watches;
+    QStringList seen;
+    answerMessages(&watches, QString(), &seen);
+    for (QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->text() == QStringLiteral("Сохранить в &другую папку…"))
+            action->trigger();
+    }
+
+    QCOMPARE(folders.asked.size(), 1);
+    QCOMPARE(seen.size(), 1);
+    QVERIFY2(seen.first().contains(QStringLiteral("Не удалось")), qPrintable(seen.first()));
+    QCOMPARE(m_window->folder(), before);
+    QVERIFY(m_window->model().isModified());
+    QVERIFY(!m_window->windowTitle().contains(QStringLiteral("/proc")));
+}
+
+void TestTaskEditWindow::problemsAreReadWhole_data()
+{
+    QTest::addColumn<QStringList>("statement");
+
+    QTest::newRow("a statement line the file cannot hold") << QStringList{QStringLiteral("Z")};
+    QTest::newRow("no statement") << QStringList();
+}
+
+// A long message is wrapped in the list, not cut at its right edge.
+void TestTaskEditWindow::problemsAreReadWhole()
+{
+    QFETCH(QStringList, statement);
+    m_window->model().setStatement(statement);
+    auto *problems = m_window->findChild<QListWidget *>(QStringLiteral("problems"));
+    QVERIFY(problems->count() > 0);
+    QVERIFY(problems->item(0)->text().size() > 60);
+    const auto fits = [problems] {
+        for (int row = 0; row < problems->count(); ++row) {
+            if (problems->visualItemRect(problems->item(row)).right() > problems->viewport()->width())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(QTest::qWaitFor(fits, 1000));
+}
+
+void TestTaskEditWindow::everySizeTabIsInSight_data()
+{
+    QTest::addColumn<QList<int>>("added");
+
+    QTest::newRow("two sizes") << QList<int>{15};
+    QTest::newRow("all four sizes") << QList<int>{13, 14, 15};
+}
+
+// A size whose tab hides behind scroll arrows is a size the teacher forgets to check.
+void TestTaskEditWindow::everySizeTabIsInSight()
+{
+    QFETCH(QList<int>, added);
+    for (int size : added)
+        QVERIFY(m_window->model().addSize(size));
+    auto *tabs = m_window->findChild<QTabBar *>();
+    QCOMPARE(tabs->count(), added.size() + 1);
+    QVERIFY(QTest::qWaitFor([tabs] { return tabs->rect().contains(tabs->tabRect(tabs->count() - 1)); }));
+    for (int i = 0; i < tabs->count(); ++i)
+        QVERIFY2(tabs->rect().contains(tabs->tabRect(i)), qPrintable(tabs->tabText(i)));
+}
+
+void TestTaskEditWindow::keysUndoAndRedo_data()
+{
+    QTest::addColumn<QKeySequence>("redoKey");
+
+    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
+// The guide promises both redo keys whatever the desktop's own choice.
+void TestTaskEditWindow::keysUndoAndRedo()
+{
+    QFETCH(QKeySequence, redoKey);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    TaskFieldView *view = m_window->findChild<TaskFieldView *>();
+    QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, true, 3, 4));
+    const TaskData drawn = m_window->model().task();
+    QVERIFY(drawn.size(12).walls.horizontal.contains(CellPosition{3, 4}));
+
+    QTest::keySequence(m_window, QKeySequence(QKeySequence::Undo));
+    QVERIFY(!m_window->model().task().size(12).walls.horizontal.contains(CellPosition{3, 4}));
+    QTest::keySequence(m_window, redoKey);
+    QCOMPARE(m_window->model().task(), drawn);
+}
+
+void TestTaskEditWindow::tabWalksTheForm_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("out of the statement") << "statement"
+                                          << "pointB";
+    QTest::newRow("to the header label below the size box") << "singleSize"
+                                                            << "headerLabel";
+    QTest::newRow("from the label to the number below it") << "headerLabel"
+                                                           << "reservedNumber";
+}
+
+// Tab walks the task's form top to bottom; in the statement it must not become a character of
+// the task file.
+void TestTaskEditWindow::tabWalksTheForm()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *start = m_window->findChild<QWidget *>(from);
+    QVERIFY(start);
+    start->setFocus();
+    QVERIFY(start->hasFocus());
+    QTest::keyClick(start, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    QVERIFY(m_window->model().task().statement.isEmpty());
 }
 
 QTEST_MAIN(TestTaskEditWindow)

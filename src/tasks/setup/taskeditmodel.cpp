@@ -43,7 +43,7 @@ void TaskEditModel::reset(const TaskData &task)
     m_task = task;
     m_undo.clear();
     m_redo.clear();
-    m_statementStepOpen = false;
+    m_typingKind = EditKind::Other;
     m_groupDepth = 0;
     m_groupRecorded = false;
     m_saved = this->task();
@@ -77,12 +77,12 @@ void TaskEditModel::recordStep(EditKind kind)
         if (m_groupRecorded)
             return;
         m_groupRecorded = true;
-    } else if (kind == EditKind::Statement && m_statementStepOpen) {
+    } else if (kind != EditKind::Other && kind == m_typingKind) {
         return;
     }
     m_undo.append({m_task, kind});
     m_redo.clear();
-    m_statementStepOpen = kind == EditKind::Statement;
+    m_typingKind = kind;
 }
 
 void TaskEditModel::finishEdit()
@@ -118,14 +118,14 @@ void TaskEditModel::takeStep(QList<Step> &from, QList<Step> &to)
         return;
     to.append({m_task, from.last().kind});
     m_task = from.takeLast().task;
-    m_statementStepOpen = false;
+    m_typingKind = EditKind::Other;
     emit changed();
 }
 
 void TaskEditModel::markSaved()
 {
     m_saved = task();
-    m_statementStepOpen = false;
+    m_typingKind = EditKind::Other;
     emit changed();
 }
 
@@ -313,12 +313,12 @@ bool TaskEditModel::setReservedNumber(int number)
 {
     if (number < -999 || number > 9999)
         return false;
-    assign(m_task.reservedNumber, qint16(number));
+    assign(m_task.reservedNumber, qint16(number), EditKind::ReservedNumber);
     return true;
 }
 
 void TaskEditModel::setHeaderLabel(const QString &label)
 {
     const QString fitted = label.left(3).leftJustified(3, u' ');
-    assign(m_task.headerLabel, fitted);
+    assign(m_task.headerLabel, fitted, EditKind::HeaderLabel);
 }

@@ -12,7 +12,8 @@
 // A task as the teacher edits it, with undo and redo for every edit. Each edit changes
 // one field size or the task as a whole and is one step of the history; edits made
 // between beginGroup() and endGroup() (a drag along several edges) form one step, and
-// statement edits that follow each other merge into one.
+// edits of the statement, of the header label or of the reserved number that follow each
+// other (a run of typing in that one box) merge into one.
 //
 // The task it gives out is always one that the loader would read back alike: the size
 // menu and its items follow the sizes described, point Б is the program-start (0, 0) in a
@@ -83,7 +84,8 @@ signals:
     void changed();
 
 private:
-    enum class EditKind { Other, Statement };
+    // The kinds of edit made by typing; a run of edits of one such kind is one step.
+    enum class EditKind { Other, Statement, HeaderLabel, ReservedNumber };
 
     struct Step
     {
@@ -114,7 +116,8 @@ private:
     QList<Step> m_undo;
     QList<Step> m_redo;
     TaskData m_saved;
-    bool m_statementStepOpen = false; // the last step was a statement edit, the next one merges
+    EditKind m_typingKind =
+        EditKind::Other; // the typing the last step was, which the next one of its kind joins
     int m_groupDepth = 0;
     bool m_groupRecorded = false;
 };

@@ -41,6 +41,8 @@ private slots:
     void everyEditUndoesAndRedoes();
     void dragIsOneStep();
     void typingIsOneStep();
+    void typingInOneBoxIsOneStep_data();
+    void typingInOneBoxIsOneStep();
     void modifiedFollowsTheSavedTask();
 };
 
@@ -312,6 +314,51 @@ void TestTaskEditModel::typingIsOneStep()
     model.undo();
     model.undo();
     QVERIFY(model.task().statement.isEmpty());
+}
+
+void TestTaskEditModel::typingInOneBoxIsOneStep_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("typed"); // what the box holds after each key
+
+    QTest::newRow("statement") << "statement" << QStringList{"Н", "На", "Над"};
+    QTest::newRow("header label") << "label" << QStringList{"0", "04", "042"};
+    QTest::newRow("reserved number") << "number" << QStringList{"9", "99", "999"};
+    QTest::newRow("a negative reserved number") << "number" << QStringList{"-9", "-99", "-999"};
+}
+
+// A teacher who typed a word or a number into one box takes it back with one undo.
+void TestTaskEditModel::typingInOneBoxIsOneStep()
+{
+    QFETCH(QString, box);
+    QFETCH(QStringList, typed);
+    TaskEditModel model;
+    const auto type = [&model, box](const QString &text) {
+        if (box == QLatin1String("statement"))
+            model.setStatement({text});
+        else if (box == QLatin1String("label"))
+            model.setHeaderLabel(text);
+        else
+            QVERIFY(model.setReservedNumber(text.toInt()));
+    };
+    const TaskData before = model.task();
+    for (const QString &text : std::as_const(typed))
+        type(text);
+    const TaskData typedTask = model.task();
+    QVERIFY(typedTask != before);
+
+    // Another edit ends the run: typing after it is a step of its own.
+    QVERIFY(model.setWall(12, true, {0, 0}, true));
+    const TaskData walled = model.task();
+    type(typed.first());
+    type(typed.at(1));
+    model.undo();
+    QCOMPARE(model.task(), walled);
+    model.undo();
+    QCOMPARE(model.task(), typedTask);
+    model.undo();
+    QCOMPARE(model.task(), before);
+    QVERIFY(!model.canUndo());
 }
 
 void TestTaskEditModel::modifiedFollowsTheSavedTask()
