@@ -1,6 +1,7 @@
 #include "app/editing/algorithmlistview.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,6 +19,15 @@ void AlgorithmListView::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
         event->accept();
         emit deleteKeyPressed();
+        return;
+    }
+    // Shift+F10 stands for the Menu key, which many laptops lack; the window system turns only
+    // the latter into a context menu request, so this one is made here the same way.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        event->accept();
+        const QPoint at = inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, mapToGlobal(at), event->modifiers());
+        QCoreApplication::sendEvent(this, &menuEvent);
         return;
     }
     const int before = currentIndex().row();

@@ -6,7 +6,7 @@
 // on a row, also on the one already selected, or a move with the keyboard) from the
 // selection that an operation sets, because only the former pass through the
 // selection rule. A right click opens the context menu without selecting the row
-// under the mouse. While it has the keys, a dotted frame inside the current row shows it.
+// under the mouse; the Menu key and Shift+F10 open it at the selected row. While it has the keys, a dotted frame inside the current row shows it.
 class AlgorithmListView : public QListView
 {
     Q_OBJECT

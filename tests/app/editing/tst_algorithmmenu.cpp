@@ -15,6 +15,8 @@ private slots:
     void enabling_data();
     void enabling();
     void rightClickKeepsSelection();
+    void keysOpenTheMenu_data();
+    void keysOpenTheMenu();
     void deletions_data();
     void deletions();
     void deleteKey_data();
@@ -149,6 +151,54 @@ void TestAlgorithmMenu::rightClickKeepsSelection()
     s.openMenuAt(17);
     QCOMPARE(s.currentRow(), 5);
     QCOMPARE(enabledItems(s.comMenu()), QStringLiteral("100011111"));
+    s.comMenu()->hide();
+}
+
+void TestAlgorithmMenu::keysOpenTheMenu_data()
+{
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("states"); // enabled items as in enabling(); empty: no menu
+
+    QTest::newRow("Menu key") << QKeyCombination(Qt::Key_Menu) << 5 << "100011111";
+    QTest::newRow("Shift+F10") << (Qt::SHIFT | Qt::Key_F10) << 5 << "100011111";
+    QTest::newRow("Shift+F10 on a loop head") << (Qt::SHIFT | Qt::Key_F10) << 14 << "010011111";
+    QTest::newRow("F10 alone") << QKeyCombination(Qt::Key_F10) << 5 << QString();
+    QTest::newRow("Ctrl+Shift+F10") << (Qt::CTRL | Qt::SHIFT | Qt::Key_F10) << 5 << QString();
+}
+
+// Without the mouse the menu opens at the selected line: by the Menu key, which the window
+// system delivers as a keyboard context menu request to the focused widget, or by Shift+F10
+// on a keyboard that has no Menu key.
+void TestAlgorithmMenu::keysOpenTheMenu()
+{
+    QFETCH(QKeyCombination, keys);
+    QFETCH(int, row);
+    QFETCH(QString, states);
+    EditorSession s;
+    load(s, m_dir.path(), everyKind);
+    s.clickRow(row);
+    QCOMPARE(s.currentRow(), row);
+    QCOMPARE(s.focus(), s.list());
+    if (keys.key() == Qt::Key_Menu) {
+        const QPoint at = s.list()->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, s.list()->mapToGlobal(at));
+        QApplication::sendEvent(s.list(), &event);
+    } else {
+        s.key(keys.key(), keys.keyboardModifiers());
+    }
+
+    QCOMPARE(s.comMenu()->isVisible(), !states.isEmpty());
+    QCOMPARE(s.currentRow(), row);
+    if (states.isEmpty())
+        return;
+    QCOMPARE(enabledItems(s.comMenu()), states);
+    // At the selected line, not where the mouse happens to be.
+    const QRect line = s.list()->visualRect(s.text().index(row, 0));
+    const int frame = s.list()->frameWidth();
+    const QRect onScreen(s.list()->viewport()->mapToGlobal(line.topLeft()), line.size());
+    QVERIFY2(onScreen.adjusted(-frame, -frame, frame, frame).contains(s.comMenu()->pos()),
+             qPrintable(QStringLiteral("menu at %1,%2").arg(s.comMenu()->x()).arg(s.comMenu()->y())));
     s.comMenu()->hide();
 }
 
