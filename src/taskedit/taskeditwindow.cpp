@@ -593,14 +593,28 @@ void TaskEditWindow::makePattern()
         return;
     if (m_folder.isEmpty() && !saveToFolderDialog())
         return;
-    const QImage picture = PatternMaker::make(m_model.task(), m_referenceLines);
     const QString existing = TaskFolder(m_folder).patternFilePath();
+    // A picture the teacher drew or copied there would be lost; the one this window has just
+    // made is only made again.
+    if (!existing.isEmpty() && (existing != m_patternPath || fileBytes(existing) != m_patternBytes)) {
+        const int answer =
+            askTeacher(this, QMessageBox::Warning, QStringLiteral("Образец"),
+                       QStringLiteral("В папке %1 уже есть картинка образца %2. Заменить её образцом, "
+                                      "нарисованным по эталону?\n\nКартинка, которая там сейчас, пропадёт.")
+                           .arg(QDir::toNativeSeparators(m_folder), QFileInfo(existing).fileName()),
+                       {QStringLiteral("Заменить"), QStringLiteral("Отмена")});
+        if (answer != 0)
+            return;
+    }
+    const QImage picture = PatternMaker::make(m_model.task(), m_referenceLines);
     const QString path =
         existing.isEmpty() ? QDir(m_folder).filePath(TaskFolder::patternFileName()) : existing;
     if (const auto error = PatternMaker::write(path, picture)) {
         QMessageBox::critical(this, QStringLiteral("Образец"), *error);
         return;
     }
+    m_patternPath = path;
+    m_patternBytes = fileBytes(path);
     statusBar()->showMessage(QStringLiteral("Образец записан: %1").arg(QDir::toNativeSeparators(path)), 8000);
     updateProblems();
 }
@@ -692,6 +706,8 @@ bool TaskEditWindow::saveToFolderDialog()
         m_normalisingConfirmed = false;
         // The teacher has just chosen to replace what is there.
         m_diskBytes = fileBytes(TaskFolder(target).taskFilePath());
+        // The pattern picture the problems speak of is the one in the new folder.
+        updateProblems();
         if (save())
             return true;
         std::tie(m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes) = kept;

@@ -81,6 +81,9 @@ private:
     bool m_normalisingConfirmed = false;
     // The task file's bytes as this window last read or wrote them; none: there was no file.
     std::optional<QByteArray> m_diskBytes;
+    // The pattern picture this window last wrote, and its bytes as written.
+    QString m_patternPath;
+    std::optional<QByteArray> m_patternBytes;
     QStringList m_referenceLines;
     QString m_referencePath;
     QList<ReferencePass> m_referencePasses;

@@ -82,6 +82,8 @@ private slots:
     void savingIntoAnotherTasksFolder();
     void savedUnderTheNamesFoundInTheFolder_data();
     void savedUnderTheNamesFoundInTheFolder();
+    void patternMadeOverAPicture_data();
+    void patternMadeOverAPicture();
     void patternPictureProblems_data();
     void patternPictureProblems();
     void savingOverAFileChangedOnDisk_data();
@@ -415,11 +417,15 @@ void TestTaskEditWindow::savedUnderTheNamesFoundInTheFolder()
     m_window->model().setStatement({QStringLiteral("Нарисуйте букву Т.")});
     QVERIFY(m_window->save());
     QVERIFY(m_window->setReference(QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/solution.txt")));
+    QObject watches;
+    QStringList asked;
+    answerMessages(&watches, QStringLiteral("Заменить"), &asked);
     for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
         if (button->text().startsWith(QStringLiteral("Сделать образец")))
             QTest::mouseClick(button, Qt::LeftButton);
     }
 
+    QCOMPARE(asked.size(), 1);
     QStringList expected{taskName, patternName};
     expected.sort();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
@@ -428,6 +434,79 @@ void TestTaskEditWindow::savedUnderTheNamesFoundInTheFolder()
     QCOMPARE(read.task, m_window->model().task());
     QVERIFY(pattern.open(QIODevice::ReadOnly));
     QCOMPARE(QImage::fromData(pattern.readAll()).size(), QSize(300, 300));
+}
+
+void TestTaskEditWindow::patternMadeOverAPicture_data()
+{
+    QTest::addColumn<bool>("isNew");      // a new task, saved into the folder by the button itself
+    QTest::addColumn<bool>("hasPicture"); // the folder already holds a picture of the teacher's
+    QTest::addColumn<int>("makes");       // presses of "Сделать образец"
+    QTest::addColumn<QString>("answer");  // the button pressed in a question, if one is asked
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("isKept"); // the teacher's picture is still there at the end
+
+    QTest::newRow("no picture there") << false << false << 1 << QString() << 0 << false;
+    QTest::newRow("a picture there, replaced")
+        << false << true << 1 << QStringLiteral("Заменить") << 1 << false;
+    QTest::newRow("a picture there, kept") << false << true << 1 << QStringLiteral("Отмена") << 1 << true;
+    QTest::newRow("its own picture made again") << false << false << 2 << QString() << 0 << false;
+    QTest::newRow("made again after the teacher kept a picture")
+        << false << true << 2 << QStringLiteral("Отмена") << 2 << true;
+    QTest::newRow("a new task saved beside a picture, kept")
+        << true << true << 1 << QStringLiteral("Отмена") << 1 << true;
+}
+
+// A pattern picture the teacher drew or copied into the folder is gone once the button writes
+// over it, so the button asks first; a picture this window has just made is no such loss.
+void TestTaskEditWindow::patternMadeOverAPicture()
+{
+    QFETCH(bool, isNew);
+    QFETCH(bool, hasPicture);
+    QFETCH(int, makes);
+    QFETCH(QString, answer);
+    QFETCH(int, questions);
+    QFETCH(bool, isKept);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString example = QStringLiteral(SHAGAIKA_SOURCE_DIR "/examples/letter/");
+    const QString pattern = dir.filePath(QStringLiteral("zerid.bmp"));
+    // A small picture, unlike the pattern the reference makes.
+    QImage small(2, 2, QImage::Format_RGB888);
+    small.fill(Qt::white);
+    if (hasPicture)
+        QVERIFY(small.save(pattern, "BMP"));
+    const QByteArray teachers = readBytes(pattern);
+    if (isNew) {
+        m_window->model().setStatement({QStringLiteral("Нарисуйте букву Т.")});
+        m_window->model().setHasPattern(true);
+    } else {
+        QVERIFY(
+            QFile::copy(example + QStringLiteral("Zerid.txt"), dir.filePath(QStringLiteral("Zerid.txt"))));
+        QVERIFY(m_window->openFolder(dir.path()));
+    }
+    QVERIFY(m_window->setReference(example + QStringLiteral("solution.txt")));
+
+    FileDialogAnswers folders({dir.path()});
+    QObject watches;
+    QStringList asked;
+    answerMessages(&watches, answer, &asked);
+    for (int make = 0; make < makes; ++make) {
+        for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
+            if (button->text().startsWith(QStringLiteral("Сделать образец")))
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+
+    QCOMPARE(asked.size(), questions);
+    for (const QString &question : std::as_const(asked))
+        QVERIFY2(question.contains(QStringLiteral("уже есть картинка образца zerid.bmp")),
+                 qPrintable(question));
+    QCOMPARE(folders.asked.size(), isNew ? 1 : 0);
+    QVERIFY(TaskFolder(dir.path()).readTask().isOk());
+    if (isKept)
+        QCOMPARE(readBytes(pattern), teachers);
+    else
+        QCOMPARE(QImage(pattern).size(), QSize(300, 300));
 }
 
 void TestTaskEditWindow::patternPictureProblems_data()
