@@ -32,7 +32,6 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -319,9 +318,8 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
 {
     for (const QString &reportFile : options.reportFiles) {
         if (juryReportFormat(reportFile).isEmpty()) {
-            err << "shagaika-check: --report: формат отчёта выбирается расширением .txt, .csv, .json или "
-                   ".pdf, "
-                   "а не "
+            err << "shagaika-check: --report: формат отчёта выбирается расширением "
+                   ".txt, .csv, .json или .pdf, а не "
                 << QFileInfo(reportFile).suffix() << "\n";
             return CannotJudge;
         }
