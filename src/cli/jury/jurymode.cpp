@@ -23,14 +23,15 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QThread>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <mutex>
-#include <optional>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -212,6 +213,54 @@ QString drawPictures(const PictureJob &job, const JuryFileResult &file, const QS
     return error;
 }
 
+bool hasPdfReport(const CheckerOptions &options)
+{
+    return std::any_of(options.reportFiles.begin(), options.reportFiles.end(),
+                       [](const QString &file) { return juryReportFormat(file) == QLatin1String("pdf"); });
+}
+
+// Every file the reports write: a CSV report writes its tests' file too.
+QStringList writtenReportFiles(const QStringList &reportFiles)
+{
+    QStringList written;
+    for (const QString &reportFile : reportFiles) {
+        written.append(reportFile);
+        if (juryReportFormat(reportFile) == QLatin1String("csv"))
+            written.append(juryTestsCsvPath(reportFile));
+    }
+    return written;
+}
+
+// Where a report would be written, whatever way it is named: its folder's canonical path and
+// its name, or for a file that is there already (perhaps a link) the file's own.
+QString writtenPath(const QString &file)
+{
+    const QFileInfo info(file);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteDir().canonicalPath() + QLatin1Char('/') + info.fileName()
+                               : canonical;
+}
+
+// Two reports that would write the same file would leave only the one committed last; the
+// message names them and that file, empty when every report has files of its own.
+QString reportsClash(const QStringList &reportFiles)
+{
+    QHash<QString, QString> reportByPath;
+    for (const QString &reportFile : reportFiles) {
+        for (const QString &file : writtenReportFiles({reportFile})) {
+            const QString path = writtenPath(file);
+            if (const auto earlier = reportByPath.constFind(path); earlier != reportByPath.constEnd()) {
+                if (*earlier == reportFile)
+                    return QStringLiteral("отчёт %1 назван дважды").arg(nativePath(reportFile));
+                return QStringLiteral("отчёты %1 и %2 записываются в один и тот же файл %3")
+                    .arg(nativePath(*earlier), nativePath(reportFile), nativePath(file));
+            }
+            reportByPath.insert(path, reportFile);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QString juryReportFormat(const QString &reportFile)
@@ -226,8 +275,7 @@ QString juryReportFormat(const QString &reportFile)
 
 bool juryNeedsPictures(const CheckerOptions &options)
 {
-    return !options.renderDiffPrefix.isEmpty()
-        || (!options.reportFile.isEmpty() && juryReportFormat(options.reportFile) == QLatin1String("pdf"));
+    return !options.renderDiffPrefix.isEmpty() || hasPdfReport(options);
 }
 
 QStringList diffPictureStems(const QStringList &files)
@@ -268,17 +316,21 @@ QString diffPicturePath(const QString &prefix, const QString &stem, int fieldSiz
 
 int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
 {
-    const QString format =
-        options.reportFile.isEmpty() ? QStringLiteral("txt") : juryReportFormat(options.reportFile);
-    if (format.isEmpty()) {
-        err << "shagaika-check: --report: формат отчёта выбирается расширением .txt, .csv, .json или .pdf, а "
-               "не "
-            << QFileInfo(options.reportFile).suffix() << "\n";
-        return CannotJudge;
+    for (const QString &reportFile : options.reportFiles) {
+        if (juryReportFormat(reportFile).isEmpty()) {
+            err << "shagaika-check: --report: формат отчёта выбирается расширением "
+                   ".txt, .csv, .json или .pdf, а не "
+                << QFileInfo(reportFile).suffix() << "\n";
+            return CannotJudge;
+        }
+        if (!QFileInfo(reportFile).absoluteDir().exists()) {
+            err << "shagaika-check: --report: нет папки " << nativePath(QFileInfo(reportFile).absolutePath())
+                << "\n";
+            return CannotJudge;
+        }
     }
-    if (!options.reportFile.isEmpty() && !QFileInfo(options.reportFile).absoluteDir().exists()) {
-        err << "shagaika-check: --report: нет папки "
-            << nativePath(QFileInfo(options.reportFile).absolutePath()) << "\n";
+    if (const QString clash = reportsClash(options.reportFiles); !clash.isEmpty()) {
+        err << "shagaika-check: --report: " << clash << "\n";
         return CannotJudge;
     }
     if (!options.renderDiffPrefix.isEmpty() && !QFileInfo(options.renderDiffPrefix).absoluteDir().exists()) {
@@ -302,10 +354,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     const QStringList files = judgedFiles(options);
     for (const QString &file : files)
         inputs.add(file);
-    QStringList reportFiles{options.reportFile};
-    if (format == QLatin1String("csv"))
-        reportFiles.append(juryTestsCsvPath(options.reportFile));
-    for (const QString &reportFile : reportFiles) {
+    for (const QString &reportFile : writtenReportFiles(options.reportFiles)) {
         if (const QString input = inputs.replacedBy(reportFile); !input.isEmpty()) {
             err << "shagaika-check: --report: " << replacesInputMessage(reportFile, input) << "\n";
             return CannotJudge;
@@ -373,13 +422,13 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     const QStringList hashes = fileHashes(files);
     const QList<QStringList> identical = identicalFiles(files, hashes);
 
-    // The report is opened before the first file is judged, so that one that cannot be
+    // Every report is opened before the first file is judged, so that one that cannot be
     // written is known at once; CSV and JSON take each file's rows as soon as it and every
     // file before it are judged.
-    std::optional<JuryReportStream> stream;
-    if (!options.reportFile.isEmpty()) {
-        stream.emplace(report, options.reportFile);
-        if (const QString error = stream->error(); !error.isEmpty()) {
+    std::vector<std::unique_ptr<JuryReportStream>> streams;
+    for (const QString &reportFile : options.reportFiles) {
+        streams.push_back(std::make_unique<JuryReportStream>(report, reportFile));
+        if (const QString error = streams.back()->error(); !error.isEmpty()) {
             err << "shagaika-check: " << error << "\n";
             return CannotJudge;
         }
@@ -398,8 +447,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     std::mutex readyMutex;
     const QStringList stems = diffPictureStems(files);
     const bool drawsPictures = juryNeedsPictures(options);
-    const PictureJob pictureJob{runner, report.referencePasses, options, inputs,
-                                format == QLatin1String("pdf")};
+    const PictureJob pictureJob{runner, report.referencePasses, options, inputs, hasPdfReport(options)};
     QStringList pictureErrors;
     std::mutex pictureErrorsMutex;
     const QList<JuryPass> &referencePasses = report.referencePasses;
@@ -424,7 +472,7 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
                 unreadMessages.append(result.readError);
             // A pupil's own protocol shows only the files it names.
             if (!report.isPupilProtocol || isOnlyFile(options, result.file)) {
-                if (stream)
+                for (const std::unique_ptr<JuryReportStream> &stream : streams)
                     stream->append(result);
                 report.files.append(std::move(result));
                 pictures.append(std::move(pngs[size_t(nextInOrder)]));
@@ -469,7 +517,9 @@ int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &er
     for (const QString &error : std::as_const(pictureErrors))
         err << "shagaika-check: " << error << "\n";
 
-    if (stream) {
+    // Each report is committed on its own: one that fails keeps its old file and does not
+    // take back the others.
+    for (const std::unique_ptr<JuryReportStream> &stream : streams) {
         const QString error = writeJuryReportFile(*stream, report, pictures);
         if (!error.isEmpty()) {
             err << "shagaika-check: " << error << "\n";

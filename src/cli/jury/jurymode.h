@@ -6,7 +6,7 @@
 #include <QTextStream>
 
 // shagaika-check --jury: judges every pupil's file on every size and arrangement the task
-// offers, writes the chosen report (and the pictures of failing passes) and returns the
+// offers, writes the chosen reports (and the pictures of failing passes) and returns the
 // exit status: 0 every file correct, 1 some file wrong (a file that cannot be read is that
 // pupil's verdict), 2 the task or the reference could not be used, or a report or picture
 // could not be written. Pictures and the PDF protocol need a GUI application to exist.

@@ -192,8 +192,12 @@ private:
                             QStringLiteral("--render: пустой префикс имён картинок"));
         if (name == QLatin1String("--reference"))
             return readName(value, options.referenceFile, QStringLiteral("--reference: пустое имя файла"));
-        if (name == QLatin1String("--report"))
-            return readName(value, options.reportFile, QStringLiteral("--report: пустое имя файла"));
+        if (name == QLatin1String("--report")) {
+            if (value.isEmpty())
+                return fail(QStringLiteral("--report: пустое имя файла"));
+            options.reportFiles.append(value);
+            return true;
+        }
         if (name == QLatin1String("--only")) {
             if (value.isEmpty())
                 return fail(QStringLiteral("--only: пустое имя файла"));

@@ -30,9 +30,11 @@ struct CheckerOptions
     QString renderPrefix; // empty: no pictures
     int unit = defaultUnit;
     QStringList files;
-    QString referenceFile;    // --jury, --validate: the reference solution; empty: none
-    QString reportFile;       // --jury: the report's file; empty: the table on standard output
-    QString renderDiffPrefix; // --jury: pictures of failing passes; empty: none
+    QString referenceFile; // --jury, --validate: the reference solution; empty: none
+    // --jury: the reports' files (repeatable, each in the format of its extension), all made
+    // from the one run; none: the table on standard output only.
+    QStringList reportFiles;
+    QString renderDiffPrefix;                       // --jury: pictures of failing passes; empty: none
     int timeLimitSeconds = defaultTimeLimitSeconds; // --jury: real time for all passes of one file
     // --jury, the reports: --only FILE (repeatable) writes those pupils' own protocols;
     // --csv-separator sets the CSV's field separator.

@@ -279,6 +279,9 @@ private slots:
     void folderArguments();
     void reportsNameLimitAndTest_data();
     void reportsNameLimitAndTest();
+
+private:
+    QTemporaryDir m_reports; // where the reports of refused runs would go
 };
 
 void TestJury::verdicts_data()
@@ -459,6 +462,53 @@ void TestJury::exitStatus_data()
                        "--report",
                        sourcePath("tests/cli/jury/cases"),
                        juryFile("letter", "good.txt")}
+        << 2 << "это папка, а не файл";
+    const QString good = juryFile("letter", "good.txt");
+    QTest::newRow("two reports naming one file") << QStringList{"--jury",
+                                                                "--task",
+                                                                letter,
+                                                                "--reference",
+                                                                reference,
+                                                                "--report",
+                                                                m_reports.filePath(QStringLiteral("r.csv")),
+                                                                "--report",
+                                                                m_reports.filePath(QStringLiteral("./r.csv")),
+                                                                good}
+                                                 << 2 << "записываются в один и тот же файл";
+    QTest::newRow("a report named twice") << QStringList{"--jury",
+                                                         "--task",
+                                                         letter,
+                                                         "--reference",
+                                                         reference,
+                                                         "--report",
+                                                         m_reports.filePath(QStringLiteral("r.json")),
+                                                         "--report",
+                                                         m_reports.filePath(QStringLiteral("r.json")),
+                                                         good}
+                                          << 2 << "назван дважды";
+    QTest::newRow("a report naming another's tests CSV")
+        << QStringList{"--jury",
+                       "--task",
+                       letter,
+                       "--reference",
+                       reference,
+                       "--report",
+                       m_reports.filePath(QStringLiteral("r.csv")),
+                       "--report",
+                       m_reports.filePath(QStringLiteral("r-tests.csv")),
+                       good}
+        << 2 << "r-tests.csv";
+    QTest::newRow("one of two reports is a folder, known before any file is judged")
+        << QStringList{"--jury",
+                       "--task",
+                       letter,
+                       "--reference",
+                       reference,
+                       "--report",
+                       sourcePath("tests/cli/jury/cases"),
+                       "--report",
+                       m_reports.filePath(QStringLiteral("r.json")),
+                       good}
         << 2 << "это папка, а не файл";
     QTest::newRow("a task folder that does not exist")
         << QStringList{"--jury", "--task", "no/such/folder", juryFile("letter", "good.txt")} << 2
@@ -1059,89 +1109,104 @@ QTEST_GUILESS_MAIN(TestJury)
 
 void TestJury::reportsNameLimitAndTest_data()
 {
-    QTest::addColumn<QString>("format"); // of --report; "out": the table on standard output
+    // Of each --report, all from one run; "out": the table on standard output.
+    QTest::addColumn<QStringList>("formats");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("limit");
     QTest::addColumn<QString>("test"); // as every report names it; empty: every test runs
 
     const QString seventh = QStringLiteral("тест 7 — поле 12 × 12, стенки 2 2 1");
     const QString last = QStringLiteral("тест 32 — поле 15 × 15, стенки 2 2 2");
-    QTest::newRow("table: a test chosen") << "out" << QStringList{"--test", "7"} << "1000000" << seventh;
+    QTest::newRow("table: a test chosen")
+        << QStringList{"out"} << QStringList{"--test", "7"} << "1000000" << seventh;
     QTest::newRow("table: the last test, a limit")
-        << "out" << QStringList{"--test", "32", "--limit", "5000"} << "5000" << last;
-    QTest::newRow("CSV: every test, the default limit") << "csv" << QStringList{} << "1000000"
+        << QStringList{"out"} << QStringList{"--test", "32", "--limit", "5000"} << "5000" << last;
+    QTest::newRow("CSV: every test, the default limit") << QStringList{"csv"} << QStringList{} << "1000000"
                                                         << "";
     QTest::newRow("CSV: a test chosen, a limit")
-        << "csv" << QStringList{"--test", "7", "--limit", "5000"} << "5000" << seventh;
-    QTest::newRow("JSON: every test") << "json" << QStringList{"--limit", "5000"} << "5000"
+        << QStringList{"csv"} << QStringList{"--test", "7", "--limit", "5000"} << "5000" << seventh;
+    QTest::newRow("JSON: every test") << QStringList{"json"} << QStringList{"--limit", "5000"} << "5000"
                                       << "";
-    QTest::newRow("JSON: a test chosen") << "json" << QStringList{"--test", "32"} << "1000000" << last;
+    QTest::newRow("JSON: a test chosen")
+        << QStringList{"json"} << QStringList{"--test", "32"} << "1000000" << last;
     QTest::newRow("PDF: a test chosen, a limit")
-        << "pdf" << QStringList{"--test", "7", "--limit", "5000"} << "5000" << seventh;
+        << QStringList{"pdf"} << QStringList{"--test", "7", "--limit", "5000"} << "5000" << seventh;
+    QTest::newRow("every format at once: a test chosen, a limit")
+        << QStringList{"txt", "csv", "json", "pdf"} << QStringList{"--test", "7", "--limit", "5000"} << "5000"
+        << seventh;
+    QTest::newRow("CSV and JSON at once: every test")
+        << QStringList{"csv", "json"} << QStringList{} << "1000000"
+        << "";
 }
 
 void TestJury::reportsNameLimitAndTest()
 {
-    QFETCH(QString, format);
+    QFETCH(QStringList, formats);
     QFETCH(QStringList, options);
     QFETCH(QString, limit);
     QFETCH(QString, test);
     QTemporaryDir out;
-    const QString report = out.filePath(QStringLiteral("r.") + format);
     QStringList arguments =
         QStringList{"--jury", "--task", exampleTask("maze"), "--time-limit", "3600"} + options;
-    if (format != QLatin1String("out"))
-        arguments << "--report" << report;
+    for (const QString &format : std::as_const(formats)) {
+        if (format != QLatin1String("out"))
+            arguments << "--report" << out.filePath(QStringLiteral("r.") + format);
+    }
     const CheckerRun run = runChecker(arguments + QStringList{caseFile("wa.txt"), caseFile("empty.txt")});
     QCOMPARE(run.exitCode, 1);
     const QString heading = QStringLiteral("Проверяется только ") + test;
 
-    if (format == QLatin1String("out")) {
-        QVERIFY2(run.out.contains(QLatin1Char('\n') + heading + QLatin1Char('\n')), qPrintable(run.out));
-        QVERIFY(run.out.contains(QStringLiteral("Пределы: %1 подсвеченных строк за проход").arg(limit)));
-    } else if (format == QLatin1String("csv")) {
-        const QList<QHash<QString, QString>> pupils = readCsvTable(report);
-        const QList<QHash<QString, QString>> tests =
-            readCsvTable(out.filePath(QStringLiteral("r-tests.csv")));
-        QCOMPARE(pupils.size(), 2);
-        QCOMPARE(tests.size(), test.isEmpty() ? 33 : 2);
-        for (const auto &row : pupils + tests) {
-            QCOMPARE(row.value(QStringLiteral("Предел подсвеченных строк за проход")), limit);
-            QCOMPARE(row.value(QStringLiteral("Выбранный тест")), test);
+    for (const QString &format : std::as_const(formats)) {
+        const QString report = out.filePath(QStringLiteral("r.") + format);
+        if (format == QLatin1String("out") || format == QLatin1String("txt")) {
+            const QString table = format == QLatin1String("out") ? run.out : readText(report);
+            QVERIFY2(table.contains(QLatin1Char('\n') + heading + QLatin1Char('\n')), qPrintable(table));
+            QVERIFY(table.contains(QStringLiteral("Пределы: %1 подсвеченных строк за проход").arg(limit)));
+        } else if (format == QLatin1String("csv")) {
+            const QList<QHash<QString, QString>> pupils = readCsvTable(report);
+            const QList<QHash<QString, QString>> tests =
+                readCsvTable(out.filePath(QStringLiteral("r-tests.csv")));
+            QCOMPARE(pupils.size(), 2);
+            QCOMPARE(tests.size(), test.isEmpty() ? 33 : 2);
+            for (const auto &row : pupils + tests) {
+                QCOMPARE(row.value(QStringLiteral("Предел подсвеченных строк за проход")), limit);
+                QCOMPARE(row.value(QStringLiteral("Выбранный тест")), test);
+            }
+            if (!test.isEmpty()) {
+                QCOMPARE(pupils.first().value(QStringLiteral("Всего тестов")), QStringLiteral("1"));
+                QCOMPARE(tests.first().value(QStringLiteral("Тест")), test.section(QLatin1Char(' '), 1, 1));
+            }
+        } else if (format == QLatin1String("json")) {
+            const QJsonObject json = readJson(report);
+            QCOMPARE(json.value(QStringLiteral("limits"))
+                         .toObject()
+                         .value(QStringLiteral("highlights_per_pass"))
+                         .toInteger(),
+                     limit.toLongLong());
+            const QJsonValue chosen = json.value(QStringLiteral("test"));
+            QCOMPARE(chosen.isNull(), test.isEmpty());
+            QCOMPARE(chosen.toObject().value(QStringLiteral("title")).toString(), test);
+            if (!test.isEmpty()) {
+                const QJsonArray passes = json.value(QStringLiteral("files"))
+                                              .toArray()
+                                              .first()
+                                              .toObject()
+                                              .value(QStringLiteral("passes"))
+                                              .toArray();
+                QCOMPARE(passes.size(), 1);
+                QCOMPARE(passes.first().toObject().value(QStringLiteral("test")).toInt(),
+                         chosen.toObject().value(QStringLiteral("number")).toInt());
+            }
+            QCOMPARE(json.value(QStringLiteral("summary")).toObject().value(QStringLiteral("files")).toInt(),
+                     2);
+        } else {
+            const QString text = pdfText(report);
+            if (text.isEmpty())
+                QSKIP("pdftotext is not installed; the protocol's text is not read back");
+            QVERIFY2(withoutSpaces(text).contains(withoutSpaces(heading)), qPrintable(text));
+            QVERIFY(withoutSpaces(text).contains(
+                withoutSpaces(QStringLiteral("Пределы: %1 подсвеченных").arg(limit))));
         }
-        if (!test.isEmpty()) {
-            QCOMPARE(pupils.first().value(QStringLiteral("Всего тестов")), QStringLiteral("1"));
-            QCOMPARE(tests.first().value(QStringLiteral("Тест")), test.section(QLatin1Char(' '), 1, 1));
-        }
-    } else if (format == QLatin1String("json")) {
-        const QJsonObject json = readJson(report);
-        QCOMPARE(json.value(QStringLiteral("limits"))
-                     .toObject()
-                     .value(QStringLiteral("highlights_per_pass"))
-                     .toInteger(),
-                 limit.toLongLong());
-        const QJsonValue chosen = json.value(QStringLiteral("test"));
-        QCOMPARE(chosen.isNull(), test.isEmpty());
-        QCOMPARE(chosen.toObject().value(QStringLiteral("title")).toString(), test);
-        if (!test.isEmpty()) {
-            const QJsonArray passes = json.value(QStringLiteral("files"))
-                                          .toArray()
-                                          .first()
-                                          .toObject()
-                                          .value(QStringLiteral("passes"))
-                                          .toArray();
-            QCOMPARE(passes.size(), 1);
-            QCOMPARE(passes.first().toObject().value(QStringLiteral("test")).toInt(),
-                     chosen.toObject().value(QStringLiteral("number")).toInt());
-        }
-        QCOMPARE(json.value(QStringLiteral("summary")).toObject().value(QStringLiteral("files")).toInt(), 2);
-    } else {
-        const QString text = pdfText(report);
-        if (text.isEmpty())
-            QSKIP("pdftotext is not installed; the protocol's text is not read back");
-        QVERIFY2(withoutSpaces(text).contains(withoutSpaces(heading)), qPrintable(text));
-        QVERIFY(withoutSpaces(text).contains(
-            withoutSpaces(QStringLiteral("Пределы: %1 подсвеченных").arg(limit))));
     }
 }
 

@@ -632,7 +632,7 @@ void TestJuryPieces::juryOptions_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<CheckerMode>("mode");
     QTest::addColumn<QString>("reference");
-    QTest::addColumn<QString>("report");
+    QTest::addColumn<QStringList>("reports");
     QTest::addColumn<QString>("renderDiff");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("only");
@@ -650,34 +650,29 @@ void TestJuryPieces::juryOptions_data()
                                                          "12",
                                                          "a.txt",
                                                          "b.txt"}
-                                          << CheckerMode::Jury << "ref.txt"
-                                          << "r.pdf"
-                                          << "d" << QStringList{"a.txt", "b.txt"} << QStringList{} << ";";
+                                          << CheckerMode::Jury << "ref.txt" << QStringList{"r.pdf"} << "d"
+                                          << QStringList{"a.txt", "b.txt"} << QStringList{} << ";";
+    QTest::newRow("every report named is kept, in order")
+        << QStringList{"--jury", "--report", "r.txt", "--report=r.csv", "a.txt", "--report", "r.json"}
+        << CheckerMode::Jury << "" << QStringList{"r.txt", "r.csv", "r.json"} << "" << QStringList{"a.txt"}
+        << QStringList{} << ";";
     QTest::newRow("jury, files only") << QStringList{"a.txt", "--jury"} << CheckerMode::Jury << ""
-                                      << ""
-                                      << "" << QStringList{"a.txt"} << QStringList{} << ";";
+                                      << QStringList{} << "" << QStringList{"a.txt"} << QStringList{} << ";";
     QTest::newRow("--only twice needs no other file")
         << QStringList{"--jury", "--only", "a.txt", "--only=7b/NoName.txt"} << CheckerMode::Jury << ""
-        << ""
-        << "" << QStringList{} << QStringList{"a.txt", "7b/NoName.txt"} << ";";
+        << QStringList{} << "" << QStringList{} << QStringList{"a.txt", "7b/NoName.txt"} << ";";
     QTest::newRow("--only beside the round's files")
         << QStringList{"--jury", "a.txt", "b.txt", "--only", "b.txt"} << CheckerMode::Jury << ""
-        << ""
-        << "" << QStringList{"a.txt", "b.txt"} << QStringList{"b.txt"} << ";";
+        << QStringList{} << "" << QStringList{"a.txt", "b.txt"} << QStringList{"b.txt"} << ";";
     QTest::newRow("a comma for the CSV")
-        << QStringList{"--jury", "--csv-separator", ",", "a.txt"} << CheckerMode::Jury << ""
-        << ""
+        << QStringList{"--jury", "--csv-separator", ",", "a.txt"} << CheckerMode::Jury << "" << QStringList{}
         << "" << QStringList{"a.txt"} << QStringList{} << ",";
     QTest::newRow("validate without files") << QStringList{"--validate"} << CheckerMode::Validate << ""
-                                            << ""
-                                            << "" << QStringList{} << QStringList{} << ";";
+                                            << QStringList{} << "" << QStringList{} << QStringList{} << ";";
     QTest::newRow("validate with a reference")
         << QStringList{"--validate", "--task", "t", "--reference", "r.txt"} << CheckerMode::Validate
-        << "r.txt"
-        << ""
-        << "" << QStringList{} << QStringList{} << ";";
-    QTest::newRow("a single run stays one") << QStringList{"a.txt"} << CheckerMode::Run << ""
-                                            << ""
+        << "r.txt" << QStringList{} << "" << QStringList{} << QStringList{} << ";";
+    QTest::newRow("a single run stays one") << QStringList{"a.txt"} << CheckerMode::Run << "" << QStringList{}
                                             << "" << QStringList{"a.txt"} << QStringList{} << ";";
 }
 
@@ -688,7 +683,7 @@ void TestJuryPieces::juryOptions()
     QVERIFY2(result.isOk(), qPrintable(result.error));
     QTEST(result.options.mode, "mode");
     QTEST(result.options.referenceFile, "reference");
-    QTEST(result.options.reportFile, "report");
+    QTEST(result.options.reportFiles, "reports");
     QTEST(result.options.renderDiffPrefix, "renderDiff");
     QTEST(result.options.files, "files");
     QTEST(result.options.onlyFiles, "only");
