@@ -187,6 +187,9 @@ void TestInstall::programHoldsNoBuildPath()
 {
     QFETCH(QString, program);
     QFETCH(QByteArray, path);
+#ifdef SHAGAIKA_SANITIZED
+    QSKIP("A sanitizer build names its source files in its own checks; such a build is never installed");
+#endif
     const QByteArray bytes = readBytes(m_prefix.filePath(QStringLiteral("bin/") + program));
     QVERIFY(bytes.startsWith("\x7f"
                              "ELF"));
