@@ -10,14 +10,17 @@ void FocusReturn::remember(const QWidget &panel)
         m_before = focus;
 }
 
-bool FocusReturn::giveBack(const QWidget &panel)
+void FocusReturn::release(const QWidget &panel, const std::function<void()> &moveOn)
 {
     const QWidget *focus = QApplication::focusWidget();
     if (!focus || !panel.isAncestorOf(focus))
-        return false;
+        return;
     QWidget *before = m_before.data();
-    if (!before || !before->isVisible() || !before->isEnabled() || before->window() != panel.window())
-        return false;
-    before->setFocus(Qt::OtherFocusReason);
-    return true;
+    if (before && before->isVisible() && before->isEnabled() && before->window() == panel.window()) {
+        before->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    moveOn();
+    if (QWidget *still = QApplication::focusWidget(); still && panel.isAncestorOf(still))
+        still->clearFocus();
 }

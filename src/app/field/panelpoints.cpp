@@ -4,7 +4,6 @@
 #include "app/editing/panels/updown.h"
 #include "app/work/workwindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -199,11 +198,6 @@ void PanelPoints::hideEvent(QHideEvent *event)
     // The focus goes back where it was, or else on to the next control; where there is none
     // (in "Отладка" they are off) it would stay in a hidden edit, and the keys typed next
     // would change numbers nobody sees.
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && isAncestorOf(focus) && !m_focusReturn.giveBack(*this)) {
-        focusNextPrevChild(true);
-        if (QWidget *still = QApplication::focusWidget(); still && isAncestorOf(still))
-            still->clearFocus();
-    }
+    m_focusReturn.release(*this, [this] { focusNextPrevChild(true); });
     QFrame::hideEvent(event);
 }

@@ -2,7 +2,6 @@
 
 #include "app/common/hint.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -95,11 +94,6 @@ void ConditionPanel::hideEvent(QHideEvent *event)
 {
     // Where no control had the keys and none is on ("Начать", "Отладка"), the focus would
     // stay on a hidden button, and each Enter would insert one more construct unseen.
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && isAncestorOf(focus) && !m_focusReturn.giveBack(*this)) {
-        focusNextPrevChild(true);
-        if (QWidget *still = QApplication::focusWidget(); still && isAncestorOf(still))
-            still->clearFocus();
-    }
+    m_focusReturn.release(*this, [this] { focusNextPrevChild(true); });
     QFrame::hideEvent(event);
 }
