@@ -3,13 +3,13 @@
 // at the fastest speed with every move repainted on the screen.
 
 #include "app/field/fieldview.h"
-#include "app/run/runcontroller.h"
 #include "app/shell/windowsystem.h"
 #include "app/work/worktools.h"
 #include "app/work/workwindow.h"
 #include "common/textencoding.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
+#include "session/worksession.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,6 +142,20 @@ QStringList roundTheBorder()
 }
 
 // The window's controls as the pupil finds them: by their names.
+// Runs the algorithm at a speed and returns when the run has ended.
+RunEnd runToEnd(WorkWindow &window, RunSpeed speed)
+{
+    QEventLoop loop;
+    RunEnd end = RunEnd::Complete;
+    QObject::connect(&window.session(), &WorkSession::runEnded, &loop, [&](RunEnd how) {
+        end = how;
+        loop.quit();
+    });
+    window.session().chooseSpeed(speed);
+    loop.exec();
+    return end;
+}
+
 QAction *menuItem(const WorkWindow &window, const QString &name)
 {
     return window.findChild<QAction *>(name);
@@ -151,7 +165,7 @@ void openWork(WorkWindow &window, const QStringList &algorithm)
 {
     menuItem(window, QStringLiteral("NMainBegin"))->trigger();
     menuItem(window, QStringLiteral("NMainWork"))->trigger();
-    window.algorithm().setLines(algorithm);
+    window.session().algorithm().setLines(algorithm);
     menuItem(window, QStringLiteral("NMainDebug"))->setEnabled(true);
     menuItem(window, QStringLiteral("NMainDebug"))->trigger();
 }
@@ -188,7 +202,7 @@ int main(int argc, char *argv[])
     QDir::setCurrent(folder.path());
 
     WorkWindow window;
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -199,11 +213,11 @@ int main(int argc, char *argv[])
                     100 * cpuShareWhile(5000));
 
         // The slow run: the field and the list change twice a second; stopped after 10 s.
-        QTimer::singleShot(10000, &window, &WorkWindow::fixToolButtonStopClick);
+        QTimer::singleShot(10000, &window.session(), &WorkSession::stopRun);
         const double cpu = cpuSeconds();
         QElapsedTimer clock;
         clock.start();
-        window.startRun(RunSpeed::Slow);
+        runToEnd(window, RunSpeed::Slow);
         std::printf("slow run for %.1f s: %.2f %% of one core\n", clock.elapsed() / 1000.0,
                     100 * (cpuSeconds() - cpu) / (clock.elapsed() / 1000.0));
         menuItem(window, QStringLiteral("NMainWork"))->trigger();
@@ -214,9 +228,6 @@ int main(int argc, char *argv[])
     // The program's fastest run and the bare widget repainting the same rectangles, in turn.
     const int rounds = onlyFastest && argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 5;
     QList<double> runSeconds, floorSeconds, ratios, cpuRatios;
-    bool complete = false;
-    QObject::connect(tools.runController, &RunController::runEnded, &window,
-                     [&complete](RunEnd end) { complete = end == RunEnd::Complete; });
     for (int round = 0; round < rounds; ++round) {
         if (round > 0) {
             menuItem(window, QStringLiteral("NMainWork"))->trigger();
@@ -228,8 +239,7 @@ int main(int argc, char *argv[])
         const double cpu = cpuSeconds();
         QElapsedTimer clock;
         clock.start();
-        complete = false;
-        window.startRun(RunSpeed::Fastest);
+        const bool complete = runToEnd(window, RunSpeed::Fastest) == RunEnd::Complete;
         const double seconds = clock.nsecsElapsed() / 1e9;
         const double runCpu = cpuSeconds() - cpu;
         std::printf(
@@ -237,10 +247,10 @@ int main(int argc, char *argv[])
             moveCount, seconds, moveCount / seconds, qlonglong(paints.areas.size()), runCpu,
             complete ? "complete" : "NOT COMPLETE");
         if (round == 0)
-            std::printf("executor back at (%d, %d)\n", window.world().executor.column,
-                        window.world().executor.row);
+            std::printf("executor back at (%d, %d)\n", window.session().world().executor.column,
+                        window.session().world().executor.row);
 
-        BareView bare(window.scene().picture());
+        BareView bare(window.session().scene().picture());
         bare.show();
         if (!QTest::qWaitForWindowExposed(&bare))
             return 1;

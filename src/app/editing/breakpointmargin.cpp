@@ -1,7 +1,7 @@
 #include "app/editing/breakpointmargin.h"
 
 #include "app/common/hint.h"
-#include "app/editing/breakpoints.h"
+#include "session/breakpoints.h"
 
 #include <QAbstractItemView>
 #include <QContextMenuEvent>

@@ -1,29 +1,36 @@
 #include "app/editing/editorcontroller.h"
 
+#include "app/editing/algorithmlistview.h"
 #include "app/editing/algorithmmenu.h"
-#include "app/editing/breakpoints.h"
 #include "app/editing/editormessage.h"
+#include "app/editing/panels/commandpanel.h"
 #include "app/editing/panels/commentpanel.h"
 #include "app/editing/panels/conditionpanel.h"
 #include "app/editing/panels/procedurenamelist.h"
 #include "app/editing/panels/procedurepanel.h"
-#include "app/work/workmenubar.h"
-#include "app/work/workwindow.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
 #include "editor/contextmenustate.h"
+#include "session/breakpoints.h"
+#include "session/worksession.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QShortcut>
 
-EditorController::EditorController(WorkWindow &window, std::unique_ptr<AlgorithmFileDialogs> dialogs)
+EditorController::EditorController(WorkSession &session, CommandPanel &commands, AlgorithmListView &list,
+                                   QAction &debuggingItem, QWidget &window,
+                                   std::unique_ptr<AlgorithmFileDialogs> dialogs)
     : QObject(&window)
+    , m_session(session)
+    , m_commands(commands)
+    , m_list(list)
+    , m_debuggingItem(debuggingItem)
     , m_window(window)
-    , m_text(window.algorithm())
-    , m_insertion(m_text, m_procedureNames, window.halfVisibleLines())
+    , m_text(session.algorithm())
+    , m_insertion(m_text, m_procedureNames, halfVisibleLines(list.height()))
     , m_deletion(m_text, m_procedureNames)
     , m_files(std::move(dialogs))
     , m_savedLines(m_text.lines())
@@ -42,7 +49,7 @@ bool EditorController::isModified() const
 
 void EditorController::createPanels()
 {
-    QWidget *client = m_window.centralWidget();
+    QWidget *client = m_commands.parentWidget();
 
     m_panelIf = ConditionPanel::createIfPanel(client);
     connect(m_panelIf, &ConditionPanel::conditionChosen, this, [this](WallCondition condition) {
@@ -60,7 +67,7 @@ void EditorController::createPanels()
     connect(m_panelProc, &ProcedurePanel::newNameEntered, this, &EditorController::enterNewProcedureName);
     connect(m_panelProc, &ProcedurePanel::escapePressed, this, [this] {
         closeProcedurePanel();
-        m_window.focusCommand(PanelCommand::DoProc);
+        m_commands.focusCommand(PanelCommand::DoProc);
     });
 
     m_panelComment = new CommentPanel(client);
@@ -79,27 +86,19 @@ void EditorController::createPanels()
     connect(m_comMenu, &AlgorithmMenu::saveChosen, this, &EditorController::saveAlgorithm);
     connect(m_comMenu, &AlgorithmMenu::loadChosen, this, &EditorController::loadAlgorithm);
     connect(m_comMenu, &AlgorithmMenu::breakpointChosen, this,
-            [this] { m_window.breakpoints().toggle(m_text.currentRow()); });
-
-    m_window.setEditorPanels(m_panelProc, m_panelIf, m_panelWhile);
+            [this] { m_session.breakpoints().toggle(m_text.currentRow()); });
 }
 
 void EditorController::connectWindow()
 {
-    connect(&m_window, &WorkWindow::panelCommandTriggered, this, &EditorController::panelCommand);
-    connect(&m_window, &WorkWindow::developmentEntered, this, [this] {
-        // The stage enabled both procedure buttons; an open procedure panel keeps its purpose.
-        if (m_panelProc->isVisible())
-            m_window.showProcedurePanelMode(m_procedureMode);
-        // After a stopped run the highlight may rest where nothing may be inserted.
-        if (m_text.hasCurrentLine())
-            lstComClick(m_text.currentRow());
-    });
+    connect(&m_session, &WorkSession::developmentEntered, this, &EditorController::developmentEntered);
     // While a run is under way its panels could only cover the highlight.
-    connect(&m_window, &WorkWindow::runStarted, this, &EditorController::closePanels);
-    connect(&m_window, &WorkWindow::algorithmRowSelected, this, &EditorController::lstComClick);
-    connect(&m_window, &WorkWindow::algorithmDeleteKeyPressed, this, &EditorController::lstComDeleteKey);
-    connect(&m_window, &WorkWindow::algorithmMenuRequested, this, &EditorController::comMenuPopup);
+    connect(&m_session, &WorkSession::runStarted, this, &EditorController::closePanels);
+    // A new task starts a new algorithm: nothing to undo, nothing unsaved.
+    connect(&m_session, &WorkSession::taskLoaded, this, &EditorController::startNewAlgorithm);
+    connect(&m_list, &AlgorithmListView::rowSelectedByPupil, this, &EditorController::lstComClick);
+    connect(&m_list, &AlgorithmListView::deleteKeyPressed, this, &EditorController::lstComDeleteKey);
+    connect(&m_list, &AlgorithmListView::contextMenuRequested, this, &EditorController::comMenuPopup);
     connect(&m_text, &AlgorithmText::modelReset, this, [this] {
         if (!m_replacingText)
             startNewAlgorithm();
@@ -114,11 +113,40 @@ void EditorController::connectWindow()
     m_window.installEventFilter(this);
 }
 
+void EditorController::developmentEntered()
+{
+    // The stage enabled both procedure buttons; an open procedure panel keeps its purpose.
+    if (m_panelProc->isVisible())
+        m_commands.showProcedurePanelMode(m_procedureMode);
+    // After a stopped run the highlight may rest where nothing may be inserted.
+    if (m_text.hasCurrentLine())
+        lstComClick(m_text.currentRow());
+}
+
+QPoint EditorController::besideCommand(PanelCommand command) const
+{
+    // Right of the command panel, level with the button, in the coordinates of its parent.
+    return {m_commands.x() + m_commands.width(), m_commands.y() + m_commands.commandTop(command)};
+}
+
+void EditorController::focusAlgorithm()
+{
+    m_list.setFocus(Qt::OtherFocusReason);
+}
+
+void EditorController::closePanelsByEscape()
+{
+    if (m_panelProc->isVisible())
+        closeProcedurePanel();
+    m_panelIf->hide();
+    m_panelWhile->hide();
+}
+
 void EditorController::panelCommand(PanelCommand command)
 {
     // Outside "Разработка" the current line is where a run left its highlight, maybe a
     // header line, "НЦ" or "ТО": the command goes where a click on that line would put it.
-    if (m_window.stage() != WorkStage::Development && m_text.hasCurrentLine())
+    if (m_session.stage() != WorkStage::Development && m_text.hasCurrentLine())
         lstComClick(m_text.currentRow());
     switch (command) {
     case PanelCommand::Step: edit([this] { return m_insertion.insertStep(); }); break;
@@ -133,7 +161,7 @@ void EditorController::panelCommand(PanelCommand command)
 
 void EditorController::openConditionPanel(ConditionPanel *panel, PanelCommand command)
 {
-    panel->openAt(m_window.besideCommand(command));
+    panel->openAt(besideCommand(command));
 }
 
 void EditorController::openProcedurePanel(PanelCommand command)
@@ -141,7 +169,7 @@ void EditorController::openProcedurePanel(PanelCommand command)
     m_procedureMode =
         command == PanelCommand::Proc ? ProcedurePanelMode::Description : ProcedurePanelMode::Call;
     // The button left enabled tells the pupil what the panel serves.
-    m_window.showProcedurePanelMode(m_procedureMode);
+    m_commands.showProcedurePanelMode(m_procedureMode);
     m_panelProc->open();
 }
 
@@ -149,7 +177,7 @@ void EditorController::closeProcedurePanel()
 {
     m_panelProc->hide();
     m_procedureMode = ProcedurePanelMode::None;
-    m_window.showProcedurePanelMode(m_procedureMode);
+    m_commands.showProcedurePanelMode(m_procedureMode);
 }
 
 void EditorController::closePanels()
@@ -166,7 +194,7 @@ void EditorController::closePanels()
 ProcedurePanelMode EditorController::procedurePanelMode() const
 {
     // Outside "Разработка" the command panel is off, and the procedure panel with it.
-    if (m_window.stage() != WorkStage::Development)
+    if (m_session.stage() != WorkStage::Development)
         return ProcedurePanelMode::None;
     return m_procedureMode;
 }
@@ -177,7 +205,7 @@ void EditorController::chooseProcedureName(const QString &name, bool byEnter)
     edit([&] { return m_insertion.chooseProcedure(name, mode); });
     if (byEnter) {
         closeProcedurePanel();
-        m_window.focusCommand(PanelCommand::DoProc);
+        m_commands.focusCommand(PanelCommand::DoProc);
     }
 }
 
@@ -192,7 +220,7 @@ void EditorController::enterNewProcedureName(const QString &name)
 void EditorController::insertComment(const QString &text)
 {
     edit([&] { return m_insertion.insertComment(text); });
-    m_window.focusAlgorithm();
+    focusAlgorithm();
 }
 
 void EditorController::lstComClick(int row)
@@ -214,7 +242,7 @@ void EditorController::comMenuPopup(const QPoint &globalPosition)
 void EditorController::updateComMenu()
 {
     m_comMenu->applyState(contextMenuState(m_text));
-    const Breakpoints &breakpoints = m_window.breakpoints();
+    const Breakpoints &breakpoints = m_session.breakpoints();
     m_comMenu->showBreakpoint(breakpoints.canHold(m_text.currentRow()),
                               breakpoints.contains(m_text.currentRow()));
 }
@@ -241,7 +269,7 @@ void EditorController::deleteProcedure()
 
 void EditorController::deleteWholeAlgorithm()
 {
-    edit([this] { return m_deletion.deleteWholeAlgorithm(m_window.task().hasPointB); });
+    edit([this] { return m_deletion.deleteWholeAlgorithm(m_session.task().hasPointB); });
 }
 
 void EditorController::insertBlankLine()
@@ -287,7 +315,7 @@ template<typename Edit>
 EditOutcome EditorController::edit(Edit &&change)
 {
     // A panel opened before the run must not change the text the run is walking.
-    if (m_window.isRunning())
+    if (m_session.isRunning())
         return {};
     const EditorSnapshot before = snapshot();
     m_replacingText = true;
@@ -306,21 +334,21 @@ void EditorController::apply(const EditOutcome &outcome)
         showProcedureNames();
     switch (outcome.statistics) {
     case StatisticsUpdate::None: break;
-    case StatisticsUpdate::Recount: m_window.showStatistics(updateStatistics(m_text.lines())); break;
-    case StatisticsUpdate::Reset: m_window.showStatistics(resetStatistics()); break;
+    case StatisticsUpdate::Recount: m_session.setStatistics(updateStatistics(m_text.lines())); break;
+    case StatisticsUpdate::Reset: m_session.setStatistics(resetStatistics()); break;
     }
     if (outcome.enablesDebugging)
-        m_window.workMenu().setDebuggingOffered(true);
+        m_debuggingItem.setEnabled(true);
     if (outcome.closesProcedurePanel)
         closeProcedurePanel();
     if (outcome.topRow)
         scrollToTop(*outcome.topRow);
     switch (outcome.focus) {
     case EditorFocus::Unchanged: break;
-    case EditorFocus::IfButton: m_window.focusCommand(PanelCommand::If); break;
-    case EditorFocus::WhileButton: m_window.focusCommand(PanelCommand::While); break;
-    case EditorFocus::ProcButton: m_window.focusCommand(PanelCommand::Proc); break;
-    case EditorFocus::DoProcButton: m_window.focusCommand(PanelCommand::DoProc); break;
+    case EditorFocus::IfButton: m_commands.focusCommand(PanelCommand::If); break;
+    case EditorFocus::WhileButton: m_commands.focusCommand(PanelCommand::While); break;
+    case EditorFocus::ProcButton: m_commands.focusCommand(PanelCommand::Proc); break;
+    case EditorFocus::DoProcButton: m_commands.focusCommand(PanelCommand::DoProc); break;
     }
     if (!outcome.message.isEmpty())
         showEditorMessage(&m_window, outcome.message);
@@ -330,7 +358,10 @@ void EditorController::scrollToTop(int row)
 {
     if (m_text.isEmpty())
         return;
-    m_window.scrollAlgorithmTo(std::clamp(row, 0, m_text.count() - 1));
+    // The rows just inserted must be laid out before the list can scroll to them.
+    m_list.doItemsLayout();
+    m_list.scrollTo(m_text.index(std::clamp(row, 0, m_text.count() - 1), 0),
+                    QAbstractItemView::PositionAtTop);
 }
 
 void EditorController::showProcedureNames(bool keepSelection)
@@ -344,8 +375,8 @@ EditorSnapshot EditorController::snapshot() const
     state.lines = m_text.lines();
     state.currentRow = m_text.currentRow();
     state.procedureNames = m_procedureNames;
-    state.statistics = m_window.statistics();
-    state.debuggingEnabled = m_window.workMenu().isDebuggingOffered();
+    state.statistics = m_session.statistics();
+    state.debuggingEnabled = m_debuggingItem.isEnabled();
     return state;
 }
 
@@ -357,14 +388,14 @@ void EditorController::restore(const EditorSnapshot &state)
     m_replacingText = false;
     m_procedureNames = state.procedureNames;
     showProcedureNames();
-    m_window.showStatistics(state.statistics);
-    m_window.workMenu().setDebuggingOffered(state.debuggingEnabled);
+    m_session.setStatistics(state.statistics);
+    m_debuggingItem.setEnabled(state.debuggingEnabled);
 }
 
 bool EditorController::undoAllowed() const
 {
     // Only while editing.
-    return m_window.stage() == WorkStage::Development && !m_window.isRunning();
+    return m_session.stage() == WorkStage::Development && !m_session.isRunning();
 }
 
 void EditorController::undo()
@@ -409,7 +440,7 @@ bool EditorController::eventFilter(QObject *watched, QEvent *event)
 {
     // A running algorithm closes the window only after the run has ended; the
     // question comes with that second close.
-    if (watched == &m_window && event->type() == QEvent::Close && !m_window.isRunning() && !allowClose()) {
+    if (watched == &m_window && event->type() == QEvent::Close && !m_session.isRunning() && !allowClose()) {
         event->ignore();
         return true;
     }

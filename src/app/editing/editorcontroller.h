@@ -13,33 +13,41 @@
 #include <memory>
 #include <optional>
 
+class AlgorithmListView;
 class AlgorithmMenu;
 class AlgorithmText;
+class CommandPanel;
 class CommentPanel;
 class ConditionPanel;
 class ProcedurePanel;
-class WorkWindow;
+class QAction;
+class WorkSession;
 
 // The structured editor of the work window: the command panel's actions, the condition,
 // procedure and comment panels, the context menu of the algorithm list with its
 // deletions and files, the selection rule, and undo and redo. The editing rules live
-// in the core; this class asks them for each change and shows what they decided.
+// in the core; this class asks them for each change of the session's algorithm and shows
+// what they decided. Its panels stand beside the command panel; `debuggingItem` is the
+// menu item an edit offers; `window` holds the shortcuts and the questions on closing.
 class EditorController : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit EditorController(WorkWindow &window, std::unique_ptr<AlgorithmFileDialogs> dialogs = {});
+    EditorController(WorkSession &session, CommandPanel &commands, AlgorithmListView &list,
+                     QAction &debuggingItem, QWidget &window,
+                     std::unique_ptr<AlgorithmFileDialogs> dialogs = {});
     ~EditorController() override;
 
-    // The names of the procedures described in the text, as the procedure panel lists them,
-    // for the task loader that empties the list with every new algorithm.
-    QStringList *sharedProcedureNames() { return &m_procedureNames; }
     // The text differs from the one last saved or loaded (or, before that, from the
     // one the task started with).
     bool isModified() const;
 
 public slots:
+    // A command of the command panel, by its button or its function key.
+    void panelCommand(PanelCommand command);
+    // Esc closes the panels.
+    void closePanelsByEscape();
     // The selection rule, for a row the pupil selected.
     void lstComClick(int row);
     void lstComDeleteKey();
@@ -70,9 +78,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void panelCommand(PanelCommand command);
     void createPanels();
     void connectWindow();
+    void developmentEntered();
+    QPoint besideCommand(PanelCommand command) const;
+    void focusAlgorithm();
     void openConditionPanel(ConditionPanel *panel, PanelCommand command);
     void openProcedurePanel(PanelCommand command);
     void closeProcedurePanel();
@@ -97,7 +107,11 @@ private:
     // The pupil closes the window: false when the close is to be refused.
     bool allowClose();
 
-    WorkWindow &m_window;
+    WorkSession &m_session;
+    CommandPanel &m_commands;
+    AlgorithmListView &m_list;
+    QAction &m_debuggingItem;
+    QWidget &m_window;
     AlgorithmText &m_text;
     // The panels and the context menu belong to the window, which finds them by name.
     ConditionPanel *m_panelIf = nullptr;

@@ -2,16 +2,18 @@
 
 #include "app/editing/editormessage.h"
 #include "app/editing/files/savefiledialog.h"
-#include "app/work/workwindow.h"
+#include "app/field/fieldpanel.h"
 #include "common/atomicwrite.h"
+#include "session/worksession.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
 
-FieldMenu::FieldMenu(WorkWindow &window, QAction *printAction)
-    : QMenu(&window)
-    , m_window(window)
+FieldMenu::FieldMenu(WorkSession &session, FieldPanel &field, QAction *printAction)
+    : QMenu(field.window())
+    , m_session(session)
+    , m_field(field)
 {
     setObjectName(QStringLiteral("FieldMenu"));
     m_savePicture = addAction(QStringLiteral("Сохранить рисунок поля…"));
@@ -20,7 +22,7 @@ FieldMenu::FieldMenu(WorkWindow &window, QAction *printAction)
     if (printAction)
         addAction(printAction);
 
-    connect(&window, &WorkWindow::fieldMenuRequested, this, &FieldMenu::popupAt);
+    connect(&field, &FieldPanel::menuRequested, this, &FieldMenu::popupAt);
 }
 
 QString FieldMenu::saveTitle()
@@ -40,9 +42,9 @@ QString FieldMenu::chooseFile(QWidget *parent)
 
 bool FieldMenu::saveFieldPicture()
 {
-    if (m_window.isRunning())
+    if (m_session.isRunning())
         return false;
-    const QString file = chooseFile(&m_window);
+    const QString file = chooseFile(parentWidget());
     if (file.isEmpty())
         return false;
     // PNG whatever the name ends with: that is what the item promises. The picture is made
@@ -50,11 +52,11 @@ bool FieldMenu::saveFieldPicture()
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     QImageWriter writer(&png, "png");
-    const bool encoded = writer.write(m_window.scene().picture());
+    const bool encoded = writer.write(m_session.scene().picture());
     const FileWriteResult written = encoded ? writeFileAtomically(file, png.data()) : FileWriteResult{};
     if (!encoded || !written.isOk()) {
         showFileError(
-            &m_window,
+            parentWidget(),
             QStringLiteral("Не удалось записать файл %1\n%2")
                 .arg(QDir::toNativeSeparators(file), encoded ? written.reason : writer.errorString()));
         return false;
@@ -66,7 +68,7 @@ void FieldMenu::popupAt(const QPoint &fieldPosition)
 {
     // During a run the picture changes under the pupil's eyes and a modal dialog would
     // let the text under the interpreter change.
-    if (m_window.isRunning())
+    if (m_session.isRunning())
         return;
-    popup(m_window.mapFieldToGlobal(fieldPosition));
+    popup(m_field.fieldToGlobal(fieldPosition));
 }

@@ -4,7 +4,8 @@
 
 #include <QMenu>
 
-class WorkWindow;
+class FieldPanel;
+class WorkSession;
 
 // The context menu of the field (a right click on the picture): saving the field picture
 // as it stands to a PNG file, and printing the work.
@@ -13,7 +14,7 @@ class FieldMenu : public QMenu
     Q_OBJECT
 
 public:
-    FieldMenu(WorkWindow &window, QAction *printAction);
+    FieldMenu(WorkSession &session, FieldPanel &field, QAction *printAction);
 
 private:
     // "Сохранить рисунок поля…"; whether the picture was written.
@@ -24,6 +25,7 @@ private:
     // Asks for the file to save to; an empty text is a cancel.
     static QString chooseFile(QWidget *parent);
 
-    WorkWindow &m_window;
+    WorkSession &m_session;
+    FieldPanel &m_field;
     QAction *m_savePicture = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include "app/common/hint.h"
 #include "app/editing/panels/updown.h"
-#include "app/work/workwindow.h"
+#include "session/worksession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,9 +31,9 @@ UpDown *upDownFor(const QString &name, QLineEdit *edit, QWidget *parent)
 
 } // namespace
 
-PanelPoints::PanelPoints(WorkWindow &window)
-    : QFrame(window.centralWidget())
-    , m_window(window)
+PanelPoints::PanelPoints(WorkSession &session, QWidget &client)
+    : QFrame(&client)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("PanelPoints"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -96,9 +96,7 @@ PanelPoints::PanelPoints(WorkWindow &window)
     layout->addStretch();
 
     hide();
-    window.setPointsPanel(this);
-    connect(&window, &WorkWindow::pointsRequested, this, &PanelPoints::nMainPointsClick);
-    connect(&window, &WorkWindow::fieldSizeChanged, this, [this](int size) { setUpperLimit(size - 1); });
+    connect(&session, &WorkSession::fieldSizeChanged, this, [this](int size) { setUpperLimit(size - 1); });
 }
 
 void PanelPoints::setUpperLimit(int limit)
@@ -138,7 +136,7 @@ QLineEdit *PanelPoints::edit(PointsEntry::Field field) const
 
 void PanelPoints::nMainPointsClick()
 {
-    if (m_window.isRunning())
+    if (m_session.isRunning())
         return;
     if (isHidden()) {
         m_focusReturn.remember(*this);
@@ -151,12 +149,12 @@ void PanelPoints::nMainPointsClick()
         hide();
         applyPoints();
     }
-    setUpperLimit(m_window.world().fieldSize - 1);
+    setUpperLimit(m_session.world().fieldSize - 1);
 }
 
 void PanelPoints::panelPointsClick()
 {
-    if (m_window.isRunning())
+    if (m_session.isRunning())
         return;
     hide();
     applyPoints();
@@ -164,11 +162,10 @@ void PanelPoints::panelPointsClick()
 
 bool PanelPoints::applyPoints()
 {
-    World &world = m_window.world();
-    const PointsReading reading = readPointsEntry(entry(), world.fieldSize);
+    const PointsReading reading = readPointsEntry(entry(), m_session.world().fieldSize);
     if (!reading.isOk()) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), reading.error, QMessageBox::Ok,
-                        &m_window);
+                        window());
         box.exec();
         show();
         QLineEdit *bad = edit(reading.badField);
@@ -176,12 +173,7 @@ bool PanelPoints::applyPoints()
         bad->selectAll();
         return false;
     }
-    FieldScene &scene = m_window.scene();
-    scene.drawEmptyField();
-    world.start = reading.start;
-    world.pointB = reading.pointB;
-    scene.drawTaskObjects(world);
-    m_window.refreshFieldView();
+    m_session.setPoints(reading.start, reading.pointB);
     return true;
 }
 

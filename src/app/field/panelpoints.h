@@ -9,7 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class UpDown;
-class WorkWindow;
+class WorkSession;
 
 // The points panel: point А with its heading and point Б, set by hand over what the task
 // gave for the current size. Closing it by its menu item or by a click on the panel
@@ -21,7 +21,8 @@ class PanelPoints : public QFrame
     Q_OBJECT
 
 public:
-    explicit PanelPoints(WorkWindow &window);
+    // Over `client`, where the pupil is told of a wrong number.
+    PanelPoints(WorkSession &session, QWidget &client);
 
     void setUpperLimit(int limit);
 
@@ -60,7 +61,7 @@ private:
     QLineEdit *m_pointBRow = nullptr;
     UpDown *m_pointBRowSteps = nullptr;
 
-    WorkWindow &m_window;
+    WorkSession &m_session;
     FocusReturn m_focusReturn;
     bool m_headingTyped = false;
 };

@@ -1,7 +1,6 @@
 #include "app/field/patternpanel.h"
 
 #include "app/common/hint.h"
-#include "app/work/workwindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,9 +17,9 @@ constexpr int overhang = 80;
 
 } // namespace
 
-PatternPanel::PatternPanel(WorkWindow &window)
+PatternPanel::PatternPanel(QWidget &window, const QWidget &taskStatement)
     : QFrame(&window, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
-    , m_window(window)
+    , m_taskStatement(taskStatement)
 {
     // The keyboard stays with the work window, whose keys F2 to F8 edit the algorithm,
     // however often the pupil moves the pattern.
@@ -75,7 +74,6 @@ PatternPanel::PatternPanel(WorkWindow &window)
     // Its native window is made only when it first shows, after the title window's: a
     // desktop without a window manager stacks windows in the order they are made.
     hide();
-    connect(&window, &WorkWindow::patternRequested, this, &PatternPanel::nMainPatternClick);
 }
 
 void PatternPanel::setPicture(const QImage &picture)
@@ -116,7 +114,7 @@ void PatternPanel::placeOverTaskPanel()
 {
     m_placed = true;
     adjustSize();
-    const QRect taskPanel = m_window.taskStatementArea();
+    const QRect taskPanel(m_taskStatement.mapToGlobal(QPoint(0, 0)), m_taskStatement.size());
     move(taskPanel.x() + taskPanel.width() - width() + overhang, taskPanel.y());
 }
 

@@ -8,7 +8,6 @@
 class QFrame;
 class QLabel;
 class QToolButton;
-class WorkWindow;
 
 // The pattern of a drawing task: the label "Образец:" and the picture below it. It floats
 // over the work window in a small window of its own, first at the top of the task panel;
@@ -23,7 +22,8 @@ public:
     static constexpr int minimumPictureSide = 100;
     static constexpr int maximumPictureSide = 600;
 
-    explicit PatternPanel(WorkWindow &window);
+    // It belongs to `window` and first stands over `taskStatement`.
+    PatternPanel(QWidget &window, const QWidget &taskStatement);
 
     // The picture, sized to itself within 100 … 600 pixels each way (a larger one is
     // scaled down to fit).
@@ -40,7 +40,7 @@ protected:
 private:
     void placeOverTaskPanel();
 
-    WorkWindow &m_window;
+    const QWidget &m_taskStatement;
     QLabel *m_title = nullptr;
     QLabel *m_picture = nullptr;
     QFrame *m_frame = nullptr;

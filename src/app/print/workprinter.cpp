@@ -1,8 +1,8 @@
 #include "app/print/workprinter.h"
 
 #include "app/editing/editormessage.h"
-#include "app/work/workwindow.h"
 #include "editor/algorithmtext.h"
+#include "session/worksession.h"
 
 #include <QAction>
 #include <QDir>
@@ -10,8 +10,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-WorkPrinter::WorkPrinter(WorkWindow &window)
+WorkPrinter::WorkPrinter(WorkSession &session, QWidget &window)
     : QObject(&window)
+    , m_session(session)
     , m_window(window)
 {
     setObjectName(QStringLiteral("workPrinter"));
@@ -27,9 +28,9 @@ WorkSheet WorkPrinter::sheet() const
 {
     WorkSheet sheet;
     sheet.caption = m_window.windowTitle();
-    sheet.statement = m_window.task().statement;
-    sheet.algorithm = m_window.algorithm().lines();
-    sheet.field = m_window.scene().picture();
+    sheet.statement = m_session.task().statement;
+    sheet.algorithm = m_session.algorithm().lines();
+    sheet.field = m_session.scene().picture();
     return sheet;
 }
 
@@ -54,7 +55,7 @@ bool WorkPrinter::print(QPrinter &printer) const
 bool WorkPrinter::printWithDialog()
 {
     // A modal dialog in the middle of a run would let the pupil change what runs.
-    if (m_window.isRunning())
+    if (m_session.isRunning())
         return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Шагайка"));

@@ -6,7 +6,7 @@
 
 class QAction;
 class QPrinter;
-class WorkWindow;
+class WorkSession;
 
 // Prints the task statement, the algorithm and the field picture of the work window on
 // one page: Ctrl+P opens the print dialog, where a printer or a PDF file is chosen.
@@ -15,7 +15,8 @@ class WorkPrinter : public QObject
     Q_OBJECT
 
 public:
-    explicit WorkPrinter(WorkWindow &window);
+    // The caption of `window` heads the page.
+    WorkPrinter(WorkSession &session, QWidget &window);
 
     // "Печать…", Ctrl+P, in the window, for the field's context menu to offer too.
     QAction *printAction() const { return m_print; }
@@ -29,6 +30,7 @@ private:
     // The print dialog, then the print; false when cancelled or during a run.
     bool printWithDialog();
 
-    WorkWindow &m_window;
+    WorkSession &m_session;
+    QWidget &m_window;
     QAction *m_print = nullptr;
 };

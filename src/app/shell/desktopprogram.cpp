@@ -1,7 +1,6 @@
 #include "app/shell/desktopprogram.h"
 
 #include "app/common/modalwindow.h"
-#include "app/editing/editorcontroller.h"
 #include "app/shell/titlewindow.h"
 #include "app/work/worktools.h"
 #include "app/work/workwindow.h"
@@ -37,7 +36,7 @@ void DesktopProgram::buildWork() const
 {
     m_isWorkBuilt = true;
     m_work = new WorkWindow(m_layoutUnit);
-    const WorkTools tools = attachWorkTools(*m_work);
+    attachWorkTools(*m_work);
     // The structured editor belongs to the work window and lives as long as it.
-    attachEditor(tools, *new EditorController(*m_work));
+    attachEditor(*m_work);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/work/workstage.h"
+#include "session/workstage.h"
 
 #include <QPointer>
 

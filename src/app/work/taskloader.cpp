@@ -3,31 +3,29 @@
 #include "app/field/patternpanel.h"
 #include "app/work/taskfolderdialog.h"
 #include "app/work/workmenubar.h"
-#include "app/work/workwindow.h"
-#include "tasks/check/patternpicture.h"
+#include "session/worksession.h"
 #include "tasks/setup/taskfolder.h"
-#include "tasks/setup/tasksetup.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
-TaskLoader::TaskLoader(WorkWindow &window, PatternPanel &patternPanel)
+TaskLoader::TaskLoader(WorkSession &session, QWidget &window, WorkMenuBar &menu, PatternPanel &patternPanel)
     : QObject(&window)
+    , m_session(session)
     , m_window(window)
+    , m_menu(menu)
     , m_patternPanel(patternPanel)
 {
     setObjectName(QStringLiteral("taskLoader"));
-    connect(&window, &WorkWindow::taskLoadRequested, this, &TaskLoader::loadTask);
 }
 
 bool TaskLoader::loadTask()
 {
     if (openTask())
         return true;
-    // Nothing to edit or run without a task: only "Начать" again, with what was read on show.
-    m_window.applyStage(WorkStage::NotStarted);
+    m_session.cancelBegin();
     return false;
 }
 
@@ -35,9 +33,9 @@ bool TaskLoader::openTask()
 {
     for (;;) {
         switch (loadFromCurrentDirectory()) {
-        case Outcome::Loaded: return true;
-        case Outcome::Failed: return false;
-        case Outcome::NoTaskFile: break;
+        case TaskOpening::Outcome::Loaded: return true;
+        case TaskOpening::Outcome::Failed: return false;
+        case TaskOpening::Outcome::NoTaskFile: break;
         }
         // Started from a desktop menu, the program is in the home folder, far from any task.
         const QString chosen = chooseTaskFolder(&m_window);
@@ -46,7 +44,7 @@ bool TaskLoader::openTask()
     }
 }
 
-TaskLoader::Outcome TaskLoader::loadFromCurrentDirectory()
+TaskOpening::Outcome TaskLoader::loadFromCurrentDirectory()
 {
     const QString folder = QDir::currentPath();
     if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
@@ -54,69 +52,31 @@ TaskLoader::Outcome TaskLoader::loadFromCurrentDirectory()
                         QStringLiteral("Не найден путь ") + QDir::toNativeSeparators(folder), QMessageBox::Ok,
                         &m_window);
         box.exec();
-        return Outcome::NoTaskFile;
+        return TaskOpening::Outcome::NoTaskFile;
     }
 
-    const TaskFolder taskFolder(folder);
-    TaskFileResult read = taskFolder.readTask();
-    m_window.task() = read.task;
-    applyTaskText();
-    if (!read.isOk()) {
-        showError(*read.error);
-        return taskFolder.taskFilePath().isEmpty() ? Outcome::NoTaskFile : Outcome::Failed;
-    }
-
-    if (m_window.task().hasPattern) {
-        if (const std::optional<TaskFileError> missing = taskFolder.checkPattern(m_window.task())) {
-            showError(*missing);
-            return Outcome::Failed;
-        }
-        if (!loadPattern(taskFolder.patternFilePath()))
-            return Outcome::Failed;
-    } else {
-        m_window.workMenu().setPatternOffered(false);
-        m_patternPanel.setShown(false);
-    }
-
-    setUpField();
-    emit taskLoaded();
-    return Outcome::Loaded;
-}
-
-void TaskLoader::applyTaskText()
-{
-    const TaskData &task = m_window.task();
-    m_window.showTaskStatement(task.statement);
-    m_window.workMenu().setOfferedSizes(task.sizeMenuEnabled, task.sizeItemEnabled);
-}
-
-bool TaskLoader::loadPattern(const QString &fileName)
-{
-    const PatternPicture picture = readPatternPicture(fileName);
-    if (!picture.isOk()) {
+    const TaskOpening opening = m_session.openTaskFolder(folder);
+    if (opening.error) {
+        showError(*opening.error);
+    } else if (!opening.patternReason.isEmpty()) {
         QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
                         QStringLiteral("Не удаётся прочитать рисунок %1: %2")
-                            .arg(TaskFolder::patternFileName(), picture.reason),
+                            .arg(TaskFolder::patternFileName(), opening.patternReason),
                         QMessageBox::Ok, &m_window);
         box.exec();
-        return false;
     }
-    m_patternPanel.setPicture(picture.image);
-    m_patternPanel.setShown(true);
-    m_window.workMenu().setPatternOffered(true);
-    return true;
+    if (opening.isLoaded())
+        showPattern();
+    return opening.outcome;
 }
 
-void TaskLoader::setUpField()
+void TaskLoader::showPattern()
 {
-    m_window.setFieldSize(TaskData::firstSize);
-    setUpTaskField(m_window.task(), m_window.world(), &m_window.scene());
-    QStringList unusedNames;
-    const QStringList statistics = startAlgorithm(
-        m_window.algorithm(), m_procedureNames ? *m_procedureNames : unusedNames, m_window.task().hasPointB);
-    m_window.showStatistics(statistics);
-
-    m_window.showVariableWalls();
+    const bool hasPattern = m_session.task().hasPattern;
+    if (hasPattern)
+        m_patternPanel.setPicture(m_session.pattern());
+    m_patternPanel.setShown(hasPattern);
+    m_menu.setPatternOffered(hasPattern);
 }
 
 void TaskLoader::showError(const TaskFileError &error)

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "session/taskopening.h"
+
 #include <QObject>
-#include <QStringList>
 
 class PatternPanel;
 class QWidget;
-class WorkWindow;
+class WorkMenuBar;
+class WorkSession;
 struct TaskFileError;
 
-// "Начать" opens the task of the current directory in the work window: the statement,
-// the size menu, the pattern picture of a drawing task, then the field at 12 × 12, the
-// skeleton of a new algorithm and the variable walls with their swap timers. A fault
+// "Начать" opens the task of the current directory in the work session and tells the
+// pupil what went wrong: the pattern picture of a drawing task shows in its panel. A fault
 // stops the load where it is found, with its message; what was read before it stays.
 // Where the current directory holds no task file, the pupil may choose the task's
 // folder: it becomes the current directory and the load goes on from there. A load that
@@ -20,28 +21,20 @@ class TaskLoader : public QObject
     Q_OBJECT
 
 public:
-    TaskLoader(WorkWindow &window, PatternPanel &patternPanel);
-
-    // The procedure names of the editor, emptied with every new algorithm.
-    void setProcedureNames(QStringList *names) { m_procedureNames = names; }
+    // Messages are boxes over `window`.
+    TaskLoader(WorkSession &session, QWidget &window, WorkMenuBar &menu, PatternPanel &patternPanel);
 
     // True when the whole task was opened.
     bool loadTask();
 
-signals:
-    void taskLoaded();
-
 private:
-    enum class Outcome { Loaded, NoTaskFile, Failed };
-
     bool openTask();
-    Outcome loadFromCurrentDirectory();
-    void applyTaskText();
-    bool loadPattern(const QString &fileName);
-    void setUpField();
+    TaskOpening::Outcome loadFromCurrentDirectory();
+    void showPattern();
     void showError(const TaskFileError &error);
 
-    WorkWindow &m_window;
+    WorkSession &m_session;
+    QWidget &m_window;
+    WorkMenuBar &m_menu;
     PatternPanel &m_patternPanel;
-    QStringList *m_procedureNames = nullptr;
 };

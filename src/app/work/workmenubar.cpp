@@ -118,11 +118,6 @@ void WorkMenuBar::setPatternOffered(bool offered)
     m_pattern->setVisible(offered);
 }
 
-void WorkMenuBar::setDevelopmentOffered(bool offered)
-{
-    m_development->setEnabled(offered);
-}
-
 void WorkMenuBar::setDebuggingOffered(bool offered)
 {
     m_debugging->setEnabled(offered);

@@ -1,28 +1,59 @@
 #include "app/work/worktools.h"
 
+#include "app/editing/algorithmlistview.h"
 #include "app/editing/editorcontroller.h"
 #include "app/field/fieldmenu.h"
 #include "app/field/panelpoints.h"
 #include "app/field/patternpanel.h"
 #include "app/print/workprinter.h"
-#include "app/run/runcontroller.h"
+#include "app/run/runview.h"
 #include "app/work/taskloader.h"
+#include "app/work/worklayout.h"
+#include "app/work/workmenubar.h"
+#include "app/work/workwindow.h"
+#include "session/worksession.h"
+
+#include <QStatusBar>
 
 WorkTools attachWorkTools(WorkWindow &window)
 {
-    auto *patternPanel = new PatternPanel(window);
+    WorkSession &session = window.session();
+    QWidget &client = *window.centralWidget();
+    WorkMenuBar &menu = window.workMenu();
+
+    auto *patternPanel = new PatternPanel(window, window.taskStatement());
+    QObject::connect(&menu, &WorkMenuBar::patternChosen, patternPanel, &PatternPanel::nMainPatternClick);
+
     WorkTools tools;
-    tools.taskLoader = new TaskLoader(window, *patternPanel);
-    tools.runController = new RunController(window);
-    new PanelPoints(window);
-    const auto *printer = new WorkPrinter(window);
-    new FieldMenu(window, printer->printAction());
+    tools.taskLoader = new TaskLoader(session, window, menu, *patternPanel);
+    QObject::connect(&window, &WorkWindow::taskLoadRequested, tools.taskLoader, &TaskLoader::loadTask);
+
+    // "Вызовы" stands where the command panel does, down to the statistics: neither is used while paused.
+    const WorkLayout layout = WorkLayout::compute(window.layoutUnit());
+    const QRect callsArea(layout.commandPanel.left(), layout.commandPanel.top(), layout.commandPanel.width(),
+                          layout.statistics.top() - window.layoutUnit() - layout.commandPanel.top());
+    tools.runView = new RunView(session, window.runTools(), *window.statusBar(), client, callsArea, window);
+
+    tools.panelPoints = new PanelPoints(session, client);
+    PanelPoints *points = tools.panelPoints;
+    QObject::connect(&menu, &WorkMenuBar::pointsChosen, points, &PanelPoints::nMainPointsClick);
+    QObject::connect(&window, &WorkWindow::freeAreaClicked, points, &QWidget::hide);
+    // Over "Вызовы" too: the panel the pupil left open stays whole, as before the pause.
+    QObject::connect(&session, &WorkSession::paused, points, [points] {
+        if (points->isVisible())
+            points->raise();
+    });
+
+    const auto *printer = new WorkPrinter(session, window);
+    new FieldMenu(session, window.fieldPanel(), printer->printAction());
     return tools;
 }
 
-void attachEditor(const WorkTools &tools, EditorController &editor)
+EditorController *attachEditor(WorkWindow &window, std::unique_ptr<AlgorithmFileDialogs> dialogs)
 {
-    tools.taskLoader->setProcedureNames(editor.sharedProcedureNames());
-    QObject::connect(tools.taskLoader, &TaskLoader::taskLoaded, &editor,
-                     &EditorController::startNewAlgorithm);
+    auto *editor = new EditorController(window.session(), window.commandPanel(), window.algorithmList(),
+                                        window.workMenu().debuggingItem(), window, std::move(dialogs));
+    QObject::connect(&window, &WorkWindow::panelCommandTriggered, editor, &EditorController::panelCommand);
+    QObject::connect(&window, &WorkWindow::escapePressed, editor, &EditorController::closePanelsByEscape);
+    return editor;
 }

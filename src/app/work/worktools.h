@@ -1,23 +1,27 @@
 #pragma once
 
+#include "app/editing/files/algorithmfiledialogs.h"
+
+#include <memory>
+
 class EditorController;
-class RunController;
+class PanelPoints;
+class RunView;
 class TaskLoader;
 class WorkWindow;
 
-// The work window's tools that others talk to: the editor to the loader, and whoever
-// follows a run to the run controller.
+// The work window's tools, for whoever talks to them.
 struct WorkTools
 {
     TaskLoader *taskLoader = nullptr;
-    RunController *runController = nullptr;
+    RunView *runView = nullptr;
+    PanelPoints *panelPoints = nullptr;
 };
 
-// Attaches what the work window needs to open a task, run the algorithm, set the points,
-// print the work and save the field picture: each belongs to the window and wires itself
-// to its menu items and seams.
+// The one place where the tools that open a task, show a run, set the points, print the
+// work and save the field picture are made and connected to the window's work session and
+// its controls; each belongs to the window.
 WorkTools attachWorkTools(WorkWindow &window);
 
-// A new task starts a new algorithm in the editor too: the loader empties the editor's
-// procedure names, and the editor forgets its undo steps and its saved text.
-void attachEditor(const WorkTools &tools, EditorController &editor);
+// The structured editor of the window's algorithm, connected the same way.
+EditorController *attachEditor(WorkWindow &window, std::unique_ptr<AlgorithmFileDialogs> dialogs = {});

@@ -4,7 +4,6 @@
 #include "app/common/hint.h"
 #include "app/editing/algorithmlistview.h"
 #include "app/editing/breakpointmargin.h"
-#include "app/editing/breakpoints.h"
 #include "app/editing/panels/commandpanel.h"
 #include "app/editing/statisticsfont.h"
 #include "app/field/fieldpanel.h"
@@ -16,9 +15,8 @@
 #include "app/work/workmenubar.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
-#include "tasks/setup/selectsizevariant.h"
-#include "tasks/setup/tasksetup.h"
-#include "world/model/runcontrol.h"
+#include "session/breakpoints.h"
+#include "session/worksession.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,6 +35,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <array>
+
 namespace {
 
 // Room for the menu bar and the window frame when the layout unit is chosen.
@@ -54,9 +54,7 @@ QFont windowFont()
 WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     : QMainWindow(parent)
     , m_layoutUnit(initialLayoutUnit(layoutUnit))
-    , m_algorithm(new AlgorithmText(this))
-    , m_breakpoints(new Breakpoints(*m_algorithm, this))
-    , m_scene(FieldGeometry::compute(m_layoutUnit, 12))
+    , m_session(new WorkSession(m_layoutUnit, this))
 {
     setObjectName(QStringLiteral("frmRoZeridPupil"));
     setFont(windowFont());
@@ -65,10 +63,8 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     setMenuBar(m_menu);
     connect(m_menu, &WorkMenuBar::beginChosen, this, &WorkWindow::nMainBeginClick);
     connect(m_menu, &WorkMenuBar::developmentChosen, this, &WorkWindow::nMainWorkClick);
-    connect(m_menu, &WorkMenuBar::debuggingChosen, this, &WorkWindow::nMainDebugClick);
-    connect(m_menu, &WorkMenuBar::pointsChosen, this, &WorkWindow::pointsRequested);
-    connect(m_menu, &WorkMenuBar::patternChosen, this, &WorkWindow::patternRequested);
-    connect(m_menu, &WorkMenuBar::sizeChosen, this, &WorkWindow::n1212Click);
+    connect(m_menu, &WorkMenuBar::debuggingChosen, m_session, &WorkSession::enterDebugging);
+    connect(m_menu, &WorkMenuBar::sizeChosen, m_session, &WorkSession::chooseFieldSize);
 
     // A highlighted menu-bar item shows its long hint; the bar itself does not send it.
     connect(m_menu, &QMenuBar::hovered, this,
@@ -87,21 +83,13 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     setCentralWidget(m_client);
     buildClientArea(m_client);
 
-    for (int k = 0; k < 3; ++k) {
-        auto *timer = new QTimer(this);
-        timer->setObjectName(QStringLiteral("Timer%1").arg(k + 1));
-        timer->setInterval(variableWallIntervals[k]);
-        connect(timer, &QTimer::timeout, this, [this, k] { variableWallTimerTick(k + 1); });
-        m_variableWallTimers[size_t(k)] = timer;
-    }
-
     buildStageTable();
     placeWindow();
 
-    m_fieldPanel->showPicture(&m_scene.picture());
-    setFieldSize(12);
-    m_delays = DelaySettings::forSpeed(RunSpeed::Slow);
-    resetWork();
+    m_fieldPanel->showPicture(&m_session->scene().picture());
+    showFieldSize();
+    applyStage(m_session->stage());
+    connectSession();
 
     qApp->installEventFilter(this);
 }
@@ -128,8 +116,10 @@ void WorkWindow::buildClientArea(QWidget *client)
 
     m_runTools = new RunToolBar(client);
     m_runTools->setGeometry(169, 1, 324, 25);
-    connect(m_runTools, &RunToolBar::speedChosen, this, &WorkWindow::startRun);
-    connect(m_runTools, &RunToolBar::stopClicked, this, &WorkWindow::fixToolButtonStopClick);
+    connect(m_runTools, &RunToolBar::speedChosen, m_session, &WorkSession::chooseSpeed);
+    connect(m_runTools, &RunToolBar::stopClicked, m_session, &WorkSession::stopRun);
+    connect(m_runTools, &RunToolBar::pauseClicked, m_session, &WorkSession::togglePause);
+    connect(m_runTools, &RunToolBar::stepClicked, m_session, &WorkSession::step);
 
     m_taskStatement = new TaskStatementPanel(client);
     m_taskStatement->setGeometry(layout.taskPanel);
@@ -148,24 +138,19 @@ void WorkWindow::buildClientArea(QWidget *client)
     m_algorithmList->setUniformItemSizes(true);
     m_algorithmList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_algorithmList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_algorithmList->setModel(m_algorithm);
+    m_algorithmList->setModel(&m_session->algorithm());
     Hint::apply(m_algorithmList,
                 QStringLiteral("Алгоритм редактируется добавлением и удалением команд и управляющих структур "
                                "целиком | Щелкните правой кнопкой на нужной строке алгоритма для вызова "
                                "контекстного меню его редактирования"));
     m_halfVisibleLines = ::halfVisibleLines(m_algorithmList->height());
     connectAlgorithmList();
-    connect(m_algorithmList, &AlgorithmListView::rowSelectedByPupil, this, &WorkWindow::algorithmRowSelected);
-    connect(m_algorithmList, &AlgorithmListView::deleteKeyPressed, this,
-            &WorkWindow::algorithmDeleteKeyPressed);
-    connect(m_algorithmList, &AlgorithmListView::contextMenuRequested, this,
-            &WorkWindow::algorithmMenuRequested);
 
     // In the gap between the command panel and the list.
-    m_breakpointMargin = new BreakpointMargin(*m_algorithmList, *m_breakpoints, client);
+    m_breakpointMargin = new BreakpointMargin(*m_algorithmList, m_session->breakpoints(), client);
     m_breakpointMargin->setGeometry(layout.algorithmList.left() - m_layoutUnit, layout.algorithmList.top(),
                                     m_layoutUnit, layout.algorithmList.height());
-    connect(m_breakpointMargin, &BreakpointMargin::runToRowRequested, this, &WorkWindow::runToRowRequested);
+    connect(m_breakpointMargin, &BreakpointMargin::runToRowRequested, m_session, &WorkSession::runTo);
 
     m_statisticsList = new QListWidget(client);
     m_statisticsList->setObjectName(QStringLiteral("ListStatist"));
@@ -186,7 +171,6 @@ void WorkWindow::buildClientArea(QWidget *client)
     m_fieldPanel->move(layout.fieldFrame.topLeft());
     // The window may shrink only as far as the whole field stays in sight.
     client->setMinimumSize(m_fieldPanel->geometry().right() + 1, m_fieldPanel->geometry().bottom() + 1);
-    connect(m_fieldPanel, &FieldPanel::menuRequested, this, &WorkWindow::fieldMenuRequested);
 
     client->installEventFilter(this);
 }
@@ -194,8 +178,9 @@ void WorkWindow::buildClientArea(QWidget *client)
 void WorkWindow::connectAlgorithmList()
 {
     // The selected row of the list and the current line of the text are one and the same.
-    connect(m_algorithm, &AlgorithmText::currentRowChanged, this, [this](int row) {
-        const QModelIndex index = m_algorithm->index(row, 0);
+    AlgorithmText *algorithm = &m_session->algorithm();
+    connect(algorithm, &AlgorithmText::currentRowChanged, this, [this, algorithm](int row) {
+        const QModelIndex index = algorithm->index(row, 0);
         if (m_algorithmList->currentIndex() != index) {
             m_algorithmList->setCurrentIndex(index);
             if (!index.isValid())
@@ -205,10 +190,24 @@ void WorkWindow::connectAlgorithmList()
             m_algorithmList->scrollTo(index);
     });
     connect(m_algorithmList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && current.row() != m_algorithm->currentRow())
-                    m_algorithm->setCurrentRow(current.row());
+            [algorithm](const QModelIndex &current) {
+                if (current.isValid() && current.row() != algorithm->currentRow())
+                    algorithm->setCurrentRow(current.row());
             });
+}
+
+void WorkWindow::connectSession()
+{
+    connect(m_session, &WorkSession::stageChanged, this, &WorkWindow::applyStage);
+    connect(m_session, &WorkSession::taskRead, this, &WorkWindow::showTask);
+    connect(m_session, &WorkSession::fieldSizeChanged, this, &WorkWindow::showFieldSize);
+    connect(m_session, &WorkSession::fieldChanged, this, &WorkWindow::refreshField);
+    connect(m_session, &WorkSession::statisticsChanged, this, [this](const QStringList &rows) {
+        m_statisticsList->clear();
+        m_statisticsList->addItems(rows);
+    });
+    connect(m_session, &WorkSession::runStarted, this, [this] { showRunning(true); });
+    connect(m_session, &WorkSession::runEnded, this, [this] { showRunning(false); });
 }
 
 void WorkWindow::buildStageTable()
@@ -242,51 +241,43 @@ void WorkWindow::placeWindow()
     move(topLeft);
 }
 
-void WorkWindow::setEditorPanels(QWidget *panelProc, QWidget *panelIf, QWidget *panelWhile)
-{
-    m_panelProc = panelProc;
-    m_panelIf = panelIf;
-    m_panelWhile = panelWhile;
-}
-
-void WorkWindow::setPointsPanel(QWidget *panelPoints)
-{
-    m_panelPoints = panelPoints;
-}
-
 void WorkWindow::applyStage(WorkStage stage)
 {
-    m_stage = stage;
     m_stages.apply(stage);
     m_menu->keepSizeOffer();
     m_breakpointMargin->setRunToOffered(stage == WorkStage::Debugging);
 }
 
-void WorkWindow::showTaskStatement(const QStringList &lines)
+QWidget &WorkWindow::taskStatement() const
 {
-    m_taskStatement->setStatement(lines);
+    return *m_taskStatement;
 }
 
-void WorkWindow::showStatistics(const QStringList &rows)
+void WorkWindow::showTask()
 {
-    m_statistics = rows;
-    m_statisticsList->clear();
-    m_statisticsList->addItems(rows);
+    const TaskData &task = m_session->task();
+    m_taskStatement->setStatement(task.statement);
+    m_menu->setOfferedSizes(task.sizeMenuEnabled, task.sizeItemEnabled);
 }
 
-void WorkWindow::showProcedurePanelMode(ProcedurePanelMode openedFor)
+void WorkWindow::showFieldSize()
 {
-    m_commands->showProcedurePanelMode(openedFor);
+    m_fieldPanel->setFieldGeometry(m_session->scene().geometry());
+    m_fieldPanel->refresh();
 }
 
-void WorkWindow::focusCommand(PanelCommand command)
+void WorkWindow::refreshField(const QRect &changed)
 {
-    m_commands->focusCommand(command);
+    if (changed.isNull())
+        m_fieldPanel->refresh();
+    else
+        m_fieldPanel->refresh(changed);
 }
 
-QPoint WorkWindow::besideCommand(PanelCommand command) const
+void WorkWindow::showRunning(bool running)
 {
-    return {m_commands->x() + m_commands->width(), m_commands->y() + m_commands->commandTop(command)};
+    m_runTools->setSpeedButtonsEnabled(!running);
+    m_menu->setRunning(running);
 }
 
 void WorkWindow::focusAlgorithm()
@@ -300,144 +291,18 @@ bool WorkWindow::hasFocusedControl() const
     return focus && focus != this && focus->isVisible() && focus->isEnabled();
 }
 
-void WorkWindow::scrollAlgorithmTo(int topRow)
-{
-    // The rows just inserted must be laid out before the list can scroll to them.
-    m_algorithmList->doItemsLayout();
-    m_algorithmList->scrollTo(m_algorithm->index(topRow, 0), QAbstractItemView::PositionAtTop);
-}
-
-QRect WorkWindow::taskStatementArea() const
-{
-    return {m_taskStatement->parentWidget()->mapToGlobal(m_taskStatement->pos()), m_taskStatement->size()};
-}
-
-QPoint WorkWindow::mapFieldToGlobal(const QPoint &fieldPosition) const
-{
-    return m_fieldPanel->fieldToGlobal(fieldPosition);
-}
-
-void WorkWindow::resetWork()
-{
-    m_algorithm->setLines({QString()});
-    m_algorithm->setCurrentRow(0);
-    // No walls, and no selector pointing at a wall that is gone.
-    stopVariableWallTimers();
-    m_world.walls = WallModel{};
-    m_scene.drawEmptyField();
-    refreshFieldView();
-    applyStage(WorkStage::NotStarted);
-}
-
 void WorkWindow::nMainBeginClick()
 {
-    resetWork();
-    applyStage(WorkStage::Begin);
+    m_session->begin();
     emit taskLoadRequested();
 }
 
 void WorkWindow::nMainWorkClick()
 {
-    // The stages belong between runs: the run's frame would be lost.
-    if (m_running)
-        return;
-    applyStage(WorkStage::Development);
     // The stage's controls were off until now, so the keys belong to nobody: the pupil who
     // chose the stage from the keyboard goes on with the arrows and Delete in the algorithm.
-    if (!hasFocusedControl())
+    if (m_session->enterDevelopment() && !hasFocusedControl())
         focusAlgorithm();
-    m_scene.drawEmptyField();
-    m_scene.drawTaskObjects(m_world);
-    refreshFieldView();
-    showVariableWalls();
-    emit developmentEntered();
-}
-
-void WorkWindow::nMainDebugClick()
-{
-    if (m_running)
-        return;
-    applyStage(WorkStage::Debugging);
-}
-
-void WorkWindow::n1212Click(int size)
-{
-    if (m_running)
-        return;
-    if (size < TaskData::firstSize || size > TaskData::lastSize)
-        return;
-    setFieldSize(size);
-    emit fieldSizeChanged(size);
-    changeFieldSize(m_task, m_world, size, &m_scene);
-    // Where the walls were swapping, the new size's walls show and swap from their first
-    // variant; after a run they stay still, as the run left them.
-    if (m_wallsSwapping)
-        showVariableWalls();
-    else
-        stopTimersOfMissingWalls();
-    refreshFieldView();
-}
-
-void WorkWindow::setFieldSize(int fieldSize)
-{
-    const FieldGeometry geometry = FieldGeometry::compute(m_layoutUnit, fieldSize);
-    m_world.fieldSize = qint16(fieldSize);
-    m_scene.setGeometry(geometry);
-    m_fieldPanel->setFieldGeometry(geometry);
-    refreshFieldView();
-}
-
-void WorkWindow::selectSizeVariant()
-{
-    ::selectSizeVariant(m_task, m_world);
-    stopTimersOfMissingWalls();
-}
-
-void WorkWindow::stopTimersOfMissingWalls()
-{
-    // The size's walls have set the selectors of the walls it lacks to 0; their timers
-    // have nothing left to swap.
-    const QList<QTimer *> timers = variableWallTimers();
-    for (int k = m_world.walls.variableWallCount(); k < WallModel::maxVariableWalls; ++k)
-        timers[k]->stop();
-}
-
-void WorkWindow::refreshFieldView()
-{
-    m_fieldPanel->refresh();
-}
-
-void WorkWindow::refreshFieldView(const QRect &changed)
-{
-    m_fieldPanel->refresh(changed);
-}
-
-void WorkWindow::showVariableWalls()
-{
-    ::showVariableWalls(m_world.walls, &m_scene);
-    m_wallsSwapping = true;
-    refreshFieldView();
-    const QList<QTimer *> timers = variableWallTimers();
-    const int count = qMin(m_world.walls.variableWallCount(), int(WallModel::maxVariableWalls));
-    for (int k = 0; k < WallModel::maxVariableWalls; ++k) {
-        if (k < count)
-            timers[k]->start();
-        else
-            timers[k]->stop();
-    }
-}
-
-void WorkWindow::stopVariableWallTimers()
-{
-    m_wallsSwapping = false;
-    for (QTimer *timer : variableWallTimers())
-        timer->stop();
-}
-
-void WorkWindow::variableWallTimerTick(int k)
-{
-    if (swapVariableWall(m_world.walls, k - 1, &m_scene))
-        refreshFieldView();
 }
 
 void WorkWindow::formKeyDown(int key)
@@ -452,26 +317,19 @@ void WorkWindow::formKeyDown(int key)
         {Qt::Key_F8, PanelCommand::While},
     }};
     if (key == Qt::Key_Escape) {
-        if (m_panelProc && m_panelProc->isVisible()) {
-            m_panelProc->hide();
-            showProcedurePanelMode(ProcedurePanelMode::None);
-        }
-        if (m_panelIf && m_panelIf->isVisible())
-            m_panelIf->hide();
-        if (m_panelWhile && m_panelWhile->isVisible())
-            m_panelWhile->hide();
+        emit escapePressed();
         return;
     }
     // "Один шаг" works during a run and while it is paused. F10 is left alone: it is the
     // key that opens the menu bar.
     if (key == Qt::Key_F9) {
-        if (m_stage == WorkStage::Debugging)
-            emit stepKeyPressed();
+        if (m_session->stage() == WorkStage::Debugging)
+            m_session->step();
         return;
     }
     // During a run the text under the interpreter must not change; before a task is open
     // there is no algorithm to edit.
-    if (m_running || m_stage == WorkStage::NotStarted)
+    if (m_session->isRunning() || m_session->stage() == WorkStage::NotStarted)
         return;
     for (const auto &[functionKey, command] : functionKeys) {
         if (key == functionKey) {
@@ -481,46 +339,11 @@ void WorkWindow::formKeyDown(int key)
     }
 }
 
-void WorkWindow::formClick()
-{
-    if (m_panelPoints && m_panelPoints->isVisible())
-        m_panelPoints->hide();
-}
-
 void WorkWindow::triggerPanelCommand(PanelCommand command)
 {
-    if (m_running)
+    if (m_session->isRunning())
         return;
     emit panelCommandTriggered(command);
-}
-
-void WorkWindow::startRun(RunSpeed speed)
-{
-    if (m_running)
-        return;
-    m_runTools->setSpeedButtonsEnabled(false);
-    m_delays = DelaySettings::forSpeed(speed);
-    m_running = true;
-    m_stopRequested = false;
-    m_menu->setRunning(true);
-    stopVariableWallTimers();
-    emit runStarted();
-    if (m_runHandler)
-        m_runHandler();
-    m_running = false;
-    m_menu->setRunning(false);
-    m_runTools->setSpeedButtonsEnabled(true);
-    if (m_closeAfterRun) {
-        // Asked once: a close the pupil then cancels is over, not kept for the next run.
-        m_closeAfterRun = false;
-        QTimer::singleShot(0, this, &QWidget::close);
-    }
-}
-
-void WorkWindow::fixToolButtonStopClick()
-{
-    m_stopRequested = true;
-    emit stopAsked();
 }
 
 bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
@@ -552,7 +375,7 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
         // Only a click on the free area: clicks a panel passes on to its parent do not count.
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
         if (!m_client->childAt(at))
-            formClick();
+            emit freeAreaClicked();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -565,12 +388,15 @@ bool WorkWindow::isOwnDialog(QObject *object) const
 
 void WorkWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_running) {
-        // The run ends at its next test of the stop flag; the window closes after it.
-        m_stopRequested = true;
-        m_closeAfterRun = true;
+    if (m_session->isRunning()) {
+        // The run ends at its next test for a stop, and the window closes then. A close the
+        // pupil cancels after that is over, not kept for the next run.
         event->ignore();
-        emit stopAsked();
+        if (!m_closeWhenRunEnds)
+            m_closeWhenRunEnds = connect(
+                m_session, &WorkSession::runEnded, this,
+                [this] { QTimer::singleShot(0, this, &QWidget::close); }, Qt::SingleShotConnection);
+        m_session->stopRun();
         return;
     }
     QMainWindow::closeEvent(event);

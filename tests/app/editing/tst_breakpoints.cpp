@@ -1,5 +1,5 @@
 #include "app/editing/breakpointmargin.h"
-#include "app/editing/breakpoints.h"
+#include "session/breakpoints.h"
 
 #include "app/editorsession.h"
 #include "filehelpers.h"

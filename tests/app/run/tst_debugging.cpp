@@ -1,5 +1,5 @@
 #include "app/editing/breakpointmargin.h"
-#include "app/editing/breakpoints.h"
+#include "session/breakpoints.h"
 #include "app/editing/editorcontroller.h"
 #include "app/editing/panels/commentpanel.h"
 #include "app/editing/panels/conditionpanel.h"

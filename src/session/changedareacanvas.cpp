@@ -1,4 +1,4 @@
-#include "app/field/changedareacanvas.h"
+#include "session/changedareacanvas.h"
 
 #include "display/executorpictures.h"
 #include "display/fieldscene.h"

@@ -1,4 +1,4 @@
-#include "app/editing/breakpoints.h"
+#include "session/breakpoints.h"
 
 #include "editor/algorithmtext.h"
 #include "world/run/breakablerow.h"

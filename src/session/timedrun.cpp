@@ -1,0 +1,160 @@
+#include "session/timedrun.h"
+
+#include "display/fieldscene.h"
+
+TimedRun::TimedRun(World &world, FieldScene &scene, QObject *parent)
+    : QObject(parent)
+    , m_world(world)
+    , m_canvas(scene)
+{
+    m_waitTimer.setSingleShot(true);
+    m_waitTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_waitTimer, &QTimer::timeout, this, &TimedRun::advance);
+}
+
+TimedRun::~TimedRun() = default;
+
+std::vector<CallSite> TimedRun::callChain() const
+{
+    return m_interpreter ? m_interpreter->callChain() : std::vector<CallSite>{};
+}
+
+void TimedRun::start(const QStringList &lines, const DelaySettings &delays, bool stepping, int shownRow)
+{
+    if (m_interpreter)
+        return;
+    m_delays = delays;
+    RunObserver *observer = this;
+    m_interpreter = std::make_unique<Interpreter>(lines, m_world, delays, &m_canvas, observer);
+    m_interpreter->setStepping(stepping);
+    m_highlightedRow = shownRow;
+    m_highlightClock.start();
+    scheduleAdvance();
+}
+
+void TimedRun::setPauseRows(const QList<int> &rows)
+{
+    if (m_interpreter)
+        m_interpreter->setBreakpoints(rows);
+}
+
+void TimedRun::pauseAfterLine()
+{
+    if (m_interpreter)
+        m_interpreter->setStepping(true);
+}
+
+void TimedRun::goOn(const DelaySettings &delays)
+{
+    if (!m_interpreter)
+        return;
+    m_delays = delays;
+    m_interpreter->setDelays(delays);
+    m_interpreter->setStepping(false);
+    if (m_paused)
+        leavePause();
+}
+
+void TimedRun::step()
+{
+    if (!m_interpreter)
+        return;
+    m_interpreter->setStepping(true);
+    if (!m_paused)
+        return;
+    m_delays = DelaySettings::forSpeed(RunSpeed::Slow);
+    m_interpreter->setDelays(m_delays);
+    leavePause();
+}
+
+void TimedRun::stop()
+{
+    if (!m_interpreter)
+        return;
+    m_interpreter->requestStop();
+    if (m_paused)
+        leavePause();
+}
+
+void TimedRun::scheduleAdvance()
+{
+    QMetaObject::invokeMethod(this, &TimedRun::advance, Qt::QueuedConnection);
+}
+
+void TimedRun::advance()
+{
+    if (!m_interpreter || m_paused || m_waitTimer.isActive())
+        return;
+    m_sliceClock.start();
+    for (;;) {
+        const RunYield yield = m_interpreter->resume();
+        switch (yield.kind) {
+        case RunYield::Kind::Wait:
+            showHighlight();
+            m_waitTimer.start(yield.milliseconds);
+            return;
+        case RunYield::Kind::ProcessEvents:
+            if (m_highlightClock.hasExpired(highlightInterval))
+                showHighlight();
+            // A turn of the event loop costs more than a fast line: the run lets the pending
+            // events through once per slice, not after every line.
+            if (!m_sliceClock.hasExpired(sliceInterval))
+                continue;
+            scheduleAdvance();
+            return;
+        case RunYield::Kind::Message:
+            showHighlight();
+            emit messageRaised(m_interpreter->message());
+            continue;
+        case RunYield::Kind::Paused: enterPause(); return;
+        case RunYield::Kind::Finished:
+            showHighlight();
+            finish();
+            return;
+        }
+    }
+}
+
+void TimedRun::finish()
+{
+    m_waitTimer.stop();
+    if (m_paused) {
+        m_paused = false;
+        emit resumed();
+    }
+    const RunEnd end = m_interpreter->end();
+    m_interpreter.reset();
+    emit finished(end);
+}
+
+void TimedRun::enterPause()
+{
+    showHighlight();
+    m_paused = true;
+    emit paused(m_highlightedRow);
+}
+
+void TimedRun::leavePause()
+{
+    m_paused = false;
+    emit resumed();
+    scheduleAdvance();
+}
+
+void TimedRun::showHighlight()
+{
+    emit lineShown(m_highlightedRow);
+    m_highlightClock.start();
+}
+
+void TimedRun::lineHighlighted(int row)
+{
+    m_highlightedRow = row;
+}
+
+void TimedRun::fieldRefreshed()
+{
+    const QRect changed = m_canvas.takeChangedArea();
+    if (!changed.isEmpty())
+        emit fieldChanged(changed);
+}
