@@ -112,6 +112,15 @@ TaskOpening WorkSession::openTaskFolder(const QString &folder)
     return {};
 }
 
+void WorkSession::openTask(const TaskData &task, const QImage &pattern)
+{
+    m_task = task;
+    m_pattern = pattern;
+    emit taskRead();
+    setUpField();
+    emit taskLoaded();
+}
+
 void WorkSession::setUpField()
 {
     setFieldSize(TaskData::firstSize);

@@ -65,6 +65,8 @@ public:
     // Opens the task of `folder`: its field at the first size, the skeleton of a new
     // algorithm and the variable walls swapping.
     TaskOpening openTaskFolder(const QString &folder);
+    // The same for a task already read, with the pattern picture of a drawing task.
+    void openTask(const TaskData &task, const QImage &pattern = {});
     // A task that did not open: back to the stage before "Начать".
     void cancelBegin();
     // "Разработка" and "Отладка"; false where a run is under way.

@@ -7,9 +7,11 @@
 #include "app/editing/panels/conditionpanel.h"
 #include "app/editing/panels/procedurenamelist.h"
 #include "app/editing/panels/procedurepanel.h"
+#include "app/work/worktools.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
+#include "session/worksession.h"
 
 #include "app/guihelpers.h"
 
@@ -44,26 +46,29 @@ public:
     }
 };
 
-// A work window with its editor, in "Разработка" on the bare skeleton with "КОН"
-// selected, as after opening a task and entering the stage. The pupil's actions go
-// through keys, clicks and the panels' own controls.
+// A work window with its editor, in "Разработка" (or the stage given) on the bare skeleton
+// with "КОН" selected, as after opening a task and entering the stage. The pupil's actions
+// go through keys, clicks and the panels' own controls.
 class EditorSession
 {
 public:
-    explicit EditorSession(bool hasPointB = true)
+    explicit EditorSession(bool hasPointB = true, WorkStage stage = WorkStage::Development)
         : window(10)
     {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        editor = new EditorController(window, std::move(scripted));
-        window.task().hasPointB = hasPointB;
+        editor = attachEditor(window, std::move(scripted));
         window.show();
         QApplication::setActiveWindow(&window);
         activated = QTest::qWaitForWindowActive(&window);
-        window.applyStage(WorkStage::Begin);
-        buildAlgorithmSkeleton(window.algorithm(), hasPointB);
-        window.showStatistics(resetStatistics());
-        control<QAction>(window, "NMainWork")->trigger();
+        TaskData task;
+        task.hasPointB = hasPointB;
+        window.session().begin();
+        window.session().openTask(task);
+        if (stage != WorkStage::Begin)
+            control<QAction>(window, "NMainWork")->trigger();
+        if (stage == WorkStage::Debugging)
+            window.session().enterDebugging();
         list()->setFocus();
     }
 
@@ -72,11 +77,11 @@ public:
     ScriptedDialogs *dialogs = nullptr;
     bool activated = false;
 
-    AlgorithmText &text() { return window.algorithm(); }
+    AlgorithmText &text() { return window.session().algorithm(); }
     QListView *list() const { return control<QListView>(window, "lstCom"); }
     QStringList lines() { return text().lines(); }
     int currentRow() { return text().currentRow(); }
-    QStringList statistics() const { return window.statistics(); }
+    QStringList statistics() const { return window.session().statistics(); }
     ProcedureNameList *names() { return control<ProcedureNameList>(window, "ListBoxProc"); }
     QString selectedName()
     {

@@ -71,15 +71,15 @@ private slots:
         QVERIFY(s.activated);
         s.text().setLines(twoStepsAndProcedure);
         clickMargin(s, row);
-        QCOMPARE(s.window.breakpoints().rows(), holds ? QList<int>{row} : QList<int>{});
+        QCOMPARE(s.window.session().breakpoints().rows(), holds ? QList<int>{row} : QList<int>{});
         clickMargin(s, row);
-        QCOMPARE(s.window.breakpoints().rows(), QList<int>{});
+        QCOMPARE(s.window.session().breakpoints().rows(), QList<int>{});
 
         // The context menu's item is there for the same lines, and checked when the line has one.
         s.select(row);
         QAction *item = s.menuItem("NBreakpoint");
         s.menu(item);
-        QCOMPARE(s.window.breakpoints().rows(), holds ? QList<int>{row} : QList<int>{});
+        QCOMPARE(s.window.session().breakpoints().rows(), holds ? QList<int>{row} : QList<int>{});
         s.openMenuAt(row);
         QCOMPARE(item->isEnabled(), holds);
         QCOMPARE(item->isChecked(), holds);
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(s.lines(), twoStepsAndProcedure);
         clickMargin(s, 5);
         clickMargin(s, 9);
-        QCOMPARE(s.window.breakpoints().rows(), (QList<int>{5, 9}));
+        QCOMPARE(s.window.session().breakpoints().rows(), (QList<int>{5, 9}));
 
         s.select(selected);
         s.list()->setFocus();
@@ -129,7 +129,7 @@ private slots:
         else
             s.key(Qt::Key(key));
 
-        QCOMPARE(s.window.breakpoints().rows(), expected);
+        QCOMPARE(s.window.session().breakpoints().rows(), expected);
         // Each breakpoint still stands on a line of the kind it was set on.
         for (const int row : std::as_const(expected))
             QVERIFY2(s.text().line(row).trimmed() == QStringLiteral("ШАГ")
@@ -158,7 +158,7 @@ private slots:
         s.menu(s.menuItem("N10"));
         for (const int row : std::as_const(rows))
             clickMargin(s, row);
-        QCOMPARE(s.window.breakpoints().rows(), rows);
+        QCOMPARE(s.window.session().breakpoints().rows(), rows);
         s.select(4);
         s.dialogs->saveName = dir.filePath(QStringLiteral("with.txt"));
         s.menu(s.menuItem("N10"));
@@ -166,7 +166,7 @@ private slots:
         const QByteArray without = readBytes(dir.filePath(QStringLiteral("without.txt")));
         QVERIFY(!without.isEmpty());
         QCOMPARE(readBytes(dir.filePath(QStringLiteral("with.txt"))), without);
-        QCOMPARE(s.window.breakpoints().rows(), rows);
+        QCOMPARE(s.window.session().breakpoints().rows(), rows);
     }
 };
 

@@ -195,11 +195,9 @@ void TestStructuredInsertion::insertionsEnableDebugging()
     QFETCH(QList<int>, keys);
     QFETCH(QString, typed);
     QFETCH(bool, enabled);
-    EditorSession s;
-    if (typed.isEmpty()) {
-        // In "Начать" the keys still insert, and only some insertions enable "Отладка".
-        s.window.applyStage(WorkStage::Begin);
-    } else {
+    // In "Начать" the keys still insert, and only some insertions enable "Отладка".
+    EditorSession s(true, typed.isEmpty() ? WorkStage::Begin : WorkStage::Development);
+    if (!typed.isEmpty()) {
         // A call needs its panel serving calls, which only "Разработка" gives.
         s.window.workMenu().setDebuggingOffered(false);
     }
@@ -370,9 +368,8 @@ void TestStructuredInsertion::closedConditionPanelTakesNoKeys()
     QFETCH(int, key);
     QFETCH(WorkStage, stage);
     QFETCH(int, inserted);
-    EditorSession s;
+    EditorSession s(true, stage);
     QVERIFY(s.activated);
-    s.window.applyStage(stage);
     s.key(Qt::Key(key));
     ConditionPanel *panel = key == Qt::Key_F7 ? s.panelIf() : s.panelWhile();
     QVERIFY(panel->isVisible());

@@ -238,16 +238,13 @@ void TestUndoRedo::onlyWhileEditing()
     COMPARE_STATE(state(s), edited);
 
     // Nor during a run, whatever reaches the editor.
-    bool ran = false;
-    s.window.setRunHandler([&] {
-        ran = true;
-        s.window.applyStage(WorkStage::Development);
-        s.editor->undo();
-        s.window.applyStage(WorkStage::Debugging);
-    });
-    control<QToolButton>(s.window, "FixToolButtonResult")->click();
-    QVERIFY(ran);
+    control<QToolButton>(s.window, "FixToolButtonDo")->click();
+    QVERIFY(s.window.session().isRunning());
+    QVERIFY(!s.window.session().enterDevelopment());
+    s.editor->undo();
     COMPARE_STATE(state(s), edited);
+    s.window.session().stopRun();
+    QTRY_VERIFY(!s.window.session().isRunning());
 
     control<QAction>(s.window, "NMainWork")->trigger();
     s.list()->setFocus();

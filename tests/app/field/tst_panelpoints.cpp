@@ -132,7 +132,7 @@ void TestPanelPoints::openAndCloseApplies()
     QFETCH(CellPosition, pointB);
 
     OpenedDetour detour;
-    QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
+    QCOMPARE(detour.window.session().world().executor, (ExecutorState{0, 0, 270}));
     control<QAction>(detour.window, "NMainPoints")->trigger();
     QVERIFY(detour.panel->isVisible());
     control<QCheckBox>(*detour.panel, "CheckBoxA")->setChecked(startSet);
@@ -141,21 +141,22 @@ void TestPanelPoints::openAndCloseApplies()
     control<QAction>(detour.window, "NMainPoints")->trigger();
 
     QVERIFY(!detour.panel->isVisible());
-    QCOMPARE(detour.window.world().executor, executor);
-    QCOMPARE(detour.window.world().start, (StartPosition{executor.column, executor.row, executor.heading}));
-    QCOMPARE(detour.window.world().pointB, pointB);
+    QCOMPARE(detour.window.session().world().executor, executor);
+    QCOMPARE(detour.window.session().world().start,
+             (StartPosition{executor.column, executor.row, executor.heading}));
+    QCOMPARE(detour.window.session().world().pointB, pointB);
     // The task's own values for the size are untouched.
-    QCOMPARE(detour.window.task().size(12).start, (StartPosition{0, 0, 270}));
+    QCOMPARE(detour.window.session().task().size(12).start, (StartPosition{0, 0, 270}));
 
     // The picture is the field drawn afresh for these points (no Б mark when it is off).
-    FieldScene expected(detour.window.scene().geometry());
-    World world = detour.window.world();
+    FieldScene expected(detour.window.session().scene().geometry());
+    World world = detour.window.session().world();
     // The task start showed the variable wall, whose label set the letters' font.
     WallModel walls = world.walls;
     showVariableWalls(walls, &expected);
     expected.drawEmptyField();
     expected.drawTaskObjects(world);
-    QCOMPARE(detour.window.scene().picture(), expected.picture());
+    QCOMPARE(detour.window.session().scene().picture(), expected.picture());
 }
 
 void TestPanelPoints::headingFromTheList_data()
@@ -184,7 +185,7 @@ void TestPanelPoints::headingFromTheList()
     if (!typed.isEmpty())
         setText(control<QComboBox>(*detour.panel, "ComboBoxTo")->lineEdit(), typed);
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    QCOMPARE(int(detour.window.world().executor.heading), heading);
+    QCOMPARE(int(detour.window.session().world().executor.heading), heading);
 }
 
 void TestPanelPoints::badValueChangesNothing_data()
@@ -212,8 +213,8 @@ void TestPanelPoints::badValueChangesNothing()
     QFETCH(QString, message);
 
     OpenedDetour detour;
-    const World before = detour.window.world();
-    const QImage picture = detour.window.scene().picture();
+    const World before = detour.window.session().world();
+    const QImage picture = detour.window.session().scene().picture();
     control<QAction>(detour.window, "NMainPoints")->trigger();
     // Good values in the other edits must not be taken either.
     setText(control<QLineEdit>(*detour.panel, "EditAX"), QStringLiteral("3"));
@@ -225,10 +226,10 @@ void TestPanelPoints::badValueChangesNothing()
 
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(messages.messages[0].text, message);
-    QCOMPARE(detour.window.world().executor, before.executor);
-    QCOMPARE(detour.window.world().start, before.start);
-    QCOMPARE(detour.window.world().pointB, before.pointB);
-    QCOMPARE(detour.window.scene().picture(), picture);
+    QCOMPARE(detour.window.session().world().executor, before.executor);
+    QCOMPARE(detour.window.session().world().start, before.start);
+    QCOMPARE(detour.window.session().world().pointB, before.pointB);
+    QCOMPARE(detour.window.session().scene().picture(), picture);
     // The panel stays open at the faulty edit.
     QVERIFY(detour.panel->isVisible());
     QCOMPARE(bad->text(), text);
@@ -249,7 +250,7 @@ void TestPanelPoints::clickOnThePanel()
     QVERIFY(!detour.panel->childAt(freeSpot));
     QTest::mouseClick(detour.panel, Qt::LeftButton, Qt::NoModifier, freeSpot);
     QVERIFY(!detour.panel->isVisible());
-    QCOMPARE(detour.window.world().executor, (ExecutorState{0, 4, 0}));
+    QCOMPARE(detour.window.session().world().executor, (ExecutorState{0, 4, 0}));
 }
 
 void TestPanelPoints::freeAreaHidesWithoutApplying()
@@ -259,12 +260,12 @@ void TestPanelPoints::freeAreaHidesWithoutApplying()
     setText(control<QLineEdit>(*detour.panel, "EditAX"), QStringLiteral("6"));
     clickFreeSpot(*detour.window.centralWidget());
     QVERIFY(!detour.panel->isVisible());
-    QCOMPARE(detour.window.world().executor, (ExecutorState{0, 0, 270}));
+    QCOMPARE(detour.window.session().world().executor, (ExecutorState{0, 0, 270}));
     // Applied only when closed by its menu item the next time.
     control<QAction>(detour.window, "NMainPoints")->trigger();
     QCOMPARE(control<QLineEdit>(*detour.panel, "EditAX")->text(), QStringLiteral("6"));
     control<QAction>(detour.window, "NMainPoints")->trigger();
-    QCOMPARE(detour.window.world().executor, (ExecutorState{6, 0, 0}));
+    QCOMPARE(detour.window.session().world().executor, (ExecutorState{6, 0, 0}));
 }
 
 void TestPanelPoints::hiddenPanelTakesNoKeys_data()
@@ -352,7 +353,7 @@ void TestPanelPoints::keysGoToThePanelAndBack()
         clickFreeSpot(*detour.window.centralWidget());
     QVERIFY(detour.panel->isHidden());
     if (closedBy != QLatin1String("free area"))
-        QCOMPARE(detour.window.world().executor.column, 3);
+        QCOMPARE(detour.window.session().world().executor.column, 3);
     // The keys are back in the algorithm.
     QCOMPARE(QApplication::focusWidget(), list);
 }
@@ -407,7 +408,7 @@ void TestPanelPoints::sizeChangeKeepsTypedNumber()
     QTest::mouseClick(control<QToolButton>(*control<UpDown>(*panel, "UpDownAX"), "up"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(*panel, "EditAX")->text(), QStringLiteral("14"));
     control<QAction>(window, "NMainPoints")->trigger();
-    QCOMPARE(window.world().executor.column, qint16(14));
+    QCOMPARE(window.session().world().executor.column, qint16(14));
 
     control<QAction>(window, "N1212")->trigger();
     QCOMPARE(control<QLineEdit>(*panel, "EditAX")->text(), QStringLiteral("14"));

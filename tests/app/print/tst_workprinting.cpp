@@ -84,7 +84,7 @@ struct OpenedWork
         window.setWindowTitle(QStringLiteral("Иванов Петя"));
         window.show();
         control<QAction>(window, "NMainBegin")->trigger();
-        window.algorithm().setLines(detourAlgorithm);
+        window.session().algorithm().setLines(detourAlgorithm);
     }
     CurrentDirectory current;
     WorkWindow window;
@@ -110,8 +110,8 @@ void TestWorkPrinting::pdfHoldsTheWork()
     QVERIFY2(shown.contains(QStringLiteral("Иванов Петя")), qPrintable(shown));
     QVERIFY(shown.contains(QStringLiteral("Задача")));
     QVERIFY(shown.contains(QStringLiteral("Алгоритм")));
-    QVERIFY(!work.window.task().statement.isEmpty());
-    for (const QString &line : work.window.task().statement)
+    QVERIFY(!work.window.session().task().statement.isEmpty());
+    for (const QString &line : work.window.session().task().statement)
         QVERIFY2(shown.contains(collapsed(line)), qPrintable(line));
     for (const QString &line : detourAlgorithm)
         QVERIFY2(shown.contains(collapsed(line)), qPrintable(line));
@@ -122,7 +122,7 @@ void TestWorkPrinting::pdfHoldsTheWork()
     const std::optional<QByteArray> images =
         runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
     QVERIFY(images);
-    const QSize field = work.window.scene().picture().size();
+    const QSize field = work.window.session().scene().picture().size();
     const QRegularExpression row(
         QStringLiteral("^\\s*1\\s+\\d+\\s+image\\s+%1\\s+%2\\s").arg(field.width()).arg(field.height()),
         QRegularExpression::MultilineOption);
@@ -252,17 +252,15 @@ void TestWorkPrinting::noPrintDuringRun()
         },
         nullptr, &watches);
     FileDialogAnswers dialogs;
-    bool ran = false;
-    work.window.setRunHandler([&] {
-        ran = true;
-        control<QAction>(work.window, "NPrint")->trigger();
-        control<QAction>(*control<FieldMenu>(work.window, "FieldMenu"), "NSavePicture")->trigger();
-        FieldView *field = control<FieldView>(work.window, "PaintImage");
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), field->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(field, &event);
-    });
-    work.window.startRun(RunSpeed::Fastest);
-    QVERIFY(ran);
+    work.window.session().chooseSpeed(RunSpeed::Fastest);
+    QVERIFY(work.window.session().isRunning());
+    control<QAction>(work.window, "NPrint")->trigger();
+    control<QAction>(*control<FieldMenu>(work.window, "FieldMenu"), "NSavePicture")->trigger();
+    FieldView *field = control<FieldView>(work.window, "PaintImage");
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), field->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(field, &event);
+    work.window.session().stopRun();
+    QTRY_VERIFY(!work.window.session().isRunning());
     QCOMPARE(modalShown, QString());
     QVERIFY(dialogs.asked.isEmpty());
     QVERIFY(!control<FieldMenu>(work.window, "FieldMenu")->isVisible());
@@ -337,7 +335,7 @@ void TestWorkPrinting::savePicture()
         QVERIFY(written.read(8).startsWith("\x89PNG"));
         const QImage picture(file, "png");
         QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
-                 work.window.scene().picture().convertToFormat(QImage::Format_RGB32));
+                 work.window.session().scene().picture().convertToFormat(QImage::Format_RGB32));
     }
     if (messages > 0) {
         QVERIFY(collector.messages[0].text.startsWith(QStringLiteral("Не удалось записать файл ")));

@@ -1,15 +1,15 @@
 #include "app/editing/breakpointmargin.h"
-#include "session/breakpoints.h"
 #include "app/editing/editorcontroller.h"
 #include "app/editing/panels/commentpanel.h"
 #include "app/editing/panels/conditionpanel.h"
 #include "app/editing/panels/procedurepanel.h"
 #include "app/run/callchainpanel.h"
-#include "app/run/runcontroller.h"
 #include "app/run/runtoolbar.h"
 #include "app/work/worktools.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
+#include "session/breakpoints.h"
+#include "session/worksession.h"
 
 #include "app/taskhelpers.h"
 
@@ -67,12 +67,12 @@ public:
         exposed = QTest::qWaitForWindowActive(&window);
         control<QAction>(window, "NMainBegin")->trigger();
         control<QAction>(window, "NMainWork")->trigger();
-        window.algorithm().setLines(algorithm);
+        window.session().algorithm().setLines(algorithm);
         control<QAction>(window, "NMainDebug")->setEnabled(true);
         control<QAction>(window, "NMainDebug")->trigger();
-        QObject::connect(tools.runController, &RunController::paused, tools.runController,
+        QObject::connect(&window.session(), &WorkSession::paused, &window,
                          [this](int row) { notePause(row); });
-        QObject::connect(tools.runController, &RunController::runEnded, tools.runController,
+        QObject::connect(&window.session(), &WorkSession::runEnded, &window,
                          [this](RunEnd end) { ends.append(end); });
     }
 
@@ -90,6 +90,8 @@ public:
 
     QToolButton *button(const QString &name) { return control<QToolButton>(window, qPrintable(name)); }
     void click(const QString &name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    // A run goes on from the event loop: the test waits for its end.
+    void waitForRunEnd() { QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 30000); }
     // What the status bar says of the pause, when it says anything.
     QString pauseStatus()
     {
@@ -101,7 +103,7 @@ public:
     BreakpointMargin *margin() { return control<BreakpointMargin>(window, "lstComBreakpoints"); }
     QPoint besideRow(int row)
     {
-        control<QListView>(window, "lstCom")->scrollTo(window.algorithm().index(row, 0));
+        control<QListView>(window, "lstCom")->scrollTo(window.session().algorithm().index(row, 0));
         return margin()->rowCentre(row);
     }
     // A click in the margin beside a line.
@@ -141,8 +143,9 @@ public:
 private:
     void notePause(int row)
     {
-        QString seen = QStringLiteral("%1 at %2 | %3")
-                           .arg(QString::number(row), executorText(window.world().executor), pauseStatus());
+        QString seen =
+            QStringLiteral("%1 at %2 | %3")
+                .arg(QString::number(row), executorText(window.session().world().executor), pauseStatus());
         if (listRow() != row)
             seen += QStringLiteral(" | list on %1").arg(listRow());
         if (!button(QStringLiteral("FixToolButtonPause"))->isChecked())
@@ -256,21 +259,22 @@ private slots:
         QVERIFY(session.exposed);
         session.script = script;
         bool pressed = false;
-        QObject::connect(&session.window.algorithm(), &AlgorithmText::currentRowChanged, &session.window,
-                         [&](int row) {
-                             if (row != pressedOn || pressed || !session.tools.runController->isRunning())
+        QObject::connect(&session.window.session().algorithm(), &AlgorithmText::currentRowChanged,
+                         &session.window, [&](int row) {
+                             if (row != pressedOn || pressed || !session.window.session().isRunning())
                                  return;
                              pressed = true;
                              session.click(QStringLiteral("FixToolButtonPause"));
                          });
 
         session.click(speed);
+        session.waitForRunEnd();
 
         QVERIFY(pressed);
         QCOMPARE(session.pauses, expected);
         QCOMPARE(session.ends, QList<RunEnd>{end});
-        QCOMPARE(executorText(session.window.world().executor), executor);
-        QCOMPARE(session.window.delays(), DelaySettings::forSpeed(RunSpeed(lastSpeed)));
+        QCOMPARE(executorText(session.window.session().world().executor), executor);
+        QCOMPARE(session.window.session().delays(), DelaySettings::forSpeed(RunSpeed(lastSpeed)));
         QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
         QVERIFY(session.button(QStringLiteral("FixToolButtonDo"))->isEnabled());
         QCOMPARE(session.pauseStatus(), QString());
@@ -309,15 +313,16 @@ private slots:
         QVERIFY(session.ends.isEmpty());
         QVERIFY(!session.button(QStringLiteral("FixToolButtonPause"))->isChecked());
         bool pressed = false;
-        QObject::connect(&session.window.algorithm(), &AlgorithmText::currentRowChanged, &session.window,
-                         [&](int row) {
-                             if (row != 4 || pressed || !session.tools.runController->isRunning())
+        QObject::connect(&session.window.session().algorithm(), &AlgorithmText::currentRowChanged,
+                         &session.window, [&](int row) {
+                             if (row != 4 || pressed || !session.window.session().isRunning())
                                  return;
                              pressed = true;
                              session.pressControlKey(keys);
                          });
 
         session.click(QStringLiteral("FixToolButtonQuick"));
+        session.waitForRunEnd();
 
         QVERIFY(pressed);
         QCOMPARE(session.pauses, expected);
@@ -403,6 +408,7 @@ private slots:
         clock.start();
 
         QTest::keyClick(&session.window, Qt::Key_F9);
+        session.waitForRunEnd();
 
         QCOMPARE(session.pauses, expected);
         QCOMPARE(session.ends, QList<RunEnd>{end});
@@ -418,14 +424,15 @@ private slots:
         QVERIFY(session.exposed);
         session.clickMargin(5);
         session.script = QStringList{QStringLiteral("close")};
-        QSignalSpy ended(session.tools.runController, &RunController::runEnded);
+        QSignalSpy ended(&session.window.session(), &WorkSession::runEnded);
 
         session.click(QStringLiteral("FixToolButtonResult"));
+        session.waitForRunEnd();
 
         QCOMPARE(session.pauses.size(), 1);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
-        QCOMPARE(executorText(session.window.world().executor), QStringLiteral("6,5,0"));
+        QCOMPARE(executorText(session.window.session().world().executor), QStringLiteral("6,5,0"));
         QTRY_VERIFY(!session.window.isVisible());
     }
 
@@ -475,15 +482,16 @@ private slots:
         QVERIFY(session.exposed);
         for (const int row : std::as_const(breakpoints))
             session.clickMargin(row);
-        QCOMPARE(session.window.breakpoints().rows(), breakpoints);
+        QCOMPARE(session.window.session().breakpoints().rows(), breakpoints);
         session.script = script;
         session.act(start);
+        session.waitForRunEnd();
 
         QCOMPARE(session.pauses, expected);
         QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Complete});
         QCOMPARE(session.script, QStringList{});
         // What the run was given to stop at is the pupil's still; nothing of "to the cursor" stays.
-        QCOMPARE(session.window.breakpoints().rows(), breakpoints);
+        QCOMPARE(session.window.session().breakpoints().rows(), breakpoints);
     }
 
     // "Вызовы" while paused in a recursive procedure: the outermost call first; a long
@@ -515,7 +523,7 @@ private slots:
         QStringList shown;
         bool shownWhilePaused = false;
         int selectedByClick = -1;
-        QObject::connect(session.tools.runController, &RunController::paused, panel, [&] {
+        QObject::connect(&session.window.session(), &WorkSession::paused, panel, [&] {
             shownWhilePaused = panel->isVisible();
             if (session.pauses.size() < depth)
                 return;
@@ -528,6 +536,7 @@ private slots:
         QVERIFY(!panel->isVisible());
 
         session.click(QStringLiteral("FixToolButtonResult"));
+        session.waitForRunEnd();
 
         QCOMPARE(session.pauses.size(), depth);
         QVERIFY(shownWhilePaused);
@@ -566,12 +575,13 @@ private slots:
         const QRect overlap = points->geometry() & calls->geometry();
         QVERIFY(!overlap.isEmpty());
         QWidget *onTop = nullptr;
-        QObject::connect(session.tools.runController, &RunController::paused, calls, [&] {
+        QObject::connect(&session.window.session(), &WorkSession::paused, calls, [&] {
             QVERIFY(calls->isVisible());
             onTop = session.window.centralWidget()->childAt(overlap.center());
         });
 
         session.click(start);
+        session.waitForRunEnd();
 
         QCOMPARE(session.pauses.size(), 1);
         QVERIFY(onTop);
@@ -599,8 +609,7 @@ private slots:
             algorithmWith({"ДЕЛАЙ п", "ШАГ"}, {"ПРОЦЕДУРА п", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"});
         DebugSession session(lines);
         QVERIFY(session.exposed);
-        auto *editor = new EditorController(session.window);
-        attachEditor(session.tools, *editor);
+        attachEditor(session.window);
         MessageCollector messages;
         QWidget *opened = control<QWidget>(session.window, qPrintable(panel));
         if (panel == QLatin1String("PanelComment"))
@@ -622,7 +631,7 @@ private slots:
         bool visibleAtPause = true;
         QList<bool> buttonsAtPause;
         QStringList linesAtPause;
-        QObject::connect(session.tools.runController, &RunController::paused, opened, [&] {
+        QObject::connect(&session.window.session(), &WorkSession::paused, opened, [&] {
             visibleAtPause = opened->isVisible();
             buttonsAtPause = buttonsOn();
             // What the panel sends when the pupil chooses in it.
@@ -632,17 +641,18 @@ private slots:
                 emit procedure->nameChosen(QStringLiteral("п"), true);
             else if (auto *comment = qobject_cast<CommentPanel *>(opened))
                 emit comment->commentEntered(QStringLiteral("заметка"));
-            linesAtPause = session.window.algorithm().lines();
+            linesAtPause = session.window.session().algorithm().lines();
         });
 
         session.click(QStringLiteral("FixToolButtonResult"));
+        session.waitForRunEnd();
 
         QCOMPARE(session.pauses, pausesAt({{5, "5,5,90"}}));
         QCOMPARE(linesAtPause, lines);
-        QCOMPARE(session.window.algorithm().lines(), lines);
+        QCOMPARE(session.window.session().algorithm().lines(), lines);
         QVERIFY(!visibleAtPause);
         QCOMPARE(buttonsAtPause, buttonsBefore);
-        QCOMPARE(session.window.breakpoints().rows(), QList<int>{5});
+        QCOMPARE(session.window.session().breakpoints().rows(), QList<int>{5});
         QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
     }
 
@@ -675,7 +685,7 @@ private slots:
         const QStringList lines = algorithmWith(body);
         DebugSession session(lines);
         QVERIFY(session.exposed);
-        attachEditor(session.tools, *new EditorController(session.window));
+        attachEditor(session.window);
         MessageCollector messages;
         if (breakpoint >= 0) {
             session.clickMargin(breakpoint);
@@ -683,13 +693,14 @@ private slots:
         } else {
             pressKey(session.window, Qt::Key_F9);
         }
+        session.waitForRunEnd();
         QCOMPARE(session.pauses.size(), 1);
         QVERIFY(session.pauses.first().startsWith(QString::number(pausedOn) + QLatin1String(" at ")));
         QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
 
         pressKey(session.window, Qt::Key_F2);
 
-        const QStringList after = session.window.algorithm().lines();
+        const QStringList after = session.window.session().algorithm().lines();
         QCOMPARE(after.size(), lines.size() + 1);
         QCOMPARE(after.mid(0, insertedAt), lines.mid(0, insertedAt));
         QCOMPARE(after[insertedAt].trimmed(), QStringLiteral("ШАГ"));
@@ -713,17 +724,17 @@ private slots:
 
         DebugSession session(algorithmWith(stepTurnStep), openTask, QStringLiteral("detour"));
         QVERIFY(session.exposed);
-        attachEditor(session.tools, *new EditorController(session.window));
+        attachEditor(session.window);
         MessageCollector messages;
         auto *debugging = control<QAction>(session.window, "NMainDebug");
         auto *development = control<QAction>(session.window, "NMainWork");
         QVERIFY(!debugging->isEnabled());
-        session.window.algorithm().setCurrentRow(4);
+        session.window.session().algorithm().setCurrentRow(4);
         pressKey(session.window, Qt::Key_F2);
         QVERIFY(debugging->isEnabled());
         session.clickMargin(5);
         QStringList seen;
-        QObject::connect(session.tools.runController, &RunController::paused, debugging, [&] {
+        QObject::connect(&session.window.session(), &WorkSession::paused, debugging, [&] {
             if (!seen.isEmpty())
                 return;
             const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
@@ -735,17 +746,18 @@ private slots:
                     + onOff(session.button(QStringLiteral("FixToolButtonStop"))->isEnabled());
             seen << QStringLiteral("Timer1 ") + onOff(control<QTimer>(session.window, "Timer1")->isActive());
             // Ended whatever state the buttons are left in.
-            QTimer::singleShot(0, &session.window, [&] { session.window.fixToolButtonStopClick(); });
+            QTimer::singleShot(0, &session.window, [&] { session.window.session().stopRun(); });
         });
 
         if (start == QLatin1String("F9"))
             pressKey(session.window, Qt::Key_F9);
         else
             session.click(start);
+        session.waitForRunEnd();
 
         QCOMPARE(seen, (QStringList{"Отладка off", "Разработка off", "stop on", "Timer1 off"}));
         QCOMPARE(session.ends, QList<RunEnd>{RunEnd::Stopped});
-        QCOMPARE(session.window.stage(), WorkStage::Debugging);
+        QCOMPARE(session.window.session().stage(), WorkStage::Debugging);
         QVERIFY(debugging->isEnabled());
         QVERIFY(development->isEnabled());
         QVERIFY(!control<QTimer>(session.window, "Timer1")->isActive());
@@ -763,6 +775,7 @@ private slots:
         session.script = QStringList(2, QStringLiteral("FixToolButtonResult"));
 
         session.click(QStringLiteral("FixToolButtonQuick"));
+        session.waitForRunEnd();
 
         // Once for each of the two arrangements, the timer never running.
         QCOMPARE(session.pauses.size(), 2);

@@ -11,6 +11,7 @@
 #include "editor/algorithmline.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
+#include "session/worksession.h"
 #include "tasks/setup/taskfolder.h"
 #include "tasks/setup/tasksetup.h"
 
@@ -103,9 +104,9 @@ void TestTaskLoader::openExample()
 
     CurrentDirectory current(exampleFolder(example));
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     window.show();
-    QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
+    QSignalSpy loaded(&window.session(), &WorkSession::taskLoaded);
     MessageCollector messages;
     control<QAction>(window, "NMainBegin")->trigger();
 
@@ -115,7 +116,7 @@ void TestTaskLoader::openExample()
     QVERIFY(expected.isOk());
     QCOMPARE(lstTskLines(window), expected.task.statement);
     QCOMPARE(control<QListWidget>(window, "lstTsk")->count(), statementLines);
-    QCOMPARE(window.task().hasPattern, pattern);
+    QCOMPARE(window.session().task().hasPattern, pattern);
 
     const QList<QAction *> items{control<QAction>(window, "NMainSize"), control<QAction>(window, "N1212"),
                                  control<QAction>(window, "N1313"), control<QAction>(window, "N1414"),
@@ -136,12 +137,12 @@ void TestTaskLoader::openExample()
     }
 
     QString active;
-    for (QTimer *timer : window.variableWallTimers())
+    for (QTimer *timer : window.session().variableWallTimers())
         active += timer->isActive() ? u'1' : u'0';
     QCOMPARE(active, timers);
 
     // The skeleton with "КОН" selected, the statistics of a new algorithm; the stage stays "Начать".
-    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(expected.task.hasPointB));
+    QCOMPARE(window.session().algorithm().lines(), algorithmSkeleton(expected.task.hasPointB));
     QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 4);
     QCOMPARE(statisticsRows(window), resetStatistics());
     QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
@@ -163,20 +164,20 @@ void TestTaskLoader::fieldOfDetour()
     control<QAction>(window, "NMainBegin")->trigger();
 
     // Point А at the top left facing down, point Б below, the variable wall at its first place.
-    QCOMPARE(window.world().fieldSize, qint16(12));
-    QCOMPARE(window.world().executor, (ExecutorState{0, 0, 270}));
-    QCOMPARE(window.world().pointB, (CellPosition{0, 11}));
-    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 0, 0}));
-    QVERIFY(window.world().walls.horizontalWallAt(0, 4));
-    QVERIFY(!window.world().walls.horizontalWallAt(0, 8));
+    QCOMPARE(window.session().world().fieldSize, qint16(12));
+    QCOMPARE(window.session().world().executor, (ExecutorState{0, 0, 270}));
+    QCOMPARE(window.session().world().pointB, (CellPosition{0, 11}));
+    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{1, 0, 0}));
+    QVERIFY(window.session().world().walls.horizontalWallAt(0, 4));
+    QVERIFY(!window.session().world().walls.horizontalWallAt(0, 8));
 
     // The picture is exactly the task drawn from scratch, and the screen shows it.
-    FieldScene expected(window.scene().geometry());
-    World world = window.world();
+    FieldScene expected(window.session().scene().geometry());
+    World world = window.session().world();
     expected.drawEmptyField();
     expected.drawTaskObjects(world);
     showVariableWalls(world.walls, &expected);
-    QCOMPARE(window.scene().picture(), expected.picture());
+    QCOMPARE(window.session().scene().picture(), expected.picture());
     const QImage shown =
         control<FieldView>(window, "PaintImage")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, expected.picture().convertToFormat(QImage::Format_RGB32));
@@ -217,11 +218,11 @@ void TestTaskLoader::damagedTask()
         QFile::remove(folder.filePath(QStringLiteral("Zerid.txt")));
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     // Where no task file is found, the folder dialog that follows is cancelled.
     FileDialogAnswers dialogs;
     window.show();
-    QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
+    QSignalSpy loaded(&window.session(), &WorkSession::taskLoaded);
     MessageCollector messages;
     control<QAction>(window, "NMainBegin")->trigger();
 
@@ -234,9 +235,9 @@ void TestTaskLoader::damagedTask()
     QCOMPARE(lstTskLines(window), statement);
     QVERIFY(control<QAction>(window, "NMainBegin")->isEnabled());
     QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
-    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
-    QCOMPARE(window.world().walls.variableWallCount(), 0);
-    for (QTimer *timer : window.variableWallTimers())
+    QCOMPARE(window.session().algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.session().world().walls.variableWallCount(), 0);
+    for (QTimer *timer : window.session().variableWallTimers())
         QVERIFY(!timer->isActive());
 }
 
@@ -267,14 +268,14 @@ void TestTaskLoader::taskFolderChosen()
     const QString start = taskFilePresent ? exampleFolder(QStringLiteral("detour")) : home.path();
     CurrentDirectory current(start);
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
+    attachWorkTools(window);
     for (QString &answer : answers) {
         if (answer == QStringLiteral("<empty>"))
             answer = empty.path();
     }
     FileDialogAnswers dialogs(answers);
     window.show();
-    QSignalSpy loadedSpy(tools.taskLoader, &TaskLoader::taskLoaded);
+    QSignalSpy loadedSpy(&window.session(), &WorkSession::taskLoaded);
     MessageCollector messages;
     control<QAction>(window, "NMainBegin")->trigger();
 
@@ -299,16 +300,16 @@ void TestTaskLoader::taskFolderChosen()
         QCOMPARE(QDir::current().canonicalPath(), detour);
         const TaskFileResult expected = TaskFolder(detour).readTask();
         QCOMPARE(lstTskLines(window), expected.task.statement);
-        QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
-        QCOMPARE(window.world().walls.variableWallCount(), 1);
+        QCOMPARE(window.session().algorithm().lines(), algorithmSkeleton(true));
+        QCOMPARE(window.session().world().walls.variableWallCount(), 1);
         QVERIFY(control<QTimer>(window, "Timer1")->isActive());
     } else {
         // Nothing loaded: back before "Начать", which may be tried again.
         QVERIFY(lstTskLines(window).isEmpty());
-        QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+        QCOMPARE(window.session().algorithm().lines(), QStringList{QString()});
         QVERIFY(control<QAction>(window, "NMainBegin")->isEnabled());
         QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
-        QCOMPARE(window.world().walls.variableWallCount(), 0);
+        QCOMPARE(window.session().world().walls.variableWallCount(), 0);
     }
 }
 
@@ -331,7 +332,7 @@ void TestTaskLoader::taskFolderDialog()
     QCOMPARE(shown.nameFilters, QStringList{QStringLiteral("папки (*)")});
     QCOMPARE(QDir(shown.directory).canonicalPath(), QDir(home.path()).canonicalPath());
     QCOMPARE(messages.messages.size(), 1);
-    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.session().algorithm().lines(), QStringList{QString()});
 }
 
 void TestTaskLoader::patternMissing()
@@ -349,8 +350,8 @@ void TestTaskLoader::patternMissing()
     QCOMPARE(messages.messages[0].text, QStringLiteral("Не найден файл zerid.bmp"));
     // The statement and the size data stay loaded; the field and the skeleton are not made.
     QCOMPARE(lstTskLines(window), QStringList{"Нарисуй."});
-    QCOMPARE(window.task().size(12).start, (StartPosition{3, 2, 0}));
-    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.session().task().size(12).start, (StartPosition{3, 2, 0}));
+    QCOMPARE(window.session().algorithm().lines(), QStringList{QString()});
     QVERIFY(!control<PatternPanel>(window, "pnlPattern")->isVisible());
 }
 
@@ -504,8 +505,7 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
     WorkWindow window(10);
     const WorkTools tools = attachWorkTools(window);
-    auto *editor = new EditorController(window);
-    attachEditor(tools, *editor);
+    EditorController *editor = attachEditor(window);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -525,12 +525,12 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     QCOMPARE(control<ProcedureNameList>(window, "ListBoxProc")->names(),
              QStringList{QStringLiteral("обход")});
     QVERIFY(editor->isModified());
-    const QStringList edited = window.algorithm().lines();
+    const QStringList edited = window.session().algorithm().lines();
     QVERIFY(statisticsRows(window) != resetStatistics());
 
     // The next load of a task, as a fresh start of the work window does it.
-    window.applyStage(WorkStage::NotStarted);
-    control<QAction>(window, "NMainBegin")->trigger();
+    window.session().begin();
+    QVERIFY(tools.taskLoader->loadTask());
     QVERIFY(control<ProcedureNameList>(window, "ListBoxProc")->names().isEmpty());
     QVERIFY(!editor->isModified());
     QCOMPARE(statisticsRows(window), resetStatistics());
@@ -539,12 +539,12 @@ void TestTaskLoader::newTaskStartsNewAlgorithm()
     control<QAction>(window, "NMainWork")->trigger();
     control<QListView>(window, "lstCom")->setFocus();
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
-    QVERIFY(window.algorithm().lines() != edited);
+    QCOMPARE(window.session().algorithm().lines(), algorithmSkeleton(true));
+    QVERIFY(window.session().algorithm().lines() != edited);
     QVERIFY(control<ProcedureNameList>(window, "ListBoxProc")->names().isEmpty());
     // Nor redo anything undone before.
     QTest::keyClick(control<QListView>(window, "lstCom"), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
+    QCOMPARE(window.session().algorithm().lines(), algorithmSkeleton(true));
 }
 
 void TestTaskLoader::wallSwapsOnItsTimer()
@@ -555,19 +555,19 @@ void TestTaskLoader::wallSwapsOnItsTimer()
     window.show();
     control<QAction>(window, "NMainBegin")->trigger();
     QCOMPARE(control<QTimer>(window, "Timer1")->interval(), 5000);
-    const QImage before = window.scene().picture();
+    const QImage before = window.session().scene().picture();
 
     // The real timer, made quick for the test.
     control<QTimer>(window, "Timer1")->setInterval(20);
     QSignalSpy tick(control<QTimer>(window, "Timer1"), &QTimer::timeout);
     QVERIFY(tick.wait(2000));
-    QCOMPARE(window.world().walls.selectors[0], 2);
-    QVERIFY(window.world().walls.horizontalWallAt(0, 8));
-    QVERIFY(!window.world().walls.horizontalWallAt(0, 4));
-    QVERIFY(window.scene().picture() != before);
+    QCOMPARE(window.session().world().walls.selectors[0], 2);
+    QVERIFY(window.session().world().walls.horizontalWallAt(0, 8));
+    QVERIFY(!window.session().world().walls.horizontalWallAt(0, 4));
+    QVERIFY(window.session().scene().picture() != before);
     const QImage shown =
         control<FieldView>(window, "PaintImage")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown, window.scene().picture().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(shown, window.session().scene().picture().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestTaskLoader::cancelledLoadLeavesBegin_data()
@@ -589,9 +589,8 @@ void TestTaskLoader::cancelledLoadLeavesBegin()
         QFile::remove(folder.filePath(QStringLiteral("Zerid.txt")));
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
-    auto *editor = new EditorController(window);
-    attachEditor(tools, *editor);
+    attachWorkTools(window);
+    EditorController *editor = attachEditor(window);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -609,11 +608,11 @@ void TestTaskLoader::cancelledLoadLeavesBegin()
     for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F7, Qt::Key_F8})
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, key);
     QCOMPARE(commands.count(), 0);
-    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.session().algorithm().lines(), QStringList{QString()});
     QVERIFY(!control<QAction>(window, "NMainDebug")->isEnabled());
 
     // Tried again, with the task's folder chosen this time, the task opens.
-    QSignalSpy loaded(tools.taskLoader, &TaskLoader::taskLoaded);
+    QSignalSpy loaded(&window.session(), &WorkSession::taskLoaded);
     {
         FileDialogAnswers dialogs({exampleFolder(QStringLiteral("detour"))});
         MessageCollector messages;
@@ -621,7 +620,7 @@ void TestTaskLoader::cancelledLoadLeavesBegin()
     }
     if (lines.isEmpty()) {
         QCOMPARE(loaded.count(), 1);
-        QCOMPARE(window.algorithm().lines(), algorithmSkeleton(true));
+        QCOMPARE(window.session().algorithm().lines(), algorithmSkeleton(true));
         QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
         QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
     } else {

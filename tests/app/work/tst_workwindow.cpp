@@ -10,6 +10,7 @@
 #include "app/work/workwindow.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
+#include "session/worksession.h"
 
 #include "app/guihelpers.h"
 
@@ -68,14 +69,11 @@ private slots:
     void clickOnFreeAreaHidesPoints();
     void sizeMenu_data();
     void sizeMenu();
-    void developmentRedrawsField();
     void variableWallTimers();
     void runFrame_data();
     void runFrame();
     void closeDuringRun();
     void cancelledCloseDuringRunForgotten();
-    void sizeChangeRestartsWallSwaps_data();
-    void sizeChangeRestartsWallSwaps();
     void hints_data();
     void hints();
     void menuHoverShowsLongHint();
@@ -88,6 +86,12 @@ private:
 };
 
 namespace {
+
+// Turns round and round for as long as it is let, where neither edge ahead nor behind is a wall.
+QStringList endlessAlgorithm()
+{
+    return {"НАЧ", "ПОКА впереди НЕ стена", "НЦ", "ПОВОРОТ", "ПОВОРОТ", "КЦ", "КОН"};
+}
 
 // The enabled state of every control of the stage table, stage by stage
 // (NotStarted, Begin, Development, Debugging).
@@ -236,17 +240,17 @@ void TestWorkWindow::layoutAtTen()
     QCOMPARE(control<QListWidget>(window, "lstTsk")->geometry(), QRect(72, 8, 609, 33));
     QCOMPARE(window.halfVisibleLines(), 16);
     QCOMPARE(control<QStatusBar>(window, "StatusBar1")->height(), 22);
-    QCOMPARE(window.scene().picture().size(), QSize(500, 500));
-    QCOMPARE(control<FieldView>(window, "PaintImage")->picture(), &window.scene().picture());
-    const QList<QTimer *> timers = window.variableWallTimers();
+    QCOMPARE(window.session().scene().picture().size(), QSize(500, 500));
+    QCOMPARE(control<FieldView>(window, "PaintImage")->picture(), &window.session().scene().picture());
+    const QList<QTimer *> timers = window.session().variableWallTimers();
     QCOMPARE(timers.at(0)->objectName(), QStringLiteral("Timer1"));
     QCOMPARE(timers.at(0)->interval(), 5000);
     QCOMPARE(timers.at(1)->interval(), 5050);
     QCOMPARE(timers.at(2)->interval(), 5100);
     for (QTimer *timer : timers)
         QVERIFY(!timer->isActive());
-    QCOMPARE(window.delays(), (DelaySettings{100, 100, 500}));
-    QCOMPARE(window.world().fieldSize, qint16(12));
+    QCOMPARE(window.session().delays(), (DelaySettings{100, 100, 500}));
+    QCOMPARE(window.session().world().fieldSize, qint16(12));
 }
 
 void TestWorkWindow::statementRows_data()
@@ -388,24 +392,23 @@ void TestWorkWindow::stageTable()
 void TestWorkWindow::resetWork()
 {
     WorkWindow window(10);
-    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
-    QCOMPARE(window.algorithm().currentRow(), 0);
+    QCOMPARE(window.session().algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.session().algorithm().currentRow(), 0);
     QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 0);
 
-    window.task() = taskWithWalls();
-    window.selectSizeVariant();
-    window.algorithm().setLines({"a", "b", "c"});
-    window.algorithm().setCurrentRow(2);
+    window.session().openTask(taskWithWalls());
+    window.session().algorithm().setLines({"a", "b", "c"});
+    window.session().algorithm().setCurrentRow(2);
     QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 2);
     QSignalSpy load(&window, &WorkWindow::taskLoadRequested);
     trigger(control<QAction>(window, "NMainBegin"));
     QCOMPARE(load.count(), 1);
-    QCOMPARE(window.algorithm().lines(), QStringList{QString()});
-    QCOMPARE(window.algorithm().currentRow(), 0);
-    QVERIFY(window.world().walls.walls.horizontal.isEmpty());
-    QVERIFY(window.world().walls.walls.vertical.isEmpty());
-    QVERIFY(window.world().walls.walls.variable.isEmpty());
-    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
+    QCOMPARE(window.session().algorithm().lines(), QStringList{QString()});
+    QCOMPARE(window.session().algorithm().currentRow(), 0);
+    QVERIFY(window.session().world().walls.walls.horizontal.isEmpty());
+    QVERIFY(window.session().world().walls.walls.vertical.isEmpty());
+    QVERIFY(window.session().world().walls.walls.variable.isEmpty());
+    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
     QVERIFY(!control<QAction>(window, "NMainBegin")->isEnabled());
 }
 
@@ -679,17 +682,17 @@ void TestWorkWindow::algorithmListTakesKeys()
         case 'm': trigger(control<QAction>(window, "NMainWork")); break;
         }
         if (step == u'1') {
-            window.algorithm().setLines({"АЛГОРИТМ ПУТЬ_1", "    Дано: Исполнитель в т.А",
-                                         "    Надо: Исполнитель в т.Б", "НАЧ", "    ШАГ", "КОН"});
-            window.algorithm().setCurrentRow(5);
+            window.session().algorithm().setLines({"АЛГОРИТМ ПУТЬ_1", "    Дано: Исполнитель в т.А",
+                                                   "    Надо: Исполнитель в т.Б", "НАЧ", "    ШАГ", "КОН"});
+            window.session().algorithm().setCurrentRow(5);
         }
     }
-    QCOMPARE(window.stage(), WorkStage::Development);
+    QCOMPARE(window.session().stage(), WorkStage::Development);
     auto *list = control<QListView>(window, "lstCom");
     QCOMPARE(QApplication::focusWidget(), list);
     QSignalSpy selected(list, SIGNAL(rowSelectedByPupil(int)));
     press(Qt::Key_Up);
-    QCOMPARE(window.algorithm().currentRow(), 4);
+    QCOMPARE(window.session().algorithm().currentRow(), 4);
     QCOMPARE(selected.count(), 1);
     QSignalSpy deleted(list, SIGNAL(deleteKeyPressed()));
     press(Qt::Key_Delete);
@@ -711,12 +714,12 @@ void TestWorkWindow::algorithmListShowsItHasTheKeys()
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     trigger(control<QAction>(window, "NMainBegin"));
-    window.algorithm().setLines(
+    window.session().algorithm().setLines(
         {"АЛГОРИТМ ПУТЬ_1", "    Дано: Исполнитель в т.А", "    Надо: Исполнитель в т.Б", "НАЧ", "КОН"});
     trigger(control<QAction>(window, "NMainWork"));
-    window.algorithm().setCurrentRow(row);
+    window.session().algorithm().setCurrentRow(row);
     auto *list = control<QListView>(window, "lstCom");
-    const QRect current = list->visualRect(window.algorithm().index(row, 0));
+    const QRect current = list->visualRect(window.session().algorithm().index(row, 0));
     const QRgb frameColour = list->palette().color(QPalette::HighlightedText).rgb();
     // How much of the line just inside the top and bottom edges of the current row is
     // drawn in the colour of the selected text, in parts of the row's width.
@@ -772,91 +775,66 @@ void TestWorkWindow::sizeMenu()
     QFETCH(int, width);
     WorkWindow window(10);
     window.show();
-    window.task() = taskWithWalls();
-    QSignalSpy changed(&window, &WorkWindow::fieldSizeChanged);
+    window.session().openTask(taskWithWalls());
+    QSignalSpy changed(&window.session(), &WorkSession::fieldSizeChanged);
     // The size comes with the item, whatever its caption says.
     QAction *action = window.findChild<QAction *>(item);
     action->setText(QStringLiteral("Размер"));
     action->trigger();
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toInt(), size);
-    QCOMPARE(int(window.world().fieldSize), size);
+    QCOMPARE(int(window.session().world().fieldSize), size);
     QCOMPARE(control<FieldView>(window, "PaintImage")->size(), QSize(width, width));
     QCOMPARE(control(window, "pnlMain")->size(), QSize(width, width));
     QCOMPARE(control(window, "pnl1")->size(), QSize(520, 520));
-    QCOMPARE(window.scene().picture().size(), QSize(width, width));
+    QCOMPARE(window.session().scene().picture().size(), QSize(width, width));
     QStringList numbers;
     for (int i = 0; i < size; ++i)
         numbers << QString::number(i);
     QCOMPARE(visibleNumbers(*control<RulerPanel>(window, "PanelX")), numbers);
     QCOMPARE(visibleNumbers(*control<RulerPanel>(window, "PanelY")), numbers);
     // The executor stands on the start of the new size.
-    const StartPosition start = window.task().size(size).start;
-    QCOMPARE(window.world().executor, (ExecutorState{start.column, start.row, start.heading}));
-    QCOMPARE(window.world().pointB, window.task().size(size).pointB);
-    QCOMPARE(window.world().walls.walls, window.task().size(size).walls);
+    const StartPosition start = window.session().task().size(size).start;
+    QCOMPARE(window.session().world().executor, (ExecutorState{start.column, start.row, start.heading}));
+    QCOMPARE(window.session().world().pointB, window.session().task().size(size).pointB);
+    QCOMPARE(window.session().world().walls.walls, window.session().task().size(size).walls);
     // A size without variable walls leaves no selector pointing at one.
-    if (window.world().walls.variableWallCount() == 0)
-        QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
-}
-
-void TestWorkWindow::developmentRedrawsField()
-{
-    WorkWindow window(10);
-    window.show();
-    window.task() = taskWithWalls();
-    window.selectSizeVariant();
-    trigger(control<QAction>(window, "NMainBegin"));
-    window.selectSizeVariant();
-    trigger(control<QAction>(window, "NMainWork"));
-    trigger(control<QAction>(window, "NMainDebug"));
-    trigger(control<QAction>(window, "NMainWork"));
-    const QImage fresh = window.scene().picture();
-    QCOMPARE(window.world().executor, (ExecutorState{0, 2, 90}));
-    trigger(control<QAction>(window, "NMainDebug"));
-    // As a run would: the executor away from А and a trace behind it.
-    window.world().executor = {5, 5, 0};
-    window.scene().drawTrace({0, 2}, {5, 2});
-    QVERIFY(window.scene().picture() != fresh);
-    trigger(control<QAction>(window, "NMainWork"));
-    QCOMPARE(window.world().executor, (ExecutorState{0, 2, 90}));
-    QCOMPARE(window.scene().picture(), fresh);
+    if (window.session().world().walls.variableWallCount() == 0)
+        QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
 }
 
 void TestWorkWindow::variableWallTimers()
 {
     WorkWindow window(10);
     window.show();
-    window.task() = taskWithWalls();
-    window.selectSizeVariant();
     trigger(control<QAction>(window, "NMainBegin"));
-    window.selectSizeVariant();
+    window.session().openTask(taskWithWalls());
     trigger(control<QAction>(window, "NMainWork"));
-    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
+    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
     QVERIFY(control<QTimer>(window, "Timer1")->isActive());
     QVERIFY(control<QTimer>(window, "Timer2")->isActive());
     QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
 
-    const QImage before = window.scene().picture();
+    const QImage before = window.session().scene().picture();
     tick(control<QTimer>(window, "Timer1"));
-    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{2, 1, 0}));
-    QVERIFY(window.scene().picture() != before);
+    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{2, 1, 0}));
+    QVERIFY(window.session().scene().picture() != before);
     tick(control<QTimer>(window, "Timer1"));
-    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
-    QCOMPARE(window.scene().picture(), before);
+    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
+    QCOMPARE(window.session().scene().picture(), before);
     // The third timer has no wall: nothing happens.
     tick(control<QTimer>(window, "Timer3"));
-    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
-    QCOMPARE(window.scene().picture(), before);
+    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
+    QCOMPARE(window.session().scene().picture(), before);
 
     // The real timer swaps the first wall after its five seconds.
     QSignalSpy tick(control<QTimer>(window, "Timer1"), &QTimer::timeout);
     QVERIFY(tick.wait(6000));
-    QCOMPARE(window.world().walls.selectors[0], 2);
+    QCOMPARE(window.session().world().walls.selectors[0], 2);
 
     // A size without variable walls stops their timers.
     control<QAction>(window, "N1313")->trigger();
-    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
+    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
     QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
     QVERIFY(!control<QTimer>(window, "Timer2")->isActive());
 }
@@ -876,40 +854,33 @@ void TestWorkWindow::runFrame()
     QFETCH(DelaySettings, delays);
     WorkWindow window(10);
     window.show();
-    window.task() = taskWithWalls();
     trigger(control<QAction>(window, "NMainBegin"));
-    window.selectSizeVariant();
+    window.session().openTask(taskWithWalls());
     trigger(control<QAction>(window, "NMainWork"));
     trigger(control<QAction>(window, "NMainDebug"));
-    window.stopRequested() = true;
+    window.session().algorithm().setLines(endlessAlgorithm());
     // A size the task does not offer stays off after the run.
     window.workMenu().setOfferedSizes(true, {true, true, false, true});
 
-    int runs = 0;
     QSignalSpy commands(&window, &WorkWindow::panelCommandTriggered);
-    window.setRunHandler([&] {
-        ++runs;
-        QVERIFY(window.isRunning());
-        QCOMPARE(window.delays(), delays);
-        QVERIFY2(!window.stopRequested(), "a run starts with the stop flag cleared");
-        for (const char *speed : {"FixToolButtonDo", "FixToolButtonQuick", "FixToolButtonResult"})
-            QVERIFY2(!control<QToolButton>(window, speed)->isEnabled(), speed);
-        QVERIFY(control<QToolButton>(window, "FixToolButtonStop")->isEnabled());
-        QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
-        // What does nothing during a run shows it.
-        for (const char *name : {"NMainPoints", "NMainSize", "N1212", "N1313", "N1414", "N1515"})
-            QVERIFY2(!control<QAction>(window, name)->isEnabled(), name);
-        QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
-        QVERIFY(!control<QTimer>(window, "Timer2")->isActive());
-        // The editor's keys wait for the end of the run.
-        pressKey(window, Qt::Key_F2);
-        QCOMPARE(commands.count(), 0);
-        QTest::mouseClick(control<QToolButton>(window, "FixToolButtonStop"), Qt::LeftButton);
-        QVERIFY(window.stopRequested());
-    });
+    QSignalSpy ended(&window.session(), &WorkSession::runEnded);
     QTest::mouseClick(window.findChild<QToolButton *>(button), Qt::LeftButton);
-    QCOMPARE(runs, 1);
-    QVERIFY(!window.isRunning());
+    QVERIFY(window.session().isRunning());
+    QCOMPARE(window.session().delays(), delays);
+    for (const char *speed : {"FixToolButtonDo", "FixToolButtonQuick", "FixToolButtonResult"})
+        QVERIFY2(!control<QToolButton>(window, speed)->isEnabled(), speed);
+    QVERIFY(control<QToolButton>(window, "FixToolButtonStop")->isEnabled());
+    QVERIFY(!control<QAction>(window, "NMainWork")->isEnabled());
+    // What does nothing during a run shows it.
+    for (const char *name : {"NMainPoints", "NMainSize", "N1212", "N1313", "N1414", "N1515"})
+        QVERIFY2(!control<QAction>(window, name)->isEnabled(), name);
+    QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
+    // The editor's keys wait for the end of the run.
+    pressKey(window, Qt::Key_F2);
+    QCOMPARE(commands.count(), 0);
+    QTest::mouseClick(control<QToolButton>(window, "FixToolButtonStop"), Qt::LeftButton);
+    QVERIFY(ended.wait(5000));
+    QCOMPARE(ended.first().at(0).value<RunEnd>(), RunEnd::Stopped);
     for (const char *speed : {"FixToolButtonDo", "FixToolButtonQuick", "FixToolButtonResult"})
         QVERIFY2(control<QToolButton>(window, speed)->isEnabled(), speed);
     QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
@@ -917,7 +888,7 @@ void TestWorkWindow::runFrame()
         QVERIFY2(control<QAction>(window, name)->isEnabled(), name);
     QVERIFY(!control<QAction>(window, "N1414")->isEnabled());
     // The settings stay after the run; the timers stay stopped until "Разработка".
-    QCOMPARE(window.delays(), delays);
+    QCOMPARE(window.session().delays(), delays);
     QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
     trigger(control<QAction>(window, "NMainWork"));
     QVERIFY(control<QTimer>(window, "Timer1")->isActive());
@@ -929,15 +900,15 @@ void TestWorkWindow::closeDuringRun()
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     trigger(control<QAction>(*window, "NMainBegin"));
+    window->session().openTask(taskWithWalls());
     trigger(control<QAction>(*window, "NMainWork"));
     trigger(control<QAction>(*window, "NMainDebug"));
-    bool stillOpenDuringRun = false;
-    window->setRunHandler([&] {
-        window->close();
-        stillOpenDuringRun = window && window->isVisible() && window->stopRequested();
-    });
+    window->session().algorithm().setLines(endlessAlgorithm());
     control<QToolButton>(*window, "FixToolButtonResult")->click();
-    QVERIFY(stillOpenDuringRun);
+    QVERIFY(window->session().isRunning());
+    window->close();
+    // The run ends at its next test for a stop, and the window closes after it.
+    QVERIFY(window->isVisible());
     QTRY_VERIFY(window.isNull());
 }
 
@@ -946,6 +917,7 @@ void TestWorkWindow::cancelledCloseDuringRunForgotten()
     WorkWindow window(10);
     window.show();
     trigger(control<QAction>(window, "NMainBegin"));
+    window.session().openTask(taskWithWalls());
     trigger(control<QAction>(window, "NMainWork"));
     trigger(control<QAction>(window, "NMainDebug"));
     // The pupil answers "Отмена" to the question that comes with the close after the run.
@@ -955,7 +927,7 @@ void TestWorkWindow::cancelledCloseDuringRunForgotten()
         int closes = 0;
         bool eventFilter(QObject *, QEvent *event) override
         {
-            if (event->type() != QEvent::Close || window->isRunning())
+            if (event->type() != QEvent::Close || window->session().isRunning())
                 return false;
             ++closes;
             event->ignore();
@@ -964,74 +936,23 @@ void TestWorkWindow::cancelledCloseDuringRunForgotten()
     } refusal;
     refusal.window = &window;
     window.installEventFilter(&refusal);
-    bool closeDuringRun = true;
-    window.setRunHandler([&] {
-        if (closeDuringRun)
-            window.close();
-    });
+    window.session().algorithm().setLines(endlessAlgorithm());
     control<QToolButton>(window, "FixToolButtonResult")->click();
+    window.close();
+    window.close();
     QTRY_COMPARE(refusal.closes, 1);
     QVERIFY(window.isVisible());
 
     // The refused close is over: later runs end as any run.
-    closeDuringRun = false;
+    QSignalSpy ended(&window.session(), &WorkSession::runEnded);
     for (int run = 0; run < 2; ++run) {
         control<QToolButton>(window, "FixToolButtonResult")->click();
-        QTest::qWait(20);
+        window.session().stopRun();
+        QVERIFY(ended.wait(5000));
     }
+    QTest::qWait(20);
     QCOMPARE(refusal.closes, 1);
     QVERIFY(window.isVisible());
-}
-
-void TestWorkWindow::sizeChangeRestartsWallSwaps_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<bool>("swapping");
-    QTest::newRow("Разработка") << QStringList{"NMainBegin", "NMainWork"} << true;
-    QTest::newRow("Отладка before a run") << QStringList{"NMainBegin", "NMainWork", "NMainDebug"} << true;
-    QTest::newRow("Отладка after a run")
-        << QStringList{"NMainBegin", "NMainWork", "NMainDebug", "run"} << false;
-}
-
-void TestWorkWindow::sizeChangeRestartsWallSwaps()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(bool, swapping);
-    WorkWindow window(10);
-    window.show();
-    // Variable walls in sizes 13 (two) and 15 (one), none in 12 and 14.
-    TaskData task = taskWithWalls();
-    task.size(12).walls.variable.clear();
-    task.size(13).walls.variable = {VariableWall{{"H", 1, 5}, {"V", 2, 6}},
-                                    VariableWall{{"V", 8, 8}, {"H", 9, 9}}};
-    task.size(15).walls.variable = {VariableWall{{"H", 4, 4}, {"V", 5, 5}}};
-    window.task() = task;
-    window.selectSizeVariant();
-    for (const QString &step : steps) {
-        if (step == QStringLiteral("run"))
-            control<QToolButton>(window, "FixToolButtonResult")->click();
-        else
-            trigger(window.findChild<QAction *>(step));
-    }
-
-    for (const char *size : {"N1313", "N1515", "N1313"})
-        control<QAction>(window, size)->trigger();
-    const std::array<int, 3> expected = swapping ? std::array<int, 3>{1, 1, 0} : std::array<int, 3>{0, 0, 0};
-    QCOMPARE(window.world().walls.variableWallCount(), 2);
-    QCOMPARE(window.world().walls.selectors, expected);
-    QCOMPARE(control<QTimer>(window, "Timer1")->isActive(), swapping);
-    QCOMPARE(control<QTimer>(window, "Timer2")->isActive(), swapping);
-    QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
-    if (!swapping)
-        return;
-    // Both walls are drawn at their first variant: two swaps of each bring back the same picture.
-    const QImage shown = window.scene().picture();
-    tick(control<QTimer>(window, "Timer1"));
-    tick(control<QTimer>(window, "Timer2"));
-    QVERIFY(window.scene().picture() != shown);
-    tick(control<QTimer>(window, "Timer1"));
-    tick(control<QTimer>(window, "Timer2"));
-    QCOMPARE(window.scene().picture(), shown);
 }
 
 void TestWorkWindow::hints_data()

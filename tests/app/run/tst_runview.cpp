@@ -1,10 +1,10 @@
 #include "app/field/fieldview.h"
 #include "app/field/panelpoints.h"
-#include "app/run/runcontroller.h"
 #include "app/run/runtoolbar.h"
 #include "app/work/worktools.h"
 #include "editor/algorithmline.h"
 #include "editor/algorithmtext.h"
+#include "session/worksession.h"
 #include "world/commands/runtexts.h"
 
 #include "app/taskhelpers.h"
@@ -44,14 +44,13 @@ QStringList algorithmWith(const QStringList &body)
 
 const QStringList walkToWall{"ПОКА впереди НЕ стена", "НЦ", "    ШАГ", "КЦ"};
 
-// Counts the repaints of a widget and the largest area one of them covered.
-// The ends of the controller's runs from now on, in order, as it announces them.
+// The ends of the session's runs from now on, in order, as it announces them.
 class RunEnds
 {
 public:
-    explicit RunEnds(RunController *controller)
+    explicit RunEnds(WorkSession &session)
     {
-        QObject::connect(controller, &RunController::runEnded, &m_receiver,
+        QObject::connect(&session, &WorkSession::runEnded, &m_receiver,
                          [this](RunEnd end) { ends.append(end); });
     }
     QList<RunEnd> ends;
@@ -60,6 +59,7 @@ private:
     QObject m_receiver;
 };
 
+// Counts the repaints of a widget and the largest area one of them covered.
 class PaintCounter : public QObject
 {
 public:
@@ -83,7 +83,7 @@ protected:
 
 } // namespace
 
-class TestRunController : public QObject
+class TestRunView : public QObject
 {
     Q_OBJECT
 
@@ -101,68 +101,70 @@ private:
     static void prepare(WorkWindow &window, const QStringList &algorithm);
 };
 
-void TestRunController::prepare(WorkWindow &window, const QStringList &algorithm)
+void TestRunView::prepare(WorkWindow &window, const QStringList &algorithm)
 {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     control<QAction>(window, "NMainBegin")->trigger();
     control<QAction>(window, "NMainWork")->trigger();
-    window.algorithm().setLines(algorithm);
+    window.session().algorithm().setLines(algorithm);
     control<QAction>(window, "NMainDebug")->setEnabled(true);
     control<QAction>(window, "NMainDebug")->trigger();
     QVERIFY(control<QToolButton>(window, "FixToolButtonResult")->isEnabled());
 }
 
-void TestRunController::walksToTheWall_data()
+void TestRunView::walksToTheWall_data()
 {
     QTest::addColumn<QString>("button");
     QTest::newRow("fastest") << "FixToolButtonResult";
     QTest::newRow("middle") << "FixToolButtonQuick";
 }
 
-void TestRunController::walksToTheWall()
+void TestRunView::walksToTheWall()
 {
     QFETCH(QString, button);
     TaskFolderFixture folder(openTask(270));
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
-    const RunEnds runs(tools.runController);
+    attachWorkTools(window);
+    const RunEnds runs(window.session());
     prepare(window, algorithmWith(walkToWall));
     PaintCounter paints(control<FieldView>(window, "PaintImage"));
     paints.fullSize = control<FieldView>(window, "PaintImage")->size();
     MessageCollector messages;
-    QSignalSpy ended(tools.runController, &RunController::runEnded);
+    QSignalSpy ended(&window.session(), &WorkSession::runEnded);
 
     QTest::mouseClick(window.findChild<QToolButton *>(button), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
 
     QCOMPARE(ended.count(), 1);
     QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Complete});
     QVERIFY(messages.messages.isEmpty());
     // Down from row 5 to the wall below row 8, and no crash.
-    QCOMPARE(window.world().executor, (ExecutorState{5, 8, 270}));
+    QCOMPARE(window.session().world().executor, (ExecutorState{5, 8, 270}));
     QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 8);
-    QCOMPARE(window.algorithm().line(8), QStringLiteral("КОН"));
-    QVERIFY(!window.isRunning());
+    QCOMPARE(window.session().algorithm().line(8), QStringLiteral("КОН"));
+    QVERIFY(!window.session().isRunning());
     QVERIFY(control<QAction>(window, "NMainWork")->isEnabled());
     QVERIFY(control<QToolButton>(window, "FixToolButtonResult")->isEnabled());
     // Each of the three moves reached the screen in two small repaints of its own.
     QVERIFY2(paints.smallCount >= 6, qPrintable(QString::number(paints.smallCount)));
     const QImage shown =
         control<FieldView>(window, "PaintImage")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown, window.scene().picture().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(shown, window.session().scene().picture().convertToFormat(QImage::Format_RGB32));
 }
 
-void TestRunController::arrangementsOfDetour()
+void TestRunView::arrangementsOfDetour()
 {
     CurrentDirectory current(exampleFolder(QStringLiteral("detour")));
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
-    const RunEnds runs(tools.runController);
+    attachWorkTools(window);
+    const RunEnds runs(window.session());
     prepare(window, algorithmWith(walkToWall));
     MessageCollector messages;
 
     QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
 
     QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Complete});
     QCOMPARE(messages.messages.size(), 2);
@@ -173,39 +175,40 @@ void TestRunController::arrangementsOfDetour()
         QCOMPARE(messages.messages[k].icon, QMessageBox::Information);
     }
     // The second arrangement puts the wall below row 8.
-    QCOMPARE(window.world().executor, (ExecutorState{0, 8, 270}));
-    QCOMPARE(window.world().walls.selectors, (std::array<int, 3>{2, 0, 0}));
-    QCOMPARE(window.algorithm().line(control<QListView>(window, "lstCom")->currentIndex().row()),
+    QCOMPARE(window.session().world().executor, (ExecutorState{0, 8, 270}));
+    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{2, 0, 0}));
+    QCOMPARE(window.session().algorithm().line(control<QListView>(window, "lstCom")->currentIndex().row()),
              QStringLiteral("КОН"));
     QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
 }
 
-void TestRunController::stopEndsTheRun()
+void TestRunView::stopEndsTheRun()
 {
     // Turning on the spot where no edge is a wall: the loop never ends by itself.
     TaskFolderFixture folder(openTask(0));
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
-    const RunEnds runs(tools.runController);
+    attachWorkTools(window);
+    const RunEnds runs(window.session());
     prepare(window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
     MessageCollector messages;
 
     bool runningWhenStopped = false;
     QTimer::singleShot(150, &window, [&] {
-        runningWhenStopped = tools.runController->isRunning();
+        runningWhenStopped = window.session().isRunning();
         QTest::mouseClick(control<QToolButton>(window, "FixToolButtonStop"), Qt::LeftButton);
     });
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
 
     QVERIFY(runningWhenStopped);
     QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Stopped});
     QVERIFY(messages.messages.isEmpty());
-    QCOMPARE(window.world().executor.column, qint16(5));
-    QCOMPARE(window.world().executor.row, qint16(5));
+    QCOMPARE(window.session().world().executor.column, qint16(5));
+    QCOMPARE(window.session().world().executor.row, qint16(5));
     // The highlight stays inside the loop, where the stop found it.
     const int row = control<QListView>(window, "lstCom")->currentIndex().row();
     QVERIFY2(row >= 4 && row <= 7, qPrintable(QString::number(row)));
@@ -213,17 +216,18 @@ void TestRunController::stopEndsTheRun()
     QVERIFY(control<QToolButton>(window, "FixToolButtonDo")->isEnabled());
 }
 
-void TestRunController::crashShowsTheError()
+void TestRunView::crashShowsTheError()
 {
     TaskFolderFixture folder(openTask(270));
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
-    const RunEnds runs(tools.runController);
+    attachWorkTools(window);
+    const RunEnds runs(window.session());
     prepare(window, algorithmWith({"ШАГ", "ШАГ", "ШАГ", "ШАГ", "ПОВОРОТ"}));
     MessageCollector messages;
 
     QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
 
     QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Crash});
     QCOMPARE(messages.messages.size(), 1);
@@ -231,17 +235,17 @@ void TestRunController::crashShowsTheError()
     QCOMPARE(messages.messages[0].text, wallCrashMessage().text);
     QCOMPARE(messages.messages[0].icon, QMessageBox::Critical);
     // Three steps down to the wall; the fourth crashed there, and the turn never ran.
-    QCOMPARE(window.world().executor, (ExecutorState{5, 8, 270}));
+    QCOMPARE(window.session().world().executor, (ExecutorState{5, 8, 270}));
     QCOMPARE(control<QListView>(window, "lstCom")->currentIndex().row(), 7);
 }
 
-void TestRunController::menuItemsRestDuringRun()
+void TestRunView::menuItemsRestDuringRun()
 {
     TaskFolderFixture folder(openTask(0));
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
-    const WorkTools tools = attachWorkTools(window);
-    const RunEnds runs(tools.runController);
+    attachWorkTools(window);
+    const RunEnds runs(window.session());
     prepare(window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
 
     bool pointsShown = true;
@@ -250,33 +254,34 @@ void TestRunController::menuItemsRestDuringRun()
         control<QAction>(window, "NMainPoints")->trigger();
         pointsShown = control<PanelPoints>(window, "PanelPoints")->isVisible();
         control<QAction>(window, "N1313")->trigger();
-        size = window.world().fieldSize;
-        window.fixToolButtonStopClick();
+        size = window.session().world().fieldSize;
+        window.session().stopRun();
     });
     QTest::mouseClick(control<QToolButton>(window, "FixToolButtonResult"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
 
     QVERIFY(!pointsShown);
     QCOMPARE(size, qint16(12));
     QCOMPARE(runs.ends, QList<RunEnd>{RunEnd::Stopped});
 }
 
-void TestRunController::closeDuringRunStopsFirst()
+void TestRunView::closeDuringRunStopsFirst()
 {
     TaskFolderFixture folder(openTask(0));
     CurrentDirectory current(folder.path());
     QPointer<WorkWindow> window = new WorkWindow(10);
     window->setAttribute(Qt::WA_DeleteOnClose);
     const WorkTools tools = attachWorkTools(*window);
-    QSignalSpy ended(tools.runController, &RunController::runEnded);
+    QSignalSpy ended(&window.session(), &WorkSession::runEnded);
     prepare(*window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
 
     QTimer::singleShot(100, window, [&] { window->close(); });
     QTest::mouseClick(control<QToolButton>(*window, "FixToolButtonDo"), Qt::LeftButton);
 
-    QCOMPARE(ended.count(), 1);
+    QTRY_COMPARE(ended.count(), 1);
     QCOMPARE(ended.at(0).at(0).value<RunEnd>(), RunEnd::Stopped);
     QTRY_VERIFY(window.isNull());
 }
 
-QTEST_MAIN(TestRunController)
-#include "tst_runcontroller.moc"
+QTEST_MAIN(TestRunView)
+#include "tst_runview.moc"
