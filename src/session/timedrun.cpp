@@ -24,6 +24,7 @@ void TimedRun::start(const QStringList &lines, const DelaySettings &delays, bool
     if (m_interpreter)
         return;
     m_delays = delays;
+    m_stopRequested = false;
     RunObserver *observer = this;
     m_interpreter = std::make_unique<Interpreter>(lines, m_world, delays, &m_canvas, observer);
     m_interpreter->setStepping(stepping);
@@ -71,7 +72,7 @@ void TimedRun::stop()
 {
     if (!m_interpreter)
         return;
-    m_interpreter->requestStop();
+    m_stopRequested = true;
     if (m_paused)
         leavePause();
 }
@@ -87,6 +88,9 @@ void TimedRun::advance()
         return;
     m_sliceClock.start();
     for (;;) {
+        // The run looks at a stop only where it tests for one; its start clears what came before.
+        if (m_stopRequested)
+            m_interpreter->requestStop();
         const RunYield yield = m_interpreter->resume();
         switch (yield.kind) {
         case RunYield::Kind::Wait:

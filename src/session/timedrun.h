@@ -98,6 +98,7 @@ private:
     DelaySettings m_delays;
     int m_highlightedRow = -1;
     bool m_paused = false;
+    bool m_stopRequested = false;
     QElapsedTimer m_highlightClock;
     QElapsedTimer m_sliceClock;
 };

@@ -194,6 +194,7 @@ void WorkWindow::connectAlgorithmList()
                 if (current.isValid() && current.row() != algorithm->currentRow())
                     algorithm->setCurrentRow(current.row());
             });
+    m_algorithmList->setCurrentIndex(algorithm->index(algorithm->currentRow(), 0));
 }
 
 void WorkWindow::connectSession()

@@ -1,6 +1,8 @@
 #include "app/editing/panels/updown.h"
 #include "app/field/panelpoints.h"
 #include "app/work/worktools.h"
+#include "display/fieldscene.h"
+#include "session/worksession.h"
 #include "tasks/setup/tasksetup.h"
 
 #include "app/guihelpers.h"

@@ -3,7 +3,9 @@
 #include "app/print/workprinter.h"
 #include "app/print/worksheet.h"
 #include "app/work/worktools.h"
+#include "display/fieldscene.h"
 #include "editor/algorithmtext.h"
+#include "session/worksession.h"
 
 #include "app/guihelpers.h"
 #include "app/taskhelpers.h"
@@ -259,11 +261,11 @@ void TestWorkPrinting::noPrintDuringRun()
     FieldView *field = control<FieldView>(work.window, "PaintImage");
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), field->mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(field, &event);
-    work.window.session().stopRun();
-    QTRY_VERIFY(!work.window.session().isRunning());
     QCOMPARE(modalShown, QString());
     QVERIFY(dialogs.asked.isEmpty());
     QVERIFY(!control<FieldMenu>(work.window, "FieldMenu")->isVisible());
+    work.window.session().stopRun();
+    QTRY_VERIFY(!work.window.session().isRunning());
 }
 
 void TestWorkPrinting::fieldMenuItems()

@@ -271,8 +271,8 @@ void TestRunView::closeDuringRunStopsFirst()
     CurrentDirectory current(folder.path());
     QPointer<WorkWindow> window = new WorkWindow(10);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    const WorkTools tools = attachWorkTools(*window);
-    QSignalSpy ended(&window.session(), &WorkSession::runEnded);
+    attachWorkTools(*window);
+    QSignalSpy ended(&window->session(), &WorkSession::runEnded);
     prepare(*window, algorithmWith({"ПОКА впереди НЕ стена", "НЦ", "    ПОВОРОТ", "КЦ"}));
 
     QTimer::singleShot(100, window, [&] { window->close(); });

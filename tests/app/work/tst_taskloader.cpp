@@ -372,7 +372,7 @@ void TestTaskLoader::patternPictureSize()
     QFETCH(QSize, shown);
 
     WorkWindow window(10);
-    PatternPanel panel(window);
+    PatternPanel panel(window, window.taskStatement());
     QImage image(picture, QImage::Format_RGB32);
     image.fill(Qt::blue);
     panel.setPicture(image);
@@ -590,7 +590,7 @@ void TestTaskLoader::cancelledLoadLeavesBegin()
     CurrentDirectory current(folder.path());
     WorkWindow window(10);
     attachWorkTools(window);
-    EditorController *editor = attachEditor(window);
+    attachEditor(window);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));

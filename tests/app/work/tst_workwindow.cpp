@@ -7,6 +7,7 @@
 #include "app/work/menubaritemstyle.h"
 #include "app/work/taskstatementpanel.h"
 #include "app/work/workmenubar.h"
+#include "app/work/worktools.h"
 #include "app/work/workwindow.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
@@ -203,7 +204,8 @@ void TestWorkWindow::statisticsRowsFit()
     WorkWindow window(10);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.applyStage(WorkStage::Development);
+    trigger(control<QAction>(window, "NMainBegin"));
+    trigger(control<QAction>(window, "NMainWork"));
     QListWidget *list = control<QListWidget>(window, "ListStatist");
     QVERIFY(list->isVisible());
     list->clear();
@@ -616,19 +618,18 @@ void TestWorkWindow::commandButtons()
 void TestWorkWindow::escapeClosesPanels()
 {
     WorkWindow window(10);
+    attachEditor(window);
     window.show();
-    QWidget proc(&window), ifPanel(&window), whilePanel(&window);
-    window.setEditorPanels(&proc, &ifPanel, &whilePanel);
     trigger(control<QAction>(window, "NMainBegin"));
     trigger(control<QAction>(window, "NMainWork"));
     control<QPushButton>(window, "PPButtonDoProc")->setEnabled(false);
-    proc.show();
-    ifPanel.show();
-    whilePanel.show();
+    const QList<QWidget *> panels{control(window, "PanelProc"), control(window, "PanelIf"),
+                                  control(window, "PanelWhile")};
+    for (QWidget *panel : panels)
+        panel->show();
     pressKey(window, Qt::Key_Escape);
-    QVERIFY(proc.isHidden());
-    QVERIFY(ifPanel.isHidden());
-    QVERIFY(whilePanel.isHidden());
+    for (QWidget *panel : panels)
+        QVERIFY2(panel->isHidden(), qPrintable(panel->objectName()));
     QVERIFY(control<QPushButton>(window, "PPButtonProc")->isEnabled());
     QVERIFY(control<QPushButton>(window, "PPButtonDoProc")->isEnabled());
 }
@@ -636,12 +637,8 @@ void TestWorkWindow::escapeClosesPanels()
 void TestWorkWindow::escapeWithNoPanel()
 {
     WorkWindow window(10);
+    attachEditor(window);
     window.show();
-    QWidget proc(&window), ifPanel(&window), whilePanel(&window);
-    proc.hide();
-    ifPanel.hide();
-    whilePanel.hide();
-    window.setEditorPanels(&proc, &ifPanel, &whilePanel);
     trigger(control<QAction>(window, "NMainBegin"));
     pressKey(window, Qt::Key_Escape);
     // The procedure buttons keep the state the stage gave them.
@@ -745,16 +742,15 @@ void TestWorkWindow::algorithmListShowsItHasTheKeys()
 void TestWorkWindow::clickOnFreeAreaHidesPoints()
 {
     WorkWindow window(10);
+    attachWorkTools(window);
     window.show();
-    QWidget points(window.centralWidget());
-    points.setGeometry(40, 72, 681, 41);
-    window.setPointsPanel(&points);
-    points.show();
+    QWidget *points = control(window, "PanelPoints");
+    points->show();
     // A click on a panel is not a click on the window.
     QTest::mouseClick(control(window, "pnl1"), Qt::LeftButton, {}, QPoint(3, 3));
-    QVERIFY(points.isVisible());
+    QVERIFY(points->isVisible());
     QTest::mouseClick(window.centralWidget(), Qt::LeftButton, {}, QPoint(5, 620));
-    QVERIFY(points.isHidden());
+    QVERIFY(points->isHidden());
 }
 
 void TestWorkWindow::sizeMenu_data()
