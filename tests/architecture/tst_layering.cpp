@@ -55,6 +55,7 @@ void TestLayering::includesPointDown_data()
     const QStringList taskSetup = with(taskFiles, {QStringLiteral("tasks/setup")});
     const QStringList tasks = with(taskSetup, {QStringLiteral("tasks/check")});
     const QStringList core = with(tasks, {QStringLiteral("display")});
+    const QStringList judge = with(core, {QStringLiteral("judge")});
 
     QTest::newRow("common") << QStringLiteral("common") << QStringList{QStringLiteral("common")};
     QTest::newRow("editor") << QStringLiteral("editor") << text;
@@ -65,19 +66,21 @@ void TestLayering::includesPointDown_data()
     QTest::newRow("tasks/setup") << QStringLiteral("tasks/setup") << taskSetup;
     QTest::newRow("tasks/check") << QStringLiteral("tasks/check") << tasks;
     QTest::newRow("display") << QStringLiteral("display") << with(world, {QStringLiteral("display")});
-    QTest::newRow("app/common") << QStringLiteral("app/common") << with(core, {QStringLiteral("app/common")});
+    QTest::newRow("judge") << QStringLiteral("judge") << judge;
+    QTest::newRow("app/common") << QStringLiteral("app/common")
+                                << with(judge, {QStringLiteral("app/common")});
     QTest::newRow("app") << QStringLiteral("app")
-                         << with(core, {QStringLiteral("app"), QStringLiteral("app/common")});
-    QTest::newRow("cli/run") << QStringLiteral("cli/run") << with(core, {QStringLiteral("cli/run")});
+                         << with(judge, {QStringLiteral("app"), QStringLiteral("app/common")});
+    QTest::newRow("cli/run") << QStringLiteral("cli/run") << with(judge, {QStringLiteral("cli/run")});
     QTest::newRow("cli/jury") << QStringLiteral("cli/jury")
-                              << with(core, {QStringLiteral("cli/run"), QStringLiteral("cli/jury")});
+                              << with(judge, {QStringLiteral("cli/run"), QStringLiteral("cli/jury")});
     QTest::newRow("cli/validate") << QStringLiteral("cli/validate")
-                                  << with(core,
+                                  << with(judge,
                                           {QStringLiteral("cli/run"), QStringLiteral("cli/jury"),
                                            QStringLiteral("cli/validate")});
-    QTest::newRow("taskedit") << QStringLiteral("taskedit") << with(core, {QStringLiteral("taskedit")});
+    QTest::newRow("taskedit") << QStringLiteral("taskedit") << with(judge, {QStringLiteral("taskedit")});
     QTest::newRow("cli") << QStringLiteral("cli")
-                         << with(core,
+                         << with(judge,
                                  {QStringLiteral("cli"), QStringLiteral("cli/run"),
                                   QStringLiteral("cli/jury"), QStringLiteral("cli/validate")});
 }
@@ -95,7 +98,8 @@ void TestLayering::includesPointDown()
                               QStringLiteral("display"),      QStringLiteral("app"),
                               QStringLiteral("app/common"),   QStringLiteral("cli"),
                               QStringLiteral("cli/run"),      QStringLiteral("cli/jury"),
-                              QStringLiteral("cli/validate"), QStringLiteral("taskedit")};
+                              QStringLiteral("cli/validate"), QStringLiteral("taskedit"),
+                              QStringLiteral("judge")};
     static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
                                             QRegularExpression::MultilineOption);
 
