@@ -1,6 +1,5 @@
 // Whole runs of shagaika-check --jury on the example tasks, with correct and wrong
-// solutions under tests/cli/jury/<task>; the runs that need no more than their standard
-// output, standard error and exit status are case folders under tests/cli/run/cases.
+// solutions under tests/cli/jury/<task>.
 #include "cli/jury/report/jurypicture.h"
 #include "display/fieldgeometry.h"
 

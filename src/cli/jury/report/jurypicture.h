@@ -12,7 +12,7 @@
 
 // The field as the pass left it, as the desktop shows it: walls with the variable ones set
 // to the pass's arrangement, points, the trace of ШАГ and the executor where it stopped.
-// `world` is the pass's world (PassRunner::passWorld).
+// `world` is the field of the pass's test (testField).
 QImage passPicture(const World &world, const TestPass &pass, int unit);
 
 // Which lines of the legend apply to the task.
