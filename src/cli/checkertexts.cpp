@@ -131,8 +131,3 @@ QString checkerVersionText()
 {
     return QStringLiteral("shagaika-check %1").arg(QStringLiteral(SHAGAIKA_VERSION));
 }
-
-QString checkerMessage(const QString &message)
-{
-    return QStringLiteral("shagaika-check: ") + message + QLatin1Char('\n');
-}

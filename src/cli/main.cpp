@@ -1,6 +1,7 @@
 #include "cli/checkertexts.h"
 #include "cli/jury/jurymode.h"
 #include "cli/run/algorithmfiles.h"
+#include "cli/run/checkermessage.h"
 #include "cli/run/checkeroptions.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/filecheck.h"

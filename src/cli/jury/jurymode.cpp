@@ -1,6 +1,5 @@
 #include "cli/jury/jurymode.h"
 
-#include "cli/checkertexts.h"
 #include "cli/jury/filehash.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/jury/report/jurypicture.h"
@@ -9,6 +8,7 @@
 #include "cli/jury/report/juryreportformats.h"
 #include "cli/jury/report/juryreportstream.h"
 #include "cli/jury/report/jurytable.h"
+#include "cli/run/checkermessage.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"

@@ -1,6 +1,6 @@
 #include "cli/validate/validatemode.h"
 
-#include "cli/checkertexts.h"
+#include "cli/run/checkermessage.h"
 #include "cli/run/checkertask.h"
 #include "judge/passrunner.h"
 #include "judge/passtexts.h"
