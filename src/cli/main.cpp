@@ -1,6 +1,7 @@
 #include "cli/checkertexts.h"
 #include "cli/jury/jurymode.h"
 #include "cli/run/algorithmfiles.h"
+#include "cli/run/checkermessage.h"
 #include "cli/run/checkeroptions.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/filecheck.h"
@@ -61,8 +62,7 @@ int main(int argc, char *argv[])
 
     const CheckerOptionsResult parsed = parseCheckerOptions(argumentsOf(argc, argv));
     if (!parsed.isOk()) {
-        err << "shagaika-check: " << parsed.error << "\n"
-            << "Справка: shagaika-check --help\n";
+        err << checkerMessage(parsed.error) << "Справка: shagaika-check --help\n";
         return CannotCheck;
     }
     if (parsed.helpRequested) {
@@ -83,12 +83,12 @@ int main(int argc, char *argv[])
     const AlgorithmFileList listed = expandAlgorithmFiles(options.files, options.recursive);
     options.files = listed.files;
     for (const QString &note : listed.notes)
-        err << "shagaika-check: " << note << "\n";
+        err << checkerMessage(note);
     for (const QString &error : listed.errors)
-        err << "shagaika-check: " << error << "\n";
+        err << checkerMessage(error);
     // A pupil's own protocol (--only) may name its files alone.
     if (options.files.isEmpty() && options.onlyFiles.isEmpty()) {
-        err << "shagaika-check: не найден ни один файл алгоритма\n";
+        err << checkerMessage(QStringLiteral("не найден ни один файл алгоритма"));
         return CannotCheck;
     }
     if (options.mode == CheckerMode::Jury) {
@@ -100,8 +100,8 @@ int main(int argc, char *argv[])
     }
 
     if (options.rendersPictures() && !QFileInfo(options.renderPrefix).absoluteDir().exists()) {
-        err << "shagaika-check: --render: нет папки "
-            << QDir::toNativeSeparators(QFileInfo(options.renderPrefix).absolutePath()) << "\n";
+        err << checkerMessage(QStringLiteral("--render: нет папки ")
+                              + QDir::toNativeSeparators(QFileInfo(options.renderPrefix).absolutePath()));
         return CannotCheck;
     }
 
@@ -112,7 +112,7 @@ int main(int argc, char *argv[])
         ? loadCheckerTest(options.taskFolder, options.test)
         : loadCheckerTask(options.taskFolder, options.fieldSize);
     if (!loaded.isOk()) {
-        err << "shagaika-check: " << loaded.error << "\n";
+        err << checkerMessage(loaded.error);
         return CannotCheck;
     }
 
@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
     for (const QString &file : options.files) {
         const AlgorithmFileResult read = readAlgorithmFile(file);
         if (!read.isOk()) {
-            err << "shagaika-check: " << read.error << "\n";
+            err << checkerMessage(read.error);
             allRead = false;
         }
         algorithms.append(read.lines);
@@ -145,7 +145,7 @@ int main(int argc, char *argv[])
         const FileResult result = check.run(options.files.at(i), algorithms.at(i), events.get());
         events.reset();
         for (const QString &error : check.pictureErrors()) {
-            err << "shagaika-check: " << error << "\n";
+            err << checkerMessage(error);
             allPicturesWritten = false;
         }
         if (options.json)

@@ -3,7 +3,7 @@
 #include "common/atomicwrite.h"
 #include "display/fieldscene.h"
 #include "editor/algorithmfile.h"
-#include "tasks/check/referencerun.h"
+#include "judge/passrunner.h"
 #include "tasks/setup/tasksetup.h"
 #include "world/commands/runobserver.h"
 #include "world/run/interpreter.h"
@@ -49,9 +49,9 @@ QImage PatternMaker::make(const TaskData &task, const QStringList &lines)
     FieldScene scene(FieldGeometry::compute(layoutUnit, TaskData::firstSize));
     FirstPassPicture observer(scene);
     Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Fastest), &scene, &observer,
-                            ReferenceRun::callDepthLimit);
+                            PassRunner::callDepthLimit);
     observer.setInterpreter(&interpreter);
-    VirtualRunDriver driver(ReferenceRun::highlightLimit);
+    VirtualRunDriver driver(PassRunner::defaultHighlightLimit);
     driver.play(interpreter);
     return observer.picture();
 }

@@ -2,12 +2,12 @@
 
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
+#include "judge/pointbcheck.h"
+#include "judge/referencecheck.h"
 #include "taskedit/patternmaker.h"
 #include "taskedit/taskfieldview.h"
 #include "taskedit/teacherquestion.h"
 #include "tasks/check/patternpicture.h"
-#include "tasks/check/pointbcheck.h"
-#include "tasks/check/referencerun.h"
 #include "tasks/check/taskvalidator.h"
 #include "tasks/file/taskfilewriter.h"
 #include "tasks/setup/taskfolder.h"
@@ -559,10 +559,10 @@ void TaskEditWindow::runReference()
     if (m_referenceLines.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_referencePasses = ReferenceRun::runAll(m_model.task(), m_referenceLines);
+    m_referencePasses = checkReference(PassRunner(m_model.task()), m_referenceLines);
     QApplication::restoreOverrideCursor();
     int right = 0;
-    for (const ReferencePass &pass : std::as_const(m_referencePasses)) {
+    for (const TestPass &pass : std::as_const(m_referencePasses)) {
         QString outcome;
         switch (pass.end) {
         case RunEnd::Complete:

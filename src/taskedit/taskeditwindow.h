@@ -1,7 +1,7 @@
 #pragma once
 
+#include "judge/testpass.h"
 #include "taskedit/edittool.h"
-#include "tasks/check/referencepass.h"
 #include "tasks/file/taskfilelayout.h"
 #include "tasks/setup/taskeditmodel.h"
 
@@ -86,7 +86,7 @@ private:
     std::optional<QByteArray> m_patternBytes;
     QStringList m_referenceLines;
     QString m_referencePath;
-    QList<ReferencePass> m_referencePasses;
+    QList<TestPass> m_referencePasses;
     TaskFileLayout m_layout;
     QList<TaskProblem> m_problems;
 

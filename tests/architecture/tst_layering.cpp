@@ -55,6 +55,7 @@ void TestLayering::includesPointDown_data()
     const QStringList taskSetup = with(taskFiles, {QStringLiteral("tasks/setup")});
     const QStringList tasks = with(taskSetup, {QStringLiteral("tasks/check")});
     const QStringList core = with(tasks, {QStringLiteral("display")});
+    const QStringList judge = with(core, {QStringLiteral("judge")});
 
     QTest::newRow("common") << QStringLiteral("common") << QStringList{QStringLiteral("common")};
     QTest::newRow("editor") << QStringLiteral("editor") << text;
@@ -65,19 +66,32 @@ void TestLayering::includesPointDown_data()
     QTest::newRow("tasks/setup") << QStringLiteral("tasks/setup") << taskSetup;
     QTest::newRow("tasks/check") << QStringLiteral("tasks/check") << tasks;
     QTest::newRow("display") << QStringLiteral("display") << with(world, {QStringLiteral("display")});
-    QTest::newRow("app/common") << QStringLiteral("app/common") << with(core, {QStringLiteral("app/common")});
-    QTest::newRow("app") << QStringLiteral("app")
-                         << with(core, {QStringLiteral("app"), QStringLiteral("app/common")});
-    QTest::newRow("cli/run") << QStringLiteral("cli/run") << with(core, {QStringLiteral("cli/run")});
+    QTest::newRow("judge") << QStringLiteral("judge") << judge;
+    // The pupil's work session, then the windows' folders, each above those it names.
+    const QStringList session = with(judge, {QStringLiteral("session")});
+    const QStringList appCommon = with(session, {QStringLiteral("app/common")});
+    const QStringList editing = with(appCommon, {QStringLiteral("app/editing")});
+    const QStringList field = with(editing, {QStringLiteral("app/field")});
+    const QStringList work =
+        with(field, {QStringLiteral("app/run"), QStringLiteral("app/print"), QStringLiteral("app/work")});
+    QTest::newRow("session") << QStringLiteral("session") << session;
+    QTest::newRow("app/common") << QStringLiteral("app/common") << appCommon;
+    QTest::newRow("app/editing") << QStringLiteral("app/editing") << editing;
+    QTest::newRow("app/field") << QStringLiteral("app/field") << field;
+    QTest::newRow("app/run") << QStringLiteral("app/run") << with(appCommon, {QStringLiteral("app/run")});
+    QTest::newRow("app/print") << QStringLiteral("app/print") << with(editing, {QStringLiteral("app/print")});
+    QTest::newRow("app/work") << QStringLiteral("app/work") << work;
+    QTest::newRow("app/shell") << QStringLiteral("app/shell") << with(work, {QStringLiteral("app/shell")});
+    QTest::newRow("cli/run") << QStringLiteral("cli/run") << with(judge, {QStringLiteral("cli/run")});
     QTest::newRow("cli/jury") << QStringLiteral("cli/jury")
-                              << with(core, {QStringLiteral("cli/run"), QStringLiteral("cli/jury")});
+                              << with(judge, {QStringLiteral("cli/run"), QStringLiteral("cli/jury")});
     QTest::newRow("cli/validate") << QStringLiteral("cli/validate")
-                                  << with(core,
+                                  << with(judge,
                                           {QStringLiteral("cli/run"), QStringLiteral("cli/jury"),
                                            QStringLiteral("cli/validate")});
-    QTest::newRow("taskedit") << QStringLiteral("taskedit") << with(core, {QStringLiteral("taskedit")});
+    QTest::newRow("taskedit") << QStringLiteral("taskedit") << with(judge, {QStringLiteral("taskedit")});
     QTest::newRow("cli") << QStringLiteral("cli")
-                         << with(core,
+                         << with(judge,
                                  {QStringLiteral("cli"), QStringLiteral("cli/run"),
                                   QStringLiteral("cli/jury"), QStringLiteral("cli/validate")});
 }
@@ -88,14 +102,15 @@ void TestLayering::includesPointDown()
     QFETCH(QStringList, allowed);
 
     // Every folder named in the table, so that an include is judged by its nearest owner.
-    const QStringList folders{QStringLiteral("common"),       QStringLiteral("editor"),
-                              QStringLiteral("world/model"),  QStringLiteral("world/commands"),
-                              QStringLiteral("world/run"),    QStringLiteral("tasks/file"),
-                              QStringLiteral("tasks/setup"),  QStringLiteral("tasks/check"),
-                              QStringLiteral("display"),      QStringLiteral("app"),
-                              QStringLiteral("app/common"),   QStringLiteral("cli"),
-                              QStringLiteral("cli/run"),      QStringLiteral("cli/jury"),
-                              QStringLiteral("cli/validate"), QStringLiteral("taskedit")};
+    const QStringList folders{
+        QStringLiteral("common"),         QStringLiteral("editor"),      QStringLiteral("world/model"),
+        QStringLiteral("world/commands"), QStringLiteral("world/run"),   QStringLiteral("tasks/file"),
+        QStringLiteral("tasks/setup"),    QStringLiteral("tasks/check"), QStringLiteral("display"),
+        QStringLiteral("session"),        QStringLiteral("app/common"),  QStringLiteral("app/editing"),
+        QStringLiteral("app/field"),      QStringLiteral("app/run"),     QStringLiteral("app/print"),
+        QStringLiteral("app/work"),       QStringLiteral("app/shell"),   QStringLiteral("cli"),
+        QStringLiteral("cli/run"),        QStringLiteral("cli/jury"),    QStringLiteral("cli/validate"),
+        QStringLiteral("taskedit"),       QStringLiteral("judge")};
     static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
                                             QRegularExpression::MultilineOption);
 

@@ -10,15 +10,15 @@ bool JuryFileResult::isCorrect() const
 int JuryFileResult::correctPassCount() const
 {
     int count = 0;
-    for (const JuryPass &pass : passes)
-        count += pass.correct ? 1 : 0;
+    for (const TestPass &pass : passes)
+        count += pass.isCorrect ? 1 : 0;
     return count;
 }
 
-const JuryPass *JuryFileResult::firstFailure() const
+const TestPass *JuryFileResult::firstFailure() const
 {
-    for (const JuryPass &pass : passes) {
-        if (!pass.correct)
+    for (const TestPass &pass : passes) {
+        if (!pass.isCorrect)
             return &pass;
     }
     return nullptr;
@@ -26,7 +26,7 @@ const JuryPass *JuryFileResult::firstFailure() const
 
 void JuryFileResult::dropTraces()
 {
-    for (JuryPass &pass : passes) {
+    for (TestPass &pass : passes) {
         pass.trace.clear();
         pass.trace.squeeze();
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/jury/jurypass.h"
 #include "editor/algorithmstatistics.h"
+#include "judge/testpass.h"
 
 #include <QList>
 #include <QString>
@@ -15,7 +15,7 @@ struct JuryFileResult
     QString readError; // empty when the file was read
     // Why the text read is no algorithm at all (no "НАЧ" line); empty when it is one.
     QString notAlgorithm;
-    QList<JuryPass> passes;
+    QList<TestPass> passes;
     AlgorithmCounts counts;  // the statistics panel's counts of the text read
     QStringList identicalTo; // the other files judged with the same bytes (the same SHA-256)
     QStringList text;        // the text read, kept only for a pupil's own protocol
@@ -25,7 +25,7 @@ struct JuryFileResult
     bool isCorrect() const;
     int correctPassCount() const;
     // The first pass that is not correct, or null.
-    const JuryPass *firstFailure() const;
+    const TestPass *firstFailure() const;
     // Keeps what the reports show and drops the rest, the traces of its passes, once its
     // pictures are drawn. A file's result then no longer grows with the time its passes ran.
     void dropTraces();

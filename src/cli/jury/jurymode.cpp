@@ -1,21 +1,25 @@
 #include "cli/jury/jurymode.h"
 
 #include "cli/jury/filehash.h"
-#include "cli/jury/juryjudge.h"
-#include "cli/jury/juryrunner.h"
 #include "cli/jury/paralleljobs.h"
-#include "cli/jury/report/jurycsv.h"
 #include "cli/jury/report/jurypicture.h"
 #include "cli/jury/report/juryreport.h"
 #include "cli/jury/report/juryreportfile.h"
+#include "cli/jury/report/juryreportformats.h"
 #include "cli/jury/report/juryreportstream.h"
 #include "cli/jury/report/jurytable.h"
+#include "cli/run/checkermessage.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"
 #include "common/systemfilename.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmstatistics.h"
+#include "judge/passrunner.h"
+#include "judge/referencealgorithm.h"
+#include "judge/referencecheck.h"
+#include "judge/testworld.h"
+#include "judge/verdictrule.h"
 #include "tasks/setup/taskfolder.h"
 
 #include <QBuffer>
@@ -32,6 +36,7 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -61,7 +66,7 @@ QString nativePath(const QString &path)
 }
 
 // With `detailed` (a pupil's own protocol) the text is kept too.
-JuryFileResult judgeFile(const JuryRunner &runner, const QString &file, const QList<JuryPass> &reference,
+JuryFileResult judgeFile(const PassRunner &runner, const QString &file, const QList<TestPass> &reference,
                          int timeLimitSeconds, bool detailed)
 {
     JuryFileResult result;
@@ -96,9 +101,9 @@ QStringList fileHashes(const QStringList &files)
     return hashes;
 }
 
-QList<CellEdge> referenceEdges(const QList<JuryPass> &reference, const JuryPass &pass)
+QList<CellEdge> referenceEdges(const QList<TestPass> &reference, const TestPass &pass)
 {
-    const JuryPass *model = matchingPass(reference, pass);
+    const TestPass *model = matchingPass(reference, pass);
     return model ? drawnEdges(model->trace) : QList<CellEdge>{};
 }
 
@@ -157,11 +162,11 @@ bool isOnlyFile(const CheckerOptions &options, const QString &file)
 // What a file's pictures are drawn and written with, made once for every file.
 struct PictureJob
 {
-    const JuryRunner &runner;
-    const QList<JuryPass> &reference;
+    const PassRunner &runner;
+    const QList<TestPass> &reference;
     const CheckerOptions &options;
     const ProtectedFiles &inputs;
-    bool forProtocol = false; // the PDF wants the pictures too
+    bool forProtocol = false; // a report shows the pictures too
 };
 
 QByteArray pngBytes(const QImage &image)
@@ -190,15 +195,15 @@ QString drawPictures(const PictureJob &job, const JuryFileResult &file, const QS
     const bool protocolShowsDiff = !(task.hasPointB && job.reference.isEmpty());
     bool first = true;
     QString error;
-    for (const JuryPass &pass : file.passes) {
-        if (pass.correct)
+    for (const TestPass &pass : file.passes) {
+        if (pass.isCorrect)
             continue;
         const bool writesDiff = first && !job.options.renderDiffPrefix.isEmpty();
         const bool kept = job.forProtocol && (first || everyFailure);
         first = false;
         if (!writesDiff && !kept)
             break;
-        const World world = job.runner.passWorld(pass.fieldSize, pass.arrangement);
+        const World world = testField(task, TaskTest{pass.number, pass.fieldSize, pass.arrangement});
         QImage diff;
         if (writesDiff || (kept && protocolShowsDiff))
             diff = diffPicture(world, pass, referenceEdges(job.reference, pass), job.options.unit, legend);
@@ -213,10 +218,12 @@ QString drawPictures(const PictureJob &job, const JuryFileResult &file, const QS
     return error;
 }
 
-bool hasPdfReport(const CheckerOptions &options)
+bool hasPictureReport(const CheckerOptions &options)
 {
-    return std::any_of(options.reportFiles.begin(), options.reportFiles.end(),
-                       [](const QString &file) { return juryReportFormat(file) == QLatin1String("pdf"); });
+    return std::any_of(options.reportFiles.begin(), options.reportFiles.end(), [](const QString &file) {
+        const std::unique_ptr<JuryReportWriter> writer = juryReportWriter(file);
+        return writer && writer->showsPictures();
+    });
 }
 
 // Every file the reports write: a CSV report writes its tests' file too.
@@ -224,9 +231,10 @@ QStringList writtenReportFiles(const QStringList &reportFiles)
 {
     QStringList written;
     for (const QString &reportFile : reportFiles) {
-        written.append(reportFile);
-        if (juryReportFormat(reportFile) == QLatin1String("csv"))
-            written.append(juryTestsCsvPath(reportFile));
+        if (const std::unique_ptr<JuryReportWriter> writer = juryReportWriter(reportFile))
+            written += writer->files(reportFile);
+        else
+            written.append(reportFile);
     }
     return written;
 }
@@ -261,21 +269,290 @@ QString reportsClash(const QStringList &reportFiles)
     return {};
 }
 
-} // namespace
-
-QString juryReportFormat(const QString &reportFile)
+// What judging needs, once the options, the task and the reference have passed every check.
+struct JuryPlan
 {
-    const QString suffix = QFileInfo(reportFile).suffix().toLower();
-    if (suffix.isEmpty() || suffix == QLatin1String("txt"))
-        return QStringLiteral("txt");
-    if (suffix == QLatin1String("csv") || suffix == QLatin1String("json") || suffix == QLatin1String("pdf"))
-        return suffix;
-    return {};
+    QStringList files;
+    ProtectedFiles inputs; // nothing written may replace these
+    PassRunner runner;
+    JuryReport report; // every file judged is added to it
+    QStringList hashes;
+    QList<QStringList> identical;
+    std::vector<std::unique_ptr<JuryReportStream>> streams;
+};
+
+// What judging found, besides the files the report keeps.
+struct JuryOutcome
+{
+    int count = 0;
+    int correctCount = 0;
+    QStringList unreadMessages;
+    QStringList pictureErrors;
+    QList<QList<QByteArray>> pictures;
+};
+
+// Refuses report names that cannot be written, before anything is read.
+bool checkReportNames(const CheckerOptions &options, QTextStream &err)
+{
+    for (const QString &reportFile : options.reportFiles) {
+        if (juryReportFormat(reportFile).isEmpty()) {
+            err << checkerMessage(QStringLiteral("--report: формат отчёта выбирается расширением "
+                                                 ".txt, .csv, .json или .pdf, а не ")
+                                  + QFileInfo(reportFile).suffix());
+            return false;
+        }
+        if (!QFileInfo(reportFile).absoluteDir().exists()) {
+            err << checkerMessage(QStringLiteral("--report: нет папки ")
+                                  + nativePath(QFileInfo(reportFile).absolutePath()));
+            return false;
+        }
+    }
+    if (const QString clash = reportsClash(options.reportFiles); !clash.isEmpty()) {
+        err << checkerMessage(QStringLiteral("--report: ") + clash);
+        return false;
+    }
+    if (!options.renderDiffPrefix.isEmpty() && !QFileInfo(options.renderDiffPrefix).absoluteDir().exists()) {
+        err << checkerMessage(QStringLiteral("--render-diff: нет папки ")
+                              + nativePath(QFileInfo(options.renderDiffPrefix).absolutePath()));
+        return false;
+    }
+    return true;
 }
+
+// Reads the reference, runs it on every test judged and keeps its passes in the report;
+// false (and the reason on standard error) when it cannot be the jury's measure.
+bool runReference(const CheckerOptions &options, const PassRunner &runner, JuryReport &report,
+                  QTextStream &err)
+{
+    const ReferenceAlgorithm reference = readReferenceAlgorithm(options.referenceFile);
+    if (!reference.isOk()) {
+        err << checkerMessage(reference.error);
+        return false;
+    }
+    report.referenceFile = options.referenceFile;
+    report.referenceSha256 = sha256OfBytes(reference.bytes);
+    report.referencePasses = checkReference(runner, reference.lines);
+    for (const TestPass &pass : std::as_const(report.referencePasses)) {
+        if (!pass.isCorrect) {
+            err << checkerMessage(QStringLiteral("эталон ") + options.referenceFile
+                                  + QStringLiteral(" не решает задачу: ")
+                                  + referenceFailure(pass, runner.task()));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every check before the first file is judged, with the reports opened; nothing when one
+// fails, its reason on standard error.
+std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err)
+{
+    if (!checkReportNames(options, err))
+        return std::nullopt;
+
+    // The task, read as "Начать" reads it; a fault is reported in the single run's words.
+    if (!QFileInfo(options.taskFolder).isDir()) {
+        err << checkerMessage(taskFolderNotFoundText(options.taskFolder));
+        return std::nullopt;
+    }
+    const TaskFolder taskFolder(options.taskFolder);
+
+    // Nothing written may replace what is being judged.
+    ProtectedFiles inputs;
+    inputs.add(taskFolder.taskFilePath());
+    inputs.add(taskFolder.patternFilePath());
+    inputs.add(options.referenceFile);
+    const QStringList files = judgedFiles(options);
+    for (const QString &file : files)
+        inputs.add(file);
+    for (const QString &reportFile : writtenReportFiles(options.reportFiles)) {
+        if (const QString input = inputs.replacedBy(reportFile); !input.isEmpty()) {
+            err << checkerMessage(QStringLiteral("--report: ") + replacesInputMessage(reportFile, input));
+            return std::nullopt;
+        }
+    }
+
+    const TaskFileResult read = taskFolder.readTask();
+    if (!read.isOk()) {
+        err << checkerMessage(taskFileErrorText(options.taskFolder, *read.error));
+        return std::nullopt;
+    }
+    PassRunner runner(read.task, options.limit);
+    if (runner.sizes().isEmpty()) {
+        err << checkerMessage(QStringLiteral("задача не предлагает ни одного размера поля"));
+        return std::nullopt;
+    }
+    if (options.hasTest() && !runner.chooseTest(options.test)) {
+        err << checkerMessage(testOutOfRangeText(options.test, int(runner.tests().size())));
+        return std::nullopt;
+    }
+
+    JuryReport report;
+    report.madeAt = QDateTime::currentDateTime();
+    report.csvSeparator = options.csvSeparator;
+    report.isPupilProtocol = !options.onlyFiles.isEmpty();
+    report.task = read.task;
+    report.taskFile = nativePath(taskFolder.taskFilePath());
+    report.taskSha256 = sha256OfBytes(read.bytes);
+    report.timeLimitSeconds = options.timeLimitSeconds;
+    report.highlightLimit = runner.highlightLimit();
+
+    if (!read.task.hasPointB && !options.hasReference()) {
+        err << checkerMessage(
+            QStringLiteral("в задаче на рисование (без точки Б) вердикт выносится сравнением с эталоном: "
+                           "укажите --reference ФАЙЛ"));
+        return std::nullopt;
+    }
+    if (options.hasReference() && !runReference(options, runner, report, err))
+        return std::nullopt;
+
+    if (options.hasTest())
+        report.chosenTest = runner.tests().constFirst();
+
+    // Files with the same bytes are marked in every report, from its first row on, so every
+    // file is hashed before any is judged: reading is cheap beside the passes.
+    const QStringList hashes = fileHashes(files);
+    const QList<QStringList> identical = identicalFiles(files, hashes);
+
+    // Every report is opened before the first file is judged, so that one that cannot be
+    // written is known at once; CSV and JSON take each file's rows as soon as it and every
+    // file before it are judged.
+    std::vector<std::unique_ptr<JuryReportStream>> streams;
+    for (const QString &reportFile : options.reportFiles) {
+        streams.push_back(std::make_unique<JuryReportStream>(report, reportFile));
+        if (const QString error = streams.back()->error(); !error.isEmpty()) {
+            err << checkerMessage(error);
+            return std::nullopt;
+        }
+    }
+    return JuryPlan{files,  inputs,    std::move(runner), std::move(report),
+                    hashes, identical, std::move(streams)};
+}
+
+// Judges the files in parallel, each on a thread of its own. Each file's result is cut down
+// to what the reports show, and its pictures drawn, as soon as its passes end, so that memory
+// does not grow with the time the passes ran; the results are then taken in the files' order
+// on this thread. The table and the PDF keep them: the table's columns are as wide as their
+// widest cell, and every page of the protocol names the number of pages, which like the
+// totals is known only once every file is judged.
+JuryOutcome judgeFiles(JuryPlan &plan, const CheckerOptions &options, QTextStream &err)
+{
+    JuryReport &report = plan.report;
+    const QStringList &files = plan.files;
+    JuryOutcome outcome;
+    const int count = int(files.size());
+    outcome.count = count;
+    std::vector<JuryFileResult> results(static_cast<size_t>(count));
+    std::vector<QList<QByteArray>> pngs(static_cast<size_t>(count));
+    std::vector<bool> isReady(static_cast<size_t>(count), false);
+    std::mutex readyMutex;
+    const QStringList stems = diffPictureStems(files);
+    const bool drawsPictures = juryNeedsPictures(options);
+    const PictureJob pictureJob{plan.runner, report.referencePasses, options, plan.inputs,
+                                hasPictureReport(options)};
+    std::mutex pictureErrorsMutex;
+    const QList<TestPass> &referencePasses = report.referencePasses;
+    const bool showProgress = count >= progressFileCount && stderrIsTerminal();
+    int nextInOrder = 0;
+    const auto takeInOrder = [&] {
+        for (;; ++nextInOrder) {
+            {
+                const std::lock_guard<std::mutex> lock(readyMutex);
+                if (nextInOrder >= count || !isReady[size_t(nextInOrder)])
+                    return;
+            }
+            JuryFileResult result = std::move(results[size_t(nextInOrder)]);
+            // A file changed since it was hashed is alike with none.
+            if (result.sha256 == plan.hashes.at(nextInOrder))
+                result.identicalTo = plan.identical.at(nextInOrder);
+            outcome.correctCount += result.isCorrect() ? 1 : 0;
+            if (!result.isRead())
+                outcome.unreadMessages.append(result.readError);
+            // A pupil's own protocol shows only the files it names.
+            if (!report.isPupilProtocol || isOnlyFile(options, result.file)) {
+                for (const std::unique_ptr<JuryReportStream> &stream : plan.streams)
+                    stream->append(result);
+                report.files.append(std::move(result));
+                outcome.pictures.append(std::move(pngs[size_t(nextInOrder)]));
+            }
+            pngs[size_t(nextInOrder)] = {};
+        }
+    };
+    runParallelJobs(
+        count, QThread::idealThreadCount(),
+        [&](int index) {
+            const QString &file = files.at(index);
+            const bool isOnly = isOnlyFile(options, file);
+            JuryFileResult result =
+                judgeFile(plan.runner, file, referencePasses, options.timeLimitSeconds, isOnly);
+            QList<QByteArray> drawn;
+            if (drawsPictures && (isOnly || !report.isPupilProtocol)) {
+                const QString error = drawPictures(pictureJob, result, stems.at(index), isOnly, drawn);
+                if (!error.isEmpty()) {
+                    const std::lock_guard<std::mutex> lock(pictureErrorsMutex);
+                    outcome.pictureErrors.append(error);
+                }
+            }
+            result.dropTraces();
+            const std::lock_guard<std::mutex> lock(readyMutex);
+            results[size_t(index)] = std::move(result);
+            pngs[size_t(index)] = std::move(drawn);
+            isReady[size_t(index)] = true;
+        },
+        [&](int finished) {
+            takeInOrder();
+            if (!showProgress)
+                return;
+            err << "\rпроверено " << finished << " из " << count << (finished == count ? "\n" : "");
+            err.flush();
+        });
+    takeInOrder();
+    return outcome;
+}
+
+// Writes the pictures' faults, commits every report and prints the table; false when a
+// picture or a report could not be written.
+bool writeReports(JuryPlan &plan, const JuryOutcome &outcome, QTextStream &out, QTextStream &err)
+{
+    bool written = outcome.pictureErrors.isEmpty();
+    QStringList pictureErrors = outcome.pictureErrors;
+    pictureErrors.sort();
+    for (const QString &error : std::as_const(pictureErrors))
+        err << checkerMessage(error);
+
+    // Each report is committed on its own: one that fails keeps its old file and does not
+    // take back the others.
+    for (const std::unique_ptr<JuryReportStream> &stream : plan.streams) {
+        const QString error = writeJuryReportFile(*stream, plan.report, outcome.pictures);
+        if (!error.isEmpty()) {
+            err << checkerMessage(error);
+            written = false;
+        }
+    }
+
+    // The report is on disk before the table is printed, so that a reader that stops
+    // early (a pager, head) costs nothing.
+    writeJuryTable(plan.report, out);
+    out.flush();
+
+    // A pupil's file that cannot be read is that pupil's verdict, not a fault of the run.
+    for (const QString &message : outcome.unreadMessages)
+        err << checkerMessage(message);
+    return written;
+}
+
+int juryExitStatus(const JuryOutcome &outcome, bool written)
+{
+    if (!written)
+        return CannotJudge;
+    return outcome.correctCount == outcome.count ? AllCorrect : SomeWrong;
+}
+
+} // namespace
 
 bool juryNeedsPictures(const CheckerOptions &options)
 {
-    return !options.renderDiffPrefix.isEmpty() || hasPdfReport(options);
+    return !options.renderDiffPrefix.isEmpty() || hasPictureReport(options);
 }
 
 QStringList diffPictureStems(const QStringList &files)
@@ -316,226 +593,10 @@ QString diffPicturePath(const QString &prefix, const QString &stem, int fieldSiz
 
 int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
 {
-    for (const QString &reportFile : options.reportFiles) {
-        if (juryReportFormat(reportFile).isEmpty()) {
-            err << "shagaika-check: --report: формат отчёта выбирается расширением "
-                   ".txt, .csv, .json или .pdf, а не "
-                << QFileInfo(reportFile).suffix() << "\n";
-            return CannotJudge;
-        }
-        if (!QFileInfo(reportFile).absoluteDir().exists()) {
-            err << "shagaika-check: --report: нет папки " << nativePath(QFileInfo(reportFile).absolutePath())
-                << "\n";
-            return CannotJudge;
-        }
-    }
-    if (const QString clash = reportsClash(options.reportFiles); !clash.isEmpty()) {
-        err << "shagaika-check: --report: " << clash << "\n";
+    std::optional<JuryPlan> plan = planJury(options, err);
+    if (!plan)
         return CannotJudge;
-    }
-    if (!options.renderDiffPrefix.isEmpty() && !QFileInfo(options.renderDiffPrefix).absoluteDir().exists()) {
-        err << "shagaika-check: --render-diff: нет папки "
-            << nativePath(QFileInfo(options.renderDiffPrefix).absolutePath()) << "\n";
-        return CannotJudge;
-    }
-
-    // The task, read as "Начать" reads it; a fault is reported in the single run's words.
-    if (!QFileInfo(options.taskFolder).isDir()) {
-        err << "shagaika-check: " << taskFolderNotFoundText(options.taskFolder) << "\n";
-        return CannotJudge;
-    }
-    const TaskFolder taskFolder(options.taskFolder);
-
-    // Nothing written may replace what is being judged.
-    ProtectedFiles inputs;
-    inputs.add(taskFolder.taskFilePath());
-    inputs.add(taskFolder.patternFilePath());
-    inputs.add(options.referenceFile);
-    const QStringList files = judgedFiles(options);
-    for (const QString &file : files)
-        inputs.add(file);
-    for (const QString &reportFile : writtenReportFiles(options.reportFiles)) {
-        if (const QString input = inputs.replacedBy(reportFile); !input.isEmpty()) {
-            err << "shagaika-check: --report: " << replacesInputMessage(reportFile, input) << "\n";
-            return CannotJudge;
-        }
-    }
-
-    const TaskFileResult read = taskFolder.readTask();
-    if (!read.isOk()) {
-        err << "shagaika-check: " << taskFileErrorText(options.taskFolder, *read.error) << "\n";
-        return CannotJudge;
-    }
-    JuryRunner runner(read.task, options.limit);
-    if (runner.sizes().isEmpty()) {
-        err << "shagaika-check: задача не предлагает ни одного размера поля\n";
-        return CannotJudge;
-    }
-    if (options.hasTest() && !runner.chooseTest(options.test)) {
-        err << "shagaika-check: " << testOutOfRangeText(options.test, int(runner.tests().size())) << "\n";
-        return CannotJudge;
-    }
-
-    JuryReport report;
-    report.madeAt = QDateTime::currentDateTime();
-    report.csvSeparator = options.csvSeparator;
-    report.isPupilProtocol = !options.onlyFiles.isEmpty();
-    report.task = read.task;
-    report.taskFile = nativePath(taskFolder.taskFilePath());
-    report.taskSha256 = sha256OfBytes(read.bytes);
-    report.timeLimitSeconds = options.timeLimitSeconds;
-    report.highlightLimit = runner.highlightLimit();
-
-    if (!read.task.hasPointB && !options.hasReference()) {
-        err << "shagaika-check: в задаче на рисование (без точки Б) вердикт выносится сравнением с эталоном: "
-               "укажите --reference ФАЙЛ\n";
-        return CannotJudge;
-    }
-    if (options.hasReference()) {
-        const AlgorithmFileResult reference = readAlgorithmFile(options.referenceFile);
-        if (!reference.isOk()) {
-            err << "shagaika-check: " << reference.error << "\n";
-            return CannotJudge;
-        }
-        // A reference that is no algorithm would run to its end drawing nothing, and every
-        // pupil would be judged against that.
-        if (const QString reason = notAlgorithmReason(reference.lines, reference.bytes); !reason.isEmpty()) {
-            err << "shagaika-check: эталон " << options.referenceFile << " — не алгоритм: " << reason << "\n";
-            return CannotJudge;
-        }
-        report.referenceFile = options.referenceFile;
-        report.referenceSha256 = sha256OfBytes(reference.bytes);
-        report.referencePasses = runner.runAll(reference.lines);
-        const QString failure = referenceFailure(report.referencePasses, read.task);
-        if (!failure.isEmpty()) {
-            err << "shagaika-check: эталон " << options.referenceFile << " не решает задачу: " << failure
-                << "\n";
-            return CannotJudge;
-        }
-    }
-
-    if (options.hasTest())
-        report.chosenTest = runner.tests().constFirst();
-
-    // Files with the same bytes are marked in every report, from its first row on, so every
-    // file is hashed before any is judged: reading is cheap beside the passes.
-    const QStringList hashes = fileHashes(files);
-    const QList<QStringList> identical = identicalFiles(files, hashes);
-
-    // Every report is opened before the first file is judged, so that one that cannot be
-    // written is known at once; CSV and JSON take each file's rows as soon as it and every
-    // file before it are judged.
-    std::vector<std::unique_ptr<JuryReportStream>> streams;
-    for (const QString &reportFile : options.reportFiles) {
-        streams.push_back(std::make_unique<JuryReportStream>(report, reportFile));
-        if (const QString error = streams.back()->error(); !error.isEmpty()) {
-            err << "shagaika-check: " << error << "\n";
-            return CannotJudge;
-        }
-    }
-
-    // Files in parallel, each on a thread of its own. Each file's result is cut down to what
-    // the reports show, and its pictures drawn, as soon as its passes end, so that memory
-    // does not grow with the time the passes ran; the results are then taken in the files'
-    // order on this thread. The table and the PDF keep them: the table's columns are as wide
-    // as their widest cell, and every page of the protocol names the number of pages, which
-    // like the totals is known only once every file is judged.
-    const int count = int(files.size());
-    std::vector<JuryFileResult> results(static_cast<size_t>(count));
-    std::vector<QList<QByteArray>> pngs(static_cast<size_t>(count));
-    std::vector<bool> isReady(static_cast<size_t>(count), false);
-    std::mutex readyMutex;
-    const QStringList stems = diffPictureStems(files);
-    const bool drawsPictures = juryNeedsPictures(options);
-    const PictureJob pictureJob{runner, report.referencePasses, options, inputs, hasPdfReport(options)};
-    QStringList pictureErrors;
-    std::mutex pictureErrorsMutex;
-    const QList<JuryPass> &referencePasses = report.referencePasses;
-    const bool showProgress = count >= progressFileCount && stderrIsTerminal();
-    int correctCount = 0;
-    QStringList unreadMessages;
-    QList<QList<QByteArray>> pictures;
-    int nextInOrder = 0;
-    const auto takeInOrder = [&] {
-        for (;; ++nextInOrder) {
-            {
-                const std::lock_guard<std::mutex> lock(readyMutex);
-                if (nextInOrder >= count || !isReady[size_t(nextInOrder)])
-                    return;
-            }
-            JuryFileResult result = std::move(results[size_t(nextInOrder)]);
-            // A file changed since it was hashed is alike with none.
-            if (result.sha256 == hashes.at(nextInOrder))
-                result.identicalTo = identical.at(nextInOrder);
-            correctCount += result.isCorrect() ? 1 : 0;
-            if (!result.isRead())
-                unreadMessages.append(result.readError);
-            // A pupil's own protocol shows only the files it names.
-            if (!report.isPupilProtocol || isOnlyFile(options, result.file)) {
-                for (const std::unique_ptr<JuryReportStream> &stream : streams)
-                    stream->append(result);
-                report.files.append(std::move(result));
-                pictures.append(std::move(pngs[size_t(nextInOrder)]));
-            }
-            pngs[size_t(nextInOrder)] = {};
-        }
-    };
-    runParallelJobs(
-        count, QThread::idealThreadCount(),
-        [&](int index) {
-            const QString &file = files.at(index);
-            const bool isOnly = isOnlyFile(options, file);
-            JuryFileResult result =
-                judgeFile(runner, file, referencePasses, options.timeLimitSeconds, isOnly);
-            QList<QByteArray> drawn;
-            if (drawsPictures && (isOnly || !report.isPupilProtocol)) {
-                const QString error = drawPictures(pictureJob, result, stems.at(index), isOnly, drawn);
-                if (!error.isEmpty()) {
-                    const std::lock_guard<std::mutex> lock(pictureErrorsMutex);
-                    pictureErrors.append(error);
-                }
-            }
-            result.dropTraces();
-            const std::lock_guard<std::mutex> lock(readyMutex);
-            results[size_t(index)] = std::move(result);
-            pngs[size_t(index)] = std::move(drawn);
-            isReady[size_t(index)] = true;
-        },
-        [&](int finished) {
-            takeInOrder();
-            if (!showProgress)
-                return;
-            err << "\rпроверено " << finished << " из " << count << (finished == count ? "\n" : "");
-            err.flush();
-        });
-    takeInOrder();
-    results.clear();
-    pngs.clear();
-
-    bool written = pictureErrors.isEmpty();
-    pictureErrors.sort();
-    for (const QString &error : std::as_const(pictureErrors))
-        err << "shagaika-check: " << error << "\n";
-
-    // Each report is committed on its own: one that fails keeps its old file and does not
-    // take back the others.
-    for (const std::unique_ptr<JuryReportStream> &stream : streams) {
-        const QString error = writeJuryReportFile(*stream, report, pictures);
-        if (!error.isEmpty()) {
-            err << "shagaika-check: " << error << "\n";
-            written = false;
-        }
-    }
-
-    // The report is on disk before the table is printed, so that a reader that stops
-    // early (a pager, head) costs nothing.
-    writeJuryTable(report, out);
-    out.flush();
-
-    // A pupil's file that cannot be read is that pupil's verdict, not a fault of the run.
-    for (const QString &message : unreadMessages)
-        err << "shagaika-check: " << message << "\n";
-    if (!written)
-        return CannotJudge;
-    return correctCount == count ? AllCorrect : SomeWrong;
+    const JuryOutcome outcome = judgeFiles(*plan, options, err);
+    const bool written = writeReports(*plan, outcome, out, err);
+    return juryExitStatus(outcome, written);
 }

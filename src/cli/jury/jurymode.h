@@ -12,10 +12,6 @@
 // could not be written. Pictures and the PDF protocol need a GUI application to exist.
 int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err);
 
-// The report format named by the report file's extension: "csv", "json", "pdf" or "txt"
-// (also for a file without an extension); empty for any other extension.
-QString juryReportFormat(const QString &reportFile);
-
 // Whether the jury's options need pictures (and therefore a GUI application).
 bool juryNeedsPictures(const CheckerOptions &options);
 

@@ -1,9 +1,9 @@
 #include "cli/run/checkertask.h"
 
-#include "cli/run/tasktest.h"
+#include "judge/tasktest.h"
+#include "judge/testworld.h"
 #include "tasks/setup/taskfolder.h"
 #include "tasks/setup/tasksetup.h"
-#include "world/model/arrangementworld.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,6 +66,5 @@ CheckerTaskResult loadCheckerTest(const QString &folder, int testNumber)
     if (testNumber < 1 || testNumber > tests.size())
         return {std::nullopt, testOutOfRangeText(testNumber, int(tests.size()))};
     const TaskTest &test = tests.at(testNumber - 1);
-    World world = withArrangementFixed(arrangedWorld(taskWorld(read.task, test.fieldSize), test.arrangement));
-    return {CheckerTask{read.task, world, testNumber, test.arrangement}, {}};
+    return {CheckerTask{read.task, testRunWorld(read.task, test), testNumber, test.arrangement}, {}};
 }

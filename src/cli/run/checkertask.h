@@ -33,7 +33,7 @@ struct CheckerTaskResult
 // applies the size, which the task must offer.
 CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize);
 
-// The same for one test of the task (numbered as in tasktest.h): its size, and the walls
+// The same for one test of the task (numbered as in judge/tasktest.h): its size, and the walls
 // of its arrangement.
 CheckerTaskResult loadCheckerTest(const QString &folder, int testNumber);
 

@@ -1,10 +1,10 @@
 #include "cli/run/filecheck.h"
 
 #include "cli/run/output/picturefile.h"
-#include "cli/run/runrecorder.h"
 #include "common/printablename.h"
 #include "display/fieldgeometry.h"
 #include "display/fieldscene.h"
+#include "judge/runrecorder.h"
 #include "tasks/setup/tasksetup.h"
 #include "world/run/interpreter.h"
 #include "world/run/runeventlog.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/run/passresult.h"
+#include "judge/passresult.h"
 #include "world/commands/delaysettings.h"
 
 #include <QString>

@@ -1,14 +1,15 @@
 #include "cli/validate/validatemode.h"
 
-#include "cli/jury/juryjudge.h"
-#include "cli/jury/juryrunner.h"
-#include "cli/jury/report/jurytexts.h"
+#include "cli/run/checkermessage.h"
 #include "cli/run/checkertask.h"
-#include "editor/algorithmfile.h"
+#include "judge/passrunner.h"
+#include "judge/passtexts.h"
+#include "judge/referencealgorithm.h"
+#include "judge/referencecheck.h"
+#include "judge/testworld.h"
 #include "tasks/check/reachability.h"
 #include "tasks/check/taskvalidator.h"
 #include "tasks/setup/taskfolder.h"
-#include "world/model/arrangementworld.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,41 +33,38 @@ int sectionLineOf(const TaskFolderValidation &validation, int fieldSize)
 }
 
 // Every size and arrangement in which point Б lies inside the field but apart from А.
-QList<TaskProblem> unreachablePointB(const JuryRunner &runner, const TaskFolderValidation &validation)
+QList<TaskProblem> unreachablePointB(const PassRunner &runner, const TaskFolderValidation &validation)
 {
     QList<TaskProblem> problems;
-    for (int size : runner.sizes()) {
-        const TaskSizeData &data = runner.task().size(size);
-        for (const QList<int> &arrangement : allArrangements(int(data.walls.variable.size()))) {
-            const World world = runner.passWorld(size, arrangement);
-            const CellPosition pointB = world.pointB;
-            if (pointB.column < 0 || pointB.column >= size || pointB.row < 0 || pointB.row >= size)
-                continue;
-            const CellPosition start{world.executor.column, world.executor.row};
-            if (isReachable(world, start, pointB))
-                continue;
-            JuryPass place;
-            place.fieldSize = size;
-            place.arrangement = arrangement;
-            problems.append(
-                {sectionLineOf(validation, size), 1,
-                 QStringLiteral("%1: точка Б (%2,%3) недостижима из точки А (%4,%5)")
-                     .arg(passPlaceText(place), QString::number(pointB.column), QString::number(pointB.row),
-                          QString::number(start.column), QString::number(start.row))});
-        }
+    for (const TaskTest &test : runner.tests()) {
+        const int size = test.fieldSize;
+        const World world = testField(runner.task(), test);
+        const CellPosition pointB = world.pointB;
+        if (pointB.column < 0 || pointB.column >= size || pointB.row < 0 || pointB.row >= size)
+            continue;
+        const CellPosition start{world.executor.column, world.executor.row};
+        if (isReachable(world, start, pointB))
+            continue;
+        TestPass place;
+        place.fieldSize = size;
+        place.arrangement = test.arrangement;
+        problems.append(
+            {sectionLineOf(validation, size), 1,
+             QStringLiteral("%1: точка Б (%2,%3) недостижима из точки А (%4,%5)")
+                 .arg(passPlaceText(place), QString::number(pointB.column), QString::number(pointB.row),
+                      QString::number(start.column), QString::number(start.row))});
     }
     return problems;
 }
 
-QList<TaskProblem> referenceProblems(const JuryRunner &runner, const QStringList &reference,
+QList<TaskProblem> referenceProblems(const PassRunner &runner, const QStringList &reference,
                                      const TaskFolderValidation &validation)
 {
     QList<TaskProblem> problems;
-    for (const JuryPass &pass : runner.runAll(reference)) {
-        const QString failure = referenceFailure({pass}, runner.task());
-        if (!failure.isEmpty())
-            problems.append(
-                {sectionLineOf(validation, pass.fieldSize), 1, QStringLiteral("эталон: ") + failure});
+    for (const TestPass &pass : checkReference(runner, reference)) {
+        if (!pass.isCorrect)
+            problems.append({sectionLineOf(validation, pass.fieldSize), 1,
+                             QStringLiteral("эталон: ") + referenceFailure(pass, runner.task())});
     }
     return problems;
 }
@@ -76,18 +74,14 @@ QList<TaskProblem> referenceProblems(const JuryRunner &runner, const QStringList
 int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
 {
     if (!QFileInfo(options.taskFolder).isDir()) {
-        err << "shagaika-check: " << taskFolderNotFoundText(options.taskFolder) << "\n";
+        err << checkerMessage(taskFolderNotFoundText(options.taskFolder));
         return CannotValidate;
     }
     QStringList reference;
     if (options.hasReference()) {
-        const AlgorithmFileResult read = readAlgorithmFile(options.referenceFile);
+        const ReferenceAlgorithm read = readReferenceAlgorithm(options.referenceFile);
         if (!read.isOk()) {
-            err << "shagaika-check: " << read.error << "\n";
-            return CannotValidate;
-        }
-        if (const QString reason = notAlgorithmReason(read.lines, read.bytes); !reason.isEmpty()) {
-            err << "shagaika-check: эталон " << options.referenceFile << " — не алгоритм: " << reason << "\n";
+            err << checkerMessage(read.error);
             return CannotValidate;
         }
         reference = read.lines;
@@ -99,7 +93,7 @@ int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream
         : QDir::toNativeSeparators(validation.taskFile);
     if (!validation.isReadable) {
         for (const TaskProblem &problem : validation.problems)
-            err << "shagaika-check: " << QStringLiteral("%1: %2").arg(file, problem.message) << "\n";
+            err << checkerMessage(QStringLiteral("%1: %2").arg(file, problem.message));
         return CannotValidate;
     }
 
@@ -107,7 +101,7 @@ int runValidateMode(const CheckerOptions &options, QTextStream &out, QTextStream
     // The runs need the task as the program loads it; a file the loader refuses is not run.
     const TaskFileResult &loaded = validation.reading;
     if (loaded.isOk()) {
-        const JuryRunner runner(loaded.task);
+        const PassRunner runner(loaded.task);
         if (loaded.task.hasPointB)
             problems.append(unreachablePointB(runner, validation));
         if (options.hasReference())

@@ -256,8 +256,6 @@ class TestJury : public QObject
 private slots:
     void verdicts_data();
     void verdicts();
-    void exitStatus_data();
-    void exitStatus();
     void hashesMatchSha256sum();
     void csvHoldsEveryPass();
     void tableNamesEveryFileAndTotal();
@@ -279,9 +277,6 @@ private slots:
     void folderArguments();
     void reportsNameLimitAndTest_data();
     void reportsNameLimitAndTest();
-
-private:
-    QTemporaryDir m_reports; // where the reports of refused runs would go
 };
 
 void TestJury::verdicts_data()
@@ -398,141 +393,6 @@ void TestJury::verdicts()
     QCOMPARE(failure.value(QStringLiteral("end")).toString(), failureEnd);
     QCOMPARE(edgesOf(failure.value(QStringLiteral("missing")).toArray()), missing);
     QCOMPARE(edgesOf(failure.value(QStringLiteral("extra")).toArray()), extra);
-}
-
-void TestJury::exitStatus_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("stderrHolds");
-
-    const QString letter = exampleTask(QStringLiteral("letter"));
-    const QString reference = letter + QStringLiteral("/solution.txt");
-    QTest::newRow("every file correct") << QStringList{"--jury",
-                                                       "--task",
-                                                       letter,
-                                                       "--reference",
-                                                       reference,
-                                                       juryFile("letter", "good.txt"),
-                                                       juryFile("letter", "retrace.txt")}
-                                        << 0 << "";
-    QTest::newRow("one file wrong") << QStringList{"--jury",
-                                                   "--task",
-                                                   letter,
-                                                   "--reference",
-                                                   reference,
-                                                   juryFile("letter", "good.txt"),
-                                                   juryFile("letter", "overshoot.txt")}
-                                    << 1 << "";
-    QTest::newRow("a file that cannot be read") << QStringList{"--jury",
-                                                               "--task",
-                                                               letter,
-                                                               "--reference",
-                                                               reference,
-                                                               juryFile("letter", "good.txt"),
-                                                               juryFile("letter", "absent.txt")}
-                                                << 1 << "absent.txt";
-    QTest::newRow("a drawing task without a reference")
-        << QStringList{"--jury", "--task", letter, juryFile("letter", "good.txt")} << 2 << "--reference";
-    QTest::newRow("a reference that does not solve the task") << QStringList{"--jury",
-                                                                             "--task",
-                                                                             exampleTask("maze"),
-                                                                             "--reference",
-                                                                             juryFile("maze", "straight.txt"),
-                                                                             juryFile("maze", "good.txt")}
-                                                              << 2 << "эталон";
-    QTest::newRow("a reference that is no algorithm, in a drawing task")
-        << QStringList{"--jury",
-                       "--task",
-                       letter,
-                       "--reference",
-                       sourcePath("tests/cli/jury/cases/empty.txt"),
-                       juryFile("letter", "good.txt")}
-        << 2 << "— не алгоритм: пустой файл";
-    QTest::newRow("a report format that is not offered")
-        << QStringList{"--jury",  "--task",   letter,   "--reference",
-                       reference, "--report", "r.html", juryFile("letter", "good.txt")}
-        << 2 << ".pdf";
-    QTest::newRow("a report that is a folder, known before any file is judged")
-        << QStringList{"--jury",
-                       "--task",
-                       letter,
-                       "--reference",
-                       reference,
-                       "--report",
-                       sourcePath("tests/cli/jury/cases"),
-                       juryFile("letter", "good.txt")}
-        << 2 << "это папка, а не файл";
-    const QString good = juryFile("letter", "good.txt");
-    QTest::newRow("two reports naming one file") << QStringList{"--jury",
-                                                                "--task",
-                                                                letter,
-                                                                "--reference",
-                                                                reference,
-                                                                "--report",
-                                                                m_reports.filePath(QStringLiteral("r.csv")),
-                                                                "--report",
-                                                                m_reports.filePath(QStringLiteral("./r.csv")),
-                                                                good}
-                                                 << 2 << "записываются в один и тот же файл";
-    QTest::newRow("a report named twice") << QStringList{"--jury",
-                                                         "--task",
-                                                         letter,
-                                                         "--reference",
-                                                         reference,
-                                                         "--report",
-                                                         m_reports.filePath(QStringLiteral("r.json")),
-                                                         "--report",
-                                                         m_reports.filePath(QStringLiteral("r.json")),
-                                                         good}
-                                          << 2 << "назван дважды";
-    QTest::newRow("a report naming another's tests CSV")
-        << QStringList{"--jury",
-                       "--task",
-                       letter,
-                       "--reference",
-                       reference,
-                       "--report",
-                       m_reports.filePath(QStringLiteral("r.csv")),
-                       "--report",
-                       m_reports.filePath(QStringLiteral("r-tests.csv")),
-                       good}
-        << 2 << "r-tests.csv";
-    QTest::newRow("one of two reports is a folder, known before any file is judged")
-        << QStringList{"--jury",
-                       "--task",
-                       letter,
-                       "--reference",
-                       reference,
-                       "--report",
-                       sourcePath("tests/cli/jury/cases"),
-                       "--report",
-                       m_reports.filePath(QStringLiteral("r.json")),
-                       good}
-        << 2 << "это папка, а не файл";
-    QTest::newRow("a task folder that does not exist")
-        << QStringList{"--jury", "--task", "no/such/folder", juryFile("letter", "good.txt")} << 2
-        << "Не найден путь";
-    QTest::newRow("a damaged task file")
-        << QStringList{"--jury", "--task", sourcePath("tests/cli/jury/damaged-task"),
-                       juryFile("letter", "good.txt")}
-        << 2 << "Zerid.txt:5:";
-    QTest::newRow("a single run's option")
-        << QStringList{"--jury", "--size", "13", juryFile("letter", "good.txt")} << 2 << "--size";
-}
-
-void TestJury::exitStatus()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, stderrHolds);
-
-    const CheckerRun run = runChecker(arguments);
-    QCOMPARE(run.exitCode, exitCode);
-    if (stderrHolds.isEmpty())
-        QCOMPARE(run.err, QString());
-    else
-        QVERIFY2(run.err.contains(stderrHolds), qPrintable(run.err));
 }
 
 void TestJury::hashesMatchSha256sum()

@@ -1,13 +1,14 @@
 // The parts the jury mode is built from: edges, reachability, the verdict rules, report
 // helpers and the command line.
-#include "cli/jury/juryjudge.h"
 #include "cli/jury/jurymode.h"
 #include "cli/jury/paralleljobs.h"
 #include "cli/jury/report/jurycsv.h"
 #include "cli/jury/report/juryreport.h"
+#include "cli/jury/report/juryreportformats.h"
 #include "cli/jury/report/jurytexts.h"
 #include "cli/run/checkeroptions.h"
-#include "cli/run/output/celledge.h"
+#include "judge/celledge.h"
+#include "judge/verdictrule.h"
 #include "tasks/check/reachability.h"
 
 #include <QtTest>
@@ -163,14 +164,14 @@ void TestJuryPieces::verdictCodes()
     JuryFileResult file;
     file.file = QStringLiteral("a.txt");
     for (int number = 1; number <= 3; ++number) {
-        JuryPass pass;
+        TestPass pass;
         pass.number = number;
-        pass.correct = true;
+        pass.isCorrect = true;
         file.passes.append(pass);
     }
-    JuryPass &judged = file.passes[1];
+    TestPass &judged = file.passes[1];
     judged.end = end;
-    judged.correct = correct;
+    judged.isCorrect = correct;
     judged.isOutOfTime = outOfTime;
     QCOMPARE(passCode(judged), code);
     QCOMPARE(passCodeWord(judged), word);
@@ -270,18 +271,18 @@ void TestJuryPieces::matchingPassBySizeAndArrangement()
     QFETCH(int, fieldSize);
     QFETCH(QList<int>, arrangement);
     QFETCH(int, found);
-    QList<JuryPass> passes;
+    QList<TestPass> passes;
     for (const auto &[size, selectors] :
          std::vector<std::pair<int, QList<int>>>{{12, {1, 2}}, {12, {2, 1}}, {13, {1, 2}}, {13, {2, 1}}}) {
-        JuryPass pass;
+        TestPass pass;
         pass.fieldSize = size;
         pass.arrangement = selectors;
         passes.append(pass);
     }
-    JuryPass wanted;
+    TestPass wanted;
     wanted.fieldSize = fieldSize;
     wanted.arrangement = arrangement;
-    const JuryPass *match = matchingPass(passes, wanted);
+    const TestPass *match = matchingPass(passes, wanted);
     QCOMPARE(match ? int(match - passes.constData()) : -1, found);
 }
 
@@ -341,15 +342,15 @@ void TestJuryPieces::verdictRules()
     task.describedSizes[0] = true;
     task.size(12).pointB = {4, 4};
 
-    JuryPass reference;
+    TestPass reference;
     reference.trace = {segment(0, 0, 1, 0), segment(1, 0, 1, 1)};
-    JuryPass pass;
+    TestPass pass;
     pass.end = RunEnd(end);
     pass.trace = trace;
     pass.executor = {endCell.column, endCell.row, 0};
-    QList<JuryPass> passes{pass};
+    QList<TestPass> passes{pass};
     judgePasses(passes, task, {reference});
-    QCOMPARE(passes.first().correct, correct);
+    QCOMPARE(passes.first().isCorrect, correct);
     QTEST(edgeListText(passes.first().missing), "missing");
     QTEST(edgeListText(passes.first().extra), "extra");
 }
@@ -520,7 +521,7 @@ void TestJuryPieces::stopLines()
 {
     QFETCH(RunEnd, end);
     QFETCH(int, stopRow);
-    JuryPass pass;
+    TestPass pass;
     pass.end = end;
     pass.stopRow = stopRow;
     QTEST(stopLineNumber(pass), "line");

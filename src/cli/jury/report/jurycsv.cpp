@@ -102,7 +102,7 @@ QString juryPupilsCsvHeader(const JuryReport &report)
 
 QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber)
 {
-    const JuryPass *failure = file.firstFailure();
+    const TestPass *failure = file.firstFailure();
     const bool judged = file.isRead() && file.isAlgorithm();
     QStringList fields{number(fileNumber), file.file, codeOnly(file), verdictWord(file)};
     if (judged) {
@@ -150,7 +150,7 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
         return csvRow(fields + context, separator);
     }
     QString rows;
-    for (const JuryPass &pass : file.passes) {
+    for (const TestPass &pass : file.passes) {
         const int line = stopLineNumber(pass);
         rows += csvRow(QStringList{number(fileNumber), file.file, number(pass.number), number(pass.fieldSize),
                                    selectorsText(pass.arrangement), passCode(pass), passCodeWord(pass),

@@ -1,7 +1,7 @@
 #include "cli/jury/report/juryjson.h"
 
-#include "cli/jury/juryrunner.h"
 #include "cli/jury/report/jurytexts.h"
+#include "judge/passrunner.h"
 #include "world/run/runeventlog.h"
 
 #include <QJsonArray>
@@ -18,7 +18,7 @@ QJsonArray edgesJson(const QList<CellEdge> &edges)
     return array;
 }
 
-QJsonObject passJson(const JuryPass &pass)
+QJsonObject passJson(const TestPass &pass)
 {
     QJsonArray arrangement;
     for (int selector : pass.arrangement)
@@ -29,7 +29,7 @@ QJsonObject passJson(const JuryPass &pass)
         {QStringLiteral("size"), pass.fieldSize},
         {QStringLiteral("arrangement"), arrangement},
         {QStringLiteral("end"), RunEventLog::endName(pass.end)},
-        {QStringLiteral("correct"), pass.correct},
+        {QStringLiteral("correct"), pass.isCorrect},
         {QStringLiteral("executor"),
          QJsonObject{{QStringLiteral("column"), pass.executor.column},
                      {QStringLiteral("row"), pass.executor.row},
@@ -57,7 +57,7 @@ QJsonValue statisticsJson(const JuryFileResult &file)
 QJsonObject fileJson(const JuryFileResult &file)
 {
     QJsonArray passes;
-    for (const JuryPass &pass : file.passes)
+    for (const TestPass &pass : file.passes)
         passes.append(passJson(pass));
     return QJsonObject{
         {QStringLiteral("file"), file.file},
@@ -115,7 +115,7 @@ QByteArray juryJsonHead(const JuryReport &report)
                                : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("limits"),
          QJsonObject{{QStringLiteral("highlights_per_pass"), report.highlightLimit},
-                     {QStringLiteral("call_depth"), JuryRunner::callDepthLimit},
+                     {QStringLiteral("call_depth"), PassRunner::callDepthLimit},
                      {QStringLiteral("seconds_per_file"), report.timeLimitSeconds},
                      {QStringLiteral("speed"), QStringLiteral("slow")}}},
         {QStringLiteral("test"), chosenTestJson(report)},

@@ -317,8 +317,8 @@ QStringList failureGroups(const JuryFileResult &file, bool pointB)
 {
     QStringList reasons;
     QList<QList<int>> tests;
-    for (const JuryPass &pass : file.passes) {
-        if (pass.correct)
+    for (const TestPass &pass : file.passes) {
+        if (pass.isCorrect)
             continue;
         QString detail = failureText(pass, pointB).section(QStringLiteral(": "), 1);
         if (detail.startsWith(QStringLiteral("ошибка: ")))
@@ -364,7 +364,7 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
     page.row(header, widths, textFont(9, true), true);
     for (qsizetype i = 0; i < report.files.size(); ++i) {
         const JuryFileResult &file = report.files.at(i);
-        const JuryPass *failure = file.firstFailure();
+        const TestPass *failure = file.firstFailure();
         const QString reason = !file.isRead() || !file.isAlgorithm() ? fileError(file)
             : failure                                                ? failureText(*failure, pointB)
                                                                      : QString();
@@ -431,7 +431,7 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         }
         for (const QString &group : groups)
             page.paragraph(QStringLiteral("• ") + group, textFont(9));
-        const JuryPass *failure = file.firstFailure();
+        const TestPass *failure = file.firstFailure();
         if (failure && !picture.isNull()) {
             // The caption stays with its picture.
             page.keepTogether(page.pictureHeight(picture, 0.4) + 3 * page.lineHeight(textFont(10)));
@@ -452,7 +452,7 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
 QHash<int, QStringList> stopMarks(const JuryFileResult &file)
 {
     QHash<int, QStringList> marks;
-    for (const JuryPass &pass : file.passes) {
+    for (const TestPass &pass : file.passes) {
         if (const int line = stopLineNumber(pass); line > 0)
             marks[line].append(QStringLiteral("%1 %2").arg(passCode(pass), QString::number(pass.number)));
     }
@@ -500,10 +500,10 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
                              QStringLiteral("Исход"),  QStringLiteral("Строка"),
                              QStringLiteral("Конец"),  QStringLiteral("Выполнено строк")};
     page.row(header, widths, textFont(8.5, true), true);
-    for (const JuryPass &pass : file.passes) {
+    for (const TestPass &pass : file.passes) {
         const int line = stopLineNumber(pass);
         QString outcome = outcomeText(pass);
-        if (!pass.correct && pass.end == RunEnd::Complete)
+        if (!pass.isCorrect && pass.end == RunEnd::Complete)
             outcome = failureText(pass, pointB).section(QStringLiteral(": "), 1);
         const QStringList cells{QString::number(pass.number),
                                 QString::number(pass.fieldSize),
@@ -541,8 +541,8 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     page.gap();
 
     QStringList captions;
-    for (const JuryPass &pass : file.passes) {
-        if (!pass.correct)
+    for (const TestPass &pass : file.passes) {
+        if (!pass.isCorrect)
             captions.append(failureText(pass, pointB));
     }
     if (!pngs.isEmpty() && pngs.size() == captions.size()) {

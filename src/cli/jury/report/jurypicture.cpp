@@ -85,7 +85,7 @@ struct LegendLine
 
 // Only what the picture can show: no reference's edges without a reference, no missing or
 // extra edges in a task with point Б, no crash frame without a crash.
-QList<LegendLine> legendLines(const JuryPass &pass, const DiffLegend &legend)
+QList<LegendLine> legendLines(const TestPass &pass, const DiffLegend &legend)
 {
     QList<LegendLine> lines;
     if (legend.hasReference)
@@ -110,7 +110,7 @@ QFont legendFont()
 
 } // namespace
 
-QImage passPicture(const World &world, const JuryPass &pass, int unit)
+QImage passPicture(const World &world, const TestPass &pass, int unit)
 {
     FieldScene scene(FieldGeometry::compute(unit, world.fieldSize));
     World start = world;
@@ -123,7 +123,7 @@ QImage passPicture(const World &world, const JuryPass &pass, int unit)
     return scene.picture();
 }
 
-QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdge> &referenceEdges, int unit,
+QImage diffPicture(const World &world, const TestPass &pass, const QList<CellEdge> &referenceEdges, int unit,
                    const DiffLegend &legend)
 {
     const FieldGeometry geometry = FieldGeometry::compute(unit, world.fieldSize);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/jury/jurypass.h"
-#include "cli/run/output/celledge.h"
+#include "judge/celledge.h"
+#include "judge/testpass.h"
 #include "world/model/world.h"
 
 #include <QImage>
@@ -12,8 +12,8 @@
 
 // The field as the pass left it, as the desktop shows it: walls with the variable ones set
 // to the pass's arrangement, points, the trace of ШАГ and the executor where it stopped.
-// `world` is the pass's world (JuryRunner::passWorld).
-QImage passPicture(const World &world, const JuryPass &pass, int unit);
+// `world` is the field of the pass's test (testField).
+QImage passPicture(const World &world, const TestPass &pass, int unit);
 
 // Which lines of the legend apply to the task.
 struct DiffLegend
@@ -27,7 +27,7 @@ struct DiffLegend
 // the pupil has beyond the reference, a red frame the cell of a crash. Below the field
 // stand the test and why it failed (wrapped to the picture's width) and a legend of only
 // what the picture can show.
-QImage diffPicture(const World &world, const JuryPass &pass, const QList<CellEdge> &referenceEdges, int unit,
+QImage diffPicture(const World &world, const TestPass &pass, const QList<CellEdge> &referenceEdges, int unit,
                    const DiffLegend &legend);
 
 namespace DiffColours {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/jury/juryfileresult.h"
-#include "cli/run/tasktest.h"
+#include "judge/tasktest.h"
 #include "tasks/file/taskdata.h"
 
 #include <QDateTime>
@@ -19,7 +19,7 @@ struct JuryReport
     TaskData task;
     QString referenceFile; // empty: none
     QString referenceSha256;
-    QList<JuryPass> referencePasses;
+    QList<TestPass> referencePasses;
     QList<JuryFileResult> files;
     int timeLimitSeconds = 0; // real time for all passes of one file
     QDateTime madeAt;         // when the judging began; every report names it

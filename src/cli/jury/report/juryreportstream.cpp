@@ -1,8 +1,6 @@
 #include "cli/jury/report/juryreportstream.h"
 
-#include "cli/jury/jurymode.h"
-#include "cli/jury/report/jurycsv.h"
-#include "cli/jury/report/juryjson.h"
+#include "cli/jury/report/juryreportformats.h"
 #include "cli/jury/report/jurytexts.h"
 #include "common/systemerror.h"
 
@@ -10,13 +8,6 @@
 #include <QFileInfo>
 
 #include <cerrno>
-
-namespace {
-
-// The mark makes spreadsheets read UTF-8.
-constexpr char utf8Mark[] = "\xEF\xBB\xBF";
-
-} // namespace
 
 // Hands what a writer writes to the report's file, its failures kept as the stream keeps them.
 class JuryReportStream::Device : public QIODevice
@@ -43,14 +34,15 @@ private:
 JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &path, FileWriteFault fault)
     : m_heading(heading)
     , m_path(path)
-    , m_format(juryReportFormat(path))
+    , m_writer(juryReportWriter(path))
     , m_fault(fault)
 {
     m_heading.files.clear();
-    const bool isCsv = m_format == QLatin1String("csv");
-    if (isCsv)
-        m_targets.push_back({juryTestsCsvPath(path), nullptr, {}});
-    m_targets.push_back({path, nullptr, {}});
+    // A name of no format is refused before any report is opened; its file would stay empty.
+    if (!m_writer)
+        m_writer = std::make_unique<JuryReportWriter>();
+    for (const QString &file : m_writer->files(path))
+        m_targets.push_back({file, nullptr, {}});
     for (Target &target : m_targets) {
         target.hadOldFile = QFileInfo(target.path).isFile();
         target.file = std::make_unique<QSaveFile>(target.path);
@@ -62,12 +54,7 @@ JuryReportStream::JuryReportStream(const JuryReport &heading, const QString &pat
                                                            : writeFailureText(errorNumber, *target.file);
         }
     }
-    if (isCsv) {
-        write(m_targets.front(), QByteArray(utf8Mark) + juryTestsCsvHeader(m_heading).toUtf8());
-        write(m_targets.back(), QByteArray(utf8Mark) + juryPupilsCsvHeader(m_heading).toUtf8());
-    } else if (m_format == QLatin1String("json")) {
-        write(m_targets.front(), juryJsonHead(m_heading));
-    }
+    writeEach(m_writer->head(m_heading));
 }
 
 JuryReportStream::~JuryReportStream()
@@ -79,12 +66,18 @@ void JuryReportStream::append(const JuryFileResult &file)
 {
     ++m_count;
     ++m_verdicts[verdictName(file)];
-    if (m_format == QLatin1String("csv")) {
-        write(m_targets.front(), juryTestsCsvRows(m_heading, file, m_count).toUtf8());
-        write(m_targets.back(), juryPupilsCsvRow(m_heading, file, m_count).toUtf8());
-    } else if (m_format == QLatin1String("json")) {
-        write(m_targets.front(), juryJsonFile(file, m_count == 1));
-    }
+    writeEach(m_writer->rows(m_heading, file, m_count));
+}
+
+const JuryReportWriter &JuryReportStream::writer() const
+{
+    return *m_writer;
+}
+
+void JuryReportStream::writeEach(const QList<QByteArray> &parts)
+{
+    for (qsizetype i = 0; i < parts.size() && size_t(i) < m_targets.size(); ++i)
+        write(m_targets[size_t(i)], parts.at(i));
 }
 
 QIODevice &JuryReportStream::device()
@@ -123,8 +116,8 @@ QString JuryReportStream::error() const
 
 QString JuryReportStream::commit()
 {
-    if (m_format == QLatin1String("json"))
-        write(m_targets.front(), juryJsonTail(m_verdicts));
+    if (const QByteArray tail = m_writer->tail(m_verdicts); !tail.isEmpty())
+        write(m_targets.front(), tail);
     // QSaveFile::commit() renames even when its buffer could not be flushed, so every file
     // is flushed and checked first, and none is renamed unless all are whole.
     for (Target &target : m_targets) {

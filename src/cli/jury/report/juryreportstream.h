@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/jury/report/juryreport.h"
+#include "cli/jury/report/juryreportwriter.h"
 #include "common/filewritefault.h"
 
 #include <QHash>
@@ -30,6 +31,8 @@ public:
 
     // The report's path, as given.
     const QString &path() const { return m_path; }
+    // The writer of the report's format.
+    const JuryReportWriter &writer() const;
 
     // The next file of a CSV or JSON report, numbered from 1 in the order appended.
     void append(const JuryFileResult &file);
@@ -53,11 +56,13 @@ private:
     class Device;
 
     void write(Target &target, const QByteArray &bytes);
+    // Each part to the file of the same place among the targets.
+    void writeEach(const QList<QByteArray> &parts);
     void cancel();
 
     JuryReport m_heading;
     QString m_path;
-    QString m_format;
+    std::unique_ptr<JuryReportWriter> m_writer;
     FileWriteFault m_fault;
     std::vector<Target> m_targets; // the first is the tests' file of a CSV report
     qsizetype m_count = 0;

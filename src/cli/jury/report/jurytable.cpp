@@ -48,7 +48,7 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
                              pointB ? QStringLiteral("в точке Б") : QStringLiteral("нет/лишние"),
                              QStringLiteral("вердикт")}};
     QList<int> detailAfter; // rows followed by the edges they lack or add
-    for (const JuryPass &pass : file.passes) {
+    for (const TestPass &pass : file.passes) {
         QString target;
         if (pointB) {
             const CellPosition b = report.task.size(pass.fieldSize).pointB;
@@ -68,7 +68,7 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
     lines.append(aligned.first());
     for (qsizetype i = 0; i < file.passes.size(); ++i) {
         lines.append(aligned.at(i + 1));
-        const JuryPass &pass = file.passes.at(i);
+        const TestPass &pass = file.passes.at(i);
         if (!pass.missing.isEmpty())
             lines.append(QStringLiteral("      нет: %1").arg(edgeListText(pass.missing)));
         if (!pass.extra.isEmpty())
@@ -100,7 +100,7 @@ void writeJuryTable(const JuryReport &report, QTextStream &out)
     QList<QStringList> rows{{QStringLiteral("файл"), QStringLiteral("вердикт"),
                              QStringLiteral("верных проходов"), QStringLiteral("первая ошибка")}};
     for (const JuryFileResult &file : report.files) {
-        const JuryPass *failure = file.firstFailure();
+        const TestPass *failure = file.firstFailure();
         QString reason;
         if (!file.isRead())
             reason = file.readError;

@@ -1,45 +1,8 @@
 #include "cli/jury/report/jurytexts.h"
 
-#include "cli/jury/juryrunner.h"
+#include "judge/passrunner.h"
 
 #include <iterator>
-
-QString selectorsText(const QList<int> &arrangement)
-{
-    QStringList items;
-    for (int selector : arrangement)
-        items.append(QString::number(selector));
-    return items.join(QLatin1Char(' '));
-}
-
-QString arrangementText(const QList<int> &arrangement)
-{
-    return arrangement.isEmpty() ? QStringLiteral("—") : selectorsText(arrangement);
-}
-
-QString passPlaceText(const JuryPass &pass)
-{
-    if (pass.arrangement.isEmpty())
-        return QStringLiteral("поле %1").arg(pass.fieldSize);
-    return QStringLiteral("поле %1, расположение %2")
-        .arg(QString::number(pass.fieldSize), arrangementText(pass.arrangement));
-}
-
-QString outcomeText(const JuryPass &pass)
-{
-    switch (pass.end) {
-    case RunEnd::Complete: return QStringLiteral("дошёл до конца");
-    case RunEnd::Crash:
-        return QStringLiteral("авария в (%1,%2)").arg(pass.executor.column).arg(pass.executor.row);
-    case RunEnd::Stopped:
-        return pass.isOutOfTime ? QStringLiteral("прерван: время файла вышло")
-                                : QStringLiteral("прерван по пределу");
-    case RunEnd::Error: break;
-    }
-    QString message = pass.message;
-    message.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return message.isEmpty() ? QStringLiteral("ошибка") : QStringLiteral("ошибка: ") + message;
-}
 
 QString executorText(const ExecutorState &executor)
 {
@@ -51,10 +14,10 @@ QString slowTimeText(qint64 milliseconds)
     return QStringLiteral("%1,%2 с").arg(milliseconds / 1000).arg((milliseconds % 1000) / 100);
 }
 
-QString failureText(const JuryPass &pass, bool hasPointB)
+QString failureText(const TestPass &pass, bool hasPointB)
 {
     constexpr qsizetype shownEdges = 4; // one line; the full lists stand in the details
-    if (pass.correct)
+    if (pass.isCorrect)
         return {};
     QStringList reasons;
     if (pass.end != RunEnd::Complete)
@@ -83,9 +46,9 @@ struct PassVerdict
     QString word;
 };
 
-PassVerdict passVerdict(const JuryPass &pass)
+PassVerdict passVerdict(const TestPass &pass)
 {
-    if (pass.correct)
+    if (pass.isCorrect)
         return {QStringLiteral("OK"), QStringLiteral("верно")};
     switch (pass.end) {
     case RunEnd::Complete: break;
@@ -101,12 +64,12 @@ PassVerdict passVerdict(const JuryPass &pass)
 
 } // namespace
 
-QString passCode(const JuryPass &pass)
+QString passCode(const TestPass &pass)
 {
     return passVerdict(pass).code;
 }
 
-QString passCodeWord(const JuryPass &pass)
+QString passCodeWord(const TestPass &pass)
 {
     return passVerdict(pass).word;
 }
@@ -120,7 +83,7 @@ QString testTitle(const TaskTest &test)
     return title;
 }
 
-QString testTitle(const JuryPass &pass)
+QString testTitle(const TestPass &pass)
 {
     return testTitle(TaskTest{pass.number, pass.fieldSize, pass.arrangement});
 }
@@ -136,7 +99,7 @@ QString fileCode(const JuryFileResult &file)
         return QStringLiteral("FE");
     if (!file.isAlgorithm())
         return QStringLiteral("CE");
-    const JuryPass *failure = file.firstFailure();
+    const TestPass *failure = file.firstFailure();
     if (!failure)
         return file.passes.isEmpty() ? QStringLiteral("WA") : QStringLiteral("OK");
     return QStringLiteral("%1 %2").arg(passCode(*failure), QString::number(failure->number));
@@ -149,7 +112,7 @@ QString verdictText(const JuryFileResult &file)
         word = QStringLiteral("не прочитан");
     else if (!file.isAlgorithm())
         word = QStringLiteral("не алгоритм");
-    else if (const JuryPass *failure = file.firstFailure())
+    else if (const TestPass *failure = file.firstFailure())
         word = passCodeWord(*failure);
     else
         word = file.passes.isEmpty() ? QStringLiteral("нет ни одного теста") : QStringLiteral("верно");
@@ -171,7 +134,7 @@ QString juryLimitsText(qint64 highlightLimit, int timeLimitSeconds)
                           "%3 с настоящего времени на все проходы файла; "
                           "время — на медленной скорости, по виртуальным часам.")
         .arg(highlightLimit)
-        .arg(JuryRunner::callDepthLimit)
+        .arg(PassRunner::callDepthLimit)
         .arg(timeLimitSeconds);
 }
 
@@ -225,7 +188,7 @@ QString statisticsText(const AlgorithmCounts &counts)
         .arg(counts.lines);
 }
 
-int stopLineNumber(const JuryPass &pass)
+int stopLineNumber(const TestPass &pass)
 {
     if (pass.end == RunEnd::Complete || pass.stopRow < 0)
         return 0;

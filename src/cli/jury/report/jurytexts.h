@@ -1,8 +1,9 @@
 #pragma once
 
 #include "cli/jury/juryfileresult.h"
-#include "cli/run/tasktest.h"
 #include "editor/algorithmstatistics.h"
+#include "judge/passtexts.h"
+#include "judge/tasktest.h"
 #include "world/model/executorstate.h"
 
 #include <QList>
@@ -11,21 +12,17 @@
 // The words of the jury's reports. The readable ones (table, protocol) are Russian; the
 // machine ones (CSV, JSON) use the checker's English names.
 
-QString selectorsText(const QList<int> &arrangement);   // "1 2 1", "" without variable walls
-QString arrangementText(const QList<int> &arrangement); // "1 2 1", "—" without variable walls
-QString passPlaceText(const JuryPass &pass);            // "поле 12, расположение 1 2"
-QString outcomeText(const JuryPass &pass); // "дошёл до конца", "авария в (3,4)", ...
 QString executorText(const ExecutorState &executor); // "(3,4) 90°"
 QString slowTimeText(qint64 milliseconds);           // "12,3 с"
 // Why a pass is wrong, in one line; empty for a correct pass.
-QString failureText(const JuryPass &pass, bool hasPointB);
+QString failureText(const TestPass &pass, bool hasPointB);
 // The verdict of a test in the manner of olympiad judges: OK, WA (a wrong result), CR (a
 // crash into a wall), TL (the limit of highlights or of time), RE (the text cannot go on).
-QString passCode(const JuryPass &pass);
-QString passCodeWord(const JuryPass &pass); // "верно", "столкновение со стеной", ...
+QString passCode(const TestPass &pass);
+QString passCodeWord(const TestPass &pass); // "верно", "столкновение со стеной", ...
 // "тест 7 — поле 13 × 13, стенки 1 2 1"
 QString testTitle(const TaskTest &test);
-QString testTitle(const JuryPass &pass);
+QString testTitle(const TestPass &pass);
 // "Проверяется только тест 7 — поле 13 × 13, стенки 1 2 1": the heading of a run with --test.
 QString chosenTestText(const TaskTest &test);
 // OK when every test is; otherwise the first failing test's code and number ("WA 7"); CE for
@@ -47,4 +44,4 @@ QString identicalText(const QStringList &files);
 QString statisticsText(const AlgorithmCounts &counts);
 // The line, from 1, where a pass crashed, hit a limit or met an error; 0 for a pass that ran
 // to its end (its verdict does not belong to one line).
-int stopLineNumber(const JuryPass &pass);
+int stopLineNumber(const TestPass &pass);

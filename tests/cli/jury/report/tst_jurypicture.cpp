@@ -74,7 +74,7 @@ void TestJuryPicture::legendOnlyWhatApplies()
     QFETCH(RunEnd, end);
     World world;
     world.fieldSize = 12;
-    JuryPass pass;
+    TestPass pass;
     pass.number = 3;
     pass.end = end;
     pass.executor = {4, 4, 0};

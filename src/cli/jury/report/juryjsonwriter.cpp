@@ -1,0 +1,20 @@
+#include "cli/jury/report/juryjsonwriter.h"
+
+#include "cli/jury/report/juryjson.h"
+
+QList<QByteArray> JuryJsonWriter::head(const JuryReport &heading) const
+{
+    return {juryJsonHead(heading)};
+}
+
+QList<QByteArray> JuryJsonWriter::rows(const JuryReport &heading, const JuryFileResult &file,
+                                       qsizetype number) const
+{
+    Q_UNUSED(heading)
+    return {juryJsonFile(file, number == 1)};
+}
+
+QByteArray JuryJsonWriter::tail(const QHash<QString, int> &verdicts) const
+{
+    return juryJsonTail(verdicts);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/jury/report/juryreportwriter.h"
+
+// The table the terminal shows, written whole at the end, headed by when and by what it was made.
+class JuryTableWriter : public JuryReportWriter
+{
+public:
+    QString writeWhole(const JuryReport &report, const QList<QList<QByteArray>> &pictures,
+                       QIODevice &device) const override;
+};
