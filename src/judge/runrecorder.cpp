@@ -70,16 +70,6 @@ void RunRecorder::passEnded(RunEnd end, qint64 executedLines)
     forward(&RunObserver::passEnded, end, executedLines);
 }
 
-void RunRecorder::workItemEnabledChanged(bool enabled)
-{
-    forward(&RunObserver::workItemEnabledChanged, enabled);
-}
-
-void RunRecorder::wallTimersStopped(int count)
-{
-    forward(&RunObserver::wallTimersStopped, count);
-}
-
 void RunRecorder::runFinished(RunEnd end)
 {
     // A pass that the run left without reporting its end ends with the run.

@@ -43,8 +43,6 @@ public:
     void messageShown(const RunMessage &message) override;
     void passStarted(const QList<int> &arrangement) override;
     void passEnded(RunEnd end, qint64 executedLines) override;
-    void workItemEnabledChanged(bool enabled) override;
-    void wallTimersStopped(int count) override;
     void runFinished(RunEnd end) override;
 
 private:

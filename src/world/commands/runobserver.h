@@ -44,9 +44,5 @@ public:
         Q_UNUSED(end)
         Q_UNUSED(executedLines)
     }
-    // The menu item that enters the editing stage is disabled during a run.
-    virtual void workItemEnabledChanged(bool enabled) { Q_UNUSED(enabled) }
-    // The swap timers of the first `count` variable walls are to be stopped.
-    virtual void wallTimersStopped(int count) { Q_UNUSED(count) }
     virtual void runFinished(RunEnd end) { Q_UNUSED(end) }
 };

@@ -275,8 +275,6 @@ Interpreter::Flow Interpreter::runStart(Frame &frame)
     redrawField();
     showRunRow(m_lines.count() > 0 ? 0 : -1);
     refreshFieldView();
-    if (m_observer)
-        m_observer->workItemEnabledChanged(false);
     m_stopRequested = false;
     m_crashed = false;
     m_variableWalls = std::min(m_world.walls.variableWallCount(), int(WallModel::maxVariableWalls));
@@ -286,8 +284,6 @@ Interpreter::Flow Interpreter::runStart(Frame &frame)
         push(Step::PassStart, Part::Pass, 0);
         return Flow::Dispatch;
     }
-    if (m_observer)
-        m_observer->wallTimersStopped(m_variableWalls);
     m_arrangementNumber = 0;
     frame.step = Step::NextArrangement;
     return Flow::Continue;
@@ -716,9 +712,7 @@ Interpreter::Flow Interpreter::finishRun(RunEnd end)
     updateHooks();
     m_finished = true;
     m_yield = {RunYield::Kind::Finished, 0, end};
-    if (m_observer) {
-        m_observer->workItemEnabledChanged(true);
+    if (m_observer)
         m_observer->runFinished(end);
-    }
     return Flow::Yield;
 }
