@@ -154,13 +154,22 @@ void FieldScene::setGeometry(const FieldGeometry &geometry)
     drawEmptyField();
 }
 
+QRect FieldScene::takePaintedArea()
+{
+    const QRect area = m_painted & m_picture.rect();
+    m_painted = QRect();
+    return area;
+}
+
 void FieldScene::clearPicture()
 {
     m_picture.fill(FieldColours::face);
+    paintedAll();
 }
 
 void FieldScene::drawFrame()
 {
+    paintedAll();
     QPainter painter(&m_picture);
     prepare(painter);
     for (const BarShape &bar : frameBars(m_geometry))
@@ -186,6 +195,7 @@ void FieldScene::drawEmptyField()
 
 void FieldScene::drawFixedHorizontalWall(CellPosition wall)
 {
+    paintedAll();
     QPainter painter(&m_picture);
     prepare(painter);
     drawBar(painter, horizontalWallBar(m_geometry, wall.column, wall.row));
@@ -193,6 +203,7 @@ void FieldScene::drawFixedHorizontalWall(CellPosition wall)
 
 void FieldScene::drawFixedVerticalWall(CellPosition wall)
 {
+    paintedAll();
     QPainter painter(&m_picture);
     prepare(painter);
     drawBar(painter, verticalWallBar(m_geometry, wall.column, wall.row));
@@ -200,6 +211,7 @@ void FieldScene::drawFixedVerticalWall(CellPosition wall)
 
 void FieldScene::drawPointMark(int column, int row, QChar letter)
 {
+    paintedAll();
     const QPoint centre = m_geometry.cellCentre(column, row);
     QPainter painter(&m_picture);
     prepare(painter);
@@ -222,6 +234,7 @@ void FieldScene::drawText(QPainter &painter, QPoint topLeft, const QString &text
 
 void FieldScene::drawTaskObjects(World &world)
 {
+    paintedAll();
     resetExecutorToStart(world);
     // А goes under the saved square, so it comes back when the executor leaves the start;
     // Б is drawn over the executor.
@@ -242,6 +255,9 @@ void FieldScene::drawVariableWallPresent(const WallModel &walls, int index, int 
     if (!wall)
         return;
     const BarShape bar = wallBar(m_geometry, *wall);
+    // Bars carry labels and dotted outlines; they are drawn only when a pass begins, right
+    // after the whole field, so the whole picture costs no more than working out the bar's.
+    paintedAll();
     QPainter painter(&m_picture);
     prepare(painter);
     drawBar(painter, bar);
@@ -261,6 +277,7 @@ void FieldScene::drawVariableWallAbsent(const WallModel &walls, int index, int v
     if (!wall)
         return;
     const BarShape bar = wallBar(m_geometry, *wall);
+    paintedAll();
     QPainter painter(&m_picture);
     prepare(painter);
     // Whatever stood there goes, the gaps of the dotted outline included.
@@ -291,6 +308,7 @@ void FieldScene::restoreUnderExecutor(int column, int row)
 {
     const QRect square = m_geometry.executorSquare(column, row);
     const QRect area(square.topLeft(), m_savedSquare.size());
+    painted(area);
     if (!m_picture.rect().contains(area) || m_savedSquare.format() != m_picture.format()) {
         QPainter painter(&m_picture);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -304,6 +322,7 @@ void FieldScene::drawPicture(const ExecutorState &executor, int picture, int dx,
 {
     const QRect square = m_geometry.executorSquare(executor.column, executor.row);
     const QPoint topLeft = square.topLeft() + QPoint(dx, dy);
+    painted(QRect(topLeft, QSize(ExecutorPictures::pictureSize, ExecutorPictures::pictureSize)));
     // The pictures' pixels are opaque or clear, so on the field's own format they are copied.
     if (m_picture.format() == QImage::Format_RGB32 && picture >= 0
         && picture < ExecutorPictures::pictureCount) {
@@ -330,6 +349,10 @@ void FieldScene::drawCrashPicture(const ExecutorState &executor)
 void FieldScene::drawTrace(CellPosition from, CellPosition to)
 {
     const QPoint shift(1, 1);
-    m_tracePieces.draw(m_picture, m_geometry.cellCentre(from.column, from.row) + shift,
-                       m_geometry.cellCentre(to.column, to.row) + shift);
+    const QPoint start = m_geometry.cellCentre(from.column, from.row) + shift;
+    const QPoint end = m_geometry.cellCentre(to.column, to.row) + shift;
+    // The pen is 5 pixels wide with round caps.
+    const int reach = 4;
+    painted(QRect(start, end).normalized().adjusted(-reach, -reach, reach, reach));
+    m_tracePieces.draw(m_picture, start, end);
 }

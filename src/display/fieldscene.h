@@ -17,7 +17,8 @@ struct World;
 
 // The field picture and the saved square under the executor, with every drawing
 // operation of the field. Nothing here reaches the screen by itself: the window shows
-// picture() whenever it refreshes the field view.
+// picture() whenever it refreshes the field view, and repaints only what the scene says it
+// painted since it last asked: a move touches two executor squares and a piece of trace.
 class FieldScene : public FieldCanvas
 {
 public:
@@ -28,6 +29,8 @@ public:
     const FieldGeometry &geometry() const { return m_geometry; }
 
     const QImage &picture() const { return m_picture; }
+    // What was painted since the last call (empty: nothing), and start afresh.
+    QRect takePaintedArea();
 
     void clearPicture();
     void drawFrame();
@@ -48,6 +51,8 @@ public:
 private:
     void drawPicture(const ExecutorState &executor, int picture, int dx, int dy);
     void drawText(QPainter &painter, QPoint topLeft, const QString &text, QRgb background);
+    void painted(const QRect &area) { m_painted |= area; }
+    void paintedAll() { m_painted = m_picture.rect(); }
 
     FieldGeometry m_geometry;
     QImage m_picture;
@@ -58,4 +63,5 @@ private:
     QFont m_letterFont;
     QFont m_labelFont;
     bool m_labelFontSet = false; // once a variable-wall label is drawn, the point letters use its font too
+    QRect m_painted;
 };

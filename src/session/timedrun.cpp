@@ -5,7 +5,7 @@
 TimedRun::TimedRun(World &world, FieldScene &scene, QObject *parent)
     : QObject(parent)
     , m_world(world)
-    , m_canvas(scene)
+    , m_scene(scene)
 {
     m_waitTimer.setSingleShot(true);
     m_waitTimer.setTimerType(Qt::PreciseTimer);
@@ -26,7 +26,7 @@ void TimedRun::start(const QStringList &lines, const DelaySettings &delays, bool
     m_delays = delays;
     m_stopRequested = false;
     RunObserver *observer = this;
-    m_interpreter = std::make_unique<Interpreter>(lines, m_world, delays, &m_canvas, observer);
+    m_interpreter = std::make_unique<Interpreter>(lines, m_world, delays, &m_scene, observer);
     m_interpreter->setStepping(stepping);
     m_highlightedRow = shownRow;
     m_highlightClock.start();
@@ -158,7 +158,7 @@ void TimedRun::lineHighlighted(int row)
 
 void TimedRun::fieldRefreshed()
 {
-    const QRect changed = m_canvas.takeChangedArea();
+    const QRect changed = m_scene.takePaintedArea();
     if (!changed.isEmpty())
         emit fieldChanged(changed);
 }

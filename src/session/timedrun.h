@@ -1,6 +1,5 @@
 #pragma once
 
-#include "session/changedareacanvas.h"
 #include "world/commands/delaysettings.h"
 #include "world/commands/runend.h"
 #include "world/commands/runmessage.h"
@@ -92,7 +91,7 @@ private:
     void fieldRefreshed() override;
 
     World &m_world;
-    ChangedAreaCanvas m_canvas;
+    FieldScene &m_scene;
     std::unique_ptr<Interpreter> m_interpreter;
     QTimer m_waitTimer;
     DelaySettings m_delays;

@@ -55,6 +55,13 @@ std::vector<CallChainRow> WorkSession::callChainRows() const
     return ::callChainRows(m_run->callChain(), m_algorithm->lines());
 }
 
+void WorkSession::fieldChangedWhole()
+{
+    // What the scene noted as painted is all shown now: a run reports only its own changes.
+    m_scene.takePaintedArea();
+    emit fieldChanged(QRect());
+}
+
 void WorkSession::applyStage(WorkStage stage)
 {
     m_stage = stage;

@@ -120,7 +120,7 @@ private:
     void applyPauseRows();
     void runPaused(int row);
     void runFinished(RunEnd end);
-    void fieldChangedWhole() { emit fieldChanged(QRect()); }
+    void fieldChangedWhole();
 
     int m_layoutUnit;
     AlgorithmText *m_algorithm;
