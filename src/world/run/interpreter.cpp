@@ -2,7 +2,9 @@
 
 #include "world/commands/runobserver.h"
 #include "world/commands/runtexts.h"
+#include "world/model/arrangementworld.h"
 #include "world/model/fieldcanvas.h"
+#include "world/model/runcontrol.h"
 #include "world/model/world.h"
 
 #include <algorithm>
@@ -628,22 +630,17 @@ void Interpreter::redrawField()
     refreshFieldView();
 }
 
-// Arrangement `number` counts from 0; its bits, the highest for the first wall, pick variant 1 or 2.
+// Sets the variable walls to arrangement `number` of the run.
 void Interpreter::setArrangement(int number)
 {
     m_arrangement.clear();
     // The walls may have changed since the run counted them; only those that exist are set.
     const int existing = std::min(m_variableWalls, m_world.walls.variableWallCount());
     for (int k = 0; k < m_variableWalls; ++k) {
-        const int selector = ((number >> (m_variableWalls - 1 - k)) & 1) + 1;
+        const int selector = arrangementSelector(number, m_variableWalls, k);
         m_arrangement.append(selector);
-        if (k >= existing)
-            continue;
-        if (m_canvas) {
-            m_canvas->drawVariableWallAbsent(m_world.walls, k, 3 - selector);
-            m_canvas->drawVariableWallPresent(m_world.walls, k, selector);
-        }
-        m_world.walls.selectors[size_t(k)] = selector;
+        if (k < existing)
+            setVariableWall(m_world.walls, k, selector, m_canvas);
     }
 }
 
