@@ -162,7 +162,7 @@ private:
     Flow nextArrangement(Frame &frame);
     Flow runBody(Frame &frame);
     Flow closeBody(Frame &frame);
-    static const char *closingLine(Part part);
+    static const QString &closingLine(Part part);
     Flow leaveBody(Frame &frame);
     Flow endPass(Frame &frame);
     Flow decideBranch(Frame &frame);
@@ -231,7 +231,7 @@ private:
     Flow handBackEvents();
     Flow showMessage(const RunMessage &message);
     Flow fail(const RunMessage &message);
-    Flow missingLine(const char *line);
+    Flow missingLine(const QString &line);
     Flow finishRun(RunEnd end);
     void returnFromFrame(int index)
     {
