@@ -91,9 +91,6 @@ public:
 
     // The line highlighted last (-1: none).
     int currentRow() const { return m_currentRow; }
-    // The arrangement of the current pass, one selector per variable wall.
-    const QList<int> &arrangement() const { return m_arrangement; }
-    int callDepthLimit() const { return m_callDepthLimit; }
 
 private:
     // The steps of the machine: where a frame goes on when the machine comes back to it.
