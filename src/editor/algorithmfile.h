@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/atomicwrite.h"
+#include "common/encodedtext.h"
 #include "common/filebytes.h"
 #include "common/filewritefault.h"
-#include "common/encodedtext.h"
 
 #include <QByteArray>
 #include <QString>

@@ -175,9 +175,9 @@ void TestTextEncoding::encoding()
     QFETCH(QByteArray, bytes);
     QCOMPARE(encodeText(text).bytes, bytes);
     // Every character here has a Windows-1251 code: UTF-8 only where those bytes would mislead.
-    QCOMPARE(encodeText(text).encoding, bytes.startsWith("\xef\xbb\xbf")
-                                            ? EncodedText::Encoding::Utf8AmbiguousWindows1251
-                                            : EncodedText::Encoding::Windows1251);
+    QCOMPARE(encodeText(text).encoding,
+             bytes.startsWith("\xef\xbb\xbf") ? EncodedText::Encoding::Utf8AmbiguousWindows1251
+                                              : EncodedText::Encoding::Windows1251);
     QCOMPARE(decodeText(bytes), text);
 }
 
