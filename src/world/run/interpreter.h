@@ -228,7 +228,7 @@ private:
     Flow handBackEvents();
     Flow showMessage(const RunMessage &message);
     Flow fail(const RunMessage &message);
-    Flow missingLine(const QString &line);
+    Q_DECL_COLD_FUNCTION Q_NEVER_INLINE Flow missingLine(const QString &line);
     Flow finishRun(RunEnd end);
     void returnFromFrame(int index)
     {
