@@ -122,7 +122,7 @@ void writeTask(const QString &folder, const QStringList &lines)
 {
     QFile file(QDir(folder).filePath(QStringLiteral("Zerid.txt")));
     if (file.open(QIODevice::WriteOnly))
-        file.write(encodeText(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        file.write(encodeText(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes);
 }
 
 // Round and round the border of the empty field: eleven steps, a turn.

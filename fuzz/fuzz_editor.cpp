@@ -288,7 +288,7 @@ private:
 
     void checkFileRoundTrip() const
     {
-        const QStringList read = algorithmLinesFromBytes(algorithmFileBytes(m_text.lines()));
+        const QStringList read = algorithmLinesFromBytes(encodeAlgorithmFile(m_text.lines()).bytes);
         if (read != m_text.lines())
             fail(QStringLiteral("the text read back from its file bytes differs"));
     }

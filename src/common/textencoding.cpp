@@ -150,15 +150,17 @@ QString decodeText(const QByteArray &bytes)
     return decodeWindows1251(bytes);
 }
 
-QByteArray encodeText(const QString &text)
+EncodedText encodeText(const QString &text)
 {
+    const auto bytes = encodeWindows1251(text);
+    if (!bytes)
+        return {utf8Bom + text.toUtf8(), EncodedText::Encoding::Utf8OutsideWindows1251};
     // Windows-1251 bytes that happen to form valid UTF-8 would be read back as other
     // characters, so such a text is written as UTF-8 as well.
     // So is one that would begin with a byte-order mark.
-    if (const auto bytes = encodeWindows1251(text);
-        bytes && !isUtf8Text(*bytes) && !startsWithByteOrderMark(*bytes))
-        return *bytes;
-    return utf8Bom + text.toUtf8();
+    if (isUtf8Text(*bytes) || startsWithByteOrderMark(*bytes))
+        return {utf8Bom + text.toUtf8(), EncodedText::Encoding::Utf8AmbiguousWindows1251};
+    return {*bytes, EncodedText::Encoding::Windows1251};
 }
 
 QStringList splitTextLines(const QString &text)

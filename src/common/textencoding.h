@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/encodedtext.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -24,8 +26,8 @@ bool isUtf8Text(const QByteArray &bytes);
 TextEncoding detectTextEncoding(const QByteArray &bytes);
 QString decodeText(const QByteArray &bytes);
 // Windows-1251 when every character fits, otherwise UTF-8 with a byte-order mark,
-// so that no character is ever lost: decodeText(encodeText(text)) == text.
-QByteArray encodeText(const QString &text);
+// so that no character is ever lost: decodeText(encodeText(text).bytes) == text.
+EncodedText encodeText(const QString &text);
 
 // Splits a text into lines at CR LF, a lone CR and a lone LF; a break at the very end
 // adds no empty line.

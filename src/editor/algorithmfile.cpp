@@ -9,8 +9,6 @@
 
 #include <QDir>
 
-#include <algorithm>
-
 namespace {
 
 QString encodingName(TextEncoding encoding)
@@ -90,7 +88,7 @@ QStringList algorithmLinesFromBytes(const QByteArray &bytes)
     return splitTextLines(text);
 }
 
-QByteArray algorithmFileBytes(const QStringList &lines)
+EncodedText encodeAlgorithmFile(const QStringList &lines)
 {
     QString text;
     for (const QString &line : lines) {
@@ -98,12 +96,6 @@ QByteArray algorithmFileBytes(const QStringList &lines)
         text += QStringLiteral("\r\n");
     }
     return encodeText(text);
-}
-
-bool isWrittenAsUtf8(const QStringList &lines)
-{
-    return std::any_of(lines.cbegin(), lines.cend(),
-                       [](const QString &line) { return firstOutsideWindows1251(line) >= 0; });
 }
 
 AlgorithmFileResult readAlgorithmFile(const QString &fileName)
@@ -116,9 +108,13 @@ AlgorithmFileResult readAlgorithmFile(const QString &fileName)
     return {algorithmLinesFromBytes(read.bytes), read.bytes, {}};
 }
 
-QString writeAlgorithmFile(const QString &fileName, const QStringList &lines, FileWriteFault fault)
+QString writeAlgorithmFile(const QString &fileName, const QStringList &lines, FileWriteFault fault,
+                           EncodedText::Encoding *encoding)
 {
-    const FileWriteResult written = writeFileAtomically(fileName, algorithmFileBytes(lines), fault);
+    const EncodedText file = encodeAlgorithmFile(lines);
+    if (encoding)
+        *encoding = file.encoding;
+    const FileWriteResult written = writeFileAtomically(fileName, file.bytes, fault);
     return written.isOk() ? QString() : writeFailedMessage(fileName, written);
 }
 

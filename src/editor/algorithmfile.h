@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/atomicwrite.h"
+#include "common/encodedtext.h"
 #include "common/filebytes.h"
 #include "common/filewritefault.h"
 
@@ -40,15 +41,16 @@ QString writtenAsUtf8Message(const QString &fileName);
 // The lines held by a file's bytes: the text ends at a NUL byte, and a break at the
 // very end adds no line.
 QStringList algorithmLinesFromBytes(const QByteArray &bytes);
-QByteArray algorithmFileBytes(const QStringList &lines);
-// Whether the file of these lines is UTF-8, because some character has no Windows-1251 code.
-bool isWrittenAsUtf8(const QStringList &lines);
+// The file of these lines, each followed by CR LF, in the encoding chosen for the text.
+EncodedText encodeAlgorithmFile(const QStringList &lines);
 
 // Only a regular file is read (never a pipe or a device), and at most maxAlgorithmFileSize.
 AlgorithmFileResult readAlgorithmFile(const QString &fileName);
-// Replaces the file as a whole or not at all. Returns the error message, empty on success.
+// Replaces the file as a whole or not at all. Returns the error message, empty on success;
+// `encoding`, where given, gets the encoding chosen for the file.
 QString writeAlgorithmFile(const QString &fileName, const QStringList &lines,
-                           FileWriteFault fault = FileWriteFault::None);
+                           FileWriteFault fault = FileWriteFault::None,
+                           EncodedText::Encoding *encoding = nullptr);
 
 // Why a file's text is not an algorithm, empty when it is one: a text without a "НАЧ" line,
 // or without a "КОН" after it (an empty file, a picture, a text in an encoding the reading

@@ -40,7 +40,7 @@ public:
     {
         QFile file(m_dir.filePath(QStringLiteral("Zerid.txt")));
         if (file.open(QIODevice::WriteOnly))
-            file.write(encodeText(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+            file.write(encodeText(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes);
     }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }

@@ -1,16 +1,64 @@
-// Reads every #include "…" of the sources and checks that it points down the layers, so
-// that a header of a higher layer included from a lower one fails the test run even where
-// it would still link (a header-only use).
+// Reads every #include of the sources, the tests, the benchmarks and the fuzz targets and
+// checks that it points down the layers, so that a header of a higher layer included from a
+// lower one fails the test run even where it would still link (a header-only use). An include
+// in angle brackets that names a folder of src/ is judged as one in quotes; any other names a
+// system or Qt header, and one of Qt Widgets is a fault where Qt Widgets is not linked.
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QTest>
 
+#include <functional>
+
 namespace {
+
+QString projectRoot()
+{
+    return QStringLiteral(SHAGAIKA_SOURCE_DIR "/");
+}
 
 QString sourceRoot()
 {
-    return QStringLiteral(SHAGAIKA_SOURCE_DIR "/src/");
+    return projectRoot() + QStringLiteral("src/");
+}
+
+QString widgetsHeaders()
+{
+    return QLibraryInfo::path(QLibraryInfo::HeadersPath) + QStringLiteral("/QtWidgets/");
+}
+
+// Only the windows' layers link Qt Widgets (src/CMakeLists.txt).
+bool linksWidgets(const QString &folder)
+{
+    const QString top = folder.section(QLatin1Char('/'), 0, 0);
+    return top == QLatin1String("app") || top == QLatin1String("taskedit");
+}
+
+// The file's includes that break the rule: a project path that `isAllowed` refuses, or, where
+// Qt Widgets is not linked, a header of Qt Widgets (by its module's folder or by its name).
+QStringList wrongIncludes(const QString &path, bool widgets,
+                          const std::function<bool(const QString &)> &isAllowed)
+{
+    static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s*([\"<])([^\">]+)[\">]"),
+                                            QRegularExpression::MultilineOption);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {path + QStringLiteral(" cannot be read")};
+    QStringList wrong;
+    for (const auto &match : include.globalMatch(QString::fromUtf8(file.readAll()))) {
+        const QString target = match.captured(2);
+        const QString top = target.section(QLatin1Char('/'), 0, 0);
+        // Local includes (a moc file, a header beside the source) have no folder.
+        const bool isProject = target.contains(QLatin1Char('/'))
+            && (match.captured(1) == QLatin1String("\"") || QFileInfo(sourceRoot() + top).isDir());
+        const bool isWidgets = top == QLatin1String("QtWidgets")
+            || QFileInfo::exists(widgetsHeaders() + target.section(QLatin1Char('/'), -1));
+        if (isProject ? !isAllowed(target) : isWidgets && !widgets)
+            wrong << path.mid(projectRoot().size()) + QStringLiteral(" includes ") + target;
+    }
+    return wrong;
 }
 
 // The folder (as a prefix of the path below src/) that a path belongs to: the longest
@@ -32,9 +80,17 @@ class TestLayering : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void includesPointDown_data();
     void includesPointDown();
+    void testCodeIncludesPointDown_data();
+    void testCodeIncludesPointDown();
 };
+
+void TestLayering::initTestCase()
+{
+    QVERIFY2(QFileInfo(widgetsHeaders()).isDir(), qPrintable(widgetsHeaders()));
+}
 
 void TestLayering::includesPointDown_data()
 {
@@ -111,8 +167,6 @@ void TestLayering::includesPointDown()
         QStringLiteral("app/work"),       QStringLiteral("app/shell"),   QStringLiteral("cli"),
         QStringLiteral("cli/run"),        QStringLiteral("cli/jury"),    QStringLiteral("cli/validate"),
         QStringLiteral("taskedit"),       QStringLiteral("judge")};
-    static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
-                                            QRegularExpression::MultilineOption);
 
     int filesRead = 0;
     QStringList wrong;
@@ -123,19 +177,68 @@ void TestLayering::includesPointDown()
         const QString relative = path.mid(sourceRoot().size());
         if (owner(relative, folders) != folder)
             continue;
-        QFile file(path);
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
         ++filesRead;
-        const QString text = QString::fromUtf8(file.readAll());
-        for (const auto &match : include.globalMatch(text)) {
-            const QString target = match.captured(1);
+        wrong += wrongIncludes(path, linksWidgets(folder), [&](const QString &target) {
             const QString targetOwner = owner(target, folders);
-            // Local includes (a moc file, a header beside the source) have no folder.
-            if (!target.contains(QLatin1Char('/')))
-                continue;
-            if (targetOwner.isEmpty() || !allowed.contains(targetOwner))
-                wrong << relative + QStringLiteral(" includes ") + target;
-        }
+            return !targetOwner.isEmpty() && allowed.contains(targetOwner);
+        });
+    }
+    QVERIFY2(filesRead > 0, qPrintable(QStringLiteral("no sources in ") + folder));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
+
+void TestLayering::testCodeIncludesPointDown_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("widgets");
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QStringList>("layers");
+
+    const QStringList text{"common", "editor"};
+    const QStringList world = text + QStringList{"world"};
+    const QStringList core = world + QStringList{"tasks", "display"};
+    const QStringList judge = core + QStringList{"judge"};
+    const QStringList session = judge + QStringList{"session"};
+    // A test may include what the layer its top folder links may (tests/CMakeLists.txt), and the test helpers.
+    QTest::newRow("tests/common") << "tests/common" << false << "*" << QStringList{"common"};
+    QTest::newRow("tests/editor") << "tests/editor" << false << "*" << text;
+    QTest::newRow("tests/world") << "tests/world" << false << "*" << world;
+    QTest::newRow("tests/tasks") << "tests/tasks" << false << "*" << world + QStringList{"tasks"};
+    QTest::newRow("tests/display") << "tests/display" << false << "*" << world + QStringList{"display"};
+    QTest::newRow("tests/judge") << "tests/judge" << false << "*" << judge;
+    QTest::newRow("tests/session") << "tests/session" << false << "*" << session;
+    QTest::newRow("tests/app") << "tests/app" << true << "*" << session + QStringList{"app"};
+    QTest::newRow("tests/cli") << "tests/cli" << false << "*" << judge + QStringList{"cli"};
+    QTest::newRow("tests/taskedit") << "tests/taskedit" << true << "*" << judge + QStringList{"taskedit"};
+    QTest::newRow("tests/architecture") << "tests/architecture" << false << "*" << QStringList();
+    QTest::newRow("tests/packaging") << "tests/packaging" << false << "*" << QStringList();
+    // The benchmarks and the fuzz targets link the core, those of the windows the windows too (bench/CMakeLists.txt).
+    QTest::newRow("bench") << "bench" << false << "bench_*" << core;
+    QTest::newRow("benchgui") << "bench" << true << "benchgui_*" << session + QStringList{"app"};
+    QTest::newRow("benchui") << "bench" << true << "benchui_*" << session + QStringList{"app"};
+    QTest::newRow("memoryfloor") << "bench" << true << "memoryfloor" << QStringList();
+    QTest::newRow("fuzz") << "fuzz" << false << "*" << core;
+}
+
+void TestLayering::testCodeIncludesPointDown()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, widgets);
+    QFETCH(QString, names);
+    QFETCH(QStringList, layers);
+
+    const QString helpers = projectRoot() + QStringLiteral("tests/");
+    int filesRead = 0;
+    QStringList wrong;
+    QDirIterator it(projectRoot() + folder, {names + QStringLiteral(".cpp"), names + QStringLiteral(".h")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        ++filesRead;
+        wrong += wrongIncludes(path, widgets, [&](const QString &target) {
+            return layers.contains(target.section(QLatin1Char('/'), 0, 0))
+                || (path.startsWith(helpers) && QFileInfo::exists(helpers + target));
+        });
     }
     QVERIFY2(filesRead > 0, qPrintable(QStringLiteral("no sources in ") + folder));
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));

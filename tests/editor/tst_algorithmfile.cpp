@@ -124,7 +124,7 @@ void TestAlgorithmFile::writtenBytes()
 {
     QFETCH(QStringList, lines);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(algorithmFileBytes(lines), bytes);
+    QCOMPARE(encodeAlgorithmFile(lines).bytes, bytes);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());

@@ -18,7 +18,6 @@ public:
 
     explicit TaskFolder(const QString &path);
 
-    QString path() const { return m_path; }
     // Full path of the file, or empty when the folder holds none by that name.
     QString findFile(const QString &fileName) const;
     QString taskFilePath() const { return findFile(taskFileName()); }

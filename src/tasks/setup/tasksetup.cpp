@@ -4,6 +4,7 @@
 #include "editor/algorithmtext.h"
 #include "tasks/setup/selectsizevariant.h"
 #include "world/model/fieldcanvas.h"
+#include "world/model/runcontrol.h"
 #include "world/model/wallmodel.h"
 
 namespace {
@@ -22,13 +23,8 @@ void showVariableWalls(WallModel &walls, FieldCanvas *canvas)
 {
     walls.selectors.fill(0);
     const int count = qMin(walls.variableWallCount(), int(WallModel::maxVariableWalls));
-    for (int i = 0; i < count; ++i) {
-        if (canvas) {
-            canvas->drawVariableWallAbsent(walls, i, 2);
-            canvas->drawVariableWallPresent(walls, i, 1);
-        }
-        walls.selectors[size_t(i)] = 1;
-    }
+    for (int i = 0; i < count; ++i)
+        setVariableWall(walls, i, 1, canvas);
 }
 
 void setUpTaskField(const TaskData &task, World &world, FieldCanvas *canvas)

@@ -7,7 +7,7 @@ QList<QList<int>> allArrangements(int wallCount)
     for (int number = 0; number < 1 << count; ++number) {
         QList<int> arrangement;
         for (int k = 0; k < count; ++k)
-            arrangement.append(((number >> (count - 1 - k)) & 1) + 1);
+            arrangement.append(arrangementSelector(number, count, k));
         arrangements.append(arrangement);
     }
     return arrangements;

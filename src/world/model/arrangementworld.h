@@ -4,6 +4,13 @@
 
 #include <QList>
 
+// The selector (1 or 2) of variable wall `wall` in arrangement `number` (counted from 0) of
+// `wallCount` walls: the number's bits, the highest for the first wall.
+constexpr int arrangementSelector(int number, int wallCount, int wall)
+{
+    return ((number >> (wallCount - 1 - wall)) & 1) + 1;
+}
+
 // Every arrangement of `wallCount` variable walls in the order a run tries them: one
 // selector (1 or 2) per wall, the first wall's changing slowest. One empty arrangement
 // when there are no variable walls.

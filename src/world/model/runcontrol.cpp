@@ -7,14 +7,18 @@ bool swapVariableWall(WallModel &walls, int index, FieldCanvas *canvas)
 {
     if (index < 0 || index >= WallModel::maxVariableWalls || index >= walls.variableWallCount())
         return false;
-    int &selector = walls.selectors[size_t(index)];
+    const int selector = walls.selectors[size_t(index)];
     if (selector != 1 && selector != 2)
         return false;
-    const int old = selector;
-    selector = 3 - old;
+    setVariableWall(walls, index, 3 - selector, canvas);
+    return true;
+}
+
+void setVariableWall(WallModel &walls, int index, int selector, FieldCanvas *canvas)
+{
     if (canvas) {
-        canvas->drawVariableWallAbsent(walls, index, old);
+        canvas->drawVariableWallAbsent(walls, index, 3 - selector);
         canvas->drawVariableWallPresent(walls, index, selector);
     }
-    return true;
+    walls.selectors[size_t(index)] = selector;
 }

@@ -8,3 +8,7 @@ class WallModel;
 // way round; any other selector, or a wall that does not exist, is left alone. Returns
 // whether anything was redrawn (the caller then refreshes the field view).
 bool swapVariableWall(WallModel &walls, int index, FieldCanvas *canvas);
+
+// Puts variable wall `index` at variant `selector` (1 or 2) and, with a canvas, draws it
+// absent at the other variant and present at this one. The wall must exist.
+void setVariableWall(WallModel &walls, int index, int selector, FieldCanvas *canvas);

@@ -1,8 +1,11 @@
 #include "world/run/interpreter.h"
 
+#include "editor/linekind.h"
 #include "world/commands/runobserver.h"
 #include "world/commands/runtexts.h"
+#include "world/model/arrangementworld.h"
 #include "world/model/fieldcanvas.h"
+#include "world/model/runcontrol.h"
 #include "world/model/world.h"
 
 #include <algorithm>
@@ -126,7 +129,7 @@ Interpreter::Flow Interpreter::run()
         case Step::LoopExit: {
             const int end = m_lines.loopSkipEnd(frame.head);
             if (end == AlgorithmLines::missing) {
-                flow = missingLine("КЦ");
+                flow = missingLine(AlgorithmKeyword::loopEnd);
                 break;
             }
             frame.index = end;
@@ -203,7 +206,7 @@ Interpreter::Flow Interpreter::runBody(Frame &frame)
         }
         if (step == Step::LoopBegin) {
             if (frame.head + 1 >= count)
-                return missingLine("НЦ");
+                return missingLine(AlgorithmKeyword::loopBegin);
             highlight(frame.head + 1);
             frame.index = frame.head + 2;
             frame.part = Part::Loop;
@@ -322,7 +325,7 @@ Interpreter::Flow Interpreter::closeBody(Frame &frame)
             // The else part is passed over: the branch ends on its "ВСЁ".
             const int end = m_lines.elseSkipEnd(frame.index);
             if (end == AlgorithmLines::missing)
-                return missingLine("ВСЁ");
+                return missingLine(AlgorithmKeyword::branchEnd);
             frame.index = end;
             break;
         }
@@ -350,13 +353,13 @@ Interpreter::Flow Interpreter::closeBody(Frame &frame)
 }
 
 // The line a body cannot do without, named in the message when the text ends before it.
-const char *Interpreter::closingLine(Part part)
+const QString &Interpreter::closingLine(Part part)
 {
     switch (part) {
     case Part::Then:
-    case Part::Else: return "ВСЁ";
-    case Part::Loop: return "КЦ";
-    default: return "КОНЕЦ ПРОЦЕДУРЫ";
+    case Part::Else: return AlgorithmKeyword::branchEnd;
+    case Part::Loop: return AlgorithmKeyword::loopEnd;
+    default: return AlgorithmKeyword::procedureEnd;
     }
 }
 
@@ -391,7 +394,7 @@ Interpreter::Flow Interpreter::decideBranch(Frame &frame)
 {
     if (conditionHolds(m_lines.kind(frame.head))) {
         if (frame.head + 1 >= m_lines.count())
-            return missingLine("ТО");
+            return missingLine(AlgorithmKeyword::then);
         highlight(frame.head + 1);
         frame.index = frame.head + 2;
         frame.part = Part::Then;
@@ -399,7 +402,7 @@ Interpreter::Flow Interpreter::decideBranch(Frame &frame)
     } else {
         const int end = m_lines.branchSkipEnd(frame.head);
         if (end == AlgorithmLines::missing)
-            return missingLine("ВСЁ");
+            return missingLine(AlgorithmKeyword::branchEnd);
         frame.index = end;
         highlight(end);
         frame.step = m_lines.kind(end) == LineKind::Else ? Step::ElseStart : Step::LineDelay;
@@ -464,7 +467,7 @@ Interpreter::Flow Interpreter::executeLine(int row)
         // A description met in the flow is passed over unseen, up to its "КОНЕЦ ПРОЦЕДУРЫ".
         last = m_lines.procedureEnd(row);
         if (last == AlgorithmLines::missing)
-            return missingLine("КОНЕЦ ПРОЦЕДУРЫ");
+            return missingLine(AlgorithmKeyword::procedureEnd);
         break;
     default: break;
     }
@@ -624,22 +627,17 @@ void Interpreter::redrawField()
     refreshFieldView();
 }
 
-// Arrangement `number` counts from 0; its bits, the highest for the first wall, pick variant 1 or 2.
+// Sets the variable walls to arrangement `number` of the run.
 void Interpreter::setArrangement(int number)
 {
     m_arrangement.clear();
     // The walls may have changed since the run counted them; only those that exist are set.
     const int existing = std::min(m_variableWalls, m_world.walls.variableWallCount());
     for (int k = 0; k < m_variableWalls; ++k) {
-        const int selector = ((number >> (m_variableWalls - 1 - k)) & 1) + 1;
+        const int selector = arrangementSelector(number, m_variableWalls, k);
         m_arrangement.append(selector);
-        if (k >= existing)
-            continue;
-        if (m_canvas) {
-            m_canvas->drawVariableWallAbsent(m_world.walls, k, 3 - selector);
-            m_canvas->drawVariableWallPresent(m_world.walls, k, selector);
-        }
-        m_world.walls.selectors[size_t(k)] = selector;
+        if (k < existing)
+            setVariableWall(m_world.walls, k, selector, m_canvas);
     }
 }
 
@@ -691,9 +689,9 @@ Interpreter::Flow Interpreter::fail(const RunMessage &message)
     return Flow::Dispatch;
 }
 
-Interpreter::Flow Interpreter::missingLine(const char *line)
+Interpreter::Flow Interpreter::missingLine(const QString &line)
 {
-    return fail(missingLineMessage(QString::fromUtf8(line)));
+    return fail(missingLineMessage(line));
 }
 
 Interpreter::Flow Interpreter::finishRun(RunEnd end)

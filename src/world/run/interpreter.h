@@ -91,9 +91,6 @@ public:
 
     // The line highlighted last (-1: none).
     int currentRow() const { return m_currentRow; }
-    // The arrangement of the current pass, one selector per variable wall.
-    const QList<int> &arrangement() const { return m_arrangement; }
-    int callDepthLimit() const { return m_callDepthLimit; }
 
 private:
     // The steps of the machine: where a frame goes on when the machine comes back to it.
@@ -162,7 +159,7 @@ private:
     Flow nextArrangement(Frame &frame);
     Flow runBody(Frame &frame);
     Flow closeBody(Frame &frame);
-    static const char *closingLine(Part part);
+    static const QString &closingLine(Part part);
     Flow leaveBody(Frame &frame);
     Flow endPass(Frame &frame);
     Flow decideBranch(Frame &frame);
@@ -231,7 +228,7 @@ private:
     Flow handBackEvents();
     Flow showMessage(const RunMessage &message);
     Flow fail(const RunMessage &message);
-    Flow missingLine(const char *line);
+    Q_DECL_COLD_FUNCTION Q_NEVER_INLINE Flow missingLine(const QString &line);
     Flow finishRun(RunEnd end);
     void returnFromFrame(int index)
     {

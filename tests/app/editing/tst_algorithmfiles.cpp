@@ -91,7 +91,7 @@ void TestAlgorithmFiles::saveWritesTheLines()
     s.menu(s.menuItem("N10"));
     QCOMPARE(s.dialogs->saveAsked, 1);
     const QByteArray bytes = readBytes(s.dialogs->saveName);
-    QCOMPARE(bytes, algorithmFileBytes(lines));
+    QCOMPARE(bytes, encodeAlgorithmFile(lines).bytes);
     QVERIFY(bytes.endsWith("\r\n"));
     QCOMPARE(bytes.count("\r\n"), lines.size());
     QCOMPARE(decodeWindows1251(bytes).split(QStringLiteral("\r\n")).mid(0, lines.size()), lines);
@@ -420,7 +420,7 @@ void TestAlgorithmFiles::closeQuestion()
     QCOMPARE(s.window.isVisible(), !closed);
     QCOMPARE(s.dialogs->saveAsked, answer == "Да" ? 1 : 0);
     if (!saveName.isEmpty())
-        QCOMPARE(readBytes(s.dialogs->saveName), algorithmFileBytes(s.lines()));
+        QCOMPARE(readBytes(s.dialogs->saveName), encodeAlgorithmFile(s.lines()).bytes);
 }
 
 void TestAlgorithmFiles::closeWithoutChanges()

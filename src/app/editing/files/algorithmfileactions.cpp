@@ -17,13 +17,14 @@ bool AlgorithmFileActions::save(QWidget *parent, const QStringList &lines)
     const QString fileName = m_dialogs->saveFileName(parent);
     if (fileName.isEmpty())
         return false;
-    const QString error = writeAlgorithmFile(fileName, lines);
+    EncodedText::Encoding encoding = EncodedText::Encoding::Windows1251;
+    const QString error = writeAlgorithmFile(fileName, lines, FileWriteFault::None, &encoding);
     if (!error.isEmpty()) {
         showFileError(parent, error);
         return false;
     }
     // Nothing is lost, but the pupil should know that the file is not Windows-1251.
-    if (isWrittenAsUtf8(lines))
+    if (encoding == EncodedText::Encoding::Utf8OutsideWindows1251)
         showEditorMessage(parent, writtenAsUtf8Message(fileName));
     return true;
 }
