@@ -70,7 +70,6 @@ private slots:
     void clickOnFreeAreaHidesPoints();
     void sizeMenu_data();
     void sizeMenu();
-    void variableWallTimers();
     void runFrame_data();
     void runFrame();
     void closeDuringRun();
@@ -797,42 +796,6 @@ void TestWorkWindow::sizeMenu()
     // A size without variable walls leaves no selector pointing at one.
     if (window.session().world().walls.variableWallCount() == 0)
         QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
-}
-
-void TestWorkWindow::variableWallTimers()
-{
-    WorkWindow window(10);
-    window.show();
-    trigger(control<QAction>(window, "NMainBegin"));
-    window.session().openTask(taskWithWalls());
-    trigger(control<QAction>(window, "NMainWork"));
-    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
-    QVERIFY(control<QTimer>(window, "Timer1")->isActive());
-    QVERIFY(control<QTimer>(window, "Timer2")->isActive());
-    QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
-
-    const QImage before = window.session().scene().picture();
-    tick(control<QTimer>(window, "Timer1"));
-    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{2, 1, 0}));
-    QVERIFY(window.session().scene().picture() != before);
-    tick(control<QTimer>(window, "Timer1"));
-    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
-    QCOMPARE(window.session().scene().picture(), before);
-    // The third timer has no wall: nothing happens.
-    tick(control<QTimer>(window, "Timer3"));
-    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{1, 1, 0}));
-    QCOMPARE(window.session().scene().picture(), before);
-
-    // The real timer swaps the first wall after its five seconds.
-    QSignalSpy tick(control<QTimer>(window, "Timer1"), &QTimer::timeout);
-    QVERIFY(tick.wait(6000));
-    QCOMPARE(window.session().world().walls.selectors[0], 2);
-
-    // A size without variable walls stops their timers.
-    control<QAction>(window, "N1313")->trigger();
-    QCOMPARE(window.session().world().walls.selectors, (std::array<int, 3>{0, 0, 0}));
-    QVERIFY(!control<QTimer>(window, "Timer1")->isActive());
-    QVERIFY(!control<QTimer>(window, "Timer2")->isActive());
 }
 
 void TestWorkWindow::runFrame_data()
