@@ -7,6 +7,7 @@
 #include "tasks/check/patternpicture.h"
 #include "tasks/setup/taskfolder.h"
 #include "tasks/setup/tasksetup.h"
+#include "world/model/runcontrol.h"
 
 WorkSession::WorkSession(int layoutUnit, QObject *parent)
     : QObject(parent)
@@ -181,6 +182,20 @@ void WorkSession::chooseFieldSize(int fieldSize)
     else
         m_wallSwaps->stopMissing();
     fieldChangedWhole();
+}
+
+bool WorkSession::prepareTest(const TaskTest &test)
+{
+    if (m_running || test.fieldSize < TaskData::firstSize || test.fieldSize > TaskData::lastSize)
+        return false;
+    m_wallSwaps->stop();
+    setFieldSize(test.fieldSize);
+    changeFieldSize(m_task, m_world, test.fieldSize, &m_scene);
+    const int walls = qMin(m_world.walls.variableWallCount(), int(test.arrangement.size()));
+    for (int i = 0; i < walls; ++i)
+        setVariableWall(m_world.walls, i, test.arrangement[i], &m_scene);
+    fieldChangedWhole();
+    return true;
 }
 
 void WorkSession::setPoints(const StartPosition &start, CellPosition pointB)

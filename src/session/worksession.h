@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/fieldscene.h"
+#include "judge/tasktest.h"
 #include "session/taskopening.h"
 #include "session/workstage.h"
 #include "tasks/file/taskdata.h"
@@ -73,6 +74,9 @@ public:
     bool enterDevelopment();
     bool enterDebugging();
     void chooseFieldSize(int fieldSize);
+    // One test of the task on the field: its size, and the variable walls standing still at
+    // its arrangement. False during a run or for a size outside 12 … 15.
+    bool prepareTest(const TaskTest &test);
     // The start and point Б the pupil typed, drawn at once.
     void setPoints(const StartPosition &start, CellPosition pointB);
     void setStatistics(const QStringList &rows);

@@ -1,6 +1,7 @@
 // The work session's stage rules without any window: which intents each stage and a run
 // under way allow, and what they leave of the field, the walls and their swap timers.
 #include "editor/algorithmtext.h"
+#include "judge/testworld.h"
 #include "session/worksession.h"
 
 #include <QSignalSpy>
@@ -86,6 +87,7 @@ private slots:
     void stages();
     void developmentRedrawsField();
     void runPausesAndSteps();
+    void preparedTestIsTheJudgesField();
 };
 
 void TestWorkSession::stages_data()
@@ -183,6 +185,25 @@ void TestWorkSession::runPausesAndSteps()
     QVERIFY(ended.wait(2000));
     QCOMPARE(ended.first().at(0).value<RunEnd>(), RunEnd::Stopped);
     QVERIFY(!session.isPaused());
+}
+
+void TestWorkSession::preparedTestIsTheJudgesField()
+{
+    WorkSession session(10);
+    apply(session, QStringLiteral("begin"));
+    apply(session, QStringLiteral("open"));
+    const QList<TaskTest> tests = taskTests(session.task());
+    QCOMPARE(tests.size(), 7);
+    for (const TaskTest &test : tests) {
+        QVERIFY(session.prepareTest(test));
+        const World judged = testField(session.task(), test);
+        QCOMPARE(session.world().fieldSize, judged.fieldSize);
+        QCOMPARE(session.world().executor, judged.executor);
+        QCOMPARE(session.world().walls.walls, judged.walls.walls);
+        QCOMPARE(session.world().walls.selectors, judged.walls.selectors);
+        // The walls stand still where the test puts them.
+        QVERIFY2(state(session).endsWith(u"timers 000"), qPrintable(state(session)));
+    }
 }
 
 QTEST_MAIN(TestWorkSession)
