@@ -81,12 +81,13 @@ void WorkSession::resetWork()
     applyStage(WorkStage::NotStarted);
 }
 
-void WorkSession::begin()
+bool WorkSession::begin()
 {
     if (m_running)
-        return;
+        return false;
     resetWork();
     applyStage(WorkStage::Begin);
+    return true;
 }
 
 void WorkSession::cancelBegin()

@@ -62,7 +62,8 @@ public:
     std::vector<CallChainRow> callChainRows() const;
 
     // "Начать": the work is reset and the stage entered; a task folder is to be opened now.
-    void begin();
+    // False where a run is under way.
+    bool begin();
     // Opens the task of `folder`: its field at the first size, the skeleton of a new
     // algorithm and the variable walls swapping.
     TaskOpening openTaskFolder(const QString &folder);

@@ -118,16 +118,6 @@ void WorkMenuBar::setPatternOffered(bool offered)
     m_pattern->setVisible(offered);
 }
 
-void WorkMenuBar::setDebuggingOffered(bool offered)
-{
-    m_debugging->setEnabled(offered);
-}
-
-bool WorkMenuBar::isDebuggingOffered() const
-{
-    return m_debugging->isEnabled();
-}
-
 QList<QAction *> WorkMenuBar::idleItems() const
 {
     // "Отладка" too: a command key in that stage offers it, and entering the stage again

@@ -25,8 +25,6 @@ public:
     // The size menu and which of the sizes 12 … 15 it offers.
     void setOfferedSizes(bool menuEnabled, const std::array<bool, 4> &sizesEnabled);
     void setPatternOffered(bool offered);
-    void setDebuggingOffered(bool offered);
-    bool isDebuggingOffered() const;
     // "Отладка", which an edit of the algorithm offers.
     QAction &debuggingItem() const { return *m_debugging; }
     // "Разработка", "Отладка", "Точки" and the sizes do nothing during a run, and look it;

@@ -143,7 +143,6 @@ void WorkWindow::buildClientArea(QWidget *client)
                 QStringLiteral("Алгоритм редактируется добавлением и удалением команд и управляющих структур "
                                "целиком | Щелкните правой кнопкой на нужной строке алгоритма для вызова "
                                "контекстного меню его редактирования"));
-    m_halfVisibleLines = ::halfVisibleLines(m_algorithmList->height());
     connectAlgorithmList();
 
     // In the gap between the command panel and the list.
@@ -294,8 +293,8 @@ bool WorkWindow::hasFocusedControl() const
 
 void WorkWindow::nMainBeginClick()
 {
-    m_session->begin();
-    emit taskLoadRequested();
+    if (m_session->begin())
+        emit taskLoadRequested();
 }
 
 void WorkWindow::nMainWorkClick()

@@ -10,7 +10,6 @@ class AlgorithmListView;
 class BreakpointMargin;
 class CommandPanel;
 class FieldPanel;
-class QAction;
 class QListWidget;
 class QStatusBar;
 class RunToolBar;
@@ -34,8 +33,6 @@ public:
 
     WorkSession &session() const { return *m_session; }
     int layoutUnit() const { return m_layoutUnit; }
-    // Half the number of whole rows the algorithm list shows.
-    int halfVisibleLines() const { return m_halfVisibleLines; }
 
     // The window's parts, for the tools that attach to them.
     CommandPanel &commandPanel() const { return *m_commands; }
@@ -92,7 +89,6 @@ private:
     QListWidget *m_statisticsList = nullptr;
     FieldPanel *m_fieldPanel = nullptr;
     QStatusBar *m_statusBar = nullptr;
-    int m_halfVisibleLines = 0;
     StageTable m_stages;
     QWidget *m_client = nullptr;
     QMetaObject::Connection m_closeWhenRunEnds;

@@ -1,5 +1,6 @@
 #include "app/common/hint.h"
 #include "app/editing/panels/commandpanel.h"
+#include "editor/algorithmline.h"
 
 #include "app/editorsession.h"
 #include "app/work/workmenubar.h"
@@ -199,7 +200,7 @@ void TestStructuredInsertion::insertionsEnableDebugging()
     EditorSession s(true, typed.isEmpty() ? WorkStage::Begin : WorkStage::Development);
     if (!typed.isEmpty()) {
         // A call needs its panel serving calls, which only "Разработка" gives.
-        s.window.workMenu().setDebuggingOffered(false);
+        s.window.workMenu().debuggingItem().setEnabled(false);
     }
     QVERIFY(!control<QAction>(s.window, "NMainDebug")->isEnabled());
     control<QListWidget>(s.window, "lstTsk")->setFocus();
@@ -269,7 +270,7 @@ void TestStructuredInsertion::scrollsToMiddle()
     QFETCH(int, key);
     QFETCH(int, expectedTop);
     EditorSession s;
-    QCOMPARE(s.window.halfVisibleLines(), 16);
+    QCOMPARE(halfVisibleLines(s.list()->height()), 16);
     for (int i = 0; i < 99; ++i)
         s.key(Qt::Key_F2);
     QCOMPARE(s.lines().size(), 104);

@@ -9,6 +9,7 @@
 #include "app/work/workmenubar.h"
 #include "app/work/worktools.h"
 #include "app/work/workwindow.h"
+#include "editor/algorithmline.h"
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
 #include "session/worksession.h"
@@ -239,7 +240,7 @@ void TestWorkWindow::layoutAtTen()
     QCOMPARE(control<QListWidget>(window, "ListStatist")->geometry(), QRect(10, 486, 121, 129));
     QCOMPARE(control<RunToolBar>(window, "ToolBarAlg")->pos(), QPoint(169, 1));
     QCOMPARE(control<QListWidget>(window, "lstTsk")->geometry(), QRect(72, 8, 609, 33));
-    QCOMPARE(window.halfVisibleLines(), 16);
+    QCOMPARE(halfVisibleLines(control<QListView>(window, "lstCom")->height()), 16);
     QCOMPARE(control<QStatusBar>(window, "StatusBar1")->height(), 22);
     QCOMPARE(window.session().scene().picture().size(), QSize(500, 500));
     QCOMPARE(control<FieldView>(window, "PaintImage")->picture(), &window.session().scene().picture());
