@@ -7,8 +7,8 @@
 namespace {
 
 // Plays a pass on the virtual clock, as VirtualRunDriver does, and also stops it, as the
-// stop button would, once the real time is up.
-RunEnd playPass(Interpreter &interpreter, qint64 highlightLimit, QDeadlineTimer deadline, bool &timedOut)
+// stop button would, once the file's time is up.
+RunEnd playPass(Interpreter &interpreter, qint64 highlightLimit, JudgeDeadline deadline, bool &timedOut)
 {
     interpreter.setVirtualClock(true);
     interpreter.setLimits(RunLimits::forHighlights(highlightLimit));
@@ -45,12 +45,19 @@ QList<int> PassRunner::sizes() const
     return m_task.offeredSizes();
 }
 
-TestPass PassRunner::run(const QStringList &lines, const TaskTest &test, QDeadlineTimer deadline,
+TestPass PassRunner::run(const QStringList &lines, const TaskTest &test, JudgeDeadline deadline,
                          RunObserver *observer) const
+{
+    return runText(std::make_shared<const AlgorithmLines>(lines), test, deadline, observer);
+}
+
+TestPass PassRunner::runText(const std::shared_ptr<const AlgorithmLines> &text, const TaskTest &test,
+                             JudgeDeadline deadline, RunObserver *observer) const
 {
     World world = testRunWorld(m_task, test);
     RunRecorder recorder(world, observer);
-    Interpreter interpreter(lines, world, DelaySettings::forSpeed(RunSpeed::Slow), nullptr, &recorder,
+    recorder.setTraceKept(m_isTraceKept);
+    Interpreter interpreter(text, world, DelaySettings::forSpeed(RunSpeed::Slow), nullptr, &recorder,
                             callDepthLimit);
     bool timedOut = false;
     const RunEnd runEnd = playPass(interpreter, m_highlightLimit, deadline, timedOut);
@@ -69,15 +76,18 @@ TestPass PassRunner::run(const QStringList &lines, const TaskTest &test, QDeadli
         pass.lines = recorded.lines;
         pass.slowMs = recorded.elapsedMs;
         pass.executor = recorded.executor;
-        pass.trace = distinctSegments(recorded.trace);
+        if (m_isTraceKept)
+            pass.trace = distinctSegments(recorded.trace);
     }
     if (pass.end == RunEnd::Crash || pass.end == RunEnd::Error)
         pass.message = recorder.lastMessage();
     return pass;
 }
 
-QList<TestPass> PassRunner::runAll(const QStringList &lines, QDeadlineTimer deadline) const
+QList<TestPass> PassRunner::runAll(const QStringList &lines, JudgeDeadline deadline) const
 {
+    // The text is read once for all the passes.
+    const auto text = std::make_shared<const AlgorithmLines>(lines);
     QList<TestPass> passes;
     passes.reserve(m_tests.size());
     for (const TaskTest &test : m_tests) {
@@ -90,7 +100,7 @@ QList<TestPass> PassRunner::runAll(const QStringList &lines, QDeadlineTimer dead
             skipped.isOutOfTime = true;
             passes.append(skipped);
         } else {
-            passes.append(run(lines, test, deadline));
+            passes.append(runText(text, test, deadline, nullptr));
         }
     }
     return passes;

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "judge/judgedeadline.h"
 #include "judge/tasktest.h"
 #include "judge/testpass.h"
 #include "tasks/file/taskdata.h"
+#include "world/run/algorithmlines.h"
 
-#include <QDeadlineTimer>
 #include <QList>
 #include <QStringList>
+
+#include <memory>
 
 class RunObserver;
 
@@ -35,14 +38,22 @@ public:
 
     // A pass per test, in the tests' order, numbered as the tests. Once the deadline has
     // passed, the pass under way stops and it and every later one are out of time.
-    QList<TestPass> runAll(const QStringList &lines, QDeadlineTimer deadline = QDeadlineTimer::Forever) const;
+    QList<TestPass> runAll(const QStringList &lines, JudgeDeadline deadline = {}) const;
     // The pass of one test, not yet judged. `observer`, when given, hears every event of the
     // run as it happens.
     TestPass run(const QStringList &lines, const TaskTest &test,
-                 QDeadlineTimer deadline = QDeadlineTimer::Forever, RunObserver *observer = nullptr) const;
+                 JudgeDeadline deadline = {}, RunObserver *observer = nullptr) const;
+
+    // Whether each pass keeps the segments it drew (on at first): only a drawing task's
+    // verdict and the pictures need them.
+    void setTraceKept(bool kept) { m_isTraceKept = kept; }
 
 private:
+    TestPass runText(const std::shared_ptr<const AlgorithmLines> &text, const TaskTest &test,
+                     JudgeDeadline deadline, RunObserver *observer) const;
+
     TaskData m_task;
     qint64 m_highlightLimit;
     QList<TaskTest> m_tests;
+    bool m_isTraceKept = true;
 };

@@ -25,6 +25,6 @@ struct TestPass
     // Drawing tasks: the reference's edges this pass lacks, and those it has beyond them.
     QList<CellEdge> missing;
     QList<CellEdge> extra;
-    bool isOutOfTime = false; // stopped (or never started) because the file's real time was up
+    bool isOutOfTime = false; // stopped (or never started) because the file's time was up
     bool isCorrect = false;
 };

@@ -24,7 +24,6 @@
 
 #include <QBuffer>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -82,7 +81,10 @@ JuryFileResult judgeFile(const PassRunner &runner, const QString &file, const QL
     if (!result.isAlgorithm())
         return result;
     result.counts = countAlgorithm(read.lines);
-    result.passes = runner.runAll(read.lines, QDeadlineTimer(std::chrono::seconds(timeLimitSeconds)));
+    // Processor time, so that the machine's load never decides a TL; the real time is only a
+    // guard against a machine that stops.
+    const std::chrono::seconds limit(timeLimitSeconds);
+    result.passes = runner.runAll(read.lines, JudgeDeadline::forProcessorTime(limit, limit * 10));
     judgePasses(result.passes, runner.task(), reference);
     if (detailed)
         result.text = read.lines;
@@ -448,6 +450,8 @@ JuryOutcome judgeFiles(JuryPlan &plan, const CheckerOptions &options, QTextStrea
     std::mutex readyMutex;
     const QStringList stems = diffPictureStems(files);
     const bool drawsPictures = juryNeedsPictures(options);
+    // A pupil's segments are kept only where a drawing is judged or a picture shows them.
+    plan.runner.setTraceKept(drawsPictures || !report.task.hasPointB);
     const PictureJob pictureJob{plan.runner, report.referencePasses, options, plan.inputs,
                                 hasPictureReport(options)};
     std::mutex pictureErrorsMutex;

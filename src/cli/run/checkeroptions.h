@@ -35,7 +35,7 @@ struct CheckerOptions
     // from the one run; none: the table on standard output only.
     QStringList reportFiles;
     QString renderDiffPrefix;                       // --jury: pictures of failing passes; empty: none
-    int timeLimitSeconds = defaultTimeLimitSeconds; // --jury: real time for all passes of one file
+    int timeLimitSeconds = defaultTimeLimitSeconds; // --jury: processor time for all passes of one file
     // --jury, the reports: --only FILE (repeatable) writes those pupils' own protocols;
     // --csv-separator sets the CSV's field separator.
     QStringList onlyFiles;

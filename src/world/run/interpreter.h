@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <limits>
+#include <memory>
 #include <vector>
 
 // An active procedure call: the line of its ДЕЛАЙ and the head of the procedure it runs.
@@ -52,6 +53,10 @@ public:
     // the interpreter. A null canvas draws nothing, a null observer hears nothing, and one
     // that does not follow the lines hears only what each pass did (see RunObserver).
     Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
+                FieldCanvas *canvas = nullptr, RunObserver *observer = nullptr,
+                int callDepthLimit = defaultCallDepthLimit);
+    // The same with the text already read, shared by the runs of one text (a pass per test).
+    Interpreter(std::shared_ptr<const AlgorithmLines> lines, World &world, const DelaySettings &delays,
                 FieldCanvas *canvas = nullptr, RunObserver *observer = nullptr,
                 int callDepthLimit = defaultCallDepthLimit);
 
@@ -243,7 +248,8 @@ private:
         m_stack.push_back(Frame{first, part, index, index});
     }
 
-    AlgorithmLines m_lines;
+    std::shared_ptr<const AlgorithmLines> m_text;
+    const AlgorithmLines &m_lines;
     World &m_world;
     CommandContext m_context;
     FieldCanvas *m_canvas;

@@ -21,7 +21,7 @@ struct JuryReport
     QString referenceSha256;
     QList<TestPass> referencePasses;
     QList<JuryFileResult> files;
-    int timeLimitSeconds = 0; // real time for all passes of one file
+    int timeLimitSeconds = 0; // processor time for all passes of one file
     QDateTime madeAt;         // when the judging began; every report names it
     // The protocol of each pupil on his own (the algorithm's text, every test, a picture of
     // every failing one) instead of the protocol of the whole round.

@@ -131,7 +131,7 @@ QString verdictName(const JuryFileResult &file)
 QString juryLimitsText(qint64 highlightLimit, int timeLimitSeconds)
 {
     return QStringLiteral("Пределы: %1 подсвеченных строк за проход, %2 вложенных вызовов процедур, "
-                          "%3 с настоящего времени на все проходы файла; "
+                          "%3 с процессорного времени на все проходы файла; "
                           "время — на медленной скорости, по виртуальным часам.")
         .arg(highlightLimit)
         .arg(PassRunner::callDepthLimit)
