@@ -13,7 +13,7 @@ class JudgeDeadline
 public:
     // Never up.
     JudgeDeadline() = default;
-    JudgeDeadline(QDeadlineTimer::ForeverConstant) {} // NOLINT(google-explicit-constructor)
+    JudgeDeadline(QDeadlineTimer::ForeverConstant) { } // NOLINT(google-explicit-constructor)
     // Up when the wall clock reaches `wallClock` (an interactive pass has no processor budget).
     JudgeDeadline(QDeadlineTimer wallClock); // NOLINT(google-explicit-constructor): a wall-only deadline
     // Up after `processorTime` of this thread's own work from now, or at `wallGuard` at the latest.

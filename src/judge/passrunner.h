@@ -41,8 +41,8 @@ public:
     QList<TestPass> runAll(const QStringList &lines, JudgeDeadline deadline = {}) const;
     // The pass of one test, not yet judged. `observer`, when given, hears every event of the
     // run as it happens.
-    TestPass run(const QStringList &lines, const TaskTest &test,
-                 JudgeDeadline deadline = {}, RunObserver *observer = nullptr) const;
+    TestPass run(const QStringList &lines, const TaskTest &test, JudgeDeadline deadline = {},
+                 RunObserver *observer = nullptr) const;
 
     // Whether each pass keeps the segments it drew (on at first): only a drawing task's
     // verdict and the pictures need them.

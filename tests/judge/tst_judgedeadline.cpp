@@ -68,9 +68,9 @@ private slots:
         // Turns on the spot until the highlight limit stops every pass: the first loop ends
         // facing no wall, where four turns at a time keep it so.
         QStringList lines = readAlgorithmFile(maze + QStringLiteral("/solution.txt")).lines.mid(0, 4);
-        for (const char *line : {"    ПОКА впереди стена", "    НЦ", "        ПОВОРОТ", "    КЦ",
-                                 "    ПОКА впереди НЕ стена", "    НЦ", "        ПОВОРОТ", "        ПОВОРОТ",
-                                 "        ПОВОРОТ", "        ПОВОРОТ", "    КЦ"})
+        for (const char *line :
+             {"    ПОКА впереди стена", "    НЦ", "        ПОВОРОТ", "    КЦ", "    ПОКА впереди НЕ стена",
+              "    НЦ", "        ПОВОРОТ", "        ПОВОРОТ", "        ПОВОРОТ", "        ПОВОРОТ", "    КЦ"})
             lines.append(QString::fromUtf8(line));
         lines.append(QStringLiteral("КОН"));
         const qint64 before = JudgeDeadline::threadProcessorNanoseconds();

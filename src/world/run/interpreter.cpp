@@ -49,12 +49,14 @@ inline bool Interpreter::conditionHolds(LineKind kind) const
 
 Interpreter::Interpreter(const QStringList &lines, World &world, const DelaySettings &delays,
                          FieldCanvas *canvas, RunObserver *observer, int callDepthLimit)
-    : Interpreter(std::make_shared<const AlgorithmLines>(lines), world, delays, canvas, observer, callDepthLimit)
+    : Interpreter(std::make_shared<const AlgorithmLines>(lines), world, delays, canvas, observer,
+                  callDepthLimit)
 {
 }
 
-Interpreter::Interpreter(std::shared_ptr<const AlgorithmLines> lines, World &world, const DelaySettings &delays,
-                         FieldCanvas *canvas, RunObserver *observer, int callDepthLimit)
+Interpreter::Interpreter(std::shared_ptr<const AlgorithmLines> lines, World &world,
+                         const DelaySettings &delays, FieldCanvas *canvas, RunObserver *observer,
+                         int callDepthLimit)
     : m_text(std::move(lines))
     , m_lines(*m_text)
     , m_world(world)
