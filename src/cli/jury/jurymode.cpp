@@ -71,10 +71,12 @@ JuryFileResult judgeFile(const PassRunner &runner, const QString &file, const QL
 {
     JuryFileResult result;
     result.file = file;
-    // The hash is of the very bytes that are judged; a file that cannot be read has none.
+    // The hash is of the very bytes that are judged; of a file that cannot be judged (one too
+    // large), of what is on disk.
     const AlgorithmFileResult read = readAlgorithmFile(file);
     if (!read.isOk()) {
         result.readError = read.error;
+        result.sha256 = sha256OfFile(file);
         return result;
     }
     result.sha256 = sha256OfBytes(read.bytes);
@@ -89,14 +91,14 @@ JuryFileResult judgeFile(const PassRunner &runner, const QString &file, const QL
     return result;
 }
 
-// The SHA-256 of each file as it would be judged; empty for a file that cannot be read.
+// The SHA-256 of each file as judgeFile() gives it; empty for a file that cannot be read.
 QStringList fileHashes(const QStringList &files)
 {
     QStringList hashes;
     hashes.reserve(files.size());
     for (const QString &file : files) {
         const AlgorithmFileResult read = readAlgorithmFile(file);
-        hashes.append(read.isOk() ? sha256OfBytes(read.bytes) : QString());
+        hashes.append(read.isOk() ? sha256OfBytes(read.bytes) : sha256OfFile(file));
     }
     return hashes;
 }

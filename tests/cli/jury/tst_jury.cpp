@@ -2,6 +2,7 @@
 // solutions under tests/cli/jury/<task>.
 #include "cli/jury/report/jurypicture.h"
 #include "display/fieldgeometry.h"
+#include "filehelpers.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -401,9 +402,13 @@ void TestJury::hashesMatchSha256sum()
         QSKIP("sha256sum is not installed");
     const QString task = exampleTask(QStringLiteral("letter"));
     const QString reference = task + QStringLiteral("/solution.txt");
-    const QStringList files{juryFile("letter", "good.txt"), juryFile("letter", "overshoot.txt"),
-                            juryFile("letter", "extra-edge.txt")};
     QTemporaryDir out;
+    // A file too large to be judged is still cited by its hash.
+    const QString large = out.filePath(QStringLiteral("works/large.txt"));
+    QVERIFY(QDir(out.path()).mkdir(QStringLiteral("works")));
+    QVERIFY(writeBytes(large, QByteArray(4 * 1024 * 1024 + 1, 'x')));
+    const QStringList files{juryFile("letter", "good.txt"), juryFile("letter", "overshoot.txt"),
+                            juryFile("letter", "extra-edge.txt"), large};
     const QString json = out.filePath(QStringLiteral("r.json"));
     const QString csv = out.filePath(QStringLiteral("r.csv"));
     const QString text = out.filePath(QStringLiteral("r.txt"));
