@@ -280,6 +280,7 @@ struct JuryPlan
     JuryReport report; // every file judged is added to it
     QStringList hashes;
     QList<QStringList> identical;
+    QList<int> identicalGroups;
     std::vector<std::unique_ptr<JuryReportStream>> streams;
 };
 
@@ -415,6 +416,7 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
     // file is hashed before any is judged: reading is cheap beside the passes.
     const QStringList hashes = fileHashes(files);
     const QList<QStringList> identical = identicalFiles(files, hashes);
+    const QList<int> groups = identicalGroups(hashes);
 
     // Every report is opened before the first file is judged, so that one that cannot be
     // written is known at once; CSV and JSON take each file's rows as soon as it and every
@@ -428,7 +430,7 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
         }
     }
     return JuryPlan{files,  inputs,    std::move(runner), std::move(report),
-                    hashes, identical, std::move(streams)};
+                    hashes, identical, groups,           std::move(streams)};
 }
 
 // Judges the files in parallel, each on a thread of its own. Each file's result is cut down
@@ -465,8 +467,10 @@ JuryOutcome judgeFiles(JuryPlan &plan, const CheckerOptions &options, QTextStrea
             }
             JuryFileResult result = std::move(results[size_t(nextInOrder)]);
             // A file changed since it was hashed is alike with none.
-            if (result.sha256 == plan.hashes.at(nextInOrder))
+            if (result.sha256 == plan.hashes.at(nextInOrder)) {
                 result.identicalTo = plan.identical.at(nextInOrder);
+                result.identicalGroup = plan.identicalGroups.at(nextInOrder);
+            }
             outcome.correctCount += result.isCorrect() ? 1 : 0;
             if (!result.isRead())
                 outcome.unreadMessages.append(result.readError);

@@ -1,6 +1,7 @@
 #include "cli/jury/report/jurycsv.h"
 
 #include "cli/jury/report/jurytexts.h"
+#include "common/printablename.h"
 
 #include <QFileInfo>
 
@@ -37,9 +38,9 @@ QStringList contextFields(const JuryReport &report)
 {
     return {juryProgramText(),
             report.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            report.taskFile,
+            printableName(report.taskFile),
             report.taskSha256,
-            report.referenceFile,
+            printableName(report.referenceFile),
             report.referenceSha256,
             number(report.highlightLimit),
             report.chosenTest ? testTitle(*report.chosenTest) : QString()};
@@ -93,7 +94,7 @@ QString juryPupilsCsvHeader(const JuryReport &report)
                               QStringLiteral("Вердикт"), QStringLiteral("Пройдено тестов"),
                               QStringLiteral("Всего тестов"), QStringLiteral("Первый неверный тест"),
                               QStringLiteral("Первая ошибка"), QStringLiteral("SHA-256"),
-                              QStringLiteral("Совпадает с файлами"), QStringLiteral("Команд"),
+                              QStringLiteral("Группа одинаковых файлов"), QStringLiteral("Команд"),
                               QStringLiteral("Процедур"), QStringLiteral("Вызовов процедур"),
                               QStringLiteral("Ветвлений"), QStringLiteral("Циклов"), QStringLiteral("Строк")}
                       + contextHeader(),
@@ -104,7 +105,7 @@ QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, q
 {
     const TestPass *failure = file.firstFailure();
     const bool judged = file.isRead() && file.isAlgorithm();
-    QStringList fields{number(fileNumber), file.file, codeOnly(file), verdictWord(file)};
+    QStringList fields{number(fileNumber), printableName(file.file), codeOnly(file), verdictWord(file)};
     if (judged) {
         fields << number(file.correctPassCount()) << number(file.passes.size())
                << (failure ? number(failure->number) : QString())
@@ -112,7 +113,8 @@ QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, q
     } else {
         fields << QString() << QString() << QString() << fileError(file);
     }
-    fields << file.sha256 << file.identicalTo.join(QStringLiteral(", "));
+    // A number, not the names: a template handed in by hundreds would pass a cell's limit.
+    fields << file.sha256 << (file.identicalGroup > 0 ? number(file.identicalGroup) : QString());
     if (judged) {
         const AlgorithmCounts &c = file.counts;
         fields << number(c.commands) << number(c.procedures) << number(c.calls) << number(c.branches)
@@ -142,8 +144,8 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
     const QChar separator = report.csvSeparator;
     const QStringList context = contextFields(report);
     if (!file.isRead() || !file.isAlgorithm()) {
-        QStringList fields{number(fileNumber), file.file,      QString(),        QString(),
-                           QString(),          codeOnly(file), verdictWord(file)};
+        QStringList fields{number(fileNumber), printableName(file.file), QString(), QString(), QString(),
+                           codeOnly(file),     verdictWord(file)};
         while (fields.size() < 16)
             fields.append(QString());
         fields << fileError(file) << file.sha256;
@@ -152,7 +154,8 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
     QString rows;
     for (const TestPass &pass : file.passes) {
         const int line = stopLineNumber(pass);
-        rows += csvRow(QStringList{number(fileNumber), file.file, number(pass.number), number(pass.fieldSize),
+        rows += csvRow(QStringList{number(fileNumber), printableName(file.file), number(pass.number),
+                                   number(pass.fieldSize),
                                    selectorsText(pass.arrangement), passCode(pass), passCodeWord(pass),
                                    outcomeText(pass), line > 0 ? number(line) : QString(),
                                    number(pass.executor.column), number(pass.executor.row),

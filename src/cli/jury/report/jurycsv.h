@@ -11,7 +11,8 @@
 // and the test chosen with --test, so that each file stays one plain table that a spreadsheet
 // opens as it is. Fields are separated by report.csvSeparator, rows end with CR LF, and no
 // field holds a line break. The rows of a file are made on their own, so that the reports can
-// be written as the files are judged; `fileNumber` counts the files from 1.
+// be written as the files are judged; `fileNumber` counts the files from 1. Names are shown as
+// the table shows them (printableName), and files with the same bytes by their group's number.
 QString juryPupilsCsvHeader(const JuryReport &report);
 QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber);
 QString juryTestsCsvHeader(const JuryReport &report);

@@ -23,11 +23,8 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
     lines.append(QStringLiteral("%1 — %2").arg(printableName(file.file), verdictText(file)));
     if (!file.sha256.isEmpty())
         lines.append(QStringLiteral("  SHA-256 %1").arg(file.sha256));
-    QStringList identical = file.identicalTo;
-    for (QString &name : identical)
-        name = printableName(name);
-    if (!identical.isEmpty())
-        lines.append(QStringLiteral("  ") + identicalText(identical));
+    if (!file.identicalTo.isEmpty())
+        lines.append(QStringLiteral("  ") + identicalText(file.identicalTo));
     if (!file.isRead()) {
         lines.append(QStringLiteral("  ") + file.readError);
         return lines;

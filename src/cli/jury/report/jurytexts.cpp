@@ -1,5 +1,6 @@
 #include "cli/jury/report/jurytexts.h"
 
+#include "common/printablename.h"
 #include "judge/passrunner.h"
 
 #include <iterator>
@@ -160,10 +161,13 @@ QString juryProgramText()
     return QStringLiteral("shagaika-check %1").arg(QStringLiteral(SHAGAIKA_VERSION));
 }
 
-QString identicalText(const QStringList &files)
+QString identicalText(const QStringList &names)
 {
-    if (files.isEmpty())
+    if (names.isEmpty())
         return {};
+    QStringList files;
+    for (const QString &name : names)
+        files.append(printableName(name));
     // A printed protocol names a few; a hundred copies of the blank template would otherwise fill
     // pages with the same list under every one of them. The CSV and JSON reports keep every name.
     constexpr qsizetype named = 5;

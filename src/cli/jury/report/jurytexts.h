@@ -38,7 +38,7 @@ QString juryLimitsText(qint64 highlightLimit, int timeLimitSeconds);
 // "shagaika-check 1.4.0": the program that made a report, named in every report.
 QString juryProgramText();
 // "совпадает с файлом a.txt", "совпадает с файлами a.txt, b.txt"; more than six files: the first
-// five and "и ещё N". Empty for no file.
+// five and "и ещё N". Empty for no file. The names are shown as printableName() shows them.
 QString identicalText(const QStringList &files);
 // "команд 12, процедур 1, вызовов процедур 2, ветвлений 1, циклов 3, строк 20"
 QString statisticsText(const AlgorithmCounts &counts);
