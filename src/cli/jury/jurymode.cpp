@@ -8,10 +8,12 @@
 #include "cli/jury/report/juryreportformats.h"
 #include "cli/jury/report/juryreportstream.h"
 #include "cli/jury/report/jurytable.h"
+#include "cli/run/algorithmfiles.h"
 #include "cli/run/checkermessage.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"
+#include "common/regularfile.h"
 #include "common/systemfilename.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmstatistics.h"
@@ -26,6 +28,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -271,6 +274,44 @@ QString reportsClash(const QStringList &reportFiles)
     return {};
 }
 
+// The first bytes of a file, enough to tell a report of this program; only a regular file is read.
+QByteArray fileStart(const QString &path)
+{
+    constexpr qint64 length = 4096;
+    QFile file;
+    qint64 size = 0;
+    return openRegularFile(path, file, size).isEmpty() ? file.read(length) : QByteArray();
+}
+
+// A careless wildcard ("--report works/*.txt") makes a pupil's file the report, and one that is
+// then not among those judged: a file that is there already is replaced only when it is a
+// report of this program, and none is written into a judged folder under an algorithm file's
+// name, where the next run would judge it as a pupil's. The message of the first report file
+// refused, empty when there is none.
+QString foreignReportFile(const QStringList &reportFiles, const QStringList &files)
+{
+    QSet<QString> judgedFolders;
+    for (const QString &file : files)
+        judgedFolders.insert(QFileInfo(file).absoluteDir().canonicalPath());
+    for (const QString &reportFile : reportFiles) {
+        const std::unique_ptr<JuryReportWriter> writer = juryReportWriter(reportFile);
+        if (!writer)
+            continue;
+        for (const QString &file : writer->files(reportFile)) {
+            const QFileInfo info(file);
+            if (info.exists() && !info.isDir() && !writer->isOwnFile(fileStart(file)))
+                return QStringLiteral("%1 уже есть, и это не отчёт shagaika-check; он не будет заменён")
+                    .arg(nativePath(file));
+            if (isAlgorithmFileName(info.fileName())
+                && judgedFolders.contains(info.absoluteDir().canonicalPath()))
+                return QStringLiteral("%1 лежит в проверяемой папке, и следующая проверка примет его за работу "
+                                      "участника; назовите отчёт иначе или запишите его в другую папку")
+                    .arg(nativePath(file));
+        }
+    }
+    return {};
+}
+
 // What judging needs, once the options, the task and the reference have passed every check.
 struct JuryPlan
 {
@@ -373,6 +414,10 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
             err << checkerMessage(QStringLiteral("--report: ") + replacesInputMessage(reportFile, input));
             return std::nullopt;
         }
+    }
+    if (const QString foreign = foreignReportFile(options.reportFiles, files); !foreign.isEmpty()) {
+        err << checkerMessage(QStringLiteral("--report: ") + foreign);
+        return std::nullopt;
     }
 
     const TaskFileResult read = taskFolder.readTask();

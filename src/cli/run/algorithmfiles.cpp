@@ -88,11 +88,6 @@ struct FolderWalk
     AlgorithmFileList *list = nullptr;
 };
 
-bool isAlgorithmName(const QString &name)
-{
-    return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
-}
-
 void walkFolder(FolderWalk &walk, const QString &folder, const QString &below)
 {
     const QString shown = QDir::toNativeSeparators(folder);
@@ -114,7 +109,7 @@ void walkFolder(FolderWalk &walk, const QString &folder, const QString &below)
         if (entry.isFolder) {
             if (walk.recursive)
                 walkFolder(walk, path, relative);
-        } else if (isAlgorithmName(entry.name)) {
+        } else if (isAlgorithmFileName(entry.name)) {
             walk.found.append({fileNameToSystem(relative), path});
         }
     }
@@ -145,4 +140,9 @@ AlgorithmFileList expandAlgorithmFiles(const QStringList &arguments, bool recurs
             list.files.append(file.second);
     }
     return list;
+}
+
+bool isAlgorithmFileName(const QString &name)
+{
+    return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
 }

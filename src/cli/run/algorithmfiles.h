@@ -19,3 +19,6 @@ struct AlgorithmFileList
 // names it, so that the order is the same on every run. A sub-folder that a link leads back
 // to (a loop, or a folder already looked through) is not entered twice.
 AlgorithmFileList expandAlgorithmFiles(const QStringList &arguments, bool recursive);
+
+// Whether a folder argument takes a file of this name for an algorithm file.
+bool isAlgorithmFileName(const QString &name);
