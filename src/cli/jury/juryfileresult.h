@@ -19,6 +19,7 @@ struct JuryFileResult
     AlgorithmCounts counts;  // the statistics panel's counts of the text read
     QStringList identicalTo; // the other files judged with the same bytes (the same SHA-256)
     int identicalGroup = 0;  // the number of those files' group, from 1; 0: no other file is alike
+    QStringList otherPaths;  // the other paths of the command line that name this very file
     QStringList text;        // the text read, kept only for a pupil's own protocol
 
     bool isRead() const { return readError.isEmpty(); }

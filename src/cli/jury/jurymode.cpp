@@ -144,24 +144,45 @@ QStringList commonFolder(const QList<QStringList> &paths)
     return common;
 }
 
-// The files to judge: those named, then each --only file not among them.
-QStringList judgedFiles(const CheckerOptions &options)
+// The same for every path to a file (links, "..", a path named twice); by text alone for a
+// file that is not there.
+QString canonicalPathOf(const QString &file)
 {
-    QStringList files = options.files;
-    for (const QString &only : options.onlyFiles) {
-        const bool named = std::any_of(files.begin(), files.end(), [&](const QString &file) {
-            return absolutePathOf(file) == absolutePathOf(only);
-        });
-        if (!named)
-            files.append(only);
+    const QString canonical = QFileInfo(file).canonicalFilePath();
+    return canonical.isEmpty() ? absolutePathOf(file) : canonical;
+}
+
+// The files to judge, each once: those named, then each --only file not among them. A file
+// that two arguments name ("w" and "w/../w") is judged by the first path; `otherPaths` keeps
+// the others, by that path.
+struct JudgedFiles
+{
+    QStringList files;
+    QHash<QString, QStringList> otherPaths;
+};
+
+JudgedFiles judgedFiles(const CheckerOptions &options)
+{
+    JudgedFiles judged;
+    QHash<QString, QString> firstByCanonical;
+    for (const QString &file : options.files + options.onlyFiles) {
+        const QString canonical = canonicalPathOf(file);
+        if (const auto first = firstByCanonical.constFind(canonical); first != firstByCanonical.constEnd()) {
+            QStringList &others = judged.otherPaths[*first];
+            if (file != *first && !others.contains(file))
+                others.append(file);
+            continue;
+        }
+        firstByCanonical.insert(canonical, file);
+        judged.files.append(file);
     }
-    return files;
+    return judged;
 }
 
 bool isOnlyFile(const CheckerOptions &options, const QString &file)
 {
     return std::any_of(options.onlyFiles.begin(), options.onlyFiles.end(),
-                       [&](const QString &only) { return absolutePathOf(file) == absolutePathOf(only); });
+                       [&](const QString &only) { return canonicalPathOf(file) == canonicalPathOf(only); });
 }
 
 // What a file's pictures are drawn and written with, made once for every file.
@@ -322,6 +343,7 @@ struct JuryPlan
     QStringList hashes;
     QList<QStringList> identical;
     QList<int> identicalGroups;
+    QHash<QString, QStringList> otherPaths; // by a file's path judged, those of it not judged
     std::vector<std::unique_ptr<JuryReportStream>> streams;
 };
 
@@ -389,7 +411,8 @@ bool runReference(const CheckerOptions &options, const PassRunner &runner, JuryR
 
 // Every check before the first file is judged, with the reports opened; nothing when one
 // fails, its reason on standard error.
-std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err)
+std::optional<JuryPlan> planJury(const CheckerOptions &options, const QList<UnreadFolder> &unreadFolders,
+                                 QTextStream &err)
 {
     if (!checkReportNames(options, err))
         return std::nullopt;
@@ -406,7 +429,8 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
     inputs.add(taskFolder.taskFilePath());
     inputs.add(taskFolder.patternFilePath());
     inputs.add(options.referenceFile);
-    const QStringList files = judgedFiles(options);
+    const JudgedFiles judged = judgedFiles(options);
+    const QStringList &files = judged.files;
     for (const QString &file : files)
         inputs.add(file);
     for (const QString &reportFile : writtenReportFiles(options.reportFiles)) {
@@ -444,6 +468,7 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
     report.taskSha256 = sha256OfBytes(read.bytes);
     report.timeLimitSeconds = options.timeLimitSeconds;
     report.highlightLimit = runner.highlightLimit();
+    report.unreadFolders = unreadFolders;
 
     if (!read.task.hasPointB && !options.hasReference()) {
         err << checkerMessage(
@@ -474,8 +499,8 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
             return std::nullopt;
         }
     }
-    return JuryPlan{files,  inputs,    std::move(runner), std::move(report),
-                    hashes, identical, groups,           std::move(streams)};
+    return JuryPlan{files,  inputs,    std::move(runner), std::move(report), hashes,
+                    identical, groups, judged.otherPaths, std::move(streams)};
 }
 
 // Judges the files in parallel, each on a thread of its own. Each file's result is cut down
@@ -516,6 +541,7 @@ JuryOutcome judgeFiles(JuryPlan &plan, const CheckerOptions &options, QTextStrea
                 result.identicalTo = plan.identical.at(nextInOrder);
                 result.identicalGroup = plan.identicalGroups.at(nextInOrder);
             }
+            result.otherPaths = plan.otherPaths.value(result.file);
             outcome.correctCount += result.isCorrect() ? 1 : 0;
             if (!result.isRead())
                 outcome.unreadMessages.append(result.readError);
@@ -633,18 +659,21 @@ QStringList diffPictureStems(const QStringList &files)
 QString diffPicturePath(const QString &prefix, const QString &stem, int fieldSize,
                         const QList<int> &arrangement)
 {
-    QString name = QStringLiteral("%1-%2-%3").arg(prefix, stem, QString::number(fieldSize));
+    const QString head = prefix + QLatin1Char('-');
+    QString tail = QLatin1Char('-') + QString::number(fieldSize);
     if (!arrangement.isEmpty()) {
-        name += QLatin1Char('-');
+        tail += QLatin1Char('-');
         for (int selector : arrangement)
-            name += QString::number(selector);
+            tail += QString::number(selector);
     }
-    return name + QStringLiteral(".png");
+    tail += QStringLiteral(".png");
+    return head + fittedPictureStem(head, stem, tail) + tail;
 }
 
-int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
+int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err,
+                const QList<UnreadFolder> &unreadFolders)
 {
-    std::optional<JuryPlan> plan = planJury(options, err);
+    std::optional<JuryPlan> plan = planJury(options, unreadFolders, err);
     if (!plan)
         return CannotJudge;
     const JuryOutcome outcome = judgeFiles(*plan, options, err);

@@ -1,5 +1,6 @@
 #include "cli/run/algorithmfiles.h"
 
+#include "common/systemerror.h"
 #include "common/systemfilename.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -24,17 +26,19 @@ struct FolderEntry
     bool isFolder = false;
 };
 
-// The entries of a folder, hidden ones aside, or nothing when it cannot be read. On Unix the
-// names are read as the system keeps them (see systemfilename.h): a name unpacked from another
-// system's archive need not be UTF-8, and the file must still open.
-std::optional<QList<FolderEntry>> folderEntries(const QString &folder)
+// The entries of a folder, hidden ones aside, or nothing (and why in `reason`) when it cannot be
+// read. On Unix the names are read as the system keeps them (see systemfilename.h): a name
+// unpacked from another system's archive need not be UTF-8, and the file must still open.
+std::optional<QList<FolderEntry>> folderEntries(const QString &folder, QString &reason)
 {
     QList<FolderEntry> entries;
 #ifdef Q_OS_UNIX
     const QByteArray path = fileNameToSystem(folder);
     DIR *dir = ::opendir(path.constData());
-    if (!dir)
+    if (!dir) {
+        reason = systemErrorText(errno);
         return std::nullopt;
+    }
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name.startsWith('.'))
@@ -46,8 +50,10 @@ std::optional<QList<FolderEntry>> folderEntries(const QString &folder)
     ::closedir(dir);
 #else
     const QDir dir(folder);
-    if (!dir.isReadable())
+    if (!dir.isReadable()) {
+        reason = systemErrorText(EACCES);
         return std::nullopt;
+    }
     for (const QFileInfo &entry :
          dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System))
         entries.append({entry.fileName(), entry.isDir()});
@@ -98,9 +104,12 @@ void walkFolder(FolderWalk &walk, const QString &folder, const QString &below)
         return;
     }
     walk.visited.insert(canonical);
-    const std::optional<QList<FolderEntry>> entries = folderEntries(folder);
+    QString reason;
+    const std::optional<QList<FolderEntry>> entries = folderEntries(folder, reason);
     if (!entries) {
-        walk.list->errors.append(QStringLiteral("папка %1 не читается: её файлы не проверены").arg(shown));
+        walk.list->errors.append(
+            QStringLiteral("папка %1 не читается: %2; её файлы не проверены").arg(shown, reason));
+        walk.list->unreadFolders.append({folder, reason});
         return;
     }
     for (const FolderEntry &entry : *entries) {

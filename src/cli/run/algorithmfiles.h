@@ -3,12 +3,20 @@
 #include <QString>
 #include <QStringList>
 
+// A folder whose files could not be listed, and why.
+struct UnreadFolder
+{
+    QString path;
+    QString reason;
+};
+
 // The algorithm files the command line names, a folder standing for its files.
 struct AlgorithmFileList
 {
     QStringList files;
     // Folders that could not be read whole: some files there may be left unchecked.
     QStringList errors;
+    QList<UnreadFolder> unreadFolders; // the same folders, for the reports
     // Folders passed over without loss: a link back into a folder already looked through.
     QStringList notes;
 };

@@ -969,7 +969,8 @@ void TestJury::folderArguments()
     });
 
     const QString json = root.filePath(QStringLiteral("r.json"));
-    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--report", json};
+    const QString csv = root.filePath(QStringLiteral("r.csv"));
+    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--report", json, "--report", csv};
     if (recursive)
         arguments.append(QStringLiteral("--recursive"));
     arguments.append(root.filePath(QStringLiteral("works")));
@@ -980,6 +981,13 @@ void TestJury::folderArguments()
     for (const QJsonValue &file : readJson(json).value(QStringLiteral("files")).toArray())
         order.append(root.relativeFilePath(file.toObject().value(QStringLiteral("file")).toString()));
     QCOMPARE(order, judged);
+    // A folder not read is named in every report.
+    QCOMPARE(readJson(json).value(QStringLiteral("unread_folders")).toArray().size(), locked.isEmpty() ? 0 : 1);
+    QCOMPARE(run.out.contains(QStringLiteral("Не проверены файлы: папка ")), !locked.isEmpty());
+    const auto rows = readCsvTable(csv);
+    QCOMPARE(std::count_if(rows.begin(), rows.end(),
+                           [](const auto &row) { return row.value(QStringLiteral("Вердикт")) == QStringLiteral("папка не проверена"); }),
+             locked.isEmpty() ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestJury)

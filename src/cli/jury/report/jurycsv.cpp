@@ -62,6 +62,45 @@ QString verdictWord(const JuryFileResult &file)
     return verdictText(file).section(QStringLiteral(" — "), 1);
 }
 
+QStringList pupilsColumns()
+{
+    return QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Код"),
+                              QStringLiteral("Вердикт"), QStringLiteral("Пройдено тестов"),
+                              QStringLiteral("Всего тестов"), QStringLiteral("Первый неверный тест"),
+                              QStringLiteral("Первая ошибка"), QStringLiteral("SHA-256"),
+                              QStringLiteral("Группа одинаковых файлов"), QStringLiteral("Также назван"),
+                              QStringLiteral("Команд"),
+                              QStringLiteral("Процедур"), QStringLiteral("Вызовов процедур"),
+                              QStringLiteral("Ветвлений"), QStringLiteral("Циклов"), QStringLiteral("Строк")};
+}
+
+QStringList testsColumns()
+{
+    return QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Тест"),
+                              QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Код"),
+                              QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
+                              QStringLiteral("Столбец"), QStringLiteral("Ряд"), QStringLiteral("Направление"),
+                              QStringLiteral("Выполнено строк"),
+                              QStringLiteral("Время на медленной скорости, мс"),
+                              QStringLiteral("Нет отрезков"), QStringLiteral("Лишние отрезки"),
+                              QStringLiteral("Сообщение"), QStringLiteral("SHA-256")};
+}
+
+// A row under `columns` for each folder whose files were not judged: the folder in place of a
+// file, the reason in `errorColumn`.
+QString unreadFolderRows(const JuryReport &report, const QStringList &columns, const QString &errorColumn)
+{
+    QString rows;
+    for (const UnreadFolder &folder : report.unreadFolders) {
+        QStringList fields(columns.size());
+        fields[columns.indexOf(QStringLiteral("Файл"))] = printableName(folder.path);
+        fields[columns.indexOf(QStringLiteral("Вердикт"))] = QStringLiteral("папка не проверена");
+        fields[columns.indexOf(errorColumn)] = folder.reason;
+        rows += csvRow(fields + contextFields(report), report.csvSeparator);
+    }
+    return rows;
+}
+
 } // namespace
 
 QString csvField(QString text, QChar separator)
@@ -90,15 +129,9 @@ QString juryTestsCsvPath(const QString &reportPath)
 
 QString juryPupilsCsvHeader(const JuryReport &report)
 {
-    return csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Код"),
-                              QStringLiteral("Вердикт"), QStringLiteral("Пройдено тестов"),
-                              QStringLiteral("Всего тестов"), QStringLiteral("Первый неверный тест"),
-                              QStringLiteral("Первая ошибка"), QStringLiteral("SHA-256"),
-                              QStringLiteral("Группа одинаковых файлов"), QStringLiteral("Команд"),
-                              QStringLiteral("Процедур"), QStringLiteral("Вызовов процедур"),
-                              QStringLiteral("Ветвлений"), QStringLiteral("Циклов"), QStringLiteral("Строк")}
-                      + contextHeader(),
-                  report.csvSeparator);
+    const QStringList columns = pupilsColumns();
+    return csvRow(columns + contextHeader(), report.csvSeparator)
+        + unreadFolderRows(report, columns, QStringLiteral("Первая ошибка"));
 }
 
 QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber)
@@ -115,6 +148,10 @@ QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, q
     }
     // A number, not the names: a template handed in by hundreds would pass a cell's limit.
     fields << file.sha256 << (file.identicalGroup > 0 ? number(file.identicalGroup) : QString());
+    QStringList otherPaths;
+    for (const QString &path : file.otherPaths)
+        otherPaths.append(printableName(path));
+    fields << otherPaths.join(QStringLiteral(", "));
     if (judged) {
         const AlgorithmCounts &c = file.counts;
         fields << number(c.commands) << number(c.procedures) << number(c.calls) << number(c.branches)
@@ -127,16 +164,9 @@ QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, q
 
 QString juryTestsCsvHeader(const JuryReport &report)
 {
-    return csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Тест"),
-                              QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Код"),
-                              QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
-                              QStringLiteral("Столбец"), QStringLiteral("Ряд"), QStringLiteral("Направление"),
-                              QStringLiteral("Выполнено строк"),
-                              QStringLiteral("Время на медленной скорости, мс"),
-                              QStringLiteral("Нет отрезков"), QStringLiteral("Лишние отрезки"),
-                              QStringLiteral("Сообщение"), QStringLiteral("SHA-256")}
-                      + contextHeader(),
-                  report.csvSeparator);
+    const QStringList columns = testsColumns();
+    return csvRow(columns + contextHeader(), report.csvSeparator)
+        + unreadFolderRows(report, columns, QStringLiteral("Сообщение"));
 }
 
 QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber)

@@ -6,7 +6,9 @@
 
 // The jury's reports for spreadsheets, two files: one row per pupil's file, and one row per
 // test of every file (one row for a file that is no algorithm or cannot be read). The first
-// row of each is its header, in the protocol's Russian words; every row then ends with the
+// row of each is its header, in the protocol's Russian words, and a row follows it for each
+// folder whose files were not judged (the folder as the file, the reason as the error); every
+// row then ends with the
 // program, the date, the task and the reference with their hashes, the jury's highlight limit
 // and the test chosen with --test, so that each file stays one plain table that a spreadsheet
 // opens as it is. Fields are separated by report.csvSeparator, rows end with CR LF, and no

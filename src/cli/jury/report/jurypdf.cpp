@@ -372,6 +372,8 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         QString name = printableName(file.file);
         if (!file.identicalTo.isEmpty())
             name += QStringLiteral("\n(") + identicalText(file.identicalTo) + QLatin1Char(')');
+        if (!file.otherPaths.isEmpty())
+            name += QStringLiteral("\n(") + otherPathsText(file.otherPaths) + QLatin1Char(')');
         const QStringList cells{
             QString::number(i + 1), name, verdictText(file),
             file.passes.isEmpty()
@@ -387,6 +389,8 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
     }
     page.gap();
     page.paragraph(verdictTotalsText(report.files), textFont(10, true));
+    for (const UnreadFolder &folder : report.unreadFolders)
+        page.paragraph(QStringLiteral("Не проверены файлы: ") + unreadFolderText(folder), textFont(10, true));
     page.gap();
 
     page.paragraph(QStringLiteral("Контрольные суммы (SHA-256) проверенных файлов"), textFont(11, true));
@@ -475,6 +479,8 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
         page.paragraph(QStringLiteral("SHA-256 %1").arg(file.sha256), hashFont(), page.width() / 30);
     if (!file.identicalTo.isEmpty())
         page.paragraph(identicalText(file.identicalTo), textFont(10));
+    if (!file.otherPaths.isEmpty())
+        page.paragraph(otherPathsText(file.otherPaths), textFont(10));
     page.gap();
     taskLines(page, report);
     page.paragraph(ruleText(report), textFont(9));

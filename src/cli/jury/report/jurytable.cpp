@@ -25,6 +25,8 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
         lines.append(QStringLiteral("  SHA-256 %1").arg(file.sha256));
     if (!file.identicalTo.isEmpty())
         lines.append(QStringLiteral("  ") + identicalText(file.identicalTo));
+    if (!file.otherPaths.isEmpty())
+        lines.append(QStringLiteral("  ") + otherPathsText(file.otherPaths));
     if (!file.isRead()) {
         lines.append(QStringLiteral("  ") + file.readError);
         return lines;
@@ -110,6 +112,8 @@ void writeJuryTable(const JuryReport &report, QTextStream &out)
                      reason});
     }
     lines.append(alignedRows(rows));
+    for (const UnreadFolder &folder : report.unreadFolders)
+        lines.append(QStringLiteral("Не проверены файлы: ") + unreadFolderText(folder));
     for (const QString &line : std::as_const(lines))
         out << line << '\n';
 

@@ -3,6 +3,8 @@
 #include "common/printablename.h"
 #include "judge/passrunner.h"
 
+#include <QDir>
+
 #include <iterator>
 
 QString executorText(const ExecutorState &executor)
@@ -179,6 +181,20 @@ QString identicalText(const QStringList &names)
     return (files.size() == 1 ? QStringLiteral("совпадает с файлом ")
                               : QStringLiteral("совпадает с файлами "))
         + files.join(QStringLiteral(", "));
+}
+
+QString unreadFolderText(const UnreadFolder &folder)
+{
+    return QStringLiteral("папка %1 не проверена: %2")
+        .arg(printableName(QDir::toNativeSeparators(folder.path)), folder.reason);
+}
+
+QString otherPathsText(const QStringList &paths)
+{
+    QStringList shown;
+    for (const QString &path : paths)
+        shown.append(printableName(path));
+    return shown.isEmpty() ? QString() : QStringLiteral("также назван: ") + shown.join(QStringLiteral(", "));
 }
 
 QString statisticsText(const AlgorithmCounts &counts)
