@@ -148,13 +148,13 @@ QStringList commonFolder(const QList<QStringList> &paths)
 // file that is not there.
 QString canonicalPathOf(const QString &file)
 {
-    const QString canonical = QFileInfo(file).canonicalFilePath();
+    const QString canonical = canonicalPath(file);
     return canonical.isEmpty() ? absolutePathOf(file) : canonical;
 }
 
 // The files to judge, each once: those named, then each --only file not among them. A file
-// that two arguments name ("w" and "w/../w") is judged by the first path; `otherPaths` keeps
-// the others, by that path.
+// that two of the files named name ("w" and "w/../w") is judged by the first path; `otherPaths`
+// keeps the others, by that path.
 struct JudgedFiles
 {
     QStringList files;
@@ -165,12 +165,13 @@ JudgedFiles judgedFiles(const CheckerOptions &options)
 {
     JudgedFiles judged;
     QHash<QString, QString> firstByCanonical;
-    for (const QString &file : options.files + options.onlyFiles) {
+    for (qsizetype i = 0; i < options.files.size() + options.onlyFiles.size(); ++i) {
+        const bool isNamed = i < options.files.size();
+        const QString &file = isNamed ? options.files.at(i) : options.onlyFiles.at(i - options.files.size());
         const QString canonical = canonicalPathOf(file);
         if (const auto first = firstByCanonical.constFind(canonical); first != firstByCanonical.constEnd()) {
-            QStringList &others = judged.otherPaths[*first];
-            if (file != *first && !others.contains(file))
-                others.append(file);
+            if (isNamed && file != *first && !judged.otherPaths.value(*first).contains(file))
+                judged.otherPaths[*first].append(file);
             continue;
         }
         firstByCanonical.insert(canonical, file);
@@ -325,8 +326,9 @@ QString foreignReportFile(const QStringList &reportFiles, const QStringList &fil
                     .arg(nativePath(file));
             if (isAlgorithmFileName(info.fileName())
                 && judgedFolders.contains(info.absoluteDir().canonicalPath()))
-                return QStringLiteral("%1 лежит в проверяемой папке, и следующая проверка примет его за работу "
-                                      "участника; назовите отчёт иначе или запишите его в другую папку")
+                return QStringLiteral(
+                           "%1 лежит в проверяемой папке, и следующая проверка примет его за работу "
+                           "участника; назовите отчёт иначе или запишите его в другую папку")
                     .arg(nativePath(file));
         }
     }
@@ -499,7 +501,7 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, const QList<Unre
             return std::nullopt;
         }
     }
-    return JuryPlan{files,  inputs,    std::move(runner), std::move(report), hashes,
+    return JuryPlan{files,     inputs, std::move(runner), std::move(report), hashes,
                     identical, groups, judged.otherPaths, std::move(streams)};
 }
 

@@ -64,16 +64,8 @@ std::optional<QList<FolderEntry>> folderEntries(const QString &folder, QString &
 // The same for every way to the folder (links, "..").
 QByteArray canonicalKey(const QString &folder)
 {
-#ifdef Q_OS_UNIX
-    char *resolved = ::realpath(fileNameToSystem(folder).constData(), nullptr);
-    if (!resolved)
-        return fileNameToSystem(folder);
-    const QByteArray key(resolved);
-    std::free(resolved);
-    return key;
-#else
-    return QFileInfo(folder).canonicalFilePath().toUtf8();
-#endif
+    const QString canonical = canonicalPath(folder);
+    return fileNameToSystem(canonical.isEmpty() ? folder : canonical);
 }
 
 bool isFolder(const QString &path)
@@ -154,4 +146,18 @@ AlgorithmFileList expandAlgorithmFiles(const QStringList &arguments, bool recurs
 bool isAlgorithmFileName(const QString &name)
 {
     return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
+QString canonicalPath(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    char *resolved = ::realpath(fileNameToSystem(path).constData(), nullptr);
+    if (!resolved)
+        return {};
+    const QString canonical = fileNameFromSystem(QByteArray(resolved));
+    std::free(resolved);
+    return canonical;
+#else
+    return QFileInfo(path).canonicalFilePath();
+#endif
 }

@@ -28,5 +28,9 @@ struct AlgorithmFileList
 // to (a loop, or a folder already looked through) is not entered twice.
 AlgorithmFileList expandAlgorithmFiles(const QStringList &arguments, bool recursive);
 
+// The same for every way to a file or folder (links, ".."), read as the system names it (see
+// systemfilename.h); empty when it is not there.
+QString canonicalPath(const QString &path);
+
 // Whether a folder argument takes a file of this name for an algorithm file.
 bool isAlgorithmFileName(const QString &name);

@@ -748,7 +748,8 @@ void TestJury::csvConventions()
         const bool formula = QStringLiteral("=-@").contains(files.at(i).front());
         // Shown as the table shows names: a tab and a backslash escaped.
         QString name = files.at(i);
-        name.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\t'), QLatin1String("\\t"));
+        name.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('\t'), QLatin1String("\\t"));
         QCOMPARE(shown, formula ? QLatin1Char('\'') + name : name);
         QCOMPARE(pupils.at(i).value(QStringLiteral("Код")), QStringLiteral("WA"));
         QCOMPARE(pupils.at(i).value(QStringLiteral("Программа")), checkerVersion());
@@ -982,11 +983,15 @@ void TestJury::folderArguments()
         order.append(root.relativeFilePath(file.toObject().value(QStringLiteral("file")).toString()));
     QCOMPARE(order, judged);
     // A folder not read is named in every report.
-    QCOMPARE(readJson(json).value(QStringLiteral("unread_folders")).toArray().size(), locked.isEmpty() ? 0 : 1);
+    QCOMPARE(readJson(json).value(QStringLiteral("unread_folders")).toArray().size(),
+             locked.isEmpty() ? 0 : 1);
     QCOMPARE(run.out.contains(QStringLiteral("Не проверены файлы: папка ")), !locked.isEmpty());
     const auto rows = readCsvTable(csv);
     QCOMPARE(std::count_if(rows.begin(), rows.end(),
-                           [](const auto &row) { return row.value(QStringLiteral("Вердикт")) == QStringLiteral("папка не проверена"); }),
+                           [](const auto &row) {
+                               return row.value(QStringLiteral("Вердикт"))
+                                   == QStringLiteral("папка не проверена");
+                           }),
              locked.isEmpty() ? 0 : 1);
 }
 
@@ -1237,7 +1242,8 @@ void TestJury::caseFolderVerdicts()
     const QString group = pupil->value(QStringLiteral("Группа одинаковых файлов"));
     QStringList csvIdentical;
     for (const auto &row : reports.pupilsCsv) {
-        if (!group.isEmpty() && row.value(QStringLiteral("Группа одинаковых файлов")) == group && &row != &*pupil)
+        if (!group.isEmpty() && row.value(QStringLiteral("Группа одинаковых файлов")) == group
+            && &row != &*pupil)
             csvIdentical.append(row.value(QStringLiteral("Файл")));
     }
     QCOMPARE(QSet<QString>(csvIdentical.begin(), csvIdentical.end()),

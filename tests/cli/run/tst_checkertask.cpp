@@ -131,8 +131,8 @@ void TestCheckerTask::reportsLoaderFaults_data()
     QTest::newRow("the file ends inside a section")
         << QByteArray("# 176 0 0\r\nТекст.\r\nZ\r\n0  1  3   0\r\nH\r\n") << false
         << QStringList{"Zerid.txt:6:", "Ошибка в файле задач"};
-    QTest::newRow("a folder that cannot be opened") << QByteArray("\r\n") << true
-                                                    << QStringList{"папка задачи не открывается"};
+    QTest::newRow("a folder that cannot be opened")
+        << QByteArray("\r\n") << true << QStringList{"папка задачи не открывается"};
 }
 
 void TestCheckerTask::reportsLoaderFaults()
@@ -144,7 +144,8 @@ void TestCheckerTask::reportsLoaderFaults()
     QVERIFY(dir.isValid());
     if (!task.isEmpty())
         QVERIFY(writeTask(dir, task));
-    const auto unlock = qScopeGuard([&] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    const auto unlock = qScopeGuard(
+        [&] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
     if (locked) {
         QVERIFY(QFile::setPermissions(dir.path(), {}));
         if (QDir(dir.path()).isReadable())

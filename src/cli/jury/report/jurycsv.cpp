@@ -64,26 +64,45 @@ QString verdictWord(const JuryFileResult &file)
 
 QStringList pupilsColumns()
 {
-    return QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Код"),
-                              QStringLiteral("Вердикт"), QStringLiteral("Пройдено тестов"),
-                              QStringLiteral("Всего тестов"), QStringLiteral("Первый неверный тест"),
-                              QStringLiteral("Первая ошибка"), QStringLiteral("SHA-256"),
-                              QStringLiteral("Группа одинаковых файлов"), QStringLiteral("Также назван"),
-                              QStringLiteral("Команд"),
-                              QStringLiteral("Процедур"), QStringLiteral("Вызовов процедур"),
-                              QStringLiteral("Ветвлений"), QStringLiteral("Циклов"), QStringLiteral("Строк")};
+    return QStringList{QStringLiteral("№"),
+                       QStringLiteral("Файл"),
+                       QStringLiteral("Код"),
+                       QStringLiteral("Вердикт"),
+                       QStringLiteral("Пройдено тестов"),
+                       QStringLiteral("Всего тестов"),
+                       QStringLiteral("Первый неверный тест"),
+                       QStringLiteral("Первая ошибка"),
+                       QStringLiteral("SHA-256"),
+                       QStringLiteral("Группа одинаковых файлов"),
+                       QStringLiteral("Также назван"),
+                       QStringLiteral("Команд"),
+                       QStringLiteral("Процедур"),
+                       QStringLiteral("Вызовов процедур"),
+                       QStringLiteral("Ветвлений"),
+                       QStringLiteral("Циклов"),
+                       QStringLiteral("Строк")};
 }
 
 QStringList testsColumns()
 {
-    return QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Тест"),
-                              QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Код"),
-                              QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
-                              QStringLiteral("Столбец"), QStringLiteral("Ряд"), QStringLiteral("Направление"),
-                              QStringLiteral("Выполнено строк"),
-                              QStringLiteral("Время на медленной скорости, мс"),
-                              QStringLiteral("Нет отрезков"), QStringLiteral("Лишние отрезки"),
-                              QStringLiteral("Сообщение"), QStringLiteral("SHA-256")};
+    return QStringList{QStringLiteral("№"),
+                       QStringLiteral("Файл"),
+                       QStringLiteral("Тест"),
+                       QStringLiteral("Поле"),
+                       QStringLiteral("Стенки"),
+                       QStringLiteral("Код"),
+                       QStringLiteral("Вердикт"),
+                       QStringLiteral("Исход"),
+                       QStringLiteral("Строка"),
+                       QStringLiteral("Столбец"),
+                       QStringLiteral("Ряд"),
+                       QStringLiteral("Направление"),
+                       QStringLiteral("Выполнено строк"),
+                       QStringLiteral("Время на медленной скорости, мс"),
+                       QStringLiteral("Нет отрезков"),
+                       QStringLiteral("Лишние отрезки"),
+                       QStringLiteral("Сообщение"),
+                       QStringLiteral("SHA-256")};
 }
 
 // A row under `columns` for each folder whose files were not judged: the folder in place of a
@@ -174,8 +193,8 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
     const QChar separator = report.csvSeparator;
     const QStringList context = contextFields(report);
     if (!file.isRead() || !file.isAlgorithm()) {
-        QStringList fields{number(fileNumber), printableName(file.file), QString(), QString(), QString(),
-                           codeOnly(file),     verdictWord(file)};
+        QStringList fields{number(fileNumber), printableName(file.file), QString(),        QString(),
+                           QString(),          codeOnly(file),           verdictWord(file)};
         while (fields.size() < 16)
             fields.append(QString());
         fields << fileError(file) << file.sha256;
@@ -185,9 +204,8 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
     for (const TestPass &pass : file.passes) {
         const int line = stopLineNumber(pass);
         rows += csvRow(QStringList{number(fileNumber), printableName(file.file), number(pass.number),
-                                   number(pass.fieldSize),
-                                   selectorsText(pass.arrangement), passCode(pass), passCodeWord(pass),
-                                   outcomeText(pass), line > 0 ? number(line) : QString(),
+                                   number(pass.fieldSize), selectorsText(pass.arrangement), passCode(pass),
+                                   passCodeWord(pass), outcomeText(pass), line > 0 ? number(line) : QString(),
                                    number(pass.executor.column), number(pass.executor.row),
                                    number(pass.executor.heading), number(pass.lines), number(pass.slowMs),
                                    edgeListText(pass.missing), edgeListText(pass.extra), pass.message,

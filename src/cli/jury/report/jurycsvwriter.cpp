@@ -18,7 +18,8 @@ bool JuryCsvWriter::isOwnFile(const QByteArray &start) const
 {
     // Both files begin with the same two columns, with either separator.
     for (const char separator : {';', ','}) {
-        if (start.startsWith(QByteArray(utf8Mark) + QStringLiteral("№%1Файл%1").arg(QLatin1Char(separator)).toUtf8()))
+        if (start.startsWith(QByteArray(utf8Mark)
+                             + QStringLiteral("№%1Файл%1").arg(QLatin1Char(separator)).toUtf8()))
             return true;
     }
     return false;

@@ -99,7 +99,8 @@ QJsonArray unreadFoldersJson(const JuryReport &report)
 {
     QJsonArray folders;
     for (const UnreadFolder &folder : report.unreadFolders)
-        folders.append(QJsonObject{{QStringLiteral("folder"), folder.path}, {QStringLiteral("error"), folder.reason}});
+        folders.append(
+            QJsonObject{{QStringLiteral("folder"), folder.path}, {QStringLiteral("error"), folder.reason}});
     return folders;
 }
 

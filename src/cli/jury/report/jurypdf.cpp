@@ -399,7 +399,8 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         QString hash = file.sha256.isEmpty() ? QStringLiteral("—") : file.sha256;
         if (!file.identicalTo.isEmpty())
             hash += QLatin1Char('\n') + identicalText(file.identicalTo);
-        page.row({QString::number(i + 1), printableName(file.file), hash}, {0.05, 0.35, 0.60}, hashFont(), false);
+        page.row({QString::number(i + 1), printableName(file.file), hash}, {0.05, 0.35, 0.60}, hashFont(),
+                 false);
     }
 
     bool firstWrong = true;
@@ -422,9 +423,9 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         // A file's heading, its failures and its picture stand on one page where they fit.
         page.keepTogether((int(groups.size()) + 7) * page.lineHeight(textFont(10))
                           + (picture.isNull() ? 0 : page.pictureHeight(picture, 0.4)));
-        page.paragraph(
-            QStringLiteral("%1. %2 — %3").arg(QString::number(i + 1), printableName(file.file), verdictText(file)),
-            textFont(11, true));
+        page.paragraph(QStringLiteral("%1. %2 — %3")
+                           .arg(QString::number(i + 1), printableName(file.file), verdictText(file)),
+                       textFont(11, true));
         if (!file.sha256.isEmpty())
             page.paragraph(QStringLiteral("SHA-256 %1").arg(file.sha256), hashFont());
         if (!file.identicalTo.isEmpty())

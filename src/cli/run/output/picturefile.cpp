@@ -36,16 +36,21 @@ QString writePictureFile(const QImage &picture, const QString &path, const Prote
 QString fittedPictureStem(const QString &head, const QString &stem, const QString &tail)
 {
     constexpr qsizetype longestName = 255 - 7;
-    const QString headName = head.mid(qMax(head.lastIndexOf(QLatin1Char('/')), head.lastIndexOf(QLatin1Char('\\'))) + 1);
+    const QString headName =
+        head.mid(qMax(head.lastIndexOf(QLatin1Char('/')), head.lastIndexOf(QLatin1Char('\\'))) + 1);
     const auto fits = [&](const QString &part) {
         return fileNameToSystem(headName + part + tail).size() <= longestName;
     };
     if (fits(stem))
         return stem;
-    const QString mark = QLatin1Char('~')
-        + QString::fromLatin1(QCryptographicHash::hash(fileNameToSystem(stem), QCryptographicHash::Sha256).toHex().left(8));
+    const QString mark =
+        QLatin1Char('~')
+        + QString::fromLatin1(
+            QCryptographicHash::hash(fileNameToSystem(stem), QCryptographicHash::Sha256).toHex().left(8));
     QString cut = stem;
     while (!cut.isEmpty() && !fits(cut + mark))
-        cut.chop(cut.size() > 1 && cut.back().isLowSurrogate() && cut.at(cut.size() - 2).isHighSurrogate() ? 2 : 1);
+        cut.chop(cut.size() > 1 && cut.back().isLowSurrogate() && cut.at(cut.size() - 2).isHighSurrogate()
+                     ? 2
+                     : 1);
     return cut + mark;
 }
