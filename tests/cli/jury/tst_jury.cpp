@@ -936,7 +936,7 @@ void TestJury::folderArguments_data()
     QTest::newRow("an unreadable sub-folder is named")
         << QStringList{"works/a.txt", "works/locked/b.txt"} << QStringList{} << "works/locked" << true
         << QStringList{"works/a.txt"} << 1
-        << "папка " + QDir::toNativeSeparators("works/locked") + " не читается";
+        << QDir::toNativeSeparators("works/locked") + " не читается";
 }
 
 void TestJury::folderArguments()
