@@ -990,7 +990,7 @@ void TestJury::folderArguments()
     // A folder not read is named in every report.
     QCOMPARE(readJson(json).value(QStringLiteral("unread_folders")).toArray().size(),
              locked.isEmpty() ? 0 : 1);
-    QCOMPARE(run.out.contains(QStringLiteral("Не проверены файлы: папка ")), !locked.isEmpty());
+    QCOMPARE(run.out.contains(QStringLiteral("Не проверены файлы папки ")), !locked.isEmpty());
     const auto rows = readCsvTable(csv);
     QCOMPARE(std::count_if(rows.begin(), rows.end(),
                            [](const auto &row) {

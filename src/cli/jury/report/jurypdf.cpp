@@ -390,7 +390,7 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
     page.gap();
     page.paragraph(verdictTotalsText(report.files), textFont(10, true));
     for (const UnreadFolder &folder : report.unreadFolders)
-        page.paragraph(QStringLiteral("Не проверены файлы: ") + unreadFolderText(folder), textFont(10, true));
+        page.paragraph(unreadFolderText(folder), textFont(10, true));
     page.gap();
 
     page.paragraph(QStringLiteral("Контрольные суммы (SHA-256) проверенных файлов"), textFont(11, true));

@@ -113,7 +113,7 @@ void writeJuryTable(const JuryReport &report, QTextStream &out)
     }
     lines.append(alignedRows(rows));
     for (const UnreadFolder &folder : report.unreadFolders)
-        lines.append(QStringLiteral("Не проверены файлы: ") + unreadFolderText(folder));
+        lines.append(unreadFolderText(folder));
     for (const QString &line : std::as_const(lines))
         out << line << '\n';
 

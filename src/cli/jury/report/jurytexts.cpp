@@ -185,7 +185,7 @@ QString identicalText(const QStringList &names)
 
 QString unreadFolderText(const UnreadFolder &folder)
 {
-    return QStringLiteral("папка %1 не проверена: %2")
+    return QStringLiteral("Не проверены файлы папки %1: %2")
         .arg(printableName(QDir::toNativeSeparators(folder.path)), folder.reason);
 }
 

@@ -41,7 +41,7 @@ QString juryProgramText();
 // "совпадает с файлом a.txt", "совпадает с файлами a.txt, b.txt"; more than six files: the first
 // five and "и ещё N". Empty for no file. The names are shown as printableName() shows them.
 QString identicalText(const QStringList &files);
-// "папка works/7a не проверена: нет прав доступа": its files were not judged.
+// "Не проверены файлы папки works/7a: нет прав доступа": the folder could not be listed.
 QString unreadFolderText(const UnreadFolder &folder);
 // "также назван: w/../w/a.txt" for a file that other paths of the command line name too (it is
 // judged once); empty for none. The names are shown as printableName() shows them.
