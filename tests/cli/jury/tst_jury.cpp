@@ -935,8 +935,7 @@ void TestJury::folderArguments_data()
         << QStringList{"works/7a/a.txt", "works/7b/b.txt"} << 0 << "works/7b/same пропущена";
     QTest::newRow("an unreadable sub-folder is named")
         << QStringList{"works/a.txt", "works/locked/b.txt"} << QStringList{} << "works/locked" << true
-        << QStringList{"works/a.txt"} << 1
-        << QDir::toNativeSeparators("works/locked") + " не читается";
+        << QStringList{"works/a.txt"} << 1 << QDir::toNativeSeparators("works/locked") + " не читается";
 }
 
 void TestJury::folderArguments()
