@@ -9,7 +9,7 @@ QString checkerHelpText()
   shagaika-check --jury [--task ПАПКА] [--reference ЭТАЛОН] [--report ОТЧЁТ]...
                  [--csv-separator Р] [--only ФАЙЛ]... [--render-diff ПРЕФИКС] [--unit M]
                  [--time-limit С] [--limit N] [--test N] [--recursive] ФАЙЛ_УЧАСТНИКА|ПАПКА...
-  shagaika-check --validate [--task ПАПКА] [--reference ЭТАЛОН]
+  shagaika-check --validate [--task ПАПКА | ПАПКА] [--reference ЭТАЛОН]
 
 Каждый файл алгоритма загружается так же, как командой "Загрузить алгоритм из файла",
 и исполняется так же, как кнопкой скорости в программе: один проход для каждого

@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
     if (options.mode == CheckerMode::Jury) {
         const std::unique_ptr<QCoreApplication> application =
             makeApplication(juryNeedsPictures(options), argc, argv);
-        const int status = runJuryMode(options, out, err);
+        const int status = runJuryMode(options, out, err, listed.unreadFolders);
         // Files left unchecked in an unreadable folder are like files that cannot be read.
         return listed.errors.isEmpty() ? status : qMax(status, int(SomeNotComplete));
     }

@@ -1,26 +1,13 @@
 #include "common/filebytes.h"
 
+#include "common/regularfile.h"
 #include "common/systemerror.h"
-#include "common/systemfilename.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-QString notRegularReason(bool isFolder)
-{
-    return isFolder ? systemErrorText(EISDIR)
-                    : QStringLiteral("это не обычный файл (канал, устройство или сокет)");
-}
 
 FileBytes failed(const QString &reason)
 {
@@ -57,43 +44,9 @@ FileBytes readOpenFile(QFile &file, qint64 size, qint64 limit)
 
 FileBytes readFileBytes(const QString &path, qint64 limit)
 {
-#ifdef Q_OS_UNIX
-    // Opened without waiting, so a pipe with no writer returns at once; the type is then
-    // taken from the open file itself, which cannot be swapped for another meanwhile.
-    const int descriptor =
-        ::open(fileNameToSystem(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) {
-        const int errorNumber = errno;
-        if (errorNumber == ENOENT && QFileInfo(path).isSymLink())
-            return failed(QStringLiteral("ссылка ведёт к файлу, которого нет"));
-        return failed(systemErrorText(errorNumber));
-    }
-    struct stat status = {};
-    if (::fstat(descriptor, &status) != 0) {
-        const int errorNumber = errno;
-        ::close(descriptor);
-        return failed(systemErrorText(errorNumber));
-    }
-    if (!S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return failed(notRegularReason(S_ISDIR(status.st_mode)));
-    }
     QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return failed(systemErrorText(file.errorString()));
-    }
-    return readOpenFile(file, qint64(status.st_size), limit);
-#else
-    const QFileInfo info(path);
-    if (!info.exists())
-        return failed(info.isSymLink() ? QStringLiteral("ссылка ведёт к файлу, которого нет")
-                                       : systemErrorText(ENOENT));
-    if (!info.isFile())
-        return failed(notRegularReason(info.isDir()));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(systemErrorText(file.errorString()));
-    return readOpenFile(file, file.size(), limit);
-#endif
+    qint64 size = 0;
+    if (const QString reason = openRegularFile(path, file, size); !reason.isEmpty())
+        return failed(reason);
+    return readOpenFile(file, size, limit);
 }

@@ -14,6 +14,12 @@ QString printableName(const QString &name)
             shown += QLatin1String("\\r");
         else if (code == u'\t')
             shown += QLatin1String("\\t");
+#ifndef Q_OS_WIN
+        // Where it is no separator, a backslash is a letter of the name and must not pass
+        // for the start of an escape.
+        else if (code == u'\\')
+            shown += QLatin1String("\\\\");
+#endif
         else if (const int byte = keptFileNameByte(character); byte >= 0)
             shown += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
         else if (code < 0x20 || (code >= 0x7F && code < 0xA0))

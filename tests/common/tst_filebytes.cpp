@@ -12,7 +12,9 @@
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -103,6 +105,7 @@ void TestFileBytes::refused_data()
 #ifdef Q_OS_UNIX
     QTest::newRow("pipe without a writer") << "fifo" << notRegular;
     QTest::newRow("endless device") << "device" << notRegular;
+    QTest::newRow("socket") << "socket" << notRegular;
     QTest::newRow("dangling link") << "dangling"
                                    << "ссылка ведёт к файлу, которого нет";
     QTest::newRow("link loop") << "loop" << systemErrorText(ELOOP);
@@ -122,6 +125,13 @@ void TestFileBytes::refused()
 #ifdef Q_OS_UNIX
     } else if (kind == "fifo") {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "socket") {
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path));
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QCOMPARE(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+        ::close(listener);
     } else if (kind == "device") {
         path = QStringLiteral("/dev/zero");
     } else if (kind == "dangling") {

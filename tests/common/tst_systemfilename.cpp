@@ -42,6 +42,10 @@ void TestSystemFileName::roundTrip_data()
     QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80")
                                      << QStringLiteral("\\xf4\\x90\\x80\\x80");
     QTest::newRow("line break") << QByteArray("a\nb") << QStringLiteral("a\\nb");
+#ifndef Q_OS_WIN
+    QTest::newRow("a backslash, apart from a line break")
+        << QByteArray("new\\nline") << QStringLiteral("new\\\\nline");
+#endif
 }
 
 void TestSystemFileName::roundTrip()

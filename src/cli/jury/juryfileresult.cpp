@@ -50,3 +50,24 @@ QList<QStringList> identicalFiles(const QStringList &files, const QStringList &s
     }
     return identical;
 }
+
+QList<int> identicalGroups(const QStringList &sha256s)
+{
+    QHash<QString, int> counts;
+    for (const QString &hash : sha256s) {
+        if (!hash.isEmpty())
+            ++counts[hash];
+    }
+    QHash<QString, int> numbers;
+    QList<int> groups;
+    groups.reserve(sha256s.size());
+    for (const QString &hash : sha256s) {
+        if (hash.isEmpty() || counts.value(hash) < 2) {
+            groups.append(0);
+            continue;
+        }
+        const auto found = numbers.constFind(hash);
+        groups.append(found != numbers.constEnd() ? *found : *numbers.insert(hash, int(numbers.size()) + 1));
+    }
+    return groups;
+}

@@ -8,10 +8,12 @@
 #include "cli/jury/report/juryreportformats.h"
 #include "cli/jury/report/juryreportstream.h"
 #include "cli/jury/report/jurytable.h"
+#include "cli/run/algorithmfiles.h"
 #include "cli/run/checkermessage.h"
 #include "cli/run/checkertask.h"
 #include "cli/run/output/picturefile.h"
 #include "cli/run/output/protectedfiles.h"
+#include "common/regularfile.h"
 #include "common/systemfilename.h"
 #include "editor/algorithmfile.h"
 #include "editor/algorithmstatistics.h"
@@ -25,6 +27,7 @@
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -70,10 +73,12 @@ JuryFileResult judgeFile(const PassRunner &runner, const QString &file, const QL
 {
     JuryFileResult result;
     result.file = file;
-    // The hash is of the very bytes that are judged; a file that cannot be read has none.
+    // The hash is of the very bytes that are judged; of a file that cannot be judged (one too
+    // large), of what is on disk.
     const AlgorithmFileResult read = readAlgorithmFile(file);
     if (!read.isOk()) {
         result.readError = read.error;
+        result.sha256 = sha256OfFile(file);
         return result;
     }
     result.sha256 = sha256OfBytes(read.bytes);
@@ -91,14 +96,14 @@ JuryFileResult judgeFile(const PassRunner &runner, const QString &file, const QL
     return result;
 }
 
-// The SHA-256 of each file as it would be judged; empty for a file that cannot be read.
+// The SHA-256 of each file as judgeFile() gives it; empty for a file that cannot be read.
 QStringList fileHashes(const QStringList &files)
 {
     QStringList hashes;
     hashes.reserve(files.size());
     for (const QString &file : files) {
         const AlgorithmFileResult read = readAlgorithmFile(file);
-        hashes.append(read.isOk() ? sha256OfBytes(read.bytes) : QString());
+        hashes.append(read.isOk() ? sha256OfBytes(read.bytes) : sha256OfFile(file));
     }
     return hashes;
 }
@@ -141,24 +146,46 @@ QStringList commonFolder(const QList<QStringList> &paths)
     return common;
 }
 
-// The files to judge: those named, then each --only file not among them.
-QStringList judgedFiles(const CheckerOptions &options)
+// The same for every path to a file (links, "..", a path named twice); by text alone for a
+// file that is not there.
+QString canonicalPathOf(const QString &file)
 {
-    QStringList files = options.files;
-    for (const QString &only : options.onlyFiles) {
-        const bool named = std::any_of(files.begin(), files.end(), [&](const QString &file) {
-            return absolutePathOf(file) == absolutePathOf(only);
-        });
-        if (!named)
-            files.append(only);
+    const QString canonical = canonicalPath(file);
+    return canonical.isEmpty() ? absolutePathOf(file) : canonical;
+}
+
+// The files to judge, each once: those named, then each --only file not among them. A file
+// that two of the files named name ("w" and "w/../w") is judged by the first path; `otherPaths`
+// keeps the others, by that path.
+struct JudgedFiles
+{
+    QStringList files;
+    QHash<QString, QStringList> otherPaths;
+};
+
+JudgedFiles judgedFiles(const CheckerOptions &options)
+{
+    JudgedFiles judged;
+    QHash<QString, QString> firstByCanonical;
+    for (qsizetype i = 0; i < options.files.size() + options.onlyFiles.size(); ++i) {
+        const bool isNamed = i < options.files.size();
+        const QString &file = isNamed ? options.files.at(i) : options.onlyFiles.at(i - options.files.size());
+        const QString canonical = canonicalPathOf(file);
+        if (const auto first = firstByCanonical.constFind(canonical); first != firstByCanonical.constEnd()) {
+            if (isNamed && file != *first && !judged.otherPaths.value(*first).contains(file))
+                judged.otherPaths[*first].append(file);
+            continue;
+        }
+        firstByCanonical.insert(canonical, file);
+        judged.files.append(file);
     }
-    return files;
+    return judged;
 }
 
 bool isOnlyFile(const CheckerOptions &options, const QString &file)
 {
     return std::any_of(options.onlyFiles.begin(), options.onlyFiles.end(),
-                       [&](const QString &only) { return absolutePathOf(file) == absolutePathOf(only); });
+                       [&](const QString &only) { return canonicalPathOf(file) == canonicalPathOf(only); });
 }
 
 // What a file's pictures are drawn and written with, made once for every file.
@@ -271,6 +298,45 @@ QString reportsClash(const QStringList &reportFiles)
     return {};
 }
 
+// The first bytes of a file, enough to tell a report of this program; only a regular file is read.
+QByteArray fileStart(const QString &path)
+{
+    constexpr qint64 length = 4096;
+    QFile file;
+    qint64 size = 0;
+    return openRegularFile(path, file, size).isEmpty() ? file.read(length) : QByteArray();
+}
+
+// A careless wildcard ("--report works/*.txt") makes a pupil's file the report, and one that is
+// then not among those judged: a file that is there already is replaced only when it is a
+// report of this program, and none is written into a judged folder under an algorithm file's
+// name, where the next run would judge it as a pupil's. The message of the first report file
+// refused, empty when there is none.
+QString foreignReportFile(const QStringList &reportFiles, const QStringList &files)
+{
+    QSet<QString> judgedFolders;
+    for (const QString &file : files)
+        judgedFolders.insert(QFileInfo(file).absoluteDir().canonicalPath());
+    for (const QString &reportFile : reportFiles) {
+        const std::unique_ptr<JuryReportWriter> writer = juryReportWriter(reportFile);
+        if (!writer)
+            continue;
+        for (const QString &file : writer->files(reportFile)) {
+            const QFileInfo info(file);
+            if (info.exists() && !info.isDir() && !writer->isOwnFile(fileStart(file)))
+                return QStringLiteral("%1 уже есть, и это не отчёт shagaika-check; он не будет заменён")
+                    .arg(nativePath(file));
+            if (isAlgorithmFileName(info.fileName())
+                && judgedFolders.contains(info.absoluteDir().canonicalPath()))
+                return QStringLiteral(
+                           "%1 лежит в проверяемой папке, и следующая проверка примет его за работу "
+                           "участника; назовите отчёт иначе или запишите его в другую папку")
+                    .arg(nativePath(file));
+        }
+    }
+    return {};
+}
+
 // What judging needs, once the options, the task and the reference have passed every check.
 struct JuryPlan
 {
@@ -280,6 +346,8 @@ struct JuryPlan
     JuryReport report; // every file judged is added to it
     QStringList hashes;
     QList<QStringList> identical;
+    QList<int> identicalGroups;
+    QHash<QString, QStringList> otherPaths; // by a file's path judged, those of it not judged
     std::vector<std::unique_ptr<JuryReportStream>> streams;
 };
 
@@ -347,7 +415,8 @@ bool runReference(const CheckerOptions &options, const PassRunner &runner, JuryR
 
 // Every check before the first file is judged, with the reports opened; nothing when one
 // fails, its reason on standard error.
-std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err)
+std::optional<JuryPlan> planJury(const CheckerOptions &options, const QList<UnreadFolder> &unreadFolders,
+                                 QTextStream &err)
 {
     if (!checkReportNames(options, err))
         return std::nullopt;
@@ -364,7 +433,8 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
     inputs.add(taskFolder.taskFilePath());
     inputs.add(taskFolder.patternFilePath());
     inputs.add(options.referenceFile);
-    const QStringList files = judgedFiles(options);
+    const JudgedFiles judged = judgedFiles(options);
+    const QStringList &files = judged.files;
     for (const QString &file : files)
         inputs.add(file);
     for (const QString &reportFile : writtenReportFiles(options.reportFiles)) {
@@ -372,6 +442,10 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
             err << checkerMessage(QStringLiteral("--report: ") + replacesInputMessage(reportFile, input));
             return std::nullopt;
         }
+    }
+    if (const QString foreign = foreignReportFile(options.reportFiles, files); !foreign.isEmpty()) {
+        err << checkerMessage(QStringLiteral("--report: ") + foreign);
+        return std::nullopt;
     }
 
     const TaskFileResult read = taskFolder.readTask();
@@ -398,6 +472,7 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
     report.taskSha256 = sha256OfBytes(read.bytes);
     report.timeLimitSeconds = options.timeLimitSeconds;
     report.highlightLimit = runner.highlightLimit();
+    report.unreadFolders = unreadFolders;
 
     if (!read.task.hasPointB && !options.hasReference()) {
         err << checkerMessage(
@@ -415,6 +490,7 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
     // file is hashed before any is judged: reading is cheap beside the passes.
     const QStringList hashes = fileHashes(files);
     const QList<QStringList> identical = identicalFiles(files, hashes);
+    const QList<int> groups = identicalGroups(hashes);
 
     // Every report is opened before the first file is judged, so that one that cannot be
     // written is known at once; CSV and JSON take each file's rows as soon as it and every
@@ -427,8 +503,8 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, QTextStream &err
             return std::nullopt;
         }
     }
-    return JuryPlan{files,  inputs,    std::move(runner), std::move(report),
-                    hashes, identical, std::move(streams)};
+    return JuryPlan{files,     inputs, std::move(runner), std::move(report), hashes,
+                    identical, groups, judged.otherPaths, std::move(streams)};
 }
 
 // Judges the files in parallel, each on a thread of its own. Each file's result is cut down
@@ -467,8 +543,11 @@ JuryOutcome judgeFiles(JuryPlan &plan, const CheckerOptions &options, QTextStrea
             }
             JuryFileResult result = std::move(results[size_t(nextInOrder)]);
             // A file changed since it was hashed is alike with none.
-            if (result.sha256 == plan.hashes.at(nextInOrder))
+            if (result.sha256 == plan.hashes.at(nextInOrder)) {
                 result.identicalTo = plan.identical.at(nextInOrder);
+                result.identicalGroup = plan.identicalGroups.at(nextInOrder);
+            }
+            result.otherPaths = plan.otherPaths.value(result.file);
             outcome.correctCount += result.isCorrect() ? 1 : 0;
             if (!result.isRead())
                 outcome.unreadMessages.append(result.readError);
@@ -586,18 +665,21 @@ QStringList diffPictureStems(const QStringList &files)
 QString diffPicturePath(const QString &prefix, const QString &stem, int fieldSize,
                         const QList<int> &arrangement)
 {
-    QString name = QStringLiteral("%1-%2-%3").arg(prefix, stem, QString::number(fieldSize));
+    const QString head = prefix + QLatin1Char('-');
+    QString tail = QLatin1Char('-') + QString::number(fieldSize);
     if (!arrangement.isEmpty()) {
-        name += QLatin1Char('-');
+        tail += QLatin1Char('-');
         for (int selector : arrangement)
-            name += QString::number(selector);
+            tail += QString::number(selector);
     }
-    return name + QStringLiteral(".png");
+    tail += QStringLiteral(".png");
+    return head + fittedPictureStem(head, stem, tail) + tail;
 }
 
-int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err)
+int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err,
+                const QList<UnreadFolder> &unreadFolders)
 {
-    std::optional<JuryPlan> plan = planJury(options, err);
+    std::optional<JuryPlan> plan = planJury(options, unreadFolders, err);
     if (!plan)
         return CannotJudge;
     const JuryOutcome outcome = judgeFiles(*plan, options, err);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/run/algorithmfiles.h"
 #include "cli/run/checkeroptions.h"
 
 #include <QStringList>
@@ -10,7 +11,9 @@
 // exit status: 0 every file correct, 1 some file wrong (a file that cannot be read is that
 // pupil's verdict), 2 the task or the reference could not be used, or a report or picture
 // could not be written. Pictures and the PDF protocol need a GUI application to exist.
-int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err);
+// `unreadFolders`, those of the folder arguments, are listed in every report as not judged.
+int runJuryMode(const CheckerOptions &options, QTextStream &out, QTextStream &err,
+                const QList<UnreadFolder> &unreadFolders = {});
 
 // Whether the jury's options need pictures (and therefore a GUI application).
 bool juryNeedsPictures(const CheckerOptions &options);
@@ -22,6 +25,7 @@ bool juryNeedsPictures(const CheckerOptions &options);
 // order, so that no picture of a run replaces another.
 QStringList diffPictureStems(const QStringList &files);
 
-// The name of the picture of a file's failing pass: PREFIX-<stem>-<size>[-<selectors>].png
+// The name of the picture of a file's failing pass: PREFIX-<stem>-<size>[-<selectors>].png, the
+// stem cut to a name the file system takes (fittedPictureStem).
 QString diffPicturePath(const QString &prefix, const QString &stem, int fieldSize,
                         const QList<int> &arrangement);

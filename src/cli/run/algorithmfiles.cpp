@@ -1,5 +1,6 @@
 #include "cli/run/algorithmfiles.h"
 
+#include "common/systemerror.h"
 #include "common/systemfilename.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -24,17 +26,19 @@ struct FolderEntry
     bool isFolder = false;
 };
 
-// The entries of a folder, hidden ones aside, or nothing when it cannot be read. On Unix the
-// names are read as the system keeps them (see systemfilename.h): a name unpacked from another
-// system's archive need not be UTF-8, and the file must still open.
-std::optional<QList<FolderEntry>> folderEntries(const QString &folder)
+// The entries of a folder, hidden ones aside, or nothing (and why in `reason`) when it cannot be
+// read. On Unix the names are read as the system keeps them (see systemfilename.h): a name
+// unpacked from another system's archive need not be UTF-8, and the file must still open.
+std::optional<QList<FolderEntry>> folderEntries(const QString &folder, QString &reason)
 {
     QList<FolderEntry> entries;
 #ifdef Q_OS_UNIX
     const QByteArray path = fileNameToSystem(folder);
     DIR *dir = ::opendir(path.constData());
-    if (!dir)
+    if (!dir) {
+        reason = systemErrorText(errno);
         return std::nullopt;
+    }
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name.startsWith('.'))
@@ -46,8 +50,10 @@ std::optional<QList<FolderEntry>> folderEntries(const QString &folder)
     ::closedir(dir);
 #else
     const QDir dir(folder);
-    if (!dir.isReadable())
+    if (!dir.isReadable()) {
+        reason = systemErrorText(EACCES);
         return std::nullopt;
+    }
     for (const QFileInfo &entry :
          dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System))
         entries.append({entry.fileName(), entry.isDir()});
@@ -58,16 +64,8 @@ std::optional<QList<FolderEntry>> folderEntries(const QString &folder)
 // The same for every way to the folder (links, "..").
 QByteArray canonicalKey(const QString &folder)
 {
-#ifdef Q_OS_UNIX
-    char *resolved = ::realpath(fileNameToSystem(folder).constData(), nullptr);
-    if (!resolved)
-        return fileNameToSystem(folder);
-    const QByteArray key(resolved);
-    std::free(resolved);
-    return key;
-#else
-    return QFileInfo(folder).canonicalFilePath().toUtf8();
-#endif
+    const QString canonical = canonicalPath(folder);
+    return fileNameToSystem(canonical.isEmpty() ? folder : canonical);
 }
 
 bool isFolder(const QString &path)
@@ -88,11 +86,6 @@ struct FolderWalk
     AlgorithmFileList *list = nullptr;
 };
 
-bool isAlgorithmName(const QString &name)
-{
-    return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
-}
-
 void walkFolder(FolderWalk &walk, const QString &folder, const QString &below)
 {
     const QString shown = QDir::toNativeSeparators(folder);
@@ -103,9 +96,12 @@ void walkFolder(FolderWalk &walk, const QString &folder, const QString &below)
         return;
     }
     walk.visited.insert(canonical);
-    const std::optional<QList<FolderEntry>> entries = folderEntries(folder);
+    QString reason;
+    const std::optional<QList<FolderEntry>> entries = folderEntries(folder, reason);
     if (!entries) {
-        walk.list->errors.append(QStringLiteral("папка %1 не читается: её файлы не проверены").arg(shown));
+        walk.list->errors.append(
+            QStringLiteral("папка %1 не читается: %2; её файлы не проверены").arg(shown, reason));
+        walk.list->unreadFolders.append({folder, reason});
         return;
     }
     for (const FolderEntry &entry : *entries) {
@@ -114,7 +110,7 @@ void walkFolder(FolderWalk &walk, const QString &folder, const QString &below)
         if (entry.isFolder) {
             if (walk.recursive)
                 walkFolder(walk, path, relative);
-        } else if (isAlgorithmName(entry.name)) {
+        } else if (isAlgorithmFileName(entry.name)) {
             walk.found.append({fileNameToSystem(relative), path});
         }
     }
@@ -145,4 +141,23 @@ AlgorithmFileList expandAlgorithmFiles(const QStringList &arguments, bool recurs
             list.files.append(file.second);
     }
     return list;
+}
+
+bool isAlgorithmFileName(const QString &name)
+{
+    return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
+QString canonicalPath(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    char *resolved = ::realpath(fileNameToSystem(path).constData(), nullptr);
+    if (!resolved)
+        return {};
+    const QString canonical = fileNameFromSystem(QByteArray(resolved));
+    std::free(resolved);
+    return canonical;
+#else
+    return QFileInfo(path).canonicalFilePath();
+#endif
 }

@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QHash>
 
 #include <limits>
@@ -287,7 +288,8 @@ QString combinationError(const CheckerOptions &options, const QStringList &given
                 return QStringLiteral("параметр %1 не сочетается с --validate").arg(QLatin1String(name));
         }
         if (!options.files.isEmpty())
-            return QStringLiteral("--validate проверяет папку задачи, файлы алгоритмов ему не нужны: %1")
+            return QStringLiteral("--validate проверяет одну папку задачи (--task ПАПКА или просто ПАПКА), "
+                                  "файлы алгоритмов ему не нужны: %1")
                 .arg(options.files.first());
     }
     if (given.contains(QLatin1String("--test")) && given.contains(QLatin1String("--size")))
@@ -320,6 +322,11 @@ CheckerOptionsResult parseCheckerOptions(const QStringList &arguments)
         return result;
     if (result.helpRequested || result.versionRequested)
         return result;
+    // "--validate DIR" names the task folder as "--task DIR" would.
+    CheckerOptions &options = result.options;
+    if (options.mode == CheckerMode::Validate && options.files.size() == 1
+        && !reader.given().contains(QLatin1String("--task")) && QFileInfo(options.files.first()).isDir())
+        options.taskFolder = options.files.takeFirst();
     result.error = combinationError(result.options, reader.given());
     if (result.isOk() && result.options.mode != CheckerMode::Validate && result.options.files.isEmpty()
         && result.options.onlyFiles.isEmpty())

@@ -23,8 +23,9 @@ FileCheck::FileCheck(const CheckerTask &task, const CheckerOptions &options, con
 
 QString FileCheck::picturePath(const QString &prefix, const QString &file, int number)
 {
-    return QStringLiteral("%1-%2-%3.png")
-        .arg(prefix, QFileInfo(file).completeBaseName(), QString::number(number));
+    const QString head = prefix + QLatin1Char('-');
+    const QString tail = QStringLiteral("-%1.png").arg(number);
+    return head + fittedPictureStem(head, QFileInfo(file).completeBaseName(), tail) + tail;
 }
 
 FileResult FileCheck::run(const QString &file, const QStringList &lines, RunEventLog *events)

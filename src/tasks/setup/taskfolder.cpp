@@ -1,11 +1,14 @@
 #include "tasks/setup/taskfolder.h"
 
 #include "common/filebytes.h"
+#include "common/systemerror.h"
 #include "common/textencoding.h"
 #include "tasks/file/taskfileparser.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -43,8 +46,14 @@ QString TaskFolder::findFile(const QString &fileName) const
 TaskFileResult TaskFolder::readTask(TaskFileParser::Mode mode) const
 {
     const QString filePath = taskFilePath();
-    if (filePath.isEmpty())
+    if (filePath.isEmpty()) {
+        // A folder that cannot be looked into hides its files: the file may well be there.
+        const QFileInfo folder(m_path);
+        if (folder.isDir() && !(folder.isReadable() && folder.isExecutable()))
+            return unread(TaskFileError::fileNotReadable(
+                taskFileName(), QStringLiteral("папка задачи не открывается: ") + systemErrorText(EACCES)));
         return unread(TaskFileError::fileNotFound(taskFileName()));
+    }
     const FileBytes read = readFileBytes(filePath, maxReadFileSize);
     if (read.isTooLarge)
         return unread(TaskFileError::fileTooLarge(taskFileName()));

@@ -2,6 +2,7 @@
 // solutions under tests/cli/jury/<task>.
 #include "cli/jury/report/jurypicture.h"
 #include "display/fieldgeometry.h"
+#include "filehelpers.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -401,16 +402,22 @@ void TestJury::hashesMatchSha256sum()
         QSKIP("sha256sum is not installed");
     const QString task = exampleTask(QStringLiteral("letter"));
     const QString reference = task + QStringLiteral("/solution.txt");
-    const QStringList files{juryFile("letter", "good.txt"), juryFile("letter", "overshoot.txt"),
-                            juryFile("letter", "extra-edge.txt")};
     QTemporaryDir out;
+    // A file too large to be judged is still cited by its hash.
+    const QString large = out.filePath(QStringLiteral("works/large.txt"));
+    QVERIFY(QDir(out.path()).mkdir(QStringLiteral("works")));
+    QVERIFY(writeBytes(large, QByteArray(4 * 1024 * 1024 + 1, 'x')));
+    const QStringList files{juryFile("letter", "good.txt"), juryFile("letter", "overshoot.txt"),
+                            juryFile("letter", "extra-edge.txt"), large};
     const QString json = out.filePath(QStringLiteral("r.json"));
     const QString csv = out.filePath(QStringLiteral("r.csv"));
     const QString text = out.filePath(QStringLiteral("r.txt"));
-    for (const QString &report : {json, csv, text}) {
+    // Each report twice: the second run replaces the report the first one wrote.
+    for (const QString &report : {json, csv, text, out.filePath(QStringLiteral("r.pdf")), json, csv, text,
+                                  out.filePath(QStringLiteral("r.pdf"))}) {
         const CheckerRun run = runChecker(
             QStringList{"--jury", "--task", task, "--reference", reference, "--report", report} + files);
-        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.exitCode == 1, qPrintable(run.err));
     }
 
     const QString taskHash = sha256sum(task + QStringLiteral("/Zerid.txt"));
@@ -516,12 +523,15 @@ void TestJury::tableNamesEveryFileAndTotal()
 void TestJury::parallelRunsKeepOrderAndResults()
 {
     const QStringList names{"straight.txt", "good.txt", "endless.txt", "until-wall.txt", "no-loop-end.txt"};
+    QTemporaryDir out;
+    // Each file twice: the second time a copy, as a file named twice is judged once.
     QStringList files;
     for (int round = 0; round < 2; ++round) {
-        for (const QString &name : names)
-            files.append(juryFile("maze", name));
+        for (const QString &name : names) {
+            files.append(round == 0 ? juryFile("maze", name) : out.filePath(name));
+            QVERIFY(round == 0 || QFile::copy(juryFile("maze", name), files.last()));
+        }
     }
-    QTemporaryDir out;
     const QString together = out.filePath(QStringLiteral("all.json"));
     // The real time is no measure here: a loaded machine must not change a result.
     const QStringList noTimeLimit{"--time-limit", "3600"};
@@ -539,12 +549,14 @@ void TestJury::parallelRunsKeepOrderAndResults()
                    + noTimeLimit);
         const QJsonObject single =
             readJson(alone).value(QStringLiteral("files")).toArray().first().toObject();
-        QCOMPARE(judged.at(i).toObject().value(QStringLiteral("file")).toString(), files.at(i));
-        // Each file was given twice, so each copy names the other.
+        // Each copy names the other.
         for (qsizetype copy : {i, i + names.size()}) {
             QJsonObject copied = judged.at(copy).toObject();
-            QCOMPARE(copied.take(QStringLiteral("identical_to")).toArray(), QJsonArray{files.at(i)});
+            QCOMPARE(copied.take(QStringLiteral("file")).toString(), files.at(copy));
+            QCOMPARE(copied.take(QStringLiteral("identical_to")).toArray(),
+                     QJsonArray{files.at(copy == i ? i + names.size() : i)});
             QJsonObject own = single;
+            own.remove(QStringLiteral("file"));
             QCOMPARE(own.take(QStringLiteral("identical_to")).toArray(), QJsonArray());
             QCOMPARE(copied, own);
         }
@@ -674,14 +686,22 @@ void TestJury::pupilProtocol()
 void TestJury::pdfNamesLetterByLetter_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("fi and fl") << "final-fifl-office.txt";
-    QTest::newRow("ffi, ffl and ft") << "affix-waffle-soft.txt";
-    QTest::newRow("Cyrillic beside Latin") << "Ефимов-fi-ff.txt";
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("fi and fl") << "final-fifl-office.txt"
+                               << "final-fifl-office.txt";
+    QTest::newRow("ffi, ffl and ft") << "affix-waffle-soft.txt"
+                                     << "affix-waffle-soft.txt";
+    QTest::newRow("Cyrillic beside Latin") << "Ефимов-fi-ff.txt"
+                                           << "Ефимов-fi-ff.txt";
+    QTest::newRow("a tab, a line break and a backslash, escaped as in the table")
+        << "tab\tline\nslash\\.txt"
+        << "tab\\tline\\nslash\\\\.txt";
 }
 
 void TestJury::pdfNamesLetterByLetter()
 {
     QFETCH(QString, name);
+    QFETCH(QString, shown);
     QTemporaryDir out;
     const QString file = out.filePath(name);
     QVERIFY(QFile::copy(caseFile(QStringLiteral("wa.txt")), file));
@@ -691,7 +711,7 @@ void TestJury::pdfNamesLetterByLetter()
     if (content.isEmpty())
         QSKIP("pdftotext is not installed; the protocol's text is not read back");
     // A ligature would come back as one sign (ﬁ, ﬂ, ﬃ) and the name would not be found.
-    QVERIFY2(withoutSpaces(content).contains(withoutSpaces(name)), qPrintable(content));
+    QVERIFY2(withoutSpaces(content).contains(withoutSpaces(shown)), qPrintable(content));
     QVERIFY(!content.contains(QRegularExpression(QStringLiteral("[\\x{FB00}-\\x{FB06}]"))));
 }
 
@@ -714,7 +734,7 @@ void TestJury::csvConventions()
     QFETCH(QString, used);
     QTemporaryDir out;
     // Names that a spreadsheet would split or take for a formula.
-    const QStringList names{"=1+2.txt", "-a.txt", "@b.txt", "c;d.txt", "e,f.txt", "\"g\".txt"};
+    const QStringList names{"=1+2.txt", "-a.txt", "@b.txt", "c;d.txt", "e,f.txt", "\"g\".txt", "h\ti\\j.txt"};
     QStringList files;
     for (const QString &name : names) {
         files.append(name); // as the jury names them, from the folder they are in
@@ -731,12 +751,16 @@ void TestJury::csvConventions()
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString shown = pupils.at(i).value(QStringLiteral("Файл"));
         const bool formula = QStringLiteral("=-@").contains(files.at(i).front());
-        QCOMPARE(shown, formula ? QLatin1Char('\'') + files.at(i) : files.at(i));
+        // Shown as the table shows names: a tab and a backslash escaped.
+        QString name = files.at(i);
+        name.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('\t'), QLatin1String("\\t"));
+        QCOMPARE(shown, formula ? QLatin1Char('\'') + name : name);
         QCOMPARE(pupils.at(i).value(QStringLiteral("Код")), QStringLiteral("WA"));
         QCOMPARE(pupils.at(i).value(QStringLiteral("Программа")), checkerVersion());
         QVERIFY(
             QDateTime::fromString(pupils.at(i).value(QStringLiteral("Составлен")), Qt::ISODate).isValid());
-        QCOMPARE(pupils.at(i).value(QStringLiteral("Совпадает с файлами")).count(QStringLiteral(".txt")), 5);
+        QCOMPARE(pupils.at(i).value(QStringLiteral("Группа одинаковых файлов")), QStringLiteral("1"));
     }
     const QList<QHash<QString, QString>> tests =
         readCsvTable(out.filePath(QStringLiteral("r-tests.csv")), used.front());
@@ -911,8 +935,7 @@ void TestJury::folderArguments_data()
         << QStringList{"works/7a/a.txt", "works/7b/b.txt"} << 0 << "works/7b/same пропущена";
     QTest::newRow("an unreadable sub-folder is named")
         << QStringList{"works/a.txt", "works/locked/b.txt"} << QStringList{} << "works/locked" << true
-        << QStringList{"works/a.txt"} << 1
-        << "папка " + QDir::toNativeSeparators("works/locked") + " не читается";
+        << QStringList{"works/a.txt"} << 1 << QDir::toNativeSeparators("works/locked") + " не читается";
 }
 
 void TestJury::folderArguments()
@@ -951,7 +974,8 @@ void TestJury::folderArguments()
     });
 
     const QString json = root.filePath(QStringLiteral("r.json"));
-    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--report", json};
+    const QString csv = root.filePath(QStringLiteral("r.csv"));
+    QStringList arguments{"--jury", "--task", exampleTask("maze"), "--report", json, "--report", csv};
     if (recursive)
         arguments.append(QStringLiteral("--recursive"));
     arguments.append(root.filePath(QStringLiteral("works")));
@@ -962,6 +986,17 @@ void TestJury::folderArguments()
     for (const QJsonValue &file : readJson(json).value(QStringLiteral("files")).toArray())
         order.append(root.relativeFilePath(file.toObject().value(QStringLiteral("file")).toString()));
     QCOMPARE(order, judged);
+    // A folder not read is named in every report.
+    QCOMPARE(readJson(json).value(QStringLiteral("unread_folders")).toArray().size(),
+             locked.isEmpty() ? 0 : 1);
+    QCOMPARE(run.out.contains(QStringLiteral("Не проверены файлы папки ")), !locked.isEmpty());
+    const auto rows = readCsvTable(csv);
+    QCOMPARE(std::count_if(rows.begin(), rows.end(),
+                           [](const auto &row) {
+                               return row.value(QStringLiteral("Вердикт"))
+                                   == QStringLiteral("папка не проверена");
+                           }),
+             locked.isEmpty() ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestJury)
@@ -1208,8 +1243,13 @@ void TestJury::caseFolderVerdicts()
                  .join(QLatin1Char(' '))
                  .trimmed(),
              code);
-    const QStringList csvIdentical =
-        pupil->value(QStringLiteral("Совпадает с файлами")).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+    const QString group = pupil->value(QStringLiteral("Группа одинаковых файлов"));
+    QStringList csvIdentical;
+    for (const auto &row : reports.pupilsCsv) {
+        if (!group.isEmpty() && row.value(QStringLiteral("Группа одинаковых файлов")) == group
+            && &row != &*pupil)
+            csvIdentical.append(row.value(QStringLiteral("Файл")));
+    }
     QCOMPARE(QSet<QString>(csvIdentical.begin(), csvIdentical.end()),
              QSet<QString>(identical.begin(), identical.end()));
     QCOMPARE(pupil->value(QStringLiteral("Строк")), statLines < 0 ? QString() : QString::number(statLines));

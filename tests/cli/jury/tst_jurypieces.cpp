@@ -455,18 +455,28 @@ void TestJuryPieces::identicalFilesMarked_data()
 {
     QTest::addColumn<QStringList>("hashes"); // one per file a.txt, b.txt, …; empty: not read
     QTest::addColumn<QStringList>("marks");  // per file, the others with its bytes, joined by "+"
+    QTest::addColumn<QList<int>>("groups");  // per file, its group's number; 0: alike with none
 
-    QTest::newRow("all different") << QStringList{"1", "2", "3"} << QStringList{"", "", ""};
-    QTest::newRow("a pair") << QStringList{"1", "2", "1"} << QStringList{"c.txt", "", "a.txt"};
+    QTest::newRow("all different") << QStringList{"1", "2", "3"} << QStringList{"", "", ""}
+                                   << QList<int>{0, 0, 0};
+    QTest::newRow("a pair") << QStringList{"1", "2", "1"} << QStringList{"c.txt", "", "a.txt"}
+                            << QList<int>{1, 0, 1};
     QTest::newRow("three alike, in order")
-        << QStringList{"7", "7", "5", "7"} << QStringList{"b.txt+d.txt", "a.txt+d.txt", "", "a.txt+b.txt"};
-    QTest::newRow("unread files are never alike") << QStringList{"", "", "1"} << QStringList{"", "", ""};
+        << QStringList{"7", "7", "5", "7"} << QStringList{"b.txt+d.txt", "a.txt+d.txt", "", "a.txt+b.txt"}
+        << QList<int>{1, 1, 0, 1};
+    QTest::newRow("two groups, numbered by their first file")
+        << QStringList{"4", "9", "9", "4"} << QStringList{"d.txt", "c.txt", "b.txt", "a.txt"}
+        << QList<int>{1, 2, 2, 1};
+    QTest::newRow("unread files are never alike")
+        << QStringList{"", "", "1"} << QStringList{"", "", ""} << QList<int>{0, 0, 0};
 }
 
 void TestJuryPieces::identicalFilesMarked()
 {
     QFETCH(QStringList, hashes);
     QFETCH(QStringList, marks);
+    QFETCH(QList<int>, groups);
+    QCOMPARE(identicalGroups(hashes), groups);
     QStringList files;
     for (qsizetype i = 0; i < hashes.size(); ++i)
         files.append(QString(QLatin1Char(char('a' + i))) + QStringLiteral(".txt"));

@@ -1,6 +1,8 @@
 #include "cli/run/checkertask.h"
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -117,27 +119,38 @@ void TestCheckerTask::offeredSizes()
 void TestCheckerTask::reportsLoaderFaults_data()
 {
     QTest::addColumn<QByteArray>("task");
+    QTest::addColumn<bool>("locked"); // the folder cannot be opened
     QTest::addColumn<QStringList>("named");
 
-    QTest::newRow("no task file") << QByteArray() << QStringList{"Не найден файл Zerid.txt"};
+    QTest::newRow("no task file") << QByteArray() << false << QStringList{"Не найден файл Zerid.txt"};
     QTest::newRow("a blank line is no task either")
-        << QByteArray("\r\n") << QStringList{"Ошибка в файле задач"};
+        << QByteArray("\r\n") << false << QStringList{"Ошибка в файле задач"};
     QTest::newRow("a number field with a letter")
-        << QByteArray("# 176 0 0\r\nТекст.\r\nZ\r\n0  x  3   0\r\nE\r\n")
+        << QByteArray("# 176 0 0\r\nТекст.\r\nZ\r\n0  x  3   0\r\nE\r\n") << false
         << QStringList{"Zerid.txt:4:", "' x' is not a valid integer value"};
     QTest::newRow("the file ends inside a section")
-        << QByteArray("# 176 0 0\r\nТекст.\r\nZ\r\n0  1  3   0\r\nH\r\n")
+        << QByteArray("# 176 0 0\r\nТекст.\r\nZ\r\n0  1  3   0\r\nH\r\n") << false
         << QStringList{"Zerid.txt:6:", "Ошибка в файле задач"};
+    QTest::newRow("a folder that cannot be opened")
+        << QByteArray("\r\n") << true << QStringList{"папка задачи не открывается"};
 }
 
 void TestCheckerTask::reportsLoaderFaults()
 {
     QFETCH(QByteArray, task);
+    QFETCH(bool, locked);
     QFETCH(QStringList, named);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     if (!task.isEmpty())
         QVERIFY(writeTask(dir, task));
+    const auto unlock = qScopeGuard(
+        [&] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    if (locked) {
+        QVERIFY(QFile::setPermissions(dir.path(), {}));
+        if (QDir(dir.path()).isReadable())
+            QSKIP("this user opens every folder (root)");
+    }
 
     const CheckerTaskResult result = loadCheckerTask(dir.path(), 12);
     QVERIFY(!result.isOk());

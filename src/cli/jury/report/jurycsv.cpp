@@ -1,6 +1,7 @@
 #include "cli/jury/report/jurycsv.h"
 
 #include "cli/jury/report/jurytexts.h"
+#include "common/printablename.h"
 
 #include <QFileInfo>
 
@@ -37,9 +38,9 @@ QStringList contextFields(const JuryReport &report)
 {
     return {juryProgramText(),
             report.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            report.taskFile,
+            printableName(report.taskFile),
             report.taskSha256,
-            report.referenceFile,
+            printableName(report.referenceFile),
             report.referenceSha256,
             number(report.highlightLimit),
             report.chosenTest ? testTitle(*report.chosenTest) : QString()};
@@ -59,6 +60,64 @@ QString codeOnly(const JuryFileResult &file)
 QString verdictWord(const JuryFileResult &file)
 {
     return verdictText(file).section(QStringLiteral(" — "), 1);
+}
+
+QStringList pupilsColumns()
+{
+    return QStringList{QStringLiteral("№"),
+                       QStringLiteral("Файл"),
+                       QStringLiteral("Код"),
+                       QStringLiteral("Вердикт"),
+                       QStringLiteral("Пройдено тестов"),
+                       QStringLiteral("Всего тестов"),
+                       QStringLiteral("Первый неверный тест"),
+                       QStringLiteral("Первая ошибка"),
+                       QStringLiteral("SHA-256"),
+                       QStringLiteral("Группа одинаковых файлов"),
+                       QStringLiteral("Также назван"),
+                       QStringLiteral("Команд"),
+                       QStringLiteral("Процедур"),
+                       QStringLiteral("Вызовов процедур"),
+                       QStringLiteral("Ветвлений"),
+                       QStringLiteral("Циклов"),
+                       QStringLiteral("Строк")};
+}
+
+QStringList testsColumns()
+{
+    return QStringList{QStringLiteral("№"),
+                       QStringLiteral("Файл"),
+                       QStringLiteral("Тест"),
+                       QStringLiteral("Поле"),
+                       QStringLiteral("Стенки"),
+                       QStringLiteral("Код"),
+                       QStringLiteral("Вердикт"),
+                       QStringLiteral("Исход"),
+                       QStringLiteral("Строка"),
+                       QStringLiteral("Столбец"),
+                       QStringLiteral("Ряд"),
+                       QStringLiteral("Направление"),
+                       QStringLiteral("Выполнено строк"),
+                       QStringLiteral("Время на медленной скорости, мс"),
+                       QStringLiteral("Нет отрезков"),
+                       QStringLiteral("Лишние отрезки"),
+                       QStringLiteral("Сообщение"),
+                       QStringLiteral("SHA-256")};
+}
+
+// A row under `columns` for each folder whose files were not judged: the folder in place of a
+// file, the reason in `errorColumn`.
+QString unreadFolderRows(const JuryReport &report, const QStringList &columns, const QString &errorColumn)
+{
+    QString rows;
+    for (const UnreadFolder &folder : report.unreadFolders) {
+        QStringList fields(columns.size());
+        fields[columns.indexOf(QStringLiteral("Файл"))] = printableName(folder.path);
+        fields[columns.indexOf(QStringLiteral("Вердикт"))] = QStringLiteral("папка не проверена");
+        fields[columns.indexOf(errorColumn)] = folder.reason;
+        rows += csvRow(fields + contextFields(report), report.csvSeparator);
+    }
+    return rows;
 }
 
 } // namespace
@@ -89,22 +148,16 @@ QString juryTestsCsvPath(const QString &reportPath)
 
 QString juryPupilsCsvHeader(const JuryReport &report)
 {
-    return csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Код"),
-                              QStringLiteral("Вердикт"), QStringLiteral("Пройдено тестов"),
-                              QStringLiteral("Всего тестов"), QStringLiteral("Первый неверный тест"),
-                              QStringLiteral("Первая ошибка"), QStringLiteral("SHA-256"),
-                              QStringLiteral("Совпадает с файлами"), QStringLiteral("Команд"),
-                              QStringLiteral("Процедур"), QStringLiteral("Вызовов процедур"),
-                              QStringLiteral("Ветвлений"), QStringLiteral("Циклов"), QStringLiteral("Строк")}
-                      + contextHeader(),
-                  report.csvSeparator);
+    const QStringList columns = pupilsColumns();
+    return csvRow(columns + contextHeader(), report.csvSeparator)
+        + unreadFolderRows(report, columns, QStringLiteral("Первая ошибка"));
 }
 
 QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber)
 {
     const TestPass *failure = file.firstFailure();
     const bool judged = file.isRead() && file.isAlgorithm();
-    QStringList fields{number(fileNumber), file.file, codeOnly(file), verdictWord(file)};
+    QStringList fields{number(fileNumber), printableName(file.file), codeOnly(file), verdictWord(file)};
     if (judged) {
         fields << number(file.correctPassCount()) << number(file.passes.size())
                << (failure ? number(failure->number) : QString())
@@ -112,7 +165,12 @@ QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, q
     } else {
         fields << QString() << QString() << QString() << fileError(file);
     }
-    fields << file.sha256 << file.identicalTo.join(QStringLiteral(", "));
+    // A number, not the names: a template handed in by hundreds would pass a cell's limit.
+    fields << file.sha256 << (file.identicalGroup > 0 ? number(file.identicalGroup) : QString());
+    QStringList otherPaths;
+    for (const QString &path : file.otherPaths)
+        otherPaths.append(printableName(path));
+    fields << otherPaths.join(QStringLiteral(", "));
     if (judged) {
         const AlgorithmCounts &c = file.counts;
         fields << number(c.commands) << number(c.procedures) << number(c.calls) << number(c.branches)
@@ -125,16 +183,9 @@ QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, q
 
 QString juryTestsCsvHeader(const JuryReport &report)
 {
-    return csvRow(QStringList{QStringLiteral("№"), QStringLiteral("Файл"), QStringLiteral("Тест"),
-                              QStringLiteral("Поле"), QStringLiteral("Стенки"), QStringLiteral("Код"),
-                              QStringLiteral("Вердикт"), QStringLiteral("Исход"), QStringLiteral("Строка"),
-                              QStringLiteral("Столбец"), QStringLiteral("Ряд"), QStringLiteral("Направление"),
-                              QStringLiteral("Выполнено строк"),
-                              QStringLiteral("Время на медленной скорости, мс"),
-                              QStringLiteral("Нет отрезков"), QStringLiteral("Лишние отрезки"),
-                              QStringLiteral("Сообщение"), QStringLiteral("SHA-256")}
-                      + contextHeader(),
-                  report.csvSeparator);
+    const QStringList columns = testsColumns();
+    return csvRow(columns + contextHeader(), report.csvSeparator)
+        + unreadFolderRows(report, columns, QStringLiteral("Сообщение"));
 }
 
 QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber)
@@ -142,8 +193,8 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
     const QChar separator = report.csvSeparator;
     const QStringList context = contextFields(report);
     if (!file.isRead() || !file.isAlgorithm()) {
-        QStringList fields{number(fileNumber), file.file,      QString(),        QString(),
-                           QString(),          codeOnly(file), verdictWord(file)};
+        QStringList fields{number(fileNumber), printableName(file.file), QString(),        QString(),
+                           QString(),          codeOnly(file),           verdictWord(file)};
         while (fields.size() < 16)
             fields.append(QString());
         fields << fileError(file) << file.sha256;
@@ -152,9 +203,9 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
     QString rows;
     for (const TestPass &pass : file.passes) {
         const int line = stopLineNumber(pass);
-        rows += csvRow(QStringList{number(fileNumber), file.file, number(pass.number), number(pass.fieldSize),
-                                   selectorsText(pass.arrangement), passCode(pass), passCodeWord(pass),
-                                   outcomeText(pass), line > 0 ? number(line) : QString(),
+        rows += csvRow(QStringList{number(fileNumber), printableName(file.file), number(pass.number),
+                                   number(pass.fieldSize), selectorsText(pass.arrangement), passCode(pass),
+                                   passCodeWord(pass), outcomeText(pass), line > 0 ? number(line) : QString(),
                                    number(pass.executor.column), number(pass.executor.row),
                                    number(pass.executor.heading), number(pass.lines), number(pass.slowMs),
                                    edgeListText(pass.missing), edgeListText(pass.extra), pass.message,

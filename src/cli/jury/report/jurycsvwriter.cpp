@@ -14,6 +14,17 @@ QStringList JuryCsvWriter::files(const QString &reportFile) const
     return {juryTestsCsvPath(reportFile), reportFile};
 }
 
+bool JuryCsvWriter::isOwnFile(const QByteArray &start) const
+{
+    // Both files begin with the same two columns, with either separator.
+    for (const char separator : {';', ','}) {
+        if (start.startsWith(QByteArray(utf8Mark)
+                             + QStringLiteral("№%1Файл%1").arg(QLatin1Char(separator)).toUtf8()))
+            return true;
+    }
+    return false;
+}
+
 QList<QByteArray> JuryCsvWriter::head(const JuryReport &heading) const
 {
     return {QByteArray(utf8Mark) + juryTestsCsvHeader(heading).toUtf8(),

@@ -8,6 +8,7 @@ class JuryCsvWriter : public JuryReportWriter
 {
 public:
     QStringList files(const QString &reportFile) const override;
+    bool isOwnFile(const QByteArray &start) const override;
     QList<QByteArray> head(const JuryReport &heading) const override;
     QList<QByteArray> rows(const JuryReport &heading, const JuryFileResult &file,
                            qsizetype number) const override;

@@ -63,6 +63,7 @@ QJsonObject fileJson(const JuryFileResult &file)
         {QStringLiteral("file"), file.file},
         {QStringLiteral("sha256"), file.sha256},
         {QStringLiteral("identical_to"), QJsonArray::fromStringList(file.identicalTo)},
+        {QStringLiteral("other_paths"), QJsonArray::fromStringList(file.otherPaths)},
         {QStringLiteral("verdict"), verdictName(file)},
         {QStringLiteral("code"), fileCode(file)},
         {QStringLiteral("error"), file.isRead() ? file.notAlgorithm : file.readError},
@@ -94,6 +95,15 @@ QJsonValue chosenTestJson(const JuryReport &report)
                        {QStringLiteral("title"), testTitle(test)}};
 }
 
+QJsonArray unreadFoldersJson(const JuryReport &report)
+{
+    QJsonArray folders;
+    for (const UnreadFolder &folder : report.unreadFolders)
+        folders.append(
+            QJsonObject{{QStringLiteral("folder"), folder.path}, {QStringLiteral("error"), folder.reason}});
+    return folders;
+}
+
 } // namespace
 
 QByteArray juryJsonHead(const JuryReport &report)
@@ -119,6 +129,7 @@ QByteArray juryJsonHead(const JuryReport &report)
                      {QStringLiteral("seconds_per_file"), report.timeLimitSeconds},
                      {QStringLiteral("speed"), QStringLiteral("slow")}}},
         {QStringLiteral("test"), chosenTestJson(report)},
+        {QStringLiteral("unread_folders"), unreadFoldersJson(report)},
     };
     QByteArray text = memberJson(head, 0);
     text.chop(1); // the closing brace: the files and the summary follow

@@ -12,7 +12,9 @@
 //  "task": {"file", "sha256", "point_b", "sizes"}, "reference": {"file", "sha256"} or null,
 //  "limits": {"highlights_per_pass", "call_depth", "seconds_per_file", "speed"},
 //  "test": {"number", "size", "arrangement", "title"} for --test, otherwise null,
-//  "files": [{"file", "sha256", "identical_to": [files with the same sha256], "verdict", "code",
+//  "unread_folders": [{"folder", "error"}] whose files were not judged,
+//  "files": [{"file", "sha256", "identical_to": [files with the same sha256], "other_paths": [other
+//             paths of the command line to this very file, judged once], "verdict", "code",
 //             "error", "statistics": {"commands", "procedures", "calls", "branches", "loops",
 //             "lines"} or null, "passes": [{"test", "code", "size", "arrangement", "end",
 //             "correct", "executor": {"column", "row", "heading"}, "lines", "stop_line" (from 1,

@@ -2,6 +2,11 @@
 
 #include "cli/jury/report/juryjson.h"
 
+bool JuryJsonWriter::isOwnFile(const QByteArray &start) const
+{
+    return start.startsWith('{') && start.contains("\"program\": \"shagaika-check ");
+}
+
 QList<QByteArray> JuryJsonWriter::head(const JuryReport &heading) const
 {
     return {juryJsonHead(heading)};

@@ -7,6 +7,7 @@
 class JuryJsonWriter : public JuryReportWriter
 {
 public:
+    bool isOwnFile(const QByteArray &start) const override;
     QList<QByteArray> head(const JuryReport &heading) const override;
     QList<QByteArray> rows(const JuryReport &heading, const JuryFileResult &file,
                            qsizetype number) const override;

@@ -1,6 +1,7 @@
 #include "cli/jury/report/jurypdf.h"
 
 #include "cli/jury/report/jurytexts.h"
+#include "common/printablename.h"
 
 #include <QHash>
 #include <QIODevice>
@@ -277,10 +278,10 @@ QString fileError(const JuryFileResult &file)
 
 void taskLines(ProtocolWriter &page, const JuryReport &report)
 {
-    page.paragraph(QStringLiteral("Задача: %1").arg(report.taskFile), textFont(10));
+    page.paragraph(QStringLiteral("Задача: %1").arg(printableName(report.taskFile)), textFont(10));
     page.paragraph(QStringLiteral("SHA-256 %1").arg(report.taskSha256), hashFont(), page.width() / 30);
     if (report.hasReference()) {
-        page.paragraph(QStringLiteral("Эталон: %1").arg(report.referenceFile), textFont(10));
+        page.paragraph(QStringLiteral("Эталон: %1").arg(printableName(report.referenceFile)), textFont(10));
         page.paragraph(QStringLiteral("SHA-256 %1").arg(report.referenceSha256), hashFont(),
                        page.width() / 30);
     }
@@ -368,9 +369,11 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         const QString reason = !file.isRead() || !file.isAlgorithm() ? fileError(file)
             : failure                                                ? failureText(*failure, pointB)
                                                                      : QString();
-        QString name = file.file;
+        QString name = printableName(file.file);
         if (!file.identicalTo.isEmpty())
             name += QStringLiteral("\n(") + identicalText(file.identicalTo) + QLatin1Char(')');
+        if (!file.otherPaths.isEmpty())
+            name += QStringLiteral("\n(") + otherPathsText(file.otherPaths) + QLatin1Char(')');
         const QStringList cells{
             QString::number(i + 1), name, verdictText(file),
             file.passes.isEmpty()
@@ -386,6 +389,8 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
     }
     page.gap();
     page.paragraph(verdictTotalsText(report.files), textFont(10, true));
+    for (const UnreadFolder &folder : report.unreadFolders)
+        page.paragraph(unreadFolderText(folder), textFont(10, true));
     page.gap();
 
     page.paragraph(QStringLiteral("Контрольные суммы (SHA-256) проверенных файлов"), textFont(11, true));
@@ -394,7 +399,8 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         QString hash = file.sha256.isEmpty() ? QStringLiteral("—") : file.sha256;
         if (!file.identicalTo.isEmpty())
             hash += QLatin1Char('\n') + identicalText(file.identicalTo);
-        page.row({QString::number(i + 1), file.file, hash}, {0.05, 0.35, 0.60}, hashFont(), false);
+        page.row({QString::number(i + 1), printableName(file.file), hash}, {0.05, 0.35, 0.60}, hashFont(),
+                 false);
     }
 
     bool firstWrong = true;
@@ -417,9 +423,9 @@ void roundProtocol(ProtocolWriter &page, const JuryReport &report, const QList<Q
         // A file's heading, its failures and its picture stand on one page where they fit.
         page.keepTogether((int(groups.size()) + 7) * page.lineHeight(textFont(10))
                           + (picture.isNull() ? 0 : page.pictureHeight(picture, 0.4)));
-        page.paragraph(
-            QStringLiteral("%1. %2 — %3").arg(QString::number(i + 1), file.file, verdictText(file)),
-            textFont(11, true));
+        page.paragraph(QStringLiteral("%1. %2 — %3")
+                           .arg(QString::number(i + 1), printableName(file.file), verdictText(file)),
+                       textFont(11, true));
         if (!file.sha256.isEmpty())
             page.paragraph(QStringLiteral("SHA-256 %1").arg(file.sha256), hashFont());
         if (!file.identicalTo.isEmpty())
@@ -468,12 +474,14 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
     page.paragraph(QStringLiteral("Составлен %1 программой %2").arg(madeText(report), juryProgramText()),
                    textFont(9));
     page.gap();
-    page.paragraph(QStringLiteral("Файл: %1").arg(file.file), textFont(12, true));
+    page.paragraph(QStringLiteral("Файл: %1").arg(printableName(file.file)), textFont(12, true));
     page.paragraph(QStringLiteral("Вердикт: %1").arg(verdictText(file)), textFont(12, true));
     if (!file.sha256.isEmpty())
         page.paragraph(QStringLiteral("SHA-256 %1").arg(file.sha256), hashFont(), page.width() / 30);
     if (!file.identicalTo.isEmpty())
         page.paragraph(identicalText(file.identicalTo), textFont(10));
+    if (!file.otherPaths.isEmpty())
+        page.paragraph(otherPathsText(file.otherPaths), textFont(10));
     page.gap();
     taskLines(page, report);
     page.paragraph(ruleText(report), textFont(9));

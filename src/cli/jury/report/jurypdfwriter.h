@@ -7,6 +7,7 @@
 class JuryPdfWriter : public JuryReportWriter
 {
 public:
+    bool isOwnFile(const QByteArray &start) const override;
     bool showsPictures() const override { return true; }
     QString writeWhole(const JuryReport &report, const QList<QList<QByteArray>> &pictures,
                        QIODevice &device) const override;

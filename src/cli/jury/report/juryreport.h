@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/jury/juryfileresult.h"
+#include "cli/run/algorithmfiles.h"
 #include "judge/tasktest.h"
 #include "tasks/file/taskdata.h"
 
@@ -29,6 +30,7 @@ struct JuryReport
     QChar csvSeparator = QLatin1Char(';');
     qint64 highlightLimit = 0;          // highlights per pass
     std::optional<TaskTest> chosenTest; // --test: the only test run
+    QList<UnreadFolder> unreadFolders;  // folders whose files were not judged: none could be listed
 
     bool hasReference() const { return !referenceFile.isEmpty(); }
 };

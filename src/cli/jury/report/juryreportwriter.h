@@ -24,6 +24,14 @@ public:
     virtual QStringList files(const QString &reportFile) const { return {reportFile}; }
     // Whether the report shows pictures of failing passes.
     virtual bool showsPictures() const { return false; }
+    // Whether `start`, the first bytes of a file that is there already, begins one of the
+    // files() of a report of this format as this program writes it, so that a new report may
+    // replace it: a file of any other kind (a pupil's work named by mistake) never is.
+    virtual bool isOwnFile(const QByteArray &start) const
+    {
+        Q_UNUSED(start)
+        return false;
+    }
     // The start of each file, in the order of files().
     virtual QList<QByteArray> head(const JuryReport &heading) const
     {

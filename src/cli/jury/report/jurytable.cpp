@@ -23,11 +23,10 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
     lines.append(QStringLiteral("%1 — %2").arg(printableName(file.file), verdictText(file)));
     if (!file.sha256.isEmpty())
         lines.append(QStringLiteral("  SHA-256 %1").arg(file.sha256));
-    QStringList identical = file.identicalTo;
-    for (QString &name : identical)
-        name = printableName(name);
-    if (!identical.isEmpty())
-        lines.append(QStringLiteral("  ") + identicalText(identical));
+    if (!file.identicalTo.isEmpty())
+        lines.append(QStringLiteral("  ") + identicalText(file.identicalTo));
+    if (!file.otherPaths.isEmpty())
+        lines.append(QStringLiteral("  ") + otherPathsText(file.otherPaths));
     if (!file.isRead()) {
         lines.append(QStringLiteral("  ") + file.readError);
         return lines;
@@ -113,6 +112,8 @@ void writeJuryTable(const JuryReport &report, QTextStream &out)
                      reason});
     }
     lines.append(alignedRows(rows));
+    for (const UnreadFolder &folder : report.unreadFolders)
+        lines.append(unreadFolderText(folder));
     for (const QString &line : std::as_const(lines))
         out << line << '\n';
 

@@ -6,6 +6,7 @@
 class JuryTableWriter : public JuryReportWriter
 {
 public:
+    bool isOwnFile(const QByteArray &start) const override;
     QString writeWhole(const JuryReport &report, const QList<QList<QByteArray>> &pictures,
                        QIODevice &device) const override;
 };

@@ -1,6 +1,9 @@
 #include "cli/jury/report/jurytexts.h"
 
+#include "common/printablename.h"
 #include "judge/passrunner.h"
+
+#include <QDir>
 
 #include <iterator>
 
@@ -160,10 +163,13 @@ QString juryProgramText()
     return QStringLiteral("shagaika-check %1").arg(QStringLiteral(SHAGAIKA_VERSION));
 }
 
-QString identicalText(const QStringList &files)
+QString identicalText(const QStringList &names)
 {
-    if (files.isEmpty())
+    if (names.isEmpty())
         return {};
+    QStringList files;
+    for (const QString &name : names)
+        files.append(printableName(name));
     // A printed protocol names a few; a hundred copies of the blank template would otherwise fill
     // pages with the same list under every one of them. The CSV and JSON reports keep every name.
     constexpr qsizetype named = 5;
@@ -175,6 +181,20 @@ QString identicalText(const QStringList &files)
     return (files.size() == 1 ? QStringLiteral("совпадает с файлом ")
                               : QStringLiteral("совпадает с файлами "))
         + files.join(QStringLiteral(", "));
+}
+
+QString unreadFolderText(const UnreadFolder &folder)
+{
+    return QStringLiteral("Не проверены файлы папки %1: %2")
+        .arg(printableName(QDir::toNativeSeparators(folder.path)), folder.reason);
+}
+
+QString otherPathsText(const QStringList &paths)
+{
+    QStringList shown;
+    for (const QString &path : paths)
+        shown.append(printableName(path));
+    return shown.isEmpty() ? QString() : QStringLiteral("также назван: ") + shown.join(QStringLiteral(", "));
 }
 
 QString statisticsText(const AlgorithmCounts &counts)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/jury/juryfileresult.h"
+#include "cli/run/algorithmfiles.h"
 #include "editor/algorithmstatistics.h"
 #include "judge/passtexts.h"
 #include "judge/tasktest.h"
@@ -38,8 +39,13 @@ QString juryLimitsText(qint64 highlightLimit, int timeLimitSeconds);
 // "shagaika-check 1.4.0": the program that made a report, named in every report.
 QString juryProgramText();
 // "совпадает с файлом a.txt", "совпадает с файлами a.txt, b.txt"; more than six files: the first
-// five and "и ещё N". Empty for no file.
+// five and "и ещё N". Empty for no file. The names are shown as printableName() shows them.
 QString identicalText(const QStringList &files);
+// "Не проверены файлы папки works/7a: нет прав доступа": the folder could not be listed.
+QString unreadFolderText(const UnreadFolder &folder);
+// "также назван: w/../w/a.txt" for a file that other paths of the command line name too (it is
+// judged once); empty for none. The names are shown as printableName() shows them.
+QString otherPathsText(const QStringList &paths);
 // "команд 12, процедур 1, вызовов процедур 2, ветвлений 1, циклов 3, строк 20"
 QString statisticsText(const AlgorithmCounts &counts);
 // The line, from 1, where a pass crashed, hit a limit or met an error; 0 for a pass that ran

@@ -2,8 +2,10 @@
 
 #include "cli/run/output/protectedfiles.h"
 #include "common/atomicwrite.h"
+#include "common/systemfilename.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
 
 QString replacesInputMessage(const QString &path, const QString &input)
@@ -29,4 +31,26 @@ QString writePictureFile(const QImage &picture, const QString &path, const Prote
     if (!written.isOk())
         return QStringLiteral("Не удаётся записать картинку %1: %2").arg(shown, written.reason);
     return {};
+}
+
+QString fittedPictureStem(const QString &head, const QString &stem, const QString &tail)
+{
+    constexpr qsizetype longestName = 255 - 7;
+    const QString headName =
+        head.mid(qMax(head.lastIndexOf(QLatin1Char('/')), head.lastIndexOf(QLatin1Char('\\'))) + 1);
+    const auto fits = [&](const QString &part) {
+        return fileNameToSystem(headName + part + tail).size() <= longestName;
+    };
+    if (fits(stem))
+        return stem;
+    const QString mark =
+        QLatin1Char('~')
+        + QString::fromLatin1(
+            QCryptographicHash::hash(fileNameToSystem(stem), QCryptographicHash::Sha256).toHex().left(8));
+    QString cut = stem;
+    while (!cut.isEmpty() && !fits(cut + mark))
+        cut.chop(cut.size() > 1 && cut.back().isLowSurrogate() && cut.at(cut.size() - 2).isHighSurrogate()
+                     ? 2
+                     : 1);
+    return cut + mark;
 }
