@@ -1,5 +1,6 @@
 #include "taskedit/taskeditwindow.h"
 
+#include "common/taskcollection.h"
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "judge/pointbcheck.h"
@@ -635,8 +636,9 @@ void TaskEditWindow::openFolderDialog()
 {
     if (!maybeSave())
         return;
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Папка задачи"), m_folder.isEmpty() ? QDir::currentPath() : m_folder);
+    const QString collection = installedTaskCollection();
+    const QString start = !m_folder.isEmpty() ? m_folder : !collection.isEmpty() ? collection : QDir::currentPath();
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка задачи"), start);
     if (!folder.isEmpty())
         openFolder(folder);
 }
