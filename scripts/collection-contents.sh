@@ -33,8 +33,8 @@ package).
 
 **Giving a task to a pupil.** Start the pupil's program in a folder without a task file and
 choose "Начать": the program asks for the task's folder, and its dialog opens in the installed
-collection. Pick the task's folder; the task opens. The task editor's "Открыть" dialog begins
-there too.
+collection. Pick the task's folder; the task opens. The task editor's "Открыть папку задачи…"
+(Ctrl+O) begins there too.
 
 **A task folder** holds the task file `Zerid.txt`, the reference solution `solution.txt`, a
 typical wrong solution `wrong.txt`, the teacher's note `note.md` (what the task teaches, a hint
