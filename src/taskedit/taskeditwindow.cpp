@@ -637,7 +637,9 @@ void TaskEditWindow::openFolderDialog()
     if (!maybeSave())
         return;
     const QString collection = installedTaskCollection();
-    const QString start = !m_folder.isEmpty() ? m_folder : !collection.isEmpty() ? collection : QDir::currentPath();
+    const QString start = !m_folder.isEmpty() ? m_folder
+        : !collection.isEmpty()               ? collection
+                                              : QDir::currentPath();
     const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка задачи"), start);
     if (!folder.isEmpty())
         openFolder(folder);
