@@ -636,10 +636,12 @@ void TaskEditWindow::openFolderDialog()
 {
     if (!maybeSave())
         return;
-    const QString collection = installedTaskCollection();
-    const QString start = !m_folder.isEmpty() ? m_folder
-        : !collection.isEmpty()               ? collection
-                                              : QDir::currentPath();
+    // Before any task is open, a teacher most likely starts from the installed collection.
+    QString start = m_folder;
+    if (start.isEmpty())
+        start = installedTaskCollection();
+    if (start.isEmpty())
+        start = QDir::currentPath();
     const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка задачи"), start);
     if (!folder.isEmpty())
         openFolder(folder);
