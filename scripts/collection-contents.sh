@@ -46,6 +46,12 @@ first places); for a drawing task, the reference drawing that the pattern shows.
 by `shagaika-check --render` in [`scripts/collection-contents.sh`](../scripts/collection-contents.sh),
 which also writes this page; run it after changing the collection.
 
+**Adding a task** takes its folder only: the task saved by the task editor, the three files
+beside it and a note with the lines of the others (the line `Вердикт:` holds the verdict
+`shagaika-check --jury` gives `wrong.txt`); then run the script. The collection test
+(`tests/cli/collection`) checks every folder: the task file is as the editor saves it,
+`--validate` with the reference finds nothing, the jury gives the reference OK and `wrong.txt`
+the noted verdict, and this page shows the task's picture and entry.
 HEAD
     topic=
     for folder in "$root"/collection/*/; do
