@@ -1,5 +1,6 @@
 #include "taskedit/taskeditwindow.h"
 
+#include "common/taskcollection.h"
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
 #include "judge/pointbcheck.h"
@@ -635,8 +636,13 @@ void TaskEditWindow::openFolderDialog()
 {
     if (!maybeSave())
         return;
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Папка задачи"), m_folder.isEmpty() ? QDir::currentPath() : m_folder);
+    // Before any task is open, a teacher most likely starts from the installed collection.
+    QString start = m_folder;
+    if (start.isEmpty())
+        start = installedTaskCollection();
+    if (start.isEmpty())
+        start = QDir::currentPath();
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка задачи"), start);
     if (!folder.isEmpty())
         openFolder(folder);
 }

@@ -15,7 +15,7 @@ namespace {
 
 struct InstalledFile
 {
-    const char *path;
+    QByteArray path;
     bool isProgram;
 };
 
@@ -37,6 +37,17 @@ const InstalledFile expectedFiles[] = {
     {"share/shagaika/examples/detour/Zerid.txt", false},
     {"share/shagaika/examples/detour/solution.txt", false},
 };
+
+// The listed files and every file of the task collection, which is installed as it stands.
+QList<InstalledFile> installedFiles()
+{
+    QList<InstalledFile> files(std::begin(expectedFiles), std::end(expectedFiles));
+    const QDir source(QStringLiteral(SHAGAIKA_SOURCE_DIR "/collection"));
+    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append({"share/shagaika/collection/" + source.relativeFilePath(it.next()).toUtf8(), false});
+    return files;
+}
 
 // The value of a key of a desktop entry's main group; empty when it is missing.
 QString desktopValue(const QByteArray &entry, const QByteArray &key)
@@ -68,6 +79,7 @@ private slots:
     void installedProgramAnswersWithoutDisplay();
     void installedCheckerJudgesInstalledExample_data();
     void installedCheckerJudgesInstalledExample();
+    void programsFindTheInstalledCollection();
 
 private:
     QTemporaryDir m_prefix;
@@ -95,8 +107,8 @@ void TestInstall::listedFileInstalled_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("isProgram");
-    for (const InstalledFile &file : expectedFiles)
-        QTest::newRow(file.path) << QString::fromLatin1(file.path) << file.isProgram;
+    for (const InstalledFile &file : installedFiles())
+        QTest::newRow(file.path.constData()) << QString::fromUtf8(file.path) << file.isProgram;
 }
 
 void TestInstall::listedFileInstalled()
@@ -118,6 +130,7 @@ void TestInstall::nothingElseInstalled_data()
     QTest::newRow("whole prefix") << QString();
     QTest::newRow("programs") << QStringLiteral("bin");
     QTest::newRow("examples") << QStringLiteral("share/shagaika/examples");
+    QTest::newRow("collection") << QStringLiteral("share/shagaika/collection");
 }
 
 void TestInstall::nothingElseInstalled()
@@ -125,8 +138,8 @@ void TestInstall::nothingElseInstalled()
     QFETCH(QString, folder);
     const QString prefix = folder.isEmpty() ? QString() : folder + QLatin1Char('/');
     QSet<QString> expected;
-    for (const InstalledFile &file : expectedFiles) {
-        const QString path = QString::fromLatin1(file.path);
+    for (const InstalledFile &file : installedFiles()) {
+        const QString path = QString::fromUtf8(file.path);
         if (path.startsWith(prefix))
             expected.insert(path);
     }
@@ -238,17 +251,18 @@ void TestInstall::installedProgramAnswersWithoutDisplay()
 void TestInstall::installedCheckerJudgesInstalledExample_data()
 {
     QTest::addColumn<QString>("example");
-    QTest::newRow("maze") << QStringLiteral("maze");
-    QTest::newRow("letter") << QStringLiteral("letter");
-    QTest::newRow("detour") << QStringLiteral("detour");
+    QTest::newRow("maze") << QStringLiteral("examples/maze");
+    QTest::newRow("letter") << QStringLiteral("examples/letter");
+    QTest::newRow("detour") << QStringLiteral("examples/detour");
+    QTest::newRow("collection") << QStringLiteral("collection/24-three-lanes");
 }
 
 void TestInstall::installedCheckerJudgesInstalledExample()
 {
     QFETCH(QString, example);
-    const QString folder = m_prefix.filePath(QStringLiteral("share/shagaika/examples/") + example);
+    const QString folder = m_prefix.filePath(QStringLiteral("share/shagaika/") + example);
     const QString reference = folder + QStringLiteral("/solution.txt");
-    const QString report = m_workFolder.filePath(example + QStringLiteral(".json"));
+    const QString report = m_workFolder.filePath(QFileInfo(example).fileName() + QStringLiteral(".json"));
     QProcess checker;
     checker.setWorkingDirectory(m_workFolder.path());
     checker.start(m_prefix.filePath(QStringLiteral("bin/shagaika-check")),
@@ -258,6 +272,15 @@ void TestInstall::installedCheckerJudgesInstalledExample()
     QVERIFY2(checker.exitCode() == 0, checker.readAllStandardError().constData());
     const QByteArray json = readBytes(report);
     QVERIFY(json.contains("\"program\": \"shagaika-check " SHAGAIKA_PROJECT_VERSION "\""));
+}
+
+// The dialogs that ask for a task begin where the programs look for the collection.
+void TestInstall::programsFindTheInstalledCollection()
+{
+    const QString seen = QDir::cleanPath(QDir(m_prefix.filePath(QStringLiteral("bin")))
+                                             .filePath(QStringLiteral(SHAGAIKA_COLLECTION_FROM_PROGRAMS)));
+    QCOMPARE(seen, QDir::cleanPath(m_prefix.filePath(QStringLiteral("share/shagaika/collection"))));
+    QVERIFY(QFileInfo::exists(seen + QStringLiteral("/01-first-steps/Zerid.txt")));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)

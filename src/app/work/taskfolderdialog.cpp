@@ -1,5 +1,7 @@
 #include "app/work/taskfolderdialog.h"
 
+#include "common/taskcollection.h"
+
 #include <QDir>
 #include <QFileDialog>
 
@@ -13,7 +15,9 @@ void prepareTaskFolderDialog(QFileDialog &dialog)
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     // In place of the dialog's own English "Directories".
     dialog.setNameFilter(QStringLiteral("папки (*)"));
-    dialog.setDirectory(QDir::currentPath());
+    // Where no task was found, the installed collection is the likeliest place to pick one.
+    const QString collection = installedTaskCollection();
+    dialog.setDirectory(collection.isEmpty() ? QDir::currentPath() : collection);
 }
 
 } // namespace
