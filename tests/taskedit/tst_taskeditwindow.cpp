@@ -1,6 +1,7 @@
 // The editor's window on the offscreen platform: clicks and drags on the field's edges and
 // cells put walls, points and variable walls into the task, and what is saved loads back.
 #include "app/guihelpers.h"
+#include "common/textencoding.h"
 #include "filehelpers.h"
 #include "taskedit/taskeditwindow.h"
 #include "taskedit/taskfieldview.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -98,6 +100,11 @@ private slots:
     void keysUndoAndRedo();
     void tabWalksTheForm_data();
     void tabWalksTheForm();
+    void keysDrawOnTheField_data();
+    void keysDrawOnTheField();
+    void malformedFileKeepsTheFolder_data();
+    void malformedFileKeepsTheFolder();
+    void outerWallsAreRemoved();
 
 private:
     TaskEditWindow *m_window = nullptr;
@@ -691,25 +698,43 @@ void TestTaskEditWindow::everySizeTabIsInSight()
 void TestTaskEditWindow::keysUndoAndRedo_data()
 {
     QTest::addColumn<QKeySequence>("redoKey");
+    QTest::addColumn<QString>("focus"); // the box that has the keys; empty: the field
 
-    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y);
-    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y) << QString();
+    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << QString();
+    QTest::newRow("in the statement") << QKeySequence(Qt::CTRL | Qt::Key_Y) << "statement";
+    QTest::newRow("in the header label") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << "headerLabel";
+    QTest::newRow("in the reserved number") << QKeySequence(Qt::CTRL | Qt::Key_Y) << "reservedNumber";
 }
 
-// The guide promises both redo keys whatever the desktop's own choice.
+// The guide promises both redo keys whatever the desktop's own choice, and one history for the
+// window: a text box's own undo would skip the field's edits.
 void TestTaskEditWindow::keysUndoAndRedo()
 {
     QFETCH(QKeySequence, redoKey);
+    QFETCH(QString, focus);
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *statement = m_window->findChild<QWidget *>(QStringLiteral("statement"));
+    QTest::keyClicks(statement, QStringLiteral("abc"));
+    // The Enter that closes the last line adds no line.
+    QTest::keyClick(statement, Qt::Key_Return);
+    const TaskData typed = m_window->model().task();
+    QCOMPARE(typed.statement, QStringList{QStringLiteral("abc")});
     TaskFieldView *view = m_window->findChild<TaskFieldView *>();
     QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, true, 3, 4));
     const TaskData drawn = m_window->model().task();
     QVERIFY(drawn.size(12).walls.horizontal.contains(CellPosition{3, 4}));
+    QWidget *keys = focus.isEmpty() ? view : m_window->findChild<QWidget *>(focus);
+    keys->setFocus();
 
-    QTest::keySequence(m_window, QKeySequence(QKeySequence::Undo));
-    QVERIFY(!m_window->model().task().size(12).walls.horizontal.contains(CellPosition{3, 4}));
-    QTest::keySequence(m_window, redoKey);
+    QTest::keySequence(keys, QKeySequence(QKeySequence::Undo));
+    QCOMPARE(m_window->model().task(), typed);
+    QTest::keySequence(keys, QKeySequence(QKeySequence::Undo));
+    QVERIFY(m_window->model().task().statement.isEmpty());
+    QTest::keySequence(keys, redoKey);
+    QCOMPARE(m_window->model().task(), typed);
+    QTest::keySequence(keys, redoKey);
     QCOMPARE(m_window->model().task(), drawn);
 }
 
@@ -742,6 +767,155 @@ void TestTaskEditWindow::tabWalksTheForm()
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), to);
     QVERIFY(m_window->model().task().statement.isEmpty());
+}
+
+void TestTaskEditWindow::keysDrawOnTheField_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QString>("keys"); // "Wheel": one step of the wheel over the cursor's cell
+    QTest::addColumn<QString>("drawn");
+
+    const int walls = int(EditTool::Walls);
+    QTest::newRow("untouched") << walls << ""
+                               << "H | V | П 0 | А 0,0,0 | Б 11,11";
+    QTest::newRow("a wall on each side") << walls << "Right Down Shift+Up Shift+Down Shift+Left Shift+Right"
+                                         << "H 1,0 1,1 | V 0,1 1,1 | П 0 | А 0,0,0 | Б 11,11";
+    QTest::newRow("a wall twice is none") << walls << "Shift+Right Shift+Right"
+                                          << "H | V | П 0 | А 0,0,0 | Б 11,11";
+    QTest::newRow("no wall on the border") << walls << "Shift+Up Shift+Left Left Up"
+                                           << "H | V | П 0 | А 0,0,0 | Б 11,11";
+    QTest::newRow("the cursor stops at the border") << walls << "Up Left Shift+Right"
+                                                    << "H | V 0,0 | П 0 | А 0,0,0 | Б 11,11";
+    QTest::newRow("points by their letters") << walls << "Right Right А Down Б"
+                                             << "H | V | П 0 | А 2,0,0 | Б 2,1";
+    QTest::newRow("Latin letters") << walls << "Down A Right B"
+                                   << "H | V | П 0 | А 0,1,0 | Б 1,1";
+    QTest::newRow("Enter with a point tool") << int(EditTool::TargetPoint) << "Down Return"
+                                             << "H | V | П 0 | А 0,0,0 | Б 0,1";
+    QTest::newRow("a variable wall") << walls << "Ctrl+Right Down Ctrl+Down"
+                                     << "H | V | П 1 | А 0,0,0 | Б 11,11";
+    QTest::newRow("space over А turns it") << walls << "Space"
+                                           << "H | V | П 0 | А 0,0,90 | Б 11,11";
+    QTest::newRow("space away from А") << walls << "Right Space"
+                                       << "H | V | П 0 | А 0,0,0 | Б 11,11";
+    QTest::newRow("space with the А tool") << int(EditTool::StartPoint) << "Right Space"
+                                           << "H | V | П 0 | А 0,0,90 | Б 11,11";
+    QTest::newRow("the wheel over А") << walls << "Wheel"
+                                      << "H | V | П 0 | А 0,0,90 | Б 11,11";
+    QTest::newRow("the wheel away from А") << walls << "Down Down Wheel Wheel"
+                                           << "H | V | П 0 | А 0,0,0 | Б 11,11";
+}
+
+// The field is drawn from the keys alone; the wheel and Space turn А only where that is meant.
+void TestTaskEditWindow::keysDrawOnTheField()
+{
+    QFETCH(int, tool);
+    QFETCH(QString, keys);
+    QFETCH(QString, drawn);
+    m_window->setTool(EditTool(tool));
+    TaskFieldView *view = m_window->findChild<TaskFieldView *>();
+    view->setFocus();
+    int column = 0;
+    int row = 0;
+    for (const QString &key : keys.split(u' ', Qt::SkipEmptyParts)) {
+        if (key == QLatin1String("Wheel")) {
+            const QPoint at = cellPoint(view, column, row);
+            QWheelEvent wheel(at, view->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view, &wheel);
+            continue;
+        }
+        const QKeyCombination pressed = QKeySequence(key)[0];
+        QTest::keyClick(view, pressed.key(), pressed.keyboardModifiers());
+        if (pressed.keyboardModifiers() == Qt::NoModifier) {
+            column = qBound(0, column + (key == "Right") - (key == "Left"), 11);
+            row = qBound(0, row + (key == "Down") - (key == "Up"), 11);
+        }
+    }
+    const TaskSizeData size = m_window->model().task().size(12);
+    QStringList h{QStringLiteral("H")}, v{QStringLiteral("V")};
+    for (const CellPosition &cell : size.walls.horizontal)
+        h.append(QStringLiteral("%1,%2").arg(cell.column).arg(cell.row));
+    for (const CellPosition &cell : size.walls.vertical)
+        v.append(QStringLiteral("%1,%2").arg(cell.column).arg(cell.row));
+    h.sort();
+    v.sort();
+    QCOMPARE(QStringLiteral("%1 | %2 | П %3 | А %4,%5,%6 | Б %7,%8")
+                 .arg(h.join(u' '), v.join(u' '))
+                 .arg(size.walls.variable.size())
+                 .arg(size.start.column)
+                 .arg(size.start.row)
+                 .arg(size.start.heading)
+                 .arg(size.pointB.column)
+                 .arg(size.pointB.row),
+             drawn);
+}
+
+void TestTaskEditWindow::malformedFileKeepsTheFolder_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("said"); // empty: the file opens
+
+    QTest::newRow("an empty file") << ""
+                                   << "файл задачи пуст";
+    QTest::newRow("no E at the end") << "# 001 0 1  300\r\nЗадача\r\nZ\r\n0  0  0   0 11 11\r\n"
+                                     << "нет строки";
+    QTest::newRow("a heading of 45") << "# 001 0 1  300\r\nЗадача\r\nZ\r\n0  0  0  45 11 11\r\nE\r\n"
+                                     << "45";
+    QTest::newRow("a hand-written file that opens")
+        << "# 001 0 1  300\r\nЗадача\r\nZ\r\n0  0  0   0 11 11\r\n\r\nE\r\n"
+        << "";
+}
+
+// The loader's first message alone does not tell the teacher what to mend, and the folder is
+// still the task's home: nothing there changes until the teacher saves, and that asks first.
+void TestTaskEditWindow::malformedFileKeepsTheFolder()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Zerid.txt"));
+    const QByteArray bytes = *encodeWindows1251(text);
+    QVERIFY(writeBytes(path, bytes));
+
+    SeenMessage seen;
+    closeNextMessage(&seen);
+    QCOMPARE(m_window->openFolder(dir.path()), said.isEmpty());
+    QCOMPARE(seen.count, said.isEmpty() ? 0 : 1);
+    QVERIFY2(seen.text.contains(said), qPrintable(seen.text));
+    QCOMPARE(m_window->folder(), QDir(dir.path()).absolutePath());
+    QVERIFY(m_window->findChild<QLabel *>(QStringLiteral("problemsTitle"))
+                ->text()
+                .contains(QStringLiteral("файл на диске сейчас другой")));
+
+    QObject watches;
+    QStringList asked;
+    answerMessages(&watches, QStringLiteral("Отмена"), &asked);
+    QVERIFY(!m_window->save());
+    QCOMPARE(readBytes(path), bytes);
+    QVERIFY2(asked.size() == 1 && asked.first().contains(said.isEmpty() ? "вручную" : "не читался"),
+             qPrintable(asked.join(u'\n')));
+}
+
+// A border wall read from a file has no edge a click can reach; one command takes them all away.
+void TestTaskEditWindow::outerWallsAreRemoved()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Zerid.txt")),
+                       "# 001 0 1  300\r\nT\r\nZ\r\n0  0  0   0 11 11\r\nH\r\n  3 11 20  5  4  4\r\n"
+                       "V\r\n 11  2  5  5\r\nE\r\n"));
+    QVERIFY(m_window->openFolder(dir.path()));
+    const TaskData read = m_window->model().task();
+    for (QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->text().startsWith(QStringLiteral("Убрать стены на")))
+            action->trigger();
+    }
+    const WallSet walls = m_window->model().task().size(12).walls;
+    QCOMPARE(walls.horizontal, QList<CellPosition>{CellPosition{4, 4}});
+    QCOMPARE(walls.vertical, QList<CellPosition>{CellPosition{5, 5}});
+    m_window->model().undo();
+    QCOMPARE(m_window->model().task(), read);
 }
 
 QTEST_MAIN(TestTaskEditWindow)
