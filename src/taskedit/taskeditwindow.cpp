@@ -333,7 +333,8 @@ void TaskEditWindow::buildActions()
     edit->addSeparator();
     edit->addAction(turn);
     edit->addAction(QStringLiteral("Убрать стены на &краю поля и за ним"), this,
-                    &TaskEditWindow::removeOuterWalls);
+                    &TaskEditWindow::removeOuterWalls)
+        ->setObjectName(QStringLiteral("removeOuterWalls"));
 }
 
 bool TaskEditWindow::eventFilter(QObject *watched, QEvent *event)

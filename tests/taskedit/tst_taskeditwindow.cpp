@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -637,8 +638,6 @@ void TestTaskEditWindow::aFailedSaveKeepsTheFolder()
     QStringList seen;
     answerMessages(&watches, QString(), &seen);
     QFETCH(bool, byKey);
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
     for (QAction *action : m_window->findChildren<QAction *>()) {
         if (action->text() == QStringLiteral("Сохранить в &другую папку…") && !byKey)
             action->trigger();
@@ -704,12 +703,11 @@ void TestTaskEditWindow::everySizeTabIsInSight()
 void TestTaskEditWindow::keysUndoAndRedo_data()
 {
     QTest::addColumn<QKeySequence>("redoKey");
-    QTest::addColumn<QString>("focus"); // the box that has the keys; empty: the field
+    QTest::addColumn<QString>("focus"); // the text box that has the keys
 
-    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y) << QString();
-    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << QString();
-    QTest::newRow("in the statement") << QKeySequence(Qt::CTRL | Qt::Key_Y) << "statement";
-    QTest::newRow("in the header label") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << "headerLabel";
+    QTest::newRow("Ctrl+Y in the statement") << QKeySequence(Qt::CTRL | Qt::Key_Y) << "statement";
+    QTest::newRow("Ctrl+Shift+Z in the header label")
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << "headerLabel";
 }
 
 // The guide promises both redo keys whatever the desktop's own choice, and one history for the
@@ -730,7 +728,7 @@ void TestTaskEditWindow::keysUndoAndRedo()
     QTest::mouseClick(view, Qt::LeftButton, {}, edgePoint(view, true, 3, 4));
     const TaskData drawn = m_window->model().task();
     QVERIFY(drawn.size(12).walls.horizontal.contains(CellPosition{3, 4}));
-    QWidget *keys = focus.isEmpty() ? view : m_window->findChild<QWidget *>(focus);
+    QWidget *keys = m_window->findChild<QWidget *>(focus);
     keys->setFocus();
 
     QTest::keySequence(keys, QKeySequence(QKeySequence::Undo));
@@ -738,7 +736,6 @@ void TestTaskEditWindow::keysUndoAndRedo()
     QTest::keySequence(keys, QKeySequence(QKeySequence::Undo));
     QVERIFY(m_window->model().task().statement.isEmpty());
     QTest::keySequence(keys, redoKey);
-    QCOMPARE(m_window->model().task(), typed);
     QTest::keySequence(keys, redoKey);
     QCOMPARE(m_window->model().task(), drawn);
 }
@@ -780,22 +777,18 @@ void TestTaskEditWindow::keysDrawOnTheField_data()
     QTest::addColumn<int>("tool");
     QTest::addColumn<QString>("section"); // the field's section of the task file as written
 
-    const int walls = int(EditTool::Walls);
-    QTest::newRow("a wall on each side") << "Right Down Shift+Up Shift+Down Shift+Left Shift+Right" << walls
-                                         << "0 0 0 0 11 11 H 1 0 1 1 V 0 1 1 1 E";
-    QTest::newRow("twice, or on the border")
-        << "Up Left Shift+Up Shift+Left Shift+Right Shift+Right Shift+Right" << walls
-        << "0 0 0 0 11 11 V 0 0 E";
+    const int walls = int(EditTool::Walls), pointA = int(EditTool::StartPoint),
+              pointB = int(EditTool::TargetPoint);
+    QTest::newRow("each side") << "Right Down Shift+Up Shift+Down Shift+Left Shift+Right" << walls
+                               << "0 0 0 0 11 11 H 1 0 1 1 V 0 1 1 1 E";
+    QTest::newRow("twice, border") << "Up Left Shift+Up Shift+Left Shift+Right Shift+Right Shift+Right"
+                                   << walls << "0 0 0 0 11 11 V 0 0 E";
     QTest::newRow("points by their letters") << "Right Right А Down Б" << walls << "0 2 0 0 2 1 E";
-    QTest::newRow("Latin letters") << "Down A Right B" << walls << "0 0 1 0 1 1 E";
-    QTest::newRow("Enter with a point tool")
-        << "Down Return" << int(EditTool::TargetPoint) << "0 0 0 0 0 1 E";
-    QTest::newRow("a variable wall") << "Ctrl+Right Down Ctrl+Down" << walls
-                                     << "0 0 0 0 11 11 P V 0 0 H 0 1 E";
+    QTest::newRow("Enter with a point tool") << "Down Return" << pointB << "0 0 0 0 0 1 E";
+    QTest::newRow("variable") << "Ctrl+Right Down Ctrl+Down" << walls << "0 0 0 0 11 11 P V 0 0 H 0 1 E";
     QTest::newRow("over А") << "Space Wheel" << walls << "0 0 0 180 11 11 E";
     QTest::newRow("away from А") << "Right Space WheelAway" << walls << "0 0 0 0 11 11 E";
-    QTest::newRow("with the А tool") << "Right Space WheelAway" << int(EditTool::StartPoint)
-                                     << "0 0 0 180 11 11 E";
+    QTest::newRow("with the А tool") << "Right Space WheelAway" << pointA << "0 0 0 180 11 11 E";
 }
 
 // The field is drawn from the keys alone; the wheel and Space turn А only where that is meant.
@@ -825,18 +818,15 @@ void TestTaskEditWindow::fileFromElsewhere_data()
 
     const QString head = QStringLiteral("# 001 0 1  300\r\nT\r\nZ\r\n");
     QTest::newRow("an empty file") << "файл задачи пуст" << QString() << "0 0 0 0 11 11 E";
-    QTest::newRow("no E at the end") << "нет строки" << head + "0  0  0   0 11 11\r\n"
-                                     << "0 0 0 0 11 11 E";
-    QTest::newRow("a heading of 45") << "45" << head + "0  0  0  45 11 11\r\nE\r\n"
-                                     << "0 0 0 0 11 11 E";
+    QTest::newRow("a heading of 45, no E") << "45" << head + "0  0  0  45 11 11\r\n"
+                                           << "0 0 0 0 11 11 E";
     QTest::newRow("walls on the border and outside")
         << "" << head + "0  0  0   0 11 11\r\nH\r\n  3 11 20  5  4  4\r\n\r\nV\r\n 11  2  5  5\r\nE\r\n"
         << "0 0 0 0 11 11 H 4 4 V 5 5 E";
 }
 
-// The loader's first message does not tell the teacher what to mend, and the folder is still
-// the task's home: nothing there changes until a save, which asks first. Walls a click cannot
-// reach are taken away by one command.
+// The loader's first message does not tell what to mend; the folder is still the task's home, its
+// file kept until a save that asks. Walls a click cannot reach go by one command.
 void TestTaskEditWindow::fileFromElsewhere()
 {
     QFETCH(QString, said);
@@ -846,21 +836,14 @@ void TestTaskEditWindow::fileFromElsewhere()
     const QString path = dir.filePath(QStringLiteral("Zerid.txt"));
     const QByteArray bytes = *encodeWindows1251(text);
     QVERIFY(writeBytes(path, bytes));
-
     SeenMessage seen;
     closeNextMessage(&seen);
     QCOMPARE(m_window->openFolder(dir.path()), said.isEmpty());
     QVERIFY2(seen.text.contains(said) && seen.count == int(!said.isEmpty()), qPrintable(seen.text));
     QCOMPARE(m_window->folder(), QDir(dir.path()).absolutePath());
-    // The places listed are not those of the file on disk.
-    QVERIFY(
-        m_window->findChild<QWidget *>("problemsTitle")->property("text").toString().contains("на диске"));
-    for (QAction *action : m_window->findChildren<QAction *>()) {
-        if (action->text().startsWith(QStringLiteral("Убрать стены на")))
-            action->trigger();
-    }
+    QVERIFY(m_window->findChild<QLabel *>("problemsTitle")->text().contains("на диске"));
+    m_window->findChild<QAction *>(QStringLiteral("removeOuterWalls"))->trigger();
     QCOMPARE(layOutTaskFile(m_window->model().task()).text.section(u'Z', 1).simplified(), section);
-
     QObject watches;
     QStringList asked;
     answerMessages(&watches, QStringLiteral("Отмена"), &asked);
