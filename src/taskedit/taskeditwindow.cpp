@@ -26,6 +26,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,6 +40,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -101,11 +103,13 @@ std::optional<QByteArray> fileBytes(const QString &path)
     return file.readAll();
 }
 
+// Lines after the last one with a letter are the Enter that closed it, not lines of the statement.
 QStringList statementFromText(const QString &text)
 {
-    if (text.isEmpty())
-        return {};
-    return text.split(u'\n');
+    QStringList lines = text.split(u'\n');
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 } // namespace
@@ -148,8 +152,10 @@ void TaskEditWindow::buildWidgets()
 
     m_field = new TaskFieldView(&m_model, fieldLayoutUnit(), central);
     left->addWidget(m_field, 0, Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(
-        new QLabel(QStringLiteral("Замечания к задаче (строка и столбец в файле Zerid.txt):"), central));
+    m_problemsTitle = new QLabel(central);
+    m_problemsTitle->setObjectName(QStringLiteral("problemsTitle"));
+    m_problemsTitle->setWordWrap(true);
+    left->addWidget(m_problemsTitle);
     m_problemList = new QListWidget(central);
     m_problemList->setObjectName(QStringLiteral("problems"));
     m_problemList->setMinimumHeight(90);
@@ -168,6 +174,9 @@ void TaskEditWindow::buildWidgets()
     m_statement->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab goes on to the flags, as everywhere else in the window; a statement needs no tab characters.
     m_statement->setTabChangesFocus(true);
+    // The window's history holds the statement's edits in order with the others; a history of
+    // its own would undo typing behind the field's edits and record that undo as a new edit.
+    m_statement->setUndoRedoEnabled(false);
     statementLayout->addWidget(m_statement);
     right->addWidget(statementBox, 2);
 
@@ -259,8 +268,9 @@ void TaskEditWindow::buildActions()
     file->addAction(QStringLiteral("&Открыть папку задачи…"), QKeySequence::Open, this,
                     &TaskEditWindow::openFolderDialog);
     file->addAction(QStringLiteral("&Сохранить"), QKeySequence::Save, this, [this] { save(); });
-    file->addAction(QStringLiteral("Сохранить в &другую папку…"), QKeySequence::SaveAs, this,
-                    [this] { saveToFolderDialog(); });
+    // The platform's "save as" key is none on some desktops; the teacher gets one everywhere.
+    file->addAction(QStringLiteral("Сохранить в &другую папку…"),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, [this] { saveToFolderDialog(); });
     file->addSeparator();
     file->addAction(QStringLiteral("В&ыход"), QKeySequence::Quit, this, &QWidget::close);
 
@@ -313,6 +323,9 @@ void TaskEditWindow::buildActions()
         m_toolActions.append(action);
     }
     m_toolActions.first()->setChecked(true);
+    // The text boxes take Ctrl+Z for their own history; the window's history is the one.
+    for (QWidget *box : std::initializer_list<QWidget *>{m_statement, m_label, m_reserved})
+        box->installEventFilter(this);
     tools->addSeparator();
     QAction *turn = tools->addAction(QStringLiteral("Повернуть А"));
     turn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -320,6 +333,22 @@ void TaskEditWindow::buildActions()
     connect(turn, &QAction::triggered, this, [this] { m_model.turnStart(currentSize(), 1); });
     edit->addSeparator();
     edit->addAction(turn);
+    edit->addAction(QStringLiteral("Убрать стены на &краю поля и за ним"), this,
+                    &TaskEditWindow::removeOuterWalls)
+        ->setObjectName(QStringLiteral("removeOuterWalls"));
+}
+
+bool TaskEditWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        if (m_undo->shortcuts().contains(pressed) || m_redo->shortcuts().contains(pressed)) {
+            // Not taken by the box: the window's action gets the key.
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TaskEditWindow::setTool(EditTool tool)
@@ -395,7 +424,12 @@ void TaskEditWindow::syncFromModel()
         typed.append(line.isEmpty() ? QStringLiteral(" ") : line);
     if (typed != task.statement) {
         const QSignalBlocker blocker(m_statement);
+        // Undo and redo keep the caret near where the teacher was typing.
+        const int caret = m_statement->textCursor().position();
         m_statement->setPlainText(task.statement.join(u'\n'));
+        QTextCursor cursor = m_statement->textCursor();
+        cursor.setPosition(qMin(caret, m_statement->document()->characterCount() - 1));
+        m_statement->setTextCursor(cursor);
     }
 
     const int size = currentSize();
@@ -450,6 +484,7 @@ void TaskEditWindow::updateProblems()
         }
     }
     sortByLine(m_problems);
+    updateProblemsTitle();
 
     const QSignalBlocker blocker(m_problemList);
     m_problemList->clear();
@@ -467,6 +502,27 @@ void TaskEditWindow::updateProblems()
     if (m_problems.isEmpty())
         new QListWidgetItem(QStringLiteral("Замечаний нет: задача загрузится у ученика."), m_problemList);
     m_field->setMarkedPlaces(marked, std::nullopt);
+}
+
+// The places in the list are those of the file a save writes; the teacher is told when the
+// file on disk is not that file.
+void TaskEditWindow::updateProblemsTitle()
+{
+    QString whose = QStringLiteral("в файле Zerid.txt");
+    if (!m_diskBytes)
+        whose += QStringLiteral(", каким его запишет сохранение");
+    else if (encodeWindows1251(m_layout.text) != m_diskBytes)
+        whose += QStringLiteral(", каким его запишет сохранение; файл на диске сейчас другой");
+    m_problemsTitle->setText(QStringLiteral("Замечания к задаче (строка и столбец %1):").arg(whose));
+}
+
+void TaskEditWindow::removeOuterWalls()
+{
+    const int removed = m_model.removeOuterWalls();
+    statusBar()->showMessage(removed == 0
+                                 ? QStringLiteral("Стен на краю поля и за ним нет")
+                                 : QStringLiteral("Убрано стен на краю поля и за ним: %1").arg(removed),
+                             8000);
 }
 
 void TaskEditWindow::problemSelected()
@@ -626,6 +682,7 @@ void TaskEditWindow::newTask()
         return;
     m_folder.clear();
     m_fileIsHandWritten = false;
+    m_fileIsUnreadable = false;
     m_normalisingConfirmed = false;
     m_diskBytes.reset();
     m_model.reset(TaskEditModel::newTask());
@@ -658,6 +715,7 @@ bool TaskEditWindow::openFolder(const QString &folder)
     if (path.isEmpty()) {
         m_folder = QDir(folder).absolutePath();
         m_fileIsHandWritten = false;
+        m_fileIsUnreadable = false;
         m_normalisingConfirmed = false;
         m_diskBytes.reset();
         m_model.reset(TaskEditModel::newTask());
@@ -666,23 +724,45 @@ bool TaskEditWindow::openFolder(const QString &folder)
         return true;
     }
     const TaskFileResult read = taskFolder.readTask();
+    m_folder = QDir(folder).absolutePath();
+    m_diskBytes = fileBytes(path);
+    m_normalisingConfirmed = false;
+    m_fileIsUnreadable = !read.isOk();
     if (!read.isOk()) {
-        QMessageBox::critical(this, QStringLiteral("Задача не открывается"),
-                              QStringLiteral("%1\nстрока %2, столбец %3\n\nПроверьте файл командой "
-                                             "shagaika-check --validate --task \"%4\"")
-                                  .arg(read.error->message)
-                                  .arg(read.error->line)
-                                  .arg(read.error->column)
-                                  .arg(QDir::toNativeSeparators(folder)));
+        m_fileIsHandWritten = false;
+        m_model.reset(TaskEditModel::newTask());
+        selectSize(TaskData::firstSize);
+        tellUnreadable(path);
         return false;
     }
     m_fileIsHandWritten = isHandWritten(path, read.task);
-    m_diskBytes = fileBytes(path);
-    m_folder = QDir(folder).absolutePath();
-    m_normalisingConfirmed = false;
     m_model.reset(read.task);
     selectSize(m_model.sizes().value(0, TaskData::firstSize));
     return true;
+}
+
+void TaskEditWindow::tellUnreadable(const QString &path)
+{
+    // The loader stops at the first error; the check lists them all, with their reasons.
+    const TaskFolderValidation check = validateTaskFolder(m_folder);
+    QStringList lines;
+    for (const TaskProblem &problem : check.problems) {
+        if (lines.size() == 15) {
+            lines.append(QStringLiteral("… и ещё %1").arg(check.problems.size() - 15));
+            break;
+        }
+        lines.append(problem.line > 0 ? QStringLiteral("строка %1, столбец %2: %3")
+                                            .arg(problem.line)
+                                            .arg(problem.column)
+                                            .arg(problem.message)
+                                      : problem.message);
+    }
+    QMessageBox::warning(
+        this, QStringLiteral("Задача не открывается"),
+        QStringLiteral("Файл %1 не читается:\n\n%2\n\nОкно начало новую задачу для папки %3. "
+                       "Файл останется, как есть, пока вы не сохраните задачу; перед "
+                       "этим редактор спросит, заменить ли его.")
+            .arg(QDir::toNativeSeparators(path), lines.join(u'\n'), QDir::toNativeSeparators(m_folder)));
 }
 
 bool TaskEditWindow::saveToFolderDialog()
@@ -706,9 +786,11 @@ bool TaskEditWindow::saveToFolderDialog()
                 return false;
         }
         // A save that fails or is called off leaves the window with the folder it had.
-        const std::tuple kept{m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes};
+        const std::tuple kept{m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes,
+                              m_fileIsUnreadable};
         m_folder = target;
         m_fileIsHandWritten = false;
+        m_fileIsUnreadable = false;
         m_normalisingConfirmed = false;
         // The teacher has just chosen to replace what is there.
         m_diskBytes = fileBytes(TaskFolder(target).taskFilePath());
@@ -716,7 +798,8 @@ bool TaskEditWindow::saveToFolderDialog()
         updateProblems();
         if (save())
             return true;
-        std::tie(m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes) = kept;
+        std::tie(m_folder, m_fileIsHandWritten, m_normalisingConfirmed, m_diskBytes, m_fileIsUnreadable) =
+            kept;
         updateTitle();
         updateProblems();
         return false;
@@ -733,6 +816,16 @@ bool TaskEditWindow::save()
     const QString existing = TaskFolder(m_folder).taskFilePath();
     if (!mayReplaceFileOnDisk(existing))
         return false;
+    if (m_fileIsUnreadable && !existing.isEmpty()) {
+        const int answer = askTeacher(
+            this, QMessageBox::Warning, QStringLiteral("Сохранить задачу"),
+            QStringLiteral("Файл %1 в этой папке не читался, и окно начало в ней новую задачу. Заменить "
+                           "файл этой задачей?\n\nТо, что записано в нём сейчас, пропадёт.")
+                .arg(QFileInfo(existing).fileName()),
+            {QStringLiteral("Заменить"), QStringLiteral("Отмена")});
+        if (answer != 0)
+            return false;
+    }
     if (m_fileIsHandWritten && !m_normalisingConfirmed) {
         const int answer = askTeacher(
             this, QMessageBox::Question, QStringLiteral("Сохранить задачу"),
@@ -769,6 +862,7 @@ bool TaskEditWindow::save()
         return false;
     }
     m_fileIsHandWritten = false;
+    m_fileIsUnreadable = false;
     m_diskBytes = fileBytes(path);
     m_model.markSaved();
     statusBar()->showMessage(QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(path)), 8000);

@@ -36,8 +36,9 @@ public:
     explicit TaskEditWindow(QWidget *parent = nullptr);
 
     // Opens the task of a folder (or of the folder of a file named instead); a folder
-    // without a task file becomes the place a new task is saved to. Returns false (and says
-    // why) when the file cannot be read.
+    // without a task file becomes the place a new task is saved to. Returns false (and lists
+    // every problem of the file) when the file cannot be read; the window then holds a new
+    // task of that folder, and the file stays as it is until a save that asks first.
     bool openFolder(const QString &folder);
     bool save();
 
@@ -49,6 +50,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void selectSize(int fieldSize);
@@ -57,6 +59,7 @@ private:
     void newTask();
     void openFolderDialog();
     bool saveToFolderDialog();
+    void tellUnreadable(const QString &path);
     bool maybeSave();
     // Asks before a save replaces a task file that changed on disk since this window read or
     // wrote it (a second editor on the same folder, a hand edit).
@@ -64,6 +67,8 @@ private:
     void syncFromModel();
     void syncSizeTabs();
     void updateProblems();
+    void updateProblemsTitle();
+    void removeOuterWalls();
     void problemSelected();
     void runReference();
     void chooseReference();
@@ -79,6 +84,7 @@ private:
     QString m_folder;
     bool m_fileIsHandWritten = false; // the task file in the folder is not as this editor writes it
     bool m_normalisingConfirmed = false;
+    bool m_fileIsUnreadable = false; // the task file in the folder did not load: the task here is another
     // The task file's bytes as this window last read or wrote them; none: there was no file.
     std::optional<QByteArray> m_diskBytes;
     // The pattern picture this window last wrote, and its bytes as written.
@@ -94,6 +100,7 @@ private:
     QTabBar *m_sizeTabs = nullptr;
     QToolButton *m_addSize = nullptr;
     QPushButton *m_removeSize = nullptr;
+    QLabel *m_problemsTitle = nullptr;
     QListWidget *m_problemList = nullptr;
     QPlainTextEdit *m_statement = nullptr;
     QCheckBox *m_pointB = nullptr;

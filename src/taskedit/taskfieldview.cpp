@@ -6,6 +6,7 @@
 #include "world/model/wallmodel.h"
 #include "world/model/world.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,6 +52,8 @@ void TaskFieldView::setFieldSize(int fieldSize)
     m_pendingVariant.reset();
     m_hoverEdge.reset();
     m_hoverCell.reset();
+    m_cursor = {qint16(qMin(int(m_cursor.column), fieldSize - 1)),
+                qint16(qMin(int(m_cursor.row), fieldSize - 1))};
     redraw();
 }
 
@@ -189,6 +192,19 @@ void TaskFieldView::paintEvent(QPaintEvent *event)
         drawOutline(painter, place, QColor(220, 0, 0), 2);
     if (m_selected)
         drawOutline(painter, *m_selected, QColor(220, 0, 0), 4);
+    if (hasFocus()) {
+        // The keys draw here: the whole field framed, the cursor's cell boxed.
+        const int c = m_geometry.cellSize;
+        const int m = m_geometry.layoutUnit;
+        const QColor keys = palette().color(QPalette::Highlight);
+        painter.setPen(QPen(keys, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(
+            QRect(QPoint(0, 0), m_picture.size()).translated(m_fieldOrigin).adjusted(-2, -2, 1, 1));
+        painter.setPen(QPen(keys, 3, Qt::DashLine));
+        painter.drawRect(QRect(m_cursor.column * c + m + 2, m_cursor.row * c + m + 2, c - 4, c - 4)
+                             .translated(m_fieldOrigin));
+    }
 }
 
 void TaskFieldView::mousePressEvent(QMouseEvent *event)
@@ -197,6 +213,8 @@ void TaskFieldView::mousePressEvent(QMouseEvent *event)
         return;
     setFocus();
     const QPoint point = toPicture(event->position());
+    if (const auto cell = m_geometry.cellAt(point))
+        m_cursor = *cell;
     switch (m_tool) {
     case EditTool::Walls:
         if (const auto edge = m_geometry.edgeAt(point)) {
@@ -277,19 +295,134 @@ void TaskFieldView::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
+bool TaskFieldView::isTurningStart(std::optional<CellPosition> cell) const
+{
+    if (!m_model->offersSize(fieldSize()))
+        return false;
+    const StartPosition start = m_model->task().size(fieldSize()).start;
+    return m_tool == EditTool::StartPoint || (cell && cell->column == start.column && cell->row == start.row);
+}
+
 void TaskFieldView::wheelEvent(QWheelEvent *event)
 {
     const int steps = event->angleDelta().y() / 120;
-    if (steps != 0 && m_model->offersSize(fieldSize()))
+    if (!isTurningStart(m_geometry.cellAt(toPicture(event->position())))) {
+        event->ignore();
+        return;
+    }
+    if (steps != 0)
         m_model->turnStart(fieldSize(), steps);
     event->accept();
 }
 
+void TaskFieldView::focusInEvent(QFocusEvent *event)
+{
+    emit hintChanged(
+        QStringLiteral("Клавиши: стрелки — клетка, Shift+стрелка — стена, Ctrl+стрелка — подвижная "
+                       "стенка, А и Б — точки, пробел — повернуть А"));
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TaskFieldView::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void TaskFieldView::moveCursor(int dx, int dy)
+{
+    const int last = fieldSize() - 1;
+    m_cursor = {qint16(qBound(0, m_cursor.column + dx, last)), qint16(qBound(0, m_cursor.row + dy, last))};
+    emit hintChanged(QStringLiteral("Клетка (%1,%2)").arg(m_cursor.column).arg(m_cursor.row));
+    update();
+}
+
+std::optional<WallVariant> TaskFieldView::cursorEdge(int key) const
+{
+    // A horizontal wall lies below its cell, a vertical one to its right.
+    const int column = m_cursor.column;
+    const int row = m_cursor.row;
+    WallVariant edge;
+    switch (key) {
+    case Qt::Key_Up: edge = {QStringLiteral("H"), qint16(column), qint16(row - 1)}; break;
+    case Qt::Key_Down: edge = {QStringLiteral("H"), qint16(column), qint16(row)}; break;
+    case Qt::Key_Left: edge = {QStringLiteral("V"), qint16(column - 1), qint16(row)}; break;
+    default: edge = {QStringLiteral("V"), qint16(column), qint16(row)}; break;
+    }
+    if (!TaskEditModel::isInnerEdge(fieldSize(), edge.isHorizontal(), {edge.column, edge.row}))
+        return std::nullopt;
+    return edge;
+}
+
+void TaskFieldView::keyWall(int key, bool isVariable)
+{
+    const std::optional<WallVariant> edge = cursorEdge(key);
+    if (!edge) {
+        emit hintChanged(QStringLiteral("С этой стороны край поля: стена там и так есть"));
+        return;
+    }
+    if (isVariable) {
+        clickVariableWall(*edge);
+        return;
+    }
+    const CellPosition cell{edge->column, edge->row};
+    m_model->setWall(fieldSize(), edge->isHorizontal(), cell,
+                     !m_model->hasWall(fieldSize(), edge->isHorizontal(), cell));
+}
+
+void TaskFieldView::applyToolAtCursor()
+{
+    switch (m_tool) {
+    case EditTool::StartPoint: m_model->setStart(fieldSize(), m_cursor); break;
+    case EditTool::TargetPoint: m_model->setPointB(fieldSize(), m_cursor); break;
+    case EditTool::Walls:
+    case EditTool::VariableWall:
+        emit hintChanged(
+            QStringLiteral("Стену ставит Shift+стрелка, подвижную стенку — Ctrl+стрелка к её ребру"));
+        break;
+    }
+}
+
 void TaskFieldView::keyPressEvent(QKeyEvent *event)
 {
+    if (!m_model->offersSize(fieldSize())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (modifiers == Qt::ShiftModifier || modifiers == Qt::ControlModifier) {
+            keyWall(event->key(), modifiers == Qt::ControlModifier);
+        } else if (modifiers == Qt::NoModifier) {
+            const int key = event->key();
+            moveCursor(key == Qt::Key_Left        ? -1
+                           : key == Qt::Key_Right ? 1
+                                                  : 0,
+                       key == Qt::Key_Up         ? -1
+                           : key == Qt::Key_Down ? 1
+                                                 : 0);
+        }
+        return;
+    // А and Б on a Russian layout, or the Latin letters where the keyboard has no Cyrillic.
+    case 0x0410:
+    case Qt::Key_A: m_model->setStart(fieldSize(), m_cursor); return;
+    case 0x0411:
+    case Qt::Key_B: m_model->setPointB(fieldSize(), m_cursor); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Insert: applyToolAtCursor(); return;
     case Qt::Key_Space:
-    case Qt::Key_R: m_model->turnStart(fieldSize(), event->modifiers() & Qt::ShiftModifier ? -1 : 1); return;
+    case Qt::Key_R:
+        if (isTurningStart(m_cursor))
+            m_model->turnStart(fieldSize(), modifiers & Qt::ShiftModifier ? -1 : 1);
+        else
+            emit hintChanged(QStringLiteral("Пробел поворачивает А, когда выбрана «Точка А» или клетка с А"));
+        return;
     case Qt::Key_Escape:
         if (m_pendingVariant) {
             m_pendingVariant.reset();

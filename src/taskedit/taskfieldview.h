@@ -48,6 +48,8 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void redraw();
@@ -55,6 +57,13 @@ private:
     void drawOutline(QPainter &painter, const TaskFilePlace &place, const QColor &colour, int width) const;
     void drawEdgeHighlight(QPainter &painter, const WallVariant &edge, const QColor &colour) const;
     void clickVariableWall(const WallVariant &edge);
+    // А turns only where the teacher means it: with its tool, or over its cell.
+    bool isTurningStart(std::optional<CellPosition> cell) const;
+    void moveCursor(int dx, int dy);
+    // The edge on that side of the cursor's cell, if it is one between two cells.
+    std::optional<WallVariant> cursorEdge(int key) const;
+    void keyWall(int key, bool isVariable);
+    void applyToolAtCursor();
 
     TaskEditModel *m_model;
     int m_layoutUnit;
@@ -66,6 +75,8 @@ private:
     std::optional<TaskFilePlace> m_selected;
     std::optional<WallVariant> m_hoverEdge;
     std::optional<CellPosition> m_hoverCell;
+    // The cell the keys draw at; shown while the field has the keys.
+    CellPosition m_cursor{0, 0};
     // The first position of a variable wall waiting for its second.
     std::optional<WallVariant> m_pendingVariant;
     // A drag along edges: their orientation and whether it puts walls or takes them away.

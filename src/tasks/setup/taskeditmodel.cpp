@@ -240,6 +240,32 @@ bool TaskEditModel::removeVariableWall(int fieldSize, int index)
     return true;
 }
 
+int TaskEditModel::removeOuterWalls()
+{
+    TaskData cleared = m_task;
+    int removed = 0;
+    for (int fieldSize : sizes()) {
+        WallSet &walls = cleared.size(fieldSize).walls;
+        for (const bool horizontal : {true, false})
+            removed +=
+                int(wallList(cleared.size(fieldSize), horizontal).removeIf([&](const CellPosition &cell) {
+                    return !isInnerEdge(fieldSize, horizontal, cell);
+                }));
+        removed += int(walls.variable.removeIf([fieldSize](const VariableWall &wall) {
+            return !isInnerEdge(fieldSize, wall.variant1.isHorizontal(),
+                                {wall.variant1.column, wall.variant1.row})
+                || !isInnerEdge(fieldSize, wall.variant2.isHorizontal(),
+                                {wall.variant2.column, wall.variant2.row});
+        }));
+    }
+    if (removed > 0) {
+        recordStep();
+        m_task = cleared;
+        finishEdit();
+    }
+    return removed;
+}
+
 int TaskEditModel::variableWallAt(int fieldSize, const WallVariant &position) const
 {
     if (!m_task.offersSize(fieldSize))

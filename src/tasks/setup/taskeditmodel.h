@@ -49,6 +49,9 @@ public:
     // At most three per size; its two positions must be inner edges and differ.
     bool addVariableWall(int fieldSize, const VariableWall &wall);
     bool removeVariableWall(int fieldSize, int index);
+    // Takes away, as one step, every wall of every size that lies on the border or outside the
+    // field (a hand-written file may have them; a click cannot reach them). Returns how many.
+    int removeOuterWalls();
     // The variable wall with a position on that edge, or -1.
     int variableWallAt(int fieldSize, const WallVariant &position) const;
 
