@@ -25,6 +25,8 @@ void TimedRun::start(const QStringList &lines, const DelaySettings &delays, bool
         return;
     m_delays = delays;
     m_stopRequested = false;
+    m_stepping = stepping;
+    m_queuedSteps = 0;
     RunObserver *observer = this;
     m_interpreter = std::make_unique<Interpreter>(lines, m_world, delays, &m_scene, observer);
     m_interpreter->setStepping(stepping);
@@ -41,8 +43,10 @@ void TimedRun::setPauseRows(const QList<int> &rows)
 
 void TimedRun::pauseAfterLine()
 {
-    if (m_interpreter)
-        m_interpreter->setStepping(true);
+    if (!m_interpreter)
+        return;
+    m_stepping = true;
+    m_interpreter->setStepping(true);
 }
 
 void TimedRun::goOn(const DelaySettings &delays)
@@ -51,6 +55,8 @@ void TimedRun::goOn(const DelaySettings &delays)
         return;
     m_delays = delays;
     m_interpreter->setDelays(delays);
+    m_stepping = false;
+    m_queuedSteps = 0;
     m_interpreter->setStepping(false);
     if (m_paused)
         leavePause();
@@ -60,9 +66,16 @@ void TimedRun::step()
 {
     if (!m_interpreter)
         return;
-    m_interpreter->setStepping(true);
-    if (!m_paused)
+    if (!m_paused) {
+        // Running freely, the run pauses after its line; stepping, this step waits its turn.
+        if (m_stepping)
+            ++m_queuedSteps;
+        m_stepping = true;
+        m_interpreter->setStepping(true);
         return;
+    }
+    m_stepping = true;
+    m_interpreter->setStepping(true);
     m_delays = DelaySettings::forSpeed(RunSpeed::Slow);
     m_interpreter->setDelays(m_delays);
     leavePause();
@@ -73,6 +86,7 @@ void TimedRun::stop()
     if (!m_interpreter)
         return;
     m_stopRequested = true;
+    m_queuedSteps = 0;
     if (m_paused)
         leavePause();
 }
@@ -136,6 +150,10 @@ void TimedRun::enterPause()
     showHighlight();
     m_paused = true;
     emit paused(m_highlightedRow);
+    if (m_queuedSteps > 0 && m_paused && m_interpreter) {
+        --m_queuedSteps;
+        step();
+    }
 }
 
 void TimedRun::leavePause()

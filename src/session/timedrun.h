@@ -63,7 +63,8 @@ public:
     void pauseAfterLine();
     // A paused run goes on at these delays, without stepping.
     void goOn(const DelaySettings &delays);
-    // One line at the slow speed, then a pause again.
+    // One line at the slow speed, then a pause again. Asked for while a step is under way, it
+    // comes after that one: every request is a line, however fast they come.
     void step();
     // The run ends where it next tests for a stop; a paused run goes on at once to end.
     void stop();
@@ -98,6 +99,10 @@ private:
     int m_highlightedRow = -1;
     bool m_paused = false;
     bool m_stopRequested = false;
+    // The run holds after every line: a step or the pause button.
+    bool m_stepping = false;
+    // Steps asked for while one was under way, each taken at its pause.
+    int m_queuedSteps = 0;
     QElapsedTimer m_highlightClock;
     QElapsedTimer m_sliceClock;
 };

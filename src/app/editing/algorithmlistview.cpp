@@ -43,7 +43,15 @@ void AlgorithmListView::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    m_leftPressOnRow = event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+    const bool onRow = indexAt(event->position().toPoint()).isValid();
+    m_leftPressOnRow = event->button() == Qt::LeftButton && onRow;
+    // Below the last line the view would drop the bar while the insertion still goes to the
+    // current line: the click only takes the keys.
+    if (!onRow) {
+        event->accept();
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
     QListView::mousePressEvent(event);
 }
 

@@ -18,7 +18,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QShortcut>
+
+#include <algorithm>
+#include <array>
 
 EditorController::EditorController(WorkSession &session, CommandPanel &commands, AlgorithmListView &list,
                                    QAction &debuggingItem, QWidget &window,
@@ -111,6 +116,8 @@ void EditorController::connectWindow()
         new QShortcut(keys, &m_window, this, &EditorController::redo);
 
     m_window.installEventFilter(this);
+    for (QWidget *control : m_commands.controls())
+        control->installEventFilter(this);
 }
 
 void EditorController::developmentEntered()
@@ -438,6 +445,20 @@ bool EditorController::allowClose()
 
 bool EditorController::eventFilter(QObject *watched, QEvent *event)
 {
+    // An insertion leaves the keys on its button; the keys that move through the text move
+    // through it from there, not from one button to the next.
+    if (event->type() == QEvent::KeyPress && watched != &m_window) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        static constexpr std::array movingKeys{Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                               Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_list.isEnabled()
+            && std::find(movingKeys.begin(), movingKeys.end(), key->key()) != movingKeys.end()) {
+            focusAlgorithm();
+            QKeyEvent moved(QEvent::KeyPress, key->key(), Qt::NoModifier);
+            QCoreApplication::sendEvent(&m_list, &moved);
+            return true;
+        }
+    }
     // A running algorithm closes the window only after the run has ended; the
     // question comes with that second close.
     if (watched == &m_window && event->type() == QEvent::Close && !m_session.isRunning() && !allowClose()) {

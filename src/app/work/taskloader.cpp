@@ -17,8 +17,12 @@ TaskLoader::TaskLoader(WorkSession &session, QWidget &window, WorkMenuBar &menu,
     , m_window(window)
     , m_menu(menu)
     , m_patternPanel(patternPanel)
+    , m_folder(QDir::currentPath())
 {
     setObjectName(QStringLiteral("taskLoader"));
+    // Started in a folder already gone, the program knows it only from the shell.
+    if (m_folder.isEmpty())
+        m_folder = qEnvironmentVariable("PWD");
 }
 
 bool TaskLoader::loadTask()
@@ -46,8 +50,13 @@ bool TaskLoader::openTask()
 
 TaskOpening::Outcome TaskLoader::loadFromCurrentDirectory()
 {
-    const QString folder = QDir::currentPath();
-    if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
+    // The system names no current folder once it has been deleted: the pupil is told the
+    // one the program was last in.
+    const QString current = QDir::currentPath();
+    if (!current.isEmpty())
+        m_folder = current;
+    const QString folder = m_folder;
+    if (current.isEmpty() || !QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
         QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
                         QStringLiteral("Не найден путь ") + QDir::toNativeSeparators(folder), QMessageBox::Ok,
                         &m_window);

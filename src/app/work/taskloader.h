@@ -3,6 +3,7 @@
 #include "session/taskopening.h"
 
 #include <QObject>
+#include <QString>
 
 class PatternPanel;
 class QWidget;
@@ -37,4 +38,6 @@ private:
     QWidget &m_window;
     WorkMenuBar &m_menu;
     PatternPanel &m_patternPanel;
+    // The folder the task is looked for in, kept for the message when it is gone.
+    QString m_folder;
 };

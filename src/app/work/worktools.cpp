@@ -38,11 +38,18 @@ WorkTools attachWorkTools(WorkWindow &window)
     PanelPoints *points = tools.panelPoints;
     QObject::connect(&menu, &WorkMenuBar::pointsChosen, points, &PanelPoints::nMainPointsClick);
     QObject::connect(&window, &WorkWindow::freeAreaClicked, points, &QWidget::hide);
-    // Over "Вызовы" too: the panel the pupil left open stays whole, as before the pause.
-    QObject::connect(&session, &WorkSession::paused, points, [points] {
-        if (points->isVisible())
-            points->raise();
+    // Left open, the panel would cover the line about to run and "Вызовы": while the run
+    // holds, it stands over the task statement, still whole, and goes back when it goes on.
+    const QPoint pointsHome = points->pos();
+    const QPoint pointsAside(pointsHome.x(),
+                             layout.taskPanel.top() + (layout.taskPanel.height() - points->height()) / 2);
+    QObject::connect(&session, &WorkSession::paused, points, [points, pointsAside] {
+        points->move(pointsAside);
+        points->raise();
     });
+    const auto goHome = [points, pointsHome] { points->move(pointsHome); };
+    QObject::connect(&session, &WorkSession::resumed, points, goHome);
+    QObject::connect(&session, &WorkSession::runEnded, points, goHome);
 
     const auto *printer = new WorkPrinter(session, window);
     new FieldMenu(session, window.fieldPanel(), printer->printAction());

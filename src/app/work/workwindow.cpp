@@ -357,8 +357,11 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
         // Shift+F2 with "Разработка" disabled must not insert a ШАГ: modified keys are no commands.
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool modified = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        // Every press of "Один шаг" is a line; a held key steps on from each pause, but its
+        // repeats during a line would pile up steps long after it is let go.
+        const bool repeatDuringLine = key->isAutoRepeat() && m_session->isRunning() && !m_session->isPaused();
         if (firstReceiver && widget->window() == this) {
-            if (!modified)
+            if (!modified && !repeatDuringLine)
                 formKeyDown(key->key());
             else if (m_runTools->pressForKeys(key->keyCombination()))
                 return true;

@@ -176,6 +176,10 @@ void TestStructuredInsertion::branchThenCommand()
     QCOMPARE(s.lines().at(5), QStringLiteral("       ТО"));
     QCOMPARE(s.lines().at(7), QStringLiteral("       ИНАЧЕ"));
     QCOMPARE(s.currentRow(), 7);
+    // The keys that move through the text go on from the button into the list.
+    s.key(Qt::Key_Down);
+    QCOMPARE(s.currentRow(), 8);
+    QCOMPARE(QApplication::focusWidget(), s.list());
 }
 
 void TestStructuredInsertion::insertionsEnableDebugging_data()
@@ -780,6 +784,7 @@ void TestStructuredInsertion::selectionRule_data()
     QTest::newRow("command") << 9 << 9;
     QTest::newRow("КОН") << 12 << 12;
     QTest::newRow("selected row again") << -1 << 9;
+    QTest::newRow("below the last line: the bar stays") << 13 << 6;
 }
 
 void TestStructuredInsertion::selectionRule()
@@ -799,11 +804,14 @@ void TestStructuredInsertion::selectionRule()
             // The row already selected is clicked: the rule moves on from it too.
             s.select(8);
             s.clickRow(8);
+        } else if (clicked == s.lines().size()) {
+            QTest::mouseClick(s.list()->viewport(), Qt::LeftButton, {}, s.rowCentre(12) + QPoint(0, 40));
         } else {
             s.clickRow(clicked);
         }
         QCOMPARE(s.currentRow(), selected);
         QCOMPARE(s.list()->currentIndex().row(), selected);
+        QVERIFY(s.list()->selectionModel()->isSelected(s.list()->currentIndex()));
     }
 }
 

@@ -255,6 +255,8 @@ void TestTaskLoader::taskFolderChosen_data()
         << false << QStringList{QStringLiteral("<empty>"), detour} << true;
     QTest::newRow("a folder without a task, then cancelled")
         << false << QStringList{QStringLiteral("<empty>"), QString()} << false;
+    QTest::newRow("the start folder deleted, then the task's")
+        << false << QStringList{"<start deleted>", detour} << true;
 }
 
 void TestTaskLoader::taskFolderChosen()
@@ -273,17 +275,20 @@ void TestTaskLoader::taskFolderChosen()
         if (answer == QStringLiteral("<empty>"))
             answer = empty.path();
     }
+    const bool startDeleted = answers.removeOne(QStringLiteral("<start deleted>"));
     FileDialogAnswers dialogs(answers);
     window.show();
     QSignalSpy loadedSpy(&window.session(), &WorkSession::taskLoaded);
     MessageCollector messages;
+    QVERIFY(!startDeleted || QDir(home.path()).removeRecursively());
     control<QAction>(window, "NMainBegin")->trigger();
 
     // Each folder without a task is reported as the loader reports it, then the dialog follows.
     QCOMPARE(messages.messages.size(), dialogs.asked.size());
     for (const MessageCollector::Message &message : messages.messages) {
-        QCOMPARE(message.title, QStringLiteral("SHAGAIKA_ZERID"));
-        QCOMPARE(message.text, QStringLiteral("Не найден файл Zerid.txt"));
+        const QString gone = "Не найден путь " + QDir::toNativeSeparators(home.path());
+        QCOMPARE(message.text, startDeleted ? gone : QStringLiteral("Не найден файл Zerid.txt"));
+        QVERIFY(startDeleted || message.title == QStringLiteral("SHAGAIKA_ZERID"));
     }
     QCOMPARE(dialogs.asked.size(), answers.size());
     QVERIFY(dialogs.answers.isEmpty());
@@ -292,7 +297,7 @@ void TestTaskLoader::taskFolderChosen()
         QCOMPARE(asked.parent, &window);
     }
     QCOMPARE(loadedSpy.count(), loaded ? 1 : 0);
-    if (!taskFilePresent)
+    if (!taskFilePresent && !startDeleted)
         QCOMPARE(dialogs.asked.first().currentPath, QDir(home.path()).canonicalPath());
 
     if (loaded) {
