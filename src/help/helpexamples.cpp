@@ -53,7 +53,8 @@ QList<HelpExample> makeExamples()
     turn.body = {indented(4, QStringLiteral("ПОВОРОТ")), indented(4, QStringLiteral("ШАГ"))};
     turn.expectedExecutor = state(1, 1, 90);
     turn.expectedTrace = 1;
-    turn.says = QStringLiteral("Шагайка смотрел вправо, повернулся налево (теперь смотрит вверх) и шагнул вверх.");
+    turn.says =
+        QStringLiteral("Шагайка смотрел вправо, повернулся налево (теперь смотрит вверх) и шагнул вверх.");
     examples << turn;
 
     HelpExample crash;
@@ -70,8 +71,9 @@ QList<HelpExample> makeExamples()
     condition.start = {0, 1, 0};
     condition.verticalWalls = {at(1, 1)};
     for (int i = 0; i < 2; ++i) {
-        condition.body << indented(4, QStringLiteral("ЕСЛИ впереди НЕ стена")) << indented(7, QStringLiteral("ТО"))
-                       << indented(11, QStringLiteral("ШАГ")) << indented(4, QStringLiteral("ВСЁ"));
+        condition.body << indented(4, QStringLiteral("ЕСЛИ впереди НЕ стена"))
+                       << indented(7, QStringLiteral("ТО")) << indented(11, QStringLiteral("ШАГ"))
+                       << indented(4, QStringLiteral("ВСЁ"));
     }
     condition.expectedExecutor = state(1, 1, 0);
     condition.expectedTrace = 1;
@@ -85,9 +87,12 @@ QList<HelpExample> makeExamples()
     branch.columns = 4;
     branch.rows = 4;
     branch.verticalWalls = {at(1, 2)};
-    branch.body = {indented(4, QStringLiteral("ЕСЛИ впереди стена")), indented(7, QStringLiteral("ТО")),
-                   indented(11, QStringLiteral("ПОВОРОТ")), indented(7, QStringLiteral("ИНАЧЕ")),
-                   indented(11, QStringLiteral("ПРЫЖОК")),  indented(4, QStringLiteral("ВСЁ")),
+    branch.body = {indented(4, QStringLiteral("ЕСЛИ впереди стена")),
+                   indented(7, QStringLiteral("ТО")),
+                   indented(11, QStringLiteral("ПОВОРОТ")),
+                   indented(7, QStringLiteral("ИНАЧЕ")),
+                   indented(11, QStringLiteral("ПРЫЖОК")),
+                   indented(4, QStringLiteral("ВСЁ")),
                    indented(4, QStringLiteral("ШАГ"))};
     branch.expectedExecutor = state(1, 1, 90);
     branch.expectedTrace = 1;
@@ -100,11 +105,12 @@ QList<HelpExample> makeExamples()
     whileLoop.start = {0, 1, 0};
     whileLoop.columns = 6;
     whileLoop.verticalWalls = {at(3, 1)};
-    whileLoop.body = {indented(4, loop), indented(4, QStringLiteral("НЦ")), indented(8, QStringLiteral("ШАГ")),
-                      indented(4, QStringLiteral("КЦ"))};
+    whileLoop.body = {indented(4, loop), indented(4, QStringLiteral("НЦ")),
+                      indented(8, QStringLiteral("ШАГ")), indented(4, QStringLiteral("КЦ"))};
     whileLoop.expectedExecutor = state(3, 1, 0);
     whileLoop.expectedTrace = 3;
-    whileLoop.says = QStringLiteral("Шагайка шагал, пока впереди не оказалась стена, и остановился перед ней.");
+    whileLoop.says =
+        QStringLiteral("Шагайка шагал, пока впереди не оказалась стена, и остановился перед ней.");
     examples << whileLoop;
 
     HelpExample procedure;
@@ -112,15 +118,12 @@ QList<HelpExample> makeExamples()
     procedure.start = {0, 3, 0};
     procedure.columns = 4;
     procedure.rows = 4;
-    procedure.body = {indented(4, QStringLiteral("ДЕЛАЙ ступенька")), indented(4, QStringLiteral("ДЕЛАЙ ступенька"))};
-    procedure.procedures = {QStringLiteral("ПРОЦЕДУРА ступенька"),
-                            indented(4, QStringLiteral("ШАГ")),
-                            indented(4, QStringLiteral("ПОВОРОТ")),
-                            indented(4, QStringLiteral("ШАГ")),
-                            indented(4, QStringLiteral("ПОВОРОТ")),
-                            indented(4, QStringLiteral("ПОВОРОТ")),
-                            indented(4, QStringLiteral("ПОВОРОТ")),
-                            QStringLiteral("КОНЕЦ ПРОЦЕДУРЫ")};
+    procedure.body = {indented(4, QStringLiteral("ДЕЛАЙ ступенька")),
+                      indented(4, QStringLiteral("ДЕЛАЙ ступенька"))};
+    procedure.procedures = {QStringLiteral("ПРОЦЕДУРА ступенька"),  indented(4, QStringLiteral("ШАГ")),
+                            indented(4, QStringLiteral("ПОВОРОТ")), indented(4, QStringLiteral("ШАГ")),
+                            indented(4, QStringLiteral("ПОВОРОТ")), indented(4, QStringLiteral("ПОВОРОТ")),
+                            indented(4, QStringLiteral("ПОВОРОТ")), QStringLiteral("КОНЕЦ ПРОЦЕДУРЫ")};
     procedure.expectedExecutor = state(2, 1, 0);
     procedure.expectedTrace = 4;
     procedure.says = QStringLiteral("Процедура «ступенька» выполнена два раза: две ступеньки вверх вправо.");
@@ -138,7 +141,8 @@ QList<HelpExample> makeExamples()
 QImage fieldPart(const FieldScene &scene, const HelpExample &example)
 {
     const FieldGeometry &g = scene.geometry();
-    const QPoint corner = g.cellCentre(example.columns - 1, example.rows - 1) + QPoint(g.halfCell + 3, g.halfCell + 3);
+    const QPoint corner =
+        g.cellCentre(example.columns - 1, example.rows - 1) + QPoint(g.halfCell + 3, g.halfCell + 3);
     return scene.picture().copy(QRect(QPoint(0, 0), QPoint(corner.x(), corner.y())));
 }
 
@@ -175,7 +179,8 @@ HelpExampleRun runHelpExample(const HelpExample &example)
     run.before = fieldPart(scene, example);
 
     RunRecorder recorder(world);
-    Interpreter interpreter(example.lines(), world, DelaySettings::forSpeed(RunSpeed::Fastest), &scene, &recorder);
+    Interpreter interpreter(example.lines(), world, DelaySettings::forSpeed(RunSpeed::Fastest), &scene,
+                            &recorder);
     run.end = VirtualRunDriver(10000).play(interpreter);
     run.after = fieldPart(scene, example);
     run.executor = world.executor;
@@ -201,13 +206,15 @@ QString exampleHtml(const QString &name)
     if (!example)
         return {};
     QString code;
-    for (const QString &line : QStringList{QStringLiteral("НАЧ")} + example->body + QStringList{QStringLiteral("КОН")}
-             + example->procedures)
+    for (const QString &line : QStringList{QStringLiteral("НАЧ")} + example->body
+             + QStringList{QStringLiteral("КОН")} + example->procedures)
         code += line.toHtmlEscaped() + QLatin1Char('\n');
     const QString picture = QStringLiteral("<img src=\"example:%1/%2\">");
-    return QStringLiteral("<table cellpadding=\"6\"><tr><th>Алгоритм</th><th>Поле до</th><th>Поле после</th></tr>")
-        % QStringLiteral("<tr><td valign=\"top\"><pre>") % code % QStringLiteral("</pre></td><td valign=\"top\">")
-        % picture.arg(name, QStringLiteral("before")) % QStringLiteral("</td><td valign=\"top\">")
-        % picture.arg(name, QStringLiteral("after")) % QStringLiteral("</td></tr></table><p><i>")
-        % example->says.toHtmlEscaped() % QStringLiteral("</i></p>");
+    return QStringLiteral(
+               "<table cellpadding=\"6\"><tr><th>Алгоритм</th><th>Поле до</th><th>Поле после</th></tr>")
+        % QStringLiteral("<tr><td valign=\"top\"><pre>") % code
+        % QStringLiteral("</pre></td><td valign=\"top\">") % picture.arg(name, QStringLiteral("before"))
+        % QStringLiteral("</td><td valign=\"top\">") % picture.arg(name, QStringLiteral("after"))
+        % QStringLiteral("</td></tr></table><p><i>") % example->says.toHtmlEscaped()
+        % QStringLiteral("</i></p>");
 }

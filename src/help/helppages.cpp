@@ -102,8 +102,9 @@ QStringList HelpPages::search(const QString &query) const
         bool title = false;
         for (const QString &word : words) {
             const QString stem = searchStem(word);
-            all = all && (page.plainText.contains(stem, Qt::CaseInsensitive)
-                          || page.title.contains(stem, Qt::CaseInsensitive));
+            all = all
+                && (page.plainText.contains(stem, Qt::CaseInsensitive)
+                    || page.title.contains(stem, Qt::CaseInsensitive));
             title = title || page.title.contains(stem, Qt::CaseInsensitive);
         }
         if (all)

@@ -34,8 +34,10 @@ HelpWindow::HelpWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Справка"));
 
     m_back = addButton(this, QStringLiteral("helpBack"), QStyle::SP_ArrowBack, QStringLiteral("Назад"));
-    m_forward = addButton(this, QStringLiteral("helpForward"), QStyle::SP_ArrowForward, QStringLiteral("Вперёд"));
-    auto *contents = addButton(this, QStringLiteral("helpContents"), QStyle::SP_DirHomeIcon, QStringLiteral("Содержание"));
+    m_forward =
+        addButton(this, QStringLiteral("helpForward"), QStyle::SP_ArrowForward, QStringLiteral("Вперёд"));
+    auto *contents =
+        addButton(this, QStringLiteral("helpContents"), QStyle::SP_DirHomeIcon, QStringLiteral("Содержание"));
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("helpSearch"));
     m_search->setPlaceholderText(QStringLiteral("Найти слово во всех страницах"));
@@ -62,7 +64,8 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     connect(m_back, &QToolButton::clicked, this, [this] { showPage(m_history.back()); });
     connect(m_forward, &QToolButton::clicked, this, [this] { showPage(m_history.forward()); });
-    connect(contents, &QToolButton::clicked, this, [this] { openPage(QString::fromLatin1(HelpPages::indexPage)); });
+    connect(contents, &QToolButton::clicked, this,
+            [this] { openPage(QString::fromLatin1(HelpPages::indexPage)); });
     connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::searchChanged);
     connect(m_list, &QListWidget::itemActivated, this,
             [this](const QListWidgetItem *item) { openPage(item->data(Qt::UserRole).toString()); });
@@ -91,9 +94,9 @@ void HelpWindow::showPage(const QString &id)
     const HelpPage page = m_pages.page(id);
     m_text->setHtml(page.html);
     // The words searched for are found on the page too.
-    const QString query = m_search->text().trimmed();
-    if (!query.isEmpty())
-        m_text->find(query.section(QLatin1Char(' '), 0, 0).left(qMax(4, int(query.size()) - 1)));
+    const QString first = m_search->text().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    if (!first.isEmpty())
+        m_text->find(first.size() >= 5 ? first.chopped(1) : first);
     for (int row = 0; row < m_list->count(); ++row) {
         if (m_list->item(row)->data(Qt::UserRole).toString() == id)
             m_list->setCurrentRow(row);

@@ -274,7 +274,8 @@ void TaskEditWindow::buildActions()
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     // The teacher's guide, in the help window the pupil's program shows its pages in.
-    menuBar()->addMenu(QStringLiteral("&Справка"))
+    menuBar()
+        ->addMenu(QStringLiteral("&Справка"))
         ->addAction(QStringLiteral("Руководство учителя"), QKeySequence(Qt::Key_F1), this, [this] {
             auto *help = findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly);
             (help ? help : new HelpWindow(this))->openPage(QString::fromLatin1(HelpPages::teacherPage));

@@ -33,7 +33,8 @@ QString widgetsHeaders()
 bool linksWidgets(const QString &folder)
 {
     const QString top = folder.section(QLatin1Char('/'), 0, 0);
-    return top == QLatin1String("app") || top == QLatin1String("taskedit") || top == QLatin1String("helpview");
+    return top == QLatin1String("app") || top == QLatin1String("taskedit")
+        || top == QLatin1String("helpview");
 }
 
 // The file's includes that break the rule: a project path that `isAllowed` refuses, or, where
@@ -144,7 +145,8 @@ void TestLayering::includesPointDown_data()
     QTest::newRow("app/work") << QStringLiteral("app/work") << work;
     const QStringList workHelp = with(work, helpView + QStringList{QStringLiteral("app/help")});
     QTest::newRow("app/help") << QStringLiteral("app/help") << workHelp;
-    QTest::newRow("app/shell") << QStringLiteral("app/shell") << with(workHelp, {QStringLiteral("app/shell")});
+    QTest::newRow("app/shell") << QStringLiteral("app/shell")
+                               << with(workHelp, {QStringLiteral("app/shell")});
     QTest::newRow("cli/run") << QStringLiteral("cli/run") << with(judge, {QStringLiteral("cli/run")});
     QTest::newRow("cli/jury") << QStringLiteral("cli/jury")
                               << with(judge, {QStringLiteral("cli/run"), QStringLiteral("cli/jury")});
@@ -216,7 +218,8 @@ void TestLayering::testCodeIncludesPointDown_data()
     QTest::newRow("tests/judge") << "tests/judge" << false << "*" << judge;
     QTest::newRow("tests/session") << "tests/session" << false << "*" << session;
     QTest::newRow("tests/help") << "tests/help" << false << "*" << judge + QStringList{"help"};
-    QTest::newRow("tests/app") << "tests/app" << true << "*" << session + QStringList{"app", "help", "helpview"};
+    QTest::newRow("tests/app") << "tests/app" << true << "*"
+                               << session + QStringList{"app", "help", "helpview"};
     QTest::newRow("tests/cli") << "tests/cli" << false << "*" << judge + QStringList{"cli"};
     QTest::newRow("tests/taskedit") << "tests/taskedit" << true << "*"
                                     << judge + QStringList{"help", "helpview", "taskedit"};

@@ -69,7 +69,8 @@ void TestHelpPages::everyMessageHasAPage_data()
     QTest::newRow("callsTooDeepMessage") << callsTooDeepMessage(100000).text;
     QTest::newRow("enterProcedureNameMessage") << enterProcedureNameMessage();
     QTest::newRow("nameMustStartWithLetterMessage") << nameMustStartWithLetterMessage();
-    QTest::newRow("procedureAlreadyDescribedMessage") << procedureAlreadyDescribedMessage(QStringLiteral("угол"));
+    QTest::newRow("procedureAlreadyDescribedMessage")
+        << procedureAlreadyDescribedMessage(QStringLiteral("угол"));
     QTest::newRow("procedureStillCalledMessage") << procedureStillCalledMessage();
     QTest::newRow("cannotCreateFileMessage") << cannotCreateFileMessage(file, QStringLiteral("нет доступа"));
     QTest::newRow("cannotOpenFileMessage") << cannotOpenFileMessage(file);
@@ -80,11 +81,13 @@ void TestHelpPages::everyMessageHasAPage_data()
     QTest::newRow("badTaskFile") << TaskFileError::badTaskFile(3).message;
     QTest::newRow("notAnInteger") << TaskFileError::notAnInteger(QStringLiteral("1x"), 2, 3).message;
     QTest::newRow("fileNotFound") << TaskFileError::fileNotFound(QStringLiteral("Zerid.txt")).message;
-    QTest::newRow("fileNotReadable") << TaskFileError::fileNotReadable(file, QStringLiteral("нет доступа")).message;
+    QTest::newRow("fileNotReadable")
+        << TaskFileError::fileNotReadable(file, QStringLiteral("нет доступа")).message;
     QTest::newRow("fileTooLarge") << TaskFileError::fileTooLarge(file).message;
     QTest::newRow("patternNotFound") << TaskFileError::patternNotFound(QStringLiteral("zerid.bmp")).message;
     // The windows' own texts.
-    QTest::newRow("refusalMessage") << QStringLiteral("Символ «€» нельзя записать в файл алгоритма:\nфайл пишется");
+    QTest::newRow("refusalMessage") << QStringLiteral(
+        "Символ «€» нельзя записать в файл алгоритма:\nфайл пишется");
     QTest::newRow("askToSaveAlgorithm") << QStringLiteral("Сохранить алгоритм в файле?");
     QTest::newRow("askToReplaceFile") << QStringLiteral("Файл /tmp/a.txt уже существует.\nЗаменить его?");
     QTest::newRow("task folder") << QStringLiteral("Не найден путь /tmp/нет");
@@ -111,10 +114,14 @@ void TestHelpPages::everyMessageFunctionIsListed_data()
 {
     QTest::addColumn<QString>("header");
     QTest::addColumn<QString>("declaration");
-    QTest::newRow("run") << "src/world/commands/runtexts.h" << "^RunMessage (\\w+)\\(";
-    QTest::newRow("procedure names") << "src/editor/procedurename.h" << "^QString (\\w+Message)\\(";
-    QTest::newRow("algorithm files") << "src/editor/algorithmfile.h" << "^QString (\\w+Message)\\(";
-    QTest::newRow("task files") << "src/tasks/file/taskfileerror.h" << "static TaskFileError (\\w+)\\(";
+    QTest::newRow("run") << "src/world/commands/runtexts.h"
+                         << "^RunMessage (\\w+)\\(";
+    QTest::newRow("procedure names") << "src/editor/procedurename.h"
+                                     << "^QString (\\w+Message)\\(";
+    QTest::newRow("algorithm files") << "src/editor/algorithmfile.h"
+                                     << "^QString (\\w+Message)\\(";
+    QTest::newRow("task files") << "src/tasks/file/taskfileerror.h"
+                                << "static TaskFileError (\\w+)\\(";
 }
 
 void TestHelpPages::everyMessageFunctionIsListed()
@@ -122,24 +129,34 @@ void TestHelpPages::everyMessageFunctionIsListed()
     QFETCH(QString, header);
     QFETCH(QString, declaration);
     // The functions everyMessageHasAPage_data calls.
-    const QStringList listed{
-        "wallCrashMessage",          "arrangementMessage",
-        "missingLineMessage",        "callsTooDeepMessage",
-        "enterProcedureNameMessage", "nameMustStartWithLetterMessage",
-        "procedureAlreadyDescribedMessage", "procedureStillCalledMessage",
-        "cannotCreateFileMessage",   "cannotOpenFileMessage",
-        "cannotWriteFileMessage",    "writeFailedMessage",
-        "fileTooLargeMessage",       "writtenAsUtf8Message",
-        "badTaskFile",               "notAnInteger",
-        "fileNotFound",              "fileNotReadable",
-        "fileTooLarge",              "patternNotFound"};
+    const QStringList listed{"wallCrashMessage",
+                             "arrangementMessage",
+                             "missingLineMessage",
+                             "callsTooDeepMessage",
+                             "enterProcedureNameMessage",
+                             "nameMustStartWithLetterMessage",
+                             "procedureAlreadyDescribedMessage",
+                             "procedureStillCalledMessage",
+                             "cannotCreateFileMessage",
+                             "cannotOpenFileMessage",
+                             "cannotWriteFileMessage",
+                             "writeFailedMessage",
+                             "fileTooLargeMessage",
+                             "writtenAsUtf8Message",
+                             "badTaskFile",
+                             "notAnInteger",
+                             "fileNotFound",
+                             "fileNotReadable",
+                             "fileTooLarge",
+                             "patternNotFound"};
     QFile file(QStringLiteral(SHAGAIKA_SOURCE_DIR "/") + header);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QRegularExpression pattern(declaration, QRegularExpression::MultilineOption);
     int found = 0;
     for (const auto &match : pattern.globalMatch(QString::fromUtf8(file.readAll()))) {
         ++found;
-        QVERIFY2(listed.contains(match.captured(1)), qPrintable(match.captured(1) + " has no row"));
+        QVERIFY2(listed.contains(match.captured(1)),
+                 qPrintable(match.captured(1) + QStringLiteral(" has no row")));
     }
     QVERIFY(found > 0);
 }
@@ -152,10 +169,12 @@ void TestHelpPages::pagesAreWhole()
     for (const HelpPage &page : m_pages.pages()) {
         QVERIFY2(!page.title.isEmpty(), qPrintable(page.id));
         QVERIFY2(!page.html.contains(QStringLiteral("{{")), qPrintable(page.id));
-        QVERIFY2(page.id == QLatin1String(HelpPages::indexPage) || index.contains(QStringLiteral("page:") + page.id + '"'),
-                 qPrintable(page.id + " is not in the contents"));
+        QVERIFY2(page.id == QLatin1String(HelpPages::indexPage)
+                     || index.contains(QStringLiteral("page:%1\"").arg(page.id)),
+                 qPrintable(page.id + QStringLiteral(" is not in the contents")));
         for (const auto &match : link.globalMatch(page.html))
-            QVERIFY2(m_pages.hasPage(match.captured(1)), qPrintable(page.id + " links " + match.captured(1)));
+            QVERIFY2(m_pages.hasPage(match.captured(1)),
+                     qPrintable(page.id + QStringLiteral(" links ") + match.captured(1)));
     }
     for (int kind = 0; kind <= int(LineKind::Other); ++kind)
         QVERIFY(m_pages.hasPage(lineTopic(LineKind(kind))));
@@ -167,9 +186,12 @@ void TestHelpPages::search_data()
     QTest::addColumn<QStringList>("found");
     QTest::addColumn<QStringList>("notFound");
     QTest::newRow("a noun in its other cases")
-        << "стена" << QStringList{"msg-wall", "condition", "loop", "variable-walls", "teacher"} << QStringList{"statistics"};
-    QTest::newRow("capitals do not matter") << "поворот" << QStringList{"turn", "step"} << QStringList{"calls"};
-    QTest::newRow("every word must be there") << "пауза вызов" << QStringList{"pause", "calls"} << QStringList{"turn"};
+        << "стена" << QStringList{"msg-wall", "condition", "loop", "variable-walls", "teacher"}
+        << QStringList{"statistics"};
+    QTest::newRow("capitals do not matter")
+        << "поворот" << QStringList{"turn", "step"} << QStringList{"calls"};
+    QTest::newRow("every word must be there")
+        << "пауза вызов" << QStringList{"pause", "calls"} << QStringList{"turn"};
     QTest::newRow("nothing") << "ёжик" << QStringList{} << QStringList{"index"};
     QTest::newRow("blanks only") << "   " << QStringList{} << QStringList{"index"};
 }
@@ -200,7 +222,8 @@ void TestHelpPages::history_data()
     QTest::newRow("back") << QStringList{"a", "b", "<"} << "a" << false << true;
     QTest::newRow("back and forward") << QStringList{"a", "b", "<", ">"} << "b" << true << false;
     QTest::newRow("no further than the first") << QStringList{"a", "b", "<", "<"} << "a" << false << true;
-    QTest::newRow("opening drops what was ahead") << QStringList{"a", "b", "<", "c", ">"} << "c" << true << false;
+    QTest::newRow("opening drops what was ahead")
+        << QStringList{"a", "b", "<", "c", ">"} << "c" << true << false;
     QTest::newRow("the same page twice is one") << QStringList{"a", "a", "<"} << "a" << false << false;
 }
 

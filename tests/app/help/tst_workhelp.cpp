@@ -4,6 +4,7 @@
 #include "app/editorsession.h"
 
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -11,14 +12,22 @@ namespace {
 
 QStringList algorithm()
 {
-    return {QStringLiteral("АЛГОРИТМ ПУТЬ_0"),    QStringLiteral("    Дано: Исполнитель в т.А"),
-            QStringLiteral("    Надо: Исполнитель в т.Б"), QStringLiteral("НАЧ"),
-            QStringLiteral("    ПОКА впереди стена"), QStringLiteral("    НЦ"),
-            QStringLiteral("        ПОВОРОТ"),       QStringLiteral("    КЦ"),
-            QStringLiteral("    ЕСЛИ впереди стена"), QStringLiteral("       ТО"),
-            QStringLiteral("       ИНАЧЕ"),          QStringLiteral("    ВСЁ"),
-            QStringLiteral("    ДЕЛАЙ угол"),        QStringLiteral("КОН"),
-            QStringLiteral("ПРОЦЕДУРА угол"),        QStringLiteral("КОНЕЦ ПРОЦЕДУРЫ")};
+    return {QStringLiteral("АЛГОРИТМ ПУТЬ_0"),
+            QStringLiteral("    Дано: Исполнитель в т.А"),
+            QStringLiteral("    Надо: Исполнитель в т.Б"),
+            QStringLiteral("НАЧ"),
+            QStringLiteral("    ПОКА впереди стена"),
+            QStringLiteral("    НЦ"),
+            QStringLiteral("        ПОВОРОТ"),
+            QStringLiteral("    КЦ"),
+            QStringLiteral("    ЕСЛИ впереди стена"),
+            QStringLiteral("       ТО"),
+            QStringLiteral("       ИНАЧЕ"),
+            QStringLiteral("    ВСЁ"),
+            QStringLiteral("    ДЕЛАЙ угол"),
+            QStringLiteral("КОН"),
+            QStringLiteral("ПРОЦЕДУРА угол"),
+            QStringLiteral("КОНЕЦ ПРОЦЕДУРЫ")};
 }
 
 } // namespace
@@ -38,15 +47,24 @@ void TestWorkHelp::f1OpensThePageOfTheSelection_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("focus"); // the control with the keys
     QTest::addColumn<QString>("page");
-    QTest::newRow("ЕСЛИ") << 8 << "lstCom" << "branch";
-    QTest::newRow("ИНАЧЕ") << 10 << "lstCom" << "branch";
-    QTest::newRow("ПОКА") << 4 << "lstCom" << "loop";
-    QTest::newRow("ПОВОРОТ") << 6 << "lstCom" << "turn";
-    QTest::newRow("ДЕЛАЙ") << 12 << "lstCom" << "call";
-    QTest::newRow("КОНЕЦ ПРОЦЕДУРЫ") << 15 << "lstCom" << "procedure";
-    QTest::newRow("НАЧ") << 3 << "lstCom" << "algorithm";
-    QTest::newRow("the points panel") << 8 << "EditAX" << "points";
-    QTest::newRow("the procedure panel") << 8 << "EditNewProc" << "procedure";
+    QTest::newRow("ЕСЛИ") << 8 << "lstCom"
+                          << "branch";
+    QTest::newRow("ИНАЧЕ") << 10 << "lstCom"
+                           << "branch";
+    QTest::newRow("ПОКА") << 4 << "lstCom"
+                          << "loop";
+    QTest::newRow("ПОВОРОТ") << 6 << "lstCom"
+                             << "turn";
+    QTest::newRow("ДЕЛАЙ") << 12 << "lstCom"
+                           << "call";
+    QTest::newRow("КОНЕЦ ПРОЦЕДУРЫ") << 15 << "lstCom"
+                                     << "procedure";
+    QTest::newRow("НАЧ") << 3 << "lstCom"
+                         << "algorithm";
+    QTest::newRow("the points panel") << 8 << "EditAX"
+                                      << "points";
+    QTest::newRow("the procedure panel") << 8 << "EditNewProc"
+                                         << "procedure";
 }
 
 void TestWorkHelp::f1OpensThePageOfTheSelection()
