@@ -77,6 +77,8 @@ HelpWindow::HelpWindow(QWidget *parent)
     });
     listPages(readingOrder());
     updateButtons();
+    // The keys go to the search field when the window opens: a word typed finds its pages.
+    m_search->setFocus();
 }
 
 void HelpWindow::openPage(const QString &id)

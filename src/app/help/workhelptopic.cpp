@@ -15,21 +15,14 @@
 namespace {
 
 // Controls and panels by name, each with its page.
-constexpr std::array<std::pair<const char *, const char *>, 27> controlTopics{{
-    {"PPButtonStep", "step"},   {"PPButtonJump", "jump"},
-    {"PPButtonTurn", "turn"},   {"PPButtonProc", "procedure"},
-    {"PPButtonDoProc", "call"}, {"PPButtonIf", "branch"},
-    {"PPButtonWhile", "loop"},  {"PPPanelSystCom", "editing"},
-    {"PanelIf", "branch"},      {"PanelWhile", "loop"},
-    {"PanelProc", "procedure"}, {"PanelComment", "comment"},
-    {"PanelPoints", "points"},  {"pnlPattern", "pattern"},
-    {"PanelCalls", "calls"},    {"lstComBreakpoints", "breakpoints"},
-    {"ComMenu", "editing"},     {"ListStatist", "statistics"},
-    {"pnlTskNew", "task"},      {"ToolBarAlg", "run"},
-    {"PauseStatus", "pause"},   {"pnl1", "field"},
-    {"PanelX", "field"},        {"PanelY", "field"},
-    {"sizeMenu", "sizes"},      {"MainMenu", "stages"},
-    {"StatusBar1", "stages"},
+constexpr std::array<std::pair<const char *, const char *>, 20> controlTopics{{
+    {"PPPanelSystCom", "editing"}, {"PanelIf", "branch"},         {"PanelWhile", "loop"},
+    {"PanelProc", "procedure"},    {"PanelComment", "comment"},   {"PanelPoints", "points"},
+    {"pnlPattern", "pattern"},     {"PanelCalls", "calls"},       {"lstComBreakpoints", "breakpoints"},
+    {"ComMenu", "editing"},        {"ListStatist", "statistics"}, {"pnlTskNew", "task"},
+    {"ToolBarAlg", "run"},         {"PauseStatus", "pause"},      {"pnl1", "field"},
+    {"PanelX", "field"},           {"PanelY", "field"},           {"sizeMenu", "sizes"},
+    {"MainMenu", "stages"},        {"StatusBar1", "stages"},
 }};
 
 // The panels that float over the window and take no keys of their own.
@@ -62,11 +55,17 @@ QString workHelpTopic(const WorkSession &session, const QWidget *focus, const QW
 {
     if (const QString topic = controlTopic(underPointer, true); !topic.isEmpty())
         return topic;
-    if (isAlgorithmList(focus) || (!focus && isAlgorithmList(underPointer))) {
-        const AlgorithmText &text = session.algorithm();
-        return text.hasCurrentLine() ? lineTopic(lineKind(text.currentLine())) : QStringLiteral("algorithm");
-    }
-    if (const QString topic = controlTopic(focus, false); !topic.isEmpty())
+    if (const QString topic = controlTopic(focus, true); !topic.isEmpty())
         return topic;
-    return QString::fromLatin1(HelpPages::indexPage);
+    // The selected line is what the pupil works on, whether the keys are in the list or on a
+    // button of the command panel that inserted it.
+    const AlgorithmText &text = session.algorithm();
+    const QString focusTopic = controlTopic(focus, false);
+    if (text.hasCurrentLine()
+        && (!focus || isAlgorithmList(focus) || focusTopic.isEmpty()
+            || focusTopic == QLatin1String("editing")))
+        return lineTopic(lineKind(text.currentLine()));
+    if (isAlgorithmList(focus))
+        return QStringLiteral("algorithm");
+    return focusTopic.isEmpty() ? QString::fromLatin1(HelpPages::indexPage) : focusTopic;
 }
