@@ -51,6 +51,8 @@ void TestWorkHelp::f1OpensThePageOfTheSelection_data()
                           << "branch";
     QTest::newRow("ИНАЧЕ") << 10 << "lstCom"
                            << "branch";
+    QTest::newRow("ЕСЛИ, the keys on a button of the command panel") << 8 << "PPButtonProc"
+                                                                     << "branch";
     QTest::newRow("ПОКА") << 4 << "lstCom"
                           << "loop";
     QTest::newRow("ПОВОРОТ") << 6 << "lstCom"
