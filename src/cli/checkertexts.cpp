@@ -126,6 +126,9 @@ QString checkerHelpText()
      запишет pics/ivanov-ivanov-1.png, pics/ivanov-ivanov-2.png, ...
   5. Для обработки другими программами:
        shagaika-check --task olymp/task1 --json olymp/works/*.txt > results.jsonl
+
+Подробно обо всём этом — руководство жюри: docs/jury-guide.md в исходных
+текстах Шагайки; его краткое изложение — в справке программы (F1).
 )");
 }
 

@@ -3,6 +3,8 @@
 #include "common/taskcollection.h"
 #include "common/textencoding.h"
 #include "editor/algorithmfile.h"
+#include "help/helppages.h"
+#include "helpview/helpwindow.h"
 #include "judge/pointbcheck.h"
 #include "judge/referencecheck.h"
 #include "taskedit/patternmaker.h"
@@ -281,6 +283,14 @@ void TaskEditWindow::buildActions()
     // as in the pupil's program.
     m_redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
+    // The teacher's guide, in the help window the pupil's program shows its pages in.
+    menuBar()
+        ->addMenu(QStringLiteral("&Справка"))
+        ->addAction(QStringLiteral("Руководство учителя"), QKeySequence(Qt::Key_F1), this, [this] {
+            auto *help = findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly);
+            (help ? help : new HelpWindow(this))->openPage(QString::fromLatin1(HelpPages::teacherPage));
+        });
 
     QToolBar *tools = addToolBar(QStringLiteral("Инструменты"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);

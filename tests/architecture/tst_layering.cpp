@@ -33,7 +33,8 @@ QString widgetsHeaders()
 bool linksWidgets(const QString &folder)
 {
     const QString top = folder.section(QLatin1Char('/'), 0, 0);
-    return top == QLatin1String("app") || top == QLatin1String("taskedit");
+    return top == QLatin1String("app") || top == QLatin1String("taskedit")
+        || top == QLatin1String("helpview");
 }
 
 // The file's includes that break the rule: a project path that `isAllowed` refuses, or, where
@@ -123,6 +124,11 @@ void TestLayering::includesPointDown_data()
     QTest::newRow("tasks/check") << QStringLiteral("tasks/check") << tasks;
     QTest::newRow("display") << QStringLiteral("display") << with(world, {QStringLiteral("display")});
     QTest::newRow("judge") << QStringLiteral("judge") << judge;
+    // The help's pages, then the window that shows them, for the pupil's and the teacher's windows.
+    const QStringList help = with(judge, {QStringLiteral("help")});
+    const QStringList helpView = with(help, {QStringLiteral("helpview")});
+    QTest::newRow("help") << QStringLiteral("help") << help;
+    QTest::newRow("helpview") << QStringLiteral("helpview") << helpView;
     // The pupil's work session, then the windows' folders, each above those it names.
     const QStringList session = with(judge, {QStringLiteral("session")});
     const QStringList appCommon = with(session, {QStringLiteral("app/common")});
@@ -137,7 +143,10 @@ void TestLayering::includesPointDown_data()
     QTest::newRow("app/run") << QStringLiteral("app/run") << with(appCommon, {QStringLiteral("app/run")});
     QTest::newRow("app/print") << QStringLiteral("app/print") << with(editing, {QStringLiteral("app/print")});
     QTest::newRow("app/work") << QStringLiteral("app/work") << work;
-    QTest::newRow("app/shell") << QStringLiteral("app/shell") << with(work, {QStringLiteral("app/shell")});
+    const QStringList workHelp = with(work, helpView + QStringList{QStringLiteral("app/help")});
+    QTest::newRow("app/help") << QStringLiteral("app/help") << workHelp;
+    QTest::newRow("app/shell") << QStringLiteral("app/shell")
+                               << with(workHelp, {QStringLiteral("app/shell")});
     QTest::newRow("cli/run") << QStringLiteral("cli/run") << with(judge, {QStringLiteral("cli/run")});
     QTest::newRow("cli/jury") << QStringLiteral("cli/jury")
                               << with(judge, {QStringLiteral("cli/run"), QStringLiteral("cli/jury")});
@@ -145,7 +154,7 @@ void TestLayering::includesPointDown_data()
                                   << with(judge,
                                           {QStringLiteral("cli/run"), QStringLiteral("cli/jury"),
                                            QStringLiteral("cli/validate")});
-    QTest::newRow("taskedit") << QStringLiteral("taskedit") << with(judge, {QStringLiteral("taskedit")});
+    QTest::newRow("taskedit") << QStringLiteral("taskedit") << with(helpView, {QStringLiteral("taskedit")});
     QTest::newRow("cli") << QStringLiteral("cli")
                          << with(judge,
                                  {QStringLiteral("cli"), QStringLiteral("cli/run"),
@@ -166,7 +175,8 @@ void TestLayering::includesPointDown()
         QStringLiteral("app/field"),      QStringLiteral("app/run"),     QStringLiteral("app/print"),
         QStringLiteral("app/work"),       QStringLiteral("app/shell"),   QStringLiteral("cli"),
         QStringLiteral("cli/run"),        QStringLiteral("cli/jury"),    QStringLiteral("cli/validate"),
-        QStringLiteral("taskedit"),       QStringLiteral("judge")};
+        QStringLiteral("taskedit"),       QStringLiteral("judge"),       QStringLiteral("help"),
+        QStringLiteral("helpview"),       QStringLiteral("app/help")};
 
     int filesRead = 0;
     QStringList wrong;
@@ -207,9 +217,12 @@ void TestLayering::testCodeIncludesPointDown_data()
     QTest::newRow("tests/display") << "tests/display" << false << "*" << world + QStringList{"display"};
     QTest::newRow("tests/judge") << "tests/judge" << false << "*" << judge;
     QTest::newRow("tests/session") << "tests/session" << false << "*" << session;
-    QTest::newRow("tests/app") << "tests/app" << true << "*" << session + QStringList{"app"};
+    QTest::newRow("tests/help") << "tests/help" << false << "*" << judge + QStringList{"help"};
+    QTest::newRow("tests/app") << "tests/app" << true << "*"
+                               << session + QStringList{"app", "help", "helpview"};
     QTest::newRow("tests/cli") << "tests/cli" << false << "*" << judge + QStringList{"cli"};
-    QTest::newRow("tests/taskedit") << "tests/taskedit" << true << "*" << judge + QStringList{"taskedit"};
+    QTest::newRow("tests/taskedit") << "tests/taskedit" << true << "*"
+                                    << judge + QStringList{"help", "helpview", "taskedit"};
     QTest::newRow("tests/architecture") << "tests/architecture" << false << "*" << QStringList();
     QTest::newRow("tests/packaging") << "tests/packaging" << false << "*" << QStringList();
     // The benchmarks and the fuzz targets link the core, those of the windows the windows too (bench/CMakeLists.txt).

@@ -1,6 +1,7 @@
 #include "app/shell/desktopprogram.h"
 
 #include "app/common/modalwindow.h"
+#include "app/help/workhelp.h"
 #include "app/shell/titlewindow.h"
 #include "app/work/worktools.h"
 #include "app/work/workwindow.h"
@@ -39,4 +40,5 @@ void DesktopProgram::buildWork() const
     attachWorkTools(*m_work);
     // The structured editor belongs to the work window and lives as long as it.
     attachEditor(*m_work);
+    attachHelp(*m_work);
 }
