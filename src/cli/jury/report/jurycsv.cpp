@@ -133,7 +133,7 @@ QString juryTestsCsvHeader(const JuryReport &report)
                               QStringLiteral("Время на медленной скорости, мс"),
                               QStringLiteral("Нет отрезков"), QStringLiteral("Лишние отрезки"),
                               QStringLiteral("Сообщение"), QStringLiteral("SHA-256")}
-                      + contextHeader(),
+                      + contextHeader() + QStringList{QStringLiteral("Повторить тест")},
                   report.csvSeparator);
 }
 
@@ -147,7 +147,7 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
         while (fields.size() < 16)
             fields.append(QString());
         fields << fileError(file) << file.sha256;
-        return csvRow(fields + context, separator);
+        return csvRow(fields + context + QStringList{QString()}, separator);
     }
     QString rows;
     for (const TestPass &pass : file.passes) {
@@ -159,7 +159,7 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
                                    number(pass.executor.heading), number(pass.lines), number(pass.slowMs),
                                    edgeListText(pass.missing), edgeListText(pass.extra), pass.message,
                                    file.sha256}
-                           + context,
+                           + context + QStringList{replayCommand(report.taskFolder, file.file, pass)},
                        separator);
     }
     return rows;
