@@ -46,7 +46,8 @@ QString passEndingText(const TestPass &pass, bool hasPointB, bool hasReference)
     case RunEnd::Complete: break;
     case RunEnd::Crash: return QStringLiteral("столкновение в строке %1").arg(line);
     case RunEnd::Stopped:
-        return pass.isOutOfTime ? QStringLiteral("прерван: время вышло") : QStringLiteral("остановлен кнопкой");
+        return pass.isOutOfTime ? QStringLiteral("прерван: время вышло")
+                                : QStringLiteral("остановлен кнопкой");
     case RunEnd::Error: return QStringLiteral("ошибка в строке %1").arg(line);
     }
     if (!hasPointB && !hasReference)

@@ -3,13 +3,13 @@
 #include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
 #include "judge/verdictrule.h"
-#include "world/model/arrangementworld.h"
 #include "session/breakpoints.h"
 #include "session/timedrun.h"
 #include "session/variablewallswaps.h"
 #include "tasks/check/patternpicture.h"
 #include "tasks/setup/taskfolder.h"
 #include "tasks/setup/tasksetup.h"
+#include "world/model/arrangementworld.h"
 #include "world/model/runcontrol.h"
 
 #include <utility>

@@ -55,10 +55,11 @@ void TestReplayAgreement::replayIsTheCheckersPass()
     QProcess checker;
     checker.start(QStringLiteral(SHAGAIKA_CHECK_BINARY),
                   {QStringLiteral("--task"), folder, QStringLiteral("--test"), QString::number(number),
-                   QStringLiteral("--events"), QStringLiteral("--render"), pictures.filePath(QStringLiteral("p")),
-                   solution});
+                   QStringLiteral("--events"), QStringLiteral("--render"),
+                   pictures.filePath(QStringLiteral("p")), solution});
     QVERIFY(checker.waitForFinished(60000));
-    QStringList expected = QString::fromUtf8(checker.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QStringList expected =
+        QString::fromUtf8(checker.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     QVERIFY(!expected.isEmpty() && expected.first().startsWith(QLatin1String("run ")));
     expected.removeFirst();
     QCOMPARE(events.lines(), expected);

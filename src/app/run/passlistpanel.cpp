@@ -1,8 +1,8 @@
 #include "app/run/passlistpanel.h"
 
 #include "app/common/hint.h"
-#include "world/commands/runend.h"
 #include "judge/passtexts.h"
+#include "world/commands/runend.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -42,15 +42,17 @@ PassListPanel::PassListPanel(QWidget *parent)
     m_list->setWordWrap(true);
     m_list->setTextElideMode(Qt::ElideNone);
     layout->addWidget(m_list);
-    Hint::apply(this, QStringLiteral("Прогоны | Проходы последнего выполнения; двойной щелчок или Enter "
-                                     "выполняет выбранный проход ещё раз, Esc закрывает список"));
+    Hint::apply(this,
+                QStringLiteral("Прогоны | Проходы последнего выполнения; двойной щелчок или Enter "
+                               "выполняет выбранный проход ещё раз, Esc закрывает список"));
     connect(m_list, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { emit passChosen(m_list->row(item)); });
 }
 
 QString PassListPanel::rowText(const TestPass &pass, bool hasPointB)
 {
-    QString place = QStringLiteral("%1. %2 × %2").arg(QString::number(pass.number), QString::number(pass.fieldSize));
+    QString place =
+        QStringLiteral("%1. %2 × %2").arg(QString::number(pass.number), QString::number(pass.fieldSize));
     if (!pass.arrangement.isEmpty())
         place += QStringLiteral(", стенки ") + selectorsText(pass.arrangement);
     const QString mark = isWrong(pass, hasPointB) ? QStringLiteral("✗ ") : QString();

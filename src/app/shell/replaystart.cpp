@@ -49,7 +49,8 @@ ReplayStart prepareReplay(const QStringList &arguments)
         return start;
     }
     if (!isNumber || number < 1) {
-        start.error = QStringLiteral("--test: нужен номер теста, целое число от 1, а не \"%1\"").arg(testText);
+        start.error =
+            QStringLiteral("--test: нужен номер теста, целое число от 1, а не \"%1\"").arg(testText);
         return start;
     }
     if (start.taskFolder.isEmpty())

@@ -45,6 +45,7 @@ CheckerTaskResult loadCheckerTest(const QString &folder, int testNumber)
     const ChosenTest chosen = loadChosenTest(folder, testNumber);
     if (!chosen.isOk())
         return {std::nullopt, chosen.error};
-    return {CheckerTask{chosen.task, testRunWorld(chosen.task, chosen.test), testNumber, chosen.test.arrangement},
-            {}};
+    return {
+        CheckerTask{chosen.task, testRunWorld(chosen.task, chosen.test), testNumber, chosen.test.arrangement},
+        {}};
 }

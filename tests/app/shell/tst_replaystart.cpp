@@ -4,8 +4,8 @@
 #include "app/run/passlistpanel.h"
 #include "app/shell/desktopprogram.h"
 #include "app/shell/replaystart.h"
-#include "app/work/workwindow.h"
 #include "app/work/worklayout.h"
+#include "app/work/workwindow.h"
 #include "editor/algorithmtext.h"
 #include "session/worksession.h"
 
@@ -56,7 +56,8 @@ void TestReplayStart::refusedAsTheCheckerRefuses()
     QVERIFY(checker.waitForFinished(30000));
     QCOMPARE(checker.exitCode(), 2);
     const QString said = QString::fromUtf8(checker.readAllStandardError());
-    QVERIFY2(said.startsWith("shagaika-check: " + start.error + "\n"), qPrintable(said + " / " + start.error));
+    QVERIFY2(said.startsWith("shagaika-check: " + start.error + "\n"),
+             qPrintable(said + " / " + start.error));
 }
 
 void TestReplayStart::windowOpensOnTheTestAndListsPasses()

@@ -330,6 +330,10 @@ void TestJury::verdicts_data()
                                                                    << "wrong" << 32 << "complete"
                                                                    << ""
                                                                    << "";
+    QTest::newRow("maze: one arrangement wrong") << "maze" << false << "wrong-once.txt"
+                                                 << "wrong" << 32 << "complete"
+                                                 << ""
+                                                 << "";
     QTest::newRow("maze: an endless loop meets the limit") << "maze" << false << "endless.txt"
                                                            << "wrong" << 32 << "limit"
                                                            << ""
@@ -377,6 +381,17 @@ void TestJury::verdicts()
     QCOMPARE(result.value(QStringLiteral("verdict")).toString(), verdict);
     const QJsonArray passList = result.value(QStringLiteral("passes")).toArray();
     QCOMPARE(passList.size(), passes);
+
+    // Each failing test names the command that opens it in the pupil's window.
+    for (const QJsonValue &value : passList) {
+        const QJsonObject pass = value.toObject();
+        const QString replay = QStringLiteral("shagaika --task %1 --test %2 %3")
+                                   .arg(exampleTask(task))
+                                   .arg(pass.value(QStringLiteral("test")).toInt())
+                                   .arg(juryFile(task, file));
+        QCOMPARE(pass.value(QStringLiteral("replay")).toString(),
+                 pass.value(QStringLiteral("correct")).toBool() ? QString() : replay);
+    }
 
     QJsonObject failure;
     for (const QJsonValue &value : passList) {
@@ -483,6 +498,7 @@ void TestJury::csvHoldsEveryPass()
         QCOMPARE(rows.at(i).value(QStringLiteral("Код")), good ? QStringLiteral("OK") : QStringLiteral("CR"));
         // A crash names the line it happened on; a pass run to its end names none.
         QCOMPARE(rows.at(i).value(QStringLiteral("Строка")).isEmpty(), good);
+        QCOMPARE(rows.at(i).value(QStringLiteral("Повторить тест")).isEmpty(), good);
     }
 }
 
@@ -506,6 +522,9 @@ void TestJury::tableNamesEveryFileAndTotal()
             return line.startsWith(file + QStringLiteral(" — ")) && line != correctLine;
         });
         QVERIFY2(correct ? lines.contains(correctLine) : wrongShown, qPrintable(name));
+        const QString replay =
+            QStringLiteral("      повторить: shagaika --task %1 --test 1 %2").arg(letter, file);
+        QCOMPARE(lines.contains(replay), !correct);
     }
     QVERIFY(run.out.contains(QStringLiteral("лишние: (6,8)-(6,9)")));
     QVERIFY(run.out.contains(QStringLiteral("нет: (3,2)-(4,2)")));
