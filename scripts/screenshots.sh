@@ -118,7 +118,7 @@ cleanup
 # A jury's failing test opened in the window ("shagaika --task DIR --test N FILE"), a few
 # lines into its pass; then a whole run of the same file and its list of passes.
 start_server 1024x768
-"$program" --task "$root/examples/maze" --test 5 "$root/tests/cli/jury/maze/wrong-once.txt" &
+"$program" --task "$root/examples/maze" --test 5 "$root/docs/replay-example/wrong-once.txt" &
 app=$!
 work="$(wait_window 'wrong-once.txt')"
 xdotool windowfocus --sync "$work"

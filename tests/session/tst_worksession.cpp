@@ -219,18 +219,19 @@ void TestWorkSession::runListsJudgedPasses_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("every pass on Б") << "good.txt" << QStringList(8, "дошёл до Б");
+    const QString maze = SHAGAIKA_SOURCE_DIR "/tests/cli/jury/maze/";
+    QTest::newRow("every pass on Б") << maze + "good.txt" << QStringList(8, "дошёл до Б");
     QStringList once(8, "дошёл до Б");
     once[4] = "остановился в (10,6)";
-    QTest::newRow("one arrangement wrong") << "wrong-once.txt" << once;
-    QTest::newRow("a crash ends the list") << "straight.txt" << QStringList{"столкновение в строке 7"};
+    QTest::newRow("one arrangement wrong") << SHAGAIKA_SOURCE_DIR "/docs/replay-example/wrong-once.txt" << once;
+    QTest::newRow("a crash ends the list") << maze + "straight.txt" << QStringList{"столкновение в строке 7"};
 }
 
 void TestWorkSession::runListsJudgedPasses()
 {
     QFETCH(QString, file);
     QFETCH(QStringList, expected);
-    const AlgorithmFileResult read = readAlgorithmFile(SHAGAIKA_SOURCE_DIR "/tests/cli/jury/maze/" + file);
+    const AlgorithmFileResult read = readAlgorithmFile(file);
     WorkSession session(10);
     QVERIFY(session.openForReplay(SHAGAIKA_SOURCE_DIR "/examples/maze", read.lines).isLoaded());
     QSignalSpy ended(&session, &WorkSession::runEnded);

@@ -38,9 +38,9 @@ PassListPanel::PassListPanel(QWidget *parent)
     m_list->setObjectName(QStringLiteral("ListPasses"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A row tells its pass in two or three short lines: the column is narrow.
     m_list->setWordWrap(true);
     m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setAlternatingRowColors(true);
     layout->addWidget(m_list);
     Hint::apply(this,
                 QStringLiteral("Прогоны | Проходы последнего выполнения; двойной щелчок или Enter "
@@ -51,10 +51,11 @@ PassListPanel::PassListPanel(QWidget *parent)
 
 QString PassListPanel::rowText(const TestPass &pass, bool hasPointB)
 {
+    // One thing a line: the column is narrow.
     QString place =
         QStringLiteral("%1. %2 × %2").arg(QString::number(pass.number), QString::number(pass.fieldSize));
     if (!pass.arrangement.isEmpty())
-        place += QStringLiteral(", стенки ") + selectorsText(pass.arrangement);
+        place += QStringLiteral("\nстенки ") + selectorsText(pass.arrangement);
     const QString mark = isWrong(pass, hasPointB) ? QStringLiteral("✗ ") : QString();
     return place + QLatin1Char('\n') + mark + passEndingText(pass, hasPointB, false);
 }

@@ -330,10 +330,6 @@ void TestJury::verdicts_data()
                                                                    << "wrong" << 32 << "complete"
                                                                    << ""
                                                                    << "";
-    QTest::newRow("maze: one arrangement wrong") << "maze" << false << "wrong-once.txt"
-                                                 << "wrong" << 32 << "complete"
-                                                 << ""
-                                                 << "";
     QTest::newRow("maze: an endless loop meets the limit") << "maze" << false << "endless.txt"
                                                            << "wrong" << 32 << "limit"
                                                            << ""
