@@ -259,6 +259,12 @@ bool WorkSession::replayTest(const TaskTest &test, RunSpeed speed, bool paused)
     // The run's own walls: those of the arrangement fixed, so that it makes that one pass.
     m_shownWalls = m_world.walls;
     m_world.walls = withArrangementFixed(m_world).walls;
+    // A field drawn afresh, as the checker draws one test's: no variable wall ever stood on it,
+    // so its letters keep their own font.
+    m_scene = FieldScene(m_scene.geometry());
+    m_scene.drawEmptyField();
+    m_scene.drawTaskObjects(m_world);
+    fieldChangedWhole();
     m_isReplaying = true;
     m_running = true;
     emit runStarted();
