@@ -223,7 +223,8 @@ void TestWorkSession::runListsJudgedPasses_data()
     QTest::newRow("every pass on Б") << maze + "good.txt" << QStringList(8, "дошёл до Б");
     QStringList once(8, "дошёл до Б");
     once[4] = "остановился в (10,6)";
-    QTest::newRow("one arrangement wrong") << SHAGAIKA_SOURCE_DIR "/docs/replay-example/wrong-once.txt" << once;
+    QTest::newRow("one arrangement wrong")
+        << SHAGAIKA_SOURCE_DIR "/docs/replay-example/wrong-once.txt" << once;
     QTest::newRow("a crash ends the list") << maze + "straight.txt" << QStringList{"столкновение в строке 7"};
 }
 
