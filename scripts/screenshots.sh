@@ -122,14 +122,12 @@ start_server 1024x768
 app=$!
 work="$(wait_window 'wrong-once.txt')"
 xdotool windowfocus --sync "$work"
-for _ in 1 2 3 4; do xdotool key F9; sleep 0.8; done
+for _ in $(seq 1 12); do xdotool key F9; sleep 1.3; done
 shot "replay-test-1024x768.png"
-fastest_x="${SHAGAIKA_FASTEST_X:-230}"
-# The fastest speed ends the pass (one message), then runs every arrangement (eight).
+fastest_x="${SHAGAIKA_FASTEST_X:-240}"
+# The fastest speed ends the pass, then runs every arrangement (a message after each).
 click_client "$work" "$fastest_x" 13
-sleep 1.5
-xdotool key Return
-sleep 0.5
+sleep 2
 click_client "$work" "$fastest_x" 13
 for _ in 1 2 3 4 5 6 7 8; do sleep 0.8; xdotool key Return; done
 shot "replay-passes-1024x768.png"
