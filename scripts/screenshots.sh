@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes screenshots of the three windows under a virtual X server at 1024 x 768 and
-# 1920 x 1080 and writes them into docs/. Needs Xvfb, xdotool and ImageMagick (setup.sh).
+# 1920 x 1080, and of a jury's failing test replayed, and writes them into docs/. Needs Xvfb, xdotool and ImageMagick (setup.sh).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SHAGAIKA_BUILD_DIR:-$root/build}"
@@ -114,3 +114,22 @@ for example in "$root"/examples/*/; do
     sleep 0.3
 done
 cleanup
+
+# A jury's failing test opened in the window ("shagaika --task DIR --test N FILE"), a few
+# lines into its pass; then a whole run of the same file and its list of passes.
+start_server 1024x768
+"$program" --task "$root/examples/maze" --test 5 "$root/docs/replay-example/wrong-once.txt" &
+app=$!
+work="$(wait_window 'wrong-once.txt')"
+xdotool windowfocus --sync "$work"
+for _ in $(seq 1 12); do xdotool key F9; sleep 1.3; done
+shot "replay-test-1024x768.png"
+fastest_x="${SHAGAIKA_FASTEST_X:-240}"
+# The fastest speed ends the pass, then runs every arrangement (a message after each).
+click_client "$work" "$fastest_x" 13
+sleep 2
+click_client "$work" "$fastest_x" 13
+for _ in 1 2 3 4 5 6 7 8; do sleep 0.8; xdotool key Return; done
+shot "replay-passes-1024x768.png"
+cleanup
+

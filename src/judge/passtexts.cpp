@@ -38,3 +38,23 @@ QString outcomeText(const TestPass &pass)
     message.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return message.isEmpty() ? QStringLiteral("ошибка") : QStringLiteral("ошибка: ") + message;
 }
+
+QString passEndingText(const TestPass &pass, bool hasPointB, bool hasReference)
+{
+    const int line = pass.stopRow + 1;
+    switch (pass.end) {
+    case RunEnd::Complete: break;
+    case RunEnd::Crash: return QStringLiteral("столкновение в строке %1").arg(line);
+    case RunEnd::Stopped:
+        return pass.isOutOfTime ? QStringLiteral("прерван: время вышло")
+                                : QStringLiteral("остановлен кнопкой");
+    case RunEnd::Error: return QStringLiteral("ошибка в строке %1").arg(line);
+    }
+    if (!hasPointB && !hasReference)
+        return QStringLiteral("дошёл до конца");
+    if (!hasPointB)
+        return pass.isCorrect ? QStringLiteral("рисунок совпадает") : QStringLiteral("рисунок не совпадает");
+    if (pass.isCorrect)
+        return QStringLiteral("дошёл до Б");
+    return QStringLiteral("остановился в (%1,%2)").arg(pass.executor.column).arg(pass.executor.row);
+}

@@ -1,6 +1,7 @@
 #include "session/timedrun.h"
 
 #include "display/fieldscene.h"
+#include "judge/runrecorder.h"
 
 TimedRun::TimedRun(World &world, FieldScene &scene, QObject *parent)
     : QObject(parent)
@@ -19,7 +20,14 @@ std::vector<CallSite> TimedRun::callChain() const
     return m_interpreter ? m_interpreter->callChain() : std::vector<CallSite>{};
 }
 
-void TimedRun::start(const QStringList &lines, const DelaySettings &delays, bool stepping, int shownRow)
+const QList<PassResult> &TimedRun::passes() const
+{
+    static const QList<PassResult> none;
+    return m_recorder ? m_recorder->passes() : none;
+}
+
+void TimedRun::start(const QStringList &lines, const DelaySettings &delays, bool stepping, int shownRow,
+                     const QList<int> &arrangement)
 {
     if (m_interpreter)
         return;
@@ -27,8 +35,10 @@ void TimedRun::start(const QStringList &lines, const DelaySettings &delays, bool
     m_stopRequested = false;
     m_stepping = stepping;
     m_queuedSteps = 0;
-    RunObserver *observer = this;
-    m_interpreter = std::make_unique<Interpreter>(lines, m_world, delays, &m_scene, observer);
+    RunObserver *self = this;
+    m_recorder = std::make_unique<RunRecorder>(m_world, self);
+    m_recorder->setArrangementShown(arrangement);
+    m_interpreter = std::make_unique<Interpreter>(lines, m_world, delays, &m_scene, m_recorder.get());
     m_interpreter->setStepping(stepping);
     m_highlightedRow = shownRow;
     m_highlightClock.start();
@@ -172,6 +182,8 @@ void TimedRun::showHighlight()
 void TimedRun::lineHighlighted(int row)
 {
     m_highlightedRow = row;
+    if (m_eventObserver)
+        m_eventObserver->lineHighlighted(row);
 }
 
 void TimedRun::fieldRefreshed()
@@ -179,4 +191,60 @@ void TimedRun::fieldRefreshed()
     const QRect changed = m_scene.takePaintedArea();
     if (!changed.isEmpty())
         emit fieldChanged(changed);
+    if (m_eventObserver)
+        m_eventObserver->fieldRefreshed();
+}
+
+void TimedRun::executorStepped(CellPosition from, CellPosition to)
+{
+    if (m_eventObserver)
+        m_eventObserver->executorStepped(from, to);
+}
+
+void TimedRun::executorJumped(CellPosition to)
+{
+    if (m_eventObserver)
+        m_eventObserver->executorJumped(to);
+}
+
+void TimedRun::executorTurned(qint16 heading)
+{
+    if (m_eventObserver)
+        m_eventObserver->executorTurned(heading);
+}
+
+void TimedRun::executorCrashed()
+{
+    if (m_eventObserver)
+        m_eventObserver->executorCrashed();
+}
+
+void TimedRun::waitStarted(int milliseconds)
+{
+    if (m_eventObserver)
+        m_eventObserver->waitStarted(milliseconds);
+}
+
+void TimedRun::messageShown(const RunMessage &message)
+{
+    if (m_eventObserver)
+        m_eventObserver->messageShown(message);
+}
+
+void TimedRun::passStarted(const QList<int> &arrangement)
+{
+    if (m_eventObserver)
+        m_eventObserver->passStarted(arrangement);
+}
+
+void TimedRun::passEnded(RunEnd end, qint64 executedLines)
+{
+    if (m_eventObserver)
+        m_eventObserver->passEnded(end, executedLines);
+}
+
+void TimedRun::runFinished(RunEnd end)
+{
+    if (m_eventObserver)
+        m_eventObserver->runFinished(end);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "judge/passresult.h"
 #include "world/commands/delaysettings.h"
 #include "world/commands/runend.h"
 #include "world/commands/runmessage.h"
@@ -16,6 +17,7 @@
 #include <vector>
 
 class FieldScene;
+class RunRecorder;
 struct World;
 
 // One run of the algorithm on the real clock, driven from the application's event loop: a
@@ -53,10 +55,17 @@ public:
     // The calls under way, the outermost first.
     std::vector<CallSite> callChain() const;
 
+    // What each pass of the run under way, or of the last one, did; a pass under way last.
+    const QList<PassResult> &passes() const;
+    // Hears every event of the runs from now on (null: nobody), as the checker's log hears them.
+    void setEventObserver(RunObserver *observer) { m_eventObserver = observer; }
+
     // Starts a run of `lines` at these delays; `stepping` pauses it before its first line.
     // `shownRow` is the line shown until the run highlights one. The first step comes from
-    // the event loop, so a run that ends at once still ends there.
-    void start(const QStringList &lines, const DelaySettings &delays, bool stepping, int shownRow);
+    // the event loop, so a run that ends at once still ends there. A run of one test, its
+    // walls made fixed, reports the test's `arrangement` for its pass.
+    void start(const QStringList &lines, const DelaySettings &delays, bool stepping, int shownRow,
+               const QList<int> &arrangement = {});
     // The lines a run pauses before (breakpoints, the line of "run to the cursor").
     void setPauseRows(const QList<int> &rows);
     // Pauses after the line under way; a paused run stays paused.
@@ -90,10 +99,22 @@ private:
 
     void lineHighlighted(int row) override;
     void fieldRefreshed() override;
+    void executorStepped(CellPosition from, CellPosition to) override;
+    void executorJumped(CellPosition to) override;
+    void executorTurned(qint16 heading) override;
+    void executorCrashed() override;
+    void waitStarted(int milliseconds) override;
+    void messageShown(const RunMessage &message) override;
+    void passStarted(const QList<int> &arrangement) override;
+    void passEnded(RunEnd end, qint64 executedLines) override;
+    void runFinished(RunEnd end) override;
 
     World &m_world;
     FieldScene &m_scene;
+    // Before the interpreter: it is the interpreter's observer, and hands every event on here.
+    std::unique_ptr<RunRecorder> m_recorder;
     std::unique_ptr<Interpreter> m_interpreter;
+    RunObserver *m_eventObserver = nullptr;
     QTimer m_waitTimer;
     DelaySettings m_delays;
     int m_highlightedRow = -1;

@@ -1,13 +1,18 @@
 #include "session/worksession.h"
 
+#include "editor/algorithmstatistics.h"
 #include "editor/algorithmtext.h"
+#include "judge/verdictrule.h"
 #include "session/breakpoints.h"
 #include "session/timedrun.h"
 #include "session/variablewallswaps.h"
 #include "tasks/check/patternpicture.h"
 #include "tasks/setup/taskfolder.h"
 #include "tasks/setup/tasksetup.h"
+#include "world/model/arrangementworld.h"
 #include "world/model/runcontrol.h"
+
+#include <utility>
 
 WorkSession::WorkSession(int layoutUnit, QObject *parent)
     : QObject(parent)
@@ -27,6 +32,11 @@ WorkSession::WorkSession(int layoutUnit, QObject *parent)
     connect(m_run, &TimedRun::paused, this, &WorkSession::runPaused);
     connect(m_run, &TimedRun::resumed, this, &WorkSession::resumed);
     connect(m_run, &TimedRun::finished, this, &WorkSession::runFinished);
+    // Passes of another text are no passes of this one.
+    connect(m_algorithm, &QAbstractItemModel::modelReset, this, &WorkSession::clearRunPasses);
+    connect(m_algorithm, &QAbstractItemModel::rowsInserted, this, &WorkSession::clearRunPasses);
+    connect(m_algorithm, &QAbstractItemModel::rowsRemoved, this, &WorkSession::clearRunPasses);
+    connect(m_algorithm, &QAbstractItemModel::dataChanged, this, &WorkSession::clearRunPasses);
     connect(m_breakpoints, &Breakpoints::changed, this, [this] {
         if (m_running)
             applyPauseRows();
@@ -83,7 +93,7 @@ void WorkSession::resetWork()
 
 bool WorkSession::begin()
 {
-    if (m_running)
+    if (m_running || m_isAlgorithmLocked)
         return false;
     resetWork();
     applyStage(WorkStage::Begin);
@@ -118,6 +128,7 @@ TaskOpening WorkSession::openTaskFolder(const QString &folder)
     }
     setUpField();
     emit taskLoaded();
+    clearRunPasses();
     return {};
 }
 
@@ -128,6 +139,7 @@ void WorkSession::openTask(const TaskData &task, const QImage &pattern)
     emit taskRead();
     setUpField();
     emit taskLoaded();
+    clearRunPasses();
 }
 
 void WorkSession::setUpField()
@@ -151,7 +163,7 @@ void WorkSession::setFieldSize(int fieldSize)
 bool WorkSession::enterDevelopment()
 {
     // The stages belong between runs: the run's frame would be lost.
-    if (m_running)
+    if (m_running || m_isAlgorithmLocked)
         return false;
     applyStage(WorkStage::Development);
     m_scene.drawEmptyField();
@@ -197,6 +209,120 @@ bool WorkSession::prepareTest(const TaskTest &test)
         setVariableWall(m_world.walls, i, test.arrangement[i], &m_scene);
     fieldChangedWhole();
     return true;
+}
+
+void WorkSession::setRunObserver(RunObserver *observer)
+{
+    m_run->setEventObserver(observer);
+}
+
+TaskOpening WorkSession::openForReplay(const QString &folder, const QStringList &lines)
+{
+    if (m_running)
+        return {TaskOpening::Outcome::Failed, std::nullopt, {}};
+    m_isAlgorithmLocked = false;
+    if (!begin())
+        return {TaskOpening::Outcome::Failed, std::nullopt, {}};
+    TaskOpening opened = openTaskFolder(folder);
+    if (!opened.isLoaded()) {
+        cancelBegin();
+        return opened;
+    }
+    m_algorithm->setLines(lines.isEmpty() ? QStringList{QString()} : lines);
+    m_algorithm->setCurrentRow(0);
+    setStatistics(updateStatistics(m_algorithm->lines()));
+    m_isAlgorithmLocked = true;
+    enterDebugging();
+    return opened;
+}
+
+bool WorkSession::replayPass(int index)
+{
+    if (index < 0 || index >= m_runPasses.size())
+        return false;
+    const TestPass &pass = m_runPasses.at(index);
+    return replayTest(TaskTest{pass.number, pass.fieldSize, pass.arrangement}, m_lastSpeed);
+}
+
+bool WorkSession::replayTest(const TaskTest &test, RunSpeed speed, bool paused)
+{
+    if (m_stage != WorkStage::Debugging)
+        return false;
+    if (m_running) {
+        m_pendingReplay = test;
+        m_pendingSpeed = speed;
+        stopRun();
+        return true;
+    }
+    if (!prepareTest(test))
+        return false;
+    // The run's own walls: those of the arrangement fixed, so that it makes that one pass.
+    m_shownWalls = m_world.walls;
+    m_world.walls = withArrangementFixed(m_world).walls;
+    // A field drawn afresh, as the checker draws one test's: no variable wall ever stood on it,
+    // so its letters keep their own font.
+    m_scene = FieldScene(m_scene.geometry());
+    m_scene.drawEmptyField();
+    m_scene.drawTaskObjects(m_world);
+    fieldChangedWhole();
+    m_isReplaying = true;
+    m_running = true;
+    emit runStarted();
+    m_chosenDelays = DelaySettings::forSpeed(speed);
+    m_lastSpeed = speed;
+    m_run->start(m_algorithm->lines(), m_chosenDelays, paused, m_algorithm->currentRow(), test.arrangement);
+    if (!m_breakpoints->rows().isEmpty())
+        applyPauseRows();
+    return true;
+}
+
+void WorkSession::endReplay()
+{
+    if (!m_isReplaying)
+        return;
+    m_isReplaying = false;
+    // The picture keeps what the pass drew; the walls are the task's again for the next run.
+    m_world.walls = m_shownWalls;
+}
+
+void WorkSession::clearRunPasses()
+{
+    if (m_runPasses.isEmpty())
+        return;
+    m_runPasses.clear();
+    emit runPassesChanged();
+}
+
+void WorkSession::recordRunPasses(bool ended)
+{
+    // A test's own run leaves the list of the whole run as it was.
+    if (m_isReplaying)
+        return;
+    QList<PassResult> recorded = m_run->passes();
+    // While paused, the pass under way has not ended yet.
+    if (!ended && !recorded.isEmpty())
+        recorded.removeLast();
+    const QList<TaskTest> tests = taskTests(m_task);
+    m_runPasses.clear();
+    for (const PassResult &result : std::as_const(recorded)) {
+        TestPass pass;
+        pass.fieldSize = m_world.fieldSize;
+        pass.arrangement = result.arrangement;
+        for (const TaskTest &test : tests) {
+            if (test.fieldSize == pass.fieldSize && test.arrangement == pass.arrangement)
+                pass.number = test.number;
+        }
+        pass.end = result.end;
+        pass.lines = result.lines;
+        pass.executor = result.executor;
+        pass.trace = result.trace;
+        m_runPasses.append(pass);
+    }
+    // Only the last pass can end other than complete: the run ends with it.
+    if (ended && !m_runPasses.isEmpty())
+        m_runPasses.last().stopRow = m_run->highlightedRow();
+    judgePasses(m_runPasses, m_task, {});
+    emit runPassesChanged();
 }
 
 void WorkSession::setPoints(const StartPosition &start, CellPosition pointB)
@@ -281,6 +407,7 @@ void WorkSession::startRun(RunSpeed speed, bool stepping)
     if (!stepping && m_runToRow < 0)
         m_lastSpeed = speed;
     m_run->start(m_algorithm->lines(), m_chosenDelays, stepping, m_algorithm->currentRow());
+    clearRunPasses();
     // A run without breakpoints never looks for them.
     if (!m_breakpoints->rows().isEmpty() || m_runToRow >= 0)
         applyPauseRows();
@@ -307,6 +434,7 @@ void WorkSession::runPaused(int row)
         m_runToRow = -1;
         applyPauseRows();
     }
+    recordRunPasses(false);
     emit paused(row);
 }
 
@@ -314,5 +442,13 @@ void WorkSession::runFinished(RunEnd end)
 {
     m_runToRow = -1;
     m_running = false;
+    // A run stopped for a test of its list leaves the list as it was.
+    if (!m_pendingReplay)
+        recordRunPasses(true);
+    endReplay();
     emit runEnded(end);
+    if (m_pendingReplay) {
+        const TaskTest test = *std::exchange(m_pendingReplay, std::nullopt);
+        replayTest(test, m_pendingSpeed);
+    }
 }

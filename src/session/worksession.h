@@ -2,6 +2,7 @@
 
 #include "display/fieldscene.h"
 #include "judge/tasktest.h"
+#include "judge/testpass.h"
 #include "session/taskopening.h"
 #include "session/workstage.h"
 #include "tasks/file/taskdata.h"
@@ -15,11 +16,13 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class AlgorithmText;
 class Breakpoints;
 class QTimer;
+class RunObserver;
 class TimedRun;
 class VariableWallSwaps;
 
@@ -60,6 +63,13 @@ public:
     const DelaySettings &delays() const;
     // The calls under way while a run is paused, as "Вызовы" lists them.
     std::vector<CallChainRow> callChainRows() const;
+    // The passes of the last run (those ended so far while it is paused), judged as the jury
+    // judges them, numbered as the task's tests; kept until the algorithm or the task changes.
+    const QList<TestPass> &runPasses() const { return m_runPasses; }
+    // Whether the algorithm is only to be run: "Начать" and "Разработка" are refused.
+    bool isAlgorithmLocked() const { return m_isAlgorithmLocked; }
+    // Hears every event of the runs, as the checker's event log hears them (null: nobody).
+    void setRunObserver(RunObserver *observer);
 
     // "Начать": the work is reset and the stage entered; a task folder is to be opened now.
     // False where a run is under way.
@@ -78,6 +88,14 @@ public:
     // One test of the task on the field: its size, and the variable walls standing still at
     // its arrangement. False during a run or for a size outside 12 … 15.
     bool prepareTest(const TaskTest &test);
+    // Runs test `test` alone, as the jury's pass of it runs: its size, its arrangement's walls
+    // standing still, the task's start; `paused`: the run holds before its first line. A run
+    // under way is stopped first and the test runs once it has ended. Refused outside "Отладка".
+    bool replayTest(const TaskTest &test, RunSpeed speed, bool paused = false);
+    // The same for pass `index` of runPasses(), at the speed chosen last.
+    bool replayPass(int index);
+    // Opens the task of `folder` with `lines` as its algorithm, locked, in "Отладка".
+    TaskOpening openForReplay(const QString &folder, const QStringList &lines);
     // The start and point Б the pupil typed, drawn at once.
     void setPoints(const StartPosition &start, CellPosition pointB);
     void setStatistics(const QStringList &rows);
@@ -114,6 +132,8 @@ signals:
     void resumed();
     // A message of the run, shown modally: the run goes on when the slot returns.
     void messageRaised(const RunMessage &message);
+    // runPasses() changed: a run ended or paused, or the list was cleared.
+    void runPassesChanged();
 
 private:
     void applyStage(WorkStage stage);
@@ -126,6 +146,9 @@ private:
     void runPaused(int row);
     void runFinished(RunEnd end);
     void fieldChangedWhole();
+    void recordRunPasses(bool ended);
+    void clearRunPasses();
+    void endReplay();
 
     int m_layoutUnit;
     AlgorithmText *m_algorithm;
@@ -144,4 +167,13 @@ private:
     RunSpeed m_lastSpeed = RunSpeed::Slow;
     // The delays of the speed the run goes at when it is not stepping.
     DelaySettings m_chosenDelays;
+    QList<TestPass> m_runPasses;
+    bool m_isAlgorithmLocked = false;
+    // A run of one test: the walls as they stand with its arrangement shown, given back when
+    // it ends (its own are fixed ones).
+    bool m_isReplaying = false;
+    WallModel m_shownWalls;
+    // A test to run once the run under way has ended.
+    std::optional<TaskTest> m_pendingReplay;
+    RunSpeed m_pendingSpeed = RunSpeed::Slow;
 };

@@ -1,6 +1,8 @@
 // The work session's stage rules without any window: which intents each stage and a run
 // under way allow, and what they leave of the field, the walls and their swap timers.
+#include "editor/algorithmfile.h"
 #include "editor/algorithmtext.h"
+#include "judge/passtexts.h"
 #include "judge/testworld.h"
 #include "session/worksession.h"
 
@@ -44,10 +46,11 @@ void apply(WorkSession &session, const QString &step)
         {"step", [&] { session.step(); }},
         {"stop", [&] { session.stopRun(); }},
         {"run", [&] { session.chooseSpeed(RunSpeed::Fastest); }},
+        {"replay2", [&] { session.replayTest(taskTests(session.task()).at(1), RunSpeed::Fastest); }},
     };
     QVERIFY2(intents.count(step), qPrintable(step));
     intents.at(step)();
-    if (step == u"run" || step == u"stop")
+    if (step == u"run" || step == u"stop" || (step == u"replay2" && session.isRunning()))
         QVERIFY(ended.wait(5000));
 }
 
@@ -88,6 +91,8 @@ private slots:
     void developmentRedrawsField();
     void runPausesAndSteps();
     void preparedTestIsTheJudgesField();
+    void runListsJudgedPasses_data();
+    void runListsJudgedPasses();
 };
 
 void TestWorkSession::stages_data()
@@ -119,6 +124,10 @@ void TestWorkSession::stages_data()
                                                       << "Отладка idle 12 walls 000 timers 000";
     QTest::newRow("development after a run swaps again") << debugging + "run development"
                                                          << "Разработка idle 12 walls 110 timers 110";
+    QTest::newRow("a test alone: its walls stand after it") << debugging + "walk replay2"
+                                                            << "Отладка idle 12 walls 120 timers 000";
+    QTest::newRow("no test alone outside Отладка") << "begin open development walk replay2"
+                                                   << "Разработка idle 12 walls 110 timers 110";
     QTest::newRow("a step outside Отладка starts nothing") << "begin open development step"
                                                            << "Разработка idle 12 walls 110 timers 110";
     QTest::newRow("a step in Отладка starts a run") << debugging + "step"
@@ -210,6 +219,46 @@ void TestWorkSession::preparedTestIsTheJudgesField()
         // The walls stand still where the test puts them.
         QVERIFY2(state(session).endsWith(u"timers 000"), qPrintable(state(session)));
     }
+}
+
+void TestWorkSession::runListsJudgedPasses_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("expected");
+    const QString maze = SHAGAIKA_SOURCE_DIR "/tests/cli/jury/maze/";
+    QTest::newRow("every pass on Б") << maze + "good.txt" << QStringList(8, "дошёл до Б");
+    QStringList once(8, "дошёл до Б");
+    once[4] = "остановился в (10,6)";
+    QTest::newRow("one arrangement wrong")
+        << SHAGAIKA_SOURCE_DIR "/docs/replay-example/wrong-once.txt" << once;
+    QTest::newRow("a crash ends the list") << maze + "straight.txt" << QStringList{"столкновение в строке 7"};
+}
+
+void TestWorkSession::runListsJudgedPasses()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, expected);
+    const AlgorithmFileResult read = readAlgorithmFile(file);
+    WorkSession session(10);
+    QVERIFY(session.openForReplay(SHAGAIKA_SOURCE_DIR "/examples/maze", read.lines).isLoaded());
+    QSignalSpy ended(&session, &WorkSession::runEnded);
+    session.chooseSpeed(RunSpeed::Fastest);
+    QVERIFY(ended.wait(20000));
+    QStringList texts;
+    for (const TestPass &pass : session.runPasses())
+        texts << passEndingText(pass, true, false);
+    QCOMPARE(texts, expected);
+
+    // A pass run alone again leaves the list, and the test's walls stand.
+    const TestPass last = session.runPasses().last();
+    QVERIFY(session.replayPass(int(texts.size()) - 1));
+    QVERIFY(ended.wait(20000));
+    QCOMPARE(session.runPasses().size(), texts.size());
+    QCOMPARE(QList<int>(session.world().walls.selectors.begin(), session.world().walls.selectors.begin() + 3),
+             last.arrangement);
+    QCOMPARE(session.world().executor.column, last.executor.column);
+    session.algorithm().setLines(read.lines);
+    QVERIFY(session.runPasses().isEmpty());
 }
 
 QTEST_MAIN(TestWorkSession)

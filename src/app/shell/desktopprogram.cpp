@@ -2,9 +2,14 @@
 
 #include "app/common/modalwindow.h"
 #include "app/help/workhelp.h"
+#include "app/shell/replaystart.h"
 #include "app/shell/titlewindow.h"
-#include "app/work/worktools.h"
+#include "app/work/taskloader.h"
+#include "app/work/workmenubar.h"
 #include "app/work/workwindow.h"
+#include "session/worksession.h"
+
+#include <QDir>
 
 DesktopProgram::DesktopProgram(int layoutUnit)
     : m_layoutUnit(layoutUnit)
@@ -24,6 +29,26 @@ DesktopProgram::~DesktopProgram()
     delete m_work;
 }
 
+bool DesktopProgram::openReplay(const ReplayStart &start, QString &error)
+{
+    WorkWindow *window = work();
+    WorkSession &session = window->session();
+    const TaskOpening opened = session.openForReplay(start.taskFolder, start.lines);
+    if (!opened.isLoaded()) {
+        // The checker needs no pattern picture; the window shows one.
+        error = opened.error ? taskFileErrorText(start.taskFolder, *opened.error)
+                             : QStringLiteral("%1: %2").arg(start.taskFolder, opened.patternReason);
+        return false;
+    }
+    m_tools.taskLoader->showPattern();
+    window->workMenu().hideEditingItems();
+    window->setWindowTitle(QDir::toNativeSeparators(start.file));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    session.replayTest(start.chosen.test, RunSpeed::Slow, true);
+    return true;
+}
+
 WorkWindow *DesktopProgram::work() const
 {
     if (!m_isWorkBuilt)
@@ -37,7 +62,7 @@ void DesktopProgram::buildWork() const
 {
     m_isWorkBuilt = true;
     m_work = new WorkWindow(m_layoutUnit);
-    attachWorkTools(*m_work);
+    m_tools = attachWorkTools(*m_work);
     // The structured editor belongs to the work window and lives as long as it.
     attachEditor(*m_work);
     attachHelp(*m_work);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/work/worktools.h"
+
 #include <QPointer>
 
 #include <memory>
 
 class TitleWindow;
+struct ReplayStart;
 class WorkWindow;
 
 // The desktop program's windows wired together: the title window opens, through the
@@ -21,6 +24,10 @@ public:
     DesktopProgram &operator=(const DesktopProgram &) = delete;
 
     TitleWindow &title() { return *m_title; }
+    // Shows the work window straight away, without the title and the registration, on one
+    // test with the algorithm of a file, locked, and the run paused before its first line.
+    // False (and the report in `error`) when the task cannot be opened for the window.
+    bool openReplay(const ReplayStart &start, QString &error);
     // Built on the first call; null once the pupil has closed the work window, which destroys it.
     WorkWindow *work() const;
 
@@ -30,5 +37,6 @@ private:
     int m_layoutUnit = 0;
     mutable QPointer<WorkWindow> m_work;
     mutable bool m_isWorkBuilt = false;
+    mutable WorkTools m_tools;
     std::unique_ptr<TitleWindow> m_title;
 };

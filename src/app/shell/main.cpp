@@ -1,15 +1,18 @@
 #include "app/shell/builtiniconstyle.h"
 #include "app/shell/desktopprogram.h"
+#include "app/shell/replaystart.h"
 #include "app/shell/titlewindow.h"
 #include "app/shell/windowsystem.h"
 #include "common/qttranslation.h"
 #include "common/settingsoffdisk.h"
+#include "common/systemfilename.h"
 
 #include <QApplication>
 #include <QStyle>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -28,10 +31,40 @@ void reportFatalStartUp(QtMsgType type, const QMessageLogContext &, const QStrin
     }
 }
 
+// The arguments as the system gave them: a file name that is not UTF-8 still opens.
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+#ifdef Q_OS_UNIX
+        arguments.append(fileNameFromSystem(QByteArray(argv[i])));
+#else
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+#endif
+    return arguments;
+}
+
+// As the checker: a command line, a task or a file that cannot be used.
+constexpr int cannotReplay = 2;
+
+void reportReplayError(const QString &error)
+{
+    std::fputs((QStringLiteral("shagaika: ") + error + QLatin1Char('\n')).toUtf8().constData(), stderr);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // A jury's replay of one test: what it names is checked before any window.
+    std::optional<ReplayStart> replay;
+    if (argc > 1) {
+        replay = prepareReplay(argumentsOf(argc, argv));
+        if (!replay->isOk()) {
+            reportReplayError(replay->error);
+            return cannotReplay;
+        }
+    }
     // Without a display the window system cannot start, and the application object would
     // abort with a message about platform plugins that does not say what is missing.
     if (!isDisplayAvailable()) {
@@ -49,6 +82,14 @@ int main(int argc, char *argv[])
     keepSettingsOffDisk();
 
     DesktopProgram program;
-    program.title().show();
+    if (replay) {
+        QString error;
+        if (!program.openReplay(*replay, error)) {
+            reportReplayError(error);
+            return cannotReplay;
+        }
+    } else {
+        program.title().show();
+    }
     return QApplication::exec();
 }

@@ -27,11 +27,12 @@ public:
 
     // True when the whole task was opened.
     bool loadTask();
+    // The pattern picture of the task the session opened, and the menu item for it.
+    void showPattern();
 
 private:
     bool openTask();
     TaskOpening::Outcome loadFromCurrentDirectory();
-    void showPattern();
     void showError(const TaskFileError &error);
 
     WorkSession &m_session;

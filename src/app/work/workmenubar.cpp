@@ -128,6 +128,12 @@ QList<QAction *> WorkMenuBar::idleItems() const
     return items;
 }
 
+void WorkMenuBar::hideEditingItems()
+{
+    m_begin->setVisible(false);
+    m_development->setVisible(false);
+}
+
 void WorkMenuBar::setRunning(bool running)
 {
     if (running == m_running)

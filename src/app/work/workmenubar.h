@@ -31,6 +31,8 @@ public:
     // after it "Разработка" is back and the others are as the stage, the task and the
     // editor left them.
     void setRunning(bool running);
+    // An algorithm that is only to be run: "Начать" and "Разработка" are not offered at all.
+    void hideEditingItems();
 
 signals:
     void beginChosen();

@@ -6,6 +6,7 @@
 #include "app/field/panelpoints.h"
 #include "app/field/patternpanel.h"
 #include "app/print/workprinter.h"
+#include "app/run/passlistpanel.h"
 #include "app/run/runview.h"
 #include "app/work/taskloader.h"
 #include "app/work/worklayout.h"
@@ -14,6 +15,43 @@
 #include "session/worksession.h"
 
 #include <QStatusBar>
+
+namespace {
+
+// "Прогоны" stands in the column of the command panel and the statistics, unused in
+// "Отладка"; while a run is paused "Вызовы" takes the top of it and the list the bottom.
+PassListPanel *attachPassList(WorkWindow &window, const WorkLayout &layout)
+{
+    WorkSession &session = window.session();
+    auto *panel = new PassListPanel(window.centralWidget());
+    const QRect column(layout.commandPanel.topLeft(), layout.statistics.bottomRight());
+    const QRect underCalls = layout.statistics;
+    panel->setGeometry(column);
+    panel->hide();
+    auto show = [&session, panel, column, underCalls] {
+        if (session.runPasses().isEmpty() || session.stage() != WorkStage::Debugging) {
+            panel->hide();
+            return;
+        }
+        panel->setGeometry(session.isPaused() ? underCalls : column);
+        panel->show();
+        panel->raise();
+    };
+    QObject::connect(&session, &WorkSession::runPassesChanged, panel, [&session, panel, show] {
+        panel->showPasses(session.runPasses(), session.task().hasPointB);
+        show();
+        // A run is over: the keys go to its list, for Enter on the wrong pass.
+        if (panel->isVisible() && !session.isRunning())
+            panel->focusList();
+    });
+    QObject::connect(&session, &WorkSession::stageChanged, panel, show);
+    QObject::connect(&session, &WorkSession::resumed, panel, [panel, column] { panel->setGeometry(column); });
+    QObject::connect(panel, &PassListPanel::passChosen, &session, &WorkSession::replayPass);
+    QObject::connect(&window, &WorkWindow::escapePressed, panel, &QWidget::hide);
+    return panel;
+}
+
+} // namespace
 
 WorkTools attachWorkTools(WorkWindow &window)
 {
@@ -50,6 +88,8 @@ WorkTools attachWorkTools(WorkWindow &window)
     const auto goHome = [points, pointsHome] { points->move(pointsHome); };
     QObject::connect(&session, &WorkSession::resumed, points, goHome);
     QObject::connect(&session, &WorkSession::runEnded, points, goHome);
+
+    tools.passList = attachPassList(window, layout);
 
     const auto *printer = new WorkPrinter(session, window);
     new FieldMenu(session, window.fieldPanel(), printer->printAction());

@@ -6,6 +6,7 @@
 
 class EditorController;
 class PanelPoints;
+class PassListPanel;
 class RunView;
 class TaskLoader;
 class WorkWindow;
@@ -16,6 +17,7 @@ struct WorkTools
     TaskLoader *taskLoader = nullptr;
     RunView *runView = nullptr;
     PanelPoints *panelPoints = nullptr;
+    PassListPanel *passList = nullptr;
 };
 
 // The one place where the tools that open a task, show a run, set the points, print the

@@ -468,6 +468,7 @@ std::optional<JuryPlan> planJury(const CheckerOptions &options, const QList<Unre
     report.csvSeparator = options.csvSeparator;
     report.isPupilProtocol = !options.onlyFiles.isEmpty();
     report.task = read.task;
+    report.taskFolder = options.taskFolder;
     report.taskFile = nativePath(taskFolder.taskFilePath());
     report.taskSha256 = sha256OfBytes(read.bytes);
     report.timeLimitSeconds = options.timeLimitSeconds;

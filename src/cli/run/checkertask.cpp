@@ -1,11 +1,11 @@
 #include "cli/run/checkertask.h"
 
+#include "judge/chosentest.h"
 #include "judge/tasktest.h"
 #include "judge/testworld.h"
 #include "tasks/setup/taskfolder.h"
 #include "tasks/setup/tasksetup.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -19,21 +19,6 @@ QString offeredSizes(const TaskData &task)
 }
 
 } // namespace
-
-QString taskFolderNotFoundText(const QString &folder)
-{
-    return QStringLiteral("Не найден путь %1").arg(QDir::toNativeSeparators(folder));
-}
-
-QString taskFileErrorText(const QString &folder, const TaskFileError &error)
-{
-    QString place = TaskFolder(folder).taskFilePath();
-    if (place.isEmpty())
-        place = QDir(folder).filePath(TaskFolder::taskFileName());
-    if (error.line > 0)
-        place += QStringLiteral(":%1:%2").arg(QString::number(error.line), QString::number(error.column));
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(place), error.message);
-}
 
 CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
 {
@@ -57,14 +42,10 @@ CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize)
 
 CheckerTaskResult loadCheckerTest(const QString &folder, int testNumber)
 {
-    if (!QFileInfo(folder).isDir())
-        return {std::nullopt, taskFolderNotFoundText(folder)};
-    const TaskFileResult read = TaskFolder(folder).readTask();
-    if (!read.isOk())
-        return {std::nullopt, taskFileErrorText(folder, *read.error)};
-    const QList<TaskTest> tests = taskTests(read.task);
-    if (testNumber < 1 || testNumber > tests.size())
-        return {std::nullopt, testOutOfRangeText(testNumber, int(tests.size()))};
-    const TaskTest &test = tests.at(testNumber - 1);
-    return {CheckerTask{read.task, testRunWorld(read.task, test), testNumber, test.arrangement}, {}};
+    const ChosenTest chosen = loadChosenTest(folder, testNumber);
+    if (!chosen.isOk())
+        return {std::nullopt, chosen.error};
+    return {
+        CheckerTask{chosen.task, testRunWorld(chosen.task, chosen.test), testNumber, chosen.test.arrangement},
+        {}};
 }

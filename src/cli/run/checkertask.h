@@ -1,5 +1,6 @@
 #pragma once
 
+#include "judge/chosentest.h"
 #include "tasks/file/taskdata.h"
 #include "tasks/file/taskfileerror.h"
 #include "world/model/world.h"
@@ -36,10 +37,3 @@ CheckerTaskResult loadCheckerTask(const QString &folder, int fieldSize);
 // The same for one test of the task (numbered as in judge/tasktest.h): its size, and the walls
 // of its arrangement.
 CheckerTaskResult loadCheckerTest(const QString &folder, int testNumber);
-
-// The report of a task folder that does not exist.
-QString taskFolderNotFoundText(const QString &folder);
-
-// The report of a task file in the folder that could not be read: its path, with the line
-// and column where the fault has one, and the loader's own message.
-QString taskFileErrorText(const QString &folder, const TaskFileError &error);

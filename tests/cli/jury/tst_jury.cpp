@@ -379,6 +379,17 @@ void TestJury::verdicts()
     const QJsonArray passList = result.value(QStringLiteral("passes")).toArray();
     QCOMPARE(passList.size(), passes);
 
+    // Each failing test names the command that opens it in the pupil's window.
+    for (const QJsonValue &value : passList) {
+        const QJsonObject pass = value.toObject();
+        const QString replay = QStringLiteral("shagaika --task %1 --test %2 %3")
+                                   .arg(exampleTask(task))
+                                   .arg(pass.value(QStringLiteral("test")).toInt())
+                                   .arg(juryFile(task, file));
+        QCOMPARE(pass.value(QStringLiteral("replay")).toString(),
+                 pass.value(QStringLiteral("correct")).toBool() ? QString() : replay);
+    }
+
     QJsonObject failure;
     for (const QJsonValue &value : passList) {
         if (!value.toObject().value(QStringLiteral("correct")).toBool()) {
@@ -490,6 +501,7 @@ void TestJury::csvHoldsEveryPass()
         QCOMPARE(rows.at(i).value(QStringLiteral("Код")), good ? QStringLiteral("OK") : QStringLiteral("CR"));
         // A crash names the line it happened on; a pass run to its end names none.
         QCOMPARE(rows.at(i).value(QStringLiteral("Строка")).isEmpty(), good);
+        QCOMPARE(rows.at(i).value(QStringLiteral("Повторить тест")).isEmpty(), good);
     }
 }
 
@@ -513,6 +525,9 @@ void TestJury::tableNamesEveryFileAndTotal()
             return line.startsWith(file + QStringLiteral(" — ")) && line != correctLine;
         });
         QVERIFY2(correct ? lines.contains(correctLine) : wrongShown, qPrintable(name));
+        const QString replay =
+            QStringLiteral("      повторить: shagaika --task %1 --test 1 %2").arg(letter, file);
+        QCOMPARE(lines.contains(replay), !correct);
     }
     QVERIFY(run.out.contains(QStringLiteral("лишние: (6,8)-(6,9)")));
     QVERIFY(run.out.contains(QStringLiteral("нет: (3,2)-(4,2)")));

@@ -106,8 +106,9 @@ QStringList testsColumns()
 }
 
 // A row under `columns` for each folder whose files were not judged: the folder in place of a
-// file, the reason in `errorColumn`.
-QString unreadFolderRows(const JuryReport &report, const QStringList &columns, const QString &errorColumn)
+// file, the reason in `errorColumn`; `after` fills the columns that follow the context.
+QString unreadFolderRows(const JuryReport &report, const QStringList &columns, const QString &errorColumn,
+                         const QStringList &after = {})
 {
     QString rows;
     for (const UnreadFolder &folder : report.unreadFolders) {
@@ -115,7 +116,7 @@ QString unreadFolderRows(const JuryReport &report, const QStringList &columns, c
         fields[columns.indexOf(QStringLiteral("Файл"))] = printableName(folder.path);
         fields[columns.indexOf(QStringLiteral("Вердикт"))] = QStringLiteral("папка не проверена");
         fields[columns.indexOf(errorColumn)] = folder.reason;
-        rows += csvRow(fields + contextFields(report), report.csvSeparator);
+        rows += csvRow(fields + contextFields(report) + after, report.csvSeparator);
     }
     return rows;
 }
@@ -184,8 +185,8 @@ QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, q
 QString juryTestsCsvHeader(const JuryReport &report)
 {
     const QStringList columns = testsColumns();
-    return csvRow(columns + contextHeader(), report.csvSeparator)
-        + unreadFolderRows(report, columns, QStringLiteral("Сообщение"));
+    return csvRow(columns + contextHeader() + QStringList{QStringLiteral("Повторить тест")}, report.csvSeparator)
+        + unreadFolderRows(report, columns, QStringLiteral("Сообщение"), QStringList{QString()});
 }
 
 QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, qsizetype fileNumber)
@@ -198,7 +199,7 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
         while (fields.size() < 16)
             fields.append(QString());
         fields << fileError(file) << file.sha256;
-        return csvRow(fields + context, separator);
+        return csvRow(fields + context + QStringList{QString()}, separator);
     }
     QString rows;
     for (const TestPass &pass : file.passes) {
@@ -210,7 +211,7 @@ QString juryTestsCsvRows(const JuryReport &report, const JuryFileResult &file, q
                                    number(pass.executor.heading), number(pass.lines), number(pass.slowMs),
                                    edgeListText(pass.missing), edgeListText(pass.extra), pass.message,
                                    file.sha256}
-                           + context,
+                           + context + QStringList{replayCommand(report.taskFolder, file.file, pass)},
                        separator);
     }
     return rows;

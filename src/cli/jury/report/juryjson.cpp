@@ -18,8 +18,9 @@ QJsonArray edgesJson(const QList<CellEdge> &edges)
     return array;
 }
 
-QJsonObject passJson(const TestPass &pass)
+QJsonObject passJson(const JuryReport &report, const JuryFileResult &file, const TestPass &pass)
 {
+    const QString replay = replayCommand(report.taskFolder, file.file, pass);
     QJsonArray arrangement;
     for (int selector : pass.arrangement)
         arrangement.append(selector);
@@ -41,6 +42,7 @@ QJsonObject passJson(const TestPass &pass)
         {QStringLiteral("message"), pass.message},
         {QStringLiteral("missing"), edgesJson(pass.missing)},
         {QStringLiteral("extra"), edgesJson(pass.extra)},
+        {QStringLiteral("replay"), replay.isEmpty() ? QJsonValue() : QJsonValue(replay)},
     };
 }
 
@@ -54,11 +56,11 @@ QJsonValue statisticsJson(const JuryFileResult &file)
                        {QStringLiteral("loops"), c.loops},       {QStringLiteral("lines"), c.lines}};
 }
 
-QJsonObject fileJson(const JuryFileResult &file)
+QJsonObject fileJson(const JuryReport &report, const JuryFileResult &file)
 {
     QJsonArray passes;
     for (const TestPass &pass : file.passes)
-        passes.append(passJson(pass));
+        passes.append(passJson(report, file, pass));
     return QJsonObject{
         {QStringLiteral("file"), file.file},
         {QStringLiteral("sha256"), file.sha256},
@@ -136,9 +138,9 @@ QByteArray juryJsonHead(const JuryReport &report)
     return text.trimmed() + ",\n    \"files\": [";
 }
 
-QByteArray juryJsonFile(const JuryFileResult &file, bool first)
+QByteArray juryJsonFile(const JuryReport &report, const JuryFileResult &file, bool first)
 {
-    return (first ? "\n        " : ",\n        ") + memberJson(fileJson(file), 2);
+    return (first ? "\n        " : ",\n        ") + memberJson(fileJson(report, file), 2);
 }
 
 QByteArray juryJsonTail(const QHash<QString, int> &verdicts)

@@ -25,7 +25,7 @@
 // Everything before the first file, up to and with the opening of "files".
 QByteArray juryJsonHead(const JuryReport &report);
 // One file's object; `first` for the first file (the others follow a comma).
-QByteArray juryJsonFile(const JuryFileResult &file, bool first);
+QByteArray juryJsonFile(const JuryReport &report, const JuryFileResult &file, bool first);
 
 // The closing of "files", the summary and the end of the document. `verdicts` counts the
 // files by their verdict's name (verdictName).

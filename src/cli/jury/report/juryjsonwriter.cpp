@@ -15,8 +15,7 @@ QList<QByteArray> JuryJsonWriter::head(const JuryReport &heading) const
 QList<QByteArray> JuryJsonWriter::rows(const JuryReport &heading, const JuryFileResult &file,
                                        qsizetype number) const
 {
-    Q_UNUSED(heading)
-    return {juryJsonFile(file, number == 1)};
+    return {juryJsonFile(heading, file, number == 1)};
 }
 
 QByteArray JuryJsonWriter::tail(const QHash<QString, int> &verdicts) const

@@ -526,6 +526,8 @@ void pupilProtocol(ProtocolWriter &page, const JuryReport &report, qsizetype ind
             page.row(header, widths, textFont(8.5, true), true);
         }
         page.row(cells, widths, textFont(8.5), true);
+        if (const QString replay = replayCommand(report.taskFolder, file.file, pass); !replay.isEmpty())
+            page.paragraph(QStringLiteral("Повторить тест: ") + replay, monoFont(8));
     }
     page.gap();
 

@@ -15,6 +15,7 @@
 // very files that were judged, the fixed limits, and every pupil's file.
 struct JuryReport
 {
+    QString taskFolder; // as given on the command line, for the commands that replay a test
     QString taskFile;
     QString taskSha256;
     TaskData task;

@@ -72,6 +72,8 @@ QStringList fileDetails(const JuryReport &report, qsizetype index)
             lines.append(QStringLiteral("      нет: %1").arg(edgeListText(pass.missing)));
         if (!pass.extra.isEmpty())
             lines.append(QStringLiteral("      лишние: %1").arg(edgeListText(pass.extra)));
+        if (const QString replay = replayCommand(report.taskFolder, file.file, pass); !replay.isEmpty())
+            lines.append(QStringLiteral("      повторить: %1").arg(printableName(replay)));
     }
     return lines;
 }

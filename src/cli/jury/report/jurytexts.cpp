@@ -208,6 +208,32 @@ QString statisticsText(const AlgorithmCounts &counts)
         .arg(counts.lines);
 }
 
+namespace {
+
+// A path that a shell takes as one word, as it is.
+QString shellWord(const QString &text)
+{
+    static const QString plain = QStringLiteral("_-./:=+,@%");
+    bool isPlain = !text.isEmpty();
+    for (const QChar c : text)
+        isPlain = isPlain && (c.isLetterOrNumber() || plain.contains(c));
+    if (isPlain)
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+} // namespace
+
+QString replayCommand(const QString &taskFolder, const QString &file, const TestPass &pass)
+{
+    if (pass.isCorrect)
+        return {};
+    return QStringLiteral("shagaika --task %1 --test %2 %3")
+        .arg(shellWord(taskFolder), QString::number(pass.number), shellWord(file));
+}
+
 int stopLineNumber(const TestPass &pass)
 {
     if (pass.end == RunEnd::Complete || pass.stopRow < 0)

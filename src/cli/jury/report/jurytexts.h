@@ -48,6 +48,10 @@ QString unreadFolderText(const UnreadFolder &folder);
 QString otherPathsText(const QStringList &paths);
 // "команд 12, процедур 1, вызовов процедур 2, ветвлений 1, циклов 3, строк 20"
 QString statisticsText(const AlgorithmCounts &counts);
+// The desktop program's command that opens the window on a failing pass's test with the
+// file's algorithm, the paths as given ("shagaika --task maze --test 5 a.txt"); empty for a
+// correct pass.
+QString replayCommand(const QString &taskFolder, const QString &file, const TestPass &pass);
 // The line, from 1, where a pass crashed, hit a limit or met an error; 0 for a pass that ran
 // to its end (its verdict does not belong to one line).
 int stopLineNumber(const TestPass &pass);
