@@ -61,3 +61,13 @@ QPoint FieldPanel::fieldToGlobal(QPoint fieldPosition) const
 {
     return m_view->mapToGlobal(fieldPosition);
 }
+
+void FieldPanel::setFieldDescription(const QString &description)
+{
+    m_view->setAccessibleDescription(description);
+}
+
+void FieldPanel::setHighContrast(bool on)
+{
+    m_view->setHighContrast(on);
+}

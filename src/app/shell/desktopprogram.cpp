@@ -1,6 +1,7 @@
 #include "app/shell/desktopprogram.h"
 
 #include "app/common/modalwindow.h"
+#include "app/shell/controlnames.h"
 #include "app/shell/titlewindow.h"
 #include "app/work/worktools.h"
 #include "app/work/workwindow.h"
@@ -15,6 +16,7 @@ DesktopProgram::DesktopProgram(int layoutUnit)
         window->setWindowTitle(caption);
         execUntilClosed(window);
     });
+    nameControls(*m_title);
 }
 
 DesktopProgram::~DesktopProgram()
@@ -39,4 +41,5 @@ void DesktopProgram::buildWork() const
     attachWorkTools(*m_work);
     // The structured editor belongs to the work window and lives as long as it.
     attachEditor(*m_work);
+    nameControls(*m_work);
 }

@@ -1,0 +1,114 @@
+// The field for weak eyes and fine screens: in high contrast whatever is drawn keeps 4.5 : 1
+// against the background; drawn twice as fine it is the same field, as sharp.
+#include "display/fieldcolours.h"
+#include "display/fieldscene.h"
+#include "display/highcontrast.h"
+#include "world/model/wallmodel.h"
+
+#include <QSet>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double luminance(QRgb colour)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour))
+        + 0.0722 * channel(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+using Drawing = std::function<void(FieldScene &)>;
+
+void addDrawings()
+{
+    QTest::addColumn<Drawing>("draw");
+    QTest::newRow("fixed wall") << Drawing([](FieldScene &s) { s.drawFixedVerticalWall({4, 4}); });
+    QTest::newRow("trace") << Drawing([](FieldScene &s) { s.drawTrace({1, 1}, {1, 2}); });
+    QTest::newRow("executor") << Drawing([](FieldScene &s) { s.drawExecutor({3, 3, 90}, 90); });
+    QTest::newRow("crash") << Drawing([](FieldScene &s) { s.drawCrashPicture({3, 3, 180}); });
+    QTest::newRow("point Б") << Drawing([](FieldScene &s) { s.drawPointMark(6, 6, QChar(0x0411)); });
+    QTest::newRow("movable wall's place") << Drawing([](FieldScene &s) {
+        WallModel walls;
+        walls.walls.variable = {VariableWall{{"H", 5, 5}, {"V", 6, 6}}};
+        s.drawVariableWallAbsent(walls, 0, 2);
+    });
+}
+
+} // namespace
+
+class TestFieldLegibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void contrasts_data() { addDrawings(); }
+    void scales_data() { addDrawings(); }
+
+    void scales()
+    {
+        QFETCH(Drawing, draw);
+        FieldScene plain(FieldGeometry::compute(10, 13));
+        FieldScene fine(FieldGeometry::compute(10, 13));
+        fine.setScale(2);
+        draw(plain);
+        draw(fine);
+        QCOMPARE(fine.picture().size(), plain.picture().size() * 2);
+        QCOMPARE(fine.picture().deviceIndependentSize(), QSizeF(plain.picture().size()));
+        // Pixel for pixel the plain field doubled, but for the diagonals and round ends drawn
+        // finer; and no colour the plain field lacks, so nothing is smoothed into a blur.
+        const QImage doubled = plain.picture().scaled(fine.picture().size());
+        QSet<QRgb> colours;
+        for (int y = 0; y < plain.picture().height(); ++y) {
+            for (int x = 0; x < plain.picture().width(); ++x)
+                colours.insert(plain.picture().pixel(x, y));
+        }
+        int differing = 0;
+        for (int y = 0; y < doubled.height(); ++y) {
+            for (int x = 0; x < doubled.width(); ++x) {
+                QVERIFY(colours.contains(fine.picture().pixel(x, y)));
+                differing += fine.picture().pixel(x, y) != doubled.pixel(x, y);
+            }
+        }
+        QVERIFY2(differing < doubled.width() * doubled.height() / 100,
+                 qPrintable(QString::number(differing)));
+    }
+
+    void contrasts()
+    {
+        QFETCH(Drawing, draw);
+        FieldScene scene(FieldGeometry::compute(10, 12));
+        const QImage empty = scene.picture().copy();
+        draw(scene);
+        const QImage shown = HighContrast::recoloured(scene.picture(), scene.picture().rect());
+        const QRgb background = HighContrast::colour(FieldColours::face);
+        int drawn = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                if (scene.picture().pixel(x, y) == empty.pixel(x, y))
+                    continue;
+                ++drawn;
+                if (contrast(shown.pixel(x, y), background) < 4.5)
+                    QFAIL(qPrintable(
+                        QStringLiteral("%1 at (%2, %3)").arg(shown.pixel(x, y), 0, 16).arg(x).arg(y)));
+            }
+        }
+        QVERIFY(drawn > 0);
+    }
+};
+
+QTEST_MAIN(TestFieldLegibility)
+#include "tst_fieldlegibility.moc"
