@@ -8,30 +8,24 @@
 #include <QSet>
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 
+using Drawing = std::function<void(FieldScene &)>;
+
 namespace {
 
-// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+// Relative luminance as the web's accessibility guidelines define it.
 double luminance(QRgb colour)
 {
-    const auto channel = [](int value) {
+    double sum = 0;
+    for (const auto [value, weight] : {std::pair{qRed(colour), 0.2126}, std::pair{qGreen(colour), 0.7152},
+                                       std::pair{qBlue(colour), 0.0722}}) {
         const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour))
-        + 0.0722 * channel(qBlue(colour));
+        sum += weight * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return sum;
 }
-
-double contrast(QRgb a, QRgb b)
-{
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
-}
-
-using Drawing = std::function<void(FieldScene &)>;
 
 void addDrawings()
 {
@@ -56,8 +50,30 @@ class TestFieldLegibility : public QObject
 
 private slots:
     void contrasts_data() { addDrawings(); }
-    void scales_data() { addDrawings(); }
+    void contrasts()
+    {
+        QFETCH(Drawing, draw);
+        FieldScene scene(FieldGeometry::compute(10, 12));
+        const QImage empty = scene.picture().copy();
+        draw(scene);
+        const QImage shown = HighContrast::recoloured(scene.picture(), scene.picture().rect());
+        const double background = luminance(HighContrast::colour(FieldColours::face));
+        int drawn = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                if (scene.picture().pixel(x, y) == empty.pixel(x, y))
+                    continue;
+                ++drawn;
+                const double l = luminance(shown.pixel(x, y));
+                QVERIFY2(
+                    (qMax(l, background) + 0.05) / (qMin(l, background) + 0.05) >= 4.5,
+                    qPrintable(QStringLiteral("%1 at %2, %3").arg(shown.pixel(x, y), 0, 16).arg(x).arg(y)));
+            }
+        }
+        QVERIFY(drawn > 0);
+    }
 
+    void scales_data() { addDrawings(); }
     void scales()
     {
         QFETCH(Drawing, draw);
@@ -66,47 +82,24 @@ private slots:
         fine.setScale(2);
         draw(plain);
         draw(fine);
-        QCOMPARE(fine.picture().size(), plain.picture().size() * 2);
         QCOMPARE(fine.picture().deviceIndependentSize(), QSizeF(plain.picture().size()));
-        // Pixel for pixel the plain field doubled, but for the diagonals and round ends drawn
-        // finer; and no colour the plain field lacks, so nothing is smoothed into a blur.
+        // The plain field with each pixel doubled, but for slants and round ends drawn finer;
+        // and no colour the plain field lacks, so nothing is smoothed into a blur.
         const QImage doubled = plain.picture().scaled(fine.picture().size());
         QSet<QRgb> colours;
-        for (int y = 0; y < plain.picture().height(); ++y) {
-            for (int x = 0; x < plain.picture().width(); ++x)
-                colours.insert(plain.picture().pixel(x, y));
-        }
         int differing = 0;
+        for (int y = 0; y < doubled.height(); ++y) {
+            for (int x = 0; x < doubled.width(); ++x)
+                colours.insert(doubled.pixel(x, y));
+        }
         for (int y = 0; y < doubled.height(); ++y) {
             for (int x = 0; x < doubled.width(); ++x) {
                 QVERIFY(colours.contains(fine.picture().pixel(x, y)));
                 differing += fine.picture().pixel(x, y) != doubled.pixel(x, y);
             }
         }
-        QVERIFY2(differing < doubled.width() * doubled.height() / 100,
+        QVERIFY2(differing < doubled.width() * doubled.height() / 200,
                  qPrintable(QString::number(differing)));
-    }
-
-    void contrasts()
-    {
-        QFETCH(Drawing, draw);
-        FieldScene scene(FieldGeometry::compute(10, 12));
-        const QImage empty = scene.picture().copy();
-        draw(scene);
-        const QImage shown = HighContrast::recoloured(scene.picture(), scene.picture().rect());
-        const QRgb background = HighContrast::colour(FieldColours::face);
-        int drawn = 0;
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) {
-                if (scene.picture().pixel(x, y) == empty.pixel(x, y))
-                    continue;
-                ++drawn;
-                if (contrast(shown.pixel(x, y), background) < 4.5)
-                    QFAIL(qPrintable(
-                        QStringLiteral("%1 at (%2, %3)").arg(shown.pixel(x, y), 0, 16).arg(x).arg(y)));
-            }
-        }
-        QVERIFY(drawn > 0);
     }
 };
 

@@ -127,14 +127,14 @@ void MenuBarItemAccessible::doAction(const QString &actionName)
     // asked waits for its answer until then.
     if (m_action->menu())
         QMetaObject::invokeMethod(
-            m_bar,
+            m_bar.data(),
             [bar = m_bar, action = m_action] {
                 if (bar && action)
                     bar->setActiveAction(action);
             },
             Qt::QueuedConnection);
     else
-        QMetaObject::invokeMethod(m_action, &QAction::trigger, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(m_action.data(), &QAction::trigger, Qt::QueuedConnection);
 }
 
 QStringList MenuBarItemAccessible::keyBindingsForAction(const QString &actionName) const

@@ -5,6 +5,8 @@
 #include "app/field/rulerpanel.h"
 #include "display/fieldgeometry.h"
 
+#include <QAccessible>
+
 FieldPanel::FieldPanel(QWidget *parent)
     : QFrame(parent)
 {
@@ -64,7 +66,12 @@ QPoint FieldPanel::fieldToGlobal(QPoint fieldPosition) const
 
 void FieldPanel::setFieldDescription(const QString &description)
 {
+    if (m_view->accessibleDescription() == description)
+        return;
     m_view->setAccessibleDescription(description);
+    // Said aloud by a screen reader that follows the field.
+    QAccessibleEvent changed(m_view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void FieldPanel::setHighContrast(bool on)

@@ -33,6 +33,7 @@ void nameControls(QWidget &window)
         {"EditComment", "Текст комментария"},
         {"pnlPattern", "Образец"},
         {"imagePattern", "Рисунок образца"},
+        {"closePattern", "Закрыть образец"},
         {"StatusBar1", "Строка состояния"},
     };
     // Captions spaced out with blanks (" Старт", "ШАГ            F2") are read without them.
