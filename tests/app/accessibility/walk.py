@@ -51,7 +51,7 @@ def walk():
     items = {item.name: item for item in named(work, "menu bar", "Этапы работы")}
     if list(items) != ["Начать", "Разработка", "Отладка", "Точки", "Размер поля", "Образец"]:
         failures.append(f"stage menu: {list(items)}")
-    for role, name in (("check box", "Пауза (Ctrl+F9)"), ("push button", "Прервать выполнение (Ctrl+F2)"),
+    for role, name in (("push button", "Прервать выполнение (Ctrl+F2)"),
                        ("text", "Точка Б, Y"), ("list", "Статистика")):
         named(work, role, name)
 
@@ -65,20 +65,30 @@ def walk():
     for line in ("НАЧ", "КОН"):
         algorithm.queryTable().addRowSelection(rows.index(line))
         wait_for(lambda: selected_line(algorithm) == line, "the selected line " + line, 5)
-    press(named(work, "push button", "ШАГ F2"))
+    # Two turns: a step pauses before the second, as it does not before "КОН".
+    turn = named(work, "push button", "ПОВОРОТ F4")
+    press(turn)
+    wait_for(lambda: algorithm.childCount == len(rows) + 1, "the first turn")
+    press(turn)
+    wait_for(lambda: algorithm.childCount == len(rows) + 2, "the second turn")
     enabled(items["Отладка"], "Отладка")
     press(items["Отладка"])
     step = named(work, "push button", "Один шаг (F9)")
     enabled(step, "Один шаг")
-    dx, dy = {"вправо": (1, 0), "вверх": (0, -1), "влево": (-1, 0), "вниз": (0, 1)}[start[3]]
-    moved = f"клетке X={int(start[1]) + dx}, Y={int(start[2]) + dy}"
-    # The first step starts the run paused on its first line; then a line a step.
-    for _ in range(4):
+    # A turn, which no wall can stop: the same cell, the next heading counter-clockwise.
+    headings = ["вправо", "вверх", "влево", "вниз", "вправо"]
+    moved = f"клетке X={start[1]}, Y={start[2]}, смотрит {headings[headings.index(start[3]) + 1]}"
+    pause = named(work, "check box", "Пауза (Ctrl+F9)")
+    # The first step starts the run paused on its first line; then a line a step: the list
+    # shows the next line when it begins, the pause button when it is done.
+    for _ in range(len(rows) + 2):
+        before = list(algorithm.queryTable().getSelectedRows())
         press(step)
-        time.sleep(1)
+        wait_for(lambda: list(algorithm.queryTable().getSelectedRows()) != before, "the next line", 20)
+        wait_for(lambda: pause.getState().contains(pyatspi.STATE_CHECKED), "the pause", 20)
         if moved in field.description:
             break
-    if moved not in field.description or selected_line(algorithm) != "КОН":
+    if moved not in field.description or selected_line(algorithm).strip() != "ПОВОРОТ":
         failures.append(f"after the step: '{field.description}', '{selected_line(algorithm)}' selected")
 
 

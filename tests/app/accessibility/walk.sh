@@ -3,7 +3,7 @@
 # server and a D-Bus session of its own. Exit 77 (skipped) where the bus or its Python
 # client is not installed.
 set -eu
-program=$1
+program=$(realpath "$1")
 task=$2
 python=/usr/bin/python3
 for tool in Xvfb dbus-run-session; do
@@ -15,8 +15,10 @@ if [ ! -e /usr/share/dbus-1/services/org.a11y.Bus.service ] || ! "$python" -c 'i
 fi
 work=$(mktemp -d)
 server=
-trap '[ -z "$server" ] || kill "$server" 2>/dev/null; rm -rf "$work"' EXIT
+# The server is waited for: one still leaving would take the socket of the next one on its display.
+trap '[ -z "$server" ] || { kill "$server"; wait "$server"; } 2>/dev/null; rm -rf "$work"' EXIT
 mkdir "$work/task" "$work/runtime"
+chmod 700 "$work/runtime"
 cp -r "$task"/. "$work/task/"
 # The server picks a free display and writes its number.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
