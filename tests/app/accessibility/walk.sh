@@ -2,12 +2,12 @@
 # Walks the work window over the accessibility bus as a screen reader does, on a virtual X
 # server and a D-Bus session of its own; exit 77 (skipped) without the bus or its client.
 set -eu
-program=$(realpath "$1")
-if ! command -v Xvfb >/dev/null || ! command -v dbus-run-session >/dev/null || [ ! -e /usr/share/dbus-1/services/org.a11y.Bus.service ] \
-    || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+if ! command -v Xvfb >/dev/null || ! command -v dbus-run-session >/dev/null \
+    || [ ! -e /usr/share/dbus-1/services/org.a11y.Bus.service ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     echo "skipped: Xvfb, dbus-daemon, at-spi2-core or python3-pyatspi is missing"
     exit 77
 fi
+program=$(realpath "$1")
 work=$(mktemp -d)
 server=
 # The server is waited for: one still leaving would take the socket of the next one on its display.
