@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes screenshots of the three windows under a virtual X server at 1024 x 768 and
-# 1920 x 1080, and of a jury's failing test replayed, and writes them into docs/. Needs Xvfb, xdotool and ImageMagick (setup.sh).
+# 1920 x 1080 (the work window also at the scale factors 1.5 and 2), and of a jury's failing
+# test replayed, and writes them into docs/. Needs Xvfb, xdotool and ImageMagick (setup.sh).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SHAGAIKA_BUILD_DIR:-$root/build}"
@@ -98,6 +99,22 @@ for size in 1024x768 1920x1080; do
     sleep 3.2
     shot "work-run-$size.png"
 
+    cleanup
+    sleep 0.3
+done
+
+# A screen with a scale factor, a few single steps into a run of ШАГ, ШАГ: the field is drawn
+# at the screen's own resolution.
+for scale in 1.5 2; do
+    start_server 1920x1080
+    QT_SCALE_FACTOR=$scale open_work "$task" ""
+    xdotool key shift+F1
+    sleep 0.5
+    xdotool key shift+F2 F2 F2 shift+F3
+    sleep 0.3
+    xdotool key --delay 700 F9 F9 F9 F9 F9
+    sleep 1.5
+    shot "work-run-scale$scale-1920x1080.png"
     cleanup
     sleep 0.3
 done

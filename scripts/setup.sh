@@ -4,11 +4,13 @@ set -euo pipefail
 
 # With --test also what the full test run needs: clang and its runtime for the fuzz
 # targets, clang-format for the style check, dpkg-dev and file for the Debian package,
-# poppler-utils to read back the PDFs that the tests print.
+# poppler-utils to read back the PDFs that the tests print, and the accessibility bus with
+# its Python client to walk the work window as a screen reader does.
 packages=(g++ cmake make ccache qt6-base-dev qt6-base-dev-tools libgl-dev
           qt6-translations-l10n fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick)
 if [ "${1:-}" = "--test" ]; then
-    packages+=(clang libclang-rt-14-dev clang-format dpkg-dev file poppler-utils)
+    packages+=(clang libclang-rt-14-dev clang-format dpkg-dev file poppler-utils
+               at-spi2-core dbus-daemon python3-pyatspi)
 fi
 
 missing=()

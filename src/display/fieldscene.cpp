@@ -137,26 +137,34 @@ FieldScene::FieldScene(const FieldGeometry &geometry)
 void FieldScene::setGeometry(const FieldGeometry &geometry)
 {
     m_geometry = geometry;
-    const int width = geometry.pictureWidth();
+    const int width = geometry.pictureWidth() * m_scale;
     // A picture of the same size is drawn anew in place. One of another size replaces the old
     // picture only once that is gone, so that the two never take memory at once and the new
     // one takes the old one's place.
     if (m_picture.size() != QSize(width, width)) {
         m_picture = QImage();
-        m_picture = fieldPicture(width, geometry.layoutUnit);
+        m_picture = fieldPicture(width, geometry.layoutUnit * m_scale);
     }
+    // Every painter on the picture then draws in the geometry's pixels.
+    m_picture.setDevicePixelRatio(m_scale);
     clearPicture();
     drawFrame();
-    const int s = qMax(0, int(geometry.spriteSize));
+    const int s = qMax(0, int(geometry.spriteSize)) * m_scale;
     m_savedSquare = QImage(s, s, QImage::Format_RGB32);
     m_savedSquare.fill(FieldColours::face);
     m_labelFont = wallLabelFont(2 * (geometry.layoutUnit / 2));
     drawEmptyField();
 }
 
+void FieldScene::setScale(int scale)
+{
+    m_scale = qMax(1, scale);
+    setGeometry(m_geometry);
+}
+
 QRect FieldScene::takePaintedArea()
 {
-    const QRect area = m_painted & m_picture.rect();
+    const QRect area = m_painted & logicalRect();
     m_painted = QRect();
     return area;
 }
@@ -295,7 +303,7 @@ void FieldScene::drawVariableWallAbsent(const WallModel &walls, int index, int v
 // square left, without a new image or a painter each time.
 void FieldScene::saveUnderExecutor(int column, int row)
 {
-    const QRect square = m_geometry.executorSquare(column, row);
+    const QRect square = deviceRect(m_geometry.executorSquare(column, row));
     if (!m_picture.rect().contains(square) || m_savedSquare.size() != square.size()
         || m_savedSquare.format() != m_picture.format()) {
         m_savedSquare = m_picture.copy(square);
@@ -307,15 +315,15 @@ void FieldScene::saveUnderExecutor(int column, int row)
 void FieldScene::restoreUnderExecutor(int column, int row)
 {
     const QRect square = m_geometry.executorSquare(column, row);
-    const QRect area(square.topLeft(), m_savedSquare.size());
-    painted(area);
+    const QRect area(deviceRect(square).topLeft(), m_savedSquare.size());
+    painted(QRect(square.topLeft(), m_savedSquare.size() / m_scale));
     if (!m_picture.rect().contains(area) || m_savedSquare.format() != m_picture.format()) {
         QPainter painter(&m_picture);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(square.topLeft(), m_savedSquare);
+        painter.drawImage(QRectF(square.topLeft(), QSizeF(m_savedSquare.size()) / m_scale), m_savedSquare);
         return;
     }
-    copyPixels(m_savedSquare, QPoint(0, 0), m_picture, square.topLeft(), area.size());
+    copyPixels(m_savedSquare, QPoint(0, 0), m_picture, area.topLeft(), area.size());
 }
 
 void FieldScene::drawPicture(const ExecutorState &executor, int picture, int dx, int dy)
@@ -324,7 +332,7 @@ void FieldScene::drawPicture(const ExecutorState &executor, int picture, int dx,
     const QPoint topLeft = square.topLeft() + QPoint(dx, dy);
     painted(QRect(topLeft, QSize(ExecutorPictures::pictureSize, ExecutorPictures::pictureSize)));
     // The pictures' pixels are opaque or clear, so on the field's own format they are copied.
-    if (m_picture.format() == QImage::Format_RGB32 && picture >= 0
+    if (m_scale == 1 && m_picture.format() == QImage::Format_RGB32 && picture >= 0
         && picture < ExecutorPictures::pictureCount) {
         m_opaquePictures[std::size_t(picture)].draw(m_picture, topLeft);
         return;
@@ -354,5 +362,9 @@ void FieldScene::drawTrace(CellPosition from, CellPosition to)
     // The pen is 5 pixels wide with round caps.
     const int reach = 4;
     painted(QRect(start, end).normalized().adjusted(-reach, -reach, reach, reach));
-    m_tracePieces.draw(m_picture, start, end);
+    // The pieces are copied pixel for pixel; a finer picture has the line stroked.
+    if (m_scale == 1)
+        m_tracePieces.draw(m_picture, start, end);
+    else
+        TracePieces::stroke(m_picture, start, end);
 }

@@ -27,6 +27,11 @@ public:
     // New geometry: pictures resized and cleared, frame and empty field drawn.
     void setGeometry(const FieldGeometry &geometry);
     const FieldGeometry &geometry() const { return m_geometry; }
+    // Device pixels per pixel of the geometry, for a screen with a scale factor: the picture
+    // is drawn that much finer and keeps the geometry's size in device-independent pixels
+    // (its device pixel ratio). The field is drawn empty anew.
+    void setScale(int scale);
+    int scale() const { return m_scale; }
 
     const QImage &picture() const { return m_picture; }
     // What was painted since the last call (empty: nothing), and start afresh.
@@ -52,9 +57,12 @@ private:
     void drawPicture(const ExecutorState &executor, int picture, int dx, int dy);
     void drawText(QPainter &painter, QPoint topLeft, const QString &text, QRgb background);
     void painted(const QRect &area) { m_painted |= area; }
-    void paintedAll() { m_painted = m_picture.rect(); }
+    void paintedAll() { m_painted = logicalRect(); }
+    QRect logicalRect() const { return {0, 0, m_geometry.pictureWidth(), m_geometry.pictureWidth()}; }
+    QRect deviceRect(const QRect &area) const { return {area.topLeft() * m_scale, area.size() * m_scale}; }
 
     FieldGeometry m_geometry;
+    int m_scale = 1;
     QImage m_picture;
     QImage m_savedSquare;
     ExecutorPictures m_executorPictures;

@@ -153,6 +153,12 @@ void WorkSession::setUpField()
     fieldChangedWhole();
 }
 
+void WorkSession::setFieldScale(int scale)
+{
+    m_scene.setScale(scale);
+    fieldChangedWhole();
+}
+
 void WorkSession::setFieldSize(int fieldSize)
 {
     m_world.fieldSize = qint16(fieldSize);

@@ -99,6 +99,9 @@ public:
     // The start and point Б the pupil typed, drawn at once.
     void setPoints(const StartPosition &start, CellPosition pointB);
     void setStatistics(const QStringList &rows);
+    // The field picture drawn `scale` device pixels to each of its pixels, for a screen with
+    // a scale factor; set before a task is opened, as the field is drawn empty anew.
+    void setFieldScale(int scale);
 
     // A speed button: starts a run at that speed, or takes a paused one on at it.
     void chooseSpeed(RunSpeed speed);

@@ -21,6 +21,13 @@ FieldMenu::FieldMenu(WorkSession &session, FieldPanel &field, QAction *printActi
     connect(m_savePicture, &QAction::triggered, this, &FieldMenu::saveFieldPicture);
     if (printAction)
         addAction(printAction);
+    m_contrast = addAction(QStringLiteral("Высокая контрастность"));
+    m_contrast->setObjectName(QStringLiteral("NHighContrast"));
+    m_contrast->setCheckable(true);
+    m_contrast->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_K));
+    // The key works wherever the window has the focus, not only while the menu is open.
+    field.window()->addAction(m_contrast);
+    connect(m_contrast, &QAction::toggled, &field, &FieldPanel::setHighContrast);
 
     connect(&field, &FieldPanel::menuRequested, this, &FieldMenu::popupAt);
 }

@@ -16,6 +16,10 @@ class FieldMenu : public QMenu
 public:
     FieldMenu(WorkSession &session, FieldPanel &field, QAction *printAction);
 
+    // "Высокая контрастность" (Ctrl+Alt+K anywhere in the window), checked or not; it is
+    // remembered for the session only.
+    QAction *contrastAction() const { return m_contrast; }
+
 private:
     // "Сохранить рисунок поля…"; whether the picture was written.
     bool saveFieldPicture();
@@ -28,4 +32,5 @@ private:
     WorkSession &m_session;
     FieldPanel &m_field;
     QAction *m_savePicture = nullptr;
+    QAction *m_contrast = nullptr;
 };

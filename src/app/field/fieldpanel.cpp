@@ -5,6 +5,8 @@
 #include "app/field/rulerpanel.h"
 #include "display/fieldgeometry.h"
 
+#include <QAccessible>
+
 FieldPanel::FieldPanel(QWidget *parent)
     : QFrame(parent)
 {
@@ -60,4 +62,19 @@ void FieldPanel::refresh(const QRect &changed)
 QPoint FieldPanel::fieldToGlobal(QPoint fieldPosition) const
 {
     return m_view->mapToGlobal(fieldPosition);
+}
+
+void FieldPanel::setFieldDescription(const QString &description)
+{
+    if (m_view->accessibleDescription() == description)
+        return;
+    m_view->setAccessibleDescription(description);
+    // Said aloud by a screen reader that follows the field.
+    QAccessibleEvent changed(m_view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void FieldPanel::setHighContrast(bool on)
+{
+    m_view->setHighContrast(on);
 }

@@ -26,6 +26,9 @@ public:
     void refresh();
     void refresh(const QRect &changed);
     QPoint fieldToGlobal(QPoint fieldPosition) const;
+    // What a screen reader says of the field; a change is announced.
+    void setFieldDescription(const QString &description);
+    void setHighContrast(bool on);
 
 signals:
     // A right click on the field, at a position in the field picture.

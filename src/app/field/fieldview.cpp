@@ -1,5 +1,7 @@
 #include "app/field/fieldview.h"
 
+#include "display/highcontrast.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -17,6 +19,8 @@ FieldView::FieldView(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("PaintImage"));
+    // What stands on it is its description, which the window keeps up to date.
+    setAccessibleName(QStringLiteral("Поле Шагайки"));
     // The picture covers the whole view; nothing behind it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The picture is drawn from the top left corner, and whoever resizes the view refreshes it
@@ -28,6 +32,12 @@ FieldView::FieldView(QWidget *parent)
 void FieldView::setPicture(const QImage *picture)
 {
     m_picture = picture;
+    update();
+}
+
+void FieldView::setHighContrast(bool on)
+{
+    m_highContrast = on;
     update();
 }
 
@@ -54,11 +64,20 @@ void FieldView::paintEvent(QPaintEvent *event)
         painter.fillRect(area, palette().color(QPalette::Window));
         return;
     }
-    painter.drawImage(area.topLeft(), *m_picture, area);
-    if (m_picture->rect().contains(area))
+    // The picture may be finer than the screen's pixels (its device pixel ratio).
+    const qreal ratio = m_picture->devicePixelRatio();
+    const QRect shown(QPoint(0, 0), m_picture->deviceIndependentSize().toSize());
+    const QRect part = area & shown;
+    const QRectF source(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != devicePixelRatioF());
+    if (m_highContrast)
+        painter.drawImage(part, HighContrast::recoloured(*m_picture, source.toRect()));
+    else
+        painter.drawImage(QRectF(part), *m_picture, source);
+    if (shown.contains(area))
         return;
     // Whatever the picture does not cover (it is never larger than the view).
-    const QRegion rest = QRegion(area).subtracted(QRect(QPoint(0, 0), m_picture->size()));
+    const QRegion rest = QRegion(area).subtracted(shown);
     for (const QRect &r : rest)
         painter.fillRect(r, palette().color(QPalette::Window));
 }

@@ -16,6 +16,9 @@ public:
     void setPicture(const QImage *picture);
     const QImage *picture() const { return m_picture; }
 
+    // Shown in colours of high contrast, for this session only; the picture stays as it is.
+    void setHighContrast(bool on);
+
     void refresh();
     void refresh(const QRect &changed);
 
@@ -24,4 +27,5 @@ protected:
 
 private:
     const QImage *m_picture = nullptr;
+    bool m_highContrast = false;
 };

@@ -4,6 +4,7 @@
 #include "app/editing/panels/updown.h"
 #include "session/worksession.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -14,10 +15,13 @@
 
 namespace {
 
-QLineEdit *numberEdit(const QString &name, QWidget *parent)
+// The edit is named for a screen reader by its point and coordinate ("Точка А, X"), its
+// arrows by the same name.
+QLineEdit *numberEdit(const QString &name, const QString &accessibleName, QWidget *parent)
 {
     auto *edit = new QLineEdit(QStringLiteral("0"), parent);
     edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
     edit->setFixedWidth(33);
     return edit;
 }
@@ -26,6 +30,7 @@ UpDown *upDownFor(const QString &name, QLineEdit *edit, QWidget *parent)
 {
     auto *upDown = new UpDown(edit, parent);
     upDown->setObjectName(name);
+    upDown->setAccessibleName(edit->accessibleName());
     return upDown;
 }
 
@@ -42,16 +47,19 @@ PanelPoints::PanelPoints(WorkSession &session, QWidget &client)
     Hint::apply(this,
                 QStringLiteral("Закройте панель точек щелчком на ней|Закройте панель точек щелчком на ней"));
     setGeometry(40, 72, 681, 41);
+    setAccessibleName(QStringLiteral("Точки А и Б"));
 
     m_startSet = new QCheckBox(QStringLiteral("т.А"), this);
     m_startSet->setObjectName(QStringLiteral("CheckBoxA"));
+    m_startSet->setAccessibleName(QStringLiteral("Точка А задана"));
     m_startSet->setChecked(true);
-    m_startColumn = numberEdit(QStringLiteral("EditAX"), this);
+    m_startColumn = numberEdit(QStringLiteral("EditAX"), QStringLiteral("Точка А, X"), this);
     m_startColumnSteps = upDownFor(QStringLiteral("UpDownAX"), m_startColumn, this);
-    m_startRow = numberEdit(QStringLiteral("EditAY"), this);
+    m_startRow = numberEdit(QStringLiteral("EditAY"), QStringLiteral("Точка А, Y"), this);
     m_startRowSteps = upDownFor(QStringLiteral("UpDownAY"), m_startRow, this);
     m_heading = new QComboBox(this);
     m_heading->setObjectName(QStringLiteral("ComboBoxTo"));
+    m_heading->setAccessibleName(QStringLiteral("Направление в точке А"));
     m_heading->setEditable(true);
     m_heading->setInsertPolicy(QComboBox::NoInsert);
     m_heading->setCompleter(nullptr);
@@ -60,11 +68,14 @@ PanelPoints::PanelPoints(WorkSession &session, QWidget &client)
     m_heading->setCurrentIndex(-1);
     m_heading->setEditText(QStringLiteral("вправо"));
     m_heading->setFixedWidth(89);
+    m_heading->lineEdit()->setAccessibleName(m_heading->accessibleName());
+    m_heading->view()->setAccessibleName(m_heading->accessibleName());
     m_pointBSet = new QCheckBox(QStringLiteral("т.Б"), this);
     m_pointBSet->setObjectName(QStringLiteral("CheckBoxB"));
-    m_pointBColumn = numberEdit(QStringLiteral("EditBX"), this);
+    m_pointBSet->setAccessibleName(QStringLiteral("Точка Б задана"));
+    m_pointBColumn = numberEdit(QStringLiteral("EditBX"), QStringLiteral("Точка Б, X"), this);
     m_pointBColumnSteps = upDownFor(QStringLiteral("UpDownBX"), m_pointBColumn, this);
-    m_pointBRow = numberEdit(QStringLiteral("EditBY"), this);
+    m_pointBRow = numberEdit(QStringLiteral("EditBY"), QStringLiteral("Точка Б, Y"), this);
     m_pointBRowSteps = upDownFor(QStringLiteral("UpDownBY"), m_pointBRow, this);
 
     // A chosen item gives its heading until the pupil types over it.

@@ -16,20 +16,22 @@ RunToolBar::RunToolBar(QWidget *parent)
     setContentsMargins(0, 0, 0, 0);
     layout()->setSpacing(0);
 
-    m_slow = addButton(QStringLiteral("FixToolButtonDo"), 0,
+    m_slow = addButton(QStringLiteral("FixToolButtonDo"), 0, QStringLiteral("Выполнять медленно"),
                        QStringLiteral("Выполнять медленно | Исполнять алгоритм с малой скоростью"));
     addGap(1);
-    m_middle = addButton(QStringLiteral("FixToolButtonQuick"), 1,
+    m_middle = addButton(QStringLiteral("FixToolButtonQuick"), 1, QStringLiteral("Выполнять быстро"),
                          QStringLiteral("Выполнять быстро | Исполнять алгоритм со средней скоростью"));
-    m_fastest = addButton(QStringLiteral("FixToolButtonResult"), 2,
+    m_fastest = addButton(QStringLiteral("FixToolButtonResult"), 2, QStringLiteral("Выполнять очень быстро"),
                           QStringLiteral("Выполнять очень быстро | Исполнять алгоритм с высокой скоростью"));
     addGap(8);
-    m_stop = addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение"));
+    m_stop =
+        addButton(QStringLiteral("FixToolButtonStop"), 3, QStringLiteral("Прервать выполнение (Ctrl+F2)"),
+                  QStringLiteral("Прервать выполнение"));
     addGap(8);
-    m_pause = addButton(QStringLiteral("FixToolButtonPause"), 4,
+    m_pause = addButton(QStringLiteral("FixToolButtonPause"), 4, QStringLiteral("Пауза (Ctrl+F9)"),
                         QStringLiteral("Пауза (Ctrl+F9) | Приостановить выполнение после текущей строки"));
     m_pause->setCheckable(true);
-    m_step = addButton(QStringLiteral("FixToolButtonStep"), 5,
+    m_step = addButton(QStringLiteral("FixToolButtonStep"), 5, QStringLiteral("Один шаг (F9)"),
                        QStringLiteral("Один шаг (F9) | Выполнить одну строку алгоритма и остановиться"));
 
     connect(m_slow, &QToolButton::clicked, this, [this] { emit speedChosen(RunSpeed::Slow); });
@@ -69,10 +71,13 @@ void RunToolBar::setSpeedButtonsEnabled(bool enabled)
         button->setEnabled(enabled);
 }
 
-QToolButton *RunToolBar::addButton(const QString &name, int picture, const QString &hint)
+QToolButton *RunToolBar::addButton(const QString &name, int picture, const QString &accessibleName,
+                                   const QString &hint)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(name);
+    // The button shows only a picture: a screen reader says what it does and its key.
+    button->setAccessibleName(accessibleName);
     button->setIcon(Pictures::runButtonIcon(picture));
     button->setAutoRaise(true);
     button->setFixedSize(27, 25);

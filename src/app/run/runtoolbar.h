@@ -33,7 +33,8 @@ signals:
 
 private:
     QList<QToolButton *> speedButtons() const { return {m_slow, m_middle, m_fastest}; }
-    QToolButton *addButton(const QString &name, int picture, const QString &hint);
+    QToolButton *addButton(const QString &name, int picture, const QString &accessibleName,
+                           const QString &hint);
     void addGap(int width);
 
     QToolButton *m_slow = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/common/modalwindow.h"
 #include "app/help/workhelp.h"
+#include "app/shell/controlnames.h"
 #include "app/shell/replaystart.h"
 #include "app/shell/titlewindow.h"
 #include "app/work/taskloader.h"
@@ -21,6 +22,7 @@ DesktopProgram::DesktopProgram(int layoutUnit)
         window->setWindowTitle(caption);
         execUntilClosed(window);
     });
+    nameControls(*m_title);
 }
 
 DesktopProgram::~DesktopProgram()
@@ -66,4 +68,5 @@ void DesktopProgram::buildWork() const
     // The structured editor belongs to the work window and lives as long as it.
     attachEditor(*m_work);
     attachHelp(*m_work);
+    nameControls(*m_work);
 }

@@ -1,3 +1,4 @@
+#include "app/shell/accessiblefactory.h"
 #include "app/shell/builtiniconstyle.h"
 #include "app/shell/desktopprogram.h"
 #include "app/shell/replaystart.h"
@@ -80,6 +81,7 @@ int main(int argc, char *argv[])
     // Without the catalogue Qt's dialogs keep their English texts; nothing else depends on it.
     installQtTranslation();
     keepSettingsOffDisk();
+    installAccessibleFactory();
 
     DesktopProgram program;
     if (replay) {

@@ -86,6 +86,12 @@ RegistrationWindow::RegistrationWindow(WorkOpener openWork, QWidget *parent)
     m_orLabel = addLabel(QStringLiteral("Label1"), QStringLiteral("или"), QPoint(160, 144), false);
     m_teamLabel = addLabel(QStringLiteral("Label2"), QStringLiteral("Ваша команда:"), QPoint(24, 176), true);
     m_team = addEdit(QStringLiteral("EditNam3"), QRect(152, 176, 201, 24));
+    // A screen reader names each field by its label, without the colon.
+    for (auto [label, edit] : {std::pair{m_surnameLabel, m_surname}, std::pair{m_nameLabel, m_name},
+                               std::pair{m_teamLabel, m_team}}) {
+        label->setBuddy(edit);
+        edit->setAccessibleName(label->text().remove(QLatin1Char(':')));
+    }
 
     m_ready = new QPushButton(readyGlyph(), QStringLiteral("Готово"), this);
     m_ready->setObjectName(QStringLiteral("ReadyBitB"));

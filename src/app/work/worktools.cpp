@@ -3,6 +3,7 @@
 #include "app/editing/algorithmlistview.h"
 #include "app/editing/editorcontroller.h"
 #include "app/field/fieldmenu.h"
+#include "app/field/fieldpanel.h"
 #include "app/field/panelpoints.h"
 #include "app/field/patternpanel.h"
 #include "app/print/workprinter.h"
@@ -12,8 +13,10 @@
 #include "app/work/worklayout.h"
 #include "app/work/workmenubar.h"
 #include "app/work/workwindow.h"
+#include "session/fielddescription.h"
 #include "session/worksession.h"
 
+#include <QAction>
 #include <QStatusBar>
 
 namespace {
@@ -91,8 +94,33 @@ WorkTools attachWorkTools(WorkWindow &window)
 
     tools.passList = attachPassList(window, layout);
 
+    // A screen reader learns where Шагайка stands whenever the field rests: a pause, a step,
+    // the end of a run (a crash names its cell), a task or points set.
+    FieldPanel *field = &window.fieldPanel();
+    const auto describe = [&session, field] {
+        if (!session.isRunning())
+            field->setFieldDescription(fieldDescription(session.world()));
+    };
+    QObject::connect(&session, &WorkSession::fieldChanged, field, describe);
+    QObject::connect(&session, &WorkSession::paused, field,
+                     [&session, field] { field->setFieldDescription(fieldDescription(session.world())); });
+    QObject::connect(&session, &WorkSession::runEnded, field, [&session, field](RunEnd end) {
+        const World &world = session.world();
+        field->setFieldDescription(end == RunEnd::Crash ? crashDescription(world) : fieldDescription(world));
+    });
+
     const auto *printer = new WorkPrinter(session, window);
-    new FieldMenu(session, window.fieldPanel(), printer->printAction());
+    const auto *fieldMenu = new FieldMenu(session, window.fieldPanel(), printer->printAction());
+    // The current line of the algorithm in high contrast too: white on navy, black on white.
+    QWidget *algorithm = &window.algorithmList();
+    QObject::connect(fieldMenu->contrastAction(), &QAction::toggled, algorithm, [algorithm](bool on) {
+        QPalette contrast;
+        contrast.setColor(QPalette::Base, Qt::white);
+        contrast.setColor(QPalette::Text, Qt::black);
+        contrast.setColor(QPalette::Highlight, QColor(0, 0, 128));
+        contrast.setColor(QPalette::HighlightedText, Qt::white);
+        algorithm->setPalette(on ? contrast : QPalette());
+    });
     return tools;
 }
 

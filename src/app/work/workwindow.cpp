@@ -86,6 +86,9 @@ WorkWindow::WorkWindow(int layoutUnit, QWidget *parent)
     buildStageTable();
     placeWindow();
 
+    // A screen with a scale factor (1.5, 2) gets a field picture twice as fine, sharp there.
+    if (devicePixelRatioF() > 1)
+        m_session->setFieldScale(2);
     m_fieldPanel->showPicture(&m_session->scene().picture());
     showFieldSize();
     applyStage(m_session->stage());

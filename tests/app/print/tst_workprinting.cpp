@@ -282,7 +282,8 @@ void TestWorkPrinting::fieldMenuItems()
         items << item->text();
     QCOMPARE(items,
              (QStringList{QStringLiteral("Сохранить рисунок поля…"),
-                          QStringLiteral("Печать задачи, алгоритма и поля…")}));
+                          QStringLiteral("Печать задачи, алгоритма и поля…"),
+                          QStringLiteral("Высокая контрастность")}));
     QCOMPARE(menu->actions().at(1), control<QAction>(work.window, "NPrint"));
     menu->hide();
 }

@@ -16,6 +16,7 @@ UpDown::UpDown(QLineEdit *buddy, QWidget *parent)
         *button = new QToolButton(this);
         (*button)->setObjectName(button == &m_up ? QStringLiteral("up") : QStringLiteral("down"));
         (*button)->setArrowType(button == &m_up ? Qt::UpArrow : Qt::DownArrow);
+        (*button)->setAccessibleName(button == &m_up ? QStringLiteral("Больше") : QStringLiteral("Меньше"));
         (*button)->setAutoRepeat(true);
         (*button)->setFocusPolicy(Qt::NoFocus);
         (*button)->setFixedSize(15, 10);
