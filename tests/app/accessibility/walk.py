@@ -20,13 +20,12 @@ def press(node):
     node.queryAction().doAction(0)
 
 def has(node, state, what):
-    wait_for(lambda: node.getState().contains(state), what, 20)
+    return wait_for(lambda: node.getState().contains(state), what, 20)
 
 def walk():
     app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == shagaika.pid), None), "the program")
     press(named(app, "push button", "Старт"))
-    named(app, "text", "Ваша фамилия"), named(app, "text", "Ваше имя")
-    named(app, "text", "Ваша команда").queryEditableText().setTextContents("Тест")
+    named(app, "text", "Ваша фамилия"), named(app, "text", "Ваше имя"), named(app, "text", "Ваша команда").queryEditableText().setTextContents("Тест")
     press(named(app, "push button", "Готово"))
     work = wait_for(lambda: pyatspi.findDescendant(app, lambda n: "Ученик" in n.name), "the work window")
     controls = ("push button", "check box", "text", "list", "combo box", "menu item", "menu bar", "tool bar", "image")
