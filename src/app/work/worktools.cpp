@@ -43,9 +43,6 @@ PassListPanel *attachPassList(WorkWindow &window, const WorkLayout &layout)
     QObject::connect(&session, &WorkSession::runPassesChanged, panel, [&session, panel, show] {
         panel->showPasses(session.runPasses(), session.task().hasPointB);
         show();
-        // A run is over: the keys go to its list, for Enter on the wrong pass.
-        if (panel->isVisible() && !session.isRunning())
-            panel->focusList();
     });
     QObject::connect(&session, &WorkSession::stageChanged, panel, show);
     QObject::connect(&session, &WorkSession::resumed, panel, [panel, column] { panel->setGeometry(column); });

@@ -97,6 +97,7 @@ void TestReplayStart::windowOpensOnTheTestAndListsPasses()
     const WorkLayout layout = WorkLayout::compute(10);
     QVERIFY(!panel->geometry().intersects(layout.algorithmList));
     QVERIFY(!panel->geometry().intersects(window.fieldPanel().geometry()));
+    panel->focusList();
     QTest::keyClick(control<QListWidget>(window, "ListPasses"), Qt::Key_Return);
     QVERIFY(ended.wait(10000));
     QCOMPARE(messages.messages.size(), 8);
