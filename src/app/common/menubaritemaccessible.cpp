@@ -65,7 +65,11 @@ QString MenuBarItemAccessible::text(QAccessible::Text t) const
     if (!m_action)
         return {};
     switch (t) {
-    case QAccessible::Name: return m_action->text().remove(QLatin1Char('&')).trimmed();
+    case QAccessible::Name: {
+        // An item shown as a sign ("?") is read by the name it was given.
+        const QString given = m_action->property("accessibleName").toString();
+        return given.isEmpty() ? m_action->text().remove(QLatin1Char('&')).trimmed() : given;
+    }
     case QAccessible::Description: return m_action->statusTip().trimmed();
     case QAccessible::Accelerator: return m_action->shortcut().toString(QKeySequence::NativeText);
     default: return {};

@@ -31,6 +31,7 @@ HelpWindow *attachHelp(WorkWindow &window)
     QAction *contents = window.menuBar()->addAction(QStringLiteral("?"));
     contents->setObjectName(QStringLiteral("NMainHelp"));
     contents->setToolTip(QStringLiteral("Справка (F1)"));
+    contents->setProperty("accessibleName", QStringLiteral("Справка"));
     QObject::connect(contents, &QAction::triggered, help,
                      [help] { help->openPage(QString::fromLatin1(HelpPages::indexPage)); });
     return help;

@@ -35,6 +35,8 @@ void nameControls(QWidget &window)
         {"imagePattern", "Рисунок образца"},
         {"closePattern", "Закрыть образец"},
         {"StatusBar1", "Строка состояния"},
+        {"PanelPasses", "Прогоны"},
+        {"ListPasses", "Прогоны алгоритма"},
     };
     // Captions spaced out with blanks (" Старт", "ШАГ            F2") are read without them.
     for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {

@@ -33,7 +33,7 @@ def walk():
         if not node.name.strip() or node.name != node.name.strip():
             failures.append(f"{node.getRoleName()} named '{node.name}' in {node.parent.name}")
     items = {item.name: item for item in named(work, "menu bar", "Этапы работы")}
-    if list(items) != ["Начать", "Разработка", "Отладка", "Точки", "Размер поля", "Образец"]:
+    if list(items) != ["Начать", "Разработка", "Отладка", "Точки", "Размер поля", "Образец", "Справка"]:
         failures.append(f"stage menu: {list(items)}")
     named(work, "push button", "Прервать выполнение (Ctrl+F2)"), named(work, "text", "Точка Б, Y")
 

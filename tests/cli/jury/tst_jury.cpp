@@ -573,7 +573,11 @@ void TestJury::parallelRunsKeepOrderAndResults()
             QJsonObject own = single;
             own.remove(QStringLiteral("file"));
             QCOMPARE(own.take(QStringLiteral("identical_to")).toArray(), QJsonArray());
-            QCOMPARE(copied, own);
+            // The replay commands name the copy itself.
+            QCOMPARE(QJsonDocument(copied).toJson(QJsonDocument::Compact),
+                     QJsonDocument(own)
+                         .toJson(QJsonDocument::Compact)
+                         .replace(files.at(i).toUtf8(), files.at(copy).toUtf8()));
         }
     }
 }

@@ -185,7 +185,8 @@ QString juryPupilsCsvRow(const JuryReport &report, const JuryFileResult &file, q
 QString juryTestsCsvHeader(const JuryReport &report)
 {
     const QStringList columns = testsColumns();
-    return csvRow(columns + contextHeader() + QStringList{QStringLiteral("Повторить тест")}, report.csvSeparator)
+    return csvRow(columns + contextHeader() + QStringList{QStringLiteral("Повторить тест")},
+                  report.csvSeparator)
         + unreadFolderRows(report, columns, QStringLiteral("Сообщение"), QStringList{QString()});
 }
 
