@@ -14,15 +14,14 @@ server=
 trap '[ -z "$server" ] || { kill "$server"; wait "$server"; } 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -m 700 "$work/task" "$work/runtime"
 cp -r "$2"/. "$work/task/"
-# A display number of its own: a server finding the number taken leaves at once, and another is tried.
-for _ in 1 2 3 4 5; do
-    number=$((200 + RANDOM % 500))
-    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
-    server=$!
-    for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
-    sleep 0.2
-    kill -0 "$server" 2>/dev/null && break
-    server=
-done
+# The server picks a free display itself and writes its number once it takes connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+server=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+number=$(cat "$work/display")
+if [ -z "$number" ]; then
+    echo "FAIL: the virtual X server did not start"
+    exit 1
+fi
 export DISPLAY=":$number" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/walk.py" "$program" "$work/task"
