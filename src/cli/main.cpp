@@ -28,19 +28,6 @@ namespace {
 
 enum ExitStatus { AllComplete = 0, SomeNotComplete = 1, CannotCheck = 2 };
 
-// The arguments as the system gave them: a file name that is not UTF-8 still opens.
-QStringList argumentsOf(int argc, char *argv[])
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-#ifdef Q_OS_UNIX
-        arguments.append(fileNameFromSystem(QByteArray(argv[i])));
-#else
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-#endif
-    return arguments;
-}
-
 // Pictures need fonts, and fonts need the GUI application; no window is ever shown.
 std::unique_ptr<QCoreApplication> makeApplication(bool drawsPictures, int &argc, char *argv[])
 {
@@ -60,7 +47,7 @@ int main(int argc, char *argv[])
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
 
-    const CheckerOptionsResult parsed = parseCheckerOptions(argumentsOf(argc, argv));
+    const CheckerOptionsResult parsed = parseCheckerOptions(argumentsFromSystem(argc, argv));
     if (!parsed.isOk()) {
         err << checkerMessage(parsed.error) << "Справка: shagaika-check --help\n";
         return CannotCheck;

@@ -95,3 +95,15 @@ QByteArray fileNameToSystem(const QString &name)
     bytes += QFile::encodeName(name.mid(start));
     return bytes;
 }
+
+QStringList argumentsFromSystem(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+#ifdef Q_OS_UNIX
+        arguments.append(fileNameFromSystem(QByteArray(argv[i])));
+#else
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+#endif
+    return arguments;
+}

@@ -32,19 +32,6 @@ void reportFatalStartUp(QtMsgType type, const QMessageLogContext &, const QStrin
     }
 }
 
-// The arguments as the system gave them: a file name that is not UTF-8 still opens.
-QStringList argumentsOf(int argc, char *argv[])
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-#ifdef Q_OS_UNIX
-        arguments.append(fileNameFromSystem(QByteArray(argv[i])));
-#else
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-#endif
-    return arguments;
-}
-
 // As the checker: a command line, a task or a file that cannot be used.
 constexpr int cannotReplay = 2;
 
@@ -60,7 +47,7 @@ int main(int argc, char *argv[])
     // A jury's replay of one test: what it names is checked before any window.
     std::optional<ReplayStart> replay;
     if (argc > 1) {
-        replay = prepareReplay(argumentsOf(argc, argv));
+        replay = prepareReplay(argumentsFromSystem(argc, argv));
         if (!replay->isOk()) {
             reportReplayError(replay->error);
             return cannotReplay;
